@@ -1,0 +1,52 @@
+// File names and folders: mapping the program's Windows-style paths, file tests, name parts, searches.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rtl {
+
+// The program names its files the Windows way ("\input\storyline\", "e:\data\x.csv").
+// MapPath turns such a name into a path of this system, and every routine of
+// the runtime layer that opens or tests a file passes its name through it:
+// - "\" becomes "/";
+// - a drive "X:\" (or "X:/", or "X:" alone) maps to the folder "drives/x/"
+//   below the current directory, so drive paths stay below it;
+// - when the path does not exist under its exact name, each component is
+//   looked up without regard to case (ASCII and accented letters), and the
+//   first match on disk is used; components not found stay as written, so a
+//   file about to be created keeps its given name in the matched folder.
+std::string MapPath(const std::string& path);
+
+bool FileExists(const std::string& fileName);       // a file (not a folder)
+bool DirectoryExists(const std::string& dirName);
+// Creates the folder and its missing parents; true when it exists afterwards.
+bool ForceDirectories(const std::string& dirName);
+bool CreateDir(const std::string& dirName);
+bool RemoveDir(const std::string& dirName);
+bool DeleteFile(const std::string& fileName);
+bool RenameFile(const std::string& oldName, const std::string& newName);
+std::string GetCurrentDir();
+bool SetCurrentDir(const std::string& dirName);
+
+// Name parts. "\" and "/" both separate folders, ":" ends a drive.
+std::string ExtractFileName(const std::string& fileName);   // "a\b.txt" -> "b.txt"
+std::string ExtractFilePath(const std::string& fileName);   // "a\b.txt" -> "a\"
+std::string ExtractFileDir(const std::string& fileName);    // "a\b.txt" -> "a"
+std::string ExtractFileExt(const std::string& fileName);    // "a\b.txt" -> ".txt"
+std::string ChangeFileExt(const std::string& fileName, const std::string& extension);
+// Adds a "/" unless the name already ends in "/" or "\".
+std::string IncludeTrailingPathDelimiter(const std::string& path);
+std::string ExcludeTrailingPathDelimiter(const std::string& path);
+
+// True when `name` matches `mask` with "*" (any run) and "?" (one character),
+// without regard to case; "*.*" matches every name.
+bool MatchesMask(const std::string& name, const std::string& mask);
+
+enum class TFindKind { fkFiles, fkDirectories, fkAll };
+// Names (without folder) of the entries of a folder that match the mask of
+// `pattern` ("input\soil\*.csv"), sorted by CompareText and then byte order;
+// "." and ".." are never listed. A missing folder gives an empty list.
+std::vector<std::string> FindFiles(const std::string& pattern, TFindKind kind = TFindKind::fkFiles);
+
+}  // namespace rtl
