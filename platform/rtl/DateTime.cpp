@@ -1,0 +1,2 @@
+// DateTime implementation (being written).
+#include "platform/rtl/DateTime.h"

@@ -1,0 +1,2 @@
+// Format implementation (being written).
+#include "platform/rtl/Format.h"

@@ -1,0 +1,2 @@
+// NumberText implementation (being written).
+#include "platform/rtl/NumberText.h"
