@@ -1,0 +1,108 @@
+// Builds the lines of a model file in memory and saves them in the 8-bit code page with CR LF.
+#include "app/ModelFileLayout.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Paths.h"
+#include "platform/rtl/TextFile.h"
+#include "platform/rtl/Utf8.h"
+
+#include <algorithm>
+
+namespace app {
+
+namespace {
+
+// Appends `value` filled with blanks or cut to `width` characters: the rule of
+// the shared fixed-width alignment (PadRight), done in place so that writing
+// thousands of files allocates nothing per value.
+void AppendPadded(std::string& out, std::string_view value, std::size_t width)
+{
+    std::size_t bytes = 0;
+    std::size_t chars = 0;
+    while (chars < width && bytes < value.size()) {
+        rtl::Utf8NextChar(value, bytes);
+        ++chars;
+    }
+    out.append(value.data(), bytes);
+    out.append(width - chars, ' ');
+}
+
+}  // namespace
+
+void TModelFileLayout::Keyword(std::string_view keyword)
+{
+    Verbatim(keyword);
+}
+
+void TModelFileLayout::Empty()
+{
+    FLineEnds.push_back(FText.size());
+}
+
+void TModelFileLayout::Value(std::string_view value, std::size_t width, std::string_view comment)
+{
+    AppendPadded(FText, value, width);
+    FText.append(comment);
+    FLineEnds.push_back(FText.size());
+}
+
+void TModelFileLayout::Columns(const std::vector<std::string>& values,
+                               const std::vector<std::size_t>& widths, std::string_view comment)
+{
+    const std::size_t n = std::min(values.size(), widths.size());
+    for (std::size_t i = 0; i < n; ++i) AppendPadded(FText, values[i], widths[i]);
+    FText.append(comment);
+    FLineEnds.push_back(FText.size());
+}
+
+void TModelFileLayout::Verbatim(std::string_view line)
+{
+    FText.append(line);
+    FLineEnds.push_back(FText.size());
+}
+
+std::string_view TModelFileLayout::Line(std::size_t index) const
+{
+    if (index >= FLineEnds.size()) return {};
+    const std::size_t begin = index == 0 ? 0 : FLineEnds[index - 1];
+    return std::string_view(FText).substr(begin, FLineEnds[index] - begin);
+}
+
+std::string TModelFileLayout::Text() const
+{
+    std::string text;
+    text.reserve(FText.size() + 2 * FLineEnds.size());
+    for (std::size_t i = 0; i < FLineEnds.size(); ++i) {
+        text.append(Line(i));
+        text.append("\r\n");
+    }
+    return text;
+}
+
+void TModelFileLayout::Clear()
+{
+    FText.clear();
+    FLineEnds.clear();
+}
+
+void TModelFileLayout::SaveToFile(const std::string& fileName) const
+{
+    rtl::TTextFile file;
+    file.Assign(fileName);
+    file.Rewrite();
+    try {
+        for (std::size_t i = 0; i < FLineEnds.size(); ++i) file.WriteLn(Line(i));
+        file.Close();
+    } catch (...) {
+        // A model reading a half-written run-control file would run on wrong
+        // settings without notice: remove what was written, then report.
+        try {
+            file.Close();
+        } catch (...) {
+        }
+        rtl::DeleteFile(fileName);
+        throw;
+    }
+}
+
+}  // namespace app
