@@ -12,6 +12,21 @@ void RaiseInOutError(const std::string& operation, const std::string& fileName, 
     throw EInOutError(message, err);
 }
 
+void RaiseFileModeError(int code, const std::string& operation, const std::string& fileName)
+{
+    const char* reason = "I/O error";
+    switch (code) {
+    case 102: reason = "File not assigned"; break;
+    case 103: reason = "File not open"; break;
+    case 104: reason = "File not open for input"; break;
+    case 105: reason = "File not open for output"; break;
+    default: break;
+    }
+    std::string message = "I/O error " + std::to_string(code) + ": cannot " + operation + " \"" +
+                          fileName + "\": " + reason;
+    throw EInOutError(message, code);
+}
+
 void RaiseListIndexError(long long index)
 {
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");

@@ -64,6 +64,11 @@ public:
 // file, the operation and the system's reason for errno value `err`.
 [[noreturn]] void RaiseInOutError(const std::string& operation, const std::string& fileName, int err);
 
+// Raises EInOutError for using a text file in the wrong state, with the class
+// library's codes and texts: 102 "File not assigned", 103 "File not open",
+// 104 "File not open for input", 105 "File not open for output".
+[[noreturn]] void RaiseFileModeError(int code, const std::string& operation, const std::string& fileName);
+
 // "List index out of bounds (%d)" as an EListError / EStringListError.
 [[noreturn]] void RaiseListIndexError(long long index);
 [[noreturn]] void RaiseStringListIndexError(long long index);

@@ -1,0 +1,275 @@
+// File names and folders: path mapping, file tests, name parts and wildcard searches.
+#include "platform/rtl/Paths.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
+
+namespace rtl {
+
+namespace {
+
+bool IsPathDelimiter(char c) { return c == '/' || c == '\\'; }
+
+bool Exists(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool IsDirectory(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+// Entry names of a folder, sorted by bytes so that a case-insensitive lookup
+// with several candidates always picks the same one.
+std::vector<std::string> ListFolder(const std::string& dir)
+{
+    std::vector<std::string> names;
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (d == nullptr)
+        return names;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string name = e->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(d);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// "\" to "/", and a leading drive "X:" to "drives/x".
+std::string NormalizeSeparatorsAndDrive(const std::string& path)
+{
+    std::string p = path;
+    std::replace(p.begin(), p.end(), '\\', '/');
+    if (p.size() >= 2 && p[1] == ':' && std::isalpha(static_cast<unsigned char>(p[0]))) {
+        std::string rest = p.substr(2);
+        while (!rest.empty() && rest.front() == '/')
+            rest.erase(0, 1);
+        std::string drive = "drives/";
+        drive.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(p[0]))));
+        p = rest.empty() ? drive : drive + "/" + rest;
+    }
+    return p;
+}
+
+// Looks each component up without regard to case, below `p`'s existing part.
+std::string ResolveCase(const std::string& p)
+{
+    std::string base;
+    std::size_t pos = 0;
+    if (!p.empty() && p[0] == '/') {
+        base = "/";
+        pos = 1;
+    }
+    bool searching = true;
+    while (pos <= p.size()) {
+        std::size_t next = p.find('/', pos);
+        if (next == std::string::npos)
+            next = p.size();
+        std::string component = p.substr(pos, next - pos);
+        const bool last = next == p.size();
+        if (searching && !component.empty() && component != "." && component != "..") {
+            const std::string exact = base + component;
+            if (!Exists(exact)) {
+                std::string match;
+                for (const std::string& name : ListFolder(base)) {
+                    if (AnsiSameText(name, component)) {
+                        match = name;
+                        break;
+                    }
+                }
+                if (match.empty())
+                    searching = false;  // the rest does not exist; keep it as written
+                else
+                    component = match;
+            }
+        }
+        base += component;
+        if (!last)
+            base += '/';
+        pos = next + 1;
+    }
+    return base;
+}
+
+// "*" and "?" matching on code points without regard to case.
+bool WildMatch(const std::u32string& name, const std::u32string& mask)
+{
+    std::size_t n = 0, m = 0, starMask = std::u32string::npos, starName = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == U'?' || AnsiUpperChar(mask[m]) == AnsiUpperChar(name[n]))) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == U'*') {
+            starMask = m++;
+            starName = n;
+        } else if (starMask != std::u32string::npos) {
+            m = starMask + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == U'*')
+        ++m;
+    return m == mask.size();
+}
+
+// Index just past the last "\", "/" or ":" (0 when none).
+std::size_t NameStart(const std::string& fileName)
+{
+    const std::size_t i = fileName.find_last_of("\\/:");
+    return i == std::string::npos ? 0 : i + 1;
+}
+
+}  // namespace
+
+std::string MapPath(const std::string& path)
+{
+    const std::string p = NormalizeSeparatorsAndDrive(path);
+    if (p.empty() || Exists(p))
+        return p;
+    return ResolveCase(p);
+}
+
+bool FileExists(const std::string& fileName) { return !fileName.empty() && IsRegularFile(MapPath(fileName)); }
+
+bool DirectoryExists(const std::string& dirName) { return !dirName.empty() && IsDirectory(MapPath(dirName)); }
+
+bool ForceDirectories(const std::string& dirName)
+{
+    const std::string mapped = ExcludeTrailingPathDelimiter(MapPath(dirName));
+    if (mapped.empty())
+        return false;
+    if (IsDirectory(mapped))
+        return true;
+    const std::size_t slash = mapped.find_last_of('/');
+    if (slash != std::string::npos && slash > 0 && !ForceDirectories(mapped.substr(0, slash)))
+        return false;
+    return ::mkdir(mapped.c_str(), 0777) == 0 || IsDirectory(mapped);
+}
+
+bool CreateDir(const std::string& dirName) { return ::mkdir(MapPath(dirName).c_str(), 0777) == 0; }
+
+bool RemoveDir(const std::string& dirName) { return ::rmdir(MapPath(dirName).c_str()) == 0; }
+
+bool DeleteFile(const std::string& fileName)
+{
+    const std::string mapped = MapPath(fileName);
+    return IsRegularFile(mapped) && ::unlink(mapped.c_str()) == 0;
+}
+
+bool RenameFile(const std::string& oldName, const std::string& newName)
+{
+    const std::string from = MapPath(oldName);
+    const std::string to = MapPath(newName);
+    // Renaming onto an existing entry fails instead of silently replacing it,
+    // so a rename never destroys another file.
+    if (!Exists(from) || Exists(to))
+        return false;
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::string GetCurrentDir()
+{
+    std::string buffer(4096, '\0');
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr)
+        buffer.resize(buffer.size() * 2);
+    buffer.resize(std::char_traits<char>::length(buffer.c_str()));
+    return buffer;
+}
+
+bool SetCurrentDir(const std::string& dirName) { return ::chdir(MapPath(dirName).c_str()) == 0; }
+
+std::string ExtractFileName(const std::string& fileName) { return fileName.substr(NameStart(fileName)); }
+
+std::string ExtractFilePath(const std::string& fileName) { return fileName.substr(0, NameStart(fileName)); }
+
+std::string ExtractFileDir(const std::string& fileName)
+{
+    std::size_t end = NameStart(fileName);
+    // Drop the final delimiter unless it is the root ("\", "X:\") or follows another.
+    if (end > 1 && IsPathDelimiter(fileName[end - 1]) && fileName[end - 2] != ':' &&
+        !IsPathDelimiter(fileName[end - 2]))
+        --end;
+    return fileName.substr(0, end);
+}
+
+std::string ExtractFileExt(const std::string& fileName)
+{
+    const std::size_t dot = fileName.find_last_of('.');
+    if (dot == std::string::npos || dot < NameStart(fileName))
+        return {};
+    return fileName.substr(dot);
+}
+
+std::string ChangeFileExt(const std::string& fileName, const std::string& extension)
+{
+    const std::size_t dot = fileName.find_last_of('.');
+    if (dot == std::string::npos || dot < NameStart(fileName))
+        return fileName + extension;
+    return fileName.substr(0, dot) + extension;
+}
+
+std::string IncludeTrailingPathDelimiter(const std::string& path)
+{
+    if (!path.empty() && IsPathDelimiter(path.back()))
+        return path;
+    return path + "/";
+}
+
+std::string ExcludeTrailingPathDelimiter(const std::string& path)
+{
+    if (path.size() > 1 && IsPathDelimiter(path.back()))
+        return path.substr(0, path.size() - 1);
+    return path;
+}
+
+bool MatchesMask(const std::string& name, const std::string& mask)
+{
+    if (mask == "*.*" || mask == "*")
+        return true;
+    return WildMatch(Utf8Decode(name), Utf8Decode(mask));
+}
+
+std::vector<std::string> FindFiles(const std::string& pattern, TFindKind kind)
+{
+    const std::string folder = ExtractFilePath(pattern);
+    std::string mask = ExtractFileName(pattern);
+    if (mask.empty())
+        mask = "*";
+    std::string dir = folder.empty() ? std::string() : IncludeTrailingPathDelimiter(MapPath(folder));
+    std::vector<std::string> result;
+    for (const std::string& name : ListFolder(dir)) {
+        if (!MatchesMask(name, mask))
+            continue;
+        const bool isDir = IsDirectory(dir + name);
+        if ((kind == TFindKind::fkFiles && isDir) || (kind == TFindKind::fkDirectories && !isDir))
+            continue;
+        result.push_back(name);
+    }
+    std::sort(result.begin(), result.end(), [](const std::string& a, const std::string& b) {
+        const int c = CompareText(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
+    return result;
+}
+
+}  // namespace rtl

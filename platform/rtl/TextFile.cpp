@@ -1,0 +1,262 @@
+// Buffered line-oriented text files in the system code page.
+#include "platform/rtl/TextFile.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/rtl/CodePage.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Paths.h"
+
+namespace rtl {
+
+namespace {
+
+constexpr std::size_t kReadBufferSize = 256 * 1024;
+constexpr std::size_t kWriteFlushSize = 256 * 1024;
+
+enum class TMode { Closed, Input, Output };
+
+}  // namespace
+
+struct TTextFile::Impl {
+    std::string name;
+    int fd = -1;
+    TMode mode = TMode::Closed;
+    // Input: bytes [pos, len) of `in` are read from the file but not consumed.
+    std::vector<char> in;
+    std::size_t pos = 0;
+    std::size_t len = 0;
+    // Output: code-page bytes waiting to be written.
+    std::string out;
+
+    // Reads the next block; false at the end of the file.
+    bool Fill()
+    {
+        pos = 0;
+        len = 0;
+        while (true) {
+            const ssize_t n = ::read(fd, in.data(), in.size());
+            if (n >= 0) {
+                len = static_cast<std::size_t>(n);
+                return n > 0;
+            }
+            if (errno != EINTR)
+                RaiseInOutError("read", name, errno);
+        }
+    }
+
+    void WriteOut()
+    {
+        std::size_t done = 0;
+        while (done < out.size()) {
+            const ssize_t n = ::write(fd, out.data() + done, out.size() - done);
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                const int err = errno;
+                out.clear();
+                RaiseInOutError("write", name, err);
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        out.clear();
+    }
+
+    void Open(int flags, const char* operation)
+    {
+        const std::string mapped = MapPath(name);
+        const int handle = ::open(mapped.c_str(), flags | O_CLOEXEC, 0666);
+        if (handle < 0)
+            RaiseInOutError(operation, name, errno);
+        fd = handle;
+    }
+
+    void Require(TMode wanted, const char* operation)
+    {
+        if (mode == wanted)
+            return;
+        if (mode == TMode::Closed)
+            RaiseFileModeError(103, operation, name);
+        RaiseFileModeError(wanted == TMode::Input ? 104 : 105, operation, name);
+    }
+
+    void Close()
+    {
+        if (mode == TMode::Closed)
+            return;
+        const TMode was = mode;
+        mode = TMode::Closed;
+        pos = len = 0;
+        int err = 0;
+        if (was == TMode::Output) {
+            try {
+                WriteOut();
+            } catch (...) {
+                ::close(fd);
+                fd = -1;
+                throw;
+            }
+        }
+        if (::close(fd) != 0 && was == TMode::Output)
+            err = errno;
+        fd = -1;
+        if (err != 0)
+            RaiseInOutError("close", name, err);
+    }
+};
+
+TTextFile::TTextFile() : FImpl(std::make_unique<Impl>()) {}
+
+TTextFile::TTextFile(const std::string& fileName) : TTextFile() { FImpl->name = fileName; }
+
+TTextFile::~TTextFile()
+{
+    if (!FImpl)
+        return;
+    try {
+        FImpl->Close();
+    } catch (...) {
+        // A destructor cannot report; Close() does.
+    }
+}
+
+TTextFile::TTextFile(TTextFile&&) noexcept = default;
+
+TTextFile& TTextFile::operator=(TTextFile&& other) noexcept
+{
+    if (this != &other) {
+        try {
+            if (FImpl)
+                FImpl->Close();
+        } catch (...) {
+        }
+        FImpl = std::move(other.FImpl);
+    }
+    return *this;
+}
+
+void TTextFile::Assign(const std::string& fileName)
+{
+    FImpl->Close();
+    FImpl->name = fileName;
+}
+
+const std::string& TTextFile::FileName() const { return FImpl->name; }
+
+void TTextFile::Reset()
+{
+    FImpl->Close();
+    FImpl->Open(O_RDONLY, "open");
+    FImpl->in.resize(kReadBufferSize);
+    FImpl->pos = FImpl->len = 0;
+    FImpl->mode = TMode::Input;
+}
+
+void TTextFile::Rewrite()
+{
+    FImpl->Close();
+    FImpl->Open(O_WRONLY | O_CREAT | O_TRUNC, "create");
+    FImpl->out.clear();
+    FImpl->mode = TMode::Output;
+}
+
+void TTextFile::Append()
+{
+    FImpl->Close();
+    FImpl->Open(O_WRONLY | O_APPEND, "open for appending");
+    FImpl->out.clear();
+    FImpl->mode = TMode::Output;
+}
+
+void TTextFile::Close() { FImpl->Close(); }
+
+bool TTextFile::IsOpen() const { return FImpl->mode != TMode::Closed; }
+
+std::string TTextFile::ReadLn()
+{
+    std::string line;
+    ReadLn(line);
+    return line;
+}
+
+bool TTextFile::ReadLn(std::string& line)
+{
+    Impl& f = *FImpl;
+    f.Require(TMode::Input, "read");
+    line.clear();
+    bool consumed = false;
+    while (true) {
+        if (f.pos >= f.len && !f.Fill())
+            break;
+        const char* start = f.in.data() + f.pos;
+        const std::size_t avail = f.len - f.pos;
+        const void* nl = std::memchr(start, '\n', avail);
+        if (nl != nullptr) {
+            const std::size_t n = static_cast<const char*>(nl) - start;
+            AppendWin1250AsUtf8(line, start, n);
+            f.pos += n + 1;
+            // The CR of a CR LF may have come with an earlier block.
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            return true;
+        }
+        AppendWin1250AsUtf8(line, start, avail);
+        f.pos = f.len;
+        consumed = true;
+    }
+    // Last line without a line break (a lone CR at its end is kept: it is not
+    // followed by LF, so it is text).
+    return consumed;
+}
+
+bool TTextFile::Eof()
+{
+    Impl& f = *FImpl;
+    f.Require(TMode::Input, "test end of");
+    if (f.pos < f.len)
+        return false;
+    return !f.Fill();
+}
+
+void TTextFile::Write(std::string_view text)
+{
+    Impl& f = *FImpl;
+    f.Require(TMode::Output, "write");
+    AppendUtf8AsWin1250(f.out, text.data(), text.size());
+    if (f.out.size() >= kWriteFlushSize)
+        f.WriteOut();
+}
+
+void TTextFile::WriteLn(std::string_view text)
+{
+    Impl& f = *FImpl;
+    f.Require(TMode::Output, "write");
+    AppendUtf8AsWin1250(f.out, text.data(), text.size());
+    f.out.append("\r\n", 2);
+    if (f.out.size() >= kWriteFlushSize)
+        f.WriteOut();
+}
+
+void TTextFile::Flush()
+{
+    Impl& f = *FImpl;
+    f.Require(TMode::Output, "flush");
+    f.WriteOut();
+}
+
+void AssignFile(TTextFile& f, const std::string& fileName) { f.Assign(fileName); }
+void Reset(TTextFile& f) { f.Reset(); }
+void Rewrite(TTextFile& f) { f.Rewrite(); }
+void Append(TTextFile& f) { f.Append(); }
+void CloseFile(TTextFile& f) { f.Close(); }
+std::string ReadLn(TTextFile& f) { return f.ReadLn(); }
+void ReadLn(TTextFile& f, std::string& line) { f.ReadLn(line); }
+void Write(TTextFile& f, std::string_view text) { f.Write(text); }
+void WriteLn(TTextFile& f, std::string_view text) { f.WriteLn(text); }
+bool Eof(TTextFile& f) { return f.Eof(); }
+
+}  // namespace rtl
