@@ -1,0 +1,287 @@
+// Writes the soil-property files of the 10 km grid ("MAKE 10km GRID SOIs" on the "SOI file maker" page).
+#include "app/SoilPropWriter10km.h"
+
+#include <array>
+#include <cstdio>
+
+#include "app/GlobalTables.h"
+#include "app/ModelFileLayout.h"
+#include "app/SoilParamBlocks.h"
+#include "app/Unit2.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/Paths.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/rtl/TextFile.h"
+
+namespace app {
+
+namespace {
+
+constexpr int SourceLayerCount = 4;
+constexpr int ModelLayerCount = 10;
+// Model layer m takes its values from this source layer (1-based).
+constexpr std::array<int, ModelLayerCount> SourceLayerOfModelLayer = {1, 1, 1, 2, 3, 4, 4, 4, 4, 4};
+
+constexpr std::size_t ParameterWidth = 10;
+const std::vector<std::size_t> LayerWidths = {8, 8, 8, 8, 8, 8, 8, 8, 8, 12};
+const std::string Rule(92, '-');
+
+// A section of chemical parameters: its title, the chemical rows it writes
+// and the comment entry of its first row.
+struct TChemicalSection {
+    const char* Title;
+    int FirstRow;
+    int LastRow;
+    int FirstComment;
+};
+constexpr std::array<TChemicalSection, 3> ChemicalSections = {{
+    {"NITROGEN AND DECOMPOSITION PARAMETERS", 2, 17, 1},
+    {"RATE SCALARS", 19, 32, 17},
+    {"CH4 PARAMETERS", 34, 40, 31},
+}};
+
+// Soil-row columns (source layer 1's column; layers 2-4 follow it).
+constexpr int ElevationColumn = 5;
+constexpr int DepthColumn = 12;
+constexpr int BulkDensityColumn = 13;
+constexpr int PhColumn = 25;
+constexpr int SiltColumn = 33;
+constexpr int ClayColumn = 37;
+// Hydraulic-row columns.
+constexpr int SaturationColumn = 3;
+constexpr int FieldCapacityColumn = 7;
+constexpr int WiltingPointColumn = 11;
+
+constexpr char FieldSeparator = ';';
+
+// The values of one cell that the soil and layer lines need, per source layer.
+struct TCellSoil {
+    double Elevation = 0;
+    double Depth = 0;
+    std::array<std::string, SourceLayerCount> BulkDensity;
+    std::array<std::string, SourceLayerCount> Ph;
+    std::array<double, SourceLayerCount> Silt{};
+    std::array<double, SourceLayerCount> Clay{};
+    std::array<std::string, SourceLayerCount> Saturation;
+    std::array<double, SourceLayerCount> FieldCapacity{};
+    std::array<double, SourceLayerCount> WiltingPoint{};
+};
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string Fixed(double value, int precision, int digits) {
+    return rtl::FloatToStrF(value, rtl::ffFixed, precision, digits);
+}
+
+const std::string& Comment(int entry) { return SoiCommentTable[entry]; }
+
+TCellSoil ReadCellSoil(const std::string& soilRow, const std::string& hydraulicRow) {
+    TCellSoil soil;
+    SplitFields(soilRow, FieldSeparator);
+    soil.Elevation = ParseDecimal(SharedFields[ElevationColumn]);
+    soil.Depth = ParseDecimal(SharedFields[DepthColumn]);
+    for (int k = 0; k < SourceLayerCount; ++k) {
+        soil.BulkDensity[k] = SharedFields[BulkDensityColumn + k];
+        soil.Ph[k] = SharedFields[PhColumn + k];
+        soil.Silt[k] = ParseDecimal(SharedFields[SiltColumn + k]);
+        soil.Clay[k] = ParseDecimal(SharedFields[ClayColumn + k]);
+    }
+    SplitFields(hydraulicRow, FieldSeparator);
+    for (int k = 0; k < SourceLayerCount; ++k) {
+        soil.Saturation[k] = SharedFields[SaturationColumn + k];
+        soil.FieldCapacity[k] = ParseDecimal(SharedFields[FieldCapacityColumn + k]);
+        soil.WiltingPoint[k] = ParseDecimal(SharedFields[WiltingPointColumn + k]);
+    }
+    return soil;
+}
+
+// Runoff curve number by elevation: "60", above 200 m "70", above 500 m "80".
+const char* RunoffCurveNumber(double elevation) {
+    if (elevation > 500) return "80";
+    if (elevation > 200) return "70";
+    return "60";
+}
+
+// One value per model layer, each taken from its source layer's value.
+template <typename Value>
+std::vector<std::string> LayerValues(const Value& valueOfSourceLayer) {
+    std::vector<std::string> values;
+    values.reserve(ModelLayerCount);
+    for (int source : SourceLayerOfModelLayer) values.push_back(valueOfSourceLayer(source - 1));
+    return values;
+}
+
+// The chemical rows split once; field s of row r is Fields[r-1][s-1].
+struct TChemicalTable {
+    std::vector<std::vector<std::string>> Fields;
+
+    explicit TChemicalTable(const std::vector<std::string>& rows) {
+        Fields.reserve(rows.size());
+        for (const std::string& row : rows) {
+            SplitFields(row, FieldSeparator);
+            Fields.emplace_back(SharedFields.Fields.begin() + 1,
+                                SharedFields.Fields.begin() + 1 + SharedFields.Count);
+        }
+    }
+    const std::string& Value(int row, int column) const { return Fields[row - 1][column - 1]; }
+    int FieldCount(int row) const { return static_cast<int>(Fields[row - 1].size()); }
+};
+
+bool IsWrittenChemicalRow(int row) {
+    for (const TChemicalSection& section : ChemicalSections) {
+        if (row >= section.FirstRow && row <= section.LastRow) return true;
+    }
+    return false;
+}
+
+// Every cell's chemical set column must name a field of every chemical row
+// that is written: a column outside a row would otherwise give a file whose
+// parameter lines are empty, which the model reads as garbage. The whole
+// selector is checked before the first file is written.
+void CheckChemicalColumns(const std::vector<int>& columns, const TChemicalTable& chemical,
+                          const TSoilParameterBlocks& blocks) {
+    int narrowestRow = 0;
+    int narrowest = 0;
+    for (int row = 1; row <= ChemicalRowCount; ++row) {
+        if (!IsWrittenChemicalRow(row)) continue;
+        if (narrowestRow == 0 || chemical.FieldCount(row) < narrowest) {
+            narrowestRow = row;
+            narrowest = chemical.FieldCount(row);
+        }
+    }
+    for (std::size_t cell = 0; cell < columns.size(); ++cell) {
+        const int column = columns[cell];
+        if (column >= 1 && column <= narrowest) continue;
+        throw rtl::Exception(Quoted(ChemicalSelectorFileName) + " line " + std::to_string(cell + 1) +
+                             ": chemical set column " + std::to_string(column) +
+                             " is outside the " + std::to_string(narrowest) +
+                             " fields of chemical row " + std::to_string(narrowestRow) + " (" +
+                             Quoted(SoiMakerDataFileName) + " line " +
+                             std::to_string(blocks.FirstChemicalLine + narrowestRow - 1) + ")");
+    }
+}
+
+std::string CellNumberText(int cell) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d", cell);
+    return text;
+}
+
+// Lines 1-46: the header and the chemical parameters of set column `column`.
+void LayOutChemicalPart(TModelFileLayout& layout, int cell, const TChemicalTable& chemical, int column) {
+    layout.Verbatim("SOILPROP FILE - MuSo6, site/cell: " + CellNumberText(cell));
+    for (const TChemicalSection& section : ChemicalSections) {
+        layout.Verbatim(Rule);
+        layout.Verbatim(section.Title);
+        for (int row = section.FirstRow; row <= section.LastRow; ++row) {
+            layout.Value(chemical.Value(row, column), ParameterWidth,
+                         Comment(section.FirstComment + row - section.FirstRow));
+        }
+    }
+    layout.Verbatim(Rule);
+    layout.Verbatim("SOIL PARAMETERS");
+}
+
+// Lines 47-63: the soil parameters and the layer lines.
+void LayOutSoilPart(TModelFileLayout& layout, const TCellSoil& soil) {
+    layout.Value(Fixed(soil.Depth / 100, 5, 2), ParameterWidth, Comment(38));
+    layout.Value("6", ParameterWidth, Comment(39));
+    layout.Value("0.0", ParameterWidth, Comment(40));
+    layout.Value(Fixed(1, 5, 1), ParameterWidth, Comment(41));
+    layout.Value(RunoffCurveNumber(soil.Elevation), ParameterWidth, Comment(42));
+    layout.Verbatim(Rule);
+    layout.Verbatim("SOIL COMPOSITION AND CHARACTERISTIC VALUES (-9999: no measured data)");
+
+    auto sand = [&](int k) { return 100 - soil.Silt[k] - soil.Clay[k]; };
+    layout.Columns(LayerValues([&](int k) { return Fixed(sand(k), 3, 0); }), LayerWidths, Comment(43));
+    layout.Columns(LayerValues([&](int k) { return Fixed(soil.Silt[k], 3, 0); }), LayerWidths, Comment(44));
+    layout.Columns(LayerValues([&](int k) { return soil.Ph[k]; }), LayerWidths, Comment(45));
+    layout.Columns(LayerValues([&](int k) { return soil.BulkDensity[k]; }), LayerWidths, Comment(46));
+    layout.Columns(LayerValues([&](int k) { return soil.Saturation[k]; }), LayerWidths, Comment(47));
+    layout.Columns(LayerValues([&](int k) { return Fixed(soil.FieldCapacity[k], 4, 3); }), LayerWidths,
+                   Comment(48));
+    layout.Columns(LayerValues([&](int k) { return Fixed(soil.WiltingPoint[k], 4, 3); }), LayerWidths,
+                   Comment(49));
+    layout.Columns(LayerValues([](int) { return std::string("0.005"); }), LayerWidths, Comment(50));
+    layout.Columns(LayerValues([&](int k) {
+                       return Fixed(0.8 - (100 - sand(k)) * 0.005 - soil.Clay[k] * 0.003, 4, 2);
+                   }),
+                   LayerWidths, Comment(51));
+    layout.Columns(LayerValues([&](int k) {
+                       return Fixed(250 - (100 - sand(k)) * 2.1 - soil.Clay[k] * 0.75, 4, 2);
+                   }),
+                   LayerWidths, Comment(52));
+}
+
+std::vector<std::string> ReadTextLines(const std::string& fileName) {
+    rtl::TTextFile file(fileName);
+    file.Reset();
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.ReadLn(line)) lines.push_back(line);
+    file.Close();
+    return lines;
+}
+
+void Report(const TSoilPropProgress& progress, const std::string& text) {
+    if (progress) progress(text);
+}
+
+}  // namespace
+
+std::string SoilPropFolder(const std::string& soiFolder, const std::string& currentDir) {
+    return rtl::StringReplace(soiFolder, "[base directory]", currentDir, rtl::rfReplaceAll);
+}
+
+std::string SoilPropFileName(const std::string& folder, int cell) {
+    return folder + "10km" + CellNumberText(cell) + ".soi";
+}
+
+void WriteSoilPropFiles10km(const TSoilPropOptions& options, const TSoilPropInput& input,
+                            const TSoilPropProgress& progress) {
+    Report(progress, "PROCESSING");
+
+    // Everything is checked before the first file is written, so a fault in
+    // the input never leaves a folder of half-made or empty-valued files.
+    const int cellCount = options.CellCount;
+    const TSoilParameterBlocks blocks =
+        ReadSoilParameterBlocks(input.ParameterLines, options.HydraulicSet, options.ChemicalSet, cellCount);
+    const TChemicalTable chemical(blocks.ChemicalRows);
+    const std::vector<int> columns = options.UseChemicalSelector
+                                         ? ReadChemicalSelector(input.SelectorLines, cellCount)
+                                         : std::vector<int>(cellCount, 1);
+    CheckChemicalColumns(columns, chemical, blocks);
+
+    const std::string folder = SoilPropFolder(options.SoiFolder, rtl::GetCurrentDir());
+    if (!rtl::DirectoryExists(folder)) rtl::ForceDirectories(folder);
+
+    TModelFileLayout layout;
+    for (int cell = 1; cell <= cellCount; ++cell) {
+        layout.Clear();
+        LayOutChemicalPart(layout, cell, chemical, columns[cell - 1]);
+        LayOutSoilPart(layout, ReadCellSoil(blocks.SoilRows[cell - 1], blocks.HydraulicRows[cell - 1]));
+        layout.SaveToFile(SoilPropFileName(folder, cell));
+        if (cell % 100 == 0) Report(progress, "soil file #" + std::to_string(cell) + " created");
+    }
+    Report(progress, "COMPLETE");
+}
+
+void MakeSoilPropFiles10km(const TSoilPropOptions& options, const TSoilPropProgress& progress) {
+    // A missing parameter-set file ends the action with a message instead of
+    // silently doing nothing; so does a ticked selector box without its file,
+    // which would leave every cell without a chemical set.
+    TSoilPropInput input;
+    if (!rtl::FileExists(SoiMakerDataFileName)) {
+        throw rtl::Exception(Quoted(SoiMakerDataFileName) + " not found in " + rtl::GetCurrentDir());
+    }
+    if (options.UseChemicalSelector && !rtl::FileExists(ChemicalSelectorFileName)) {
+        throw rtl::Exception(Quoted(ChemicalSelectorFileName) + " not found in " + rtl::GetCurrentDir() +
+                             " (\"use chemical selector file\" is ticked)");
+    }
+    input.ParameterLines = ReadTextLines(SoiMakerDataFileName);
+    if (options.UseChemicalSelector) input.SelectorLines = ReadTextLines(ChemicalSelectorFileName);
+    WriteSoilPropFiles10km(options, input, progress);
+}
+
+}  // namespace app
