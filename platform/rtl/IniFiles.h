@@ -66,10 +66,12 @@ protected:
 // gives an empty one), changed in memory, written back by UpdateFile. The file
 // is in the code page (or UTF-8 when it starts with a byte-order mark, and is
 // then written back the same way), lines end with CR LF, and each section is
-// written as "[name]", its lines, and an empty line. Lines before the first
-// section are ignored; names and values are trimmed; comment lines (";" or
-// "#") are kept with their section and are not keys. UpdateFile failing to
-// create the file raises EFCreateError.
+// written as "[name]", its lines, and an empty line. Names and values are
+// trimmed; section names too. Comment lines (";" or "#"), lines without "=" and
+// lines before the first section are no keys but are kept and written back,
+// and lines nobody changed are written back as they were read; empty lines are
+// dropped. UpdateFile failing to create the file raises EFCreateError; the
+// file is not touched before the new content is complete.
 class TMemIniFile : public TCustomIniFile {
 public:
     explicit TMemIniFile(std::string fileName);
@@ -110,9 +112,10 @@ private:
     TTextEncoding FEncoding = TTextEncoding::teAnsi;
 };
 
-// An INI file written through: every change is written to the file at once,
-// and reads see changes other writers made to the file since (it is read again
-// when its size or modification time changed).
+// An INI file written through: every change is written to the file at once
+// (a failing write raises EIniFileException "Unable to write to %s"), and reads
+// see changes other writers made to the file since (it is read again when its
+// size or modification time changed).
 class TIniFile : public TMemIniFile {
 public:
     explicit TIniFile(std::string fileName);
