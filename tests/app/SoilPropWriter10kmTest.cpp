@@ -132,6 +132,24 @@ TEST(SoilPropWriterTest, ValuesLongerThanTheirColumnAreCut) {
     EXPECT_EQ(lines[56].substr(40), "1.6000001.6000001.6000001.6000001.6000000000(g/cm3)   bulk density");
 }
 
+// Above 200 m the runoff curve number is "70", above 500 m "80": exactly 200 and
+// exactly 500 stay in the band below.
+TEST(SoilPropWriterTest, RunoffCurveNumberFollowsTheElevationBands) {
+    DecimalSeparatorScope separator('.');
+    TempDir dir;
+    testsupport::CurrentDirScope cwd(dir.Path());
+    app::TSoilPropInput input;
+    input.ParameterLines = FixtureLines();
+    app::WriteSoilPropFiles10km(FixtureOptions(false), input, nullptr);
+
+    // Elevations of the fixture's cells: 97, 200, 500 and "812,5".
+    const char* expected[] = {"60", "60", "70", "80"};
+    for (int cell = 1; cell <= 4; ++cell) {
+        EXPECT_EQ(ReadLines(OutputFile(dir, cell)).at(50).substr(0, 10), std::string(expected[cell - 1]) + "        ")
+            << "cell " << cell;
+    }
+}
+
 // Cells 1 to 1104 of the grid, generated: soil rows, one hydraulic and one
 // chemical block.
 std::vector<std::string> GeneratedParameterLines(int cellCount) {
