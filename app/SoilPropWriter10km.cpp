@@ -7,6 +7,7 @@
 #include "app/GlobalTables.h"
 #include "app/ModelFileLayout.h"
 #include "app/SoilParamBlocks.h"
+#include "app/SoilPropLayout.h"
 #include "app/Unit2.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
@@ -17,15 +18,6 @@
 namespace app {
 
 namespace {
-
-constexpr int SourceLayerCount = 4;
-constexpr int ModelLayerCount = 10;
-// Model layer m takes its values from this source layer (1-based).
-constexpr std::array<int, ModelLayerCount> SourceLayerOfModelLayer = {1, 1, 1, 2, 3, 4, 4, 4, 4, 4};
-
-constexpr std::size_t ParameterWidth = 10;
-const std::vector<std::size_t> LayerWidths = {8, 8, 8, 8, 8, 8, 8, 8, 8, 12};
-const std::string Rule(92, '-');
 
 // A section of chemical parameters: its title, the chemical rows it writes
 // and the comment entry of its first row.
@@ -59,13 +51,13 @@ constexpr char FieldSeparator = ';';
 struct TCellSoil {
     double Elevation = 0;
     double Depth = 0;
-    std::array<std::string, SourceLayerCount> BulkDensity;
-    std::array<std::string, SourceLayerCount> Ph;
-    std::array<double, SourceLayerCount> Silt{};
-    std::array<double, SourceLayerCount> Clay{};
-    std::array<std::string, SourceLayerCount> Saturation;
-    std::array<double, SourceLayerCount> FieldCapacity{};
-    std::array<double, SourceLayerCount> WiltingPoint{};
+    TSourceLayerValues BulkDensity;
+    TSourceLayerValues Ph;
+    std::array<double, SoilSourceLayerCount> Silt{};
+    std::array<double, SoilSourceLayerCount> Clay{};
+    TSourceLayerValues Saturation;
+    std::array<double, SoilSourceLayerCount> FieldCapacity{};
+    std::array<double, SoilSourceLayerCount> WiltingPoint{};
 };
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
@@ -81,14 +73,14 @@ TCellSoil ReadCellSoil(const std::string& soilRow, const std::string& hydraulicR
     SplitFields(soilRow, FieldSeparator);
     soil.Elevation = ParseDecimal(SharedFields[ElevationColumn]);
     soil.Depth = ParseDecimal(SharedFields[DepthColumn]);
-    for (int k = 0; k < SourceLayerCount; ++k) {
+    for (int k = 0; k < SoilSourceLayerCount; ++k) {
         soil.BulkDensity[k] = SharedFields[BulkDensityColumn + k];
         soil.Ph[k] = SharedFields[PhColumn + k];
         soil.Silt[k] = ParseDecimal(SharedFields[SiltColumn + k]);
         soil.Clay[k] = ParseDecimal(SharedFields[ClayColumn + k]);
     }
     SplitFields(hydraulicRow, FieldSeparator);
-    for (int k = 0; k < SourceLayerCount; ++k) {
+    for (int k = 0; k < SoilSourceLayerCount; ++k) {
         soil.Saturation[k] = SharedFields[SaturationColumn + k];
         soil.FieldCapacity[k] = ParseDecimal(SharedFields[FieldCapacityColumn + k]);
         soil.WiltingPoint[k] = ParseDecimal(SharedFields[WiltingPointColumn + k]);
@@ -103,12 +95,11 @@ const char* RunoffCurveNumber(double elevation) {
     return "60";
 }
 
-// One value per model layer, each taken from its source layer's value.
+// A text per source layer from a function of the source layer's index.
 template <typename Value>
-std::vector<std::string> LayerValues(const Value& valueOfSourceLayer) {
-    std::vector<std::string> values;
-    values.reserve(ModelLayerCount);
-    for (int source : SourceLayerOfModelLayer) values.push_back(valueOfSourceLayer(source - 1));
+TSourceLayerValues PerSourceLayer(const Value& valueOfSourceLayer) {
+    TSourceLayerValues values;
+    for (int k = 0; k < SoilSourceLayerCount; ++k) values[k] = valueOfSourceLayer(k);
     return values;
 }
 
@@ -172,46 +163,40 @@ std::string CellNumberText(int cell) {
 void LayOutChemicalPart(TModelFileLayout& layout, int cell, const TChemicalTable& chemical, int column) {
     layout.Verbatim("SOILPROP FILE - MuSo6, site/cell: " + CellNumberText(cell));
     for (const TChemicalSection& section : ChemicalSections) {
-        layout.Verbatim(Rule);
+        SoilRule(layout);
         layout.Verbatim(section.Title);
         for (int row = section.FirstRow; row <= section.LastRow; ++row) {
-            layout.Value(chemical.Value(row, column), ParameterWidth,
-                         Comment(section.FirstComment + row - section.FirstRow));
+            SoilParameterLine(layout, chemical.Value(row, column),
+                              Comment(section.FirstComment + row - section.FirstRow));
         }
     }
-    layout.Verbatim(Rule);
+    SoilRule(layout);
     layout.Verbatim("SOIL PARAMETERS");
 }
 
 // Lines 47-63: the soil parameters and the layer lines.
 void LayOutSoilPart(TModelFileLayout& layout, const TCellSoil& soil) {
-    layout.Value(Fixed(soil.Depth / 100, 5, 2), ParameterWidth, Comment(38));
-    layout.Value("6", ParameterWidth, Comment(39));
-    layout.Value("0.0", ParameterWidth, Comment(40));
-    layout.Value(Fixed(1, 5, 1), ParameterWidth, Comment(41));
-    layout.Value(RunoffCurveNumber(soil.Elevation), ParameterWidth, Comment(42));
-    layout.Verbatim(Rule);
+    SoilParameterLine(layout, Fixed(soil.Depth / 100, 5, 2), Comment(38));
+    SoilParameterLine(layout, "6", Comment(39));
+    SoilParameterLine(layout, "0.0", Comment(40));
+    SoilParameterLine(layout, Fixed(1, 5, 1), Comment(41));
+    SoilParameterLine(layout, RunoffCurveNumber(soil.Elevation), Comment(42));
+    SoilRule(layout);
     layout.Verbatim("SOIL COMPOSITION AND CHARACTERISTIC VALUES (-9999: no measured data)");
 
     auto sand = [&](int k) { return 100 - soil.Silt[k] - soil.Clay[k]; };
-    layout.Columns(LayerValues([&](int k) { return Fixed(sand(k), 3, 0); }), LayerWidths, Comment(43));
-    layout.Columns(LayerValues([&](int k) { return Fixed(soil.Silt[k], 3, 0); }), LayerWidths, Comment(44));
-    layout.Columns(LayerValues([&](int k) { return soil.Ph[k]; }), LayerWidths, Comment(45));
-    layout.Columns(LayerValues([&](int k) { return soil.BulkDensity[k]; }), LayerWidths, Comment(46));
-    layout.Columns(LayerValues([&](int k) { return soil.Saturation[k]; }), LayerWidths, Comment(47));
-    layout.Columns(LayerValues([&](int k) { return Fixed(soil.FieldCapacity[k], 4, 3); }), LayerWidths,
-                   Comment(48));
-    layout.Columns(LayerValues([&](int k) { return Fixed(soil.WiltingPoint[k], 4, 3); }), LayerWidths,
-                   Comment(49));
-    layout.Columns(LayerValues([](int) { return std::string("0.005"); }), LayerWidths, Comment(50));
-    layout.Columns(LayerValues([&](int k) {
-                       return Fixed(0.8 - (100 - sand(k)) * 0.005 - soil.Clay[k] * 0.003, 4, 2);
-                   }),
-                   LayerWidths, Comment(51));
-    layout.Columns(LayerValues([&](int k) {
-                       return Fixed(250 - (100 - sand(k)) * 2.1 - soil.Clay[k] * 0.75, 4, 2);
-                   }),
-                   LayerWidths, Comment(52));
+    auto drainage = [&](int k) { return 0.8 - (100 - sand(k)) * 0.005 - soil.Clay[k] * 0.003; };
+    auto conductivity = [&](int k) { return 250 - (100 - sand(k)) * 2.1 - soil.Clay[k] * 0.75; };
+    SoilLayerLine(layout, PerSourceLayer([&](int k) { return Fixed(sand(k), 3, 0); }), Comment(43));
+    SoilLayerLine(layout, PerSourceLayer([&](int k) { return Fixed(soil.Silt[k], 3, 0); }), Comment(44));
+    SoilLayerLine(layout, soil.Ph, Comment(45));
+    SoilLayerLine(layout, soil.BulkDensity, Comment(46));
+    SoilLayerLine(layout, soil.Saturation, Comment(47));
+    SoilLayerLine(layout, PerSourceLayer([&](int k) { return Fixed(soil.FieldCapacity[k], 4, 3); }), Comment(48));
+    SoilLayerLine(layout, PerSourceLayer([&](int k) { return Fixed(soil.WiltingPoint[k], 4, 3); }), Comment(49));
+    SoilLayerLine(layout, PerSourceLayer([](int) { return std::string("0.005"); }), Comment(50));
+    SoilLayerLine(layout, PerSourceLayer([&](int k) { return Fixed(drainage(k), 4, 2); }), Comment(51));
+    SoilLayerLine(layout, PerSourceLayer([&](int k) { return Fixed(conductivity(k), 4, 2); }), Comment(52));
 }
 
 std::vector<std::string> ReadTextLines(const std::string& fileName) {
