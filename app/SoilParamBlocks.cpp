@@ -67,10 +67,13 @@ TSoilParameterBlocks ReadSoilParameterBlocks(const std::vector<std::string>& lin
     const int firstSoil = SoilParameterHeaderLines;
     const int soilRows = AvailableRows(lines, firstSoil, cellCount);
     if (soilRows < cellCount) {
+        const int end = firstSoil + soilRows;  // index of the line that ended the table
+        const std::string where = end < lineCount ? "line " + std::to_string(end + 1) + " \"" + lines[end] + "\""
+                                                  : "the end of the file";
         throw rtl::Exception(Quoted(SoiMakerDataFileName) + ": the soil table has " +
                              std::to_string(soilRows) + " rows (from line " +
-                             std::to_string(firstSoil + 1) + ") for " + std::to_string(cellCount) +
-                             " cells");
+                             std::to_string(firstSoil + 1) + " to " + where + ") for " +
+                             std::to_string(cellCount) + " cells");
     }
     blocks.SoilRows.assign(lines.begin() + firstSoil, lines.begin() + firstSoil + cellCount);
 

@@ -272,7 +272,10 @@ INSTANTIATE_TEST_SUITE_P(
                    [](app::TSoilPropOptions&, app::TSoilPropInput& in) {
                        in.ParameterLines.erase(in.ParameterLines.begin() + 4);
                    },
-                   {"\"SOImaker_data.csv\"", "3 rows", "4 cells"}},
+                   {"\"SOImaker_data.csv\"", "3 rows", "line 6 \"HYDR_AB\"", "4 cells"}},
+        TFaultCase{"SoilTableCutByTheEndOfTheFile",
+                   [](app::TSoilPropOptions&, app::TSoilPropInput& in) { in.ParameterLines.resize(4); },
+                   {"\"SOImaker_data.csv\"", "2 rows", "the end of the file", "4 cells"}},
         TFaultCase{"NoHydraulicBlock",
                    [](app::TSoilPropOptions& o, app::TSoilPropInput&) { o.HydraulicSet = "X"; },
                    {"\"SOImaker_data.csv\"", "\"HYDR_X\""}},
