@@ -1,0 +1,417 @@
+// Filter conditions of grid columns: left-to-right evaluation of terms and groups, comparisons and wildcard matching.
+#include "grid/foundation/ExtUtilFilter.h"
+
+#include "grid/foundation/ExtUtilDates.h"
+#include "grid/foundation/ExtUtilNumbers.h"
+#include "grid/foundation/ExtUtilUnicode.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
+
+#include <charconv>
+#include <vector>
+
+namespace grid {
+
+namespace {
+
+using U32View = std::u32string_view;
+constexpr std::size_t npos = std::u32string_view::npos;
+// Comparison operands and texts compare on at most this many characters.
+constexpr std::size_t MaxOperandLength = 255;
+
+U32View UpToNul(U32View s)
+{
+    const std::size_t nul = s.find(U'\0');
+    return nul == npos ? s : s.substr(0, nul);
+}
+
+// Index of the first `ch` reached after an even number of double quotes.
+std::size_t FindUnquoted(U32View s, char32_t ch)
+{
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == ch && !inQuotes) return i;
+        if (s[i] == U'"') inQuotes = !inQuotes;
+    }
+    return npos;
+}
+
+// Reads a comparison operand from index i: up to the end, an unquoted "&" or "|", or a
+// blank (an unquoted one, or any blank when `anyBlankEnds`). A double quote at its start
+// is skipped and one as its last character dropped.
+std::u32string ReadOperand(U32View p, std::size_t i, bool anyBlankEnds)
+{
+    const std::size_t start = i;
+    bool inQuotes = false;
+    for (; i < p.size(); ++i) {
+        const char32_t c = p[i];
+        if (c == U'"') {
+            inQuotes = !inQuotes;
+            continue;
+        }
+        if (!inQuotes && (c == U'&' || c == U'|')) break;
+        if (c == U' ' && (!inQuotes || anyBlankEnds)) break;
+    }
+    U32View operand = p.substr(start, i - start);
+    if (!operand.empty() && operand.front() == U'"') operand.remove_prefix(1);
+    if (!operand.empty() && operand.back() == U'"') operand.remove_suffix(1);
+    if (operand.size() > MaxOperandLength) operand = operand.substr(0, MaxOperandLength);
+    return std::u32string(operand);
+}
+
+// The platform's floating-point text conversion of a number in invariant form:
+// optional blanks, sign, digits with "." and an exponent, optional blanks.
+bool TryInvariantNumber(U32View text, double& value)
+{
+    std::string ascii;
+    ascii.reserve(text.size());
+    for (char32_t c : text) {
+        if (c >= 0x80) return false;
+        ascii.push_back(static_cast<char>(c));
+    }
+    std::size_t b = 0, e = ascii.size();
+    while (b < e && ascii[b] == ' ') ++b;
+    while (e > b && ascii[e - 1] == ' ') --e;
+    if (b == e) return false;
+    bool negative = false;
+    if (ascii[b] == '+' || ascii[b] == '-') {
+        negative = ascii[b] == '-';
+        ++b;
+    }
+    if (b == e || !((ascii[b] >= '0' && ascii[b] <= '9') || ascii[b] == '.')) return false;
+    const auto [end, ec] = std::from_chars(ascii.data() + b, ascii.data() + e, value);
+    if (ec != std::errc() || end != ascii.data() + e) return false;
+    if (negative) value = -value;
+    return true;
+}
+
+int Sign(double d) { return d < 0 ? -1 : (d > 0 ? 1 : 0); }
+
+// Compares the cell text with an operand: as numbers when both are numbers, else as
+// dates when both are dates of the locale, else as texts in code-unit order.
+int CompareWithOperand(U32View value, U32View operand)
+{
+    const std::string valueText = rtl::Utf8Encode(value);
+    const std::string operandText = rtl::Utf8Encode(operand);
+    TDateTime valueDate = 0, operandDate = 0;
+    // A date of the locale never counts as a number.
+    const bool valueIsDate = ParseLocaleDate(valueText, valueDate);
+    const bool operandIsDate = ParseLocaleDate(operandText, operandDate);
+    double valueNumber = 0, operandNumber = 0;
+    const bool valueIsNumber =
+        !valueIsDate &&
+        TryInvariantNumber(rtl::Utf8Decode(NumberTextToInvariant(valueText)), valueNumber);
+    const bool operandIsNumber =
+        !operandIsDate &&
+        TryInvariantNumber(rtl::Utf8Decode(NumberTextToInvariant(operandText)), operandNumber);
+    if (valueIsNumber && operandIsNumber) return Sign(valueNumber - operandNumber);
+    if (valueIsDate && operandIsDate) return Sign(valueDate - operandDate);
+    const U32View a = value.substr(0, MaxOperandLength);
+    const U32View b = operand.substr(0, MaxOperandLength);
+    const int c = a.compare(b);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+// A pattern element once quotes are resolved.
+struct TPatternToken {
+    enum Kind { Literal, AnyChar, AnyRun } kind;
+    char32_t ch;
+};
+
+// Elements of a pattern part without "!", ">" or "<": a double quote opens a quote (and is
+// dropped) unless one was just opened, in which case it is a literal quote; "*" and "?"
+// stay wildcards inside quotes.
+std::vector<TPatternToken> Tokenize(U32View p)
+{
+    std::vector<TPatternToken> tokens;
+    bool inQuote = false;
+    for (char32_t c : p) {
+        if (c == U'"') {
+            if (inQuote)
+                tokens.push_back({TPatternToken::Literal, c});
+            else
+                inQuote = true;
+            continue;
+        }
+        inQuote = false;
+        if (c == U'*') {
+            if (tokens.empty() || tokens.back().kind != TPatternToken::AnyRun)
+                tokens.push_back({TPatternToken::AnyRun, 0});
+        } else if (c == U'?') {
+            tokens.push_back({TPatternToken::AnyChar, 0});
+        } else {
+            tokens.push_back({TPatternToken::Literal, c});
+        }
+    }
+    return tokens;
+}
+
+// True when the tokens match some tail of the text (a leading "*" implied). Greedy
+// matching with backtracking to the last "*": linear for the usual patterns, where
+// trying every tail in turn would multiply the work with each "*".
+bool MatchesSomeTail(const std::vector<TPatternToken>& tokens, U32View text)
+{
+    std::size_t pi = 0, ti = 0;
+    std::size_t starPi = 0, starTi = 0;  // the implied leading "*"
+    while (ti < text.size()) {
+        if (pi < tokens.size() && tokens[pi].kind == TPatternToken::AnyRun) {
+            starPi = ++pi;
+            starTi = ti;
+        } else if (pi < tokens.size() &&
+                   (tokens[pi].kind == TPatternToken::AnyChar || tokens[pi].ch == text[ti])) {
+            ++pi;
+            ++ti;
+        } else {
+            pi = starPi;
+            ti = ++starTi;
+        }
+    }
+    while (pi < tokens.size() && tokens[pi].kind == TPatternToken::AnyRun) ++pi;
+    return pi == tokens.size();
+}
+
+bool MatchPatternU32(U32View pattern, U32View text);
+
+// The pattern rest after a "*" against the tails of the text, longest first. A rest
+// without "!", ">" or "<" is plain wildcards and is matched in one pass.
+bool MatchRestAgainstTails(U32View rest, U32View tail)
+{
+    if (rest.find_first_of(U"!<>") == npos) return MatchesSomeTail(Tokenize(rest), tail);
+    for (std::size_t k = tail.size() + 1; k-- > 0;)
+        if (MatchPatternU32(rest, tail.substr(tail.size() - k))) return true;
+    return false;
+}
+
+bool WildcardMatch(U32View p, U32View t)
+{
+    bool match = true, negate = false, inQuote = false;
+    std::size_t e = 0, g = 0;
+    const bool quoteFirst = !p.empty() && p[0] == U'"';
+    while (match && !(e == p.size() && g == t.size())) {
+        const bool patternLeft = e < p.size();
+        const char32_t c = patternLeft ? p[e] : 0;
+        if (patternLeft && c == U'!' && !quoteFirst) {
+            negate = true;
+            ++e;
+            inQuote = false;
+        } else if (patternLeft && c == U'"' && !inQuote) {
+            ++e;
+            inQuote = true;
+        } else if (patternLeft && c == U'*') {
+            inQuote = false;
+            while (e < p.size() && p[e] == U'*') ++e;
+            if (MatchRestAgainstTails(p.substr(e), t.substr(g))) {
+                e = p.size();
+                g = t.size();
+            } else {
+                match = false;
+            }
+        } else if (patternLeft && c == U'?') {
+            if (g < t.size()) {
+                ++e;
+                ++g;
+            } else {
+                match = false;
+            }
+            inQuote = false;
+        } else {
+            // An ordinary character (a quote right after an opening quote included) or the
+            // end of the pattern while text remains.
+            if (patternLeft && g < t.size() && c == t[g]) {
+                ++e;
+                ++g;
+            } else {
+                match = false;
+            }
+            if (c != U'"') inQuote = false;
+        }
+    }
+    return match != negate;
+}
+
+bool MatchPatternU32(U32View pattern, U32View text)
+{
+    const U32View p = UpToNul(pattern);
+    const U32View t = UpToNul(text);
+    bool gt = true, lt = true, hasGt = false, hasLt = false;
+
+    const std::size_t gtAt = FindUnquoted(p, U'>');
+    if (gtAt != npos) {
+        std::size_t i = gtAt + 1;
+        const bool orEqual = i < p.size() && p[i] == U'=';
+        if (orEqual) ++i;
+        while (i < p.size() && p[i] == U' ') ++i;
+        const int cmp = CompareWithOperand(t, ReadOperand(p, i, false));
+        gt = orEqual ? cmp >= 0 : cmp > 0;
+        hasGt = true;
+    }
+    const std::size_t ltAt = FindUnquoted(p, U'<');
+    if (ltAt != npos) {
+        std::size_t i = ltAt + 1;
+        const bool orEqual = i < p.size() && p[i] == U'=';
+        if (orEqual) ++i;
+        while (i < p.size() && p[i] == U' ') ++i;
+        const int cmp = CompareWithOperand(t, ReadOperand(p, i, true));
+        lt = orEqual ? cmp <= 0 : cmp < 0;
+        hasLt = true;
+    }
+    if (FindUnquoted(p, U'!') != npos) {
+        if (gtAt == npos) hasGt = true;
+        if (ltAt == npos) hasLt = true;
+    }
+    if (FindUnquoted(p, U'^') != npos && (hasGt || hasLt)) return gt || lt;
+    if (FindUnquoted(p, U'&') != npos && hasGt && hasLt) return gt && lt;
+    if (gtAt != npos && gt) return true;
+    if (ltAt != npos && lt) return true;
+    return WildcardMatch(p, t);
+}
+
+void Combine(bool& acc, char32_t prev, bool r)
+{
+    switch (prev) {
+    case 0:
+        acc = r;
+        break;
+    case U'&':
+        acc = acc && r;
+        break;
+    case U';':
+    case U'^':
+    case U'|':
+        acc = acc || r;
+        break;
+    default:  // "(": the empty term after a group is dropped
+        break;
+    }
+}
+
+// True when combining with `prev` cannot change `acc`, so the term need not be matched.
+bool CombineIsSettled(bool acc, char32_t prev)
+{
+    if (prev == U'(') return true;
+    if (prev == U'&') return !acc;
+    if (prev == U';' || prev == U'^' || prev == U'|') return acc;
+    return false;
+}
+
+}  // namespace
+
+bool EvaluateFilterCondition(std::string_view condition, std::string_view value,
+                             bool caseSensitive)
+{
+    std::string c = RemoveUnquotedBlanks(rtl::Trim(condition));
+    if (!c.empty() && c[0] == '=') c.erase(0, 1);
+
+    bool acc = true;
+    char32_t prev = 0;
+    for (;;) {
+        int opPos = 0;
+        const char32_t op = FindUnquotedOperator(U"(;^&|", c, opPos);
+        if (op == 0) break;
+        bool r = false;
+        if (c[0] == '(') {
+            const int close = FindClosingParenthesis(c);
+            if (close == 0) {
+                // A group without its ")" takes the rest of the condition, so the
+                // evaluation always ends.
+                if (!CombineIsSettled(acc, prev)) r = EvaluateFilterCondition(c.substr(1), value, caseSensitive);
+                c.clear();
+            } else {
+                const std::size_t closeByte = rtl::Utf8ByteOffset(c, close);
+                if (!CombineIsSettled(acc, prev))
+                    r = EvaluateFilterCondition(c.substr(1, closeByte - 1), value, caseSensitive);
+                c.erase(0, closeByte + 1);
+            }
+        } else {
+            const std::size_t opByte = rtl::Utf8ByteOffset(c, opPos);
+            if (!CombineIsSettled(acc, prev))
+                r = MatchFilterTerm(std::string_view(c).substr(0, opByte), value, caseSensitive);
+            c.erase(0, opByte + 1);
+        }
+        if (!CombineIsSettled(acc, prev)) Combine(acc, prev, r);
+        prev = op;
+    }
+    if (CombineIsSettled(acc, prev)) return acc;
+    Combine(acc, prev, MatchFilterTerm(c, value, caseSensitive));
+    return acc;
+}
+
+bool MatchFilterTerm(std::string_view term, std::string_view value, bool caseSensitive)
+{
+    if (term == "\"\"") return value.empty();
+    if (caseSensitive) return MatchPatternU32(rtl::Utf8Decode(term), rtl::Utf8Decode(value));
+    return MatchPatternU32(UpperU32(rtl::Utf8Decode(term)), UpperU32(rtl::Utf8Decode(value)));
+}
+
+bool MatchPattern(std::string_view pattern, std::string_view text)
+{
+    return MatchPatternU32(rtl::Utf8Decode(pattern), rtl::Utf8Decode(text));
+}
+
+std::string RemoveUnquotedBlanks(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    bool inQuotes = false;
+    for (char c : text) {
+        if (c == '"') inQuotes = !inQuotes;
+        if (c == ' ' && !inQuotes) continue;
+        out.push_back(c);
+    }
+    return out;
+}
+
+int FindClosingParenthesis(std::string_view text)
+{
+    int opened = 0, closed = 0, pos = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) ++pos;
+        if (text[i] == '(') ++opened;
+        if (text[i] == ')' && ++closed == opened) return pos;
+    }
+    return 0;
+}
+
+char32_t FindUnquotedOperator(std::u32string_view charSet, std::string_view text, int& pos)
+{
+    bool inQuotes = false;
+    int charPos = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char32_t c = rtl::Utf8NextChar(text, i);
+        ++charPos;
+        if (!inQuotes && charSet.find(c) != npos) {
+            pos = charPos;
+            return c;
+        }
+        if (c == U'"') inQuotes = !inQuotes;
+    }
+    pos = -1;
+    return 0;
+}
+
+std::string NumberTextToInvariant(std::string_view text)
+{
+    const char32_t decimal = LocaleDecimalSeparator();
+    const char32_t thousand = LocaleThousandSeparator();
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char32_t c = rtl::Utf8NextChar(text, i);
+        if (c == U'\0') break;
+        if (c == decimal)
+            out.push_back('.');
+        else if (c != thousand)
+            rtl::Utf8AppendChar(out, c);
+    }
+    return out;
+}
+
+int FindUnquotedChar(std::string_view text, char32_t ch)
+{
+    const std::size_t at = FindUnquoted(UpToNul(rtl::Utf8Decode(text)), ch);
+    return at == npos ? 0 : static_cast<int>(at) + 1;
+}
+
+}  // namespace grid
