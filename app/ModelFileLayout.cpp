@@ -17,8 +17,11 @@ namespace {
 // thousands of files allocates nothing per value.
 void AppendPadded(std::string& out, std::string_view value, std::size_t width)
 {
+    // Plain ASCII values (nearly all of them) are counted by bytes.
     std::size_t bytes = 0;
-    std::size_t chars = 0;
+    const std::size_t asciiLimit = std::min(value.size(), width);
+    while (bytes < asciiLimit && static_cast<unsigned char>(value[bytes]) < 0x80) ++bytes;
+    std::size_t chars = bytes;
     while (chars < width && bytes < value.size()) {
         rtl::Utf8NextChar(value, bytes);
         ++chars;
@@ -36,14 +39,14 @@ void TModelFileLayout::Keyword(std::string_view keyword)
 
 void TModelFileLayout::Empty()
 {
-    FLineEnds.push_back(FText.size());
+    EndLine();
 }
 
 void TModelFileLayout::Value(std::string_view value, std::size_t width, std::string_view comment)
 {
     AppendPadded(FText, value, width);
     FText.append(comment);
-    FLineEnds.push_back(FText.size());
+    EndLine();
 }
 
 void TModelFileLayout::Columns(const std::vector<std::string>& values,
@@ -52,31 +55,31 @@ void TModelFileLayout::Columns(const std::vector<std::string>& values,
     const std::size_t n = std::min(values.size(), widths.size());
     for (std::size_t i = 0; i < n; ++i) AppendPadded(FText, values[i], widths[i]);
     FText.append(comment);
-    FLineEnds.push_back(FText.size());
+    EndLine();
 }
 
 void TModelFileLayout::Verbatim(std::string_view line)
 {
     FText.append(line);
+    EndLine();
+}
+
+void TModelFileLayout::EndLine()
+{
     FLineEnds.push_back(FText.size());
+    FText.append("\r\n");
 }
 
 std::string_view TModelFileLayout::Line(std::size_t index) const
 {
     if (index >= FLineEnds.size()) return {};
-    const std::size_t begin = index == 0 ? 0 : FLineEnds[index - 1];
+    const std::size_t begin = index == 0 ? 0 : FLineEnds[index - 1] + 2;
     return std::string_view(FText).substr(begin, FLineEnds[index] - begin);
 }
 
-std::string TModelFileLayout::Text() const
+const std::string& TModelFileLayout::Text() const
 {
-    std::string text;
-    text.reserve(FText.size() + 2 * FLineEnds.size());
-    for (std::size_t i = 0; i < FLineEnds.size(); ++i) {
-        text.append(Line(i));
-        text.append("\r\n");
-    }
-    return text;
+    return FText;
 }
 
 void TModelFileLayout::Clear()
@@ -91,7 +94,9 @@ void TModelFileLayout::SaveToFile(const std::string& fileName) const
     file.Assign(fileName);
     file.Rewrite();
     try {
-        for (std::size_t i = 0; i < FLineEnds.size(); ++i) file.WriteLn(Line(i));
+        // The text already holds the CR LF line ends: one write, converted
+        // to the code page on the way out.
+        file.Write(FText);
         file.Close();
     } catch (...) {
         // A model reading a half-written run-control file would run on wrong

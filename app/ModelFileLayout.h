@@ -38,8 +38,8 @@ public:
     std::size_t LineCount() const { return FLineEnds.size(); }
     // Line `index` (0-based) as UTF-8 text, without line end.
     std::string_view Line(std::size_t index) const;
-    // All lines, each followed by CR LF, as UTF-8 text (for comparisons).
-    std::string Text() const;
+    // All lines, each followed by CR LF, as UTF-8 text.
+    const std::string& Text() const;
     // Forgets all lines; the buffer keeps its capacity for the next file.
     void Clear();
 
@@ -52,8 +52,10 @@ public:
     void SaveToFile(const std::string& fileName) const;
 
 private:
-    std::string FText;                  // all lines back to back, UTF-8
-    std::vector<std::size_t> FLineEnds;  // end offset of each line in FText
+    void EndLine();
+
+    std::string FText;                   // all lines, each ended by CR LF, UTF-8
+    std::vector<std::size_t> FLineEnds;  // offset of each line's CR LF in FText
 };
 
 }  // namespace app
