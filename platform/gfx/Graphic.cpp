@@ -1,0 +1,59 @@
+// TGraphic file loading and saving, and whole-file byte helpers.
+#include "platform/gfx/Graphic.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "platform/rtl/Exceptions.h"
+
+namespace gfx {
+
+void TGraphic::SetTransparent(bool value)
+{
+    if (FTransparent == value) return;
+    FTransparent = value;
+    Changed();
+}
+
+void TGraphic::Changed()
+{
+    FModified = true;
+    if (OnChange) OnChange(this);
+}
+
+void TGraphic::LoadFromFile(const std::string& fileName)
+{
+    const TBytes bytes = ReadAllBytes(fileName);
+    LoadFromBytes(bytes.data(), bytes.size());
+}
+
+void TGraphic::SaveToFile(const std::string& fileName) const
+{
+    const TBytes bytes = SaveToBytes();
+    WriteAllBytes(fileName, bytes.data(), bytes.size());
+}
+
+TBytes ReadAllBytes(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) {
+        const int err = errno;
+        throw rtl::EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(err));
+    }
+    return TBytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteAllBytes(const std::string& fileName, const std::uint8_t* data, std::size_t size)
+{
+    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        const int err = errno;
+        throw rtl::EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(err));
+    }
+    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    if (!out) throw rtl::EWriteError("Stream write error: \"" + fileName + "\"");
+}
+
+}  // namespace gfx
