@@ -14,8 +14,6 @@ namespace app {
 
 namespace {
 
-constexpr const char* ProjectionPlaceholder = "select projection...";
-
 std::string Capitalized(std::string text)
 {
     if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));

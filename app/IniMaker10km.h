@@ -13,6 +13,9 @@ namespace app {
 class TModelFileLayout;
 struct TCellSite;
 
+// What the projection box shows while no projection is chosen.
+inline constexpr const char* ProjectionPlaceholder = "select projection...";
+
 // Everything the "INI file maker" page gives the 10 km writer. The button
 // handler fills one field per control; the defaults are those the page shows
 // at start.
@@ -32,7 +35,7 @@ struct TIniMaker10kmOptions {
     bool UseCarpatclim = false;   // cb4 "use CARPATCLIM"
     bool UseEra5 = false;         // cb5 "use ERA5"
     bool UseProjection = false;   // cb6, the projection box
-    std::string Projection = "select projection...";  // text of projCB
+    std::string Projection = ProjectionPlaceholder;  // text of projCB
     std::string Delta = "none";   // text of DCB: "none", "D1" to "D5"
     bool ExtendedForesee = false;  // CB3 "kiterjesztés" (hidden)
 };

@@ -7,8 +7,6 @@ namespace app {
 
 namespace {
 
-constexpr const char* ProjectionPlaceholder = "select projection...";
-
 enum class TWordKind { Crop, Climate, Ptf };
 
 struct TOptionBoxWord {

@@ -1,6 +1,8 @@
 // Rules that keep the choices of the "INI file maker" page consistent, on a plain copy of the page's state.
 #pragma once
 
+#include "app/IniMaker10km.h"
+
 #include <string>
 #include <vector>
 
@@ -16,7 +18,7 @@ struct TIniPageState {
     bool UseCarpatclim = false;          // cb4 "use CARPATCLIM"
     bool UseEra5 = false;                // cb5 "use ERA5"
     bool UseProjection = false;          // cb6, the projection box
-    std::string Projection = "select projection...";  // text of projCB
+    std::string Projection = ProjectionPlaceholder;  // text of projCB
     bool ExtendedForesee = false;        // CB3 "kiterjesztés" (hidden)
     std::string LastYear = "2010";       // Edit29
     std::string EpcFile = "input/plant/maize.epc";  // Edit32
