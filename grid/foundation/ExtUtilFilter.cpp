@@ -59,17 +59,24 @@ std::u32string ReadOperand(U32View p, std::size_t i, bool anyBlankEnds)
     return std::u32string(operand);
 }
 
-// The platform's floating-point text conversion of a number in invariant form:
-// optional blanks, sign, digits with "." and an exponent, optional blanks.
-bool TryInvariantNumber(U32View text, double& value)
+// A number of the locale: its thousand separators dropped and its decimal separator read
+// as "."; then the platform's floating-point text rules: optional blanks, sign, digits
+// with one "." and an exponent, optional blanks.
+bool TryLocaleNumber(U32View text, double& value)
 {
-    std::string ascii;
-    ascii.reserve(text.size());
+    const char32_t decimal = LocaleDecimalSeparator();
+    const char32_t thousand = LocaleThousandSeparator();
+    char ascii[MaxOperandLength + 2];
+    std::size_t n = 0;
     for (char32_t c : text) {
-        if (c >= 0x80) return false;
-        ascii.push_back(static_cast<char>(c));
+        if (c == decimal)
+            c = U'.';
+        else if (c == thousand)
+            continue;
+        if (c >= 0x80 || n > MaxOperandLength) return false;
+        ascii[n++] = static_cast<char>(c);
     }
-    std::size_t b = 0, e = ascii.size();
+    std::size_t b = 0, e = n;
     while (b < e && ascii[b] == ' ') ++b;
     while (e > b && ascii[e - 1] == ' ') --e;
     if (b == e) return false;
@@ -79,10 +86,17 @@ bool TryInvariantNumber(U32View text, double& value)
         ++b;
     }
     if (b == e || !((ascii[b] >= '0' && ascii[b] <= '9') || ascii[b] == '.')) return false;
-    const auto [end, ec] = std::from_chars(ascii.data() + b, ascii.data() + e, value);
-    if (ec != std::errc() || end != ascii.data() + e) return false;
+    const auto [end, ec] = std::from_chars(ascii + b, ascii + e, value);
+    if (ec != std::errc() || end != ascii + e) return false;
     if (negative) value = -value;
     return true;
+}
+
+// A date (and time) of the locale; only texts holding the date separator can be one.
+bool TryLocaleDate(U32View text, TDateTime& value)
+{
+    if (text.find(LocaleDateSeparator()) == npos) return false;
+    return ParseLocaleDate(rtl::Utf8Encode(text), value);
 }
 
 int Sign(double d) { return d < 0 ? -1 : (d > 0 ? 1 : 0); }
@@ -91,19 +105,13 @@ int Sign(double d) { return d < 0 ? -1 : (d > 0 ? 1 : 0); }
 // dates when both are dates of the locale, else as texts in code-unit order.
 int CompareWithOperand(U32View value, U32View operand)
 {
-    const std::string valueText = rtl::Utf8Encode(value);
-    const std::string operandText = rtl::Utf8Encode(operand);
     TDateTime valueDate = 0, operandDate = 0;
     // A date of the locale never counts as a number.
-    const bool valueIsDate = ParseLocaleDate(valueText, valueDate);
-    const bool operandIsDate = ParseLocaleDate(operandText, operandDate);
+    const bool valueIsDate = TryLocaleDate(value, valueDate);
+    const bool operandIsDate = TryLocaleDate(operand, operandDate);
     double valueNumber = 0, operandNumber = 0;
-    const bool valueIsNumber =
-        !valueIsDate &&
-        TryInvariantNumber(rtl::Utf8Decode(NumberTextToInvariant(valueText)), valueNumber);
-    const bool operandIsNumber =
-        !operandIsDate &&
-        TryInvariantNumber(rtl::Utf8Decode(NumberTextToInvariant(operandText)), operandNumber);
+    const bool valueIsNumber = !valueIsDate && TryLocaleNumber(value, valueNumber);
+    const bool operandIsNumber = !operandIsDate && TryLocaleNumber(operand, operandNumber);
     if (valueIsNumber && operandIsNumber) return Sign(valueNumber - operandNumber);
     if (valueIsDate && operandIsDate) return Sign(valueDate - operandDate);
     const U32View a = value.substr(0, MaxOperandLength);
@@ -266,18 +274,18 @@ bool MatchPatternU32(U32View pattern, U32View text)
     return WildcardMatch(p, t);
 }
 
-void Combine(bool& acc, char32_t prev, bool r)
+void Combine(bool& acc, char prev, bool r)
 {
     switch (prev) {
     case 0:
         acc = r;
         break;
-    case U'&':
+    case '&':
         acc = acc && r;
         break;
-    case U';':
-    case U'^':
-    case U'|':
+    case ';':
+    case '^':
+    case '|':
         acc = acc || r;
         break;
     default:  // "(": the empty term after a group is dropped
@@ -286,12 +294,108 @@ void Combine(bool& acc, char32_t prev, bool r)
 }
 
 // True when combining with `prev` cannot change `acc`, so the term need not be matched.
-bool CombineIsSettled(bool acc, char32_t prev)
+bool CombineIsSettled(bool acc, char prev)
 {
-    if (prev == U'(') return true;
-    if (prev == U'&') return !acc;
-    if (prev == U';' || prev == U'^' || prev == U'|') return acc;
+    if (prev == '(') return true;
+    if (prev == '&') return !acc;
+    if (prev == ';' || prev == '^' || prev == '|') return acc;
     return false;
+}
+
+// Byte index of the first of the operator characters "(", ";", "^", "&", "|" outside
+// double quotes (all ASCII, so a byte walk over UTF-8 is exact); npos when none.
+std::size_t FindOperatorByte(std::string_view text)
+{
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (!inQuotes && (c == '(' || c == ';' || c == '^' || c == '&' || c == '|')) return i;
+        if (c == '"') inQuotes = !inQuotes;
+    }
+    return std::string_view::npos;
+}
+
+// Byte index of the ")" closing the "(" at the start; npos when it is not closed.
+std::size_t FindClosingParenthesisByte(std::string_view text)
+{
+    int opened = 0, closed = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '(') ++opened;
+        if (text[i] == ')' && ++closed == opened) return i;
+    }
+    return std::string_view::npos;
+}
+
+// Code points of a cell text or term, upper-cased unless the match is case-sensitive.
+std::u32string DecodeForMatch(std::string_view text, bool upper)
+{
+    std::u32string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        char32_t c;
+        if (b < 0x80) {
+            c = b;
+            ++i;
+        } else {
+            c = rtl::Utf8NextChar(text, i);
+        }
+        out.push_back(upper ? UpperChar(c) : c);
+    }
+    return out;
+}
+
+// Blanks and control characters trimmed at both ends, as the platform's Trim does.
+std::string_view TrimView(std::string_view s)
+{
+    while (!s.empty() && static_cast<unsigned char>(s.front()) <= ' ') s.remove_prefix(1);
+    while (!s.empty() && static_cast<unsigned char>(s.back()) <= ' ') s.remove_suffix(1);
+    return s;
+}
+
+bool MatchTerm(std::string_view term, const std::u32string& value, bool caseSensitive)
+{
+    if (term == "\"\"") return value.empty();
+    return MatchPatternU32(DecodeForMatch(term, !caseSensitive), value);
+}
+
+// The condition against a cell text already decoded (and upper-cased unless the match is
+// case-sensitive), so that a condition of many terms decodes the text once.
+bool EvaluateCondition(std::string_view condition, const std::u32string& value, bool caseSensitive)
+{
+    const std::string prepared = RemoveUnquotedBlanks(TrimView(condition));
+    std::string_view c = prepared;
+    if (!c.empty() && c[0] == '=') c.remove_prefix(1);
+
+    bool acc = true;
+    char prev = 0;
+    std::size_t opAt;
+    while ((opAt = FindOperatorByte(c)) != std::string_view::npos) {
+        const char op = c[opAt];
+        const bool settled = CombineIsSettled(acc, prev);
+        bool r = false;
+        if (c[0] == '(') {
+            const std::size_t close = FindClosingParenthesisByte(c);
+            if (close == std::string_view::npos) {
+                // A group without its ")" takes the rest of the condition, so the
+                // evaluation always ends.
+                if (!settled) r = EvaluateCondition(c.substr(1), value, caseSensitive);
+                c = {};
+            } else {
+                if (!settled) r = EvaluateCondition(c.substr(1, close - 1), value, caseSensitive);
+                c.remove_prefix(close + 1);
+            }
+        } else {
+            if (!settled) r = MatchTerm(c.substr(0, opAt), value, caseSensitive);
+            c.remove_prefix(opAt + 1);
+        }
+        if (!settled) Combine(acc, prev, r);
+        prev = op;
+    }
+    if (CombineIsSettled(acc, prev)) return acc;
+    Combine(acc, prev, MatchTerm(c, value, caseSensitive));
+    return acc;
 }
 
 }  // namespace
@@ -299,48 +403,12 @@ bool CombineIsSettled(bool acc, char32_t prev)
 bool EvaluateFilterCondition(std::string_view condition, std::string_view value,
                              bool caseSensitive)
 {
-    std::string c = RemoveUnquotedBlanks(rtl::Trim(condition));
-    if (!c.empty() && c[0] == '=') c.erase(0, 1);
-
-    bool acc = true;
-    char32_t prev = 0;
-    for (;;) {
-        int opPos = 0;
-        const char32_t op = FindUnquotedOperator(U"(;^&|", c, opPos);
-        if (op == 0) break;
-        bool r = false;
-        if (c[0] == '(') {
-            const int close = FindClosingParenthesis(c);
-            if (close == 0) {
-                // A group without its ")" takes the rest of the condition, so the
-                // evaluation always ends.
-                if (!CombineIsSettled(acc, prev)) r = EvaluateFilterCondition(c.substr(1), value, caseSensitive);
-                c.clear();
-            } else {
-                const std::size_t closeByte = rtl::Utf8ByteOffset(c, close);
-                if (!CombineIsSettled(acc, prev))
-                    r = EvaluateFilterCondition(c.substr(1, closeByte - 1), value, caseSensitive);
-                c.erase(0, closeByte + 1);
-            }
-        } else {
-            const std::size_t opByte = rtl::Utf8ByteOffset(c, opPos);
-            if (!CombineIsSettled(acc, prev))
-                r = MatchFilterTerm(std::string_view(c).substr(0, opByte), value, caseSensitive);
-            c.erase(0, opByte + 1);
-        }
-        if (!CombineIsSettled(acc, prev)) Combine(acc, prev, r);
-        prev = op;
-    }
-    if (CombineIsSettled(acc, prev)) return acc;
-    Combine(acc, prev, MatchFilterTerm(c, value, caseSensitive));
-    return acc;
+    return EvaluateCondition(condition, DecodeForMatch(value, !caseSensitive), caseSensitive);
 }
 
 bool MatchFilterTerm(std::string_view term, std::string_view value, bool caseSensitive)
 {
-    if (term == "\"\"") return value.empty();
-    if (caseSensitive) return MatchPatternU32(rtl::Utf8Decode(term), rtl::Utf8Decode(value));
-    return MatchPatternU32(UpperU32(rtl::Utf8Decode(term)), UpperU32(rtl::Utf8Decode(value)));
+    return MatchTerm(term, DecodeForMatch(value, !caseSensitive), caseSensitive);
 }
 
 bool MatchPattern(std::string_view pattern, std::string_view text)
@@ -350,6 +418,7 @@ bool MatchPattern(std::string_view pattern, std::string_view text)
 
 std::string RemoveUnquotedBlanks(std::string_view text)
 {
+    if (text.find(' ') == std::string_view::npos) return std::string(text);
     std::string out;
     out.reserve(text.size());
     bool inQuotes = false;
