@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -72,6 +73,12 @@ struct TTextFile::Impl {
         const int handle = ::open(mapped.c_str(), flags | O_CLOEXEC, 0666);
         if (handle < 0)
             RaiseInOutError(operation, name, errno);
+        // A folder opens for reading on Linux; it is no text file.
+        struct stat st;
+        if (::fstat(handle, &st) == 0 && S_ISDIR(st.st_mode)) {
+            ::close(handle);
+            RaiseInOutError(operation, name, EISDIR);
+        }
         fd = handle;
     }
 
