@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 #include "platform/rtl/Utf8.h"
 
@@ -64,6 +65,15 @@ const Tables& GetTables()
 std::size_t AsciiRun(const char* p, std::size_t n)
 {
     std::size_t i = 0;
+    // Eight bytes at a time: tables are almost all ASCII.
+    constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    while (i + 8 <= n) {
+        std::uint64_t word;
+        std::memcpy(&word, p + i, 8);
+        if ((word & kHighBits) != 0)
+            break;
+        i += 8;
+    }
     while (i < n && static_cast<unsigned char>(p[i]) < 0x80)
         ++i;
     return i;
