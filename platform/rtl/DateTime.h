@@ -88,7 +88,7 @@ std::string DateTimeToStr(TDateTime value, const TFormatSettings& settings);
 // order of ShortDateFormat (day-month-year, month-day-year or year-month-day by
 // its first date letter); two numbers mean the current year; a year of one or
 // two digits falls in the window of TwoDigitYearCenturyWindow. A time is
-// hours[:minutes[:seconds[.milliseconds]]] with TimeSeparator and the decimal
+// hours[:minutes[:seconds[.fraction]]] with TimeSeparator and the decimal
 // separator, optionally followed by TimeAMString/TimePMString (or AM/PM, either
 // case). Blanks around the parts are allowed. Failures raise EConvertError
 // "'%s' is not a valid date" / "... time" / "... date and time".
