@@ -535,8 +535,12 @@ void TStringList::Move(int curIndex, int newIndex)
 
 int TStringList::IndexOf(const std::string& s) const
 {
-    if (!FSorted)
-        return TStrings::IndexOf(s);
+    if (!FSorted) {
+        for (std::size_t i = 0; i < FList.size(); ++i)
+            if (CompareStrings(FList[i].FString, s) == 0)
+                return static_cast<int>(i);
+        return -1;
+    }
     int index;
     return Find(s, index) ? index : -1;
 }

@@ -190,6 +190,9 @@ std::string TTextFile::ReadLn()
     return line;
 }
 
+// A line ends at LF; a CR right before it belongs to the break. A lone CR is
+// kept as text: ending the line there would cut off what follows it up to the
+// next LF, which is data loss.
 bool TTextFile::ReadLn(std::string& line)
 {
     Impl& f = *FImpl;

@@ -1,6 +1,8 @@
 // Code-point helpers for UTF-8 strings.
 #include "platform/rtl/Utf8.h"
 
+#include <limits>
+
 namespace rtl {
 
 namespace {
@@ -164,7 +166,9 @@ std::string Utf8Copy(std::string_view s, long long index, long long count)
         return {};
     const std::size_t start = Utf8ByteOffset(s, index);
     const std::string_view rest = s.substr(start);
-    return std::string(rest.substr(0, Utf8ByteOffset(rest, count + 1)));
+    // Counts up to the largest value ("the rest of the text") must not overflow.
+    const long long end = count < std::numeric_limits<long long>::max() ? count + 1 : count;
+    return std::string(rest.substr(0, Utf8ByteOffset(rest, end)));
 }
 
 long long Utf8Pos(std::string_view sub, std::string_view s, long long offset)
@@ -197,7 +201,8 @@ void Utf8Delete(std::string& s, long long index, long long count)
     const std::size_t start = Utf8ByteOffset(s, index);
     if (start >= s.size())
         return;
-    const std::size_t len = Utf8ByteOffset(std::string_view(s).substr(start), count + 1);
+    const long long end = count < std::numeric_limits<long long>::max() ? count + 1 : count;
+    const std::size_t len = Utf8ByteOffset(std::string_view(s).substr(start), end);
     s.erase(start, len);
 }
 

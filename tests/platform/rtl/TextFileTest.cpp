@@ -76,6 +76,16 @@ TEST(TextFile, FilesWithAndWithoutFinalLineBreakReadTheSameLines)
     }
 }
 
+// Only LF (with an optional CR before it) ends a line. A CR on its own is
+// text and stays in the line rather than cutting off what follows it.
+TEST(TextFile, LoneCarriageReturnStaysInTheLineWithoutLosingText)
+{
+    TempDir dir;
+    const std::string name = dir.File("cr.txt");
+    WriteFileBytes(name, "a\rb;c\r\nnext\n");
+    EXPECT_EQ(TestThenRead(name), (std::vector<std::string>{"a\rb;c", "next"}));
+}
+
 TEST(TextFile, EofTurnsTrueRightAfterTheLastLine)
 {
     TempDir dir;

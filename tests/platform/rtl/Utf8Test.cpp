@@ -1,6 +1,7 @@
 #include "platform/rtl/Utf8.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -36,6 +37,7 @@ TEST(Utf8, CopyUsesOneBasedCharacterPositionsWithClassLibraryClamping)
         {10, 3, ""},      // past the end
         {3, 0, ""},
         {3, -1, ""},
+        {6, std::numeric_limits<long long>::max(), "búza"},  // "the rest of the text"
     };
     for (const Case& c : cases)
         EXPECT_EQ(Utf8Copy(s, c.index, c.count), c.expected) << c.index << "," << c.count;
