@@ -76,6 +76,12 @@ TEST(IniFiles, TypedReadsGiveDefaultsForMissingOrMalformedValues)
     ini.WriteDate("Values", "day", EncodeDate(2020, 2, 29));
     EXPECT_EQ(ini.ReadString("Values", "ratio", ""), "0.5");
     EXPECT_EQ(ini.ReadString("Values", "day", ""), "2020.02.29");
+    const TDateTime stamp = EncodeDate(2020, 2, 29) + EncodeTime(6, 30, 15, 0);
+    ini.WriteDateTime("Values", "stamp", stamp);
+    EXPECT_NEAR(ini.ReadDateTime("Values", "stamp", 0), stamp, 1e-9);
+    ini.WriteTime("Values", "time", EncodeTime(6, 30, 15, 0));
+    EXPECT_NEAR(ini.ReadTime("Values", "time", 0), EncodeTime(6, 30, 15, 0), 1e-9);
+    EXPECT_DOUBLE_EQ(ini.ReadDateTime("Values", "bad", 2), 2);
     FormatSettings.DecimalSeparator = ',';
     ini.WriteFloat("Values", "ratio", 0.5);
     EXPECT_EQ(ini.ReadString("Values", "ratio", ""), "0,5");
