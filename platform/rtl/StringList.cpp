@@ -216,11 +216,13 @@ void TStrings::SetText(std::string_view text)
     EndUpdate();
 }
 
-std::string TStrings::DelimitedText() const
+std::string TStrings::DelimitedText() const { return JoinDelimited(FDelimiter, FQuoteChar, FStrictDelimiter); }
+
+std::string TStrings::JoinDelimited(char delimiter, char quoteChar, bool strict) const
 {
     const int count = GetCount();
     if (count == 1 && Get(0).empty())
-        return std::string(2, FQuoteChar);
+        return std::string(2, quoteChar);
     std::string out;
     for (int i = 0; i < count; ++i) {
         const std::string s = Get(i);
@@ -228,14 +230,14 @@ std::string TStrings::DelimitedText() const
         for (char c : s) {
             if (c == '\0')
                 break;
-            if (c == FQuoteChar || c == FDelimiter || (!FStrictDelimiter && IsBlankOrControl(c))) {
+            if (c == quoteChar || c == delimiter || (!strict && IsBlankOrControl(c))) {
                 quote = true;
                 break;
             }
         }
-        out += quote ? AnsiQuotedStr(s, FQuoteChar) : s;
+        out += quote ? AnsiQuotedStr(s, quoteChar) : s;
         if (i + 1 < count)
-            out += FDelimiter;
+            out += delimiter;
     }
     return out;
 }
@@ -275,20 +277,7 @@ void TStrings::SetDelimitedText(std::string_view text)
     EndUpdate();
 }
 
-std::string TStrings::CommaText() const
-{
-    TStrings& self = const_cast<TStrings&>(*this);
-    const char delimiter = FDelimiter, quote = FQuoteChar;
-    const bool strict = FStrictDelimiter;
-    self.FDelimiter = ',';
-    self.FQuoteChar = '"';
-    self.FStrictDelimiter = false;
-    std::string out = DelimitedText();
-    self.FDelimiter = delimiter;
-    self.FQuoteChar = quote;
-    self.FStrictDelimiter = strict;
-    return out;
-}
+std::string TStrings::CommaText() const { return JoinDelimited(',', '"', false); }
 
 void TStrings::SetCommaText(std::string_view text)
 {

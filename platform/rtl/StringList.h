@@ -149,6 +149,8 @@ protected:
     void CheckIndex(int index, int limit) const;
 
 private:
+    std::string JoinDelimited(char delimiter, char quoteChar, bool strict) const;
+
     char FNameValueSeparator = '=';
     char FDelimiter = ',';
     char FQuoteChar = '"';
