@@ -48,7 +48,8 @@ struct TVarRec {
 //   s  string or character; precision = most characters (code points)
 //   e  ffExponent, precision significant digits (default 15), 3 exponent digits
 //   f  ffFixed, precision decimals (default 2)
-//   g  ffGeneral, precision significant digits (default 15)
+//   g  ffGeneral, precision significant digits (default 15), at least 3
+//      exponent digits when scientific ("%.3g" of 1234.5 -> "1.23E003")
 //   n  ffNumber, precision decimals (default 2)
 //   m  ffCurrency, precision decimals (default CurrencyDecimals)
 //   p  pointer as 16 hexadecimal digits

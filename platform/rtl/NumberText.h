@@ -45,6 +45,7 @@ std::string FloatToStr(double value, const TFormatSettings& settings);
 //   ,  thousand separators in the integer part (anywhere in the section)
 //   E+ E- e+ e-  scientific form; the "0"s after it give the least exponent digits
 //   "..." '...'  literal text; any other character is written as it stands.
+// A section without digit placeholders writes only its literal text.
 // An empty pattern formats as FloatToStr.
 std::string FormatFloat(const std::string& format, double value);
 std::string FormatFloat(const std::string& format, double value, const TFormatSettings& settings);

@@ -297,6 +297,19 @@ TEST(FormatFloat, PatternTable) {
         EXPECT_EQ(rtl::FormatFloat(c.format, c.value, fs), c.expected) << "pattern " << c.format << " value " << c.value;
 }
 
+TEST(FormatFloat, PlainPatternsAgreeWithFixedAndNumberLayouts) {
+    const rtl::TFormatSettings fs = PointSettings();
+    std::mt19937_64 rng(99);
+    std::uniform_real_distribution<double> dist(-1e7, 1e7);
+    std::uniform_int_distribution<int> scale(0, 9);
+    for (int i = 0; i < 5000; ++i) {
+        double v = dist(rng) / std::pow(10.0, scale(rng));
+        ASSERT_EQ(rtl::FormatFloat("0.000", v, fs), rtl::FloatToStrF(v, ffFixed, 15, 3, fs)) << v;
+        ASSERT_EQ(rtl::FormatFloat("#,##0.00", v, fs), rtl::FloatToStrF(v, ffNumber, 15, 2, fs)) << v;
+        ASSERT_EQ(rtl::FormatFloat("0", v, fs), rtl::FloatToStrF(v, ffFixed, 15, 0, fs)) << v;
+    }
+}
+
 TEST(FormatFloat, UsesTheSettingsSeparators) {
     const rtl::TFormatSettings fs = CommaSettings();
     EXPECT_EQ(rtl::FormatFloat("#,##0.00", 1234.5, fs), "1.234,50");
