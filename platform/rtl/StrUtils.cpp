@@ -76,12 +76,19 @@ Weights WeightsOf(char32_t ch)
 
 int Sign(long long v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
 
-// Full three-level comparison over the whole strings.
-int CollateSlow(std::string_view a, std::string_view b, bool withCase)
+// Three-level comparison of what follows an equal start; `tertiary` carries
+// the first case difference of that start.
+int CollateSlow(std::string_view a, std::string_view b, bool withCase, int tertiary)
 {
     std::size_t pa = 0, pb = 0;
-    int secondary = 0, tertiary = 0;
+    int secondary = 0;
     while (pa < a.size() && pb < b.size()) {
+        // Identical ASCII bytes weigh the same on every level.
+        if (a[pa] == b[pb] && static_cast<unsigned char>(a[pa]) < 0x80) {
+            ++pa;
+            ++pb;
+            continue;
+        }
         const Weights wa = WeightsOf(Utf8NextChar(a, pa));
         const Weights wb = WeightsOf(Utf8NextChar(b, pb));
         if (wa.primary != wb.primary)
@@ -102,16 +109,21 @@ int CollateSlow(std::string_view a, std::string_view b, bool withCase)
 
 int Collate(std::string_view a, std::string_view b, bool withCase)
 {
-    // Fast path over ASCII: the first folded difference decides; a case
-    // difference only counts when nothing else differs.
+    // Fast path: equal bytes and ASCII letters that differ only in case are
+    // skipped; the first other ASCII difference decides. Where non-ASCII text
+    // differs, the full comparison takes over from the start of that character.
     const std::size_t n = std::min(a.size(), b.size());
     int tertiary = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const char ca = a[i], cb = b[i];
-        if ((static_cast<unsigned char>(ca) | static_cast<unsigned char>(cb)) >= 0x80)
-            return CollateSlow(a, b, withCase);
         if (ca == cb)
             continue;
+        if ((static_cast<unsigned char>(ca) | static_cast<unsigned char>(cb)) >= 0x80) {
+            std::size_t start = i;
+            while (start > 0 && (static_cast<unsigned char>(a[start]) & 0xC0) == 0x80)
+                --start;
+            return CollateSlow(a.substr(start), b.substr(start), withCase, tertiary);
+        }
         const char la = AsciiLower(ca), lb = AsciiLower(cb);
         if (la != lb)
             return static_cast<unsigned char>(la) < static_cast<unsigned char>(lb) ? -1 : 1;
@@ -119,8 +131,8 @@ int Collate(std::string_view a, std::string_view b, bool withCase)
             tertiary = IsAsciiUpper(ca) ? 1 : -1;
     }
     if (a.size() != b.size()) {
-        // The rest of the longer one may still hold non-ASCII text; it is
-        // longer with equal primaries so far, which decides the order.
+        // One is a byte prefix of the other (up to ASCII case): the shorter
+        // one has fewer letters and sorts first.
         return a.size() < b.size() ? -1 : 1;
     }
     return withCase ? tertiary : 0;

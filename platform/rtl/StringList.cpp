@@ -555,10 +555,13 @@ bool TStringList::Find(const std::string& s, int& index) const
 
 void TStringList::Sort()
 {
-    CustomSort([](TStringList& list, int a, int b) {
-        return list.CompareStrings(list.FList[static_cast<std::size_t>(a)].FString,
-                                   list.FList[static_cast<std::size_t>(b)].FString);
+    if (GetCount() < 2)
+        return;
+    Changing();
+    std::stable_sort(FList.begin(), FList.end(), [this](const TStringItem& a, const TStringItem& b) {
+        return CompareStrings(a.FString, b.FString) < 0;
     });
+    Changed();
 }
 
 void TStringList::CustomSort(const TStringListSortCompare& compare)

@@ -69,6 +69,10 @@ TEST(StrUtils, AnsiCompareSortsAccentedLettersBesideTheirBaseLetter)
     EXPECT_LT(AnsiCompareText("árpa", "arpb"), 0);  // ...but never before the letters
     EXPECT_LT(AnsiCompareText("ősz", "oszlop"), 0);  // letters first: "osz" is a prefix of "oszlop"
     EXPECT_NE(AnsiCompareStr("a", "A"), 0);
+    EXPECT_GT(AnsiCompareStr("Ősz", "ősz"), 0);      // lower case first when nothing else differs
+    EXPECT_EQ(AnsiCompareText("Ősz", "ősz"), 0);
+    EXPECT_LT(AnsiCompareStr("Ősz a", "ősz b"), 0);  // ...but a later letter outranks case
+    EXPECT_GT(AnsiCompareText("1;őszi búza;9", "1;őszi búza;10"), 0);
 }
 
 TEST(StrUtils, StringReplaceFirstAllAndIgnoringCase)

@@ -57,6 +57,13 @@ TEST(TextFile, HungarianTextLandsAsWindows1250BytesAndReadsBackUnchanged)
     EXPECT_EQ(TestThenRead(name), (std::vector<std::string>{"Őszi búza", "°C"}));
 }
 
+TEST(TextFile, ReadsATableSavedByAWindowsProgram)
+{
+    const std::string name = (testsupport::TestDataDir() / "rtl" / "harvest-1250.csv").string();
+    EXPECT_EQ(ReadThenTest(name), (std::vector<std::string>{"cell;crop;yield", "0001;őszi búza;5,2",
+                                                            "0002;napraforgó;2,9", "0003;Árpa °C;4,1"}));
+}
+
 TEST(TextFile, FilesWithAndWithoutFinalLineBreakReadTheSameLines)
 {
     TempDir dir;
