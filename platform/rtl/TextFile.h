@@ -36,6 +36,7 @@ public:
     ~TTextFile();
     TTextFile(const TTextFile&) = delete;
     TTextFile& operator=(const TTextFile&) = delete;
+    // A moved-from file may only be destroyed or assigned to.
     TTextFile(TTextFile&&) noexcept;
     TTextFile& operator=(TTextFile&&) noexcept;
 
