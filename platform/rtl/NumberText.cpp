@@ -528,20 +528,87 @@ bool ParseFloat(std::string_view s, char decimalSep, double& result) {
 
 // --- Rounding to decimal digits ----------------------------------------------
 
-TFloatRec FloatToDecimal(double value, int precision, int decimals) {
-    TFloatRec rec;
-    if (std::isnan(value)) {
-        rec.Special = 1;
-        return rec;
+namespace {
+
+using u128 = unsigned __int128;
+
+struct TPow10Table {
+    u128 v[39];
+    constexpr TPow10Table() : v() {
+        v[0] = 1;
+        for (int i = 1; i < 39; ++i) v[i] = v[i - 1] * 10;
     }
-    if (std::isinf(value)) {
-        rec.Special = 2;
-        rec.Negative = value < 0;
-        return rec;
+};
+constexpr TPow10Table kPow10;
+
+int DecimalLength(std::uint64_t n) {
+    int len = 1;
+    while (n >= 10) {
+        n /= 10;
+        ++len;
     }
-    if (value == 0.0) return rec;
-    precision = ClampInt(precision, 1, 17);
-    const double a = std::fabs(value);
+    return len;
+}
+
+// Stores the rounded integer n (the value times 10^q) as digits and exponent.
+void StoreRounded(std::uint64_t n, int q, bool negative, TFloatRec& rec) {
+    if (n == 0) return;
+    char buf[24];
+    auto res = std::to_chars(buf, buf + sizeof buf, n);
+    const int len = static_cast<int>(res.ptr - buf);
+    int used = len;
+    while (used > 0 && buf[used - 1] == '0') --used;
+    rec.Digits.assign(buf, static_cast<std::size_t>(used));
+    rec.Exponent = len - q;
+    rec.Negative = negative;
+}
+
+// Exact rounding in 128-bit integer arithmetic for the values of everyday
+// numbers (1e-20 <= a < 2^63): a = m * 2^e exactly, so a * 10^q (or a / 10^-q)
+// and its remainder are computed without error. Answers false when the value
+// or the wanted digits fall outside what fits; the general method then runs.
+bool FastDecimal(double a, int precision, int decimals, bool negative, TFloatRec& rec) {
+    if (!(a >= 1e-20 && a < 9.2e18)) return false;
+    int e2 = 0;
+    const double f = std::frexp(a, &e2);
+    const auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
+    const int e = e2 - 53;  // a = m * 2^e, e >= -120 here
+    int x;                  // a = 0.d1d2... * 10^x
+    if (a >= 1.0) {
+        x = DecimalLength(static_cast<std::uint64_t>(a));
+    } else {
+        // The smallest j with a * 10^j >= 1, i.e. m * 10^j >= 2^-e.
+        const u128 one = u128(1) << (-e);
+        int j = 1;
+        while (u128(m) * kPow10.v[j] < one) ++j;
+        x = 1 - j;
+    }
+    const long long kWide = std::min<long long>(precision, static_cast<long long>(x) + decimals);
+    if (kWide < 0) return true;  // rounds to zero
+    const int q = static_cast<int>(kWide) - x;  // decimals kept (negative: tens, hundreds...)
+    u128 n;
+    if (q >= 0) {
+        if (q > 22 || e >= 0) return false;
+        const u128 num = u128(m) * kPow10.v[q];
+        const int s = -e;
+        n = num >> s;
+        const u128 rem = num - (n << s);
+        if (rem >= (u128(1) << (s - 1))) ++n;  // half away from zero
+    } else {
+        const int r = -q;
+        const u128 den = e >= 0 ? kPow10.v[r] : (kPow10.v[r] << (-e));
+        const u128 num = e >= 0 ? (u128(m) << e) : u128(m);
+        n = num / den;
+        const u128 rem = num - n * den;
+        if (rem * 2 >= den) ++n;
+    }
+    StoreRounded(static_cast<std::uint64_t>(n), q, negative, rec);
+    return true;
+}
+
+// General method: 17 correctly rounded digits from the library, and the exact
+// expansion only when they cannot decide a tie.
+void SlowDecimal(double a, int precision, int decimals, bool negative, TFloatRec& rec) {
     char buf[40];
     auto res = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::scientific, 16);
     // buf = "d.dddddddddddddddde[+-]xx"
@@ -554,7 +621,7 @@ TFloatRec FloatToDecimal(double value, int precision, int decimals) {
     const int x = exp10 + 1;
 
     long long kWide = std::min<long long>(precision, static_cast<long long>(x) + decimals);
-    if (kWide < 0) return rec;
+    if (kWide < 0) return;
     const int k = static_cast<int>(kWide);
     std::string digits(r17, static_cast<std::size_t>(std::min(k, 17)));
     int exponent = x;
@@ -574,10 +641,29 @@ TFloatRec FloatToDecimal(double value, int precision, int decimals) {
         }
     }
     while (!digits.empty() && digits.back() == '0') digits.pop_back();
-    if (digits.empty()) return rec;
+    if (digits.empty()) return;
     rec.Digits = std::move(digits);
     rec.Exponent = exponent;
-    rec.Negative = value < 0;
+    rec.Negative = negative;
+}
+
+}  // namespace
+
+TFloatRec FloatToDecimal(double value, int precision, int decimals) {
+    TFloatRec rec;
+    if (std::isnan(value)) {
+        rec.Special = 1;
+        return rec;
+    }
+    if (std::isinf(value)) {
+        rec.Special = 2;
+        rec.Negative = value < 0;
+        return rec;
+    }
+    if (value == 0.0) return rec;
+    precision = ClampInt(precision, 1, 17);
+    const double a = std::fabs(value);
+    if (!FastDecimal(a, precision, decimals, value < 0, rec)) SlowDecimal(a, precision, decimals, value < 0, rec);
     return rec;
 }
 

@@ -197,11 +197,13 @@ std::string ReferenceDigits(double a, int precision, int decimals, int& exponent
 TEST(FloatToDecimal, AgreesWithRoundingTheExactExpansion) {
     std::mt19937_64 rng(12345);
     std::uniform_real_distribution<double> mant(0.0, 1.0);
-    std::uniform_int_distribution<int> expo(-12, 22);
+    std::uniform_int_distribution<int> expo(-22, 22);
     std::uniform_int_distribution<int> prec(1, 15);
-    std::uniform_int_distribution<int> dec(0, 12);
+    std::uniform_int_distribution<int> dec(0, 25);
     std::vector<double> values;
-    for (int i = 0; i < 20000; ++i) values.push_back(mant(rng) * std::pow(10.0, expo(rng)));
+    for (int i = 0; i < 40000; ++i) values.push_back(mant(rng) * std::pow(10.0, expo(rng)));
+    // Short decimals, the usual content of the tables.
+    for (int i = 0; i < 20000; ++i) values.push_back(static_cast<double>(rng() % 2000000) / 1000.0);
     // Exact ties at many positions: multiples of powers of two that end in 5.
     for (int i = 1; i < 4000; i += 2) values.push_back(i / 8.0);
     for (int i = 1; i < 4000; i += 2) values.push_back(i / 1024.0);
