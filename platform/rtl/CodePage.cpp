@@ -32,25 +32,38 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
-// UTF-8 form of each high byte, for bulk decoding.
+// UTF-8 form of each high byte, for bulk decoding (every one is 2 or 3 bytes).
 struct Utf8Of {
     std::uint8_t length;
     char bytes[3];
 };
 
+constexpr std::array<Utf8Of, 128> MakeUtf8Table()
+{
+    std::array<Utf8Of, 128> table{};
+    for (std::size_t i = 0; i < 128; ++i) {
+        const char32_t ch = kHighHalf[i];
+        if (ch < 0x800) {
+            table[i] = {2, {static_cast<char>(0xC0 | (ch >> 6)), static_cast<char>(0x80 | (ch & 0x3F)), 0}};
+        } else {
+            table[i] = {3,
+                        {static_cast<char>(0xE0 | (ch >> 12)), static_cast<char>(0x80 | ((ch >> 6) & 0x3F)),
+                         static_cast<char>(0x80 | (ch & 0x3F))}};
+        }
+    }
+    return table;
+}
+
+constexpr std::array<Utf8Of, 128> kUtf8Of = MakeUtf8Table();
+
+// (code point, byte) pairs sorted by code point, for encoding.
 struct Tables {
-    std::array<Utf8Of, 128> utf8{};
-    // (code point, byte) pairs sorted by code point, for encoding.
     std::array<std::pair<char16_t, std::uint8_t>, 128> reverse{};
 
     Tables()
     {
-        for (int i = 0; i < 128; ++i) {
-            const std::string enc = Utf8EncodeChar(kHighHalf[i]);
-            utf8[i].length = static_cast<std::uint8_t>(enc.size());
-            std::copy(enc.begin(), enc.end(), utf8[i].bytes);
+        for (int i = 0; i < 128; ++i)
             reverse[i] = {kHighHalf[i], static_cast<std::uint8_t>(0x80 + i)};
-        }
         std::sort(reverse.begin(), reverse.end());
     }
 };
@@ -145,18 +158,30 @@ int UnicodeToWin1250(char32_t ch)
 
 void AppendWin1250AsUtf8(std::string& out, const char* p, std::size_t n)
 {
-    const auto& utf8 = GetTables().utf8;
-    std::size_t i = 0;
-    while (i < n) {
-        const std::size_t run = AsciiRun(p + i, n - i);
-        out.append(p + i, run);
-        i += run;
-        while (i < n && static_cast<unsigned char>(p[i]) >= 0x80) {
-            const Utf8Of& u = utf8[static_cast<unsigned char>(p[i]) - 0x80];
-            out.append(u.bytes, u.length);
-            ++i;
-        }
+    const std::size_t run = AsciiRun(p, n);
+    if (run == n) {
+        out.append(p, n);
+        return;
     }
+    // Room for the worst case, filled through a pointer, then cut to size.
+    const std::size_t old = out.size();
+    out.resize(old + run + (n - run) * 3);
+    char* d = out.data() + old;
+    std::memcpy(d, p, run);
+    d += run;
+    for (std::size_t i = run; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        if (c < 0x80) {
+            *d++ = static_cast<char>(c);
+            continue;
+        }
+        const Utf8Of& u = kUtf8Of[c - 0x80];
+        d[0] = u.bytes[0];
+        d[1] = u.bytes[1];
+        d[2] = u.bytes[2];
+        d += u.length;
+    }
+    out.resize(static_cast<std::size_t>(d - out.data()));
 }
 
 void AppendUtf8AsWin1250(std::string& out, const char* p, std::size_t n)
