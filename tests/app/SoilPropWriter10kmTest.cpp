@@ -268,7 +268,7 @@ TEST_P(SoilPropFaultTest, EndsWithAMessageAndWritesNothing) {
 using Lines = std::vector<std::string>;
 
 INSTANTIATE_TEST_SUITE_P(
-    Faults, SoilPropFaultTest,
+    SoilPropFaults, SoilPropFaultTest,
     ::testing::Values(
         TFaultCase{"SoilTableShorterThanCells",
                    [](app::TSoilPropOptions&, app::TSoilPropInput& in) {
