@@ -89,6 +89,7 @@ const TCanvas& TBitmap::Canvas() const { return *FCanvas; }
 std::uint32_t* TBitmap::ScanLine(int y)
 {
     if (!FSurface || y < 0 || y >= FHeight) throw rtl::ERangeError("Scan line index out of range");
+    cairo_surface_flush(FSurface);
     return reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(FSurface) +
                                             static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(FSurface));
 }
