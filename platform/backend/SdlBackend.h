@@ -1,0 +1,51 @@
+// The SDL2 backend: one real window per top-level form or pop-up; images blitted to them,
+// SDL events turned into input (keys with virtual-key codes, text, mouse, wheel, focus, close).
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/ui/Backend.h"
+
+struct SDL_Window;
+union SDL_Event;
+
+namespace ui {
+
+class TSdlBackend : public TBackend {
+public:
+    // Opens the video subsystem; raises rtl::EOSError with a clear message when there is no display.
+    TSdlBackend();
+    ~TSdlBackend() override;
+    std::string Name() const override { return "sdl"; }
+
+    void WindowShown(TWinControl* window) override;
+    void WindowHidden(TWinControl* window) override;
+    void WindowDestroyed(TWinControl* window) override;
+    void WindowChanged(TWinControl* window) override;
+    void Present(TWinControl* window, const rtl::TRect& rect) override;
+    bool PumpEvents() override;
+    void WaitEvents(int timeoutMs) override;
+    rtl::TSize ScreenSize() const override;
+    void ShowErrorBox(const std::string& title, const std::string& text) override;
+    void SetCursorShape(int cursor) override;
+
+    // The SDL window id of a shown top-level window (0 when it has none); for tests that push events.
+    std::uint32_t WindowId(const TWinControl* window) const;
+    SDL_Window* SdlWindow(const TWinControl* window) const;
+
+private:
+    void HandleEvent(const SDL_Event& event);
+    TWinControl* WindowOf(std::uint32_t windowId) const;
+
+    std::map<const TWinControl*, SDL_Window*> FWindows;
+    std::uint32_t FWakeEvent = 0;
+    int FCursor = 0;
+};
+
+// The Windows virtual-key code of an SDL key (0 when there is none).
+int VirtualKeyFromSdl(int sdlKeycode);
+
+}  // namespace ui
