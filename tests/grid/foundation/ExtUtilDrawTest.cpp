@@ -190,6 +190,24 @@ TEST(ExtUtilCellBars, TextProgressBarWithAFormatFillsByTheRange)
     EXPECT_EQ(most.surface->Count(most.inner, gridtest::Bluish), 0);
 }
 
+bool SamePixels(const TextBar& a, const TextBar& b)
+{
+    for (int y = 0; y < a.surface->Height(); ++y)
+        for (int x = 0; x < a.surface->Width(); ++x)
+            if (a.surface->At(x, y) != b.surface->At(x, y)) return false;
+    return true;
+}
+
+TEST(ExtUtilCellBars, TextProgressBarTextsFollowTheFormat)
+{
+    // An empty format shows the rounded value and "%": the same bar as the text "43%".
+    EXPECT_TRUE(SamePixels(DrawTextBar(42.6, 0, 100, ""), DrawTextBar(43, 0, 100, "%.0f%%")));
+    EXPECT_FALSE(SamePixels(DrawTextBar(42.6, 0, 100, ""), DrawTextBar(43, 0, 100, "%.0f %%")));
+    // "%.1f %%" of 50 is "50.0 %"; an integer directive gets the rounded value.
+    EXPECT_TRUE(SamePixels(DrawTextBar(50, 0, 200, "%.1f %%"), DrawTextBar(50, 0, 200, "50.0 %%")));
+    EXPECT_TRUE(SamePixels(DrawTextBar(169.6, 0, 200, "%d of 200"), DrawTextBar(170, 0, 200, "170 of 200")));
+}
+
 TEST(ExtUtilCellBars, TextProgressBarOutOfRangeOrWithAnEmptyRangeStaysInItsBox)
 {
     struct Case { double value, minimum, maximum; int filled; };
