@@ -10,18 +10,22 @@ namespace grid {
 
 std::string RemoveAccents(std::string_view text)
 {
-    // Decompose, then keep every character that is not a combining mark: letters of any
-    // script, symbols and texts of any length survive; only the separated accents go.
+    // Decompose, drop the combining marks and compose again: letters of any script,
+    // symbols and texts of any length survive; only the separated accents go.
     gchar* decomposed = g_utf8_normalize(text.data(), static_cast<gssize>(text.size()), G_NORMALIZE_NFD);
     if (decomposed == nullptr) return std::string(text);  // malformed UTF-8: leave as it is
-    std::string out;
-    std::string_view d(decomposed);
+    std::string bases;
+    const std::string_view d(decomposed);
     std::size_t i = 0;
     while (i < d.size()) {
         const char32_t c = rtl::Utf8NextChar(d, i);
-        if (!IsCombiningMark(c)) rtl::Utf8AppendChar(out, c);
+        if (!IsCombiningMark(c)) rtl::Utf8AppendChar(bases, c);
     }
     g_free(decomposed);
+    gchar* composed = g_utf8_normalize(bases.data(), static_cast<gssize>(bases.size()), G_NORMALIZE_NFC);
+    if (composed == nullptr) return bases;
+    std::string out(composed);
+    g_free(composed);
     return out;
 }
 

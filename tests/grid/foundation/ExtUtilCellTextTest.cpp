@@ -90,6 +90,8 @@ TEST(ExtUtilCellText, RemoveAccentsKeepsEveryCharacterThatIsNotACombiningMark)
     EXPECT_EQ(RemoveAccents("ça señor"), "ca senor");
     // Characters without accents beyond Latin-1 stay, whatever their code.
     EXPECT_EQ(RemoveAccents("€ Ωμέγα Łódź"), "€ Ωμεγα Łodz");
+    EXPECT_EQ(RemoveAccents("한국어 日本"), "한국어 日本");  // composed syllables stay composed
+    EXPECT_EQ(RemoveAccents("e\u0301te\u0301"), "ete");     // marks already apart go too
     EXPECT_EQ(RemoveAccents(""), "");
     // Texts of any length: no buffer limit empties them.
     std::string longText;
