@@ -178,6 +178,30 @@ TEST(ExtUtilProgressBar, PercentageTextIsDrawnForEveryValue)
     full->Save("extutil_progress_full.png");
 }
 
+TEST(ExtUtilProgressBar, VerticalPercentageTextReadsUpwards)
+{
+    TProgressBarLook look = PlainLook();
+    look.Vertical = true;
+    look.ShowPercentage = true;
+    look.CompleteFontColor = 0x0000FF;
+    look.Level3Color = 0x00FF00;
+    const rtl::TRect box = rtl::Rect(5, 5, 25, 107);
+    const auto s = Bar(100, look, box);
+    int left = 1000, right = -1, top = 1000, bottom = -1;
+    for (int y = box.Top; y < box.Bottom; ++y)
+        for (int x = box.Left; x < box.Right; ++x)
+            if (gridtest::Reddish(s->At(x, y))) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    ASSERT_GE(right, left);
+    EXPECT_GT(bottom - top, 2 * (right - left));  // "100%" stands on its side
+    EXPECT_NEAR((top + bottom) / 2, (box.Top + box.Bottom) / 2, 3);
+    s->Save("extutil_progress_vertical.png");
+}
+
 TEST(ExtUtilCellShapes, EachShapeDrawsInsideItsBox)
 {
     constexpr TColor Fill = 0x00FF00, Pen = 0x0000FF;
