@@ -14,6 +14,8 @@ namespace ui {
 
 namespace {
 
+std::string UniqueRootName(rtl::TComponent* root, const std::string& name);
+
 class TTreeBuilder {
 public:
     TTreeBuilder(const std::string& file, rtl::TComponent* root) : FRegistry(TClassRegistry::Instance())
@@ -31,7 +33,7 @@ public:
             FContext.Line = node.Line;
             FContext.Fail("Class " + root->ClassName() + " is not registered");
         }
-        if (!node.Name.empty() && node.Kind == TObjectKind::Object) root->SetName(node.Name);
+        if (!node.Name.empty() && node.Kind == TObjectKind::Object) root->SetName(UniqueRootName(root, node.Name));
         root->BeginLoading();
         FLoaded.push_back(root);
         ApplyProperties(root, info, node);
@@ -97,6 +99,17 @@ private:
     TReadContext FContext;
     std::vector<rtl::TComponent*> FLoaded;
 };
+
+// A second instance of a form class gets the name with "_1", "_2" … added, as the class library does.
+std::string UniqueRootName(rtl::TComponent* root, const std::string& name)
+{
+    rtl::TComponent* owner = root->Owner();
+    if (owner == nullptr) return name;
+    std::string candidate = name;
+    for (int i = 1; owner->FindComponent(candidate) != nullptr && owner->FindComponent(candidate) != root; ++i)
+        candidate = name + "_" + std::to_string(i);
+    return candidate;
+}
 
 std::string ReadWholeFile(const std::string& fileName)
 {
