@@ -111,8 +111,8 @@ void DrawRoundedSelectionRect(gfx::TCanvas& canvas, gfx::TColor from, gfx::TColo
 {
     // L, T are the first pixels; R - 1 and B the outer right column and bottom row.
     const int L = rect.Left, T = rect.Top, R = rect.Right - 1, B = rect.Bottom - 2;
-    const bool leftEnd = segment == ssWhole || segment == ssLeftEnd;
-    const bool rightEnd = segment == ssWhole || segment == ssRightEnd;
+    const bool leftEnd = segment == selWhole || segment == selLeftEnd;
+    const bool rightEnd = segment == selWhole || segment == selRightEnd;
     const int middle = T + (B - T) / 2;
     canvas.Pen().SetStyle(gfx::psSolid);
     canvas.Pen().SetWidth(1);

@@ -25,7 +25,7 @@ void DrawMirrorGradient(gfx::TCanvas& canvas, const rtl::TRect& rect, gfx::TColo
 void FillRectColor(gfx::TCanvas& canvas, const rtl::TRect& rect, gfx::TColor color);
 
 // Segments of a rounded selection that spans several cells.
-enum TSelectionSegment : int { ssWhole = 0, ssLeftEnd = 1, ssRightEnd = 2, ssMiddle = 3 };
+enum TSelectionSegment : int { selWhole = 0, selLeftEnd = 1, selRightEnd = 2, selMiddle = 3 };
 // The selected or hovered item of the Vista, Windows 7 and Office 2007 looks: rounded
 // border, inner light and dark lines and a (mirrored) gradient interior.
 void DrawRoundedSelectionRect(gfx::TCanvas& canvas, gfx::TColor from, gfx::TColor to,

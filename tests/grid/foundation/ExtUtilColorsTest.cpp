@@ -119,7 +119,7 @@ TEST(ExtUtilGradients, RoundedSelectionRectangleHasRoundedEndsPerSegment)
         return s;
     };
     // Shrunk box: L = 0, T = 0, outer right column 18, bottom row 12.
-    const auto whole = paint(ssWhole);
+    const auto whole = paint(selWhole);
     EXPECT_EQ(whole->At(0, 0), back);
     EXPECT_EQ(whole->At(1, 0), corner);
     EXPECT_EQ(whole->At(0, 1), corner);
@@ -140,18 +140,18 @@ TEST(ExtUtilGradients, RoundedSelectionRectangleHasRoundedEndsPerSegment)
     EXPECT_EQ(whole->At(19, 5), 0xC0C0C0);  // right column and the two bottom rows stay
     EXPECT_EQ(whole->At(10, 13), 0xC0C0C0);
 
-    const auto left = paint(ssLeftEnd);
+    const auto left = paint(selLeftEnd);
     EXPECT_EQ(left->At(0, 0), back);
     EXPECT_EQ(left->At(18, 0), border);  // open end: the line runs through
     EXPECT_EQ(left->At(18, 6), from);
     EXPECT_EQ(left->At(17, 1), light);
 
-    const auto right = paint(ssRightEnd);
+    const auto right = paint(selRightEnd);
     EXPECT_EQ(right->At(0, 0), border);
     EXPECT_EQ(right->At(0, 6), from);
     EXPECT_EQ(right->At(18, 0), back);
 
-    const auto middle = paint(ssMiddle);
+    const auto middle = paint(selMiddle);
     EXPECT_EQ(middle->At(0, 0), border);
     EXPECT_EQ(middle->At(18, 12), border);
     EXPECT_EQ(middle->At(0, 6), from);
@@ -162,7 +162,7 @@ TEST(ExtUtilGradients, RoundedSelectionInteriorTakesTheMirroredGradient)
 {
     Surface s(24, 30, 0xC0C0C0);
     DrawRoundedSelectionRect(s.Canvas(), 0x000000, 0x0000FF, 0xFF0000, 0x00FF00, 0xFFFFFF, 0x404040, 0x800000,
-                             0x00FF00, 0xFF00FF, rtl::Rect(0, 0, 20, 28), ssWhole);
+                             0x00FF00, 0xFF00FF, rtl::Rect(0, 0, 20, 28), selWhole);
     // Interior rows 2..24: upper half 2..12 from black to red, lower half 13..24 blue to green.
     EXPECT_EQ(s.At(10, 2), 0x000000);
     EXPECT_EQ(s.At(10, 12), 0x0000FF);
