@@ -18,6 +18,16 @@ TBitmap::TBitmap() : FCanvas(std::make_unique<TCanvas>()) {}
 
 TBitmap::TBitmap(int width, int height) : TBitmap() { SetSize(width, height); }
 
+TBitmap::TBitmap(TBitmap&& other)
+    : TGraphic(other), FWidth(other.FWidth), FHeight(other.FHeight), FPixelFormat(other.FPixelFormat),
+      FAlphaFormat(other.FAlphaFormat), FTransparentMode(other.FTransparentMode),
+      FTransparentColor(other.FTransparentColor), FSurface(other.FSurface), FCanvas(std::move(other.FCanvas))
+{
+    other.FSurface = nullptr;
+    other.FWidth = other.FHeight = 0;
+    other.FCanvas = std::make_unique<TCanvas>();
+}
+
 TBitmap::~TBitmap()
 {
     FCanvas->Detach();

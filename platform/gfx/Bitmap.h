@@ -22,6 +22,8 @@ public:
     ~TBitmap() override;
     TBitmap(const TBitmap&) = delete;
     TBitmap& operator=(const TBitmap&) = delete;
+    // Takes the pixels and canvas over; the source is left empty.
+    TBitmap(TBitmap&& other);
 
     int Width() const override { return FWidth; }
     int Height() const override { return FHeight; }
