@@ -1,0 +1,182 @@
+// Painting: update regions, clipping of controls, graphic controls, z-order, alignment, borders.
+#include <gtest/gtest.h>
+
+#include "UiTestSupport.h"
+
+namespace {
+
+using namespace ui;
+using uitest::TTestButton;
+using uitest::TTestPanel;
+using uitest::UiTest;
+
+// A windowless control that fills its client area and counts its paints.
+class TSwatch : public TGraphicControl {
+public:
+    explicit TSwatch(rtl::TComponent* owner) : TGraphicControl(owner) {}
+    int Paints = 0;
+    rtl::TRect LastClip;
+
+protected:
+    void Paint() override
+    {
+        ++Paints;
+        LastClip = Canvas().ClipRect();
+        Canvas().Brush().SetColor(Color());
+        // Draws beyond its bounds on purpose: the canvas clip keeps it inside.
+        Canvas().FillRect(rtl::Rect(-20, -20, Width() + 20, Height() + 20));
+    }
+};
+
+class PaintTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        Form = NewForm(200, 150);
+        Form->SetColor(gfx::clWhite);
+        Form->Show();
+        App->ProcessMessages();
+    }
+    TForm* Form = nullptr;
+};
+
+TEST_F(PaintTest, ShownFormPaintsItsBackgroundAndChildren)
+{
+    auto* button = new TTestButton(Form);
+    button->SetParent(Form);
+    button->SetBounds(10, 10, 50, 20);
+    button->SetColor(gfx::clRed);
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(5, 5), gfx::clWhite);
+    EXPECT_EQ(Form->WindowPixel(10, 10), gfx::clRed);
+    EXPECT_EQ(Form->WindowPixel(59, 29), gfx::clRed);
+    EXPECT_EQ(Form->WindowPixel(60, 30), gfx::clWhite);  // right and bottom edges excluded
+    // Moving the button repaints where it was.
+    button->SetLeft(100);
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(20, 15), gfx::clWhite);
+    EXPECT_EQ(Form->WindowPixel(120, 15), gfx::clRed);
+}
+
+TEST_F(PaintTest, GraphicControlsPaintOnlyInsideTheirBoundsAndTheUpdateRegion)
+{
+    auto* swatch = new TSwatch(Form);
+    swatch->SetParent(Form);
+    swatch->SetBounds(20, 20, 40, 30);
+    swatch->SetColor(gfx::clBlue);
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(20, 20), gfx::clBlue);
+    EXPECT_EQ(Form->WindowPixel(19, 19), gfx::clWhite);
+    EXPECT_EQ(Form->WindowPixel(60, 50), gfx::clWhite);
+    int before = swatch->Paints;
+    // Nothing pending: no paint.
+    App->ProcessMessages();
+    EXPECT_EQ(swatch->Paints, before);
+    // An invalidated part elsewhere does not repaint the swatch.
+    Form->InvalidateRect(rtl::Rect(150, 100, 160, 110));
+    App->ProcessMessages();
+    EXPECT_EQ(swatch->Paints, before);
+    // A part of it repaints with the clip narrowed to that part.
+    swatch->InvalidateRect(rtl::Rect(5, 5, 10, 10));
+    EXPECT_TRUE(Form->HasPendingPaint());
+    swatch->Update();
+    EXPECT_FALSE(Form->HasPendingPaint());
+    EXPECT_EQ(swatch->Paints, before + 1);
+    EXPECT_EQ(swatch->LastClip, rtl::Rect(5, 5, 10, 10));
+}
+
+TEST_F(PaintTest, ChildWindowsAreClippedToTheirParent)
+{
+    auto* panel = new TTestPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(10, 10, 50, 50);
+    panel->SetColor(gfx::clYellow);
+    auto* inner = new TTestButton(Form);
+    inner->SetParent(panel);
+    inner->SetBounds(30, 30, 100, 100);  // reaches past the panel
+    inner->SetColor(gfx::clRed);
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(45, 45), gfx::clRed);
+    EXPECT_EQ(Form->WindowPixel(59, 59), gfx::clRed);
+    EXPECT_EQ(Form->WindowPixel(60, 60), gfx::clWhite);
+    EXPECT_EQ(Form->WindowPixel(15, 15), gfx::clYellow);
+}
+
+TEST_F(PaintTest, ZOrderDecidesWhichSiblingIsOnTopAndReceivesTheMouse)
+{
+    auto* a = new TTestButton(Form);
+    a->SetParent(Form);
+    a->SetBounds(10, 10, 60, 60);
+    a->SetColor(gfx::clRed);
+    auto* b = new TTestButton(Form);
+    b->SetParent(Form);
+    b->SetBounds(40, 40, 60, 60);
+    b->SetColor(gfx::clBlue);
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(50, 50), gfx::clBlue);
+    a->BringToFront();
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(50, 50), gfx::clRed);
+    THeadlessBackend::Click(Form, 50, 50);
+    EXPECT_EQ(a->Clicks, 1);
+    EXPECT_EQ(b->Clicks, 0);
+    a->SendToBack();
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(50, 50), gfx::clBlue);
+}
+
+TEST_F(PaintTest, AlignedControlsShareTheClientArea)
+{
+    auto* top = new TTestPanel(Form);
+    top->SetParent(Form);
+    top->SetHeight(30);
+    top->SetAlign(alTop);
+    auto* left = new TTestPanel(Form);
+    left->SetParent(Form);
+    left->SetWidth(40);
+    left->SetAlign(alLeft);
+    auto* bottom = new TTestPanel(Form);
+    bottom->SetParent(Form);
+    bottom->SetHeight(20);
+    bottom->SetAlign(alBottom);
+    auto* client = new TTestPanel(Form);
+    client->SetParent(Form);
+    client->SetAlign(alClient);
+    EXPECT_EQ(top->BoundsRect(), rtl::Rect(0, 0, 200, 30));
+    EXPECT_EQ(bottom->BoundsRect(), rtl::Rect(0, 130, 200, 150));
+    EXPECT_EQ(left->BoundsRect(), rtl::Rect(0, 30, 40, 130));
+    EXPECT_EQ(client->BoundsRect(), rtl::Rect(40, 30, 200, 130));
+    Form->SetClientWidth(300);
+    EXPECT_EQ(client->BoundsRect(), rtl::Rect(40, 30, 300, 130));
+    top->SetVisible(false);
+    EXPECT_EQ(left->BoundsRect(), rtl::Rect(0, 0, 40, 130));
+}
+
+TEST_F(PaintTest, BorderAndScrollBarTakeTheirPlaceOutsideTheClientArea)
+{
+    auto* box = new TTestButton(Form);
+    box->SetParent(Form);
+    box->SetBounds(10, 10, 100, 80);
+    box->SetColor(gfx::clWhite);
+    box->SetBorderThickness(2);
+    SCROLLINFO info;
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    info.nMax = 9;
+    info.nPage = 5;
+    SetScrollInfo(box->Handle(), SB_VERT, info, true);
+    EXPECT_EQ(box->ClientRect(), rtl::Rect(0, 0, 100 - 4 - 17, 80 - 4));
+    EXPECT_EQ(box->ClientOrigin(), (rtl::TPoint{Form->Left() + 12, Form->Top() + 12}));
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(10, 10), gfx::ColorToRGB(gfx::clBtnShadow));
+    EXPECT_EQ(Form->WindowPixel(109, 89), gfx::ColorToRGB(gfx::clBtnHighlight));
+    EXPECT_EQ(Form->WindowPixel(12 + 40, 12 + 40), gfx::clWhite);
+    EXPECT_EQ(Form->WindowPixel(93, 14), gfx::ColorToRGB(gfx::clBtnFace));  // the up arrow button
+    EXPECT_EQ(Form->WindowPixel(99, 20), gfx::ColorToRGB(gfx::clBtnText));  // its arrow
+    // A range that fits the page hides the bar again.
+    info.nPage = 10;
+    SetScrollInfo(box->Handle(), SB_VERT, info, true);
+    EXPECT_EQ(box->ClientWidth(), 96);
+}
+
+}  // namespace
