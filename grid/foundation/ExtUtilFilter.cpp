@@ -8,7 +8,7 @@
 #include "platform/rtl/Utf8.h"
 
 #include <charconv>
-#include <vector>
+#include <array>
 
 namespace grid {
 
@@ -120,62 +120,54 @@ int CompareWithOperand(U32View value, U32View operand)
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
 }
 
-// A pattern element once quotes are resolved.
-struct TPatternToken {
-    enum Kind { Literal, AnyChar, AnyRun } kind;
-    char32_t ch;
-};
-
-// Elements of a pattern part without "!", ">" or "<": a double quote opens a quote (and is
-// dropped) unless one was just opened, in which case it is a literal quote; "*" and "?"
-// stay wildcards inside quotes.
-std::vector<TPatternToken> Tokenize(U32View p)
-{
-    std::vector<TPatternToken> tokens;
-    bool inQuote = false;
-    for (char32_t c : p) {
-        if (c == U'"') {
-            if (inQuote)
-                tokens.push_back({TPatternToken::Literal, c});
-            else
-                inQuote = true;
-            continue;
-        }
-        inQuote = false;
-        if (c == U'*') {
-            if (tokens.empty() || tokens.back().kind != TPatternToken::AnyRun)
-                tokens.push_back({TPatternToken::AnyRun, 0});
-        } else if (c == U'?') {
-            tokens.push_back({TPatternToken::AnyChar, 0});
-        } else {
-            tokens.push_back({TPatternToken::Literal, c});
-        }
-    }
-    return tokens;
-}
-
-// True when the tokens match some tail of the text (a leading "*" implied). Greedy
-// matching with backtracking to the last "*": linear for the usual patterns, where
-// trying every tail in turn would multiply the work with each "*".
-bool MatchesSomeTail(const std::vector<TPatternToken>& tokens, U32View text)
+// True when the pattern part (without "!", ">" or "<") matches some tail of the text, as
+// if it began with "*". Quotes as in the full matcher: a double quote opens a quote and is
+// dropped unless one was just opened, in which case it is a literal quote; "*" and "?" stay
+// wildcards inside quotes. Greedy matching that backs up to the last "*": linear for the
+// usual patterns, where trying every tail in turn would multiply the work with each "*".
+bool MatchesSomeTail(U32View p, U32View t)
 {
     std::size_t pi = 0, ti = 0;
     std::size_t starPi = 0, starTi = 0;  // the implied leading "*"
-    while (ti < text.size()) {
-        if (pi < tokens.size() && tokens[pi].kind == TPatternToken::AnyRun) {
-            starPi = ++pi;
-            starTi = ti;
-        } else if (pi < tokens.size() &&
-                   (tokens[pi].kind == TPatternToken::AnyChar || tokens[pi].ch == text[ti])) {
-            ++pi;
-            ++ti;
-        } else {
-            pi = starPi;
-            ti = ++starTi;
+    bool inQuote = false;
+    while (ti < t.size()) {
+        if (pi < p.size()) {
+            const char32_t c = p[pi];
+            if (c == U'"' && !inQuote) {
+                inQuote = true;
+                ++pi;
+                continue;
+            }
+            if (c == U'*') {
+                while (pi < p.size() && p[pi] == U'*') ++pi;
+                inQuote = false;
+                starPi = pi;
+                starTi = ti;
+                continue;
+            }
+            if (c == U'?' || c == t[ti]) {
+                inQuote = c == U'"';
+                ++pi;
+                ++ti;
+                continue;
+            }
         }
+        // Mismatch: the last "*" takes one more character.
+        pi = starPi;
+        inQuote = false;
+        ti = ++starTi;
     }
-    while (pi < tokens.size() && tokens[pi].kind == TPatternToken::AnyRun) ++pi;
-    return pi == tokens.size();
+    while (pi < p.size()) {
+        if (p[pi] == U'*') {
+            inQuote = false;
+        } else if (p[pi] == U'"' && !inQuote) {
+            inQuote = true;
+        } else {
+            break;
+        }
+        ++pi;
+    }
+    return pi == p.size();
 }
 
 bool MatchPatternU32(U32View pattern, U32View text);
@@ -184,7 +176,7 @@ bool MatchPatternU32(U32View pattern, U32View text);
 // without "!", ">" or "<" is plain wildcards and is matched in one pass.
 bool MatchRestAgainstTails(U32View rest, U32View tail)
 {
-    if (rest.find_first_of(U"!<>") == npos) return MatchesSomeTail(Tokenize(rest), tail);
+    if (rest.find_first_of(U"!<>") == npos) return MatchesSomeTail(rest, tail);
     for (std::size_t k = tail.size() + 1; k-- > 0;)
         if (MatchPatternU32(rest, tail.substr(tail.size() - k))) return true;
     return false;
@@ -243,7 +235,19 @@ bool MatchPatternU32(U32View pattern, U32View text)
     const U32View t = UpToNul(text);
     bool gt = true, lt = true, hasGt = false, hasLt = false;
 
-    const std::size_t gtAt = FindUnquoted(p, U'>');
+    // First unquoted positions of the characters the stages look for, in one walk.
+    std::size_t gtAt = npos, ltAt = npos, bangAt = npos, caretAt = npos, ampAt = npos;
+    bool inQuotes = false;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const char32_t c = p[i];
+        if (c == U'"') {
+            inQuotes = !inQuotes;
+        } else if (!inQuotes) {
+            std::size_t* slot = c == U'>' ? &gtAt : c == U'<' ? &ltAt : c == U'!' ? &bangAt
+                              : c == U'^' ? &caretAt : c == U'&' ? &ampAt : nullptr;
+            if (slot != nullptr && *slot == npos) *slot = i;
+        }
+    }
     if (gtAt != npos) {
         std::size_t i = gtAt + 1;
         const bool orEqual = i < p.size() && p[i] == U'=';
@@ -253,7 +257,6 @@ bool MatchPatternU32(U32View pattern, U32View text)
         gt = orEqual ? cmp >= 0 : cmp > 0;
         hasGt = true;
     }
-    const std::size_t ltAt = FindUnquoted(p, U'<');
     if (ltAt != npos) {
         std::size_t i = ltAt + 1;
         const bool orEqual = i < p.size() && p[i] == U'=';
@@ -263,12 +266,12 @@ bool MatchPatternU32(U32View pattern, U32View text)
         lt = orEqual ? cmp <= 0 : cmp < 0;
         hasLt = true;
     }
-    if (FindUnquoted(p, U'!') != npos) {
+    if (bangAt != npos) {
         if (gtAt == npos) hasGt = true;
         if (ltAt == npos) hasLt = true;
     }
-    if (FindUnquoted(p, U'^') != npos && (hasGt || hasLt)) return gt || lt;
-    if (FindUnquoted(p, U'&') != npos && hasGt && hasLt) return gt && lt;
+    if (caretAt != npos && (hasGt || hasLt)) return gt || lt;
+    if (ampAt != npos && hasGt && hasLt) return gt && lt;
     if (gtAt != npos && gt) return true;
     if (ltAt != npos && lt) return true;
     return WildcardMatch(p, t);
@@ -327,24 +330,45 @@ std::size_t FindClosingParenthesisByte(std::string_view text)
 }
 
 // Code points of a cell text or term, upper-cased unless the match is case-sensitive.
-std::u32string DecodeForMatch(std::string_view text, bool upper)
-{
-    std::u32string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto b = static_cast<unsigned char>(text[i]);
-        char32_t c;
-        if (b < 0x80) {
-            c = b;
-            ++i;
-        } else {
-            c = rtl::Utf8NextChar(text, i);
+// Short texts stay in a buffer on the stack.
+class TMatchText {
+public:
+    TMatchText(std::string_view text, bool upper)
+    {
+        if (text.size() > FSmall.size()) FLarge.reserve(text.size());
+        std::size_t i = 0;
+        while (i < text.size()) {
+            const auto b = static_cast<unsigned char>(text[i]);
+            char32_t c;
+            if (b < 0x80) {
+                c = b;
+                ++i;
+            } else {
+                c = rtl::Utf8NextChar(text, i);
+            }
+            Push(upper ? UpperChar(c) : c);
         }
-        out.push_back(upper ? UpperChar(c) : c);
     }
-    return out;
-}
+    U32View View() const
+    {
+        return FSize <= FSmall.size() ? U32View(FSmall.data(), FSize) : U32View(FLarge);
+    }
+
+private:
+    void Push(char32_t c)
+    {
+        if (FSize < FSmall.size()) {
+            FSmall[FSize++] = c;
+            return;
+        }
+        if (FSize == FSmall.size()) FLarge.assign(FSmall.begin(), FSmall.end());
+        FLarge.push_back(c);
+        ++FSize;
+    }
+    std::array<char32_t, 64> FSmall;
+    std::u32string FLarge;
+    std::size_t FSize = 0;
+};
 
 // Blanks and control characters trimmed at both ends, as the platform's Trim does.
 std::string_view TrimView(std::string_view s)
@@ -354,18 +378,22 @@ std::string_view TrimView(std::string_view s)
     return s;
 }
 
-bool MatchTerm(std::string_view term, const std::u32string& value, bool caseSensitive)
+bool MatchTerm(std::string_view term, U32View value, bool caseSensitive)
 {
     if (term == "\"\"") return value.empty();
-    return MatchPatternU32(DecodeForMatch(term, !caseSensitive), value);
+    return MatchPatternU32(TMatchText(term, !caseSensitive).View(), value);
 }
 
 // The condition against a cell text already decoded (and upper-cased unless the match is
 // case-sensitive), so that a condition of many terms decodes the text once.
-bool EvaluateCondition(std::string_view condition, const std::u32string& value, bool caseSensitive)
+bool EvaluateCondition(std::string_view condition, U32View value, bool caseSensitive)
 {
-    const std::string prepared = RemoveUnquotedBlanks(TrimView(condition));
-    std::string_view c = prepared;
+    std::string_view c = TrimView(condition);
+    std::string withoutBlanks;
+    if (c.find(' ') != std::string_view::npos) {
+        withoutBlanks = RemoveUnquotedBlanks(c);
+        c = withoutBlanks;
+    }
     if (!c.empty() && c[0] == '=') c.remove_prefix(1);
 
     bool acc = true;
@@ -403,12 +431,12 @@ bool EvaluateCondition(std::string_view condition, const std::u32string& value, 
 bool EvaluateFilterCondition(std::string_view condition, std::string_view value,
                              bool caseSensitive)
 {
-    return EvaluateCondition(condition, DecodeForMatch(value, !caseSensitive), caseSensitive);
+    return EvaluateCondition(condition, TMatchText(value, !caseSensitive).View(), caseSensitive);
 }
 
 bool MatchFilterTerm(std::string_view term, std::string_view value, bool caseSensitive)
 {
-    return MatchTerm(term, DecodeForMatch(value, !caseSensitive), caseSensitive);
+    return MatchTerm(term, TMatchText(value, !caseSensitive).View(), caseSensitive);
 }
 
 bool MatchPattern(std::string_view pattern, std::string_view text)
