@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <future>
+#include <random>
 
 namespace {
 
@@ -210,6 +211,64 @@ TEST(ExtUtilFilter, NumbersFollowTheLocaleSeparators)
     EXPECT_TRUE(EvaluateFilterCondition(">2,5", "3,1", true));
     EXPECT_FALSE(EvaluateFilterCondition(">2,5", "2,4", true));
     EXPECT_TRUE(EvaluateFilterCondition("<1000", "999,5", true));
+}
+
+// The wildcard walk as first described: after a "*" the rest of the pattern is tried
+// against every tail of the text, longest first.
+bool ReferenceWildcard(std::u32string_view p, std::u32string_view t)
+{
+    bool match = true, inQuote = false;
+    std::size_t e = 0, g = 0;
+    while (match && !(e == p.size() && g == t.size())) {
+        const char32_t c = e < p.size() ? p[e] : 0;
+        if (e < p.size() && c == U'"' && !inQuote) {
+            ++e;
+            inQuote = true;
+        } else if (e < p.size() && c == U'*') {
+            inQuote = false;
+            while (e < p.size() && p[e] == U'*') ++e;
+            bool found = false;
+            for (std::size_t k = t.size() - g + 1; k-- > 0 && !found;)
+                found = ReferenceWildcard(p.substr(e), t.substr(t.size() - k));
+            if (found) {
+                e = p.size();
+                g = t.size();
+            } else {
+                match = false;
+            }
+        } else if (e < p.size() && c == U'?') {
+            if (g < t.size()) {
+                ++e;
+                ++g;
+            } else {
+                match = false;
+            }
+            inQuote = false;
+        } else {
+            if (e < p.size() && g < t.size() && c == t[g]) {
+                ++e;
+                ++g;
+            } else {
+                match = false;
+            }
+            if (c != U'"') inQuote = false;
+        }
+    }
+    return match;
+}
+
+TEST(ExtUtilFilter, WildcardsMatchAsTryingEveryTailWould)
+{
+    std::mt19937 random(7);
+    const char patternChars[] = {'a', 'b', '"', '*', '?'};
+    const char textChars[] = {'a', 'b', '"'};
+    for (int round = 0; round < 20000; ++round) {
+        std::string pattern, text;
+        for (int i = static_cast<int>(random() % 8); i > 0; --i) pattern += patternChars[random() % 5];
+        for (int i = static_cast<int>(random() % 9); i > 0; --i) text += textChars[random() % 3];
+        const std::u32string p(pattern.begin(), pattern.end()), t(text.begin(), text.end());
+        ASSERT_EQ(MatchPattern(pattern, text), ReferenceWildcard(p, t)) << "pattern '" << pattern << "' text '" << text << "'";
+    }
 }
 
 TEST(ExtUtilFilter, ManyStarsOnALongTextStayFast)
