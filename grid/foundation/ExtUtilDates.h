@@ -1,11 +1,13 @@
 // Date routines of the grid utilities: locale and short-date parsers and date arithmetic.
 #pragma once
 
+#include "platform/rtl/DateTime.h"
+
 #include <string_view>
 
 namespace grid {
 
-using TDateTime = double;
+using rtl::TDateTime;
 
 // A date (fields in the order of the locale short date format) with an optional time
 // "h[:m[:s]]" after a blank. False for any text that is not a valid date or time.
