@@ -182,19 +182,28 @@ void TCanvas::TImpl::Span(TCanvas& c, const std::vector<TRect>& visible, int y, 
 void TCanvas::TImpl::FillDeviceRect(TCanvas& c, const TRect& r, std::uint32_t pixel, TPenMode mode)
 {
     if (rtl::IsRectEmpty(r) || !c.FImpl->Surface) return;
-    const std::vector<TRect> visible = VisibleRects(c);
-    BeginPixels(c);
-    for (const TRect& v : visible) {
+    cairo_surface_t* s = c.FImpl->Surface;
+    const TRect whole{0, 0, cairo_image_surface_get_width(s), cairo_image_surface_get_height(s)};
+    cairo_surface_flush(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    auto fill = [&](const TRect& area) {
         TRect i;
-        if (!rtl::IntersectRect(i, v, r)) continue;
+        if (!rtl::IntersectRect(i, area, r) || !rtl::IntersectRect(i, i, whole)) return;
         for (int y = i.Top; y < i.Bottom; ++y) {
-            std::uint32_t* row = Row(c, y);
+            auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::ptrdiff_t>(y) * stride);
             if (mode == pmCopy) std::fill(row + i.Left, row + i.Right, pixel);
             else
                 for (int x = i.Left; x < i.Right; ++x) row[x] = ApplyRop(mode, pixel, row[x]);
         }
+    };
+    if (c.FHasClip) {
+        for (const TRect& v : c.FClip.Rects()) fill(v);
+    } else {
+        fill(whole);
     }
-    EndPixels(c);
+    TRect dirty;
+    if (rtl::IntersectRect(dirty, r, whole)) cairo_surface_mark_dirty_rectangle(s, dirty.Left, dirty.Top, dirty.Width(), dirty.Height());
 }
 
 // --- origin, clipping and saved states ---

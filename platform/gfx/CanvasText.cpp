@@ -137,14 +137,16 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
 void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
 {
     if (!FImpl->Surface) return;
-    SaveState();
-    IntersectClipRect(rect);
     if (FBrush.Style() != bsClear) FillRect(rect);
+    cairo_t* cr = TImpl::Context(*this);
+    cairo_save(cr);
+    cairo_rectangle(cr, rect.Left, rect.Top, rect.Width(), rect.Height());
+    cairo_clip(cr);
     const int mode = FBkMode;
     FBkMode = TRANSPARENT;
     TextOut(x, y, text);
     FBkMode = mode;
-    RestoreState();
+    cairo_restore(TImpl::Context(*this));
 }
 
 int TCanvas::DrawText(const std::string& source, TRect& rect, unsigned flags)
@@ -193,9 +195,12 @@ int TCanvas::DrawText(const std::string& source, TRect& rect, unsigned flags)
     else if (single && (flags & DT_BOTTOM)) y = rect.Bottom - face.Height;
 
     if (FImpl->Surface && !text.empty()) {
-        const int saved = SaveState();
-        if (!(flags & DT_NOCLIP)) IntersectClipRect(rect);
         cairo_t* cr = TImpl::Context(*this);
+        cairo_save(cr);
+        if (!(flags & DT_NOCLIP)) {
+            cairo_rectangle(cr, rect.Left, rect.Top, rect.Width(), rect.Height());
+            cairo_clip(cr);
+        }
         if (FBkMode == OPAQUE) {
             const std::uint32_t p = ColorToPixel(FBkColor);
             cairo_set_source_rgb(cr, ((p >> 16) & 0xFF) / 255.0, ((p >> 8) & 0xFF) / 255.0, (p & 0xFF) / 255.0);
@@ -208,7 +213,7 @@ int TCanvas::DrawText(const std::string& source, TRect& rect, unsigned flags)
         SetTextSource(cr, FFont.Color());
         cairo_move_to(cr, x, y);
         pango_cairo_show_layout(cr, laid.Layout);
-        RestoreState(saved);
+        cairo_restore(cr);
     }
     if (single && (flags & (DT_VCENTER | DT_BOTTOM))) return y - rect.Top + textHeight;
     return textHeight;

@@ -97,7 +97,7 @@ void TFont::SetName(const std::string& value)
 {
     if (FName == value) return;
     FName = value;
-    Changed();
+    FaceChanged();
 }
 
 int TFont::Size() const { return -MulDiv(FHeight, 72, ScreenPixelsPerInch); }
@@ -108,14 +108,14 @@ void TFont::SetHeight(int value)
 {
     if (FHeight == value) return;
     FHeight = value;
-    Changed();
+    FaceChanged();
 }
 
 void TFont::SetStyle(TFontStyles value)
 {
     if (FStyle == value) return;
     FStyle = value;
-    Changed();
+    FaceChanged();
 }
 
 void TFont::SetColor(TColor value)
@@ -129,20 +129,26 @@ void TFont::SetOrientation(int value)
 {
     if (FOrientation == value) return;
     FOrientation = value;
-    Changed();
+    FaceChanged();
 }
 
 void TFont::SetPitch(TFontPitch value)
 {
     if (FPitch == value) return;
     FPitch = value;
-    Changed();
+    FaceChanged();
 }
 
 void TFont::SetCharset(TFontCharset value)
 {
     if (FCharset == value) return;
     FCharset = value;
+    FaceChanged();
+}
+
+void TFont::FaceChanged()
+{
+    FFaceCache = nullptr;
     Changed();
 }
 
@@ -162,7 +168,7 @@ void TFont::Assign(const rtl::TPersistent* source)
         FOrientation = f->FOrientation;
         FPitch = f->FPitch;
         FCharset = f->FCharset;
-        Changed();
+        FaceChanged();
         return;
     }
     TGraphicsObject::Assign(source);

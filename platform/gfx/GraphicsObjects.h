@@ -141,8 +141,13 @@ public:
     std::string ClassName() const override { return "TFont"; }
     // Same face, size, style and orientation (colour not compared).
     bool SameFace(const TFont& other) const;
+    // The text engine's realised face for this font, kept until the font changes.
+    const void* FaceCache() const { return FFaceCache; }
+    void SetFaceCache(const void* face) const { FFaceCache = face; }
 
 private:
+    void FaceChanged();
+    mutable const void* FFaceCache = nullptr;
     std::string FName;
     int FHeight;
     TFontStyles FStyle;

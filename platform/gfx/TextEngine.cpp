@@ -13,14 +13,14 @@ namespace gfx::text {
 
 namespace {
 
-constexpr std::size_t MaxCachedLayouts = 8192;
+constexpr std::size_t MaxCachedLayouts = 16384;
 constexpr std::size_t MaxCachedWidths = 65536;
 
 struct TEngine {
     PangoFontMap* FontMap = nullptr;
     PangoContext* Context = nullptr;
     std::unordered_map<std::string, std::unique_ptr<TFontFace>> Faces;
-    std::unordered_map<std::string, PangoLayout*> Layouts;
+    std::unordered_map<std::string, TLaidOut> Layouts;
     std::unordered_map<std::string, int> Widths;
     int NextFaceId = 1;
 
@@ -40,7 +40,7 @@ struct TEngine {
 
     void ClearLayouts()
     {
-        for (auto& [key, layout] : Layouts) g_object_unref(layout);
+        for (auto& [key, laid] : Layouts) g_object_unref(laid.Layout);
         Layouts.clear();
     }
 };
@@ -107,11 +107,15 @@ void Measure(TEngine& e, TFontFace& face)
 
 const TFontFace& FaceFor(const TFont& font)
 {
+    if (const void* cached = font.FaceCache()) return *static_cast<const TFontFace*>(cached);
     std::lock_guard<std::recursive_mutex> guard(EngineLock());
     TEngine& e = Engine();
     const std::string key = FaceKey(font);
     auto it = e.Faces.find(key);
-    if (it != e.Faces.end()) return *it->second;
+    if (it != e.Faces.end()) {
+        font.SetFaceCache(it->second.get());
+        return *it->second;
+    }
 
     auto face = std::make_unique<TFontFace>();
     face->Id = e.NextFaceId++;
@@ -135,6 +139,7 @@ const TFontFace& FaceFor(const TFont& font)
     Measure(e, *face);
     auto* result = face.get();
     e.Faces.emplace(key, std::move(face));
+    font.SetFaceCache(result);
     return *result;
 }
 
@@ -157,44 +162,39 @@ TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpe
     key += '|';
     key += text;
 
-    PangoLayout* layout = nullptr;
     auto it = e.Layouts.find(key);
-    if (it != e.Layouts.end()) {
-        layout = it->second;
-    } else {
-        if (e.Layouts.size() >= MaxCachedLayouts) e.ClearLayouts();
-        layout = pango_layout_new(e.Context);
-        pango_layout_set_font_description(layout, face.Description);
-        pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
-        pango_layout_set_single_paragraph_mode(layout, spec.SingleParagraph);
-        pango_layout_set_alignment(layout, spec.Alignment);
-        if (spec.Width >= 0 && (spec.WordWrap || spec.EndEllipsis)) {
-            pango_layout_set_width(layout, spec.Width * PANGO_SCALE);
-            pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
-            if (spec.EndEllipsis) {
-                pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
-                pango_layout_set_height(layout, spec.WordWrap && spec.Height >= 0 ? spec.Height * PANGO_SCALE : -1);
-            }
+    if (it != e.Layouts.end()) return it->second;
+    if (e.Layouts.size() >= MaxCachedLayouts) e.ClearLayouts();
+    PangoLayout* layout = pango_layout_new(e.Context);
+    pango_layout_set_font_description(layout, face.Description);
+    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
+    pango_layout_set_single_paragraph_mode(layout, spec.SingleParagraph);
+    pango_layout_set_alignment(layout, spec.Alignment);
+    if (spec.Width >= 0 && (spec.WordWrap || spec.EndEllipsis)) {
+        pango_layout_set_width(layout, spec.Width * PANGO_SCALE);
+        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
+        if (spec.EndEllipsis) {
+            pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
+            pango_layout_set_height(layout, spec.WordWrap && spec.Height >= 0 ? spec.Height * PANGO_SCALE : -1);
         }
-        if (face.Underline || face.StrikeOut || spec.UnderlineIndex >= 0) {
-            PangoAttrList* attrs = pango_attr_list_new();
-            if (face.Underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
-            if (face.StrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-            if (spec.UnderlineIndex >= 0 && static_cast<std::size_t>(spec.UnderlineIndex) < text.size()) {
-                PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-                a->start_index = static_cast<guint>(spec.UnderlineIndex);
-                int len = 1;
-                unsigned char c = static_cast<unsigned char>(text[spec.UnderlineIndex]);
-                if (c >= 0xF0) len = 4;
-                else if (c >= 0xE0) len = 3;
-                else if (c >= 0xC0) len = 2;
-                a->end_index = static_cast<guint>(spec.UnderlineIndex + len);
-                pango_attr_list_insert(attrs, a);
-            }
-            pango_layout_set_attributes(layout, attrs);
-            pango_attr_list_unref(attrs);
+    }
+    if (face.Underline || face.StrikeOut || spec.UnderlineIndex >= 0) {
+        PangoAttrList* attrs = pango_attr_list_new();
+        if (face.Underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
+        if (face.StrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
+        if (spec.UnderlineIndex >= 0 && static_cast<std::size_t>(spec.UnderlineIndex) < text.size()) {
+            PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
+            a->start_index = static_cast<guint>(spec.UnderlineIndex);
+            int len = 1;
+            const unsigned char c = static_cast<unsigned char>(text[spec.UnderlineIndex]);
+            if (c >= 0xF0) len = 4;
+            else if (c >= 0xE0) len = 3;
+            else if (c >= 0xC0) len = 2;
+            a->end_index = static_cast<guint>(spec.UnderlineIndex + len);
+            pango_attr_list_insert(attrs, a);
         }
-        e.Layouts.emplace(std::move(key), layout);
+        pango_layout_set_attributes(layout, attrs);
+        pango_attr_list_unref(attrs);
     }
     TLaidOut out;
     out.Layout = layout;
@@ -204,6 +204,7 @@ TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpe
     out.LineCount = pango_layout_get_line_count(layout);
     out.Height = std::max(out.LineCount, 1) * face.Height;
     if (out.LineCount > 1) out.Height = std::max(out.Height, logical.height);
+    e.Layouts.emplace(std::move(key), out);
     return out;
 }
 
