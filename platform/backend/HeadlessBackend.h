@@ -38,6 +38,8 @@ public:
     std::vector<std::string> ErrorTexts() const;
     const std::vector<TWinControl*>& ShownWindows() const { return FShown; }
     int PresentCount() const { return FPresentCount; }
+    // The cursor shape last asked for (a TCursor value).
+    int CursorShape() const { return FCursor; }
 
     // --- input, in the control's client coordinates; each goes through the same routing
     //     as real platform events (focus, capture, hit testing) ---

@@ -103,8 +103,14 @@ void TApplication::DispatchPosted(const TMsg& msg)
         return;
     }
     try {
-        if (TWinControl* target = TWinControl::FindControl(msg.hwnd))
-            target->Perform(msg.message, msg.wParam, msg.lParam);
+        TWinControl* target = TWinControl::FindControl(msg.hwnd);
+        if (target == nullptr) return;
+        // A released form is deleted here, outside its own window procedure.
+        if (msg.message == CM_RELEASE) {
+            if (auto* form = dynamic_cast<TCustomForm*>(target)) delete form;
+            return;
+        }
+        target->Perform(msg.message, msg.wParam, msg.lParam);
     } catch (...) {
         HandleException(nullptr);
     }

@@ -261,6 +261,18 @@ TPropertyInfo ComponentProperty(std::function<C*(T*)> get, std::function<void(T*
     return p;
 }
 
+// A property whose setter takes the value as written: lists ( … ), collections < … >,
+// binary data { … } and anything else a class interprets itself.
+template <typename T>
+TPropertyInfo ValueProperty(std::function<void(T*, const TPropValue&, TReadContext&)> set,
+                            std::function<TPropValue(T*)> get = nullptr)
+{
+    TPropertyInfo p;
+    p.Set = [set](rtl::TComponent* c, const TPropValue& v, TReadContext& ctx) { set(static_cast<T*>(c), v, ctx); };
+    if (get) p.Get = [get](rtl::TComponent* c) { return get(static_cast<T*>(c)); };
+    return p;
+}
+
 // A property kept only by the designer; read and ignored at run time.
 TPropertyInfo IgnoredProperty();
 

@@ -92,6 +92,7 @@ public:
     std::string ClassName() const override { return "TControlCanvas"; }
 
 private:
+    void Bind(bool force);
     class TControl* FControl;
     _cairo_surface* FBoundSurface = nullptr;
     rtl::TPoint FBoundOrigin{-1000000, -1000000};
@@ -365,7 +366,9 @@ public:
     const gfx::TRegion& UpdateRegion() const { return FUpdateRegion; }
     // Paints what is pending now and hands the image to the backend.
     void PaintPending();
-    bool HasPendingPaint() const { return !FUpdateRegion.IsEmpty(); }
+    bool HasPendingPaint() const { return !FUpdateRegion.IsEmpty() || FPresentPending; }
+    // Someone drew on the image outside painting: show it at the next turn of the loop.
+    void MarkPresentPending() { FPresentPending = true; }
     // Adds a window-coordinate rectangle of this top-level window to its update region.
     void InvalidateWindowRect(const rtl::TRect& rect);
     // The part of the window image that this control's client area covers and that is visible.
@@ -430,6 +433,7 @@ protected:
     bool FShowingState = false;
     std::unique_ptr<TControlCanvas> FPaintCanvas;
     const gfx::TRegion* FPaintRegion = nullptr;  // while WM_PAINT is being handled
+    bool FPresentPending = false;
 };
 
 // A windowed control that paints itself on its Canvas in Paint.
@@ -441,7 +445,7 @@ public:
 
 protected:
     void PaintWindow() override;
-    TControlCanvas& PaintCanvas() override { return Canvas(); }
+    TControlCanvas& PaintCanvas() override;
 
 private:
     std::unique_ptr<TControlCanvas> FCanvas;

@@ -103,6 +103,12 @@ TControlCanvas& TCustomForm::Canvas()
     return *FFormCanvas;
 }
 
+TControlCanvas& TCustomForm::PaintCanvas()
+{
+    if (!FFormCanvas) FFormCanvas = std::make_unique<TControlCanvas>(this);
+    return *FFormCanvas;
+}
+
 void TCustomForm::PaintWindow()
 {
     if (OnPaint) OnPaint(this);
@@ -387,9 +393,6 @@ void TCustomForm::Dispatch(TMessage& Message)
         return;
     case WM_CLOSE:
         Close();
-        return;
-    case CM_RELEASE:
-        delete this;
         return;
     default:
         TWinControl::Dispatch(Message);

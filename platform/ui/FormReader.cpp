@@ -182,6 +182,31 @@ std::string GetPropertyByName(rtl::TComponent* instance, const std::string& name
     return prop.Get(instance).ToText();
 }
 
+namespace {
+
+std::pair<rtl::TComponent*, std::string> SplitPropertyPath(rtl::TComponent* root, const std::string& path)
+{
+    auto dot = path.find('.');
+    if (dot != std::string::npos) {
+        if (rtl::TComponent* c = root->FindComponent(path.substr(0, dot))) return {c, path.substr(dot + 1)};
+    }
+    return {root, path};
+}
+
+}  // namespace
+
+void SetPropertyPath(rtl::TComponent* root, const std::string& path, const std::string& valueText)
+{
+    auto [component, property] = SplitPropertyPath(root, path);
+    SetPropertyByName(component, property, valueText);
+}
+
+std::string GetPropertyPath(rtl::TComponent* root, const std::string& path)
+{
+    auto [component, property] = SplitPropertyPath(root, path);
+    return GetPropertyByName(component, property);
+}
+
 rtl::TComponent* FindComponentByPath(rtl::TComponent* root, const std::string& path)
 {
     if (path.empty() || path == root->Name()) return root;

@@ -21,6 +21,11 @@ void ReadComponentResText(const std::string& text, const std::string& fileName, 
 void SetPropertyByName(rtl::TComponent* instance, const std::string& name, const std::string& valueText);
 // The property's value in the description syntax. Raises rtl::EReadError.
 std::string GetPropertyByName(rtl::TComponent* instance, const std::string& name);
+// "Button1.Font.Size" below root: the component (the root when the first part names no
+// component) and the property path after it; then set or get as above.
+void SetPropertyPath(rtl::TComponent* root, const std::string& path, const std::string& valueText);
+std::string GetPropertyPath(rtl::TComponent* root, const std::string& path);
+
 // The component `path` names below root: "Button1" or "Panel1" (components are owned by
 // the root, so one name is enough); the root itself for an empty path or its own name.
 rtl::TComponent* FindComponentByPath(rtl::TComponent* root, const std::string& path);

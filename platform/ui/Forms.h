@@ -130,6 +130,7 @@ protected:
     virtual void Deactivate();
     void ShowingChanged() override;
     void PaintWindow() override;
+    TControlCanvas& PaintCanvas() override;
     void CMDialogKey(TMessage& Message);
     void PlaceOnScreen();
 

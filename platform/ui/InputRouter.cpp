@@ -61,6 +61,16 @@ bool TopAcceptsInput(TWinControl* top)
     return modal == nullptr || form == nullptr || form == modal;
 }
 
+// The shape shown over a control: its own cursor, else the first parent's that sets one.
+void UpdateCursor(TControl* control)
+{
+    TApplication* app = Application();
+    if (app == nullptr || !app->HasBackend()) return;
+    TCursor cursor = crDefault;
+    for (TControl* c = control; c != nullptr && cursor == crDefault; c = c->Parent()) cursor = c->Cursor();
+    app->Backend().SetCursorShape(cursor == crDefault ? crArrow : cursor);
+}
+
 void UpdateHover(TControl* target)
 {
     if (target == HoveredControl) return;
@@ -185,6 +195,7 @@ void TInputRouter::MouseMove(TWinControl* top, int x, int y)
         UpdateHover(hit);
         TControl* target = CaptureControlPtr != nullptr ? CaptureControlPtr : hit;
         if (target == nullptr) return;
+        UpdateCursor(target);
         rtl::TPoint cp = target->ScreenToClient(screen);
         target->Perform(WM_MOUSEMOVE, MouseKeys(), MAKELPARAM(cp.X, cp.Y));
         if (TApplication* app = Application()) app->HintMouseMove(hit, screen);

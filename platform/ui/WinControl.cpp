@@ -119,7 +119,7 @@ void TWinControl::RemoveControl(TControl* control)
     auto* win = dynamic_cast<TWinControl*>(control);
     if (win != nullptr) FTabList.erase(std::find(FTabList.begin(), FTabList.end(), win));
     control->FParent = nullptr;
-    if (win != nullptr && !HasState(rtl::csDestroying)) win->UpdateShowing();
+    if (win != nullptr && !HasState(rtl::csDestroying) && !win->HasState(rtl::csDestroying)) win->UpdateShowing();
     if (control->FAlign != alNone && !HasState(rtl::csDestroying)) Realign();
 }
 

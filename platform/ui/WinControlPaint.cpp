@@ -16,6 +16,13 @@ namespace ui {
 void TControlCanvas::Refresh(bool force)
 {
     if (FPainting) return;
+    if (TWinControl* top = FControl->TopLevelWindow(); top != nullptr && top->Surface() != nullptr)
+        top->MarkPresentPending();
+    Bind(force);
+}
+
+void TControlCanvas::Bind(bool force)
+{
     TWinControl* top = FControl->TopLevelWindow();
     _cairo_surface* surface = top != nullptr ? top->Surface() : nullptr;
     if (surface != FBoundSurface) {
@@ -45,7 +52,7 @@ void TControlCanvas::Refresh(bool force)
 
 void TControlCanvas::BeginPaint(const gfx::TRegion& region)
 {
-    Refresh(true);
+    Bind(true);
     FPainting = true;
     gfx::TRegion logical = region;
     rtl::TPoint origin = FControl->ClientOriginInWindow();
@@ -62,7 +69,7 @@ void TControlCanvas::BeginPaint(const gfx::TRegion& region)
 void TControlCanvas::EndPaint()
 {
     FPainting = false;
-    Refresh(true);
+    Bind(true);
 }
 
 // --- TWinControl painting ---
@@ -113,6 +120,14 @@ void TWinControl::Repaint()
 
 void TWinControl::PaintPending()
 {
+    if (FSurface != nullptr && FPresentPending && FUpdateRegion.IsEmpty()) {
+        FPresentPending = false;
+        cairo_surface_flush(FSurface);
+        if (TApplication* app = Application(); app != nullptr && app->HasBackend())
+            app->Backend().Present(this, rtl::Rect(0, 0, FWidth, FHeight));
+        return;
+    }
+    FPresentPending = false;
     if (FSurface == nullptr || FUpdateRegion.IsEmpty()) return;
     gfx::TRegion region = FUpdateRegion;
     FUpdateRegion.Clear();
@@ -207,7 +222,8 @@ void TWinControl::PaintControls(const gfx::TRegion& region)
         gfx::TRegion part = region;
         part.Intersect(r);
         if (part.IsEmpty()) continue;
-        TControlCanvas& canvas = g->Canvas();
+        if (!g->FCanvas) g->FCanvas = std::make_unique<TControlCanvas>(g);
+        TControlCanvas& canvas = *g->FCanvas;
         canvas.BeginPaint(part);
         try {
             g->Perform(WM_PAINT, 0, 0);
@@ -338,6 +354,12 @@ TControlCanvas& TCustomControl::Canvas()
 {
     if (!FCanvas) FCanvas = std::make_unique<TControlCanvas>(this);
     FCanvas->Refresh();
+    return *FCanvas;
+}
+
+TControlCanvas& TCustomControl::PaintCanvas()
+{
+    if (!FCanvas) FCanvas = std::make_unique<TControlCanvas>(this);
     return *FCanvas;
 }
 

@@ -276,6 +276,21 @@ TEST_F(FormReaderTest, PropertiesCanBeSetAndReadByName)
         EXPECT_EQ(e.Message(), "Error reading Button1.Colour: Property Colour does not exist");
     }
     EXPECT_THROW(SetPropertyByName(button1, "Left", "abc"), rtl::EReadError);
+    // Whole paths from the form: component, then property.
+    SetPropertyPath(form, "Button1.Font.Size", "12");
+    EXPECT_EQ(GetPropertyPath(form, "Button1.Font.Size"), "12");
+    SetPropertyPath(form, "Caption", "'Main'");
+    EXPECT_EQ(GetPropertyPath(form, "Caption"), "'Main'");
+    EXPECT_EQ(GetPropertyPath(form, "Font.Name"), "'Tahoma'");
+}
+
+TEST_F(FormReaderTest, ASecondInstanceOfAFormGetsAUniqueName)
+{
+    TForm1* first = Create(DataFile("Nested.dfm"));
+    TForm1* second = Create(DataFile("Nested.dfm"));
+    EXPECT_EQ(first->Name(), "Form1");
+    EXPECT_EQ(second->Name(), "Form1_1");
+    EXPECT_NE(second->FindComponent("Button1"), first->FindComponent("Button1"));
 }
 
 }  // namespace

@@ -103,6 +103,39 @@ TEST_F(PaintTest, ChildWindowsAreClippedToTheirParent)
     EXPECT_EQ(Form->WindowPixel(15, 15), gfx::clYellow);
 }
 
+TEST_F(PaintTest, DrawingOnACanvasOutsidePaintingIsShownAtTheNextTurnOfTheLoop)
+{
+    auto* button = new TTestButton(Form);
+    button->SetParent(Form);
+    button->SetBounds(10, 10, 50, 20);
+    App->ProcessMessages();
+    int presents = Backend->PresentCount();
+    button->Canvas().SetPixels(3, 4, gfx::clFuchsia);
+    button->Canvas().SetPixels(60, 4, gfx::clFuchsia);  // outside the button: clipped
+    App->ProcessMessages();
+    EXPECT_EQ(Backend->PresentCount(), presents + 1);
+    EXPECT_EQ(Form->WindowPixel(13, 14), gfx::clFuchsia);
+    EXPECT_EQ(Form->WindowPixel(70, 14), gfx::clWhite);
+}
+
+TEST_F(PaintTest, TheCursorShapeComesFromTheControlOrItsParents)
+{
+    auto* panel = new TTestPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(0, 0, 100, 100);
+    panel->SetCursor(crHandPoint);
+    auto* inner = new TTestButton(Form);
+    inner->SetParent(panel);
+    inner->SetBounds(10, 10, 20, 20);
+    THeadlessBackend::MouseMove(inner, 5, 5);
+    EXPECT_EQ(Backend->CursorShape(), crHandPoint);
+    inner->SetCursor(crIBeam);
+    THeadlessBackend::MouseMove(inner, 6, 6);
+    EXPECT_EQ(Backend->CursorShape(), crIBeam);
+    THeadlessBackend::MouseMove(Form, 150, 120);
+    EXPECT_EQ(Backend->CursorShape(), crArrow);
+}
+
 TEST_F(PaintTest, ZOrderDecidesWhichSiblingIsOnTopAndReceivesTheMouse)
 {
     auto* a = new TTestButton(Form);
