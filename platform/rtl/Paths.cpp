@@ -53,6 +53,31 @@ std::vector<std::string> ListFolder(const std::string& dir)
     return names;
 }
 
+// The entry of `dir` named `name` without regard to case, or "" when none is.
+// Streams the folder once without sorting (writers create thousands of new
+// files in one folder, each of which is looked up here first); among several
+// candidates the byte-wise smallest wins, so the choice never depends on the
+// order the file system lists them in.
+std::string FindWithoutCase(const std::string& dir, const std::string& name)
+{
+    std::string match;
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (d == nullptr)
+        return match;
+    const std::string upperName = AnsiUpperCase(name);
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view entry = e->d_name;
+        // Case folding keeps the byte length of the letters file names use,
+        // so a length mismatch rules an entry out without folding it.
+        if (entry.size() != name.size() || entry == "." || entry == "..")
+            continue;
+        if (AnsiUpperCase(entry) == upperName && (match.empty() || entry < match))
+            match = entry;
+    }
+    ::closedir(d);
+    return match;
+}
+
 // "\" to "/", and a leading drive "X:" to "drives/x".
 std::string NormalizeSeparatorsAndDrive(const std::string& path)
 {
@@ -88,13 +113,7 @@ std::string ResolveCase(const std::string& p)
         if (searching && !component.empty() && component != "." && component != "..") {
             const std::string exact = base + component;
             if (!Exists(exact)) {
-                std::string match;
-                for (const std::string& name : ListFolder(base)) {
-                    if (AnsiSameText(name, component)) {
-                        match = name;
-                        break;
-                    }
-                }
+                const std::string match = FindWithoutCase(base, component);
                 if (match.empty())
                     searching = false;  // the rest does not exist; keep it as written
                 else
