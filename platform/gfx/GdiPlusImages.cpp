@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "platform/gfx/GdiPlusImpl.h"
-#include "platform/rtl/Streams.h"
 
 namespace gfx {
 
@@ -58,14 +57,7 @@ GpStatus GdipLoadImageFromBytes(const std::uint8_t* data, std::size_t size, GpIm
 GpStatus GdipLoadImageFromStream(rtl::TStream* stream, GpImage** image)
 {
     if (!stream || !image) return InvalidParameter;
-    // Reads from the current position to the end.
-    TBytes bytes;
-    std::uint8_t buffer[65536];
-    for (;;) {
-        const long long n = stream->Read(buffer, sizeof buffer);
-        if (n <= 0) break;
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    }
+    const TBytes bytes = ReadStreamBytes(*stream);
     return GdipLoadImageFromBytes(bytes.data(), bytes.size(), image);
 }
 

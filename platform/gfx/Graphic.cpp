@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
 
 namespace gfx {
 
@@ -33,6 +34,30 @@ void TGraphic::SaveToFile(const std::string& fileName) const
 {
     const TBytes bytes = SaveToBytes();
     WriteAllBytes(fileName, bytes.data(), bytes.size());
+}
+
+void TGraphic::LoadFromStream(rtl::TStream& stream)
+{
+    const TBytes bytes = ReadStreamBytes(stream);
+    LoadFromBytes(bytes.data(), bytes.size());
+}
+
+void TGraphic::SaveToStream(rtl::TStream& stream) const
+{
+    const TBytes bytes = SaveToBytes();
+    if (!bytes.empty()) stream.WriteBuffer(bytes.data(), static_cast<long long>(bytes.size()));
+}
+
+TBytes ReadStreamBytes(rtl::TStream& stream)
+{
+    TBytes bytes;
+    std::uint8_t buffer[65536];
+    for (;;) {
+        const long long n = stream.Read(buffer, sizeof buffer);
+        if (n <= 0) break;
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    }
+    return bytes;
 }
 
 TBytes ReadAllBytes(const std::string& fileName)

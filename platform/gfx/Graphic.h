@@ -10,6 +10,10 @@
 #include "platform/rtl/Object.h"
 #include "platform/rtl/Types.h"
 
+namespace rtl {
+class TStream;
+}
+
 namespace gfx {
 
 class TCanvas;
@@ -35,6 +39,9 @@ public:
     virtual TBytes SaveToBytes() const = 0;
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName) const;
+    // Reads from the stream's position to its end; writes at its position.
+    void LoadFromStream(rtl::TStream& stream);
+    void SaveToStream(rtl::TStream& stream) const;
 
     std::function<void(rtl::TObject* sender)> OnChange;
     bool Modified() const { return FModified; }
@@ -49,6 +56,8 @@ private:
     bool FModified = false;
 };
 
+// The bytes from a stream's position to its end.
+TBytes ReadStreamBytes(rtl::TStream& stream);
 // Reads a whole file; raises rtl::EFOpenError naming the file when it cannot be read.
 TBytes ReadAllBytes(const std::string& fileName);
 // Writes a whole file; raises rtl::EFCreateError naming the file when it cannot be written.

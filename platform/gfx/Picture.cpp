@@ -155,6 +155,12 @@ void TPicture::LoadFromBytes(const std::uint8_t* data, std::size_t size)
     Changed();
 }
 
+void TPicture::LoadFromStream(rtl::TStream& stream)
+{
+    const TBytes bytes = ReadStreamBytes(stream);
+    LoadFromBytes(bytes.data(), bytes.size());
+}
+
 void TPicture::SaveToFile(const std::string& fileName) const
 {
     if (FGraphic) FGraphic->SaveToFile(fileName);

@@ -84,6 +84,8 @@ public:
     void LoadFromFile(const std::string& fileName);
     void LoadFromBytes(const std::uint8_t* data, std::size_t size);
     void LoadFromBytes(const TBytes& bytes) { LoadFromBytes(bytes.data(), bytes.size()); }
+    // Reads from the stream's position to its end.
+    void LoadFromStream(rtl::TStream& stream);
     void SaveToFile(const std::string& fileName) const;
 
     void Assign(const rtl::TPersistent* source) override;

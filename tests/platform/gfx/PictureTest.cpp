@@ -4,9 +4,11 @@
 #include <cstdlib>
 
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/GdiPlus.h"
 #include "platform/gfx/ImageCodecs.h"
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -92,6 +94,38 @@ TEST(Picture, LoadFromFileTakesTheFormatFromTheData)
     EXPECT_EQ(picture.Width(), 7);
     EXPECT_EQ(changes, 1);
     EXPECT_THROW(picture.LoadFromFile(dir.File("missing.png")), rtl::EFOpenError);
+}
+
+TEST(Picture, StreamLoadReadsFromThePositionAndGivesTheFileSize)
+{
+    const TBytes png = Fixture("small.png");
+    rtl::TMemoryStream stream;
+    stream.WriteBuffer("junk", 4);
+    stream.WriteBuffer(png.data(), static_cast<long long>(png.size()));
+    stream.SetPosition(4);
+    TPicture fromStream;
+    int changes = 0;
+    fromStream.OnChange = [&](rtl::TObject*) { ++changes; };
+    fromStream.LoadFromStream(stream);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(fromStream.Width(), 7);
+    EXPECT_EQ(fromStream.Height(), 5);
+
+    rtl::TMemoryStream saved;
+    fromStream.Graphic()->SaveToStream(saved);
+    EXPECT_EQ(saved.Size(), static_cast<long long>(png.size()));
+    saved.SetPosition(0);
+    TPngImage again;
+    again.LoadFromStream(saved);
+    EXPECT_EQ(again.Width(), 7);
+
+    GpImage* image = nullptr;
+    stream.SetPosition(4);
+    ASSERT_EQ(GdipLoadImageFromStream(&stream, &image), Ok);
+    unsigned w = 0;
+    GdipGetImageWidth(image, &w);
+    EXPECT_EQ(w, 7u);
+    GdipDisposeImage(image);
 }
 
 TEST(Picture, AnimatedGifKeepsEveryFrameWithPositionAndDelay)
