@@ -428,6 +428,11 @@ protected:
     TScrollBarState FScrollBars[2];
     int FScrollTracking = -1;           // bar whose thumb is dragged, -1 none
     int FScrollGrabOffset = 0;
+    int FScrollRepeatBar = -1;          // bar whose arrow or track is held down, -1 none
+    int FScrollRepeatCode = 0;
+    std::uintptr_t FScrollRepeatTimer = 0;
+    void ScrollRepeatStep();
+    void StopScrollRepeat();
     _cairo_surface* FSurface = nullptr; // top-level windows only
     gfx::TRegion FUpdateRegion;         // top-level windows only
     bool FShowingState = false;

@@ -2,13 +2,17 @@
 #include <algorithm>
 
 #include "platform/ui/Controls.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/ScrollBarGeometry.h"
+#include "platform/ui/Timers.h"
 
 namespace ui {
 
 namespace {
 
 constexpr int ArrowSize = 17;
+constexpr unsigned ScrollRepeatDelay = 400;    // first repeat after holding this long
+constexpr unsigned ScrollRepeatInterval = 50;  // then one step each
 
 TScrollBarState* StateOf(HWND hwnd, int bar, TWinControl** owner = nullptr)
 {
@@ -82,6 +86,43 @@ int ScrollPosFromThumb(const TScrollBarGeometry& g, const TScrollBarState& s, in
     return s.Min + static_cast<int>((static_cast<long long>(offset) * (maxPos - s.Min) + travel / 2) / travel);
 }
 
+void TWinControl::StopScrollRepeat()
+{
+    if (FScrollRepeatTimer != 0) KillTimer(0, FScrollRepeatTimer);
+    FScrollRepeatTimer = 0;
+    FScrollRepeatBar = -1;
+}
+
+// One repeated step, while the mouse stays over the arrow or on the track's side of the thumb.
+void TWinControl::ScrollRepeatStep()
+{
+    int bar = FScrollRepeatBar;
+    if (bar < 0) return;
+    if (FScrollRepeatTimer != 0) KillTimer(0, FScrollRepeatTimer);
+    FScrollRepeatTimer = SetTimer(0, 0, ScrollRepeatInterval, [this](HWND, UINT, UINT_PTR, unsigned) {
+        ScrollRepeatStep();
+    });
+    rtl::TPoint screen;
+    GetCursorPos(screen);
+    rtl::TRect in = NonClientInsets();
+    rtl::TPoint c = ScreenToClient(screen);
+    rtl::TPoint p{c.X + in.Left, c.Y + in.Top};
+    const TScrollBarState& s = ScrollBarState(bar);
+    TScrollBarGeometry g = ComputeScrollBarGeometry(ScrollBarRect(bar), bar == SB_VERT, s, s.Pos);
+    int along = bar == SB_VERT ? p.Y : p.X;
+    int thumbStart = bar == SB_VERT ? g.Thumb.Top : g.Thumb.Left;
+    int thumbEnd = bar == SB_VERT ? g.Thumb.Bottom : g.Thumb.Right;
+    bool over = false;
+    switch (FScrollRepeatCode) {
+    case SB_LINEUP: over = rtl::PtInRect(g.FirstArrow, p); break;
+    case SB_LINEDOWN: over = rtl::PtInRect(g.LastArrow, p); break;
+    case SB_PAGEUP: over = rtl::PtInRect(g.Bar, p) && along < thumbStart; break;
+    case SB_PAGEDOWN: over = rtl::PtInRect(g.Bar, p) && along >= thumbEnd; break;
+    default: break;
+    }
+    if (over) Perform(bar == SB_VERT ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(FScrollRepeatCode, 0), 0);
+}
+
 rtl::TRect TWinControl::ScrollBarRect(int bar) const
 {
     const TScrollBarState& s = ScrollBarState(bar);
@@ -97,7 +138,16 @@ rtl::TRect TWinControl::ScrollBarRect(int bar) const
 // SB_THUMBTRACK positions, then SB_THUMBPOSITION and SB_ENDSCROLL on release.
 bool TWinControl::ScrollBarMouse(TMessage& Message)
 {
-    if (!FScrollBars[0].Shown && !FScrollBars[1].Shown && FScrollTracking < 0) return false;
+    if (!FScrollBars[0].Shown && !FScrollBars[1].Shown && FScrollTracking < 0 && FScrollRepeatBar < 0) return false;
+    if (FScrollRepeatBar >= 0) {
+        if (Message.Msg == WM_LBUTTONUP) {
+            UINT msg = FScrollRepeatBar == SB_VERT ? WM_VSCROLL : WM_HSCROLL;
+            StopScrollRepeat();
+            SetCaptureControl(nullptr);
+            Perform(msg, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+        }
+        return true;
+    }
     rtl::TRect in = NonClientInsets();
     // Message coordinates are client coordinates; scroll bars live in window coordinates.
     rtl::TPoint p{GET_X_LPARAM(Message.LParam) + in.Left, GET_Y_LPARAM(Message.LParam) + in.Top};
@@ -151,8 +201,15 @@ bool TWinControl::ScrollBarMouse(TMessage& Message)
             code = along < (bar == SB_VERT ? g.Thumb.Top : g.Thumb.Left) ? SB_PAGEUP : SB_PAGEDOWN;
         }
         if (code >= 0) {
+            // Held down, the arrow or track repeats its step until the button goes up.
+            FScrollRepeatBar = bar;
+            FScrollRepeatCode = code;
+            SetCaptureControl(this);
             Perform(msg, MAKEWPARAM(code, 0), 0);
-            Perform(msg, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+            if (FScrollRepeatBar >= 0)
+                FScrollRepeatTimer = SetTimer(0, 0, ScrollRepeatDelay, [this](HWND, UINT, UINT_PTR, unsigned) {
+                    ScrollRepeatStep();
+                });
         }
         return true;
     }

@@ -45,6 +45,7 @@ TWinControl::~TWinControl()
         RemoveControl(child);
         delete child;
     }
+    StopScrollRepeat();
     DestroySurface();
     CaretWindowDestroyed(FHandle);
     TMessageQueue::Instance().RemoveMessagesFor(FHandle);

@@ -188,10 +188,24 @@ TEST_F(MouseTest, ScrollBarThumbDragReportsTrackingPositions)
     EXPECT_EQ(events[events.size() - 2], (std::pair<int, int>{SB_THUMBPOSITION, 90}));  // max = 99 - 10 + 1
     EXPECT_EQ(events.back().first, SB_ENDSCROLL);
     EXPECT_EQ(GetScrollPos(scroller->Handle(), SB_VERT), 90);
-    // The down arrow scrolls by a line.
+    // The down arrow scrolls by a line, and again and again while held down.
     events.clear();
-    THeadlessBackend::Click(scroller, 90, 110);
-    EXPECT_EQ(events.front().first, SB_LINEDOWN);
+    THeadlessBackend::MouseDown(scroller, 90, 110);
+    EXPECT_EQ(events, (std::vector<std::pair<int, int>>{{SB_LINEDOWN, 0}}));
+    Clock->Advance(400);
+    App->ProcessMessages();
+    Clock->Advance(50);
+    App->ProcessMessages();
+    EXPECT_EQ(events.size(), 3u);
+    THeadlessBackend::MouseMove(scroller, 20, 20);  // off the arrow: the repeat pauses
+    Clock->Advance(50);
+    App->ProcessMessages();
+    EXPECT_EQ(events.size(), 3u);
+    THeadlessBackend::MouseUp(scroller, 20, 20);
+    EXPECT_EQ(events.back().first, SB_ENDSCROLL);
+    Clock->Advance(500);
+    App->ProcessMessages();
+    EXPECT_EQ(events.size(), 4u);
     // Clicks on the scroll bar are not clicks of the control.
     EXPECT_EQ(scroller->Clicks, 0);
 }
