@@ -4,6 +4,8 @@
 #include "grid/foundation/ExtUtilText.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/Resources.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Utf8.h"
 
@@ -52,6 +54,16 @@ void DrawBitmapScaledTransparent(gfx::TCanvas& canvas, const gfx::TBitmap& bitma
     else
         target.StretchDraw(rtl::Rect(0, 0, width, height), bitmap);
     canvas.Draw(rect.Left, rect.Top, work);
+}
+
+void DrawResourceBitmap(gfx::TCanvas& canvas, gfx::TColor background, const rtl::TRect& rect,
+                        const std::string& resourceName, double scale)
+{
+    const gfx::TResource resource = gfx::FindResource(resourceName);
+    if (!resource.Found()) throw rtl::Exception("Resource " + resourceName + " not found");
+    gfx::TBitmap bitmap;
+    bitmap.LoadFromBytes(resource.Data, resource.Size);
+    DrawBitmapScaledTransparent(canvas, bitmap, background, rect, scale);
 }
 
 void DrawBitmapAlpha(gfx::TCanvas& canvas, int x, int y, const gfx::TBitmap& bitmap)

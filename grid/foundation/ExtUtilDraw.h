@@ -20,6 +20,10 @@ void DrawSmallDownTriangle(gfx::TCanvas& canvas, int x, int y, gfx::TColor color
 // pixel (0, 0) is replaced by the background colour.
 void DrawBitmapScaledTransparent(gfx::TCanvas& canvas, const gfx::TBitmap& bitmap, gfx::TColor background,
                                  const rtl::TRect& rect, double scale);
+// The named bitmap resource of the program drawn with DrawBitmapScaledTransparent; raises
+// rtl::Exception "Resource <name> not found" when the program has no such resource.
+void DrawResourceBitmap(gfx::TCanvas& canvas, gfx::TColor background, const rtl::TRect& rect,
+                        const std::string& resourceName, double scale);
 // A 32-bit bitmap with premultiplied alpha is blended over the canvas; any other bitmap
 // is drawn as it is.
 void DrawBitmapAlpha(gfx::TCanvas& canvas, int x, int y, const gfx::TBitmap& bitmap);

@@ -3,6 +3,8 @@
 #include "grid/foundation/ExtUtilDraw.h"
 
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Resources.h"
+#include "platform/rtl/Exceptions.h"
 #include "tests/grid/foundation/ExtUtilTestCanvas.h"
 
 #include <gtest/gtest.h>
@@ -52,6 +54,31 @@ TEST(ExtUtilDraw, ScaledTransparentBitmapReplacesTheCornerColourOnlyAtScaleOne)
     EXPECT_EQ(big.At(2, 3), 0xFF00FF);  // no replacement when stretched
     EXPECT_EQ(big.At(9, 10), 0x00FF00);
     EXPECT_TRUE(big.UntouchedOutside(rtl::Rect(2, 3, 10, 11), Page));
+}
+
+TEST(ExtUtilDraw, ResourceBitmapIsDrawnLikeItsBitmapAndAMissingOneIsAnError)
+{
+    Surface s(10, 10, Page);
+    try {
+        DrawResourceBitmap(s.Canvas(), 0xFFFFFF, rtl::Rect(0, 0, 10, 10), "NO_SUCH_GLYPH", 1.0);
+        FAIL() << "no error for a missing resource";
+    } catch (const rtl::Exception& e) {
+        EXPECT_EQ(e.Message(), "Resource NO_SUCH_GLYPH not found");
+    }
+    EXPECT_TRUE(s.UntouchedOutside(rtl::Rect(0, 0, 0, 0), Page));
+
+    for (const gfx::TResource& resource : gfx::ResourceList()) {
+        if (resource.Size < 2 || resource.Data[0] != 'B' || resource.Data[1] != 'M') continue;
+        gfx::TBitmap bitmap;
+        bitmap.LoadFromBytes(resource.Data, resource.Size);
+        Surface viaResource(64, 64, Page), viaBitmap(64, 64, Page);
+        DrawResourceBitmap(viaResource.Canvas(), 0xFFFFFF, rtl::Rect(2, 2, 64, 64), resource.Name, 1.0);
+        DrawBitmapScaledTransparent(viaBitmap.Canvas(), bitmap, 0xFFFFFF, rtl::Rect(2, 2, 64, 64), 1.0);
+        for (int y = 0; y < 64; ++y)
+            for (int x = 0; x < 64; ++x) ASSERT_EQ(viaResource.At(x, y), viaBitmap.At(x, y)) << resource.Name;
+        return;
+    }
+    GTEST_SKIP() << "the program embeds no bitmap resource yet";
 }
 
 TEST(ExtUtilDraw, AlphaBitmapBlendsAndOtherBitmapsDrawPlainly)
