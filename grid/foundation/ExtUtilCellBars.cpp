@@ -57,7 +57,7 @@ void DrawValueBar(gfx::TCanvas& canvas, const rtl::TRect& rect, int value, int m
     if (!showValue) return;
     canvas.Brush().SetStyle(gfx::bsClear);
     const std::string text = rtl::IntToStr(value);
-    canvas.DrawText(text, r, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
+    canvas.DrawText(text, r, gfx::DT_CENTER | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
 }
 
 void DrawTextProgressBar(gfx::TCanvas& canvas, const rtl::TRect& rect, gfx::TColor fillColor,
