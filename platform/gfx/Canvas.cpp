@@ -59,7 +59,7 @@ std::uint32_t ApplyRop(TPenMode mode, std::uint32_t pen, std::uint32_t dest)
 
 TCanvas::TCanvas() : FImpl(std::make_unique<TImpl>())
 {
-    FBrush.OnChange = [this](rtl::TObject*) {
+    FBrush.FOwnerChanged = [this]() {
         FBkColor = FBrush.Color();
         FBkMode = FBrush.Style() == bsClear ? TRANSPARENT : OPAQUE;
     };

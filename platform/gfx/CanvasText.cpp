@@ -157,6 +157,7 @@ int TCanvas::DrawText(const std::string& source, TRect& rect, unsigned flags)
     if (flags & DT_HIDEPREFIX) underline = -1;
     const bool single = (flags & DT_SINGLELINE) != 0;
     if (single) text = OneLine(text);
+    if (!(flags & DT_EXPANDTABS)) std::replace(text.begin(), text.end(), '\t', ' ');
     const int width = std::max(0, rect.Width());
     if ((flags & DT_PATH_ELLIPSIS) && !(flags & DT_WORDBREAK)) {
         const std::string shortened = PathEllipsis(face, text, width);
@@ -174,7 +175,8 @@ int TCanvas::DrawText(const std::string& source, TRect& rect, unsigned flags)
     spec.UnderlineIndex = underline;
     spec.ExpandTabs = (flags & DT_EXPANDTABS) != 0;
     const text::TLaidOut laid = text::Layout(face, text, spec);
-    const int textHeight = text.empty() && !single ? 0 : std::max(laid.Height, face.Height);
+    // An empty text still measures one line, as the platform reports it.
+    const int textHeight = std::max(laid.Height, face.Height);
 
     if (flags & DT_CALCRECT) {
         rect.Right = rect.Left + laid.Width;

@@ -20,6 +20,7 @@ const char* DefaultFontName() { return "Tahoma"; }
 
 void TGraphicsObject::Changed()
 {
+    if (FOwnerChanged) FOwnerChanged();
     if (OnChange) OnChange(this);
 }
 

@@ -67,11 +67,24 @@ constexpr int DefaultFontSize = 8;
 // Common part of pen, brush and font: a change notification fired after each change.
 class TGraphicsObject : public rtl::TPersistent {
 public:
+    TGraphicsObject() = default;
+    // A copy is nobody's canvas tool: the owner's hook is not copied.
+    TGraphicsObject(const TGraphicsObject& other) : rtl::TPersistent(other), OnChange(other.OnChange) {}
+    TGraphicsObject& operator=(const TGraphicsObject& other)
+    {
+        OnChange = other.OnChange;
+        return *this;
+    }
     std::function<void(rtl::TObject* sender)> OnChange;
     std::string ClassName() const override { return "TGraphicsObject"; }
 
 protected:
     void Changed();
+
+private:
+    friend class TCanvas;
+    // Set by the canvas that owns the object, called before OnChange.
+    std::function<void()> FOwnerChanged;
 };
 
 class TPen : public TGraphicsObject {

@@ -170,6 +170,12 @@ TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpe
     pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
     pango_layout_set_single_paragraph_mode(layout, spec.SingleParagraph);
     pango_layout_set_alignment(layout, spec.Alignment);
+    if (spec.ExpandTabs && text.find('\t') != std::string::npos) {
+        // Tab stops every eight average character widths, as the platform expands them.
+        PangoTabArray* tabs = pango_tab_array_new_with_positions(1, TRUE, PANGO_TAB_LEFT, std::max(1, 8 * face.AveCharWidth));
+        pango_layout_set_tabs(layout, tabs);
+        pango_tab_array_free(tabs);
+    }
     if (spec.Width >= 0 && (spec.WordWrap || spec.EndEllipsis)) {
         pango_layout_set_width(layout, spec.Width * PANGO_SCALE);
         pango_layout_set_wrap(layout, PANGO_WRAP_WORD);

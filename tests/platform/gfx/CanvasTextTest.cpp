@@ -223,6 +223,54 @@ TEST(CanvasText, TextRectClipsToItsRectangle)
     EXPECT_EQ(s.C.Pixels(10, 10), clAqua);
 }
 
+TEST(CanvasText, TabsExpandOnlyWhenAsked)
+{
+    TCanvas c;
+    rtl::TRect expanded = rtl::Rect(0, 0, 400, 0), plain = expanded;
+    c.DrawText("a\tb", expanded, DT_SINGLELINE | DT_CALCRECT | DT_EXPANDTABS);
+    c.DrawText("a\tb", plain, DT_SINGLELINE | DT_CALCRECT);
+    EXPECT_GE(expanded.Width(), 8 * c.TextMetric().AveCharWidth);
+    EXPECT_EQ(plain.Width(), c.TextWidth("a b"));
+}
+
+TEST(CanvasText, EmptyTextMeasuresOneLine)
+{
+    TCanvas c;
+    rtl::TRect r = rtl::Rect(3, 4, 3, 4);
+    EXPECT_EQ(c.DrawText("", r, DT_CALCRECT), c.TextHeight("x"));
+    EXPECT_EQ(r.Width(), 0);
+    EXPECT_EQ(r.Height(), c.TextHeight("x"));
+}
+
+TEST(CanvasText, PositiveHeightIsTheCellHeight)
+{
+    TCanvas c;
+    c.Font().SetHeight(20);
+    EXPECT_NEAR(c.TextHeight("x"), 20, 2);
+    c.Font().SetHeight(-20);
+    EXPECT_GT(c.TextHeight("x"), 20);  // em height 20 plus leading
+}
+
+TEST(CanvasText, BrushSetsTheTextBackgroundEvenWithAnEventAttached)
+{
+    TextSurface s;
+    int changes = 0;
+    s.C.Brush().OnChange = [&](rtl::TObject*) { ++changes; };
+    s.C.Brush().SetColor(clLime);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(s.C.BkMode(), OPAQUE);
+    EXPECT_EQ(s.C.BkColor(), clLime);
+    s.C.Brush().SetStyle(bsClear);
+    EXPECT_EQ(s.C.BkMode(), TRANSPARENT);
+    TBrush copy = s.C.Brush();  // a copy does not drive the canvas
+    copy.SetColor(clRed);
+    EXPECT_EQ(s.C.BkColor(), clLime);
+    s.C.SetBkMode(OPAQUE);
+    s.C.SetBkColor(clAqua);
+    s.C.TextOut(0, 0, "x");
+    EXPECT_EQ(s.C.Pixels(0, 0), clAqua);
+}
+
 TEST(CanvasText, ScreenshotOfTextSamplesIsWritten)
 {
     TextSurface s(300, 120);
