@@ -155,7 +155,7 @@ void TSdlBackend::WindowChanged(TWinControl* window)
         SDL_SetWindowSize(w, std::max(1, window->Width()), std::max(1, window->Height()));
 }
 
-void TSdlBackend::Present(TWinControl* window, const rtl::TRect& /*rect*/)
+void TSdlBackend::Present(TWinControl* window, const rtl::TRect& rect)
 {
     auto it = FWindows.find(window);
     if (it == FWindows.end() || window->Surface() == nullptr) return;
@@ -171,9 +171,17 @@ void TSdlBackend::Present(TWinControl* window, const rtl::TRect& /*rect*/)
                                                             stride, SDL_PIXELFORMAT_ARGB8888);
     if (image == nullptr) return;
     SDL_SetSurfaceBlendMode(image, SDL_BLENDMODE_NONE);
-    SDL_BlitSurface(image, nullptr, target, nullptr);
+    // Only the changed part is copied and shown.
+    rtl::TRect part;
+    if (!rtl::IntersectRect(part, rect, rtl::Rect(0, 0, width, height))) {
+        SDL_FreeSurface(image);
+        return;
+    }
+    SDL_Rect area{part.Left, part.Top, part.Width(), part.Height()};
+    SDL_Rect dest = area;
+    SDL_BlitSurface(image, &area, target, &dest);
     SDL_FreeSurface(image);
-    SDL_UpdateWindowSurface(it->second);
+    SDL_UpdateWindowSurfaceRects(it->second, &area, 1);
 }
 
 TWinControl* TSdlBackend::WindowOf(std::uint32_t windowId) const
