@@ -59,9 +59,16 @@ std::uint32_t ApplyRop(TPenMode mode, std::uint32_t pen, std::uint32_t dest)
 
 TCanvas::TCanvas() : FImpl(std::make_unique<TImpl>())
 {
+    // A solid brush makes text and gaps opaque in its colour; a clear or hatched brush
+    // makes them transparent (a hatch shows what is below between its lines).
     FBrush.FOwnerChanged = [this]() {
-        FBkColor = FBrush.Color();
-        FBkMode = FBrush.Style() == bsClear ? TRANSPARENT : OPAQUE;
+        if (FBrush.Style() == bsSolid) {
+            FBkColor = FBrush.Color();
+            FBkMode = OPAQUE;
+        } else {
+            FBkColor = ColorToRGB(FBrush.Color()) ^ 0xFFFFFF;
+            FBkMode = TRANSPARENT;
+        }
     };
 }
 

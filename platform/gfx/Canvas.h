@@ -119,8 +119,9 @@ public:
     void SetPenPos(const rtl::TPoint& p) { FPenPos = p; }
     std::uint32_t CopyMode() const { return FCopyMode; }
     void SetCopyMode(std::uint32_t mode) { FCopyMode = mode; }
-    // Background of text and hatch brushes. Changing the brush sets the mode (clear brush:
-    // TRANSPARENT, else OPAQUE) and the colour (the brush colour), as the class library does.
+    // Background of text, styled pens and hatch brushes. Changing the brush sets them as the
+    // class library does: a solid brush gives OPAQUE in the brush colour, a clear or hatched
+    // brush TRANSPARENT.
     int BkMode() const { return FBkMode; }
     void SetBkMode(int mode) { FBkMode = mode; }
     TColor BkColor() const { return FBkColor; }

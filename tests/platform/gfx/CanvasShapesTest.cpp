@@ -278,12 +278,16 @@ TEST(CanvasShapes, FloodFillStopsAtTheBorderColour)
 TEST(CanvasShapes, HatchBrushLeavesBackgroundBetweenLines)
 {
     Surface s;
-    s.C.Brush().SetStyle(bsCross);
-    s.C.SetBkMode(TRANSPARENT);
+    s.C.Brush().SetStyle(bsCross);  // hatched brushes draw on a transparent background
     s.C.FillRect(rtl::Rect(0, 0, 16, 16));
     const int red = s.CountColor(clRed);
     EXPECT_GT(red, 16);
     EXPECT_LT(red, 16 * 16 / 2);
+    EXPECT_EQ(s.CountColor(clWhite), 40 * 40 - red);
+    s.C.SetBkMode(OPAQUE);
+    s.C.SetBkColor(clBlue);
+    s.C.FillRect(rtl::Rect(20, 20, 36, 36));
+    EXPECT_EQ(s.CountColor(clBlue) + s.CountColor(clRed), 2 * red + (16 * 16 - red));
 }
 
 TEST(CanvasShapes, GradientRunsFromFirstToLastColour)

@@ -262,9 +262,11 @@ TEST(CanvasText, BrushSetsTheTextBackgroundEvenWithAnEventAttached)
     EXPECT_EQ(s.C.BkColor(), clLime);
     s.C.Brush().SetStyle(bsClear);
     EXPECT_EQ(s.C.BkMode(), TRANSPARENT);
+    const TColor before = s.C.BkColor();
     TBrush copy = s.C.Brush();  // a copy does not drive the canvas
     copy.SetColor(clRed);
-    EXPECT_EQ(s.C.BkColor(), clLime);
+    EXPECT_EQ(s.C.BkColor(), before);
+    EXPECT_EQ(s.C.BkMode(), TRANSPARENT);
     s.C.SetBkMode(OPAQUE);
     s.C.SetBkColor(clAqua);
     s.C.TextOut(0, 0, "x");
