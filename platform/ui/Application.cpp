@@ -37,6 +37,9 @@ TApplication::~TApplication()
 {
     Destroying();
     FHintWindow = nullptr;
+    for (int i = 0; i < ComponentCount(); ++i) {
+        if (auto* win = dynamic_cast<TWinControl*>(Components(i))) win->DestroyHandle();
+    }
     DestroyComponents();
     KillAllTimers();
     TMessageQueue::Instance().Clear();
@@ -107,7 +110,10 @@ void TApplication::DispatchPosted(const TMsg& msg)
         if (target == nullptr) return;
         // A released form is deleted here, outside its own window procedure.
         if (msg.message == CM_RELEASE) {
-            if (auto* form = dynamic_cast<TCustomForm*>(target)) delete form;
+            if (auto* form = dynamic_cast<TCustomForm*>(target)) {
+                form->DestroyHandle();
+                delete form;
+            }
             return;
         }
         target->Perform(msg.message, msg.wParam, msg.lParam);

@@ -294,8 +294,16 @@ public:
     std::string ClassName() const override { return "TWinControl"; }
 
     // --- handle ---
+    // The handle is given out at construction, so messages can be posted to it at once.
     HWND Handle() const { return FHandle; }
-    bool HandleAllocated() const { return FHandle != 0; }
+    // True once the window has been created: at its first showing or by HandleNeeded.
+    bool HandleAllocated() const { return FWindowCreated; }
+    // Creates the window now when it is not yet: CreateWnd runs (WM_CREATE is sent).
+    void HandleNeeded();
+    // Destroys the window while the object is whole: WM_DESTROY goes to it, then to its
+    // child windows, and DestroyWnd runs. A parent does this for each child window before
+    // deleting it; delete a top-level window after calling it to have it see WM_DESTROY.
+    void DestroyHandle();
     static TWinControl* FindControl(HWND handle);
     // Every window without a parent, in no particular order.
     static std::vector<TWinControl*> TopLevelWindows();
@@ -406,6 +414,9 @@ protected:
     void BoundsChanged(const rtl::TRect& oldBounds) override;
     virtual void ShowingChanged();
     virtual bool TopLevelMayShow() const;
+    // Window creation and destruction steps of derived classes (timers, registrations).
+    virtual void CreateWnd();
+    virtual void DestroyWnd() {}
     void UpdateShowing();
     void CreateSurface();
     void DestroySurface();
@@ -436,6 +447,8 @@ protected:
     _cairo_surface* FSurface = nullptr; // top-level windows only
     gfx::TRegion FUpdateRegion;         // top-level windows only
     bool FShowingState = false;
+    bool FWindowCreated = false;
+    bool FWindowDestroyed = false;
     std::unique_ptr<TControlCanvas> FPaintCanvas;
     const gfx::TRegion* FPaintRegion = nullptr;  // while WM_PAINT is being handled
     bool FPresentPending = false;

@@ -39,9 +39,11 @@ TWinControl::~TWinControl()
         if (TApplication* app = Application(); app != nullptr && app->HasBackend())
             app->Backend().WindowDestroyed(this);
     }
-    // A window takes its child windows and controls with it, whoever owns them.
+    // A window takes its child windows and controls with it, whoever owns them; each
+    // child window sees WM_DESTROY while it is still whole.
     while (!FControls.empty()) {
         TControl* child = FControls.back();
+        if (auto* win = dynamic_cast<TWinControl*>(child)) win->DestroyHandle();
         RemoveControl(child);
         delete child;
     }
@@ -309,9 +311,33 @@ void TWinControl::SetParent(TWinControl* AParent)
     UpdateShowing();
 }
 
+void TWinControl::HandleNeeded()
+{
+    if (FWindowCreated || FWindowDestroyed) return;
+    FWindowCreated = true;
+    CreateWnd();
+}
+
+void TWinControl::CreateWnd()
+{
+    Perform(WM_CREATE, 0, 0);
+}
+
+void TWinControl::DestroyHandle()
+{
+    if (FWindowDestroyed) return;
+    FWindowDestroyed = true;
+    if (FWindowCreated) {
+        Perform(WM_DESTROY, 0, 0);
+        DestroyWnd();
+    }
+    for (TWinControl* child : std::vector<TWinControl*>(FTabList)) child->DestroyHandle();
+}
+
 void TWinControl::UpdateShowing()
 {
     bool showing = FVisible && (FParent == nullptr ? TopLevelMayShow() : FParent->Showing());
+    if (showing && !FWindowCreated) HandleNeeded();
     if (showing == FShowingState) return;
     FShowingState = showing;
     ShowingChanged();

@@ -69,6 +69,7 @@ TEST_F(UiTest, AnExceptionEscapingAnEventHandlerReachesTheErrorBoxAndTheLoopGoes
     // Texts ending in a full stop or other punctuation below it keep their end.
     App->ShowException(rtl::Exception("Done."));
     EXPECT_EQ(Backend->ErrorTexts().back(), "Done.");
+    form->WindowProc = original;  // the handler above refers to this test's locals
 }
 
 TEST_F(UiTest, EAbortIsSilentAndOnExceptionReplacesTheBox)
@@ -180,6 +181,7 @@ TEST_F(UiTest, ShowModalRunsUntilModalResultAndBlocksOtherForms)
     EXPECT_EQ(App->ActiveForm(), main);
     EXPECT_EQ(dialog->Left(), main->Left() + (main->Width() - 100) / 2);
     EXPECT_THROW(main->ShowModal(), rtl::EInvalidOperation);  // visible already
+    dialog->WindowProc = original;  // the handler above refers to this test's locals
 }
 
 TEST_F(UiTest, ScreenCentredFormIsPlacedOnFirstShowing)

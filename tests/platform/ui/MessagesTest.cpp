@@ -70,6 +70,7 @@ TEST_F(UiTest, DispatchRunsWindowProcThenWndProcThenTheHandler)
     auto up = std::find(button->Messages.begin(), button->Messages.end(), WM_LBUTTONUP);
     EXPECT_LT(down, up);
     EXPECT_NE(up, button->Messages.end());
+    button->WindowProc = original;  // the handler above refers to this test's locals
 }
 
 TEST_F(UiTest, PostedMessagesArriveInOrderAfterTheCurrentOne)
@@ -168,6 +169,7 @@ TEST_F(UiTest, SendFromAnotherThreadRunsOnTheUiThreadAndWaitsForTheResult)
     worker.join();
     EXPECT_EQ(result, 42);
     EXPECT_EQ(handlerThread, std::this_thread::get_id());
+    form->WindowProc = original;  // the handler above refers to this test's locals
 }
 
 }  // namespace

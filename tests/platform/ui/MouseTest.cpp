@@ -208,6 +208,7 @@ TEST_F(MouseTest, ScrollBarThumbDragReportsTrackingPositions)
     EXPECT_EQ(events.size(), 4u);
     // Clicks on the scroll bar are not clicks of the control.
     EXPECT_EQ(scroller->Clicks, 0);
+    scroller->WindowProc = original;  // the handler above refers to this test's locals
 }
 
 }  // namespace

@@ -213,3 +213,47 @@ TEST_F(PaintTest, BorderAndScrollBarTakeTheirPlaceOutsideTheClientArea)
 }
 
 }  // namespace
+
+namespace {
+
+using namespace ui;
+
+// Records window creation and destruction into a shared log.
+class TLifeProbe : public TCustomControl {
+public:
+    TLifeProbe(rtl::TComponent* owner, std::vector<std::string>& log) : TCustomControl(owner), Log(log) {}
+    std::vector<std::string>& Log;
+
+protected:
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == WM_CREATE) Log.push_back("create " + Name());
+        if (m.Msg == WM_DESTROY) Log.push_back("destroy " + Name());
+        TCustomControl::WndProc(m);
+    }
+};
+
+using LifeTest = uitest::UiTest;
+
+TEST_F(LifeTest, WindowsAreCreatedWhenFirstShownAndSeeWmDestroyBeforeTheyGo)
+{
+    std::vector<std::string> log;
+    auto* form = NewForm();
+    auto* outer = new TLifeProbe(form, log);
+    outer->SetName("Outer");
+    outer->SetParent(form);
+    auto* inner = new TLifeProbe(form, log);
+    inner->SetName("Inner");
+    inner->SetParent(outer);
+    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(inner->HandleAllocated());
+    form->Show();
+    EXPECT_EQ(log, (std::vector<std::string>{"create Outer", "create Inner"}));
+    EXPECT_TRUE(inner->HandleAllocated());
+    log.clear();
+    form->Release();
+    App->ProcessMessages();
+    EXPECT_EQ(log, (std::vector<std::string>{"destroy Outer", "destroy Inner"}));
+}
+
+}  // namespace

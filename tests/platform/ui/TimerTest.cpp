@@ -59,6 +59,7 @@ TEST_F(TimerTest, WindowTimerFiresOnlyAfterTheClockAdvances)
     App->ProcessMessages();
     EXPECT_EQ(ids.size(), 3u);
     EXPECT_FALSE(KillTimer(Button->Handle(), 111));
+    Button->WindowProc = original;  // the handler above refers to this test's locals
 }
 
 TEST_F(TimerTest, TimersOfADestroyedWindowStop)
