@@ -76,11 +76,26 @@ TCanvas::TCanvas(_cairo_surface* surface) : TCanvas() { Attach(surface); }
 
 TCanvas::~TCanvas() { Detach(); }
 
+TCanvas::TCanvas(_cairo_surface* surface, int width, int height) : TCanvas() { Attach(surface, width, height); }
+
 void TCanvas::Attach(_cairo_surface* surface)
+{
+    if (surface && cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE) {
+        Attach(surface, cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface));
+        return;
+    }
+    Attach(surface, 0, 0);
+}
+
+void TCanvas::Attach(_cairo_surface* surface, int width, int height)
 {
     Detach();
     if (!surface) return;
     FImpl->Surface = cairo_surface_reference(surface);
+    FImpl->Raster = cairo_surface_get_type(surface) == CAIRO_SURFACE_TYPE_IMAGE &&
+                    cairo_image_surface_get_format(surface) == CAIRO_FORMAT_ARGB32;
+    FImpl->Width = std::max(0, width);
+    FImpl->Height = std::max(0, height);
     FImpl->CrValid = false;
 }
 
@@ -90,6 +105,8 @@ void TCanvas::Detach()
     if (FImpl->Surface) cairo_surface_destroy(FImpl->Surface);
     FImpl->Cr = nullptr;
     FImpl->Surface = nullptr;
+    FImpl->Raster = false;
+    FImpl->Width = FImpl->Height = 0;
     FImpl->CrValid = false;
 }
 
@@ -103,12 +120,12 @@ _cairo* TCanvas::Handle()
     return cr;
 }
 
-int TCanvas::SurfaceWidth() const { return FImpl->Surface ? cairo_image_surface_get_width(FImpl->Surface) : 0; }
-int TCanvas::SurfaceHeight() const { return FImpl->Surface ? cairo_image_surface_get_height(FImpl->Surface) : 0; }
+int TCanvas::SurfaceWidth() const { return FImpl->Width; }
+int TCanvas::SurfaceHeight() const { return FImpl->Height; }
 
 void TCanvas::Changed()
 {
-    if (FImpl->Surface) cairo_surface_mark_dirty(FImpl->Surface);
+    if (FImpl->Raster) cairo_surface_mark_dirty(FImpl->Surface);
 }
 
 cairo_t* TCanvas::TImpl::Context(TCanvas& c)
@@ -161,18 +178,33 @@ std::uint32_t* TCanvas::TImpl::Row(const TCanvas& c, int y)
 
 void TCanvas::TImpl::BeginPixels(const TCanvas& c)
 {
-    if (c.FImpl->Surface) cairo_surface_flush(c.FImpl->Surface);
+    if (c.FImpl->Raster) cairo_surface_flush(c.FImpl->Surface);
 }
 
 void TCanvas::TImpl::EndPixels(const TCanvas& c)
 {
-    if (c.FImpl->Surface) cairo_surface_mark_dirty(c.FImpl->Surface);
+    if (c.FImpl->Raster) cairo_surface_mark_dirty(c.FImpl->Surface);
+}
+
+void TCanvas::TImpl::VectorRect(TCanvas& c, const TRect& r, std::uint32_t pixel)
+{
+    cairo_t* cr = Context(c);
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_rectangle(cr, r.Left, r.Top, r.Width(), r.Height());
+    cairo_set_source_rgb(cr, ((pixel >> 16) & 0xFF) / 255.0, ((pixel >> 8) & 0xFF) / 255.0, (pixel & 0xFF) / 255.0);
+    cairo_fill(cr);
+    cairo_restore(cr);
 }
 
 void TCanvas::TImpl::Span(TCanvas& c, const std::vector<TRect>& visible, int y, int x1, int x2,
                           std::uint32_t pixel, TPenMode mode)
 {
     if (x2 <= x1) return;
+    if (!c.FImpl->Raster) {
+        VectorRect(c, {x1, y, x2, y + 1}, mode == pmCopy ? pixel : ApplyRop(mode, pixel, 0xFFFFFFFFu));
+        return;
+    }
     for (const TRect& r : visible) {
         if (y < r.Top || y >= r.Bottom) continue;
         const int a = std::max(x1, r.Left), b = std::min(x2, r.Right);
@@ -189,6 +221,10 @@ void TCanvas::TImpl::Span(TCanvas& c, const std::vector<TRect>& visible, int y, 
 void TCanvas::TImpl::FillDeviceRect(TCanvas& c, const TRect& r, std::uint32_t pixel, TPenMode mode)
 {
     if (rtl::IsRectEmpty(r) || !c.FImpl->Surface) return;
+    if (!c.FImpl->Raster) {
+        VectorRect(c, r, mode == pmCopy ? pixel : ApplyRop(mode, pixel, 0xFFFFFFFFu));
+        return;
+    }
     cairo_surface_t* s = c.FImpl->Surface;
     const TRect whole{0, 0, cairo_image_surface_get_width(s), cairo_image_surface_get_height(s)};
     cairo_surface_flush(s);
@@ -340,7 +376,7 @@ void TCanvas::RestoreState(int level)
 
 TColor TCanvas::Pixels(int x, int y) const
 {
-    if (!FImpl->Surface) return clNone;
+    if (!FImpl->Raster) return clNone;
     x += FOrigin.X;
     y += FOrigin.Y;
     if (x < 0 || y < 0 || x >= SurfaceWidth() || y >= SurfaceHeight()) return clNone;

@@ -89,12 +89,17 @@ public:
     TCanvas();
     // Draws on the surface (a cairo ARGB32 image surface); holds a reference to it.
     explicit TCanvas(_cairo_surface* surface);
+    TCanvas(_cairo_surface* surface, int width, int height);
     ~TCanvas() override;
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
     // --- surface and handle ---
     void Attach(_cairo_surface* surface);
+    // A vector surface (PDF pages for printing) of the given size in device units. Pixel
+    // reads give clNone there, raster operations draw as plain copies, and flood fill,
+    // focus rectangles and PNG saving do nothing.
+    void Attach(_cairo_surface* surface, int width, int height);
     void Detach();
     bool HandleAllocated() const;
     _cairo_surface* Surface() const;

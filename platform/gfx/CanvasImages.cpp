@@ -18,8 +18,8 @@ std::vector<std::uint32_t> ReadPixels(const TCanvas& c, const TRect& r)
 {
     const int w = std::max(0, r.Width()), h = std::max(0, r.Height());
     std::vector<std::uint32_t> out(static_cast<std::size_t>(w) * h, 0);
-    if (!c.Surface()) return out;
     cairo_surface_t* s = c.Surface();
+    if (!s || cairo_surface_get_type(s) != CAIRO_SURFACE_TYPE_IMAGE) return out;
     cairo_surface_flush(s);
     const unsigned char* data = cairo_image_surface_get_data(s);
     const int stride = cairo_image_surface_get_stride(s);
@@ -104,6 +104,10 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& so
     const std::vector<std::uint32_t> src = ReadPixels(source, sourceRect);
     const int sw = sourceRect.Width(), sh = sourceRect.Height();
     const int dw = dest.Width(), dh = dest.Height();
+    if (!FImpl->Raster) {
+        TImpl::PaintPixels(*this, dest, src.data(), sw, sh, sw, false);
+        return;
+    }
     const std::uint32_t pat = ColorToPixel(FBrush.Color());
     const std::vector<TRect> visible = TImpl::VisibleRects(*this);
     TImpl::BeginPixels(*this);
@@ -148,7 +152,7 @@ void TCanvas::SaveToPngFile(const std::string& fileName) const
 {
     const int w = SurfaceWidth(), h = SurfaceHeight();
     std::vector<std::uint8_t> png;
-    if (FImpl->Surface) {
+    if (FImpl->Raster) {
         cairo_surface_flush(FImpl->Surface);
         const auto* data = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(FImpl->Surface));
         EncodePng(w, h, data, cairo_image_surface_get_stride(FImpl->Surface) / 4, png);

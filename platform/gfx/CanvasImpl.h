@@ -32,6 +32,9 @@ struct TCanvasState {
 
 struct TCanvas::TImpl {
     cairo_surface_t* Surface = nullptr;
+    bool Raster = false;         // an image surface: pixels can be read and combined
+    int Width = 0;
+    int Height = 0;
     cairo_t* Cr = nullptr;
     bool CrValid = false;        // clip and origin applied to Cr
     std::vector<TCanvasState> Saved;
@@ -51,6 +54,9 @@ struct TCanvas::TImpl {
     static void Span(TCanvas& c, const std::vector<rtl::TRect>& visible, int y, int x1, int x2,
                      std::uint32_t pixel, TPenMode mode);
     static void FillDeviceRect(TCanvas& c, const rtl::TRect& r, std::uint32_t pixel, TPenMode mode);
+    // On a vector surface: fills a rectangle of surface pixels with cairo (raster
+    // operations draw as plain copies there).
+    static void VectorRect(TCanvas& c, const rtl::TRect& r, std::uint32_t pixel);
 
     // --- pens and brushes ---
     // One-pixel line from a to b (logical), the end point excluded, with the pen's style.

@@ -140,6 +140,12 @@ void TCanvas::TImpl::SetBrushSource(TCanvas& c, cairo_t* cr)
 void TCanvas::TImpl::RopPath(TCanvas& c, bool stroke, std::uint32_t pixel, TPenMode mode)
 {
     cairo_t* cr = c.FImpl->Cr;
+    if (!c.FImpl->Raster) {
+        SetSourcePixel(cr, ApplyRop(mode, pixel, 0xFFFFFFFFu));
+        if (stroke) cairo_stroke(cr);
+        else cairo_fill(cr);
+        return;
+    }
     double x1, y1, x2, y2;
     if (stroke) cairo_stroke_extents(cr, &x1, &y1, &x2, &y2);
     else cairo_fill_extents(cr, &x1, &y1, &x2, &y2);
@@ -419,7 +425,7 @@ void TCanvas::FrameRect(const TRect& rect)
 
 void TCanvas::DrawFocusRect(const TRect& rect)
 {
-    if (!FImpl->Surface || rtl::IsRectEmpty(rect)) return;
+    if (!FImpl->Raster || rtl::IsRectEmpty(rect)) return;
     TRect d = rect;
     rtl::OffsetRect(d, FOrigin.X, FOrigin.Y);
     const std::vector<TRect> visible = TImpl::VisibleRects(*this);
@@ -559,7 +565,7 @@ void TCanvas::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4
 
 void TCanvas::FloodFill(int x, int y, TColor color, TFillStyle style)
 {
-    if (!FImpl->Surface || !TImpl::BrushVisible(*this)) return;
+    if (!FImpl->Raster || !TImpl::BrushVisible(*this)) return;
     const int w = SurfaceWidth(), h = SurfaceHeight();
     x += FOrigin.X;
     y += FOrigin.Y;
