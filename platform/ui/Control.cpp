@@ -390,7 +390,7 @@ bool TControl::DoMouseWheelUp(TShiftState Shift, rtl::TPoint MousePos)
 
 void TControl::InvalidateControl(bool /*wasVisible*/)
 {
-    if (FParent == nullptr) return;
+    if (FParent == nullptr || FParent->RedrawSuppressed()) return;
     TWinControl* top = TopLevelWindow();
     if (top == nullptr || top->Surface() == nullptr) return;
     rtl::TPoint o = FParent->ClientOriginInWindow();
@@ -409,6 +409,9 @@ void TControl::Invalidate()
 void TControl::InvalidateRect(const rtl::TRect& rect)
 {
     if (!Showing()) return;
+    if (auto* self = dynamic_cast<TWinControl*>(this); self != nullptr ? self->RedrawSuppressed()
+                                                                      : FParent->RedrawSuppressed())
+        return;
     TWinControl* top = TopLevelWindow();
     if (top == nullptr || top->Surface() == nullptr) return;
     rtl::TPoint o = ClientOriginInWindow();

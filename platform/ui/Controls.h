@@ -379,6 +379,10 @@ public:
     void MarkPresentPending() { FPresentPending = true; }
     // Adds a window-coordinate rectangle of this top-level window to its update region.
     void InvalidateWindowRect(const rtl::TRect& rect);
+    // The canvas of the WM_NCPAINT being handled (origin at the window's corner), or nullptr.
+    gfx::TCanvas* NonClientCanvas() const { return FNonClientCanvas; }
+    // True while this window or a parent has redraw switched off (WM_SETREDRAW 0).
+    bool RedrawSuppressed() const;
     // The part of the window image that this control's client area covers and that is visible.
     rtl::TRect VisibleClientRectInWindow() const;
 
@@ -405,8 +409,10 @@ protected:
     // Paints the client area: background, then PaintWindow, then the graphic children.
     virtual void PaintHandler(gfx::TRegion& region);
     virtual void PaintWindow() {}
-    // Paints the border and the scroll bars.
+    // Paints the border and the scroll bars (the default handling of WM_NCPAINT); the
+    // canvas has its origin at the window's top-left corner.
     virtual void PaintNonClient(gfx::TCanvas& canvas);
+
     void PaintControls(const gfx::TRegion& region);
     void PaintTree(const gfx::TRegion& region);
     // The canvas painting uses (TCustomControl hands out its own Canvas).
@@ -452,6 +458,8 @@ protected:
     std::unique_ptr<TControlCanvas> FPaintCanvas;
     const gfx::TRegion* FPaintRegion = nullptr;  // while WM_PAINT is being handled
     bool FPresentPending = false;
+    gfx::TCanvas* FNonClientCanvas = nullptr;    // while WM_NCPAINT is being handled
+    bool FRedrawOff = false;                      // WM_SETREDRAW 0 received
 };
 
 // A windowed control that paints itself on its Canvas in Paint.

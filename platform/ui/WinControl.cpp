@@ -396,6 +396,13 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_ENTER:
         DoEnter();
         return;
+    case WM_NCPAINT:
+        if (FNonClientCanvas != nullptr) PaintNonClient(*FNonClientCanvas);
+        return;
+    case WM_SETREDRAW:
+        // While redraw is off, invalidations of the window and its children are dropped.
+        FRedrawOff = Message.WParam == 0;
+        return;
     case CM_EXIT:
         DoExit();
         return;

@@ -86,7 +86,7 @@ rtl::TRect TWinControl::VisibleClientRectInWindow() const
 
 void TWinControl::Invalidate()
 {
-    if (!Showing()) return;
+    if (!Showing() || RedrawSuppressed()) return;
     TWinControl* top = TopLevelWindow();
     if (top == nullptr || top->Surface() == nullptr) return;
     rtl::TRect in = NonClientInsets();
@@ -98,6 +98,14 @@ void TWinControl::Invalidate()
         r = clipped;
     }
     top->InvalidateWindowRect(r);
+}
+
+bool TWinControl::RedrawSuppressed() const
+{
+    for (const TWinControl* c = this; c != nullptr; c = c->FParent) {
+        if (c->FRedrawOff) return true;
+    }
+    return false;
 }
 
 void TWinControl::InvalidateWindowRect(const rtl::TRect& rect)
@@ -164,7 +172,15 @@ void TWinControl::PaintTree(const gfx::TRegion& region)
         nc.Offset(-(o.X - in.Left), -(o.Y - in.Top));
         if (!nc.IsEmpty()) {
             canvas.SetClipRegion(nc);
-            PaintNonClient(canvas);
+            // Through the window procedure, so that a window can paint its own border.
+            FNonClientCanvas = &canvas;
+            try {
+                Perform(WM_NCPAINT, 0, 0);
+            } catch (...) {
+                FNonClientCanvas = nullptr;
+                throw;
+            }
+            FNonClientCanvas = nullptr;
         }
         canvas.RestoreState(level);
         canvas.EndPaint();

@@ -118,6 +118,45 @@ TEST_F(PaintTest, DrawingOnACanvasOutsidePaintingIsShownAtTheNextTurnOfTheLoop)
     EXPECT_EQ(Form->WindowPixel(70, 14), gfx::clWhite);
 }
 
+TEST_F(PaintTest, RedrawSwitchedOffDropsInvalidationsUntilSwitchedOn)
+{
+    auto* button = new TTestButton(Form);
+    button->SetParent(Form);
+    button->SetBounds(10, 10, 50, 20);
+    App->ProcessMessages();
+    SendMessage(button->Handle(), WM_SETREDRAW, 0, 0);
+    button->SetColor(gfx::clGreen);
+    EXPECT_FALSE(Form->HasPendingPaint());
+    SendMessage(button->Handle(), WM_SETREDRAW, 1, 0);
+    button->Invalidate();
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(20, 20), gfx::clGreen);
+}
+
+TEST_F(PaintTest, AWindowCanPaintItsOwnBorderThroughWmNcPaint)
+{
+    auto* box = new TTestButton(Form);
+    box->SetParent(Form);
+    box->SetBounds(10, 10, 60, 40);
+    box->SetBorderThickness(1);
+    auto original = box->WindowProc;
+    box->WindowProc = [box, original](TMessage& m) {
+        if (m.Msg == WM_NCPAINT) {
+            original(m);  // the platform border first
+            gfx::TCanvas* c = box->NonClientCanvas();
+            c->Pen().SetColor(gfx::clRed);
+            c->MoveTo(0, 0);
+            c->LineTo(box->Width(), 0);
+            return;
+        }
+        original(m);
+    };
+    App->ProcessMessages();
+    EXPECT_EQ(Form->WindowPixel(30, 10), gfx::clRed);                        // top edge: ours
+    EXPECT_EQ(Form->WindowPixel(10, 30), gfx::ColorToRGB(gfx::clWindowFrame));  // left edge: the platform's
+    box->WindowProc = original;
+}
+
 TEST_F(PaintTest, TheCursorShapeComesFromTheControlOrItsParents)
 {
     auto* panel = new TTestPanel(Form);
