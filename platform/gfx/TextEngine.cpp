@@ -1,6 +1,7 @@
 // Text shaping: font faces and an LRU-free bounded cache of pango layouts.
 #include "platform/gfx/TextEngine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <mutex>
@@ -167,7 +168,15 @@ TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpe
     if (e.Layouts.size() >= MaxCachedLayouts) e.ClearLayouts();
     PangoLayout* layout = pango_layout_new(e.Context);
     pango_layout_set_font_description(layout, face.Description);
-    pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
+    if (spec.SingleParagraph && text.find_first_of("\r\n") != std::string::npos) {
+        // One line: line breaks show as blanks rather than as separator glyphs.
+        std::string flat = text;
+        std::replace(flat.begin(), flat.end(), '\r', ' ');
+        std::replace(flat.begin(), flat.end(), '\n', ' ');
+        pango_layout_set_text(layout, flat.c_str(), static_cast<int>(flat.size()));
+    } else {
+        pango_layout_set_text(layout, text.c_str(), static_cast<int>(text.size()));
+    }
     pango_layout_set_single_paragraph_mode(layout, spec.SingleParagraph);
     pango_layout_set_alignment(layout, spec.Alignment);
     if (spec.ExpandTabs && text.find('\t') != std::string::npos) {

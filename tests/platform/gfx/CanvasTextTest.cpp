@@ -233,6 +233,13 @@ TEST(CanvasText, TabsExpandOnlyWhenAsked)
     EXPECT_EQ(plain.Width(), c.TextWidth("a b"));
 }
 
+TEST(CanvasText, LineBreaksInOneLineTextShowAsBlanks)
+{
+    TCanvas c;
+    EXPECT_EQ(c.TextWidth("ab\ncd"), c.TextWidth("ab cd"));
+    EXPECT_EQ(c.TextWidth("ab\r\ncd"), c.TextWidth("ab  cd"));
+}
+
 TEST(CanvasText, EmptyTextMeasuresOneLine)
 {
     TCanvas c;
