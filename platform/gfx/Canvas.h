@@ -1,4 +1,4 @@
-// The drawing surface of windows and bitmaps: TCanvas on a cairo ARGB32 image surface.
+// The drawing surface of windows, bitmaps and printed pages: TCanvas on cairo surfaces.
 #pragma once
 
 #include <cstdint>

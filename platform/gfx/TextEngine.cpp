@@ -1,4 +1,4 @@
-// Text shaping: font faces and an LRU-free bounded cache of pango layouts.
+// Text shaping: realised font faces and a bounded cache of pango layouts and text widths.
 #include "platform/gfx/TextEngine.h"
 
 #include <algorithm>
