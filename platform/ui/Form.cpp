@@ -64,6 +64,19 @@ void TCustomForm::AfterConstruction()
     std::string file = DescriptionFile();
     if (!file.empty()) ReadComponentResFile(file, this);
     DoCreate();
+    if (FShowAfterCreate) {
+        FShowAfterCreate = false;
+        Show();
+    }
+}
+
+void TCustomForm::SetVisible(bool value)
+{
+    if (HasState(rtl::csLoading)) {
+        FShowAfterCreate = value;
+        return;
+    }
+    TWinControl::SetVisible(value);
 }
 
 // An error in OnCreate is reported and the form lives on, as the class library does.
@@ -121,6 +134,10 @@ void TCustomForm::PlaceOnScreen()
     TApplication* app = Application();
     rtl::TSize screen{1280, 1024};
     if (app != nullptr && app->HasBackend()) screen = app->Backend().ScreenSize();
+    if (FWindowState == wsMaximized) {
+        SetBounds(0, 0, screen.cx, screen.cy);
+        return;
+    }
     switch (FPosition) {
     case poScreenCenter:
     case poDesktopCenter:

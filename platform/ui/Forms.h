@@ -79,6 +79,9 @@ public:
     void SetText(const std::string& value) override;
 
     // --- showing, closing ---
+    // While the description is read, Visible is only remembered: the form shows once
+    // its creation (OnCreate included) is complete.
+    void SetVisible(bool value) override;
     void Show();
     void Hide();
     void Close();
@@ -142,6 +145,7 @@ private:
     bool FActive = false;
     bool FModal = false;
     bool FPlaced = false;
+    bool FShowAfterCreate = false;
     TModalResult FModalResult = mrNone;
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;

@@ -284,6 +284,18 @@ TEST_F(FormReaderTest, PropertiesCanBeSetAndReadByName)
     EXPECT_EQ(GetPropertyPath(form, "Font.Name"), "'Tahoma'");
 }
 
+TEST_F(FormReaderTest, AFormDescribedVisibleShowsOnlyAfterOnCreate)
+{
+    auto* form = new TForm1(App.get(), DataFile("Visible.dfm"));
+    bool showingInCreate = true;
+    form->Methods().RegisterMethod("FormCreate",
+                                   TNotifyEvent([&](rtl::TObject*) { showingInCreate = form->Showing(); }));
+    form->AfterConstruction();
+    EXPECT_FALSE(showingInCreate);
+    EXPECT_TRUE(form->Showing());
+    EXPECT_EQ(App->ActiveForm(), form);
+}
+
 TEST_F(FormReaderTest, ASecondInstanceOfAFormGetsAUniqueName)
 {
     TForm1* first = Create(DataFile("Nested.dfm"));

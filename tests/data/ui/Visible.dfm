@@ -1,0 +1,5 @@
+object Form3: TForm1
+  Caption = 'Map'
+  Visible = True
+  OnCreate = FormCreate
+end
