@@ -200,6 +200,9 @@ public:
     // Formats text in the rectangle by the DT_ flags; returns the height of the text.
     // With DT_CALCRECT it draws nothing and sets the rectangle's right and bottom edge.
     int DrawText(const std::string& text, rtl::TRect& rect, unsigned flags);
+    // The same as DrawText (tab stops every eight average character widths). With
+    // DT_EDITCONTROL and DT_WORDBREAK a word wider than the rectangle breaks between characters.
+    int DrawTextEx(const std::string& text, rtl::TRect& rect, unsigned flags) { return DrawText(text, rect, flags); }
 
     // --- files ---
     // Writes the surface as a PNG file; raises rtl::EFCreateError when it cannot.

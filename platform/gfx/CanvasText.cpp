@@ -156,7 +156,13 @@ int TCanvas::DrawText(const std::string& source, TRect& rect, unsigned flags)
     std::string text = (flags & DT_NOPREFIX) ? source : StripPrefix(source, underline);
     if (flags & DT_HIDEPREFIX) underline = -1;
     const bool single = (flags & DT_SINGLELINE) != 0;
-    if (single) text = OneLine(text);
+    if (single) {
+        text = OneLine(text);
+    } else if (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+        // A final line break ends the last line; it does not start an empty one.
+        const bool crlf = text.size() >= 2 && text.back() == '\n' && text[text.size() - 2] == '\r';
+        text.erase(text.size() - (crlf ? 2 : 1));
+    }
     if (!(flags & DT_EXPANDTABS)) std::replace(text.begin(), text.end(), '\t', ' ');
     const int width = std::max(0, rect.Width());
     if ((flags & DT_PATH_ELLIPSIS) && !(flags & DT_WORDBREAK)) {
@@ -168,6 +174,7 @@ int TCanvas::DrawText(const std::string& source, TRect& rect, unsigned flags)
     text::TLayoutSpec spec;
     spec.SingleParagraph = single;
     spec.WordWrap = (flags & DT_WORDBREAK) && !single;
+    spec.BreakLongWords = spec.WordWrap && (flags & DT_EDITCONTROL);
     spec.EndEllipsis = (flags & (DT_END_ELLIPSIS | DT_WORD_ELLIPSIS)) != 0 && !(flags & DT_CALCRECT);
     spec.Width = (spec.WordWrap || spec.EndEllipsis) ? width : -1;
     spec.Height = spec.WordWrap ? std::max(face.Height, rect.Height()) : -1;

@@ -156,7 +156,7 @@ TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpe
     key += '|';
     key += std::to_string(spec.Height);
     key += '|';
-    key += static_cast<char>('0' + (spec.WordWrap ? 1 : 0) + (spec.EndEllipsis ? 2 : 0) +
+    key += static_cast<char>('0' + (spec.BreakLongWords ? 16 : 0) + (spec.WordWrap ? 1 : 0) + (spec.EndEllipsis ? 2 : 0) +
                              (spec.SingleParagraph ? 4 : 0) + (spec.ExpandTabs ? 8 : 0));
     key += static_cast<char>('0' + static_cast<int>(spec.Alignment));
     key += std::to_string(spec.UnderlineIndex);
@@ -187,7 +187,7 @@ TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpe
     }
     if (spec.Width >= 0 && (spec.WordWrap || spec.EndEllipsis)) {
         pango_layout_set_width(layout, spec.Width * PANGO_SCALE);
-        pango_layout_set_wrap(layout, PANGO_WRAP_WORD);
+        pango_layout_set_wrap(layout, spec.BreakLongWords ? PANGO_WRAP_WORD_CHAR : PANGO_WRAP_WORD);
         if (spec.EndEllipsis) {
             pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
             pango_layout_set_height(layout, spec.WordWrap && spec.Height >= 0 ? spec.Height * PANGO_SCALE : -1);

@@ -31,6 +31,7 @@ struct TLayoutSpec {
     int Width = -1;              // pixels; -1 = no width (no wrapping, no ellipsis)
     int Height = -1;             // pixels for ellipsizing wrapped text; -1 = unlimited
     bool WordWrap = false;
+    bool BreakLongWords = false;  // a word wider than the line breaks between characters
     bool EndEllipsis = false;
     bool SingleParagraph = false;
     PangoAlignment Alignment = PANGO_ALIGN_LEFT;

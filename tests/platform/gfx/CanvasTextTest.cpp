@@ -177,6 +177,23 @@ TEST(CanvasText, CalcRectMeasuresWithoutDrawing)
     EXPECT_EQ(s.C.DrawText("a\nb\nc", single, DT_CALCRECT | DT_SINGLELINE), h);
 }
 
+TEST(CanvasText, FinalLineBreakAndLongWords)
+{
+    TCanvas c;
+    const int h = c.TextHeight("x");
+    rtl::TRect r = rtl::Rect(0, 0, 200, 0);
+    EXPECT_EQ(c.DrawText("one\n", r, DT_CALCRECT | DT_WORDBREAK), h);
+    r = rtl::Rect(0, 0, 200, 0);
+    EXPECT_EQ(c.DrawText("one\r\nw", r, DT_CALCRECT | DT_WORDBREAK), 2 * h);
+    // A word wider than the rectangle: kept whole, or broken with DT_EDITCONTROL.
+    const std::string word = "Averyveryverylongwordwithoutblanks";
+    rtl::TRect whole = rtl::Rect(0, 0, 40, 0), broken = whole;
+    EXPECT_EQ(c.DrawText(word, whole, DT_CALCRECT | DT_WORDBREAK), h);
+    EXPECT_GT(whole.Width(), 40);
+    EXPECT_GT(c.DrawTextEx(word, broken, DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL), 2 * h);
+    EXPECT_LE(broken.Width(), 40);
+}
+
 TEST(CanvasText, WordBreakWrapsInsideTheRectangle)
 {
     TextSurface s(200, 100);
