@@ -169,7 +169,8 @@ void TFont::Assign(const rtl::TPersistent* source)
         FOrientation = f->FOrientation;
         FPitch = f->FPitch;
         FCharset = f->FCharset;
-        FaceChanged();
+        FFaceCache = f->FFaceCache;  // the same face properties: the same realised face
+        Changed();
         return;
     }
     TGraphicsObject::Assign(source);
