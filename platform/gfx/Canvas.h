@@ -104,7 +104,7 @@ public:
     bool HandleAllocated() const;
     _cairo_surface* Surface() const;
     // The cairo context, in logical coordinates with the current clip, for code that draws
-    // with cairo directly. Call Changed() afterwards when pixels were changed.
+    // with cairo directly; bracket changes of its state with cairo_save/cairo_restore.
     _cairo* Handle();
     int SurfaceWidth() const;
     int SurfaceHeight() const;
