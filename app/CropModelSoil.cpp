@@ -1,0 +1,158 @@
+// Writes the crop model's soil files of the 10 km cells and, by a lock-step join of two tables, of the 100 m cells.
+#include "app/CropModelSoil.h"
+
+#include "app/CropModelSoilLayout.h"
+#include "app/ModelFileLayout.h"
+#include "app/Unit2.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/Paths.h"
+
+#include <vector>
+
+namespace app {
+
+namespace {
+
+constexpr char FieldSeparator = ';';
+
+// Offsets of a horizon's columns from its first column (bulk density), the
+// same in the 10 km soil grid and in the soil database table.
+constexpr int OrganicMatterOffset = 1;
+constexpr int SandOffset = 4;
+constexpr int ClayOffset = 6;
+constexpr int SaturationOffset = 7;
+constexpr int FieldCapacityOffset = 8;
+constexpr int WiltingPointOffset = 9;
+
+// The horizons from the fields last split, horizon h starting at firstColumn(h).
+template <typename FirstColumn>
+void ReadHorizons(TCropSoil& soil, const FirstColumn& firstColumn)
+{
+    for (int h = 1; h <= CropSoilHorizonCount; ++h) {
+        const int c = firstColumn(h);
+        TCropSoilHorizon& horizon = soil.Horizons[static_cast<std::size_t>(h - 1)];
+        horizon.BulkDensity = ParseDecimal(SharedFields[c]);
+        horizon.OrganicMatter = SharedFields[c + OrganicMatterOffset];
+        horizon.Sand = ParseDecimal(SharedFields[c + SandOffset]);
+        horizon.Clay = ParseDecimal(SharedFields[c + ClayOffset]);
+        horizon.Saturation = ParseDecimal(SharedFields[c + SaturationOffset]);
+        horizon.FieldCapacity = ParseDecimal(SharedFields[c + FieldCapacityOffset]);
+        horizon.WiltingPoint = ParseDecimal(SharedFields[c + WiltingPointOffset]);
+    }
+}
+
+// A row of the 10 km soil grid: id parts in columns 1-3, site in 4-6, soil
+// depth in 9, horizon h in the ten columns from 10·h.
+TCropSoil SoilOf10kmRow(const TTableRow& row, const std::string& fileName)
+{
+    SplitFields(row.Text, FieldSeparator);
+    TCropSoil soil;
+    for (int part = 1; part <= 3; ++part) {
+        // Each part names the file: an empty one would give names like "__.soi".
+        CheckNameFromRow(SharedFields[part], "soil id part " + std::to_string(part), fileName, row.Line);
+        soil.Id += (part > 1 ? "_" : "") + SharedFields[part];
+    }
+    CheckNameFromRow(soil.Id, "soil id", fileName, row.Line);
+    soil.Latitude = SharedFields[4];
+    soil.Longitude = SharedFields[5];
+    soil.Elevation = ParseDecimal(SharedFields[6]);
+    soil.Depth = SharedFields[9];
+    ReadHorizons(soil, [](int h) { return 10 * h; });
+    return soil;
+}
+
+// Columns 1, 4, 5 and 6 of a grid table 1 row, held while the soil row is split.
+struct TGridSite {
+    std::string Id, Latitude, Longitude, Elevation;
+};
+
+std::string PreparedFolder(const std::string& folder)
+{
+    rtl::ForceDirectories(folder);
+    return rtl::IncludeTrailingPathDelimiter(folder);
+}
+
+}  // namespace
+
+int MakeCropSoilFiles10km(const TCropSoil10kmOptions& options, const TStatusEvent& onStatus)
+{
+    if (onStatus) onStatus("PROCESSING");
+    // The loop ends with the table's data (at most 1104 rows): a short table
+    // no longer writes a file "__.soi" for each missing row.
+    std::vector<TCropSoil> soils;
+    for (const TTableRow& row : ReadTableRows(options.SoilGrid, 1, CropSoilGridRows)) {
+        if (IsBlankRow(row.Text)) continue;
+        soils.push_back(SoilOf10kmRow(row, options.SoilGrid));
+    }
+
+    const std::string prefix = PreparedFolder(options.OutputFolder);
+    TModelFileLayout layout;
+    for (const TCropSoil& soil : soils) {
+        layout.Clear();
+        LayOutCropSoilFile(soil, layout);
+        layout.SaveToFile(prefix + soil.Id + ".soi");
+    }
+    if (onStatus) onStatus("COMPLETE");
+    return static_cast<int>(soils.size());
+}
+
+std::string CropSoil100mCompletion(const TCropSoil100mResult& result)
+{
+    if (result.UnpairedSoilRows == 0 && result.UnpairedGridRows == 0) return "COMPLETE";
+    return "COMPLETE - " + std::to_string(result.UnpairedSoilRows) + " soil rows and " +
+           std::to_string(result.UnpairedGridRows) + " grid rows could not be paired";
+}
+
+TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, const TStatusEvent& onStatus)
+{
+    if (onStatus) onStatus("PROCESSING");
+    TTableStream soilTable(options.SoilTable);
+    TTableStream gridTable(options.GridTable1);
+    const std::string prefix = PreparedFolder(options.OutputFolder);
+
+    TCropSoil100mResult result;
+    TModelFileLayout layout;
+    TTableRow soilRow, gridRow;
+    TGridSite grid;
+    std::int64_t steps = 0;
+    // The pairing rule stays: one row of each table per step, a file only when
+    // both carry the same id, no realignment. What cannot be paired is counted
+    // and reported instead of being dropped silently.
+    while (soilTable.Next(soilRow)) {
+        const bool gridRead = gridTable.Next(gridRow);
+        if (gridRead) {
+            SplitFields(gridRow.Text, FieldSeparator);
+            grid = {SharedFields[1], SharedFields[4], SharedFields[5], SharedFields[6]};
+        } else {
+            grid = {};  // past the end of the grid table: matches no soil row
+        }
+        SplitFields(soilRow.Text, FieldSeparator);
+        // An empty id pairs with nothing: no file is named from empty rows.
+        if (!SharedFields[1].empty() && SharedFields[1] == grid.Id) {
+            CheckNameFromRow(SharedFields[1], "100 m id", options.SoilTable, soilRow.Line);
+            TCropSoil soil;
+            soil.Id = SharedFields[1];
+            soil.Latitude = grid.Latitude;
+            soil.Longitude = grid.Longitude;
+            soil.Elevation = ParseDecimal(grid.Elevation);
+            soil.Depth = SharedFields[2];
+            ReadHorizons(soil, [](int h) { return 10 * h - 7; });
+            layout.Clear();
+            LayOutCropSoilFile(soil, layout);
+            layout.SaveToFile(prefix + soil.Id + ".soi");
+            ++result.Written;
+        } else {
+            ++result.UnpairedSoilRows;
+            if (gridRead) ++result.UnpairedGridRows;
+        }
+        ++steps;
+        if (steps % CropSoilProgressStep == 0 && onStatus)
+            onStatus(rtl::FloatToStrF(static_cast<double>(steps) / 100000.0, rtl::ffFixed, 3, 1) +
+                     "% completed");
+    }
+    while (gridTable.Next(gridRow)) ++result.UnpairedGridRows;
+    if (onStatus) onStatus(CropSoil100mCompletion(result));
+    return result;
+}
+
+}  // namespace app
