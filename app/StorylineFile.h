@@ -14,7 +14,6 @@ class TModelFileLayout;
 // uncovered (at its start, its end or between two periods).
 inline constexpr const char* CoverageGapMessage = "Period time spans do not cover the total time span!";
 // The message of a domain in which a period starts before the previous one ends.
-inline constexpr const char* CoverageOverlapMessage = "Period time spans overlap each other!";
 
 // --- Coverage check ---------------------------------------------------------
 

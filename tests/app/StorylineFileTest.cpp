@@ -124,21 +124,24 @@ TEST(StorylineFile, FileWithTwoDomainsIsOpenedAndSavedToTheSameBytes)
     EXPECT_EQ(ReadFileBytes(dir.Path() / "input" / "storyline" / "regions.stl"), expected);
 }
 
-TEST(StorylineFile, CoverageCheckReportsGapsAndOverlapsAndSavesNothingThen)
+TEST(StorylineFile, CoverageCheckComparesTheOuterYearsAndSavesNothingOnAFault)
 {
     struct Case {
         const char* Name;
+        int FirstStart;   // start of period 1
         int FirstEnd;     // end of period 1
-        int SecondStart;  // start of period 2
+        int SecondStart;  // start of period 2 (ends 2100)
         int TotalEnd;     // total end year after the edits
         const char* Message;
     };
     const Case cases[] = {
-        {"good", 2050, 2051, 2100, ""},
-        {"gap between periods", 2050, 2053, 2100, CoverageGapMessage},
-        {"overlap", 2050, 2041, 2100, CoverageOverlapMessage},
-        {"period ending before it starts", 2000, 2001, 2100, CoverageGapMessage},
-        {"last period ends before the total end", 2050, 2051, 2110, CoverageGapMessage},
+        {"good", 2001, 2050, 2051, 2100, ""},
+        {"gap before the first period", 2003, 2050, 2051, 2100, CoverageGapMessage},
+        {"last period ends before the total end", 2001, 2050, 2051, 2110, CoverageGapMessage},
+        {"last period runs past the total end", 2001, 2050, 2051, 2090, CoverageGapMessage},
+        // Only the outer years count: the periods in between are not compared.
+        {"gap between periods", 2001, 2050, 2053, 2100, ""},
+        {"overlapping periods", 2001, 2050, 2041, 2100, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -149,6 +152,7 @@ TEST(StorylineFile, CoverageCheckReportsGapsAndOverlapsAndSavesNothingThen)
 
         TStorylineEditor e;
         NewStoryline(e);
+        SetPeriodStart(e, c.FirstStart);
         SetPeriodEnd(e, c.FirstEnd);
         AddPeriod(e);
         SetPeriodStart(e, c.SecondStart);
@@ -158,7 +162,8 @@ TEST(StorylineFile, CoverageCheckReportsGapsAndOverlapsAndSavesNothingThen)
         const TStorylineMessage m = SaveStoryline(e);
         EXPECT_EQ(m.Text, c.Message);
         if (m.Empty()) {
-            EXPECT_TRUE(Contains(ReadFileBytes(file), "PERIOD NR 02: 2051-2100 cropland\r\n"));
+            const std::string period2 = "PERIOD NR 02: " + std::to_string(c.SecondStart) + "-2100 cropland\r\n";
+            EXPECT_TRUE(Contains(ReadFileBytes(file), period2));
         } else {
             EXPECT_TRUE(m.ShowConfirm);
             EXPECT_FALSE(m.ShowCancel);
