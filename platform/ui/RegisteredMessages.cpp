@@ -46,11 +46,6 @@ UINT RegisterWindowMessage(const std::string& name)
     return it->second;
 }
 
-UINT RegisterClipboardFormat(const std::string& name)
-{
-    return RegisterWindowMessage(name);
-}
-
 std::string GetRegisteredMessageName(UINT id)
 {
     TRegistry& r = Registry();

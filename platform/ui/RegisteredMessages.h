@@ -11,9 +11,6 @@ namespace ui {
 // registers it on first use. 0 for an empty name.
 UINT RegisterWindowMessage(const std::string& name);
 
-// Clipboard formats share the id range of registered messages, as on the platform.
-UINT RegisterClipboardFormat(const std::string& name);
-
 // The name a registered id was given; empty for ids that were never handed out.
 std::string GetRegisteredMessageName(UINT id);
 

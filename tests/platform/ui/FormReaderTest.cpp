@@ -296,6 +296,45 @@ TEST_F(FormReaderTest, AFormDescribedVisibleShowsOnlyAfterOnCreate)
     EXPECT_EQ(App->ActiveForm(), form);
 }
 
+// A control with list, collection and binary properties that it reads itself.
+class TTestList : public TCustomControl {
+public:
+    explicit TTestList(rtl::TComponent* owner) : TCustomControl(owner) {}
+    std::vector<std::string> Items;
+    std::vector<std::pair<std::string, long long>> Columns;
+    std::string Data;
+};
+
+TEST_F(FormReaderTest, ListsCollectionsAndBinaryDataReachTheClassThatReadsThem)
+{
+    auto& info = TClassRegistry::Instance().Register<TTestList>("TTestList", "TCustomControl");
+    info.Property("Items.Strings", ValueProperty<TTestList>([](TTestList* l, const TPropValue& v, TReadContext& ctx) {
+        for (const TPropValue& item : v.List) l->Items.push_back(ValueToString(item, ctx));
+    }));
+    info.Property("Columns", ValueProperty<TTestList>([](TTestList* l, const TPropValue& v, TReadContext& ctx) {
+        for (const TCollectionItem& item : v.Items) {
+            std::string title;
+            long long width = 0;
+            for (const TPropItem& p : item.Props) {
+                ctx.Line = p.Line;
+                if (p.Name == "Title") title = ValueToString(p.Value, ctx);
+                else if (p.Name == "Width") width = ValueToInt(p.Value, ctx);
+                else ctx.Fail("Property " + p.Name + " does not exist");
+            }
+            l->Columns.push_back({title, width});
+        }
+    }));
+    info.Property("Picture.Data", ValueProperty<TTestList>([](TTestList* l, const TPropValue& v, TReadContext&) {
+        l->Data = v.Str;
+    }));
+    TForm1* form = Create(DataFile("Collections.dfm"));
+    auto* list = dynamic_cast<TTestList*>(form->FindComponent("List1"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->Items, (std::vector<std::string>{"one", "two\ttab"}));
+    EXPECT_EQ(list->Columns, (std::vector<std::pair<std::string, long long>>{{"Date", 85}, {"Crop", 150}}));
+    EXPECT_EQ(list->Data, std::string("\x89PNG\r\n"));
+}
+
 TEST_F(FormReaderTest, ASecondInstanceOfAFormGetsAUniqueName)
 {
     TForm1* first = Create(DataFile("Nested.dfm"));

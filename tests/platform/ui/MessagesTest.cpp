@@ -41,8 +41,6 @@ TEST(RegisteredMessagesTest, SameNameSameIdFromC000)
     EXPECT_EQ(RegisterWindowMessage("grideditdone"), done);
     EXPECT_EQ(GetRegisteredMessageName(show), "GridEditShow");
     EXPECT_EQ(RegisterWindowMessage(""), 0u);
-    // Formats and messages share the table.
-    EXPECT_EQ(RegisterClipboardFormat("GridEditShow"), show);
 }
 
 TEST_F(UiTest, DispatchRunsWindowProcThenWndProcThenTheHandler)
