@@ -156,9 +156,9 @@ bool IsNumericPath(TVarType type) {
 // in the formats of the given settings.
 bool FormatWholeSectionDate(std::string_view section, double x, bool date1904,
                             const rtl::TFormatSettings& settings, TXlsRenderResult& out) {
-    const std::string upper = rtl::UpperCase(section);
-    const bool longDate = upper.find("[$-F800]") != std::string::npos;
-    const bool longTime = !longDate && upper.find("[$-F400]") != std::string::npos;
+    if (section.find("[$-") == std::string_view::npos) return false;
+    const bool longDate = xlsfmt::ContainsNoCase(section, "[$-F800]");
+    const bool longTime = !longDate && xlsfmt::ContainsNoCase(section, "[$-F400]");
     if (!longDate && !longTime) return false;
     const double dt = date1904 ? x + 1462 : x;
     const std::string& pattern = longDate ? settings.LongDateFormat : settings.LongTimeFormat;

@@ -54,6 +54,9 @@ std::size_t ReadColorTag(std::string_view section, gfx::TColor* color);
 // the platform defaults.
 const rtl::TFormatSettings& XlsDateSettings();
 
+// True when `s` holds `upperWord` (written in upper case) in any case of ASCII letters.
+bool ContainsNoCase(std::string_view s, std::string_view upperWord);
+
 // True when `value` is a date and time the platform's date text can show
 // (years 1 to 9999, finite).
 bool IsDisplayableDateTime(double value);

@@ -34,14 +34,21 @@ bool StartsNoCase(std::string_view s, std::size_t pos, std::string_view word) {
     return true;
 }
 
-bool ContainsNoCase(std::string_view s, std::string_view word) {
-    for (std::size_t i = 0; i + word.size() <= s.size(); ++i)
-        if (StartsNoCase(s, i, word)) return true;
-    return false;
-}
-
-bool IsDateChar(char c) { return kDateChars.find(Upper(c)) != std::string_view::npos; }
-bool IsNumberChar(char c) { return kNumberChars.find(c) != std::string_view::npos; }
+// Character classes as lookup tables: the readers test every character of
+// every section, which a search of the lists above would make the hot spot.
+struct TCharClass {
+    std::array<bool, 256> Member{};
+    constexpr TCharClass(std::string_view chars, bool anyCase) {
+        for (char c : chars) {
+            Member[static_cast<unsigned char>(c)] = true;
+            if (anyCase && c >= 'A' && c <= 'Z') Member[static_cast<unsigned char>(c - 'A' + 'a')] = true;
+        }
+    }
+    constexpr bool operator()(char c) const { return Member[static_cast<unsigned char>(c)]; }
+};
+constexpr TCharClass IsLiteralChar(kLiteralChars, false);
+constexpr TCharClass IsDateChar(kDateChars, true);
+constexpr TCharClass IsNumberChar(kNumberChars, false);
 
 // Byte length of the character starting at `pos` (at least 1 inside `s`).
 std::size_t CharLength(std::string_view s, std::size_t pos) {
@@ -116,10 +123,6 @@ public:
         FValue = value;
         FSuppressNeg = suppressNeg;
         FDate1904 = date1904;
-        // The hours of a section with an AM/PM marker follow the 12-hour clock even
-        // when the marker stands in a later part of the section ("h:mm AM/PM"),
-        // so that 0.75 shows as "6:00 PM" and not "18:00 PM".
-        FTwelveHour = ContainsNoCase(FSection, "AM/PM") || ContainsNoCase(FSection, "A/P");
         FPos = ReadColorTag(FSection, FOut.Color);
         while (FPos < FSection.size()) {
             if (ReadElapsed() || ReadBracket() || ReadLiteral() || ReadDateTime() || ReadNumber()) continue;
@@ -176,7 +179,7 @@ private:
     // Characters shown as they stand, escaped characters, "_x" spacing and quoted text.
     bool ReadLiteral() {
         const char c = At(FPos);
-        if (kLiteralChars.find(c) != std::string_view::npos) {
+        if (IsLiteralChar(c)) {
             FOut.Text += c;
             ++FPos;
             return true;
@@ -268,8 +271,17 @@ private:
         return true;
     }
 
-    void AppendHours(std::string& pattern, std::size_t count) const {
-        if (!FTwelveHour) {
+    // The hours of a section with an AM/PM marker follow the 12-hour clock even
+    // when the marker stands in a later part of the section ("h:mm AM/PM"), so
+    // that 0.75 shows as "6:00 PM" and not "18:00 PM".
+    bool TwelveHourClock() {
+        if (FTwelveHour < 0)
+            FTwelveHour = ContainsNoCase(FSection, "AM/PM") || ContainsNoCase(FSection, "A/P") ? 1 : 0;
+        return FTwelveHour == 1;
+    }
+
+    void AppendHours(std::string& pattern, std::size_t count) {
+        if (!TwelveHourClock()) {
             pattern.append(count, 'h');
             return;
         }
@@ -285,18 +297,22 @@ private:
     bool ReadNumber() {
         if (!IsNumberChar(At(FPos))) return false;
         std::string pattern;
+        std::string shown;  // the run as literal text, for a run without placeholders
+        bool hasDigits = false;
         double v = FValue;
         const std::size_t start = FPos;
         while (FPos < Size() && IsNumberChar(At(FPos))) {
             const char c = At(FPos);
             if (c == '?') {
                 pattern += '#';
+                hasDigits = true;
                 ++FPos;
             } else if (c == '*' || c == '\\') {
                 ++FPos;
                 if (FPos < Size()) {
                     const std::size_t len = CharLength(FSection, FPos);
                     AppendQuoted(pattern, FSection.substr(FPos, len));
+                    shown += FSection.substr(FPos, len);
                     FPos += len;
                 }
             } else if (c == '"' && FPos > start) {
@@ -306,12 +322,22 @@ private:
                 for (char q : FSection.substr(FPos + 1, end - FPos - 1))
                     if (q != '\\') text += q;
                 AppendQuoted(pattern, text);
+                shown += text;
                 FPos = close == std::string_view::npos ? Size() : close + 1;
             } else {
                 if (c == '%') v *= 100;
+                if (c == '0' || c == '#') hasDigits = true;
                 pattern += c;
+                shown += c;
                 ++FPos;
             }
+        }
+        // A run without digit placeholders shows no number: "," and "-" between
+        // date parts ("mmm d, yyyy", "yyyy-mm-dd") are shown as they stand, and
+        // a negative value does not add a second minus sign.
+        if (!hasDigits) {
+            FOut.Text += shown;
+            return true;
         }
         if (FSuppressNeg && v < 0) v = -v;
         FOut.Text += rtl::FormatFloat(pattern, v, rtl::FormatSettings);
@@ -331,11 +357,18 @@ private:
     double FValue = 0;
     bool FSuppressNeg = false;
     bool FDate1904 = false;
-    bool FTwelveHour = false;
+    int FTwelveHour = -1;  // 12-hour clock: -1 not yet known, 0 no, 1 yes
     bool FMinutesPending = false;  // "m" after an elapsed-hours token means minutes
 };
 
 }  // namespace
+
+bool ContainsNoCase(std::string_view s, std::string_view upperWord) {
+    if (upperWord.empty()) return true;
+    for (std::size_t i = 0; i + upperWord.size() <= s.size(); ++i)
+        if (Upper(s[i]) == upperWord[0] && StartsNoCase(s, i, upperWord)) return true;
+    return false;
+}
 
 std::size_t ReadColorTag(std::string_view section, gfx::TColor* color) {
     if (section.empty() || section[0] != '[') return 0;

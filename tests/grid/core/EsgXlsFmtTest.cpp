@@ -200,6 +200,19 @@ TEST(EsgXlsFmt, DatesAndTimes) {
     });
 }
 
+// "," and "-" between date parts are number characters; without a digit
+// placeholder beside them they show as they stand, and a negative value adds
+// no minus sign of its own.
+TEST(EsgXlsFmt, SeparatorsWithoutDigitsShowAsTheyStand) {
+    RunCases({
+        {kTuesdayEvening, "mmm d, yyyy", kNoLocale, "Mar 5, 2024"},
+        {-1.0, "yyyy-mm-dd", kNoLocale, "1899-12-29"},
+        {-1.0, "yyyy\\-mm\\-dd", kNoLocale, "1899-12-29"},
+        {-2.0, "\"x\"-", kNoLocale, "x-"},
+        {0.0, "0.00;-0.00;-", kNoLocale, "-"},
+    });
+}
+
 TEST(EsgXlsFmt, ElapsedTimes) {
     RunCases({
         {1.5, "[h]:mm", kNoLocale, "36:00"},
