@@ -82,8 +82,8 @@ struct TGridTable3 {
     {
         if (HasSiteRow(row)) return;
         if (row > Rows.size())
-            throw rtl::Exception("\"" + FileName + "\" has " + std::to_string(Rows.size()) +
-                                 " rows; " + askedBy + " needs row " + std::to_string(row));
+            throw rtl::Exception(askedBy + " needs row " + std::to_string(row) + " of \"" + FileName +
+                                 "\", which has " + std::to_string(Rows.size()) + " rows");
         const std::size_t fields = FieldCounts[row - 1];
         if (fields < SiteFieldCount)
             throw rtl::Exception(RowPlace(FileName, Rows[row - 1].Line) + std::to_string(fields) +
@@ -266,7 +266,7 @@ int MakeSelectedInis(const TSelectedIniOptions& options, const TStatusEvent& onS
         CheckNameFromRow(run.Name, "run name", options.SelectionList, row.Line);
         CellNumberFromRow(SharedFields[3], options.SelectionList, row.Line);
         // The site values come from the row of grid table 3 at the same position.
-        table.CheckSiteRow(k, "selection row " + std::to_string(k) + " ('" + run.Name + "')");
+        table.CheckSiteRow(k, RowPlace(options.SelectionList, row.Line) + "run '" + run.Name + "'");
         runs.push_back(std::move(run));
     }
 
@@ -299,7 +299,8 @@ int MakeGridInis100m(const TGridIni100mOptions& options, const TStatusEvent& onS
             const int cell = CellNumberFromRow(r.Cell, options.GridTable1, row.Line);
             if (!table.HasSiteRow(static_cast<std::size_t>(cell)))
                 table.CheckSiteRow(static_cast<std::size_t>(cell),
-                                   RowPlace(options.GridTable1, row.Line) + "100 m cell " + r.Id);
+                                   RowPlace(options.GridTable1, row.Line) + "100 m cell " + r.Id +
+                                       " in 10 km cell " + r.Cell);
         }
     }
 
