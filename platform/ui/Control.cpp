@@ -267,6 +267,7 @@ void TControl::Dispatch(TMessage& Message)
     case WM_MBUTTONDBLCLK: WMMouse(Message, mbMiddle, true, true); break;
     case WM_MOUSEMOVE: WMMouseMove(Message); break;
     case WM_MOUSEWHEEL: WMMouseWheel(Message); break;
+    case WM_CONTEXTMENU: WMContextMenu(Message); break;
     case CM_MOUSEENTER: CMMouseEnter(Message); break;
     case CM_MOUSELEAVE: CMMouseLeave(Message); break;
     default: DefaultHandler(Message); break;
@@ -303,6 +304,11 @@ void TControl::WMMouse(TMessage& Message, TMouseButton button, bool down, bool d
         }
     }
     if (stdEvents) MouseUp(button, shift, x, y);
+    if (button == mbRight) {
+        rtl::TPoint screen = ClientToScreen({x, y});
+        auto* win = dynamic_cast<TWinControl*>(this);
+        Perform(WM_CONTEXTMENU, win != nullptr ? static_cast<WPARAM>(win->Handle()) : 0, MAKELPARAM(screen.X, screen.Y));
+    }
 }
 
 void TControl::WMMouseMove(TMessage& Message)
@@ -321,6 +327,26 @@ void TControl::WMMouseWheel(TMessage& Message)
     } else if (FParent != nullptr) {
         Message.Result = FParent->Perform(WM_MOUSEWHEEL, Message.WParam, Message.LParam);
     }
+}
+
+std::function<bool(rtl::TComponent*, TControl*, rtl::TPoint)> TControl::PopupMenuHandler;
+
+// OnContextPopup first; then the control's pop-up menu; a control without one passes the
+// request to its parent, as the platform's default handling does.
+void TControl::WMContextMenu(TMessage& Message)
+{
+    rtl::TPoint screen{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+    bool handled = false;
+    if (OnContextPopup) OnContextPopup(this, ScreenToClient(screen), handled);
+    if (handled) {
+        Message.Result = 1;
+        return;
+    }
+    if (FPopupMenu != nullptr && PopupMenuHandler && PopupMenuHandler(FPopupMenu, this, screen)) {
+        Message.Result = 1;
+        return;
+    }
+    if (FParent != nullptr) Message.Result = FParent->Perform(WM_CONTEXTMENU, Message.WParam, Message.LParam);
 }
 
 void TControl::CMMouseEnter(TMessage& /*Message*/)

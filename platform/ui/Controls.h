@@ -231,6 +231,12 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    // Right-click (or the menu key): MousePos in client coordinates; Handled stops the pop-up menu.
+    TContextPopupEvent OnContextPopup;
+
+    // Shows a control's pop-up menu at a screen position; the menu unit installs it.
+    // Returns true when a menu was shown.
+    static std::function<bool(rtl::TComponent* menu, TControl* control, rtl::TPoint screenPos)> PopupMenuHandler;
 
 protected:
     friend class TWinControl;
@@ -258,6 +264,7 @@ protected:
     void WMMouse(TMessage& Message, TMouseButton button, bool down, bool dbl);
     void WMMouseMove(TMessage& Message);
     void WMMouseWheel(TMessage& Message);
+    void WMContextMenu(TMessage& Message);
     void CMMouseEnter(TMessage& Message);
     void CMMouseLeave(TMessage& Message);
 

@@ -23,6 +23,8 @@ using TMouseWheelEvent = std::function<void(rtl::TObject* Sender, TShiftState Sh
 using TMouseWheelUpDownEvent =
     std::function<void(rtl::TObject* Sender, TShiftState Shift, rtl::TPoint MousePos, bool& Handled)>;
 
+using TContextPopupEvent = std::function<void(rtl::TObject* Sender, rtl::TPoint MousePos, bool& Handled)>;
+
 // Shift state of a mouse message's key flags, with Alt read from the keyboard state.
 TShiftState KeysToShiftState(WPARAM keys);
 // Shift state of a key message: Shift, Ctrl and Alt as the keyboard state has them now.

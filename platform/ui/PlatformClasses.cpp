@@ -107,6 +107,7 @@ void RegisterControl(TClassRegistry& r)
     c.Property("OnMouseEnter", EventProperty(&T::OnMouseEnter));
     c.Property("OnMouseLeave", EventProperty(&T::OnMouseLeave));
     c.Property("OnResize", EventProperty(&T::OnResize));
+    c.Property("OnContextPopup", EventProperty(&T::OnContextPopup));
     // Kept by the designer only.
     for (const char* name : {"ExplicitLeft", "ExplicitTop", "ExplicitWidth", "ExplicitHeight", "DesignSize",
                              "Anchors", "Ctl3D", "ParentCtl3D", "ParentBiDiMode", "ParentBackground",

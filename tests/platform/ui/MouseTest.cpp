@@ -140,6 +140,32 @@ TEST_F(MouseTest, DisabledControlsLetTheParentHaveTheMouse)
     EXPECT_EQ(Left->Clicks, 0);
 }
 
+TEST_F(MouseTest, RightClickAsksForTheContextMenuOfTheControlOrItsParent)
+{
+    rtl::TComponent menu(nullptr);
+    menu.SetName("PopupMenu1");
+    std::vector<std::string> shown;
+    TControl::PopupMenuHandler = [&](rtl::TComponent* m, TControl* c, rtl::TPoint screen) {
+        shown.push_back(m->Name() + " " + std::to_string(screen.X - c->ClientOrigin().X));
+        return true;
+    };
+    Form->SetPopupMenu(&menu);
+    THeadlessBackend::Click(Left, 7, 8);  // a left click asks for nothing
+    THeadlessBackend::MouseDown(Left, 7, 8, mbRight);
+    THeadlessBackend::MouseUp(Left, 7, 8, mbRight);
+    EXPECT_EQ(shown, (std::vector<std::string>{"PopupMenu1 17"}));  // the form's menu, at the form's x
+    bool handled = true;
+    Left->OnContextPopup = [&](rtl::TObject*, rtl::TPoint pos, bool& h) {
+        EXPECT_EQ(pos, (rtl::TPoint{7, 8}));
+        h = handled;
+    };
+    THeadlessBackend::MouseDown(Left, 7, 8, mbRight);
+    THeadlessBackend::MouseUp(Left, 7, 8, mbRight);
+    EXPECT_EQ(shown.size(), 1u);
+    Form->SetPopupMenu(nullptr);
+    TControl::PopupMenuHandler = nullptr;
+}
+
 TEST_F(MouseTest, ScreenAndClientCoordinatesConvertBothWays)
 {
     Form->SetBounds(100, 50, 300, 200);
