@@ -42,6 +42,7 @@ public:
     TXlsVariant() = default;  // varEmpty
     TXlsVariant(double value) : FType(TVarType::varDouble), FFloat(value) {}
     TXlsVariant(int value) : FType(TVarType::varInteger), FInt(value) {}
+    TXlsVariant(long value) : FType(TVarType::varInt64), FInt(value) {}
     TXlsVariant(long long value) : FType(TVarType::varInt64), FInt(value) {}
     TXlsVariant(bool value) : FType(TVarType::varBoolean), FInt(value ? 1 : 0) {}
     TXlsVariant(std::string value) : FType(TVarType::varString), FText(std::move(value)) {}

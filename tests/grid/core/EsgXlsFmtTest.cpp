@@ -163,6 +163,8 @@ TEST(EsgXlsFmt, LiteralsCurrencyAndUnformattableSections) {
         {TXlsVariant::Integer(TVarType::varWord, 5), "0.00", kNoLocale, "5"},
         {TXlsVariant::Integer(TVarType::varInteger, 5), "0.00", ',', "5,00"},
         {TXlsVariant::Currency(2.5), "0.00", ',', "2,50"},
+        {TXlsVariant::Integer(TVarType::varByte, 300), "000", kNoLocale, "044"},
+        {1234567890123LL, "#,##0", '.', "1,234,567,890,123"},
         {true, "0.00", kNoLocale, "TRUE"},
         {false, "0.00", kNoLocale, "FALSE"},
     });
