@@ -528,4 +528,35 @@ bool ClientToScreen(HWND hwnd, rtl::TPoint& p);
 bool ScreenToClient(HWND hwnd, rtl::TPoint& p);
 HWND GetParent(HWND hwnd);
 
+// Window placement and showing.
+constexpr UINT SWP_NOSIZE = 0x0001;
+constexpr UINT SWP_NOMOVE = 0x0002;
+constexpr UINT SWP_NOZORDER = 0x0004;
+constexpr UINT SWP_NOREDRAW = 0x0008;
+constexpr UINT SWP_NOACTIVATE = 0x0010;
+constexpr UINT SWP_SHOWWINDOW = 0x0040;
+constexpr UINT SWP_HIDEWINDOW = 0x0080;
+constexpr HWND HWND_TOP = 0;
+constexpr HWND HWND_BOTTOM = 1;
+constexpr HWND HWND_TOPMOST = -1;
+constexpr HWND HWND_NOTOPMOST = -2;
+constexpr int SW_HIDE = 0;
+constexpr int SW_SHOWNORMAL = 1;
+constexpr int SW_SHOWNOACTIVATE = 4;
+constexpr int SW_SHOW = 5;
+constexpr int SW_SHOWNA = 8;
+// Moves and sizes a window (parent client coordinates; screen for top-level windows),
+// changes its z-order among its siblings and shows or hides it, by the SWP_ flags.
+bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+bool MoveWindow(HWND hwnd, int x, int y, int width, int height, bool repaint);
+// Shows or hides a window; returns whether it was visible before. Forms shown with
+// SW_SHOW become active; the NOACTIVATE kinds leave the active form as it is.
+bool ShowWindow(HWND hwnd, int cmd);
+// The deepest window showing at a screen point, among the program's top-level windows.
+HWND WindowFromPoint(const rtl::TPoint& screenPoint);
+// Scrolls the client area: the part scrolled (whole client when null) is repainted.
+bool ScrollWindow(HWND hwnd, int dx, int dy, const rtl::TRect* scrollRect, const rtl::TRect* clipRect);
+// The active form's handle (0 when none).
+HWND GetActiveWindow();
+
 }  // namespace ui

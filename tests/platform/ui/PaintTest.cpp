@@ -118,6 +118,28 @@ TEST_F(PaintTest, DrawingOnACanvasOutsidePaintingIsShownAtTheNextTurnOfTheLoop)
     EXPECT_EQ(Form->WindowPixel(70, 14), gfx::clWhite);
 }
 
+TEST_F(PaintTest, PopUpWindowsArePlacedAndShownThroughTheirHandles)
+{
+    auto* main = Form;
+    auto* popup = new TTestButton(App.get());  // a window without a parent: its own top-level window
+    popup->SetVisible(false);
+    popup->SetColor(gfx::clAqua);
+    SetWindowPos(popup->Handle(), HWND_TOP, 500, 400, 120, 60, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    EXPECT_TRUE(popup->Showing());
+    EXPECT_EQ(popup->BoundsRect(), rtl::Bounds(500, 400, 120, 60));
+    EXPECT_EQ(App->ActiveForm(), main);  // a pop-up does not take the activation
+    EXPECT_NE(std::find(Backend->ShownWindows().begin(), Backend->ShownWindows().end(), popup),
+              Backend->ShownWindows().end());
+    App->ProcessMessages();
+    EXPECT_EQ(popup->WindowPixel(60, 30), gfx::clAqua);
+    EXPECT_EQ(WindowFromPoint({560, 430}), popup->Handle());
+    EXPECT_EQ(WindowFromPoint({main->Left() + 5, main->Top() + 5}), main->Handle());
+    EXPECT_EQ(GetActiveWindow(), main->Handle());
+    EXPECT_TRUE(ShowWindow(popup->Handle(), SW_HIDE));
+    EXPECT_FALSE(popup->Showing());
+    EXPECT_EQ(WindowFromPoint({560, 430}), 0);
+}
+
 TEST_F(PaintTest, RedrawSwitchedOffDropsInvalidationsUntilSwitchedOn)
 {
     auto* button = new TTestButton(Form);
