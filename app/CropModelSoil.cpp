@@ -99,8 +99,8 @@ int MakeCropSoilFiles10km(const TCropSoil10kmOptions& options, const TStatusEven
 std::string CropSoil100mCompletion(const TCropSoil100mResult& result)
 {
     if (result.UnpairedSoilRows == 0 && result.UnpairedGridRows == 0) return "COMPLETE";
-    return "COMPLETE - " + std::to_string(result.UnpairedSoilRows) + " soil rows and " +
-           std::to_string(result.UnpairedGridRows) + " grid rows could not be paired";
+    return "COMPLETE - unpaired rows: " + std::to_string(result.UnpairedSoilRows) + " of the soil table, " +
+           std::to_string(result.UnpairedGridRows) + " of the grid table";
 }
 
 TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, const TStatusEvent& onStatus)
