@@ -396,6 +396,19 @@ void TWinControl::Dispatch(TMessage& Message)
     case CM_ENTER:
         DoEnter();
         return;
+    case CM_FONTCHANGED:
+        // Children that take the parent's font follow it.
+        for (TControl* c : std::vector<TControl*>(FControls)) {
+            if (c->ParentFont()) c->SetParentFont(true);
+        }
+        return;
+    case CM_COLORCHANGED:
+        for (TControl* c : std::vector<TControl*>(FControls)) {
+            if (!c->ParentColor()) continue;
+            c->SetParentColor(true);
+            c->Perform(CM_COLORCHANGED, 0, 0);
+        }
+        return;
     case WM_NCPAINT:
         if (FNonClientCanvas != nullptr) PaintNonClient(*FNonClientCanvas);
         return;

@@ -118,6 +118,29 @@ TEST_F(PaintTest, DrawingOnACanvasOutsidePaintingIsShownAtTheNextTurnOfTheLoop)
     EXPECT_EQ(Form->WindowPixel(70, 14), gfx::clWhite);
 }
 
+TEST_F(PaintTest, ChildrenFollowTheParentsFontAndColourUntilGivenTheirOwn)
+{
+    auto* panel = new TTestPanel(Form);
+    panel->SetParent(Form);
+    panel->SetParentColor(true);
+    auto* inner = new TTestButton(Form);
+    inner->SetParent(panel);
+    inner->SetParentColor(true);
+    auto* own = new TTestButton(Form);
+    own->SetParent(panel);
+    own->Font().SetSize(14);
+    Form->Font().SetName("Arial");
+    Form->Font().SetSize(10);
+    EXPECT_EQ(panel->Font().Name(), "Arial");
+    EXPECT_EQ(inner->Font().Size(), 10);
+    EXPECT_EQ(own->Font().Size(), 14);
+    EXPECT_FALSE(own->ParentFont());
+    Form->SetColor(gfx::clYellow);
+    EXPECT_EQ(panel->Color(), gfx::clYellow);
+    EXPECT_EQ(inner->Color(), gfx::clYellow);
+    EXPECT_NE(own->Color(), gfx::clYellow);
+}
+
 TEST_F(PaintTest, PopUpWindowsArePlacedAndShownThroughTheirHandles)
 {
     auto* main = Form;
