@@ -1,0 +1,34 @@
+// Platform facts and colour shading of the style unit.
+#include "grid/foundation/ExtStyleIF.h"
+
+#include <algorithm>
+
+#include "platform/rtl/NumberText.h"
+
+namespace grid {
+
+bool IsCommonControls6() { return true; }
+
+bool HasLocaleInfoEx() { return true; }
+
+bool IsWindowsXPOrLater() { return true; }
+
+std::string GetDefaultUIFontName() { return HasLocaleInfoEx() ? "Segoe UI" : "Tahoma"; }
+
+gfx::TColor ShadeColor(gfx::TColor Color, int Percent)
+{
+    const auto rgb = static_cast<std::uint32_t>(gfx::ColorToRGB(Color));
+    std::uint32_t result = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const double channel = static_cast<double>((rgb >> shift) & 0xFF) * (100 - Percent) / 100.0;
+        // Kept within 0–255 at both ends: a percent above 100 would otherwise give a
+        // negative channel whose bits spill into its neighbours.
+        const auto value = std::clamp<std::int64_t>(rtl::Round(channel), 0, 255);
+        result |= static_cast<std::uint32_t>(value) << shift;
+    }
+    return static_cast<gfx::TColor>(result);
+}
+
+gfx::TColor ShadeColorPercent(gfx::TColor Color, int Percent) { return ShadeColor(Color, Percent); }
+
+}  // namespace grid
