@@ -352,7 +352,7 @@ void TCustomEdit::BuildLayout() const
         FLayout.push_back({0, n});
         return;
     }
-    int wrapWidth = ClientWidth() - 2 * TextMargin;
+    int wrapWidth = TextAreaWidth() - 2 * TextMargin;
     int start = 0;
     while (true) {
         int br = start;
@@ -403,7 +403,7 @@ int TCustomEdit::TextLeft(int line) const
     if (FAlignment == taLeftJustify || (FMultiLine && !FWordWrap)) return TextMargin;
     const TVisualLine& l = Lines_()[line];
     int width = TextWidth(DisplayChars(l.Start, l.Length));
-    int room = ClientWidth() - 2 * TextMargin - width;
+    int room = TextAreaWidth() - 2 * TextMargin - width;
     if (room <= 0) return TextMargin;
     return TextMargin + (FAlignment == taRightJustify ? room : room / 2);
 }
@@ -459,18 +459,18 @@ void TCustomEdit::ScrollCaretIntoView()
         if (FWordWrap) return;
     }
     int x = XOfPos(FCaret);
-    int right = ClientWidth() - TextMargin;
+    int right = TextAreaWidth() - TextMargin;
     if (x < TextMargin) {
-        FScrollX = std::max(0, FScrollX - (TextMargin - x) - ClientWidth() / 4);
+        FScrollX = std::max(0, FScrollX - (TextMargin - x) - TextAreaWidth() / 4);
         Invalidate();
     } else if (x > right) {
-        FScrollX += x - right + ClientWidth() / 4;
+        FScrollX += x - right + TextAreaWidth() / 4;
         Invalidate();
     }
     if (x >= TextMargin && FScrollX > 0) {
         // Text shorter than the field again: show it from its start.
         const TVisualLine& l = Lines_()[LineOfPos(FCaret)];
-        if (TextWidth(DisplayChars(l.Start, l.Length)) + 2 * TextMargin <= ClientWidth()) {
+        if (TextWidth(DisplayChars(l.Start, l.Length)) + 2 * TextMargin <= TextAreaWidth()) {
             FScrollX = 0;
             Invalidate();
         }
@@ -575,11 +575,13 @@ void TCustomEdit::WndProc(TMessage& Message)
         return;
     case WM_SETFOCUS:
         TCustomControl::WndProc(Message);
-        CreateCaret(Handle(), nullptr, 1, LineHeight());
-        FCaretCreated = true;
+        if (HasCaret()) {
+            CreateCaret(Handle(), nullptr, 1, LineHeight());
+            FCaretCreated = true;
+        }
         if (FAutoSelect && !FMultiLine && GetKeyState(VK_LBUTTON) >= 0) SelectAll();
         UpdateCaret();
-        ShowCaret(Handle());
+        if (FCaretCreated) ShowCaret(Handle());
         Invalidate();
         return;
     case WM_KILLFOCUS:
@@ -617,6 +619,11 @@ void TCustomEdit::WndProc(TMessage& Message)
 void TCustomEdit::KeyDown(WORD& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
+    EditKeyDown(Key, Shift);
+}
+
+void TCustomEdit::EditKeyDown(WORD& Key, TShiftState Shift)
+{
     if (Key == 0) return;
     bool shift = (Shift & ssShift) != 0;
     bool ctrl = (Shift & ssCtrl) != 0;
@@ -673,6 +680,11 @@ void TCustomEdit::KeyDown(WORD& Key, TShiftState Shift)
 void TCustomEdit::KeyPress(char32_t& Key)
 {
     TCustomControl::KeyPress(Key);
+    EditKeyPress(Key);
+}
+
+void TCustomEdit::EditKeyPress(char32_t& Key)
+{
     char32_t ch = Key;
     if (ch == 0) return;
     if (ch == 8) {

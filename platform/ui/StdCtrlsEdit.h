@@ -103,6 +103,9 @@ protected:
     void Paint() override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
+    // The field's own handling of a key and a character, after the key events.
+    void EditKeyDown(WORD& Key, TShiftState Shift);
+    void EditKeyPress(char32_t& Key);
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -111,6 +114,10 @@ protected:
     void FontChanged() override;
 
     // Layout: visual lines, pixel positions, caret placement, scrolling.
+    // Width of the part of the client area the text uses (a combo box keeps its button out).
+    virtual int TextAreaWidth() const { return ClientWidth(); }
+    // Whether the field shows a caret while focused (a drop-down list does not).
+    virtual bool HasCaret() const { return true; }
     const std::vector<TVisualLine>& Lines_() const;
     int LineHeight() const;
     int LineOfPos(int pos) const;
