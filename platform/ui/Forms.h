@@ -283,6 +283,24 @@ private:
 // The application object, or nullptr when none exists.
 TApplication* Application();
 
+// The screen: its size, the forms of the program, and a cursor that overrides every
+// control's own while it is set (crHourGlass during a long action).
+class TScreen {
+public:
+    int Width() const;
+    int Height() const;
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor value);
+    TCustomForm* ActiveForm() const;
+    TWinControl* ActiveControl() const;
+    int FormCount() const;
+    TCustomForm* Forms(int index) const;
+
+private:
+    TCursor FCursor = crDefault;
+};
+TScreen& Screen();
+
 // The first part of a hint ("short|long" gives "short") and the second (the whole when no "|").
 std::string GetShortHint(const std::string& hint);
 std::string GetLongHint(const std::string& hint);

@@ -61,12 +61,13 @@ bool TopAcceptsInput(TWinControl* top)
     return modal == nullptr || form == nullptr || form == modal;
 }
 
-// The shape shown over a control: its own cursor, else the first parent's that sets one.
+// The shape shown over a control: the screen's cursor when set, else the control's own,
+// else the first parent's that sets one.
 void UpdateCursor(TControl* control)
 {
     TApplication* app = Application();
     if (app == nullptr || !app->HasBackend()) return;
-    TCursor cursor = crDefault;
+    TCursor cursor = Screen().Cursor();
     for (TControl* c = control; c != nullptr && cursor == crDefault; c = c->Parent()) cursor = c->Cursor();
     app->Backend().SetCursorShape(cursor == crDefault ? crArrow : cursor);
 }
@@ -116,6 +117,12 @@ void TInputRouter::SetCapture(TControl* control)
 TControl* TInputRouter::Hovered()
 {
     return HoveredControl;
+}
+
+void TInputRouter::RefreshCursor()
+{
+    TControl* c = CaptureControlPtr != nullptr ? CaptureControlPtr : HoveredControl;
+    UpdateCursor(c);
 }
 
 void TInputRouter::ControlDestroyed(TControl* control)

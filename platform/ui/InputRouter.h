@@ -37,6 +37,9 @@ public:
     static void WindowActivated(TWinControl* top);
     static void CloseRequested(TWinControl* top);
 
+    // Shows the cursor of the control under the mouse again (the screen cursor changed).
+    static void RefreshCursor();
+
     // The control under a window point of a top-level window (deepest enabled one).
     static TControl* HitTest(TWinControl* top, const rtl::TPoint& screenPoint);
 };

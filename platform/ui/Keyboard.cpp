@@ -136,4 +136,15 @@ int GetSystemMetrics(int index)
     }
 }
 
+bool SystemParametersInfo(UINT action, UINT /*param*/, void* pvParam, UINT /*winIni*/)
+{
+    if (pvParam == nullptr) return false;
+    switch (action) {
+    case SPI_GETWHEELSCROLLLINES: *static_cast<unsigned*>(pvParam) = 3; return true;
+    case SPI_GETKEYBOARDDELAY: *static_cast<int*>(pvParam) = 1; return true;
+    case SPI_GETKEYBOARDSPEED: *static_cast<int*>(pvParam) = 31; return true;
+    default: return false;
+    }
+}
+
 }  // namespace ui

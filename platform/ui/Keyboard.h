@@ -42,4 +42,11 @@ constexpr int SM_CXDRAG = 68;
 constexpr int SM_CYDRAG = 69;
 int GetSystemMetrics(int index);
 
+// System settings the controls ask for.
+constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
+constexpr UINT SPI_GETKEYBOARDDELAY = 0x0016;
+constexpr UINT SPI_GETKEYBOARDSPEED = 0x000A;
+// Writes the setting into *pvParam (an int or unsigned); false for settings not kept.
+bool SystemParametersInfo(UINT action, UINT param, void* pvParam, UINT winIni);
+
 }  // namespace ui

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
+#include "platform/ui/Keyboard.h"
 
 namespace {
 
@@ -218,6 +219,19 @@ TEST_F(PaintTest, TheCursorShapeComesFromTheControlOrItsParents)
     EXPECT_EQ(Backend->CursorShape(), crIBeam);
     THeadlessBackend::MouseMove(Form, 150, 120);
     EXPECT_EQ(Backend->CursorShape(), crArrow);
+    // The screen's cursor overrides them all while set.
+    Screen().SetCursor(crHourGlass);
+    EXPECT_EQ(Backend->CursorShape(), crHourGlass);
+    THeadlessBackend::MouseMove(inner, 6, 6);
+    EXPECT_EQ(Backend->CursorShape(), crHourGlass);
+    Screen().SetCursor(crDefault);
+    EXPECT_EQ(Backend->CursorShape(), crIBeam);
+    EXPECT_EQ(Screen().Width(), 1280);
+    EXPECT_EQ(Screen().ActiveForm(), Form);
+    EXPECT_EQ(Screen().FormCount(), 1);
+    unsigned lines = 0;
+    EXPECT_TRUE(SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0));
+    EXPECT_EQ(lines, 3u);
 }
 
 TEST_F(PaintTest, ZOrderDecidesWhichSiblingIsOnTopAndReceivesTheMouse)
