@@ -43,6 +43,7 @@ TApplication::~TApplication()
     DestroyComponents();
     KillAllTimers();
     TMessageQueue::Instance().Clear();
+    TMessageQueue::Instance().Shutdown();
     TMessageQueue::Instance().SetWakeHandler(nullptr);
     TInputRouter::Reset();
     FBackend.reset();

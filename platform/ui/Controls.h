@@ -515,7 +515,7 @@ bool IsWindow(HWND hwnd);
 bool IsWindowVisible(HWND hwnd);
 bool IsWindowEnabled(HWND hwnd);
 // Runs the hooks and the window procedure; from another thread, on the user-interface
-// thread, waiting for the result. 0 for an unknown window.
+// thread, waiting for the result (0 at once when the loop has ended). 0 for an unknown window.
 LRESULT SendMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // Queues the message (any thread); false for an unknown window. hwnd 0 posts to the thread.
 bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);

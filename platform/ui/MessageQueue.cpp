@@ -17,6 +17,18 @@ void TMessageQueue::SetOwnerThread()
     std::lock_guard<std::mutex> guard(FLock);
     FOwner = std::this_thread::get_id();
     FHasOwner = true;
+    FClosed = false;
+}
+
+void TMessageQueue::Shutdown()
+{
+    {
+        std::lock_guard<std::mutex> guard(FLock);
+        FClosed = true;
+        for (TPendingCall* pending : FCalls) pending->Done = true;
+        FCalls.clear();
+    }
+    FCallDone.notify_all();
 }
 
 bool TMessageQueue::IsOwnerThread() const
@@ -73,6 +85,7 @@ void TMessageQueue::InvokeAndWait(const std::function<void()>& call)
     pending.Call = &call;
     {
         std::lock_guard<std::mutex> guard(FLock);
+        if (FClosed) return;
         FCalls.push_back(&pending);
     }
     FWorkArrived.notify_all();

@@ -34,6 +34,9 @@ public:
     void InvokeAndWait(const std::function<void()>& call);
     // On the owner thread: runs the calls other threads are waiting for. True when any ran.
     bool RunPendingCalls();
+    // The loop is gone (the application ends): waiting senders return without their call
+    // running, and later sends from other threads return at once. SetOwnerThread reopens.
+    void Shutdown();
 
     // On the owner thread: waits until something is posted or sent, or the timeout passes.
     void WaitForWork(int timeoutMs);
@@ -56,6 +59,7 @@ private:
     std::deque<TPendingCall*> FCalls;
     std::thread::id FOwner;
     bool FHasOwner = false;
+    bool FClosed = false;
     std::function<void()> FWake;
 };
 

@@ -170,4 +170,23 @@ TEST_F(UiTest, SendFromAnotherThreadRunsOnTheUiThreadAndWaitsForTheResult)
     form->WindowProc = original;  // the handler above refers to this test's locals
 }
 
+TEST(CrossThreadSendTest, ASenderDoesNotWaitForALoopThatHasEnded)
+{
+    HWND handle = 0;
+    {
+        TApplication app;
+        auto* form = new TForm(&app);
+        handle = form->Handle();
+    }
+    std::atomic<bool> returned{false};
+    LRESULT result = -1;
+    std::thread worker([&] {
+        result = SendMessage(handle, WM_USER, 0, 0);
+        returned = true;
+    });
+    worker.join();
+    EXPECT_TRUE(returned);
+    EXPECT_EQ(result, 0);
+}
+
 }  // namespace
