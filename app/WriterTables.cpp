@@ -1,4 +1,4 @@
-// Reads the writers' input tables to the end of their data and checks the names and numbers taken from them.
+// Reads the writers' input tables to the end of their data; checks the names and cell numbers taken from rows.
 #include "app/WriterTables.h"
 
 #include "app/GlobalTables.h"

@@ -1,4 +1,4 @@
-// Input tables of the batch file writers: rows read to the end of their data, and the checks of values taken from them.
+// Input tables of the batch file writers: their rows up to the end of the data, checked before they name files.
 #pragma once
 
 #include <cstddef>
