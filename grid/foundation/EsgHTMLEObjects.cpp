@@ -10,7 +10,6 @@
 #include "platform/gfx/FrameControls.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/gfx/ThemedParts.h"
-#include "platform/rtl/NumberText.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
@@ -358,7 +357,7 @@ void LayoutControl(TRenderContext& ctx, TFlowState& flow, std::string_view tagTe
     const int w = HtmlLeadingNumber(t.Width, &digits);
     if (!digits) return;
     int heightAttr = 25;
-    if (!rtl::TryStrToInt(t.Height, heightAttr)) heightAttr = 25;
+    if (!HtmlStrictNumber(t.Height, heightAttr)) heightAttr = 25;
 
     int advance = w;
     int height = ctx.GhHeightOf(flow.Font) + 10;

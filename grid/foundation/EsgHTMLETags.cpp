@@ -3,11 +3,13 @@
 
 #include "grid/foundation/EsgHTMLELayout.h"
 #include "platform/gfx/Canvas.h"
-#include "platform/rtl/NumberText.h"
 
 namespace grid::html {
 
 namespace {
+
+// The largest font size a tag can ask for, in points.
+constexpr int kMaxPoints = 1638;
 
 // ALIGN or FLOAT of a paragraph: quoted, or a bare word up to a blank or ">".
 std::string WordValue(std::string_view tagUp, std::string_view name)
@@ -56,8 +58,8 @@ void ApplyBodyFont(TRenderContext& ctx, TFlowState& flow, std::string_view tagUp
     if (found) {
         if (size.find("PT") != std::string::npos && size.size() >= 2) size.resize(size.size() - 2);
         int points = 0;
-        if (rtl::TryStrToInt(size, points) && points > 0) {
-            flow.Font.Size = points;
+        if (HtmlStrictNumber(size, points) && points > 0) {
+            flow.Font.Size = std::min(points, kMaxPoints);
             const std::string probe = cur.LastRun.empty() ? std::string("gh") : cur.LastRun;
             line.Height = std::max(line.Height, ctx.TextHeight(flow.Font, probe));
         }
@@ -157,7 +159,7 @@ void OpenFont(TRenderContext& ctx, TFlowState& flow, std::string_view tagUp, TLi
         const std::string_view size = ValueAfter(tagUp, "SIZE", &found);
         if (found) points = FontSizeFromValue(HtmlLeadingNumber(size));
     }
-    if (points > 0) flow.Font.Size = points;
+    if (points > 0) flow.Font.Size = std::min(points, kMaxPoints);
 }
 
 void CloseFont(TRenderContext& ctx, TFlowState& flow, TLineCursor& cur)
@@ -260,7 +262,7 @@ void Rotate(TFlowState& flow, std::string_view tagUp)
     if (a == std::string_view::npos) return;
     const std::string v = QuotedValue(tagUp.substr(a), "");
     int angle = 0;
-    if (rtl::TryStrToInt(v, angle)) flow.Font.Orientation = angle * 10;
+    if (HtmlStrictNumber(v, angle)) flow.Font.Orientation = (angle % 360) * 10;
 }
 
 }  // namespace
@@ -321,7 +323,7 @@ void ApplyTextTag(TRenderContext& ctx, TFlowState& flow, TTag tag, std::string_v
         break;
     case TTagKind::Indent: {
         int x = 0;
-        if (open && rtl::TryStrToInt(QuotedValue(up, "X"), x) && x > cur.XAdv) {
+        if (open && HtmlStrictNumber(QuotedValue(up, "X"), x) && x > cur.XAdv) {
             cur.XAdv = x;
             cur.CurLeft = rect.Left + x;
         }

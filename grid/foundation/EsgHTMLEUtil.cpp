@@ -107,11 +107,25 @@ int HtmlLeadingNumber(std::string_view text, bool* hasDigits)
     long long v = 0;
     std::size_t i = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        if (v < 100000000) v = v * 10 + (text[i] - '0');
+        if (v <= kHtmlNumberLimit) v = v * 10 + (text[i] - '0');
         ++i;
     }
     if (hasDigits) *hasDigits = i > 0;
-    return static_cast<int>(v);
+    return static_cast<int>(std::min<long long>(v, kHtmlNumberLimit));
+}
+
+bool HtmlStrictNumber(std::string_view text, int& value)
+{
+    bool digits = false;
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative || (!text.empty() && text[0] == '+')) i = 1;
+    const int n = HtmlLeadingNumber(text.substr(i), &digits);
+    if (!digits) return false;
+    for (std::size_t k = i; k < text.size(); ++k)
+        if (text[k] < '0' || text[k] > '9') return false;
+    value = negative ? -n : n;
+    return true;
 }
 
 std::string HtmlReplaceAll(std::string_view text, std::string_view what, std::string_view with)

@@ -80,8 +80,13 @@ std::string UncheckRadioControlTags(std::string_view text);
 std::string HtmlUpperAscii(std::string_view text);
 // Case-insensitive (ASCII) search from `from`; npos when absent.
 std::size_t HtmlFindNoCase(std::string_view text, std::string_view what, std::size_t from = 0);
+// Numbers of a text are held within this limit, so that sums of sizes and positions stay
+// in range whatever a text says.
+constexpr int kHtmlNumberLimit = 100000;
 // The leading decimal digits as a number (0 without digits); `hasDigits` tells which.
 int HtmlLeadingNumber(std::string_view text, bool* hasDigits = nullptr);
+// A text that is entirely an integer (optional sign), held within the limit; false otherwise.
+bool HtmlStrictNumber(std::string_view text, int& value);
 // Replaces every occurrence, case-sensitively.
 std::string HtmlReplaceAll(std::string_view text, std::string_view what, std::string_view with);
 // Replaces every occurrence, ASCII case ignored.

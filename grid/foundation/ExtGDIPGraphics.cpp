@@ -1,5 +1,6 @@
 // GDI+ object layer: the graphics object (drawing, filling, images and text) and the images it draws.
 #include <cmath>
+#include <exception>
 #include <memory>
 
 #include "grid/foundation/ExtGDIP.h"
@@ -219,17 +220,27 @@ int TGPGraphics::TextHeight(const std::string& text, const gfx::TFont& font)
 
 // --- images ---
 
+// The layer raises nothing: a decoder that cannot get memory for a picture (a damaged file
+// may claim a huge picture area) leaves the image without a handle and OutOfMemory.
 TGPImage::TGPImage(const std::string& fileName, bool useEmbeddedColorManagement)
 {
-    lastResult = useEmbeddedColorManagement ? gfx::GdipLoadImageFromFileICM(fileName, &nativeImage)
-                                            : gfx::GdipLoadImageFromFile(fileName, &nativeImage);
+    try {
+        lastResult = useEmbeddedColorManagement ? gfx::GdipLoadImageFromFileICM(fileName, &nativeImage)
+                                                : gfx::GdipLoadImageFromFile(fileName, &nativeImage);
+    } catch (const std::exception&) {
+        lastResult = gfx::OutOfMemory;
+    }
     if (lastResult != gfx::Ok) nativeImage = nullptr;
 }
 
 TGPImage::TGPImage(rtl::TStream* stream, bool useEmbeddedColorManagement)
 {
-    lastResult = useEmbeddedColorManagement ? gfx::GdipLoadImageFromStreamICM(stream, &nativeImage)
-                                            : gfx::GdipLoadImageFromStream(stream, &nativeImage);
+    try {
+        lastResult = useEmbeddedColorManagement ? gfx::GdipLoadImageFromStreamICM(stream, &nativeImage)
+                                                : gfx::GdipLoadImageFromStream(stream, &nativeImage);
+    } catch (const std::exception&) {
+        lastResult = gfx::OutOfMemory;
+    }
     if (lastResult != gfx::Ok) nativeImage = nullptr;
 }
 

@@ -253,6 +253,8 @@ TEST(EsgHTMLERender, LinesBreakAtTheGivenWidth)
         EXPECT_EQ(r.ContentWidth, c.ContentWidth) << c.Text << " at " << c.Width;
     }
     EXPECT_EQ(s.Measure("a<B>b</B> &lt;c<BR>d", 200).PlainText, "ab <c\rd");
+    // Sizes a text asks for are held within bounds, so sums of them never overflow.
+    EXPECT_EQ(s.Measure("<FONT SIZE=\"99999999999\">x</FONT>", 200).ContentHeight, 2 * 1638);
 }
 
 TEST(EsgHTMLERender, WithoutWordWrapOneLineIsDrawnAndCut)

@@ -58,6 +58,12 @@ TEST(EsgHTMLEParse, AttributesAreFoundAnywhereAndReadBetweenQuotes)
     EXPECT_EQ(HtmlLeadingNumber(html::ValueAfter("<FONT SIZE=3>", "SIZE")), 3);
     EXPECT_EQ(HtmlLeadingNumber(html::ValueAfter("<P INDENT=\"12px\">", "INDENT")), 12);
     EXPECT_EQ(HtmlLeadingNumber("px"), 0);
+    EXPECT_EQ(HtmlLeadingNumber("99999999999999"), kHtmlNumberLimit);
+    int n = 0;
+    EXPECT_TRUE(HtmlStrictNumber("-45", n));
+    EXPECT_EQ(n, -45);
+    EXPECT_FALSE(HtmlStrictNumber("45px", n));
+    EXPECT_FALSE(HtmlStrictNumber("", n));
     EXPECT_EQ(html::FontSizeFromValue(3), 12);
     EXPECT_EQ(html::FontSizeFromValue(1), 8);
     EXPECT_EQ(html::FontSizeFromValue(5), 16);

@@ -69,6 +69,11 @@ TEST(PictureContainer, UndecodableAndMissingFiles)
     EXPECT_EQ(notImage.Width(), 0);
     EXPECT_EQ(notImage.Height(), 0);
 
+    // A damaged GIF that claims a picture area too large to hold (found by fuzzing).
+    THTMLPicture huge;
+    EXPECT_NO_THROW(huge.LoadFromFile(Fixture("hugearea.gif")));
+    EXPECT_EQ(huge.Width(), 0);
+
     THTMLPicture missing;
     EXPECT_NO_THROW(missing.LoadFromFile(Fixture("no-such-file.png")));
     EXPECT_TRUE(missing.Empty());
