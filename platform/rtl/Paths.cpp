@@ -5,6 +5,8 @@
 #include <cctype>
 #include <cstdio>
 #include <dirent.h>
+#include <mutex>
+#include <unordered_map>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,29 +55,99 @@ std::vector<std::string> ListFolder(const std::string& dir)
     return names;
 }
 
+// Case-folded index of the folders that case-free lookups searched. Writers
+// create thousands of new files in one folder, and each new name is looked up
+// without regard to case first; rescanning the folder for each would cost
+// O(n^2). An index is valid while the folder's modification time is the one
+// it was built at, and files this process creates are added to it in place
+// (NoteFileCreated), so a run of creations scans the folder once.
+class TFolderIndexCache {
+public:
+    std::string Find(const std::string& dir, const std::string& name)
+    {
+        struct stat st;
+        if (::stat(DirOrDot(dir), &st) != 0)
+            return {};
+        std::lock_guard<std::mutex> lock(FMutex);
+        const TIndex& index = IndexOf(dir, st.st_mtim);
+        const auto it = index.ByFolded.find(AnsiUpperCase(name));
+        return it == index.ByFolded.end() ? std::string() : it->second;
+    }
+
+    void NoteCreated(const std::string& dir, const std::string& name)
+    {
+        std::lock_guard<std::mutex> lock(FMutex);
+        const auto it = FIndexes.find(dir);
+        if (it == FIndexes.end())
+            return;
+        struct stat st;
+        if (::stat(DirOrDot(dir), &st) != 0) {
+            FIndexes.erase(it);
+            return;
+        }
+        Add(it->second, name);
+        it->second.ModTime = st.st_mtim;
+    }
+
+private:
+    struct TIndex {
+        timespec ModTime{};
+        std::unordered_map<std::string, std::string> ByFolded;
+    };
+
+    static const char* DirOrDot(const std::string& dir) { return dir.empty() ? "." : dir.c_str(); }
+
+    static bool SameTime(const timespec& a, const timespec& b)
+    {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    }
+
+    // Among names that fold alike the byte-wise smallest wins, so the choice
+    // never depends on the order the file system lists them in.
+    static void Add(TIndex& index, const std::string& name)
+    {
+        auto [it, inserted] = index.ByFolded.try_emplace(AnsiUpperCase(name), name);
+        if (!inserted && name < it->second)
+            it->second = name;
+    }
+
+    const TIndex& IndexOf(const std::string& dir, const timespec& modTime)
+    {
+        const auto found = FIndexes.find(dir);
+        if (found != FIndexes.end() && SameTime(found->second.ModTime, modTime))
+            return found->second;
+        // Bound the memory a long run of lookups in many folders can take.
+        if (FIndexes.size() >= MaxFolders)
+            FIndexes.clear();
+        TIndex& index = FIndexes[dir];
+        index = TIndex{};
+        index.ModTime = modTime;
+        if (DIR* d = ::opendir(DirOrDot(dir))) {
+            while (const dirent* e = ::readdir(d)) {
+                const std::string_view entry = e->d_name;
+                if (entry != "." && entry != "..")
+                    Add(index, std::string(entry));
+            }
+            ::closedir(d);
+        }
+        return index;
+    }
+
+    static constexpr std::size_t MaxFolders = 256;
+    std::mutex FMutex;
+    std::unordered_map<std::string, TIndex> FIndexes;
+};
+
+TFolderIndexCache& FolderIndexCache()
+{
+    static TFolderIndexCache cache;
+    return cache;
+}
+
 // The entry of `dir` named `name` without regard to case, or "" when none is.
-// Streams the folder once without sorting (writers create thousands of new
-// files in one folder, each of which is looked up here first); among several
-// candidates the byte-wise smallest wins, so the choice never depends on the
-// order the file system lists them in.
 std::string FindWithoutCase(const std::string& dir, const std::string& name)
 {
-    std::string match;
-    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (d == nullptr)
-        return match;
-    const std::string upperName = AnsiUpperCase(name);
-    while (const dirent* e = ::readdir(d)) {
-        const std::string_view entry = e->d_name;
-        // Case folding keeps the byte length of the letters file names use,
-        // so a length mismatch rules an entry out without folding it.
-        if (entry.size() != name.size() || entry == "." || entry == "..")
-            continue;
-        if (AnsiUpperCase(entry) == upperName && (match.empty() || entry < match))
-            match = entry;
-    }
-    ::closedir(d);
-    return match;
+    return FolderIndexCache().Find(dir, name);
 }
 
 // "\" to "/", and a leading drive "X:" to "drives/x".
@@ -166,6 +238,15 @@ std::string MapPath(const std::string& path)
     if (p.empty() || Exists(p))
         return p;
     return ResolveCase(p);
+}
+
+void NoteFileCreated(const std::string& mappedPath)
+{
+    const std::size_t slash = mappedPath.find_last_of('/');
+    if (slash == std::string::npos)
+        FolderIndexCache().NoteCreated("", mappedPath);
+    else
+        FolderIndexCache().NoteCreated(mappedPath.substr(0, slash + 1), mappedPath.substr(slash + 1));
 }
 
 bool FileExists(const std::string& fileName) { return !fileName.empty() && IsRegularFile(MapPath(fileName)); }

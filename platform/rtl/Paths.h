@@ -18,6 +18,11 @@ namespace rtl {
 //   file about to be created keeps its given name in the matched folder.
 std::string MapPath(const std::string& path);
 
+// Tells the case-free lookup that this process created the file at
+// `mappedPath` (a result of MapPath), so the lookup need not scan its folder
+// again. File routines that create files call it.
+void NoteFileCreated(const std::string& mappedPath);
+
 bool FileExists(const std::string& fileName);       // a file (not a folder)
 bool DirectoryExists(const std::string& dirName);
 // Creates the folder and its missing parents; true when it exists afterwards.

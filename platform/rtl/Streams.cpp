@@ -80,6 +80,7 @@ TFileStream::TFileStream(const std::string& fileName, unsigned mode) : FFileName
         FHandle = ::open(mapped.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
         if (FHandle < 0)
             throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
+        NoteFileCreated(mapped);
         return;
     }
     int flags = O_RDONLY;

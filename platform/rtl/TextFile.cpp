@@ -79,6 +79,8 @@ struct TTextFile::Impl {
             ::close(handle);
             RaiseInOutError(operation, name, EISDIR);
         }
+        if (flags & O_CREAT)
+            NoteFileCreated(mapped);
         fd = handle;
     }
 

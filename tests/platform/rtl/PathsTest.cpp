@@ -1,4 +1,5 @@
 #include "platform/rtl/Paths.h"
+#include "platform/rtl/TextFile.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,34 @@ TEST(Paths, FindFilesListsMatchingNamesSorted)
     EXPECT_EQ(FindFiles("input\\storyline\\*", TFindKind::fkDirectories), (std::vector<std::string>{"old.stl"}));
     EXPECT_EQ(FindFiles("input\\storyline\\").size(), 5u);
     EXPECT_TRUE(FindFiles("nowhere\\*.stl").empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The folder index behind the case-free lookup must follow the disk: files
+// created by this process, by another route, renamed or deleted.
+TEST(Paths, CaseFreeLookupFollowsFilesCreatedAndRemovedBetweenLookups)
+{
+    testsupport::TempDir dir;
+    testsupport::CurrentDirScope scope(dir.Path());
+    rtl::ForceDirectories("out");
+    EXPECT_EQ(rtl::MapPath("OUT\\a.txt"), "out/a.txt");
+
+    rtl::TTextFile created;
+    created.Assign("out\\Report.TXT");
+    created.Rewrite();
+    created.WriteLn("x");
+    created.Close();
+    EXPECT_EQ(rtl::MapPath("out\\report.txt"), "out/Report.TXT");
+
+    // Made behind the runtime's back: the folder's time changed, so it is seen.
+    testsupport::WriteFileBytes(dir.Path() / "out" / "Other.csv", "y");
+    EXPECT_EQ(rtl::MapPath("out\\OTHER.CSV"), "out/Other.csv");
+
+    ASSERT_TRUE(rtl::DeleteFile("out\\report.txt"));
+    EXPECT_EQ(rtl::MapPath("out\\report.txt"), "out/report.txt");
 }
 
 }  // namespace
