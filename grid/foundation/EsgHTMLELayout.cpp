@@ -72,6 +72,8 @@ void AnchorHitTest(TRenderContext& ctx, const TFlowState& flow, const rtl::TRect
     const int x = ctx.Opt.PointX - rect.Left;
     if (x < before || after < x) return;
     line.AnchorHit = true;
+    // Only the line under the point reports its anchor; a line above it with an anchor at
+    // the same x must not.
     if (ctx.Opt.PointY > rect.Top && ctx.Opt.PointY < rect.Bottom) {
         ctx.Res.AnchorAtPoint = flow.Href;
         ctx.Res.AnchorTitleAtPoint = flow.Title;

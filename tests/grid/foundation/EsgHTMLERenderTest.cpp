@@ -7,6 +7,7 @@
 #include "grid/foundation/PictureContainer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/gfx/ThemedParts.h"
 #include "platform/rtl/Utf8.h"
 #include "tests/support/TempDir.h"
@@ -441,4 +442,118 @@ TEST(EsgHTMLERender, ImageThatFillsTheLineStaysForTheNextLine)
     s.Paint("abcde<IMG SRC=\"rb\">", rtl::Rect(0, 0, 50, 60));
     EXPECT_TRUE(Reddish(s.At(1 + 3, 16 + 3)));
     EXPECT_EQ(s.Count(rtl::Rect(0, 0, 50, 16), Reddish), 0);
+}
+
+TEST(EsgHTMLERender, MeasuredSizesOfStyleTags)
+{
+    struct Case {
+        const char* Text;
+        int Width;
+        int Height;
+    } cases[] = {
+        {"x<SUB>2</SUB>", 16, 20},               // the line grows by a quarter of the lowered text
+        {"x<SUP>2</SUP><SUB>3</SUB>", 24, 24},
+        {"ab<Z>hidden</Z>cd", 32, 16},           // hidden text takes no room
+        {"a<IND x=\"40\">b", 48, 16},
+        {"a<IND x=\"4\">b", 16, 16},             // never moves left
+        {"<BODY STYLE=\"FONT-SIZE:12pt\">ab", 24, 24},
+        {"<CONTROL TYPE=\"RADIO\" ID=\"r\" WIDTH=\"30\">", 16, 16},
+        {"<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"50\">", 50, 25},
+    };
+    Scene s;
+    for (const Case& c : cases) {
+        const THtmlRenderResult r = s.Measure(c.Text, 200);
+        EXPECT_EQ(r.ContentWidth, c.Width) << c.Text;
+        EXPECT_EQ(r.ContentHeight, c.Height) << c.Text;
+    }
+}
+
+TEST(EsgHTMLERender, BackgroundsBlinkingAndRules)
+{
+    Scene body;
+    body.Paint("<BODY BGCOLOR=\"clYellow\">x", rtl::Rect(0, 0, 50, 30));
+    EXPECT_EQ(body.At(45, 25), gfx::clYellow);
+    EXPECT_EQ(body.At(60, 25), gfx::clWhite);
+
+    Scene span;
+    span.Paint("<SPAN STYLE=\"BACKGROUND-COLOR:#00FF00\">WW</SPAN>");
+    EXPECT_GT(span.Count(rtl::Rect(1, 0, 20, 16), [](gfx::TColor c) { return c == gfx::clLime; }), 10);
+    Scene spanName;
+    spanName.Paint("<SPAN STYLE=\"BACKGROUND-COLOR:clLime\">WW</SPAN>");  // hex only
+    EXPECT_EQ(spanName.Count(spanName.All(), [](gfx::TColor c) { return c == gfx::clLime; }), 0);
+
+    Scene off;
+    off.Options.BlinkPhaseOn = false;
+    off.Paint("<BLINK>WWW</BLINK>");  // drawn in the background colour: invisible
+    EXPECT_EQ(off.Count(off.All(), Dark), 0);
+    Scene on;
+    on.Paint("<BLINK>WWW</BLINK>");
+    EXPECT_GT(on.Count(on.All(), Dark), 10);
+
+    Scene rule;
+    rule.Paint("ab<HR>cd");
+    EXPECT_EQ(rule.Count(rtl::Rect(0, 17, 200, 18), [](gfx::TColor c) { return c == gfx::clBlack; }), 199);
+
+    Scene keep;
+    keep.Options.KeepTextColor = true;
+    keep.Options.AnchorColor = gfx::clRed;
+    keep.Paint("<FONT COLOR=\"clBlue\">W</FONT> <A HREF=\"x\">W</A>");
+    EXPECT_EQ(keep.Count(keep.All(), Reddish), 0);
+    EXPECT_EQ(keep.Count(keep.All(), Bluish), 0);
+}
+
+TEST(EsgHTMLERender, FocusedAnchorReportsItsReference)
+{
+    Scene s;
+    s.Options.FocusedAnchor = 1;  // 0-based: the second anchor
+    s.Paint("<A HREF=\"one\">a</A> <A HREF=\"two\">b</A>");
+    EXPECT_EQ(s.Result.FocusedAnchorRef, "two");
+    EXPECT_EQ(s.Result.AnchorCount, 2);
+}
+
+TEST(EsgHTMLERender, ImageListImagesTakeTheirSizeAndAGap)
+{
+    gfx::TImageList list(16, 16);
+    gfx::TBitmap red(48, 16);
+    red.Canvas().Brush().SetColor(gfx::clRed);
+    red.Canvas().FillRect(rtl::Rect(0, 0, 48, 16));
+    list.Add(red);
+    ASSERT_EQ(list.Count(), 3);
+    Scene s;
+    s.Options.ImageList = &list;
+    const THtmlRenderResult r = s.Measure("<IMG SRC=\"IDX:2\">x", 200);
+    EXPECT_EQ(r.ContentWidth, 18 + 8);
+    EXPECT_EQ(r.ContentHeight, 16);
+    EXPECT_EQ(s.Measure("<IMG SRC=\"IDX:3\">x", 200).ContentWidth, 2 + 8);  // out of range: no size
+    s.Paint("<IMG SRC=\"IDX:2\">");
+    EXPECT_EQ(s.At(1 + 8, 8), gfx::clRed);
+}
+
+TEST(EsgHTMLERender, ImageAlignedTopLiftsTheTextAndWrapKeepsTextHeight)
+{
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items().Add();
+    item->SetName("w");
+    item->Picture()->LoadFromFile(Fixture("wide.png"));  // 64 x 32
+    Scene s;
+    s.Options.Pictures = &container;
+    EXPECT_EQ(s.Measure("<IMG SRC=\"w\">x", 200).ContentHeight, 32);
+    EXPECT_EQ(s.Measure("<IMG SRC=\"w\" WRAP>x", 200).ContentHeight, 16);
+    s.Paint("<IMG SRC=\"w\" ALIGN=\"TOP\">WW");
+    // The text sits at the image's top, not at its bottom.
+    EXPECT_GT(s.Count(rtl::Rect(67, 0, 90, 16), Dark), 5);
+    EXPECT_EQ(s.Count(rtl::Rect(67, 17, 90, 32), Dark), 0);
+}
+
+TEST(EsgHTMLERender, AnimatedPictureShowsItsCurrentFrame)
+{
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items().Add();
+    item->SetName("anim");
+    item->Picture()->LoadFromFile(Fixture("offset.gif"));
+    item->Picture()->SetFrame(2);
+    Scene s;
+    s.Options.Pictures = &container;
+    s.Paint("<IMG SRC=\"anim\">");
+    EXPECT_TRUE(Bluish(s.At(1 + 1, 1)));  // the second frame covers (0, 0) to (4, 4)
 }
