@@ -439,6 +439,9 @@ bool TRegistryStore::CreateKey(HKEY root, const std::string& path)
         TNode* node = Root(root);
         if (!node) return false;
         const auto parts = SplitPath(path);
+        // A line break in a key name would break the file's line structure.
+        for (const std::string& part : parts)
+            if (part.find_first_of("\r\n") != std::string::npos) return false;
         bool created = false;
         for (size_t i = 0; i < parts.size(); ++i) {
             auto& child = node->Keys[AnsiLowerCase(parts[i])];

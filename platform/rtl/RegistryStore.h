@@ -59,7 +59,8 @@ public:
     const std::string& FileName() const { return FFileName; }
 
     bool KeyExists(HKEY root, const std::string& path);
-    // Creates the key and any missing parents; false for an unknown root.
+    // Creates the key and any missing parents; false for an unknown root or a name
+    // holding a line break.
     bool CreateKey(HKEY root, const std::string& path);
     // Deletes the key with everything below it; false when it does not exist. A root
     // itself cannot be deleted.

@@ -128,6 +128,8 @@ TEST_F(RegistryTest, MissingKeysAreNotOpenedUnlessCreated)
     EXPECT_FALSE(reg.HasCurrentKey());
     EXPECT_EQ(MessageOf([&] { reg.WriteInteger("X", 1); }), "Failed to set data for 'X'");
     EXPECT_FALSE(reg.KeyExists("Software\\Absent"));  // nothing was created on the way
+    EXPECT_FALSE(reg.OpenKey("Bad\nName", true));
+    EXPECT_EQ(MessageOf([&] { reg.CreateKey("Bad\rName"); }), "Failed to create key Bad\rName");
 
     ASSERT_TRUE(reg.OpenKey("\\Software\\Absent\\Deep", true));
     EXPECT_EQ(reg.CurrentPath(), "Software\\Absent\\Deep");
