@@ -102,6 +102,7 @@ void TRegMonitorThread::RemoveWindow(ui::HWND handle)
 void TRegMonitorThread::Start()
 {
     if (FThread.joinable() || FFinished) return;
+    Filter();  // settled here, so the thread only reads it
     FThread = std::thread([this] { Execute(); });
     // Returns once the watch is armed (or has failed), so that a change made after Start
     // returns is never missed.
@@ -142,7 +143,7 @@ std::string TRegMonitorThread::FatalException() const
 void TRegMonitorThread::Arm()
 {
     // The watch always covers the subkeys, whatever WatchSub says.
-    FReg->NotifyChange(true, Filter(), FEvent);
+    FReg->NotifyChange(true, FFilter, FEvent);
 }
 
 void TRegMonitorThread::Execute()
