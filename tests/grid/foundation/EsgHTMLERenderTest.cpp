@@ -459,6 +459,8 @@ TEST(EsgHTMLERender, MeasuredSizesOfStyleTags)
         {"<BODY STYLE=\"FONT-SIZE:12pt\">ab", 24, 24},
         {"<CONTROL TYPE=\"RADIO\" ID=\"r\" WIDTH=\"30\">", 16, 16},
         {"<CONTROL TYPE=\"BUTTON\" ID=\"b\" VALUE=\"Go\" WIDTH=\"50\">", 50, 25},
+        {"<IMG SRC=\"SSYS:notes.txt\">", 18, 16},   // small system icon and the gap
+        {"<IMG SRC=\"LSYS:0\">", 34, 32},
     };
     Scene s;
     for (const Case& c : cases) {
@@ -556,4 +558,19 @@ TEST(EsgHTMLERender, AnimatedPictureShowsItsCurrentFrame)
     s.Options.Pictures = &container;
     s.Paint("<IMG SRC=\"anim\">");
     EXPECT_TRUE(Bluish(s.At(1 + 1, 1)));  // the second frame covers (0, 0) to (4, 4)
+}
+
+TEST(EsgHTMLERender, TextFlowsBesideALeftFloatingImage)
+{
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items().Add();
+    item->SetName("w");
+    item->Picture()->LoadFromFile(Fixture("wide.png"));  // 64 x 32
+    Scene s;
+    s.Options.Pictures = &container;
+    s.Paint("<IMG SRC=\"w\" FLOAT=\"LEFT\">WW<BR>WW");
+    EXPECT_TRUE(Greenish(s.At(10, 20)));
+    // The second line starts beside the image (64 + 2 from the line's left), not below it.
+    EXPECT_GT(s.Count(rtl::Rect(67, 16, 100, 32), Dark), 5);
+    EXPECT_EQ(s.Count(rtl::Rect(0, 32, 200, 60), Dark), 0);
 }
