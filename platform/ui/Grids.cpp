@@ -1,0 +1,359 @@
+// The grid engine's construction, dimensions, sizes, options and current cell with selection.
+#include "platform/ui/Grids.h"
+
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+const char* const SIndexOutOfRange = "Grid index out of range";
+const char* const SFixedColTooBig = "Fixed column count must be less than column count";
+const char* const SFixedRowTooBig = "Fixed row count must be less than row count";
+}  // namespace
+
+TCustomGrid::TCustomGrid(rtl::TComponent* AOwner) : TCustomControl(AOwner)
+{
+    FColWidths.SetDefault(64);
+    FRowHeights.SetDefault(24);
+    FColWidths.SetCount(5);
+    FRowHeights.SetCount(5);
+    FControlStyle |= csOpaque | csDoubleClicks | csCaptureMouse | csClickEvents;
+    SetTabStop(true);
+    SetColor(gfx::clWindow);
+    SetBorderThickness(2);
+    SetBounds(0, 0, 320, 120);
+}
+
+TCustomGrid::~TCustomGrid() = default;
+
+// --- dimensions ---
+
+void TCustomGrid::SetColCount(int value)
+{
+    if (value < 1) value = 1;
+    if (value == ColCount()) return;
+    int oldCols = ColCount();
+    int oldRows = RowCount();
+    if (value <= FFixedCols) FFixedCols = value - 1;
+    FColWidths.SetCount(value);
+    ClampCurrent();
+    SizeChanged(oldCols, oldRows);
+    ClampTopLeft();
+    UpdateScrollRange();
+    Invalidate();
+    InvalidateEditor();
+}
+
+void TCustomGrid::SetRowCount(int value)
+{
+    if (value < 1) value = 1;
+    if (value == RowCount()) return;
+    int oldCols = ColCount();
+    int oldRows = RowCount();
+    if (value <= FFixedRows) FFixedRows = value - 1;
+    FRowHeights.SetCount(value);
+    ClampCurrent();
+    SizeChanged(oldCols, oldRows);
+    ClampTopLeft();
+    UpdateScrollRange();
+    Invalidate();
+    InvalidateEditor();
+}
+
+void TCustomGrid::SetFixedCols(int value)
+{
+    if (value < 0) throw EInvalidGridOperation(SIndexOutOfRange);
+    if (value >= ColCount()) throw EInvalidGridOperation(SFixedColTooBig);
+    if (value == FFixedCols) return;
+    FFixedCols = value;
+    ClampCurrent();
+    ClampTopLeft();
+    UpdateScrollRange();
+    Invalidate();
+    InvalidateEditor();
+}
+
+void TCustomGrid::SetFixedRows(int value)
+{
+    if (value < 0) throw EInvalidGridOperation(SIndexOutOfRange);
+    if (value >= RowCount()) throw EInvalidGridOperation(SFixedRowTooBig);
+    if (value == FFixedRows) return;
+    FFixedRows = value;
+    ClampCurrent();
+    ClampTopLeft();
+    UpdateScrollRange();
+    Invalidate();
+    InvalidateEditor();
+}
+
+// Keeps the current cell, the anchor and the top-left cell inside the scrollable cells.
+void TCustomGrid::ClampCurrent()
+{
+    auto clamp = [](int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); };
+    int lastCol = ColCount() - 1;
+    int lastRow = RowCount() - 1;
+    FCurrent.X = clamp(FCurrent.X, FFixedCols, lastCol);
+    FCurrent.Y = clamp(FCurrent.Y, FFixedRows, lastRow);
+    FAnchor.X = clamp(FAnchor.X, FFixedCols, lastCol);
+    FAnchor.Y = clamp(FAnchor.Y, FFixedRows, lastRow);
+    FTopLeft.X = clamp(FTopLeft.X, FFixedCols, lastCol);
+    FTopLeft.Y = clamp(FTopLeft.Y, FFixedRows, lastRow);
+}
+
+void TCustomGrid::SizeChanged(int /*OldColCount*/, int /*OldRowCount*/) {}
+
+// --- sizes ---
+
+void TCustomGrid::SetDefaultColWidth(int value)
+{
+    FColWidths.SetDefault(std::max(0, value));
+    ColWidthsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::SetDefaultRowHeight(int value)
+{
+    FRowHeights.SetDefault(std::max(0, value));
+    RowHeightsChanged();
+    Invalidate();
+}
+
+int TCustomGrid::ColWidths(int index) const
+{
+    if (index < 0 || index >= ColCount()) rtl::RaiseListIndexError(index);
+    return FColWidths.Size(index);
+}
+
+void TCustomGrid::SetColWidths(int index, int value)
+{
+    if (index < 0 || index >= ColCount()) rtl::RaiseListIndexError(index);
+    value = std::max(0, value);
+    if (FColWidths.Size(index) == value) return;
+    FColWidths.SetSize(index, value);
+    ColWidthsChanged();
+    Invalidate();
+}
+
+int TCustomGrid::RowHeights(int index) const
+{
+    if (index < 0 || index >= RowCount()) rtl::RaiseListIndexError(index);
+    return FRowHeights.Size(index);
+}
+
+void TCustomGrid::SetRowHeights(int index, int value)
+{
+    if (index < 0 || index >= RowCount()) rtl::RaiseListIndexError(index);
+    value = std::max(0, value);
+    if (FRowHeights.Size(index) == value) return;
+    FRowHeights.SetSize(index, value);
+    RowHeightsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::SetGridLineWidth(int value)
+{
+    value = std::max(0, value);
+    if (value == FGridLineWidth) return;
+    FGridLineWidth = value;
+    ColWidthsChanged();
+    RowHeightsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::ColWidthsChanged()
+{
+    ClampTopLeft();
+    UpdateScrollRange();
+    InvalidateEditor();
+}
+
+void TCustomGrid::RowHeightsChanged()
+{
+    ClampTopLeft();
+    UpdateScrollRange();
+    InvalidateEditor();
+}
+
+// --- behaviour and look ---
+
+void TCustomGrid::SetOptions(TGridOptions value)
+{
+    if (value == FOptions) return;
+    if (value & goRowSelect) value &= ~goAlwaysShowEditor;
+    FOptions = value;
+    if (!(FOptions & goEditing)) HideEditor();
+    if (FOptions & goRowSelect) FAnchor.X = ColCount() - 1;
+    ClampTopLeft();
+    UpdateScrollRange();
+    Invalidate();
+    if (FOptions & goAlwaysShowEditor) UpdateEdit();
+}
+
+void TCustomGrid::SetDefaultDrawing(bool value)
+{
+    if (value == FDefaultDrawing) return;
+    FDefaultDrawing = value;
+    Invalidate();
+}
+
+void TCustomGrid::SetScrollBars(TScrollStyle value)
+{
+    if (value == FScrollBars) return;
+    FScrollBars = value;
+    UpdateScrollRange();
+    Invalidate();
+}
+
+void TCustomGrid::SetBorderStyle(TFormBorderStyle value)
+{
+    if (value == FBorderStyle) return;
+    FBorderStyle = value;
+    SetBorderThickness(value == bsNone ? 0 : 2);
+    UpdateScrollRange();
+}
+
+void TCustomGrid::SetFixedColor(gfx::TColor value)
+{
+    if (value == FFixedColor) return;
+    FFixedColor = value;
+    Invalidate();
+}
+
+void TCustomGrid::SetGridLineColor(gfx::TColor value)
+{
+    if (value == FGridLineColor) return;
+    FGridLineColor = value;
+    Invalidate();
+}
+
+// --- current cell and selection ---
+
+TGridRect TCustomGrid::Selection() const
+{
+    TGridRect r{std::min(FAnchor.X, FCurrent.X), std::min(FAnchor.Y, FCurrent.Y), std::max(FAnchor.X, FCurrent.X),
+                std::max(FAnchor.Y, FCurrent.Y)};
+    if (FOptions & goRowSelect) {
+        r.Left = FFixedCols;
+        r.Right = ColCount() - 1;
+    }
+    return r;
+}
+
+void TCustomGrid::SetSelection(const TGridRect& value)
+{
+    TGridRect old = Selection();
+    auto clamp = [](int v, int lo, int hi) { return std::max(lo, std::min(v, hi)); };
+    FAnchor = {clamp(value.Left, FFixedCols, ColCount() - 1), clamp(value.Top, FFixedRows, RowCount() - 1)};
+    FCurrent = {clamp(value.Right, FFixedCols, ColCount() - 1), clamp(value.Bottom, FFixedRows, RowCount() - 1)};
+    InvalidateSelectionChange(old);
+    ScrollIntoView(FCurrent.X, FCurrent.Y);
+}
+
+void TCustomGrid::SetCol(int value)
+{
+    if (value != FCurrent.X) MoveColRow(value, FCurrent.Y, true, true);
+}
+
+void TCustomGrid::SetRow(int value)
+{
+    if (value != FCurrent.Y) MoveColRow(FCurrent.X, value, true, true);
+}
+
+void TCustomGrid::MoveColRow(int ACol, int ARow, bool MoveAnchor, bool Show)
+{
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    if (!SelectCell(ACol, ARow)) return;
+    TGridRect old = Selection();
+    TGridCoord oldCurrent = FCurrent;
+    bool moved = oldCurrent.X != ACol || oldCurrent.Y != ARow;
+    if (moved && !(FOptions & goAlwaysShowEditor)) HideEditor();
+    else if (moved) UpdateText();
+    FCurrent = {ACol, ARow};
+    if (MoveAnchor || !(FOptions & goRangeSelect)) FAnchor = FCurrent;
+    if (FOptions & goRowSelect) FAnchor.X = ColCount() - 1;
+    InvalidateSelectionChange(old);
+    InvalidateCell(oldCurrent.X, oldCurrent.Y);
+    InvalidateCell(ACol, ARow);
+    if (Show) ScrollIntoView(ACol, ARow);
+    if (moved && (FOptions & goAlwaysShowEditor)) UpdateEdit();
+}
+
+void TCustomGrid::InvalidateSelectionChange(const TGridRect& oldSel)
+{
+    TGridRect now = Selection();
+    if (now == oldSel) return;
+    InvalidateRect(BoxRect(oldSel.Left, oldSel.Top, oldSel.Right, oldSel.Bottom));
+    InvalidateRect(BoxRect(now.Left, now.Top, now.Right, now.Bottom));
+}
+
+bool TCustomGrid::SelectCell(int /*ACol*/, int /*ARow*/) { return true; }
+
+void TCustomGrid::TopLeftChanged() {}
+
+// --- repainting ---
+
+void TCustomGrid::InvalidateCell(int ACol, int ARow)
+{
+    if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+    rtl::TRect r = BoxRect(ACol, ARow, ACol, ARow);
+    // The line after the cell belongs to it: the focus rectangle may touch it.
+    r.Right += LineWidthX();
+    r.Bottom += LineWidthY();
+    InvalidateRect(r);
+}
+
+void TCustomGrid::InvalidateCol(int ACol)
+{
+    InvalidateRect(BoxRect(ACol, 0, ACol, RowCount() - 1));
+}
+
+void TCustomGrid::InvalidateRow(int ARow)
+{
+    InvalidateRect(BoxRect(0, ARow, ColCount() - 1, ARow));
+}
+
+// --- moving and deleting columns and rows ---
+
+void TCustomGrid::MoveColumn(int FromIndex, int ToIndex)
+{
+    if (FromIndex == ToIndex) return;
+    if (FromIndex < 0 || ToIndex < 0 || FromIndex >= ColCount() || ToIndex >= ColCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    HideEditor();
+    FColWidths.Move(FromIndex, ToIndex);
+    ColumnMoved(FromIndex, ToIndex);
+    ColWidthsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
+{
+    if (FromIndex == ToIndex) return;
+    if (FromIndex < 0 || ToIndex < 0 || FromIndex >= RowCount() || ToIndex >= RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    HideEditor();
+    FRowHeights.Move(FromIndex, ToIndex);
+    RowMoved(FromIndex, ToIndex);
+    RowHeightsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::ColumnMoved(int /*FromIndex*/, int /*ToIndex*/) {}
+void TCustomGrid::RowMoved(int /*FromIndex*/, int /*ToIndex*/) {}
+
+void TCustomGrid::DeleteColumn(int ACol)
+{
+    if (ACol < 0 || ACol >= ColCount()) throw EInvalidGridOperation(SIndexOutOfRange);
+    MoveColumn(ACol, ColCount() - 1);
+    SetColCount(ColCount() - 1);
+}
+
+void TCustomGrid::DeleteRow(int ARow)
+{
+    if (ARow < 0 || ARow >= RowCount()) throw EInvalidGridOperation(SIndexOutOfRange);
+    MoveRow(ARow, RowCount() - 1);
+    SetRowCount(RowCount() - 1);
+}
+
+}  // namespace ui

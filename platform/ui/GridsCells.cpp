@@ -1,0 +1,367 @@
+// Sparse cell store of the string grid: chunked row sequence, column map, axis size lists.
+#include "platform/ui/GridsCells.h"
+
+#include <algorithm>
+
+#include "platform/rtl/Exceptions.h"
+
+namespace ui {
+
+// --- TGridRowSequence ---
+
+int TGridRowSequence::Locate(int i) const
+{
+    auto it = std::upper_bound(FStarts.begin(), FStarts.end(), i);
+    return static_cast<int>(it - FStarts.begin()) - 1;
+}
+
+TGridRowCells& TGridRowSequence::At(int i)
+{
+    int k = Locate(i);
+    return FChunks[k][i - FStarts[k]];
+}
+
+const TGridRowCells& TGridRowSequence::At(int i) const
+{
+    int k = Locate(i);
+    return FChunks[k][i - FStarts[k]];
+}
+
+void TGridRowSequence::Restart(std::size_t fromChunk)
+{
+    FStarts.resize(FChunks.size());
+    int start = fromChunk == 0 ? 0 : FStarts[fromChunk - 1] + static_cast<int>(FChunks[fromChunk - 1].size());
+    for (std::size_t k = fromChunk; k < FChunks.size(); ++k) {
+        FStarts[k] = start;
+        start += static_cast<int>(FChunks[k].size());
+    }
+}
+
+void TGridRowSequence::EnsureSize(int n)
+{
+    while (FSize < n) {
+        if (FChunks.empty() || static_cast<int>(FChunks.back().size()) >= kChunk) {
+            FChunks.emplace_back();
+            FChunks.back().reserve(kChunk);
+            FStarts.push_back(FSize);
+        }
+        auto& last = FChunks.back();
+        int add = std::min(n - FSize, kChunk - static_cast<int>(last.size()));
+        last.resize(last.size() + add);
+        FSize += add;
+    }
+}
+
+void TGridRowSequence::Insert(int i, TGridRowCells&& row)
+{
+    if (i >= FSize) {
+        EnsureSize(i);
+        EnsureSize(i + 1);
+        At(i) = std::move(row);
+        return;
+    }
+    std::size_t k = static_cast<std::size_t>(Locate(i));
+    auto& chunk = FChunks[k];
+    chunk.insert(chunk.begin() + (i - FStarts[k]), std::move(row));
+    ++FSize;
+    if (static_cast<int>(chunk.size()) > 2 * kChunk) {
+        std::vector<TGridRowCells> tail(std::make_move_iterator(chunk.begin() + kChunk),
+                                        std::make_move_iterator(chunk.end()));
+        chunk.resize(kChunk);
+        FChunks.insert(FChunks.begin() + static_cast<long>(k) + 1, std::move(tail));
+    }
+    Restart(k);
+}
+
+TGridRowCells TGridRowSequence::Erase(int i)
+{
+    std::size_t k = static_cast<std::size_t>(Locate(i));
+    auto& chunk = FChunks[k];
+    auto it = chunk.begin() + (i - FStarts[k]);
+    TGridRowCells row = std::move(*it);
+    chunk.erase(it);
+    --FSize;
+    if (chunk.empty()) {
+        FChunks.erase(FChunks.begin() + static_cast<long>(k));
+        Restart(k == 0 ? 0 : k - 1);
+    } else {
+        Restart(k);
+    }
+    return row;
+}
+
+// --- TGridCellStore ---
+
+namespace {
+const std::string EmptyText;
+
+auto FindEntry(TGridRowCells& row, int col)
+{
+    return std::lower_bound(row.begin(), row.end(), col,
+                            [](const TGridCellEntry& e, int c) { return e.Col < c; });
+}
+
+auto FindEntry(const TGridRowCells& row, int col)
+{
+    return std::lower_bound(row.begin(), row.end(), col,
+                            [](const TGridCellEntry& e, int c) { return e.Col < c; });
+}
+}  // namespace
+
+void TGridCellStore::CheckIndex(int c, int r)
+{
+    if (c < 0) rtl::RaiseListIndexError(c);
+    if (r < 0) rtl::RaiseListIndexError(r);
+}
+
+const TGridCellEntry* TGridCellStore::Find(int c, int r) const
+{
+    CheckIndex(c, r);
+    int p = PhysicalCol(c);
+    if (p < 0 || r >= FRows.Size()) return nullptr;
+    const TGridRowCells& row = FRows.At(r);
+    auto it = FindEntry(row, p);
+    return it != row.end() && it->Col == p ? &*it : nullptr;
+}
+
+const std::string& TGridCellStore::Text(int c, int r) const
+{
+    const TGridCellEntry* e = Find(c, r);
+    return e != nullptr ? e->Text : EmptyText;
+}
+
+rtl::TObject* TGridCellStore::Object(int c, int r) const
+{
+    const TGridCellEntry* e = Find(c, r);
+    return e != nullptr ? e->Object : nullptr;
+}
+
+int TGridCellStore::NewPhysicalCol()
+{
+    if (!FFreeCols.empty()) {
+        int p = FFreeCols.back();
+        FFreeCols.pop_back();
+        return p;
+    }
+    return FNextPhysical++;
+}
+
+int TGridCellStore::MapCol(int c)
+{
+    while (static_cast<int>(FColMap.size()) <= c) FColMap.push_back(NewPhysicalCol());
+    return FColMap[c];
+}
+
+TGridCellEntry& TGridCellStore::Slot(int c, int r)
+{
+    CheckIndex(c, r);
+    int p = MapCol(c);
+    FRows.EnsureSize(r + 1);
+    TGridRowCells& row = FRows.At(r);
+    auto it = FindEntry(row, p);
+    if (it == row.end() || it->Col != p) it = row.insert(it, TGridCellEntry{p, nullptr, {}});
+    return *it;
+}
+
+// An empty text with no object is no entry: the store stays as sparse as its contents.
+void TGridCellStore::Release(int c, int r)
+{
+    int p = PhysicalCol(c);
+    if (p < 0 || r >= FRows.Size()) return;
+    TGridRowCells& row = FRows.At(r);
+    auto it = FindEntry(row, p);
+    if (it != row.end() && it->Col == p && it->Text.empty() && it->Object == nullptr) {
+        row.erase(it);
+        if (row.empty()) row.shrink_to_fit();
+    }
+}
+
+void TGridCellStore::SetText(int c, int r, const std::string& value)
+{
+    SetText(c, r, std::string(value));
+}
+
+void TGridCellStore::SetText(int c, int r, std::string&& value)
+{
+    if (value.empty()) {
+        CheckIndex(c, r);
+        if (const TGridCellEntry* e = Find(c, r)) {
+            const_cast<TGridCellEntry*>(e)->Text.clear();
+            Release(c, r);
+        }
+        return;
+    }
+    Slot(c, r).Text = std::move(value);
+}
+
+void TGridCellStore::SetObject(int c, int r, rtl::TObject* value)
+{
+    if (value == nullptr) {
+        CheckIndex(c, r);
+        if (const TGridCellEntry* e = Find(c, r)) {
+            const_cast<TGridCellEntry*>(e)->Object = nullptr;
+            Release(c, r);
+        }
+        return;
+    }
+    Slot(c, r).Object = value;
+}
+
+void TGridCellStore::InsertRow(int r)
+{
+    CheckIndex(0, r);
+    if (r >= FRows.Size()) return;  // nothing held at or after r: nothing moves
+    FRows.Insert(r, {});
+}
+
+void TGridCellStore::DeleteRow(int r)
+{
+    CheckIndex(0, r);
+    if (r >= FRows.Size()) return;
+    FRows.Erase(r);
+}
+
+void TGridCellStore::MoveRow(int from, int to)
+{
+    CheckIndex(0, from);
+    CheckIndex(0, to);
+    if (from == to) return;
+    FRows.EnsureSize(std::max(from, to) + 1);
+    TGridRowCells row = FRows.Erase(from);
+    FRows.Insert(to, std::move(row));
+}
+
+void TGridCellStore::ClearRow(int r)
+{
+    CheckIndex(0, r);
+    if (r < FRows.Size()) TGridRowCells().swap(FRows.At(r));
+}
+
+void TGridCellStore::InsertCol(int c)
+{
+    CheckIndex(c, 0);
+    if (c >= static_cast<int>(FColMap.size())) return;
+    FColMap.insert(FColMap.begin() + c, NewPhysicalCol());
+}
+
+void TGridCellStore::DeleteCol(int c)
+{
+    CheckIndex(c, 0);
+    int p = PhysicalCol(c);
+    if (p < 0) return;
+    FRows.ForEach([p](TGridRowCells& row) {
+        auto it = FindEntry(row, p);
+        if (it != row.end() && it->Col == p) row.erase(it);
+    });
+    FColMap.erase(FColMap.begin() + c);
+    FFreeCols.push_back(p);
+}
+
+void TGridCellStore::MoveCol(int from, int to)
+{
+    CheckIndex(from, 0);
+    CheckIndex(to, 0);
+    if (from == to) return;
+    MapCol(std::max(from, to));
+    int p = FColMap[from];
+    FColMap.erase(FColMap.begin() + from);
+    FColMap.insert(FColMap.begin() + to, p);
+}
+
+void TGridCellStore::Clear()
+{
+    FRows = TGridRowSequence();
+    FColMap.clear();
+    FFreeCols.clear();
+    FNextPhysical = 0;
+}
+
+std::size_t TGridCellStore::FilledCells() const
+{
+    std::size_t n = 0;
+    FRows.ForEach([&n](const TGridRowCells& row) { n += row.size(); });
+    return n;
+}
+
+std::size_t TGridCellStore::MemoryBytes() const
+{
+    std::size_t bytes = FRows.Size() * sizeof(TGridRowCells) + FRows.ChunkCount() * sizeof(std::vector<TGridRowCells>);
+    FRows.ForEach([&bytes](const TGridRowCells& row) {
+        bytes += row.capacity() * sizeof(TGridCellEntry);
+        for (const TGridCellEntry& e : row) {
+            if (e.Text.capacity() > 15) bytes += e.Text.capacity() + 1;
+        }
+    });
+    return bytes + FColMap.capacity() * sizeof(int);
+}
+
+// --- TGridAxisSizes ---
+
+void TGridAxisSizes::SetCount(int n)
+{
+    if (n < 0) n = 0;
+    if (!FSizes.empty()) FSizes.resize(static_cast<std::size_t>(n), FDefault);
+    FCount = n;
+    FTreeValid = false;
+}
+
+void TGridAxisSizes::SetDefault(int value)
+{
+    FDefault = value;
+    FSizes.clear();
+    FTree.clear();
+    FTreeValid = false;
+}
+
+void TGridAxisSizes::SetSize(int i, int value)
+{
+    if (i < 0 || i >= FCount) rtl::RaiseListIndexError(i);
+    if (FSizes.empty()) {
+        if (value == FDefault) return;
+        FSizes.assign(static_cast<std::size_t>(FCount), FDefault);
+    }
+    int delta = value - FSizes[i];
+    FSizes[i] = value;
+    if (!FTreeValid || delta == 0) return;
+    for (std::size_t k = static_cast<std::size_t>(i) + 1; k <= FTree.size() - 1; k += k & (~k + 1)) FTree[k] += delta;
+}
+
+void TGridAxisSizes::Build() const
+{
+    FTree.assign(FSizes.size() + 1, 0);
+    for (std::size_t k = 1; k < FTree.size(); ++k) {
+        FTree[k] += FSizes[k - 1];
+        std::size_t parent = k + (k & (~k + 1));
+        if (parent < FTree.size()) FTree[parent] += FTree[k];
+    }
+    FTreeValid = true;
+}
+
+long long TGridAxisSizes::Offset(int i) const
+{
+    if (i <= 0) return 0;
+    if (i > FCount) i = FCount;
+    if (FSizes.empty()) return static_cast<long long>(i) * FDefault;
+    if (!FTreeValid) Build();
+    long long sum = 0;
+    for (std::size_t k = static_cast<std::size_t>(i); k > 0; k -= k & (~k + 1)) sum += FTree[k];
+    return sum;
+}
+
+void TGridAxisSizes::Move(int from, int to)
+{
+    if (FSizes.empty() || from == to) return;
+    int v = FSizes[from];
+    FSizes.erase(FSizes.begin() + from);
+    FSizes.insert(FSizes.begin() + to, v);
+    FTreeValid = false;
+}
+
+void TGridAxisSizes::Delete(int i)
+{
+    if (!FSizes.empty()) FSizes.erase(FSizes.begin() + i);
+    --FCount;
+    FTreeValid = false;
+}
+
+}  // namespace ui

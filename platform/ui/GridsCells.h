@@ -1,0 +1,127 @@
+// Sparse cell store of the string grid and the per-axis size lists of every grid.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Object.h"
+
+namespace ui {
+
+// One filled cell of a row: its physical column, its text and its object slot.
+struct TGridCellEntry {
+    int Col = 0;
+    rtl::TObject* Object = nullptr;
+    std::string Text;
+};
+
+// A row's filled cells, sorted by physical column.
+using TGridRowCells = std::vector<TGridCellEntry>;
+
+// Rows kept in chunks with their start indexes, so that inserting, deleting and moving a
+// row costs the size of one chunk plus the number of chunks, never the number of rows.
+class TGridRowSequence {
+public:
+    int Size() const { return FSize; }
+    // Row i (i < Size()).
+    TGridRowCells& At(int i);
+    const TGridRowCells& At(int i) const;
+    // Appends empty rows until there are n.
+    void EnsureSize(int n);
+    void Insert(int i, TGridRowCells&& row);
+    TGridRowCells Erase(int i);
+    template <typename F>
+    void ForEach(F&& f)
+    {
+        for (auto& chunk : FChunks)
+            for (auto& row : chunk) f(row);
+    }
+    template <typename F>
+    void ForEach(F&& f) const
+    {
+        for (const auto& chunk : FChunks)
+            for (const auto& row : chunk) f(row);
+    }
+    std::size_t ChunkCount() const { return FChunks.size(); }
+
+private:
+    static constexpr int kChunk = 512;
+    int Locate(int i) const;
+    void Restart(std::size_t fromChunk);
+    std::vector<std::vector<TGridRowCells>> FChunks;
+    std::vector<int> FStarts;
+    int FSize = 0;
+};
+
+// Text and one object per cell. Cells may be written anywhere at or above index 0, whatever
+// the grid's size; rows and columns are moved through the row sequence and a column map
+// (logical column -> physical column), so whole-row and whole-column operations cost what
+// the rows concerned hold. Negative indexes raise the list index error.
+class TGridCellStore {
+public:
+    const std::string& Text(int c, int r) const;
+    rtl::TObject* Object(int c, int r) const;
+    void SetText(int c, int r, const std::string& value);
+    void SetText(int c, int r, std::string&& value);
+    void SetObject(int c, int r, rtl::TObject* value);
+
+    void InsertRow(int r);
+    void DeleteRow(int r);
+    void MoveRow(int from, int to);
+    void InsertCol(int c);
+    void DeleteCol(int c);
+    void MoveCol(int from, int to);
+    void ClearRow(int r);
+    void Clear();
+
+    // Rows the store has room for (one beyond the last row ever written, at least).
+    int RowExtent() const { return FRows.Size(); }
+    // Filled cells and the bytes the store uses for them (texts' heap parts included).
+    std::size_t FilledCells() const;
+    std::size_t MemoryBytes() const;
+
+private:
+    static void CheckIndex(int c, int r);
+    const TGridCellEntry* Find(int c, int r) const;
+    TGridCellEntry& Slot(int c, int r);
+    void Release(int c, int r);
+    int PhysicalCol(int c) const { return c < static_cast<int>(FColMap.size()) ? FColMap[c] : -1; }
+    int MapCol(int c);
+    int NewPhysicalCol();
+
+    TGridRowSequence FRows;
+    std::vector<int> FColMap;
+    std::vector<int> FFreeCols;
+    int FNextPhysical = 0;
+};
+
+// Sizes of the columns (or rows) of a grid: a default size and, once any size differs, one
+// size per index with a Fenwick tree of their sums, so that the offset of a cell costs
+// O(log n) whatever the count.
+class TGridAxisSizes {
+public:
+    int Count() const { return FCount; }
+    void SetCount(int n);
+    int Default() const { return FDefault; }
+    // Sets the default and gives every index that size.
+    void SetDefault(int value);
+    int Size(int i) const { return FSizes.empty() ? FDefault : FSizes[i]; }
+    void SetSize(int i, int value);
+    // Sum of the sizes of indexes [0, i).
+    long long Offset(int i) const;
+    void Move(int from, int to);
+    void Delete(int i);
+    bool AllDefault() const { return FSizes.empty(); }
+
+private:
+    void Build() const;
+    int FCount = 0;
+    int FDefault = 0;
+    std::vector<int> FSizes;
+    mutable std::vector<long long> FTree;
+    mutable bool FTreeValid = false;
+};
+
+}  // namespace ui

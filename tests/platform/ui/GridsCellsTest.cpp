@@ -1,0 +1,178 @@
+// The grid's sparse cell store and axis size lists against plain models.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/GridsCells.h"
+
+namespace {
+
+using ui::TGridAxisSizes;
+using ui::TGridCellStore;
+
+// A dense model: rows of columns of texts.
+struct TModel {
+    std::vector<std::vector<std::string>> Rows;
+    std::string Get(int c, int r) const
+    {
+        if (r >= static_cast<int>(Rows.size()) || c >= static_cast<int>(Rows[r].size())) return {};
+        return Rows[r][c];
+    }
+    void Set(int c, int r, const std::string& s)
+    {
+        if (r >= static_cast<int>(Rows.size())) Rows.resize(r + 1);
+        if (c >= static_cast<int>(Rows[r].size())) Rows[r].resize(c + 1);
+        Rows[r][c] = s;
+    }
+    void Grow(int rows) { if (static_cast<int>(Rows.size()) < rows) Rows.resize(rows); }
+};
+
+TEST(GridCellStore, CellsReadEmptyUntilWrittenAnywhereAndEmptyTextsLeaveNoEntry)
+{
+    TGridCellStore store;
+    EXPECT_EQ(store.Text(0, 0), "");
+    EXPECT_EQ(store.Text(50000, 900000), "");
+    EXPECT_EQ(store.Object(3, 3), nullptr);
+    store.SetText(7, 100, "far");
+    rtl::TObject marker;
+    store.SetObject(2, 1, &marker);
+    EXPECT_EQ(store.Text(7, 100), "far");
+    EXPECT_EQ(store.Object(2, 1), &marker);
+    EXPECT_EQ(store.Text(2, 1), "");
+    EXPECT_EQ(store.FilledCells(), 2u);
+    store.SetText(7, 100, "");
+    store.SetObject(2, 1, nullptr);
+    EXPECT_EQ(store.FilledCells(), 0u);
+}
+
+TEST(GridCellStore, NegativeIndexesRaiseTheListIndexError)
+{
+    TGridCellStore store;
+    const std::vector<std::pair<int, int>> cells = {{-1, 0}, {0, -1}, {-5, -5}};
+    for (auto [c, r] : cells) {
+        try {
+            store.SetText(c, r, "x");
+            FAIL() << c << "," << r;
+        } catch (const rtl::EListError& e) {
+            EXPECT_EQ(e.Message(), "List index out of bounds (" + std::to_string(c < 0 ? c : r) + ")");
+        }
+        EXPECT_THROW(store.Text(c, r), rtl::EListError);
+        EXPECT_THROW(store.Object(c, r), rtl::EListError);
+    }
+    EXPECT_THROW(store.MoveRow(-1, 2), rtl::EListError);
+    EXPECT_THROW(store.DeleteCol(-2), rtl::EListError);
+    EXPECT_EQ(store.FilledCells(), 0u);
+}
+
+// Random row and column operations agree with a dense model, across many chunk splits.
+TEST(GridCellStore, RowAndColumnOperationsMatchADenseModel)
+{
+    TGridCellStore store;
+    TModel model;
+    std::mt19937 rng(42);
+    const int cols = 6;
+    for (int r = 0; r < 3000; ++r)
+        for (int c = 0; c < cols; ++c)
+            if ((r + c) % 3 != 0) {
+                std::string s = std::to_string(r) + ":" + std::to_string(c);
+                store.SetText(c, r, s);
+                model.Set(c, r, s);
+            }
+    for (int step = 0; step < 1500; ++step) {
+        int kind = static_cast<int>(rng() % 5);
+        int a = static_cast<int>(rng() % 3200);
+        int b = static_cast<int>(rng() % 3200);
+        model.Grow(std::max(a, b) + 2);
+        if (kind == 0) {
+            store.InsertRow(a);
+            if (a < static_cast<int>(model.Rows.size())) model.Rows.insert(model.Rows.begin() + a, std::vector<std::string>());
+        } else if (kind == 1) {
+            store.DeleteRow(a);
+            if (a < static_cast<int>(model.Rows.size())) model.Rows.erase(model.Rows.begin() + a);
+        } else if (kind == 2) {
+            store.MoveRow(a, b);
+            auto row = model.Rows[a];
+            model.Rows.erase(model.Rows.begin() + a);
+            model.Rows.insert(model.Rows.begin() + b, row);
+        } else if (kind == 3) {
+            int from = a % cols;
+            int to = b % cols;
+            store.MoveCol(from, to);
+            for (auto& row : model.Rows) {
+                row.resize(cols);
+                std::string s = row[from];
+                row.erase(row.begin() + from);
+                row.insert(row.begin() + to, s);
+            }
+        } else {
+            std::string s = "w" + std::to_string(step);
+            store.SetText(a % cols, a, s);
+            model.Set(a % cols, a, s);
+        }
+    }
+    for (int r = 0; r < static_cast<int>(model.Rows.size()); ++r)
+        for (int c = 0; c < cols; ++c) ASSERT_EQ(store.Text(c, r), model.Get(c, r)) << c << "," << r;
+}
+
+TEST(GridCellStore, DeletedAndInsertedColumnsShiftTheColumnsAfterThem)
+{
+    TGridCellStore store;
+    for (int c = 0; c < 5; ++c)
+        for (int r = 0; r < 3; ++r) store.SetText(c, r, std::string(1, static_cast<char>('a' + c)) + std::to_string(r));
+    store.DeleteCol(1);
+    EXPECT_EQ(store.Text(1, 2), "c2");
+    EXPECT_EQ(store.Text(3, 0), "e0");
+    EXPECT_EQ(store.Text(4, 0), "");
+    store.InsertCol(0);
+    EXPECT_EQ(store.Text(0, 0), "");
+    EXPECT_EQ(store.Text(1, 0), "a0");
+    EXPECT_EQ(store.Text(4, 1), "e1");
+    // A column index freed by the delete is reused empty.
+    store.SetText(5, 0, "new");
+    EXPECT_EQ(store.Text(5, 0), "new");
+    EXPECT_EQ(store.Text(5, 1), "");
+}
+
+TEST(GridAxisSizes, OffsetsEqualTheSumsOfTheSizesBeforeThem)
+{
+    TGridAxisSizes sizes;
+    sizes.SetDefault(24);
+    sizes.SetCount(2000);
+    EXPECT_EQ(sizes.Offset(1000), 24000);
+    EXPECT_TRUE(sizes.AllDefault());
+    std::vector<int> model(2000, 24);
+    std::mt19937 rng(7);
+    auto check = [&] {
+        long long sum = 0;
+        for (int i = 0; i <= 2000; i += 37) {
+            long long expect = 0;
+            for (int k = 0; k < i; ++k) expect += model[k];
+            ASSERT_EQ(sizes.Offset(i), expect) << i;
+        }
+        (void)sum;
+    };
+    for (int step = 0; step < 200; ++step) {
+        int i = static_cast<int>(rng() % 2000);
+        int v = static_cast<int>(rng() % 60);
+        sizes.SetSize(i, v);
+        model[i] = v;
+    }
+    check();
+    sizes.Move(5, 1500);
+    int v = model[5];
+    model.erase(model.begin() + 5);
+    model.insert(model.begin() + 1500, v);
+    check();
+    sizes.SetSize(3, 99);
+    model[3] = 99;
+    check();
+    sizes.SetCount(2100);
+    EXPECT_EQ(sizes.Size(2050), 24);
+    EXPECT_THROW(sizes.SetSize(2100, 5), rtl::EListError);
+    EXPECT_THROW(sizes.SetSize(-1, 5), rtl::EListError);
+}
+
+}  // namespace
