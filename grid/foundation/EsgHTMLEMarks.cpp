@@ -138,7 +138,9 @@ std::string InsertHtmlMarks(std::string_view textIn, std::string_view searchIn, 
     const std::string name = HtmlUpperAscii(tagName);
     const std::string open = "<" + name + ">";
     const std::string close = "</" + name + ">";
-    const std::string text = RemoveMarkTags(textIn, open, close);
+    // Earlier marks of the name go first; a plain text that they had encoded is decoded back,
+    // so that marking twice neither encodes twice nor loses the text it had.
+    const std::string text = RemoveHtmlMarks(textIn, tagName);
     const bool html = text.find("</") != std::string::npos;
     const std::u32string search = SearchChars(searchIn, !caseSensitive);
     const std::vector<TPlainUnit> units = PlainUnits(text, html, !caseSensitive);

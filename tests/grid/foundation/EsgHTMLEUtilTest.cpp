@@ -153,6 +153,11 @@ TEST(EsgHTMLEMarks, PlainTextIsMarkedEncodedAndGivenBackExactly)
     const char* plains[] = {"a < b & \"c\"", "&lt; stays", "Café & crème", "no hit"};
     for (const char* p : plains)
         EXPECT_EQ(RemoveHtmlMarks(InsertHtmlMarks(p, "c", "HI", false, false), "HI"), p) << p;
+    // Marking again (the next search) starts from the text as it was, not from its encoding.
+    const std::string again = InsertHtmlMarks(marked, "tom", "HI", false, false);
+    EXPECT_EQ(again, "<HI>Tom</HI> &amp; Jerry");
+    EXPECT_EQ(InsertHtmlMarks(marked, "jerry", "HI", false, false), marked);
+    EXPECT_EQ(RemoveHtmlMarks(again, "HI"), "Tom & Jerry");
     // Whole-text marking of a plain text encodes with the table, and comes back too.
     const std::string whole = InsertHtmlMarks("Café", "CAFÉ", "HI", true, false);
     EXPECT_EQ(whole, "<HI>Caf&eacute;</HI>");
