@@ -42,6 +42,9 @@ struct TClassInfo {
     std::function<rtl::TComponent*(rtl::TComponent* owner)> Create;
     std::function<bool(const rtl::TComponent*)> IsInstance;
     std::map<std::string, TPropertyInfo> Props;  // key: upper-cased property name
+    // For classes that are not controls but nest in another object of a description
+    // (menu items in a menu): called with the object and the one it is written in.
+    std::function<void(rtl::TComponent* child, rtl::TComponent* enclosing)> SetParentComponent;
 
     TClassInfo& Property(const std::string& name, TPropertyInfo info);
 };

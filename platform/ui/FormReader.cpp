@@ -72,6 +72,9 @@ private:
         auto* control = dynamic_cast<TControl*>(instance);
         auto* parent = dynamic_cast<TWinControl*>(enclosing);
         if (control != nullptr && parent != nullptr && node.Kind != TObjectKind::Inherited) control->SetParent(parent);
+        if (control == nullptr && enclosing != nullptr && info != nullptr && info->SetParentComponent &&
+            node.Kind != TObjectKind::Inherited)
+            info->SetParentComponent(instance, enclosing);
         ApplyProperties(instance, info, node);
         for (const TObjectNode& child : node.Children) BuildChild(child, instance);
     }

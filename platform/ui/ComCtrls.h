@@ -1,0 +1,275 @@
+// Common controls: page control with tab sheets, status bar with panels, track bar, date-time picker.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/rtl/DateTime.h"
+#include "platform/ui/StdCtrlsButtons.h"
+
+namespace ui {
+
+class TPageControl;
+
+// One page of a page control. Only the active page is visible; TabVisible hides its tab,
+// and a page without a tab cannot be reached by clicking or Ctrl+Tab.
+class TTabSheet : public TCustomControl {
+public:
+    explicit TTabSheet(rtl::TComponent* AOwner);
+    ~TTabSheet() override;
+    std::string ClassName() const override { return "TTabSheet"; }
+    TPageControl* PageControl() const { return FPageControl; }
+    void SetPageControl(TPageControl* value);
+    bool TabVisible() const { return FTabVisible; }
+    void SetTabVisible(bool value);
+    int PageIndex() const;
+    void SetPageIndex(int value);
+    // Index among the pages whose tab shows (-1 when its tab is hidden).
+    int TabIndex() const;
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value) { FImageIndex = value; }
+    void SetParent(TWinControl* AParent) override;
+    void SetText(const std::string& value) override;
+
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+
+private:
+    friend class TPageControl;
+    TPageControl* FPageControl = nullptr;
+    bool FTabVisible = true;
+    int FImageIndex = -1;
+};
+
+using TTabChangingEvent = std::function<void(rtl::TObject* Sender, bool& AllowChange)>;
+
+// Pages with a row of tabs on top.
+class TPageControl : public TCustomControl {
+public:
+    explicit TPageControl(rtl::TComponent* AOwner);
+    ~TPageControl() override;
+    std::string ClassName() const override { return "TPageControl"; }
+
+    int PageCount() const { return static_cast<int>(FPages.size()); }
+    TTabSheet* Pages(int index) const;
+    TTabSheet* ActivePage() const { return FActivePage; }
+    void SetActivePage(TTabSheet* page);
+    int ActivePageIndex() const;
+    void SetActivePageIndex(int index);
+    // The next (or previous) page whose tab shows, going round; nullptr when none.
+    TTabSheet* FindNextPage(TTabSheet* current, bool goForward, bool checkTabVisible) const;
+    // Moves to that page as the user would (OnChanging may refuse, OnChange follows).
+    void SelectNextPage(bool goForward, bool checkTabVisible = true);
+    // Tabs whose TabVisible is on, in page order, and the rectangle of each.
+    int TabCount() const;
+    rtl::TRect TabRect(int tabIndex) const;
+    TTabSheet* PageOfTab(int tabIndex) const;
+    int IndexOfTabAt(int x, int y) const;
+    // The area the pages fill.
+    rtl::TRect DisplayRect() const;
+    int TabHeight() const;
+
+    void AlignControls(TControl* AControl, rtl::TRect& Rect) override;
+
+    TNotifyEvent OnChange;
+    TTabChangingEvent OnChanging;
+
+protected:
+    friend class TTabSheet;
+    void InsertPage(TTabSheet* page);
+    void RemovePage(TTabSheet* page);
+    void PageChanged();
+    // The user picked a page: asks OnChanging, switches, fires OnChange.
+    bool ChangeByUser(TTabSheet* page);
+    void Paint() override;
+    void WndProc(TMessage& Message) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void Loaded() override;
+
+private:
+    void ShowActive();
+    std::vector<TTabSheet*> FPages;
+    TTabSheet* FActivePage = nullptr;
+};
+
+class TStatusBar;
+
+enum TStatusPanelBevel { pbNone, pbLowered, pbRaised };
+
+// One panel of a status bar.
+class TStatusPanel {
+public:
+    explicit TStatusPanel(TStatusBar* owner) : FOwner(owner) {}
+    const std::string& Text() const { return FText; }
+    void SetText(const std::string& value);
+    int Width() const { return FWidth; }
+    void SetWidth(int value);
+    TAlignment Alignment() const { return FAlignment; }
+    void SetAlignment(TAlignment value);
+    TStatusPanelBevel Bevel() const { return FBevel; }
+    void SetBevel(TStatusPanelBevel value);
+
+private:
+    TStatusBar* FOwner;
+    std::string FText;
+    int FWidth = 50;
+    TAlignment FAlignment = taLeftJustify;
+    TStatusPanelBevel FBevel = pbLowered;
+};
+
+class TStatusPanels {
+public:
+    explicit TStatusPanels(TStatusBar* owner) : FOwner(owner) {}
+    int Count() const { return static_cast<int>(FItems.size()); }
+    TStatusPanel& Items(int index);
+    TStatusPanel& operator[](int index) { return Items(index); }
+    TStatusPanel& Add();
+    void Delete(int index);
+    void Clear();
+
+private:
+    TStatusBar* FOwner;
+    std::vector<std::unique_ptr<TStatusPanel>> FItems;
+};
+
+// A bar along the bottom of a form with text panels (or one simple text).
+class TStatusBar : public TCustomControl {
+public:
+    explicit TStatusBar(rtl::TComponent* AOwner);
+    std::string ClassName() const override { return "TStatusBar"; }
+    TStatusPanels& Panels() { return FPanels; }
+    bool SimplePanel() const { return FSimplePanel; }
+    void SetSimplePanel(bool value);
+    const std::string& SimpleText() const { return FSimpleText; }
+    void SetSimpleText(const std::string& value);
+    bool SizeGrip() const { return FSizeGrip; }
+    void SetSizeGrip(bool value);
+    rtl::TRect PanelRect(int index) const;
+
+protected:
+    void Paint() override;
+
+private:
+    TStatusPanels FPanels;
+    bool FSimplePanel = false;
+    std::string FSimpleText;
+    bool FSizeGrip = true;
+};
+
+enum TTrackBarOrientation { trHorizontal, trVertical };
+enum TTickStyle { tsNone, tsAuto, tsManual };
+enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
+
+// A slider: a thumb on a channel between Min and Max, moved by arrows, pages and the mouse.
+class TTrackBar : public TCustomControl {
+public:
+    explicit TTrackBar(rtl::TComponent* AOwner);
+    std::string ClassName() const override { return "TTrackBar"; }
+    int Min() const { return FMin; }
+    void SetMin(int value);
+    int Max() const { return FMax; }
+    void SetMax(int value);
+    int Position() const { return FPosition; }
+    void SetPosition(int value);
+    int Frequency() const { return FFrequency; }
+    void SetFrequency(int value);
+    int LineSize() const { return FLineSize; }
+    void SetLineSize(int value) { FLineSize = value; }
+    int PageSize() const { return FPageSize; }
+    void SetPageSize(int value) { FPageSize = value; }
+    TTrackBarOrientation Orientation() const { return FOrientation; }
+    void SetOrientation(TTrackBarOrientation value);
+    TTickStyle TickStyle() const { return FTickStyle; }
+    void SetTickStyle(TTickStyle value);
+    TTickMark TickMarks() const { return FTickMarks; }
+    void SetTickMarks(TTickMark value);
+    rtl::TRect ThumbRect() const;
+    rtl::TRect ChannelRect() const;
+
+    TNotifyEvent OnChange;
+
+protected:
+    void Paint() override;
+    void WndProc(TMessage& Message) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    int PixelOf(int position) const;
+    int PositionAt(int pixel) const;
+    void UserSetPosition(int value);
+    int FMin = 0;
+    int FMax = 10;
+    int FPosition = 0;
+    int FFrequency = 1;
+    int FLineSize = 1;
+    int FPageSize = 2;
+    TTrackBarOrientation FOrientation = trHorizontal;
+    TTickStyle FTickStyle = tsAuto;
+    TTickMark FTickMarks = tmBottomRight;
+    bool FDragging = false;
+    int FGrab = 0;
+};
+
+enum TDateTimeKind { dtkDate, dtkTime, dtkDateTime };
+enum TDTDateFormat { dfShort, dfLong };
+
+// A field for a date or a time: the focused part (day, month, year, hours, …) steps with
+// the arrow keys and takes typed digits; Left and Right move between the parts.
+class TDateTimePicker : public TCustomControl {
+public:
+    explicit TDateTimePicker(rtl::TComponent* AOwner);
+    std::string ClassName() const override { return "TDateTimePicker"; }
+    TDateTimeKind Kind() const { return FKind; }
+    void SetKind(TDateTimeKind value);
+    rtl::TDateTime DateTime() const { return FDateTime; }
+    void SetDateTime(rtl::TDateTime value);
+    rtl::TDateTime Date() const;
+    void SetDate(rtl::TDateTime value);
+    rtl::TDateTime Time() const;
+    void SetTime(rtl::TDateTime value);
+    TDTDateFormat DateFormat() const { return FDateFormat; }
+    void SetDateFormat(TDTDateFormat value);
+    // A custom display format ("" for the one of Kind and DateFormat).
+    const std::string& Format() const { return FFormat; }
+    void SetFormat(const std::string& value);
+    // The text as shown.
+    std::string DisplayText() const;
+    // The part of the value that the keys act on now (an index into the shown parts).
+    int ActivePart() const { return FPart; }
+
+    TNotifyEvent OnChange;
+
+protected:
+    struct TPart {
+        char Kind = 0;  // 'y' 'm' 'd' 'h' 'n' 's'
+        int Start = 0;  // character range in the display text
+        int Length = 0;
+    };
+    std::vector<TPart> Parts() const;
+    std::string EffectiveFormat() const;
+    void Paint() override;
+    void WndProc(TMessage& Message) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
+    void KeyPress(char32_t& Key) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    void StepPart(int delta);
+    void SetPartValue(char kind, int value);
+    void UserChange(rtl::TDateTime value);
+    TDateTimeKind FKind = dtkDate;
+    rtl::TDateTime FDateTime = 0;
+    TDTDateFormat FDateFormat = dfShort;
+    std::string FFormat;
+    int FPart = 0;
+    int FTyped = 0;       // digits typed into the current part so far
+    int FTypedCount = 0;
+};
+
+}  // namespace ui
