@@ -14,3 +14,4 @@
 #include "grid/foundation/ExtUtilShapes.h"
 #include "grid/foundation/ExtUtilText.h"
 #include "grid/foundation/ExtUtilTextForms.h"
+#include "grid/foundation/ExtUtilThemedButtons.h"
