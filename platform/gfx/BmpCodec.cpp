@@ -126,7 +126,7 @@ bool ParseDib(const std::uint8_t* data, std::size_t size, bool iconMask, std::si
     const bool topDown = height < 0;
     if (topDown) height = -height;
     if (iconMask) height /= 2;  // an icon's DIB holds the colour image and then its AND mask
-    if (width <= 0 || height <= 0 || width * height > MaxImagePixels) return false;
+    if (!IsDecodableSize(width, height)) return false;
     if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 16 && bitCount != 24 && bitCount != 32) return false;
     if ((compression == BI_RLE8 && bitCount != 8) || (compression == BI_RLE4 && bitCount != 4)) return false;
     const bool fields = compression == BI_BITFIELDS || compression == BI_ALPHABITFIELDS;

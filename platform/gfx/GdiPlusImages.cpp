@@ -80,7 +80,7 @@ GpStatus GdipLoadImageFromFileICM(const std::string& fileName, GpImage** image) 
 
 GpStatus GdipCreateBitmapFromScan0(int width, int height, int stride, PixelFormat format, std::uint8_t* scan0, GpBitmap** bitmap)
 {
-    if (!bitmap || width <= 0 || height <= 0 || static_cast<long long>(width) * height > MaxImagePixels) return InvalidParameter;
+    if (!bitmap || !IsDecodableSize(width, height)) return InvalidParameter;
     auto img = std::make_unique<GpImage>();
     img->Format = ImageFormatMemoryBMP;
     img->Pixels = format;

@@ -60,7 +60,7 @@ bool DecodeGif(const std::uint8_t* data, std::size_t size, TDecodedImage& out)
             height = std::max(height, d.Top + d.Height);
         }
     }
-    if (width <= 0 || height <= 0 || static_cast<long long>(width) * height > MaxImagePixels) return false;
+    if (!IsDecodableSize(width, height)) return false;
     if (static_cast<long long>(width) * height * gif->ImageCount > 4 * MaxImagePixels) return false;
 
     std::vector<std::uint32_t> canvas(static_cast<std::size_t>(width) * height, 0);

@@ -39,6 +39,17 @@ TImageFormat DetectImageFormat(const std::uint8_t* data, std::size_t size);
 // Each decoder returns false and leaves `out` empty for data it cannot decode completely
 // (corrupt, truncated, unsupported, or larger than MaxImagePixels); none of them crashes.
 constexpr long long MaxImagePixels = 64LL * 1024 * 1024;
+// Widest or tallest picture a drawing surface can hold.
+constexpr long long MaxImageSide = 32767;
+
+// True for a picture size the decoders accept: positive, each side within a
+// drawing surface's limit and the area within MaxImagePixels. A size beyond
+// that decodes as empty instead of failing later when it is drawn.
+constexpr bool IsDecodableSize(long long width, long long height)
+{
+    return width > 0 && height > 0 && width <= MaxImageSide && height <= MaxImageSide &&
+           width * height <= MaxImagePixels;
+}
 bool DecodeImage(const std::uint8_t* data, std::size_t size, TDecodedImage& out);
 bool DecodePng(const std::uint8_t* data, std::size_t size, TDecodedImage& out);
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TDecodedImage& out);

@@ -61,7 +61,7 @@ bool RunDecode(TJpegDecode& d, const std::uint8_t* data, std::size_t size)
     d.Info.out_color_space = cmyk ? JCS_CMYK : JCS_RGB;
     jpeg_start_decompress(&d.Info);
     const long long w = d.Info.output_width, h = d.Info.output_height;
-    if (w <= 0 || h <= 0 || w * h > MaxImagePixels) return false;
+    if (!IsDecodableSize(w, h)) return false;
     const int channels = d.Info.output_components;
     if (channels != 3 && channels != 4) return false;
     d.Width = static_cast<int>(w);

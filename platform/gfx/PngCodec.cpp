@@ -53,7 +53,7 @@ bool RunDecode(TPngDecode& d, TPngReader& reader)
     png_uint_32 w = 0, h = 0;
     int depth = 0, colorType = 0, interlace = 0;
     png_get_IHDR(d.Png, d.Info, &w, &h, &depth, &colorType, &interlace, nullptr, nullptr);
-    if (w == 0 || h == 0 || static_cast<long long>(w) * h > MaxImagePixels) return false;
+    if (!IsDecodableSize(w, h)) return false;
     png_set_expand(d.Png);
     png_set_strip_16(d.Png);
     if (colorType == PNG_COLOR_TYPE_GRAY || colorType == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(d.Png);

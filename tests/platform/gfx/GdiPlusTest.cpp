@@ -76,6 +76,18 @@ TEST(GdiPlus, ImagesReportSizeFormatAndFrames)
     }
 }
 
+// A picture whose side is beyond what a drawing surface holds decodes as
+// empty and reports a status; it never throws out of the flat interface.
+TEST(GdiPlus, PictureTallerThanASurfaceFailsWithAStatus)
+{
+    const TBytes gif = Fixture("hugearea.gif");
+    GpImage* image = reinterpret_cast<GpImage*>(1);
+    EXPECT_EQ(GdipLoadImageFromBytes(gif.data(), gif.size(), &image), OutOfMemory);
+    EXPECT_EQ(image, nullptr);
+    GpBitmap* bitmap = nullptr;
+    EXPECT_EQ(GdipCreateBitmapFromScan0(10, 40000, 40, PixelFormat32bppARGB, nullptr, &bitmap), InvalidParameter);
+}
+
 TEST(GdiPlus, BadImageDataFailsWithAStatusAndNoImage)
 {
     const TBytes png = Fixture("small.png");
