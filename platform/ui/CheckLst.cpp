@@ -44,11 +44,17 @@ bool TCheckListBox::MarkMouseDown(int index, int x)
     return true;
 }
 
+void TCheckListBox::KeyDown(WORD& Key, TShiftState Shift)
+{
+    TCustomListBox::KeyDown(Key, Shift);
+    if (Key == VK_SPACE && Shift == 0) ToggleByUser(FItemIndex);
+}
+
 void TCheckListBox::KeyPress(char32_t& Key)
 {
+    // Space toggles on its key; as a character it looks nothing up.
     if (Key == U' ') {
         TCustomControl::KeyPress(Key);
-        if (Key == U' ') ToggleByUser(FItemIndex);
         return;
     }
     TCustomListBox::KeyPress(Key);

@@ -28,6 +28,7 @@ protected:
     int MarkWidth() const override { return 16; }
     void DrawMark(gfx::TCanvas& canvas, int index, const rtl::TRect& rect) override;
     bool MarkMouseDown(int index, int x) override;
+    void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void ToggleByUser(int index);
 

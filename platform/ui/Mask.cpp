@@ -274,7 +274,17 @@ bool TMaskEdit::UserReplaceSelection(const std::u32string& text)
         int p = FMask.NextEditable(pos);
         if (p < 0) break;
         char32_t c = FMask.Accept(p, ch);
-        if (c == 0) break;
+        if (c == 0) {
+            // The next literal typed early skips the optional places before it.
+            int lit = pos;
+            while (lit < FMask.Length() && !FMask.IsLiteral(lit) && !FMask.Required(lit)) ++lit;
+            if (lit < FMask.Length() && FMask.IsLiteral(lit) && FMask.LiteralChar(lit) == ch) {
+                pos = lit + 1;
+                placed = true;
+                continue;
+            }
+            break;
+        }
         edit[p] = c;
         pos = p + 1;
         placed = true;
