@@ -8,6 +8,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/ScrollBarGeometry.h"
+#include "platform/ui/WindowOverlays.h"
 
 namespace ui {
 
@@ -141,6 +142,7 @@ void TWinControl::PaintPending()
     FUpdateRegion.Clear();
     CaretBeforePaint(this);
     PaintTree(region);
+    PaintWindowOverlays(*this, region);
     CaretAfterPaint(this);
     cairo_surface_flush(FSurface);
     if (TApplication* app = Application(); app != nullptr && app->HasBackend())
