@@ -69,9 +69,10 @@ void DrawArrowGlyph(TCanvas& canvas, const TRect& rect, unsigned direction, int 
     const int size = std::max(2, std::min(rect.Width(), rect.Height()) / 3);
     const int cx = rect.Left + rect.Width() / 2, cy = rect.Top + rect.Height() / 2;
     canvas.Brush().SetColor(color);
-    // Rows of a triangle, one pixel shorter at each side per row.
+    // Rows of a triangle from its tip (row 0, one pixel) to its base, one
+    // pixel longer at each side per row; the tip points the arrow's way.
     for (int i = 0; i < size; ++i) {
-        const int half = size - 1 - i;
+        const int half = i;
         switch (direction) {
         case DFCS_SCROLLUP: canvas.FillRect({cx - half, cy - size / 2 + i, cx + half + 1, cy - size / 2 + i + 1}); break;
         case DFCS_SCROLLLEFT: canvas.FillRect({cx - size / 2 + i, cy - half, cx - size / 2 + i + 1, cy + half + 1}); break;

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <vector>
 
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/FrameControls.h"
@@ -145,6 +146,64 @@ TEST(Resources, EveryResourceFileIsFoundWithItsBytes)
     EXPECT_EQ(ResourceList().size(), files);
     EXPECT_FALSE(FindResource("NO_SUCH_RESOURCE_NAME").Found());
     EXPECT_FALSE(FindResource(-1).Found());
+}
+
+}  // namespace
+
+namespace {
+
+// Counts the pixels of one colour in a row (or column) of a bitmap's canvas.
+int CountInRow(gfx::TBitmap& b, int y, gfx::TColor c)
+{
+    int n = 0;
+    for (int x = 0; x < b.Width(); ++x)
+        n += b.Canvas().Pixels(x, y) == c;
+    return n;
+}
+
+int CountInColumn(gfx::TBitmap& b, int x, gfx::TColor c)
+{
+    int n = 0;
+    for (int y = 0; y < b.Height(); ++y)
+        n += b.Canvas().Pixels(x, y) == c;
+    return n;
+}
+
+// The arrow's tip lies on the side it points to: the first drawn row of an up
+// arrow is its narrowest, of a down arrow its widest, and likewise sideways.
+TEST(FrameControls, ArrowGlyphsPointTheirWay)
+{
+    struct Case {
+        unsigned Direction;
+        bool Vertical;
+        bool TipFirst;
+    };
+    const Case cases[] = {
+        {gfx::DFCS_SCROLLUP, true, true},
+        {gfx::DFCS_SCROLLDOWN, true, false},
+        {gfx::DFCS_SCROLLLEFT, false, true},
+        {gfx::DFCS_SCROLLRIGHT, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Direction);
+        gfx::TBitmap b(30, 30);
+        b.Canvas().Brush().SetColor(gfx::clWhite);
+        b.Canvas().FillRect(rtl::Rect(0, 0, 30, 30));
+        gfx::DrawArrowGlyph(b.Canvas(), rtl::Rect(0, 0, 30, 30), c.Direction, gfx::clBlack);
+        std::vector<int> lines;
+        for (int i = 0; i < 30; ++i) {
+            const int n = c.Vertical ? CountInRow(b, i, gfx::clBlack) : CountInColumn(b, i, gfx::clBlack);
+            if (n > 0) lines.push_back(n);
+        }
+        ASSERT_GE(lines.size(), 3u);
+        if (c.TipFirst) {
+            EXPECT_EQ(lines.front(), 1);
+            EXPECT_GT(lines.back(), lines.front());
+        } else {
+            EXPECT_EQ(lines.back(), 1);
+            EXPECT_GT(lines.front(), lines.back());
+        }
+    }
 }
 
 }  // namespace
