@@ -13,10 +13,12 @@ TComboBox::TComboBox(rtl::TComponent* AOwner) : TCustomEdit(AOwner), FItems(std:
     SetBounds(0, 0, 145, 21);
     FCursor = crDefault;
     FItems->OnDeleting = [this](int index) {
+        if (HasState(rtl::csLoading)) return;
         if (index < 0 || index == FItemIndex) FItemIndex = -1;
         else if (index < FItemIndex) --FItemIndex;
     };
     FItems->OnInserted = [this](int index) {
+        if (HasState(rtl::csLoading)) return;
         if (FItemIndex >= 0 && index <= FItemIndex) ++FItemIndex;
     };
 }
@@ -25,6 +27,15 @@ TComboBox::~TComboBox()
 {
     FItems->OnDeleting = nullptr;
     FItems->OnInserted = nullptr;
+}
+
+void TComboBox::Loaded()
+{
+    TCustomEdit::Loaded();
+    // ItemIndex written in the description wins; else the text picks its item.
+    if (FItemIndex >= FItems->Count()) FItemIndex = -1;
+    if (FItemIndex >= 0) ShowItemText(FItemIndex);
+    else SetText(TCustomEdit::GetText());
 }
 
 void TComboBox::SetStyle(TComboBoxStyle value)

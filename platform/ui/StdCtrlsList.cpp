@@ -167,13 +167,25 @@ TCustomListBox::TCustomListBox(rtl::TComponent* AOwner)
     FControlStyle |= csOpaque;
     SetBorderThickness(2);
     FItems->OnChange = [this] { ItemsChanged(); };
+    // The selection stays on its item while items come and go; while a description is
+    // read, ItemIndex may come before the items and is kept as written.
     FItems->OnDeleting = [this](int index) {
+        if (HasState(rtl::csLoading)) return;
         if (index < 0 || index == FItemIndex) FItemIndex = -1;
         else if (index < FItemIndex) --FItemIndex;
     };
     FItems->OnInserted = [this](int index) {
+        if (HasState(rtl::csLoading)) return;
         if (FItemIndex >= 0 && index <= FItemIndex) ++FItemIndex;
     };
+}
+
+void TCustomListBox::Loaded()
+{
+    TCustomControl::Loaded();
+    if (FItemIndex >= Count()) FItemIndex = -1;
+    EnsureVisible(FItemIndex);
+    UpdateScrollBar();
 }
 
 TCustomListBox::~TCustomListBox()
@@ -240,6 +252,10 @@ void TCustomListBox::UpdateScrollBar()
 
 void TCustomListBox::SetItemIndex(int value)
 {
+    if (HasState(rtl::csLoading)) {
+        FItemIndex = value;
+        return;
+    }
     if (value < -1 || value >= Count()) value = -1;
     if (value == FItemIndex) return;
     FItemIndex = value;

@@ -84,6 +84,7 @@ public:
     int ItemAtPos(const rtl::TPoint& pos, bool existing) const;
     rtl::TRect ItemRect(int index) const;
     void Clear() { FItems->Clear(); }
+    void Loaded() override;
 
     std::function<void(TCustomListBox* Control, int Index, rtl::TRect Rect, unsigned State)> OnDrawItem;
 
@@ -156,6 +157,7 @@ public:
     bool AutoComplete() const { return FAutoComplete; }
     void SetAutoComplete(bool value) { FAutoComplete = value; }
     void SetText(const std::string& value) override;
+    void Loaded() override;
 
     bool DroppedDown() const;
     void SetDroppedDown(bool value);
