@@ -75,11 +75,10 @@ void TCustomEdit::SetChars(const std::u32string& chars)
     FChars = clean;
     FAnchor = FCaret = 0;
     FScrollX = 0;
+    FTopLine = 0;
     InvalidateLayout();
-    if (FTopLine > 0 && FTopLine >= static_cast<int>(Lines_().size())) FTopLine = 0;
     Perform(CM_TEXTCHANGED, 0, 0);
-    UpdateScrollBars();
-    UpdateCaret();
+    FViewStale = true;
     Invalidate();
 }
 
@@ -192,8 +191,10 @@ void TCustomEdit::Select(int anchor, int caret)
     if (anchor == FAnchor && caret == FCaret) return;
     FAnchor = anchor;
     FCaret = caret;
-    ScrollCaretIntoView();
-    UpdateCaret();
+    if (LayoutLive()) {
+        ScrollCaretIntoView();
+        UpdateCaret();
+    }
     Invalidate();
 }
 
@@ -282,10 +283,25 @@ void TCustomEdit::ReplaceRange(int start, int end, const std::u32string& text, b
     if (user) FModified = true;
     InvalidateLayout();
     Perform(CM_TEXTCHANGED, 0, 0);
-    UpdateScrollBars();
-    ScrollCaretIntoView();
-    UpdateCaret();
+    // What the user does shows at once; changes from code (many lines added one by one)
+    // are laid out once, when the field is next painted or used.
+    if (user && LayoutLive()) {
+        FViewStale = false;
+        UpdateScrollBars();
+        ScrollCaretIntoView();
+        UpdateCaret();
+    } else {
+        FViewStale = true;
+    }
     Invalidate();
+}
+
+void TCustomEdit::ReplaceText(int start, int end, const std::u32string& text)
+{
+    int n = static_cast<int>(FChars.size());
+    start = std::clamp(start, 0, n);
+    end = std::clamp(end, start, n);
+    ReplaceRange(start, end, text, false);
 }
 
 int TCustomEdit::WordLeft(int pos) const
@@ -326,6 +342,15 @@ int TCustomEdit::TextWidth(const std::u32string& s) const
     return FMeasure->TextWidth(rtl::Utf8Encode(s));
 }
 
+int TCustomEdit::CharWidth(char32_t ch) const
+{
+    auto it = FCharWidths.find(ch);
+    if (it != FCharWidths.end()) return it->second;
+    int w = TextWidth(std::u32string(1, ch));
+    FCharWidths.emplace(ch, w);
+    return w;
+}
+
 int TCustomEdit::LineHeight() const
 {
     ApplyCanvasFont();
@@ -335,6 +360,41 @@ int TCustomEdit::LineHeight() const
 void TCustomEdit::InvalidateLayout()
 {
     FLayoutValid = false;
+}
+
+bool TCustomEdit::LayoutLive() const
+{
+    return FLayoutHold == 0 && Showing();
+}
+
+void TCustomEdit::HoldLayout(bool hold)
+{
+    FLayoutHold += hold ? 1 : -1;
+    if (FLayoutHold == 0 && Showing()) {
+        UpdateScrollBars();
+        ScrollCaretIntoView();
+        UpdateCaret();
+        Invalidate();
+    }
+}
+
+void TCustomEdit::FlushView()
+{
+    if (!FViewStale || !LayoutLive()) return;
+    FViewStale = false;
+    UpdateScrollBars();
+    ScrollCaretIntoView();
+    UpdateCaret();
+}
+
+void TCustomEdit::ShowingChanged()
+{
+    TCustomControl::ShowingChanged();
+    // Scroll bars and caret follow the text once the field can be seen.
+    if (Showing()) {
+        UpdateScrollBars();
+        UpdateCaret();
+    }
 }
 
 const std::vector<TCustomEdit::TVisualLine>& TCustomEdit::Lines_() const
@@ -367,7 +427,7 @@ void TCustomEdit::BuildLayout() const
                 int i = lineStart;
                 int lastBlank = -1;
                 while (i < br) {
-                    int w = TextWidth(DisplayChars(i, 1));
+                    int w = CharWidth(FPasswordChar != 0 ? FPasswordChar : FChars[i] == U'\t' ? U' ' : FChars[i]);
                     if (width + w > wrapWidth && i > lineStart) break;
                     width += w;
                     if (FChars[i] == U' ') lastBlank = i;
@@ -441,6 +501,7 @@ int TCustomEdit::VisibleLineCount() const
 
 void TCustomEdit::SetTopLine(int line)
 {
+    FlushView();
     int maxTop = std::max(0, static_cast<int>(Lines_().size()) - VisibleLineCount());
     line = std::clamp(line, 0, maxTop);
     if (line == FTopLine) return;
@@ -520,6 +581,7 @@ void TCustomEdit::WMScroll(TMessage& Message, int bar)
 
 void TCustomEdit::Paint()
 {
+    FlushView();
     gfx::TCanvas& c = Canvas();
     rtl::TRect client = ClientRect();
     c.Brush().SetStyle(gfx::bsSolid);
@@ -597,6 +659,7 @@ void TCustomEdit::WndProc(TMessage& Message)
         return;
     case CM_ENABLEDCHANGED:
     case CM_FONTCHANGED:
+        FCharWidths.clear();
         InvalidateLayout();
         TCustomControl::WndProc(Message);
         Invalidate();
@@ -624,6 +687,7 @@ void TCustomEdit::KeyDown(WORD& Key, TShiftState Shift)
 
 void TCustomEdit::EditKeyDown(WORD& Key, TShiftState Shift)
 {
+    FlushView();
     if (Key == 0) return;
     bool shift = (Shift & ssShift) != 0;
     bool ctrl = (Shift & ssCtrl) != 0;
@@ -685,6 +749,7 @@ void TCustomEdit::KeyPress(char32_t& Key)
 
 void TCustomEdit::EditKeyPress(char32_t& Key)
 {
+    FlushView();
     char32_t ch = Key;
     if (ch == 0) return;
     if (ch == 8) {
@@ -708,6 +773,7 @@ void TCustomEdit::EditKeyPress(char32_t& Key)
 
 void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    FlushView();
     if (Button == mbLeft) {
         if (!Focused() && CanFocus()) SetFocus();
         int pos = PosAt(X, Y);
@@ -745,12 +811,13 @@ void TCustomEdit::DblClick()
 void TCustomEdit::Resize()
 {
     InvalidateLayout();
-    UpdateScrollBars();
+    if (LayoutLive()) UpdateScrollBars();
     TCustomControl::Resize();
 }
 
 void TCustomEdit::FontChanged()
 {
+    FCharWidths.clear();
     InvalidateLayout();
     TCustomControl::FontChanged();
 }
@@ -771,6 +838,12 @@ TMemo::TMemo(rtl::TComponent* AOwner) : TCustomEdit(AOwner), FLines(std::make_un
 
 TMemo::~TMemo() = default;
 
+void TMemo::Change()
+{
+    FLines->TextChanged();
+    TCustomEdit::Change();
+}
+
 std::string TMemo::GetText() const
 {
     std::string out;
@@ -786,60 +859,95 @@ void TMemo::SetText(const std::string& value)
     TCustomEdit::SetText(value);
 }
 
-std::vector<std::string> TMemoStrings::Split() const
+// The lines as the memo shows them; a text ending in a line break has no empty last line,
+// so that adding lines keeps a break after each of them, as the class library's memo does.
+const std::vector<std::string>& TMemoStrings::Lines() const
 {
-    std::vector<std::string> lines;
+    if (FCacheValid) return FCache;
+    FCache.clear();
     const std::u32string& chars = FMemo->Chars();
-    if (chars.empty()) return lines;
     std::string cur;
     for (char32_t ch : chars) {
         if (ch == U'\n') {
-            lines.push_back(cur);
+            FCache.push_back(cur);
             cur.clear();
         } else {
             rtl::Utf8AppendChar(cur, ch);
         }
     }
-    lines.push_back(cur);
-    return lines;
+    if (!cur.empty()) FCache.push_back(cur);
+    FCacheValid = true;
+    return FCache;
 }
 
-void TMemoStrings::Join(const std::vector<std::string>& lines)
+int TMemoStrings::LineStart(int index) const
 {
-    std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += "\n";
-        text += lines[i];
+    const std::u32string& chars = FMemo->Chars();
+    int line = 0;
+    for (int i = 0; i < static_cast<int>(chars.size()); ++i) {
+        if (line == index) return i;
+        if (chars[i] == U'\n') ++line;
     }
-    FMemo->TCustomEdit::SetText(text);
+    return static_cast<int>(chars.size());
+}
+
+std::u32string TMemoStrings::LineChars(const std::string& s)
+{
+    std::u32string line = rtl::Utf8Decode(s);
+    std::replace(line.begin(), line.end(), U'\r', U' ');
+    std::replace(line.begin(), line.end(), U'\n', U' ');
+    return line;
 }
 
 std::string TMemoStrings::Get(int index) const
 {
-    auto lines = Split();
+    const auto& lines = Lines();
     CheckIndex(index, static_cast<int>(lines.size()));
     return lines[index];
 }
 
 int TMemoStrings::GetCount() const
 {
-    return static_cast<int>(Split().size());
+    return static_cast<int>(Lines().size());
 }
 
 void TMemoStrings::Insert(int index, const std::string& s)
 {
-    auto lines = Split();
-    CheckIndex(index, static_cast<int>(lines.size()) + 1);
-    lines.insert(lines.begin() + index, s);
-    Join(lines);
+    int count = GetCount();
+    CheckIndex(index, count + 1);
+    const std::u32string& chars = FMemo->Chars();
+    std::u32string line = LineChars(s);
+    int end = static_cast<int>(chars.size());
+    if (index == count && end > 0 && chars.back() != U'\n') {
+        FMemo->ReplaceText(end, end, U"\n" + line);
+        return;
+    }
+    int at = index == count ? end : LineStart(index);
+    if (index == count) {
+        // Appending keeps the split lines: adding many lines stays linear.
+        std::vector<std::string> lines = std::move(FCache);
+        bool valid = FCacheValid;
+        FMemo->ReplaceText(at, at, line + U"\n");
+        if (valid) {
+            lines.push_back(rtl::Utf8Encode(line));
+            FCache = std::move(lines);
+            FCacheValid = true;
+        }
+        return;
+    }
+    FMemo->ReplaceText(at, at, line + U"\n");
 }
 
 void TMemoStrings::Delete(int index)
 {
-    auto lines = Split();
-    CheckIndex(index, static_cast<int>(lines.size()));
-    lines.erase(lines.begin() + index);
-    Join(lines);
+    CheckIndex(index, GetCount());
+    const std::u32string& chars = FMemo->Chars();
+    int start = LineStart(index);
+    int stop = start;
+    while (stop < static_cast<int>(chars.size()) && chars[stop] != U'\n') ++stop;
+    if (stop < static_cast<int>(chars.size())) ++stop;       // with its line break
+    else if (start > 0) --start;                             // the last line: the break before it
+    FMemo->ReplaceText(start, stop, U"");
 }
 
 void TMemoStrings::Clear()
@@ -849,24 +957,27 @@ void TMemoStrings::Clear()
 
 void TMemoStrings::Put(int index, const std::string& s)
 {
-    auto lines = Split();
-    CheckIndex(index, static_cast<int>(lines.size()));
-    lines[index] = s;
-    Join(lines);
+    CheckIndex(index, GetCount());
+    const std::u32string& chars = FMemo->Chars();
+    int start = LineStart(index);
+    int stop = start;
+    while (stop < static_cast<int>(chars.size()) && chars[stop] != U'\n') ++stop;
+    FMemo->ReplaceText(start, stop, LineChars(s));
 }
 
 std::string TMemoStrings::Text() const
 {
-    return rtl::TStrings::Text();
+    return FMemo->GetText();
 }
 
 void TMemoStrings::SetText(std::string_view text)
 {
-    std::string t(text);
-    // A final line break adds no empty line.
-    if (t.size() >= 2 && t.compare(t.size() - 2, 2, "\r\n") == 0) t.resize(t.size() - 2);
-    else if (!t.empty() && (t.back() == '\n' || t.back() == '\r')) t.pop_back();
-    FMemo->TCustomEdit::SetText(t);
+    FMemo->TCustomEdit::SetText(std::string(text));
+}
+
+void TMemoStrings::SetUpdateState(bool updating)
+{
+    FMemo->HoldLayout(updating);
 }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/rtl/StringList.h"
@@ -94,6 +95,13 @@ protected:
 
     // Replaces the whole text from code (OnChange when it differs).
     void SetChars(const std::u32string& chars);
+    // Replaces a range of characters from code (OnChange follows).
+    void ReplaceText(int start, int end, const std::u32string& text);
+    // While held, changes do not lay the text out again (many changes in a row).
+    void HoldLayout(bool hold);
+    // Brings scroll bars, scrolling and caret up to date after changes from code.
+    void FlushView();
+    void ShowingChanged() override;
     const std::u32string& Chars() const { return FChars; }
     // Moves the caret; with extend the anchor stays (a selection grows).
     void MoveCaret(int pos, bool extend);
@@ -133,7 +141,9 @@ protected:
 
 private:
     void BuildLayout() const;
+    bool LayoutLive() const;
     int TextWidth(const std::u32string& s) const;
+    int CharWidth(char32_t ch) const;
     int TextLeft(int line) const;
     int WordLeft(int pos) const;
     int WordRight(int pos) const;
@@ -164,6 +174,9 @@ private:
     mutable bool FLayoutValid = false;
     mutable std::vector<TVisualLine> FLayout;
     mutable std::unique_ptr<gfx::TCanvas> FMeasure;
+    mutable std::unordered_map<char32_t, int> FCharWidths;
+    int FLayoutHold = 0;
+    bool FViewStale = false;
 };
 
 // A one-line text field.
@@ -190,11 +203,19 @@ public:
     void Put(int index, const std::string& s) override;
     std::string Text() const override;
     void SetText(std::string_view text) override;
+    // The memo's text changed: the lines are split again when next asked for.
+    void TextChanged() { FCacheValid = false; }
+
+protected:
+    void SetUpdateState(bool updating) override;
 
 private:
-    std::vector<std::string> Split() const;
-    void Join(const std::vector<std::string>& lines);
+    const std::vector<std::string>& Lines() const;
+    int LineStart(int index) const;
+    static std::u32string LineChars(const std::string& s);
     TMemo* FMemo;
+    mutable std::vector<std::string> FCache;
+    mutable bool FCacheValid = false;
 };
 
 // A many-line text field with lines, scroll bars, word wrap and Return taking a new line.
@@ -222,6 +243,9 @@ public:
     using TCustomEdit::SetTopLine;
     using TCustomEdit::TextAlignment;
     using TCustomEdit::SetTextAlignment;
+
+protected:
+    void Change() override;
 
 private:
     friend class TMemoStrings;

@@ -203,10 +203,24 @@ TEST_F(StdCtrlsTest, MemoTakesReturnsAndKeepsLines)
     int before = changes;
     memo->Lines().Clear();
     memo->Lines().Add("first");
-    EXPECT_EQ(memo->Text(), "first");
-    EXPECT_EQ(changes, before + 2);  // changes through Lines fire OnChange too
+    memo->Lines().Add("");
+    memo->Lines().Add("third");
+    EXPECT_EQ(memo->Text(), "first\r\n\r\nthird\r\n");  // each added line ends with a break
+    EXPECT_EQ(memo->Lines().Count(), 3);
+    EXPECT_EQ(changes, before + 4);  // changes through Lines fire OnChange too
+    memo->Lines().Insert(1, "second");
+    memo->Lines().Delete(2);
+    memo->Lines().SetStrings(0, "1st");
+    EXPECT_EQ(memo->Lines().CommaText(), "1st,second,third");
     memo->Lines().SetText("a\r\nb\r\n");
     EXPECT_EQ(memo->Lines().Count(), 2);
+    EXPECT_EQ(memo->Lines().Text(), "a\r\nb\r\n");
+    // A typed line without a break at its end takes the next line after a break.
+    memo->SetText("typed");
+    memo->Lines().Add("added");
+    EXPECT_EQ(memo->Text(), "typed\r\nadded");
+    memo->Lines().Delete(1);
+    EXPECT_EQ(memo->Text(), "typed");
 }
 
 TEST_F(StdCtrlsTest, MemoWithoutWantReturnsLeavesReturnToTheForm)
