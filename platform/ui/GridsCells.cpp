@@ -159,8 +159,14 @@ TGridCellEntry& TGridCellStore::Slot(int c, int r)
     FRows.EnsureSize(r + 1);
     TGridRowCells& row = FRows.At(r);
     auto it = FindEntry(row, p);
-    if (it == row.end() || it->Col != p) it = row.insert(it, TGridCellEntry{p, nullptr, {}});
-    return *it;
+    if (it != row.end() && it->Col == p) return *it;
+    // Rows grow by half their size rather than doubling: a filled row wastes little.
+    if (row.size() == row.capacity()) {
+        std::ptrdiff_t at = it - row.begin();
+        row.reserve(row.size() + std::max<std::size_t>(2, row.size() / 2));
+        it = row.begin() + at;
+    }
+    return *row.insert(it, TGridCellEntry{p, nullptr, {}});
 }
 
 // An empty text with no object is no entry: the store stays as sparse as its contents.

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "platform/ui/Grids.h"
+#include "platform/ui/Keyboard.h"
 
 namespace ui {
 
@@ -203,32 +204,27 @@ void TCustomGrid::CalcDrawInfo(TGridDrawInfo& DrawInfo) const
 
 // --- scrolling ---
 
+namespace {
+// The first scrollable cell from which the cells up to the last one fill `avail` pixels
+// (the fixed cells' extent already taken off); `fixed` when they all fit.
+int MaxFirstCell(const TGridAxisSizes& sizes, int fixed, int lineWidth, long long avail)
+{
+    int count = sizes.Count();
+    long long used = 0;
+    for (int i = count - 1; i >= fixed; --i) {
+        used += sizes.Size(i) + (i == count - 1 ? 0 : lineWidth);
+        if (used > avail) return std::max(fixed, std::min(i + 1, count - 1));
+    }
+    return fixed;
+}
+}  // namespace
+
 // The largest top-left cell that still fills the client area from there to the last cell.
 TGridCoord TCustomGrid::MaxTopLeft() const
 {
     rtl::TRect client = GetClientRect();
-    TGridCoord result{FFixedCols, FFixedRows};
-    long long avail = client.Width() - FixedWidth();
-    long long used = 0;
-    for (int c = ColCount() - 1; c >= FFixedCols; --c) {
-        used += FColWidths.Size(c) + (c == ColCount() - 1 ? 0 : LineWidthX());
-        if (used > avail) {
-            result.X = std::min(c + 1, ColCount() - 1);
-            break;
-        }
-    }
-    avail = client.Height() - FixedHeight();
-    used = 0;
-    for (int r = RowCount() - 1; r >= FFixedRows; --r) {
-        used += FRowHeights.Size(r) + (r == RowCount() - 1 ? 0 : LineWidthY());
-        if (used > avail) {
-            result.Y = std::min(r + 1, RowCount() - 1);
-            break;
-        }
-    }
-    result.X = std::max(result.X, FFixedCols);
-    result.Y = std::max(result.Y, FFixedRows);
-    return result;
+    return {MaxFirstCell(FColWidths, FFixedCols, LineWidthX(), client.Width() - FixedWidth()),
+            MaxFirstCell(FRowHeights, FFixedRows, LineWidthY(), client.Height() - FixedHeight())};
 }
 
 void TCustomGrid::ClampTopLeft()
@@ -321,13 +317,24 @@ void TCustomGrid::UpdateScrollRange()
     FUpdatingScroll = true;
     bool wantVert = FScrollBars == ssVertical || FScrollBars == ssBoth;
     bool wantHorz = FScrollBars == ssHorizontal || FScrollBars == ssBoth;
-    for (int bar : {SB_VERT, SB_HORZ})
-        if (ScrollBarState(bar).Shown) ShowScrollBar(Handle(), bar, false);
-    for (int pass = 0; pass < 2; ++pass) {
-        TGridCoord max = MaxTopLeft();
-        if (wantVert && max.Y > FFixedRows && !ScrollBarState(SB_VERT).Shown) ShowScrollBar(Handle(), SB_VERT, true);
-        if (wantHorz && max.X > FFixedCols && !ScrollBarState(SB_HORZ).Shown) ShowScrollBar(Handle(), SB_HORZ, true);
-    }
+    // The area without bars, then each bar needed there or once the other one shows.
+    rtl::TRect client = GetClientRect();
+    int barV = ScrollBarState(SB_VERT).Shown ? GetSystemMetrics(SM_CXVSCROLL) : 0;
+    int barH = ScrollBarState(SB_HORZ).Shown ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+    long long fullW = client.Width() + barV - FixedWidth();
+    long long fullH = client.Height() + barH - FixedHeight();
+    auto needsCols = [&](long long avail) {
+        return MaxFirstCell(FColWidths, FFixedCols, LineWidthX(), avail) > FFixedCols;
+    };
+    auto needsRows = [&](long long avail) {
+        return MaxFirstCell(FRowHeights, FFixedRows, LineWidthY(), avail) > FFixedRows;
+    };
+    bool needV = wantVert && needsRows(fullH);
+    bool needH = wantHorz && needsCols(fullW);
+    if (needV && !needH) needH = wantHorz && needsCols(fullW - GetSystemMetrics(SM_CXVSCROLL));
+    if (needH && !needV) needV = wantVert && needsRows(fullH - GetSystemMetrics(SM_CYHSCROLL));
+    if (ScrollBarState(SB_VERT).Shown != needV) ShowScrollBar(Handle(), SB_VERT, needV);
+    if (ScrollBarState(SB_HORZ).Shown != needH) ShowScrollBar(Handle(), SB_HORZ, needH);
     ClampTopLeftNoScroll();
     TGridCoord max = MaxTopLeft();
     for (int bar : {SB_VERT, SB_HORZ}) {
