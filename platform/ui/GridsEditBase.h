@@ -1,10 +1,10 @@
-// The edit control the grid's in-place editor derives from.
+// The edit control the grid's in-place editor derives from: the masked edit.
 #pragma once
 
-#include "platform/ui/StdCtrlsEdit.h"
+#include "platform/ui/Mask.h"
 
 namespace ui {
 
-using TGridEditBase = TCustomEdit;
+using TGridEditBase = TMaskEdit;
 
 }  // namespace ui

@@ -26,6 +26,8 @@ void TInplaceEdit::UpdateContents()
     if (FGrid == nullptr) return;
     FFilling = true;
     SetMaxLength(FGrid->GetEditLimit());
+    std::string mask = FGrid->GetEditMask(FGrid->Col(), FGrid->Row());
+    if (mask != EditMask()) SetEditMask(mask);
     SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
     FFilling = false;
     FOriginal = GetText();

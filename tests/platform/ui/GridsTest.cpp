@@ -243,6 +243,22 @@ TEST_F(GridTest, TypingStartsTheEditorEnterStoresTheTextEscapeRestoresIt)
     EXPECT_FALSE(Grid->InplaceEditor()->Visible());
 }
 
+TEST_F(GridTest, TheEditorFollowsTheCellsEditMask)
+{
+    Grid->OnGetEditMask = [](rtl::TObject*, int c, int, std::string& mask) { mask = c == 1 ? "99;0;_" : ""; };
+    Grid->SetOptions(Grid->Options() | goEditing);
+    Grid->SetFocus();
+    THeadlessBackend::TypeText("a12x");
+    EXPECT_EQ(Grid->InplaceEditor()->EditMask(), "99;0;_");
+    THeadlessBackend::PressKey(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), "12");
+    THeadlessBackend::PressKey(VK_RIGHT);
+    THeadlessBackend::TypeText("a12x");
+    EXPECT_EQ(Grid->InplaceEditor()->EditMask(), "");
+    THeadlessBackend::PressKey(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(2, 1), "a12x");
+}
+
 TEST_F(GridTest, DraggingAColumnHeaderMovesTheColumnsCells)
 {
     for (int c = 0; c < 5; ++c)
