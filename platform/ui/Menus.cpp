@@ -274,10 +274,12 @@ void TMenuWindow::ShowAt(int X, int Y)
     SetBounds(X, Y, width + 2 * MarkColumn + in.Left + in.Right, height + in.Top + in.Bottom);
     FHot = -1;
     Show();
-    // The menu takes the keyboard while it is open, without the focus events of the form.
+    // The menu takes the keyboard and the mouse while it is open, without the focus
+    // events of the form.
     if (FParentWindow == nullptr) {
         FPreviousFocus = FocusedControl();
         TInputRouter::ChangeFocus(this);
+        SetCaptureControl(this);
     }
 }
 
@@ -286,6 +288,7 @@ void TMenuWindow::CloseAll()
     TMenuWindow* top = this;
     while (top->FParentWindow != nullptr) top = top->FParentWindow;
     for (TMenuWindow* w = top; w != nullptr; w = w->FChildWindow) w->Hide();
+    if (GetCaptureControl() == top) SetCaptureControl(nullptr);
     TWinControl* previous = top->FPreviousFocus;
     top->FPreviousFocus = nullptr;
     if (previous != nullptr && previous->CanFocus()) TInputRouter::ChangeFocus(previous);
@@ -390,6 +393,7 @@ void TMenuWindow::WndProc(TMessage& Message)
         // The focus went elsewhere (a click outside the menu): the menu closes.
         FPreviousFocus = nullptr;
         for (TMenuWindow* w = this; w != nullptr; w = w->FChildWindow) w->Hide();
+        if (GetCaptureControl() == this) SetCaptureControl(nullptr);
         if (FMenu->OnClose) FMenu->OnClose(FMenu);
     }
     TCustomControl::WndProc(Message);
@@ -428,22 +432,54 @@ void TMenuWindow::KeyDown(WORD& Key, TShiftState Shift)
     Key = 0;
 }
 
+TMenuWindow* TMenuWindow::WindowAt(const rtl::TPoint& screen)
+{
+    TMenuWindow* top = this;
+    while (top->FParentWindow != nullptr) top = top->FParentWindow;
+    TMenuWindow* found = nullptr;
+    for (TMenuWindow* w = top; w != nullptr && w->Visible(); w = w->FChildWindow) {
+        if (rtl::PtInRect(w->ClientRect(), w->ScreenToClient(screen))) found = w;
+    }
+    return found;
+}
+
+// The first menu window has the mouse while the menu is open; each event goes to the
+// menu window under the pointer.
 void TMenuWindow::MouseMove(TShiftState Shift, int X, int Y)
 {
-    int index = X >= 0 && X < ClientWidth() ? ItemAt(Y) : -1;
-    if (index != FHot) {
-        FHot = index;
-        Invalidate();
-        if (index >= 0 && FLevel->Items(index)->Count() > 0) OpenSubmenu(index);
+    rtl::TPoint screen = ClientToScreen({X, Y});
+    if (TMenuWindow* w = WindowAt(screen)) {
+        int index = w->ItemAt(w->ScreenToClient(screen).Y);
+        if (index != w->FHot) {
+            w->FHot = index;
+            w->Invalidate();
+            if (index >= 0 && w->FLevel->Items(index)->Count() > 0) w->OpenSubmenu(index);
+        }
     }
     TCustomControl::MouseMove(Shift, X, Y);
+}
+
+void TMenuWindow::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (WindowAt(ClientToScreen({X, Y})) == nullptr) CloseAll();
 }
 
 void TMenuWindow::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (X < 0 || X >= ClientWidth()) return;
-    Choose(ItemAt(Y));
+    if (!Visible()) return;
+    rtl::TPoint screen = ClientToScreen({X, Y});
+    TMenuWindow* w = WindowAt(screen);
+    int index = w != nullptr ? w->ItemAt(w->ScreenToClient(screen).Y) : -1;
+    bool chosen = index >= 0 && w->FLevel->Items(index)->Count() == 0 && w->FLevel->Items(index)->Enabled() &&
+                  !w->FLevel->Items(index)->IsLine();
+    if (!chosen) {
+        if (w != nullptr && index >= 0) w->Choose(index);  // a submenu opens
+        SetCaptureControl(this);
+        return;
+    }
+    w->Choose(index);
 }
 
 }  // namespace ui

@@ -140,9 +140,12 @@ protected:
     void WndProc(TMessage& Message) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
+    // The open menu window under a screen point (nullptr outside the menu).
+    TMenuWindow* WindowAt(const rtl::TPoint& screen);
     int ItemHeight(int index) const;
     void OpenSubmenu(int index);
     TPopupMenu* FMenu;

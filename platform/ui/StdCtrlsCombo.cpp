@@ -157,6 +157,7 @@ void TComboBox::SetDroppedDown(bool value)
 {
     if (value == DroppedDown()) return;
     if (!value) {
+        if (GetCaptureControl() == FDropList) SetCaptureControl(nullptr);
         FDropList->Hide();
         Invalidate();
         if (OnCloseUp) OnCloseUp(this);
@@ -175,6 +176,8 @@ void TComboBox::SetDroppedDown(bool value)
     FDropList->SetItemIndex(FItemIndex);
     FDropList->SetTopIndex(FItemIndex);
     FDropList->Show();
+    // The list has the mouse while it is down: a click anywhere else closes it.
+    SetCaptureControl(FDropList);
     Invalidate();
 }
 
@@ -320,6 +323,10 @@ void TComboDropList::MouseMove(TShiftState Shift, int X, int Y)
 
 void TComboDropList::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
+    if (!rtl::PtInRect(ClientRect(), {X, Y})) {
+        FCombo->SetDroppedDown(false);
+        return;
+    }
     int index = ItemAtPos({X, Y}, true);
     if (index >= 0) SetItemIndex(index);
     TCustomControl::MouseDown(Button, Shift, X, Y);
@@ -328,9 +335,13 @@ void TComboDropList::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
 void TComboDropList::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     TCustomControl::MouseUp(Button, Shift, X, Y);
-    if (Button != mbLeft) return;
-    int index = ItemAtPos({X, Y}, true);
-    if (index < 0) return;
+    if (!Visible()) return;
+    int index = Button == mbLeft ? ItemAtPos({X, Y}, true) : -1;
+    if (index < 0) {
+        // The release of the press that dropped the list, or outside it: keep the mouse.
+        SetCaptureControl(this);
+        return;
+    }
     TComboBox* combo = FCombo;
     combo->SetDroppedDown(false);
     combo->ChooseByUser(index);

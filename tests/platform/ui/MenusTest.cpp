@@ -67,6 +67,23 @@ TEST_F(MenusTest, RightClickShowsTheMenuAndAClickRunsTheItem)
     EXPECT_EQ(Menu->Window(), nullptr);
     EXPECT_EQ(Log, (std::vector<std::string>{"Paste"}));
     EXPECT_EQ(FocusedControl(), Edit);  // the keyboard goes back to the field
+
+    // A click outside the menu closes it and chooses nothing; a submenu opens on hover.
+    Menu->Popup(100, 100);
+    window = Menu->Window();
+    THeadlessBackend::MouseMove(window, 10, window->ItemRect(3).Top + 3);
+    TControl* sub = nullptr;
+    for (TWinControl* w : TWinControl::TopLevelWindows()) {
+        auto* mw = dynamic_cast<TMenuWindow*>(w);
+        if (mw != nullptr && mw != window && mw->Visible()) sub = mw;
+    }
+    ASSERT_NE(sub, nullptr);
+    THeadlessBackend::Click(sub, 10, 5);
+    EXPECT_EQ(Log.back(), "Cell IDs");
+    Menu->Popup(100, 100);
+    THeadlessBackend::Click(Form, 250, 150);
+    EXPECT_EQ(Menu->Window(), nullptr);
+    EXPECT_EQ(Log.size(), 2u);
 }
 
 TEST_F(MenusTest, KeysMoveOverSeparatorsOpenSubmenusAndEscapeCloses)

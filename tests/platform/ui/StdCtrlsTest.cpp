@@ -399,6 +399,12 @@ TEST_F(StdCtrlsTest, DropDownComboCompletesTypingAndDropsAListWindow)
     EXPECT_EQ(combo->ItemIndex(), 2);
     EXPECT_EQ(changes.back(), "forest");
     EXPECT_EQ(FocusedControl(), combo);
+    // A click elsewhere closes the list without choosing.
+    THeadlessBackend::Click(combo, combo->ClientWidth() - 5, 8);
+    ASSERT_TRUE(combo->DroppedDown());
+    THeadlessBackend::Click(Form, 300, 250);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), "forest");
     // Alt+Down drops it, Down and Return choose.
     Press(VK_DOWN, ssAlt);
     EXPECT_TRUE(combo->DroppedDown());
