@@ -300,6 +300,7 @@ private:
     // Mouse helpers (GridsMouse.cpp)
     void FinishDrag(int X, int Y);
     TGridCoord ClampedCellAt(int X, int Y) const;
+    void ShowSizingCursor(int X, int Y);
 
     TGridAxisSizes FColWidths;
     TGridAxisSizes FRowHeights;

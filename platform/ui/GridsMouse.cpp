@@ -95,10 +95,12 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y
             HideEditor();
             FGridState = gsColMoving;
             FMoveIndex = FMovePos = cell.X;
+            InvalidateCell(cell.X, cell.Y);
         } else if (inFixedCol && !inFixedRow && (FOptions & goRowMoving)) {
             HideEditor();
             FGridState = gsRowMoving;
             FMoveIndex = FMovePos = cell.Y;
+            InvalidateCell(cell.X, cell.Y);
         } else if (!inFixedRow && !inFixedCol) {
             FClickedCurrent = wasFocused && cell == FCurrent && !(Shift & ssShift);
             bool extend = (Shift & ssShift) && (FOptions & goRangeSelect);
@@ -143,12 +145,30 @@ void TCustomGrid::MouseMove(TShiftState Shift, int X, int Y)
     default: break;
     }
     TCustomControl::MouseMove(Shift, X, Y);
+    ShowSizingCursor(X, Y);
+}
+
+// Over a line that can be dragged, and while dragging it, the splitter cursor shows.
+void TCustomGrid::ShowSizingCursor(int X, int Y)
+{
+    TApplication* app = Application();
+    if (app == nullptr || !app->HasBackend()) return;
+    TGridState state = FGridState;
+    if (state == gsNormal) {
+        TGridDrawInfo info;
+        int index = 0, pos = 0, ofs = 0;
+        CalcSizingState(X, Y, state, index, pos, ofs, info);
+    }
+    if (state == gsColSizing) app->Backend().SetCursorShape(crHSplit);
+    else if (state == gsRowSizing) app->Backend().SetCursorShape(crVSplit);
 }
 
 void TCustomGrid::FinishDrag(int X, int Y)
 {
     TGridState state = FGridState;
     FGridState = gsNormal;
+    if (state == gsColMoving) InvalidateRect(BoxRect(FMoveIndex, 0, FMoveIndex, FFixedRows - 1));
+    if (state == gsRowMoving) InvalidateRect(BoxRect(0, FMoveIndex, FFixedCols - 1, FMoveIndex));
     switch (state) {
     case gsColMoving:
         if (FMovePos != FMoveIndex) MoveColumn(FMoveIndex, FMovePos);

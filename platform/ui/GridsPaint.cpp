@@ -33,7 +33,12 @@ std::vector<TVisibleCell> VisibleCells(const TGridAxisSizes& sizes, int fixed, i
 
 TGridDrawState TCustomGrid::CellState(int ACol, int ARow) const
 {
-    if (ACol < FFixedCols || ARow < FFixedRows) return gdFixed;
+    if (ACol < FFixedCols || ARow < FFixedRows) {
+        // The header a column or row is being dragged by shows pressed.
+        bool pressed = (FGridState == gsColMoving && ARow < FFixedRows && ACol == FMoveIndex) ||
+                       (FGridState == gsRowMoving && ACol < FFixedCols && ARow == FMoveIndex);
+        return pressed ? (gdFixed | gdPressed) : gdFixed;
+    }
     TGridDrawState state = 0;
     if (ACol == FCurrent.X && ARow == FCurrent.Y && Focused()) state |= gdFocused;
     TGridRect sel = Selection();
@@ -89,8 +94,9 @@ void TCustomGrid::PaintCells(gfx::TCanvas& canvas, const rtl::TRect& clip)
             if (FDefaultDrawing && fixed && (FOptions & (goFixedVertLine | goFixedHorzLine)) ==
                                                 (goFixedVertLine | goFixedHorzLine)) {
                 rtl::TRect edge = cell;
-                gfx::DrawEdge(canvas, edge, gfx::BDR_RAISEDINNER, gfx::BF_BOTTOMRIGHT);
-                gfx::DrawEdge(canvas, edge, gfx::BDR_RAISEDINNER, gfx::BF_TOPLEFT);
+                unsigned look = (state & gdPressed) ? gfx::BDR_SUNKENINNER : gfx::BDR_RAISEDINNER;
+                gfx::DrawEdge(canvas, edge, look, gfx::BF_BOTTOMRIGHT);
+                gfx::DrawEdge(canvas, edge, look, gfx::BF_TOPLEFT);
             }
             if (FDefaultDrawing && (state & gdFocused) && !(FOptions & goRowSelect) && !editing)
                 canvas.DrawFocusRect(cell);

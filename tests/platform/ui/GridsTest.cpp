@@ -268,8 +268,15 @@ TEST_F(GridTest, DraggingAColumnHeaderMovesTheColumnsCells)
     Grid->SetOptions(Grid->Options() | goColMoving);
     rtl::TPoint from = Centre(1, 0);
     rtl::TPoint to = Centre(3, 0);
+    std::vector<TGridDrawState> headerStates;
+    Grid->OnDrawCell = [&](rtl::TObject*, int c, int r, const rtl::TRect&, TGridDrawState state) {
+        if (c == 1 && r == 0) headerStates.push_back(state);
+    };
     THeadlessBackend::MouseDown(Grid, from.X, from.Y);
     EXPECT_EQ(Grid->GridState(), gsColMoving);
+    Paint();
+    ASSERT_FALSE(headerStates.empty());
+    EXPECT_EQ(headerStates.back(), gdFixed | gdPressed);
     THeadlessBackend::MouseMove(Grid, to.X, to.Y);
     THeadlessBackend::MouseUp(Grid, to.X, to.Y);
     EXPECT_EQ(moved, (std::vector<std::pair<int, int>>{{1, 3}}));
@@ -292,12 +299,11 @@ TEST_F(GridTest, DraggingAColumnHeaderMovesTheColumnsCells)
 
 TEST_F(GridTest, DraggingALineBetweenHeadersSizesTheColumnOrRow)
 {
-    int widthChanges = 0;
     Grid->SetOptions(Grid->Options() | goColSizing | goRowSizing);
-    TGridDrawInfo info;
-    TGridState state = gsNormal;
-    int index = 0, pos = 0, ofs = 0;
     THeadlessBackend::MouseMove(Grid, 129, 12);
+    EXPECT_EQ(Backend->CursorShape(), crHSplit);
+    THeadlessBackend::MouseMove(Grid, 100, 12);
+    EXPECT_NE(Backend->CursorShape(), crHSplit);
     THeadlessBackend::MouseDown(Grid, 129, 12);
     EXPECT_EQ(Grid->GridState(), gsColSizing);
     THeadlessBackend::MouseMove(Grid, 150, 12);
@@ -309,7 +315,10 @@ TEST_F(GridTest, DraggingALineBetweenHeadersSizesTheColumnOrRow)
     THeadlessBackend::MouseMove(Grid, 20, 40);
     THeadlessBackend::MouseUp(Grid, 20, 40);
     EXPECT_EQ(Grid->RowHeights(1), 15);
-    (void)info, (void)state, (void)index, (void)pos, (void)ofs, (void)widthChanges;
+    // Lines between normal cells do not size.
+    THeadlessBackend::MouseDown(Grid, 150 + 1, 60);
+    EXPECT_EQ(Grid->GridState(), gsSelecting);
+    THeadlessBackend::MouseUp(Grid, 151, 60);
 }
 
 TEST_F(GridTest, ShrinkingToTwoByTwoAndGrowingBackShowsTheOldTexts)
