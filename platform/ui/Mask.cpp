@@ -318,6 +318,23 @@ void TMaskEdit::UserDelete(bool backwards, bool wholeWord)
     Fill(edit, start);
 }
 
+void TMaskEdit::DoEnter()
+{
+    FEnterChars = Chars();
+    TCustomEdit::DoEnter();
+}
+
+void TMaskEdit::KeyDown(WORD& Key, TShiftState Shift)
+{
+    if (Key == VK_ESCAPE && IsMasked() && Modified()) {
+        SetChars(FEnterChars);
+        SetModified(false);
+        SelectAll();
+        Key = 0;
+    }
+    TCustomEdit::KeyDown(Key, Shift);
+}
+
 void TMaskEdit::ValidateEdit()
 {
     if (!IsMasked() || FMask.Complete(Chars())) return;

@@ -76,11 +76,15 @@ protected:
     bool UserReplaceSelection(const std::u32string& text) override;
     void UserDelete(bool backwards, bool wholeWord) override;
     void DoExit() override;
+    void DoEnter() override;
+    // Escape gives back the text the field had when it was entered.
+    void KeyDown(WORD& Key, TShiftState Shift) override;
 
 private:
     void Fill(std::u32string edit, int caret);
     std::string FMaskText;
     TEditMask FMask;
+    std::u32string FEnterChars;
 };
 
 }  // namespace ui

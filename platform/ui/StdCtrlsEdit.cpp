@@ -73,6 +73,7 @@ void TCustomEdit::SetChars(const std::u32string& chars)
     if (!FMultiLine) std::replace(clean.begin(), clean.end(), U'\n', U' ');
     if (clean == FChars) return;
     FChars = clean;
+    FCanUndo = false;
     FAnchor = FCaret = 0;
     FScrollX = 0;
     FTopLine = 0;
@@ -203,6 +204,34 @@ void TCustomEdit::MoveCaret(int pos, bool extend)
     Select(extend ? FAnchor : pos, pos);
 }
 
+// --- undo ---
+
+void TCustomEdit::Undo()
+{
+    // One level, as the platform's edit has it: undoing again redoes.
+    if (!FCanUndo || FReadOnly) return;
+    std::u32string chars = FUndoChars;
+    int anchor = FUndoAnchor;
+    int caret = FUndoCaret;
+    FUndoChars = FChars;
+    FUndoAnchor = FAnchor;
+    FUndoCaret = FCaret;
+    FChars = chars;
+    FModified = true;
+    InvalidateLayout();
+    Perform(CM_TEXTCHANGED, 0, 0);
+    FViewStale = true;
+    Select(anchor, caret);
+    FlushView();
+    Invalidate();
+}
+
+void TCustomEdit::ClearUndo()
+{
+    FCanUndo = false;
+    FUndoChars.clear();
+}
+
 // --- clipboard ---
 
 void TCustomEdit::CopyToClipboard()
@@ -278,6 +307,12 @@ void TCustomEdit::ReplaceRange(int start, int end, const std::u32string& text, b
 {
     std::u32string insert = text;
     if (!FMultiLine) std::replace(insert.begin(), insert.end(), U'\n', U' ');
+    if (user) {
+        FUndoChars = FChars;
+        FUndoAnchor = FAnchor;
+        FUndoCaret = FCaret;
+        FCanUndo = true;
+    }
     FChars.replace(start, end - start, insert);
     FAnchor = FCaret = start + static_cast<int>(insert.size());
     if (user) FModified = true;
@@ -674,6 +709,7 @@ void TCustomEdit::WndProc(TMessage& Message)
     case WM_CUT: CutToClipboard(); return;
     case WM_PASTE: PasteFromClipboard(); return;
     case WM_CLEAR: if (!FReadOnly) UserDelete(false, false); return;
+    case WM_UNDO: Undo(); return;
     default: break;
     }
     TCustomControl::WndProc(Message);
@@ -735,6 +771,7 @@ void TCustomEdit::EditKeyDown(WORD& Key, TShiftState Shift)
         case 'C': CopyToClipboard(); break;
         case 'X': CutToClipboard(); break;
         case 'V': PasteFromClipboard(); break;
+        case 'Z': Undo(); break;
         default: return;
         }
         break;

@@ -57,6 +57,11 @@ public:
     // Caret position in characters (the moving end of the selection).
     int CaretPos() const { return FCaret; }
 
+    // --- undo (one level: undoing again redoes) ---
+    bool CanUndo() const { return FCanUndo; }
+    void Undo();
+    void ClearUndo();
+
     // --- clipboard ---
     void CopyToClipboard();
     void CutToClipboard();
@@ -177,6 +182,10 @@ private:
     mutable std::unordered_map<char32_t, int> FCharWidths;
     int FLayoutHold = 0;
     bool FViewStale = false;
+    bool FCanUndo = false;
+    std::u32string FUndoChars;
+    int FUndoAnchor = 0;
+    int FUndoCaret = 0;
 };
 
 // A one-line text field.

@@ -79,6 +79,13 @@ TEST_F(UiTest, MaskedEditBackAndDeleteClearPlacesAndTextFromCodeFollowsTheMask)
     EXPECT_EQ(Backend->ErrorTexts().size(), 1u);
     edit->SetText("01/01/2020");
     EXPECT_NO_THROW(edit->ValidateEdit());
+    // Escape abandons the changes made since the field was entered.
+    edit->SetFocus();
+    THeadlessBackend::PressKey(VK_HOME);
+    THeadlessBackend::TypeText("3");
+    EXPECT_EQ(edit->EditText(), "31/01/2020");
+    THeadlessBackend::PressKey(VK_ESCAPE);
+    EXPECT_EQ(edit->EditText(), "01/01/2020");
 
     // Without a mask it is a plain edit.
     edit->SetEditMask("");

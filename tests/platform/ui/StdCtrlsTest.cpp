@@ -97,6 +97,14 @@ TEST_F(StdCtrlsTest, ShiftSelectionAndClipboardKeys)
     Press(VK_END, ssShift);
     Type("x");
     EXPECT_EQ(edit->Text(), "x");
+    // Ctrl+Z takes the last change back; again, it redoes it.
+    Press('Z', ssCtrl);
+    EXPECT_EQ(edit->Text(), "alpha alpha ");
+    EXPECT_EQ(edit->SelLength(), 12);
+    Press('Z', ssCtrl);
+    EXPECT_EQ(edit->Text(), "x");
+    edit->SetText("from code");
+    EXPECT_FALSE(edit->CanUndo());
 }
 
 TEST_F(StdCtrlsTest, EditRestrictionsApplyToTheUserOnly)
