@@ -24,7 +24,11 @@ TCustomGrid::TCustomGrid(rtl::TComponent* AOwner) : TCustomControl(AOwner)
     SetBounds(0, 0, 320, 120);
 }
 
-TCustomGrid::~TCustomGrid() = default;
+// The editor is owned (and freed) as a component; from here on it must not call back.
+TCustomGrid::~TCustomGrid()
+{
+    if (FInplaceEdit != nullptr) FInplaceEdit->SetGrid(nullptr);
+}
 
 // --- dimensions ---
 

@@ -201,6 +201,9 @@ public:
     void SetEditorMode(bool value);
     TInplaceEdit* InplaceEditor() const { return FInplaceEdit; }
 
+    // --- messages: dialog codes, scroll bars, focus changes ---
+    void WndProc(TMessage& Message) override;
+
     // --- repainting ---
     void InvalidateCell(int ACol, int ARow);
     void InvalidateCol(int ACol);
@@ -255,7 +258,6 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     bool DoMouseWheelDown(TShiftState Shift, rtl::TPoint MousePos) override;
     bool DoMouseWheelUp(TShiftState Shift, rtl::TPoint MousePos) override;
-    void WndProc(TMessage& Message) override;
     void Resize() override;
 
     // --- state shared with descendants ---

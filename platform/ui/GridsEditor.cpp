@@ -147,7 +147,7 @@ TInplaceEdit* TCustomGrid::CreateEditor() { return new TInplaceEdit(this); }
 
 bool TCustomGrid::CanEditShow()
 {
-    return (FOptions & (goEditing | goRowSelect)) == goEditing && FEditorMode;
+    return (FOptions & (goEditing | goRowSelect)) == goEditing && (FEditorMode || (FOptions & goAlwaysShowEditor));
 }
 
 void TCustomGrid::SetEditorMode(bool value)
@@ -197,6 +197,7 @@ void TCustomGrid::UpdateEdit()
 {
     if (FEditorShowing || !CanEditShow()) return;
     FEditorShowing = true;
+    FEditorMode = true;
     if (FInplaceEdit == nullptr) {
         FInplaceEdit = CreateEditor();
         FInplaceEdit->SetGrid(this);

@@ -243,6 +243,28 @@ TEST_F(GridTest, TypingStartsTheEditorEnterStoresTheTextEscapeRestoresIt)
     EXPECT_FALSE(Grid->InplaceEditor()->Visible());
 }
 
+TEST_F(GridTest, AnAlwaysShownEditorFollowsTheCurrentCell)
+{
+    Grid->SetCells(1, 2, "below");
+    Grid->SetOptions(Grid->Options() | goEditing | goAlwaysShowEditor);
+    Grid->SetFocus();
+    ASSERT_NE(Grid->InplaceEditor(), nullptr);
+    EXPECT_TRUE(Grid->InplaceEditor()->Visible());
+    EXPECT_TRUE(Grid->InplaceEditor()->Focused());
+    THeadlessBackend::PressKey(VK_DOWN);
+    EXPECT_TRUE(Grid->InplaceEditor()->Visible());
+    EXPECT_EQ(Grid->InplaceEditor()->BoundsRect(), Grid->CellRect(1, 2));
+    EXPECT_EQ(Grid->InplaceEditor()->Text(), "below");
+    THeadlessBackend::TypeText("x");
+    THeadlessBackend::PressKey(VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 2), "x");
+    EXPECT_TRUE(Grid->InplaceEditor()->Visible());
+    // Freeing a grid whose editor has the focus leaves nothing calling back into it.
+    delete Grid;
+    Grid = nullptr;
+    App->ProcessMessages();
+}
+
 TEST_F(GridTest, TheEditorFollowsTheCellsEditMask)
 {
     Grid->OnGetEditMask = [](rtl::TObject*, int c, int, std::string& mask) { mask = c == 1 ? "99;0;_" : ""; };
@@ -414,6 +436,19 @@ TEST_F(GridTest, PagingWheelAndScrollBarsMoveThroughALongGrid)
     // The current cell stays where it was; cells above the top row are not visible.
     EXPECT_TRUE(rtl::IsRectEmpty(Grid->CellRect(1, 2)));
     EXPECT_EQ(Grid->MouseCoord(Centre(1, 502).X, Centre(1, 502).Y), (TGridCoord{1, 502}));
+}
+
+TEST_F(GridTest, AGridWithoutParentKeepsItsCellsAndGeometry)
+{
+    TStringGrid grid(nullptr);
+    grid.SetRowCount(100000);
+    grid.SetCells(3, 99999, "last");
+    grid.SetRow(99999);
+    EXPECT_EQ(grid.Row(), 99999);
+    EXPECT_EQ(grid.Cells(3, 99999), "last");
+    EXPECT_GT(grid.TopRow(), 99000);
+    grid.SetRowHeights(5, 40);
+    EXPECT_EQ(grid.GridHeight(), 99999LL * 25 + 41);
 }
 
 TEST_F(GridTest, FormDescriptionsCreateStringGridsWithTheirProperties)
