@@ -1,0 +1,498 @@
+// The string grid of the grid family: one class whose operations live in grid/core, grid/editing and grid/data.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/core/BaseGrid.h"
+#include "grid/core/GridEvents.h"
+#include "grid/core/GridTypes.h"
+#include "grid/foundation/ExtStyleIF.h"
+
+namespace rtl {
+class TStringList;
+}
+namespace gfx {
+class TBitmap;
+}
+namespace ui {
+class TClassRegistry;
+}
+
+namespace grid {
+
+class TArrowWindow;
+class TBands;
+class TCellGraphic;
+class TColumnSize;
+class TControlList;
+class TFocusHelper;
+class TGridFocusWindow;
+class THTMLPictureCache;
+class THTMLSettings;
+class TIntList;
+class TMouseActions;
+class TNavigation;
+class TPrintSettings;
+class TSearchFooter;
+class TSortIndexList;
+class TSyncGrid;
+
+// Look of the grid as a whole.
+enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glXP, glJyx, glListView, glVista, glWin7, glOffice2007,
+                                glTerminal, glCustom };
+// Which scroll bars stay visible when everything fits.
+enum TScrollBarAlways : std::uint8_t { saNone, saVert, saHorz, saBoth };
+// How scroll bars are drawn.
+enum TScrollType : std::uint8_t { ssNormal, ssFlat, ssEncarta, ssMetro };
+enum THintShowLargeTextPos : std::uint8_t { hpCell, hpCursor };
+enum THoverFixedCells : std::uint8_t { hfNone, hfFixedRows, hfFixedColumns, hfAll };
+enum TIntelliPan : std::uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
+enum TInvalidEntryIcon : std::uint8_t { ieNone, ieInfo, ieWarning, ieError };
+enum TFormatType : std::uint8_t { ftVCL, ftExcel };
+
+// Private state of the hidden-column mapping (grid/data/ExtGridHiddenColumns.h).
+struct TExtGridHiddenColumns;
+// Objects created only at run time, not while the grid is designed (grid/core/ExtGridRunTime.h).
+struct TExtGridRunTimeObjects;
+
+class TExtStringGrid : public TBaseGrid, public IJyxTones, public IJyxStyleEx {
+public:
+    // ===== Construction, copying, loading, window creation, sizing, freeing =====
+    explicit TExtStringGrid(rtl::TComponent* AOwner);
+    ~TExtStringGrid() override;
+    std::string ClassName() const override { return "TExtStringGrid"; }
+    // Settings and cells from another TExtStringGrid; any other source changes nothing.
+    void Assign(const rtl::TPersistent* Source) override;
+    virtual void AssignCells(const rtl::TPersistent* Source);
+    void Loaded() override;
+    void Invalidate() override;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    // Enforces ScrollBarAlways; HideUnneeded hides bars of a direction where all fits.
+    void ApplyScrollBarAlways(bool HideUnneeded);
+    virtual void InitMouseWheel(bool UseHelperWindow);
+    // The font a cell draws with; owned by the grid and overwritten by the next call.
+    gfx::TFont& GetCellFont(int ACol, int ARow);
+    virtual int GetVersionNr();
+    virtual std::string GetVersionString();
+    std::string Version() { return VersionText(GetVersionNr()); }
+    static std::string VersionText(int packed);
+    bool IsLoaded() const { return FLoaded; }
+
+    // IJyxTones and IJyxStyleEx: the grid is not reference counted through them.
+    void SetColorTones(TColorTones ATones) override;
+    void SetComponentStyle(TJyxStyle AStyle) override;
+    void SetComponentStyleAndAppColor(TJyxStyle AStyle, gfx::TColor AppColor) override;
+
+    // ===== Cell access =====
+    // Row and column counts also keep the grid's own books (normal rows, column visibility).
+    void SetRowCount(int Value);
+    void SetColCount(int Value);
+    int MaxRowCount() const { return FMaxRowCount; }
+    int MaxColCount() const { return FMaxColCount; }
+    // Creates a new TCellGraphic for the cell, freeing the one it had.
+    TCellGraphic* CreateCellGraphic(int ACol, int ARow);
+    virtual TCellGraphic* GetCellGraphic(int ACol, int ARow);
+    virtual TCellType GetCellType(int ACol, int ARow);
+    // Gives the cell a comment: an existing graphic keeps its colour and gets the text,
+    // otherwise a ctNone graphic in the control look's comment colour is added.
+    void SetComment(int ACol, int ARow, const std::string& Comment);
+    void AddComment(int ACol, int ARow, const std::string& Comment);
+    std::string GetComment(int ACol, int ARow);
+    const std::string& CheckTrue() const { return FCheckTrue; }
+    void SetCheckTrue(const std::string& v) { FCheckTrue = v; }
+    const std::string& CheckFalse() const { return FCheckFalse; }
+    void SetCheckFalse(const std::string& v) { FCheckFalse = v; }
+    virtual std::string DefaultCheckTrue(int ACol);
+    virtual std::string DefaultCheckFalse(int ACol);
+    const std::string& FloatFormat() const { return FFloatFormat; }
+    void SetFloatFormat(const std::string& v) { FFloatFormat = v; }
+    bool IsNode(int ARow) override;
+    bool IsSummary(int ARow) override;
+    bool HasNodes() override;
+    int GetNodeIndent(int ARow) override;
+    bool CellHasCheckBox(int ACol, int ARow) override;
+    void SetCheckBoxValue(int ACol, int ARow, const std::string& Value) override;
+    void GetDisplText(int ACol, int ARow, std::string& Value) override;
+    void UpdateAutoRangeScroll(int ACol, int ARow) override;
+    void FooterRowChanged() override;
+    // Writes ColumnHeaders into row 0 and RowHeaders into column 0.
+    void ShowColumnHeaders();
+    void ShowRowHeaders();
+    rtl::TStringList& ColumnHeaders() { return *FColumnHeaders; }
+    rtl::TStringList& RowHeaders() { return *FRowHeaders; }
+    virtual void HeadersChanged();
+
+    // ===== Merging =====
+    TIntList& MergedColumns() { return *FMergedColumns; }
+
+    // ===== Painting =====
+    void DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect,
+                          ui::TGridDrawState AState) override;
+    void GetDefaultCellProperties(int ACol, int ARow, gfx::TFont& AFont, gfx::TBrush& ABrush, gfx::TColor& ColorTo,
+                                  gfx::TColor& MirrorColor, gfx::TColor& MirrorColorTo, ui::TAlignment& HAlign,
+                                  TVAlignment& VAlign, bool& WordWrap,
+                                  TCellGradientDirection& GradientDirection) override;
+    ui::TAlignment GetDefaultAlignment() override;
+    bool HasCellBorderEvent() override;
+    bool GetUseVCLStyles() override;
+    void GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                             gfx::TBrush& ABrush, gfx::TColor& AColorTo, gfx::TColor& AMirrorColor,
+                             gfx::TColor& AMirrorColorTo, gfx::TFont& AFont, ui::TAlignment& HA, TVAlignment& VA,
+                             bool& WW, TCellGradientDirection& GD) override;
+    virtual void InvalidateGrid();
+    TGridLook Look() const { return FLook; }
+    void SetLook(TGridLook v);
+    TJyxStyle Style() const { return FStyle; }
+    gfx::TColor BorderColor() const { return FBorderColor; }
+    // Stores a changed colour and repaints the border when the window exists.
+    void SetBorderColor(gfx::TColor v);
+    gfx::TFont& FixedFont() { return *FFixedFont; }
+    gfx::TFont& ActiveCellFont() { return *FActiveCellFont; }
+    TBands& Bands() { return *FBands; }
+    gfx::TBitmap& RowIndicator() { return *FRowIndicator; }
+    THTMLPictureCache& ImageCache() { return *FImageCache; }
+    ui::TAlignment DefaultAlignment() const { return FDefaultAlignment; }
+    void SetDefaultAlignment(ui::TAlignment v) { FDefaultAlignment = v; }
+    TVAlignment VAlignment() const { return FVAlignment; }
+    void SetVAlignment(TVAlignment v) { FVAlignment = v; }
+    // The control look's comment colour.
+    gfx::TColor CommentColor() const { return FCommentColor; }
+    void SetCommentColor(gfx::TColor v) { FCommentColor = v; }
+    // Plain look settings: the field is the property.
+    bool Flat = false;
+    bool AutoThemeAdapt = false;
+    bool ShowDesignHelper = true;
+    bool ActiveCellShow = false;
+    gfx::TColor ActiveCellColor = 0x808080;
+    gfx::TColor ActiveCellColorTo = clGridNone;
+    gfx::TColor DisabledFontColor = 0xC0C0C0;
+    bool UseDisabledFont = true;
+    gfx::TColor HighlightColor = 0xFF00000D;
+    gfx::TColor HighlightTextColor = 0xFF00000E;
+    gfx::TColor SelectionColor = 0xEACAB6;
+    gfx::TColor SelectionColorTo = clGridNone;
+    bool SelectionColorMixer = false;
+    int SelectionColorMixerFactor = 50;
+    gfx::TColor SelectionMirrorColor = clGridNone;
+    gfx::TColor SelectionMirrorColorTo = clGridNone;
+    bool SelectionRectangle = false;
+    bool SelectionResizer = false;
+    bool SelectionRTFKeep = false;
+    gfx::TColor SelectionTextColor = 0;
+    bool ShowSelection = true;
+    bool AutoHideSelection = false;
+    bool ShowFocusedSelectionColor = true;
+    bool UseSelectionTextColor = true;
+    bool HideFocusRect = false;
+    bool Hovering = false;
+    THoverFixedCells HoverFixedCells = hfNone;
+    gfx::TColor URLColor = 0xFF0000;
+    bool URLShow = false;
+    bool URLShowInText = false;
+    bool URLUnderlineOnHover = false;
+    bool URLFull = false;
+    bool URLEdit = false;
+    gfx::TColor HintColor = 0xFF000018;
+    bool HintShowCells = false;
+    bool HintShowLargeText = false;
+    THintShowLargeTextPos HintShowLargeTextPos = hpCell;
+    bool HintShowSizing = false;
+    bool HTMLHint = false;
+    bool HTMLKeepLineBreak = true;
+    bool AnchorHint = false;
+    bool UseInternalHintClass = true;
+    bool EnableHTML = true;
+    bool EnableBlink = false;
+    bool EnhTextSize = false;
+    TFormatType FormatType = ftVCL;
+    bool ExcelStyleDecimalSeparator = false;
+    gfx::TColor JyxGradientFrom = 0xFFFFFF;
+    gfx::TColor JyxGradientTo = 0;
+    gfx::TColor JyxGradientMirrorFrom = clGridNone;
+    gfx::TColor JyxGradientMirrorTo = clGridNone;
+
+    // ===== Editing =====
+    // Nested update bracket: painting is suspended until the outermost EndUpdate.
+    void BeginUpdate();
+    void EndUpdate();
+    int UpdateCount() const { return FUpdateCount; }
+    // Hides a shown in-place editor, storing its text in the current cell first.
+    virtual void HideInplaceEdit();
+    // Reports a changed cell rectangle to the change notifiers and OnCellsChanged.
+    virtual void CellsChanged(const rtl::TRect& R);
+    virtual void RecalcAllFooters();
+    // Records every column's width as loaded and the grid's width as its old size.
+    void InitOrigColSizes();
+    TIntList& OrigColSizes() { return *FOrigColSizes; }
+    TNavigation& Navigation() { return *FNavigation; }
+    TFocusHelper& FocusHelper() { return *FFocusHelper; }
+    TControlList& ControlList() { return *FControlList; }
+    rtl::TStringList& LookupItems() { return *FLookupItems; }
+    TEditorType DefaultEditor = edNormal;
+    bool EditWithTags = false;
+    bool EnhRowColMove = true;
+    int MaxEditLength = 0;
+    int MaxComboLength = 0;
+    bool Lookup = false;
+    bool LookupCaseSensitive = false;
+    bool LookupHistory = false;
+    std::string ValidChars;
+    bool OemConvert = false;
+    std::string InvalidEntryTitle;
+    TInvalidEntryIcon InvalidEntryIcon = ieWarning;
+    std::string InvalidEntryText;
+    std::string PasswordChar = "*";
+    std::function<void(TSender, const rtl::TRect& R)> OnCellsChanged;
+
+    // ===== Keyboard =====
+    bool SelectCell(int ACol, int ARow) override;
+
+    // ===== Mouse =====
+    TMouseActions& MouseActions() { return *FMouseActions; }
+    virtual bool IsDesigning();
+    virtual void MouseActionsChanged();
+    virtual void NavigationChanged();
+    bool EnableWheel = true;
+    bool IntelliZoom = true;
+    TIntelliPan IntelliPan = ipVertical;
+    int WheelScrollLines() const { return FWheelScrollLines; }
+
+    // ===== Hidden rows and columns =====
+    int RealColIndex(int ACol) override;
+    int DisplColIndex(int ACol) override;
+    int TotalColCount() const override;
+    // Hides the column of that real index: its cells move to the storage beyond ColCount.
+    void HideColumn(int ACol);
+    void UnHideColumn(int ACol);
+    void UnHideColumnsAll();
+    bool IsHiddenColumn(int ACol) const;
+    int NumHiddenColumns() const;
+    int GetAllColCount() const { return TotalColCount(); }
+    // Rows are never hidden by the core; the count is always 0 and showing all does nothing.
+    int NumHiddenRows() const { return 0; }
+    void UnHideRowsAll() {}
+    // Whether the column at this display index is shown (FVisibleCol).
+    bool ColumnVisible(int ADisplCol) const;
+    // Stores the identity order as the column order and records every column's width.
+    void SetColumnOrder();
+    TIntList& ColumnOrder() { return *FColumnOrder; }
+    TIntList& SuppressColSizes() { return *FSuppressColSizes; }
+    TIntList& SuppressRowSizes() { return *FSuppressRowSizes; }
+
+    // ===== Sorting =====
+    TSortIndexList& SortIndexes() { return *FSortIndexes; }
+
+    // ===== Filtering =====
+    bool FilterActive = false;
+    bool FilterNormalCellsOnly = true;
+    bool AutoFilterUpdate = true;
+    bool FilterDropDownAuto = false;
+    bool FilterDropDownMultiCol = true;
+    bool FilterDropDownCheck = false;
+    std::string FilterDropDownClear = "(All)";
+    int FilterDropDownRow = 0;
+    rtl::TStringList& FilterList() { return *FFilterList; }
+
+    // ===== Import and export =====
+    TSearchFooter& SearchFooter() { return *FSearchFooter; }
+    TSyncGrid& SyncGrid() { return *FSyncGrid; }
+    TColumnSize& ColumnSize() { return *FColumnSize; }
+    THTMLSettings& HTMLSettings() { return *FHTMLSettings; }
+    std::string XMLEncoding = "ISO-8859-1";
+    std::string Delimiter;  // empty: chosen automatically
+
+    // ===== Printing =====
+    TPrintSettings& PrintSettings() { return *FPrintSettings; }
+
+    // ===== Scrolling and layout =====
+    TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+    void SetScrollBarAlways(TScrollBarAlways v);
+    TScrollType ScrollType = ssNormal;
+    gfx::TColor ScrollColor = clGridNone;
+    int ScrollWidth = 17;
+    bool ScrollProportional = false;
+    bool ScrollSynch = false;
+    bool IntegralHeight = false;
+    bool SizeWithForm = false;
+    bool FixedColAlways = false;
+    bool FixedRowAlways = false;
+    int FixedRowHeight() const;
+    void SetFixedRowHeight(int v);
+    int FixedColWidth() const { return ColCount() > 0 ? ColWidths(0) : 0; }
+    void SetFixedColWidth(int v);
+    int FixedFooters = 0;
+    int FixedRightCols = 0;
+    bool AutoSizeColumnsOnLoad = false;  // the published AutoSize
+    bool AutoNumAlign = false;
+    bool Multilinecells = false;
+    TNotifyEvent OnResize;
+
+protected:
+    // ----- platform overrides
+    void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
+    rtl::TRect GetClientRect() const override;
+    void WndProc(ui::TMessage& Message) override;
+    void Paint() override;
+    void CreateWnd() override;
+    // The window's first creation steps (drop target, balloon hints); run by CreateWnd.
+    virtual void CreateHandle();
+    void DestroyWnd() override;
+    void Resize() override;
+    void CalcSizingState(int X, int Y, ui::TGridState& State, int& Index, int& SizingPos, int& SizingOfs,
+                         ui::TGridDrawInfo& FixedInfo) override;
+    ui::TInplaceEdit* CreateEditor() override;
+    bool CanEditShow() override;
+    void DrawCell(int ACol, int ARow, const rtl::TRect& ARect, ui::TGridDrawState AState) override;
+
+private:
+    void CreateOwnedObjects();
+    void CreateRunTimeObjects();
+    void SetConstructionDefaults();
+    void AssignSettings(const TExtStringGrid& src);
+    void CopyCellsFrom(TExtStringGrid& src);
+    void MoveStoredColumn(int from, int to);
+    void ResizeColumnBooks();
+
+    // Owned option objects and books
+    std::unique_ptr<gfx::TFont> FCellFont;  // the scratch font "cf" of GetCellFont
+    std::unique_ptr<TFocusHelper> FFocusHelper;
+    std::unique_ptr<TSearchFooter> FSearchFooter;
+    std::unique_ptr<TPrintSettings> FPrintSettings;
+    std::unique_ptr<THTMLSettings> FHTMLSettings;
+    std::unique_ptr<TNavigation> FNavigation;
+    std::unique_ptr<TColumnSize> FColumnSize;
+    std::unique_ptr<TBands> FBands;
+    std::unique_ptr<TMouseActions> FMouseActions;
+    std::unique_ptr<rtl::TStringList> FColumnHeaders;
+    std::unique_ptr<TIntList> FCacheRowHeights;
+    std::unique_ptr<THTMLPictureCache> FImageCache;
+    std::unique_ptr<TIntList> FOrigColSizes;
+    std::unique_ptr<TIntList> FSuppressColSizes;
+    std::unique_ptr<TIntList> FSuppressRowSizes;
+    std::unique_ptr<gfx::TFont> FFixedFont;
+    std::unique_ptr<gfx::TFont> FActiveCellFont;
+    std::unique_ptr<rtl::TStringList> FRowHeaders;
+    std::unique_ptr<rtl::TStringList> FSortList;
+    std::unique_ptr<rtl::TStringList> FLookupItems;
+    std::vector<int> FRowSelect;
+    std::vector<int> FColSelect;
+    std::unique_ptr<TSortIndexList> FSortIndexes;
+    // Sort and unsort cross-references, merged columns, selected cells, selected rows,
+    // modified rows, enabled rows.
+    std::unique_ptr<TIntList> FSortCrossRefs;
+    std::unique_ptr<TIntList> FUnSortCrossRefs;
+    std::unique_ptr<TIntList> FMergedColumns;
+    std::unique_ptr<TIntList> FSelectedCells;
+    std::unique_ptr<TIntList> FSelectedRows;
+    std::unique_ptr<TIntList> FModifiedRows;
+    std::unique_ptr<TIntList> FEnabledRows;
+    std::unique_ptr<gfx::TBitmap> FRowIndicator;
+    std::unique_ptr<TControlList> FControlList;
+    std::unique_ptr<TSyncGrid> FSyncGrid;
+    std::vector<rtl::TObject*> FNotifierList;
+    std::unique_ptr<TIntList> FColumnOrder;
+    std::unique_ptr<TCellGraphic> FCellGraphic;  // scratch graphic of GetCellGraphic
+    std::unique_ptr<TIntList> FIgnoreColumns;
+    std::unique_ptr<rtl::TStringList> FFilterList;
+    std::unique_ptr<TExtGridRunTimeObjects> FRunTime;
+    std::unique_ptr<TExtGridHiddenColumns> FHidden;
+
+    // Look and state
+    TGridLook FLook = glXP;
+    TJyxStyle FStyle = tsWindowsXP;
+    gfx::TColor FBorderColor = 0xB99D7F;
+    gfx::TColor FCommentColor = gfx::clRed;
+    TColorTones FTones{};
+    TOfficeTheme FOldOfficeTheme = otUnknown;
+    ui::TAlignment FDefaultAlignment = ui::taLeftJustify;
+    TVAlignment FVAlignment = vtaTop;
+    TScrollBarAlways FScrollBarAlways = saNone;
+    std::string FCheckTrue = "Y";
+    std::string FCheckFalse = "N";
+    std::string FFloatFormat = "%.2f";
+    bool FLoaded = false;
+    bool FNewlyPlaced = false;
+    bool FEditChange = false;
+    int FUpdateCount = 0;
+    int FMaxRowCount = 0;
+    int FMaxColCount = 0;
+    int FFixedRowsMin = 1;
+    int FFixedColsMin = 1;
+    int FMinRowHeight = 0;
+    int FMinColWidth = 10;
+    int FWheelScrollLines = 0;
+    unsigned FWheelMessage = 0;
+    bool FWheelPan = false;
+    double FScaleFactor = 1.0;
+    int FLastScrollCode = 255;
+    int FTimerId = 0;
+    ui::TCursor FLoadCursor = ui::crDefault;
+    rtl::TRect FDisjunctRect{-1, -1, -1, -1};
+    // Platform flags worked out at construction.
+    bool FIsWinXP = true;
+    bool FIsWin7 = true;
+    bool FIsComCtl6 = true;
+    bool FIsWinVista = true;
+    bool FFlatScrollBars = false;
+    // Markers that start at -1.
+    int FHoverLinkIdx = -1;
+    int FDragCol = -1;
+    int FFilterCol = -1;
+    int FHoverFixedCol = -1;
+    int FHoverFixedRow = -1;
+    int FGroupColumn = -1;
+    rtl::TPoint FMouseDownPoint{-1, -1};
+    rtl::TPoint FLastHintPos{-1, -1};
+    rtl::TPoint FOldSize{-1, -1};
+    // File options
+    bool SaveFixedCells = true;
+    bool SaveVirtCells = true;
+    bool SaveMergedCells = true;
+    bool SaveWithHTML = true;
+    bool LoadFirstRow = true;
+    bool QuoteEmptyCells = true;
+    bool QuoteQuotedCells = true;
+    bool MultiLineCSVImport = true;
+    bool TrimCSVBlanks = true;
+    bool SaveFixedRows = false;
+    bool SaveFixedCols = false;
+    bool SaveHiddenCells = false;
+    bool AlwaysQuotes = false;
+    bool FJavaCSV = false;
+    bool SaveFormulas = false;
+    bool ShowNullDates = true;
+    bool ShowColumnNumbers = true;
+    bool FitCellsInGrid = true;
+    bool UseStyleServices = true;
+    bool FixDecimalSeparator = true;
+    int FPrintPageFrom = 1;
+    int FPrintPageTo = 1;
+    int FPrintPageNum = 0;
+    rtl::TPoint FXYOffset{2, 2};
+    rtl::TPoint FXYRTFOffset{0, 0};
+
+public:
+    // Read-only views of construction state the tests and persistence read.
+    bool SaveFixedCellsOption() const { return SaveFixedCells; }
+    bool SaveHiddenCellsOption() const { return SaveHiddenCells; }
+    rtl::TPoint XYOffset() const { return FXYOffset; }
+    bool IsNewlyPlaced() const { return FNewlyPlaced; }
+    int FixedRowsMin() const { return FFixedRowsMin; }
+    int TimerId() const { return FTimerId; }
+    bool HasRunTimeObjects() const { return FRunTime != nullptr; }
+    TArrowWindow* ArrowWindow(TArrowDirection d) const;
+    TGridFocusWindow* FocusWindow() const;
+};
+
+// The cursor shown over hot items (links, cell buttons); every grid constructor sets it
+// to the hand-point cursor.
+ui::TCursor& HotItemCursor();
+
+// Registers TObjStringGrid, TBaseGrid and TExtStringGrid with their published properties
+// for form descriptions (once per registry).
+void RegisterExtGridClasses(ui::TClassRegistry& registry);
+void RegisterExtGridClasses();
+
+}  // namespace grid

@@ -1,0 +1,266 @@
+// String grid core: counts, cell graphics and comments, the base-grid hooks, defaults and the version.
+#include <typeinfo>
+
+#include "grid/core/CellGraphics.h"
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridLists.h"
+#include "grid/data/ExtGridHiddenColumns.h"
+#include "grid/foundation/ExtUtilCellText.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/rtl/StringList.h"
+
+namespace grid {
+
+namespace {
+constexpr int GridVersionNr = 0x08030203;
+constexpr const char* GridReleaseMonth = "Aug, 2017";
+// Prefixes turned into links in cell text, in the order they are tried.
+constexpr const char* UrlPrefixes[] = {"HTTP://", "WWW.", "MAILTO:", "HTTPS://", "NNTP://", "FILE://", "FTP://"};
+
+bool IsCheckBoxType(TCellType t)
+{
+    return t == ctCheckBox || t == ctDataCheckBox || t == ctTriStateCheckBox || t == ctVirtCheckBox ||
+           t == ctRowCheckBox;
+}
+}  // namespace
+
+// --- counts
+
+void TExtStringGrid::SetRowCount(int Value)
+{
+    int old = RowCount();
+    TBaseGrid::SetRowCount(Value);
+    FNormalRowCount = RowCount();
+    FMaxRowCount = std::max(FMaxRowCount, RowCount());
+    for (int r = old; r < RowCount(); ++r) FSuppressRowSizes->Add(RowHeights(r));
+}
+
+void TExtStringGrid::SetColCount(int Value)
+{
+    int old = ColCount();
+    TBaseGrid::SetColCount(Value);
+    FMaxColCount = std::max(FMaxColCount, ColCount());
+    ResizeColumnBooks();
+    for (int c = old; c < ColCount(); ++c) FSuppressColSizes->Add(ColWidths(c));
+}
+
+void TExtStringGrid::ResizeColumnBooks()
+{
+    auto n = static_cast<std::size_t>(ColCount() + NumHiddenColumns());
+    FHidden->VisibleCol.resize(n, true);
+    FHidden->AllColWidths.resize(n, DefaultColWidth());
+}
+
+bool TExtStringGrid::ColumnVisible(int ADisplCol) const
+{
+    return ADisplCol >= 0 && ADisplCol < ColCount();
+}
+
+// --- cell graphics and comments
+
+TCellGraphic* TExtStringGrid::CreateCellGraphic(int ACol, int ARow)
+{
+    auto graphic = std::make_unique<TCellGraphic>();
+    TCellGraphic* result = graphic.get();
+    // Frees a graphic the grid owned before (SetGraphicObjectEx frees a replaced one).
+    SetGraphicObjectEx(ACol, ARow, graphic.release());
+    return result;
+}
+
+TCellGraphic* TExtStringGrid::GetCellGraphic(int ACol, int ARow)
+{
+    return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
+}
+
+TCellType TExtStringGrid::GetCellType(int ACol, int ARow)
+{
+    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    return g != nullptr ? g->CellType() : ctNone;
+}
+
+void TExtStringGrid::AddComment(int ACol, int ARow, const std::string& Comment)
+{
+    TCellGraphic* g = CreateCellGraphic(ACol, ARow);
+    g->SetCellType(ctNone);
+    g->SetCellComment(Comment);
+    g->SetCommentColor(FCommentColor);
+    RepaintCell(ACol, ARow);
+}
+
+void TExtStringGrid::SetComment(int ACol, int ARow, const std::string& Comment)
+{
+    if (TCellGraphic* g = GetCellGraphic(ACol, ARow)) {
+        g->SetCellComment(Comment);
+        RepaintCell(ACol, ARow);
+        return;
+    }
+    AddComment(ACol, ARow, Comment);
+}
+
+std::string TExtStringGrid::GetComment(int ACol, int ARow)
+{
+    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    return g != nullptr ? g->CellComment() : std::string();
+}
+
+std::string TExtStringGrid::DefaultCheckTrue(int) { return FCheckTrue; }
+std::string TExtStringGrid::DefaultCheckFalse(int) { return FCheckFalse; }
+
+// --- hooks of the base grid
+
+bool TExtStringGrid::IsNode(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctNode; }
+bool TExtStringGrid::IsSummary(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctSummary; }
+
+bool TExtStringGrid::HasNodes()
+{
+    if (!FHasCellProps) return false;
+    for (int r = 0; r < RowCount(); ++r)
+        if (IsNode(r)) return true;
+    return false;
+}
+
+// The indent is the node level times the node display's indent; until the node display
+// settings are owned by the grid, no row is indented.
+int TExtStringGrid::GetNodeIndent(int) { return 0; }
+
+bool TExtStringGrid::CellHasCheckBox(int ACol, int ARow) { return IsCheckBoxType(GetCellType(ACol, ARow)); }
+
+void TExtStringGrid::SetCheckBoxValue(int ACol, int ARow, const std::string& Value)
+{
+    if (TCellGraphic* g = GetCellGraphic(ACol, ARow)) {
+        bool checked = Value == FCheckTrue;
+        g->SetCellBoolean(checked);
+        g->SetCellCheckBoxState(BoolToCheckBoxState(checked));
+        RepaintCell(ACol, ARow);
+    }
+}
+
+void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value)
+{
+    TBaseGrid::GetDisplText(ACol, ARow, Value);
+    if (!URLShowInText) return;
+    for (const char* prefix : UrlPrefixes) {
+        std::string linked;
+        if (LinkUrlInText(Value, prefix, linked)) {
+            Value = linked;
+            return;
+        }
+    }
+}
+
+void TExtStringGrid::UpdateAutoRangeScroll(int, int) {}
+
+void TExtStringGrid::FooterRowChanged() { TBaseGrid::FooterRowChanged(); }
+
+void TExtStringGrid::HeadersChanged() {}
+
+void TExtStringGrid::ShowColumnHeaders()
+{
+    for (int i = 0; i < FColumnHeaders->Count(); ++i) SetCellEx(i, 0, FColumnHeaders->Get(i));
+}
+
+void TExtStringGrid::ShowRowHeaders()
+{
+    for (int i = 0; i < FRowHeaders->Count(); ++i) SetCellEx(0, i, FRowHeaders->Get(i));
+}
+
+// --- painting defaults
+
+void TExtStringGrid::GetDefaultCellProperties(int ACol, int ARow, gfx::TFont& AFont, gfx::TBrush& ABrush,
+                                              gfx::TColor& ColorTo, gfx::TColor& MirrorColor,
+                                              gfx::TColor& MirrorColorTo, ui::TAlignment& HAlign,
+                                              TVAlignment& VAlign, bool& WordWrap,
+                                              TCellGradientDirection& GradientDirection)
+{
+    TBaseGrid::GetDefaultCellProperties(ACol, ARow, AFont, ABrush, ColorTo, MirrorColor, MirrorColorTo, HAlign, VAlign,
+                                        WordWrap, GradientDirection);
+    VAlign = FVAlignment;
+}
+
+ui::TAlignment TExtStringGrid::GetDefaultAlignment() { return FDefaultAlignment; }
+bool TExtStringGrid::HasCellBorderEvent() { return false; }
+bool TExtStringGrid::GetUseVCLStyles() { return false; }
+
+void TExtStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select,
+                                         bool Remap, gfx::TBrush& ABrush, gfx::TColor& AColorTo,
+                                         gfx::TColor& AMirrorColor, gfx::TColor& AMirrorColorTo, gfx::TFont& AFont,
+                                         ui::TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD)
+{
+    TBaseGrid::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
+                                   AMirrorColorTo, AFont, HA, VA, WW, GD);
+    if (!HasCellProperties(ACol, ARow)) return;
+    const TCellProperties* p = GetCellPropsDirect(ACol, ARow);
+    HA = p->Alignment();
+    VA = p->VAlignment();
+    WW = p->WordWrap();
+}
+
+gfx::TFont& TExtStringGrid::GetCellFont(int ACol, int ARow)
+{
+    if (!HasCellProperties(ACol, ARow)) return Font();
+    const TCellProperties* p = GetCellPropsDirect(ACol, ARow);
+    FCellFont->SetName(p->FontName());
+    FCellFont->SetHeight(p->FontSize());
+    FCellFont->SetStyle(p->FontStyle());
+    FCellFont->SetColor(p->FontColor());
+    return *FCellFont;
+}
+
+void TExtStringGrid::InvalidateGrid() { Invalidate(); }
+
+void TExtStringGrid::SetLook(TGridLook v)
+{
+    FLook = v;
+    Invalidate();
+}
+
+// --- version and style interfaces
+
+int TExtStringGrid::GetVersionNr() { return GridVersionNr; }
+
+std::string TExtStringGrid::VersionText(int packed)
+{
+    auto v = static_cast<unsigned>(packed);
+    return std::to_string((v >> 24) & 0xFF) + "." + std::to_string((v >> 16) & 0xFF) + "." +
+           std::to_string((v >> 8) & 0xFF) + "." + std::to_string(v & 0xFF);
+}
+
+std::string TExtStringGrid::GetVersionString() { return VersionText(GetVersionNr()) + " " + GridReleaseMonth; }
+
+void TExtStringGrid::SetColorTones(TColorTones ATones)
+{
+    FTones = ATones;
+    Invalidate();
+}
+
+void TExtStringGrid::SetComponentStyle(TJyxStyle AStyle)
+{
+    FStyle = AStyle;
+    Invalidate();
+}
+
+void TExtStringGrid::SetComponentStyleAndAppColor(TJyxStyle AStyle, gfx::TColor) { SetComponentStyle(AStyle); }
+
+// --- mouse and design
+
+bool TExtStringGrid::IsDesigning() { return HasState(rtl::csDesigning); }
+void TExtStringGrid::MouseActionsChanged() {}
+void TExtStringGrid::NavigationChanged() {}
+
+}  // namespace grid
+
+namespace grid {
+
+int TExtStringGrid::FixedRowHeight() const { return RowCount() > 0 ? RowHeights(0) : 0; }
+
+void TExtStringGrid::SetFixedRowHeight(int v)
+{
+    if (RowCount() > 0) SetRowHeights(0, v);
+}
+
+void TExtStringGrid::SetFixedColWidth(int v)
+{
+    if (ColCount() > 0) SetColWidths(0, v);
+}
+
+}  // namespace grid

@@ -1,0 +1,314 @@
+// String grid lifecycle: freeing, copying, completion of loading, window creation, sizing and scroll bars.
+#include <climits>
+
+#include "grid/core/CellGraphics.h"
+#include "grid/core/ExtGrid.h"
+#include "grid/core/ExtGridRunTime.h"
+#include "grid/core/GridLists.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsRecords.h"
+#include "grid/data/ExtGridHiddenColumns.h"
+#include "grid/foundation/PictureContainer.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/rtl/StringList.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/ScrollInfo.h"
+#include "platform/ui/Timers.h"
+
+namespace grid {
+
+namespace {
+constexpr ui::UINT_PTR GridTimerId = 111;
+constexpr unsigned GridTimerPeriodMs = 500;
+constexpr unsigned WM_MOUSEWHEEL_ID = 522;
+}  // namespace
+
+TExtStringGrid::~TExtStringGrid()
+{
+    Destroying();
+    // Hidden columns come back into the grid, so that nothing is left outside the cells
+    // the base grid frees; the base grid frees every property object with its graphic.
+    if (FHidden != nullptr && !FHidden->Real.empty()) UnHideColumnsAll();
+    if (FTimerId != 0 && HandleAllocated()) ui::KillTimer(Handle(), GridTimerId);
+    SetCursor(FLoadCursor);
+    FRunTime.reset();
+}
+
+// --- copying
+
+void TExtStringGrid::Assign(const rtl::TPersistent* Source)
+{
+    const auto* src = dynamic_cast<const TExtStringGrid*>(Source);
+    if (src == nullptr) return;
+    AssignSettings(*src);
+    AssignCells(Source);
+}
+
+void TExtStringGrid::AssignSettings(const TExtStringGrid& src)
+{
+    Font().Assign(&src.Font());
+    ActiveCellColor = src.ActiveCellColor;
+    ActiveCellColorTo = src.ActiveCellColorTo;
+    FActiveCellFont->Assign(src.FActiveCellFont.get());
+    ActiveCellShow = src.ActiveCellShow;
+    FActiveRowShow = src.FActiveRowShow;
+    FActiveRowColor = src.FActiveRowColor;
+    SetAlign(src.Align());
+    AnchorHint = src.AnchorHint;
+    AutoSizeColumnsOnLoad = src.AutoSizeColumnsOnLoad;
+    FMouseActions->Assign(src.FMouseActions.get());
+    FNavigation->Assign(src.FNavigation.get());
+    FSearchFooter->Assign(src.FSearchFooter.get());
+    FPrintSettings->Assign(src.FPrintSettings.get());
+    FHTMLSettings->Assign(src.FHTMLSettings.get());
+    FBands->Assign(src.FBands.get());
+    FColumnSize->Assign(src.FColumnSize.get());
+    FSyncGrid->Assign(src.FSyncGrid.get());
+    FFocusHelper->Assign(src.FFocusHelper.get());
+    FixedRowAlways = src.FixedRowAlways;
+    SetColCount(src.ColCount());
+    SetRowCount(src.RowCount());
+    SetFixedRows(src.FixedRows());
+    SetFixedCols(src.FixedCols());
+    SetDefaultColWidth(src.DefaultColWidth());
+    SetDefaultRowHeight(src.DefaultRowHeight());
+    InvalidEntryTitle = src.InvalidEntryTitle;
+    InvalidEntryIcon = src.InvalidEntryIcon;
+    InvalidEntryText = src.InvalidEntryText;
+    SetOptions(src.Options());
+    for (int c = 0; c < src.ColCount(); ++c) SetColWidths(c, src.ColWidths(c));
+    FColumnHeaders->Assign(src.FColumnHeaders.get());
+    for (int r = 0; r < src.RowCount(); ++r) SetRowHeights(r, src.RowHeights(r));
+    ScrollProportional = src.ScrollProportional;
+    ScrollSynch = src.ScrollSynch;
+    ScrollWidth = src.ScrollWidth;
+    FScrollBarAlways = src.FScrollBarAlways;
+    SetScrollBars(src.ScrollBars());
+    ScrollColor = src.ScrollColor;
+    ScrollType = src.ScrollType;
+    SetLook(src.FLook);
+    SetBorderColor(src.FBorderColor);
+    SelectionColor = src.SelectionColor;
+    SelectionColorTo = src.SelectionColorTo;
+    SelectionMirrorColor = src.SelectionMirrorColor;
+    SelectionMirrorColorTo = src.SelectionMirrorColorTo;
+    SelectionTextColor = src.SelectionTextColor;
+    SelectionRTFKeep = src.SelectionRTFKeep;
+    SelectionResizer = src.SelectionResizer;
+    AutoFilterUpdate = src.AutoFilterUpdate;
+    AutoHideSelection = src.AutoHideSelection;
+    AutoNumAlign = src.AutoNumAlign;
+    AutoThemeAdapt = src.AutoThemeAdapt;
+    DefaultEditor = src.DefaultEditor;
+    DisabledFontColor = src.DisabledFontColor;
+    EditWithTags = src.EditWithTags;
+    EnableHTML = src.EnableHTML;
+    EnableBlink = src.EnableBlink;
+    EnhRowColMove = src.EnhRowColMove;
+    EnhTextSize = src.EnhTextSize;
+    ExcelStyleDecimalSeparator = src.ExcelStyleDecimalSeparator;
+    FilterDropDownAuto = src.FilterDropDownAuto;
+    FilterDropDownCheck = src.FilterDropDownCheck;
+    FilterDropDownClear = src.FilterDropDownClear;
+    FilterDropDownMultiCol = src.FilterDropDownMultiCol;
+    FilterDropDownRow = src.FilterDropDownRow;
+    FixedFooters = src.FixedFooters;
+    FixedRightCols = src.FixedRightCols;
+    FGridLineColor = src.FGridLineColor;
+    FGridLineWidth = src.FGridLineWidth;
+    HighlightColor = src.HighlightColor;
+    HighlightTextColor = src.HighlightTextColor;
+    HintColor = src.HintColor;
+    HintShowCells = src.HintShowCells;
+    HintShowLargeText = src.HintShowLargeText;
+    HintShowLargeTextPos = src.HintShowLargeTextPos;
+    Hovering = src.Hovering;
+    FHoverRow = src.FHoverRow;
+    FHoverRowColor = src.FHoverRowColor;
+    FHoverRowColorTo = src.FHoverRowColorTo;
+    IntelliZoom = src.IntelliZoom;
+    IntelliPan = src.IntelliPan;
+    IntegralHeight = src.IntegralHeight;
+    HTMLHint = src.HTMLHint;
+    HTMLKeepLineBreak = src.HTMLKeepLineBreak;
+    LookupHistory = src.LookupHistory;
+    Lookup = src.Lookup;
+    FLookupItems->Assign(src.FLookupItems.get());
+    LookupCaseSensitive = src.LookupCaseSensitive;
+    MaxComboLength = src.MaxComboLength;
+    MaxEditLength = src.MaxEditLength;
+    Multilinecells = src.Multilinecells;
+}
+
+// Copies every stored cell of the source (texts, and the settings of its property objects
+// and comment graphics) into this grid; any other source is ignored.
+void TExtStringGrid::AssignCells(const rtl::TPersistent* Source)
+{
+    auto* src = dynamic_cast<TExtStringGrid*>(const_cast<rtl::TPersistent*>(Source));
+    if (src == nullptr || src == this) return;
+    CopyCellsFrom(*src);
+}
+
+void TExtStringGrid::CopyCellsFrom(TExtStringGrid& src)
+{
+    BeginUpdate();
+    int cols = src.TotalColCount();
+    int rows = src.RowCount();
+    FreeCellProperties(0, 0, std::max(cols, TotalColCount()) - 1, std::max(rows, RowCount()) - 1);
+    for (int r = 0; r < rows; ++r) {
+        for (int c = 0; c < cols; ++c) {
+            SetGridCell(c, r, src.GetGridCell(c, r));
+            const TCellProperties* sp = src.GetCellPropsDirect(c, r);
+            if (sp == nullptr) continue;
+            TCellProperties* p = GetCellProperties(c, r);
+            p->Assign(sp);
+            if (const auto* sg = dynamic_cast<const TCellGraphic*>(sp->GraphicObject())) {
+                auto graphic = std::make_unique<TCellGraphic>();
+                graphic->Assign(sg);
+                p->SetGraphicObject(graphic.release());
+            }
+        }
+    }
+    EndUpdate();
+}
+
+// --- loading
+
+void TExtStringGrid::Loaded()
+{
+    TBaseGrid::Loaded();
+    FLoadCursor = Cursor();
+    ShowColumnHeaders();
+    ShowRowHeaders();
+    if (FLook == glJyx) {
+        FLook = glCustom;
+        SetLook(glJyx);
+    }
+    FFixedRowsMin = FixedRows();
+    FFixedColsMin = FixedCols();
+    FMinRowHeight = DefaultRowHeight();
+    FMinColWidth = 10;
+    FMaxRowCount = std::max(FMaxRowCount, RowCount());
+    FMaxColCount = std::max(FMaxColCount, ColCount());
+    FLoaded = true;
+    if (Options() & ui::goAlwaysShowEditor) {
+        FNavigation->SetAlwaysEdit(true);
+        SetOptions(Options() & ~ui::goAlwaysShowEditor);
+    }
+    ApplyScrollBarAlways(false);
+    FDisjunctRect = rtl::TRect{-1, -1, -1, -1};
+    InitOrigColSizes();
+    SetColumnOrder();
+}
+
+// --- window
+
+void TExtStringGrid::CreateHandle() {}
+
+void TExtStringGrid::CreateWnd()
+{
+    if (HasState(rtl::csDestroying)) return;
+    TBaseGrid::CreateWnd();
+    CreateHandle();
+    if (Parent() == nullptr) return;
+    if (!HasState(rtl::csDesigning)) {
+        double scale = gfx::ScreenPixelsPerInch / 96.0;
+        FScaleFactor = scale < 1.0 ? 1.0 : scale;
+    }
+    FTimerId = static_cast<int>(ui::SetTimer(Handle(), GridTimerId, GridTimerPeriodMs));
+    if (HasState(rtl::csDesigning) && !FLoaded && !HasState(rtl::csLoading)) Font().SetName("Tahoma");
+    InitMouseWheel(true);
+    // Flat scroll bars need the common controls' flat-scroll-bar function, which this
+    // platform does not have: the flat flag records that it was not found.
+    if (ScrollType != ssNormal && !HasState(rtl::csLoading)) FFlatScrollBars = false;
+}
+
+void TExtStringGrid::DestroyWnd()
+{
+    if (FTimerId != 0) {
+        ui::KillTimer(Handle(), GridTimerId);
+        FTimerId = 0;
+    }
+    TBaseGrid::DestroyWnd();
+}
+
+void TExtStringGrid::Invalidate()
+{
+    if (FEditChange) {
+        FEditChange = false;
+        return;
+    }
+    TBaseGrid::Invalidate();
+}
+
+void TExtStringGrid::Resize()
+{
+    TBaseGrid::Resize();
+    if (OnResize) OnResize(this);
+    ApplyScrollBarAlways(false);
+    InitMouseWheel(false);
+}
+
+void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
+{
+    int h = DefaultRowHeight();
+    if (IntegralHeight && FUpdateCount == 0 && h > 0) {
+        bool allColsFit = VisibleColCount() + FixedCols() >= ColCount();
+        int s = allColsFit ? 0 : ui::GetSystemMetrics(ui::SM_CYHSCROLL);
+        int b = BorderStyle() == ui::bsSingle ? 2 : 0;
+        int inner = AHeight - s - b;
+        AHeight = (inner / h) * h + s + 2 * b;
+    }
+    TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TExtStringGrid::SetBorderColor(gfx::TColor v)
+{
+    if (FBorderColor == v) return;
+    FBorderColor = v;
+    if (Parent() != nullptr && Parent()->HandleAllocated()) TBaseGrid::Invalidate();
+}
+
+void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways v)
+{
+    FScrollBarAlways = v;
+    ApplyScrollBarAlways(false);
+}
+
+void TExtStringGrid::ApplyScrollBarAlways(bool HideUnneeded)
+{
+    if (!HandleAllocated()) return;
+    bool rowsFit = VisibleRowCount() + FixedRows() >= RowCount();
+    bool colsFit = VisibleColCount() + FixedCols() >= ColCount();
+    bool hasVert = ScrollBars() == ui::ssVertical || ScrollBars() == ui::ssBoth;
+    bool hasHorz = ScrollBars() == ui::ssHorizontal || ScrollBars() == ui::ssBoth;
+    if (FScrollBarAlways != saNone) {
+        if (rowsFit && hasVert)
+            ui::ShowScrollBar(Handle(), ui::SB_VERT, FScrollBarAlways == saVert || FScrollBarAlways == saBoth);
+        if (colsFit && hasHorz)
+            ui::ShowScrollBar(Handle(), ui::SB_HORZ, FScrollBarAlways == saHorz || FScrollBarAlways == saBoth);
+        ui::EnableScrollBar(Handle(), ui::SB_VERT, !rowsFit);
+        ui::EnableScrollBar(Handle(), ui::SB_HORZ, !colsFit);
+        return;
+    }
+    if (!HideUnneeded) return;
+    if (rowsFit) ui::ShowScrollBar(Handle(), ui::SB_VERT, false);
+    if (colsFit) ui::ShowScrollBar(Handle(), ui::SB_HORZ, false);
+}
+
+void TExtStringGrid::InitMouseWheel(bool)
+{
+    FWheelMessage = WM_MOUSEWHEEL_ID;
+    FWheelPan = false;
+    unsigned lines = 3;
+    if (!ui::SystemParametersInfo(ui::SPI_GETWHEELSCROLLLINES, 0, &lines, 0)) lines = 3;
+    // The setting's "one screen per notch" value scrolls by the visible rows.
+    FWheelScrollLines = lines == UINT_MAX ? VisibleRowCount() : static_cast<int>(lines);
+}
+
+void TExtStringGrid::Notification(rtl::TComponent* AComponent, rtl::TOperation Operation)
+{
+    TBaseGrid::Notification(AComponent, Operation);
+}
+
+}  // namespace grid

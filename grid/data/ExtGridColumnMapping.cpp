@@ -1,0 +1,108 @@
+// String grid hidden columns: mapping between display and real columns and the storage beyond ColCount.
+#include <algorithm>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridLists.h"
+#include "grid/data/ExtGridHiddenColumns.h"
+
+namespace grid {
+
+int TExtStringGrid::NumHiddenColumns() const { return FHidden != nullptr ? static_cast<int>(FHidden->Real.size()) : 0; }
+
+int TExtStringGrid::TotalColCount() const { return ColCount() + NumHiddenColumns(); }
+
+bool TExtStringGrid::IsHiddenColumn(int ACol) const
+{
+    return FHidden != nullptr && std::binary_search(FHidden->Real.begin(), FHidden->Real.end(), ACol);
+}
+
+// Display (storage) position -> real column. Positions at or beyond ColCount are the
+// storage of the hidden columns.
+int TExtStringGrid::RealColIndex(int ACol)
+{
+    if (NumHiddenColumns() == 0 || ACol < 0) return ACol;
+    if (ACol >= ColCount()) {
+        auto k = static_cast<std::size_t>(ACol - ColCount());
+        return k < FHidden->Real.size() ? FHidden->Real[k] : ACol;
+    }
+    int real = ACol;
+    for (int h : FHidden->Real) {
+        if (h > real) break;
+        ++real;
+    }
+    return real;
+}
+
+// Real column -> display position; a hidden column gives its storage position.
+int TExtStringGrid::DisplColIndex(int ACol)
+{
+    if (NumHiddenColumns() == 0 || ACol < 0) return ACol;
+    const auto& hidden = FHidden->Real;
+    auto it = std::lower_bound(hidden.begin(), hidden.end(), ACol);
+    int before = static_cast<int>(it - hidden.begin());
+    if (it != hidden.end() && *it == ACol) return ColCount() + before;
+    return ACol - before;
+}
+
+// Moves the cells of a storage column (texts and slots) without telling the platform
+// grid's column-move event: hiding is not a move the user made.
+void TExtStringGrid::MoveStoredColumn(int from, int to)
+{
+    if (from == to) return;
+    NoteSlotCol(std::max(from, to));
+    auto saved = std::move(OnColumnMoved);
+    OnColumnMoved = nullptr;
+    TStringGrid::ColumnMoved(from, to);
+    OnColumnMoved = std::move(saved);
+}
+
+void TExtStringGrid::HideColumn(int ACol)
+{
+    if (ACol < 0 || ACol >= TotalColCount() || IsHiddenColumn(ACol) || ColCount() <= 1) return;
+    HideInplaceEdit();
+    int d = DisplColIndex(ACol);
+    auto& hidden = FHidden->Real;
+    auto pos = std::lower_bound(hidden.begin(), hidden.end(), ACol);
+    int k = static_cast<int>(pos - hidden.begin());
+    int width = ColWidths(d);
+    for (int c = d; c < ColCount() - 1; ++c) SetColWidths(c, ColWidths(c + 1));
+    MoveStoredColumn(d, ColCount() - 1 + k);
+    FHidden->Widths.insert(FHidden->Widths.begin() + k, width);
+    hidden.insert(pos, ACol);
+    TBaseGrid::SetColCount(ColCount() - 1);
+    if (static_cast<std::size_t>(ACol) < FHidden->VisibleCol.size()) FHidden->VisibleCol[ACol] = false;
+    Invalidate();
+}
+
+void TExtStringGrid::UnHideColumn(int ACol)
+{
+    auto& hidden = FHidden->Real;
+    auto pos = std::lower_bound(hidden.begin(), hidden.end(), ACol);
+    if (pos == hidden.end() || *pos != ACol) return;
+    int k = static_cast<int>(pos - hidden.begin());
+    int d = ACol - k;
+    int width = FHidden->Widths[k];
+    MoveStoredColumn(ColCount() + k, d);
+    hidden.erase(pos);
+    FHidden->Widths.erase(FHidden->Widths.begin() + k);
+    TBaseGrid::SetColCount(ColCount() + 1);
+    for (int c = ColCount() - 1; c > d; --c) SetColWidths(c, ColWidths(c - 1));
+    SetColWidths(d, width);
+    if (static_cast<std::size_t>(ACol) < FHidden->VisibleCol.size()) FHidden->VisibleCol[ACol] = true;
+    Invalidate();
+}
+
+void TExtStringGrid::UnHideColumnsAll()
+{
+    while (NumHiddenColumns() > 0) UnHideColumn(FHidden->Real.front());
+}
+
+void TExtStringGrid::SetColumnOrder()
+{
+    FColumnOrder->Clear();
+    for (int c = 0; c < ColCount(); ++c) FColumnOrder->Add(c);
+    FSuppressColSizes->Clear();
+    for (int c = 0; c < ColCount(); ++c) FSuppressColSizes->Add(ColWidths(c));
+}
+
+}  // namespace grid

@@ -1,0 +1,159 @@
+// Tests of the string grid's construction defaults, form loading, copying, sizing and freeing.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "grid/core/CellGraphics.h"
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridLists.h"
+#include "grid/core/GridOptions.h"
+#include "platform/backend/HeadlessBackend.h"
+#include "platform/rtl/StringList.h"
+#include "platform/ui/ClassRegistry.h"
+#include "platform/ui/FormReader.h"
+#include "platform/ui/Forms.h"
+
+using namespace grid;
+
+namespace {
+
+class ExtGridTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        App = std::make_unique<ui::TApplication>();
+        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
+    }
+    void TearDown() override { App.reset(); }
+    std::unique_ptr<ui::TApplication> App;
+};
+
+// A form with a handler table, as the main window has.
+class TGridForm : public ui::TForm {
+public:
+    explicit TGridForm(rtl::TComponent* owner) : ui::TForm(owner)
+    {
+        Methods().RegisterMethod("plantingTBSetEditText",
+                                 ui::TSetEditEvent([this](rtl::TObject*, int c, int r, const std::string& v) {
+                                     Edits.push_back(std::to_string(c) + "," + std::to_string(r) + "=" + v);
+                                 }));
+    }
+    std::vector<std::string> Edits;
+};
+
+}  // namespace
+
+TEST_F(ExtGridTest, NewGridHasTheDocumentedDefaults)
+{
+    TExtStringGrid grid(nullptr);
+    EXPECT_EQ(grid.RowCount(), 10);
+    EXPECT_EQ(grid.ColCount(), 5);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    EXPECT_EQ(grid.DefaultRowHeight(), 22);
+    EXPECT_EQ(grid.FixedRowHeight(), 22);
+    EXPECT_EQ(grid.Width(), 400);
+    EXPECT_EQ(grid.Height(), 250);
+    EXPECT_EQ(grid.FloatFormat(), "%.2f");
+    EXPECT_EQ(grid.CheckTrue(), "Y");
+    EXPECT_EQ(grid.CheckFalse(), "N");
+    EXPECT_EQ(grid.PasswordChar, "*");
+    EXPECT_EQ(grid.Look(), glXP);
+    EXPECT_EQ(grid.Style(), tsWindowsXP);
+    EXPECT_EQ(grid.FixedFont().Name(), "Tahoma");
+    EXPECT_TRUE(grid.FixedFont().Style().Contains(gfx::fsBold));
+    EXPECT_TRUE(grid.ActiveCellFont().Style().Contains(gfx::fsBold));
+    EXPECT_EQ(grid.ActiveCellColor, 0x808080u);
+    EXPECT_EQ(grid.SelectionColor, 0xEACAB6u);
+    EXPECT_EQ(grid.HintColor, 0xFF000018u);
+    EXPECT_EQ(grid.FilterDropDownClear, "(All)");
+    EXPECT_EQ(grid.XMLEncoding, "ISO-8859-1");
+    EXPECT_EQ(grid.XYOffset(), (rtl::TPoint{2, 2}));
+    EXPECT_EQ(grid.DefaultEditor, edNormal);
+    EXPECT_EQ(grid.InvalidEntryIcon, ieWarning);
+    EXPECT_TRUE(grid.SaveFixedCellsOption());
+    EXPECT_FALSE(grid.SaveHiddenCellsOption());
+    EXPECT_EQ(grid.Version(), "8.3.2.3");
+    EXPECT_EQ(grid.GetVersionString(), "8.3.2.3 Aug, 2017");
+    EXPECT_EQ(grid.NumHiddenColumns(), 0);
+    for (int c = 0; c < grid.ColCount(); ++c) EXPECT_TRUE(grid.ColumnVisible(c));
+    // Base grid defaults set through the setters: the platform draws no lines or cells itself.
+    EXPECT_EQ(grid.GridLineWidth(), 1);
+    EXPECT_EQ(grid.ui::TCustomGrid::GridLineWidth(), 0);
+    EXPECT_FALSE(grid.ui::TCustomGrid::DefaultDrawing());
+    EXPECT_EQ(grid.GridLineColor(), 0xC0C0C0u);
+    EXPECT_EQ(grid.NormalRowCount(), 10);
+    // Run-time objects exist in a grid that is not designed; the hot-item cursor is the hand.
+    EXPECT_TRUE(grid.HasRunTimeObjects());
+    EXPECT_NE(grid.ArrowWindow(arrLeft), nullptr);
+    EXPECT_NE(grid.FocusWindow(), nullptr);
+    EXPECT_EQ(HotItemCursor(), ui::crHandPoint);
+    EXPECT_FALSE(grid.HasCellProps());
+}
+
+TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditEvent)
+{
+    RegisterExtGridClasses();
+    auto* form = new TGridForm(App.get());
+    ui::ReadComponentResText("object Form1: TGridForm\n"
+                             "  object plantingTB: TExtStringGrid\n"
+                             "    Left = 8\n"
+                             "    ColCount = 4\n"
+                             "    RowCount = 6\n"
+                             "    FixedCols = 0\n"
+                             "    DefaultRowHeight = 24\n"
+                             "    FixedRowHeight = 24\n"
+                             "    GridLineColor = clMedGray\n"
+                             "    GridFixedLineColor = clMedGray\n"
+                             "    SelectionColor = clSkyBlue\n"
+                             "    ShowFocusedSelectionColor = False\n"
+                             "    Flat = True\n"
+                             "    HintShowLargeText = True\n"
+                             "    HintShowLargeTextPos = hpCursor\n"
+                             "    FixedFont.Name = 'Calibri'\n"
+                             "    FixedFont.Height = -16\n"
+                             "    FixedFont.Style = [fsBold]\n"
+                             "    ScrollBarAlways = saVert\n"
+                             "    Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goEditing]\n"
+                             "    OnSetEditText = plantingTBSetEditText\n"
+                             "    Version = '1.0.0.0'\n"
+                             "  end\n"
+                             "end\n",
+                             "Unit1.dfm", form);
+    auto* grid = dynamic_cast<TExtStringGrid*>(form->FindComponent("plantingTB"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->ColCount(), 4);
+    EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_EQ(grid->NormalRowCount(), 6);
+    EXPECT_EQ(grid->FixedCols(), 0);
+    EXPECT_EQ(grid->DefaultRowHeight(), 24);
+    EXPECT_EQ(grid->GridLineColor(), gfx::clMedGray);
+    EXPECT_EQ(grid->SelectionColor, gfx::clSkyBlue);
+    EXPECT_FALSE(grid->ShowFocusedSelectionColor);
+    EXPECT_TRUE(grid->Flat);
+    EXPECT_EQ(grid->HintShowLargeTextPos, hpCursor);
+    EXPECT_EQ(grid->FixedFont().Name(), "Calibri");
+    EXPECT_EQ(grid->FixedFont().Height(), -16);
+    EXPECT_EQ(grid->ScrollBarAlways(), saVert);
+    EXPECT_TRUE(grid->IsLoaded());
+    EXPECT_EQ(grid->FixedRowsMin(), 1);
+    EXPECT_EQ(grid->Version(), "8.3.2.3");
+    EXPECT_EQ(ui::GetPropertyByName(grid, "HintShowLargeTextPos"), "hpCursor");
+    // Loading records the column order and the widths as loaded.
+    EXPECT_EQ(grid->ColumnOrder().Count(), 4);
+    EXPECT_EQ(grid->OrigColSizes().Count(), 4);
+
+    // The storyline tables' edit road: the editor hands text to the grid, which keeps it
+    // and fires the edit-text event with column, row and text.
+    grid->SetParent(form);
+    form->Show();
+    grid->SetFocus();
+    grid->SetCol(1);
+    grid->SetRow(2);
+    grid->SetEditorMode(true);
+    ASSERT_NE(grid->InplaceEditor(), nullptr);
+    grid->InplaceEditor()->SetText("maize");
+    EXPECT_EQ(grid->Cells(1, 2), "maize");
+    ASSERT_FALSE(form->Edits.empty());
+    EXPECT_EQ(form->Edits.back(), "1,2=maize");
+}
