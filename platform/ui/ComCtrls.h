@@ -217,6 +217,38 @@ private:
 };
 
 enum TDateTimeKind { dtkDate, dtkTime, dtkDateTime };
+
+class TDateTimePicker;
+
+// The month calendar that drops down from a date picker: a month of days, arrows to the
+// months before and after; a click on a day chooses it.
+class TCalendarPopup : public TCustomControl {
+public:
+    explicit TCalendarPopup(TDateTimePicker* picker);
+    std::string ClassName() const override { return "TCalendarPopup"; }
+    // The month shown and the day marked in it.
+    rtl::TDateTime Marked() const { return FMarked; }
+    void SetMarked(rtl::TDateTime value);
+    // Client rectangles of a day of the shown month and of the two arrows.
+    rtl::TRect DayRect(int day) const;
+    rtl::TRect PrevRect() const;
+    rtl::TRect NextRect() const;
+    void StepMonth(int delta);
+
+protected:
+    friend class TDateTimePicker;
+    void Paint() override;
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+
+private:
+    int FirstColumn() const;
+    int CellWidth() const { return 24; }
+    int CellHeight() const { return 16; }
+    int HeaderHeight() const { return 40; }
+    TDateTimePicker* FPicker;
+    rtl::TDateTime FMarked = 0;
+};
 enum TDTDateFormat { dfShort, dfLong };
 
 // A field for a date or a time: the focused part (day, month, year, hours, …) steps with
@@ -242,6 +274,10 @@ public:
     std::string DisplayText() const;
     // The part of the value that the keys act on now (an index into the shown parts).
     int ActivePart() const { return FPart; }
+    // The month calendar of a date picker (Alt+Down, F4 or a click on the button).
+    bool DroppedDown() const;
+    void SetDroppedDown(bool value);
+    TCalendarPopup* Calendar() const { return FCalendar; }
 
     TNotifyEvent OnChange;
 
@@ -260,9 +296,11 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
+    friend class TCalendarPopup;
     void StepPart(int delta);
     void SetPartValue(char kind, int value);
     void UserChange(rtl::TDateTime value);
+    TCalendarPopup* FCalendar = nullptr;
     TDateTimeKind FKind = dtkDate;
     rtl::TDateTime FDateTime = 0;
     TDTDateFormat FDateFormat = dfShort;

@@ -240,10 +240,12 @@ void TDateTimePicker::WndProc(TMessage& Message)
 {
     switch (Message.Msg) {
     case WM_GETDLGCODE:
-        Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (DroppedDown() ? DLGC_WANTALLKEYS : 0);
         return;
-    case WM_SETFOCUS:
     case WM_KILLFOCUS:
+        SetDroppedDown(false);
+        [[fallthrough]];
+    case WM_SETFOCUS:
     case CM_ENABLEDCHANGED:
         FTypedCount = 0;
         TCustomControl::WndProc(Message);
@@ -258,6 +260,31 @@ void TDateTimePicker::WndProc(TMessage& Message)
 void TDateTimePicker::KeyDown(WORD& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
+    if (FKind != dtkTime && (Key == VK_F4 || ((Shift & ssAlt) && (Key == VK_DOWN || Key == VK_UP)))) {
+        SetDroppedDown(!DroppedDown());
+        Key = 0;
+        return;
+    }
+    if (DroppedDown()) {
+        // The keys move the marked day; Return chooses it, Escape closes.
+        rtl::TDateTime marked = FCalendar->Marked();
+        switch (Key) {
+        case VK_LEFT: FCalendar->SetMarked(marked - 1); break;
+        case VK_RIGHT: FCalendar->SetMarked(marked + 1); break;
+        case VK_UP: FCalendar->SetMarked(marked - 7); break;
+        case VK_DOWN: FCalendar->SetMarked(marked + 7); break;
+        case VK_PRIOR: FCalendar->StepMonth(-1); break;
+        case VK_NEXT: FCalendar->StepMonth(1); break;
+        case VK_RETURN:
+            SetDroppedDown(false);
+            UserChange(marked + Time());
+            break;
+        case VK_ESCAPE: SetDroppedDown(false); break;
+        default: return;
+        }
+        Key = 0;
+        return;
+    }
     int count = static_cast<int>(Parts().size());
     switch (Key) {
     case VK_LEFT: FPart = std::max(0, FPart - 1); break;
@@ -306,6 +333,8 @@ void TDateTimePicker::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         int w = GetSystemMetrics(SM_CXVSCROLL);
         if (FKind == dtkTime && X >= ClientWidth() - w) {
             StepPart(Y < ClientHeight() / 2 ? 1 : -1);
+        } else if (X >= ClientWidth() - w) {
+            SetDroppedDown(!DroppedDown());
         } else {
             // A click on a part makes it the active one.
             gfx::TCanvas measure;
@@ -324,6 +353,154 @@ void TDateTimePicker::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
         }
     }
     TCustomControl::MouseDown(Button, Shift, X, Y);
+}
+
+bool TDateTimePicker::DroppedDown() const
+{
+    return FCalendar != nullptr && FCalendar->Visible();
+}
+
+void TDateTimePicker::SetDroppedDown(bool value)
+{
+    if (value == DroppedDown() || FKind == dtkTime) return;
+    if (!value) {
+        if (GetCaptureControl() == FCalendar) SetCaptureControl(nullptr);
+        FCalendar->Hide();
+        Invalidate();
+        return;
+    }
+    if (!Showing()) return;
+    if (FCalendar == nullptr) FCalendar = new TCalendarPopup(this);
+    FCalendar->Font().Assign(&Font());
+    FCalendar->SetMarked(Date());
+    rtl::TPoint origin = ClientToScreen({0, 0});
+    rtl::TRect in = NonClientInsets();
+    FCalendar->SetBounds(origin.X - in.Left, origin.Y + ClientHeight() + in.Bottom, 7 * FCalendar->CellWidth() + 10,
+                         FCalendar->HeaderHeight() + 6 * FCalendar->CellHeight() + 8);
+    FCalendar->Show();
+    // The calendar has the mouse while it is down: a click elsewhere closes it.
+    SetCaptureControl(FCalendar);
+}
+
+// ===== TCalendarPopup
+
+TCalendarPopup::TCalendarPopup(TDateTimePicker* picker) : TCustomControl(picker), FPicker(picker)
+{
+    FColor = gfx::clWindow;
+    FVisible = false;
+    FControlStyle |= csOpaque;
+    FControlStyle &= ~static_cast<unsigned>(csDoubleClicks);
+    SetBorderThickness(1);
+}
+
+void TCalendarPopup::SetMarked(rtl::TDateTime value)
+{
+    FMarked = static_cast<double>(static_cast<long long>(value));
+    Invalidate();
+}
+
+void TCalendarPopup::StepMonth(int delta)
+{
+    SetMarked(rtl::IncMonth(FMarked, delta));
+}
+
+int TCalendarPopup::FirstColumn() const
+{
+    int y, m, d;
+    rtl::DecodeDate(FMarked, y, m, d);
+    // Weeks start on Monday; DayOfWeek gives 1 for Sunday.
+    return (rtl::DayOfWeek(rtl::EncodeDate(y, m, 1)) + 5) % 7;
+}
+
+rtl::TRect TCalendarPopup::DayRect(int day) const
+{
+    int cell = FirstColumn() + day - 1;
+    int x = 4 + (cell % 7) * CellWidth();
+    int y = HeaderHeight() + (cell / 7) * CellHeight();
+    return rtl::Bounds(x, y, CellWidth(), CellHeight());
+}
+
+rtl::TRect TCalendarPopup::PrevRect() const
+{
+    return rtl::Bounds(4, 3, 18, 16);
+}
+
+rtl::TRect TCalendarPopup::NextRect() const
+{
+    return rtl::Bounds(ClientWidth() - 22, 3, 18, 16);
+}
+
+void TCalendarPopup::Paint()
+{
+    gfx::TCanvas& c = Canvas();
+    c.Brush().SetStyle(gfx::bsSolid);
+    c.Brush().SetColor(Color());
+    c.FillRect(ClientRect());
+    int y, m, d;
+    rtl::DecodeDate(FMarked, y, m, d);
+    const rtl::TFormatSettings& fs = rtl::FormatSettings;
+    c.Font().Assign(&Font());
+    c.Brush().SetColor(gfx::clBtnFace);
+    c.FillRect(rtl::Rect(0, 0, ClientWidth(), 22));
+    rtl::TRect prev = PrevRect();
+    rtl::TRect next = NextRect();
+    gfx::DrawFrameControl(c, prev, gfx::DFC_SCROLL, gfx::DFCS_SCROLLLEFT);
+    gfx::DrawFrameControl(c, next, gfx::DFC_SCROLL, gfx::DFCS_SCROLLRIGHT);
+    rtl::TRect title = rtl::Rect(0, 0, ClientWidth(), 22);
+    c.Brush().SetStyle(gfx::bsClear);
+    c.Font().SetColor(gfx::clBtnText);
+    c.DrawText(fs.LongMonthNames[m - 1] + " " + std::to_string(y), title,
+               gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
+    for (int col = 0; col < 7; ++col) {
+        rtl::TRect r = rtl::Bounds(4 + col * CellWidth(), 23, CellWidth(), CellHeight());
+        std::string name = fs.ShortDayNames[(col + 1) % 7].substr(0, 2);
+        c.Font().SetColor(gfx::clGrayText);
+        c.DrawText(name, r, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
+    }
+    c.Pen().SetStyle(gfx::psSolid);
+    c.Pen().SetColor(gfx::clBtnShadow);
+    c.MoveTo(4, HeaderHeight() - 1);
+    c.LineTo(ClientWidth() - 4, HeaderHeight() - 1);
+    for (int day = 1; day <= rtl::DaysInMonth(y, m); ++day) {
+        rtl::TRect r = DayRect(day);
+        bool marked = day == d;
+        if (marked) {
+            c.Brush().SetStyle(gfx::bsSolid);
+            c.Brush().SetColor(gfx::clHighlight);
+            c.FillRect(r);
+        }
+        c.Brush().SetStyle(gfx::bsClear);
+        c.Font().SetColor(marked ? gfx::clHighlightText : gfx::clWindowText);
+        c.DrawText(std::to_string(day), r, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
+    }
+}
+
+void TCalendarPopup::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TCustomControl::MouseDown(Button, Shift, X, Y);
+    if (!rtl::PtInRect(ClientRect(), {X, Y})) {
+        FPicker->SetDroppedDown(false);
+        return;
+    }
+    if (rtl::PtInRect(PrevRect(), {X, Y})) StepMonth(-1);
+    else if (rtl::PtInRect(NextRect(), {X, Y})) StepMonth(1);
+}
+
+void TCalendarPopup::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y)
+{
+    TCustomControl::MouseUp(Button, Shift, X, Y);
+    if (!Visible()) return;
+    int y, m, d;
+    rtl::DecodeDate(FMarked, y, m, d);
+    for (int day = 1; day <= rtl::DaysInMonth(y, m) && Button == mbLeft; ++day) {
+        if (rtl::PtInRect(DayRect(day), {X, Y})) {
+            TDateTimePicker* picker = FPicker;
+            picker->SetDroppedDown(false);
+            picker->UserChange(rtl::EncodeDate(y, m, day) + picker->Time());
+            return;
+        }
+    }
+    SetCaptureControl(this);
 }
 
 }  // namespace ui

@@ -176,6 +176,27 @@ TEST_F(UiTest, DateTimePickerEditsItsPartsByKeys)
     EXPECT_EQ(date->DisplayText(), "2004-12-05");
     EXPECT_EQ(changes, 5);  // each accepted step and digit
 
+    // The calendar drops down from the button; a click on a day chooses it.
+    THeadlessBackend::Click(date, date->ClientWidth() - 5, 5);
+    ASSERT_TRUE(date->DroppedDown());
+    TCalendarPopup* calendar = date->Calendar();
+    EXPECT_TRUE(calendar->IsTopLevel());
+    rtl::TRect day20 = calendar->DayRect(20);
+    THeadlessBackend::Click(calendar, day20.Left + 3, day20.Top + 3);
+    EXPECT_FALSE(date->DroppedDown());
+    EXPECT_EQ(date->DisplayText(), "2004-12-20");
+    // Keys: Alt+Down, a week on, next month, Return.
+    THeadlessBackend::PressKey(VK_DOWN, ssAlt);
+    THeadlessBackend::PressKey(VK_DOWN);
+    THeadlessBackend::PressKey(VK_NEXT);
+    THeadlessBackend::PressKey(VK_RETURN);
+    EXPECT_EQ(date->DisplayText(), "2005-01-27");
+    THeadlessBackend::Click(date, date->ClientWidth() - 5, 5);
+    THeadlessBackend::Click(calendar, calendar->NextRect().Left + 3, calendar->NextRect().Top + 3);
+    THeadlessBackend::Click(form, 250, 150);  // outside: closes without choosing
+    EXPECT_FALSE(date->DroppedDown());
+    EXPECT_EQ(date->DisplayText(), "2005-01-27");
+
     time->SetFocus();
     THeadlessBackend::PressKey(VK_UP);
     EXPECT_EQ(time->DisplayText(), "00:59:00");  // hours go round within their part

@@ -12,6 +12,7 @@
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Mask.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/StdCtrls.h"
 #include "tests/support/TempDir.h"
 
@@ -79,6 +80,7 @@ protected:
 
         Caption(Form, "Landuse type:", 240, 78);
         auto* combo = Add<TComboBox>(Form, 330, 75, 130);
+        Combo = combo;
         for (const char* s : {"cropland", "grassland", "forest"}) combo->Items().Add(s);
         combo->SetItemIndex(0);
         auto* list = Add<TComboBox>(Form, 470, 75, 150);
@@ -126,7 +128,8 @@ protected:
         track->SetPosition(3);
         auto* bar = Add<TScrollBar>(Form, 320, 285, 150, 17);
         bar->SetPosition(40);
-        auto* date = Add<TDateTimePicker>(Form, 480, 235, 140);
+        Date = Add<TDateTimePicker>(Form, 480, 235, 140);
+        auto* date = Date;
         date->SetDateTime(rtl::EncodeDate(2001, 3, 15));
         auto* time = Add<TDateTimePicker>(Form, 480, 265, 140);
         time->SetKind(dtkTime);
@@ -146,8 +149,20 @@ protected:
         THeadlessBackend::PressKey(VK_END, ssShift);
         App->ProcessMessages();
     }
+    static void Save(TWinControl* window, const std::string& name)
+    {
+        std::filesystem::path dir = testsupport::BuildDir() / "screenshots";
+        std::filesystem::create_directories(dir);
+        std::filesystem::path file = dir / name;
+        std::filesystem::remove(file);
+        gfx::TCanvas image(window->Surface());
+        image.SaveToPngFile(file.string());
+        EXPECT_GT(std::filesystem::file_size(file), 200u) << name;
+    }
     TForm* Form = nullptr;
     TEdit* Edit = nullptr;
+    TComboBox* Combo = nullptr;
+    TDateTimePicker* Date = nullptr;
 };
 
 TEST_F(ScreenshotTest, FormWithEachControlRendersToPngAndTheFocusedEditShowsCaretAndSelection)
@@ -168,18 +183,47 @@ TEST_F(ScreenshotTest, FormWithEachControlRendersToPngAndTheFocusedEditShowsCare
     EXPECT_EQ(THeadlessBackend::Pixel(Edit, cx - 1, caret.Rect.Top), gfx::ColorToRGB(gfx::clHighlight));
     EXPECT_EQ(THeadlessBackend::Pixel(Edit, 1, caret.Rect.Top), gfx::ColorToRGB(gfx::clWindow));
 
-    std::filesystem::path dir = testsupport::BuildDir() / "screenshots";
-    std::filesystem::create_directories(dir);
-    std::filesystem::path file = dir / "StandardControls.png";
-    std::filesystem::remove(file);
-    gfx::TCanvas image(Form->Surface());
-    image.SaveToPngFile(file.string());
-    EXPECT_GT(std::filesystem::file_size(file), 1000u);
+    Save(Form, "StandardControls.png");
 
     // The edit loses the focus: caret gone, selection hidden.
     THeadlessBackend::PressKey(VK_TAB);
     App->ProcessMessages();
     EXPECT_NE(THeadlessBackend::Pixel(Edit, cx - 1, caret.Rect.Top), gfx::ColorToRGB(gfx::clHighlight));
+}
+
+TEST_F(ScreenshotTest, PopUpWindowsRenderToPng)
+{
+    BuildForm();
+    Combo->SetFocus();
+    Combo->SetDroppedDown(true);
+    App->ProcessMessages();
+    ASSERT_NE(Combo->DropList(), nullptr);
+    Save(Combo->DropList(), "ComboDropList.png");
+    // The chosen item is highlighted in the list.
+    rtl::TRect first = Combo->DropList()->ItemRect(0);
+    EXPECT_EQ(Combo->DropList()->WindowPixel(3, first.Top + 3), gfx::ColorToRGB(gfx::clHighlight));
+    Combo->SetDroppedDown(false);
+
+    Date->SetFocus();
+    Date->SetDroppedDown(true);
+    App->ProcessMessages();
+    Save(Date->Calendar(), "Calendar.png");
+    Date->SetDroppedDown(false);
+
+    TPopupMenu menu(nullptr);
+    for (const char* caption : {"Copy", "-", "Paste", "Sheet tools"}) {
+        auto* item = new TMenuItem(&menu);
+        item->SetCaption(caption);
+        menu.Items().Add(item);
+    }
+    menu.Items()[0]->SetShortCut(ShortCut('C', ssCtrl));
+    menu.Items()[2]->SetChecked(true);
+    menu.Items()[3]->Add(new TMenuItem(&menu));
+    menu.Popup(100, 100);
+    THeadlessBackend::PressKey(VK_DOWN);
+    App->ProcessMessages();
+    Save(menu.Window(), "PopupMenu.png");
+    menu.CloseMenu();
 }
 
 }  // namespace
