@@ -303,12 +303,27 @@ std::size_t TGridCellStore::MemoryBytes() const
 
 // --- TGridAxisSizes ---
 
+// Growing or shrinking keeps the sums valid: a Fenwick node covers only indexes up to its
+// own, so shrinking drops nodes and growing adds each new node from two prefix sums.
 void TGridAxisSizes::SetCount(int n)
 {
     if (n < 0) n = 0;
-    if (!FSizes.empty()) FSizes.resize(static_cast<std::size_t>(n), FDefault);
     FCount = n;
-    FTreeValid = false;
+    if (!FSizes.empty()) {
+        std::size_t old = FSizes.size();
+        FSizes.resize(static_cast<std::size_t>(n), FDefault);
+        if (FTreeValid) {
+            if (FSizes.size() < old) {
+                FTree.resize(FSizes.size() + 1);
+            } else {
+                FTree.resize(FSizes.size() + 1, 0);
+                for (std::size_t k = old + 1; k <= FSizes.size(); ++k) {
+                    std::size_t low = k - (k & (~k + 1));
+                    FTree[k] = Offset(static_cast<int>(k - 1)) - Offset(static_cast<int>(low)) + FSizes[k - 1];
+                }
+            }
+        }
+    }
 }
 
 void TGridAxisSizes::SetDefault(int value)

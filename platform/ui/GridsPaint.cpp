@@ -62,6 +62,7 @@ void TCustomGrid::PaintCells(gfx::TCanvas& canvas, const rtl::TRect& clip)
     std::vector<TVisibleCell> cols = VisibleCells(FColWidths, FFixedCols, FTopLeft.X, ColCount(), lwx, client.Right);
     std::vector<TVisibleCell> rows = VisibleCells(FRowHeights, FFixedRows, FTopLeft.Y, RowCount(), lwy, client.Bottom);
     bool editing = FInplaceEdit != nullptr && FInplaceEdit->Visible();
+    canvas.Font().Assign(&Font());
 
     for (const TVisibleCell& row : rows) {
         if (row.Start >= clip.Bottom) break;

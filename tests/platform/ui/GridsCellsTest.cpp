@@ -1,6 +1,7 @@
 // The grid's sparse cell store and axis size lists against plain models.
 #include <gtest/gtest.h>
 
+#include <numeric>
 #include <random>
 #include <string>
 #include <vector>
@@ -169,8 +170,20 @@ TEST(GridAxisSizes, OffsetsEqualTheSumsOfTheSizesBeforeThem)
     sizes.SetSize(3, 99);
     model[3] = 99;
     check();
+    // Growing and shrinking keep the sums right without a rebuild.
     sizes.SetCount(2100);
+    model.resize(2100, 24);
     EXPECT_EQ(sizes.Size(2050), 24);
+    EXPECT_EQ(sizes.Offset(2100), std::accumulate(model.begin(), model.end(), 0LL));
+    sizes.SetSize(2099, 7);
+    model[2099] = 7;
+    EXPECT_EQ(sizes.Offset(2100), std::accumulate(model.begin(), model.end(), 0LL));
+    sizes.SetCount(1500);
+    sizes.SetCount(1600);
+    model.resize(1500);
+    model.resize(1600, 24);
+    EXPECT_EQ(sizes.Offset(1600), std::accumulate(model.begin(), model.end(), 0LL));
+    EXPECT_EQ(sizes.Offset(1555), std::accumulate(model.begin(), model.begin() + 1555, 0LL));
     EXPECT_THROW(sizes.SetSize(2100, 5), rtl::EListError);
     EXPECT_THROW(sizes.SetSize(-1, 5), rtl::EListError);
 }
