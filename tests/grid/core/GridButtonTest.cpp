@@ -306,6 +306,12 @@ TEST_F(GridButtonTest, FirstGlyphMakesTheDisabledGlyphAndTheShadeIsASilhouette)
     Button->SetGlyph(blue);
     EXPECT_EQ(Button->GlyphDisabled().ScanLine(3)[3] & 0xFFFFFFu, 0x8A8A8Au);
 
+    TExtGridButton loaded(nullptr);
+    loaded.SetGlyph(RedGlyph());
+    EXPECT_TRUE(loaded.GlyphShade().Empty());
+    loaded.Loaded();
+    EXPECT_EQ(loaded.GlyphShade().Width(), 8);
+
     Button->SetShaded(true);
     const gfx::TBitmap& shade = Button->GlyphShade();
     ASSERT_EQ(shade.Width(), 8);
@@ -326,6 +332,43 @@ TEST_F(GridButtonTest, HoveredShadedGlyphLifts)
     EXPECT_EQ(Pixel(Button, 27, 9), gfx::clRed);
     EXPECT_EQ(Pixel(Button, 30, 12), gfx::clRed);
     EXPECT_EQ(Pixel(Button, 31, 13), gfx::TColor(0xCAC7C7));
+}
+
+// Glyph beside the caption at Margin, the caption Spacing further on; hovered, the glyph
+// lifts and its grey shade shows 2 pixels right of and below it.
+TEST_F(GridButtonTest, GlyphAndCaptionFollowLayoutMarginAndSpacing)
+{
+    Button->SetGlyph(RedGlyph());
+    Button->SetShaded(true);
+    Button->SetCaption("Go");
+    Button->SetMargin(2);
+    Button->SetSpacing(4);
+    Leave();
+    // Content rectangle (2, 2)-(58, 22): glyph at (4, 8), red square 6..9 x 10..13.
+    EXPECT_EQ(Pixel(Button, 6, 10), gfx::clRed);
+    EXPECT_EQ(Pixel(Button, 5, 10), FaceRgb);
+    auto darkColumns = [&](int from, int to) {
+        int dark = 0;
+        for (int x = from; x < to; ++x)
+            for (int y = 2; y < 22; ++y) {
+                const gfx::TColor c = Pixel(Button, x, y);
+                dark += gfx::GetRValue(c) < 100 && gfx::GetGValue(c) < 100 && gfx::GetBValue(c) < 100;
+            }
+        return dark;
+    };
+    EXPECT_EQ(darkColumns(2, 16), 0);
+    EXPECT_GT(darkColumns(16, 40), 0);
+
+    Hover(Button);
+    EXPECT_EQ(Pixel(Button, 5, 9), gfx::clRed);
+    EXPECT_EQ(Pixel(Button, 10, 14), gfx::TColor(0x808080));
+
+    Button->SetLayout(grid::blGlyphRight);
+    Leave();
+    EXPECT_EQ(Pixel(Button, 50, 10), gfx::clRed);
+    EXPECT_EQ(Pixel(Button, 49, 10), FaceRgb);
+    EXPECT_GT(darkColumns(20, 46), 0);
+    EXPECT_EQ(darkColumns(2, 20), 0);
 }
 
 // --- raised look: classic frame or the themed push button ---
