@@ -1,9 +1,27 @@
-// The workbench's main program.
+// The workbench's main program: the application on the real window backend, the main and map windows, the message loop.
 #include <cstdio>
+#include <exception>
+
+#include "app/Program.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Forms.h"
 
 int main()
 {
-    std::fputs("tolvek: the workbench window is not ready yet; the model-input writers "
-               "and their tests are being built.\n", stderr);
+    ui::TApplication application;
+    try {
+        // Without a display the real window backend cannot start; it says why.
+        application.Initialize();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tolvek: %s\n", e.what());
+        return 1;
+    }
+    try {
+        app::CreateWorkbenchForms(application);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "tolvek: the windows could not be built: %s\n", e.what());
+        return 1;
+    }
+    application.Run();
     return 0;
 }

@@ -1,0 +1,199 @@
+// The steps of the headless driver on the controls of a form.
+#include "app/DriveSteps.h"
+
+#include <charconv>
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Utf8.h"
+#include "platform/ui/CheckLst.h"
+#include "platform/ui/ClassRegistry.h"
+#include "platform/ui/FormParser.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/StdCtrls.h"
+
+namespace app {
+
+namespace {
+
+// The protected click and toggle of the controls, as the input layer calls them.
+struct TClickAccess : ui::TControl {
+    using ui::TControl::Click;
+};
+struct TToggleAccess : ui::TButtonControl {
+    using ui::TButtonControl::Toggle;
+};
+
+const ui::TPropertyInfo& PublishedProperty(rtl::TComponent* component, const std::string& property)
+{
+    ui::TClassRegistry& registry = ui::TClassRegistry::Instance();
+    const ui::TClassInfo* info = registry.FindForInstance(component);
+    if (info == nullptr) throw rtl::Exception("Class " + component->ClassName() + " is not registered");
+    const ui::TPropertyInfo* prop = registry.FindProperty(info, property);
+    if (prop == nullptr) throw rtl::Exception(component->Name() + " has no property " + property);
+    return *prop;
+}
+
+// The value as a quoted text of the description syntax.
+std::string QuotedValue(const std::string& text)
+{
+    std::string out;
+    bool inQuote = false;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        char32_t ch = rtl::Utf8NextChar(text, pos);
+        if (ch < 32) {
+            if (inQuote) out += '\'';
+            inQuote = false;
+            out += '#' + std::to_string(static_cast<unsigned>(ch));
+            continue;
+        }
+        if (!inQuote) out += '\'';
+        inQuote = true;
+        if (ch == U'\'') out += '\'';
+        rtl::Utf8AppendChar(out, ch);
+    }
+    if (inQuote) out += '\'';
+    return out.empty() ? "''" : out;
+}
+
+std::string PlainText(const ui::TPropValue& value)
+{
+    switch (value.Kind) {
+    case ui::TValueKind::String:
+    case ui::TValueKind::Ident:
+        return value.Str;
+    case ui::TValueKind::Integer:
+        return std::to_string(value.Int);
+    default:
+        return value.ToText();
+    }
+}
+
+// "Items[3]" with prefix "Items" gives 3; -1 when the property is not of that form.
+int IndexedProperty(const std::string& property, const std::string& prefix)
+{
+    if (property.size() < prefix.size() + 3 || property.compare(0, prefix.size(), prefix) != 0) return -1;
+    if (property[prefix.size()] != '[' || property.back() != ']') return -1;
+    int index = -1;
+    const char* first = property.data() + prefix.size() + 1;
+    const char* last = property.data() + property.size() - 1;
+    auto [end, ec] = std::from_chars(first, last, index);
+    if (ec != std::errc() || end != last || index < 0) return -1;
+    return index;
+}
+
+std::string ItemOf(const rtl::TStrings& items, int index, const std::string& where)
+{
+    if (index >= items.Count())
+        throw rtl::Exception(where + ": index " + std::to_string(index) + " beyond the " +
+                             std::to_string(items.Count()) + " items");
+    return items[index];
+}
+
+// The item lists a control shows: Items of list and combo boxes, Lines of memos.
+const rtl::TStrings* ItemList(rtl::TComponent* component, const std::string& listName)
+{
+    if (listName == "Items") {
+        if (auto* list = dynamic_cast<ui::TCustomListBox*>(component)) return &list->Items();
+        if (auto* combo = dynamic_cast<ui::TComboBox*>(component)) return &combo->Items();
+    }
+    if (listName == "Lines") {
+        if (auto* memo = dynamic_cast<ui::TMemo*>(component)) return &memo->Lines();
+    }
+    return nullptr;
+}
+
+bool ListProperty(rtl::TComponent* component, const std::string& property, std::string& result)
+{
+    const std::string where = component->Name() + "." + property;
+    for (const char* listName : {"Items", "Lines"}) {
+        const rtl::TStrings* list = ItemList(component, listName);
+        if (list == nullptr) continue;
+        if (property == std::string(listName) + ".Count") {
+            result = std::to_string(list->Count());
+            return true;
+        }
+        if (int index = IndexedProperty(property, listName); index >= 0) {
+            result = ItemOf(*list, index, where);
+            return true;
+        }
+    }
+    if (auto* checks = dynamic_cast<ui::TCheckListBox*>(component)) {
+        if (int index = IndexedProperty(property, "Checked"); index >= 0) {
+            ItemOf(checks->Items(), index, where);
+            result = checks->Checked(index) ? "True" : "False";
+            return true;
+        }
+    }
+    return false;
+}
+
+bool EnabledWithParents(const ui::TControl* control)
+{
+    for (; control != nullptr; control = control->Parent()) {
+        if (!control->Enabled()) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+rtl::TComponent* DriveFindComponent(rtl::TComponent* form, const std::string& name)
+{
+    if (name == form->Name()) return form;
+    if (rtl::TComponent* found = form->FindComponent(name)) return found;
+    throw rtl::Exception("No control named " + name);
+}
+
+void DriveSetProperty(rtl::TComponent* component, const std::string& property, const std::string& value)
+{
+    const ui::TPropertyInfo& prop = PublishedProperty(component, property);
+    if (prop.Kind == ui::TPropertyInfo::pkEvent) throw rtl::Exception(component->Name() + "." + property + " is an event");
+    bool isText = prop.Get && prop.Get(component).Kind == ui::TValueKind::String;
+    std::string where = component->Name() + "." + property;
+    ui::TPropValue parsed = ui::ParsePropertyValueText(isText ? QuotedValue(value) : value, where);
+    ui::TReadContext ctx;
+    ctx.Path = where;
+    ctx.Root = component;
+    while (ctx.Root->Owner() != nullptr && dynamic_cast<ui::TApplication*>(ctx.Root->Owner()) == nullptr)
+        ctx.Root = ctx.Root->Owner();
+    if (auto* form = dynamic_cast<ui::TCustomForm*>(ctx.Root)) ctx.Methods = &form->Methods();
+    prop.Set(component, parsed, ctx);
+    for (auto& fixup : ctx.Fixups) fixup();
+}
+
+std::string DriveGetProperty(rtl::TComponent* component, const std::string& property)
+{
+    std::string result;
+    if (ListProperty(component, property, result)) return result;
+    const ui::TPropertyInfo& prop = PublishedProperty(component, property);
+    if (!prop.Get) throw rtl::Exception(component->Name() + "." + property + " cannot be read");
+    return PlainText(prop.Get(component));
+}
+
+void DriveCheckItem(rtl::TComponent* component, int index, bool checked)
+{
+    auto* checks = dynamic_cast<ui::TCheckListBox*>(component);
+    if (checks == nullptr) throw rtl::Exception(component->Name() + " is not a check list");
+    ItemOf(checks->Items(), index, component->Name());
+    checks->SetChecked(index, checked);
+}
+
+void DriveClick(rtl::TComponent* component)
+{
+    if (auto* form = dynamic_cast<ui::TCustomForm*>(component)) {
+        if (ui::TApplication* application = ui::Application()) application->ActivateForm(form);
+        (form->*(&TClickAccess::Click))();
+        return;
+    }
+    auto* control = dynamic_cast<ui::TControl*>(component);
+    if (control == nullptr) throw rtl::Exception(component->Name() + " cannot be clicked");
+    if (!EnabledWithParents(control)) throw rtl::Exception(component->Name() + " is disabled and cannot be clicked");
+    if (auto* box = dynamic_cast<ui::TButtonControl*>(control)) {
+        (box->*(&TToggleAccess::Toggle))();
+        return;
+    }
+    (control->*(&TClickAccess::Click))();
+}
+
+}  // namespace app

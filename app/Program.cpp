@@ -1,0 +1,27 @@
+// The workbench's start: the main window, then the map window.
+#include "app/Program.h"
+
+#include "app/Unit1.h"
+#include "app/Unit3.h"
+#include "grid/core/ExtGrid.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/StdCtrlsRegistration.h"
+
+namespace app {
+
+void InitializeUnits()
+{
+    ui::RegisterStandardControls();
+    grid::RegisterExtGridClasses();
+}
+
+TWorkbenchForms CreateWorkbenchForms(ui::TApplication& application)
+{
+    InitializeUnits();
+    TWorkbenchForms forms;
+    application.CreateForm(forms.MainForm);
+    application.CreateForm(forms.MapForm);
+    return forms;
+}
+
+}  // namespace app

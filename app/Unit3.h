@@ -1,0 +1,43 @@
+// The map window TForm3: the 1104 cells of the 10 km grid drawn in colour classes; built from resources/forms/Unit3.dfm.
+#pragma once
+
+#include <string>
+
+#include "platform/ui/Forms.h"
+
+namespace ui {
+class TButton;
+class TEdit;
+class TImage;
+class TRadioButton;
+}  // namespace ui
+
+namespace app {
+
+// Created hidden at start, after the main window; the main window's "MAP" button shows it.
+class TForm3 : public ui::TForm {
+public:
+    explicit TForm3(rtl::TComponent* AOwner) : ui::TForm(AOwner) {}
+    ~TForm3() override;
+    std::string ClassName() const override { return "TForm3"; }
+
+    // Reads the built-in form description and finds the controls.
+    void AfterConstruction() override;
+
+    ui::TImage* map = nullptr;          // the picture the cells are drawn on
+    ui::TEdit* Edit1 = nullptr;         // path of the value table
+    ui::TRadioButton* rb1 = nullptr;    // "median", selected
+    ui::TRadioButton* rb2 = nullptr;    // "95 percentile"
+    ui::TRadioButton* rb3 = nullptr;    // "maximum"
+    ui::TEdit* Edit2 = nullptr;         // lower class bound "8"
+    ui::TEdit* Edit3 = nullptr;         // upper class bound "12"
+    ui::TButton* Button1 = nullptr;     // "DRAW"
+
+private:
+    void FindControls();
+};
+
+// The map window of the running program (nullptr before it is created and after it is gone).
+extern TForm3* Form3;
+
+}  // namespace app

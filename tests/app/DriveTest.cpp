@@ -1,0 +1,187 @@
+// End-to-end tests of the workbench's start through the headless driver tolvek-drive, run as its own process.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using testsupport::ReadFileBytes;
+using testsupport::TempDir;
+using testsupport::TestDataDir;
+
+struct TDriveResult {
+    int Status = -1;
+    std::vector<std::string> Out;  // lines
+    std::string Err;
+};
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string ShellQuoted(const std::string& s)
+{
+    std::string out = "'";
+    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+// Runs tolvek-drive in `dir` with the steps; stdout and stderr go to files of a
+// folder of their own, so that they never show up in the run's folder.
+TDriveResult Drive(const std::filesystem::path& dir, const std::vector<std::string>& args)
+{
+    TempDir capture;
+    ::chmod(capture.Path().c_str(), 0777);
+    std::string command = ShellQuoted(TOLVEK_DRIVE) + " --dir " + ShellQuoted(dir.string());
+    for (const std::string& a : args) command += " " + ShellQuoted(a);
+    command += " >" + ShellQuoted(capture.File("out")) + " 2>" + ShellQuoted(capture.File("err"));
+    int raw = std::system(command.c_str());
+    TDriveResult result;
+    result.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.Out = Lines(ReadFileBytes(capture.File("out")));
+    result.Err = ReadFileBytes(capture.File("err"));
+    return result;
+}
+
+void CopyFixture(const char* name, const std::filesystem::path& dir)
+{
+    std::filesystem::copy_file(TestDataDir() / "app" / "drive" / name, dir / name);
+}
+
+// Makes a file unreadable for the program started while the scope lives: no
+// permissions, and, when the tests run as root (who reads anything), an unprivileged
+// real and effective user that the shell and the started program inherit (a shell
+// whose real and effective users differ would take back the real one). The saved
+// user stays root, so the scope can switch back.
+class UnreadableFileScope {
+public:
+    explicit UnreadableFileScope(const std::filesystem::path& file) : FFile(file)
+    {
+        ::chmod(file.c_str(), 0);
+        ::chmod(file.parent_path().c_str(), 0777);
+        if (::geteuid() == 0 && ::setresuid(65534, 65534, 0) == 0) FSwitchedUser = true;
+    }
+    ~UnreadableFileScope()
+    {
+        if (FSwitchedUser && ::setresuid(0, 0, 0) != 0) std::abort();
+        ::chmod(FFile.c_str(), 0644);
+    }
+
+private:
+    std::filesystem::path FFile;
+    bool FSwitchedUser = false;
+};
+
+TEST(Drive, StartWithoutTheOptionalFilesKeepsTheListsOfTheFormAndShowsNoError)
+{
+    TempDir dir;
+    TDriveResult r = Drive(dir.Path(), {"get", "dol.Items.Count", "get", "dol.Items[0]", "get", "dol.Checked[55]",
+                                        "get", "aol.Items.Count", "get", "aol.Items[5]", "get", "pCB.Items.Count",
+                                        "get", "pCB.Text", "get", "cCB.Text", "get", "PageControl1.ActivePage"});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    EXPECT_EQ(r.Out, (std::vector<std::string>{"56", "2502      actual development phase", "True", "6",
+                                                "3061      TSOC (kgC/m2)", "0", "", "", "TabSheet10"}));
+}
+
+TEST(Drive, StartWithGoodOptionalFilesShowsTheirListsAndSets)
+{
+    TempDir dir;
+    CopyFixture("outputs.txt", dir.Path());
+    CopyFixture("SOImaker_data.csv", dir.Path());
+    TDriveResult r = Drive(dir.Path(), {"get", "dol.Items.Count", "get", "dol.Items[1]", "get", "dol.Checked[1]",
+                                        "get", "aol.Items.Count", "get", "aol.Items[0]", "get", "pCB.Items.Count",
+                                        "get", "pCB.Text", "get", "pCB.Items[1]", "get", "cCB.Text"});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    EXPECT_EQ(r.Out, (std::vector<std::string>{"2", "3054      grain yield (kg/m2)", "True", "1", "3061      TSOC (kgC/m2)",
+                                                "2", "Rawls-Brakensiek", "Saxton", "default"}));
+}
+
+TEST(Drive, AnUnreadableOutputsFileShowsTheErrorBoxAndTheWorkbenchStillRuns)
+{
+    TempDir dir;
+    CopyFixture("outputs.txt", dir.Path());
+    CopyFixture("SOImaker_data.csv", dir.Path());
+    TDriveResult r;
+    {
+        UnreadableFileScope unreadable(dir.Path() / "outputs.txt");
+        r = Drive(dir.Path(), {"get", "dol.Items.Count", "get", "pCB.Items.Count", "set", "Edit28.Text=1999",
+                               "get", "Edit28.Text"});
+    }
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    // The error box names the file; the lists keep the form's items, and the steps after
+    // it (the parameter sets) were not done.
+    ASSERT_EQ(r.Err.rfind("errorbox: ", 0), 0u) << r.Err;
+    EXPECT_NE(r.Err.find("outputs.txt"), std::string::npos) << r.Err;
+    EXPECT_EQ(r.Out, (std::vector<std::string>{"56", "0", "1999"}));
+}
+
+TEST(Drive, UntickedOutputVariablesAreTickedAgainWhenTheMainWindowIsActiveAfterTheMapWindow)
+{
+    TempDir dir;
+    TDriveResult r = Drive(dir.Path(), {"check", "dol", "3", "false", "check", "aol", "0", "false",
+                                        "get", "dol.Checked[3]", "click", "Form1", "get", "dol.Checked[3]",
+                                        "click", "Button30", "get", "dol.Checked[3]",
+                                        "click", "Form1", "get", "dol.Checked[3]", "get", "aol.Checked[0]"});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    // A click on the window that is already active changes nothing; the map window in
+    // between makes the next activation tick everything again.
+    EXPECT_EQ(r.Out, (std::vector<std::string>{"False", "False", "False", "True", "True"}));
+}
+
+TEST(Drive, StepsSetGetAndClickControlsAlsoOnHiddenPages)
+{
+    TempDir dir;
+    TDriveResult r = Drive(dir.Path(), {"set", "RB1.Checked=true", "get", "RB2.Checked",
+                                        "set", "Edit27.Text=it's 4 2", "get", "Edit27.Text",
+                                        "click", "CheckBox1", "get", "CheckBox1.Checked", "click", "CheckBox1",
+                                        "get", "CheckBox1.Checked", "get", "SC.Lines.Count"});
+    EXPECT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, (std::vector<std::string>{"False", "it's 4 2", "True", "False", "14"}));
+}
+
+TEST(Drive, AFailingStepPrintsItsErrorAndEndsTheRun)
+{
+    TempDir dir;
+    struct TCase {
+        std::vector<std::string> Args;
+        int Status;
+        std::string Error;
+    };
+    const TCase cases[] = {
+        {{"get", "Edit28.Text", "click", "NoSuchControl", "get", "Edit29.Text"}, 1, "error: No control named NoSuchControl\n"},
+        {{"click", "cbtrans"}, 1, "error: cbtrans is disabled and cannot be clicked\n"},
+        {{"check", "dol", "56", "true"}, 1, "error: dol: index 56 beyond the 56 items\n"},
+        {{"set", "Edit28.NoSuchProperty=1"}, 1, "error: Edit28 has no property NoSuchProperty\n"},
+        {{"jump", "Edit28"}, 2, "error: Unknown step 'jump'\n"},
+    };
+    for (const TCase& c : cases) {
+        TDriveResult r = Drive(dir.Path(), c.Args);
+        EXPECT_EQ(r.Status, c.Status) << c.Args[0];
+        EXPECT_EQ(r.Err.substr(0, c.Error.size()), c.Error) << r.Err;
+    }
+    // The steps before the failing one ran and printed.
+    TDriveResult r = Drive(dir.Path(), cases[0].Args);
+    EXPECT_EQ(r.Out, std::vector<std::string>{"1981"});
+}
+
+}  // namespace
