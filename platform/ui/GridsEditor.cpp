@@ -21,14 +21,16 @@ void TInplaceEdit::Move(const rtl::TRect& Loc)
     if (!Visible()) SetVisible(true);
 }
 
+// Cleared first, then the cell's mask, its text and the length limit.
 void TInplaceEdit::UpdateContents()
 {
     if (FGrid == nullptr) return;
     FFilling = true;
-    SetMaxLength(FGrid->GetEditLimit());
+    SetText("");
     std::string mask = FGrid->GetEditMask(FGrid->Col(), FGrid->Row());
     if (mask != EditMask()) SetEditMask(mask);
     SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
+    SetMaxLength(FGrid->GetEditLimit());
     FFilling = false;
     FOriginal = GetText();
     SetModified(false);
