@@ -157,3 +157,181 @@ TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditE
     ASSERT_FALSE(form->Edits.empty());
     EXPECT_EQ(form->Edits.back(), "1,2=maize");
 }
+
+namespace {
+int LiveGridProps = 0;
+class TGridCountingProps : public TCellProperties {
+public:
+    TGridCountingProps(TBaseGrid* owner, int c, int r) : TCellProperties(owner, c, r) { ++LiveGridProps; }
+    ~TGridCountingProps() override { --LiveGridProps; }
+};
+
+void FillRow(TExtStringGrid& grid, int row)
+{
+    for (int c = 0; c < grid.ColCount(); ++c) grid.SetCells(c, row, "c" + std::to_string(c));
+}
+}  // namespace
+
+TEST_F(ExtGridTest, HiddenColumnsAreStoredBeyondColCountAndComeBackInPlace)
+{
+    TExtStringGrid grid(nullptr);
+    FillRow(grid, 1);
+    grid.SetColWidths(2, 90);
+    grid.SetCellProperties(2, 1, new TGridCountingProps(&grid, 2, 1));
+    grid.HideColumn(2);
+    EXPECT_EQ(grid.ColCount(), 4);
+    EXPECT_EQ(grid.NumHiddenColumns(), 1);
+    EXPECT_EQ(grid.TotalColCount(), 5);
+    EXPECT_TRUE(grid.IsHiddenColumn(2));
+    EXPECT_EQ(grid.Cells(2, 1), "c3");
+    EXPECT_EQ(grid.GridCells(4, 1), "c2");  // the hidden column's storage
+    EXPECT_TRUE(grid.HasCellProperties(4, 1));
+    EXPECT_EQ(grid.RealColIndex(2), 3);
+    EXPECT_EQ(grid.RealColIndex(4), 2);
+    EXPECT_EQ(grid.DisplColIndex(3), 2);
+    EXPECT_EQ(grid.DisplColIndex(2), 4);
+
+    grid.HideColumn(0);
+    EXPECT_EQ(grid.ColCount(), 3);
+    EXPECT_EQ(grid.GridCells(0, 1), "c1");
+    EXPECT_EQ(grid.GridCells(3, 1), "c0");  // hidden columns in ascending real order
+    EXPECT_EQ(grid.GridCells(4, 1), "c2");
+    EXPECT_EQ(grid.RealColIndex(1), 3);
+    EXPECT_EQ(grid.DisplColIndex(4), 2);
+
+    grid.UnHideColumnsAll();
+    EXPECT_EQ(grid.ColCount(), 5);
+    EXPECT_EQ(grid.NumHiddenColumns(), 0);
+    for (int c = 0; c < 5; ++c) EXPECT_EQ(grid.Cells(c, 1), "c" + std::to_string(c));
+    EXPECT_EQ(grid.ColWidths(2), 90);
+    EXPECT_TRUE(grid.HasCellProperties(2, 1));
+    EXPECT_EQ(LiveGridProps, 1);
+}
+
+TEST_F(ExtGridTest, DestroyingAGridWithHiddenColumnsFreesEveryPropertyObject)
+{
+    LiveGridProps = 0;
+    {
+        TExtStringGrid grid(nullptr);
+        for (int c = 0; c < 5; ++c)
+            for (int r = 0; r < 10; ++r) grid.SetCellProperties(c, r, new TGridCountingProps(&grid, c, r));
+        grid.HideColumn(1);
+        grid.HideColumn(3);
+        grid.MergeCells(0, 1, 2, 2);
+        grid.SetRowCount(4);  // rows below survive the shrink
+        EXPECT_EQ(LiveGridProps, 50);
+    }
+    EXPECT_EQ(LiveGridProps, 0);
+}
+
+TEST_F(ExtGridTest, SetCommentKeepsOneCommentPerCellWithTheLastText)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetComment(1, 0, "first");
+    TCellGraphic* g = grid.GetCellGraphic(1, 0);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->CellType(), ctNone);
+    EXPECT_EQ(g->CommentColor(), grid.CommentColor());
+    g->SetCommentColor(gfx::clBlue);
+    grid.SetComment(1, 0, "Date of Planting (yyyy-mm-dd)");
+    EXPECT_EQ(grid.GetCellGraphic(1, 0), g);  // the same record, its colour kept
+    EXPECT_EQ(grid.GetComment(1, 0), "Date of Planting (yyyy-mm-dd)");
+    EXPECT_EQ(g->CommentColor(), gfx::clBlue);
+    EXPECT_EQ(grid.Cells(1, 0), "");
+    EXPECT_EQ(grid.GetCellType(2, 0), ctNone);
+    EXPECT_EQ(grid.GetCellGraphic(2, 0), nullptr);
+}
+
+TEST_F(ExtGridTest, RowCountKeepsNormalRowsAndCellsReadThroughTheDisplayHook)
+{
+    TExtStringGrid grid(nullptr);
+    grid.OnGetDisplText = [](TSender, int, int, std::string& v) { v += "!"; };
+    grid.SetCells(1, 12, "below");
+    grid.SetCells(1, 3, "in");
+    EXPECT_EQ(grid.Cells(1, 3), "in!");
+    EXPECT_EQ(grid.Cells(1, 12), "below");
+    grid.SetRowCount(20);
+    EXPECT_EQ(grid.NormalRowCount(), 20);
+    EXPECT_EQ(grid.Cells(1, 12), "below!");
+    EXPECT_EQ(grid.SuppressRowSizes().Count(), 10);  // one height per new row
+}
+
+TEST_F(ExtGridTest, AssignCopiesSettingsSizesAndCellsFromAnotherStringGridOnly)
+{
+    TExtStringGrid src(nullptr);
+    src.SetColCount(3);
+    src.SetRowCount(4);
+    src.SetColWidths(1, 111);
+    src.SetRowHeights(2, 33);
+    src.SelectionColor = 0x112233;
+    src.SetCells(1, 2, "copied");
+    src.MergeCells(0, 1, 2, 1);
+    src.SetComment(2, 0, "note");
+
+    TExtStringGrid dst(nullptr);
+    ui::TStringGrid plain(nullptr);
+    plain.SetColCount(9);
+    dst.Assign(&plain);  // another class: nothing changes
+    EXPECT_EQ(dst.ColCount(), 5);
+
+    dst.Assign(&src);
+    EXPECT_EQ(dst.ColCount(), 3);
+    EXPECT_EQ(dst.RowCount(), 4);
+    EXPECT_EQ(dst.ColWidths(1), 111);
+    EXPECT_EQ(dst.RowHeights(2), 33);
+    EXPECT_EQ(dst.SelectionColor, 0x112233u);
+    EXPECT_EQ(dst.Cells(1, 2), "copied");
+    EXPECT_TRUE(dst.IsMergedCell(1, 1));
+    EXPECT_EQ(dst.GetComment(2, 0), "note");
+    EXPECT_NE(dst.GetCellGraphic(2, 0), src.GetCellGraphic(2, 0));  // a copy, not shared
+}
+
+TEST_F(ExtGridTest, IntegralHeightCutsTheInnerHeightToWholeRows)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetColCount(2);
+    grid.IntegralHeight = true;
+    grid.SetBounds(0, 0, 400, 100);
+    EXPECT_EQ(grid.Height(), 92);
+    grid.IntegralHeight = false;
+    grid.SetBounds(0, 0, 400, 100);
+    EXPECT_EQ(grid.Height(), 100);
+}
+
+TEST_F(ExtGridTest, ScrollBarAlwaysShowsADisabledBarWhileAllRowsFit)
+{
+    auto* form = new ui::TForm(App.get());
+    form->SetBounds(0, 0, 500, 400);
+    auto* grid = new TExtStringGrid(form);
+    grid->SetParent(form);
+    grid->SetRowCount(3);
+    form->Show();
+    grid->SetScrollBarAlways(saVert);
+    EXPECT_TRUE(grid->ScrollBarState(ui::SB_VERT).Shown);
+    EXPECT_FALSE(grid->ScrollBarState(ui::SB_VERT).Enabled);
+    grid->SetRowCount(100);
+    grid->ApplyScrollBarAlways(false);
+    EXPECT_TRUE(grid->ScrollBarState(ui::SB_VERT).Enabled);
+}
+
+TEST_F(ExtGridTest, UpdateBracketNestsAndIgnoresAnUnbalancedEnd)
+{
+    TExtStringGrid grid(nullptr);
+    grid.BeginUpdate();
+    grid.BeginUpdate();
+    EXPECT_EQ(grid.UpdateCount(), 2);
+    grid.EndUpdate();
+    grid.EndUpdate();
+    grid.EndUpdate();
+    EXPECT_EQ(grid.UpdateCount(), 0);
+}
+
+TEST_F(ExtGridTest, CreatingACellGraphicReplacesTheCellsOldOne)
+{
+    TExtStringGrid grid(nullptr);
+    TCellGraphic* first = grid.CreateCellGraphic(1, 1);
+    first->SetCellType(ctComment);
+    TCellGraphic* second = grid.CreateCellGraphic(1, 1);
+    EXPECT_EQ(grid.GetCellGraphic(1, 1), second);
+    EXPECT_EQ(grid.GetCellType(1, 1), ctNone);
+}
