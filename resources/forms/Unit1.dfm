@@ -2345,6 +2345,7 @@ object Form1: TForm1
     item
       Width = 200
     end>
+    SizeGrip = False
   end
   object Button30: TButton
     Left = 8

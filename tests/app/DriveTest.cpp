@@ -7,9 +7,13 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/Drive.h"
+#include "app/Unit2.h"
+#include "platform/rtl/FormatSettings.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -182,6 +186,36 @@ TEST(Drive, AFailingStepPrintsItsErrorAndEndsTheRun)
     // The steps before the failing one ran and printed.
     TDriveResult r = Drive(dir.Path(), cases[0].Args);
     EXPECT_EQ(r.Out, std::vector<std::string>{"1981"});
+}
+
+TEST(Drive, TheDecimalSeparatorOptionIsTheLocaleSeparatorTheParsersUse)
+{
+    TempDir dir;
+    const rtl::TFormatSettings saved = rtl::FormatSettings;
+    const char savedStart = app::DecimalSeparatorAtStart;
+    app::TDriveOptions options = app::ParseDriveArguments({"--dir", dir.Path().string(), "--decimal-separator", ","});
+    std::ostringstream out, err;
+    EXPECT_EQ(app::RunDrive(options, out, err), 0) << err.str();
+    EXPECT_EQ(app::DecimalSeparatorAtStart, ',');
+    EXPECT_EQ(rtl::FormatSettings.DecimalSeparator, ',');
+    EXPECT_NE(rtl::FormatSettings.ThousandSeparator, ',');
+    EXPECT_DOUBLE_EQ(app::ParseDecimal("3.5"), 3.5);
+    rtl::FormatSettings = saved;
+    app::DecimalSeparatorAtStart = savedStart;
+}
+
+TEST(Drive, BadCommandLinesAreRefusedWithTheUsage)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {"set", "Edit28.Text"}, {"set", "Edit28=1"}, {"get", "Edit28"}, {"check", "dol", "x", "true"},
+        {"check", "dol", "1", "yes"}, {"click"}, {"--decimal-separator", ".."}, {"--dir"},
+    };
+    for (const auto& args : bad) {
+        std::ostringstream out, err;
+        EXPECT_EQ(app::DriveMain(args, out, err), 2) << args[0];
+        EXPECT_EQ(err.str().rfind("error: ", 0), 0u) << err.str();
+        EXPECT_NE(err.str().find("usage: tolvek-drive"), std::string::npos);
+    }
 }
 
 }  // namespace
