@@ -55,6 +55,11 @@ bool TRegion::Intersects(const TRect& rect) const
 void TRegion::Union(const TRect& rect)
 {
     if (rtl::IsRectEmpty(rect)) return;
+    // Rectangles the new one covers whole are dropped first, so that many small
+    // invalidations followed by a large one leave one rectangle, not all of them.
+    std::erase_if(FRects, [&](const TRect& r) {
+        return r.Left >= rect.Left && r.Top >= rect.Top && r.Right <= rect.Right && r.Bottom <= rect.Bottom;
+    });
     std::vector<TRect> pieces{rect};
     for (const TRect& existing : FRects) {
         std::vector<TRect> next;

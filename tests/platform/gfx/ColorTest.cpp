@@ -77,4 +77,20 @@ TEST(Region, OperationsKeepRectanglesDisjoint)
     EXPECT_TRUE(r.IsEmpty());
 }
 
+// Many small invalidated rectangles followed by one that covers them leave a
+// single rectangle, so repainting does not slow down with their number.
+TEST(Region, UnionWithACoveringRectangleDropsTheCoveredOnes)
+{
+    TRegion r;
+    for (int i = 0; i < 200; ++i) r.Union(rtl::Rect(i % 20 * 5, i / 20 * 5, i % 20 * 5 + 3, i / 20 * 5 + 3));
+    r.Union(rtl::Rect(0, 0, 100, 50));
+    ASSERT_EQ(r.Rects().size(), 1u);
+    EXPECT_EQ(r.Rects()[0], rtl::Rect(0, 0, 100, 50));
+    // A rectangle only partly covered stays, and the new one fills around it.
+    r.Union(rtl::Rect(90, 40, 120, 60));
+    int area = 0;
+    for (const rtl::TRect& x : r.Rects()) area += x.Width() * x.Height();
+    EXPECT_EQ(area, 100 * 50 + 30 * 20 - 10 * 10);
+}
+
 }  // namespace
