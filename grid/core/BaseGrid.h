@@ -77,8 +77,8 @@ public:
     void SetCalcObject(rtl::TObject* v) { FCalcObject = v; }
 
     // --- look (the brush-colour, vertical-alignment and word-wrap setters repaint the cell)
-    gfx::TBrushStyle BrushStyle() const { return FBrushStyle; }
-    void SetBrushStyle(gfx::TBrushStyle v) { FBrushStyle = v; }
+    gfx::TBrushStyle BrushStyle() const { return static_cast<gfx::TBrushStyle>(FBrushStyle); }
+    void SetBrushStyle(gfx::TBrushStyle v) { FBrushStyle = static_cast<std::uint8_t>(v); }
     gfx::TColor BrushColor() const { return FBrushColor; }
     void SetBrushColor(gfx::TColor v);
     gfx::TColor BrushColorTo() const { return FBrushColorTo; }
@@ -98,8 +98,8 @@ public:
     void SetBorderWidth(int v) { FBorderWidth = v; }
     gfx::TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(gfx::TColor v) { FBorderColor = v; }
-    ui::TAlignment Alignment() const { return FAlignment; }
-    void SetAlignment(ui::TAlignment v) { FAlignment = v; }
+    ui::TAlignment Alignment() const { return static_cast<ui::TAlignment>(FAlignment); }
+    void SetAlignment(ui::TAlignment v) { FAlignment = static_cast<std::uint8_t>(v); }
     TVAlignment VAlignment() const { return FVAlignment; }
     void SetVAlignment(TVAlignment v);
     bool WordWrap() const { return FWordWrap; }
@@ -140,17 +140,19 @@ private:
     gfx::TColor FBorderColor = 0;
     int FPaintID = 0;
     int FNodeLevel = 0;
-    gfx::TBrushStyle FBrushStyle = gfx::bsSolid;
+    // Enumerations in one byte each and flags in bits: a grid may hold millions of these
+    // objects, and this keeps one within a 144-byte heap block.
+    std::uint8_t FBrushStyle = gfx::bsSolid;
     gfx::TFontStyles FFontStyle;
-    ui::TAlignment FAlignment = ui::taLeftJustify;
+    std::uint8_t FAlignment = ui::taLeftJustify;
     TVAlignment FVAlignment = vtaTop;
-    bool FWordWrap = true;
-    bool FIsBaseCell = true;
     TColumnCalcType FCalcType = acNONE;
     TEditorType FEditor = edNormal;
-    bool FReadOnly = false;
     TCellGradientDirection FGradientDirection = GradientVertical;
-    bool FMergeCollaps = false;
+    bool FWordWrap : 1 = true;
+    bool FIsBaseCell : 1 = true;
+    bool FReadOnly : 1 = false;
+    bool FMergeCollaps : 1 = false;
 };
 
 // The base of the string grid: every cell's object slot holds nothing or that cell's

@@ -94,21 +94,21 @@ void TBaseGrid::SetCellProperties(int c, int r, TCellProperties* Value)
 TCellProperties* TBaseGrid::CreateCellProperties(int c, int r)
 {
     auto props = std::make_unique<TCellProperties>(this, c, r);
-    props->FAlignment = GetDefaultAlignment();
+    props->SetAlignment(GetDefaultAlignment());
     TCellProperties* p = props.get();
     SetCellPropsDirect(c, r, props.release());
 
     gfx::TColor colorTo = clGridNone;
     gfx::TColor mirror = clGridNone;
     gfx::TColor mirrorTo = clGridNone;
-    ui::TAlignment hAlign = p->FAlignment;
+    ui::TAlignment hAlign = p->Alignment();
     TVAlignment vAlign = vtaTop;
     bool wordWrap = FWordWrap;
     TCellGradientDirection direction = GradientVertical;
     GetDefaultCellProperties(c, r, *FDefFont, *FDefBrush, colorTo, mirror, mirrorTo, hAlign, vAlign, wordWrap,
                              direction);
     p->FCalcType = acNONE;
-    p->FAlignment = hAlign;
+    p->SetAlignment(hAlign);
     p->FVAlignment = vAlign;
     p->FWordWrap = wordWrap;
     p->FFontName = FDefFont->Name();
