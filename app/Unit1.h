@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "platform/ui/Forms.h"
 
@@ -34,14 +35,11 @@ namespace app {
 // (owned by the form) and found by name right after it is read; every handler is a
 // method of this class, bound to its control by name in the description.
 //
-// The handlers are defined by subsystem, each file registering its own:
-//   Unit1.cpp          creation, activation, the message panel, the map button
-//   Unit1Ini.cpp       the "INI file maker" page (RegisterIniPageHandlers)
-//   Unit1Soil.cpp      the "SOI file maker" page and the soil writers
-//   Unit1Storyline.cpp the "StoryLine Creator" page
-// A new handler file declares its Register…Handlers() below, calls Bind() for each
-// handler in it, adds the call to RegisterHandlers() in Unit1.cpp and the event line
-// ("OnClick = Button41Click") to the form description.
+// The handlers are defined by subsystem, each file registering its own: Unit1.cpp
+// (creation, activation, message panel, map button), Unit1Ini.cpp, Unit1Soil.cpp,
+// Unit1Storyline.cpp, … A handler file defines its Register…Handlers() declared below
+// with one Bind() per handler, adds the call to RegisterHandlers() in Unit1.cpp and the
+// event line ("OnClick = Button41Click") to the control in the form description.
 class TForm1 : public ui::TForm {
 public:
     explicit TForm1(rtl::TComponent* AOwner);
@@ -307,6 +305,79 @@ public:
     // The confirm picture hides the message panel.
     void Image31Click(rtl::TObject* Sender);
 
+    // --- handlers of the other subsystems: each file that defines some of them defines
+    //     its Register…Handlers() with one Bind() per handler, and RegisterHandlers()
+    //     (Unit1.cpp) calls it; the description binds the event by the handler's name.
+
+    // "INI file maker" (Unit1Ini.cpp): the 10 km writer and the page's option rules.
+    void RegisterIniPageHandlers();
+    void Button41Click(rtl::TObject* Sender); void Button89Click(rtl::TObject* Sender); void Button90Click(rtl::TObject* Sender);
+    void Button91Click(rtl::TObject* Sender); void Button92Click(rtl::TObject* Sender);
+    void RB1Click(rtl::TObject* Sender); void RB2Click(rtl::TObject* Sender); void cb4Click(rtl::TObject* Sender);
+    void cb5Click(rtl::TObject* Sender); void cb6Click(rtl::TObject* Sender); void CB3Click(rtl::TObject* Sender);
+    // The nine option boxes (CheckBox3 … CheckBox11).
+    void CheckBox6Click(rtl::TObject* Sender); void CheckBox7Click(rtl::TObject* Sender); void CheckBox3Click(rtl::TObject* Sender);
+    void CheckBox4Click(rtl::TObject* Sender); void CheckBox5Click(rtl::TObject* Sender); void CheckBox8Click(rtl::TObject* Sender);
+    void CheckBox9Click(rtl::TObject* Sender); void CheckBox10Click(rtl::TObject* Sender); void CheckBox11Click(rtl::TObject* Sender);
+
+    // "SOI file maker" and the crop-model soil files (Unit1Soil.cpp).
+    void RegisterSoilHandlers();
+    void Button36Click(rtl::TObject* Sender); void Button27Click(rtl::TObject* Sender); void Button53Click(rtl::TObject* Sender);
+
+    // Spin-up, selected-cell, 100 m and crop-model project and agromanagement writers.
+    void RegisterWriterVariantHandlers();
+    void Button51Click(rtl::TObject* Sender); void Button52Click(rtl::TObject* Sender); void Button58Click(rtl::TObject* Sender);
+    void Button70Click(rtl::TObject* Sender); void Button62Click(rtl::TObject* Sender); void Button63Click(rtl::TObject* Sender);
+    void Button54Click(rtl::TObject* Sender);
+
+    // "StoryLine Creator" (Unit1Storyline.cpp).
+    void RegisterStorylineHandlers();
+    void NewSLButClick(rtl::TObject* Sender); void OpenSLButClick(rtl::TObject* Sender); void SaveSLButClick(rtl::TObject* Sender);
+    void ExportSLButClick(rtl::TObject* Sender); void AddPerButClick(rtl::TObject* Sender); void mowcondCBClick(rtl::TObject* Sender);
+    void irrcondCBClick(rtl::TObject* Sender);
+    void dnrCBChange(rtl::TObject* Sender); void pnrCBChange(rtl::TObject* Sender); void tsbEditChange(rtl::TObject* Sender);
+    void tseEditChange(rtl::TObject* Sender); void luCBChange(rtl::TObject* Sender); void cIDsCBChange(rtl::TObject* Sender);
+    void cIDmemoChange(rtl::TObject* Sender); void slnEditChange(rtl::TObject* Sender);
+    // The edit rule of the eight management tables (their OnSetEditText).
+    void plantingTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
+    void harvestTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
+    void fertilizationTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
+    void irrigationTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
+    void cultivationTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
+    void grazingTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
+    void mowingTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
+    void thinningTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
+
+    // The data tools of the hidden pages and the hidden buttons.
+    void RegisterToolHandlers();
+    void USDAClick(rtl::TObject* Sender); void Button1Click(rtl::TObject* Sender); void Button2Click(rtl::TObject* Sender);
+    void Button3Click(rtl::TObject* Sender); void Button4Click(rtl::TObject* Sender); void Button6Click(rtl::TObject* Sender);
+    void Button7Click(rtl::TObject* Sender); void Button8Click(rtl::TObject* Sender); void Button9Click(rtl::TObject* Sender);
+    void Button10Click(rtl::TObject* Sender); void Button11Click(rtl::TObject* Sender); void Button12Click(rtl::TObject* Sender);
+    void Button13Click(rtl::TObject* Sender); void Button14Click(rtl::TObject* Sender); void Button15Click(rtl::TObject* Sender);
+    void Button16Click(rtl::TObject* Sender); void Button18Click(rtl::TObject* Sender); void Button19Click(rtl::TObject* Sender);
+    void Button20Click(rtl::TObject* Sender); void Button21Click(rtl::TObject* Sender); void Button22Click(rtl::TObject* Sender);
+    void Button23Click(rtl::TObject* Sender); void Button24Click(rtl::TObject* Sender); void Button25Click(rtl::TObject* Sender);
+    void Button26Click(rtl::TObject* Sender); void Button28Click(rtl::TObject* Sender); void Button31Click(rtl::TObject* Sender);
+    void Button32Click(rtl::TObject* Sender); void Button33Click(rtl::TObject* Sender); void Button34Click(rtl::TObject* Sender);
+    void Button35Click(rtl::TObject* Sender); void Button37Click(rtl::TObject* Sender); void Button38Click(rtl::TObject* Sender);
+    void Button39Click(rtl::TObject* Sender); void Button40Click(rtl::TObject* Sender); void Button42Click(rtl::TObject* Sender);
+    void Button43Click(rtl::TObject* Sender); void Button44Click(rtl::TObject* Sender); void Button45Click(rtl::TObject* Sender);
+    void Button46Click(rtl::TObject* Sender); void Button47Click(rtl::TObject* Sender); void Button48Click(rtl::TObject* Sender);
+    void Button49Click(rtl::TObject* Sender); void Button50Click(rtl::TObject* Sender); void Button55Click(rtl::TObject* Sender);
+    void Button56Click(rtl::TObject* Sender); void Button57Click(rtl::TObject* Sender); void Button59Click(rtl::TObject* Sender);
+    void Button60Click(rtl::TObject* Sender); void Button61Click(rtl::TObject* Sender); void Button64Click(rtl::TObject* Sender);
+    void Button65Click(rtl::TObject* Sender); void Button66Click(rtl::TObject* Sender); void Button67Click(rtl::TObject* Sender);
+    void Button68Click(rtl::TObject* Sender); void Button69Click(rtl::TObject* Sender); void Button71Click(rtl::TObject* Sender);
+    void Button72Click(rtl::TObject* Sender); void Button73Click(rtl::TObject* Sender); void Button74Click(rtl::TObject* Sender);
+    void Button75Click(rtl::TObject* Sender); void Button76Click(rtl::TObject* Sender); void Button77Click(rtl::TObject* Sender);
+    void Button78Click(rtl::TObject* Sender); void Button79Click(rtl::TObject* Sender); void Button80Click(rtl::TObject* Sender);
+    void Button81Click(rtl::TObject* Sender); void Button82Click(rtl::TObject* Sender); void Button83Click(rtl::TObject* Sender);
+    void Button84Click(rtl::TObject* Sender); void Button85Click(rtl::TObject* Sender); void Button86Click(rtl::TObject* Sender);
+    void Button87Click(rtl::TObject* Sender); void Button88Click(rtl::TObject* Sender); void Button93Click(rtl::TObject* Sender);
+    void Button94Click(rtl::TObject* Sender); void Button95Click(rtl::TObject* Sender); void Button96Click(rtl::TObject* Sender);
+    void Button97Click(rtl::TObject* Sender); void RadiationClick(rtl::TObject* Sender);
+
     // Shows the message panel with the text and the confirm and cancel pictures as asked.
     void ShowMessagePanel(const std::string& text, bool showConfirm, bool showCancel);
     // Sets the hidden status label and repaints the whole window at once.
@@ -314,10 +385,18 @@ public:
 
 protected:
     // Makes a handler method available to the form description under its name.
-    template <typename Method>
-    void Bind(const std::string& name, Method method)
+    void Bind(const std::string& name, void (TForm1::*method)(rtl::TObject*))
     {
         Methods().RegisterMethod(name, ui::TNotifyEvent([this, method](rtl::TObject* sender) { (this->*method)(sender); }));
+    }
+    // The same for an event with other arguments (a grid's OnSetEditText): Event is the
+    // event's std::function type.
+    template <typename Event, typename... Args>
+    void BindEvent(const std::string& name, void (TForm1::*method)(rtl::TObject*, Args...))
+    {
+        Methods().RegisterMethod(name, Event([this, method](rtl::TObject* sender, Args... args) {
+                                     (this->*method)(sender, std::forward<Args>(args)...);
+                                 }));
     }
 
 private:

@@ -195,6 +195,7 @@ TEST(Drive, TheDecimalSeparatorOptionIsTheLocaleSeparatorTheParsersUse)
     const char savedStart = app::DecimalSeparatorAtStart;
     app::TDriveOptions options = app::ParseDriveArguments({"--dir", dir.Path().string(), "--decimal-separator", ","});
     std::ostringstream out, err;
+    testsupport::CurrentDirScope comeBack(dir.Path());  // the run changes the current directory
     EXPECT_EQ(app::RunDrive(options, out, err), 0) << err.str();
     EXPECT_EQ(app::DecimalSeparatorAtStart, ',');
     EXPECT_EQ(rtl::FormatSettings.DecimalSeparator, ',');
