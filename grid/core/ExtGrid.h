@@ -7,6 +7,7 @@
 
 #include "grid/core/BaseGrid.h"
 #include "grid/core/GridEvents.h"
+#include "grid/core/GridEventsDraw.h"
 #include "grid/core/GridTypes.h"
 #include "grid/foundation/ExtStyleIF.h"
 
@@ -212,6 +213,23 @@ public:
     gfx::TColor JyxGradientTo = 0;
     gfx::TColor JyxGradientMirrorFrom = clGridNone;
     gfx::TColor JyxGradientMirrorTo = clGridNone;
+    // Cell appearance events.
+    TGridColorEvent OnGetCellColor;
+    TGridColorEvent OnGetCellPrintColor;
+    TGridGradientEvent OnGetCellGradient;
+    TGridBorderEvent OnGetCellBorder;
+    TGridBorderEvent OnGetCellPrintBorder;
+    TGridBorderPropEvent OnGetCellBorderProp;
+    TGridAlignEvent OnGetAlignment;
+    TGridFormatEvent OnGetFormat;
+    TFloatFormatEvent OnGetFloatFormat;
+    TCustomCellDrawEvent OnCustomCellDraw;
+    TCustomCellDrawEvent OnCustomCellBkgDraw;
+    // Hint events.
+    TGridHintEvent OnGridHint;
+    TAnchorHintEvent OnAnchorHint;
+    TScrollHintEvent OnScrollHint;
+    TGridBalloonEvent OnCellBalloon;
 
     // ===== Editing =====
     // Nested update bracket: painting is suspended until the outermost EndUpdate.
@@ -245,6 +263,14 @@ public:
     std::string InvalidEntryText;
     std::string PasswordChar = "*";
     std::function<void(TSender, const rtl::TRect& R)> OnCellsChanged;
+    TGetEditorTypeEvent OnGetEditorType;
+    TCanEditCellEvent OnCanEditCell;
+    TEllipsClickEvent OnEllipsClick;
+    TButtonClickEvent OnButtonClick;
+    TCheckBoxClickEvent OnCheckBoxClick;
+    TCheckBoxClickEvent OnCheckBoxChange;
+    TCheckBoxCanToggleEvent OnCheckBoxCanToggle;
+    TSpinClickEvent OnSpinClick;
 
     // ===== Keyboard =====
     bool SelectCell(int ACol, int ARow) override;
@@ -258,6 +284,29 @@ public:
     bool IntelliZoom = true;
     TIntelliPan IntelliPan = ipVertical;
     int WheelScrollLines() const { return FWheelScrollLines; }
+    TClickCellEvent OnClickCell;
+    TClickCellEvent OnRightClickCell;
+    TDblClickCellEvent OnDblClickCell;
+    TAnchorClickEvent OnAnchorClick;
+    TAnchorEvent OnAnchorEnter;
+    TAnchorEvent OnAnchorExit;
+    TExpandClickEvent OnExpandClick;
+    // Row and column events.
+    TCanAddColEvent OnCanAddCol;
+    TCanAddRowEvent OnCanAddRow;
+    TAutoAddRowEvent OnAutoAddRow;
+    TCanInsertRowEvent OnCanInsertRow;
+    TAutoInsertRowEvent OnAutoInsertRow;
+    TAutoInsertColEvent OnAutoInsertCol;
+    TCanDeleteRowEvent OnCanDeleteRow;
+    TAutoDeleteRowEvent OnAutoDeleteRow;
+    TColumnSizeEvent OnColumnSize;
+    TColumnSizingEvent OnColumnSizing;
+    TRowSizeEvent OnRowSize;
+    TRowSizingEvent OnRowSizing;
+    TEndColumnSizeEvent OnEndColumnSize;
+    TUpdateColumnSizeEvent OnUpdateColumnSize;
+    TEndRowSizeEvent OnEndRowSize;
 
     // ===== Hidden rows and columns =====
     int RealColIndex(int ACol) override;
@@ -283,6 +332,10 @@ public:
 
     // ===== Sorting =====
     TSortIndexList& SortIndexes() { return *FSortIndexes; }
+    TClickSortEvent OnClickSort;
+    TCanSortEvent OnCanSort;
+    TCustomCompareEvent OnCustomCompare;
+    TRawCompareEvent OnRawCompare;
 
     // ===== Filtering =====
     bool FilterActive = false;
@@ -302,6 +355,7 @@ public:
     THTMLSettings& HTMLSettings() { return *FHTMLSettings; }
     std::string XMLEncoding = "ISO-8859-1";
     std::string Delimiter;  // empty: chosen automatically
+    TSearchEditChangeEvent OnSearchEditChange;
 
     // ===== Printing =====
     TPrintSettings& PrintSettings() { return *FPrintSettings; }

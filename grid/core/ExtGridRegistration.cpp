@@ -241,6 +241,65 @@ void RegisterEditingAndData(TClassInfo& c)
     c.Property("OnCellsChanged", ui::EventProperty(&T::OnCellsChanged));
 }
 
+#define GRID_EVENT(Name) c.Property(#Name, ui::EventProperty(&T::Name))
+
+void RegisterEvents(TClassInfo& c)
+{
+    using T = TExtStringGrid;
+    GRID_EVENT(OnGetCellColor);
+    GRID_EVENT(OnGetCellPrintColor);
+    GRID_EVENT(OnGetCellGradient);
+    GRID_EVENT(OnGetCellBorder);
+    GRID_EVENT(OnGetCellPrintBorder);
+    GRID_EVENT(OnGetCellBorderProp);
+    GRID_EVENT(OnGetAlignment);
+    GRID_EVENT(OnGetFormat);
+    GRID_EVENT(OnGetFloatFormat);
+    GRID_EVENT(OnCustomCellDraw);
+    GRID_EVENT(OnCustomCellBkgDraw);
+    GRID_EVENT(OnGridHint);
+    GRID_EVENT(OnAnchorHint);
+    GRID_EVENT(OnScrollHint);
+    GRID_EVENT(OnCellBalloon);
+    GRID_EVENT(OnGetEditorType);
+    GRID_EVENT(OnCanEditCell);
+    GRID_EVENT(OnEllipsClick);
+    GRID_EVENT(OnButtonClick);
+    GRID_EVENT(OnCheckBoxClick);
+    GRID_EVENT(OnCheckBoxChange);
+    GRID_EVENT(OnCheckBoxCanToggle);
+    GRID_EVENT(OnSpinClick);
+    GRID_EVENT(OnClickCell);
+    GRID_EVENT(OnRightClickCell);
+    GRID_EVENT(OnDblClickCell);
+    GRID_EVENT(OnAnchorClick);
+    GRID_EVENT(OnAnchorEnter);
+    GRID_EVENT(OnAnchorExit);
+    GRID_EVENT(OnExpandClick);
+    GRID_EVENT(OnCanAddCol);
+    GRID_EVENT(OnCanAddRow);
+    GRID_EVENT(OnAutoAddRow);
+    GRID_EVENT(OnCanInsertRow);
+    GRID_EVENT(OnAutoInsertRow);
+    GRID_EVENT(OnAutoInsertCol);
+    GRID_EVENT(OnCanDeleteRow);
+    GRID_EVENT(OnAutoDeleteRow);
+    GRID_EVENT(OnColumnSize);
+    GRID_EVENT(OnColumnSizing);
+    GRID_EVENT(OnRowSize);
+    GRID_EVENT(OnRowSizing);
+    GRID_EVENT(OnEndColumnSize);
+    GRID_EVENT(OnUpdateColumnSize);
+    GRID_EVENT(OnEndRowSize);
+    GRID_EVENT(OnClickSort);
+    GRID_EVENT(OnCanSort);
+    GRID_EVENT(OnCustomCompare);
+    GRID_EVENT(OnRawCompare);
+    GRID_EVENT(OnSearchEditChange);
+}
+
+#undef GRID_EVENT
+
 }  // namespace
 
 void RegisterExtGridClasses(ui::TClassRegistry& registry)
@@ -253,6 +312,7 @@ void RegisterExtGridClasses(ui::TClassRegistry& registry)
     RegisterLayout(c);
     RegisterLook(c);
     RegisterEditingAndData(c);
+    RegisterEvents(c);
 }
 
 void RegisterExtGridClasses() { RegisterExtGridClasses(ui::TClassRegistry::Instance()); }

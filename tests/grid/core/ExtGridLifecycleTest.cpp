@@ -37,6 +37,9 @@ public:
                                  ui::TSetEditEvent([this](rtl::TObject*, int c, int r, const std::string& v) {
                                      Edits.push_back(std::to_string(c) + "," + std::to_string(r) + "=" + v);
                                  }));
+        Methods().RegisterMethod("plantingTBClickCell", TClickCellEvent([this](TSender, int r, int c) {
+                                     Edits.push_back("click " + std::to_string(c) + "," + std::to_string(r));
+                                 }));
     }
     std::vector<std::string> Edits;
 };
@@ -116,6 +119,7 @@ TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditE
                              "    ScrollBarAlways = saVert\n"
                              "    Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goEditing]\n"
                              "    OnSetEditText = plantingTBSetEditText\n"
+                             "    OnClickCell = plantingTBClickCell\n"
                              "    Version = '1.0.0.0'\n"
                              "  end\n"
                              "end\n",
@@ -142,6 +146,9 @@ TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditE
     // Loading records the column order and the widths as loaded.
     EXPECT_EQ(grid->ColumnOrder().Count(), 4);
     EXPECT_EQ(grid->OrigColSizes().Count(), 4);
+    ASSERT_TRUE(grid->OnClickCell);
+    grid->OnClickCell(grid, 3, 2);
+    EXPECT_EQ(form->Edits.back(), "click 2,3");
 
     // The storyline tables' edit road: the editor hands text to the grid, which keeps it
     // and fires the edit-text event with column, row and text.
