@@ -34,13 +34,15 @@ TDriveOptions ParseDriveArguments(const std::vector<std::string>& args);
 // Changes to the folder, starts the workbench headless as the program's start does
 // (application, main window with FormCreate, map window, main window shown and
 // activated), then runs the steps in order:
-//   set CONTROL.PROPERTY=VALUE   a published property; VALUE as typed (text is not quoted)
+//   set CONTROL.PROPERTY=VALUE   a published property; VALUE as typed (text is not quoted);
+//                                GRID.Cells[c,r]=TEXT edits a cell as the user does
 //   check CONTROL INDEX true|false   ticks or unticks an item of a check list
 //   click CONTROL                the control's click as a user's click fires it (a check
 //                                box or radio button toggles; a form becomes active)
 //   get CONTROL.PROPERTY         prints the value on its own line; besides the published
 //                                properties: Items.Count, Items[i], Checked[i] of lists
-//                                and boxes, Lines.Count, Lines[i] of memos
+//                                and boxes, Lines.Count, Lines[i] of memos, Cells[c,r]
+//                                of grids
 // Every error box the program shows prints "errorbox: TEXT" on `err`, and the run goes
 // on. An exception of a step prints "error: MESSAGE" on `err` and ends the run with 1.
 // Returns the exit status.

@@ -3,12 +3,14 @@
 
 #include <charconv>
 
+#include "grid/core/BaseGrid.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/CheckLst.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/FormParser.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Grids.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace app {
@@ -22,6 +24,43 @@ struct TClickAccess : ui::TControl {
 struct TToggleAccess : ui::TButtonControl {
     using ui::TButtonControl::Toggle;
 };
+// What the in-place editor calls when it hands its text to the grid.
+struct TEditAccess : ui::TCustomGrid {
+    using ui::TCustomGrid::SetEditText;
+};
+
+// "Cells[2,5]" gives column 2, row 5; false when the property is not of that form.
+bool CellProperty(const std::string& property, int& col, int& row)
+{
+    const std::string prefix = "Cells[";
+    if (property.compare(0, prefix.size(), prefix) != 0 || property.back() != ']') return false;
+    auto comma = property.find(',', prefix.size());
+    if (comma == std::string::npos) return false;
+    const char* last = property.data() + property.size() - 1;
+    auto [end1, ec1] = std::from_chars(property.data() + prefix.size(), property.data() + comma, col);
+    auto [end2, ec2] = std::from_chars(property.data() + comma + 1, last, row);
+    return ec1 == std::errc() && ec2 == std::errc() && end1 == property.data() + comma && end2 == last && col >= 0 &&
+           row >= 0;
+}
+
+// The text of a grid cell through the grid's cell accessor.
+std::string CellText(ui::TStringGrid* g, int col, int row)
+{
+    if (auto* base = dynamic_cast<grid::TBaseGrid*>(g)) return base->Cells(col, row);
+    return g->Cells(col, row);
+}
+
+// A cell edited as the user edits it: the text goes through the grid's edit hook, which
+// stores it and fires its edit-text event. Fixed cells cannot be edited.
+void EditCell(ui::TStringGrid* g, int col, int row, const std::string& text)
+{
+    if (col < g->FixedCols() || row < g->FixedRows())
+        throw rtl::Exception(g->Name() + ": the fixed cell " + std::to_string(col) + "," + std::to_string(row) +
+                             " cannot be edited");
+    if (col >= g->ColCount() || row >= g->RowCount())
+        throw rtl::Exception(g->Name() + ": no cell " + std::to_string(col) + "," + std::to_string(row));
+    (g->*(&TEditAccess::SetEditText))(col, row, text);
+}
 
 const ui::TPropertyInfo& PublishedProperty(rtl::TComponent* component, const std::string& property)
 {
@@ -147,6 +186,11 @@ rtl::TComponent* DriveFindComponent(rtl::TComponent* form, const std::string& na
 
 void DriveSetProperty(rtl::TComponent* component, const std::string& property, const std::string& value)
 {
+    int col = 0, row = 0;
+    if (auto* g = dynamic_cast<ui::TStringGrid*>(component); g != nullptr && CellProperty(property, col, row)) {
+        EditCell(g, col, row, value);
+        return;
+    }
     const ui::TPropertyInfo& prop = PublishedProperty(component, property);
     if (prop.Kind == ui::TPropertyInfo::pkEvent) throw rtl::Exception(component->Name() + "." + property + " is an event");
     bool isText = prop.Get && prop.Get(component).Kind == ui::TValueKind::String;
@@ -166,6 +210,9 @@ std::string DriveGetProperty(rtl::TComponent* component, const std::string& prop
 {
     std::string result;
     if (ListProperty(component, property, result)) return result;
+    int col = 0, row = 0;
+    if (auto* g = dynamic_cast<ui::TStringGrid*>(component); g != nullptr && CellProperty(property, col, row))
+        return CellText(g, col, row);
     const ui::TPropertyInfo& prop = PublishedProperty(component, property);
     if (!prop.Get) throw rtl::Exception(component->Name() + "." + property + " cannot be read");
     return PlainText(prop.Get(component));

@@ -15,12 +15,14 @@ rtl::TComponent* DriveFindComponent(rtl::TComponent* form, const std::string& na
 
 // Sets a published property from its raw text: a text property takes the value as
 // typed, other kinds read it in the description syntax (True, 12, clRed, [fsBold]).
-// The control's own events run, and an exception they raise propagates unchanged.
+// Cells[c,r] of a grid is edited as the user edits a cell (the grid's edit-text event
+// runs; fixed cells cannot be edited). The control's own events run, and an exception
+// they raise propagates unchanged.
 void DriveSetProperty(rtl::TComponent* component, const std::string& property, const std::string& value);
 
 // The property's value as plain text (a text without quotes). Besides the published
 // properties: Items.Count, Items[i] and Checked[i] of list and combo boxes, Lines.Count
-// and Lines[i] of memos.
+// and Lines[i] of memos, Cells[c,r] of grids.
 std::string DriveGetProperty(rtl::TComponent* component, const std::string& property);
 
 // Ticks or unticks item `index` of a check list, as code does (no click event).

@@ -158,9 +158,11 @@ TEST(Drive, StepsSetGetAndClickControlsAlsoOnHiddenPages)
     TDriveResult r = Drive(dir.Path(), {"set", "RB1.Checked=true", "get", "RB2.Checked",
                                         "set", "Edit27.Text=it's 4 2", "get", "Edit27.Text",
                                         "click", "CheckBox1", "get", "CheckBox1.Checked", "click", "CheckBox1",
-                                        "get", "CheckBox1.Checked", "get", "SC.Lines.Count"});
+                                        "get", "CheckBox1.Checked", "get", "SC.Lines.Count",
+                                        "set", "irrigationTB.Cells[0,3]=2020-05-01", "get", "irrigationTB.Cells[0,3]",
+                                        "get", "irrigationTB.Cells[1,0]"});
     EXPECT_EQ(r.Status, 0) << r.Err;
-    EXPECT_EQ(r.Out, (std::vector<std::string>{"False", "it's 4 2", "True", "False", "14"}));
+    EXPECT_EQ(r.Out, (std::vector<std::string>{"False", "it's 4 2", "True", "False", "14", "2020-05-01", "AMOUNT"}));
 }
 
 TEST(Drive, AFailingStepPrintsItsErrorAndEndsTheRun)
@@ -176,6 +178,7 @@ TEST(Drive, AFailingStepPrintsItsErrorAndEndsTheRun)
         {{"click", "cbtrans"}, 1, "error: cbtrans is disabled and cannot be clicked\n"},
         {{"check", "dol", "56", "true"}, 1, "error: dol: index 56 beyond the 56 items\n"},
         {{"set", "Edit28.NoSuchProperty=1"}, 1, "error: Edit28 has no property NoSuchProperty\n"},
+        {{"set", "plantingTB.Cells[1,0]=x"}, 1, "error: plantingTB: the fixed cell 1,0 cannot be edited\n"},
         {{"jump", "Edit28"}, 2, "error: Unknown step 'jump'\n"},
     };
     for (const TCase& c : cases) {
