@@ -276,11 +276,6 @@ void TLabel::Paint()
     DrawControlText(c, Caption(), r, flags, Enabled(), Font().Color());
 }
 
-void TLabel::Dispatch(TMessage& Message)
-{
-    TGraphicControl::Dispatch(Message);
-}
-
 // ===== TButtonControl
 
 TButtonControl::TButtonControl(rtl::TComponent* AOwner) : TCustomControl(AOwner)

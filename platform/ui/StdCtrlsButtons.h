@@ -75,7 +75,6 @@ public:
 protected:
     void Paint() override;
     void FontChanged() override;
-    void Dispatch(TMessage& Message) override;
     unsigned TextFlags() const;
 
 private:
