@@ -23,6 +23,7 @@ ui::TCursor& HotItemCursor()
 
 TExtStringGrid::TExtStringGrid(rtl::TComponent* AOwner) : TBaseGrid(AOwner)
 {
+    SetControlStyle(ControlStyle() | ui::csAcceptsControls);
     // Designing, and the owner neither reading nor loading: the grid was just dropped on a form.
     FNewlyPlaced = HasState(rtl::csDesigning) && AOwner != nullptr &&
                    !AOwner->HasState(rtl::csReading) && !AOwner->HasState(rtl::csLoading);

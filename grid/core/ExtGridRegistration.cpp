@@ -61,6 +61,19 @@ TPropertyInfo EnumField(std::vector<std::pair<std::string, E>> names, E TExtStri
                                                [member](TExtStringGrid* g, E v) { g->*member = v; });
 }
 
+// A string list written as ColumnHeaders.Strings = ( 'a' 'b' ).
+TPropertyInfo StringsField(std::function<rtl::TStringList&(TExtStringGrid*)> list)
+{
+    return ui::ValueProperty<TExtStringGrid>([list](TExtStringGrid* g, const TPropValue& v, TReadContext& ctx) {
+        if (v.Kind != ui::TValueKind::List) ctx.Fail("Invalid property value: a list ( … ) expected");
+        rtl::TStringList& strings = list(g);
+        strings.BeginUpdate();
+        strings.Clear();
+        for (const TPropValue& item : v.List) strings.Add(ui::ValueToString(item, ctx));
+        strings.EndUpdate();
+    });
+}
+
 // Name, Size, Height, Color, Style and Charset of a font the grid owns.
 void FontProperties(TClassInfo& c, const std::string& prefix, std::function<gfx::TFont&(TExtStringGrid*)> font)
 {
@@ -137,6 +150,8 @@ void RegisterLayout(TClassInfo& c)
     c.Property("VAlignment", ui::EnumProperty<T, TVAlignment>(EnumIdentPairs<TVAlignment>(),
                                                               [](T* g) { return g->VAlignment(); },
                                                               [](T* g, TVAlignment v) { g->SetVAlignment(v); }));
+    c.Property("ColumnHeaders.Strings", StringsField([](T* g) -> rtl::TStringList& { return g->ColumnHeaders(); }));
+    c.Property("RowHeaders.Strings", StringsField([](T* g) -> rtl::TStringList& { return g->RowHeaders(); }));
     c.Property("FixedFooters", IntField(&T::FixedFooters));
     c.Property("FixedRightCols", IntField(&T::FixedRightCols));
     c.Property("FixedRowAlways", BoolField(&T::FixedRowAlways));

@@ -92,6 +92,7 @@ TEST_F(ExtGridTest, NewGridHasTheDocumentedDefaults)
     EXPECT_NE(grid.FocusWindow(), nullptr);
     EXPECT_EQ(HotItemCursor(), ui::crHandPoint);
     EXPECT_FALSE(grid.HasCellProps());
+    EXPECT_TRUE(grid.ControlStyle() & ui::csAcceptsControls);
 }
 
 TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditEvent)
@@ -120,6 +121,9 @@ TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditE
                              "    Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goEditing]\n"
                              "    OnSetEditText = plantingTBSetEditText\n"
                              "    OnClickCell = plantingTBClickCell\n"
+                             "    ColumnHeaders.Strings = (\n"
+                             "      'DATE'\n"
+                             "      'CROP')\n"
                              "    Version = '1.0.0.0'\n"
                              "  end\n"
                              "end\n",
@@ -142,6 +146,8 @@ TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditE
     EXPECT_TRUE(grid->IsLoaded());
     EXPECT_EQ(grid->FixedRowsMin(), 1);
     EXPECT_EQ(grid->Version(), "8.3.2.3");
+    EXPECT_EQ(grid->Cells(0, 0), "DATE");  // headers written into row 0
+    EXPECT_EQ(grid->Cells(1, 0), "CROP");
     EXPECT_EQ(ui::GetPropertyByName(grid, "HintShowLargeTextPos"), "hpCursor");
     // Loading records the column order and the widths as loaded.
     EXPECT_EQ(grid->ColumnOrder().Count(), 4);
