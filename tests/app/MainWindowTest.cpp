@@ -189,6 +189,48 @@ TEST_F(MainWindowTest, ThePagesShowTheDefaultsTheWritersStartFrom)
     EXPECT_TRUE(Form1->ttseEdit->ReadOnly());
 }
 
+TEST_F(MainWindowTest, TheToolsOfTheHiddenPagesSitOnTheirPagesWithTheirFieldDefaults)
+{
+    Start();
+    struct TTool {
+        ui::TControl* Control;
+        ui::TTabSheet* Page;
+        const char* Text;
+        bool Visible;
+    };
+    const TTool tools[] = {
+        {Form1->Button11, Form1->TabSheet2, "MAKE THE GRID", true},
+        {Form1->Edit2, Form1->TabSheet2, "ths_0_30cm.txt", true},
+        {Form1->Edit3, Form1->TabSheet2, "5", true},
+        {Form1->Button78, Form1->TabSheet3, "SOIL DB ERR CHECK", true},
+        {Form1->USDA, Form1->TabSheet3, "USDA", true},
+        {Form1->Button53, Form1->TabSheet3, "4M100m", true},
+        {Form1->Radiation, Form1->TabSheet4, "RAD, GDD, OPTDAYS", true},
+        {Form1->Button43, Form1->TabSheet5, "Ritchie", true},
+        {Form1->Edit8, Form1->TabSheet5, "1.4", true},
+        {Form1->Edit12, Form1->TabSheet5, "30", true},
+        {Form1->Edit13, Form1->TabSheet5, "", true},
+        {Form1->Button52, Form1->TabSheet7, "GET from CC", true},
+        {Form1->Button74, Form1->TabSheet7, "Ydisaggregation", true},
+        {Form1->Button82, Form1->TabSheet8, "process", true},
+        {Form1->Edit34, Form1->TabSheet8, "foresee_huptf", true},
+        {Form1->Button42, Form1->TabSheet8, "PROCESS ANNOUT FILES", false},
+        {Form1->Button94, Form1->TabSheet9, "process annout", true},
+        {Form1->Edit1, Form1->TabSheet9, "e:\\DBsensitivity\\", true},
+        {Form1->Edit38, Form1->TabSheet9, "3", true},
+        {Form1->Edit39, Form1->TabSheet9, "3", true},
+        {Form1->Button93, Form1->TabSheet9, "restore soil table", false},
+    };
+    for (const TTool& t : tools) {
+        EXPECT_EQ(t.Control->Parent(), t.Page) << t.Control->Name();
+        EXPECT_EQ(t.Control->Text(), t.Text) << t.Control->Name();
+        EXPECT_EQ(t.Control->Visible(), t.Visible) << t.Control->Name();
+    }
+    EXPECT_TRUE(Form1->RadioButton1->Checked());
+    EXPECT_EQ(Form1->RadioButton1->Caption(), "TSOC");
+    EXPECT_EQ(Form1->RadioButton2->Caption(), "NBP");
+}
+
 TEST_F(MainWindowTest, CreationSetsTheStorylineSelectionToNoStoryline)
 {
     app::StorylineEditor.StorylineDomainCount = 3;
