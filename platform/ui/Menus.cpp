@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "platform/gfx/FrameControls.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/Keyboard.h"
 
@@ -277,7 +278,8 @@ void TMenuWindow::ShowAt(int X, int Y)
     // The menu takes the keyboard and the mouse while it is open, without the focus
     // events of the form.
     if (FParentWindow == nullptr) {
-        FPreviousFocus = FocusedControl();
+        TWinControl* focused = FocusedControl();
+        FPreviousFocus = focused != nullptr ? focused->Handle() : 0;
         TInputRouter::ChangeFocus(this);
         SetCaptureControl(this);
     }
@@ -289,9 +291,18 @@ void TMenuWindow::CloseAll()
     while (top->FParentWindow != nullptr) top = top->FParentWindow;
     for (TMenuWindow* w = top; w != nullptr; w = w->FChildWindow) w->Hide();
     if (GetCaptureControl() == top) SetCaptureControl(nullptr);
-    TWinControl* previous = top->FPreviousFocus;
-    top->FPreviousFocus = nullptr;
-    if (previous != nullptr && previous->CanFocus()) TInputRouter::ChangeFocus(previous);
+    // The control is looked up by its handle: it may have gone while the menu was open.
+    TWinControl* previous = TWinControl::FindControl(top->FPreviousFocus);
+    top->FPreviousFocus = 0;
+    if (previous == nullptr || !previous->CanFocus()) {
+        // Else the keyboard goes back to the active form.
+        TApplication* app = Application();
+        TCustomForm* form = app != nullptr ? app->ActiveForm() : nullptr;
+        previous = form != nullptr && form->ActiveControl() != nullptr && form->ActiveControl()->CanFocus()
+                       ? form->ActiveControl()
+                       : form;
+    }
+    if (previous != nullptr && FocusedControl() == top) TInputRouter::ChangeFocus(previous);
     if (top->FMenu->OnClose) top->FMenu->OnClose(top->FMenu);
 }
 
@@ -391,7 +402,7 @@ void TMenuWindow::WndProc(TMessage& Message)
     }
     if (Message.Msg == WM_KILLFOCUS && FParentWindow == nullptr && Visible()) {
         // The focus went elsewhere (a click outside the menu): the menu closes.
-        FPreviousFocus = nullptr;
+        FPreviousFocus = 0;
         for (TMenuWindow* w = this; w != nullptr; w = w->FChildWindow) w->Hide();
         if (GetCaptureControl() == this) SetCaptureControl(nullptr);
         if (FMenu->OnClose) FMenu->OnClose(FMenu);

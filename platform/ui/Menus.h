@@ -153,7 +153,7 @@ private:
     TMenuWindow* FParentWindow;
     TMenuWindow* FChildWindow = nullptr;
     int FHot = -1;
-    TWinControl* FPreviousFocus = nullptr;
+    HWND FPreviousFocus = 0;
 };
 
 }  // namespace ui

@@ -110,6 +110,19 @@ TEST_F(MenusTest, KeysMoveOverSeparatorsOpenSubmenusAndEscapeCloses)
     EXPECT_EQ(ShortCutToText(ShortCut(VK_DELETE, ssShift)), "Shift+Del");
 }
 
+TEST_F(MenusTest, ClosingAfterTheFocusedControlWentAwayIsSafe)
+{
+    Menu->Popup(100, 100);
+    Edit->SetPopupMenu(nullptr);
+    delete Edit;
+    Edit = nullptr;
+    THeadlessBackend::PressKey(VK_ESCAPE);
+    EXPECT_EQ(Menu->Window(), nullptr);
+    ASSERT_NE(FocusedControl(), nullptr);
+    EXPECT_EQ(dynamic_cast<TMenuWindow*>(FocusedControl()), nullptr);
+    EXPECT_TRUE(FocusedControl()->Showing());
+}
+
 TEST_F(MenusTest, DisabledAndRadioItems)
 {
     Menu->Items()[0]->SetEnabled(false);
