@@ -118,6 +118,9 @@ public:
     void GetDisplText(int ACol, int ARow, std::string& Value) override;
     void UpdateAutoRangeScroll(int ACol, int ARow) override;
     void FooterRowChanged() override;
+    // Empties the cells of the rectangle and frees their property objects (with a graphic
+    // the grid owns); clearing the whole grid leaves no property object at all.
+    virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
     // Writes ColumnHeaders into row 0 and RowHeaders into column 0.
     void ShowColumnHeaders();
     void ShowRowHeaders();
@@ -379,6 +382,8 @@ public:
     int FixedFooters = 0;
     int FixedRightCols = 0;
     bool AutoSizeColumnsOnLoad = false;  // the published AutoSize
+    // Widens each column (the fixed ones too when DoFixedCols) to its widest text plus Padding.
+    void AutoSizeColumns(bool DoFixedCols, int Padding);
     bool AutoNumAlign = false;
     bool Multilinecells = false;
     TNotifyEvent OnResize;

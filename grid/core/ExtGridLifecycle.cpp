@@ -184,6 +184,7 @@ void TExtStringGrid::Loaded()
         FLook = glCustom;
         SetLook(glJyx);
     }
+    if (AutoSizeColumnsOnLoad) AutoSizeColumns(false, 4);
     FFixedRowsMin = FixedRows();
     FFixedColsMin = FixedCols();
     FMinRowHeight = DefaultRowHeight();

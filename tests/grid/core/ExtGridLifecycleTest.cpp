@@ -348,3 +348,38 @@ TEST_F(ExtGridTest, CreatingACellGraphicReplacesTheCellsOldOne)
     EXPECT_EQ(grid.GetCellGraphic(1, 1), second);
     EXPECT_EQ(grid.GetCellType(1, 1), ctNone);
 }
+
+TEST_F(ExtGridTest, ClearingTheWholeGridFreesPropertiesAndGraphicsAndEmptiesTexts)
+{
+    LiveGridProps = 0;
+    TExtStringGrid grid(nullptr);
+    grid.SetCells(1, 1, "a");
+    grid.SetCells(3, 4, "b");
+    grid.SetCellProperties(2, 2, new TGridCountingProps(&grid, 2, 2));
+    grid.SetComment(3, 3, "note");
+    grid.ClearRect(1, 1, 2, 2);  // part of the grid
+    EXPECT_EQ(grid.Cells(1, 1), "");
+    EXPECT_EQ(grid.Cells(3, 4), "b");
+    EXPECT_EQ(LiveGridProps, 0);
+    EXPECT_TRUE(grid.HasCellProps());
+    EXPECT_EQ(grid.GetComment(3, 3), "note");
+    grid.ClearRect(0, 0, grid.ColCount() - 1, grid.RowCount() - 1);
+    EXPECT_EQ(grid.Cells(3, 4), "");
+    EXPECT_EQ(grid.GetCellGraphic(3, 3), nullptr);
+    EXPECT_FALSE(grid.HasCellProps());
+}
+
+TEST_F(ExtGridTest, AutoSizeWidensColumnsToTheirWidestText)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetCells(1, 1, "x");
+    grid.SetCells(2, 3, "a rather long cell text");
+    grid.SetCells(0, 2, "fixed column text that is long");
+    int fixedWidth = grid.ColWidths(0);
+    grid.AutoSizeColumns(false, 4);
+    EXPECT_EQ(grid.ColWidths(0), fixedWidth);  // fixed columns left alone
+    EXPECT_GT(grid.ColWidths(2), grid.ColWidths(1));
+    EXPECT_EQ(grid.ColWidths(3), grid.DefaultColWidth());  // empty column keeps its width
+    grid.Canvas().Font().Assign(&grid.Font());
+    EXPECT_EQ(grid.ColWidths(2), grid.Canvas().TextWidth("a rather long cell text") + 4 + 4);
+}

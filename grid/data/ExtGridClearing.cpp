@@ -1,0 +1,20 @@
+// String grid clearing of cell rectangles: texts emptied and property objects freed.
+#include "grid/core/ExtGrid.h"
+
+namespace grid {
+
+// A property object freed by clearing takes a graphic the grid owns with it; freeing the
+// property object alone would leave that graphic allocated with nothing referring to it.
+void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
+{
+    for (int c = ACol1; c <= ACol2; ++c) {
+        for (int r = ARow1; r <= ARow2; ++r) {
+            if (HasCellProperties(c, r)) FreeCellProperties(c, r, c, r);
+            if (!GetGridCell(c, r).empty()) SetCellEx(c, r, "");
+        }
+    }
+    bool wholeGrid = ACol1 <= 0 && ARow1 <= 0 && ACol2 >= TotalColCount() - 1 && ARow2 >= RowCount() - 1;
+    if (wholeGrid) FHasCellProps = false;
+}
+
+}  // namespace grid
