@@ -189,7 +189,11 @@ void TCustomEdit::Select(int anchor, int caret)
     int n = static_cast<int>(FChars.size());
     anchor = std::clamp(anchor, 0, n);
     caret = std::clamp(caret, 0, n);
-    if (anchor == FAnchor && caret == FCaret) return;
+    if (anchor == FAnchor && caret == FCaret) {
+        // The caret did not move, but it is brought into view all the same.
+        if (LayoutLive()) ScrollCaretIntoView();
+        return;
+    }
     FAnchor = anchor;
     FCaret = caret;
     if (LayoutLive()) {
@@ -843,6 +847,14 @@ void TCustomEdit::DblClick()
     while (b < n && IsWordChar(FChars[b])) ++b;
     Select(a, b);
     TCustomControl::DblClick();
+}
+
+bool TCustomEdit::DoMouseWheel(TShiftState Shift, int WheelDelta, rtl::TPoint MousePos)
+{
+    if (TCustomControl::DoMouseWheel(Shift, WheelDelta, MousePos)) return true;
+    if (!FMultiLine) return false;
+    SetTopLine(FTopLine - WheelDelta / WHEEL_DELTA * 3);
+    return true;
 }
 
 void TCustomEdit::Resize()

@@ -123,6 +123,7 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void DblClick() override;
+    bool DoMouseWheel(TShiftState Shift, int WheelDelta, rtl::TPoint MousePos) override;
     void Resize() override;
     void FontChanged() override;
 

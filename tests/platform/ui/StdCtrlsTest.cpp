@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/ScrollInfo.h"
 #include "platform/ui/StdCtrls.h"
 
 namespace {
@@ -229,6 +230,34 @@ TEST_F(StdCtrlsTest, MemoTakesReturnsAndKeepsLines)
     EXPECT_EQ(memo->Text(), "typed\r\nadded");
     memo->Lines().Delete(1);
     EXPECT_EQ(memo->Text(), "typed");
+}
+
+TEST_F(StdCtrlsTest, MemoScrollsByWheelScrollBarAndCaret)
+{
+    auto* memo = Add<TMemo>(10, 10);
+    memo->SetScrollBars(ssVertical);
+    memo->Lines().BeginUpdate();
+    for (int i = 0; i < 40; ++i) memo->Lines().Add("line " + std::to_string(i));
+    memo->Lines().EndUpdate();
+    Form->Show();
+    App->ProcessMessages();
+    memo->SetTopLine(0);
+    THeadlessBackend::Wheel(memo, -WHEEL_DELTA, 20, 20);
+    EXPECT_EQ(memo->TopLine(), 3);
+    memo->Perform(WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+    int page = memo->TopLine() - 3;
+    EXPECT_GT(page, 2);
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_VERT, info));
+    EXPECT_EQ(info.nPos, memo->TopLine());
+    EXPECT_EQ(info.nMax, 40);  // forty lines and the empty one after the last break
+    // Typing at the end brings the caret's line into view.
+    memo->SetFocus();
+    THeadlessBackend::PressKey(VK_END, ssCtrl);
+    EXPECT_EQ(memo->TopLine() + page, 41);
+    THeadlessBackend::PressKey(VK_HOME, ssCtrl);
+    EXPECT_EQ(memo->TopLine(), 0);
 }
 
 TEST_F(StdCtrlsTest, MemoWithoutWantReturnsLeavesReturnToTheForm)
