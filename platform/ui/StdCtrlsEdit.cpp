@@ -558,6 +558,7 @@ void TCustomEdit::ScrollCaretIntoView()
         else if (line >= FTopLine + VisibleLineCount()) SetTopLine(line - VisibleLineCount() + 1);
         if (FWordWrap) return;
     }
+    int before = FScrollX;
     int x = XOfPos(FCaret);
     int right = TextAreaWidth() - TextMargin;
     if (x < TextMargin) {
@@ -567,14 +568,15 @@ void TCustomEdit::ScrollCaretIntoView()
         FScrollX += x - right + TextAreaWidth() / 4;
         Invalidate();
     }
-    if (x >= TextMargin && FScrollX > 0) {
+    if (!FMultiLine && x >= TextMargin && FScrollX > 0) {
         // Text shorter than the field again: show it from its start.
-        const TVisualLine& l = Lines_()[LineOfPos(FCaret)];
+        const TVisualLine& l = Lines_()[0];
         if (TextWidth(DisplayChars(l.Start, l.Length)) + 2 * TextMargin <= TextAreaWidth()) {
             FScrollX = 0;
             Invalidate();
         }
     }
+    if (FMultiLine && FScrollX != before) UpdateScrollBars();
 }
 
 void TCustomEdit::UpdateCaret()
@@ -597,12 +599,59 @@ void TCustomEdit::UpdateScrollBars()
         info.nPos = FTopLine;
         SetScrollInfo(Handle(), SB_VERT, info, true);
     }
+    if ((FScrollBars == ssHorizontal || FScrollBars == ssBoth) && !FWordWrap) {
+        SCROLLINFO info;
+        info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+        info.nMin = 0;
+        info.nMax = std::max(0, WidestLine() + 2 * TextMargin - 1);
+        info.nPage = static_cast<UINT>(std::max(1, TextAreaWidth()));
+        info.nPos = FScrollX;
+        SetScrollInfo(Handle(), SB_HORZ, info, true);
+    }
+}
+
+int TCustomEdit::WidestLine() const
+{
+    int widest = 0;
+    for (const TVisualLine& l : Lines_()) {
+        int w = 0;
+        for (int i = l.Start; i < l.Start + l.Length; ++i)
+            w += CharWidth(FPasswordChar != 0 ? FPasswordChar : FChars[i] == U'\t' ? U' ' : FChars[i]);
+        widest = std::max(widest, w);
+    }
+    return widest;
+}
+
+void TCustomEdit::SetScrollX(int value)
+{
+    int limit = std::max(0, WidestLine() + 2 * TextMargin - TextAreaWidth());
+    value = std::clamp(value, 0, limit);
+    if (value == FScrollX) return;
+    FScrollX = value;
+    UpdateScrollBars();
+    UpdateCaret();
+    Invalidate();
 }
 
 void TCustomEdit::WMScroll(TMessage& Message, int bar)
 {
-    if (bar != SB_VERT || !FMultiLine) return;
+    if (!FMultiLine) return;
     int code = LOWORD(Message.WParam);
+    if (bar == SB_HORZ) {
+        int page = std::max(1, TextAreaWidth() - 16);
+        switch (code) {
+        case SB_LINELEFT: SetScrollX(FScrollX - 8); break;
+        case SB_LINERIGHT: SetScrollX(FScrollX + 8); break;
+        case SB_PAGELEFT: SetScrollX(FScrollX - page); break;
+        case SB_PAGERIGHT: SetScrollX(FScrollX + page); break;
+        case SB_LEFT: SetScrollX(0); break;
+        case SB_RIGHT: SetScrollX(WidestLine()); break;
+        case SB_THUMBTRACK:
+        case SB_THUMBPOSITION: SetScrollX(HIWORD(Message.WParam)); break;
+        default: break;
+        }
+        return;
+    }
     switch (code) {
     case SB_LINEUP: SetTopLine(FTopLine - 1); break;
     case SB_LINEDOWN: SetTopLine(FTopLine + 1); break;

@@ -150,6 +150,8 @@ private:
     bool LayoutLive() const;
     int TextWidth(const std::u32string& s) const;
     int CharWidth(char32_t ch) const;
+    int WidestLine() const;
+    void SetScrollX(int value);
     int TextLeft(int line) const;
     int WordLeft(int pos) const;
     int WordRight(int pos) const;

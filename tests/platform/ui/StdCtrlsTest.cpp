@@ -260,6 +260,32 @@ TEST_F(StdCtrlsTest, MemoScrollsByWheelScrollBarAndCaret)
     EXPECT_EQ(memo->TopLine(), 0);
 }
 
+TEST_F(StdCtrlsTest, MemoWithoutWordWrapScrollsSideways)
+{
+    auto* memo = Add<TMemo>(10, 10);
+    memo->SetWordWrap(false);
+    memo->SetScrollBars(ssBoth);
+    memo->Lines().Add(std::string(100, 'w'));
+    memo->Lines().Add("short");
+    Form->Show();
+    App->ProcessMessages();
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_HORZ, info));
+    EXPECT_GT(info.nMax, static_cast<int>(info.nPage));
+    memo->Perform(WM_HSCROLL, MAKEWPARAM(SB_PAGERIGHT, 0), 0);
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_HORZ, info));
+    EXPECT_GT(info.nPos, 0);
+    memo->Perform(WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_HORZ, info));
+    EXPECT_EQ(info.nPos + static_cast<int>(info.nPage), info.nMax + 1);
+    // The caret at the start of the long line brings its start back into view.
+    memo->SetFocus();
+    THeadlessBackend::PressKey(VK_HOME, ssCtrl);
+    ASSERT_TRUE(GetScrollInfo(memo->Handle(), SB_HORZ, info));
+    EXPECT_EQ(info.nPos, 0);
+}
+
 TEST_F(StdCtrlsTest, MemoWithoutWantReturnsLeavesReturnToTheForm)
 {
     auto* memo = Add<TMemo>(10, 10);
