@@ -8,6 +8,7 @@
 #include "grid/core/BaseGrid.h"
 #include "grid/core/GridEvents.h"
 #include "grid/core/GridEventsDraw.h"
+#include "grid/core/GridOptions.h"
 #include "grid/core/GridTypes.h"
 #include "grid/foundation/ExtStyleIF.h"
 
@@ -165,57 +166,58 @@ public:
     gfx::TColor CommentColor() const { return FCommentColor; }
     void SetCommentColor(gfx::TColor v) { FCommentColor = v; }
     // Plain look settings: the field is the property.
-    bool Flat = false;
-    bool AutoThemeAdapt = false;
-    bool ShowDesignHelper = true;
-    bool ActiveCellShow = false;
-    gfx::TColor ActiveCellColor = 0x808080;
-    gfx::TColor ActiveCellColorTo = clGridNone;
-    gfx::TColor DisabledFontColor = 0xC0C0C0;
-    bool UseDisabledFont = true;
-    gfx::TColor HighlightColor = 0xFF00000D;
-    gfx::TColor HighlightTextColor = 0xFF00000E;
-    gfx::TColor SelectionColor = 0xEACAB6;
-    gfx::TColor SelectionColorTo = clGridNone;
-    bool SelectionColorMixer = false;
-    int SelectionColorMixerFactor = 50;
-    gfx::TColor SelectionMirrorColor = clGridNone;
-    gfx::TColor SelectionMirrorColorTo = clGridNone;
-    bool SelectionRectangle = false;
-    bool SelectionResizer = false;
-    bool SelectionRTFKeep = false;
-    gfx::TColor SelectionTextColor = 0;
-    bool ShowSelection = true;
-    bool AutoHideSelection = false;
-    bool ShowFocusedSelectionColor = true;
-    bool UseSelectionTextColor = true;
-    bool HideFocusRect = false;
-    bool Hovering = false;
-    THoverFixedCells HoverFixedCells = hfNone;
-    gfx::TColor URLColor = 0xFF0000;
-    bool URLShow = false;
-    bool URLShowInText = false;
-    bool URLUnderlineOnHover = false;
-    bool URLFull = false;
-    bool URLEdit = false;
-    gfx::TColor HintColor = 0xFF000018;
-    bool HintShowCells = false;
-    bool HintShowLargeText = false;
-    THintShowLargeTextPos HintShowLargeTextPos = hpCell;
-    bool HintShowSizing = false;
-    bool HTMLHint = false;
-    bool HTMLKeepLineBreak = true;
-    bool AnchorHint = false;
-    bool UseInternalHintClass = true;
-    bool EnableHTML = true;
-    bool EnableBlink = false;
-    bool EnhTextSize = false;
-    TFormatType FormatType = ftVCL;
-    bool ExcelStyleDecimalSeparator = false;
-    gfx::TColor JyxGradientFrom = 0xFFFFFF;
-    gfx::TColor JyxGradientTo = 0;
-    gfx::TColor JyxGradientMirrorFrom = clGridNone;
-    gfx::TColor JyxGradientMirrorTo = clGridNone;
+    GRID_PLAIN_PROPERTY(bool, Flat, false)
+    GRID_PLAIN_PROPERTY(bool, AutoThemeAdapt, false)
+    GRID_PLAIN_PROPERTY(bool, ShowDesignHelper, true)
+    GRID_PLAIN_PROPERTY(bool, ActiveCellShow, false)
+    GRID_PLAIN_PROPERTY(gfx::TColor, ActiveCellColor, 0x808080)
+    GRID_PLAIN_PROPERTY(gfx::TColor, ActiveCellColorTo, clGridNone)
+    GRID_PLAIN_PROPERTY(gfx::TColor, DisabledFontColor, 0xC0C0C0)
+    GRID_PLAIN_PROPERTY(bool, UseDisabledFont, true)
+    GRID_PLAIN_PROPERTY(gfx::TColor, HighlightColor, 0xFF00000D)
+    GRID_PLAIN_PROPERTY(gfx::TColor, HighlightTextColor, 0xFF00000E)
+    GRID_PLAIN_PROPERTY(gfx::TColor, SelectionColor, 0xEACAB6)
+    GRID_PLAIN_PROPERTY(gfx::TColor, SelectionColorTo, clGridNone)
+    GRID_PLAIN_PROPERTY(bool, SelectionColorMixer, false)
+    GRID_PLAIN_PROPERTY(int, SelectionColorMixerFactor, 50)
+    GRID_PLAIN_PROPERTY(gfx::TColor, SelectionMirrorColor, clGridNone)
+    GRID_PLAIN_PROPERTY(gfx::TColor, SelectionMirrorColorTo, clGridNone)
+    GRID_PLAIN_PROPERTY(bool, SelectionRectangle, false)
+    GRID_PLAIN_PROPERTY(bool, SelectionResizer, false)
+    GRID_PLAIN_PROPERTY(bool, SelectionRTFKeep, false)
+    GRID_PLAIN_PROPERTY(gfx::TColor, SelectionTextColor, 0)
+    GRID_PLAIN_PROPERTY(bool, ShowSelection, true)
+    GRID_PLAIN_PROPERTY(bool, AutoHideSelection, false)
+    GRID_PLAIN_PROPERTY(bool, ShowFocusedSelectionColor, true)
+    GRID_PLAIN_PROPERTY(bool, UseSelectionTextColor, true)
+    GRID_PLAIN_PROPERTY(bool, HideFocusRect, false)
+    GRID_PLAIN_PROPERTY(bool, Hovering, false)
+    GRID_PLAIN_PROPERTY(THoverFixedCells, HoverFixedCells, hfNone)
+    GRID_PLAIN_PROPERTY(gfx::TColor, URLColor, 0xFF0000)
+    GRID_PLAIN_PROPERTY(bool, URLShow, false)
+    GRID_PLAIN_PROPERTY(bool, URLShowInText, false)
+    GRID_PLAIN_PROPERTY(bool, URLUnderlineOnHover, false)
+    GRID_PLAIN_PROPERTY(bool, URLFull, false)
+    GRID_PLAIN_PROPERTY(bool, URLEdit, false)
+    GRID_PLAIN_PROPERTY(gfx::TColor, HintColor, 0xFF000018)
+    GRID_PLAIN_PROPERTY(bool, HintShowCells, false)
+    GRID_PLAIN_PROPERTY(bool, HintShowLargeText, false)
+    GRID_PLAIN_PROPERTY(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
+    GRID_PLAIN_PROPERTY(bool, HintShowSizing, false)
+    GRID_PLAIN_PROPERTY(bool, HTMLHint, false)
+    GRID_PLAIN_PROPERTY(bool, HTMLKeepLineBreak, true)
+    GRID_PLAIN_PROPERTY(bool, AnchorHint, false)
+    GRID_PLAIN_PROPERTY(bool, UseInternalHintClass, true)
+    GRID_PLAIN_PROPERTY(bool, EnableHTML, true)
+    GRID_PLAIN_PROPERTY(bool, EnableBlink, false)
+    GRID_PLAIN_PROPERTY(bool, EnhTextSize, false)
+    GRID_PLAIN_PROPERTY(TFormatType, FormatType, ftVCL)
+    GRID_PLAIN_PROPERTY(bool, ExcelStyleDecimalSeparator, false)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientFrom, 0xFFFFFF)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientTo, 0)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientMirrorFrom, clGridNone)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientMirrorTo, clGridNone)
+public:
     // Cell appearance events.
     TGridColorEvent OnGetCellColor;
     TGridColorEvent OnGetCellPrintColor;
@@ -251,20 +253,21 @@ public:
     TFocusHelper& FocusHelper() { return *FFocusHelper; }
     TControlList& ControlList() { return *FControlList; }
     rtl::TStringList& LookupItems() { return *FLookupItems; }
-    TEditorType DefaultEditor = edNormal;
-    bool EditWithTags = false;
-    bool EnhRowColMove = true;
-    int MaxEditLength = 0;
-    int MaxComboLength = 0;
-    bool Lookup = false;
-    bool LookupCaseSensitive = false;
-    bool LookupHistory = false;
-    std::string ValidChars;
-    bool OemConvert = false;
-    std::string InvalidEntryTitle;
-    TInvalidEntryIcon InvalidEntryIcon = ieWarning;
-    std::string InvalidEntryText;
-    std::string PasswordChar = "*";
+    GRID_PLAIN_PROPERTY(TEditorType, DefaultEditor, edNormal)
+    GRID_PLAIN_PROPERTY(bool, EditWithTags, false)
+    GRID_PLAIN_PROPERTY(bool, EnhRowColMove, true)
+    GRID_PLAIN_PROPERTY(int, MaxEditLength, 0)
+    GRID_PLAIN_PROPERTY(int, MaxComboLength, 0)
+    GRID_PLAIN_PROPERTY(bool, Lookup, false)
+    GRID_PLAIN_PROPERTY(bool, LookupCaseSensitive, false)
+    GRID_PLAIN_PROPERTY(bool, LookupHistory, false)
+    GRID_PLAIN_PROPERTY(std::string, ValidChars, {})
+    GRID_PLAIN_PROPERTY(bool, OemConvert, false)
+    GRID_PLAIN_PROPERTY(std::string, InvalidEntryTitle, {})
+    GRID_PLAIN_PROPERTY(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
+    GRID_PLAIN_PROPERTY(std::string, InvalidEntryText, {})
+    GRID_PLAIN_PROPERTY(std::string, PasswordChar, "*")
+public:
     std::function<void(TSender, const rtl::TRect& R)> OnCellsChanged;
     TGetEditorTypeEvent OnGetEditorType;
     TCanEditCellEvent OnCanEditCell;
@@ -283,9 +286,10 @@ public:
     virtual bool IsDesigning();
     virtual void MouseActionsChanged();
     virtual void NavigationChanged();
-    bool EnableWheel = true;
-    bool IntelliZoom = true;
-    TIntelliPan IntelliPan = ipVertical;
+    GRID_PLAIN_PROPERTY(bool, EnableWheel, true)
+    GRID_PLAIN_PROPERTY(bool, IntelliZoom, true)
+    GRID_PLAIN_PROPERTY(TIntelliPan, IntelliPan, ipVertical)
+public:
     int WheelScrollLines() const { return FWheelScrollLines; }
     TClickCellEvent OnClickCell;
     TClickCellEvent OnRightClickCell;
@@ -341,14 +345,17 @@ public:
     TRawCompareEvent OnRawCompare;
 
     // ===== Filtering =====
-    bool FilterActive = false;
-    bool FilterNormalCellsOnly = true;
-    bool AutoFilterUpdate = true;
-    bool FilterDropDownAuto = false;
-    bool FilterDropDownMultiCol = true;
-    bool FilterDropDownCheck = false;
-    std::string FilterDropDownClear = "(All)";
-    int FilterDropDownRow = 0;
+    GRID_PLAIN_PROPERTY(bool, FilterActive, false)
+    GRID_PLAIN_PROPERTY(bool, FilterNormalCellsOnly, true)
+    GRID_PLAIN_PROPERTY(bool, AutoFilterUpdate, true)
+    GRID_PLAIN_PROPERTY(bool, FilterDropDownAuto, false)
+    GRID_PLAIN_PROPERTY(bool, FilterDropDownMultiCol, true)
+    GRID_PLAIN_PROPERTY(bool, FilterDropDownCheck, false)
+public:
+    GRID_PLAIN_PROPERTY(std::string, FilterDropDownClear, "(All)")
+public:
+    GRID_PLAIN_PROPERTY(int, FilterDropDownRow, 0)
+public:
     rtl::TStringList& FilterList() { return *FFilterList; }
 
     // ===== Import and export =====
@@ -356,8 +363,10 @@ public:
     TSyncGrid& SyncGrid() { return *FSyncGrid; }
     TColumnSize& ColumnSize() { return *FColumnSize; }
     THTMLSettings& HTMLSettings() { return *FHTMLSettings; }
-    std::string XMLEncoding = "ISO-8859-1";
-    std::string Delimiter;  // empty: chosen automatically
+    GRID_PLAIN_PROPERTY(std::string, XMLEncoding, "ISO-8859-1")
+    // empty: chosen automatically
+    GRID_PLAIN_PROPERTY(std::string, Delimiter, {})
+public:
     TSearchEditChangeEvent OnSearchEditChange;
 
     // ===== Printing =====
@@ -366,26 +375,30 @@ public:
     // ===== Scrolling and layout =====
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
     void SetScrollBarAlways(TScrollBarAlways v);
-    TScrollType ScrollType = ssNormal;
-    gfx::TColor ScrollColor = clGridNone;
-    int ScrollWidth = 17;
-    bool ScrollProportional = false;
-    bool ScrollSynch = false;
-    bool IntegralHeight = false;
-    bool SizeWithForm = false;
-    bool FixedColAlways = false;
-    bool FixedRowAlways = false;
+    GRID_PLAIN_PROPERTY(TScrollType, ScrollType, ssNormal)
+    GRID_PLAIN_PROPERTY(gfx::TColor, ScrollColor, clGridNone)
+    GRID_PLAIN_PROPERTY(int, ScrollWidth, 17)
+    GRID_PLAIN_PROPERTY(bool, ScrollProportional, false)
+    GRID_PLAIN_PROPERTY(bool, ScrollSynch, false)
+    GRID_PLAIN_PROPERTY(bool, IntegralHeight, false)
+    GRID_PLAIN_PROPERTY(bool, SizeWithForm, false)
+    GRID_PLAIN_PROPERTY(bool, FixedColAlways, false)
+    GRID_PLAIN_PROPERTY(bool, FixedRowAlways, false)
+public:
     int FixedRowHeight() const;
     void SetFixedRowHeight(int v);
     int FixedColWidth() const { return ColCount() > 0 ? ColWidths(0) : 0; }
     void SetFixedColWidth(int v);
-    int FixedFooters = 0;
-    int FixedRightCols = 0;
-    bool AutoSizeColumnsOnLoad = false;  // the published AutoSize
+    GRID_PLAIN_PROPERTY(int, FixedFooters, 0)
+    GRID_PLAIN_PROPERTY(int, FixedRightCols, 0)
+    // the published AutoSize
+    GRID_PLAIN_PROPERTY(bool, AutoSizeColumnsOnLoad, false)
+public:
     // Widens each column (the fixed ones too when DoFixedCols) to its widest text plus Padding.
     void AutoSizeColumns(bool DoFixedCols, int Padding);
-    bool AutoNumAlign = false;
-    bool Multilinecells = false;
+    GRID_PLAIN_PROPERTY(bool, AutoNumAlign, false)
+    GRID_PLAIN_PROPERTY(bool, Multilinecells, false)
+public:
     TNotifyEvent OnResize;
 
 protected:
@@ -506,26 +519,26 @@ private:
     rtl::TPoint FLastHintPos{-1, -1};
     rtl::TPoint FOldSize{-1, -1};
     // File options
-    bool SaveFixedCells = true;
-    bool SaveVirtCells = true;
-    bool SaveMergedCells = true;
-    bool SaveWithHTML = true;
-    bool LoadFirstRow = true;
-    bool QuoteEmptyCells = true;
-    bool QuoteQuotedCells = true;
-    bool MultiLineCSVImport = true;
-    bool TrimCSVBlanks = true;
-    bool SaveFixedRows = false;
-    bool SaveFixedCols = false;
-    bool SaveHiddenCells = false;
-    bool AlwaysQuotes = false;
+    bool FSaveFixedCells = true;
+    bool FSaveVirtCells = true;
+    bool FSaveMergedCells = true;
+    bool FSaveWithHTML = true;
+    bool FLoadFirstRow = true;
+    bool FQuoteEmptyCells = true;
+    bool FQuoteQuotedCells = true;
+    bool FMultiLineCSVImport = true;
+    bool FTrimCSVBlanks = true;
+    bool FSaveFixedRows = false;
+    bool FSaveFixedCols = false;
+    bool FSaveHiddenCells = false;
+    bool FAlwaysQuotes = false;
     bool FJavaCSV = false;
-    bool SaveFormulas = false;
-    bool ShowNullDates = true;
-    bool ShowColumnNumbers = true;
-    bool FitCellsInGrid = true;
-    bool UseStyleServices = true;
-    bool FixDecimalSeparator = true;
+    bool FSaveFormulas = false;
+    bool FShowNullDates = true;
+    bool FShowColumnNumbers = true;
+    bool FFitCellsInGrid = true;
+    bool FUseStyleServices = true;
+    bool FFixDecimalSeparator = true;
     int FPrintPageFrom = 1;
     int FPrintPageTo = 1;
     int FPrintPageNum = 0;
@@ -534,8 +547,8 @@ private:
 
 public:
     // Read-only views of construction state the tests and persistence read.
-    bool SaveFixedCellsOption() const { return SaveFixedCells; }
-    bool SaveHiddenCellsOption() const { return SaveHiddenCells; }
+    bool SaveFixedCells() const { return FSaveFixedCells; }
+    bool SaveHiddenCells() const { return FSaveHiddenCells; }
     rtl::TPoint XYOffset() const { return FXYOffset; }
     bool IsNewlyPlaced() const { return FNewlyPlaced; }
     int FixedRowsMin() const { return FFixedRowsMin; }

@@ -138,7 +138,7 @@ void TExtStringGrid::SetCheckBoxValue(int ACol, int ARow, const std::string& Val
 void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
-    if (!URLShowInText) return;
+    if (!FURLShowInText) return;
     for (const char* prefix : UrlPrefixes) {
         std::string linked;
         if (LinkUrlInText(Value, prefix, linked)) {

@@ -39,14 +39,14 @@ void TExtStringGrid::SetConstructionDefaults()
     TBaseGrid::SetRowCount(10);
     SetDefaultRowHeight(22);
     SetScrollBars(ui::ssBoth);
-    ScrollWidth = ui::GetSystemMetrics(ui::SM_CXVSCROLL);
+    FScrollWidth = ui::GetSystemMetrics(ui::SM_CXVSCROLL);
     FIsWinXP = IsWindowsXPOrLater();
     FIsComCtl6 = IsCommonControls6();
     FIsWinVista = HasLocaleInfoEx();
     FIsWin7 = FIsWinVista;
     FStyle = HasState(rtl::csDesigning) ? tsCustom : tsWindowsXP;
     FBorderColor = FIsWinXP ? 0xB99D7F : 0x808080;
-    JyxGradientTo = gfx::ColorToRGB(gfx::clBtnFace);
+    FJyxGradientTo = gfx::ColorToRGB(gfx::clBtnFace);
     FNormalRowCount = RowCount();
     FMaxRowCount = RowCount();
     FMaxColCount = ColCount();

@@ -47,15 +47,15 @@ void TExtStringGrid::Assign(const rtl::TPersistent* Source)
 void TExtStringGrid::AssignSettings(const TExtStringGrid& src)
 {
     Font().Assign(&src.Font());
-    ActiveCellColor = src.ActiveCellColor;
-    ActiveCellColorTo = src.ActiveCellColorTo;
+    FActiveCellColor = src.FActiveCellColor;
+    FActiveCellColorTo = src.FActiveCellColorTo;
     FActiveCellFont->Assign(src.FActiveCellFont.get());
-    ActiveCellShow = src.ActiveCellShow;
+    FActiveCellShow = src.FActiveCellShow;
     FActiveRowShow = src.FActiveRowShow;
     FActiveRowColor = src.FActiveRowColor;
     SetAlign(src.Align());
-    AnchorHint = src.AnchorHint;
-    AutoSizeColumnsOnLoad = src.AutoSizeColumnsOnLoad;
+    FAnchorHint = src.FAnchorHint;
+    FAutoSizeColumnsOnLoad = src.FAutoSizeColumnsOnLoad;
     FMouseActions->Assign(src.FMouseActions.get());
     FNavigation->Assign(src.FNavigation.get());
     FSearchFooter->Assign(src.FSearchFooter.get());
@@ -65,79 +65,79 @@ void TExtStringGrid::AssignSettings(const TExtStringGrid& src)
     FColumnSize->Assign(src.FColumnSize.get());
     FSyncGrid->Assign(src.FSyncGrid.get());
     FFocusHelper->Assign(src.FFocusHelper.get());
-    FixedRowAlways = src.FixedRowAlways;
+    FFixedRowAlways = src.FFixedRowAlways;
     SetColCount(src.ColCount());
     SetRowCount(src.RowCount());
     SetFixedRows(src.FixedRows());
     SetFixedCols(src.FixedCols());
     SetDefaultColWidth(src.DefaultColWidth());
     SetDefaultRowHeight(src.DefaultRowHeight());
-    InvalidEntryTitle = src.InvalidEntryTitle;
-    InvalidEntryIcon = src.InvalidEntryIcon;
-    InvalidEntryText = src.InvalidEntryText;
+    FInvalidEntryTitle = src.FInvalidEntryTitle;
+    FInvalidEntryIcon = src.FInvalidEntryIcon;
+    FInvalidEntryText = src.FInvalidEntryText;
     SetOptions(src.Options());
     for (int c = 0; c < src.ColCount(); ++c) SetColWidths(c, src.ColWidths(c));
     FColumnHeaders->Assign(src.FColumnHeaders.get());
     for (int r = 0; r < src.RowCount(); ++r) SetRowHeights(r, src.RowHeights(r));
-    ScrollProportional = src.ScrollProportional;
-    ScrollSynch = src.ScrollSynch;
-    ScrollWidth = src.ScrollWidth;
+    FScrollProportional = src.FScrollProportional;
+    FScrollSynch = src.FScrollSynch;
+    FScrollWidth = src.FScrollWidth;
     FScrollBarAlways = src.FScrollBarAlways;
     SetScrollBars(src.ScrollBars());
-    ScrollColor = src.ScrollColor;
-    ScrollType = src.ScrollType;
+    FScrollColor = src.FScrollColor;
+    FScrollType = src.FScrollType;
     SetLook(src.FLook);
     SetBorderColor(src.FBorderColor);
-    SelectionColor = src.SelectionColor;
-    SelectionColorTo = src.SelectionColorTo;
-    SelectionMirrorColor = src.SelectionMirrorColor;
-    SelectionMirrorColorTo = src.SelectionMirrorColorTo;
-    SelectionTextColor = src.SelectionTextColor;
-    SelectionRTFKeep = src.SelectionRTFKeep;
-    SelectionResizer = src.SelectionResizer;
-    AutoFilterUpdate = src.AutoFilterUpdate;
-    AutoHideSelection = src.AutoHideSelection;
-    AutoNumAlign = src.AutoNumAlign;
-    AutoThemeAdapt = src.AutoThemeAdapt;
-    DefaultEditor = src.DefaultEditor;
-    DisabledFontColor = src.DisabledFontColor;
-    EditWithTags = src.EditWithTags;
-    EnableHTML = src.EnableHTML;
-    EnableBlink = src.EnableBlink;
-    EnhRowColMove = src.EnhRowColMove;
-    EnhTextSize = src.EnhTextSize;
-    ExcelStyleDecimalSeparator = src.ExcelStyleDecimalSeparator;
-    FilterDropDownAuto = src.FilterDropDownAuto;
-    FilterDropDownCheck = src.FilterDropDownCheck;
-    FilterDropDownClear = src.FilterDropDownClear;
-    FilterDropDownMultiCol = src.FilterDropDownMultiCol;
-    FilterDropDownRow = src.FilterDropDownRow;
-    FixedFooters = src.FixedFooters;
-    FixedRightCols = src.FixedRightCols;
+    FSelectionColor = src.FSelectionColor;
+    FSelectionColorTo = src.FSelectionColorTo;
+    FSelectionMirrorColor = src.FSelectionMirrorColor;
+    FSelectionMirrorColorTo = src.FSelectionMirrorColorTo;
+    FSelectionTextColor = src.FSelectionTextColor;
+    FSelectionRTFKeep = src.FSelectionRTFKeep;
+    FSelectionResizer = src.FSelectionResizer;
+    FAutoFilterUpdate = src.FAutoFilterUpdate;
+    FAutoHideSelection = src.FAutoHideSelection;
+    FAutoNumAlign = src.FAutoNumAlign;
+    FAutoThemeAdapt = src.FAutoThemeAdapt;
+    FDefaultEditor = src.FDefaultEditor;
+    FDisabledFontColor = src.FDisabledFontColor;
+    FEditWithTags = src.FEditWithTags;
+    FEnableHTML = src.FEnableHTML;
+    FEnableBlink = src.FEnableBlink;
+    FEnhRowColMove = src.FEnhRowColMove;
+    FEnhTextSize = src.FEnhTextSize;
+    FExcelStyleDecimalSeparator = src.FExcelStyleDecimalSeparator;
+    FFilterDropDownAuto = src.FFilterDropDownAuto;
+    FFilterDropDownCheck = src.FFilterDropDownCheck;
+    FFilterDropDownClear = src.FFilterDropDownClear;
+    FFilterDropDownMultiCol = src.FFilterDropDownMultiCol;
+    FFilterDropDownRow = src.FFilterDropDownRow;
+    FFixedFooters = src.FFixedFooters;
+    FFixedRightCols = src.FFixedRightCols;
     FGridLineColor = src.FGridLineColor;
     FGridLineWidth = src.FGridLineWidth;
-    HighlightColor = src.HighlightColor;
-    HighlightTextColor = src.HighlightTextColor;
-    HintColor = src.HintColor;
-    HintShowCells = src.HintShowCells;
-    HintShowLargeText = src.HintShowLargeText;
-    HintShowLargeTextPos = src.HintShowLargeTextPos;
-    Hovering = src.Hovering;
+    FHighlightColor = src.FHighlightColor;
+    FHighlightTextColor = src.FHighlightTextColor;
+    FHintColor = src.FHintColor;
+    FHintShowCells = src.FHintShowCells;
+    FHintShowLargeText = src.FHintShowLargeText;
+    FHintShowLargeTextPos = src.FHintShowLargeTextPos;
+    FHovering = src.FHovering;
     FHoverRow = src.FHoverRow;
     FHoverRowColor = src.FHoverRowColor;
     FHoverRowColorTo = src.FHoverRowColorTo;
-    IntelliZoom = src.IntelliZoom;
-    IntelliPan = src.IntelliPan;
-    IntegralHeight = src.IntegralHeight;
-    HTMLHint = src.HTMLHint;
-    HTMLKeepLineBreak = src.HTMLKeepLineBreak;
-    LookupHistory = src.LookupHistory;
-    Lookup = src.Lookup;
+    FIntelliZoom = src.FIntelliZoom;
+    FIntelliPan = src.FIntelliPan;
+    FIntegralHeight = src.FIntegralHeight;
+    FHTMLHint = src.FHTMLHint;
+    FHTMLKeepLineBreak = src.FHTMLKeepLineBreak;
+    FLookupHistory = src.FLookupHistory;
+    FLookup = src.FLookup;
     FLookupItems->Assign(src.FLookupItems.get());
-    LookupCaseSensitive = src.LookupCaseSensitive;
-    MaxComboLength = src.MaxComboLength;
-    MaxEditLength = src.MaxEditLength;
-    Multilinecells = src.Multilinecells;
+    FLookupCaseSensitive = src.FLookupCaseSensitive;
+    FMaxComboLength = src.FMaxComboLength;
+    FMaxEditLength = src.FMaxEditLength;
+    FMultilinecells = src.FMultilinecells;
 }
 
 // Copies every stored cell of the source (texts, and the settings of its property objects
@@ -184,7 +184,7 @@ void TExtStringGrid::Loaded()
         FLook = glCustom;
         SetLook(glJyx);
     }
-    if (AutoSizeColumnsOnLoad) AutoSizeColumns(false, 4);
+    if (FAutoSizeColumnsOnLoad) AutoSizeColumns(false, 4);
     FFixedRowsMin = FixedRows();
     FFixedColsMin = FixedCols();
     FMinRowHeight = DefaultRowHeight();
@@ -219,9 +219,9 @@ void TExtStringGrid::CreateWnd()
     FTimerId = static_cast<int>(ui::SetTimer(Handle(), GridTimerId, GridTimerPeriodMs));
     if (HasState(rtl::csDesigning) && !FLoaded && !HasState(rtl::csLoading)) Font().SetName("Tahoma");
     InitMouseWheel(true);
-    // Flat scroll bars need the common controls' flat-scroll-bar function, which this
+    // FFlat scroll bars need the common controls' flat-scroll-bar function, which this
     // platform does not have: the flat flag records that it was not found.
-    if (ScrollType != ssNormal && !HasState(rtl::csLoading)) FFlatScrollBars = false;
+    if (FScrollType != ssNormal && !HasState(rtl::csLoading)) FFlatScrollBars = false;
 }
 
 void TExtStringGrid::DestroyWnd()
@@ -253,7 +253,7 @@ void TExtStringGrid::Resize()
 void TExtStringGrid::SetBounds(int ALeft, int ATop, int AWidth, int AHeight)
 {
     int h = DefaultRowHeight();
-    if (IntegralHeight && FUpdateCount == 0 && h > 0) {
+    if (FIntegralHeight && FUpdateCount == 0 && h > 0) {
         bool allColsFit = VisibleColCount() + FixedCols() >= ColCount();
         int s = allColsFit ? 0 : ui::GetSystemMetrics(ui::SM_CYHSCROLL);
         int b = BorderStyle() == ui::bsSingle ? 2 : 0;

@@ -35,31 +35,49 @@ TPropertyInfo ColorProp(std::function<gfx::TColor(T*)> get, std::function<void(T
     return p;
 }
 
-// A colour kept in a plain member of the string grid.
-TPropertyInfo ColorField(gfx::TColor TExtStringGrid::*member)
+// Settings read and written through a getter and setter pair of the string grid.
+template <typename V>
+using TGetter = V (TExtStringGrid::*)() const;
+template <typename V>
+using TSetter = void (TExtStringGrid::*)(V);
+
+TPropertyInfo ColorField(TGetter<gfx::TColor> get, TSetter<gfx::TColor> set)
 {
-    return ColorProp<TExtStringGrid>([member](TExtStringGrid* g) { return g->*member; },
-                                     [member](TExtStringGrid* g, gfx::TColor v) { g->*member = v; });
+    return ColorProp<TExtStringGrid>([get](TExtStringGrid* g) { return (g->*get)(); },
+                                     [set](TExtStringGrid* g, gfx::TColor v) { (g->*set)(v); });
 }
 
-TPropertyInfo BoolField(bool TExtStringGrid::*member)
+TPropertyInfo BoolField(TGetter<bool> get, TSetter<bool> set)
 {
-    return ui::BoolProperty<TExtStringGrid>([member](TExtStringGrid* g) { return g->*member; },
-                                            [member](TExtStringGrid* g, bool v) { g->*member = v; });
+    return ui::BoolProperty<TExtStringGrid>([get](TExtStringGrid* g) { return (g->*get)(); },
+                                            [set](TExtStringGrid* g, bool v) { (g->*set)(v); });
 }
 
-TPropertyInfo IntField(int TExtStringGrid::*member)
+TPropertyInfo IntField(TGetter<int> get, TSetter<int> set)
 {
-    return ui::IntProperty<TExtStringGrid>([member](TExtStringGrid* g) { return static_cast<long long>(g->*member); },
-                                           [member](TExtStringGrid* g, long long v) { g->*member = static_cast<int>(v); });
+    return ui::IntProperty<TExtStringGrid>([get](TExtStringGrid* g) { return static_cast<long long>((g->*get)()); },
+                                           [set](TExtStringGrid* g, long long v) { (g->*set)(static_cast<int>(v)); });
+}
+
+TPropertyInfo StringField(TGetter<std::string> get, TSetter<std::string> set)
+{
+    return ui::StringProperty<TExtStringGrid>([get](TExtStringGrid* g) { return (g->*get)(); },
+                                              [set](TExtStringGrid* g, const std::string& v) { (g->*set)(v); });
 }
 
 template <typename E>
-TPropertyInfo EnumField(std::vector<std::pair<std::string, E>> names, E TExtStringGrid::*member)
+TPropertyInfo EnumField(std::vector<std::pair<std::string, E>> names, TGetter<E> get, TSetter<E> set)
 {
-    return ui::EnumProperty<TExtStringGrid, E>(std::move(names), [member](TExtStringGrid* g) { return g->*member; },
-                                               [member](TExtStringGrid* g, E v) { g->*member = v; });
+    return ui::EnumProperty<TExtStringGrid, E>(std::move(names), [get](TExtStringGrid* g) { return (g->*get)(); },
+                                               [set](TExtStringGrid* g, E v) { (g->*set)(v); });
 }
+
+template <typename V>
+struct TAccess {
+    const char* Name;
+    TGetter<V> Get;
+    TSetter<V> Set;
+};
 
 // A string list written as ColumnHeaders.Strings = ( 'a' 'b' ).
 TPropertyInfo StringsField(std::function<rtl::TStringList&(TExtStringGrid*)> list)
@@ -152,29 +170,29 @@ void RegisterLayout(TClassInfo& c)
                                                               [](T* g, TVAlignment v) { g->SetVAlignment(v); }));
     c.Property("ColumnHeaders.Strings", StringsField([](T* g) -> rtl::TStringList& { return g->ColumnHeaders(); }));
     c.Property("RowHeaders.Strings", StringsField([](T* g) -> rtl::TStringList& { return g->RowHeaders(); }));
-    c.Property("FixedFooters", IntField(&T::FixedFooters));
-    c.Property("FixedRightCols", IntField(&T::FixedRightCols));
-    c.Property("FixedRowAlways", BoolField(&T::FixedRowAlways));
-    c.Property("FixedColAlways", BoolField(&T::FixedColAlways));
-    c.Property("IntegralHeight", BoolField(&T::IntegralHeight));
-    c.Property("AutoSize", BoolField(&T::AutoSizeColumnsOnLoad));
-    c.Property("AutoNumAlign", BoolField(&T::AutoNumAlign));
-    c.Property("Multilinecells", BoolField(&T::Multilinecells));
-    c.Property("SizeWithForm", BoolField(&T::SizeWithForm));
-    c.Property("EnhTextSize", BoolField(&T::EnhTextSize));
+    c.Property("FixedFooters", IntField(&T::FixedFooters, &T::SetFixedFooters));
+    c.Property("FixedRightCols", IntField(&T::FixedRightCols, &T::SetFixedRightCols));
+    c.Property("FixedRowAlways", BoolField(&T::FixedRowAlways, &T::SetFixedRowAlways));
+    c.Property("FixedColAlways", BoolField(&T::FixedColAlways, &T::SetFixedColAlways));
+    c.Property("IntegralHeight", BoolField(&T::IntegralHeight, &T::SetIntegralHeight));
+    c.Property("AutoSize", BoolField(&T::AutoSizeColumnsOnLoad, &T::SetAutoSizeColumnsOnLoad));
+    c.Property("AutoNumAlign", BoolField(&T::AutoNumAlign, &T::SetAutoNumAlign));
+    c.Property("Multilinecells", BoolField(&T::Multilinecells, &T::SetMultilinecells));
+    c.Property("SizeWithForm", BoolField(&T::SizeWithForm, &T::SetSizeWithForm));
+    c.Property("EnhTextSize", BoolField(&T::EnhTextSize, &T::SetEnhTextSize));
     c.Property("ScrollBarAlways", ui::EnumProperty<T, TScrollBarAlways>(
                                       {{"saNone", saNone}, {"saVert", saVert}, {"saHorz", saHorz}, {"saBoth", saBoth}},
                                       [](T* g) { return g->ScrollBarAlways(); },
                                       [](T* g, TScrollBarAlways v) { g->SetScrollBarAlways(v); }));
     c.Property("ScrollType", EnumField<TScrollType>({{"ssNormal", ssNormal}, {"ssFlat", ssFlat},
                                                      {"ssEncarta", ssEncarta}, {"ssMetro", ssMetro}},
-                                                    &T::ScrollType));
-    c.Property("ScrollColor", ColorField(&T::ScrollColor));
-    c.Property("ScrollWidth", IntField(&T::ScrollWidth));
-    c.Property("ScrollProportional", BoolField(&T::ScrollProportional));
-    c.Property("ScrollSynch", BoolField(&T::ScrollSynch));
-    c.Property("EnableWheel", BoolField(&T::EnableWheel));
-    c.Property("IntelliZoom", BoolField(&T::IntelliZoom));
+                                                    &T::ScrollType, &T::SetScrollType));
+    c.Property("ScrollColor", ColorField(&T::ScrollColor, &T::SetScrollColor));
+    c.Property("ScrollWidth", IntField(&T::ScrollWidth, &T::SetScrollWidth));
+    c.Property("ScrollProportional", BoolField(&T::ScrollProportional, &T::SetScrollProportional));
+    c.Property("ScrollSynch", BoolField(&T::ScrollSynch, &T::SetScrollSynch));
+    c.Property("EnableWheel", BoolField(&T::EnableWheel, &T::SetEnableWheel));
+    c.Property("IntelliZoom", BoolField(&T::IntelliZoom, &T::SetIntelliZoom));
 }
 
 void RegisterLook(TClassInfo& c)
@@ -189,67 +207,62 @@ void RegisterLook(TClassInfo& c)
                                            [](T* g, gfx::TColor v) { g->SetBorderColor(v); }));
     FontProperties(c, "FixedFont", [](T* g) -> gfx::TFont& { return g->FixedFont(); });
     FontProperties(c, "ActiveCellFont", [](T* g) -> gfx::TFont& { return g->ActiveCellFont(); });
-    for (auto [name, member] : std::initializer_list<std::pair<const char*, bool T::*>>{
-             {"Flat", &T::Flat}, {"AutoThemeAdapt", &T::AutoThemeAdapt}, {"ShowDesignHelper", &T::ShowDesignHelper},
-             {"ActiveCellShow", &T::ActiveCellShow}, {"SelectionColorMixer", &T::SelectionColorMixer},
-             {"SelectionRectangle", &T::SelectionRectangle}, {"SelectionResizer", &T::SelectionResizer},
-             {"SelectionRTFKeep", &T::SelectionRTFKeep}, {"ShowSelection", &T::ShowSelection},
-             {"AutoHideSelection", &T::AutoHideSelection}, {"ShowFocusedSelectionColor", &T::ShowFocusedSelectionColor},
-             {"UseSelectionTextColor", &T::UseSelectionTextColor}, {"HideFocusRect", &T::HideFocusRect},
-             {"Hovering", &T::Hovering}, {"URLShow", &T::URLShow}, {"URLShowInText", &T::URLShowInText},
-             {"URLUnderlineOnHover", &T::URLUnderlineOnHover}, {"URLFull", &T::URLFull}, {"URLEdit", &T::URLEdit},
-             {"HintShowCells", &T::HintShowCells}, {"HintShowLargeText", &T::HintShowLargeText},
-             {"HintShowSizing", &T::HintShowSizing}, {"HTMLHint", &T::HTMLHint},
-             {"HTMLKeepLineBreak", &T::HTMLKeepLineBreak}, {"AnchorHint", &T::AnchorHint},
-             {"UseInternalHintClass", &T::UseInternalHintClass}, {"EnableHTML", &T::EnableHTML},
-             {"EnableBlink", &T::EnableBlink}, {"ExcelStyleDecimalSeparator", &T::ExcelStyleDecimalSeparator}})
-        c.Property(name, BoolField(member));
-    for (auto [name, member] : std::initializer_list<std::pair<const char*, gfx::TColor T::*>>{
-             {"ActiveCellColor", &T::ActiveCellColor}, {"ActiveCellColorTo", &T::ActiveCellColorTo},
-             {"DisabledFontColor", &T::DisabledFontColor}, {"HighlightColor", &T::HighlightColor},
-             {"HighlightTextColor", &T::HighlightTextColor}, {"SelectionColor", &T::SelectionColor},
-             {"SelectionColorTo", &T::SelectionColorTo}, {"SelectionMirrorColor", &T::SelectionMirrorColor},
-             {"SelectionMirrorColorTo", &T::SelectionMirrorColorTo}, {"SelectionTextColor", &T::SelectionTextColor},
-             {"URLColor", &T::URLColor}, {"HintColor", &T::HintColor}})
-        c.Property(name, ColorField(member));
-    c.Property("SelectionColorMixerFactor", IntField(&T::SelectionColorMixerFactor));
+    for (const auto& a : std::initializer_list<TAccess<bool>>{
+             {"Flat", &T::Flat, &T::SetFlat}, {"AutoThemeAdapt", &T::AutoThemeAdapt, &T::SetAutoThemeAdapt}, {"ShowDesignHelper", &T::ShowDesignHelper, &T::SetShowDesignHelper},
+             {"ActiveCellShow", &T::ActiveCellShow, &T::SetActiveCellShow}, {"SelectionColorMixer", &T::SelectionColorMixer, &T::SetSelectionColorMixer},
+             {"SelectionRectangle", &T::SelectionRectangle, &T::SetSelectionRectangle}, {"SelectionResizer", &T::SelectionResizer, &T::SetSelectionResizer},
+             {"SelectionRTFKeep", &T::SelectionRTFKeep, &T::SetSelectionRTFKeep}, {"ShowSelection", &T::ShowSelection, &T::SetShowSelection},
+             {"AutoHideSelection", &T::AutoHideSelection, &T::SetAutoHideSelection}, {"ShowFocusedSelectionColor", &T::ShowFocusedSelectionColor, &T::SetShowFocusedSelectionColor},
+             {"UseSelectionTextColor", &T::UseSelectionTextColor, &T::SetUseSelectionTextColor}, {"HideFocusRect", &T::HideFocusRect, &T::SetHideFocusRect},
+             {"Hovering", &T::Hovering, &T::SetHovering}, {"URLShow", &T::URLShow, &T::SetURLShow}, {"URLShowInText", &T::URLShowInText, &T::SetURLShowInText},
+             {"URLUnderlineOnHover", &T::URLUnderlineOnHover, &T::SetURLUnderlineOnHover}, {"URLFull", &T::URLFull, &T::SetURLFull}, {"URLEdit", &T::URLEdit, &T::SetURLEdit},
+             {"HintShowCells", &T::HintShowCells, &T::SetHintShowCells}, {"HintShowLargeText", &T::HintShowLargeText, &T::SetHintShowLargeText},
+             {"HintShowSizing", &T::HintShowSizing, &T::SetHintShowSizing}, {"HTMLHint", &T::HTMLHint, &T::SetHTMLHint},
+             {"HTMLKeepLineBreak", &T::HTMLKeepLineBreak, &T::SetHTMLKeepLineBreak}, {"AnchorHint", &T::AnchorHint, &T::SetAnchorHint},
+             {"UseInternalHintClass", &T::UseInternalHintClass, &T::SetUseInternalHintClass}, {"EnableHTML", &T::EnableHTML, &T::SetEnableHTML},
+             {"EnableBlink", &T::EnableBlink, &T::SetEnableBlink}, {"ExcelStyleDecimalSeparator", &T::ExcelStyleDecimalSeparator, &T::SetExcelStyleDecimalSeparator}})
+        c.Property(a.Name, BoolField(a.Get, a.Set));
+    for (const auto& a : std::initializer_list<TAccess<gfx::TColor>>{
+             {"ActiveCellColor", &T::ActiveCellColor, &T::SetActiveCellColor}, {"ActiveCellColorTo", &T::ActiveCellColorTo, &T::SetActiveCellColorTo},
+             {"DisabledFontColor", &T::DisabledFontColor, &T::SetDisabledFontColor}, {"HighlightColor", &T::HighlightColor, &T::SetHighlightColor},
+             {"HighlightTextColor", &T::HighlightTextColor, &T::SetHighlightTextColor}, {"SelectionColor", &T::SelectionColor, &T::SetSelectionColor},
+             {"SelectionColorTo", &T::SelectionColorTo, &T::SetSelectionColorTo}, {"SelectionMirrorColor", &T::SelectionMirrorColor, &T::SetSelectionMirrorColor},
+             {"SelectionMirrorColorTo", &T::SelectionMirrorColorTo, &T::SetSelectionMirrorColorTo}, {"SelectionTextColor", &T::SelectionTextColor, &T::SetSelectionTextColor},
+             {"URLColor", &T::URLColor, &T::SetURLColor}, {"HintColor", &T::HintColor, &T::SetHintColor}})
+        c.Property(a.Name, ColorField(a.Get, a.Set));
+    c.Property("SelectionColorMixerFactor", IntField(&T::SelectionColorMixerFactor, &T::SetSelectionColorMixerFactor));
     c.Property("HintShowLargeTextPos", EnumField<THintShowLargeTextPos>({{"hpCell", hpCell}, {"hpCursor", hpCursor}},
-                                                                       &T::HintShowLargeTextPos));
+                                                                       &T::HintShowLargeTextPos, &T::SetHintShowLargeTextPos));
     c.Property("HoverFixedCells", EnumField<THoverFixedCells>({{"hfNone", hfNone}, {"hfFixedRows", hfFixedRows},
                                                                {"hfFixedColumns", hfFixedColumns}, {"hfAll", hfAll}},
-                                                              &T::HoverFixedCells));
+                                                              &T::HoverFixedCells, &T::SetHoverFixedCells));
 }
 
 void RegisterEditingAndData(TClassInfo& c)
 {
     using T = TExtStringGrid;
-    c.Property("DefaultEditor", EnumField<TEditorType>(EnumIdentPairs<TEditorType>(), &T::DefaultEditor));
-    for (auto [name, member] : std::initializer_list<std::pair<const char*, bool T::*>>{
-             {"EditWithTags", &T::EditWithTags}, {"EnhRowColMove", &T::EnhRowColMove}, {"Lookup", &T::Lookup},
-             {"LookupCaseSensitive", &T::LookupCaseSensitive}, {"LookupHistory", &T::LookupHistory},
-             {"OemConvert", &T::OemConvert}, {"FilterActive", &T::FilterActive},
-             {"FilterNormalCellsOnly", &T::FilterNormalCellsOnly}, {"AutoFilterUpdate", &T::AutoFilterUpdate},
-             {"FilterDropDownAuto", &T::FilterDropDownAuto}, {"FilterDropDownMultiCol", &T::FilterDropDownMultiCol},
-             {"FilterDropDownCheck", &T::FilterDropDownCheck}})
-        c.Property(name, BoolField(member));
-    c.Property("MaxEditLength", IntField(&T::MaxEditLength));
-    c.Property("MaxComboLength", IntField(&T::MaxComboLength));
-    c.Property("FilterDropDownRow", IntField(&T::FilterDropDownRow));
-    c.Property("FilterDropDownClear",
-               ui::StringProperty<T>([](T* g) { return g->FilterDropDownClear; },
-                                     [](T* g, const std::string& v) { g->FilterDropDownClear = v; }));
-    c.Property("ValidChars", ui::StringProperty<T>([](T* g) { return g->ValidChars; },
-                                                   [](T* g, const std::string& v) { g->ValidChars = v; }));
-    c.Property("InvalidEntryTitle", ui::StringProperty<T>([](T* g) { return g->InvalidEntryTitle; },
-                                                          [](T* g, const std::string& v) { g->InvalidEntryTitle = v; }));
-    c.Property("InvalidEntryText", ui::StringProperty<T>([](T* g) { return g->InvalidEntryText; },
-                                                         [](T* g, const std::string& v) { g->InvalidEntryText = v; }));
+    c.Property("DefaultEditor", EnumField<TEditorType>(EnumIdentPairs<TEditorType>(), &T::DefaultEditor, &T::SetDefaultEditor));
+    for (const auto& a : std::initializer_list<TAccess<bool>>{
+             {"EditWithTags", &T::EditWithTags, &T::SetEditWithTags}, {"EnhRowColMove", &T::EnhRowColMove, &T::SetEnhRowColMove}, {"Lookup", &T::Lookup, &T::SetLookup},
+             {"LookupCaseSensitive", &T::LookupCaseSensitive, &T::SetLookupCaseSensitive}, {"LookupHistory", &T::LookupHistory, &T::SetLookupHistory},
+             {"OemConvert", &T::OemConvert, &T::SetOemConvert}, {"FilterActive", &T::FilterActive, &T::SetFilterActive},
+             {"FilterNormalCellsOnly", &T::FilterNormalCellsOnly, &T::SetFilterNormalCellsOnly}, {"AutoFilterUpdate", &T::AutoFilterUpdate, &T::SetAutoFilterUpdate},
+             {"FilterDropDownAuto", &T::FilterDropDownAuto, &T::SetFilterDropDownAuto}, {"FilterDropDownMultiCol", &T::FilterDropDownMultiCol, &T::SetFilterDropDownMultiCol},
+             {"FilterDropDownCheck", &T::FilterDropDownCheck, &T::SetFilterDropDownCheck}})
+        c.Property(a.Name, BoolField(a.Get, a.Set));
+    c.Property("MaxEditLength", IntField(&T::MaxEditLength, &T::SetMaxEditLength));
+    c.Property("MaxComboLength", IntField(&T::MaxComboLength, &T::SetMaxComboLength));
+    c.Property("FilterDropDownRow", IntField(&T::FilterDropDownRow, &T::SetFilterDropDownRow));
+    c.Property("FilterDropDownClear", StringField(&T::FilterDropDownClear, &T::SetFilterDropDownClear));
+    c.Property("ValidChars", StringField(&T::ValidChars, &T::SetValidChars));
+    c.Property("InvalidEntryTitle", StringField(&T::InvalidEntryTitle, &T::SetInvalidEntryTitle));
+    c.Property("InvalidEntryText", StringField(&T::InvalidEntryText, &T::SetInvalidEntryText));
     c.Property("InvalidEntryIcon", EnumField<TInvalidEntryIcon>(
                                        {{"ieNone", ieNone}, {"ieInfo", ieInfo}, {"ieWarning", ieWarning}, {"ieError", ieError}},
-                                       &T::InvalidEntryIcon));
+                                       &T::InvalidEntryIcon, &T::SetInvalidEntryIcon));
     c.Property("FloatFormat", ui::StringProperty<T>([](T* g) { return g->FloatFormat(); },
                                                     [](T* g, const std::string& v) { g->SetFloatFormat(v); }));
-    c.Property("FormatType", EnumField<TFormatType>({{"ftVCL", ftVCL}, {"ftExcel", ftExcel}}, &T::FormatType));
+    c.Property("FormatType", EnumField<TFormatType>({{"ftVCL", ftVCL}, {"ftExcel", ftExcel}}, &T::FormatType, &T::SetFormatType));
     // The version is the component's own; a stored value is read and ignored.
     c.Property("Version", ui::StringProperty<T>([](T* g) { return g->Version(); }, [](T*, const std::string&) {}));
     c.Property("OnResize", ui::EventProperty(&T::OnResize));

@@ -60,22 +60,22 @@ TEST_F(ExtGridTest, NewGridHasTheDocumentedDefaults)
     EXPECT_EQ(grid.FloatFormat(), "%.2f");
     EXPECT_EQ(grid.CheckTrue(), "Y");
     EXPECT_EQ(grid.CheckFalse(), "N");
-    EXPECT_EQ(grid.PasswordChar, "*");
+    EXPECT_EQ(grid.PasswordChar(), "*");
     EXPECT_EQ(grid.Look(), glXP);
     EXPECT_EQ(grid.Style(), tsWindowsXP);
     EXPECT_EQ(grid.FixedFont().Name(), "Tahoma");
     EXPECT_TRUE(grid.FixedFont().Style().Contains(gfx::fsBold));
     EXPECT_TRUE(grid.ActiveCellFont().Style().Contains(gfx::fsBold));
-    EXPECT_EQ(grid.ActiveCellColor, 0x808080u);
-    EXPECT_EQ(grid.SelectionColor, 0xEACAB6u);
-    EXPECT_EQ(grid.HintColor, 0xFF000018u);
-    EXPECT_EQ(grid.FilterDropDownClear, "(All)");
-    EXPECT_EQ(grid.XMLEncoding, "ISO-8859-1");
+    EXPECT_EQ(grid.ActiveCellColor(), 0x808080u);
+    EXPECT_EQ(grid.SelectionColor(), 0xEACAB6u);
+    EXPECT_EQ(grid.HintColor(), 0xFF000018u);
+    EXPECT_EQ(grid.FilterDropDownClear(), "(All)");
+    EXPECT_EQ(grid.XMLEncoding(), "ISO-8859-1");
     EXPECT_EQ(grid.XYOffset(), (rtl::TPoint{2, 2}));
-    EXPECT_EQ(grid.DefaultEditor, edNormal);
-    EXPECT_EQ(grid.InvalidEntryIcon, ieWarning);
-    EXPECT_TRUE(grid.SaveFixedCellsOption());
-    EXPECT_FALSE(grid.SaveHiddenCellsOption());
+    EXPECT_EQ(grid.DefaultEditor(), edNormal);
+    EXPECT_EQ(grid.InvalidEntryIcon(), ieWarning);
+    EXPECT_TRUE(grid.SaveFixedCells());
+    EXPECT_FALSE(grid.SaveHiddenCells());
     EXPECT_EQ(grid.Version(), "8.3.2.3");
     EXPECT_EQ(grid.GetVersionString(), "8.3.2.3 Aug, 2017");
     EXPECT_EQ(grid.NumHiddenColumns(), 0);
@@ -136,10 +136,10 @@ TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditE
     EXPECT_EQ(grid->FixedCols(), 0);
     EXPECT_EQ(grid->DefaultRowHeight(), 24);
     EXPECT_EQ(grid->GridLineColor(), gfx::clMedGray);
-    EXPECT_EQ(grid->SelectionColor, gfx::clSkyBlue);
-    EXPECT_FALSE(grid->ShowFocusedSelectionColor);
-    EXPECT_TRUE(grid->Flat);
-    EXPECT_EQ(grid->HintShowLargeTextPos, hpCursor);
+    EXPECT_EQ(grid->SelectionColor(), gfx::clSkyBlue);
+    EXPECT_FALSE(grid->ShowFocusedSelectionColor());
+    EXPECT_TRUE(grid->Flat());
+    EXPECT_EQ(grid->HintShowLargeTextPos(), hpCursor);
     EXPECT_EQ(grid->FixedFont().Name(), "Calibri");
     EXPECT_EQ(grid->FixedFont().Height(), -16);
     EXPECT_EQ(grid->ScrollBarAlways(), saVert);
@@ -276,7 +276,7 @@ TEST_F(ExtGridTest, AssignCopiesSettingsSizesAndCellsFromAnotherStringGridOnly)
     src.SetRowCount(4);
     src.SetColWidths(1, 111);
     src.SetRowHeights(2, 33);
-    src.SelectionColor = 0x112233;
+    src.SetSelectionColor(0x112233);
     src.SetCells(1, 2, "copied");
     src.MergeCells(0, 1, 2, 1);
     src.SetComment(2, 0, "note");
@@ -292,7 +292,7 @@ TEST_F(ExtGridTest, AssignCopiesSettingsSizesAndCellsFromAnotherStringGridOnly)
     EXPECT_EQ(dst.RowCount(), 4);
     EXPECT_EQ(dst.ColWidths(1), 111);
     EXPECT_EQ(dst.RowHeights(2), 33);
-    EXPECT_EQ(dst.SelectionColor, 0x112233u);
+    EXPECT_EQ(dst.SelectionColor(), 0x112233u);
     EXPECT_EQ(dst.Cells(1, 2), "copied");
     EXPECT_TRUE(dst.IsMergedCell(1, 1));
     EXPECT_EQ(dst.GetComment(2, 0), "note");
@@ -303,10 +303,10 @@ TEST_F(ExtGridTest, IntegralHeightCutsTheInnerHeightToWholeRows)
 {
     TExtStringGrid grid(nullptr);
     grid.SetColCount(2);
-    grid.IntegralHeight = true;
+    grid.SetIntegralHeight(true);
     grid.SetBounds(0, 0, 400, 100);
     EXPECT_EQ(grid.Height(), 92);
-    grid.IntegralHeight = false;
+    grid.SetIntegralHeight(false);
     grid.SetBounds(0, 0, 400, 100);
     EXPECT_EQ(grid.Height(), 100);
 }
