@@ -8,6 +8,7 @@
 #include "platform/ui/Caret.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/ScrollInfo.h"
 
 namespace ui {
@@ -234,6 +235,44 @@ void TCustomEdit::ClearUndo()
 {
     FCanUndo = false;
     FUndoChars.clear();
+}
+
+// --- the field's own menu ---
+
+void TCustomEdit::ShowEditMenu(const rtl::TPoint& screen)
+{
+    if (FEditMenu == nullptr) {
+        FEditMenu = new TPopupMenu(this);
+        struct TEntry {
+            const char* Caption;
+            std::function<void(TCustomEdit*)> Run;
+        };
+        const TEntry entries[] = {
+            {"Undo", [](TCustomEdit* e) { e->Undo(); }},
+            {"-", nullptr},
+            {"Cut", [](TCustomEdit* e) { e->CutToClipboard(); }},
+            {"Copy", [](TCustomEdit* e) { e->CopyToClipboard(); }},
+            {"Paste", [](TCustomEdit* e) { e->PasteFromClipboard(); }},
+            {"Delete", [](TCustomEdit* e) { e->UserDelete(false, false); }},
+            {"-", nullptr},
+            {"Select All", [](TCustomEdit* e) { e->SelectAll(); }},
+        };
+        for (const TEntry& entry : entries) {
+            auto* item = new TMenuItem(FEditMenu);
+            item->SetCaption(entry.Caption);
+            if (entry.Run) item->OnClick = [this, run = entry.Run](rtl::TObject*) { run(this); };
+            FEditMenu->Items().Add(item);
+        }
+    }
+    // What each entry can do now.
+    bool selection = SelLength() > 0;
+    bool secret = FPasswordChar != 0;
+    const bool enabled[] = {FCanUndo && !FReadOnly, true, selection && !FReadOnly && !secret, selection && !secret,
+                            !FReadOnly && Clipboard().HasFormat(CF_TEXT), selection && !FReadOnly, true,
+                            !FChars.empty() && SelLength() < static_cast<int>(FChars.size())};
+    for (int i = 0; i < FEditMenu->Items().Count(); ++i) FEditMenu->Items()[i]->SetEnabled(enabled[i]);
+    FEditMenu->SetPopupComponent(this);
+    FEditMenu->Popup(screen.X, screen.Y);
 }
 
 // --- clipboard ---
@@ -752,6 +791,13 @@ void TCustomEdit::WndProc(TMessage& Message)
         TCustomControl::WndProc(Message);
         Invalidate();
         return;
+    case WM_CONTEXTMENU:
+        if (PopupMenu() == nullptr && !OnContextPopup) {
+            ShowEditMenu({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
+            Message.Result = 1;
+            return;
+        }
+        break;
     case WM_VSCROLL:
         WMScroll(Message, SB_VERT);
         return;
@@ -864,6 +910,7 @@ void TCustomEdit::EditKeyPress(char32_t& Key)
 void TCustomEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     FlushView();
+    if (Button == mbRight && !Focused() && CanFocus()) SetFocus();
     if (Button == mbLeft) {
         if (!Focused() && CanFocus()) SetFocus();
         int pos = PosAt(X, Y);

@@ -11,6 +11,8 @@
 
 namespace ui {
 
+class TPopupMenu;
+
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
@@ -66,6 +68,9 @@ public:
     void CopyToClipboard();
     void CutToClipboard();
     void PasteFromClipboard();
+    // The field's own menu (Undo, Cut, Copy, Paste, Delete, Select All) at a screen
+    // point; a right click shows it when the field has no pop-up menu of its own.
+    void ShowEditMenu(const rtl::TPoint& screen);
 
     TNotifyEvent OnChange;
 
@@ -186,6 +191,7 @@ private:
     int FLayoutHold = 0;
     bool FViewStale = false;
     bool FCanUndo = false;
+    TPopupMenu* FEditMenu = nullptr;
     std::u32string FUndoChars;
     int FUndoAnchor = 0;
     int FUndoCaret = 0;

@@ -3,6 +3,7 @@
 
 #include "UiTestSupport.h"
 #include "platform/ui/Clipboard.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/ScrollInfo.h"
 #include "platform/ui/StdCtrls.h"
 
@@ -106,6 +107,43 @@ TEST_F(StdCtrlsTest, ShiftSelectionAndClipboardKeys)
     EXPECT_EQ(edit->Text(), "x");
     edit->SetText("from code");
     EXPECT_FALSE(edit->CanUndo());
+}
+
+TEST_F(StdCtrlsTest, RightClickOffersTheFieldsOwnMenu)
+{
+    auto* other = Add<TEdit>(10, 40);
+    auto* edit = Add<TEdit>(10, 10);
+    edit->SetText("alpha beta");
+    Form->Show();
+    other->SetFocus();
+    THeadlessBackend::Click(edit, 115, 8);  // caret at the end, nothing selected
+    THeadlessBackend::MouseDown(edit, 20, 8, mbRight);
+    THeadlessBackend::MouseUp(edit, 20, 8, mbRight);
+    TMenuWindow* menu = nullptr;
+    for (TWinControl* w : TWinControl::TopLevelWindows()) {
+        if (auto* m = dynamic_cast<TMenuWindow*>(w); m != nullptr && m->Visible()) menu = m;
+    }
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(FocusedControl(), menu);
+    auto item = [&](const std::string& caption) {
+        for (int i = 0; i < menu->Level()->Count(); ++i)
+            if (menu->Level()->Items(i)->Caption() == caption) return i;
+        return -1;
+    };
+    EXPECT_FALSE(menu->Level()->Items(item("Copy"))->Enabled());  // nothing selected
+    THeadlessBackend::Click(menu, 30, menu->ItemRect(item("Select All")).Top + 3);
+    EXPECT_EQ(FocusedControl(), edit);
+    EXPECT_EQ(edit->SelLength(), 10);
+    THeadlessBackend::MouseDown(edit, 20, 8, mbRight);
+    THeadlessBackend::MouseUp(edit, 20, 8, mbRight);
+    EXPECT_TRUE(menu->Level()->Items(item("Cut"))->Enabled());
+    THeadlessBackend::Click(menu, 30, menu->ItemRect(item("Cut")).Top + 3);
+    EXPECT_EQ(Clipboard().AsText(), "alpha beta");
+    EXPECT_EQ(edit->Text(), "");
+    THeadlessBackend::MouseDown(edit, 20, 8, mbRight);
+    THeadlessBackend::MouseUp(edit, 20, 8, mbRight);
+    THeadlessBackend::Click(menu, 30, menu->ItemRect(item("Undo")).Top + 3);
+    EXPECT_EQ(edit->Text(), "alpha beta");
 }
 
 TEST_F(StdCtrlsTest, EditRestrictionsApplyToTheUserOnly)
