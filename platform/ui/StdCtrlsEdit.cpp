@@ -792,7 +792,7 @@ void TCustomEdit::WndProc(TMessage& Message)
         Invalidate();
         return;
     case WM_CONTEXTMENU:
-        if (PopupMenu() == nullptr && !OnContextPopup) {
+        if (PopupMenu() == nullptr && !OnContextPopup && HasCaret()) {
             ShowEditMenu({GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)});
             Message.Result = 1;
             return;
