@@ -165,7 +165,7 @@ public:
     // The control look's comment colour.
     gfx::TColor CommentColor() const { return FCommentColor; }
     void SetCommentColor(gfx::TColor v) { FCommentColor = v; }
-    // Plain look settings: the field is the property.
+    // Look settings that only store their value.
     GRID_PLAIN_PROPERTY(bool, Flat, false)
     GRID_PLAIN_PROPERTY(bool, AutoThemeAdapt, false)
     GRID_PLAIN_PROPERTY(bool, ShowDesignHelper, true)
