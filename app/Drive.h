@@ -42,7 +42,7 @@ TDriveOptions ParseDriveArguments(const std::vector<std::string>& args);
 //   get CONTROL.PROPERTY         prints the value on its own line; besides the published
 //                                properties: Items.Count, Items[i], Checked[i] of lists
 //                                and boxes, Lines.Count, Lines[i] of memos, Cells[c,r]
-//                                of grids
+//                                of grids, Panels[i].Text of status bars
 // Every error box the program shows prints "errorbox: TEXT" on `err`, and the run goes
 // on. An exception of a step prints "error: MESSAGE" on `err` and ends the run with 1.
 // Returns the exit status.

@@ -8,6 +8,7 @@
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/CheckLst.h"
 #include "platform/ui/ClassRegistry.h"
+#include "platform/ui/ComCtrls.h"
 #include "platform/ui/FormParser.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Grids.h"
@@ -167,6 +168,23 @@ bool ListProperty(rtl::TComponent* component, const std::string& property, std::
     return false;
 }
 
+// "Panels[i].Text" of a status bar.
+bool StatusPanelProperty(rtl::TComponent* component, const std::string& property, std::string& result)
+{
+    auto* bar = dynamic_cast<ui::TStatusBar*>(component);
+    const std::string suffix = ".Text";
+    if (bar == nullptr || property.size() <= suffix.size() ||
+        property.compare(property.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    int index = IndexedProperty(property.substr(0, property.size() - suffix.size()), "Panels");
+    if (index < 0) return false;
+    if (index >= bar->Panels().Count())
+        throw rtl::Exception(component->Name() + "." + property + ": index " + std::to_string(index) + " beyond the " +
+                             std::to_string(bar->Panels().Count()) + " panels");
+    result = bar->Panels()[index].Text();
+    return true;
+}
+
 bool EnabledWithParents(const ui::TControl* control)
 {
     for (; control != nullptr; control = control->Parent()) {
@@ -210,6 +228,7 @@ std::string DriveGetProperty(rtl::TComponent* component, const std::string& prop
 {
     std::string result;
     if (ListProperty(component, property, result)) return result;
+    if (StatusPanelProperty(component, property, result)) return result;
     int col = 0, row = 0;
     if (auto* g = dynamic_cast<ui::TStringGrid*>(component); g != nullptr && CellProperty(property, col, row))
         return CellText(g, col, row);

@@ -22,7 +22,7 @@ void DriveSetProperty(rtl::TComponent* component, const std::string& property, c
 
 // The property's value as plain text (a text without quotes). Besides the published
 // properties: Items.Count, Items[i] and Checked[i] of list and combo boxes, Lines.Count
-// and Lines[i] of memos, Cells[c,r] of grids.
+// and Lines[i] of memos, Cells[c,r] of grids, Panels[i].Text of status bars.
 std::string DriveGetProperty(rtl::TComponent* component, const std::string& property);
 
 // Ticks or unticks item `index` of a check list, as code does (no click event).

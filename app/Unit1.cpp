@@ -64,6 +64,9 @@ void TForm1::AfterConstruction()
 void TForm1::RegisterHandlers()
 {
     RegisterShellHandlers();
+    RegisterIniPageHandlers();
+    RegisterSoilHandlers();
+    RegisterWriterVariantHandlers();
 }
 
 void TForm1::RegisterShellHandlers()

@@ -39,6 +39,7 @@ object Form1: TForm1
         Width = 90
         Height = 17
         Caption = 'SPINUP'
+        OnClick = RB1Click
       end
       object RB2: TRadioButton
         Left = 116
@@ -47,6 +48,7 @@ object Form1: TForm1
         Height = 17
         Caption = 'NORMAL'
         Checked = True
+        OnClick = RB2Click
       end
       object cbtrans: TCheckBox
         Left = 212
@@ -55,6 +57,7 @@ object Form1: TForm1
         Height = 17
         Caption = 'transient run'
         Enabled = False
+        OnClick = cb5Click
       end
       object Label11: TLabel
         Left = 12
@@ -186,6 +189,7 @@ object Form1: TForm1
         Width = 130
         Height = 17
         Caption = 'use CARPATCLIM'
+        OnClick = cb4Click
       end
       object cb5: TCheckBox
         Left = 162
@@ -193,6 +197,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'use ERA5'
+        OnClick = cb5Click
       end
       object cb6: TCheckBox
         Left = 20
@@ -200,6 +205,7 @@ object Form1: TForm1
         Width = 17
         Height = 17
         Caption = ''
+        OnClick = cb6Click
       end
       object projCB: TComboBox
         Left = 42
@@ -250,6 +256,7 @@ object Form1: TForm1
         Height = 17
         Caption = 'kiterjeszt'#233's'
         Visible = False
+        OnClick = CB3Click
       end
       object Label21: TLabel
         Left = 12
@@ -265,6 +272,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'maize'
+        OnClick = CheckBox6Click
       end
       object CheckBox7: TCheckBox
         Left = 20
@@ -272,6 +280,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'grass'
+        OnClick = CheckBox7Click
       end
       object CheckBox3: TCheckBox
         Left = 126
@@ -279,6 +288,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'foresee'
+        OnClick = CheckBox3Click
       end
       object CheckBox4: TCheckBox
         Left = 126
@@ -286,6 +296,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'carpatclim'
+        OnClick = CheckBox4Click
       end
       object CheckBox5: TCheckBox
         Left = 126
@@ -293,6 +304,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'era5'
+        OnClick = CheckBox5Click
       end
       object CheckBox8: TCheckBox
         Left = 232
@@ -300,6 +312,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'EU-SHG'
+        OnClick = CheckBox8Click
       end
       object CheckBox9: TCheckBox
         Left = 232
@@ -307,6 +320,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'EU-PTF'
+        OnClick = CheckBox9Click
       end
       object CheckBox10: TCheckBox
         Left = 232
@@ -314,6 +328,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'HU-PTF'
+        OnClick = CheckBox10Click
       end
       object CheckBox11: TCheckBox
         Left = 232
@@ -321,6 +336,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'US-PTF'
+        OnClick = CheckBox11Click
       end
       object Button41: TButton
         Left = 12
@@ -330,6 +346,7 @@ object Form1: TForm1
         Caption = 'MAKE 10km GRID INIs'
         TabOrder = 0
         Font.Style = [fsBold]
+        OnClick = Button41Click
       end
       object Label22: TLabel
         Left = 352
@@ -379,6 +396,7 @@ object Form1: TForm1
         Height = 24
         Caption = 'select all'
         TabOrder = 0
+        OnClick = Button89Click
       end
       object Button90: TButton
         Left = 658
@@ -387,6 +405,7 @@ object Form1: TForm1
         Height = 24
         Caption = 'deselect all'
         TabOrder = 0
+        OnClick = Button90Click
       end
       object dol: TCheckListBox
         Left = 352
@@ -467,6 +486,7 @@ object Form1: TForm1
         Height = 24
         Caption = 'select all'
         TabOrder = 0
+        OnClick = Button91Click
       end
       object Button92: TButton
         Left = 880
@@ -475,6 +495,7 @@ object Form1: TForm1
         Height = 24
         Caption = 'deselect all'
         TabOrder = 0
+        OnClick = Button92Click
       end
       object aol: TCheckListBox
         Left = 760
@@ -542,6 +563,7 @@ object Form1: TForm1
         Width = 200
         Height = 17
         Caption = 'use chemical selector file'
+        OnClick = cb4Click
       end
       object Button36: TButton
         Left = 16
@@ -551,6 +573,7 @@ object Form1: TForm1
         Caption = 'MAKE 10km GRID SOIs'
         TabOrder = 0
         Font.Style = [fsBold]
+        OnClick = Button36Click
       end
     end
     object TabSheet2: TTabSheet
@@ -771,6 +794,7 @@ object Form1: TForm1
         Height = 30
         Caption = '4M'
         TabOrder = 0
+        OnClick = Button27Click
       end
       object Button29: TButton
         Left = 16
@@ -779,6 +803,7 @@ object Form1: TForm1
         Height = 30
         Caption = '4M'
         TabOrder = 0
+        OnClick = Button27Click
       end
       object Button53: TButton
         Left = 16
@@ -787,6 +812,7 @@ object Form1: TForm1
         Height = 30
         Caption = '4M100m'
         TabOrder = 0
+        OnClick = Button53Click
       end
       object Button54: TButton
         Left = 16
@@ -795,6 +821,7 @@ object Form1: TForm1
         Height = 30
         Caption = '4M agr'
         TabOrder = 0
+        OnClick = Button54Click
       end
       object Button78: TButton
         Left = 16
@@ -1205,6 +1232,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'MAKE INI'
         TabOrder = 0
+        OnClick = Button51Click
       end
       object Button62: TButton
         Left = 16
@@ -1213,6 +1241,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Create PRO'
         TabOrder = 0
+        OnClick = Button62Click
       end
       object Button63: TButton
         Left = 16
@@ -1221,6 +1250,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Create AGR'
         TabOrder = 0
+        OnClick = Button63Click
       end
       object Button73: TButton
         Left = 16
@@ -1245,6 +1275,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'GET from CC'
         TabOrder = 0
+        OnClick = Button52Click
       end
       object Label40: TLabel
         Left = 280
@@ -1313,6 +1344,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'MAKE selected INI'
         TabOrder = 0
+        OnClick = Button70Click
       end
       object Button58: TButton
         Left = 16
@@ -1321,6 +1353,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'MAKE 100m GRID INI'
         TabOrder = 0
+        OnClick = Button58Click
       end
       object Button82: TButton
         Left = 16
@@ -1458,6 +1491,7 @@ object Form1: TForm1
         Width = 200
         Height = 17
         Caption = 'adjust chemical parameters'
+        OnClick = CB3Click
       end
       object CheckBox2: TCheckBox
         Left = 16
@@ -1465,6 +1499,7 @@ object Form1: TForm1
         Width = 200
         Height = 17
         Caption = 'adjust hydraulic parameters'
+        OnClick = CB3Click
       end
       object rb111: TRadioButton
         Left = 16
@@ -1472,6 +1507,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'maize'
+        OnClick = RB1Click
       end
       object rb112: TRadioButton
         Left = 16
@@ -1479,6 +1515,7 @@ object Form1: TForm1
         Width = 100
         Height = 17
         Caption = 'grass'
+        OnClick = RB2Click
       end
       object Button94: TButton
         Left = 260
