@@ -1643,6 +1643,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'New Storyline'
         TabOrder = 0
+        OnClick = NewSLButClick
       end
       object OpenSLBut: TButton
         Left = 128
@@ -1651,6 +1652,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Open Storyline'
         TabOrder = 0
+        OnClick = OpenSLButClick
       end
       object SaveSLBut: TButton
         Left = 8
@@ -1659,6 +1661,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Save Storyline'
         TabOrder = 0
+        OnClick = SaveSLButClick
       end
       object ExportSLBut: TButton
         Left = 8
@@ -1667,6 +1670,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Export Storyline to CSV'
         TabOrder = 0
+        OnClick = ExportSLButClick
       end
       object Label50: TLabel
         Left = 8
@@ -1681,6 +1685,7 @@ object Form1: TForm1
         Width = 136
         Height = 23
         Text = ''
+        OnChange = slnEditChange
       end
       object Label51: TLabel
         Left = 8
@@ -1738,6 +1743,7 @@ object Form1: TForm1
           '8'
           '9'
           '10')
+        OnChange = dnrCBChange
       end
       object AddDomBut: TButton
         Left = 8
@@ -1781,6 +1787,7 @@ object Form1: TForm1
           'HU31 - Northern Hungary'
           'HU32 - Northern Great Plain'
           'HU33 - Southern Great Plain')
+        OnChange = cIDsCBChange
       end
       object Label55: TLabel
         Left = 8
@@ -1795,6 +1802,7 @@ object Form1: TForm1
         Width = 236
         Height = 100
         ScrollBars = ssVertical
+        OnChange = cIDmemoChange
       end
       object Label56: TLabel
         Left = 8
@@ -1809,6 +1817,7 @@ object Form1: TForm1
         Width = 60
         Height = 23
         Text = ''
+        OnChange = pnrCBChange
       end
       object AddPerBut: TButton
         Left = 8
@@ -1817,6 +1826,7 @@ object Form1: TForm1
         Height = 26
         Caption = 'Add Period'
         TabOrder = 0
+        OnClick = AddPerButClick
       end
       object DelPerBut: TButton
         Left = 128
@@ -1840,6 +1850,7 @@ object Form1: TForm1
         Height = 23
         Text = ''
         NumbersOnly = True
+        OnChange = tsbEditChange
       end
       object Label58: TLabel
         Left = 174
@@ -1855,6 +1866,7 @@ object Form1: TForm1
         Height = 23
         Text = ''
         NumbersOnly = True
+        OnChange = tseEditChange
       end
       object Label59: TLabel
         Left = 8
@@ -1873,6 +1885,7 @@ object Form1: TForm1
           'cropland'
           'grassland'
           'forest')
+        OnChange = luCBChange
       end
       object Label60: TLabel
         Left = 8
@@ -1971,6 +1984,7 @@ object Form1: TForm1
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
           ShowFocusedSelectionColor = False
+          OnSetEditText = thinningTBSetEditText
         end
       end
       object grass_panel: TPanel
@@ -2029,6 +2043,7 @@ object Form1: TForm1
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
           ShowFocusedSelectionColor = False
+          OnSetEditText = grazingTBSetEditText
         end
         object mowingTitle: TPanel
           Left = 453
@@ -2050,6 +2065,7 @@ object Form1: TForm1
             Caption = 'use conditions'
             Color = clPurple
             Font.Color = clWhite
+            OnClick = mowcondCBClick
           end
         end
         object MowCond_Panel: TPanel
@@ -2094,6 +2110,7 @@ object Form1: TForm1
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
           ShowFocusedSelectionColor = False
+          OnSetEditText = mowingTBSetEditText
         end
       end
       object crop_panel: TPanel
@@ -2152,6 +2169,7 @@ object Form1: TForm1
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
           ShowFocusedSelectionColor = False
+          OnSetEditText = plantingTBSetEditText
         end
         object harvestTitle: TPanel
           Left = 481
@@ -2199,6 +2217,7 @@ object Form1: TForm1
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
           ShowFocusedSelectionColor = False
+          OnSetEditText = harvestTBSetEditText
         end
       end
       object fertilizationTitle: TPanel
@@ -2248,6 +2267,7 @@ object Form1: TForm1
         SelectionColor = clSkyBlue
         ShowFocusedSelectionColor = False
         ScrollBarAlways = saVert
+        OnSetEditText = fertilizationTBSetEditText
       end
       object cultivationTitle: TPanel
         Left = 254
@@ -2296,6 +2316,7 @@ object Form1: TForm1
         SelectionColor = clSkyBlue
         ShowFocusedSelectionColor = False
         ScrollBarAlways = saVert
+        OnSetEditText = cultivationTBSetEditText
       end
       object irrigationTitle: TPanel
         Left = 682
@@ -2317,6 +2338,7 @@ object Form1: TForm1
           Caption = 'use conditions'
           Color = clPurple
           Font.Color = clWhite
+          OnClick = irrcondCBClick
         end
       end
       object irrcond_panel: TPanel
@@ -2362,6 +2384,7 @@ object Form1: TForm1
         SelectionColor = clSkyBlue
         ShowFocusedSelectionColor = False
         ScrollBarAlways = saVert
+        OnSetEditText = irrigationTBSetEditText
       end
     end
   end
