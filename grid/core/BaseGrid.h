@@ -314,6 +314,10 @@ public:
 protected:
     friend class TCellProperties;
     void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
+    // The platform grid drops a deleted row's or column's cells; the property objects the
+    // grid owns there are freed first.
+    void DeleteRow(int ARow) override;
+    void DeleteColumn(int ACol) override;
 
     bool FDefaultDrawing = false;
     int FGridLineWidth = 1;

@@ -214,6 +214,24 @@ void TBaseGrid::FreeCellPropertiesAt(int c, int r) { FreeSlotObject(c, r, false)
 
 void TBaseGrid::FreeAllCellProperties() { FreeCellProperties(0, 0, ColCount() - 1, RowCount() - 1); }
 
+void TBaseGrid::DeleteRow(int ARow)
+{
+    if (FHasCellProps) {
+        int cols = std::max(TotalColCount(), FSlotColExtent);
+        for (int c = 0; c < cols; ++c) FreeSlotObject(c, ARow, true);
+    }
+    TObjStringGrid::DeleteRow(ARow);
+}
+
+void TBaseGrid::DeleteColumn(int ACol)
+{
+    if (FHasCellProps) {
+        int rows = std::max(RowCount(), CellStore().RowExtent());
+        for (int r = 0; r < rows; ++r) FreeSlotObject(ACol, r, true);
+    }
+    TObjStringGrid::DeleteColumn(ACol);
+}
+
 void TBaseGrid::WipeCol(int ACol)
 {
     for (int r = 0; r < RowCount(); ++r) {

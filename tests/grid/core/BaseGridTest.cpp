@@ -26,6 +26,8 @@ public:
     void SetCheckBoxValue(int, int, const std::string&) override {}
     void FooterRowChanged() override { ++FooterChanges; }
 
+    using TBaseGrid::DeleteColumn;
+    using TBaseGrid::DeleteRow;
     void SetNormalRowCount(int n) { FNormalRowCount = n; }
     void SetHideLastRow(bool v) { FHideLastRow = v; }
     bool EditCellSet() const { return FEditCellSet; }
@@ -410,4 +412,22 @@ TEST(BaseGridTest, FreeingTheRectangleFreesOnlyExactCellGraphics)
     grid.FreeCellProperties(0, 0, 5, 5);
     EXPECT_EQ(LiveCountingObjects, 0);
     EXPECT_FALSE(grid.HasCellProperties(1, 1));
+}
+
+// Deleting a row or column through the platform grid used to drop the property objects
+// held there without freeing them.
+TEST(BaseGridTest, DeletingARowOrColumnFreesItsPropertyObjects)
+{
+    LiveCountingProps = 0;
+    TTestBaseGrid grid;
+    grid.SetCellProperties(1, 2, new TCountingProps(&grid, 1, 2));
+    grid.SetCellProperties(3, 4, new TCountingProps(&grid, 3, 4));
+    grid.SetCells(1, 3, "moves up");
+    grid.DeleteRow(2);
+    EXPECT_EQ(LiveCountingProps, 1);
+    EXPECT_EQ(grid.GridCells(1, 2), "moves up");
+    EXPECT_TRUE(grid.HasCellProperties(3, 3));
+    grid.DeleteColumn(3);
+    EXPECT_EQ(LiveCountingProps, 0);
+    EXPECT_FALSE(grid.HasCellProperties(3, 3));
 }

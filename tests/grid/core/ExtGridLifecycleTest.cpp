@@ -383,3 +383,39 @@ TEST_F(ExtGridTest, AutoSizeWidensColumnsToTheirWidestText)
     grid.Canvas().Font().Assign(&grid.Font());
     EXPECT_EQ(grid.ColWidths(2), grid.Canvas().TextWidth("a rather long cell text") + 4 + 4);
 }
+
+TEST_F(ExtGridTest, CellsPaintTheirBackgroundTextAndGridLines)
+{
+    auto* form = new ui::TForm(App.get());
+    form->SetBounds(0, 0, 500, 400);
+    auto* grid = new TExtStringGrid(form);
+    grid->SetParent(form);
+    grid->SetFixedColor(gfx::clPurple);
+    grid->SetGridLineColor(gfx::clMedGray);
+    grid->SetGridFixedLineColor(gfx::clRed);
+    grid->CellProperties(3, 3)->SetBrushColor(gfx::clYellow);
+    grid->SetCells(2, 2, "WWWW");
+    form->Show();
+    App->ProcessMessages();
+    auto pixel = [&](int x, int y) { return ui::THeadlessBackend::Pixel(grid, x, y); };
+    auto centre = [&](int c, int r) {
+        rtl::TRect rc = grid->CellRect(c, r);
+        return rtl::TPoint{(rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2};
+    };
+    rtl::TPoint fixedCell = centre(1, 0);
+    EXPECT_EQ(pixel(fixedCell.X, fixedCell.Y), gfx::clPurple);
+    rtl::TPoint yellow = centre(3, 3);
+    EXPECT_EQ(pixel(yellow.X, yellow.Y), gfx::clYellow);
+    rtl::TRect normal = grid->CellRect(3, 4);
+    EXPECT_EQ(pixel(normal.Right - 1, (normal.Top + normal.Bottom) / 2), gfx::clMedGray);  // vertical line
+    EXPECT_EQ(pixel((normal.Left + normal.Right) / 2, normal.Bottom - 1), gfx::clMedGray);  // horizontal line
+    rtl::TRect header = grid->CellRect(3, 0);
+    EXPECT_EQ(pixel(header.Right - 1, (header.Top + header.Bottom) / 2), gfx::clRed);
+    // Text is drawn inside its cell: some pixel of the written cell is not the background.
+    rtl::TRect textCell = grid->CellRect(2, 2);
+    gfx::TColor window = gfx::ColorToRGB(gfx::clWindow);
+    bool ink = false;
+    for (int x = textCell.Left + 2; x < textCell.Right - 2 && !ink; ++x)
+        for (int y = textCell.Top + 2; y < textCell.Bottom - 2 && !ink; ++y) ink = pixel(x, y) != window;
+    EXPECT_TRUE(ink);
+}
