@@ -25,21 +25,15 @@ class TClassRegistry;
 namespace grid {
 
 class TArrowWindow;
-class TBands;
 class TCellGraphic;
 class TColumnSize;
 class TControlList;
-class TFocusHelper;
 class TGridFocusWindow;
 class THTMLPictureCache;
 class THTMLSettings;
 class TIntList;
-class TMouseActions;
-class TNavigation;
 class TPrintSettings;
-class TSearchFooter;
 class TSortIndexList;
-class TSyncGrid;
 
 // Look of the grid as a whole.
 enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glXP, glJyx, glListView, glVista, glWin7, glOffice2007,

@@ -419,3 +419,11 @@ TEST_F(ExtGridTest, CellsPaintTheirBackgroundTextAndGridLines)
         for (int y = textCell.Top + 2; y < textCell.Bottom - 2 && !ink; ++y) ink = pixel(x, y) != window;
     EXPECT_TRUE(ink);
 }
+
+TEST_F(ExtGridTest, BorderColourIsStoredWithoutAParentAndChangesOnlyWhenDifferent)
+{
+    TExtStringGrid grid(nullptr);
+    EXPECT_EQ(grid.BorderColor(), 0xB99D7Fu);
+    grid.SetBorderColor(gfx::clRed);
+    EXPECT_EQ(grid.BorderColor(), gfx::clRed);
+}
