@@ -113,6 +113,10 @@ public:
     void GetDisplText(int ACol, int ARow, std::string& Value) override;
     void UpdateAutoRangeScroll(int ACol, int ARow) override;
     void FooterRowChanged() override;
+    // The cell's read-only flag (false without a property object).
+    bool GetReadOnly(int ACol, int ARow) const;
+    // The caller's object of the cell addressed by its real row.
+    rtl::TObject* GetCellObjectEx(int ACol, int ARow) const { return GetObjectEx(ACol, ARow); }
     // Empties the cells of the rectangle and frees their property objects (with a graphic
     // the grid owns); clearing the whole grid leaves no property object at all.
     virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
@@ -325,6 +329,8 @@ public:
     void UnHideRowsAll() {}
     // Whether the column at this display index is shown (FVisibleCol).
     bool ColumnVisible(int ADisplCol) const;
+    // Records a visible column's width in the suppressed sizes and narrows it to 0.
+    void SuppressColumn(int ACol);
     // Stores the identity order as the column order and records every column's width.
     void SetColumnOrder();
     TIntList& ColumnOrder() { return *FColumnOrder; }

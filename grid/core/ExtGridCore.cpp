@@ -103,6 +103,11 @@ std::string TExtStringGrid::GetComment(int ACol, int ARow)
     return g != nullptr ? g->CellComment() : std::string();
 }
 
+bool TExtStringGrid::GetReadOnly(int ACol, int ARow) const
+{
+    return HasCellProperties(ACol, ARow) && GetCellPropsDirect(ACol, ARow)->ReadOnly();
+}
+
 std::string TExtStringGrid::DefaultCheckTrue(int) { return FCheckTrue; }
 std::string TExtStringGrid::DefaultCheckFalse(int) { return FCheckFalse; }
 

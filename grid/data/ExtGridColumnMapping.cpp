@@ -97,6 +97,15 @@ void TExtStringGrid::UnHideColumnsAll()
     while (NumHiddenColumns() > 0) UnHideColumn(FHidden->Real.front());
 }
 
+void TExtStringGrid::SuppressColumn(int ACol)
+{
+    int width = ColWidths(ACol);
+    if (width <= 0) return;
+    while (FSuppressColSizes->Count() <= ACol) FSuppressColSizes->Add(DefaultColWidth());
+    FSuppressColSizes->SetInteger(ACol, width);
+    SetColWidths(ACol, 0);
+}
+
 void TExtStringGrid::SetColumnOrder()
 {
     FColumnOrder->Clear();

@@ -427,3 +427,18 @@ TEST_F(ExtGridTest, BorderColourIsStoredWithoutAParentAndChangesOnlyWhenDifferen
     grid.SetBorderColor(gfx::clRed);
     EXPECT_EQ(grid.BorderColor(), gfx::clRed);
 }
+
+TEST_F(ExtGridTest, SuppressingAColumnRecordsItsWidthAndNarrowsItToZero)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetColumnOrder();
+    grid.SetColWidths(2, 77);
+    grid.SuppressColumn(2);
+    EXPECT_EQ(grid.ColWidths(2), 0);
+    EXPECT_EQ(grid.SuppressColSizes().GetInteger(2), 77);
+    grid.SuppressColumn(2);  // already narrowed: the recorded width stays
+    EXPECT_EQ(grid.SuppressColSizes().GetInteger(2), 77);
+    EXPECT_FALSE(grid.GetReadOnly(1, 1));
+    grid.CellProperties(1, 1)->SetReadOnly(true);
+    EXPECT_TRUE(grid.GetReadOnly(1, 1));
+}
