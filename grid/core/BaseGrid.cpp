@@ -39,9 +39,18 @@ void TBaseGrid::Notification(rtl::TComponent* AComponent, rtl::TOperation Operat
 void TBaseGrid::RepaintCell(int c, int r)
 {
     if (c < 0 || r < 0) return;
-    rtl::TRect block = FullCell(c, r);
-    for (int y = block.Top; y <= block.Bottom && y < RowCount(); ++y)
-        for (int x = block.Left; x <= block.Right && x < ColCount(); ++x) InvalidateCell(x, y);
+    RepaintRect(FullCell(c, r));
+}
+
+// One invalidation for the whole range, whatever its size (merging a large block
+// repaints it once, not once per cell).
+void TBaseGrid::RepaintRect(const rtl::TRect& cells)
+{
+    rtl::TRect box = BoxRect(cells.Left, cells.Top, cells.Right, cells.Bottom);
+    if (rtl::IsRectEmpty(box)) return;
+    box.Right += FGridLineWidth;
+    box.Bottom += FGridLineWidth;
+    InvalidateRect(box);
 }
 
 // --- settings

@@ -233,8 +233,9 @@ public:
     bool ColSpanIdentical(int ACol1, int ACol2) const;
     int MergeCount() const { return FMergeCount; }
 
-    // Repaints a cell (a merged block as a whole).
+    // Repaints a cell (a merged block as a whole), and the visible part of a cell range.
     void RepaintCell(int c, int r);
+    void RepaintRect(const rtl::TRect& cells);
 
     // --- virtual operations the string grid overrides
     virtual bool IsFixed(int ACol, int ARow);
@@ -346,6 +347,8 @@ protected:
     int FMergeCount = 0;
     bool FEditCellSet = false;
 
+    // One past the largest column whose slot may hold a property object.
+    int SlotColExtent() const { return FSlotColExtent; }
     // Records that a slot at column c may hold a property object.
     void NoteSlotCol(int c) { if (c >= FSlotColExtent) FSlotColExtent = c + 1; }
 

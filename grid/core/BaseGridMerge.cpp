@@ -30,8 +30,7 @@ void TBaseGrid::MergeCells(int c, int r, int spanx, int spany)
             p->SetCellSpanY(base ? spany - 1 : j - r);
         }
     }
-    for (int i = c; i < c + spanx; ++i)
-        for (int j = r; j < r + spany; ++j) RepaintCell(i, j);
+    if (spanx > 0 && spany > 0) RepaintRect(rtl::TRect{c, r, c + spanx - 1, r + spany - 1});
 }
 
 void TBaseGrid::SplitCells(int c, int r)
@@ -49,8 +48,7 @@ void TBaseGrid::SplitCells(int c, int r)
             p->SetCellSpanY(-1);
         }
     }
-    for (int i = base.X; i <= base.X + sx; ++i)
-        for (int j = base.Y; j <= base.Y + sy; ++j) RepaintCell(i, j);
+    if (sx >= 0 && sy >= 0) RepaintRect(rtl::TRect{base.X, base.Y, base.X + sx, base.Y + sy});
     --FMergeCount;
 }
 

@@ -13,8 +13,11 @@ void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
             if (!GetGridCell(c, r).empty()) SetCellEx(c, r, "");
         }
     }
-    bool wholeGrid = ACol1 <= 0 && ARow1 <= 0 && ACol2 >= TotalColCount() - 1 && ARow2 >= RowCount() - 1;
-    if (wholeGrid) FHasCellProps = false;
+    // Property objects may also sit in cells beyond the counts (kept through shrinks): the
+    // grid is only known to hold none when the cleared area covers those too.
+    int lastCol = std::max(TotalColCount(), SlotColExtent()) - 1;
+    int lastRow = std::max(RowCount(), CellStore().RowExtent()) - 1;
+    if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= lastCol && ARow2 >= lastRow) FHasCellProps = false;
 }
 
 }  // namespace grid

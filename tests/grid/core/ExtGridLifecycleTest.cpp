@@ -442,3 +442,17 @@ TEST_F(ExtGridTest, SuppressingAColumnRecordsItsWidthAndNarrowsItToZero)
     grid.CellProperties(1, 1)->SetReadOnly(true);
     EXPECT_TRUE(grid.GetReadOnly(1, 1));
 }
+
+TEST_F(ExtGridTest, ClearingTheVisibleGridKeepsPropertiesBeyondItsCountsOwned)
+{
+    LiveGridProps = 0;
+    {
+        TExtStringGrid grid(nullptr);
+        grid.SetCellProperties(2, 8, new TGridCountingProps(&grid, 2, 8));
+        grid.SetRowCount(5);  // the property object lies below the grid now
+        grid.ClearRect(0, 0, grid.ColCount() - 1, grid.RowCount() - 1);
+        EXPECT_TRUE(grid.HasCellProps());
+        EXPECT_EQ(LiveGridProps, 1);
+    }
+    EXPECT_EQ(LiveGridProps, 0);
+}
