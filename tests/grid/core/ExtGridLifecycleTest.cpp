@@ -456,3 +456,39 @@ TEST_F(ExtGridTest, ClearingTheVisibleGridKeepsPropertiesBeyondItsCountsOwned)
     }
     EXPECT_EQ(LiveGridProps, 0);
 }
+
+TEST_F(ExtGridTest, LoadingTurnsThePlatformAlwaysShowEditorOptionIntoNavigationAlwaysEdit)
+{
+    RegisterExtGridClasses();
+    auto* form = new TGridForm(App.get());
+    ui::ReadComponentResText("object Form1: TGridForm\n"
+                             "  object G: TExtStringGrid\n"
+                             "    Options = [goEditing, goAlwaysShowEditor]\n"
+                             "    FixedRows = 2\n"
+                             "  end\n"
+                             "end\n",
+                             "G.dfm", form);
+    auto* grid = dynamic_cast<TExtStringGrid*>(form->FindComponent("G"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_TRUE(grid->Navigation().AlwaysEdit());
+    EXPECT_EQ(grid->Options(), ui::goEditing);
+    EXPECT_EQ(grid->FixedRowsMin(), 2);
+}
+
+TEST_F(ExtGridTest, UnknownGridPropertyInAFormDescriptionNamesFileAndLine)
+{
+    RegisterExtGridClasses();
+    auto* form = new TGridForm(App.get());
+    try {
+        ui::ReadComponentResText("object Form1: TGridForm\n"
+                                 "  object G: TExtStringGrid\n"
+                                 "    Look = glNoSuchLook\n"
+                                 "  end\n"
+                                 "end\n",
+                                 "Bad.dfm", form);
+        FAIL() << "no error raised";
+    } catch (const rtl::Exception& e) {
+        EXPECT_NE(e.Message().find("Bad.dfm(3)"), std::string::npos) << e.Message();
+        EXPECT_NE(e.Message().find("glNoSuchLook"), std::string::npos) << e.Message();
+    }
+}
