@@ -327,16 +327,23 @@ TEST_F(ExtGridTest, ScrollBarAlwaysShowsADisabledBarWhileAllRowsFit)
     EXPECT_TRUE(grid->ScrollBarState(ui::SB_VERT).Enabled);
 }
 
-TEST_F(ExtGridTest, UpdateBracketNestsAndIgnoresAnUnbalancedEnd)
+TEST_F(ExtGridTest, UpdateBracketNestsSuspendsRedrawingAndIgnoresAnUnbalancedEnd)
 {
-    TExtStringGrid grid(nullptr);
-    grid.BeginUpdate();
-    grid.BeginUpdate();
-    EXPECT_EQ(grid.UpdateCount(), 2);
-    grid.EndUpdate();
-    grid.EndUpdate();
-    grid.EndUpdate();
-    EXPECT_EQ(grid.UpdateCount(), 0);
+    auto* form = new ui::TForm(App.get());
+    form->SetBounds(0, 0, 500, 400);
+    auto* grid = new TExtStringGrid(form);
+    grid->SetParent(form);
+    form->Show();
+    grid->BeginUpdate();
+    grid->BeginUpdate();
+    EXPECT_EQ(grid->UpdateCount(), 2);
+    EXPECT_TRUE(grid->RedrawSuppressed());
+    grid->EndUpdate();
+    EXPECT_TRUE(grid->RedrawSuppressed());
+    grid->EndUpdate();
+    EXPECT_FALSE(grid->RedrawSuppressed());
+    grid->EndUpdate();
+    EXPECT_EQ(grid->UpdateCount(), 0);
 }
 
 TEST_F(ExtGridTest, CreatingACellGraphicReplacesTheCellsOldOne)
