@@ -2,6 +2,7 @@
 #include "app/Drive.h"
 
 #include <charconv>
+#include <deque>
 #include <exception>
 #include <memory>
 #include <ostream>
@@ -14,6 +15,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Paths.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Forms.h"
 
 namespace app {
@@ -24,7 +26,10 @@ const char* const DriveUsage =
     "  set CONTROL.PROPERTY=VALUE\n"
     "  check CONTROL INDEX true|false\n"
     "  click CONTROL\n"
-    "  get CONTROL.PROPERTY\n";
+    "  get CONTROL.PROPERTY\n"
+    "  choose CONTROL INDEX\n"
+    "  dialog FILE\n"
+    "  cancel-dialog\n";
 
 namespace {
 
@@ -85,14 +90,57 @@ TDriveStep ParseStep(const std::vector<std::string>& args, std::size_t& i)
         step.Value = NextArgument(args, i, "true|false");
         if (step.Value != "true" && step.Value != "false")
             throw rtl::Exception("check: expected true or false, got '" + step.Value + "'");
+    } else if (verb == "choose") {
+        step.Kind = TDriveStep::skChoose;
+        step.Control = NextArgument(args, i, "CONTROL INDEX");
+        const std::string& index = NextArgument(args, i, "INDEX");
+        auto [end, ec] = std::from_chars(index.data(), index.data() + index.size(), step.Index);
+        if (ec != std::errc() || end != index.data() + index.size() || step.Index < 0)
+            throw rtl::Exception("choose: '" + index + "' is not an item index");
+    } else if (verb == "dialog") {
+        step.Kind = TDriveStep::skDialog;
+        step.Value = NextArgument(args, i, "FILE");
+    } else if (verb == "cancel-dialog") {
+        step.Kind = TDriveStep::skCancelDialog;
     } else {
         throw rtl::Exception("Unknown step '" + verb + "'");
     }
     return step;
 }
 
-void RunStep(const TDriveStep& step, rtl::TComponent* form, std::ostream& out)
+// The answers of the dialog steps for the file dialogs that later steps open, in turn; an
+// empty answer cancels.
+using TDialogAnswers = std::deque<std::optional<std::string>>;
+
+// Answers every file dialog shown while it lives from the queue; a dialog without an
+// answer is cancelled, since no one could close it.
+class TDialogAnswerScope {
+public:
+    TDialogAnswerScope(TDialogAnswers& answers, std::ostream& err)
+    {
+        ui::SetDialogShownHook([&answers, &err](ui::TCustomForm& dialog) {
+            std::optional<std::string> answer;
+            if (answers.empty()) {
+                err << "dialog: no answer given; cancelled" << std::endl;
+            } else {
+                answer = answers.front();
+                answers.pop_front();
+            }
+            if (!DriveAnswerFileDialog(dialog, answer) && answer)
+                err << "dialog: " << *answer << " was not taken; cancelled" << std::endl;
+        });
+    }
+    ~TDialogAnswerScope() { ui::SetDialogShownHook(nullptr); }
+    TDialogAnswerScope(const TDialogAnswerScope&) = delete;
+    TDialogAnswerScope& operator=(const TDialogAnswerScope&) = delete;
+};
+
+void RunStep(const TDriveStep& step, rtl::TComponent* form, std::ostream& out, TDialogAnswers& answers)
 {
+    if (step.Kind == TDriveStep::skDialog || step.Kind == TDriveStep::skCancelDialog) {
+        answers.push_back(step.Kind == TDriveStep::skDialog ? std::optional<std::string>(step.Value) : std::nullopt);
+        return;
+    }
     rtl::TComponent* component = DriveFindComponent(form, step.Control);
     switch (step.Kind) {
     case TDriveStep::skSet:
@@ -106,6 +154,12 @@ void RunStep(const TDriveStep& step, rtl::TComponent* form, std::ostream& out)
         break;
     case TDriveStep::skClick:
         DriveClick(component);
+        break;
+    case TDriveStep::skChoose:
+        DriveChooseItem(component, step.Index);
+        break;
+    case TDriveStep::skDialog:
+    case TDriveStep::skCancelDialog:
         break;
     }
 }
@@ -161,9 +215,11 @@ int RunDrive(const TDriveOptions& options, std::ostream& out, std::ostream& err)
     application.ProcessMessages();
     if (application.ActiveForm() != forms.MainForm) application.ActivateForm(forms.MainForm);
     application.ProcessMessages();
+    TDialogAnswers answers;
+    TDialogAnswerScope answering(answers, err);
     for (const TDriveStep& step : options.Steps) {
         try {
-            RunStep(step, forms.MainForm, out);
+            RunStep(step, forms.MainForm, out, answers);
             application.ProcessMessages();
         } catch (const std::exception& e) {
             err << "error: " << e.what() << std::endl;

@@ -10,12 +10,12 @@ namespace app {
 
 // One step of a drive, as given on the command line.
 struct TDriveStep {
-    enum TKind { skSet, skCheck, skClick, skGet };
+    enum TKind { skSet, skCheck, skClick, skGet, skChoose, skDialog, skCancelDialog };
     TKind Kind = skClick;
     std::string Control;   // component name
     std::string Property;  // set, get: property path after the control ("Text", "Font.Size", "Items[2]")
-    std::string Value;     // set: the raw value text; check: "true" or "false"
-    int Index = 0;         // check: the item
+    std::string Value;     // set: the raw value text; check: "true" or "false"; dialog: the file
+    int Index = 0;         // check, choose: the item
 };
 
 struct TDriveOptions {
@@ -43,6 +43,13 @@ TDriveOptions ParseDriveArguments(const std::vector<std::string>& args);
 //                                properties: Items.Count, Items[i], Checked[i] of lists
 //                                and boxes, Lines.Count, Lines[i] of memos, Cells[c,r]
 //                                of grids, Panels[i].Text of status bars
+//   choose CONTROL INDEX         the user chooses item INDEX of a combo box (its text
+//                                shows, its change and select events run)
+//   dialog FILE                  the next file dialog a step opens is answered with FILE
+//                                (typed into its name field, relative to its folder,
+//                                then Open); cancel-dialog cancels the next one instead.
+//                                A dialog without an answer, or one that refuses its
+//                                file, is cancelled and "dialog: ..." printed on `err`
 // Every error box the program shows prints "errorbox: TEXT" on `err`, and the run goes
 // on. An exception of a step prints "error: MESSAGE" on `err` and ends the run with 1.
 // Returns the exit status.

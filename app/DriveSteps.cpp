@@ -29,6 +29,10 @@ struct TToggleAccess : ui::TButtonControl {
 struct TEditAccess : ui::TCustomGrid {
     using ui::TCustomGrid::SetEditText;
 };
+// What the list of a combo box calls when the user picks an item.
+struct TChooseAccess : ui::TComboBox {
+    using ui::TComboBox::ChooseByUser;
+};
 
 // "Cells[2,5]" gives column 2, row 5; false when the property is not of that form.
 bool CellProperty(const std::string& property, int& col, int& row)
@@ -260,6 +264,30 @@ void DriveClick(rtl::TComponent* component)
         return;
     }
     (control->*(&TClickAccess::Click))();
+}
+
+void DriveChooseItem(rtl::TComponent* component, int index)
+{
+    auto* combo = dynamic_cast<ui::TComboBox*>(component);
+    if (combo == nullptr) throw rtl::Exception(component->Name() + " is not a combo box");
+    if (!EnabledWithParents(combo)) throw rtl::Exception(component->Name() + " is disabled and cannot be chosen from");
+    ItemOf(combo->Items(), index, component->Name());
+    (combo->*(&TChooseAccess::ChooseByUser))(index);
+}
+
+bool DriveAnswerFileDialog(ui::TCustomForm& dialog, const std::optional<std::string>& fileName)
+{
+    auto* name = dynamic_cast<ui::TEdit*>(dialog.FindComponent("FileNameEdit"));
+    auto* open = dynamic_cast<ui::TButton*>(dialog.FindComponent("OkButton"));
+    auto* cancel = dynamic_cast<ui::TButton*>(dialog.FindComponent("CancelButton"));
+    if (name == nullptr || open == nullptr || cancel == nullptr) return false;
+    if (fileName) {
+        name->SetText(*fileName);
+        DriveClick(open);
+        if (dialog.ModalResult() == ui::mrOk) return true;
+    }
+    DriveClick(cancel);
+    return false;
 }
 
 }  // namespace app

@@ -1,10 +1,14 @@
 // The steps of the headless driver on the controls of a form: set and get properties, tick items, click.
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace rtl {
 class TComponent;
+}
+namespace ui {
+class TCustomForm;
 }
 
 namespace app {
@@ -32,5 +36,16 @@ void DriveCheckItem(rtl::TComponent* component, int index, bool checked);
 // a form becomes the active form, any other control fires its click. A disabled control
 // cannot be clicked (rtl::Exception).
 void DriveClick(rtl::TComponent* component);
+
+// What a user's choice of item `index` in a combo box's list does: the item's text shows,
+// then OnChange (when it changed) and OnSelect run. Raises rtl::Exception for a control
+// that is no combo box, a disabled one, or an index beyond its items.
+void DriveChooseItem(rtl::TComponent* component, int index);
+
+// Answers an open or save dialog window as a user does: types the file into its name
+// field and presses its Open (Save) button; without a file, or when the dialog refuses
+// the file and stays open, presses Cancel. False when the file was not taken (also for
+// a window that is no file dialog, which is left alone).
+bool DriveAnswerFileDialog(ui::TCustomForm& dialog, const std::optional<std::string>& fileName);
 
 }  // namespace app
