@@ -67,6 +67,7 @@ void TForm1::RegisterHandlers()
     RegisterIniPageHandlers();
     RegisterSoilHandlers();
     RegisterWriterVariantHandlers();
+    RegisterCropModelHandlers();
     RegisterStorylineHandlers();
 }
 

@@ -320,15 +320,19 @@ public:
     void CheckBox4Click(rtl::TObject* Sender); void CheckBox5Click(rtl::TObject* Sender); void CheckBox8Click(rtl::TObject* Sender);
     void CheckBox9Click(rtl::TObject* Sender); void CheckBox10Click(rtl::TObject* Sender); void CheckBox11Click(rtl::TObject* Sender);
 
-    // "SOI file maker" and the crop-model soil files (Unit1Soil.cpp).
+    // "SOI file maker" (Unit1Soil.cpp).
     void RegisterSoilHandlers();
-    void Button36Click(rtl::TObject* Sender); void Button27Click(rtl::TObject* Sender); void Button53Click(rtl::TObject* Sender);
+    void Button36Click(rtl::TObject* Sender);
 
-    // Spin-up, selected-cell, 100 m and crop-model project and agromanagement writers.
+    // Spin-up, selected-cell and 100 m run-control writers (Unit1IniVariants.cpp).
     void RegisterWriterVariantHandlers();
     void Button51Click(rtl::TObject* Sender); void Button52Click(rtl::TObject* Sender); void Button58Click(rtl::TObject* Sender);
-    void Button70Click(rtl::TObject* Sender); void Button62Click(rtl::TObject* Sender); void Button63Click(rtl::TObject* Sender);
-    void Button54Click(rtl::TObject* Sender);
+    void Button70Click(rtl::TObject* Sender);
+
+    // The crop model's project, agromanagement and soil files (Unit1CropModel.cpp).
+    void RegisterCropModelHandlers();
+    void Button62Click(rtl::TObject* Sender); void Button63Click(rtl::TObject* Sender); void Button54Click(rtl::TObject* Sender);
+    void Button27Click(rtl::TObject* Sender); void Button53Click(rtl::TObject* Sender);
 
     // "StoryLine Creator" (Unit1Storyline.cpp).
     void RegisterStorylineHandlers();

@@ -7,7 +7,15 @@
 namespace app {
 
 // These writers take nothing from their pages: their tables and folders are fixed.
-// They are registered with the pages' other writers (Unit1IniVariants.cpp, Unit1Soil.cpp).
+
+void TForm1::RegisterCropModelHandlers()
+{
+    Bind("Button62Click", &TForm1::Button62Click);
+    Bind("Button63Click", &TForm1::Button63Click);
+    Bind("Button54Click", &TForm1::Button54Click);
+    Bind("Button27Click", &TForm1::Button27Click);
+    Bind("Button53Click", &TForm1::Button53Click);
+}
 
 void TForm1::Button62Click(rtl::TObject*)
 {

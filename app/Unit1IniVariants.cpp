@@ -14,9 +14,6 @@ void TForm1::RegisterWriterVariantHandlers()
     Bind("Button52Click", &TForm1::Button52Click);
     Bind("Button58Click", &TForm1::Button58Click);
     Bind("Button70Click", &TForm1::Button70Click);
-    Bind("Button62Click", &TForm1::Button62Click);
-    Bind("Button63Click", &TForm1::Button63Click);
-    Bind("Button54Click", &TForm1::Button54Click);
 }
 
 // These writers take nothing from their pages: their tables and folders are fixed.

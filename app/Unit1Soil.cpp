@@ -22,8 +22,6 @@ void ShowStatusBarText(TForm1& form, const std::string& text)
 void TForm1::RegisterSoilHandlers()
 {
     Bind("Button36Click", &TForm1::Button36Click);
-    Bind("Button27Click", &TForm1::Button27Click);
-    Bind("Button53Click", &TForm1::Button53Click);
 }
 
 void TForm1::Button36Click(rtl::TObject*)
