@@ -407,9 +407,9 @@ protected:
     rtl::TRect GetClientRect() const override;
     void WndProc(ui::TMessage& Message) override;
     void Paint() override;
+    // Window creation: the platform creates handles in one step, so this is also where
+    // the steps that follow handle creation run.
     void CreateWnd() override;
-    // The window's first creation steps (drop target, balloon hints); run by CreateWnd.
-    virtual void CreateHandle();
     void DestroyWnd() override;
     void Resize() override;
     void CalcSizingState(int X, int Y, ui::TGridState& State, int& Index, int& SizingPos, int& SizingOfs,

@@ -204,13 +204,10 @@ void TExtStringGrid::Loaded()
 
 // --- window
 
-void TExtStringGrid::CreateHandle() {}
-
 void TExtStringGrid::CreateWnd()
 {
     if (HasState(rtl::csDestroying)) return;
     TBaseGrid::CreateWnd();
-    CreateHandle();
     if (Parent() == nullptr) return;
     if (!HasState(rtl::csDesigning)) {
         double scale = gfx::ScreenPixelsPerInch / 96.0;
