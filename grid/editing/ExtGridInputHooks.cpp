@@ -10,10 +10,13 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     return TBaseGrid::SelectCell(base.X, base.Y);
 }
 
+// The platform's in-place editor edits every cell kind the grid has so far.
 ui::TInplaceEdit* TExtStringGrid::CreateEditor() { return TBaseGrid::CreateEditor(); }
 
+// No editor shows while a bulk operation holds the update bracket.
 bool TExtStringGrid::CanEditShow() { return FUpdateCount == 0 && TBaseGrid::CanEditShow(); }
 
+// Column and row sizing as the platform grid decides it.
 void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& Index, int& SizingPos,
                                      int& SizingOfs, ui::TGridDrawInfo& FixedInfo)
 {
@@ -22,6 +25,7 @@ void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& I
 
 void TExtStringGrid::WndProc(ui::TMessage& Message) { TBaseGrid::WndProc(Message); }
 
+// Without a search footer below the cells, the cells have the whole client area.
 rtl::TRect TExtStringGrid::GetClientRect() const { return TBaseGrid::GetClientRect(); }
 
 }  // namespace grid
