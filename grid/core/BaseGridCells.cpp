@@ -60,7 +60,8 @@ void TBaseGrid::SetGridCell(int c, int r, const std::string& Value)
 
 bool TBaseGrid::HasCellProperties(int c, int r) const
 {
-    if (c < 0 || r < 0 || c >= TotalColCount()) return false;
+    // Until a property object exists no slot can hold one: no look-up is needed.
+    if (!FHasCellProps || c < 0 || r < 0 || c >= TotalColCount()) return false;
     return TStringGrid::Objects(c, r) != nullptr;
 }
 
@@ -73,7 +74,10 @@ TCellProperties* TBaseGrid::GetCellPropsDirect(int c, int r) const
 
 void TBaseGrid::SetCellPropsDirect(int c, int r, TCellProperties* Value)
 {
-    if (Value != nullptr) NoteSlotCol(c);
+    if (Value != nullptr) {
+        NoteSlotCol(c);
+        FHasCellProps = true;  // the object may have been made for another grid
+    }
     TStringGrid::SetObjects(c, r, Value);
 }
 
