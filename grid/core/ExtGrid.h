@@ -327,8 +327,8 @@ public:
     // Rows are never hidden by the core; the count is always 0 and showing all does nothing.
     int NumHiddenRows() const { return 0; }
     void UnHideRowsAll() {}
-    // Whether the column at this display index is shown (FVisibleCol).
-    bool ColumnVisible(int ADisplCol) const;
+    // Whether the column of this real index is shown (FVisibleCol).
+    bool ColumnVisible(int ACol) const;
     // Records a visible column's width in the suppressed sizes and narrows it to 0.
     void SuppressColumn(int ACol);
     // Stores the identity order as the column order and records every column's width.

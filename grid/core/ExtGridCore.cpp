@@ -51,9 +51,9 @@ void TExtStringGrid::ResizeColumnBooks()
     FHidden->AllColWidths.resize(n, DefaultColWidth());
 }
 
-bool TExtStringGrid::ColumnVisible(int ADisplCol) const
+bool TExtStringGrid::ColumnVisible(int ACol) const
 {
-    return ADisplCol >= 0 && ADisplCol < ColCount();
+    return ACol >= 0 && static_cast<std::size_t>(ACol) < FHidden->VisibleCol.size() && FHidden->VisibleCol[ACol];
 }
 
 // --- cell graphics and comments

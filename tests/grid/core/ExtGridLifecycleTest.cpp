@@ -196,6 +196,8 @@ TEST_F(ExtGridTest, HiddenColumnsAreStoredBeyondColCountAndComeBackInPlace)
     EXPECT_EQ(grid.NumHiddenColumns(), 1);
     EXPECT_EQ(grid.TotalColCount(), 5);
     EXPECT_TRUE(grid.IsHiddenColumn(2));
+    EXPECT_FALSE(grid.ColumnVisible(2));
+    EXPECT_TRUE(grid.ColumnVisible(3));
     EXPECT_EQ(grid.Cells(2, 1), "c3");
     EXPECT_EQ(grid.GridCells(4, 1), "c2");  // the hidden column's storage
     EXPECT_TRUE(grid.HasCellProperties(4, 1));
@@ -217,6 +219,7 @@ TEST_F(ExtGridTest, HiddenColumnsAreStoredBeyondColCountAndComeBackInPlace)
     EXPECT_EQ(grid.NumHiddenColumns(), 0);
     for (int c = 0; c < 5; ++c) EXPECT_EQ(grid.Cells(c, 1), "c" + std::to_string(c));
     EXPECT_EQ(grid.ColWidths(2), 90);
+    EXPECT_TRUE(grid.ColumnVisible(2));
     EXPECT_TRUE(grid.HasCellProperties(2, 1));
     EXPECT_EQ(LiveGridProps, 1);
 }
