@@ -36,14 +36,14 @@ class TPrintSettings;
 class TSortIndexList;
 
 // Look of the grid as a whole.
-enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glXP, glJyx, glListView, glVista, glWin7, glOffice2007,
-                                glTerminal, glCustom };
+enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glJyx, glXP, glListView, glVista, glWin7, glOffice2007,
+                                glCustom };
 // Which scroll bars stay visible when everything fits.
 enum TScrollBarAlways : std::uint8_t { saNone, saVert, saHorz, saBoth };
 // How scroll bars are drawn.
 enum TScrollType : std::uint8_t { ssNormal, ssFlat, ssEncarta, ssMetro };
 enum THintShowLargeTextPos : std::uint8_t { hpCell, hpCursor };
-enum THoverFixedCells : std::uint8_t { hfNone, hfFixedRows, hfFixedColumns, hfAll };
+enum THoverFixedCells : std::uint8_t { hfNone, hfAll, hfFixedRows, hfFixedColumns };
 enum TIntelliPan : std::uint8_t { ipVertical, ipHorizontal, ipBoth, ipNone };
 enum TInvalidEntryIcon : std::uint8_t { ieNone, ieInfo, ieWarning, ieError };
 enum TFormatType : std::uint8_t { ftVCL, ftExcel };

@@ -270,7 +270,7 @@ void TExtStringGrid::SetBorderColor(gfx::TColor v)
 void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways v)
 {
     FScrollBarAlways = v;
-    ApplyScrollBarAlways(false);
+    ApplyScrollBarAlways(true);
 }
 
 void TExtStringGrid::ApplyScrollBarAlways(bool HideUnneeded)

@@ -199,9 +199,9 @@ void RegisterLook(TClassInfo& c)
 {
     using T = TExtStringGrid;
     c.Property("Look", ui::EnumProperty<T, TGridLook>(
-                           {{"glStandard", glStandard}, {"glSoft", glSoft}, {"glClassic", glClassic}, {"glXP", glXP},
-                            {"glJyx", glJyx}, {"glListView", glListView}, {"glVista", glVista}, {"glWin7", glWin7},
-                            {"glOffice2007", glOffice2007}, {"glTerminal", glTerminal}, {"glCustom", glCustom}},
+                           {{"glStandard", glStandard}, {"glSoft", glSoft}, {"glClassic", glClassic}, {"glJyx", glJyx},
+                            {"glXP", glXP}, {"glListView", glListView}, {"glVista", glVista}, {"glWin7", glWin7},
+                            {"glOffice2007", glOffice2007}, {"glCustom", glCustom}},
                            [](T* g) { return g->Look(); }, [](T* g, TGridLook v) { g->SetLook(v); }));
     c.Property("BorderColor", ColorProp<T>([](T* g) { return g->BorderColor(); },
                                            [](T* g, gfx::TColor v) { g->SetBorderColor(v); }));
@@ -233,8 +233,8 @@ void RegisterLook(TClassInfo& c)
     c.Property("SelectionColorMixerFactor", IntField(&T::SelectionColorMixerFactor, &T::SetSelectionColorMixerFactor));
     c.Property("HintShowLargeTextPos", EnumField<THintShowLargeTextPos>({{"hpCell", hpCell}, {"hpCursor", hpCursor}},
                                                                        &T::HintShowLargeTextPos, &T::SetHintShowLargeTextPos));
-    c.Property("HoverFixedCells", EnumField<THoverFixedCells>({{"hfNone", hfNone}, {"hfFixedRows", hfFixedRows},
-                                                               {"hfFixedColumns", hfFixedColumns}, {"hfAll", hfAll}},
+    c.Property("HoverFixedCells", EnumField<THoverFixedCells>({{"hfNone", hfNone}, {"hfAll", hfAll},
+                                                               {"hfFixedRows", hfFixedRows}, {"hfFixedColumns", hfFixedColumns}},
                                                               &T::HoverFixedCells, &T::SetHoverFixedCells));
 }
 
