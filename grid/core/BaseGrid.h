@@ -292,8 +292,8 @@ public:
     THoverRowCells HoverRowCells() const { return FHoverRowCells; }
     void SetHoverRowCells(THoverRowCells v) { FHoverRowCells = v; }
     TExtGridUndoRedo* UndoRedo() const { return FUndoRedo; }
-    // Links the undo component (not owned); the undo unit points the component at this grid.
-    void SetUndoRedo(TExtGridUndoRedo* v) { FUndoRedo = v; }
+    // Links the undo component (not owned) and points the component at this grid.
+    void SetUndoRedo(TExtGridUndoRedo* v);
     TGetDisplTextEvent OnGetDisplText;
     TGetDisplWideTextEvent OnGetDisplWideText;
 
