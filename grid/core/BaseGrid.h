@@ -7,6 +7,7 @@
 
 #include "grid/core/ExtObj.h"
 #include "grid/core/GridEvents.h"
+#include "grid/core/GridEventsHooks.h"
 #include "grid/core/GridTypes.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/GraphicsObjects.h"
@@ -237,6 +238,33 @@ public:
     void RepaintCell(int c, int r);
     void RepaintRect(const rtl::TRect& cells);
 
+    // --- geometry (c is a display column)
+    // The screen rectangle of a cell, of the whole block for a merged cell.
+    rtl::TRect CellRect(int c, int r);
+    // The rectangle from column widths and row heights alone, also for cells out of view.
+    rtl::TRect CalcCellRect(int c, int r);
+    // Width and height of the cell or of its whole block.
+    rtl::TPoint CellSize(int c, int r);
+    int FixedColsWidth() const;
+    int FixedRowsHeight() const;
+
+    // --- painting
+    // Paints a cell completely (background, selection, lines, content) on any canvas.
+    void PaintCell(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect, ui::TGridDrawState AState);
+    // Background and lines only, in the rectangle given.
+    void PaintCellExt(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect,
+                      ui::TGridDrawState AState);
+    void DrawGridCell(gfx::TCanvas& ACanvas, int ACol, int ARow, rtl::TRect ARect, ui::TGridDrawState AState,
+                      bool Full);
+    bool HideLastRow() const { return FHideLastRow; }
+    void SetHideLastRow(bool v);
+
+    // --- merged-cell navigation
+    // Moves the current cell to the base cell of its block.
+    void MoveToBaseCell();
+    void RepaintMergedFixedCols();
+    void RepaintMergedFixedRows();
+
     // --- virtual operations the string grid overrides
     virtual bool IsFixed(int ACol, int ARow);
     virtual int GetNodeIndent(int ARow);
@@ -314,6 +342,18 @@ public:
 
 protected:
     friend class TCellProperties;
+    // --- painting and navigation overrides of the platform grid
+    void DrawCell(int ACol, int ARow, const rtl::TRect& ARect, ui::TGridDrawState AState) override;
+    void Paint() override;
+    bool SelectCell(int ACol, int ARow) override;
+    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
+    bool DoMouseWheelDown(ui::TShiftState Shift, rtl::TPoint MousePos) override;
+    bool DoMouseWheelUp(ui::TShiftState Shift, rtl::TPoint MousePos) override;
+    void TopLeftChanged() override;
+    // The brush, second colour and font a cell starts from before GetVisualProperties:
+    // the grid's colour (fixed colour for fixed cells) and font.
+    virtual void InitCellLook(int ACol, int ARow, ui::TGridDrawState AState, gfx::TBrush& ABrush,
+                              gfx::TColor& AColorTo, gfx::TFont& AFont);
     void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
     // The platform grid drops a deleted row's or column's cells; the property objects the
     // grid owns there are freed first.
@@ -357,6 +397,17 @@ private:
     // extent it bounds the cells destruction must visit (cells beyond ColCount and RowCount
     // survive shrinks and hidden columns live there).
     int FSlotColExtent = 0;
+    // The clip of the paint pass running on the grid's own canvas (a merged block paints
+    // over all of its cells, not only the one the platform clipped to).
+    bool FPainting = false;
+    rtl::TRect FPaintClip{};
+    // Whether the grid has nodes, asked at most once per paint pass (-1: not yet).
+    int FPaintHasNodes = -1;
+    bool PaintHasNodes();
+    void DrawCellBackground(gfx::TCanvas& ACanvas, int ACol, const rtl::TRect& ARect, ui::TGridDrawState AState,
+                            gfx::TColor ColorTo, gfx::TColor MirrorColor, gfx::TColor MirrorColorTo,
+                            TCellGradientDirection GD);
+    void DrawCellLines(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect, bool fixed);
     void CheckMergeRange(const char* operation, int c, int r, int spanx, int spany) const;
     void FreeSlotObject(int c, int r, bool withGraphic);
 };

@@ -234,6 +234,59 @@ public:
     TScrollHintEvent OnScrollHint;
     TGridBalloonEvent OnCellBalloon;
 
+    // ===== Event hooks =====
+    // Each hook answers a default and then lets its published event change it; painting,
+    // editing, printing and searching ask the hooks, so a descendant may override them.
+    virtual void CanEditCell(int ARow, int ACol, bool& CanEdit);
+    virtual void CanSort(int ACol, bool& DoSort);
+    virtual void SearchFooterAction(const std::string& Value, int ACol, int ARow, TSearchFooterAction SearchAction);
+    virtual void SearchFooterSearchEnd(bool& ContinueFromStart);
+    virtual void ButtonClick(int ACol, int ARow);
+    virtual void ComboCloseUp(int ACol, int ARow);
+    virtual void ComboDropDown(int ACol, int ARow);
+    virtual void GetCellPrintColor(int ACol, int ARow, ui::TGridDrawState AState, gfx::TBrush* ABrush,
+                                   gfx::TFont* AFont);
+    virtual void GetCellPrintBorder(int ACol, int ARow, gfx::TPen* APen, TCellBorders& Borders);
+    virtual void GetColFormat(int ACol, TSortStyle& AStyle, std::string& aPrefix, std::string& aSuffix);
+    virtual void GetCellEditorType(int ACol, int ARow, TEditorType& AEditor);
+    virtual void GetCellEditorTypeEx(int ACol, int ARow, TEditorType& AEditor);
+    virtual void QueryIsPasswordCell(int ACol, int ARow, bool& IsPassword);
+    virtual void GetCellWordWrap(int ACol, int ARow, bool& WordWrap);
+    virtual void GridHint(int ACol, int ARow, std::string& hintstr, std::string& widehintstr);
+    virtual void GetCellColor(int ACol, int ARow, ui::TGridDrawState AState, gfx::TBrush* ABrush, gfx::TFont* AFont);
+    virtual void GetCellBorder(int ACol, int ARow, gfx::TPen* APen, TCellBorders& Borders);
+    virtual void GetCellAlignment(int ACol, int ARow, ui::TAlignment& HAlign, TVAlignment& VAlign);
+    // Asks OnGetCellCursor (when assigned) and shows the cursor it answers at once.
+    virtual void GetCellCursor(int ACol, int ARow, int X, int Y);
+    virtual void ExpandClick(int ACol, int ARow, bool Expanded);
+    virtual bool CellHasNoEditor(int ACol, int ARow);
+    virtual void IsFixedCell(int ARow, int ACol, bool& IsFixed);
+    virtual void IsEditableCell(int ACol, int ARow, bool& CanEdit);
+    virtual bool HasComboBox(int ACol, int ARow, TEditorType AEditor);
+    virtual bool HasEditBtn(int ACol, int ARow, TEditorType AEditor);
+    virtual bool HasSpinEdit(int ACol, int ARow, TEditorType AEditor);
+    virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
+    virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
+    TGridWideHintEvent OnGridWideHint;
+    TIsFixedCellEvent OnIsFixedCell;
+    TIsPasswordCellEvent OnIsPasswordCell;
+    TCellCursorEvent OnGetCellCursor;
+    TWordWrapEvent OnGetWordWrap;
+    THasComboEvent OnHasComboBox;
+    THasEditBtnEvent OnHasEditBtn;
+    THasSpinEditEvent OnHasSpinEdit;
+    TGetCheckEvent OnGetCheckTrue;
+    TGetCheckEvent OnGetCheckFalse;
+    TSearchFooterActionEvent OnSearchFooterAction;
+    TSearchFooterSearchEndEvent OnSearchFooterSearchEnd;
+    TComboEvent OnComboCloseUp;
+    TComboEvent OnComboDropDown;
+protected:
+    // The painter's starting look: fixed colour and font, selection colours, then GetCellColor.
+    void InitCellLook(int ACol, int ARow, ui::TGridDrawState AState, gfx::TBrush& ABrush, gfx::TColor& AColorTo,
+                      gfx::TFont& AFont) override;
+public:
+
     // ===== Editing =====
     // Nested update bracket: painting is suspended until the outermost EndUpdate.
     void BeginUpdate();
@@ -371,6 +424,26 @@ public:
 
     // ===== Printing =====
     TPrintSettings& PrintSettings() { return *FPrintSettings; }
+
+    // ===== Settings persistence =====
+    // Column layout as one line: count#widths#order#visibility.
+    std::string ColumnStatesToString();
+    // Checks the whole text before changing anything; a text without "#" is ignored.
+    void StringToColumnStates(const std::string& Value);
+    // Widths ("Col<i>") and order ("Pos<i>") under ColumnSize.Key and Section, in an INI
+    // file or the registry store by ColumnSize.Location.
+    void SaveColSizes();
+    void LoadColSizes();
+    virtual void SaveColPositions();
+    virtual void LoadColPositions();
+    // Print settings in a section of an INI file (Key is the file name).
+    void SavePrintSettings(const std::string& Key, const std::string& Section);
+    void LoadPrintSettings(const std::string& Key, const std::string& Section);
+private:
+    // Moves the columns so that the column standing at position j goes to position
+    // Order[j] (Order a permutation of 0 .. ColCount - 1).
+    void MoveColumnsToPositions(std::vector<int> Order);
+public:
 
     // ===== Scrolling and layout =====
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
