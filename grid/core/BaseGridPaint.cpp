@@ -53,8 +53,17 @@ void TBaseGrid::Paint()
     ++FPaintID;
 }
 
+// The platform asks for every visible cell. A block is painted whole (its clip widened to
+// the block), so its base cell records the pass as its members do: the block is painted
+// once per pass whichever of its cells comes first, never twice.
 void TBaseGrid::DrawCell(int ACol, int ARow, const rtl::TRect& ARect, ui::TGridDrawState AState)
 {
+    int rc = RealColIndex(ACol);
+    if (FPainting && IsMergedCell(rc, ARow) && IsBaseCell(rc, ARow)) {
+        TCellProperties* base = GetCellPropsDirect(rc, ARow);
+        if (base->PaintID() == FPaintID) return;
+        base->SetPaintID(FPaintID);
+    }
     DrawGridCell(Canvas(), ACol, ARow, ARect, AState, true);
 }
 
@@ -118,9 +127,12 @@ void TBaseGrid::DrawGridCell(gfx::TCanvas& ACanvas, int ACol, int ARow, rtl::TRe
     // Nothing is drawn outside the cell (or block). During the grid's own paint the block
     // may reach beyond the cell the platform clipped to, but never beyond the paint's clip;
     // a block partly scrolled under the fixed cells stays out of them.
+    // The fixed area is a place on the grid's own canvas only; another canvas (a button
+    // face, a printed page) has its own coordinates.
     int saved = ACanvas.SaveState();
-    rtl::TRect clip = ARect;
-    if (FPainting && &ACanvas == &Canvas()) {
+    bool ownCanvas = &ACanvas == &Canvas();
+    if (FPainting && ownCanvas) {
+        rtl::TRect clip = ARect;
         rtl::IntersectRect(clip, ARect, FPaintClip);
         ACanvas.SetClipRect(clip);
     } else {
@@ -128,7 +140,7 @@ void TBaseGrid::DrawGridCell(gfx::TCanvas& ACanvas, int ACol, int ARow, rtl::TRe
     }
     bool underFixedCols = ACol >= FixedCols() && FixedCols() > 0 && ARect.Left < FixedColsWidth();
     bool underFixedRows = ARow >= FixedRows() && FixedRows() > 0 && ARect.Top < FixedRowsHeight();
-    if (underFixedCols || underFixedRows)
+    if (ownCanvas && (underFixedCols || underFixedRows))
         ACanvas.IntersectClipRect(rtl::TRect{FixedColsWidth(), FixedRowsHeight(), Width(), Height()});
 
     ACanvas.Pen().SetWidth(1);
