@@ -1,0 +1,215 @@
+// Tests of the string grid's event hooks: the default each answers and how an assigned event sees and changes it.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "grid/core/CellGraphics.h"
+#include "grid/core/ExtGrid.h"
+#include "grid/foundation/ExtUtilCellText.h"
+#include "platform/gfx/Canvas.h"
+
+using namespace grid;
+
+namespace {
+
+std::string B(bool v) { return v ? "true" : "false"; }
+
+struct HookCase {
+    const char* Name;
+    std::function<void(TExtStringGrid&)> Setup;
+    std::function<std::string(TExtStringGrid&)> Ask;
+    std::string Expected;
+};
+
+class ExtGridHooksTable : public ::testing::TestWithParam<HookCase> {};
+
+TEST_P(ExtGridHooksTable, HookAnswersItsDefaultOrWhatItsEventMakesOfIt)
+{
+    const HookCase& tc = GetParam();
+    TExtStringGrid grid(nullptr);
+    grid.SetColCount(6);
+    grid.SetRowCount(8);
+    if (tc.Setup) tc.Setup(grid);
+    EXPECT_EQ(tc.Ask(grid), tc.Expected);
+}
+
+std::string CheckTrue(TExtStringGrid& g)
+{
+    std::string v = "?";
+    g.GetCheckTrue(2, 2, v);
+    return v;
+}
+
+std::string Fixed(TExtStringGrid& g, int c, int r)
+{
+    bool f = false;
+    g.IsFixedCell(r, c, f);
+    return B(f);
+}
+
+std::string Editable(TExtStringGrid& g, int c, int r)
+{
+    bool e = true;
+    g.IsEditableCell(c, r, e);
+    return B(e);
+}
+
+const HookCase HookCases[] = {
+    {"check true text without event", nullptr, CheckTrue, "Y"},
+    {"check true event sees the default",
+     [](TExtStringGrid& g) { g.OnGetCheckTrue = [](TSender, int, int, std::string& v) { v += "es"; }; }, CheckTrue,
+     "Yes"},
+    {"check false text follows the grid's",
+     [](TExtStringGrid& g) { g.SetCheckFalse("Nein"); },
+     [](TExtStringGrid& g) {
+         std::string v;
+         g.GetCheckFalse(1, 1, v);
+         return v;
+     },
+     "Nein"},
+    {"no editor without event", nullptr, [](TExtStringGrid& g) { return B(g.CellHasNoEditor(2, 2)); }, "false"},
+    {"no editor when the event answers edNone",
+     [](TExtStringGrid& g) {
+         g.OnGetEditorType = [](TSender, int c, int, TEditorType& e) {
+             EXPECT_EQ(e, edNormal);
+             if (c == 2) e = edNone;
+         };
+     },
+     [](TExtStringGrid& g) { return B(g.CellHasNoEditor(2, 2)) + B(g.CellHasNoEditor(3, 2)); }, "truefalse"},
+    {"fixed column is fixed without asking the event",
+     [](TExtStringGrid& g) { g.OnIsFixedCell = [](TSender, int, int, bool&) { ADD_FAILURE() << "asked"; }; },
+     [](TExtStringGrid& g) { return Fixed(g, 0, 2) + Fixed(g, 2, 0); }, "truetrue"},
+    {"event makes a normal cell fixed",
+     [](TExtStringGrid& g) { g.OnIsFixedCell = [](TSender, int r, int c, bool& f) { f = r == 3 && c == 4; }; },
+     [](TExtStringGrid& g) { return Fixed(g, 4, 3) + Fixed(g, 3, 3); }, "truefalse"},
+    {"read-only cell is not editable",
+     [](TExtStringGrid& g) {
+         g.SetOptions(g.Options() | ui::goEditing);
+         g.CellProperties(2, 2)->SetReadOnly(true);
+     },
+     [](TExtStringGrid& g) { return Editable(g, 2, 2); }, "false"},
+    {"member of a block asks for its base cell",
+     [](TExtStringGrid& g) {
+         g.SetOptions(g.Options() | ui::goEditing);
+         g.MergeCells(1, 1, 2, 2);
+         g.OnCanEditCell = [](TSender, int r, int c, bool& e) { e = e && r == 1 && c == 1; };
+     },
+     [](TExtStringGrid& g) { return Editable(g, 2, 2) + Editable(g, 4, 4); }, "truefalse"},
+    {"cell with properties is not editable without the editing option",
+     [](TExtStringGrid& g) { g.CellProperties(2, 2); },
+     [](TExtStringGrid& g) { return Editable(g, 2, 2) + Editable(g, 3, 3); }, "falsetrue"},
+    {"combo box without event", nullptr,
+     [](TExtStringGrid& g) { return B(g.HasComboBox(2, 2, edComboList)) + B(g.HasEditBtn(2, 2, edEditBtn)); },
+     "falsefalse"},
+    {"spin edit never in a fixed cell",
+     [](TExtStringGrid& g) { g.OnHasSpinEdit = [](TSender, int, int, bool& v) { v = true; }; },
+     [](TExtStringGrid& g) { return B(g.HasSpinEdit(0, 2, edSpinEdit)) + B(g.HasSpinEdit(2, 2, edSpinEdit)); },
+     "falsetrue"},
+    {"wide hint replaces the hint in escaped form",
+     [](TExtStringGrid& g) {
+         g.OnGridHint = [](TSender, int, int, std::string& h) { h = "plain"; };
+         g.OnGridWideHint = [](TSender, int, int, std::string& h) { h = "\xC5\x91"; };
+     },
+     [](TExtStringGrid& g) {
+         std::string hint;
+         std::string wide;
+         g.GridHint(1, 1, hint, wide);
+         return hint == EncodeUnicodeEscapes("\xC5\x91") ? std::string("escaped") : hint;
+     },
+     "escaped"},
+    {"empty wide hint keeps the hint",
+     [](TExtStringGrid& g) {
+         g.OnGridHint = [](TSender, int, int, std::string& h) { h = "plain"; };
+         g.OnGridWideHint = [](TSender, int, int, std::string&) {};
+     },
+     [](TExtStringGrid& g) {
+         std::string hint;
+         std::string wide;
+         g.GridHint(1, 1, hint, wide);
+         return hint;
+     },
+     "plain"},
+    {"hotmail row select centres column 0, then the event",
+     [](TExtStringGrid& g) {
+         g.MouseActions().SetHotmailRowSelect(true);
+         g.OnGetAlignment = [](TSender, int, int, ui::TAlignment&, TVAlignment& v) { v = vtaBottom; };
+     },
+     [](TExtStringGrid& g) {
+         ui::TAlignment h0 = ui::taLeftJustify;
+         ui::TAlignment h1 = ui::taLeftJustify;
+         TVAlignment v = vtaTop;
+         g.GetCellAlignment(0, 2, h0, v);
+         g.GetCellAlignment(1, 2, h1, v);
+         return std::to_string(h0 == ui::taCenter) + std::to_string(h1 == ui::taCenter) +
+                std::to_string(v == vtaBottom);
+     },
+     "101"},
+    {"can sort event sees the default",
+     [](TExtStringGrid& g) { g.OnCanSort = [](TSender, int c, bool& s) { s = s && c != 3; }; },
+     [](TExtStringGrid& g) {
+         bool a = true;
+         bool b = true;
+         g.CanSort(2, a);
+         g.CanSort(3, b);
+         return B(a) + B(b);
+     },
+     "truefalse"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Hooks, ExtGridHooksTable, ::testing::ValuesIn(HookCases));
+
+// Colours the painter asks for through GetCellColor.
+TEST(ExtGridCellColorTest, PropertyBrushOnlyForPlainGraphicKindsFontAlwaysThenTheEvent)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetColCount(6);
+    grid.SetRowCount(8);
+    grid.CellProperties(2, 2)->SetBrushColor(gfx::clYellow);
+    grid.CellProperties(2, 2)->SetFontColor(gfx::clRed);
+    grid.CellProperties(3, 2)->SetBrushColor(gfx::clYellow);
+    grid.CellProperties(3, 2)->SetFontColor(gfx::clRed);
+    grid.CreateCellGraphic(3, 2)->SetCellType(ctProgress);
+    gfx::TBrush brush;
+    gfx::TFont font;
+    brush.SetColor(gfx::clWhite);
+    grid.GetCellColor(2, 2, 0, &brush, &font);
+    EXPECT_EQ(brush.Color(), gfx::clYellow);
+    EXPECT_EQ(font.Color(), gfx::clRed);
+    brush.SetColor(gfx::clWhite);
+    font.SetColor(gfx::clBlack);
+    grid.GetCellColor(3, 2, 0, &brush, &font);
+    EXPECT_EQ(brush.Color(), gfx::clWhite);  // a progress bar keeps the grid's brush
+    EXPECT_EQ(font.Color(), gfx::clRed);
+    grid.OnGetCellColor = [](TSender, int r, int c, ui::TGridDrawState, gfx::TBrush* b, gfx::TFont*) {
+        if (r == 2 && c == 2 && b->Color() == gfx::clYellow) b->SetColor(gfx::clLime);
+    };
+    grid.GetCellColor(2, 2, 0, &brush, &font);
+    EXPECT_EQ(brush.Color(), gfx::clLime);
+}
+
+TEST(ExtGridCellColorTest, ActiveCellHeadersTakeTheActiveCellLook)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetColCount(6);
+    grid.SetRowCount(8);
+    grid.SetActiveCellShow(true);
+    grid.SetActiveCellColor(gfx::clTeal);
+    grid.ActiveCellFont().SetColor(gfx::clMaroon);
+    grid.SetCol(3);
+    grid.SetRow(5);
+    auto look = [&](int c, int r) {
+        gfx::TBrush brush;
+        gfx::TFont font;
+        brush.SetColor(gfx::clWhite);
+        grid.GetCellColor(c, r, ui::gdFixed, &brush, &font);
+        return brush.Color() == gfx::clTeal && font.Color() == gfx::clMaroon;
+    };
+    EXPECT_TRUE(look(0, 5));
+    EXPECT_TRUE(look(3, 0));
+    EXPECT_FALSE(look(0, 4));
+    EXPECT_FALSE(look(2, 0));
+}
+
+}  // namespace
