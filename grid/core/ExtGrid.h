@@ -25,6 +25,24 @@ class TClassRegistry;
 namespace grid {
 
 class TArrowWindow;
+class TAutoColor;
+class TBackGround;
+class TBalloonSettings;
+class TCellNode;
+class TControlLook;
+class TDragDropSettings;
+class TDragScrollOptions;
+class TFilter;
+class TFilterDropDown;
+class TFilterEdit;
+class TFloatingFooter;
+class TGridProgressAppearance;
+class TGrouping;
+class THoverButtons;
+class TShowModified;
+class TSizeWhileTyping;
+class TSortSettings;
+struct TExtGridOwnedOptions;
 class TCellGraphic;
 class TColumnSize;
 class TControlList;
@@ -75,6 +93,29 @@ public:
     std::string Version() { return VersionText(GetVersionNr()); }
     static std::string VersionText(int packed);
     bool IsLoaded() const { return FLoaded; }
+    // Option objects created with the grid, copied by Assign and freed with it.
+    TControlLook& ControlLook() const;
+    TSortSettings& SortSettings() const;
+    TFilter& Filter() const;
+    TFilterDropDown& FilterDropDown() const;
+    TFilterEdit& FilterEdit() const;
+    TBackGround& BackGround() const;
+    TCellNode& CellNode() const;
+    TSizeWhileTyping& SizeWhileTyping() const;
+    THoverButtons& HoverButtons() const;
+    TFloatingFooter& FloatingFooter() const;
+    TGrouping& Grouping() const;
+    TDragDropSettings& DragDropSettings() const;
+    TBalloonSettings& Balloon() const;
+    TShowModified& ShowModified() const;
+    TDragScrollOptions& DragScrollOptions() const;
+    TGridProgressAppearance& ProgressAppearance() const;
+    TAutoColor& AutoColor() const;
+private:
+    void CreateOptionObjects();
+    void FilterEditEnabledChanged();
+    std::unique_ptr<TExtGridOwnedOptions> FOptions;
+public:
 
     // IJyxTones and IJyxStyleEx: the grid is not reference counted through them.
     void SetColorTones(TColorTones ATones) override;
@@ -439,6 +480,10 @@ public:
     // Print settings in a section of an INI file (Key is the file name).
     void SavePrintSettings(const std::string& Key, const std::string& Section);
     void LoadPrintSettings(const std::string& Key, const std::string& Section);
+    // Colours, fonts and look settings as Name=Value lines of a text file; loading applies
+    // them through the setters and leaves the look as glCustom.
+    void SaveVisualProps(const std::string& FileName);
+    void LoadVisualProps(const std::string& FileName);
 private:
     // Moves the columns so that the column standing at position j goes to position
     // Order[j] (Order a permutation of 0 .. ColCount - 1).

@@ -5,6 +5,7 @@
 #include "grid/core/ExtGridRunTime.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsOwned.h"
 #include "grid/core/GridOptionsRecords.h"
 #include "grid/core/GridUnitRoutines.h"
 #include "grid/data/ExtGridHiddenColumns.h"
@@ -55,6 +56,7 @@ void TExtStringGrid::SetConstructionDefaults()
 void TExtStringGrid::CreateOwnedObjects()
 {
     FCellFont = std::make_unique<gfx::TFont>();
+    CreateOptionObjects();
     FFocusHelper = std::make_unique<TFocusHelper>(this);
     FSearchFooter = std::make_unique<TSearchFooter>(this, FNewlyPlaced);
     FPrintSettings = std::make_unique<TPrintSettings>(this);
@@ -110,6 +112,79 @@ void TExtStringGrid::CreateOwnedObjects()
     FHidden = std::make_unique<TExtGridHiddenColumns>();
     ResizeColumnBooks();
 }
+
+// The option objects of the grid with their change events: most ask for a repaint, the
+// filter-edit row switches filtering off and empties its row when it is turned on or off.
+void TExtStringGrid::CreateOptionObjects()
+{
+    FOptions = std::make_unique<TExtGridOwnedOptions>();
+    TExtGridOwnedOptions& o = *FOptions;
+    o.AutoColor = std::make_unique<TAutoColor>();
+    o.FloatingFooter = std::make_unique<TFloatingFooter>();
+    o.FloatingFooter->OnChange = [this](TSender) { Invalidate(); };
+    o.FloatingFooter->OnShowChange = [this](TSender) { Invalidate(); };
+    o.SortSettings = std::make_unique<TSortSettings>(this);
+    o.DragDropSettings = std::make_unique<TDragDropSettings>(this);
+    o.DragScrollOptions = std::make_unique<TDragScrollOptions>();
+    o.ControlLook = std::make_unique<TControlLook>(this);
+    o.CellNode = std::make_unique<TCellNode>();
+    o.CellNode->OnChange = [this](TSender) { Invalidate(); };
+    o.CellNode->HasNodes = [this] { return HasNodes(); };
+    o.SizeWhileTyping = std::make_unique<TSizeWhileTyping>();
+    o.Grouping = std::make_unique<TGrouping>();
+    o.BackGround = std::make_unique<TBackGround>();
+    o.BackGround->OnChange = [this](TSender) { Invalidate(); };
+    o.ProgressAppearance = std::make_unique<TGridProgressAppearance>();
+    o.ProgressAppearance->OnChange = [this](TSender) { Invalidate(); };
+    o.Filter = std::make_unique<TFilter>(this);
+    o.Filter->OnUpdate = [this](int column) {
+        if (HasState(rtl::csDestroying) || RowCount() == 0) return;
+        if (column > 0 && column < ColCount()) InvalidateCell(column, 0);
+        else InvalidateRow(0);
+    };
+    o.Balloon = std::make_unique<TBalloonSettings>();
+    o.ShowModified = std::make_unique<TShowModified>();
+    o.ShowModified->OnChange = [this](TSender) {
+        if (ColCount() > 0) InvalidateCol(0);
+    };
+    o.FilterDropDown = std::make_unique<TFilterDropDown>();
+    if (FNewlyPlaced) {
+        o.FilterDropDown->SetTextChecked("Checked");
+        o.FilterDropDown->SetTextUnChecked("Unchecked");
+    }
+    o.FilterDropDown->OnChange = [this](TSender) { Invalidate(); };
+    o.FilterEdit = std::make_unique<TFilterEdit>();
+    o.FilterEdit->OnRepaint = [this](TSender) { Invalidate(); };
+    o.FilterEdit->OnEnabledChange = [this](TSender) { FilterEditEnabledChanged(); };
+    o.HoverButtons = std::make_unique<THoverButtons>();
+}
+
+void TExtStringGrid::FilterEditEnabledChanged()
+{
+    SetFilterActive(false);
+    FOptions->Filter->Clear();
+    int row = FOptions->FilterEdit->Row();
+    if (row < 0 || row >= RowCount()) return;
+    for (int c = 0; c < ColCount(); ++c) SetCells(c, row, "");
+}
+
+TControlLook& TExtStringGrid::ControlLook() const { return *FOptions->ControlLook; }
+TSortSettings& TExtStringGrid::SortSettings() const { return *FOptions->SortSettings; }
+TFilter& TExtStringGrid::Filter() const { return *FOptions->Filter; }
+TFilterDropDown& TExtStringGrid::FilterDropDown() const { return *FOptions->FilterDropDown; }
+TFilterEdit& TExtStringGrid::FilterEdit() const { return *FOptions->FilterEdit; }
+TBackGround& TExtStringGrid::BackGround() const { return *FOptions->BackGround; }
+TCellNode& TExtStringGrid::CellNode() const { return *FOptions->CellNode; }
+TSizeWhileTyping& TExtStringGrid::SizeWhileTyping() const { return *FOptions->SizeWhileTyping; }
+THoverButtons& TExtStringGrid::HoverButtons() const { return *FOptions->HoverButtons; }
+TFloatingFooter& TExtStringGrid::FloatingFooter() const { return *FOptions->FloatingFooter; }
+TGrouping& TExtStringGrid::Grouping() const { return *FOptions->Grouping; }
+TDragDropSettings& TExtStringGrid::DragDropSettings() const { return *FOptions->DragDropSettings; }
+TBalloonSettings& TExtStringGrid::Balloon() const { return *FOptions->Balloon; }
+TShowModified& TExtStringGrid::ShowModified() const { return *FOptions->ShowModified; }
+TDragScrollOptions& TExtStringGrid::DragScrollOptions() const { return *FOptions->DragScrollOptions; }
+TGridProgressAppearance& TExtStringGrid::ProgressAppearance() const { return *FOptions->ProgressAppearance; }
+TAutoColor& TExtStringGrid::AutoColor() const { return *FOptions->AutoColor; }
 
 void TExtStringGrid::CreateRunTimeObjects()
 {

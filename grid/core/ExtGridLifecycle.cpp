@@ -6,6 +6,7 @@
 #include "grid/core/ExtGridRunTime.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsOwned.h"
 #include "grid/core/GridOptionsRecords.h"
 #include "grid/data/ExtGridHiddenColumns.h"
 #include "grid/foundation/PictureContainer.h"
@@ -56,15 +57,32 @@ void TExtStringGrid::AssignSettings(const TExtStringGrid& src)
     SetAlign(src.Align());
     FAnchorHint = src.FAnchorHint;
     FAutoSizeColumnsOnLoad = src.FAutoSizeColumnsOnLoad;
+    const TExtGridOwnedOptions& so = *src.FOptions;
+    TExtGridOwnedOptions& o = *FOptions;
+    o.FilterDropDown->Assign(so.FilterDropDown.get());
+    o.AutoColor->Assign(so.AutoColor.get());
     FMouseActions->Assign(src.FMouseActions.get());
     FNavigation->Assign(src.FNavigation.get());
+    o.Grouping->Assign(so.Grouping.get());
     FSearchFooter->Assign(src.FSearchFooter.get());
     FPrintSettings->Assign(src.FPrintSettings.get());
+    o.Filter->Assign(so.Filter.get());
     FHTMLSettings->Assign(src.FHTMLSettings.get());
     FBands->Assign(src.FBands.get());
+    o.BackGround->Assign(so.BackGround.get());
+    o.CellNode->Assign(so.CellNode.get());
+    o.SortSettings->Assign(so.SortSettings.get());
+    o.DragScrollOptions->Assign(so.DragScrollOptions.get());
+    o.DragDropSettings->Assign(so.DragDropSettings.get());
+    o.ProgressAppearance->Assign(so.ProgressAppearance.get());
     FColumnSize->Assign(src.FColumnSize.get());
     FSyncGrid->Assign(src.FSyncGrid.get());
     FFocusHelper->Assign(src.FFocusHelper.get());
+    o.FilterEdit->Assign(so.FilterEdit.get());
+    o.HoverButtons->Assign(so.HoverButtons.get());
+    o.ShowModified->Assign(so.ShowModified.get());
+    o.ControlLook->Assign(so.ControlLook.get());
+    o.Balloon->Assign(so.Balloon.get());
     FFixedRowAlways = src.FFixedRowAlways;
     SetColCount(src.ColCount());
     SetRowCount(src.RowCount());

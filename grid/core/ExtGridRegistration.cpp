@@ -1,5 +1,6 @@
 // Registration of the base grid and the string grid with their published properties for form descriptions.
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsOwned.h"
 #include "grid/core/GridTypes.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/ClassRegistry.h"
@@ -112,6 +113,330 @@ void FontProperties(TClassInfo& c, const std::string& prefix, std::function<gfx:
                                       font(g).SetStyle(gfx::TFontStyles::FromBits(static_cast<std::uint8_t>(bits)));
                                   }));
     c.Property(prefix + ".Charset", ui::IgnoredProperty());
+}
+
+
+// Properties of an option object the grid owns, written as "Object.Property".
+template <typename O>
+struct TOptionRegistrar {
+    TClassInfo& Class;
+    std::string Prefix;
+    std::function<O&(TExtStringGrid*)> Object;
+
+    void Bool(const char* name, bool (O::*get)() const, void (O::*set)(bool))
+    {
+        auto obj = Object;
+        Class.Property(Prefix + name, ui::BoolProperty<TExtStringGrid>([obj, get](TExtStringGrid* g) { return (obj(g).*get)(); },
+                                                                       [obj, set](TExtStringGrid* g, bool v) { (obj(g).*set)(v); }));
+    }
+    void Color(const char* name, gfx::TColor (O::*get)() const, void (O::*set)(gfx::TColor))
+    {
+        auto obj = Object;
+        Class.Property(Prefix + name, ColorProp<TExtStringGrid>([obj, get](TExtStringGrid* g) { return (obj(g).*get)(); },
+                                                                [obj, set](TExtStringGrid* g, gfx::TColor v) { (obj(g).*set)(v); }));
+    }
+    template <typename I>
+    void Int(const char* name, I (O::*get)() const, void (O::*set)(I))
+    {
+        auto obj = Object;
+        Class.Property(Prefix + name,
+                       ui::IntProperty<TExtStringGrid>([obj, get](TExtStringGrid* g) { return static_cast<long long>((obj(g).*get)()); },
+                                                       [obj, set](TExtStringGrid* g, long long v) { (obj(g).*set)(static_cast<I>(v)); }));
+    }
+    void Text(const char* name, std::string (O::*get)() const, void (O::*set)(std::string))
+    {
+        auto obj = Object;
+        Class.Property(Prefix + name, ui::StringProperty<TExtStringGrid>([obj, get](TExtStringGrid* g) { return (obj(g).*get)(); },
+                                                                         [obj, set](TExtStringGrid* g, const std::string& v) { (obj(g).*set)(v); }));
+    }
+    template <typename E>
+    void Enum(const char* name, std::vector<std::pair<std::string, E>> names, E (O::*get)() const, void (O::*set)(E))
+    {
+        auto obj = Object;
+        Class.Property(Prefix + name, ui::EnumProperty<TExtStringGrid, E>(std::move(names),
+                                                                          [obj, get](TExtStringGrid* g) { return (obj(g).*get)(); },
+                                                                          [obj, set](TExtStringGrid* g, E v) { (obj(g).*set)(v); }));
+    }
+};
+
+template <typename O>
+TOptionRegistrar<O> Options(TClassInfo& c, const char* name, O& (TExtStringGrid::*object)() const)
+{
+    return TOptionRegistrar<O>{c, std::string(name) + ".", [object](TExtStringGrid* g) -> O& { return (g->*object)(); }};
+}
+
+void RegisterControlLook(TClassInfo& c)
+{
+    using O = TControlLook;
+    auto r = Options(c, "ControlLook", &TExtStringGrid::ControlLook);
+    r.Enum<TControlStyle>("ControlStyle", {{"csClassic", csClassic}, {"csFlat", csFlat}, {"csWinXP", csWinXP},
+                                           {"csBorland", csBorland}, {"csJyx", csJyx}, {"csGlyph", csGlyph}, {"csTheme", csTheme}},
+                          &O::ControlStyle, &O::SetControlStyle);
+    r.Int("CheckSize", &O::CheckSize, &O::SetCheckSize);
+    r.Int("RadioSize", &O::RadioSize, &O::SetRadioSize);
+    r.Int("DropDownButtonWidth", &O::DropDownButtonWidth, &O::SetDropDownButtonWidth);
+    r.Int("DropDownCount", &O::DropDownCount, &O::SetDropDownCount);
+    r.Int("HintMaxWidth", &O::HintMaxWidth, &O::SetHintMaxWidth);
+    r.Int("ProgressMarginX", &O::ProgressMarginX, &O::SetProgressMarginX);
+    r.Int("ProgressMarginY", &O::ProgressMarginY, &O::SetProgressMarginY);
+    r.Int("ProgressHeight", &O::ProgressHeight, &O::SetProgressHeight);
+    r.Bool("CheckAlwaysActive", &O::CheckAlwaysActive, &O::SetCheckAlwaysActive);
+    r.Bool("RadioAlwaysActive", &O::RadioAlwaysActive, &O::SetRadioAlwaysActive);
+    r.Bool("RadioRange", &O::RadioRange, &O::SetRadioRange);
+    r.Bool("NoDisabledCheckRadioLook", &O::NoDisabledCheckRadioLook, &O::SetNoDisabledCheckRadioLook);
+    r.Bool("NoDisabledButtonLook", &O::NoDisabledButtonLook, &O::SetNoDisabledButtonLook);
+    r.Bool("FlatButton", &O::FlatButton, &O::SetFlatButton);
+    r.Bool("ButtonPrefix", &O::ButtonPrefix, &O::SetButtonPrefix);
+    r.Bool("DropDownAlwaysVisible", &O::DropDownAlwaysVisible, &O::SetDropDownAlwaysVisible);
+    r.Bool("SpinButtonsAlwaysVisible", &O::SpinButtonsAlwaysVisible, &O::SetSpinButtonsAlwaysVisible);
+    r.Bool("FixedDropDownButton", &O::FixedDropDownButton, &O::SetFixedDropDownButton);
+    r.Bool("ProgressXP", &O::ProgressXP, &O::SetProgressXP);
+    r.Color("Color", &O::Color, &O::SetColor);
+    r.Color("CommentColor", &O::CommentColor, &O::SetCommentColor);
+    r.Color("ProgressBorderColor", &O::ProgressBorderColor, &O::SetProgressBorderColor);
+    r.Color("FixedGradientFrom", &O::FixedGradientFrom, &O::SetFixedGradientFrom);
+    r.Color("FixedGradientTo", &O::FixedGradientTo, &O::SetFixedGradientTo);
+    r.Color("FixedGradientMirrorFrom", &O::FixedGradientMirrorFrom, &O::SetFixedGradientMirrorFrom);
+    r.Color("FixedGradientMirrorTo", &O::FixedGradientMirrorTo, &O::SetFixedGradientMirrorTo);
+    r.Color("FixedGradientHoverFrom", &O::FixedGradientHoverFrom, &O::SetFixedGradientHoverFrom);
+    r.Color("FixedGradientHoverTo", &O::FixedGradientHoverTo, &O::SetFixedGradientHoverTo);
+    r.Color("FixedGradientHoverMirrorFrom", &O::FixedGradientHoverMirrorFrom, &O::SetFixedGradientHoverMirrorFrom);
+    r.Color("FixedGradientHoverMirrorTo", &O::FixedGradientHoverMirrorTo, &O::SetFixedGradientHoverMirrorTo);
+    r.Color("FixedGradientHoverBorder", &O::FixedGradientHoverBorder, &O::SetFixedGradientHoverBorder);
+    r.Color("FixedGradientDownFrom", &O::FixedGradientDownFrom, &O::SetFixedGradientDownFrom);
+    r.Color("FixedGradientDownTo", &O::FixedGradientDownTo, &O::SetFixedGradientDownTo);
+    r.Color("FixedGradientDownMirrorFrom", &O::FixedGradientDownMirrorFrom, &O::SetFixedGradientDownMirrorFrom);
+    r.Color("FixedGradientDownMirrorTo", &O::FixedGradientDownMirrorTo, &O::SetFixedGradientDownMirrorTo);
+    r.Color("FixedGradientDownBorder", &O::FixedGradientDownBorder, &O::SetFixedGradientDownBorder);
+}
+
+void RegisterSortAndFilter(TClassInfo& c)
+{
+    {
+        using O = TSortSettings;
+        auto r = Options(c, "SortSettings", &TExtStringGrid::SortSettings);
+        std::vector<std::pair<std::string, TSortDirection>> dirs{{"sdAscending", sdAscending}, {"sdDescending", sdDescending}};
+        r.Int("Column", &O::Column, &O::SetColumn);
+        r.Enum("Direction", dirs, &O::Direction, &O::SetDirection);
+        r.Enum("InitSortDirection", dirs, &O::InitSortDirection, &O::SetInitSortDirection);
+        r.Bool("Show", &O::Show, &O::SetShow);
+        r.Bool("IndexShow", &O::IndexShow, &O::SetIndexShow);
+        r.Color("IndexColor", &O::IndexColor, &O::SetIndexColor);
+        r.Enum<TIndexSortKey>("IndexSortKey", {{"ikShift", ikShift}, {"ikCtrl", ikCtrl}}, &O::IndexSortKey, &O::SetIndexSortKey);
+        r.Int("Row", &O::Row, &O::SetRow);
+        r.Bool("Full", &O::Full, &O::SetFull);
+        r.Bool("SingleColumn", &O::SingleColumn, &O::SetSingleColumn);
+        r.Bool("IgnoreBlanks", &O::IgnoreBlanks, &O::SetIgnoreBlanks);
+        r.Enum<TSortBlankPosition>("BlankPos", {{"blFirst", blFirst}, {"blLast", blLast}}, &O::BlankPos, &O::SetBlankPos);
+        r.Bool("AutoFormat", &O::AutoFormat, &O::SetAutoFormat);
+        r.Enum("DefaultFormat", EnumIdentPairs<TSortStyle>(), &O::DefaultFormat, &O::SetDefaultFormat);
+        r.Bool("IgnoreCase", &O::IgnoreCase, &O::SetIgnoreCase);
+        r.Bool("NormalCellsOnly", &O::NormalCellsOnly, &O::SetNormalCellsOnly);
+        r.Bool("FixedCols", &O::FixedCols, &O::SetFixedCols);
+        r.Bool("UndoSort", &O::UndoSort, &O::SetUndoSort);
+        r.Bool("AutoColumnMerge", &O::AutoColumnMerge, &O::SetAutoColumnMerge);
+        r.Bool("AutoSortForGrouping", &O::AutoSortForGrouping, &O::SetAutoSortForGrouping);
+        r.Bool("SortOnVirtualCells", &O::SortOnVirtualCells, &O::SetSortOnVirtualCells);
+        r.Color("HeaderColor", &O::HeaderColor, &O::SetHeaderColor);
+        r.Color("HeaderColorTo", &O::HeaderColorTo, &O::SetHeaderColorTo);
+        r.Color("HeaderMirrorColor", &O::HeaderMirrorColor, &O::SetHeaderMirrorColor);
+        r.Color("HeaderMirrorColorTo", &O::HeaderMirrorColorTo, &O::SetHeaderMirrorColorTo);
+    }
+    {
+        using O = TFilterDropDown;
+        auto r = Options(c, "FilterDropDown", &TExtStringGrid::FilterDropDown);
+        r.Bool("AutoSize", &O::AutoSize, &O::SetAutoSize);
+        r.Int("Width", &O::Width, &O::SetWidth);
+        r.Int("Height", &O::Height, &O::SetHeight);
+        r.Bool("ColumnWidth", &O::ColumnWidth, &O::SetColumnWidth);
+        r.Color("Color", &O::Color, &O::SetColor);
+        r.Text("TextChecked", &O::TextChecked, &O::SetTextChecked);
+        r.Text("TextUnChecked", &O::TextUnChecked, &O::SetTextUnChecked);
+        r.Bool("CaseSensitive", &O::CaseSensitive, &O::SetCaseSensitive);
+        r.Bool("Sorted", &O::Sorted, &O::SetSorted);
+        r.Bool("IgnoreHTML", &O::IgnoreHTML, &O::SetIgnoreHTML);
+        r.Enum<TFilterMethod>("Method", {{"fmExpression", fmExpression}, {"fmLiteral", fmLiteral}}, &O::Method, &O::SetMethod);
+        FontProperties(c, "FilterDropDown.Font", [](TExtStringGrid* g) -> gfx::TFont& { return g->FilterDropDown().Font(); });
+    }
+    {
+        using O = TFilterEdit;
+        auto r = Options(c, "FilterEdit", &TExtStringGrid::FilterEdit);
+        r.Bool("Enabled", &O::Enabled, &O::SetEnabled);
+        r.Int("Row", &O::Row, &O::SetRow);
+        r.Enum<TFilterDropDownColumns>("Columns", {{"fdNormal", fdNormal}, {"fdAll", fdAll}}, &O::Columns, &O::SetColumns);
+        r.Color("Color", &O::Color, &O::SetColor);
+        r.Bool("CaseSensitive", &O::CaseSensitive, &O::SetCaseSensitive);
+    }
+}
+
+void RegisterGroupingAndDisplay(TClassInfo& c)
+{
+    {
+        using O = TGrouping;
+        auto r = Options(c, "Grouping", &TExtStringGrid::Grouping);
+        r.Bool("MergeHeader", &O::MergeHeader, &O::SetMergeHeader);
+        r.Bool("MergeSummary", &O::MergeSummary, &O::SetMergeSummary);
+        r.Bool("Summary", &O::Summary, &O::SetSummary);
+        r.Color("HeaderColor", &O::HeaderColor, &O::SetHeaderColor);
+        r.Color("HeaderColorTo", &O::HeaderColorTo, &O::SetHeaderColorTo);
+        r.Color("HeaderTextColor", &O::HeaderTextColor, &O::SetHeaderTextColor);
+        r.Bool("HeaderUnderline", &O::HeaderUnderline, &O::SetHeaderUnderline);
+        r.Color("HeaderLineColor", &O::HeaderLineColor, &O::SetHeaderLineColor);
+        r.Int("HeaderLineWidth", &O::HeaderLineWidth, &O::SetHeaderLineWidth);
+        r.Color("SummaryColor", &O::SummaryColor, &O::SetSummaryColor);
+        r.Color("SummaryColorTo", &O::SummaryColorTo, &O::SetSummaryColorTo);
+        r.Color("SummaryTextColor", &O::SummaryTextColor, &O::SetSummaryTextColor);
+        r.Bool("SummaryLine", &O::SummaryLine, &O::SetSummaryLine);
+        r.Color("SummaryLineColor", &O::SummaryLineColor, &O::SetSummaryLineColor);
+        r.Int("SummaryLineWidth", &O::SummaryLineWidth, &O::SetSummaryLineWidth);
+        r.Bool("ShowGroupCount", &O::ShowGroupCount, &O::SetShowGroupCount);
+        r.Text("GroupCountFormat", &O::GroupCountFormat, &O::SetGroupCountFormat);
+        r.Bool("AutoSelectGroup", &O::AutoSelectGroup, &O::SetAutoSelectGroup);
+        r.Bool("AutoCheckGroup", &O::AutoCheckGroup, &O::SetAutoCheckGroup);
+    }
+    {
+        using O = TBackGround;
+        auto r = Options(c, "BackGround", &TExtStringGrid::BackGround);
+        r.Enum<TBackGroundDisplay>("Display", {{"bdTile", bdTile}, {"bdFixed", bdFixed}, {"bdGradientHorz", bdGradientHorz},
+                                               {"bdGradientVert", bdGradientVert}}, &O::Display, &O::SetDisplay);
+        r.Enum<TBackGroundCells>("Cells", {{"bcNormal", bcNormal}, {"bcFixed", bcFixed}, {"bcAll", bcAll}}, &O::Cells, &O::SetCells);
+        r.Int("Top", &O::Top, &O::SetTop);
+        r.Int("Left", &O::Left, &O::SetLeft);
+        r.Color("Color", &O::Color, &O::SetColor);
+        r.Color("ColorTo", &O::ColorTo, &O::SetColorTo);
+    }
+    {
+        using O = TFloatingFooter;
+        auto r = Options(c, "FloatingFooter", &TExtStringGrid::FloatingFooter);
+        r.Bool("Visible", &O::Visible, &O::SetVisible);
+        r.Enum<TFooterStyle>("FooterStyle", {{"fsFixedLastRow", fsFixedLastRow}, {"fsColumnPreview", fsColumnPreview},
+                                             {"fsCustomPreview", fsCustomPreview}, {"fsCustomPaint", fsCustomPaint}},
+                             &O::FooterStyle, &O::SetFooterStyle);
+        r.Color("Color", &O::Color, &O::SetColor);
+        r.Color("BorderColor", &O::BorderColor, &O::SetBorderColor);
+        r.Int("Column", &O::Column, &O::SetColumn);
+        r.Bool("ShowHint", &O::ShowHint, &O::SetShowHint);
+        r.Bool("CalculateHiddenRows", &O::CalculateHiddenRows, &O::SetCalculateHiddenRows);
+        auto obj = r.Object;
+        c.Property("FloatingFooter.CustomTemplate",
+                   ui::StringProperty<TExtStringGrid>([obj](TExtStringGrid* g) { return obj(g).CustomTemplate(); },
+                                                      [obj](TExtStringGrid* g, const std::string& v) { obj(g).SetCustomTemplate(v); }));
+    }
+    {
+        using O = TCellNode;
+        auto r = Options(c, "CellNode", &TExtStringGrid::CellNode);
+        r.Color("Color", &O::Color, &O::SetColor);
+        r.Bool("ExpandOne", &O::ExpandOne, &O::SetExpandOne);
+        r.Enum<TNodeType>("NodeType", {{"cnFlat", cnFlat}, {"cn3D", cn3D}, {"cnGlyph", cnGlyph}, {"cnLeaf", cnLeaf}, {"cnXP", cnXP}},
+                          &O::NodeType, &O::SetNodeType);
+        r.Color("NodeColor", &O::NodeColor, &O::SetNodeColor);
+        r.Int("NodeColumn", &O::NodeColumn, &O::SetNodeColumn);
+        r.Int("NodeIndent", &O::NodeIndent, &O::SetNodeIndent);
+        r.Bool("ShowTree", &O::ShowTree, &O::SetShowTree);
+        r.Bool("ShowTreeFull", &O::ShowTreeFull, &O::SetShowTreeFull);
+        r.Color("TreeColor", &O::TreeColor, &O::SetTreeColor);
+    }
+    {
+        using O = TSizeWhileTyping;
+        auto r = Options(c, "SizeWhileTyping", &TExtStringGrid::SizeWhileTyping);
+        r.Bool("Height", &O::Height, &O::SetHeight);
+        r.Bool("Width", &O::Width, &O::SetWidth);
+    }
+    {
+        using O = THoverButtons;
+        auto r = Options(c, "HoverButtons", &TExtStringGrid::HoverButtons);
+        r.Bool("Enabled", &O::Enabled, &O::SetEnabled);
+        r.Int("Column", &O::Column, &O::SetColumn);
+        r.Enum<THoverButtonPosition>("Position", {{"hbLeftFromColumnLeft", hbLeftFromColumnLeft},
+                                                  {"hbRightFromColumnLeft", hbRightFromColumnLeft},
+                                                  {"hbLeftFromColumnRight", hbLeftFromColumnRight},
+                                                  {"hbRightFromColumnRight", hbRightFromColumnRight}},
+                                     &O::Position, &O::SetPosition);
+        r.Enum<THoverRows>("Rows", {{"hrAll", hrAll}, {"hrNormal", hrNormal}}, &O::Rows, &O::SetRows);
+        r.Bool("MoveActiveRow", &O::MoveActiveRow, &O::SetMoveActiveRow);
+    }
+}
+
+void RegisterSmallSettings(TClassInfo& c)
+{
+    {
+        using O = TDragDropSettings;
+        auto r = Options(c, "DragDropSettings", &TExtStringGrid::DragDropSettings);
+        r.Bool("OleDropTarget", &O::OleDropTarget, &O::SetOleDropTarget);
+        for (const auto& [name, get, set] : std::initializer_list<std::tuple<const char*, bool (O::*)() const, void (O::*)(bool)>>{
+                 {"OleDropSource", &O::OleDropSource, &O::SetOleDropSource}, {"OleAcceptFiles", &O::OleAcceptFiles, &O::SetOleAcceptFiles},
+                 {"OleAcceptText", &O::OleAcceptText, &O::SetOleAcceptText}, {"OleAcceptURLs", &O::OleAcceptURLs, &O::SetOleAcceptURLs},
+                 {"OleEntireRows", &O::OleEntireRows, &O::SetOleEntireRows}, {"OleInsertRows", &O::OleInsertRows, &O::SetOleInsertRows},
+                 {"OleAppendRows", &O::OleAppendRows, &O::SetOleAppendRows}, {"OleRemoveRows", &O::OleRemoveRows, &O::SetOleRemoveRows},
+                 {"OleCopyAlways", &O::OleCopyAlways, &O::SetOleCopyAlways}, {"OleColumnDragDrop", &O::OleColumnDragDrop, &O::SetOleColumnDragDrop},
+                 {"OleColumnReorder", &O::OleColumnReorder, &O::SetOleColumnReorder}, {"OleColumnsOnly", &O::OleColumnsOnly, &O::SetOleColumnsOnly},
+                 {"OleDropRTF", &O::OleDropRTF, &O::SetOleDropRTF}, {"ShowCells", &O::ShowCells, &O::SetShowCells}})
+            r.Bool(name, get, set);
+    }
+    {
+        using O = TBalloonSettings;
+        auto r = Options(c, "Balloon", &TExtStringGrid::Balloon);
+        r.Bool("Enable", &O::Enable, &O::SetEnable);
+        r.Bool("ShowCell", &O::ShowCell, &O::SetShowCell);
+        r.Color("TextColor", &O::TextColor, &O::SetTextColor);
+        r.Color("BackgroundColor", &O::BackgroundColor, &O::SetBackgroundColor);
+        r.Int("InitialDelay", &O::InitialDelay, &O::SetInitialDelay);
+        r.Int("ReshowDelay", &O::ReshowDelay, &O::SetReshowDelay);
+        r.Int("AutoHideDelay", &O::AutoHideDelay, &O::SetAutoHideDelay);
+        r.Int("Transparency", &O::Transparency, &O::SetTransparency);
+    }
+    {
+        using O = TShowModified;
+        auto r = Options(c, "ShowModified", &TExtStringGrid::ShowModified);
+        r.Bool("Enabled", &O::Enabled, &O::SetEnabled);
+        r.Color("Color", &O::Color, &O::SetColor);
+    }
+    {
+        auto r = Options(c, "DragScrollOptions", &TExtStringGrid::DragScrollOptions);
+        r.Bool("Active", &TDragScrollOptions::Active, &TDragScrollOptions::SetActive);
+        TOptionRegistrar<TDragScrollDelays> d{c, "DragScrollOptions.Delays.",
+                                              [](TExtStringGrid* g) -> TDragScrollDelays& { return g->DragScrollOptions().Delays(); }};
+        d.Int("InitialDelay", &TDragScrollDelays::InitialDelay, &TDragScrollDelays::SetInitialDelay);
+        d.Int("RepeatDelay", &TDragScrollDelays::RepeatDelay, &TDragScrollDelays::SetRepeatDelay);
+        using M = TDragScrollMargins;
+        TOptionRegistrar<M> m{c, "DragScrollOptions.Margins.", [](TExtStringGrid* g) -> M& { return g->DragScrollOptions().Margins(); }};
+        m.Int("TopMargin", &M::TopMargin, &M::SetTopMargin);
+        m.Int("BottomMargin", &M::BottomMargin, &M::SetBottomMargin);
+        m.Int("LeftMargin", &M::LeftMargin, &M::SetLeftMargin);
+        m.Int("RightMargin", &M::RightMargin, &M::SetRightMargin);
+    }
+    {
+        using O = TGridProgressAppearance;
+        auto r = Options(c, "ProgressAppearance", &TExtStringGrid::ProgressAppearance);
+        for (const auto& [name, get, set] : std::initializer_list<std::tuple<const char*, gfx::TColor (O::*)() const, void (O::*)(gfx::TColor)>>{
+                 {"CompleteColor", &O::CompleteColor, &O::SetCompleteColor}, {"CompleteFontColor", &O::CompleteFontColor, &O::SetCompleteFontColor},
+                 {"UnCompleteColor", &O::UnCompleteColor, &O::SetUnCompleteColor}, {"UnCompleteFontColor", &O::UnCompleteFontColor, &O::SetUnCompleteFontColor},
+                 {"Level0Color", &O::Level0Color, &O::SetLevel0Color}, {"Level0ColorTo", &O::Level0ColorTo, &O::SetLevel0ColorTo},
+                 {"Level1Color", &O::Level1Color, &O::SetLevel1Color}, {"Level1ColorTo", &O::Level1ColorTo, &O::SetLevel1ColorTo},
+                 {"Level2Color", &O::Level2Color, &O::SetLevel2Color}, {"Level2ColorTo", &O::Level2ColorTo, &O::SetLevel2ColorTo},
+                 {"Level3Color", &O::Level3Color, &O::SetLevel3Color}, {"Level3ColorTo", &O::Level3ColorTo, &O::SetLevel3ColorTo},
+                 {"BorderColor", &O::BorderColor, &O::SetBorderColor}})
+            r.Color(name, get, set);
+        r.Int("Level1Perc", &O::Level1Perc, &O::SetLevel1Perc);
+        r.Int("Level2Perc", &O::Level2Perc, &O::SetLevel2Perc);
+        r.Int("Steps", &O::Steps, &O::SetSteps);
+        r.Bool("ShowBorder", &O::ShowBorder, &O::SetShowBorder);
+        r.Bool("Stacked", &O::Stacked, &O::SetStacked);
+        r.Bool("ShowPercentage", &O::ShowPercentage, &O::SetShowPercentage);
+        r.Bool("CompletionSmooth", &O::CompletionSmooth, &O::SetCompletionSmooth);
+        r.Bool("ShowGradient", &O::ShowGradient, &O::SetShowGradient);
+    }
+    {
+        for (const char* which : {"NegativeNumber", "PositiveNumber"}) {
+            bool negative = std::string(which) == "NegativeNumber";
+            TOptionRegistrar<TColorSetting> r{c, std::string("AutoColor.") + which + ".",
+                                              [negative](TExtStringGrid* g) -> TColorSetting& {
+                                                  return negative ? g->AutoColor().NegativeNumber() : g->AutoColor().PositiveNumber();
+                                              }};
+            r.Color("TextColor", &TColorSetting::TextColor, &TColorSetting::SetTextColor);
+            r.Color("BkgColor", &TColorSetting::BkgColor, &TColorSetting::SetBkgColor);
+        }
+    }
 }
 
 void RegisterBaseGrid(ui::TClassRegistry& r)
@@ -341,6 +666,10 @@ void RegisterExtGridClasses(ui::TClassRegistry& registry)
     RegisterLook(c);
     RegisterEditingAndData(c);
     RegisterEvents(c);
+    RegisterControlLook(c);
+    RegisterSortAndFilter(c);
+    RegisterGroupingAndDisplay(c);
+    RegisterSmallSettings(c);
 }
 
 void RegisterExtGridClasses() { RegisterExtGridClasses(ui::TClassRegistry::Instance()); }
