@@ -113,12 +113,17 @@ TDriveStep ParseStep(const std::vector<std::string>& args, std::size_t& i)
 using TDialogAnswers = std::deque<std::optional<std::string>>;
 
 // Answers every file dialog shown while it lives from the queue; a dialog without an
-// answer is cancelled, since no one could close it.
+// answer is cancelled, since no one could close it. Other dialog windows (message boxes)
+// get their default button, as they do in a run without a display.
 class TDialogAnswerScope {
 public:
     TDialogAnswerScope(TDialogAnswers& answers, std::ostream& err)
     {
         ui::SetDialogShownHook([&answers, &err](ui::TCustomForm& dialog) {
+            if (!DriveIsFileDialog(dialog)) {
+                DriveAnswerOtherDialog(dialog);
+                return;
+            }
             std::optional<std::string> answer;
             if (answers.empty()) {
                 err << "dialog: no answer given; cancelled" << std::endl;

@@ -49,7 +49,8 @@ TDriveOptions ParseDriveArguments(const std::vector<std::string>& args);
 //                                (typed into its name field, relative to its folder,
 //                                then Open); cancel-dialog cancels the next one instead.
 //                                A dialog without an answer, or one that refuses its
-//                                file, is cancelled and "dialog: ..." printed on `err`
+//                                file, is cancelled and "dialog: ..." printed on `err`;
+//                                message boxes take their default (first) button
 // Every error box the program shows prints "errorbox: TEXT" on `err`, and the run goes
 // on. An exception of a step prints "error: MESSAGE" on `err` and ends the run with 1.
 // Returns the exit status.

@@ -275,12 +275,19 @@ void DriveChooseItem(rtl::TComponent* component, int index)
     (combo->*(&TChooseAccess::ChooseByUser))(index);
 }
 
+bool DriveIsFileDialog(ui::TCustomForm& dialog)
+{
+    return dynamic_cast<ui::TEdit*>(dialog.FindComponent("FileNameEdit")) != nullptr &&
+           dynamic_cast<ui::TButton*>(dialog.FindComponent("OkButton")) != nullptr &&
+           dynamic_cast<ui::TButton*>(dialog.FindComponent("CancelButton")) != nullptr;
+}
+
 bool DriveAnswerFileDialog(ui::TCustomForm& dialog, const std::optional<std::string>& fileName)
 {
-    auto* name = dynamic_cast<ui::TEdit*>(dialog.FindComponent("FileNameEdit"));
-    auto* open = dynamic_cast<ui::TButton*>(dialog.FindComponent("OkButton"));
-    auto* cancel = dynamic_cast<ui::TButton*>(dialog.FindComponent("CancelButton"));
-    if (name == nullptr || open == nullptr || cancel == nullptr) return false;
+    if (!DriveIsFileDialog(dialog)) return false;
+    auto* name = static_cast<ui::TEdit*>(dialog.FindComponent("FileNameEdit"));
+    auto* open = static_cast<ui::TButton*>(dialog.FindComponent("OkButton"));
+    auto* cancel = static_cast<ui::TButton*>(dialog.FindComponent("CancelButton"));
     if (fileName) {
         name->SetText(*fileName);
         DriveClick(open);
@@ -288,6 +295,18 @@ bool DriveAnswerFileDialog(ui::TCustomForm& dialog, const std::optional<std::str
     }
     DriveClick(cancel);
     return false;
+}
+
+void DriveAnswerOtherDialog(ui::TCustomForm& dialog)
+{
+    for (int i = 0; i < dialog.ComponentCount(); ++i) {
+        auto* button = dynamic_cast<ui::TButton*>(dialog.Components(i));
+        if (button != nullptr && button->Default()) {
+            DriveClick(button);
+            return;
+        }
+    }
+    dialog.SetModalResult(ui::mrCancel);
 }
 
 }  // namespace app

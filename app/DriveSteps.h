@@ -42,10 +42,16 @@ void DriveClick(rtl::TComponent* component);
 // that is no combo box, a disabled one, or an index beyond its items.
 void DriveChooseItem(rtl::TComponent* component, int index);
 
+// True for an open or save dialog window (it has a file name field and Open and Cancel).
+bool DriveIsFileDialog(ui::TCustomForm& dialog);
+
 // Answers an open or save dialog window as a user does: types the file into its name
 // field and presses its Open (Save) button; without a file, or when the dialog refuses
-// the file and stays open, presses Cancel. False when the file was not taken (also for
-// a window that is no file dialog, which is left alone).
+// the file and stays open, presses Cancel. False when the file was not taken.
 bool DriveAnswerFileDialog(ui::TCustomForm& dialog, const std::optional<std::string>& fileName);
+
+// Answers any other dialog window (a message box) with its default button, the answer a
+// run without a display takes; a window without a default button is cancelled.
+void DriveAnswerOtherDialog(ui::TCustomForm& dialog);
 
 }  // namespace app

@@ -183,6 +183,24 @@ TEST(StorylineEndToEnd, ExportRepeatsTheTablesYearByYearIntoThePeriodAndSaveWrit
     EXPECT_EQ(ReadFileBytes(Saved(dir.Path(), "expanded")), ReadFileBytes(Expected("expanded.stl")));
 }
 
+TEST(StorylineEndToEnd, OpenDialogCancelledUnansweredOrRefusingItsFileChangesNothing)
+{
+    TempDir dir;
+    fs::create_directories(dir.Path() / "input" / "storyline");
+    fs::copy_file(Expected("expanded.stl"), dir.Path() / "input" / "storyline" / "expanded.stl");
+    TDriveResult r = Drive(dir.Path(), {"click", "NewSLBut", "set", "slnEdit.Text=mine", "cancel-dialog", "click",
+                                        "OpenSLBut", "click", "OpenSLBut", "dialog", "no/such/folder/x.stl", "click",
+                                        "OpenSLBut", "get", "slnEdit.Text", "dialog", "expanded.stl", "click",
+                                        "OpenSLBut", "get", "slnEdit.Text", "get", "plantingTB.Cells[0,4]"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, (std::vector<std::string>{"mine", "expanded", "2004-04-20"}));
+    EXPECT_EQ(r.Err, "dialog: no answer given; cancelled\ndialog: no/such/folder/x.stl was not taken; cancelled\n");
+
+    TDriveResult bad = Drive(dir.Path(), {"choose", "pnrCB", "0"});
+    EXPECT_EQ(bad.Status, 1);
+    EXPECT_EQ(bad.Err, "error: pnrCB: index 0 beyond the 0 items\n");
+}
+
 // The cells of the built-in cell selector table that pass `keep` (elevation, NUTS-3
 // code), as the cell list writes them, read straight from the table's source.
 template <class Keep>
