@@ -181,6 +181,19 @@ TEST(StorylineEndToEnd, ExportRepeatsTheTablesYearByYearIntoThePeriodAndSaveWrit
     EXPECT_EQ(r.Err, "");
     EXPECT_EQ(r.Out, (std::vector<std::string>{"False", "", "2004-04-20", "urea", ""}));
     EXPECT_EQ(ReadFileBytes(Saved(dir.Path(), "expanded")), ReadFileBytes(Expected("expanded.stl")));
+
+    // A yearly planting over the new storyline's hundred years fills the five slots
+    // and says which events were left out.
+    TempDir century;
+    std::vector<std::string> yearly{"click", "NewSLBut"};
+    Append(yearly, TypeRow("plantingTB", 1, {"2001-04-20", "maize", "early", "7"}));
+    Append(yearly, {"click", "ExportSLBut", "get", "MSGpanel1.Visible", "get", "MSGpLabel.Caption", "click", "AddPerBut",
+                    "choose", "pnrCB", "0", "get", "plantingTB.Cells[0,5]"});
+    TDriveResult r2 = Drive(century.Path(), yearly);
+    ASSERT_EQ(r2.Status, 0) << r2.Err;
+    EXPECT_EQ(r2.Out, (std::vector<std::string>{
+                          "True", "Planting: a period holds 5 events; the events from 2006-04-20 on were not written!",
+                          "2005-04-20"}));
 }
 
 TEST(StorylineEndToEnd, OpenDialogCancelledUnansweredOrRefusingItsFileChangesNothing)
