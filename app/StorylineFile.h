@@ -10,18 +10,17 @@ namespace app {
 
 class TModelFileLayout;
 
-// The message of a domain whose periods leave years of the total time span
-// uncovered (at its start, its end or between two periods).
+// The message of a domain whose first period does not start in the total
+// start year or whose last period does not end in the total end year.
 inline constexpr const char* CoverageGapMessage = "Period time spans do not cover the total time span!";
-// The message of a domain in which a period starts before the previous one ends.
 
 // --- Coverage check ---------------------------------------------------------
 
-// Each domain's periods, in their order, must follow one another from the
-// total start year to the total end year without gap or overlap, and each
-// period must not end before it starts. Returns the message of the first
-// fault found (confirm picture only), or an empty message when every domain
-// covers the total time span. A storyline without domains passes.
+// Each domain's first period must start in the storyline's start year and its
+// last period end in its end year; the periods in between are not compared.
+// Returns the message for the first domain that fails (confirm picture only),
+// or an empty message when every domain passes. A storyline without domains
+// passes.
 TStorylineMessage CheckCoverage(const Tstoryline& storyline);
 
 // --- Writing ----------------------------------------------------------------
