@@ -28,6 +28,8 @@ constexpr TFontAlias FontAliases[] = {
     {"ms shell dlg", "DejaVu Sans"},
     {"ms shell dlg 2", "DejaVu Sans"},
     {"verdana", "DejaVu Sans"},
+    // The storyline tables' font; Carlito has the same letter widths.
+    {"calibri", "Carlito"},
     {"", "DejaVu Sans"},
 };
 

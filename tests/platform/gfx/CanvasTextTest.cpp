@@ -57,6 +57,7 @@ TEST(CanvasText, DefaultFontIsTheInterfaceFontAt96Dpi)
     EXPECT_EQ(MapFontFamily("Courier New"), "Liberation Mono");
     EXPECT_EQ(MapFontFamily("Times New Roman"), "Liberation Serif");
     EXPECT_EQ(MapFontFamily("MS Sans Serif"), "DejaVu Sans");
+    EXPECT_EQ(MapFontFamily("Calibri"), "Carlito");
 }
 
 TEST(CanvasText, ExtentGrowsWithTextAndSize)
