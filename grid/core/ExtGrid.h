@@ -306,6 +306,8 @@ public:
     virtual bool HasComboBox(int ACol, int ARow, TEditorType AEditor);
     virtual bool HasEditBtn(int ACol, int ARow, TEditorType AEditor);
     virtual bool HasSpinEdit(int ACol, int ARow, TEditorType AEditor);
+    virtual bool HasFilterEdit(int ACol, int ARow);
+    virtual void FilterEditUpdate(int ACol, const std::string& Condition, TFilterType FilterType);
     virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);
     virtual void GetCheckFalse(int ACol, int ARow, std::string& Value);
     TGridWideHintEvent OnGridWideHint;
@@ -316,6 +318,8 @@ public:
     THasComboEvent OnHasComboBox;
     THasEditBtnEvent OnHasEditBtn;
     THasSpinEditEvent OnHasSpinEdit;
+    THasFilterEditEvent OnHasFilterEdit;
+    TFilterEditUpdateEvent OnFilterEditUpdate;
     TGetCheckEvent OnGetCheckTrue;
     TGetCheckEvent OnGetCheckFalse;
     TSearchFooterActionEvent OnSearchFooterAction;

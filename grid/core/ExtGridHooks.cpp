@@ -1,6 +1,10 @@
 // String grid event hooks: each answers its default and then lets the matching published event change it.
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsFilter.h"
+#include "grid/core/GridOptionsLook.h"
+#include "grid/core/GridOptionsMisc.h"
+#include "grid/core/GridOptionsSort.h"
 #include "grid/foundation/ExtUtilCellText.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Forms.h"
@@ -123,10 +127,27 @@ void TExtStringGrid::GetCellColor(int ACol, int ARow, ui::TGridDrawState AState,
     if (OnGetCellColor) OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
 }
 
-// Grouping lines of node and summary rows come with the grouping settings; until then every
-// cell's borders are the event's.
+// Node rows are underlined and summary rows overlined by the grouping settings (a row
+// that is both ends with the summary line); then the event has its say for every cell.
 void TExtStringGrid::GetCellBorder(int ACol, int ARow, gfx::TPen* APen, TCellBorders& Borders)
 {
+    if (ACol >= 1) {
+        const TGrouping& g = Grouping();
+        if (IsNode(ARow) && g.HeaderUnderline()) {
+            Borders = TCellBorders{cbBottom};
+            if (APen != nullptr) {
+                APen->SetColor(g.HeaderLineColor());
+                APen->SetWidth(g.HeaderLineWidth());
+            }
+        }
+        if (IsSummary(ARow) && g.SummaryLine()) {
+            Borders = TCellBorders{cbTop};
+            if (APen != nullptr) {
+                APen->SetColor(g.SummaryLineColor());
+                APen->SetWidth(g.SummaryLineWidth());
+            }
+        }
+    }
     if (OnGetCellBorder) OnGetCellBorder(this, ARow, ACol, APen, Borders);
 }
 
@@ -200,28 +221,78 @@ void TExtStringGrid::IsEditableCell(int ACol, int ARow, bool& CanEdit)
     else CanEdit = true;
 }
 
-// The control look's always-visible buttons come with the control look; until then only
-// the events show editor buttons.
-bool TExtStringGrid::HasComboBox(int ACol, int ARow, TEditorType)
+namespace {
+bool IsComboEditor(TEditorType e) { return e == edComboEdit || e == edComboList; }
+bool IsSpinEditor(TEditorType e)
+{
+    return e == edSpinEdit || e == edFloatSpinEdit || e == edTimeSpinEdit || e == edDateSpinEdit;
+}
+}  // namespace
+
+bool TExtStringGrid::HasComboBox(int ACol, int ARow, TEditorType AEditor)
 {
     bool result = false;
-    if (OnHasComboBox) OnHasComboBox(this, ACol, ARow, result);
-    return result;
+    if (OnHasComboBox) {
+        OnHasComboBox(this, ACol, ARow, result);
+        return result;
+    }
+    if (!ControlLook().DropDownAlwaysVisible()) return false;
+    TEditorType e = AEditor;
+    if (e == edNone) {
+        e = FDefaultEditor;
+        GetCellEditorTypeEx(ACol, ARow, e);
+    }
+    return IsComboEditor(e);
 }
 
-bool TExtStringGrid::HasEditBtn(int ACol, int ARow, TEditorType)
+bool TExtStringGrid::HasEditBtn(int ACol, int ARow, TEditorType AEditor)
 {
     bool result = false;
-    if (OnHasEditBtn) OnHasEditBtn(this, ACol, ARow, result);
-    return result;
+    if (OnHasEditBtn) {
+        OnHasEditBtn(this, ACol, ARow, result);
+        return result;
+    }
+    if (!ControlLook().DropDownAlwaysVisible()) return false;
+    TEditorType e = AEditor;
+    if (e == edNone) {
+        e = FDefaultEditor;
+        GetCellEditorTypeEx(ACol, ARow, e);
+    }
+    return e == edEditBtn;
 }
 
-bool TExtStringGrid::HasSpinEdit(int ACol, int ARow, TEditorType)
+bool TExtStringGrid::HasSpinEdit(int ACol, int ARow, TEditorType AEditor)
 {
     if (ACol < FixedCols() || ARow < FixedRows()) return false;
     bool result = false;
-    if (OnHasSpinEdit) OnHasSpinEdit(this, ACol, ARow, result);
+    if (OnHasSpinEdit) {
+        OnHasSpinEdit(this, ACol, ARow, result);
+        return result;
+    }
+    if (!ControlLook().SpinButtonsAlwaysVisible()) return false;
+    TEditorType e = AEditor;
+    if (e == edNone) {
+        e = FDefaultEditor;
+        GetCellEditorType(ACol, ARow, e);
+    }
+    return IsSpinEditor(e);
+}
+
+// The event is asked only for a cell that has a filter edit, so it can take one away but
+// never add one.
+bool TExtStringGrid::HasFilterEdit(int ACol, int ARow)
+{
+    const TFilterEdit& fe = FilterEdit();
+    if (!fe.Enabled() || ARow != fe.Row()) return false;
+    if (fe.Columns() == fdNormal && (ACol < FixedCols() || ACol >= TotalColCount() - FFixedRightCols)) return false;
+    bool result = true;
+    if (OnHasFilterEdit) OnHasFilterEdit(this, ACol, result);
     return result;
+}
+
+void TExtStringGrid::FilterEditUpdate(int ACol, const std::string& Condition, TFilterType FilterType)
+{
+    if (OnFilterEditUpdate) OnFilterEditUpdate(this, ACol, Condition, FilterType);
 }
 
 void TExtStringGrid::GetCheckTrue(int ACol, int ARow, std::string& Value)

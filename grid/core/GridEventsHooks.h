@@ -1,4 +1,4 @@
-// Event types of the grid's cell-query hooks: fixed, password, cursor, word wrap, editor buttons, check texts, search footer.
+// Event types of the grid's cell-query hooks: fixed, password, cursor, word wrap, editor buttons, filter edit, check texts, search footer.
 #pragma once
 
 #include <functional>
@@ -7,6 +7,9 @@
 #include "grid/core/GridEvents.h"
 
 namespace grid {
+
+// The filter kinds are defined with the filter conditions (grid/core/GridOptionsSort.h).
+enum TFilterType : std::uint8_t;
 
 enum TSearchFooterAction : std::uint8_t { saFindFirst, saFindPrevious, saFindNext };
 
@@ -18,6 +21,9 @@ using TWordWrapEvent = std::function<void(TSender, int ACol, int ARow, bool& Wor
 using THasComboEvent = std::function<void(TSender, int ACol, int ARow, bool& HasComboBox)>;
 using THasEditBtnEvent = std::function<void(TSender, int ACol, int ARow, bool& HasEditBtn)>;
 using THasSpinEditEvent = std::function<void(TSender, int ACol, int ARow, bool& HasSpinEdit)>;
+using THasFilterEditEvent = std::function<void(TSender, int ACol, bool& HasFilter)>;
+using TFilterEditUpdateEvent =
+    std::function<void(TSender, int ACol, const std::string& Condition, TFilterType FilterType)>;
 using TGetCheckEvent = std::function<void(TSender, int ACol, int ARow, std::string& Value)>;
 using TSearchFooterActionEvent =
     std::function<void(TSender, const std::string& Value, int ACol, int ARow, TSearchFooterAction SearchAction)>;

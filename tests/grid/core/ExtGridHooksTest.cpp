@@ -7,6 +7,9 @@
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsFilter.h"
+#include "grid/core/GridOptionsLook.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "grid/foundation/ExtUtilCellText.h"
 #include "platform/gfx/Canvas.h"
 
@@ -107,6 +110,75 @@ const HookCase HookCases[] = {
      [](TExtStringGrid& g) { g.OnHasSpinEdit = [](TSender, int, int, bool& v) { v = true; }; },
      [](TExtStringGrid& g) { return B(g.HasSpinEdit(0, 2, edSpinEdit)) + B(g.HasSpinEdit(2, 2, edSpinEdit)); },
      "falsetrue"},
+    {"combo box and edit button in every cell with drop-downs always visible",
+     [](TExtStringGrid& g) {
+         g.ControlLook().SetDropDownAlwaysVisible(true);
+         g.SetDefaultEditor(edComboList);
+     },
+     [](TExtStringGrid& g) {
+         return B(g.HasComboBox(2, 2, edNone)) + B(g.HasComboBox(2, 2, edNormal)) + B(g.HasEditBtn(2, 2, edEditBtn));
+     },
+     "truefalsetrue"},
+    {"combo box event decides alone",
+     [](TExtStringGrid& g) {
+         g.ControlLook().SetDropDownAlwaysVisible(true);
+         g.OnHasComboBox = [](TSender, int c, int, bool& v) {
+             EXPECT_FALSE(v);
+             v = c == 3;
+         };
+     },
+     [](TExtStringGrid& g) { return B(g.HasComboBox(2, 2, edComboList)) + B(g.HasComboBox(3, 2, edNormal)); },
+     "falsetrue"},
+    {"spin buttons always visible for spin editors only",
+     [](TExtStringGrid& g) {
+         g.ControlLook().SetSpinButtonsAlwaysVisible(true);
+         g.OnGetEditorType = [](TSender, int c, int, TEditorType& e) {
+             if (c == 2) e = edFloatSpinEdit;
+         };
+     },
+     [](TExtStringGrid& g) { return B(g.HasSpinEdit(2, 2, edNone)) + B(g.HasSpinEdit(3, 2, edNone)); },
+     "truefalse"},
+    {"filter edit row skips the fixed column and the event cannot add it back",
+     [](TExtStringGrid& g) {
+         g.FilterEdit().SetEnabled(true);
+         g.FilterEdit().SetRow(1);
+         g.OnHasFilterEdit = [](TSender, int c, bool& v) {
+             EXPECT_TRUE(v);
+             v = c != 4;
+         };
+     },
+     [](TExtStringGrid& g) {
+         return B(g.HasFilterEdit(0, 1)) + B(g.HasFilterEdit(2, 1)) + B(g.HasFilterEdit(4, 1)) +
+                B(g.HasFilterEdit(2, 2));
+     },
+     "falsetruefalsefalse"},
+    {"filter edit in every column with fdAll",
+     [](TExtStringGrid& g) {
+         g.FilterEdit().SetEnabled(true);
+         g.FilterEdit().SetRow(1);
+         g.FilterEdit().SetColumns(fdAll);
+     },
+     [](TExtStringGrid& g) { return B(g.HasFilterEdit(0, 1)); }, "true"},
+    {"node rows are underlined by the grouping, summary rows overlined",
+     [](TExtStringGrid& g) {
+         g.Grouping().SetHeaderUnderline(true);
+         g.Grouping().SetSummaryLine(true);
+         g.Grouping().SetSummaryLineWidth(3);
+         g.CreateCellGraphic(0, 2)->SetCellType(ctNode);
+         g.CreateCellGraphic(0, 4)->SetCellType(ctSummary);
+     },
+     [](TExtStringGrid& g) {
+         std::string out;
+         for (auto [c, r] : {std::pair{1, 2}, std::pair{0, 2}, std::pair{1, 4}, std::pair{1, 3}}) {
+             gfx::TPen pen;
+             TCellBorders borders;
+             g.GetCellBorder(c, r, &pen, borders);
+             out += std::to_string(borders.Contains(cbBottom)) + std::to_string(borders.Contains(cbTop)) +
+                    std::to_string(pen.Width()) + " ";
+         }
+         return out;
+     },
+     "102 001 013 001 "},
     {"wide hint replaces the hint in escaped form",
      [](TExtStringGrid& g) {
          g.OnGridHint = [](TSender, int, int, std::string& h) { h = "plain"; };
