@@ -38,13 +38,18 @@ void TExtStringGrid::InitCellLook(int ACol, int ARow, ui::TGridDrawState AState,
     GetCellColor(ACol, ARow, AState, &ABrush, &AFont);
 }
 
-// Text of the cell in its alignment, inside the content rectangle less the text offset.
+// Text of the cell in its alignment (after the alignment hook), vertically centred, inside the content rectangle less the text offset.
 void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect,
                                       ui::TGridDrawState)
 {
     int rc = RealColIndex(ACol);
     ui::TAlignment align = FDefaultAlignment;
-    if (HasCellProperties(rc, ARow)) align = GetCellPropsDirect(rc, ARow)->Alignment();
+    TVAlignment valign = FVAlignment;
+    if (HasCellProperties(rc, ARow)) {
+        align = GetCellPropsDirect(rc, ARow)->Alignment();
+        valign = GetCellPropsDirect(rc, ARow)->VAlignment();
+    }
+    GetCellAlignment(ACol, ARow, align, valign);
     unsigned flags = gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX;
     if (align == ui::taRightJustify) flags |= gfx::DT_RIGHT;
     if (align == ui::taCenter) flags |= gfx::DT_CENTER;

@@ -296,6 +296,29 @@ TEST_F(BaseGridPaintTest, HiddenLastRowPaintsAsAPlainRectangleOfTheGridColour)
     EXPECT_EQ(Pixel(Centre(0, 3).X, Centre(0, 3).Y), gfx::clWhite);
 }
 
+TEST_F(BaseGridPaintTest, AlignmentEventPlacesTheTextOfThePaintedCell)
+{
+    Grid->SetCells(2, 2, "W");
+    Grid->SetCells(3, 2, "W");
+    Grid->OnGetAlignment = [](TSender, int r, int c, ui::TAlignment& h, TVAlignment&) {
+        if (r == 2 && c == 3) h = ui::taRightJustify;
+    };
+    Show();
+    Repaint();
+    auto inkIn = [&](int c, int r, bool rightHalf) {
+        rtl::TRect rc = Grid->CellRect(c, r);
+        int mid = (rc.Left + rc.Right) / 2;
+        int ink = 0;
+        for (int x = rightHalf ? mid : rc.Left + 1; x < (rightHalf ? rc.Right - 1 : mid); ++x)
+            for (int y = rc.Top + 1; y < rc.Bottom - 1; ++y) ink += Pixel(x, y) != gfx::clWhite;
+        return ink;
+    };
+    EXPECT_GT(inkIn(2, 2, false), 0);
+    EXPECT_EQ(inkIn(2, 2, true), 0);
+    EXPECT_EQ(inkIn(3, 2, false), 0);
+    EXPECT_GT(inkIn(3, 2, true), 0);
+}
+
 TEST_F(BaseGridPaintTest, ZeroSizedColumnsAndRowsPaintWithoutFaults)
 {
     Grid->SetColWidths(2, 0);
