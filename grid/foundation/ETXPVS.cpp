@@ -1,7 +1,7 @@
 // The drop-down controls' binding of the visual-styles library, made when the program starts.
 #include "grid/foundation/ETXPVS.h"
 
-#include "grid/foundation/ExtXPVSModule.h"
+#include "grid/foundation/ExtXPVSBinding.h"
 
 namespace grid::etxpvs {
 
@@ -11,9 +11,6 @@ GRID_VISUAL_STYLES_FUNCTIONS(GRID_VISUAL_STYLES_ENTRY)
 
 namespace {
 
-bool Loaded = false;
-const TThemeModule* Module = nullptr;
-
 void AssignEntries(const TFarProc* slots)
 {
     int k = 0;
@@ -21,6 +18,8 @@ void AssignEntries(const TFarProc* slots)
     GRID_VISUAL_STYLES_FUNCTIONS(GRID_VISUAL_STYLES_ASSIGN)
 #undef GRID_VISUAL_STYLES_ASSIGN
 }
+
+constinit TVisualStylesBinding Binding("ETXPVS", 1537, AssignEntries);
 
 // Binds when the program starts and releases when it ends.
 struct TUnitLifetime {
@@ -30,35 +29,10 @@ struct TUnitLifetime {
 
 }  // namespace
 
-bool ThemeApiBound() { return Loaded; }
+bool ThemeApiBound() { return Binding.Bound(); }
 
-void BindThemeApi()
-{
-    if (Loaded) return;
-    const TThemeModule* module = LoadThemeLibrary("UXTHEME.DLL");
-    if (!module) return;
-    Loaded = true;
-    Module = module;
-    TFarProc slots[VisualStylesFunctionCount] = {};
-    try {
-        BindVisualStylesFunctions(*module, "ETXPVS", 1537, slots);
-    } catch (...) {
-        AssignEntries(slots);
-        throw;
-    }
-    AssignEntries(slots);
-}
+void BindThemeApi() { Binding.Bind(); }
 
-void UnbindThemeApi()
-{
-    if (!Loaded) return;
-    FreeThemeLibrary(Module);
-    Module = nullptr;
-    Loaded = false;
-    // The entries are emptied too: left set, a caller testing an entry before calling
-    // would call into a library that is no longer loaded.
-    const TFarProc empty[VisualStylesFunctionCount] = {};
-    AssignEntries(empty);
-}
+void UnbindThemeApi() { Binding.Unbind(); }
 
 }  // namespace grid::etxpvs
