@@ -138,10 +138,16 @@ void TBaseGrid::DrawGridCell(gfx::TCanvas& ACanvas, int ACol, int ARow, rtl::TRe
     } else {
         ACanvas.IntersectClipRect(ARect);
     }
-    bool underFixedCols = ACol >= FixedCols() && FixedCols() > 0 && ARect.Left < FixedColsWidth();
-    bool underFixedRows = ARow >= FixedRows() && FixedRows() > 0 && ARect.Top < FixedRowsHeight();
+    // Only the axis on which the cell scrolls is kept clear of the fixed cells: a block in a
+    // fixed column that scrolls under the fixed rows keeps its own column (clipping both
+    // axes would hide such a block completely).
+    bool scrollsX = ACol >= FixedCols() && FixedCols() > 0;
+    bool scrollsY = ARow >= FixedRows() && FixedRows() > 0;
+    bool underFixedCols = scrollsX && ARect.Left < FixedColsWidth();
+    bool underFixedRows = scrollsY && ARect.Top < FixedRowsHeight();
     if (ownCanvas && (underFixedCols || underFixedRows))
-        ACanvas.IntersectClipRect(rtl::TRect{FixedColsWidth(), FixedRowsHeight(), Width(), Height()});
+        ACanvas.IntersectClipRect(rtl::TRect{scrollsX ? FixedColsWidth() : 0, scrollsY ? FixedRowsHeight() : 0,
+                                             Width(), Height()});
 
     ACanvas.Pen().SetWidth(1);
     ACanvas.Brush().SetStyle(gfx::bsSolid);

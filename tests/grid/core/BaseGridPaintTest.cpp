@@ -143,6 +143,21 @@ TEST_F(BaseGridPaintTest, BlockScrolledPartlyOutOfViewIsPaintedThroughAVisibleMe
     EXPECT_EQ(CentrePixel(2, 0), gfx::clPurple);
 }
 
+// A block in a fixed column that scrolls under the fixed rows keeps its visible part: only
+// the fixed rows are kept clear of it, not its own fixed column.
+TEST_F(BaseGridPaintTest, FixedColumnBlockScrolledUnderTheFixedRowsStaysVisibleBelowThem)
+{
+    Grid->SetRowCount(40);
+    Grid->MergeCells(0, 2, 1, 4);  // rows 2..5 of the fixed column
+    Grid->CellProperties(0, 2)->SetBrushColor(gfx::clYellow);
+    Show();
+    Grid->SetTopRow(4);
+    Repaint();
+    EXPECT_EQ(CentrePixel(0, 0), gfx::clPurple);  // the fixed row stays clear of the block
+    rtl::TRect row4 = Grid->TObjStringGrid::CellRect(0, 4);
+    EXPECT_EQ(Pixel((row4.Left + row4.Right) / 2, (row4.Top + row4.Bottom) / 2), gfx::clYellow);
+}
+
 struct LineCase {
     int Width;
     int LineOffset;   // first pixel of the line, counted back from the right/bottom edge
