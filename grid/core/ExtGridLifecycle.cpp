@@ -82,6 +82,7 @@ void TExtStringGrid::AssignSettings(const TExtStringGrid& src)
     o.HoverButtons->Assign(so.HoverButtons.get());
     o.ShowModified->Assign(so.ShowModified.get());
     o.ControlLook->Assign(so.ControlLook.get());
+    FCommentColor = o.ControlLook->CommentColor();
     o.Balloon->Assign(so.Balloon.get());
     FFixedRowAlways = src.FFixedRowAlways;
     SetColCount(src.ColCount());
@@ -214,6 +215,9 @@ void TExtStringGrid::Loaded()
         FNavigation->SetAlwaysEdit(true);
         SetOptions(Options() & ~ui::goAlwaysShowEditor);
     }
+    // Systems before XP have no themes to draw controls with.
+    if (!FIsWinXP && FOptions->ControlLook->ControlStyle() == csTheme && !HasState(rtl::csDesigning))
+        FOptions->ControlLook->SetControlStyle(csClassic);
     ApplyScrollBarAlways(false);
     FDisjunctRect = rtl::TRect{-1, -1, -1, -1};
     InitOrigColSizes();
@@ -261,6 +265,11 @@ void TExtStringGrid::Resize()
 {
     TBaseGrid::Resize();
     if (OnResize) OnResize(this);
+    // A gradient background spans the whole grid, so a new size changes every cell's colours.
+    // (Construction sizes the grid before its option objects exist.)
+    const TBackGround* bg = FOptions != nullptr ? FOptions->BackGround.get() : nullptr;
+    if (bg != nullptr && (bg->Display() == bdGradientHorz || bg->Display() == bdGradientVert) && bg->ColorTo() != gfx::clNone)
+        Invalidate();
     ApplyScrollBarAlways(false);
     InitMouseWheel(false);
 }
