@@ -11,7 +11,9 @@
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/foundation/ExtUtilCellText.h"
+#include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/ui/Forms.h"
 
 using namespace grid;
 
@@ -282,6 +284,33 @@ TEST(ExtGridCellColorTest, ActiveCellHeadersTakeTheActiveCellLook)
     EXPECT_TRUE(look(3, 0));
     EXPECT_FALSE(look(0, 4));
     EXPECT_FALSE(look(2, 0));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ExtGridCellCursorTest, CursorTheEventAnswersIsShownAtOnceWhenItDiffersFromTheGrids)
+{
+    ui::TApplication app;
+    auto backend = std::make_unique<ui::THeadlessBackend>();
+    ui::THeadlessBackend* headless = backend.get();
+    app.SetBackend(std::move(backend));
+    TExtStringGrid grid(nullptr);
+    headless->SetCursorShape(ui::crDefault);
+    grid.GetCellCursor(2, 2, 5, 5);  // no event: nothing changes
+    EXPECT_EQ(headless->CursorShape(), ui::crDefault);
+    int seen = 1;
+    grid.OnGetCellCursor = [&](TSender, int c, int, int, int, int& cursor) {
+        seen = cursor;
+        if (c == 2) cursor = ui::crHandPoint;
+    };
+    grid.GetCellCursor(2, 2, 5, 5);
+    EXPECT_EQ(seen, ui::Screen().Cursor());
+    EXPECT_EQ(headless->CursorShape(), ui::crHandPoint);
+    headless->SetCursorShape(ui::crDefault);
+    grid.GetCellCursor(3, 2, 5, 5);  // the grid's own cursor: left as it is
+    EXPECT_EQ(headless->CursorShape(), ui::crDefault);
 }
 
 }  // namespace
