@@ -7,6 +7,7 @@
 #include "grid/core/GridLists.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/NumberText.h"
 
 namespace grid {
 
@@ -71,6 +72,27 @@ std::string TSortSettings::SaveToString() const
     return (FDirection == sdDescending ? "d" : "u") + std::to_string(FColumn);
 }
 
+void TSortSettings::LoadFromString(const std::string& S)
+{
+    if (S.empty()) return;
+    SetShow(true);
+    if (S.size() < 2) throw rtl::Exception("Invalid sort settings specifier");
+    if (S.find("i;") != std::string::npos) {
+        FIndexShow = true;
+        std::string rest = S.substr(2);
+        if (rest.empty() || FGrid == nullptr) return;
+        FGrid->SortIndexes().LoadFromString(rest);
+        if (OnSortRequest) OnSortRequest(true);
+        return;
+    }
+    FIndexShow = false;
+    FDirection = S.find('u') != std::string::npos ? sdAscending : sdDescending;
+    int column = 0;
+    if (!rtl::TryStrToInt(S.substr(1), column)) return;
+    FColumn = column;
+    if (OnSortRequest) OnSortRequest(false);
+}
+
 void TSortSettings::Assign(const rtl::TPersistent* Source)
 {
     const auto* src = dynamic_cast<const TSortSettings*>(Source);
@@ -120,6 +142,23 @@ void TFilterData::Assign(const rtl::TPersistent* Source)
     FRemoveAccented = src->FRemoveAccented;
     FFilterType = src->FFilterType;
     FFriendlyName = src->FFriendlyName;
+}
+
+void TFilterData::BuildCondition(const std::string& V)
+{
+    std::string v = V.find(' ') != std::string::npos ? "\"" + V + "\"" : V;
+    switch (FFilterType) {
+    case ftStartsWith: FCondition = v + "*"; break;
+    case ftEndsWith: FCondition = "*" + v; break;
+    case ftContains: FCondition = "*" + v + "*"; break;
+    case ftNotContains: FCondition = "!*" + v + "*"; break;
+    case ftEqual: FCondition = v; break;
+    case ftNotEqual: FCondition = "!" + v; break;
+    case ftLargerThan: FCondition = ">" + v; break;
+    case ftSmallerThan: FCondition = "<" + v; break;
+    case ftClear:
+    case ftNone: break;
+    }
 }
 
 TFilter::TFilter(TExtStringGrid* AGrid) : FGrid(AGrid) {}

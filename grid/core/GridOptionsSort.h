@@ -68,6 +68,11 @@ public:
     void Remove();
     // "i;" and the sort index list's text with IndexShow, else "u" or "d" and Column.
     std::string SaveToString() const;
+    // Reads a text written by SaveToString: sets Show, then the index list or the direction
+    // and column, and asks for a sort through OnSortRequest (indexed: by the index list).
+    // A text of one character raises "Invalid sort settings specifier".
+    void LoadFromString(const std::string& S);
+    std::function<void(bool indexed)> OnSortRequest;
 
     GRID_PLAIN_PROPERTY(int, Column, -1)
     GRID_PLAIN_PROPERTY(TSortDirection, Direction, sdAscending)
@@ -131,6 +136,10 @@ public:
     GRID_PLAIN_PROPERTY(bool, RemoveAccented, false)
     GRID_PLAIN_PROPERTY(TFilterType, FilterType, ftStartsWith)
     GRID_PLAIN_PROPERTY(std::string, FriendlyName, "")
+public:
+    // Condition from FilterType and a value (quoted when it holds a blank); ftClear and
+    // ftNone leave Condition as it is.
+    void BuildCondition(const std::string& V);
 };
 
 // The grid's filter conditions. OnUpdate runs after every change of the collection (the

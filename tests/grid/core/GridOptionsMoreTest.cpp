@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
@@ -373,4 +374,42 @@ TEST_F(OptionsTest, FormDescriptionSetsNestedOptionProperties)
     EXPECT_EQ(g->ProgressAppearance().Level1Perc(), 60);
     EXPECT_EQ(g->Balloon().Transparency(), 20);
     EXPECT_EQ(g->CellNode().NodeType(), cnFlat);
+}
+
+TEST_F(OptionsTest, SortStateTextIsReadBack)
+{
+    TSortSettings& s = Grid->SortSettings();
+    std::vector<bool> sorts;
+    s.OnSortRequest = [&](bool indexed) { sorts.push_back(indexed); };
+    s.LoadFromString("u12");
+    EXPECT_TRUE(s.Show());
+    EXPECT_EQ(s.Column(), 12);
+    EXPECT_EQ(s.Direction(), sdAscending);
+    s.LoadFromString("dx");
+    EXPECT_EQ(s.Column(), 12);
+    EXPECT_EQ(s.Direction(), sdDescending);
+    s.LoadFromString("i;");
+    EXPECT_TRUE(s.IndexShow());
+    s.LoadFromString("i;u3;d5");
+    EXPECT_EQ(Grid->SortIndexes().SaveToString(), "u3;d5");
+    EXPECT_EQ(sorts, (std::vector<bool>{false, true}));
+    s.SetShow(false);
+    EXPECT_THROW(s.LoadFromString("u"), rtl::Exception);
+    EXPECT_TRUE(s.Show());
+}
+
+TEST_F(OptionsTest, BuildConditionFollowsTheFilterType)
+{
+    TFilterData d;
+    d.SetFilterType(ftContains);
+    d.BuildCondition("New York");
+    EXPECT_EQ(d.Condition(), "*\"New York\"*");
+    const std::pair<TFilterType, const char*> cases[] = {{ftStartsWith, "abc*"}, {ftEndsWith, "*abc"}, {ftNotContains, "!*abc*"},
+                                                         {ftEqual, "abc"}, {ftNotEqual, "!abc"}, {ftLargerThan, ">abc"},
+                                                         {ftSmallerThan, "<abc"}, {ftClear, "<abc"}};
+    for (auto [type, expected] : cases) {
+        d.SetFilterType(type);
+        d.BuildCondition("abc");
+        EXPECT_EQ(d.Condition(), expected) << int(type);
+    }
 }
