@@ -9,6 +9,22 @@ namespace {
 const char* const SIndexOutOfRange = "Grid index out of range";
 const char* const SFixedColTooBig = "Fixed column count must be less than column count";
 const char* const SFixedRowTooBig = "Fixed row count must be less than row count";
+
+// One column width or row height; an index outside the axis raises the list index error.
+int AxisSize(const TGridAxisSizes& sizes, int index)
+{
+    if (index < 0 || index >= sizes.Count()) rtl::RaiseListIndexError(index);
+    return sizes.Size(index);
+}
+
+// Stores one size (negative ones as 0); true when it changed.
+bool StoreAxisSize(TGridAxisSizes& sizes, int index, int value)
+{
+    value = std::max(0, value);
+    if (AxisSize(sizes, index) == value) return false;
+    sizes.SetSize(index, value);
+    return true;
+}
 }  // namespace
 
 TCustomGrid::TCustomGrid(rtl::TComponent* AOwner) : TCustomControl(AOwner)
@@ -32,58 +48,40 @@ TCustomGrid::~TCustomGrid()
 
 // --- dimensions ---
 
-void TCustomGrid::SetColCount(int value)
+void TCustomGrid::SetColCount(int value) { SetAxisCount(FColWidths, FFixedCols, value); }
+
+void TCustomGrid::SetRowCount(int value) { SetAxisCount(FRowHeights, FFixedRows, value); }
+
+void TCustomGrid::SetAxisCount(TGridAxisSizes& sizes, int& fixed, int value)
 {
     if (value < 1) value = 1;
-    if (value == ColCount()) return;
+    if (value == sizes.Count()) return;
     int oldCols = ColCount();
     int oldRows = RowCount();
-    if (value <= FFixedCols) FFixedCols = value - 1;
-    FColWidths.SetCount(value);
+    if (value <= fixed) fixed = value - 1;
+    sizes.SetCount(value);
     ClampCurrent();
     SizeChanged(oldCols, oldRows);
-    ClampTopLeft();
-    UpdateScrollRange();
-    Invalidate();
-    InvalidateEditor();
+    LayoutChanged();
 }
 
-void TCustomGrid::SetRowCount(int value)
-{
-    if (value < 1) value = 1;
-    if (value == RowCount()) return;
-    int oldCols = ColCount();
-    int oldRows = RowCount();
-    if (value <= FFixedRows) FFixedRows = value - 1;
-    FRowHeights.SetCount(value);
-    ClampCurrent();
-    SizeChanged(oldCols, oldRows);
-    ClampTopLeft();
-    UpdateScrollRange();
-    Invalidate();
-    InvalidateEditor();
-}
+void TCustomGrid::SetFixedCols(int value) { SetAxisFixed(FFixedCols, ColCount(), SFixedColTooBig, value); }
 
-void TCustomGrid::SetFixedCols(int value)
+void TCustomGrid::SetFixedRows(int value) { SetAxisFixed(FFixedRows, RowCount(), SFixedRowTooBig, value); }
+
+void TCustomGrid::SetAxisFixed(int& fixed, int count, const char* tooBig, int value)
 {
     if (value < 0) throw EInvalidGridOperation(SIndexOutOfRange);
-    if (value >= ColCount()) throw EInvalidGridOperation(SFixedColTooBig);
-    if (value == FFixedCols) return;
-    FFixedCols = value;
+    if (value >= count) throw EInvalidGridOperation(tooBig);
+    if (value == fixed) return;
+    fixed = value;
     ClampCurrent();
-    ClampTopLeft();
-    UpdateScrollRange();
-    Invalidate();
-    InvalidateEditor();
+    LayoutChanged();
 }
 
-void TCustomGrid::SetFixedRows(int value)
+// After the counts change: the top-left cell, the scroll range, the picture and the editor follow.
+void TCustomGrid::LayoutChanged()
 {
-    if (value < 0) throw EInvalidGridOperation(SIndexOutOfRange);
-    if (value >= RowCount()) throw EInvalidGridOperation(SFixedRowTooBig);
-    if (value == FFixedRows) return;
-    FFixedRows = value;
-    ClampCurrent();
     ClampTopLeft();
     UpdateScrollRange();
     Invalidate();
@@ -122,34 +120,20 @@ void TCustomGrid::SetDefaultRowHeight(int value)
     Invalidate();
 }
 
-int TCustomGrid::ColWidths(int index) const
-{
-    if (index < 0 || index >= ColCount()) rtl::RaiseListIndexError(index);
-    return FColWidths.Size(index);
-}
+int TCustomGrid::ColWidths(int index) const { return AxisSize(FColWidths, index); }
 
 void TCustomGrid::SetColWidths(int index, int value)
 {
-    if (index < 0 || index >= ColCount()) rtl::RaiseListIndexError(index);
-    value = std::max(0, value);
-    if (FColWidths.Size(index) == value) return;
-    FColWidths.SetSize(index, value);
+    if (!StoreAxisSize(FColWidths, index, value)) return;
     ColWidthsChanged();
     Invalidate();
 }
 
-int TCustomGrid::RowHeights(int index) const
-{
-    if (index < 0 || index >= RowCount()) rtl::RaiseListIndexError(index);
-    return FRowHeights.Size(index);
-}
+int TCustomGrid::RowHeights(int index) const { return AxisSize(FRowHeights, index); }
 
 void TCustomGrid::SetRowHeights(int index, int value)
 {
-    if (index < 0 || index >= RowCount()) rtl::RaiseListIndexError(index);
-    value = std::max(0, value);
-    if (FRowHeights.Size(index) == value) return;
-    FRowHeights.SetSize(index, value);
+    if (!StoreAxisSize(FRowHeights, index, value)) return;
     RowHeightsChanged();
     Invalidate();
 }

@@ -293,6 +293,10 @@ private:
     void ScrollMessage(TMessage& Message, int bar);
     void InvalidateSelectionChange(const TGridRect& oldSel);
     void ClampCurrent();
+    // Setters shared by columns and rows: `sizes` is the axis, `fixed` its fixed count.
+    void SetAxisCount(TGridAxisSizes& sizes, int& fixed, int value);
+    void SetAxisFixed(int& fixed, int count, const char* tooBig, int value);
+    void LayoutChanged();
     void MoveRelative(int dx, int dy, bool extend);
 
     // Painting (GridsPaint.cpp)
