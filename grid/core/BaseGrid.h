@@ -11,6 +11,7 @@
 #include "grid/core/GridTypes.h"
 #include "platform/gfx/Color.h"
 #include "platform/gfx/GraphicsObjects.h"
+#include "platform/gfx/Region.h"
 #include "platform/rtl/Types.h"
 
 namespace gfx {
@@ -400,7 +401,7 @@ private:
     // The clip of the paint pass running on the grid's own canvas (a merged block paints
     // over all of its cells, not only the one the platform clipped to).
     bool FPainting = false;
-    rtl::TRect FPaintClip{};
+    gfx::TRegion FPaintRegion;  // logical coordinates
     // Whether the grid has nodes, asked at most once per paint pass (-1: not yet).
     int FPaintHasNodes = -1;
     bool PaintHasNodes();

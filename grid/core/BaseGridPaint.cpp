@@ -40,7 +40,8 @@ void TBaseGrid::SetHideLastRow(bool v)
 void TBaseGrid::Paint()
 {
     gfx::TCanvas& canvas = Canvas();
-    FPaintClip = canvas.ClipRect();
+    FPaintRegion = canvas.ClipRegion();
+    FPaintRegion.Offset(-canvas.Origin().X, -canvas.Origin().Y);
     FPainting = true;
     FPaintHasNodes = -1;
     try {
@@ -131,13 +132,8 @@ void TBaseGrid::DrawGridCell(gfx::TCanvas& ACanvas, int ACol, int ARow, rtl::TRe
     // face, a printed page) has its own coordinates.
     int saved = ACanvas.SaveState();
     bool ownCanvas = &ACanvas == &Canvas();
-    if (FPainting && ownCanvas) {
-        rtl::TRect clip = ARect;
-        rtl::IntersectRect(clip, ARect, FPaintClip);
-        ACanvas.SetClipRect(clip);
-    } else {
-        ACanvas.IntersectClipRect(ARect);
-    }
+    if (FPainting && ownCanvas) ACanvas.SetClipRegion(FPaintRegion);
+    ACanvas.IntersectClipRect(ARect);
     // Only the axis on which the cell scrolls is kept clear of the fixed cells: a block in a
     // fixed column that scrolls under the fixed rows keeps its own column (clipping both
     // axes would hide such a block completely).

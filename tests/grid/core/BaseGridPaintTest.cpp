@@ -128,6 +128,25 @@ TEST_F(BaseGridPaintTest, MergedBlockIsPaintedOncePerPassOverItsWholeRectangle)
     EXPECT_EQ(Grid->Count(1, 1), 2);
 }
 
+TEST_F(BaseGridPaintTest, RepaintingPartOfABlockDrawsOnlyInsideTheInvalidatedArea)
+{
+    Grid->MergeCells(1, 1, 3, 2);
+    Grid->CellProperties(1, 1)->SetBrushColor(gfx::clYellow);
+    Show();
+    Grid->SetSelection(rtl::TRect{4, 4, 4, 4});
+    Repaint();
+    // Change the colour behind the grid's back, then let only one member cell repaint.
+    Grid->OnGetCellColor = [](TSender, int, int, ui::TGridDrawState, gfx::TBrush* b, gfx::TFont*) {
+        if (b->Color() == gfx::clYellow) b->SetColor(gfx::clLime);
+    };
+    Grid->InvalidateRect(Grid->TObjStringGrid::CellRect(3, 2));
+    Form->PaintPending();
+    EXPECT_EQ(Pixel(Grid->TObjStringGrid::CellRect(3, 2).Left + 5, Grid->TObjStringGrid::CellRect(3, 2).Top + 5),
+              gfx::clLime);
+    EXPECT_EQ(Pixel(Grid->TObjStringGrid::CellRect(1, 1).Left + 5, Grid->TObjStringGrid::CellRect(1, 1).Top + 5),
+              gfx::clYellow);
+}
+
 TEST_F(BaseGridPaintTest, BlockScrolledPartlyOutOfViewIsPaintedThroughAVisibleMember)
 {
     Grid->SetRowCount(40);
