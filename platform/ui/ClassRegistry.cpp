@@ -151,6 +151,24 @@ const std::any& FindHandler(const TPropValue& v, TReadContext& ctx)
     return *handler;
 }
 
+gfx::TColor ValueToColor(const TPropValue& v, TReadContext& ctx)
+{
+    gfx::TColor color = 0;
+    if (v.Kind == TValueKind::Integer) {
+        color = static_cast<gfx::TColor>(v.Int);
+    } else if (v.Kind != TValueKind::Ident || !gfx::IdentToColor(v.Str, color)) {
+        ctx.Fail("Invalid property value " + v.ToText() + ": a colour expected");
+    }
+    return color;
+}
+
+TPropValue ColorToValue(gfx::TColor color)
+{
+    std::string ident;
+    if (gfx::ColorToIdent(color, ident)) return TPropValue::MakeIdent(ident);
+    return TPropValue::MakeInt(color);
+}
+
 TPropertyInfo IgnoredProperty()
 {
     TPropertyInfo p;

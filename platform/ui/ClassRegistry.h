@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/gfx/Color.h"
 #include "platform/rtl/Component.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/FormParser.h"
@@ -273,6 +274,23 @@ TPropertyInfo ValueProperty(std::function<void(T*, const TPropValue&, TReadConte
     TPropertyInfo p;
     p.Set = [set](rtl::TComponent* c, const TPropValue& v, TReadContext& ctx) { set(static_cast<T*>(c), v, ctx); };
     if (get) p.Get = [get](rtl::TComponent* c) { return get(static_cast<T*>(c)); };
+    return p;
+}
+
+// A colour written as a number or as a colour identifier (clRed, clBtnFace…); anything else
+// fails the read. Read back as the identifier where the colour has one.
+gfx::TColor ValueToColor(const TPropValue& v, TReadContext& ctx);
+TPropValue ColorToValue(gfx::TColor color);
+
+template <typename T>
+TPropertyInfo ColorProperty(std::function<gfx::TColor(T*)> get, std::function<void(T*, gfx::TColor)> set)
+{
+    TPropertyInfo p;
+    p.Set = [set](rtl::TComponent* c, const TPropValue& v, TReadContext& ctx) {
+        gfx::TColor color = ValueToColor(v, ctx);
+        set(static_cast<T*>(c), color);
+    };
+    p.Get = [get](rtl::TComponent* c) { return ColorToValue(get(static_cast<T*>(c))); };
     return p;
 }
 

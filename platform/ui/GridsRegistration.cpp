@@ -1,33 +1,10 @@
 // Registration of the draw grid and the string grid with their published properties.
-#include "platform/gfx/Color.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/Grids.h"
 
 namespace ui {
 
 namespace {
-
-TPropertyInfo GridColorProperty(std::function<gfx::TColor(TCustomGrid*)> get,
-                                std::function<void(TCustomGrid*, gfx::TColor)> set)
-{
-    TPropertyInfo p;
-    p.Set = [set](rtl::TComponent* c, const TPropValue& v, TReadContext& ctx) {
-        gfx::TColor color = 0;
-        if (v.Kind == TValueKind::Integer) {
-            color = static_cast<gfx::TColor>(v.Int);
-        } else if (v.Kind != TValueKind::Ident || !gfx::IdentToColor(v.Str, color)) {
-            ctx.Fail("Invalid property value " + v.ToText() + ": a colour expected");
-        }
-        set(static_cast<TCustomGrid*>(c), color);
-    };
-    p.Get = [get](rtl::TComponent* c) {
-        gfx::TColor color = get(static_cast<TCustomGrid*>(c));
-        std::string ident;
-        if (gfx::ColorToIdent(color, ident)) return TPropValue::MakeIdent(ident);
-        return TPropValue::MakeInt(color);
-    };
-    return p;
-}
 
 const std::vector<std::pair<std::string, unsigned>> OptionNames = {
     {"goFixedVertLine", goFixedVertLine},
@@ -79,7 +56,7 @@ void RegisterCustomGrid(TClassRegistry& r)
                EnumProperty<T, TFormBorderStyle>({{"bsNone", bsNone}, {"bsSingle", bsSingle}},
                                                  [](T* x) { return x->BorderStyle(); },
                                                  [](T* x, TFormBorderStyle v) { x->SetBorderStyle(v); }));
-    c.Property("FixedColor", GridColorProperty([](T* x) { return x->FixedColor(); },
+    c.Property("FixedColor", ColorProperty<T>([](T* x) { return x->FixedColor(); },
                                                [](T* x, gfx::TColor v) { x->SetFixedColor(v); }));
 }
 

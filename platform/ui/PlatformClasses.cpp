@@ -1,5 +1,4 @@
 // Registration of the platform's own classes and their published properties for form descriptions.
-#include "platform/gfx/Color.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timers.h"
@@ -7,27 +6,6 @@
 namespace ui {
 
 namespace {
-
-TPropertyInfo ColorProperty(std::function<gfx::TColor(TControl*)> get, std::function<void(TControl*, gfx::TColor)> set)
-{
-    TPropertyInfo p;
-    p.Set = [set](rtl::TComponent* c, const TPropValue& v, TReadContext& ctx) {
-        gfx::TColor color = 0;
-        if (v.Kind == TValueKind::Integer) {
-            color = static_cast<gfx::TColor>(v.Int);
-        } else if (v.Kind != TValueKind::Ident || !gfx::IdentToColor(v.Str, color)) {
-            ctx.Fail("Invalid property value " + v.ToText() + ": a colour expected");
-        }
-        set(static_cast<TControl*>(c), color);
-    };
-    p.Get = [get](rtl::TComponent* c) {
-        gfx::TColor color = get(static_cast<TControl*>(c));
-        std::string ident;
-        if (gfx::ColorToIdent(color, ident)) return TPropValue::MakeIdent(ident);
-        return TPropValue::MakeInt(color);
-    };
-    return p;
-}
 
 const std::vector<std::pair<std::string, TCursor>> CursorNames = {
     {"crDefault", crDefault}, {"crNone", crNone}, {"crArrow", crArrow}, {"crCross", crCross},
@@ -65,7 +43,7 @@ void RegisterControl(TClassRegistry& r)
                                                 [](T* x) { return x->Align(); }, [](T* x, TAlign v) { x->SetAlign(v); }));
     c.Property("Visible", BoolProperty<T>([](T* x) { return x->Visible(); }, [](T* x, bool v) { x->SetVisible(v); }));
     c.Property("Enabled", BoolProperty<T>([](T* x) { return x->Enabled(); }, [](T* x, bool v) { x->SetEnabled(v); }));
-    c.Property("Color", ColorProperty([](T* x) { return x->Color(); }, [](T* x, gfx::TColor v) { x->SetColor(v); }));
+    c.Property("Color", ColorProperty<T>([](T* x) { return x->Color(); }, [](T* x, gfx::TColor v) { x->SetColor(v); }));
     c.Property("ParentColor", BoolProperty<T>([](T* x) { return x->ParentColor(); }, [](T* x, bool v) { x->SetParentColor(v); }));
     c.Property("ParentFont", BoolProperty<T>([](T* x) { return x->ParentFont(); }, [](T* x, bool v) { x->SetParentFont(v); }));
     c.Property("Font.Name", StringProperty<T>([](T* x) { return x->Font().Name(); },
@@ -74,7 +52,7 @@ void RegisterControl(TClassRegistry& r)
                                            [](T* x, long long v) { x->Font().SetSize(static_cast<int>(v)); }));
     c.Property("Font.Height", IntProperty<T>([](T* x) { return x->Font().Height(); },
                                              [](T* x, long long v) { x->Font().SetHeight(static_cast<int>(v)); }));
-    c.Property("Font.Color", ColorProperty([](T* x) { return x->Font().Color(); },
+    c.Property("Font.Color", ColorProperty<T>([](T* x) { return x->Font().Color(); },
                                            [](T* x, gfx::TColor v) { x->Font().SetColor(v); }));
     c.Property("Font.Style", SetProperty<T>({{"fsBold", 1u}, {"fsItalic", 2u}, {"fsUnderline", 4u}, {"fsStrikeOut", 8u}},
                                             [](T* x) { return static_cast<unsigned>(x->Font().Style().Bits()); },
