@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <regex>
 #include <string>
@@ -19,11 +16,13 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/NumberText.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/UnreadableFileScope.h"
 
 namespace {
 
 using testsupport::CurrentDirScope;
 using testsupport::TempDir;
+using testsupport::UnreadableFileScope;
 using testsupport::TestDataDir;
 
 std::vector<std::string> Split(const std::string& row)
@@ -267,26 +266,6 @@ TEST(ParameterSetNames, AMissingFileLeavesTheNamesAlone)
 
 // ---------------------------------------------------------------------------
 // Loading at start
-
-// Makes a file unreadable for the scope: no permissions, and, since root
-// reads regardless of permissions, an unprivileged effective user meanwhile.
-class UnreadableFileScope {
-public:
-    explicit UnreadableFileScope(const std::filesystem::path& file) : FFile(file)
-    {
-        ::chmod(file.c_str(), 0);
-        if (::geteuid() == 0 && ::seteuid(65534) == 0) FSwitchedUser = true;
-    }
-    ~UnreadableFileScope()
-    {
-        if (FSwitchedUser && ::seteuid(0) != 0) std::abort();
-        ::chmod(FFile.c_str(), 0644);
-    }
-
-private:
-    std::filesystem::path FFile;
-    bool FSwitchedUser = false;
-};
 
 void CopyFixture(const char* fixture, const std::filesystem::path& to)
 {

@@ -1,9 +1,6 @@
 // The main window built from its description: pages, shared controls, defaults, start-up loading and the message panel.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -28,11 +25,13 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/UnreadableFileScope.h"
 
 namespace {
 
 using testsupport::CurrentDirScope;
 using testsupport::TempDir;
+using testsupport::UnreadableFileScope;
 
 std::vector<std::string> Items(const rtl::TStrings& strings)
 {
@@ -325,25 +324,6 @@ TEST_F(MainWindowTest, TheMessagePanelShowsItsTextAndTheConfirmPictureHidesIt)
     App->ProcessMessages();
     EXPECT_TRUE(Form1->MSGpanel1->Visible());  // the cancel picture has no action
 }
-
-// Unreadable for this process: no permissions and, as root, an unprivileged effective user.
-class UnreadableFileScope {
-public:
-    explicit UnreadableFileScope(const std::filesystem::path& file) : FFile(file)
-    {
-        ::chmod(file.c_str(), 0);
-        if (::geteuid() == 0 && ::seteuid(65534) == 0) FSwitchedUser = true;
-    }
-    ~UnreadableFileScope()
-    {
-        if (FSwitchedUser && ::seteuid(0) != 0) std::abort();
-        ::chmod(FFile.c_str(), 0644);
-    }
-
-private:
-    std::filesystem::path FFile;
-    bool FSwitchedUser = false;
-};
 
 TEST_F(MainWindowTest, AnUnreadableOutputsFileIsReportedAndTheFixedTablesAreStillFilled)
 {
