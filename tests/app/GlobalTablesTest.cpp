@@ -272,6 +272,25 @@ void CopyFixture(const char* fixture, const std::filesystem::path& to)
     std::filesystem::copy_file(TestDataDir() / "app" / fixture, to);
 }
 
+void CopyBothOptionalFiles(const std::filesystem::path& dir)
+{
+    CopyFixture("outputs.txt", dir / "outputs.txt");
+    CopyFixture("SOImaker_data.csv", dir / "SOImaker_data.csv");
+}
+
+// Loads the start-up data of the current directory `dir` with its `file` unreadable: the
+// load must fail with an input/output error naming that file.
+void ExpectLoadFailsNaming(const std::filesystem::path& dir, const std::string& file, app::TStartupData& data)
+{
+    UnreadableFileScope unreadable(dir / file);
+    try {
+        app::LoadStartupData(data);
+        ADD_FAILURE() << "no error for an unreadable " << file;
+    } catch (const rtl::EInOutError& e) {
+        EXPECT_NE(e.Message().find(file), std::string::npos) << e.Message();
+    }
+}
+
 TEST(LoadStartupData, WithoutTheOptionalFilesFillsTheTablesAndKeepsTheDefaults)
 {
     TempDir dir;
@@ -291,8 +310,7 @@ TEST(LoadStartupData, WithoutTheOptionalFilesFillsTheTablesAndKeepsTheDefaults)
 TEST(LoadStartupData, ReadsBothOptionalFilesOfTheCurrentDirectory)
 {
     TempDir dir;
-    CopyFixture("outputs.txt", dir.Path() / "outputs.txt");
-    CopyFixture("SOImaker_data.csv", dir.Path() / "SOImaker_data.csv");
+    CopyBothOptionalFiles(dir.Path());
     CurrentDirScope inDir(dir.Path());
     ClearGlobalTables();
     app::TStartupData data;
@@ -309,20 +327,11 @@ TEST(LoadStartupData, ReadsBothOptionalFilesOfTheCurrentDirectory)
 TEST(LoadStartupData, AnUnreadableOutputsFileStillLetsTheFixedTablesBeFilled)
 {
     TempDir dir;
-    CopyFixture("outputs.txt", dir.Path() / "outputs.txt");
-    CopyFixture("SOImaker_data.csv", dir.Path() / "SOImaker_data.csv");
+    CopyBothOptionalFiles(dir.Path());
     CurrentDirScope inDir(dir.Path());
     ClearGlobalTables();
     app::TStartupData data;
-    {
-        UnreadableFileScope unreadable(dir.Path() / "outputs.txt");
-        try {
-            app::LoadStartupData(data);
-            ADD_FAILURE() << "no error for an unreadable outputs.txt";
-        } catch (const rtl::EInOutError& e) {
-            EXPECT_NE(e.Message().find("outputs.txt"), std::string::npos) << e.Message();
-        }
-    }
+    ExpectLoadFailsNaming(dir.Path(), "outputs.txt", data);
     EXPECT_TRUE(GlobalTablesFilled());
     EXPECT_FALSE(data.OutputsFileRead);
     EXPECT_EQ(data.OutputLists.Daily, app::DefaultOutputLists().Daily);  // not half-replaced
@@ -332,20 +341,11 @@ TEST(LoadStartupData, AnUnreadableOutputsFileStillLetsTheFixedTablesBeFilled)
 TEST(LoadStartupData, AnUnreadableParameterFileStillLetsTheFixedTablesBeFilled)
 {
     TempDir dir;
-    CopyFixture("outputs.txt", dir.Path() / "outputs.txt");
-    CopyFixture("SOImaker_data.csv", dir.Path() / "SOImaker_data.csv");
+    CopyBothOptionalFiles(dir.Path());
     CurrentDirScope inDir(dir.Path());
     ClearGlobalTables();
     app::TStartupData data;
-    {
-        UnreadableFileScope unreadable(dir.Path() / "SOImaker_data.csv");
-        try {
-            app::LoadStartupData(data);
-            ADD_FAILURE() << "no error for an unreadable SOImaker_data.csv";
-        } catch (const rtl::EInOutError& e) {
-            EXPECT_NE(e.Message().find("SOImaker_data.csv"), std::string::npos) << e.Message();
-        }
-    }
+    ExpectLoadFailsNaming(dir.Path(), "SOImaker_data.csv", data);
     EXPECT_TRUE(GlobalTablesFilled());
     EXPECT_TRUE(data.OutputsFileRead);
     EXPECT_EQ(data.OutputLists.Daily.size(), 2u);
