@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -14,56 +13,16 @@
 #include "app/Drive.h"
 #include "app/Unit2.h"
 #include "platform/rtl/FormatSettings.h"
+#include "tests/app/EndToEndDrive.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
+using e2e::Drive;
+using e2e::TDriveResult;
 using testsupport::ReadFileBytes;
 using testsupport::TempDir;
 using testsupport::TestDataDir;
-
-struct TDriveResult {
-    int Status = -1;
-    std::vector<std::string> Out;  // lines
-    std::string Err;
-};
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
-}
-
-std::string ShellQuoted(const std::string& s)
-{
-    std::string out = "'";
-    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-// Runs tolvek-drive in `dir` with the steps; stdout and stderr go to files of a
-// folder of their own, so that they never show up in the run's folder.
-TDriveResult Drive(const std::filesystem::path& dir, const std::vector<std::string>& args)
-{
-    TempDir capture;
-    ::chmod(capture.Path().c_str(), 0777);
-    std::string command = ShellQuoted(TOLVEK_DRIVE) + " --dir " + ShellQuoted(dir.string());
-    for (const std::string& a : args) command += " " + ShellQuoted(a);
-    command += " >" + ShellQuoted(capture.File("out")) + " 2>" + ShellQuoted(capture.File("err"));
-    int raw = std::system(command.c_str());
-    TDriveResult result;
-    result.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.Out = Lines(ReadFileBytes(capture.File("out")));
-    result.Err = ReadFileBytes(capture.File("err"));
-    return result;
-}
 
 void CopyFixture(const char* name, const std::filesystem::path& dir)
 {

@@ -1,65 +1,22 @@
 // End-to-end runs of the storyline page through tolvek-drive: building, saving, opening, the coverage message, the expansion and the cell selection.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/app/EndToEndDrive.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using e2e::Drive;
+using e2e::TDriveResult;
 using testsupport::ReadFileBytes;
 using testsupport::TempDir;
 using testsupport::TestDataDir;
-
-struct TDriveResult {
-    int Status = -1;
-    std::vector<std::string> Out;  // lines printed by the get steps
-    std::string Err;
-};
-
-std::vector<std::string> Lines(const std::string& text, const std::string& end = "\n")
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t stop = text.find(end, start);
-        if (stop == std::string::npos) stop = text.size();
-        lines.push_back(text.substr(start, stop - start));
-        start = stop + end.size();
-    }
-    return lines;
-}
-
-std::string ShellQuoted(const std::string& s)
-{
-    std::string out = "'";
-    for (char c : s) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-// Runs tolvek-drive in `dir` with the steps; its output goes to a folder of its own.
-TDriveResult Drive(const fs::path& dir, const std::vector<std::string>& steps)
-{
-    TempDir capture;
-    ::chmod(capture.Path().c_str(), 0777);
-    std::string command = ShellQuoted(TOLVEK_DRIVE) + " --dir " + ShellQuoted(dir.string());
-    for (const std::string& s : steps) command += " " + ShellQuoted(s);
-    command += " >" + ShellQuoted(capture.File("out")) + " 2>" + ShellQuoted(capture.File("err"));
-    const int raw = std::system(command.c_str());
-    TDriveResult result;
-    result.Status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    result.Out = Lines(ReadFileBytes(capture.File("out")));
-    result.Err = ReadFileBytes(capture.File("err"));
-    return result;
-}
 
 fs::path Expected(const std::string& name)
 {
@@ -222,7 +179,7 @@ std::string CellsOfTable(Keep keep)
     const fs::path table = TestDataDir().parent_path().parent_path() / "resources" / "data" / "CellSelectorTable.csv";
     std::string cells;
     int cell = 0;
-    for (const std::string& line : Lines(ReadFileBytes(table))) {
+    for (const std::string& line : e2e::SplitLines(ReadFileBytes(table))) {
         if (line.empty() || line[0] == '#') continue;
         ++cell;
         std::vector<std::string> fields;
@@ -251,7 +208,7 @@ TEST(StorylineEndToEnd, CellSelectorListsTheCellsOfAnElevationClassOrARegionAndT
     ASSERT_FALSE(hu21.empty());
     ASSERT_FALSE(mountain.empty());
     EXPECT_EQ(r.Out, (std::vector<std::string>{plain, hill, hu21, "1", mountain}));
-    const std::vector<std::string> saved = Lines(ReadFileBytes(Saved(dir.Path(), "storyline")), "\r\n");
+    const std::vector<std::string> saved = e2e::SplitLines(ReadFileBytes(Saved(dir.Path(), "storyline")), "\r\n");
     ASSERT_GT(saved.size(), 3u);
     EXPECT_EQ(saved[3], "CELLS IN DOMAIN: " + mountain);
 }
