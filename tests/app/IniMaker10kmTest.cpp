@@ -4,6 +4,7 @@
 #include "app/GlobalTables.h"
 #include "app/ModelFileLayout.h"
 #include "app/RunControlFile.h"
+#include "tests/app/WriterTestFiles.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ namespace {
 using namespace app;
 using testsupport::ReadFileBytes;
 using testsupport::TempDir;
+using writertest::FileLines;
 namespace fs = std::filesystem;
 
 // A small base table: header, the real row of cell 1, filler rows, and a row
@@ -34,19 +36,6 @@ std::vector<std::string> FixtureBaseTable(int rows)
                             std::to_string(100 + n) + ";1;HU231;10.50;10.00;5;2;300");
     }
     return table;
-}
-
-std::vector<std::string> Lines(const std::string& bytes)
-{
-    std::vector<std::string> lines;
-    std::size_t pos = 0;
-    while (pos < bytes.size()) {
-        const std::size_t end = bytes.find("\r\n", pos);
-        if (end == std::string::npos) break;
-        lines.push_back(bytes.substr(pos, end - pos));
-        pos = end + 2;
-    }
-    return lines;
 }
 
 std::vector<std::string> Split(const std::string& row)
@@ -117,7 +106,7 @@ TEST(IniMaker10km, DefaultsGiveTheDocumentedLinesOfCellOne)
 {
     TempDir dir;
     MakeGridInis10km(DefaultIniMaker10kmOptions(), FixtureBaseTable(1), dir.Path().string());
-    const auto lines = Lines(ReadFileBytes(dir.Path() / "1.ini"));
+    const auto lines = FileLines(dir.Path() / "1.ini");
     ASSERT_GT(lines.size(), 120u);
     EXPECT_EQ(lines[3].substr(0, 60), std::string("input/weather/grid/observed/foresee/0001_foresee.wth")
                                           .append(8, ' '));
@@ -148,7 +137,7 @@ TEST(IniMaker10km, Writes1104FilesNamedByCellWithEachRowsSiteValues)
     EXPECT_FALSE(fs::exists(dir.Path() / "0001.ini"));
 
     for (int n = 1; n <= 1104; ++n) {
-        const auto lines = Lines(ReadFileBytes(dir.Path() / (std::to_string(n) + ".ini")));
+        const auto lines = FileLines(dir.Path() / (std::to_string(n) + ".ini"));
         ASSERT_GT(lines.size(), 40u) << n;
         const auto fields = Split(table[static_cast<std::size_t>(n)]);
         const std::string nnnn = CellNumber4(n);
@@ -160,7 +149,7 @@ TEST(IniMaker10km, Writes1104FilesNamedByCellWithEachRowsSiteValues)
         EXPECT_EQ(lines[34].substr(0, fields[8].size() + 1), fields[8] + " ") << n;  // dTavg
         EXPECT_EQ(lines[38].substr(0, 34), "input/soil/grid/10km/10km" + nnnn + ".soi ") << n;
     }
-    const auto last = Lines(ReadFileBytes(dir.Path() / "1104.ini"));
+    const auto last = FileLines(dir.Path() / "1104.ini");
     EXPECT_EQ(last[30].substr(0, 4), "171 ");
     EXPECT_EQ(last[31].substr(0, 5), "48.5 ");
     EXPECT_EQ(last[33].substr(0, 5), "8.59 ");
