@@ -24,21 +24,16 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
+#include "tests/support/StringLines.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/UnreadableFileScope.h"
 
 namespace {
 
 using testsupport::CurrentDirScope;
+using testsupport::Lines;
 using testsupport::TempDir;
 using testsupport::UnreadableFileScope;
-
-std::vector<std::string> Items(const rtl::TStrings& strings)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < strings.Count(); ++i) items.push_back(strings[i]);
-    return items;
-}
 
 // The workbench started headless in an empty temporary folder, as the program starts.
 class MainWindowTest : public ::testing::Test {
@@ -150,9 +145,9 @@ TEST_F(MainWindowTest, ThePagesShowTheDefaultsTheWritersStartFrom)
 {
     Start();
     const app::TIniMaker10kmOptions defaults = app::DefaultIniMaker10kmOptions();
-    EXPECT_EQ(Items(Form1->dol->Items()), app::DefaultOutputLists().Daily);
-    EXPECT_EQ(Items(Form1->aol->Items()), app::DefaultOutputLists().Annual);
-    EXPECT_EQ(Items(Form1->SC->Lines()), app::DefaultSimulationControlLines());
+    EXPECT_EQ(Lines(Form1->dol->Items()), app::DefaultOutputLists().Daily);
+    EXPECT_EQ(Lines(Form1->aol->Items()), app::DefaultOutputLists().Annual);
+    EXPECT_EQ(Lines(Form1->SC->Lines()), app::DefaultSimulationControlLines());
     EXPECT_EQ(Form1->Edit28->Text(), defaults.FirstYear);
     EXPECT_EQ(Form1->Edit29->Text(), defaults.LastYear);
     EXPECT_EQ(Form1->Edit32->Text(), defaults.EpcFile);
@@ -168,7 +163,7 @@ TEST_F(MainWindowTest, ThePagesShowTheDefaultsTheWritersStartFrom)
     EXPECT_EQ(Form1->projCB->Text(), defaults.Projection);
     EXPECT_EQ(Form1->projCB->Items().Count(), 18);
     EXPECT_EQ(Form1->DCB->Text(), defaults.Delta);
-    EXPECT_EQ(Items(Form1->DCB->Items()), (std::vector<std::string>{"none", "D1", "D2", "D3", "D4", "D5"}));
+    EXPECT_EQ(Lines(Form1->DCB->Items()), (std::vector<std::string>{"none", "D1", "D2", "D3", "D4", "D5"}));
     EXPECT_EQ(Form1->Button41->Caption(), "MAKE 10km GRID INIs");
 
     EXPECT_EQ(Form1->Edit36->Text(), app::TSoilPropOptions().SoiFolder);
@@ -181,7 +176,7 @@ TEST_F(MainWindowTest, ThePagesShowTheDefaultsTheWritersStartFrom)
 
     EXPECT_EQ(Form1->cIDsCB->Items().Count(), 12);
     EXPECT_EQ(Form1->cIDsCB->Items()[6], "HU21 - Central Transdanubia");
-    EXPECT_EQ(Items(Form1->luCB->Items()), (std::vector<std::string>{"cropland", "grassland", "forest"}));
+    EXPECT_EQ(Lines(Form1->luCB->Items()), (std::vector<std::string>{"cropland", "grassland", "forest"}));
     EXPECT_EQ(Form1->dnrCB->Items().Count(), 10);
     EXPECT_EQ(Form1->cpCB->Text(), "SRESA1B_HadCM3Q0_HadRM3Q0");
     EXPECT_TRUE(Form1->ttsbEdit->ReadOnly());

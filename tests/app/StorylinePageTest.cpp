@@ -19,6 +19,7 @@
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
+#include "tests/support/StringLines.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -26,15 +27,9 @@ namespace {
 namespace fs = std::filesystem;
 using app::StorylineEditor;
 using testsupport::CurrentDirScope;
+using testsupport::Lines;
 using testsupport::TempDir;
 using ui::THeadlessBackend;
-
-std::vector<std::string> Items(const rtl::TStrings& strings)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < strings.Count(); ++i) items.push_back(strings[i]);
-    return items;
-}
 
 // The workbench started headless in an empty folder, its main window shown, with no
 // storyline yet.
@@ -140,12 +135,12 @@ TEST_F(StorylinePageTest, NewStorylineShowsOneEmptyCroplandPeriodAndClearsWhatAn
     EXPECT_EQ(Form->ttseEdit->Text(), "2100");
     EXPECT_EQ(Form->tsbEdit->Text(), "2001");
     EXPECT_EQ(Form->tseEdit->Text(), "2100");
-    EXPECT_EQ(Items(Form->dnrCB->Items()), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(Lines(Form->dnrCB->Items()), (std::vector<std::string>{"1"}));
     EXPECT_EQ(Form->dnrCB->Text(), "1");
-    EXPECT_EQ(Items(Form->pnrCB->Items()), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(Lines(Form->pnrCB->Items()), (std::vector<std::string>{"1"}));
     EXPECT_EQ(Form->pnrCB->Text(), "1");
     EXPECT_EQ(Form->cIDsCB->Text(), "ALL");
-    EXPECT_EQ(Items(Form->cIDmemo->Lines()), (std::vector<std::string>{"ALL"}));
+    EXPECT_EQ(Lines(Form->cIDmemo->Lines()), (std::vector<std::string>{"ALL"}));
     EXPECT_EQ(Form->luCB->Text(), "cropland");
     EXPECT_EQ(FrontLandUsePanel(), Form->crop_panel);
     EXPECT_TRUE(TablesEmpty());
@@ -166,7 +161,7 @@ TEST_F(StorylinePageTest, AddPeriodListsEachNewPeriodSpanningTheTotalSpanWithEmp
     EditCell(Form->plantingTB, 0, 1, "2001-04-20");
     Choose(Form->luCB, 1);
     for (int i = 0; i < 3; ++i) Click(Form->AddPerBut);
-    EXPECT_EQ(Items(Form->pnrCB->Items()), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(Lines(Form->pnrCB->Items()), (std::vector<std::string>{"1", "2", "3", "4"}));
     EXPECT_EQ(Form->pnrCB->Text(), "4");
     EXPECT_EQ(Form->tsbEdit->Text(), "2001");
     EXPECT_EQ(Form->tseEdit->Text(), "2050");
@@ -254,7 +249,7 @@ TEST_F(StorylinePageTest, ChoosingADomainShowsItsCellsPeriodsAndEvents)
         caption = dialog.Caption();
         folder = static_cast<ui::TEdit*>(dialog.FindComponent("FolderEdit"))->Text();
         type = static_cast<ui::TComboBox*>(dialog.FindComponent("TypeCombo"))->Text();
-        listed = Items(static_cast<ui::TListBox*>(dialog.FindComponent("FileList"))->Items());
+        listed = Lines(static_cast<ui::TListBox*>(dialog.FindComponent("FileList"))->Items());
         app::DriveAnswerFileDialog(dialog, std::string("two_domains.stl"));
     });
     testsupport::WriteFileBytes(Dir.Path() / "input" / "storyline" / "notes.txt", "x");
@@ -264,7 +259,7 @@ TEST_F(StorylinePageTest, ChoosingADomainShowsItsCellsPeriodsAndEvents)
     EXPECT_EQ(type, "StoryLine files");
     EXPECT_EQ(listed, (std::vector<std::string>{"[..]", "two_domains.stl"}));
     ASSERT_EQ(Form->slnEdit->Text(), "regions");
-    EXPECT_EQ(Items(Form->dnrCB->Items()), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(Lines(Form->dnrCB->Items()), (std::vector<std::string>{"1"}));
     EXPECT_EQ(Form->luCB->Text(), "forest");
     EXPECT_EQ(FrontLandUsePanel(), Form->forest_panel);
     EXPECT_EQ(Form->thinningTB->Cells(0, 2), "2020-01-15");
@@ -272,8 +267,8 @@ TEST_F(StorylinePageTest, ChoosingADomainShowsItsCellsPeriodsAndEvents)
     // The page shows the chosen domain, so that an edit goes where it shows.
     Type(Form->dnrCB, "2");
     EXPECT_EQ(StorylineEditor.CurrentDomainIndex, 2);
-    EXPECT_EQ(Items(Form->cIDmemo->Lines()), (std::vector<std::string>{"101; 102; 230; "}));
-    EXPECT_EQ(Items(Form->pnrCB->Items()), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(Lines(Form->cIDmemo->Lines()), (std::vector<std::string>{"101; 102; 230; "}));
+    EXPECT_EQ(Lines(Form->pnrCB->Items()), (std::vector<std::string>{"1", "2", "3"}));
     EXPECT_EQ(Form->pnrCB->Text(), "1");
     EXPECT_EQ(Form->luCB->Text(), "cropland");
     EXPECT_EQ(Form->tseEdit->Text(), "2010");
@@ -304,7 +299,7 @@ TEST_F(StorylinePageTest, OpenWithABadFileShowsItsErrorAndLeavesTheStorylineAndT
     EXPECT_NE(Backend->ErrorTexts()[0].find("bad.stl, line 16"), std::string::npos) << Backend->ErrorTexts()[0];
     EXPECT_EQ(Form->slnEdit->Text(), "kept");
     EXPECT_EQ(Form->plantingTB->Cells(1, 1), "maize");
-    EXPECT_EQ(Items(Form->cIDmemo->Lines()), (std::vector<std::string>{"ALL"}));
+    EXPECT_EQ(Lines(Form->cIDmemo->Lines()), (std::vector<std::string>{"ALL"}));
     EXPECT_EQ(StorylineEditor.CurrentStoryline.name, "kept");
     EXPECT_EQ(StorylineEditor.CurrentStoryline.nrofdomains, 1);
     EXPECT_EQ(Domain().planting[1].crop[1], "maize");
@@ -406,7 +401,7 @@ TEST_F(StorylinePageTest, ChoosingAClimateProjectionOrTypingOutputVariablesKeeps
     Type(Form->cIDmemo, "12; 13; ");
     Choose(Form->cpCB, 4);
     Type(Form->ovEdit, "3061");
-    EXPECT_EQ(Items(Form->cIDmemo->Lines()), (std::vector<std::string>{"12; 13; "}));
+    EXPECT_EQ(Lines(Form->cIDmemo->Lines()), (std::vector<std::string>{"12; 13; "}));
     EXPECT_EQ(Domain().cellIDs, "12; 13; ");
     EXPECT_EQ(StorylineEditor.CurrentStoryline.name, "storyline");
 }

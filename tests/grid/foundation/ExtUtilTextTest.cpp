@@ -2,6 +2,7 @@
 #include "grid/foundation/ExtUtilText.h"
 
 #include "platform/rtl/StringList.h"
+#include "tests/support/StringLines.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 namespace {
 
 using namespace grid;
+using testsupport::Lines;
 
 TEST(ExtUtilText, ApplyValueLimitsTreatsZeroAsAbsentAndEqualLimitsAsNone)
 {
@@ -49,13 +51,6 @@ TEST(ExtUtilText, PositionsCountCharactersAndOutArgumentsFollowTheirRules)
     EXPECT_EQ(WidePos("€", "a€"), 2);
     EXPECT_TRUE(CellInGridRect(rtl::Rect(1, 2, 3, 4), 3, 4));
     EXPECT_FALSE(CellInGridRect(rtl::Rect(1, 2, 3, 4), 4, 4));
-}
-
-std::vector<std::string> Lines(const rtl::TStrings& list)
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < list.Count(); ++i) out.push_back(list.Strings(i));
-    return out;
 }
 
 TEST(ExtUtilText, SplitKeepsEmptyPartsAndAppendsToTheList)

@@ -6,23 +6,17 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StringList.h"
+#include "tests/support/StringLines.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 using namespace rtl;
+using testsupport::Lines;
 using testsupport::ReadFileBytes;
 using testsupport::TempDir;
 using testsupport::TestDataDir;
 using testsupport::WriteFileBytes;
-
-std::vector<std::string> Lines(const TStrings& s)
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < s.Count(); ++i)
-        out.push_back(s[i]);
-    return out;
-}
 
 TEST(IniFiles, MemIniFileWritesSectionsInTheCodePageWithCrLf)
 {

@@ -8,11 +8,13 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/RegistryIniFile.h"
 #include "platform/rtl/StringList.h"
+#include "tests/support/StringLines.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 using namespace rtl;
+using testsupport::Lines;
 using testsupport::ReadFileBytes;
 using testsupport::TempDir;
 using testsupport::WriteFileBytes;
@@ -31,13 +33,6 @@ protected:
         return reg;
     }
 };
-
-std::vector<std::string> Lines(const TStrings& s)
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < s.Count(); ++i) out.push_back(s[i]);
-    return out;
-}
 
 std::string MessageOf(const std::function<void()>& action)
 {

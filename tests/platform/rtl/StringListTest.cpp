@@ -6,22 +6,16 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
+#include "tests/support/StringLines.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 using namespace rtl;
+using testsupport::Lines;
 using testsupport::ReadFileBytes;
 using testsupport::TempDir;
 using testsupport::WriteFileBytes;
-
-std::vector<std::string> Lines(const TStrings& s)
-{
-    std::vector<std::string> out;
-    for (int i = 0; i < s.Count(); ++i)
-        out.push_back(s[i]);
-    return out;
-}
 
 template <typename Action>
 void ExpectStringListError(Action action, const std::string& message)
