@@ -64,6 +64,26 @@ int HexPair(std::string_view text, std::size_t pos)
     return hi * 16 + lo;
 }
 
+// Replaces each occurrence of `what` that `find(text, what, from)` reports, left to right,
+// by `with`; an empty `what` leaves the text as it is.
+template <typename Find>
+std::string ReplaceEach(std::string_view text, std::string_view what, std::string_view with, Find find)
+{
+    if (what.empty()) return std::string(text);
+    std::string r;
+    r.reserve(text.size());
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t hit = find(text, what, pos);
+        if (hit == std::string_view::npos) break;
+        r.append(text.substr(pos, hit - pos));
+        r.append(with);
+        pos = hit + what.size();
+    }
+    r.append(text.substr(pos));
+    return r;
+}
+
 }  // namespace
 
 void SetHtmlHighlightColors(gfx::TColor color, gfx::TColor textColor)
@@ -130,36 +150,14 @@ bool HtmlStrictNumber(std::string_view text, int& value)
 
 std::string HtmlReplaceAll(std::string_view text, std::string_view what, std::string_view with)
 {
-    if (what.empty()) return std::string(text);
-    std::string r;
-    r.reserve(text.size());
-    std::size_t pos = 0;
-    for (;;) {
-        const std::size_t hit = text.find(what, pos);
-        if (hit == std::string_view::npos) break;
-        r.append(text.substr(pos, hit - pos));
-        r.append(with);
-        pos = hit + what.size();
-    }
-    r.append(text.substr(pos));
-    return r;
+    return ReplaceEach(text, what, with,
+                       [](std::string_view t, std::string_view w, std::size_t from) { return t.find(w, from); });
 }
 
 std::string HtmlReplaceAllNoCase(std::string_view text, std::string_view what, std::string_view with)
 {
-    if (what.empty()) return std::string(text);
-    std::string r;
-    r.reserve(text.size());
-    std::size_t pos = 0;
-    for (;;) {
-        const std::size_t hit = HtmlFindNoCase(text, what, pos);
-        if (hit == std::string_view::npos) break;
-        r.append(text.substr(pos, hit - pos));
-        r.append(with);
-        pos = hit + what.size();
-    }
-    r.append(text.substr(pos));
-    return r;
+    return ReplaceEach(text, what, with,
+                       [](std::string_view t, std::string_view w, std::size_t from) { return HtmlFindNoCase(t, w, from); });
 }
 
 std::string StripHtmlTags(std::string_view text)
