@@ -114,6 +114,9 @@ public:
 private:
     void CreateOptionObjects();
     void FilterEditEnabledChanged();
+    void FloatingFooterAdjustRows();
+    void FloatingFooterVisibleChanged();
+    void FloatingFooterStyleChanged();
     std::unique_ptr<TExtGridOwnedOptions> FOptions;
 public:
 

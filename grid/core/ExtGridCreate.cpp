@@ -122,7 +122,8 @@ void TExtStringGrid::CreateOptionObjects()
     o.AutoColor = std::make_unique<TAutoColor>();
     o.FloatingFooter = std::make_unique<TFloatingFooter>();
     o.FloatingFooter->OnChange = [this](TSender) { Invalidate(); };
-    o.FloatingFooter->OnShowChange = [this](TSender) { Invalidate(); };
+    o.FloatingFooter->OnVisibleChange = [this](TSender) { FloatingFooterVisibleChanged(); };
+    o.FloatingFooter->OnStyleChange = [this](TSender) { FloatingFooterStyleChanged(); };
     o.SortSettings = std::make_unique<TSortSettings>(this);
     o.DragDropSettings = std::make_unique<TDragDropSettings>(this);
     o.DragScrollOptions = std::make_unique<TDragScrollOptions>();
@@ -166,6 +167,40 @@ void TExtStringGrid::FilterEditEnabledChanged()
     int row = FOptions->FilterEdit->Row();
     if (row < 0 || row >= RowCount()) return;
     for (int c = 0; c < ColCount(); ++c) SetCells(c, row, "");
+}
+
+// The floating footer's fsFixedLastRow style shows the grid's last row; the other styles
+// add a row of their own while the footer is visible.
+void TExtStringGrid::FloatingFooterAdjustRows()
+{
+    if (HasState(rtl::csDesigning)) return;
+    TFloatingFooter& ff = *FOptions->FloatingFooter;
+    bool lastRowStyle = ff.FooterStyle() == fsFixedLastRow;
+    if ((lastRowStyle || !ff.Visible()) && ff.DidInc()) {
+        SetRowCount(RowCount() - 1);
+        ff.SetDidInc(false);
+    } else if (!lastRowStyle && ff.Visible() && !ff.DidInc()) {
+        SetRowCount(RowCount() + 1);
+        ff.SetDidInc(true);
+    }
+}
+
+void TExtStringGrid::FloatingFooterVisibleChanged()
+{
+    TFloatingFooter& ff = *FOptions->FloatingFooter;
+    bool lastRowStyle = ff.FooterStyle() == fsFixedLastRow;
+    SetFixedFooters(ff.Visible() && lastRowStyle ? 1 : 0);
+    FloatingFooterAdjustRows();
+    if (!HasState(rtl::csDesigning) && FixedRows() > 0) SetFixedRowAlways(true);
+    SetHideLastRow(lastRowStyle && ff.Visible());
+    Invalidate();
+}
+
+void TExtStringGrid::FloatingFooterStyleChanged()
+{
+    FloatingFooterAdjustRows();
+    SetHideLastRow(FOptions->FloatingFooter->Visible());
+    Invalidate();
 }
 
 TControlLook& TExtStringGrid::ControlLook() const { return *FOptions->ControlLook; }

@@ -203,13 +203,13 @@ void TFloatingFooter::SetVisible(bool v)
 {
     if (v == FVisible) return;
     FVisible = v;
-    if (OnShowChange) OnShowChange(this);
+    if (OnVisibleChange) OnVisibleChange(this);
 }
 
 void TFloatingFooter::SetFooterStyle(TFooterStyle v)
 {
     FFooterStyle = v;
-    if (OnShowChange) OnShowChange(this);
+    if (OnStyleChange) OnStyleChange(this);
 }
 
 void TFloatingFooter::SetColor(gfx::TColor v)

@@ -193,8 +193,7 @@ private:
 enum TFooterStyle : std::uint8_t { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 
 // Settings of the floating footer strip. OnChange asks the footer panel to repaint;
-// OnShowChange lets the grid show or hide the strip and adjust its rows when Visible or
-// FooterStyle changes.
+// OnVisibleChange and OnStyleChange let the grid show or hide the strip and adjust its rows.
 class TFloatingFooter : public rtl::TPersistent {
 public:
     TFloatingFooter() = default;
@@ -217,7 +216,11 @@ public:
     void SetCustomTemplate(const std::string& v);
 
     TNotifyEvent OnChange;
-    TNotifyEvent OnShowChange;
+    TNotifyEvent OnVisibleChange;
+    TNotifyEvent OnStyleChange;
+    // Whether the footer added a row to the grid (styles other than fsFixedLastRow).
+    bool DidInc() const { return FDidInc; }
+    void SetDidInc(bool v) { FDidInc = v; }
     std::function<void(TSender, int ACol, int ARow, std::string& Value)> OnCalcFooter;
 
     GRID_PLAIN_PROPERTY(bool, ShowHint, false)
@@ -228,6 +231,7 @@ public:
 private:
     void Changed();
     bool FVisible = false;
+    bool FDidInc = false;
     TFooterStyle FFooterStyle = fsFixedLastRow;
     gfx::TColor FColor = gfx::clBtnFace;
     gfx::TColor FBorderColor = gfx::clNone;

@@ -135,7 +135,7 @@ TEST_F(OptionsTest, AssignCopiesOnlyFromItsOwnClassAndSkipsTheDocumentedValues)
 
     TFloatingFooter ff1, ff2;
     int shown = 0;
-    ff2.OnShowChange = [&](TSender) { ++shown; };
+    ff2.OnVisibleChange = [&](TSender) { ++shown; };
     ff1.SetVisible(true);
     ff1.SetBorderColor(gfx::clRed);
     ff2.Assign(&ff1);
@@ -412,4 +412,28 @@ TEST_F(OptionsTest, BuildConditionFollowsTheFilterType)
         d.BuildCondition("abc");
         EXPECT_EQ(d.Condition(), expected) << int(type);
     }
+}
+
+TEST_F(OptionsTest, FloatingFooterVisibilityAndStyleAdjustTheGrid)
+{
+    Grid->SetRowCount(5);
+    TFloatingFooter& ff = Grid->FloatingFooter();
+    ff.SetVisible(true);
+    EXPECT_EQ(Grid->FixedFooters(), 1);
+    EXPECT_TRUE(Grid->HideLastRow());
+    EXPECT_TRUE(Grid->FixedRowAlways());
+    EXPECT_EQ(Grid->RowCount(), 5);
+    // A preview style gets a row of its own, and gives it back when hidden.
+    ff.SetFooterStyle(fsColumnPreview);
+    EXPECT_EQ(Grid->RowCount(), 6);
+    EXPECT_TRUE(Grid->HideLastRow());
+    EXPECT_EQ(Grid->FixedFooters(), 1);
+    ff.SetVisible(false);
+    EXPECT_EQ(Grid->RowCount(), 5);
+    EXPECT_FALSE(Grid->HideLastRow());
+    EXPECT_EQ(Grid->FixedFooters(), 0);
+    ff.SetVisible(true);
+    EXPECT_EQ(Grid->RowCount(), 6);
+    EXPECT_FALSE(Grid->HideLastRow());
+    EXPECT_EQ(Grid->FixedFooters(), 0);
 }
