@@ -5,7 +5,6 @@
 
 #include "grid/core/BaseGrid.h"
 #include "platform/rtl/Exceptions.h"
-#include "platform/rtl/Utf8.h"
 #include "platform/ui/CheckLst.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/ComCtrls.h"
@@ -75,29 +74,6 @@ const ui::TPropertyInfo& PublishedProperty(rtl::TComponent* component, const std
     const ui::TPropertyInfo* prop = registry.FindProperty(info, property);
     if (prop == nullptr) throw rtl::Exception(component->Name() + " has no property " + property);
     return *prop;
-}
-
-// The value as a quoted text of the description syntax.
-std::string QuotedValue(const std::string& text)
-{
-    std::string out;
-    bool inQuote = false;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        char32_t ch = rtl::Utf8NextChar(text, pos);
-        if (ch < 32) {
-            if (inQuote) out += '\'';
-            inQuote = false;
-            out += '#' + std::to_string(static_cast<unsigned>(ch));
-            continue;
-        }
-        if (!inQuote) out += '\'';
-        inQuote = true;
-        if (ch == U'\'') out += '\'';
-        rtl::Utf8AppendChar(out, ch);
-    }
-    if (inQuote) out += '\'';
-    return out.empty() ? "''" : out;
 }
 
 std::string PlainText(const ui::TPropValue& value)
@@ -217,7 +193,7 @@ void DriveSetProperty(rtl::TComponent* component, const std::string& property, c
     if (prop.Kind == ui::TPropertyInfo::pkEvent) throw rtl::Exception(component->Name() + "." + property + " is an event");
     bool isText = prop.Get && prop.Get(component).Kind == ui::TValueKind::String;
     std::string where = component->Name() + "." + property;
-    ui::TPropValue parsed = ui::ParsePropertyValueText(isText ? QuotedValue(value) : value, where);
+    ui::TPropValue parsed = ui::ParsePropertyValueText(isText ? ui::TPropValue::MakeString(value).ToText() : value, where);
     ui::TReadContext ctx;
     ctx.Path = where;
     ctx.Root = component;
