@@ -231,15 +231,7 @@ bool ParseDib(const std::uint8_t* data, std::size_t size, bool iconMask, std::si
         }
     }
 
-    out.Format = TImageFormat::Bmp;
-    out.Width = w;
-    out.Height = h;
-    out.HasAlpha = hasAlpha;
-    TImageFrame frame;
-    frame.FrameWidth = w;
-    frame.FrameHeight = h;
-    frame.Pixels = std::move(pixels);
-    out.Frames.push_back(std::move(frame));
+    out.AddWholeFrame(TImageFormat::Bmp, w, h, hasAlpha, std::move(pixels));
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace gfx {
@@ -31,6 +32,19 @@ struct TDecodedImage {
     std::vector<TImageFrame> Frames;
     bool Empty() const { return Width <= 0 || Height <= 0 || Frames.empty(); }
     void Clear() { *this = TDecodedImage{}; }
+    // Describes a still picture: its format, size and alpha, and one frame covering it all.
+    void AddWholeFrame(TImageFormat format, int width, int height, bool hasAlpha, std::vector<std::uint32_t> pixels)
+    {
+        Format = format;
+        Width = width;
+        Height = height;
+        HasAlpha = hasAlpha;
+        TImageFrame frame;
+        frame.FrameWidth = width;
+        frame.FrameHeight = height;
+        frame.Pixels = std::move(pixels);
+        Frames.push_back(std::move(frame));
+    }
 };
 
 // The format by the data's signature.

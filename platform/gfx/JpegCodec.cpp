@@ -102,14 +102,7 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, TDecodedImage& out)
     if (!data || size < 4 || data[0] != 0xFF || data[1] != 0xD8) return false;
     TJpegDecode d;
     if (!RunDecode(d, data, size)) return false;
-    out.Format = TImageFormat::Jpeg;
-    out.Width = d.Width;
-    out.Height = d.Height;
-    TImageFrame frame;
-    frame.FrameWidth = d.Width;
-    frame.FrameHeight = d.Height;
-    frame.Pixels = std::move(d.Pixels);
-    out.Frames.push_back(std::move(frame));
+    out.AddWholeFrame(TImageFormat::Jpeg, d.Width, d.Height, false, std::move(d.Pixels));
     return true;
 }
 

@@ -146,15 +146,7 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, TDecodedImage& out)
         const std::uint32_t r = ((p >> 16) & 0xFF) * a / 255, g = ((p >> 8) & 0xFF) * a / 255, b = (p & 0xFF) * a / 255;
         p = (a << 24) | (r << 16) | (g << 8) | b;
     }
-    out.Format = TImageFormat::Png;
-    out.Width = d.Width;
-    out.Height = d.Height;
-    out.HasAlpha = hasAlpha;
-    TImageFrame frame;
-    frame.FrameWidth = d.Width;
-    frame.FrameHeight = d.Height;
-    frame.Pixels = std::move(d.Pixels);
-    out.Frames.push_back(std::move(frame));
+    out.AddWholeFrame(TImageFormat::Png, d.Width, d.Height, hasAlpha, std::move(d.Pixels));
     return true;
 }
 
