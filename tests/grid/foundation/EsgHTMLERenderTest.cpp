@@ -36,6 +36,15 @@ std::string Fixture(const std::string& name)
     return (testsupport::TestDataDir() / "grid" / "foundation" / "html" / name).string();
 }
 
+// Adds a picture named `name` to the container, loaded from a fixture file.
+TPictureItem* AddFixturePicture(TPictureContainer& container, const std::string& name, const std::string& fixture)
+{
+    TPictureItem* item = container.Items().Add();
+    item->SetName(name);
+    item->Picture()->LoadFromFile(Fixture(fixture));
+    return item;
+}
+
 class Scene {
 public:
     explicit Scene(int width = 200, int height = 60) : FBitmap(width, height)
@@ -312,9 +321,7 @@ TEST(EsgHTMLERender, ImageFromPngFixtureByUrlAndByName)
     EXPECT_EQ(cache.Count(), 1);  // found again, not loaded again
 
     TPictureContainer container(nullptr);
-    TPictureItem* item = container.Items().Add();
-    item->SetName("Wide");
-    item->Picture()->LoadFromFile(Fixture("wide.png"));
+    AddFixturePicture(container, "Wide", "wide.png");
     Scene n;
     n.Options.Pictures = &container;
     // WIDTH only: 64 x 32 drawn 32 x 16; the image takes its width plus a 2-pixel gap.
@@ -330,9 +337,7 @@ TEST(EsgHTMLERender, ImageFromPngFixtureByUrlAndByName)
 TEST(EsgHTMLERender, PictureThatDidNotDecodeCountsAsAbsent)
 {
     TPictureContainer container(nullptr);
-    TPictureItem* item = container.Items().Add();
-    item->SetName("bad");
-    item->Picture()->LoadFromFile(Fixture("notimage.png"));
+    TPictureItem* item = AddFixturePicture(container, "bad", "notimage.png");
     ASSERT_FALSE(item->Picture()->Empty());
     ASSERT_EQ(item->Picture()->Width(), 0);
     Scene s;
@@ -349,9 +354,7 @@ TEST(EsgHTMLERender, PictureThatDidNotDecodeCountsAsAbsent)
 TEST(EsgHTMLERender, AnimatedPictureDrawsItsFirstFrameAtItsOwnPosition)
 {
     TPictureContainer container(nullptr);
-    TPictureItem* item = container.Items().Add();
-    item->SetName("anim");
-    item->Picture()->LoadFromFile(Fixture("offset.gif"));
+    TPictureItem* item = AddFixturePicture(container, "anim", "offset.gif");
     ASSERT_EQ(item->Picture()->FrameCount(), 2);
     Scene s;
     s.Options.Pictures = &container;
@@ -431,9 +434,7 @@ TEST(EsgHTMLERender, ControlWidthThatIsNotANumberUsesItsLeadingDigits)
 TEST(EsgHTMLERender, ImageThatFillsTheLineStaysForTheNextLine)
 {
     TPictureContainer container(nullptr);
-    TPictureItem* item = container.Items().Add();
-    item->SetName("rb");
-    item->Picture()->LoadFromFile(Fixture("redblue.png"));
+    AddFixturePicture(container, "rb", "redblue.png");
     Scene s;
     s.Options.Pictures = &container;
     // 40 pixels of text leave no room for the 20-pixel image in 50: it goes to the next line.
@@ -534,9 +535,7 @@ TEST(EsgHTMLERender, ImageListImagesTakeTheirSizeAndAGap)
 TEST(EsgHTMLERender, ImageAlignedTopLiftsTheTextAndWrapKeepsTextHeight)
 {
     TPictureContainer container(nullptr);
-    TPictureItem* item = container.Items().Add();
-    item->SetName("w");
-    item->Picture()->LoadFromFile(Fixture("wide.png"));  // 64 x 32
+    AddFixturePicture(container, "w", "wide.png");  // 64 x 32
     Scene s;
     s.Options.Pictures = &container;
     EXPECT_EQ(s.Measure("<IMG SRC=\"w\">x", 200).ContentHeight, 32);
@@ -550,9 +549,7 @@ TEST(EsgHTMLERender, ImageAlignedTopLiftsTheTextAndWrapKeepsTextHeight)
 TEST(EsgHTMLERender, AnimatedPictureShowsItsCurrentFrame)
 {
     TPictureContainer container(nullptr);
-    TPictureItem* item = container.Items().Add();
-    item->SetName("anim");
-    item->Picture()->LoadFromFile(Fixture("offset.gif"));
+    TPictureItem* item = AddFixturePicture(container, "anim", "offset.gif");
     item->Picture()->SetFrame(2);
     Scene s;
     s.Options.Pictures = &container;
@@ -563,9 +560,7 @@ TEST(EsgHTMLERender, AnimatedPictureShowsItsCurrentFrame)
 TEST(EsgHTMLERender, TextFlowsBesideALeftFloatingImage)
 {
     TPictureContainer container(nullptr);
-    TPictureItem* item = container.Items().Add();
-    item->SetName("w");
-    item->Picture()->LoadFromFile(Fixture("wide.png"));  // 64 x 32
+    AddFixturePicture(container, "w", "wide.png");  // 64 x 32
     Scene s;
     s.Options.Pictures = &container;
     s.Paint("<IMG SRC=\"w\" FLOAT=\"LEFT\">WW<BR>WW");
