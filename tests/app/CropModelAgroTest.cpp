@@ -12,6 +12,7 @@ using namespace app;
 using testsupport::ReadFileBytes;
 using testsupport::TempDir;
 using testsupport::WriteFileBytes;
+using writertest::ExpectRefusedBeforeAnyFile;
 using writertest::FileLines;
 using writertest::FileNames;
 using writertest::Fixture;
@@ -69,9 +70,8 @@ TEST(CropModelAgro, IdThatCannotNameAFileEndsTheActionBeforeAnyFile)
         TCreateAgrOptions o;
         o.FertilisationFolder = (dir.Path() / "in").string();
         o.OutputFolder = (dir.Path() / "out").string();
-        const std::string message = MessageOf([&] { CreateCropAgroFiles(o); });
-        EXPECT_NE(message.find("arpa_fertilization_2016.csv\" line 3: 100 m id"), std::string::npos) << message;
-        EXPECT_FALSE(fs::exists(dir.Path() / "out"));
+        ExpectRefusedBeforeAnyFile([&] { CreateCropAgroFiles(o); },
+                                   "arpa_fertilization_2016.csv\" line 3: 100 m id", dir.Path() / "out");
     }
 }
 
@@ -114,9 +114,8 @@ TEST(CropModelAgro, FieldIdThatWouldLeaveTheFolderIsNamedAndNothingIsWritten)
     TFieldAgrOptions o;
     o.FieldTable = (dir.Path() / "forman.csv").string();
     o.OutputFolder = (dir.Path() / "out").string();
-    const std::string message = MessageOf([&] { CreateFieldAgroFiles(o); });
-    EXPECT_NE(message.find("forman.csv\" line 3: field id '..\\T2' would leave"), std::string::npos) << message;
-    EXPECT_FALSE(fs::exists(dir.Path() / "out"));
+    ExpectRefusedBeforeAnyFile([&] { CreateFieldAgroFiles(o); },
+                               "forman.csv\" line 3: field id '..\\T2' would leave", dir.Path() / "out");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@ using namespace app;
 using testsupport::ReadFileBytes;
 using testsupport::TempDir;
 using testsupport::WriteFileBytes;
+using writertest::ExpectRefusedBeforeAnyFile;
 using writertest::FileLines;
 using writertest::FileNames;
 using writertest::Fixture;
@@ -184,9 +185,7 @@ TEST(IniMakerVariants, GridTable3RowWithoutTheSiteColumnsIsNamed)
     o.GridTable3 = (dir.Path() / "t3.csv").string();
     o.OutputFolder = (dir.Path() / "out").string();
     o.CellCount = 2;
-    const std::string message = MessageOf([&] { MakeSpinupInis10km(o); });
-    EXPECT_NE(message.find("t3.csv\" line 3: 4 fields"), std::string::npos) << message;
-    EXPECT_FALSE(fs::exists(dir.Path() / "out"));
+    ExpectRefusedBeforeAnyFile([&] { MakeSpinupInis10km(o); }, "t3.csv\" line 3: 4 fields", dir.Path() / "out");
 }
 
 // Run names and 100 m ids name files: one that would put a file outside the
@@ -203,9 +202,7 @@ TEST(IniMakerVariants, NamesThatWouldLeaveTheOutputFolderEndTheActionNamingTheRo
         o.SelectionList = (dir.Path() / "list.csv").string();
         o.GridTable3 = Table3();
         o.OutputFolder = (dir.Path() / "out").string();
-        const std::string message = MessageOf([&] { MakeSelectedInis(o); });
-        EXPECT_NE(message.find("list.csv\" line 3: run name"), std::string::npos) << message;
-        EXPECT_FALSE(fs::exists(dir.Path() / "out"));
+        ExpectRefusedBeforeAnyFile([&] { MakeSelectedInis(o); }, "list.csv\" line 3: run name", dir.Path() / "out");
     }
 
     TempDir dir;
@@ -214,9 +211,8 @@ TEST(IniMakerVariants, NamesThatWouldLeaveTheOutputFolderEndTheActionNamingTheRo
     o.GridTable3 = Table3();
     o.GridTable1 = (dir.Path() / "grid1.csv").string();
     o.OutputFolder = (dir.Path() / "out").string();
-    const std::string message = MessageOf([&] { MakeGridInis100m(o); });
-    EXPECT_NE(message.find("grid1.csv\" line 3: 100 m id '../../x' would leave"), std::string::npos) << message;
-    EXPECT_FALSE(fs::exists(dir.Path() / "out"));
+    ExpectRefusedBeforeAnyFile([&] { MakeGridInis100m(o); },
+                               "grid1.csv\" line 3: 100 m id '../../x' would leave", dir.Path() / "out");
 }
 
 TEST(IniMakerVariants, MissingTableEndsWithTheInputOutputError)

@@ -58,6 +58,17 @@ std::string MessageOf(const std::function<void()>& action)
     return {};
 }
 
+// `action` raises the rtl::Exception (or subclass E) whose message holds `fragment`
+// and leaves `outputFolder` uncreated: refused before any file was written.
+template <typename E = rtl::Exception>
+void ExpectRefusedBeforeAnyFile(const std::function<void()>& action, const std::string& fragment,
+                                const fs::path& outputFolder)
+{
+    const std::string message = MessageOf<E>(action);
+    EXPECT_NE(message.find(fragment), std::string::npos) << "\"" << fragment << "\" not in: " << message;
+    EXPECT_FALSE(fs::exists(outputFolder)) << outputFolder;
+}
+
 // Lines of a file written with CR LF.
 inline std::vector<std::string> FileLines(const fs::path& path)
 {
