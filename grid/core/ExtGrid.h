@@ -8,6 +8,8 @@
 #include "grid/core/BaseGrid.h"
 #include "grid/core/GridEvents.h"
 #include "grid/core/GridEventsDraw.h"
+#include "grid/core/GridEventsPublished.h"
+#include "grid/core/ExtGridPublished.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridTypes.h"
 #include "grid/foundation/ExtStyleIF.h"
@@ -148,6 +150,8 @@ public:
     virtual std::string DefaultCheckFalse(int ACol);
     const std::string& FloatFormat() const { return FFloatFormat; }
     void SetFloatFormat(const std::string& v) { FFloatFormat = v; }
+    // Fixed footer rows, fixed right columns and what IsFixedCell answers.
+    bool IsFixed(int ACol, int ARow) override;
     bool IsNode(int ARow) override;
     bool IsSummary(int ARow) override;
     bool HasNodes() override;
@@ -470,6 +474,36 @@ public:
 public:
     TSearchEditChangeEvent OnSearchEditChange;
 
+
+    // ===== Published settings that only store their value =====
+    TGridFilterType FilterType() const { return FPublished.FilterType; }
+    void SetFilterType(TGridFilterType v) { FPublished.FilterType = v; }
+    TFilterDropDownColumns FilterDropDownColumns() const { return FPublished.FilterDropDownColumns; }
+    void SetFilterDropDownColumns(TFilterDropDownColumns v) { FPublished.FilterDropDownColumns = v; }
+    bool FilterDropDownCheckUnCheckAll() const { return FPublished.FilterDropDownCheckUnCheckAll; }
+    void SetFilterDropDownCheckUnCheckAll(bool v) { FPublished.FilterDropDownCheckUnCheckAll = v; }
+    bool FixedAsButtons() const { return FPublished.FixedAsButtons; }
+    // Fixed cells look like buttons: repaint.
+    void SetFixedAsButtons(bool v);
+    TPopupToolBarMode PopupToolBarMode() const { return FPublished.PopupToolBarMode; }
+    void SetPopupToolBarMode(TPopupToolBarMode v) { FPublished.PopupToolBarMode = v; }
+    TScrollHintType ScrollHints() const { return FPublished.ScrollHints; }
+    void SetScrollHints(TScrollHintType v) { FPublished.ScrollHints = v; }
+    rtl::TComponent* FixedDropDownMenu() const { return FPublished.FixedDropDownMenu; }
+    void SetFixedDropDownMenu(rtl::TComponent* v) { FPublished.FixedDropDownMenu = v; }
+    rtl::TComponent* PopupToolBar() const { return FPublished.PopupToolBar; }
+    void SetPopupToolBar(rtl::TComponent* v) { FPublished.PopupToolBar = v; }
+    rtl::TComponent* GridImages() const { return FPublished.GridImages; }
+    // The images cells draw by index: repaint.
+    void SetGridImages(rtl::TComponent* v);
+    rtl::TComponent* PictureContainer() const { return FPublished.PictureContainer; }
+    void SetPictureContainer(rtl::TComponent* v);
+    rtl::TComponent* CellChecker() const { return FPublished.CellChecker; }
+    void SetCellChecker(rtl::TComponent* v) { FPublished.CellChecker = v; }
+private:
+    TExtGridPublished FPublished;
+public:
+
     // ===== Printing =====
     TPrintSettings& PrintSettings() { return *FPrintSettings; }
 
@@ -525,6 +559,136 @@ public:
     GRID_PLAIN_PROPERTY(bool, Multilinecells, false)
 public:
     TNotifyEvent OnResize;
+
+    // ===== Published events of painting, editing, selection, filtering, clipboard, drag and drop, printing, files =====
+    // Cell painting and footers.
+    TCustomCellSizeEvent OnCustomCellSize;
+    TPaintedEvent OnPainted;
+    TFooterPaintEvent OnFooterPaint;
+    TFooterCalcEvent OnFooterCalc;
+    TGroupCalcEvent OnGroupCalc;
+    TColumnCalcEvent OnColumnCalc;
+    // Questions about a cell.
+    TGetEditorPropEvent OnGetEditorProp;
+    TCanClickCellEvent OnCanClickCell;
+    TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+    THoverButtonsShowEvent OnHoverButtonsShow;
+    // Clicks and cell controls.
+    TFixedDropDownClickEvent OnFixedDropDownClick;
+    TFixedEditEvent OnFixedEdit;
+    THoverButtonClickEvent OnHoverButtonClick;
+    TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+    TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+    TControlClickEvent OnControlClick;
+    TControlEditDoneEvent OnControlEditDone;
+    TControlComboListEvent OnControlComboList;
+    TControlComboSelectEvent OnControlComboSelect;
+    // Check boxes, radio buttons and pickers.
+    TCheckBoxMouseUpEvent OnCheckBoxMouseUp;
+    TRadioClickEvent OnRadioClick;
+    TRadioClickEvent OnRadioMouseUp;
+    TRadioButtonClickEvent OnRadioButtonClick;
+    TRatingChangeEvent OnRatingChange;
+    TColorSelectedEvent OnColorSelected;
+    TColorSelectEvent OnColorSelect;
+    TImageSelectedEvent OnImageSelected;
+    TImageSelectEvent OnImageSelect;
+    TComboEvent OnDatePickerCloseUp;
+    TComboEvent OnDatePickerDropDown;
+    TDateTimeChangeEvent OnDateTimeChange;
+    TComboChangeEvent OnComboChange;
+    TComboObjectChangeEvent OnComboObjectChange;
+    TFloatSpinClickEvent OnFloatSpinClick;
+    TDateTimeSpinClickEvent OnTimeSpinClick;
+    TDateTimeSpinClickEvent OnDateSpinClick;
+    TUnitChangedEvent OnUnitChanged;
+    // Editing and validation.
+    TNotifyEvent OnEditingDone;
+    TEditCellDoneEvent OnEditCellDone;
+    TEditChangeEvent OnEditChange;
+    TCellValidateEvent OnCellValidate;
+    TCellValidateEvent OnCellValidateWide;
+    TCustomStrToDateEvent OnCustomStrToDate;
+    TNotifyEvent OnRichEditSelectionChange;
+    TAutoAdvanceEvent OnAutoAdvance;
+    TIntelliZoomEvent OnIntelliZoom;
+    // Moving and selecting.
+    TRowChangingEvent OnRowChanging;
+    TRowUpdateEvent OnRowUpdate;
+    TColChangingEvent OnColChanging;
+    TCellChangingEvent OnCellChanging;
+    TSelectionResizedEvent OnSelectionChanged;
+    TSelectionResizeEvent OnSelectionResize;
+    TSelectionResizedEvent OnSelectionResized;
+    TDisjunctSelectEvent OnRowDisjunctSelect;
+    TDisjunctSelectedEvent OnRowDisjunctSelected;
+    TDisjunctSelectEvent OnColDisjunctSelect;
+    TDisjunctSelectedEvent OnColDisjunctSelected;
+    TScrollCellEvent OnScrollCell;
+    TDragScrollEvent OnDragScroll;
+    // Rows and columns.
+    TColumnMoveEvent OnColumnMove;
+    TColumnMovingEvent OnColumnMoving;
+    TRowMoveEvent OnRowMove;
+    TRowMovingEvent OnRowMoving;
+    // Nodes.
+    TNodeEvent OnExpandNode;
+    TNodeEvent OnContractNode;
+    TBeforeNodeEvent OnBeforeExpandNode;
+    TBeforeNodeEvent OnBeforeContractNode;
+    // Filtering and searching.
+    TBeforeFilterEvent OnBeforeFilter;
+    TCustomFilterEvent OnCustomFilter;
+    TGetColumnFilterEvent OnGetColumnFilter;
+    TNotifyEvent OnFilterDone;
+    TFilterSelectEvent OnFilterSelect;
+    TFilterCheckEvent OnFilterCheck;
+    TFilterCheckClickEvent OnFilterCheckClick;
+    TFilterCheckClickEvent OnFilterCheckMouseDown;
+    TFilterShowEvent OnFilterShow;
+    TFilterCloseEvent OnFilterClose;
+    TFilterProgressEvent OnFilterProgress;
+    TFilterEditDoneEvent OnFilterEditDone;
+    TNotifyEvent OnSearchFooterClose;
+    TCreatedControlEvent OnCreatedFloatingFooter;
+    TCreatedControlEvent OnCreatedSearchFooter;
+    // Clipboard.
+    TClipboardEvent OnClipboardPaste;
+    TNotifyEvent OnClipboardPasteDone;
+    TClipboardEvent OnClipboardCopy;
+    TNotifyEvent OnClipboardCopyDone;
+    TClipboardEvent OnClipboardCut;
+    TNotifyEvent OnClipboardCutDone;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteCell;
+    TClipboardAfterPasteCellEvent OnClipboardAfterPasteWideCell;
+    TClipboardPasteCellEvent OnClipboardBeforePasteCell;
+    TClipboardPasteCellEvent OnClipboardBeforePasteWideCell;
+    // Drag and drop.
+    TOleDragDropEvent OnOleDrop;
+    TOleDroppedEvent OnOleDropped;
+    TOleDragDropEvent OnOleDrag;
+    TOleDragOverEvent OnOleDragOver;
+    TOleDragStartEvent OnOleDragStart;
+    TOleDragStopEvent OnOleDragStop;
+    TOleDropColEvent OnOleDropCol;
+    TOleDropFileEvent OnOleDropFile;
+    TOleDropFilesEvent OnOleDropFiles;
+    TOleDropURLEvent OnOleDropURL;
+    // Printing.
+    TPrintStartEvent OnPrintStart;
+    TPrintCancelEvent OnPrintCancel;
+    TPrintPageEvent OnPrintPage;
+    TPrintGetPageNumEvent OnPrintGetPageNum;
+    TPrintNewPageEvent OnPrintNewPage;
+    TPrintPageDoneEvent OnPrintPageDone;
+    TNotifyEvent OnPrintDone;
+    TFitToPageEvent OnFitToPage;
+    TPrintSetColumnWidthEvent OnPrintSetColumnWidth;
+    TPrintSetRowHeightEvent OnPrintSetRowHeight;
+    // Files.
+    TFileProgressEvent OnFileProgress;
+    TSaveCellEvent OnSaveCell;
+    TLoadCellEvent OnLoadCell;
 
 protected:
     // ----- platform overrides

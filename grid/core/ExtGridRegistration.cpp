@@ -594,6 +594,47 @@ void RegisterEditingAndData(TClassInfo& c)
     c.Property("OnCellsChanged", ui::EventProperty(&T::OnCellsChanged));
 }
 
+void RegisterPublishedSettings(TClassInfo& c)
+{
+    using T = TExtStringGrid;
+    c.Property("IntelliPan", EnumField<TIntelliPan>({{"ipVertical", ipVertical}, {"ipHorizontal", ipHorizontal},
+                                                     {"ipBoth", ipBoth}, {"ipNone", ipNone}},
+                                                    &T::IntelliPan, &T::SetIntelliPan));
+    c.Property("FilterType", EnumField<TGridFilterType>({{"ftHide", ftHide}, {"ftSelect", ftSelect}},
+                                                        &T::FilterType, &T::SetFilterType));
+    c.Property("FilterDropDownColumns", EnumField<TFilterDropDownColumns>({{"fdNormal", fdNormal}, {"fdAll", fdAll}},
+                                                                          &T::FilterDropDownColumns,
+                                                                          &T::SetFilterDropDownColumns));
+    c.Property("FilterDropDownCheckUnCheckAll",
+               BoolField(&T::FilterDropDownCheckUnCheckAll, &T::SetFilterDropDownCheckUnCheckAll));
+    c.Property("FixedAsButtons", BoolField(&T::FixedAsButtons, &T::SetFixedAsButtons));
+    c.Property("PopupToolBarMode", EnumField<TPopupToolBarMode>({{"tbActiveCell", tbActiveCell}, {"tbSelection", tbSelection}},
+                                                                &T::PopupToolBarMode, &T::SetPopupToolBarMode));
+    c.Property("ScrollHints", EnumField<TScrollHintType>({{"shNone", shNone}, {"shHorizontal", shHorizontal},
+                                                          {"shVertical", shVertical}, {"shBoth", shBoth}},
+                                                         &T::ScrollHints, &T::SetScrollHints));
+    using TLink = std::pair<const char*, std::pair<rtl::TComponent* (T::*)() const, void (T::*)(rtl::TComponent*)>>;
+    for (const TLink& l : std::initializer_list<TLink>{
+             {"FixedDropDownMenu", {&T::FixedDropDownMenu, &T::SetFixedDropDownMenu}},
+             {"PopupToolBar", {&T::PopupToolBar, &T::SetPopupToolBar}},
+             {"GridImages", {&T::GridImages, &T::SetGridImages}},
+             {"PictureContainer", {&T::PictureContainer, &T::SetPictureContainer}},
+             {"CellChecker", {&T::CellChecker, &T::SetCellChecker}}}) {
+        auto get = l.second.first;
+        auto set = l.second.second;
+        c.Property(l.first, ui::ComponentProperty<T, rtl::TComponent>([get](T* g) { return (g->*get)(); },
+                                                                      [set](T* g, rtl::TComponent* v) { (g->*set)(v); }));
+    }
+    c.Property("LookupItems.Strings", StringsField([](T* g) -> rtl::TStringList& { return g->LookupItems(); }));
+    auto bands = [](T* g) -> TBands& { return g->Bands(); };
+    TOptionRegistrar<TBands> b{c, "Bands.", bands};
+    b.Bool("Active", &TBands::Active, &TBands::SetActive);
+    b.Color("PrimaryColor", &TBands::PrimaryColor, &TBands::SetPrimaryColor);
+    b.Color("SecondaryColor", &TBands::SecondaryColor, &TBands::SetSecondaryColor);
+    b.Int("PrimaryLength", &TBands::PrimaryLength, &TBands::SetPrimaryLength);
+    b.Int("SecondaryLength", &TBands::SecondaryLength, &TBands::SetSecondaryLength);
+}
+
 #define GRID_EVENT(Name) c.Property(#Name, ui::EventProperty(&T::Name))
 
 void RegisterEvents(TClassInfo& c)
@@ -649,6 +690,137 @@ void RegisterEvents(TClassInfo& c)
     GRID_EVENT(OnCustomCompare);
     GRID_EVENT(OnRawCompare);
     GRID_EVENT(OnSearchEditChange);
+    GRID_EVENT(OnAutoAdvance);
+    GRID_EVENT(OnBeforeContractNode);
+    GRID_EVENT(OnBeforeExpandNode);
+    GRID_EVENT(OnBeforeFilter);
+    GRID_EVENT(OnCanClickCell);
+    GRID_EVENT(OnCanShowFixedDropDown);
+    GRID_EVENT(OnCellChanging);
+    GRID_EVENT(OnCellValidate);
+    GRID_EVENT(OnCellValidateWide);
+    GRID_EVENT(OnCheckBoxMouseUp);
+    GRID_EVENT(OnClipboardAfterPasteCell);
+    GRID_EVENT(OnClipboardAfterPasteWideCell);
+    GRID_EVENT(OnClipboardBeforePasteCell);
+    GRID_EVENT(OnClipboardBeforePasteWideCell);
+    GRID_EVENT(OnClipboardCopy);
+    GRID_EVENT(OnClipboardCopyDone);
+    GRID_EVENT(OnClipboardCut);
+    GRID_EVENT(OnClipboardCutDone);
+    GRID_EVENT(OnClipboardPaste);
+    GRID_EVENT(OnClipboardPasteDone);
+    GRID_EVENT(OnColChanging);
+    GRID_EVENT(OnColDisjunctSelect);
+    GRID_EVENT(OnColDisjunctSelected);
+    GRID_EVENT(OnColorSelect);
+    GRID_EVENT(OnColorSelected);
+    GRID_EVENT(OnColumnCalc);
+    GRID_EVENT(OnColumnMove);
+    GRID_EVENT(OnColumnMoving);
+    GRID_EVENT(OnComboChange);
+    GRID_EVENT(OnComboCloseUp);
+    GRID_EVENT(OnComboDropDown);
+    GRID_EVENT(OnComboObjectChange);
+    GRID_EVENT(OnContractNode);
+    GRID_EVENT(OnControlClick);
+    GRID_EVENT(OnControlComboList);
+    GRID_EVENT(OnControlComboSelect);
+    GRID_EVENT(OnControlEditDone);
+    GRID_EVENT(OnCreatedFloatingFooter);
+    GRID_EVENT(OnCreatedSearchFooter);
+    GRID_EVENT(OnCustomCellSize);
+    GRID_EVENT(OnCustomFilter);
+    GRID_EVENT(OnCustomStrToDate);
+    GRID_EVENT(OnDatePickerCloseUp);
+    GRID_EVENT(OnDatePickerDropDown);
+    GRID_EVENT(OnDateSpinClick);
+    GRID_EVENT(OnDateTimeChange);
+    GRID_EVENT(OnDragScroll);
+    GRID_EVENT(OnDropDownFooterButtonClick);
+    GRID_EVENT(OnDropDownHeaderButtonClick);
+    GRID_EVENT(OnEditCellDone);
+    GRID_EVENT(OnEditChange);
+    GRID_EVENT(OnEditingDone);
+    GRID_EVENT(OnExpandNode);
+    GRID_EVENT(OnFileProgress);
+    GRID_EVENT(OnFilterCheck);
+    GRID_EVENT(OnFilterCheckClick);
+    GRID_EVENT(OnFilterCheckMouseDown);
+    GRID_EVENT(OnFilterClose);
+    GRID_EVENT(OnFilterDone);
+    GRID_EVENT(OnFilterEditDone);
+    GRID_EVENT(OnFilterEditUpdate);
+    GRID_EVENT(OnFilterProgress);
+    GRID_EVENT(OnFilterSelect);
+    GRID_EVENT(OnFilterShow);
+    GRID_EVENT(OnFitToPage);
+    GRID_EVENT(OnFixedDropDownClick);
+    GRID_EVENT(OnFixedEdit);
+    GRID_EVENT(OnFloatSpinClick);
+    GRID_EVENT(OnFooterCalc);
+    GRID_EVENT(OnFooterPaint);
+    GRID_EVENT(OnGetCellCursor);
+    GRID_EVENT(OnGetCheckFalse);
+    GRID_EVENT(OnGetCheckTrue);
+    GRID_EVENT(OnGetColumnFilter);
+    GRID_EVENT(OnGetEditorProp);
+    GRID_EVENT(OnGetWordWrap);
+    GRID_EVENT(OnGridWideHint);
+    GRID_EVENT(OnGroupCalc);
+    GRID_EVENT(OnHasComboBox);
+    GRID_EVENT(OnHasEditBtn);
+    GRID_EVENT(OnHasFilterEdit);
+    GRID_EVENT(OnHasSpinEdit);
+    GRID_EVENT(OnHoverButtonClick);
+    GRID_EVENT(OnHoverButtonsShow);
+    GRID_EVENT(OnImageSelect);
+    GRID_EVENT(OnImageSelected);
+    GRID_EVENT(OnIntelliZoom);
+    GRID_EVENT(OnIsFixedCell);
+    GRID_EVENT(OnIsPasswordCell);
+    GRID_EVENT(OnLoadCell);
+    GRID_EVENT(OnOleDrag);
+    GRID_EVENT(OnOleDragOver);
+    GRID_EVENT(OnOleDragStart);
+    GRID_EVENT(OnOleDragStop);
+    GRID_EVENT(OnOleDrop);
+    GRID_EVENT(OnOleDropCol);
+    GRID_EVENT(OnOleDropFile);
+    GRID_EVENT(OnOleDropFiles);
+    GRID_EVENT(OnOleDropURL);
+    GRID_EVENT(OnOleDropped);
+    GRID_EVENT(OnPainted);
+    GRID_EVENT(OnPrintCancel);
+    GRID_EVENT(OnPrintDone);
+    GRID_EVENT(OnPrintGetPageNum);
+    GRID_EVENT(OnPrintNewPage);
+    GRID_EVENT(OnPrintPage);
+    GRID_EVENT(OnPrintPageDone);
+    GRID_EVENT(OnPrintSetColumnWidth);
+    GRID_EVENT(OnPrintSetRowHeight);
+    GRID_EVENT(OnPrintStart);
+    GRID_EVENT(OnRadioButtonClick);
+    GRID_EVENT(OnRadioClick);
+    GRID_EVENT(OnRadioMouseUp);
+    GRID_EVENT(OnRatingChange);
+    GRID_EVENT(OnRichEditSelectionChange);
+    GRID_EVENT(OnRowChanging);
+    GRID_EVENT(OnRowDisjunctSelect);
+    GRID_EVENT(OnRowDisjunctSelected);
+    GRID_EVENT(OnRowMove);
+    GRID_EVENT(OnRowMoving);
+    GRID_EVENT(OnRowUpdate);
+    GRID_EVENT(OnSaveCell);
+    GRID_EVENT(OnScrollCell);
+    GRID_EVENT(OnSearchFooterAction);
+    GRID_EVENT(OnSearchFooterClose);
+    GRID_EVENT(OnSearchFooterSearchEnd);
+    GRID_EVENT(OnSelectionChanged);
+    GRID_EVENT(OnSelectionResize);
+    GRID_EVENT(OnSelectionResized);
+    GRID_EVENT(OnTimeSpinClick);
+    GRID_EVENT(OnUnitChanged);
 }
 
 #undef GRID_EVENT
@@ -666,6 +838,7 @@ void RegisterExtGridClasses(ui::TClassRegistry& registry)
     RegisterLook(c);
     RegisterEditingAndData(c);
     RegisterEvents(c);
+    RegisterPublishedSettings(c);
     RegisterControlLook(c);
     RegisterSortAndFilter(c);
     RegisterGroupingAndDisplay(c);

@@ -1,0 +1,213 @@
+// Tests of the string grid's declared surface: published defaults, form-description binding and the overrides it declares.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "grid/core/ExtGrid.h"
+#include "platform/backend/HeadlessBackend.h"
+#include "platform/rtl/Component.h"
+#include "platform/rtl/StringList.h"
+#include "platform/ui/ClassRegistry.h"
+#include "platform/ui/FormReader.h"
+#include "platform/ui/Forms.h"
+
+using namespace grid;
+
+namespace {
+
+// The grid declares its own version of each of these; a member inherited unchanged would
+// have the base class in its pointer type.
+template <typename A, typename B>
+constexpr bool DeclaredInExtGrid = !std::is_same_v<A, B>;
+#define EXPECT_OWN_OVERRIDE(Base, Name) \
+    static_assert(DeclaredInExtGrid<decltype(&TExtStringGrid::Name), decltype(&Base::Name)>, #Name)
+EXPECT_OWN_OVERRIDE(TBaseGrid, IsFixed);
+EXPECT_OWN_OVERRIDE(TBaseGrid, GetNodeIndent);
+EXPECT_OWN_OVERRIDE(TBaseGrid, HasNodes);
+EXPECT_OWN_OVERRIDE(TBaseGrid, IsNode);
+EXPECT_OWN_OVERRIDE(TBaseGrid, IsSummary);
+EXPECT_OWN_OVERRIDE(TBaseGrid, DrawCellContents);
+EXPECT_OWN_OVERRIDE(TBaseGrid, FooterRowChanged);
+EXPECT_OWN_OVERRIDE(TBaseGrid, CellHasCheckBox);
+EXPECT_OWN_OVERRIDE(TBaseGrid, SetCheckBoxValue);
+EXPECT_OWN_OVERRIDE(TBaseGrid, GetDisplText);
+EXPECT_OWN_OVERRIDE(TBaseGrid, GetDefaultCellProperties);
+EXPECT_OWN_OVERRIDE(TBaseGrid, GetDefaultAlignment);
+EXPECT_OWN_OVERRIDE(TBaseGrid, UpdateAutoRangeScroll);
+EXPECT_OWN_OVERRIDE(TBaseGrid, HasCellBorderEvent);
+EXPECT_OWN_OVERRIDE(TBaseGrid, GetUseVCLStyles);
+EXPECT_OWN_OVERRIDE(TBaseGrid, GetVisualProperties);
+EXPECT_OWN_OVERRIDE(TBaseGrid, RealColIndex);
+EXPECT_OWN_OVERRIDE(TBaseGrid, DisplColIndex);
+EXPECT_OWN_OVERRIDE(TBaseGrid, TotalColCount);
+EXPECT_OWN_OVERRIDE(ui::TStringGrid, Assign);
+EXPECT_OWN_OVERRIDE(ui::TStringGrid, Loaded);
+EXPECT_OWN_OVERRIDE(ui::TStringGrid, Invalidate);
+EXPECT_OWN_OVERRIDE(ui::TStringGrid, SetBounds);
+#undef EXPECT_OWN_OVERRIDE
+
+class ExtGridDeclarationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        App = std::make_unique<ui::TApplication>();
+        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
+        RegisterExtGridClasses();
+    }
+    void TearDown() override { App.reset(); }
+    std::unique_ptr<ui::TApplication> App;
+};
+
+// A form whose handler table names handlers for a few of the grid's events.
+class TDeclForm : public ui::TForm {
+public:
+    explicit TDeclForm(rtl::TComponent* owner) : ui::TForm(owner)
+    {
+        Methods().RegisterMethod("GridRowChanging", TRowChangingEvent([this](TSender, int o, int n, bool& allow) {
+                                     Calls.push_back("row " + std::to_string(o) + ">" + std::to_string(n));
+                                     allow = false;
+                                 }));
+        Methods().RegisterMethod("GridSaveCell", TSaveCellEvent([this](TSender, int c, int r, std::string& v) {
+                                     Calls.push_back("save " + std::to_string(c) + "," + std::to_string(r));
+                                     v = "[" + v + "]";
+                                 }));
+        Methods().RegisterMethod("GridPrintStart", TPrintStartEvent([this](TSender, int pages, int& from, int& to) {
+                                     Calls.push_back("print " + std::to_string(pages));
+                                     from = 2;
+                                     to = pages;
+                                 }));
+        Methods().RegisterMethod("GridEditingDone", TNotifyEvent([this](TSender) { Calls.push_back("done"); }));
+    }
+    std::vector<std::string> Calls;
+};
+
+}  // namespace
+
+TEST_F(ExtGridDeclarationTest, PublishedSettingsStartAtTheirDeclaredDefaults)
+{
+    TExtStringGrid grid(nullptr);
+    struct TCase {
+        const char* Name;
+        const char* Text;
+    };
+    // The text form a form description would store for each default.
+    const TCase cases[] = {
+        {"Look", "glXP"},
+        {"AutoThemeAdapt", "False"},
+        {"Flat", "False"},
+        {"ShowDesignHelper", "True"},
+        {"SelectionColorMixerFactor", "50"},
+        {"HintShowLargeTextPos", "hpCell"},
+        {"HoverFixedCells", "hfNone"},
+        {"ScrollBarAlways", "saNone"},
+        {"ScrollType", "ssNormal"},
+        {"ScrollWidth", "17"},
+        {"IntelliPan", "ipVertical"},
+        {"IntelliZoom", "True"},
+        {"DefaultEditor", "edNormal"},
+        {"InvalidEntryIcon", "ieWarning"},
+        {"FormatType", "ftVCL"},
+        {"FilterType", "ftHide"},
+        {"FilterDropDownColumns", "fdNormal"},
+        {"FilterDropDownCheckUnCheckAll", "False"},
+        {"FilterNormalCellsOnly", "True"},
+        {"FilterDropDownRow", "0"},
+        {"FixedAsButtons", "False"},
+        {"PopupToolBarMode", "tbActiveCell"},
+        {"ScrollHints", "shNone"},
+        {"MaxEditLength", "0"},
+        {"FixedFooters", "0"},
+        {"FixedRightCols", "0"},
+        {"Bands.Active", "False"},
+    };
+    for (const TCase& c : cases) EXPECT_EQ(ui::GetPropertyByName(&grid, c.Name), c.Text) << c.Name;
+
+    EXPECT_EQ(grid.ColCount(), 5);
+    EXPECT_EQ(grid.RowCount(), 10);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.FixedCols(), 1);
+    EXPECT_EQ(grid.FixedColWidth(), 64);
+    EXPECT_EQ(grid.DefaultRowHeight(), 22);
+    EXPECT_EQ(grid.BorderColor(), 0xB99D7Fu);
+    EXPECT_EQ(grid.SelectionColor(), 0xEACAB6u);
+    EXPECT_EQ(grid.URLColor(), 0xFF0000u);
+    EXPECT_EQ(grid.ActiveCellColor(), 0x808080u);
+    EXPECT_EQ(grid.DisabledFontColor(), 0xC0C0C0u);
+    EXPECT_EQ(grid.FixedDropDownMenu(), nullptr);
+    EXPECT_EQ(grid.GridImages(), nullptr);
+    EXPECT_EQ(grid.CellChecker(), nullptr);
+}
+
+TEST_F(ExtGridDeclarationTest, FormDescriptionSetsNewSettingsLinksAndBindsNewEventsByName)
+{
+    auto* form = new TDeclForm(App.get());
+    auto* menu = new rtl::TComponent(form);
+    menu->SetName("HeaderMenu");
+    ui::ReadComponentResText("object Form1: TDeclForm\n"
+                             "  object Grid1: TExtStringGrid\n"
+                             "    FilterType = ftSelect\n"
+                             "    FilterDropDownColumns = fdAll\n"
+                             "    FixedAsButtons = True\n"
+                             "    PopupToolBarMode = tbSelection\n"
+                             "    ScrollHints = shVertical\n"
+                             "    IntelliPan = ipBoth\n"
+                             "    FixedDropDownMenu = HeaderMenu\n"
+                             "    Bands.Active = True\n"
+                             "    Bands.PrimaryLength = 2\n"
+                             "    LookupItems.Strings = (\n"
+                             "      'wheat'\n"
+                             "      'maize')\n"
+                             "    OnRowChanging = GridRowChanging\n"
+                             "    OnSaveCell = GridSaveCell\n"
+                             "    OnPrintStart = GridPrintStart\n"
+                             "    OnEditingDone = GridEditingDone\n"
+                             "  end\n"
+                             "end\n",
+                             "Decl.dfm", form);
+    auto* grid = dynamic_cast<TExtStringGrid*>(form->FindComponent("Grid1"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->FilterType(), ftSelect);
+    EXPECT_EQ(grid->FilterDropDownColumns(), fdAll);
+    EXPECT_TRUE(grid->FixedAsButtons());
+    EXPECT_EQ(grid->PopupToolBarMode(), tbSelection);
+    EXPECT_EQ(grid->ScrollHints(), shVertical);
+    EXPECT_EQ(grid->IntelliPan(), ipBoth);
+    EXPECT_EQ(grid->FixedDropDownMenu(), menu);
+    EXPECT_TRUE(grid->Bands().Active());
+    EXPECT_EQ(grid->Bands().PrimaryLength(), 2);
+    ASSERT_EQ(grid->LookupItems().Count(), 2);
+    EXPECT_EQ(grid->LookupItems()[1], "maize");
+
+    ASSERT_TRUE(grid->OnRowChanging);
+    ASSERT_TRUE(grid->OnSaveCell);
+    ASSERT_TRUE(grid->OnPrintStart);
+    ASSERT_TRUE(grid->OnEditingDone);
+    bool allow = true;
+    grid->OnRowChanging(grid, 1, 3, allow);
+    EXPECT_FALSE(allow);
+    std::string value = "x";
+    grid->OnSaveCell(grid, 2, 4, value);
+    EXPECT_EQ(value, "[x]");
+    int from = 1, to = 1;
+    grid->OnPrintStart(grid, 5, from, to);
+    EXPECT_EQ(from, 2);
+    EXPECT_EQ(to, 5);
+    grid->OnEditingDone(grid);
+    EXPECT_EQ(form->Calls, (std::vector<std::string>{"row 1>3", "save 2,4", "print 5", "done"}));
+}
+
+TEST_F(ExtGridDeclarationTest, EveryPublishedEventIsKnownToTheFormReader)
+{
+    // A sample across the groups the grid publishes, including ones added with this class.
+    const char* names[] = {"OnGetCellColor", "OnGetCellCursor", "OnGetCheckTrue",  "OnHoverButtonClick",
+                           "OnComboChange",  "OnCellValidate",  "OnSelectionResized", "OnBeforeExpandNode",
+                           "OnFilterSelect", "OnClipboardPasteDone", "OnOleDropFiles", "OnPrintSetRowHeight",
+                           "OnLoadCell",     "OnSearchFooterAction"};
+    const ui::TClassInfo* info = ui::TClassRegistry::Instance().Find("TExtStringGrid");
+    ASSERT_NE(info, nullptr);
+    for (const char* n : names)
+        EXPECT_NE(ui::TClassRegistry::Instance().FindProperty(info, n), nullptr) << n;
+}
