@@ -175,6 +175,62 @@ public:
     rtl::TStringList& RowHeaders() { return *FRowHeaders; }
     virtual void HeadersChanged();
 
+    // ===== Introduced operations: cell values, descendant hooks and event hooks =====
+    // Cell values as the current cell, storage and loading see them.
+    virtual bool HasAlignmentOverride(int ACol, int ARow);
+    virtual void ClickCell(int ARow, int ACol);
+    virtual void StoreCellText(int ACol, int ARow, const std::string& Value);
+    virtual std::string GetCurrentCell();
+    virtual void SetCurrentCell(const std::string& Value);
+    virtual std::string GetCurrentCellText();
+    virtual std::string GetStoredCell(int ACol, int ARow);
+    virtual void GetFloatFormat(int ACol, int ARow, bool& IsFloat, std::string& FloatFormat);
+    virtual bool GetCellEmpty(int ACol, int ARow);
+    virtual std::string GetCellValue(int ACol, int ARow);
+    virtual void LoadCell(int ACol, int ARow, std::string& Value);
+    virtual void SaveCell(int ACol, int ARow, std::string& Value);
+    virtual void ValidateCell(int ACol, int ARow, std::string& Value, bool& Valid);
+    virtual void ValidateCellWide(int ACol, int ARow, std::string& Value, bool& Valid);
+    // Descendant hooks: nothing to do, or a fixed answer, in this class.
+    virtual void DescendantHook();
+    virtual bool DescendantQuery();
+    virtual void DescendantHook1(int Value);
+    virtual int DescendantCount();
+    virtual bool DescendantCheck();
+    virtual void DescendantAllow(int Value, bool& Allow);
+    virtual void DescendantHook2(int Value1, int Value2);
+    virtual void DescendantHookA(int Value);
+    virtual void DescendantHookB(int Value);
+    // Hooks that hand their arguments to the published event of the same name.
+    virtual void HoverButtonClick(int ARow, int ButtonIndex);
+    virtual void ClipboardPasteDone();
+    virtual void PrintGetPageNum(int PageNr, std::string& PageNumText);
+    virtual void GetEditorProp(int ACol, int ARow, rtl::TObject* AEditLink);
+    virtual void CheckBoxClick(int ACol, int ARow, bool State);
+    virtual void CheckBoxChange(int ACol, int ARow, bool State);
+    virtual void FixedCellEdit(int ACol, int ARow, std::string& Value);
+    virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
+    virtual void FilterDone();
+    virtual void FilterShow(int ACol, bool& Allow);
+    virtual void FilterClose(int ACol);
+    virtual void BeforeFilter();
+    virtual void EllipsClick(int ACol, int ARow, std::string& S);
+    virtual void CanAddRow(bool& CanAdd);
+    virtual void CanAddCol(bool& CanAdd);
+    virtual void CanInsertRow(int ARow, bool& CanInsert);
+    virtual void FilterSelect(int Column, int ItemIndex, const std::string& FriendlyName, std::string& FilterCondition);
+    virtual void FilterCheck(int Column, std::vector<std::string>& Filter);
+    virtual void RatingChange(int ACol, int ARow, int Value);
+    virtual void ColorSelect(int ACol, int ARow, gfx::TColor& AColor);
+    virtual void ImageSelect(int ACol, int ARow, int& AImageIndex);
+    virtual void CellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow);
+    virtual void ScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
+    virtual void HoverButtonsShow(int ARow, bool& Allow);
+    virtual void CanShowFixedDropDown(int ACol, int ARow, bool& Allow);
+    // The distinct values of the column's normal rows, numbers in numeric order and text in
+    // logical order, then as OnGetColumnFilter changes them.
+    virtual void GetColumnFilter(int ACol, std::vector<std::string>& Filter);
+
     // ===== Merging =====
     TIntList& MergedColumns() { return *FMergedColumns; }
 

@@ -17,3 +17,194 @@ bool TExtStringGrid::IsFixed(int ACol, int ARow)
 }
 
 }  // namespace grid
+
+namespace grid {
+
+// ----- Cell values
+
+bool TExtStringGrid::HasAlignmentOverride(int, int) { return static_cast<bool>(OnGetAlignment); }
+
+void TExtStringGrid::ClickCell(int ARow, int ACol)
+{
+    if (OnClickCell) OnClickCell(this, ARow, ACol);
+}
+
+std::string TExtStringGrid::GetCurrentCell() { return Cells(Col(), Row()); }
+
+void TExtStringGrid::SetCurrentCell(const std::string& Value) { SetCells(Col(), Row(), Value); }
+
+std::string TExtStringGrid::GetCurrentCellText() { return Cells(Col(), Row()); }
+
+std::string TExtStringGrid::GetStoredCell(int ACol, int ARow) { return Cells(ACol, ARow); }
+
+void TExtStringGrid::GetFloatFormat(int ACol, int ARow, bool& IsFloat, std::string& FloatFormat)
+{
+    FloatFormat = FFloatFormat;
+    if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, IsFloat, FloatFormat);
+}
+
+bool TExtStringGrid::GetCellEmpty(int ACol, int ARow) { return Cells(ACol, ARow).empty(); }
+
+std::string TExtStringGrid::GetCellValue(int ACol, int ARow) { return Cells(ACol, ARow); }
+
+void TExtStringGrid::LoadCell(int ACol, int ARow, std::string& Value)
+{
+    if (OnLoadCell) OnLoadCell(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::SaveCell(int ACol, int ARow, std::string& Value)
+{
+    if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::ValidateCell(int ACol, int ARow, std::string& Value, bool& Valid)
+{
+    if (OnCellValidate) OnCellValidate(this, ACol, ARow, Value, Valid);
+}
+
+void TExtStringGrid::ValidateCellWide(int ACol, int ARow, std::string& Value, bool& Valid)
+{
+    if (OnCellValidateWide) OnCellValidateWide(this, ACol, ARow, Value, Valid);
+}
+
+// ----- Descendant hooks
+
+void TExtStringGrid::DescendantHook() {}
+bool TExtStringGrid::DescendantQuery() { return true; }
+void TExtStringGrid::DescendantHook1(int) {}
+int TExtStringGrid::DescendantCount() { return 0; }
+bool TExtStringGrid::DescendantCheck() { return false; }
+void TExtStringGrid::DescendantAllow(int, bool& Allow) { Allow = true; }
+void TExtStringGrid::DescendantHook2(int, int) {}
+void TExtStringGrid::DescendantHookA(int) {}
+void TExtStringGrid::DescendantHookB(int) {}
+
+// ----- Event hooks
+
+void TExtStringGrid::HoverButtonClick(int ARow, int ButtonIndex)
+{
+    if (OnHoverButtonClick) OnHoverButtonClick(this, ARow, ButtonIndex);
+}
+
+void TExtStringGrid::ClipboardPasteDone()
+{
+    if (OnClipboardPasteDone) OnClipboardPasteDone(this);
+}
+
+void TExtStringGrid::PrintGetPageNum(int PageNr, std::string& PageNumText)
+{
+    if (OnPrintGetPageNum) OnPrintGetPageNum(this, PageNr, PageNumText);
+}
+
+void TExtStringGrid::GetEditorProp(int ACol, int ARow, rtl::TObject* AEditLink)
+{
+    if (OnGetEditorProp) OnGetEditorProp(this, ACol, ARow, AEditLink);
+}
+
+void TExtStringGrid::CheckBoxClick(int ACol, int ARow, bool State)
+{
+    if (OnCheckBoxClick) OnCheckBoxClick(this, ACol, ARow, State);
+}
+
+void TExtStringGrid::CheckBoxChange(int ACol, int ARow, bool State)
+{
+    if (OnCheckBoxChange) OnCheckBoxChange(this, ACol, ARow, State);
+}
+
+void TExtStringGrid::FixedCellEdit(int ACol, int ARow, std::string& Value)
+{
+    if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::SelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
+{
+    if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
+}
+
+void TExtStringGrid::FilterDone()
+{
+    if (OnFilterDone) OnFilterDone(this);
+}
+
+void TExtStringGrid::FilterShow(int ACol, bool& Allow)
+{
+    if (OnFilterShow) OnFilterShow(this, ACol, Allow);
+}
+
+void TExtStringGrid::FilterClose(int ACol)
+{
+    if (OnFilterClose) OnFilterClose(this, ACol);
+}
+
+void TExtStringGrid::BeforeFilter()
+{
+    if (OnBeforeFilter) OnBeforeFilter(this);
+}
+
+void TExtStringGrid::EllipsClick(int ACol, int ARow, std::string& S)
+{
+    if (OnEllipsClick) OnEllipsClick(this, ACol, ARow, S);
+}
+
+void TExtStringGrid::CanAddRow(bool& CanAdd)
+{
+    if (OnCanAddRow) OnCanAddRow(this, CanAdd);
+}
+
+void TExtStringGrid::CanAddCol(bool& CanAdd)
+{
+    if (OnCanAddCol) OnCanAddCol(this, CanAdd);
+}
+
+void TExtStringGrid::CanInsertRow(int ARow, bool& CanInsert)
+{
+    if (OnCanInsertRow) OnCanInsertRow(this, ARow, CanInsert);
+}
+
+void TExtStringGrid::FilterSelect(int Column, int ItemIndex, const std::string& FriendlyName,
+                                  std::string& FilterCondition)
+{
+    if (OnFilterSelect) OnFilterSelect(this, Column, ItemIndex, FriendlyName, FilterCondition);
+}
+
+void TExtStringGrid::FilterCheck(int Column, std::vector<std::string>& Filter)
+{
+    if (OnFilterCheck) OnFilterCheck(this, Column, Filter);
+}
+
+void TExtStringGrid::RatingChange(int ACol, int ARow, int Value)
+{
+    if (OnRatingChange) OnRatingChange(this, ACol, ARow, Value);
+}
+
+void TExtStringGrid::ColorSelect(int ACol, int ARow, gfx::TColor& AColor)
+{
+    if (OnColorSelect) OnColorSelect(this, ACol, ARow, AColor);
+}
+
+void TExtStringGrid::ImageSelect(int ACol, int ARow, int& AImageIndex)
+{
+    if (OnImageSelect) OnImageSelect(this, ACol, ARow, AImageIndex);
+}
+
+void TExtStringGrid::CellChanging(int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)
+{
+    if (OnCellChanging) OnCellChanging(this, OldRow, OldCol, NewRow, NewCol, Allow);
+}
+
+void TExtStringGrid::ScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax)
+{
+    if (OnScrollCell) OnScrollCell(this, ACol, ARow, ScrollPosition, ScrollMin, ScrollMax);
+}
+
+void TExtStringGrid::HoverButtonsShow(int ARow, bool& Allow)
+{
+    if (OnHoverButtonsShow) OnHoverButtonsShow(this, ARow, Allow);
+}
+
+void TExtStringGrid::CanShowFixedDropDown(int ACol, int ARow, bool& Allow)
+{
+    if (OnCanShowFixedDropDown) OnCanShowFixedDropDown(this, ACol, ARow, Allow);
+}
+
+}  // namespace grid

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/ExtGridUndoRedo.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/rtl/Component.h"
 #include "platform/rtl/StringList.h"
@@ -210,4 +211,108 @@ TEST_F(ExtGridDeclarationTest, EveryPublishedEventIsKnownToTheFormReader)
     ASSERT_NE(info, nullptr);
     for (const char* n : names)
         EXPECT_NE(ui::TClassRegistry::Instance().FindProperty(info, n), nullptr) << n;
+}
+
+TEST_F(ExtGridDeclarationTest, FixedFooterRowsRightColumnsAndFixedRowsAndColumnsCountAsFixed)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetColCount(6);
+    grid.SetRowCount(8);
+    struct TCase {
+        int Col, Row;
+        bool Fixed;
+    };
+    const TCase plain[] = {{-1, 3, false}, {2, -1, false}, {0, 3, true}, {2, 0, true}, {2, 3, false}, {5, 7, false}};
+    for (const TCase& c : plain) EXPECT_EQ(grid.IsFixed(c.Col, c.Row), c.Fixed) << c.Col << "," << c.Row;
+
+    grid.SetFixedFooters(2);
+    grid.SetFixedRightCols(1);
+    const TCase withFooters[] = {{2, 5, false}, {2, 6, true}, {2, 7, true}, {4, 3, false}, {5, 3, true}, {-1, 7, false}};
+    for (const TCase& c : withFooters) EXPECT_EQ(grid.IsFixed(c.Col, c.Row), c.Fixed) << c.Col << "," << c.Row;
+
+    grid.OnIsFixedCell = [](TSender, int r, int c, bool& fixed) { fixed = (r == 3 && c == 2); };
+    EXPECT_TRUE(grid.IsFixed(2, 3));
+    EXPECT_FALSE(grid.IsFixed(3, 3));
+}
+
+TEST_F(ExtGridDeclarationTest, StoringACellTextRegistersTheChangeWithTheLinkedUndo)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetCells(2, 1, "old");
+    grid.StoreCellText(2, 1, "plain");  // no undo linked: just stored
+    EXPECT_EQ(grid.Cells(2, 1), "plain");
+
+    TExtGridUndoRedo undo(nullptr);
+    grid.SetUndoRedo(&undo);
+    grid.StoreCellText(2, 1, "new");
+    EXPECT_EQ(grid.Cells(2, 1), "new");
+    ASSERT_TRUE(undo.CanUndo());
+    undo.Undo();
+    EXPECT_EQ(grid.Cells(2, 1), "plain");
+    grid.SetUndoRedo(nullptr);
+}
+
+TEST_F(ExtGridDeclarationTest, ColumnFilterListsDistinctValuesNumbersNumericallyTextLogically)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetRowCount(9);
+    grid.SetFixedFooters(1);
+    const char* values[] = {"header", "10", "9", "b2", "b10", "", "9", "100"};
+    for (int r = 0; r < 8; ++r) grid.SetCells(1, r, values[r]);
+    grid.SetCells(1, 8, "footer");
+    std::vector<std::string> list{"stale"};
+    grid.GetColumnFilter(1, list);
+    // Header row, empty cells, duplicates and the footer row are left out.
+    EXPECT_EQ(list, (std::vector<std::string>{"9", "10", "100", "b2", "b10"}));
+
+    grid.OnGetColumnFilter = [](TSender, int col, std::vector<std::string>& f) { f.push_back("col" + std::to_string(col)); };
+    grid.GetColumnFilter(1, list);
+    EXPECT_EQ(list.back(), "col1");
+}
+
+TEST_F(ExtGridDeclarationTest, IntroducedHooksAnswerTheirDefaultsAndHandOnToTheirEvents)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetCol(2);
+    grid.SetRow(3);
+    grid.SetCurrentCell("wheat");
+    EXPECT_EQ(grid.Cells(2, 3), "wheat");
+    EXPECT_EQ(grid.GetCurrentCell(), "wheat");
+    EXPECT_EQ(grid.GetCellValue(2, 3), "wheat");
+    EXPECT_FALSE(grid.GetCellEmpty(2, 3));
+    EXPECT_TRUE(grid.GetCellEmpty(1, 3));
+    EXPECT_TRUE(grid.DescendantQuery());
+    EXPECT_FALSE(grid.DescendantCheck());
+    EXPECT_EQ(grid.DescendantCount(), 0);
+    bool allow = false;
+    grid.DescendantAllow(1, allow);
+    EXPECT_TRUE(allow);
+    EXPECT_FALSE(grid.HasAlignmentOverride(1, 1));
+
+    bool isFloat = true;
+    std::string format;
+    grid.GetFloatFormat(1, 1, isFloat, format);
+    EXPECT_EQ(format, grid.FloatFormat());
+    grid.OnGetFloatFormat = [](TSender, int, int, bool& f, std::string& fmt) {
+        f = false;
+        fmt = "%.1f";
+    };
+    grid.GetFloatFormat(1, 1, isFloat, format);
+    EXPECT_FALSE(isFloat);
+    EXPECT_EQ(format, "%.1f");
+
+    std::vector<std::string> calls;
+    grid.OnCellChanging = [&](TSender, int orow, int ocol, int nrow, int ncol, bool& a) {
+        calls.push_back("changing " + std::to_string(orow) + std::to_string(ocol) + std::to_string(nrow) + std::to_string(ncol));
+        a = false;
+    };
+    grid.OnCellValidate = [&](TSender, int, int, std::string& v, bool& valid) { valid = v != "bad"; };
+    allow = true;
+    grid.CellChanging(1, 2, 3, 4, allow);
+    EXPECT_FALSE(allow);
+    std::string text = "bad";
+    bool valid = true;
+    grid.ValidateCell(1, 1, text, valid);
+    EXPECT_FALSE(valid);
+    EXPECT_EQ(calls, (std::vector<std::string>{"changing 1234"}));
 }
