@@ -1,6 +1,11 @@
 // Registration of the base grid and the string grid with their published properties for form descriptions.
+#include <cstdint>
+#include <cstring>
+
 #include "grid/core/ExtGrid.h"
+#include "platform/gfx/Bitmap.h"
 #include "grid/core/GridOptionsOwned.h"
+#include "grid/core/GridOptionsRecords.h"
 #include "grid/core/GridTypes.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/ClassRegistry.h"
@@ -626,6 +631,15 @@ void RegisterPublishedSettings(TClassInfo& c)
                                                                       [set](T* g, rtl::TComponent* v) { (g->*set)(v); }));
     }
     c.Property("LookupItems.Strings", StringsField([](T* g) -> rtl::TStringList& { return g->LookupItems(); }));
+    // The row indicator picture: the stored bitmap, after its 4-byte length when one leads it.
+    c.Property("RowIndicator.Data", ui::ValueProperty<T>([](T* g, const TPropValue& v, TReadContext& ctx) {
+                   if (v.Kind != ui::TValueKind::Binary) ctx.Fail("Invalid property value: binary data { … } expected");
+                   std::string bytes = v.Str;
+                   std::uint32_t size = 0;
+                   if (bytes.size() >= 4) std::memcpy(&size, bytes.data(), 4);
+                   if (bytes.size() >= 4 && size == bytes.size() - 4) bytes.erase(0, 4);
+                   g->RowIndicator().LoadFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+               }));
     auto bands = [](T* g) -> TBands& { return g->Bands(); };
     TOptionRegistrar<TBands> b{c, "Bands.", bands};
     b.Bool("Active", &TBands::Active, &TBands::SetActive);
@@ -633,6 +647,183 @@ void RegisterPublishedSettings(TClassInfo& c)
     b.Color("SecondaryColor", &TBands::SecondaryColor, &TBands::SetSecondaryColor);
     b.Int("PrimaryLength", &TBands::PrimaryLength, &TBands::SetPrimaryLength);
     b.Int("SecondaryLength", &TBands::SecondaryLength, &TBands::SetSecondaryLength);
+}
+
+// Settings of the option objects the grid owns and copies by value, written as "Object.Property".
+void RegisterOwnedRecords(TClassInfo& c)
+{
+    using T = TExtStringGrid;
+    {
+        TOptionRegistrar<TSearchFooter> r{c, "SearchFooter.", [](T* g) -> TSearchFooter& { return g->SearchFooter(); }};
+        r.Bool("AlwaysHighLight", &TSearchFooter::AlwaysHighLight, &TSearchFooter::SetAlwaysHighLight);
+        r.Bool("IgnoreHTML", &TSearchFooter::IgnoreHTML, &TSearchFooter::SetIgnoreHTML);
+        r.Bool("IgnoreAccents", &TSearchFooter::IgnoreAccents, &TSearchFooter::SetIgnoreAccents);
+        r.Text("ResultFormat", &TSearchFooter::ResultFormat, &TSearchFooter::SetResultFormat);
+        r.Bool("SearchActiveColumnOnly", &TSearchFooter::SearchActiveColumnOnly, &TSearchFooter::SetSearchActiveColumnOnly);
+        r.Int("SearchColumn", &TSearchFooter::SearchColumn, &TSearchFooter::SetSearchColumn);
+        r.Bool("SearchMatchStart", &TSearchFooter::SearchMatchStart, &TSearchFooter::SetSearchMatchStart);
+        r.Bool("SearchFixedCells", &TSearchFooter::SearchFixedCells, &TSearchFooter::SetSearchFixedCells);
+        r.Bool("SearchHiddenRows", &TSearchFooter::SearchHiddenRows, &TSearchFooter::SetSearchHiddenRows);
+        r.Color("SearchErrorColor", &TSearchFooter::SearchErrorColor, &TSearchFooter::SetSearchErrorColor);
+        r.Bool("SearchFromFocusCell", &TSearchFooter::SearchFromFocusCell, &TSearchFooter::SetSearchFromFocusCell);
+    }
+    {
+        TOptionRegistrar<TNavigation> r{c, "Navigation.", [](T* g) -> TNavigation& { return g->Navigation(); }};
+        r.Bool("AllowInsertRow", &TNavigation::AllowInsertRow, &TNavigation::SetAllowInsertRow);
+        r.Bool("AllowDeleteRow", &TNavigation::AllowDeleteRow, &TNavigation::SetAllowDeleteRow);
+        r.Bool("AdvanceOnEnter", &TNavigation::AdvanceOnEnter, &TNavigation::SetAdvanceOnEnter);
+        r.Bool("AutoGotoWhenSorted", &TNavigation::AutoGotoWhenSorted, &TNavigation::SetAutoGotoWhenSorted);
+        r.Bool("AutoGotoIncremental", &TNavigation::AutoGotoIncremental, &TNavigation::SetAutoGotoIncremental);
+        r.Bool("AutoComboDropSize", &TNavigation::AutoComboDropSize, &TNavigation::SetAutoComboDropSize);
+        r.Bool("AutoComboSelect", &TNavigation::AutoComboSelect, &TNavigation::SetAutoComboSelect);
+        r.Bool("AllowClipboardShortCuts", &TNavigation::AllowClipboardShortCuts, &TNavigation::SetAllowClipboardShortCuts);
+        r.Bool("AllowRTFClipboard", &TNavigation::AllowRTFClipboard, &TNavigation::SetAllowRTFClipboard);
+        r.Bool("AllowSmartClipboard", &TNavigation::AllowSmartClipboard, &TNavigation::SetAllowSmartClipboard);
+        r.Bool("AllowClipboardAlways", &TNavigation::AllowClipboardAlways, &TNavigation::SetAllowClipboardAlways);
+        r.Bool("AllowClipboardColGrow", &TNavigation::AllowClipboardColGrow, &TNavigation::SetAllowClipboardColGrow);
+        r.Bool("AllowClipboardRowGrow", &TNavigation::AllowClipboardRowGrow, &TNavigation::SetAllowClipboardRowGrow);
+        r.Bool("CopyHTMLTagsToClipboard", &TNavigation::CopyHTMLTagsToClipboard, &TNavigation::SetCopyHTMLTagsToClipboard);
+        r.Bool("AdvanceAutoEdit", &TNavigation::AdvanceAutoEdit, &TNavigation::SetAdvanceAutoEdit);
+        r.Bool("CursorWalkEditor", &TNavigation::CursorWalkEditor, &TNavigation::SetCursorWalkEditor);
+        r.Bool("CursorWalkAlwaysEdit", &TNavigation::CursorWalkAlwaysEdit, &TNavigation::SetCursorWalkAlwaysEdit);
+        r.Bool("MoveRowOnSort", &TNavigation::MoveRowOnSort, &TNavigation::SetMoveRowOnSort);
+        r.Bool("KeepScrollOnSort", &TNavigation::KeepScrollOnSort, &TNavigation::SetKeepScrollOnSort);
+        r.Bool("ImproveMaskSel", &TNavigation::ImproveMaskSel, &TNavigation::SetImproveMaskSel);
+        r.Bool("AlwaysEdit", &TNavigation::AlwaysEdit, &TNavigation::SetAlwaysEdit);
+        r.Bool("LineFeedOnEnter", &TNavigation::LineFeedOnEnter, &TNavigation::SetLineFeedOnEnter);
+        r.Bool("KeepHorizScroll", &TNavigation::KeepHorizScroll, &TNavigation::SetKeepHorizScroll);
+        r.Bool("AllowFmtClipboard", &TNavigation::AllowFmtClipboard, &TNavigation::SetAllowFmtClipboard);
+        r.Bool("TabToNextAtEnd", &TNavigation::TabToNextAtEnd, &TNavigation::SetTabToNextAtEnd);
+        r.Bool("EditSelectAll", &TNavigation::EditSelectAll, &TNavigation::SetEditSelectAll);
+        r.Bool("SkipFixedCells", &TNavigation::SkipFixedCells, &TNavigation::SetSkipFixedCells);
+        r.Bool("SkipDisabledRows", &TNavigation::SkipDisabledRows, &TNavigation::SetSkipDisabledRows);
+        r.Bool("AllowCtrlEnter", &TNavigation::AllowCtrlEnter, &TNavigation::SetAllowCtrlEnter);
+        r.Bool("AppendOnArrowDown", &TNavigation::AppendOnArrowDown, &TNavigation::SetAppendOnArrowDown);
+        r.Bool("LeftRightRowSelect", &TNavigation::LeftRightRowSelect, &TNavigation::SetLeftRightRowSelect);
+        r.Bool("MoveScrollOnly", &TNavigation::MoveScrollOnly, &TNavigation::SetMoveScrollOnly);
+        r.Bool("ComboGetUpDown", &TNavigation::ComboGetUpDown, &TNavigation::SetComboGetUpDown);
+        r.Bool("AdvanceOnEnterLoop", &TNavigation::AdvanceOnEnterLoop, &TNavigation::SetAdvanceOnEnterLoop);
+        r.Bool("AdvanceSkipReadOnlyCells", &TNavigation::AdvanceSkipReadOnlyCells, &TNavigation::SetAdvanceSkipReadOnlyCells);
+        r.Bool("CursorMoveRows", &TNavigation::CursorMoveRows, &TNavigation::SetCursorMoveRows);
+        r.Bool("AllowEditButtonCells", &TNavigation::AllowEditButtonCells, &TNavigation::SetAllowEditButtonCells);
+        r.Bool("MoveRowOnScroll", &TNavigation::MoveRowOnScroll, &TNavigation::SetMoveRowOnScroll);
+    }
+    {
+        TOptionRegistrar<TMouseActions> r{c, "MouseActions.", [](T* g) -> TMouseActions& { return g->MouseActions(); }};
+        r.Bool("ColSelect", &TMouseActions::ColSelect, &TMouseActions::SetColSelect);
+        r.Bool("RowSelect", &TMouseActions::RowSelect, &TMouseActions::SetRowSelect);
+        r.Bool("AllSelect", &TMouseActions::AllSelect, &TMouseActions::SetAllSelect);
+        r.Bool("DirectEdit", &TMouseActions::DirectEdit, &TMouseActions::SetDirectEdit);
+        r.Bool("DirectComboDrop", &TMouseActions::DirectComboDrop, &TMouseActions::SetDirectComboDrop);
+        r.Bool("DirectComboClose", &TMouseActions::DirectComboClose, &TMouseActions::SetDirectComboClose);
+        r.Bool("DirectDateClose", &TMouseActions::DirectDateClose, &TMouseActions::SetDirectDateClose);
+        r.Bool("DirectDateDrop", &TMouseActions::DirectDateDrop, &TMouseActions::SetDirectDateDrop);
+        r.Bool("AllColumnSize", &TMouseActions::AllColumnSize, &TMouseActions::SetAllColumnSize);
+        r.Bool("AllRowSize", &TMouseActions::AllRowSize, &TMouseActions::SetAllRowSize);
+        r.Bool("CaretPositioning", &TMouseActions::CaretPositioning, &TMouseActions::SetCaretPositioning);
+        r.Bool("SizeFixedCol", &TMouseActions::SizeFixedCol, &TMouseActions::SetSizeFixedCol);
+        r.Bool("SizeFixedRow", &TMouseActions::SizeFixedRow, &TMouseActions::SetSizeFixedRow);
+        r.Bool("RangeSelectAndEdit", &TMouseActions::RangeSelectAndEdit, &TMouseActions::SetRangeSelectAndEdit);
+        r.Bool("NoAutoRangeScroll", &TMouseActions::NoAutoRangeScroll, &TMouseActions::SetNoAutoRangeScroll);
+        r.Bool("PreciseCheckBoxCheck", &TMouseActions::PreciseCheckBoxCheck, &TMouseActions::SetPreciseCheckBoxCheck);
+        r.Bool("PreciseNodeClick", &TMouseActions::PreciseNodeClick, &TMouseActions::SetPreciseNodeClick);
+        r.Bool("CheckAllCheck", &TMouseActions::CheckAllCheck, &TMouseActions::SetCheckAllCheck);
+        r.Bool("NodeAllExpandContract", &TMouseActions::NodeAllExpandContract, &TMouseActions::SetNodeAllExpandContract);
+        r.Bool("MoveRowOnNodeClick", &TMouseActions::MoveRowOnNodeClick, &TMouseActions::SetMoveRowOnNodeClick);
+        r.Bool("RowSelectPersistent", &TMouseActions::RowSelectPersistent, &TMouseActions::SetRowSelectPersistent);
+        r.Bool("SelectOnRightClick", &TMouseActions::SelectOnRightClick, &TMouseActions::SetSelectOnRightClick);
+        r.Bool("NoScrollOnPartialRow", &TMouseActions::NoScrollOnPartialRow, &TMouseActions::SetNoScrollOnPartialRow);
+        r.Bool("NoScrollOnPartialCol", &TMouseActions::NoScrollOnPartialCol, &TMouseActions::SetNoScrollOnPartialCol);
+        r.Int("WheelIncrement", &TMouseActions::WheelIncrement, &TMouseActions::SetWheelIncrement);
+        r.Bool("AutoSizeColOnDblClick", &TMouseActions::AutoSizeColOnDblClick, &TMouseActions::SetAutoSizeColOnDblClick);
+        r.Bool("DisjunctRowSelectNoCtrl", &TMouseActions::DisjunctRowSelectNoCtrl, &TMouseActions::SetDisjunctRowSelectNoCtrl);
+        r.Bool("DisjunctColSelectNoCtrl", &TMouseActions::DisjunctColSelectNoCtrl, &TMouseActions::SetDisjunctColSelectNoCtrl);
+        r.Bool("TouchScroll", &TMouseActions::TouchScroll, &TMouseActions::SetTouchScroll);
+        r.Bool("AutoFocus", &TMouseActions::AutoFocus, &TMouseActions::SetAutoFocus);
+        r.Int("PartialScrollDelta", &TMouseActions::PartialScrollDelta, &TMouseActions::SetPartialScrollDelta);
+        r.Bool("ToggleNodeOnDblClick", &TMouseActions::ToggleNodeOnDblClick, &TMouseActions::SetToggleNodeOnDblClick);
+    }
+    {
+        TOptionRegistrar<TSyncGrid> r{c, "SyncGrid.", [](T* g) -> TSyncGrid& { return g->SyncGrid(); }};
+        r.Bool("ScrollHorizontal", &TSyncGrid::ScrollHorizontal, &TSyncGrid::SetScrollHorizontal);
+        r.Bool("ScrollVertical", &TSyncGrid::ScrollVertical, &TSyncGrid::SetScrollVertical);
+        r.Bool("SelectionRow", &TSyncGrid::SelectionRow, &TSyncGrid::SetSelectionRow);
+        r.Bool("SelectionColumn", &TSyncGrid::SelectionColumn, &TSyncGrid::SetSelectionColumn);
+        r.Bool("MoveRow", &TSyncGrid::MoveRow, &TSyncGrid::SetMoveRow);
+        r.Bool("MoveColumn", &TSyncGrid::MoveColumn, &TSyncGrid::SetMoveColumn);
+    }
+    {
+        TOptionRegistrar<TFocusHelper> r{c, "FocusHelper.", [](T* g) -> TFocusHelper& { return g->FocusHelper(); }};
+        r.Bool("Enabled", &TFocusHelper::Enabled, &TFocusHelper::SetEnabled);
+    }
+    {
+        TOptionRegistrar<TColumnSize> r{c, "ColumnSize.", [](T* g) -> TColumnSize& { return g->ColumnSize(); }};
+        r.Bool("Save", &TColumnSize::Save, &TColumnSize::SetSave);
+        r.Text("Key", &TColumnSize::Key, &TColumnSize::SetKey);
+        r.Text("Section", &TColumnSize::Section, &TColumnSize::SetSection);
+        r.Int("StretchColumn", &TColumnSize::StretchColumn, &TColumnSize::SetStretchColumn);
+        r.Bool("SynchWithGrid", &TColumnSize::SynchWithGrid, &TColumnSize::SetSynchWithGrid);
+        r.Bool("SynchNormalCellsOnly", &TColumnSize::SynchNormalCellsOnly, &TColumnSize::SetSynchNormalCellsOnly);
+    }
+    {
+        TOptionRegistrar<THTMLSettings> r{c, "HTMLSettings.", [](T* g) -> THTMLSettings& { return g->HTMLSettings(); }};
+        r.Bool("AutoPreview", &THTMLSettings::AutoPreview, &THTMLSettings::SetAutoPreview);
+        r.Bool("ConvertSpecialChars", &THTMLSettings::ConvertSpecialChars, &THTMLSettings::SetConvertSpecialChars);
+        r.Bool("NonBreakingText", &THTMLSettings::NonBreakingText, &THTMLSettings::SetNonBreakingText);
+        r.Bool("SaveColor", &THTMLSettings::SaveColor, &THTMLSettings::SetSaveColor);
+        r.Bool("SaveFonts", &THTMLSettings::SaveFonts, &THTMLSettings::SetSaveFonts);
+        r.Text("FooterFile", &THTMLSettings::FooterFile, &THTMLSettings::SetFooterFile);
+        r.Text("HeaderFile", &THTMLSettings::HeaderFile, &THTMLSettings::SetHeaderFile);
+        r.Int("BorderSize", &THTMLSettings::BorderSize, &THTMLSettings::SetBorderSize);
+        r.Int("CellSpacing", &THTMLSettings::CellSpacing, &THTMLSettings::SetCellSpacing);
+        r.Int("CellPadding", &THTMLSettings::CellPadding, &THTMLSettings::SetCellPadding);
+        r.Text("TableStyle", &THTMLSettings::TableStyle, &THTMLSettings::SetTableStyle);
+        r.Text("PrefixTag", &THTMLSettings::PrefixTag, &THTMLSettings::SetPrefixTag);
+        r.Text("SuffixTag", &THTMLSettings::SuffixTag, &THTMLSettings::SetSuffixTag);
+        r.Text("Summary", &THTMLSettings::Summary, &THTMLSettings::SetSummary);
+        r.Text("HeaderText", &THTMLSettings::HeaderText, &THTMLSettings::SetHeaderText);
+        r.Text("FooterText", &THTMLSettings::FooterText, &THTMLSettings::SetFooterText);
+        r.Int("Width", &THTMLSettings::Width, &THTMLSettings::SetWidth);
+        r.Bool("XHTML", &THTMLSettings::XHTML, &THTMLSettings::SetXHTML);
+        r.Bool("ExportImages", &THTMLSettings::ExportImages, &THTMLSettings::SetExportImages);
+        r.Text("ImageBaseName", &THTMLSettings::ImageBaseName, &THTMLSettings::SetImageBaseName);
+        r.Text("ImageFolder", &THTMLSettings::ImageFolder, &THTMLSettings::SetImageFolder);
+    }
+    {
+        TOptionRegistrar<TPrintSettings> r{c, "PrintSettings.", [](T* g) -> TPrintSettings& { return g->PrintSettings(); }};
+        r.Text("PageNumSep", &TPrintSettings::PageNumSep, &TPrintSettings::SetPageNumSep);
+        r.Text("DateFormat", &TPrintSettings::DateFormat, &TPrintSettings::SetDateFormat);
+        r.Text("TitleText", &TPrintSettings::TitleText, &TPrintSettings::SetTitleText);
+        r.Color("BorderColor", &TPrintSettings::BorderColor, &TPrintSettings::SetBorderColor);
+        r.Bool("Centered", &TPrintSettings::Centered, &TPrintSettings::SetCentered);
+        r.Bool("RepeatFixedRows", &TPrintSettings::RepeatFixedRows, &TPrintSettings::SetRepeatFixedRows);
+        r.Bool("RepeatFixedCols", &TPrintSettings::RepeatFixedCols, &TPrintSettings::SetRepeatFixedCols);
+        r.Int("FooterSize", &TPrintSettings::FooterSize, &TPrintSettings::SetFooterSize);
+        r.Int("HeaderSize", &TPrintSettings::HeaderSize, &TPrintSettings::SetHeaderSize);
+        r.Int("LeftSize", &TPrintSettings::LeftSize, &TPrintSettings::SetLeftSize);
+        r.Int("RightSize", &TPrintSettings::RightSize, &TPrintSettings::SetRightSize);
+        r.Int("ColumnSpacing", &TPrintSettings::ColumnSpacing, &TPrintSettings::SetColumnSpacing);
+        r.Int("RowSpacing", &TPrintSettings::RowSpacing, &TPrintSettings::SetRowSpacing);
+        r.Int("TitleSpacing", &TPrintSettings::TitleSpacing, &TPrintSettings::SetTitleSpacing);
+        r.Text("PagePrefix", &TPrintSettings::PagePrefix, &TPrintSettings::SetPagePrefix);
+        r.Text("PageSuffix", &TPrintSettings::PageSuffix, &TPrintSettings::SetPageSuffix);
+        r.Int("FixedHeight", &TPrintSettings::FixedHeight, &TPrintSettings::SetFixedHeight);
+        r.Int("FixedWidth", &TPrintSettings::FixedWidth, &TPrintSettings::SetFixedWidth);
+        r.Bool("UseFixedHeight", &TPrintSettings::UseFixedHeight, &TPrintSettings::SetUseFixedHeight);
+        r.Bool("UseFixedWidth", &TPrintSettings::UseFixedWidth, &TPrintSettings::SetUseFixedWidth);
+        r.Bool("NoAutoSize", &TPrintSettings::NoAutoSize, &TPrintSettings::SetNoAutoSize);
+        r.Bool("NoAutoSizeRow", &TPrintSettings::NoAutoSizeRow, &TPrintSettings::SetNoAutoSizeRow);
+        r.Bool("PrintGraphics", &TPrintSettings::PrintGraphics, &TPrintSettings::SetPrintGraphics);
+        r.Text("JobName", &TPrintSettings::JobName, &TPrintSettings::SetJobName);
+        r.Int("PageNumberOffset", &TPrintSettings::PageNumberOffset, &TPrintSettings::SetPageNumberOffset);
+        r.Int("MaxPagesOffset", &TPrintSettings::MaxPagesOffset, &TPrintSettings::SetMaxPagesOffset);
+        r.Bool("UseDisplayFont", &TPrintSettings::UseDisplayFont, &TPrintSettings::SetUseDisplayFont);
+        r.Bool("UseDefaultOrientation", &TPrintSettings::UseDefaultOrientation, &TPrintSettings::SetUseDefaultOrientation);
+        r.Bool("FixedCellsAlways", &TPrintSettings::FixedCellsAlways, &TPrintSettings::SetFixedCellsAlways);
+        r.Bool("PrintComments", &TPrintSettings::PrintComments, &TPrintSettings::SetPrintComments);
+        r.Bool("ScaleHeader", &TPrintSettings::ScaleHeader, &TPrintSettings::SetScaleHeader);
+        r.Bool("ScaleFooter", &TPrintSettings::ScaleFooter, &TPrintSettings::SetScaleFooter);
+    }
 }
 
 #define GRID_EVENT(Name) c.Property(#Name, ui::EventProperty(&T::Name))
@@ -839,6 +1030,7 @@ void RegisterExtGridClasses(ui::TClassRegistry& registry)
     RegisterEditingAndData(c);
     RegisterEvents(c);
     RegisterPublishedSettings(c);
+    RegisterOwnedRecords(c);
     RegisterControlLook(c);
     RegisterSortAndFilter(c);
     RegisterGroupingAndDisplay(c);

@@ -8,6 +8,8 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/ExtGridUndoRedo.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsRecords.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/rtl/Component.h"
 #include "platform/rtl/StringList.h"
@@ -158,6 +160,13 @@ TEST_F(ExtGridDeclarationTest, FormDescriptionSetsNewSettingsLinksAndBindsNewEve
                              "    FixedDropDownMenu = HeaderMenu\n"
                              "    Bands.Active = True\n"
                              "    Bands.PrimaryLength = 2\n"
+                             "    Navigation.AdvanceOnEnter = True\n"
+                             "    MouseActions.DirectEdit = True\n"
+                             "    SearchFooter.ResultFormat = '[%d/%d]'\n"
+                             "    PrintSettings.TitleText = 'Planting'\n"
+                             "    ColumnSize.StretchColumn = 2\n"
+                             "    HTMLSettings.Width = 80\n"
+                             "    SyncGrid.MoveRow = True\n"
                              "    LookupItems.Strings = (\n"
                              "      'wheat'\n"
                              "      'maize')\n"
@@ -179,6 +188,13 @@ TEST_F(ExtGridDeclarationTest, FormDescriptionSetsNewSettingsLinksAndBindsNewEve
     EXPECT_EQ(grid->FixedDropDownMenu(), menu);
     EXPECT_TRUE(grid->Bands().Active());
     EXPECT_EQ(grid->Bands().PrimaryLength(), 2);
+    EXPECT_TRUE(grid->Navigation().AdvanceOnEnter());
+    EXPECT_TRUE(grid->MouseActions().DirectEdit());
+    EXPECT_EQ(grid->SearchFooter().ResultFormat(), "[%d/%d]");
+    EXPECT_EQ(grid->PrintSettings().TitleText(), "Planting");
+    EXPECT_EQ(grid->ColumnSize().StretchColumn(), 2);
+    EXPECT_EQ(grid->HTMLSettings().Width(), 80);
+    EXPECT_TRUE(grid->SyncGrid().MoveRow());
     ASSERT_EQ(grid->LookupItems().Count(), 2);
     EXPECT_EQ(grid->LookupItems()[1], "maize");
 
