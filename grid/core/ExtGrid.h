@@ -474,6 +474,14 @@ public:
     TUpdateColumnSizeEvent OnUpdateColumnSize;
     TEndRowSizeEvent OnEndRowSize;
 
+    // ===== Row operations =====
+    // Removes RCount rows from RowIndex on; a range outside the grid raises EListError.
+    virtual void RemoveRows(int RowIndex, int RCount);
+    // Inserts RCount empty rows at RowIndex (RowCount appends).
+    virtual void InsertRows(int RowIndex, int RCount);
+    // Exchanges two rows: texts, cell property objects and heights.
+    virtual void SortSwapRows(int ARow1, int ARow2);
+
     // ===== Hidden rows and columns =====
     int RealColIndex(int ACol) override;
     int DisplColIndex(int ACol) override;

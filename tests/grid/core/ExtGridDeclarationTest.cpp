@@ -12,6 +12,7 @@
 #include "grid/core/GridOptionsRecords.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/rtl/Component.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/FormReader.h"
@@ -331,4 +332,59 @@ TEST_F(ExtGridDeclarationTest, IntroducedHooksAnswerTheirDefaultsAndHandOnToThei
     grid.ValidateCell(1, 1, text, valid);
     EXPECT_FALSE(valid);
     EXPECT_EQ(calls, (std::vector<std::string>{"changing 1234"}));
+}
+
+namespace {
+std::vector<std::string> Column1(TExtStringGrid& grid)
+{
+    std::vector<std::string> texts;
+    for (int r = 0; r < grid.RowCount(); ++r) texts.push_back(grid.Cells(1, r));
+    return texts;
+}
+}  // namespace
+
+TEST_F(ExtGridDeclarationTest, RemovingAndInsertingRowsShiftsTextsPropertiesAndHeights)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetRowCount(6);
+    for (int r = 0; r < 6; ++r) grid.SetCells(1, r, "r" + std::to_string(r));
+    grid.SetRowHeights(4, 40);
+    TCellProperties* props4 = grid.GetCellProperties(1, 4);
+    grid.GetCellProperties(1, 2);
+
+    grid.RemoveRows(2, 2);
+    EXPECT_EQ(Column1(grid), (std::vector<std::string>{"r0", "r1", "r4", "r5"}));
+    EXPECT_EQ(grid.NormalRowCount(), 4);
+    EXPECT_EQ(grid.RowHeights(2), 40);
+    EXPECT_EQ(grid.GetCellPropsDirect(1, 2), props4);
+
+    grid.InsertRows(1, 2);
+    EXPECT_EQ(Column1(grid), (std::vector<std::string>{"r0", "", "", "r1", "r4", "r5"}));
+    EXPECT_EQ(grid.GetCellPropsDirect(1, 4), props4);
+    EXPECT_EQ(grid.GetCellPropsDirect(1, 1), nullptr);
+    EXPECT_EQ(grid.RowHeights(4), 40);
+    grid.InsertRows(grid.RowCount(), 1);
+    EXPECT_EQ(grid.RowCount(), 7);
+    EXPECT_EQ(grid.Cells(1, 6), "");
+
+    EXPECT_THROW(grid.RemoveRows(5, 3), rtl::EListError);
+    EXPECT_THROW(grid.InsertRows(9, 1), rtl::EListError);
+    EXPECT_EQ(grid.RowCount(), 7);  // a refused range changes nothing
+}
+
+TEST_F(ExtGridDeclarationTest, SwappingRowsExchangesTextsPropertiesAndHeights)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetCells(1, 1, "a");
+    grid.SetCells(2, 3, "b");
+    grid.SetRowHeights(3, 33);
+    TCellProperties* props = grid.GetCellProperties(2, 3);
+    grid.SortSwapRows(1, 3);
+    EXPECT_EQ(grid.Cells(1, 3), "a");
+    EXPECT_EQ(grid.Cells(2, 1), "b");
+    EXPECT_EQ(grid.Cells(1, 1), "");
+    EXPECT_EQ(grid.GetCellPropsDirect(2, 1), props);
+    EXPECT_EQ(grid.GetCellPropsDirect(2, 3), nullptr);
+    EXPECT_EQ(grid.RowHeights(1), 33);
+    EXPECT_EQ(grid.RowHeights(3), 22);
 }
