@@ -184,6 +184,16 @@ public:
     virtual void SetCurrentCell(const std::string& Value);
     virtual std::string GetCurrentCellText();
     virtual std::string GetStoredCell(int ACol, int ARow);
+    // Gives a shown in-place editor this text.
+    virtual void SetCurrentEditText(const std::string& Value);
+    // The cell's text as shown (display-text hooks applied).
+    virtual std::string GetFormattedCell(int ACol, int ARow);
+    // Trims leading and trailing blanks from every cell text of the rectangle.
+    virtual void TrimRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    // Moves to the first non-fixed row, keeping the column.
+    virtual void GotoFirstRow();
+    // Takes the focus when the grid can.
+    virtual void FocusGrid();
     virtual void GetFloatFormat(int ACol, int ARow, bool& IsFloat, std::string& FloatFormat);
     virtual bool GetCellEmpty(int ACol, int ARow);
     virtual std::string GetCellValue(int ACol, int ARow);

@@ -1,5 +1,7 @@
 // The string grid's own answers to the base grid's questions about fixed cells.
 #include "grid/core/ExtGrid.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/ui/Grids.h"
 
 namespace grid {
 
@@ -65,6 +67,34 @@ void TExtStringGrid::ValidateCell(int ACol, int ARow, std::string& Value, bool& 
 void TExtStringGrid::ValidateCellWide(int ACol, int ARow, std::string& Value, bool& Valid)
 {
     if (OnCellValidateWide) OnCellValidateWide(this, ACol, ARow, Value, Valid);
+}
+
+void TExtStringGrid::SetCurrentEditText(const std::string& Value)
+{
+    if (EditorMode() && InplaceEditor() != nullptr) InplaceEditor()->SetText(Value);
+}
+
+std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) { return Cells(ACol, ARow); }
+
+void TExtStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
+{
+    for (int r = ARow1; r <= ARow2; ++r) {
+        for (int c = ACol1; c <= ACol2; ++c) {
+            const std::string text = ui::TStringGrid::Cells(c, r);
+            const std::string trimmed = rtl::Trim(text);
+            if (trimmed != text) SetCells(c, r, trimmed);
+        }
+    }
+}
+
+void TExtStringGrid::GotoFirstRow()
+{
+    if (RowCount() > FixedRows()) SetRow(FixedRows());
+}
+
+void TExtStringGrid::FocusGrid()
+{
+    if (CanFocus()) SetFocus();
 }
 
 // ----- Descendant hooks

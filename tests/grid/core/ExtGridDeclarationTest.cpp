@@ -388,3 +388,21 @@ TEST_F(ExtGridDeclarationTest, SwappingRowsExchangesTextsPropertiesAndHeights)
     EXPECT_EQ(grid.RowHeights(1), 33);
     EXPECT_EQ(grid.RowHeights(3), 22);
 }
+
+TEST_F(ExtGridDeclarationTest, TrimRectTrimsOnlyTheRectanglesTextsAndGotoFirstRowSkipsFixedRows)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetCells(1, 1, "  a b  ");
+    grid.SetCells(2, 2, "\tc");
+    grid.SetCells(3, 3, " outside ");
+    grid.TrimRect(1, 1, 2, 2);
+    EXPECT_EQ(grid.Cells(1, 1), "a b");
+    EXPECT_EQ(grid.Cells(2, 2), "c");
+    EXPECT_EQ(grid.Cells(3, 3), " outside ");
+
+    grid.SetCol(2);
+    grid.SetRow(5);
+    grid.GotoFirstRow();
+    EXPECT_EQ(grid.Row(), 1);
+    EXPECT_EQ(grid.Col(), 2);
+}
