@@ -12,6 +12,7 @@
 #include "grid/foundation/PictureContainer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/rtl/StringList.h"
+#include "platform/ui/Forms.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/ScrollInfo.h"
 #include "platform/ui/Timers.h"
@@ -27,6 +28,15 @@ constexpr unsigned WM_MOUSEWHEEL_ID = 522;
 TExtStringGrid::~TExtStringGrid()
 {
     Destroying();
+    // The column sizes are saved while every column is still in place. A failing
+    // save cannot leave a destructor, so it goes to the application's error box.
+    if (FColumnSize->Save()) {
+        try {
+            SaveColSizes();
+        } catch (...) {
+            if (ui::TApplication* app = ui::Application()) app->HandleException(this);
+        }
+    }
     // Hidden columns come back into the grid, so that nothing is left outside the cells
     // the base grid frees; the base grid frees every property object with its graphic.
     if (FHidden != nullptr && !FHidden->Real.empty()) UnHideColumnsAll();
@@ -204,6 +214,7 @@ void TExtStringGrid::Loaded()
         SetLook(glJyx);
     }
     if (FAutoSizeColumnsOnLoad) AutoSizeColumns(false, 4);
+    if (FColumnSize->Save()) LoadColSizes();
     FFixedRowsMin = FixedRows();
     FFixedColsMin = FixedCols();
     FMinRowHeight = DefaultRowHeight();
@@ -235,6 +246,7 @@ void TExtStringGrid::CreateWnd()
         double scale = gfx::ScreenPixelsPerInch / 96.0;
         FScaleFactor = scale < 1.0 ? 1.0 : scale;
     }
+    if (FColumnSize->Save()) LoadColSizes();
     FTimerId = static_cast<int>(ui::SetTimer(Handle(), GridTimerId, GridTimerPeriodMs));
     if (HasState(rtl::csDesigning) && !FLoaded && !HasState(rtl::csLoading)) Font().SetName("Tahoma");
     InitMouseWheel(true);

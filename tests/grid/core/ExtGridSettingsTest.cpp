@@ -319,3 +319,39 @@ TEST_F(SettingsTest, TitleLinesAreStoredAsOneTextWithBackslashN)
 }
 
 }  // namespace
+
+namespace {
+
+// With ColumnSize.Save on, a grid keeps its column widths across runs: they are
+// saved when the grid is freed and loaded when a new grid finishes loading.
+TEST_F(SettingsTest, SavedColumnSizesFollowTheGridFromOneRunToTheNext)
+{
+    const std::string file = Dir.File("layout.ini");
+    UseStore(clIniFile, file);
+    Grid->ColumnSize().SetSave(true);
+    Grid->SetColWidths(1, 123);
+    Grid.reset();
+    ASSERT_TRUE(std::filesystem::exists(file));
+
+    Grid = NewGrid();
+    UseStore(clIniFile, file);
+    Grid->ColumnSize().SetSave(true);
+    EXPECT_EQ(Widths(), (std::vector<int>{64, 80, 100}));
+    Grid->Loaded();
+    EXPECT_EQ(Widths(), (std::vector<int>{64, 123, 100}));
+}
+
+// A save that fails while the grid is freed reaches the error box instead of
+// leaving the destructor.
+TEST_F(SettingsTest, FailingSaveOnFreeGoesToTheErrorBox)
+{
+    UseStore(clIniFile, Dir.File("no/such/folder/layout.ini"));
+    Grid->ColumnSize().SetSave(true);
+    auto* backend = dynamic_cast<ui::THeadlessBackend*>(&App->Backend());
+    ASSERT_NE(backend, nullptr);
+    const std::size_t before = backend->ErrorTexts().size();
+    EXPECT_NO_THROW(Grid.reset());
+    EXPECT_EQ(backend->ErrorTexts().size(), before + 1);
+}
+
+}  // namespace
