@@ -49,6 +49,11 @@ public:
 
     // The base cell of the block this cell belongs to (the cell itself when unmerged).
     rtl::TPoint GetBaseCell() const;
+    // The base cell of this object's block as seen from the cell (ACol, ARow) that
+    // holds it. The grid asks with the cell's own position: the recorded owner
+    // position goes stale when rows or columns are moved, inserted or deleted, and
+    // a cell must never show another cell's text because of that.
+    rtl::TPoint BaseCellAt(int ACol, int ARow) const;
 
     TBaseGrid* OwnerGrid() const { return FOwnerGrid; }
     int OwnerCol() const { return FOwnerCol; }

@@ -14,11 +14,13 @@ TCellProperties::TCellProperties(TBaseGrid* AOwner, int ACol, int ARow)
 
 TCellProperties::~TCellProperties() = default;
 
-rtl::TPoint TCellProperties::GetBaseCell() const
+rtl::TPoint TCellProperties::GetBaseCell() const { return BaseCellAt(FOwnerCol, FOwnerRow); }
+
+rtl::TPoint TCellProperties::BaseCellAt(int ACol, int ARow) const
 {
     int spanY = CellSpanY();
-    if (!FIsBaseCell && FCellSpanX != -1 && spanY >= 0) return rtl::TPoint{FOwnerCol - FCellSpanX, FOwnerRow - spanY};
-    return rtl::TPoint{FOwnerCol, FOwnerRow};
+    if (!FIsBaseCell && FCellSpanX != -1 && spanY >= 0) return rtl::TPoint{ACol - FCellSpanX, ARow - spanY};
+    return rtl::TPoint{ACol, ARow};
 }
 
 void TCellProperties::Assign(const rtl::TPersistent* Source)

@@ -14,7 +14,7 @@ std::string TBaseGrid::GetCellEx(int c, int r)
     int bc = c;
     int br = r;
     if (HasCellProperties(c, r)) {
-        rtl::TPoint base = GetCellPropsDirect(c, r)->GetBaseCell();
+        rtl::TPoint base = GetCellPropsDirect(c, r)->BaseCellAt(c, r);
         bc = base.X;
         br = base.Y;
     }
@@ -33,7 +33,7 @@ std::string TBaseGrid::GetCellEx(int c, int r)
 void TBaseGrid::SetCellEx(int c, int r, const std::string& Value)
 {
     if (HasCellProperties(c, r)) {
-        rtl::TPoint base = GetCellPropsDirect(c, r)->GetBaseCell();
+        rtl::TPoint base = GetCellPropsDirect(c, r)->BaseCellAt(c, r);
         TStringGrid::SetCells(base.X, base.Y, Value);
         UpdateAutoRangeScroll(base.X, base.Y);
         if (HasParent()) RepaintCell(c, r);

@@ -52,7 +52,7 @@ rtl::TRect TBaseGrid::CellRect(int c, int r)
     if (HasCellProperties(rc, r)) {
         const TCellProperties* p = GetCellPropsDirect(rc, r);
         if (p->CellSpanX() != -1 || p->CellSpanY() > 0) {
-            rtl::TPoint base = p->GetBaseCell();
+            rtl::TPoint base = p->BaseCellAt(rc, r);
             int bc = base.X;
             int br = base.Y;
             int spanX = 0;
@@ -86,7 +86,7 @@ rtl::TPoint TBaseGrid::CellSize(int c, int r)
     if (HasCellProperties(c, r)) {
         const TCellProperties* p = GetCellPropsDirect(c, r);
         if (p->CellSpanX() != -1 || p->CellSpanY() > 0) {
-            rtl::TPoint base = p->GetBaseCell();
+            rtl::TPoint base = p->BaseCellAt(c, r);
             int spanX = 0;
             int spanY = 0;
             if (HasCellProperties(base.X, base.Y)) {

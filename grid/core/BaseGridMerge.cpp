@@ -36,7 +36,7 @@ void TBaseGrid::MergeCells(int c, int r, int spanx, int spany)
 void TBaseGrid::SplitCells(int c, int r)
 {
     CheckMergeRange("SplitCells", c, r, 1, 1);
-    rtl::TPoint base = GetCellProperties(c, r)->GetBaseCell();
+    rtl::TPoint base = GetCellProperties(c, r)->BaseCellAt(c, r);
     const TCellProperties* bp = GetCellPropsDirect(base.X, base.Y);
     int sx = bp != nullptr ? bp->CellSpanX() : -1;
     int sy = bp != nullptr ? bp->CellSpanY() : -1;
@@ -88,7 +88,7 @@ bool TBaseGrid::IsBaseCell(int ACol, int ARow) const
 rtl::TPoint TBaseGrid::BaseCell(int ACol, int ARow) const
 {
     if (!HasCellProperties(ACol, ARow)) return rtl::TPoint{ACol, ARow};
-    return GetCellPropsDirect(ACol, ARow)->GetBaseCell();
+    return GetCellPropsDirect(ACol, ARow)->BaseCellAt(ACol, ARow);
 }
 
 bool TBaseGrid::GetBaseCellPos(int ACol, int ARow, int& BaseCol, int& BaseRow) const
@@ -98,7 +98,7 @@ bool TBaseGrid::GetBaseCellPos(int ACol, int ARow, int& BaseCol, int& BaseRow) c
     if (!HasCellProperties(ACol, ARow)) return true;
     const TCellProperties* p = GetCellPropsDirect(ACol, ARow);
     if (p->IsBaseCell()) return true;
-    rtl::TPoint b = p->GetBaseCell();
+    rtl::TPoint b = p->BaseCellAt(ACol, ARow);
     BaseCol = b.X;
     BaseRow = b.Y;
     return false;
@@ -109,7 +109,7 @@ rtl::TPoint TBaseGrid::CellSpan(int ACol, int ARow) const
     if (!HasCellProperties(ACol, ARow)) return rtl::TPoint{0, 0};
     const TCellProperties* p = GetCellPropsDirect(ACol, ARow);
     if (p->CellSpanX() == -1 && p->CellSpanY() <= 0) return rtl::TPoint{0, 0};
-    rtl::TPoint b = p->GetBaseCell();
+    rtl::TPoint b = p->BaseCellAt(ACol, ARow);
     const TCellProperties* bp = GetCellPropsDirect(b.X, b.Y);
     if (bp == nullptr) return rtl::TPoint{0, 0};
     return rtl::TPoint{bp->CellSpanX(), bp->CellSpanY()};
@@ -120,7 +120,7 @@ rtl::TPoint TBaseGrid::CellExt(int ACol, int ARow) const
     if (!HasCellProperties(ACol, ARow)) return rtl::TPoint{0, 0};
     const TCellProperties* p = GetCellPropsDirect(ACol, ARow);
     if (p->CellSpanX() == -1 || p->CellSpanY() == -1) return rtl::TPoint{0, 0};
-    rtl::TPoint b = p->GetBaseCell();
+    rtl::TPoint b = p->BaseCellAt(ACol, ARow);
     const TCellProperties* bp = GetCellPropsDirect(b.X, b.Y);
     if (bp == nullptr) return rtl::TPoint{0, 0};
     return rtl::TPoint{b.X + bp->CellSpanX() - ACol, b.Y + bp->CellSpanY() - ARow};

@@ -17,7 +17,7 @@ void TBaseGrid::MoveToBaseCell()
     int c = Col();
     int r = Row();
     if (c < 0 || r < 0 || !HasCellProperties(RealColIndex(c), r)) return;
-    rtl::TPoint base = GetCellPropsDirect(RealColIndex(c), r)->GetBaseCell();
+    rtl::TPoint base = GetCellPropsDirect(RealColIndex(c), r)->BaseCellAt(RealColIndex(c), r);
     int dc = DisplColIndex(base.X);
     if (dc != c || base.Y != r) MoveColRow(dc, base.Y, true, true);
 }
@@ -34,7 +34,7 @@ void TBaseGrid::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
     int spanX = -1;
     int spanY = -1;
     if (inBlock) {
-        b = GetCellPropsDirect(RealColIndex(c), r)->GetBaseCell();
+        b = GetCellPropsDirect(RealColIndex(c), r)->BaseCellAt(RealColIndex(c), r);
         if (HasCellProperties(b.X, b.Y)) {
             spanX = GetCellPropsDirect(b.X, b.Y)->CellSpanX();
             spanY = GetCellPropsDirect(b.X, b.Y)->CellSpanY();

@@ -133,6 +133,30 @@ TEST(BaseGridTest, MergedBlockTextLivesInItsBaseCell)
     EXPECT_EQ(grid.GridCells(3, 2), "own");
 }
 
+// Cells keep their own texts and blocks after rows and columns move under them:
+// the base cell is found from where the cell is now, not where it was made.
+TEST(BaseGridTest, CellsShowTheirOwnTextsAfterRowsAndColumnsMove)
+{
+    TTestBaseGrid grid;
+    grid.SetCells(2, 3, "plain");
+    grid.GetCellProperties(2, 3);  // a property object made at row 3
+    grid.SetCells(2, 4, "below");
+    grid.MergeCells(1, 4, 2, 2);  // block (1,4)-(2,5)
+    grid.SetCells(1, 4, "block");
+
+    grid.DeleteRow(1);  // everything moves one row up
+    EXPECT_EQ(grid.Cells(2, 2), "plain");
+    EXPECT_EQ(grid.Cells(1, 3), "block");
+    EXPECT_EQ(grid.Cells(2, 4), "block");
+    EXPECT_EQ(grid.BaseCell(2, 4), (rtl::TPoint{1, 3}));
+
+    grid.DeleteColumn(0);  // and one column left
+    EXPECT_EQ(grid.Cells(1, 2), "plain");
+    EXPECT_EQ(grid.Cells(0, 3), "block");
+    EXPECT_EQ(grid.Cells(1, 4), "block");
+    EXPECT_EQ(grid.BaseCell(1, 4), (rtl::TPoint{0, 3}));
+}
+
 TEST(BaseGridTest, OneByOneBlockIsNotMerged)
 {
     TTestBaseGrid grid;
