@@ -564,16 +564,19 @@ public:
     TScrollHintType ScrollHints() const { return FPublished.ScrollHints; }
     void SetScrollHints(TScrollHintType v) { FPublished.ScrollHints = v; }
     rtl::TComponent* FixedDropDownMenu() const { return FPublished.FixedDropDownMenu; }
-    void SetFixedDropDownMenu(rtl::TComponent* v) { FPublished.FixedDropDownMenu = v; }
+    void SetFixedDropDownMenu(rtl::TComponent* v) { LinkComponent(FPublished.FixedDropDownMenu, v); }
     rtl::TComponent* PopupToolBar() const { return FPublished.PopupToolBar; }
-    void SetPopupToolBar(rtl::TComponent* v) { FPublished.PopupToolBar = v; }
+    void SetPopupToolBar(rtl::TComponent* v) { LinkComponent(FPublished.PopupToolBar, v); }
     rtl::TComponent* GridImages() const { return FPublished.GridImages; }
     // The images cells draw by index: repaint.
     void SetGridImages(rtl::TComponent* v);
     rtl::TComponent* PictureContainer() const { return FPublished.PictureContainer; }
     void SetPictureContainer(rtl::TComponent* v);
     rtl::TComponent* CellChecker() const { return FPublished.CellChecker; }
-    void SetCellChecker(rtl::TComponent* v) { FPublished.CellChecker = v; }
+    void SetCellChecker(rtl::TComponent* v) { LinkComponent(FPublished.CellChecker, v); }
+    // Points a link at another component and asks to be told when it is freed, so that
+    // Notification can clear the link (a freed component is never used afterwards).
+    void LinkComponent(rtl::TComponent*& link, rtl::TComponent* v);
 private:
     TExtGridPublished FPublished;
 public:

@@ -346,6 +346,11 @@ void TExtStringGrid::InitMouseWheel(bool)
 void TExtStringGrid::Notification(rtl::TComponent* AComponent, rtl::TOperation Operation)
 {
     TBaseGrid::Notification(AComponent, Operation);
+    if (Operation != rtl::opRemove) return;
+    // A linked component that is freed is forgotten, never used afterwards.
+    for (rtl::TComponent** link : {&FPublished.FixedDropDownMenu, &FPublished.PopupToolBar, &FPublished.GridImages,
+                                   &FPublished.PictureContainer, &FPublished.CellChecker})
+        if (*link == AComponent) *link = nullptr;
 }
 
 }  // namespace grid

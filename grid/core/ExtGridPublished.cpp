@@ -10,17 +10,25 @@ void TExtStringGrid::SetFixedAsButtons(bool v)
     Invalidate();
 }
 
+void TExtStringGrid::LinkComponent(rtl::TComponent*& link, rtl::TComponent* v)
+{
+    if (link == v) return;
+    if (link != nullptr) link->RemoveFreeNotification(this);
+    link = v;
+    if (v != nullptr) v->FreeNotification(this);
+}
+
 void TExtStringGrid::SetGridImages(rtl::TComponent* v)
 {
     if (FPublished.GridImages == v) return;
-    FPublished.GridImages = v;
+    LinkComponent(FPublished.GridImages, v);
     Invalidate();
 }
 
 void TExtStringGrid::SetPictureContainer(rtl::TComponent* v)
 {
     if (FPublished.PictureContainer == v) return;
-    FPublished.PictureContainer = v;
+    LinkComponent(FPublished.PictureContainer, v);
     Invalidate();
 }
 

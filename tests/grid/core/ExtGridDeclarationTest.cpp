@@ -406,3 +406,30 @@ TEST_F(ExtGridDeclarationTest, TrimRectTrimsOnlyTheRectanglesTextsAndGotoFirstRo
     EXPECT_EQ(grid.Row(), 1);
     EXPECT_EQ(grid.Col(), 2);
 }
+
+// A linked component that is freed is forgotten by the grid, and a grid freed
+// first leaves the component nothing to call back.
+TEST_F(ExtGridDeclarationTest, FreedLinkedComponentsAreClearedFromTheGrid)
+{
+    auto grid = std::make_unique<TExtStringGrid>(nullptr);
+    auto images = std::make_unique<rtl::TComponent>(nullptr);
+    auto checker = std::make_unique<rtl::TComponent>(nullptr);
+    auto menu = std::make_unique<rtl::TComponent>(nullptr);
+    grid->SetGridImages(images.get());
+    grid->SetPictureContainer(images.get());
+    grid->SetCellChecker(checker.get());
+    grid->SetFixedDropDownMenu(menu.get());
+    grid->SetPopupToolBar(menu.get());
+
+    images.reset();
+    EXPECT_EQ(grid->GridImages(), nullptr);
+    EXPECT_EQ(grid->PictureContainer(), nullptr);
+    EXPECT_EQ(grid->CellChecker(), checker.get());
+    menu.reset();
+    EXPECT_EQ(grid->FixedDropDownMenu(), nullptr);
+    EXPECT_EQ(grid->PopupToolBar(), nullptr);
+
+    grid->SetCellChecker(nullptr);  // unlinked: freeing it later tells the grid nothing
+    grid.reset();
+    checker.reset();  // the grid went first; nothing dangles
+}
