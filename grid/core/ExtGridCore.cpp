@@ -4,6 +4,8 @@
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsCells.h"
 #include "grid/data/ExtGridHiddenColumns.h"
 #include "grid/foundation/ExtUtilCellText.h"
 #include "platform/gfx/Canvas.h"
@@ -180,6 +182,23 @@ void TExtStringGrid::GetDefaultCellProperties(int ACol, int ARow, gfx::TFont& AF
     TBaseGrid::GetDefaultCellProperties(ACol, ARow, AFont, ABrush, ColorTo, MirrorColor, MirrorColorTo, HAlign, VAlign,
                                         WordWrap, GradientDirection);
     VAlign = FVAlignment;
+    // The new property object takes the cell's look as painting would give it,
+    // without the disabled-font rule and starting from the first gradient direction.
+    const bool useDisabledFont = UseDisabledFont();
+    SetUseDisabledFont(false);
+    GradientDirection = static_cast<TCellGradientDirection>(0);
+    ui::TGridDrawState state = 0;
+    GetVisualProperties(ACol, ARow, state, false, false, false, ABrush, ColorTo, MirrorColor, MirrorColorTo, AFont,
+                        HAlign, VAlign, WordWrap, GradientDirection);
+    SetUseDisabledFont(useDisabledFont);
+    // A fixed-cell, band, background or selection colour is the look of the moment, not
+    // the cell's own: a new property object never takes it over.
+    const bool gradientBackground =
+        BackGround().Display() == bdGradientHorz || BackGround().Display() == bdGradientVert;
+    if (IsFixed(ACol, ARow) || Bands().Active() || gradientBackground || (state & ui::gdSelected)) {
+        ABrush.SetColor(gfx::clNone);
+        ColorTo = gfx::clNone;
+    }
 }
 
 ui::TAlignment TExtStringGrid::GetDefaultAlignment() { return FDefaultAlignment; }

@@ -7,6 +7,8 @@
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsCells.h"
 #include "grid/core/GridOptionsFilter.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
@@ -261,6 +263,28 @@ TEST(ExtGridCellColorTest, PropertyBrushOnlyForPlainGraphicKindsFontAlwaysThenTh
     };
     grid.GetCellColor(2, 2, 0, &brush, &font);
     EXPECT_EQ(brush.Color(), gfx::clLime);
+}
+
+// A new property object takes the cell's own look, never the colour of the
+// moment: fixed cells, bands and gradient backgrounds leave its brush unset.
+TEST(ExtGridCellColorTest, NewPropertyObjectsNeverTakeOverFixedBandOrBackgroundColours)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetColCount(6);
+    grid.SetRowCount(8);
+    grid.SetColor(gfx::clAqua);
+    EXPECT_EQ(grid.CellProperties(2, 2)->BrushColor(), gfx::clAqua);
+    EXPECT_EQ(grid.CellProperties(0, 3)->BrushColor(), gfx::clNone);  // fixed column
+    EXPECT_EQ(grid.CellProperties(3, 0)->BrushColor(), gfx::clNone);  // fixed row
+
+    grid.Bands().SetActive(true);
+    EXPECT_EQ(grid.CellProperties(2, 4)->BrushColor(), gfx::clNone);
+    grid.Bands().SetActive(false);
+
+    grid.BackGround().SetDisplay(bdGradientVert);
+    EXPECT_EQ(grid.CellProperties(3, 5)->BrushColor(), gfx::clNone);
+    grid.BackGround().SetDisplay(bdTile);
+    EXPECT_EQ(grid.CellProperties(4, 5)->BrushColor(), gfx::clAqua);
 }
 
 TEST(ExtGridCellColorTest, ActiveCellHeadersTakeTheActiveCellLook)
