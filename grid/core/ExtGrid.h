@@ -379,6 +379,7 @@ public:
     virtual bool HasComboBox(int ACol, int ARow, TEditorType AEditor);
     virtual bool HasEditBtn(int ACol, int ARow, TEditorType AEditor);
     virtual bool HasSpinEdit(int ACol, int ARow, TEditorType AEditor);
+    TEditorType EditorShownFor(int ACol, int ARow, TEditorType AEditor);
     virtual bool HasFilterEdit(int ACol, int ARow);
     virtual void FilterEditUpdate(int ACol, const std::string& Condition, TFilterType FilterType);
     virtual void GetCheckTrue(int ACol, int ARow, std::string& Value);

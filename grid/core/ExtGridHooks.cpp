@@ -229,6 +229,16 @@ bool IsSpinEditor(TEditorType e)
 }
 }  // namespace
 
+// The editor a cell's drop-down button stands for: the one asked about, or with
+// edNone the grid's default editor as the cell's editor event makes it.
+TEditorType TExtStringGrid::EditorShownFor(int ACol, int ARow, TEditorType AEditor)
+{
+    if (AEditor != edNone) return AEditor;
+    TEditorType e = FDefaultEditor;
+    GetCellEditorTypeEx(ACol, ARow, e);
+    return e;
+}
+
 bool TExtStringGrid::HasComboBox(int ACol, int ARow, TEditorType AEditor)
 {
     bool result = false;
@@ -237,12 +247,7 @@ bool TExtStringGrid::HasComboBox(int ACol, int ARow, TEditorType AEditor)
         return result;
     }
     if (!ControlLook().DropDownAlwaysVisible()) return false;
-    TEditorType e = AEditor;
-    if (e == edNone) {
-        e = FDefaultEditor;
-        GetCellEditorTypeEx(ACol, ARow, e);
-    }
-    return IsComboEditor(e);
+    return IsComboEditor(EditorShownFor(ACol, ARow, AEditor));
 }
 
 bool TExtStringGrid::HasEditBtn(int ACol, int ARow, TEditorType AEditor)
@@ -253,12 +258,7 @@ bool TExtStringGrid::HasEditBtn(int ACol, int ARow, TEditorType AEditor)
         return result;
     }
     if (!ControlLook().DropDownAlwaysVisible()) return false;
-    TEditorType e = AEditor;
-    if (e == edNone) {
-        e = FDefaultEditor;
-        GetCellEditorTypeEx(ACol, ARow, e);
-    }
-    return e == edEditBtn;
+    return EditorShownFor(ACol, ARow, AEditor) == edEditBtn;
 }
 
 bool TExtStringGrid::HasSpinEdit(int ACol, int ARow, TEditorType AEditor)
