@@ -164,7 +164,7 @@ enum TTickStyle { tsNone, tsAuto, tsManual };
 enum TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 
 // A slider: a thumb on a channel between Min and Max, moved by arrows, pages and the mouse.
-class TTrackBar : public TCustomControl {
+class TTrackBar : public TArrowKeyControl {
 public:
     explicit TTrackBar(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "TTrackBar"; }
@@ -193,7 +193,6 @@ public:
 
 protected:
     void Paint() override;
-    void WndProc(TMessage& Message) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;

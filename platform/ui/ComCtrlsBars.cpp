@@ -146,7 +146,7 @@ void TStatusBar::Paint()
 
 // ===== TTrackBar
 
-TTrackBar::TTrackBar(rtl::TComponent* AOwner) : TCustomControl(AOwner)
+TTrackBar::TTrackBar(rtl::TComponent* AOwner) : TArrowKeyControl(AOwner)
 {
     SetBounds(0, 0, 150, 45);
     FColor = gfx::clBtnFace;
@@ -274,24 +274,6 @@ void TTrackBar::Paint()
         rtl::TRect focus = ClientRect();
         c.DrawFocusRect(focus);
     }
-}
-
-void TTrackBar::WndProc(TMessage& Message)
-{
-    switch (Message.Msg) {
-    case WM_GETDLGCODE:
-        Message.Result = DLGC_WANTARROWS;
-        return;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case CM_ENABLEDCHANGED:
-        TCustomControl::WndProc(Message);
-        Invalidate();
-        return;
-    default:
-        break;
-    }
-    TCustomControl::WndProc(Message);
 }
 
 void TTrackBar::KeyDown(WORD& Key, TShiftState Shift)

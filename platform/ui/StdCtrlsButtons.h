@@ -153,8 +153,18 @@ protected:
     void WndProc(TMessage& Message) override;
 };
 
+// A control that takes the arrow keys for itself and repaints when it gains or
+// loses the focus or is enabled or disabled (scroll bar, track bar).
+class TArrowKeyControl : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+
+protected:
+    void WndProc(TMessage& Message) override;
+};
+
 // A stand-alone scroll bar control with its own arrows, track and thumb.
-class TScrollBar : public TCustomControl {
+class TScrollBar : public TArrowKeyControl {
 public:
     explicit TScrollBar(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "TScrollBar"; }
@@ -179,7 +189,6 @@ public:
 
 protected:
     void Paint() override;
-    void WndProc(TMessage& Message) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;

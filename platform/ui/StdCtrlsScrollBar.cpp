@@ -6,7 +6,7 @@
 
 namespace ui {
 
-TScrollBar::TScrollBar(rtl::TComponent* AOwner) : TCustomControl(AOwner)
+TScrollBar::TScrollBar(rtl::TComponent* AOwner) : TArrowKeyControl(AOwner)
 {
     SetBounds(0, 0, 121, 17);
     FColor = gfx::clBtnFace;
@@ -118,7 +118,7 @@ void TScrollBar::Paint()
     }
 }
 
-void TScrollBar::WndProc(TMessage& Message)
+void TArrowKeyControl::WndProc(TMessage& Message)
 {
     switch (Message.Msg) {
     case WM_GETDLGCODE:
