@@ -768,6 +768,38 @@ public:
     TSaveCellEvent OnSaveCell;
     TLoadCellEvent OnLoadCell;
 
+    // ===== Footers, the floating footer panel, appending and removing grid rows, column-size updates =====
+    // (end of footer block)
+public:
+
+    // ===== Search footer panel, filter drop lists, filter icons and filter menu =====
+    // (end of search block)
+public:
+
+    // ===== In-place editor controls the grid owns =====
+    // (end of editors block)
+public:
+
+    // ===== Scroll controls, hover and drag buttons, button form, design helper, styles =====
+    // (end of chrome block)
+public:
+
+    // ===== Editor keys, zoom, check boxes, radio buttons and cell content sizes =====
+    // (end of interact block)
+public:
+
+    // ===== Sorting operations =====
+    // (end of sort block)
+public:
+
+    // ===== Row and column insertion and removal, notifications, paste hooks =====
+    // (end of rows block)
+public:
+
+    // ===== Nodes and grouping =====
+    // (end of nodes block)
+public:
+
 protected:
     // ----- platform overrides
     void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
