@@ -666,6 +666,12 @@ void RegisterOwnedRecords(TClassInfo& c)
         r.Bool("SearchHiddenRows", &TSearchFooter::SearchHiddenRows, &TSearchFooter::SetSearchHiddenRows);
         r.Color("SearchErrorColor", &TSearchFooter::SearchErrorColor, &TSearchFooter::SetSearchErrorColor);
         r.Bool("SearchFromFocusCell", &TSearchFooter::SearchFromFocusCell, &TSearchFooter::SetSearchFromFocusCell);
+        r.Enum<THighlightType>("HighLight", {{"hMatchingText", hMatchingText}, {"hFullCell", hFullCell}},
+                               &TSearchFooter::HighLight, &TSearchFooter::SetHighLight);
+        r.Enum<TSearchDirection>("SearchDirection", {{"sdTopBottom", sdTopBottom}, {"sdLeftRight", sdLeftRight}},
+                                 &TSearchFooter::SearchDirection, &TSearchFooter::SetSearchDirection);
+        r.Enum<TSearchType>("SearchType", {{"stSearch", stSearch}, {"stNarrowDown", stNarrowDown}},
+                            &TSearchFooter::SearchType, &TSearchFooter::SetSearchType);
     }
     {
         TOptionRegistrar<TNavigation> r{c, "Navigation.", [](T* g) -> TNavigation& { return g->Navigation(); }};
@@ -707,6 +713,26 @@ void RegisterOwnedRecords(TClassInfo& c)
         r.Bool("CursorMoveRows", &TNavigation::CursorMoveRows, &TNavigation::SetCursorMoveRows);
         r.Bool("AllowEditButtonCells", &TNavigation::AllowEditButtonCells, &TNavigation::SetAllowEditButtonCells);
         r.Bool("MoveRowOnScroll", &TNavigation::MoveRowOnScroll, &TNavigation::SetMoveRowOnScroll);
+        const std::vector<std::pair<std::string, TAdvanceDirection>> directions{
+            {"adLeftRight", adLeftRight}, {"adTopBottom", adTopBottom}, {"adLeftRightInRow", adLeftRightInRow},
+            {"adTopBottomInCol", adTopBottomInCol}};
+        r.Enum<TAdvanceDirection>("AdvanceDirection", directions, &TNavigation::AdvanceDirection,
+                                  &TNavigation::SetAdvanceDirection);
+        r.Enum<TAdvanceDirection>("TabAdvanceDirection", directions, &TNavigation::TabAdvanceDirection,
+                                  &TNavigation::SetTabAdvanceDirection);
+        r.Enum<TClipboardPasteAction>("ClipboardPasteAction", {{"paReplace", paReplace}, {"paInsert", paInsert}},
+                                      &TNavigation::ClipboardPasteAction, &TNavigation::SetClipboardPasteAction);
+        r.Enum<TClipboardCutAction>("ClipboardCutAction", {{"caClear", caClear}, {"caRemove", caRemove}},
+                                    &TNavigation::ClipboardCutAction, &TNavigation::SetClipboardCutAction);
+        r.Enum<TInsertPosition>("InsertPosition", {{"pInsertBefore", pInsertBefore}, {"pInsertAfter", pInsertAfter}},
+                                &TNavigation::InsertPosition, &TNavigation::SetInsertPosition);
+        r.Enum<THomeEndAction>("HomeEndKey", {{"heFirstLastColumn", heFirstLastColumn}, {"heFirstLastRow", heFirstLastRow},
+                                              {"heFirstLastCell", heFirstLastCell}, {"heDefault", heDefault}},
+                               &TNavigation::HomeEndKey, &TNavigation::SetHomeEndKey);
+        r.Enum<TCursorAdvance>("CursorAdvance", {{"caDefault", caDefault}, {"caSnake", caSnake}, {"caLoop", caLoop}},
+                               &TNavigation::CursorAdvance, &TNavigation::SetCursorAdvance);
+        r.Enum<TToggleTriStateCheck>("ToggleTriStateCheck", {{"tsAllStates", tsAllStates}, {"tsCheckUnCheck", tsCheckUnCheck}},
+                                     &TNavigation::ToggleTriStateCheck, &TNavigation::SetToggleTriStateCheck);
     }
     {
         TOptionRegistrar<TMouseActions> r{c, "MouseActions.", [](T* g) -> TMouseActions& { return g->MouseActions(); }};
@@ -742,6 +768,21 @@ void RegisterOwnedRecords(TClassInfo& c)
         r.Bool("AutoFocus", &TMouseActions::AutoFocus, &TMouseActions::SetAutoFocus);
         r.Int("PartialScrollDelta", &TMouseActions::PartialScrollDelta, &TMouseActions::SetPartialScrollDelta);
         r.Bool("ToggleNodeOnDblClick", &TMouseActions::ToggleNodeOnDblClick, &TMouseActions::SetToggleNodeOnDblClick);
+        const std::vector<std::pair<std::string, TGridFixedCellEdit>> edits{
+            {"fceNone", fceNone}, {"fceDblClick", fceDblClick}, {"fceLeftClick", fceLeftClick},
+            {"fceRightClick", fceRightClick}};
+        const std::vector<std::pair<std::string, TGridFixedCellEditor>> editors{
+            {"fceEdit", fceEdit}, {"fceComboEdit", fceComboEdit}, {"fceComboList", fceComboList}};
+        r.Enum<TGridFixedCellEdit>("FixedRowsEdit", edits, &TMouseActions::FixedRowsEdit, &TMouseActions::SetFixedRowsEdit);
+        r.Enum<TGridFixedCellEdit>("FixedColsEdit", edits, &TMouseActions::FixedColsEdit, &TMouseActions::SetFixedColsEdit);
+        r.Enum<TGridFixedCellEditor>("FixedRowsEditor", editors, &TMouseActions::FixedRowsEditor,
+                                     &TMouseActions::SetFixedRowsEditor);
+        r.Enum<TGridFixedCellEditor>("FixedColsEditor", editors, &TMouseActions::FixedColsEditor,
+                                     &TMouseActions::SetFixedColsEditor);
+        r.Enum<TWheelAction>("WheelAction", {{"waMoveSelection", waMoveSelection}, {"waScroll", waScroll}},
+                             &TMouseActions::WheelAction, &TMouseActions::SetWheelAction);
+        r.Enum<TWheelActive>("WheelActive", {{"waFocus", waFocus}, {"waMouseOver", waMouseOver}},
+                             &TMouseActions::WheelActive, &TMouseActions::SetWheelActive);
     }
     {
         TOptionRegistrar<TSyncGrid> r{c, "SyncGrid.", [](T* g) -> TSyncGrid& { return g->SyncGrid(); }};
@@ -764,6 +805,8 @@ void RegisterOwnedRecords(TClassInfo& c)
         r.Int("StretchColumn", &TColumnSize::StretchColumn, &TColumnSize::SetStretchColumn);
         r.Bool("SynchWithGrid", &TColumnSize::SynchWithGrid, &TColumnSize::SetSynchWithGrid);
         r.Bool("SynchNormalCellsOnly", &TColumnSize::SynchNormalCellsOnly, &TColumnSize::SetSynchNormalCellsOnly);
+        r.Enum<TColumnSizeLocation>("Location", {{"clRegistry", clRegistry}, {"clIniFile", clIniFile}},
+                                    &TColumnSize::Location, &TColumnSize::SetLocation);
     }
     {
         TOptionRegistrar<THTMLSettings> r{c, "HTMLSettings.", [](T* g) -> THTMLSettings& { return g->HTMLSettings(); }};
@@ -823,6 +866,27 @@ void RegisterOwnedRecords(TClassInfo& c)
         r.Bool("PrintComments", &TPrintSettings::PrintComments, &TPrintSettings::SetPrintComments);
         r.Bool("ScaleHeader", &TPrintSettings::ScaleHeader, &TPrintSettings::SetScaleHeader);
         r.Bool("ScaleFooter", &TPrintSettings::ScaleFooter, &TPrintSettings::SetScaleFooter);
+        const std::vector<std::pair<std::string, TPrintPosition>> positions{
+            {"ppNone", ppNone}, {"ppTopLeft", ppTopLeft}, {"ppTopRight", ppTopRight}, {"ppTopCenter", ppTopCenter},
+            {"ppBottomLeft", ppBottomLeft}, {"ppBottomRight", ppBottomRight}, {"ppBottomCenter", ppBottomCenter}};
+        r.Enum<TPrintPosition>("Time", positions, &TPrintSettings::Time, &TPrintSettings::SetTime);
+        r.Enum<TPrintPosition>("Date", positions, &TPrintSettings::Date, &TPrintSettings::SetDate);
+        r.Enum<TPrintPosition>("PageNr", positions, &TPrintSettings::PageNr, &TPrintSettings::SetPageNr);
+        r.Enum<TPrintPosition>("Title", positions, &TPrintSettings::Title, &TPrintSettings::SetTitle);
+        r.Enum<TPrintBorders>("Borders", {{"pbNoborder", pbNoborder}, {"pbSingle", pbSingle}, {"pbDouble", pbDouble},
+                                          {"pbVertical", pbVertical}, {"pbHorizontal", pbHorizontal}, {"pbAround", pbAround},
+                                          {"pbAroundVertical", pbAroundVertical},
+                                          {"pbAroundHorizontal", pbAroundHorizontal}, {"pbCustom", pbCustom}},
+                              &TPrintSettings::Borders, &TPrintSettings::SetBorders);
+        r.Enum<gfx::TPenStyle>("BorderStyle", {{"psSolid", gfx::psSolid}, {"psDash", gfx::psDash}, {"psDot", gfx::psDot},
+                                               {"psDashDot", gfx::psDashDot}, {"psDashDotDot", gfx::psDashDotDot},
+                                               {"psClear", gfx::psClear}, {"psInsideFrame", gfx::psInsideFrame}},
+                               &TPrintSettings::BorderStyle, &TPrintSettings::SetBorderStyle);
+        r.Enum<TPrinterOrientation>("Orientation", {{"poPortrait", poPortrait}, {"poLandscape", poLandscape}},
+                                    &TPrintSettings::Orientation, &TPrintSettings::SetOrientation);
+        r.Enum<TFitToPage>("FitToPage", {{"fpNever", fpNever}, {"fpGrow", fpGrow}, {"fpShrink", fpShrink},
+                                         {"fpAlways", fpAlways}, {"fpCustom", fpCustom}},
+                           &TPrintSettings::FitToPage, &TPrintSettings::SetFitToPage);
     }
 }
 

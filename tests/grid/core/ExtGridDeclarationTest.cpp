@@ -168,6 +168,18 @@ TEST_F(ExtGridDeclarationTest, FormDescriptionSetsNewSettingsLinksAndBindsNewEve
                              "    ColumnSize.StretchColumn = 2\n"
                              "    HTMLSettings.Width = 80\n"
                              "    SyncGrid.MoveRow = True\n"
+                             "    Navigation.AdvanceDirection = adTopBottom\n"
+                             "    Navigation.ClipboardPasteAction = paInsert\n"
+                             "    Navigation.HomeEndKey = heFirstLastRow\n"
+                             "    MouseActions.FixedRowsEdit = fceDblClick\n"
+                             "    MouseActions.FixedColsEditor = fceComboList\n"
+                             "    MouseActions.WheelAction = waScroll\n"
+                             "    SearchFooter.SearchType = stNarrowDown\n"
+                             "    SearchFooter.HighLight = hFullCell\n"
+                             "    ColumnSize.Location = clIniFile\n"
+                             "    PrintSettings.Borders = pbAround\n"
+                             "    PrintSettings.Orientation = poLandscape\n"
+                             "    PrintSettings.Date = ppBottomRight\n"
                              "    LookupItems.Strings = (\n"
                              "      'wheat'\n"
                              "      'maize')\n"
@@ -196,6 +208,18 @@ TEST_F(ExtGridDeclarationTest, FormDescriptionSetsNewSettingsLinksAndBindsNewEve
     EXPECT_EQ(grid->ColumnSize().StretchColumn(), 2);
     EXPECT_EQ(grid->HTMLSettings().Width(), 80);
     EXPECT_TRUE(grid->SyncGrid().MoveRow());
+    EXPECT_EQ(grid->Navigation().AdvanceDirection(), adTopBottom);
+    EXPECT_EQ(grid->Navigation().ClipboardPasteAction(), paInsert);
+    EXPECT_EQ(grid->Navigation().HomeEndKey(), heFirstLastRow);
+    EXPECT_EQ(grid->MouseActions().FixedRowsEdit(), fceDblClick);
+    EXPECT_EQ(grid->MouseActions().FixedColsEditor(), fceComboList);
+    EXPECT_EQ(grid->MouseActions().WheelAction(), waScroll);
+    EXPECT_EQ(grid->SearchFooter().SearchType(), stNarrowDown);
+    EXPECT_EQ(grid->SearchFooter().HighLight(), hFullCell);
+    EXPECT_EQ(grid->ColumnSize().Location(), clIniFile);
+    EXPECT_EQ(grid->PrintSettings().Borders(), pbAround);
+    EXPECT_EQ(grid->PrintSettings().Orientation(), poLandscape);
+    EXPECT_EQ(grid->PrintSettings().Date(), ppBottomRight);
     ASSERT_EQ(grid->LookupItems().Count(), 2);
     EXPECT_EQ(grid->LookupItems()[1], "maize");
 
