@@ -10,15 +10,19 @@
 #include "grid/core/GridEventsDraw.h"
 #include "grid/core/GridEventsPublished.h"
 #include "grid/core/ExtGridPublished.h"
+#include "grid/core/ExtGridChromeTypes.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridTypes.h"
 #include "grid/foundation/ExtStyleIF.h"
+#include "platform/ui/StdCtrlsButtons.h"
 
 namespace rtl {
 class TStringList;
+class TStrings;
 }
 namespace gfx {
 class TBitmap;
+class TImageList;
 }
 namespace ui {
 class TClassRegistry;
@@ -54,6 +58,17 @@ class THTMLSettings;
 class TIntList;
 class TPrintSettings;
 class TSortIndexList;
+class TGridCombo;
+class TGridTransEdit;
+class TGridTransCombo;
+class TGridCheckBox;
+class TGridEditBtn;
+class TGridUnitEditBtn;
+class TGridButton;
+class TControlEdit;
+class TControlCombo;
+struct TGridEditorControls;
+class TExtInplaceEdit;
 
 // Look of the grid as a whole.
 enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glJyx, glXP, glListView, glVista, glWin7, glOffice2007,
@@ -486,10 +501,10 @@ public:
     TEndRowSizeEvent OnEndRowSize;
 
     // ===== Row operations =====
-    // Removes RCount rows from RowIndex on; a range outside the grid raises EListError.
+    // Removes RCount rows from RowIndex on (filter-aware); a range beyond the grid is cut.
     virtual void RemoveRows(int RowIndex, int RCount);
     // Inserts RCount empty rows at RowIndex (RowCount appends).
-    virtual void InsertRows(int RowIndex, int RCount);
+    virtual void InsertRows(int RowIndex, int RCount, bool UpdateCellControls = true);
     // Exchanges two rows: texts, cell property objects and heights.
     virtual void SortSwapRows(int ARow1, int ARow2);
 
@@ -504,9 +519,51 @@ public:
     bool IsHiddenColumn(int ACol) const;
     int NumHiddenColumns() const;
     int GetAllColCount() const { return TotalColCount(); }
-    // Rows are never hidden by the core; the count is always 0 and showing all does nothing.
-    int NumHiddenRows() const { return 0; }
-    void UnHideRowsAll() {}
+    // Hidden rows leave the grid for the hidden-row store (grid/data/ExtGridHiddenRows.h).
+    // Row arguments are real rows unless said otherwise.
+    int NumHiddenRows() const;
+    int TotalRowCount() const { return RowCount() + NumHiddenRows(); }
+    int AllRowCount() const { return TotalRowCount(); }
+    int RemapRowDisplToReal(int ARow);
+    int RemapRowRealToDispl(int ARow);
+    virtual int RealRowIndex(int ARow) { return RemapRowDisplToReal(ARow); }
+    virtual int DisplRowIndex(int ARow) { return RemapRowRealToDispl(ARow); }
+    int RealRow() { return RealRowIndex(Row()); }
+    void HideRow(int ARow) { HideRows(ARow, ARow); }
+    void HideRows(int FromRow, int ToRow);
+    // For a range that holds no hidden row.
+    void HideRowsEx(int FromRow, int ToRow);
+    // Hides the listed displayed rows (ascending) as one new filter level.
+    void HideRowList(const TIntList& List);
+    void UnHideRow(int ARow);
+    // Shows the hidden rows of the range when its first row is hidden.
+    void UnHideRows(int FromRow, int ToRow);
+    void UnHideRowsAll();
+    // Shows the rows of the last filter level; the caller lowers FilterLevel afterwards.
+    void UnHideRowList();
+    // Every hidden row back at its place in one pass.
+    void RestoreAllHiddenRows();
+    bool IsHiddenRow(int ARow) const;
+    // Builds the sorted lookup of hidden real rows into Lookup when it is empty.
+    bool IsHiddenRow(int ARow, std::vector<int>& Lookup) const;
+    void BuildHiddenRowLookup();
+    void ClearHiddenRowLookup();
+    // Filter levels applied by HideRowList (FFilterLevel).
+    int FilterLevel() const;
+    void SetFilterLevel(int Value);
+    // The records of the hidden-row store (FGridItems), in store order.
+    int GridItemCount() const;
+    class TGridItem& GridItems(int Index) const;
+private:
+    // Row movers of the store: they carry texts, cell objects (never freed) and heights.
+    std::vector<int> RealColumnStorage();
+    void TakeRowIntoItem(int ADispl, TGridItem& Item, const std::vector<int>& Storage);
+    void PutItemIntoRow(int ADispl, TGridItem& Item, const std::vector<int>& Storage);
+    void RemoveVacatedRows(int ADispl, int Count);
+    void InsertVacantRows(int ADispl, int Count);
+    void MoveStoredRow(int From, int To);
+    void RestampRows(int FromRow);
+public:
     // Whether the column of this real index is shown (FVisibleCol).
     bool ColumnVisible(int ACol) const;
     // Records a visible column's width in the suppressed sizes and narrows it to 0.
@@ -612,7 +669,12 @@ public:
     // ===== Scrolling and layout =====
     TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
     void SetScrollBarAlways(TScrollBarAlways v);
-    GRID_PLAIN_PROPERTY(TScrollType, ScrollType, ssNormal)
+    TScrollType ScrollType() const { return FScrollType; }
+    // Switches between the platform scroll bars and the thin scroll controls.
+    void SetScrollType(TScrollType v);
+private:
+    TScrollType FScrollType = ssNormal;
+public:
     GRID_PLAIN_PROPERTY(gfx::TColor, ScrollColor, clGridNone)
     GRID_PLAIN_PROPERTY(int, ScrollWidth, 17)
     GRID_PLAIN_PROPERTY(bool, ScrollProportional, false)
@@ -769,34 +831,647 @@ public:
     TLoadCellEvent OnLoadCell;
 
     // ===== Footers, the floating footer panel, appending and removing grid rows, column-size updates =====
+    // The panel that paints the floating footer: made first by CreateFooterPanel, owned by the grid.
+    class TFooterPanel* FooterPanel() const { return FFooterPanel.get(); }
+    gfx::TCanvas& FooterCanvas() const;
+    virtual class TFooterPanel* CreateFooterPanel();
+    virtual void AppendRow();
+    // Repaints the floating footer panel.
+    void UpdateFooter();
+    // Recomputes the footer cells in the last row; column -1 means every column.
+    virtual void CalcFooter(int ACol);
+    virtual void UpdateFooterColumn(int ACol);
+    virtual void RecalcFooter(int ACol);
+    // Change notifiers, each kept once and told of changed cells in registration order.
+    void RegisterNotifier(class TGridChangeNotifier* ANotifier);
+    void UnRegisterNotifier(class TGridChangeNotifier* ANotifier);
+    // The one selection listener; unregistering drops it whatever listener is passed.
+    void RegisterSelListener(class ITExtStringGridSelect* AListener);
+    void UnRegisterSelListener(class ITExtStringGridSelect* AListener);
+    class ITExtStringGridSelect* SelListener() const { return FISelect; }
+    // Both fire OnUpdateColumnSize: the first for mouse sizing, the second for auto-sizing.
+    virtual void UpdateColumnSize(int ACol, int& AWidth);
+    virtual void ColumnSizeUpdated(int ACol, int& AWidth);
+    // The cell under a screen point (-1 where no cell lies).
+    void ScreenToCell(const rtl::TPoint& pt, int& ACol, int& ARow);
+
+    // Typed cell values: the displayed text read as a number (VIdoZovuVozir when it is not
+    // one), a number written as text; the All variants address the row by its real index.
+    double GetFloats(int ACol, int ARow);
+    void SetFloats(int ACol, int ARow, double Value);
+    double Floats(int ACol, int ARow) { return GetFloats(ACol, ARow); }
+    double GetAllFloats(int ACol, int ARow);
+    double AllFloats(int ACol, int ARow) { return GetAllFloats(ACol, ARow); }
+    int GetInts(int ACol, int ARow);
+    void SetInts(int ACol, int ARow, int Value);
+    int Ints(int ACol, int ARow) { return GetInts(ACol, ARow); }
+    // The float of a cell text as Floats reads it; false where Floats would raise.
+    static bool TryTextToFloat(const std::string& Text, double& Value);
+
+    // Calculations over columns, rows and ranges. In the column functions FromRow or ToRow
+    // -1 means every normal row.
+    enum TCalcType : std::uint8_t { ctSum, ctAvg, ctMin, ctMax };
+    double ColumnSum(int ACol, int FromRow, int ToRow);
+    double ColumnAvg(int ACol, int FromRow, int ToRow);
+    double ColumnMin(int ACol, int FromRow, int ToRow);
+    double ColumnMax(int ACol, int FromRow, int ToRow);
+    double ColumnStdDev(int ACol, int FromRow, int ToRow);
+    double ColumnDistinct(int ACol, int FromRow, int ToRow);
+    double ColumnCount(int ACol, int FromRow, int ToRow);
+    double ColumnCustomCalc(int ACol, int FromRow, int ToRow);
+    double DoGroupCalc(int ACol, int FromRow, int ToRow);
+    double RowSum(int ARow, int FromCol, int ToCol);
+    double RowAvg(int ARow, int FromCol, int ToCol);
+    double RowMin(int ARow, int FromCol, int ToCol);
+    double RowMax(int ARow, int FromCol, int ToCol);
+    double RectCalc(const rtl::TRect& GR, TCalcType CalcType);
+    double RectSum(const rtl::TRect& GR) { return RectCalc(GR, ctSum); }
+    double RectAvg(const rtl::TRect& GR) { return RectCalc(GR, ctAvg); }
+    double RectMin(const rtl::TRect& GR) { return RectCalc(GR, ctMin); }
+    double RectMax(const rtl::TRect& GR) { return RectCalc(GR, ctMax); }
+    double SelectionSum();
+    double SelectionAvg();
+    double SelectionMin();
+    double SelectionMax();
+private:
+    friend class TFooterPanel;
+    struct TColumnRange;
+    void CreateFooterObjects();
+    void ParentFooterPanel();
+    void FooterRowCountChanged(int OldRowCount);
+    TColumnRange ResolveColumnRange(int FromRow, int ToRow);
+    bool ColumnCalcCounts(int ACol, int ARow, const TColumnRange& Range);
+    double ColumnRowValue(int ACol, int ARow, const TColumnRange& Range);
+    bool TryColumnRowValue(int ACol, int ARow, const TColumnRange& Range, double& Value);
+    std::string AllCellText(int ACol, int ARow);
+    std::unique_ptr<class TFooterPanel> FFooterPanel;
+    class ITExtStringGridSelect* FISelect = nullptr;
+public:
     // (end of footer block)
 public:
 
     // ===== Search footer panel, filter drop lists, filter icons and filter menu =====
+    // Find options: bit n of TFindParams is TFindParameters value n.
+    enum TFindParameters : std::uint8_t { fnMatchCase, fnMatchFull, fnMatchRegular, fnDirectionLeftRight,
+                                          fnMatchStart, fnFindInCurrentRow, fnFindInCurrentCol, fnIncludeFixed,
+                                          fnAutoGoto, fnIgnoreHTMLTags, fnBackward, fnIncludeHiddenColumns,
+                                          fnFindInPresetCol, fnFindInPresetRow, fnSelectedCells,
+                                          fnIncludeHiddenRows, fnIgnoreAccents };
+    using TFindParams = unsigned;
+    static constexpr TFindParams FindParam(TFindParameters p) { return 1u << p; }
+    // Owned controls: the search panel (parented to the grid) and the filter drop lists
+    // (parented, 0 x 0, hidden), the nine filter icons and the filter-type menu.
+    class TSearchPanel* SearchPanel() const;
+    class TDropList* DropList() const;
+    class TDropCheckList* DropCheckList() const;
+    gfx::TImageList& FilterIcons() const;
+    ui::TPopupMenu& FilterPopup() const;
+    // The column whose filter drop-down is open (-1: none).
+    int FilterColumn() const { return FFilterCol; }
+    void SetFilterColumn(int Value) { FFilterCol = Value; }
+    // Shows or hides the search panel by SearchFooter.Visible and gives it the footer's
+    // colours, captions, hints, font and layout.
+    virtual void BuildSearchPanel();
+    // Places the visible search panel along the bottom of the grid.
+    void UpdateSearchPanel();
+    // Where the client area ends above a visible search footer: grid height less the
+    // panel's height and a shown horizontal scroll bar; -1 while the footer is hidden.
+    int SearchFooterTop() const;
+    // Hook run when the search footer has been laid out visible; nothing in this class.
+    virtual void SearchFooterShown();
+    // Search footer handlers.
+    virtual void SearchEditChange();
+    virtual void SearchForwardClick();
+    virtual void SearchBackwardClick();
+    virtual void SearchPanelClose();
+    virtual void SearchHighlightClick();
+    virtual void SearchMatchCaseClick();
+    // Find: the next hit after StartCell ((-1, -1): from the start of the range), (-1, -1)
+    // when none.
+    rtl::TPoint Find(rtl::TPoint StartCell, const std::string& s, TFindParams FindParams);
+    rtl::TPoint FindFirst(const std::string& s, TFindParams FindParams);
+    rtl::TPoint FindNext();
+    // The first hit; NumResults counts all hits.
+    rtl::TPoint FindAll(const std::string& s, TFindParams FindParams, int& NumResults);
+    // Replaces OrigStr by NewStr (ignoring case) in every hit; the number of cells changed.
+    int Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams);
+    // Incremental key search of a sorted grid (s upper case): the row or -1.
+    int Search(const std::string& s);
+    rtl::TPoint SearchCell() const;
+    void SetSearchCell(rtl::TPoint Value);
+    int FindCol() const;
+    void SetFindCol(int Value);
+    int FindRow() const;
+    void SetFindRow(int Value);
+    bool FindBusy() const;
+    // Row filtering: whether the row passes the Filter conditions.
+    virtual bool MatchFilterRow(int ARow);
+    // Hides the displayed row when it does not pass.
+    void FilterRow(int ARow);
+    // Filters all normal rows once (one new hide level when rows fail).
+    void ApplyFilter();
+    // Undoes the last filter level; true when more than one level remains.
+    bool RemoveLastFilter();
+    void RemoveAllFilters();
+    bool NarrowDownFromStart() const;
+    void SetNarrowDownFromStart(bool Value);
+    TIntList& IgnoreColumns() { return *FIgnoreColumns; }
+    // Click of the filter-type menu item for filter type Index.
+    virtual void FilterPopupClick(int Index);
+    // The column the filter-type menu is shown for.
+    void SetFilterPopupColumn(int ACol);
+private:
+    void FindCellWorker(rtl::TPoint StartCell, const std::string& s, TFindParams FindParams, rtl::TPoint& Result);
+    bool MatchFindCell(int ACol, int ARow, TFindParams FindParams);
+    void ScrollHitClear(int FooterRows, int Step);
+    void SearchForward(bool Repeat);
+    void SearchBackward(bool Repeat);
+    void ShowSearchResult(bool Found);
+    TFindParams SearchFooterParams(bool AutoSearch);
+    std::string FilterCellText(int ARow, const class TFilterData& Item, std::string& Prefix, std::string& Suffix);
+    std::unique_ptr<struct TExtGridSearchParts> FSearchParts;
+public:
     // (end of search block)
 public:
 
     // ===== In-place editor controls the grid owns =====
+    // The editor controls, created hidden at run time (nullptr while designed).
+    TGridCombo* EditCombo() const;
+    TGridTransEdit* EditTrans() const;
+    TGridTransCombo* ComboTrans() const;
+    TGridCheckBox* EditCheck() const;
+    TGridEditBtn* EditBtn() const;
+    TGridUnitEditBtn* UnitEditBtn() const;
+    TGridButton* GridButton() const;
+    TControlEdit* EditControlEdit() const;
+    TControlCombo* ComboControl() const;
+    // Change handlers of the fixed-cell editors: OnEditChange with the fixed cell and the
+    // editor's text; OnComboChange with the selected index and its text.
+    void FixedEditChange(rtl::TObject* Sender);
+    void FixedComboSelect(rtl::TObject* Sender);
+    // Editing-cycle steps the editor controls end their edits with.
+    // Opens the editor of the current cell.
+    void ShowInplaceEdit();
+    // Ends an edit from a key: closes the editor, passes Tab and arrows to the grid's key
+    // handling, refocuses the grid and, for Enter, advances.
+    void DoneInplaceEdit(ui::WORD Key, ui::TShiftState Shift);
+    // Validates a candidate value of the current cell; the value to show afterwards is
+    // left in NewCellText.
+    virtual bool ValidateCell(const std::string& NewValue);
+    // Moves from a cell to the next one after an edit.
+    void AdvanceEdit(int ACol, int ARow, bool Show, bool Repeat, bool Forward, bool AutoEdit, bool Force);
+    // Tab and Shift+Tab from an editor: one step to the next or previous cell.
+    bool NavigateFromEditor(bool Backward);
+    const std::string& NewCellText() const { return FNewCellText; }
+    void SetNewCellText(const std::string& v) { FNewCellText = v; }
+    bool NoAutoAdvance() const { return FNoAutoAdvance; }
+    void SetNoAutoAdvance(bool v) { FNoAutoAdvance = v; }
+    // The editor kind of the cell being edited.
+    TEditorType EditControl() const { return FEditControlKind; }
+    void SetEditControl(TEditorType v) { FEditControlKind = v; }
+    // Set when a left click opened the editor (the combo places its caret there).
+    bool LButFlg() const { return FLButFlg; }
+    void SetLButFlg(bool v) { FLButFlg = v; }
+    // Whether the grid handles Tab itself: goTabs, or a validation handler.
+    bool GridHandlesTab() const;
+private:
+    void CreateEditorControls();
+    std::unique_ptr<TGridEditorControls> FEditors;
+    std::string FNewCellText;
+    bool FNoAutoAdvance = false;
+    TEditorType FEditControlKind = edNormal;
+    bool FLButFlg = false;
+public:
     // (end of editors block)
 public:
 
     // ===== Scroll controls, hover and drag buttons, button form, design helper, styles =====
+    // Thin scroll controls of the ssMetro scroll type (nil until created).
+    void CreateMetroScrollControls();
+    void FreeMetroScrollControls();
+    TScrollControl* vscrlctrl() const;
+    TScrollControl* hscrlctrl() const;
+    // Flat scroll bars: the looks of ssFlat and ssEncarta need platform functions that this
+    // platform lacks, so the flat flag stays off and the platform scroll bars remain.
+    void InitFlatScrollBars();
+    void DoneFlatScrollBars();
+    // Run time only, else nil: the in-cell scroll bar (hides itself when the mouse leaves
+    // it), the scroll bar cells are painted with, the header drag button and the form
+    // that carries the hover buttons.
+    ui::TScrollBar* CellScrollBar() const;
+    ui::TScrollBar* PaintScrollBar() const;
+    THeaderDragButton* MoveButton() const;
+    TNoActiveForm* ButtonForm() const;
+    // Hides the window of the button form.
+    virtual void HideButtonForm();
+    // Design-time quick configuration panel in the bottom-right corner.
+    virtual void PaintDesignHelper();
+    virtual void DesignHelperClick(int X, int Y);
+    // 1 "Allow edit", 2 "Column numbers", 3 "Set look", 4 close, 255 nothing.
+    int DesignHelperHitTest(int X, int Y);
+    // The designer's hit test: 1 where the helper wants the click, else the platform's answer.
+    void CMDesignHitTest(ui::TMessage& Message);
+    virtual void DesignEditingChanged(bool Editing);
+    bool ShowColNrs() const { return FShowColumnNumbers; }
+    // The menu of looks the helper's "Set look" item shows (nil before the first time).
+    ui::TPopupMenu* DesignLookMenu() const;
+    // Captions of the looks as the design helper shows them ("" for glCustom).
+    static std::string GetLookCaption(TGridLook ALook);
+    static std::string GetLookName(TGridLook ALook);
+    // Style presets: the preset's colours, then a repaint.
+    virtual void SetStyle(TExtGridStyle AStyle);
+    virtual void SetStyleAndAppColor(TExtGridStyle AStyle, gfx::TColor AppColor);
+    // Hook run after a style reached a grid with a window; nothing in this class.
+    virtual void StyleChanged();
+    const TColorTones& ColorTones() const { return FTones; }
+    // Hovered and pressed header colours the control look hands on to the grid.
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientHoverFrom, 0x808080)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientHoverTo, 0xFFFFFF)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientHoverMirrorFrom, clGridNone)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientHoverMirrorTo, clGridNone)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientHoverBorder, 0xC0C0C0)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientDownFrom, 0x808080)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientDownTo, 0xC0C0C0)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientDownMirrorFrom, clGridNone)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientDownMirrorTo, clGridNone)
+    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientDownBorder, 0x808080)
+private:
+    void CreateChromeObjects();
+    void CreateChromeWindowParts();
+    void ApplyStylePreset(TExtGridStyle AStyle, gfx::TColor AppColor);
+    void ResetStyleColors();
+    void SetHeaderGradient(gfx::TColor From, gfx::TColor To, gfx::TColor MirrorFrom, gfx::TColor MirrorTo);
+    std::unique_ptr<TExtGridChromeObjects> FChrome;
     // (end of chrome block)
 public:
 
     // ===== Editor keys, zoom, check boxes, radio buttons and cell content sizes =====
+    // Hooks the default in-place editor calls; they do nothing here and are for descendants.
+    virtual void EditorKeyDown(ui::WORD& Key, ui::TShiftState Shift);
+    virtual void EditorKeyMessage(ui::TMessage& Msg);
+    virtual void SetFormulaEditing(bool Value);
+    virtual void EditorCaretChanged(const std::string& Text, rtl::TPoint CaretPoint, int CaretPos);
+    // The default in-place editor once the first inline edit created it, else nullptr.
+    TExtInplaceEdit* NormalEdit() const;
+    // Removes goEditing.
+    virtual void DisableEditing();
+    // Whether the selection is painted: never without ShowSelection, always without
+    // AutoHideSelection, otherwise only while the grid has the focus.
+    virtual bool SelectionVisible();
+    // Stores an editor value in the cell of real column ACol through the edit-text path
+    // (SetEditText at the displayed column), then with SetCellEx.
+    virtual void SetCellFromEditor(int ACol, int ARow, const std::string& Value);
+    virtual void StartBlockFocus();
+    virtual void EndBlockFocus();
+    TNotifyEvent OnStartBlockFocus;
+    TNotifyEvent OnEndBlockFocus;
+    // Remembers the cell (displayed column) and its stored text as the value an edit
+    // is validated against.
+    virtual void SaveOldCellValue(int ACol, int ARow);
+    // Writes the text the current cell had when it became current back into it.
+    virtual void RestoreCellCache();
+    int OldCol() const { return FOldCol; }
+    int OldRow() const { return FOldRow; }
+    const std::string& OldCellText() const { return FOldCellText; }
+    const std::string& CellCache() const { return FCellCache; }
+    void SetCellCache(const std::string& v) { FCellCache = v; }
+    bool Modified() const { return FModified; }
+    void SetModified(bool v) { FModified = v; }
+    // Set by every toggle of a check box and every radio selection.
+    bool GridModified() const { return FGridModified; }
+    void SetGridModified(bool v) { FGridModified = v; }
+    // Every "." typed in an editor becomes the locale decimal separator.
+    GRID_PLAIN_PROPERTY(bool, ForceDecimalSeparator, false)
+public:
+    // Zoom: Delta pixels added to every visible column width and row height; the sum of
+    // the steps (ZoomFactor) stays within -20 .. 20.
+    virtual void Zoom(int Delta);
+    virtual void DoIntelliZoom();
+    int ZoomFactor() const { return FZoomFactor; }
+    bool ScrollLock() const { return FScrollLock; }
+    // Check box cells.
+    void AddCheckBox(int ACol, int ARow, bool State, bool Data);
+    void AddCheckBox(int ACol, int ARow, ui::TCheckBoxState State);
+    void AddCheckBoxColumn(int ACol, bool DefaultState = false, bool DataCheckBox = false);
+    void RemoveCheckBox(int ACol, int ARow);
+    void RemoveCheckBoxColumn(int ACol);
+    bool HasCheckBox(int ACol, int ARow);
+    bool HasDataCheckBox(int ACol, int ARow);
+    bool IsDataCheckBoxCol(int ACol);
+    bool IsDataGraphicCell(int ACol, int ARow);
+    // Check boxes, radio buttons and (unless AllowEditButtonCells) buttons: the in-place
+    // editor keeps away from such cells.
+    bool HasCellControl(int ACol, int ARow);
+    bool GetCheckBoxState(int ACol, int ARow, bool& State);
+    bool GetCheckBoxState(int ACol, int ARow, ui::TCheckBoxState& State);
+    bool IsChecked(int ACol, int ARow);
+    // Sets a state without change event.
+    bool SetCheckBoxState(int ACol, int ARow, bool State);
+    bool SetCheckBoxState(int ACol, int ARow, ui::TCheckBoxState State);
+    // Sets a state as the user would, with the change event when the state changes.
+    bool ChangeCheckBoxState(int ACol, int ARow, bool Value);
+    void CheckAll(int ACol);
+    void UnCheckAll(int ACol);
+    bool ToggleCheckBox(int ACol, int ARow);
+    // The toggle of a click or key; CheckEditable asks IsEditableCell first.
+    virtual bool ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable);
+    // Whether the point (grid client coordinates) hits the cell's box.
+    bool IsInCheckBox(int ACol, int ARow, int XPos, int YPos);
+    // Radio group cells: one cell holds a list of items, one of them selected.
+    void AddRadio(int ACol, int ARow, int DirRadio, int IdxRadio, rtl::TStrings* sl);
+    rtl::TStrings* CreateRadio(int ACol, int ARow, int DirRadio, int IdxRadio);
+    bool GetRadioIdx(int ACol, int ARow, int& IdxRadio);
+    bool SetRadioIdx(int ACol, int ARow, int IdxRadio);
+    rtl::TStrings* GetRadioStrings(int ACol, int ARow);
+    bool IsRadio(int ACol, int ARow);
+    void RemoveRadio(int ACol, int ARow);
+    // The keyboard step to the next item (wrapping), written into the cell text.
+    void CycleRadioIndex(int ACol, int ARow, bool CheckEditable);
+    // Radio button cells: buttons of one column (rgCol) or one row (rgRow) exclude each other.
+    void AddRadioButton(int ACol, int ARow, bool State = false);
+    void AddRadioButtonGroup(int ACol, int ARow, TRadioButtonGroup Group, bool State);
+    void AddRadioButtonColumn(int ACol);
+    void AddRadioButtonGroupColumn(int ACol);
+    void RemoveRadioButton(int ACol, int ARow);
+    void RemoveRadioButtonColumn(int ACol);
+    bool HasRadioButton(int ACol, int ARow);
+    bool HasRadioButtonGroup(int ACol, int ARow, TRadioButtonGroup Group);
+    bool IsRadioButtonChecked(int ACol, int ARow);
+    bool SetRadioButtonState(int ACol, int ARow, bool State);
+    void SetRadioButtonRowIndex(int ARow, int Index);
+    void SetRadioButtonColumnIndex(int ACol, int Index);
+    int GetRadioButtonColumnIndex(int ACol);
+    // The selection of a click or key: checks the button and unchecks its group.
+    virtual bool SelectRadioButton(int ACol, int ARow, bool CheckEditable);
+    // Cell graphic sizes for autosizing and printing.
+    virtual rtl::TPoint GetCellGraphicSize(int ACol, int ARow);
+    rtl::TPoint CellGraphicSize(int ACol, int ARow) { return GetCellGraphicSize(ACol, ARow); }
+    virtual rtl::TPoint CellContentSize(int ACol, int ARow, int ExtraHeight);
+    virtual rtl::TPoint CalcCellContentSize(gfx::TCanvas& Canvas, int ACol, int ARow, int ExtraHeight, double Scale);
+    virtual rtl::TPoint CalcPrintCellSize(int ACol, int ARow, int ColWidth, int RowHeight);
+    // The image list of a cell's image graphics: always GridImages.
+    virtual gfx::TImageList* GetCellImageList(int ACol, int ARow);
+    // The row's flag in the disjunct row selection (row check boxes of column 0); setting
+    // keeps the selected-row list in step and repaints the row.
+    bool CheckBoxRowSelected(int ARow) const;
+    void SetCheckBoxRowSelected(int ARow, bool Value);
+private:
+    TCellGraphic* CheckBoxGraphicForRow(int ACol, int ARow);
+    void FreeControlGraphic(int ACol, int ARow);
+    bool CellHasText(int ACol, int ARow);
+    int FOldCol = -1;
+    int FOldRow = -1;
+    std::string FOldCellText;
+    std::string FCellCache;
+    bool FModified = false;
+    bool FOldModifiedValue = false;
+    bool FGridModified = false;
+    int FZoomFactor = 0;
+    bool FScrollLock = false;
+public:
     // (end of interact block)
 public:
 
     // ===== Sorting operations =====
+    // Sorting moves whole normal rows (texts, cell objects, heights, row flags) between the
+    // fixed rows and the fixed footers; columns are real column indexes.
+    // Sets SortSettings.Column and Direction, sorts, and repositions cell controls.
+    void Sort(int Column, TSortDirection Direction);
+    // With more than one row: SortSettings.Column := Col, then QSort.
+    void SortByColumn(int Col);
+    // By SortSettings.Column in SortSettings.Direction; nothing when Column < 0.
+    virtual void QSort();
+    // By the sort index list; an empty list raises "No indexes specified for indexed sort".
+    virtual void QSortIndexed();
+    // The children of the deepest expanded nodes, by the sort column or the index list.
+    virtual void QSortGroup();
+    virtual void QSortGroupIndexed();
+    // Back to the order recorded by InitSortXRef; SortSettings.Column := -1.
+    virtual void QUnSort();
+    // Rows Left..Right by column Col in SortSettings.Direction, resp. by the index list.
+    void QuickSort(int Col, int Left, int Right);
+    void QuickSortIndexed(int Left, int Right);
+    // One compare-and-exchange step over Col and the columns after it.
+    bool SortLine(int Col, int ARow1, int ARow2);
+    // Cross-reference := 0 .. RowCount - 1.
+    void InitSortXRef();
+    // The index the row now at ARow had before sorting, and where that old index is now.
+    int SortedRowIndex(int ARow) const;
+    int UnSortedRowIndex(int ARow) const;
+    std::string GetUnSortedCell(int ACol, int ARow);
+    void SetUnSortedCell(int ACol, int ARow, const std::string& Value);
+    std::string UnSortedCells(int ACol, int ARow) { return GetUnSortedCell(ACol, ARow); }
+    void SetUnSortedCells(int ACol, int ARow, const std::string& Value) { SetUnSortedCell(ACol, ARow, Value); }
+    // Row comparison: +1 when the first row sorts after the second. Direction is 0 for
+    // ascending, 1 for descending (it only places blanks).
+    int CompareRows(int ACol, int ARow1, int Direction, int ARow2);
+    int CompareRowsFull(int ACol, int ARow1, int ARow2);
+    int CompareRowsIndexed(int Idx, int ARow1, int ARow2);
+    enum TColumnType : std::uint8_t { ctNumeric, ctFloat, ctAlpha, ctDate, ctTime, ctBoolean };
+    // The type of a column judged from its first two normal rows.
+    TColumnType ColumnType(int ACol);
+    // Fires OnClickSort after a header click sorted the grid.
+    virtual void ClickSort(int ACol);
+    int Compares() const { return FCompares; }
+    int Swaps() const { return FSwaps; }
+    int SortDir() const { return FSortDir; }
+    int SortRow() const { return FSortRow; }
+    unsigned SortTime() const { return FSortTime; }
+    // Fired by QSort without MoveRowOnSort with the focused row before and after the sort.
+    std::function<void(TSender, int OldRow, int NewRow)> OnRowChanged;
+protected:
+    // The press records where a header click started; the release of a left click on the
+    // sort row sorts by the clicked column.
+    void MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
+    void MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
+private:
+    struct TSortRun;
+    void SortExchangeRows(int ARow1, int ARow2, int SortColumn);
+    void SortExchangeSingleColumn(int ARow1, int ARow2, int SortColumn);
+    void ApplyRowOrder(const std::vector<int>& Order, int Left, int SortColumn);
+    void PermuteRowsInBulk(const std::vector<int>& Order, int Left);
+    void SortRange(int Col, int Left, int Right, bool Indexed);
+    void SortOrder(std::vector<int>& Order, int Col, int Left, int Right, bool Indexed);
+    void RunGridSort(bool Indexed, bool Group);
+    void SortGroupRows(bool Indexed);
+    void ClickSortAt(int X, int Y, ui::TShiftState Shift);
+    int SingleColumnSortColumn() const;
+    std::string SortCellText(int ACol, int ARow, bool Virtual);
+    long long SortImageIndex(int ACol, int ARow);
+    bool SortCheckState(int ACol, int ARow);
+    int CompareNumbers(int ACol, int ARow1, int ARow2, std::string& S1, std::string& S2, TSortStyle Style,
+                       const std::string& Prefix, const std::string& Suffix);
+    int CompareRowTexts(int ACol, int ARow1, int Direction, int ARow2, TSortStyle Style, const std::string& Prefix,
+                        const std::string& Suffix, std::string S1, std::string S2);
+    // The sort column's texts and what the comparison derives from them, read once per sort
+    // while reading a cell twice gives the same answer (no display-text hooks, no overrides).
+    struct TSortKeyCache;
+    class TSortKeyCacheScope;
+    bool SortKeyCacheAllowed() const;
+    bool CompareCachedRows(TSortKeyCache& Cache, int ARow1, int Direction, int ARow2, TSortStyle Style,
+                           const std::string& Prefix, const std::string& Suffix, int& Result);
+    TSortKeyCache* FSortCache = nullptr;
+    int FCompares = 0;
+    int FSwaps = 0;
+    int FSortDir = 1;
+    int FSortRow = -1;
+    unsigned FSortTime = 0;
+    rtl::TPoint FClickPos{-1, -1};
     // (end of sort block)
 public:
 
     // ===== Row and column insertion and removal, notifications, paste hooks =====
+    // States an export (or a search, calculation or print run) reports per step, and those
+    // of an import or paste.
+    enum TGridExportState : std::uint8_t { esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail,
+                                           esExportNextRow, esExportFindRow };
+    enum TGridImportState : std::uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+    // The last clipboard operation, which a paste passes on to MarkRowsModified.
+    enum TClipOperation : std::uint8_t { coCut, coCopy };
+    // The two row workers: they move texts, cell objects and heights as blocks and keep the
+    // modified, enabled and selected row lists, cell controls and the current cell in step.
+    void InsertRowsInternal(int RowIndex, int RCount, bool UpdateCellControls);
+    void DeleteRowsInternal(int RowIndex, int RCount, bool UpdateControls);
+    // Frees the property objects of the rows' displayed columns, then deletes the rows.
+    virtual void DoRemoveRows(int ARow, int Count);
+    // Removes rows by moving texts and cell objects only; heights stay with their positions.
+    virtual void RemoveRowsEx(int RowIndex, int RCount);
+    // Appends one empty row (above a visible floating footer row).
+    void AddRow();
+    virtual void InsertCols(int ColIndex, int CCount);
+    void AddColumn();
+    // Columns by real index, hidden ones included.
+    virtual void RemoveCols(int ColIndex, int CCount);
+    // Removes the rows of an ascending list of real row indexes in one compaction pass.
+    void RemoveRowList(const TIntList& RowList);
+    void RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked);
+    // Removes every normal row whose text in the column occurred higher up (case ignored).
+    void RemoveDuplicates(int ACol, bool DoCase);
+    void RemoveSelectedRows();
+    void RemoveUnSelectedRows();
+    void RemoveSelectedCols();
+    void RemoveUnSelectedCols();
+    // Hide the selected / the not selected rows in the hidden-row store.
+    void HideSelectedRows();
+    void HideUnSelectedRows();
+    // The current row through the grid's row-change handling (never a fixed row).
+    virtual void SetRowEx(int Value);
+    // Notification hooks and small virtual operations.
+    virtual void InsertGridRow(int ARow);
+    virtual void RemoveGridRow(int ARow);
+    virtual void ExportNotification(TGridExportState AState, int ARow);
+    virtual void ImportNotification(TGridImportState AState, int ARow);
+    virtual std::string ExportCell(int ACol, int ARow);
+    // The smallest rectangle of displayed cells holding text ((0, 0, 0, 0) when none does).
+    virtual rtl::TRect GetUsedCells();
+    // The range of displayed cells that saving, exporting and copying write.
+    int SaveStartCol() const;
+    int SaveStartRow() const;
+    int SaveEndCol() const;
+    int SaveEndRow() const;
+    int SaveColCount() const;
+    int SaveRowCount() const;
+    void SetSaveFixedCells(bool v) { FSaveFixedCells = v; }
+    bool SaveFixedRows() const { return FSaveFixedRows; }
+    void SetSaveFixedRows(bool v) { FSaveFixedRows = v; }
+    bool SaveFixedCols() const { return FSaveFixedCols; }
+    void SetSaveFixedCols(bool v) { FSaveFixedCols = v; }
+    // Clipboard hooks: the grid's own cell format is allowed by Navigation.AllowFmtClipboard.
+    virtual bool AllowFormattedClipboard();
+    // Widens the selection over merged blocks at its corners.
+    virtual void AdjustSelectionForMerge();
+    virtual void BeforePasteCells();
+    virtual void AfterPasteCells();
+    virtual void MarkRowsModified(rtl::TPoint FromPoint, const rtl::TRect& R, TClipOperation LastOp);
+    // Per-row flags by the row index given: the modified mark and the disjunct selection
+    // flag (both lists grow with unset entries when written).
+    bool RowModified(int ARow) const;
+    void SetRowModified(int ARow, bool Value);
+    bool RowSelect(int ARow);
+    void SetRowSelect(int ARow, bool Value);
+    void ResetRowSelect();
+private:
+    // Shifts the rows of cell controls at or below FromRow by Delta.
+    void ShiftCellControls(int FromRow, int Delta);
+    // Block movers of the store: rows move with texts, objects and heights.
+    void CutRowBlock(int RowIndex, int RCount);
+    void OpenRowBlock(int RowIndex, int RCount);
+    void ShiftRowBooks(int RowIndex, int RCount, bool Insert);
+    void RestampOwnerRows(int FirstRow);
+    void ShiftHiddenRowsUp(int AfterReal, int RCount);
+    bool IsRowSelected(int ARow) const;
+    bool IsColSelected(int ACol) const;
     // (end of rows block)
 public:
 
     // ===== Nodes and grouping =====
+    // Nodes (grid/data/ExtGridNodes.cpp); rows marked real or displayed as the names say:
+    // AddNode, RemoveNode, Expand/Contract/ToggleNode, InsertNormalRow, RemoveNormalRow,
+    // InsertChildRow, RemoveChildRow and SetSummaryRow take real rows, the others displayed.
+    void AddNode(int ARow, int Span);
+    void RemoveNode(int ARow);
+    void RemoveAllNodes();
+    bool GetNodeState(int ARow);
+    void SetNodeState(int ARow, bool Value);
+    int GetNodeLevel(int ARow);
+    int GetNodeSpan(int ARow);
+    void SetNodeSpan(int ARow, int Span);
+    void UpdateNodeSpan(int ARow, int Delta);
+    int GetSubNodeCount(int ARow);
+    void UpdateSubNodeCount(int ARow, int Delta);
+    void ExpandNode(int ARow);
+    void ContractNode(int ARow);
+    void ToggleNode(int ARow);
+    void ExpandAll();
+    void ContractAll();
+    int GetParentRow(int ARow);
+    int GetNodeSpanType(int ARow);
+    bool IsNodeGlyphHit(int ARow, int X);
+    void InsertNormalRow(int ARow);
+    void RemoveNormalRow(int ARow);
+    void InsertChildRow(int ARow, int InsertAt);
+    void RemoveChildRow(int ARow);
+    void SetSummaryRow(int ARow);
+    int NumNodes() const { return FNumNodes; }
+    // Expandable cells: the row height toggles between two stored heights.
+    bool HasExpand(int ACol, int ARow);
+    void AddExpand(int ACol, int ARow, int ExpandedHeight);
+    void RemoveExpand(int ACol, int ARow);
+    bool ToggleExpand(int ACol, int ARow);
+    bool GetExpandState(int ACol, int ARow);
+    int GetExpandHeight(int ACol, int ARow, bool Expanded);
+    // Grouping (grid/data/ExtGridGrouping.cpp).
+    virtual void Group(int ColIndex);
+    virtual void UnGroup();
+    virtual void SubGroup(int ColIndex);
+    virtual void SubUnGroup(int ColIndex);
+    int GroupColumn() const { return FGroupColumn; }
+    // -1 ungroups, a column above 0 groups by it, other values do nothing.
+    void SetGroupColumn(int Value);
+    void GroupSum(int ACol) { GroupCalc(ACol, 1); }
+    void GroupAvg(int ACol) { GroupCalc(ACol, 2); }
+    void GroupMin(int ACol) { GroupCalc(ACol, 3); }
+    void GroupMax(int ACol) { GroupCalc(ACol, 4); }
+    void GroupCount(int ACol) { GroupCalc(ACol, 5); }
+    void GroupCustomCalc(int ACol) { GroupCalc(ACol, 6); }
+    void GroupDistinct(int ACol) { GroupCalc(ACol, 7); }
+    void GroupStdDev(int ACol) { GroupCalc(ACol, 8); }
+    // Method 1..8 in the order of the operations above.
+    void GroupCalc(int ACol, int Method);
+    void MergeGroupRows();
+    void SplitGroupRows();
+    bool IsGrouping() const { return FIsGrouping; }
+private:
+    void SetNodeRowCollapsed(int ADispl, bool Value);
+    void CloseGroupHeader(int Header, int Row, int& Inserted);
+    void ColorGroupRow(int ARow, int FromCol, bool Header, bool AsCells);
+    void ResetGroupRowColors(int ARow, bool Header);
+    std::unique_ptr<struct TExtGridHiddenRows> FHiddenRows;
+    int FNumNodes = 0;
+    int FGroupWidth = 0;
+    std::string FGroupCaption;
+    std::string FGroupFooter;
+    bool FIsGrouping = false;
     // (end of nodes block)
 public:
 

@@ -10,7 +10,11 @@ void TExtStringGrid::DrawCell(int ACol, int ARow, const rtl::TRect& ARect, ui::T
     TBaseGrid::DrawCell(ACol, ARow, ARect, AState);
 }
 
-void TExtStringGrid::Paint() { TBaseGrid::Paint(); }
+void TExtStringGrid::Paint()
+{
+    TBaseGrid::Paint();
+    PaintDesignHelper();
+}
 
 // Fixed cells take the fixed colour and font; selected cells the selection colours (the
 // current cell only while ShowFocusedSelectionColor); the rest the grid's colour and the

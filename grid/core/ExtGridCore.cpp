@@ -232,12 +232,6 @@ gfx::TFont& TExtStringGrid::GetCellFont(int ACol, int ARow)
 
 void TExtStringGrid::InvalidateGrid() { Invalidate(); }
 
-void TExtStringGrid::SetLook(TGridLook v)
-{
-    FLook = v;
-    Invalidate();
-}
-
 // --- version and style interfaces
 
 int TExtStringGrid::GetVersionNr() { return GridVersionNr; }
@@ -250,20 +244,6 @@ std::string TExtStringGrid::VersionText(int packed)
 }
 
 std::string TExtStringGrid::GetVersionString() { return VersionText(GetVersionNr()) + " " + GridReleaseMonth; }
-
-void TExtStringGrid::SetColorTones(TColorTones ATones)
-{
-    FTones = ATones;
-    Invalidate();
-}
-
-void TExtStringGrid::SetComponentStyle(TJyxStyle AStyle)
-{
-    FStyle = AStyle;
-    Invalidate();
-}
-
-void TExtStringGrid::SetComponentStyleAndAppColor(TJyxStyle AStyle, gfx::TColor) { SetComponentStyle(AStyle); }
 
 // --- mouse and design
 

@@ -2,13 +2,18 @@
 #include "grid/core/BaseGrid.h"
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/ExtGridChrome.h"
 #include "grid/core/ExtGridRunTime.h"
+#include "grid/core/FooterPanel.h"
+#include "grid/core/FilterLists.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsOwned.h"
 #include "grid/core/GridOptionsRecords.h"
 #include "grid/core/GridUnitRoutines.h"
 #include "grid/data/ExtGridHiddenColumns.h"
+#include "grid/editing/GridEditors.h"
+#include "grid/data/ExtGridHiddenRows.h"
 #include "grid/foundation/PictureContainer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/rtl/StringList.h"
@@ -55,6 +60,7 @@ void TExtStringGrid::SetConstructionDefaults()
 
 void TExtStringGrid::CreateOwnedObjects()
 {
+    CreateFooterObjects();
     FCellFont = std::make_unique<gfx::TFont>();
     CreateOptionObjects();
     FFocusHelper = std::make_unique<TFocusHelper>(this);
@@ -110,6 +116,9 @@ void TExtStringGrid::CreateOwnedObjects()
     FFilterList->SetSorted(true);
     FFilterList->SetDuplicates(rtl::dupIgnore);
     FHidden = std::make_unique<TExtGridHiddenColumns>();
+    FHiddenRows = CreateHiddenRowStore();
+    CreateChromeObjects();
+    FSearchParts = CreateSearchParts(*this);
     ResizeColumnBooks();
 }
 
@@ -120,7 +129,7 @@ void TExtStringGrid::CreateOptionObjects()
     FOptions = std::make_unique<TExtGridOwnedOptions>();
     TExtGridOwnedOptions& o = *FOptions;
     o.AutoColor = std::make_unique<TAutoColor>();
-    o.FloatingFooter = std::make_unique<TFloatingFooter>();
+    o.FloatingFooter = std::make_unique<TFloatingFooter>(this);
     o.FloatingFooter->OnChange = [this](TSender) { Invalidate(); };
     o.FloatingFooter->OnVisibleChange = [this](TSender) { FloatingFooterVisibleChanged(); };
     o.FloatingFooter->OnStyleChange = [this](TSender) { FloatingFooterStyleChanged(); };
@@ -227,6 +236,7 @@ void TExtStringGrid::CreateRunTimeObjects()
     FRunTime->FocusWindow = std::make_unique<TGridFocusWindow>(this);
     for (TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight})
         FRunTime->Arrows[d] = std::make_unique<TArrowWindow>(this, d);
+    CreateEditorControls();
 }
 
 TArrowWindow* TExtStringGrid::ArrowWindow(TArrowDirection d) const

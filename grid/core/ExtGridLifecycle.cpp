@@ -3,12 +3,17 @@
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/ExtGridChrome.h"
 #include "grid/core/ExtGridRunTime.h"
+#include "grid/core/FooterPanel.h"
+#include "grid/core/FilterLists.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsOwned.h"
 #include "grid/core/GridOptionsRecords.h"
 #include "grid/data/ExtGridHiddenColumns.h"
+#include "grid/editing/GridEditors.h"
+#include "grid/data/ExtGridHiddenRows.h"
 #include "grid/foundation/PictureContainer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/rtl/StringList.h"
@@ -241,6 +246,7 @@ void TExtStringGrid::CreateWnd()
 {
     if (HasState(rtl::csDestroying)) return;
     TBaseGrid::CreateWnd();
+    ParentFooterPanel();
     if (Parent() == nullptr) return;
     if (!HasState(rtl::csDesigning)) {
         double scale = gfx::ScreenPixelsPerInch / 96.0;
@@ -250,9 +256,7 @@ void TExtStringGrid::CreateWnd()
     FTimerId = static_cast<int>(ui::SetTimer(Handle(), GridTimerId, GridTimerPeriodMs));
     if (HasState(rtl::csDesigning) && !FLoaded && !HasState(rtl::csLoading)) Font().SetName("Tahoma");
     InitMouseWheel(true);
-    // FFlat scroll bars need the common controls' flat-scroll-bar function, which this
-    // platform does not have: the flat flag records that it was not found.
-    if (FScrollType != ssNormal && !HasState(rtl::csLoading)) FFlatScrollBars = false;
+    CreateChromeWindowParts();
 }
 
 void TExtStringGrid::DestroyWnd()
@@ -271,6 +275,7 @@ void TExtStringGrid::Invalidate()
         return;
     }
     TBaseGrid::Invalidate();
+    if (!HasState(rtl::csLoading) && FOptions != nullptr && FloatingFooter().Visible()) UpdateFooter();
 }
 
 void TExtStringGrid::Resize()
