@@ -294,7 +294,13 @@ public:
     void SetCommentColor(gfx::TColor v) { FCommentColor = v; }
     // Look settings that only store their value.
     GRID_PLAIN_PROPERTY(bool, Flat, false)
-    GRID_PLAIN_PROPERTY(bool, AutoThemeAdapt, false)
+public:
+    bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+    // Switching it on outside loading applies the style of the machine's Office theme.
+    void SetAutoThemeAdapt(bool v);
+private:
+    bool FAutoThemeAdapt = false;
+public:
     GRID_PLAIN_PROPERTY(bool, ShowDesignHelper, true)
     GRID_PLAIN_PROPERTY(bool, ActiveCellShow, false)
     GRID_PLAIN_PROPERTY(gfx::TColor, ActiveCellColor, 0x808080)
@@ -1083,6 +1089,10 @@ public:
     virtual void SetStyleAndAppColor(TExtGridStyle AStyle, gfx::TColor AppColor);
     // Hook run after a style reached a grid with a window; nothing in this class.
     virtual void StyleChanged();
+    // Header, active-cell and search-footer colours of an XP colour scheme; no repaint.
+    void SetTheme(TXPColorScheme Scheme);
+    // Applies the style of the Office theme detected now, unless it is the one applied last.
+    void ApplyOfficeTheme();
     const TColorTones& ColorTones() const { return FTones; }
     // Hovered and pressed header colours the control look hands on to the grid.
     GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientHoverFrom, 0x808080)

@@ -39,6 +39,9 @@ enum TExtGridStyle : std::uint8_t {
     gsOffice2016Black,
 };
 
+// XP colour schemes of SetTheme.
+enum TXPColorScheme : std::uint8_t { xpNone, xpBlue, xpGreen, xpGray, vistaAero };
+
 class TScrollControl;
 class THeaderDragButton;
 class TNoActiveForm;

@@ -301,6 +301,61 @@ void TExtStringGrid::SetComponentStyleAndAppColor(TJyxStyle AStyle, TColor AppCo
 
 void TExtStringGrid::StyleChanged() {}
 
+namespace {
+
+struct TSchemeColors {
+    TColor From, To, MirrorFrom, MirrorTo, FooterColor, FooterColorTo;
+};
+
+TSchemeColors SchemeColors(TXPColorScheme Scheme)
+{
+    switch (Scheme) {
+    case xpBlue: return {0xFCE1CB, 0xE0A57D, N, N, 0xFCE1CB, 0xE0A57D};
+    case xpGreen: return {0xCFF0EA, 0x8CC0B1, N, N, 0xCFF0EA, 0x8CC0B1};
+    case xpGray: return {0xECE2E1, 0xB39698, N, N, 0xECE2E1, 0xB39698};
+    case vistaAero: return {0xFFFFFF, 0xFFFFFF, 0xFAF8F7, 0xF4F2F1, 0xECE2E1, 0xB39698};
+    default: return {0xFFFFFF, BF, N, N, 0xFFFFFF, 0xFFD9B3};
+    }
+}
+
+// The style each Office theme maps to, in TOfficeTheme order.
+constexpr std::array<TJyxStyle, 16> OfficeThemeStyles{
+    tsOffice2003Blue,  tsOffice2003Silver,    tsOffice2003Olive, tsOffice2003Classic, tsOffice2007Luna,
+    tsOffice2007Silver, tsOffice2007Obsidian, tsOffice2010Blue,  tsOffice2010Silver,  tsOffice2010Black,
+    tsOffice2013White, tsOffice2013LightGray, tsOffice2013Gray,  tsOffice2016White,   tsOffice2016Gray,
+    tsOffice2016Black};
+
+}  // namespace
+
+void TExtStringGrid::SetTheme(TXPColorScheme Scheme)
+{
+    const TSchemeColors s = SchemeColors(Scheme);
+    const bool known = Scheme == xpBlue || Scheme == xpGreen || Scheme == xpGray || Scheme == vistaAero;
+    SetHeaderGradient(s.From, s.To, s.MirrorFrom, s.MirrorTo);
+    SetActiveCellColor(known ? 0x94E6FB : 0xFFFFFF);
+    SetActiveCellColorTo(known ? 0x1595EE : 0xFFD9B3);
+    ControlLook().SetFixedGradientFrom(known ? s.From : N);
+    ControlLook().SetFixedGradientTo(known ? s.To : N);
+    SearchFooter().SetColor(s.FooterColor);
+    SearchFooter().SetColorTo(s.FooterColorTo);
+}
+
+void TExtStringGrid::ApplyOfficeTheme()
+{
+    if (IsDesigning()) return;
+    const TOfficeTheme theme = DetectOfficeTheme();
+    if (theme == FOldOfficeTheme) return;
+    FOldOfficeTheme = theme;
+    if (theme == otUnknown) return;
+    SetComponentStyle(OfficeThemeStyles.at(theme));
+}
+
+void TExtStringGrid::SetAutoThemeAdapt(bool v)
+{
+    FAutoThemeAdapt = v;
+    if (v && !HasState(rtl::csLoading)) ApplyOfficeTheme();
+}
+
 void TExtStringGrid::SetLook(TGridLook v)
 {
     if (v == FLook) return;

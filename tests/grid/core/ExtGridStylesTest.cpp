@@ -10,6 +10,8 @@
 #include "grid/core/GridOptionsSort.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/rtl/Registry.h"
+#include "tests/support/TempDir.h"
 #include "platform/ui/Forms.h"
 
 using namespace grid;
@@ -288,4 +290,49 @@ TEST_F(ExtGridStylesTest, ColorTonesGiveAFlatMetroGridPaintedInTheTones)
     EXPECT_EQ(Pixel((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2), 0xF0E0D0u);
     const rtl::TRect fixed = Grid->CellRect(2, 0);
     EXPECT_EQ(Pixel(fixed.Left + 3, fixed.Top + 3), 0x806040u);
+}
+
+TEST_F(ExtGridStylesTest, XPColourSchemesSetHeaderActiveCellAndFooterColours)
+{
+    Grid->SetTheme(xpGreen);
+    EXPECT_EQ(Grid->JyxGradientFrom(), 0xCFF0EAu);
+    EXPECT_EQ(Grid->JyxGradientTo(), 0x8CC0B1u);
+    EXPECT_EQ(Grid->JyxGradientMirrorFrom(), None);
+    EXPECT_EQ(Grid->ActiveCellColor(), 0x94E6FBu);
+    EXPECT_EQ(Grid->ControlLook().FixedGradientTo(), 0x8CC0B1u);
+    EXPECT_EQ(Grid->SearchFooter().ColorTo(), 0x8CC0B1u);
+    Grid->SetTheme(vistaAero);
+    EXPECT_EQ(Grid->JyxGradientMirrorTo(), 0xF4F2F1u);
+    EXPECT_EQ(Grid->SearchFooter().Color(), 0xECE2E1u);
+    Grid->SetTheme(xpNone);
+    EXPECT_EQ(Grid->ActiveCellColor(), 0xFFFFFFu);
+    EXPECT_EQ(Grid->ActiveCellColorTo(), 0xFFD9B3u);
+    EXPECT_EQ(Grid->JyxGradientTo(), gfx::ColorToRGB(gfx::clBtnFace));
+    EXPECT_EQ(Grid->JyxGradientMirrorTo(), None);
+    EXPECT_EQ(Grid->ControlLook().FixedGradientFrom(), None);
+    EXPECT_EQ(Grid->SearchFooter().ColorTo(), 0xFFD9B3u);
+}
+
+TEST_F(ExtGridStylesTest, OfficeThemeIsAppliedOncePerDetectedTheme)
+{
+    testsupport::TempDir dir;
+    const std::string previous = rtl::RegistryFileName();
+    rtl::SetRegistryFileName(dir.File("registry"));
+    const std::string key = "Software\\Microsoft\\Office\\16.0\\Common";
+    auto theme = [&](int value) {
+        rtl::TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey(key, true));
+        reg.WriteInteger("UI Theme", value);
+    };
+    theme(5);
+    Grid->SetAutoThemeAdapt(true);
+    EXPECT_EQ(Grid->Style(), tsOffice2016Gray);
+    EXPECT_EQ(Grid->FixedFont().Color(), 0xFFFFFFu);
+    Grid->SetComponentStyle(tsWindows7);
+    Grid->ApplyOfficeTheme();
+    EXPECT_EQ(Grid->Style(), tsWindows7);
+    theme(2);
+    Grid->ApplyOfficeTheme();
+    EXPECT_EQ(Grid->Style(), tsOffice2016Black);
+    rtl::SetRegistryFileName(previous);
 }
