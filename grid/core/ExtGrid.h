@@ -1305,6 +1305,7 @@ private:
     void RunGridSort(bool Indexed, bool Group);
     void SortGroupRows(bool Indexed);
     void ClickSortAt(int X, int Y, ui::TShiftState Shift);
+    bool IsSortRowRelease(int ACol, int ARow, int PressRow);
     int SingleColumnSortColumn() const;
     std::string SortCellText(int ACol, int ARow, bool Virtual);
     long long SortImageIndex(int ACol, int ARow);

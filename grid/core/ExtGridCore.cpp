@@ -35,6 +35,7 @@ void TExtStringGrid::SetRowCount(int Value)
     FNormalRowCount = RowCount();
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
     for (int r = old; r < RowCount(); ++r) FSuppressRowSizes->Add(RowHeights(r));
+    FooterRowCountChanged(old);
 }
 
 void TExtStringGrid::SetColCount(int Value)
@@ -44,6 +45,7 @@ void TExtStringGrid::SetColCount(int Value)
     FMaxColCount = std::max(FMaxColCount, ColCount());
     ResizeColumnBooks();
     for (int c = old; c < ColCount(); ++c) FSuppressColSizes->Add(ColWidths(c));
+    UpdateFooter();
 }
 
 void TExtStringGrid::ResizeColumnBooks()
@@ -115,31 +117,26 @@ std::string TExtStringGrid::DefaultCheckFalse(int) { return FCheckFalse; }
 
 // --- hooks of the base grid
 
-bool TExtStringGrid::IsNode(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctNode; }
+bool TExtStringGrid::IsNode(int ARow) { return ARow >= 0 && GetCellType(CellNode().NodeColumn(), ARow) == ctNode; }
 bool TExtStringGrid::IsSummary(int ARow) { return ARow >= 0 && GetCellType(0, ARow) == ctSummary; }
 
-bool TExtStringGrid::HasNodes()
-{
-    if (!FHasCellProps) return false;
-    for (int r = 0; r < RowCount(); ++r)
-        if (IsNode(r)) return true;
-    return false;
-}
+// The grid counts its nodes (AddNode, RemoveNode), so this needs no scan of the rows.
+bool TExtStringGrid::HasNodes() { return FNumNodes > 0; }
 
-// The indent is the node level times the node display's indent; until the node display
-// settings are owned by the grid, no row is indented.
-int TExtStringGrid::GetNodeIndent(int) { return 0; }
+// The node level of the row's node-column cell times the node indent.
+int TExtStringGrid::GetNodeIndent(int ARow)
+{
+    const int nc = CellNode().NodeColumn();
+    if (!HasNodes() || ARow < 0 || !HasCellProperties(nc, ARow)) return 0;
+    return GetCellPropsDirect(nc, ARow)->NodeLevel() * CellNode().NodeIndent();
+}
 
 bool TExtStringGrid::CellHasCheckBox(int ACol, int ARow) { return IsCheckBoxType(GetCellType(ACol, ARow)); }
 
+// The box is checked by the check-true text (undo items carry the texts of real states).
 void TExtStringGrid::SetCheckBoxValue(int ACol, int ARow, const std::string& Value)
 {
-    if (TCellGraphic* g = GetCellGraphic(ACol, ARow)) {
-        bool checked = Value == FCheckTrue;
-        g->SetCellBoolean(checked);
-        g->SetCellCheckBoxState(BoolToCheckBoxState(checked));
-        RepaintCell(ACol, ARow);
-    }
+    SetCheckBoxState(ACol, ARow, Value == FCheckTrue);
 }
 
 void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value)
@@ -156,8 +153,6 @@ void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value)
 }
 
 void TExtStringGrid::UpdateAutoRangeScroll(int, int) {}
-
-void TExtStringGrid::FooterRowChanged() { TBaseGrid::FooterRowChanged(); }
 
 void TExtStringGrid::HeadersChanged() {}
 

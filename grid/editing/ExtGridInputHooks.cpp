@@ -1,5 +1,6 @@
 // String grid input hooks on the platform grid: cell selection, editor creation, sizing state, messages.
 #include "grid/core/ExtGrid.h"
+#include "grid/editing/ExtInplaceEdit.h"
 
 namespace grid {
 
@@ -10,8 +11,8 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
     return TBaseGrid::SelectCell(base.X, base.Y);
 }
 
-// The platform's in-place editor edits every cell kind the grid has so far.
-ui::TInplaceEdit* TExtStringGrid::CreateEditor() { return TBaseGrid::CreateEditor(); }
+// The grid's own text editor edits the inline editor kinds.
+ui::TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
 
 // No editor shows while a bulk operation holds the update bracket.
 bool TExtStringGrid::CanEditShow() { return FUpdateCount == 0 && TBaseGrid::CanEditShow(); }
@@ -26,6 +27,13 @@ void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& I
 void TExtStringGrid::WndProc(ui::TMessage& Message) { TBaseGrid::WndProc(Message); }
 
 // Without a search footer below the cells, the cells have the whole client area.
-rtl::TRect TExtStringGrid::GetClientRect() const { return TBaseGrid::GetClientRect(); }
+// A visible search footer takes the bottom of the grid, so no row is painted under it.
+rtl::TRect TExtStringGrid::GetClientRect() const
+{
+    rtl::TRect r = TBaseGrid::GetClientRect();
+    const int top = SearchFooterTop();
+    if (top >= 0 && top < r.Bottom) r.Bottom = top;
+    return r;
+}
 
 }  // namespace grid
