@@ -49,9 +49,11 @@ bool TExtStringGrid::GetCellEmpty(int ACol, int ARow) { return Cells(ACol, ARow)
 
 std::string TExtStringGrid::GetCellValue(int ACol, int ARow) { return Cells(ACol, ARow); }
 
+// The loaded text, as the handler may have changed it, is stored raw: no display hooks.
 void TExtStringGrid::LoadCell(int ACol, int ARow, std::string& Value)
 {
     if (OnLoadCell) OnLoadCell(this, ACol, ARow, Value);
+    SetGridCell(ACol, ARow, Value);
 }
 
 void TExtStringGrid::SaveCell(int ACol, int ARow, std::string& Value)
@@ -146,8 +148,10 @@ void TExtStringGrid::FixedCellEdit(int ACol, int ARow, std::string& Value)
     if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, Value);
 }
 
+// The looks that paint the selection with a gradient repaint it as a whole.
 void TExtStringGrid::SelectionChanged(int ALeft, int ATop, int ARight, int ABottom)
 {
+    if (FLook == glVista || FLook == glWin7 || FLook == glOffice2007) RepaintRect(Selection());
     if (OnSelectionChanged) OnSelectionChanged(this, ALeft, ATop, ARight, ABottom);
 }
 
