@@ -6,6 +6,10 @@
 #include "grid/core/GridOptions.h"
 #include "grid/editing/GridEditorContract.h"
 #include "grid/editing/GridEditors.h"
+#include "grid/editing/EsgSpeedButton.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Picture.h"
+#include "platform/ui/Menus.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/Clipboard.h"
 #include "tests/grid/editing/GridEditorFixture.h"
@@ -301,6 +305,49 @@ TEST_F(EditBtnTest, ButtonPaintsFlatInItsColourHotAndPressed)
     ui::THeadlessBackend::MouseDown(&part.Button(), 3, 3);
     EXPECT_EQ(pixel(), 0xFF0000u);
     ui::THeadlessBackend::MouseUp(&part.Button(), 3, 3);
+}
+
+TEST_F(EditBtnTest, UnitButtonFiresOnClickBtnFirstThenOffersTheUnitsAsAMenu)
+{
+    TEsgUnitEditBtn e(Form);
+    e.SetParent(Form);
+    e.SetBounds(20, 320, 150, 24);
+    e.Units().Add("kg");
+    e.Units().Add("t");
+    std::vector<std::string> order;
+    e.OnClickBtn = [&](rtl::TObject*) { order.push_back(e.UnitMenu() == nullptr ? "click" : "click after menu"); };
+    e.OnUnitChanged = [&](rtl::TObject* s, const std::string& u) {
+        EXPECT_EQ(s, &e);
+        order.push_back("unit " + u);
+    };
+    Form->PaintPending();
+    ui::THeadlessBackend::Click(&e.Button()->Button(), 3, 3);
+    ASSERT_NE(e.UnitMenu(), nullptr);
+    ui::TMenuItem& items = e.UnitMenu()->Items();
+    ASSERT_EQ(items.Count(), 2);
+    EXPECT_EQ(items.Items(0)->Caption(), "kg");
+    items.Items(1)->Click();
+    EXPECT_EQ(e.UnitID(), "t");
+    EXPECT_EQ(order, (std::vector<std::string>{"click", "unit t"}));
+}
+
+TEST_F(EditBtnTest, SpeedButtonDrawsItsPictureCentredOverItsFace)
+{
+    TEsgSpeedButton b(Form);
+    b.SetParent(Form);
+    b.SetBounds(300, 320, 20, 20);
+    gfx::TBitmap red(4, 4);
+    red.Canvas().Brush().SetColor(0x0000FF);
+    red.Canvas().FillRect(rtl::Rect(0, 0, 4, 4));
+    gfx::TPicture pic;
+    pic.SetGraphic(&red);
+    b.SetPicture(pic);
+    Form->PaintPending();
+    auto px = [&](int x, int y) { return static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(&b, x, y)) & 0xFFFFFF; };
+    EXPECT_EQ(px(8, 8), 0x0000FFu);
+    EXPECT_EQ(px(11, 11), 0x0000FFu);
+    EXPECT_NE(px(7, 7), 0x0000FFu);
+    EXPECT_NE(px(12, 12), 0x0000FFu);
 }
 
 }  // namespace
