@@ -1,7 +1,9 @@
 // Edit-with-button controls: button part, its speed button painting, the edit's layout, keys and unit menu.
 #include "grid/editing/EsgEditBtn.h"
 
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/FrameControls.h"
 #include "platform/gfx/ThemedParts.h"
 #include "platform/rtl/StringList.h"
@@ -202,9 +204,22 @@ void TEsgEditBtn::PlaceButton()
     FButton->SetBounds(Width() - bw - d, 0, bw, std::max(0, Height() - d));
 }
 
+// The edit is never lower than f + min(s, f) / 4, with f the text height of its font and s
+// that of the system font; a lower height is raised, otherwise the button is placed.
 void TEsgEditBtn::Resize()
 {
     ui::TMaskEdit::Resize();
+    gfx::TBitmap measure(1, 1);
+    measure.Canvas().Font().Assign(&Font());
+    int f = measure.Canvas().TextHeight("Wg");
+    gfx::TFont systemFont;
+    measure.Canvas().Font().Assign(&systemFont);
+    int sys = measure.Canvas().TextHeight("Wg");
+    int minHeight = f + std::min(sys, f) / 4;
+    if (Height() < minHeight) {
+        SetBounds(Left(), Top(), Width(), minHeight);
+        return;
+    }
     PlaceButton();
 }
 

@@ -281,4 +281,29 @@ TEST_F(GridComboTest, DropDownWidthFitsTheWidestItem)
     EXPECT_EQ(Combo().DropWidth(), Grid->Canvas().TextWidth("a rather long entry") + 8);
 }
 
+TEST_F(GridComboTest, UpAndDownGoToTheGridWithoutWritingTheTextWhenTheComboDoesNotTakeThem)
+{
+    Grid->Navigation().SetComboGetUpDown(false);
+    Grid->SetCells(1, 2, "a");
+    Grid->SetCells(1, 3, "b");
+    OpenCombo(ui::csDropDown, 1, 2);
+    Combo().SetText("typed");
+    Press(ui::VK_DOWN);
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(Grid->Cells(1, 3), "b");
+    EXPECT_TRUE(Grid->Focused());
+}
+
+TEST_F(GridComboTest, WithComboGetUpDownTheArrowsValidateAndStoreTheText)
+{
+    std::vector<std::string> validated;
+    Grid->OnCellValidate = [&](TSender, int, int, std::string& v, bool&) { validated.push_back(v); };
+    Grid->SetCells(1, 2, "a");
+    OpenCombo(ui::csDropDown, 1, 2);
+    Combo().SetText("typed");
+    Press(ui::VK_DOWN);
+    EXPECT_EQ(validated, (std::vector<std::string>{"typed"}));
+    EXPECT_EQ(Grid->Cells(1, 2), "typed");
+}
+
 }  // namespace

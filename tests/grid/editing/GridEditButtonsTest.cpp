@@ -350,4 +350,29 @@ TEST_F(EditBtnTest, SpeedButtonDrawsItsPictureCentredOverItsFace)
     EXPECT_NE(px(12, 12), 0x0000FFu);
 }
 
+TEST_F(EditBtnTest, TheEditIsNeverLowerThanItsTextAndItsButtonSitsAtTheRightEdge)
+{
+    TEsgEditBtn e(Form);
+    e.SetParent(Form);
+    e.SetBounds(20, 320, 150, 5);
+    EXPECT_GT(e.Height(), 5);
+    int raised = e.Height();
+    e.SetBounds(20, 320, 150, raised + 10);
+    EXPECT_EQ(e.Height(), raised + 10);
+    int d = e.BorderNone() ? 1 : 5;
+    EXPECT_EQ(e.Button()->Left(), e.Width() - e.Button()->Width() - d);
+    EXPECT_EQ(e.Button()->Height(), e.Height() - d);
+}
+
+TEST_F(EditBtnTest, EscapeGivesTheEditorTheTextTheCellHadWhenEditingBegan)
+{
+    Grid->SetCells(1, 1, "before");
+    Btn().SetText("before");
+    Open(Btn(), edEditBtn, 1, 1);
+    Btn().SetText("typed");
+    Press(ui::VK_ESCAPE);
+    EXPECT_EQ(Btn().Text(), "before");
+    EXPECT_TRUE(Grid->Focused());
+}
+
 }  // namespace
