@@ -18,8 +18,7 @@ namespace grid {
 using TCustomCellSizeEvent =
     std::function<void(TSender, gfx::TCanvas* Canvas, int ACol, int ARow, rtl::TPoint& ASize, bool Printing)>;
 using TPaintedEvent = std::function<void(TSender, gfx::TCanvas* Canvas)>;
-using TFooterPaintEvent =
-    std::function<void(TSender, gfx::TCanvas* Canvas, int ACol, int ARow, const rtl::TRect& ARect, bool& DefaultDraw)>;
+using TFooterPaintEvent = std::function<void(TSender, int AColumn, gfx::TCanvas* Canvas, const rtl::TRect& ARect)>;
 using TFooterCalcEvent = std::function<void(TSender, int ACol, int ARow, std::string& Value)>;
 using TGroupCalcEvent = std::function<void(TSender, int ACol, int FromRow, int ToRow, double& Res)>;
 using TColumnCalcEvent = std::function<void(TSender, int ACol, int FromRow, int ToRow, double& Res)>;

@@ -203,6 +203,7 @@ void TFloatingFooter::SetVisible(bool v)
 {
     if (v == FVisible) return;
     FVisible = v;
+    ApplyPanelVisible();
     if (OnVisibleChange) OnVisibleChange(this);
 }
 

@@ -196,7 +196,7 @@ enum TFooterStyle : std::uint8_t { fsFixedLastRow, fsColumnPreview, fsCustomPrev
 // OnVisibleChange and OnStyleChange let the grid show or hide the strip and adjust its rows.
 class TFloatingFooter : public rtl::TPersistent {
 public:
-    TFloatingFooter() = default;
+    explicit TFloatingFooter(TExtStringGrid* AGrid = nullptr) : FGrid(AGrid) {}
     std::string ClassName() const override { return "TFloatingFooter"; }
     // Copies CalculateHiddenRows, Color, Column, CustomTemplate, FooterStyle (the field),
     // Visible through its setter, and ShowHint.
@@ -223,13 +223,27 @@ public:
     void SetDidInc(bool v) { FDidInc = v; }
     std::function<void(TSender, int ACol, int ARow, std::string& Value)> OnCalcFooter;
 
-    GRID_PLAIN_PROPERTY(bool, ShowHint, false)
+    // Copied to the footer panel's ShowHint.
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool v);
+    // Above 0, the footer panel's height becomes v - 1 (also while hidden).
+    int Height() const { return FHeight; }
+    void SetHeight(int v);
+    // The calculation type of the footer cell (ACol, RowCount - 1); setting it recalculates that cell.
+    TColumnCalcType GetColumnCalc(int ACol) const;
+    void SetColumnCalc(int ACol, TColumnCalcType Value);
+    // Repaints the footer panel.
+    void Invalidate();
     GRID_PLAIN_PROPERTY(bool, CalculateHiddenRows, true)
-    GRID_PLAIN_PROPERTY(int, Height, 22)
     GRID_PLAIN_PROPERTY(bool, EnableCalculation, true)
 
 private:
     void Changed();
+    // The panel's part of showing and hiding: its height and visibility.
+    void ApplyPanelVisible();
+    TExtStringGrid* FGrid = nullptr;
+    bool FShowHint = false;
+    int FHeight = 22;
     bool FVisible = false;
     bool FDidInc = false;
     TFooterStyle FFooterStyle = fsFixedLastRow;

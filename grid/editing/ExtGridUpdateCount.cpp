@@ -29,15 +29,6 @@ void TExtStringGrid::HideInplaceEdit()
     HideEditor();
 }
 
-void TExtStringGrid::CellsChanged(const rtl::TRect& R)
-{
-    if (OnCellsChanged) OnCellsChanged(this, R);
-    RecalcAllFooters();
-}
-
-// Without footer rows there is nothing to recalculate.
-void TExtStringGrid::RecalcAllFooters() {}
-
 void TExtStringGrid::InitOrigColSizes()
 {
     FOrigColSizes->Clear();

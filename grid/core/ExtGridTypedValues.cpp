@@ -1,0 +1,84 @@
+// String grid typed cell values: cell text read as a float or an integer, and numbers written as cell text.
+#include <cmath>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/foundation/EsgHTMLEUtil.h"
+#include "grid/foundation/ExtUtilNumbers.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/StrUtils.h"
+
+namespace grid {
+
+namespace {
+
+const char* const NoFloatMessage = "Cell does not contain a float value";
+const char* const NoIntegerMessage = "Cell does not contain integer value";
+
+// Number text with "." as the decimal point and no thousand separator.
+const rtl::TFormatSettings& PointSettings()
+{
+    static const rtl::TFormatSettings settings = [] {
+        rtl::TFormatSettings s;
+        s.DecimalSeparator = '.';
+        s.ThousandSeparator = '\0';
+        return s;
+    }();
+    return settings;
+}
+
+double FloatOfText(const std::string& text)
+{
+    double value = 0.0;
+    if (!TExtStringGrid::TryTextToFloat(text, value)) throw VIdoZovuVozir(NoFloatMessage);
+    return value;
+}
+
+}  // namespace
+
+// The text is normalised as a financial number; empty or "-" counts as 0.
+bool TExtStringGrid::TryTextToFloat(const std::string& Text, double& Value)
+{
+    std::string number = ParseFinancialNumber(Text);
+    if (number.empty() || number == "-") {
+        Value = 0.0;
+        return true;
+    }
+    return rtl::TryStrToFloat(number, Value, PointSettings());
+}
+
+// Rows are not hidden yet by this grid, so a real row is the displayed row of that index.
+std::string TExtStringGrid::AllCellText(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+
+double TExtStringGrid::GetFloats(int ACol, int ARow) { return FloatOfText(StripHtmlTags(GetCellEx(ACol, ARow))); }
+
+double TExtStringGrid::GetAllFloats(int ACol, int ARow) { return FloatOfText(AllCellText(ACol, ARow)); }
+
+void TExtStringGrid::SetFloats(int ACol, int ARow, double Value)
+{
+    SetCellEx(ACol, ARow, rtl::Format(FFloatFormat, {Value}));
+}
+
+int TExtStringGrid::GetInts(int ACol, int ARow)
+{
+    std::string text = rtl::Trim(StripHtmlTags(GetCellEx(ACol, ARow)));
+    if (text.empty() || text == "-") return 0;
+    const rtl::TFormatSettings& fs = rtl::FormatSettings;
+    bool hasSeparator = text.find(fs.DecimalSeparator) != std::string::npos ||
+                        (fs.ThousandSeparator != '\0' && text.find(fs.ThousandSeparator) != std::string::npos);
+    if (hasSeparator) {
+        double value = 0.0;
+        if (!rtl::TryStrToFloat(text, value, PointSettings()) || !std::isfinite(value) ||
+            std::fabs(value) > 2147483647.0)
+            throw VIdoZovuVozir(NoIntegerMessage);
+        return static_cast<int>(rtl::Round(value));
+    }
+    int value = 0;
+    if (!rtl::TryStrToInt(text, value)) throw VIdoZovuVozir(NoIntegerMessage);
+    return value;
+}
+
+void TExtStringGrid::SetInts(int ACol, int ARow, int Value) { SetCellEx(ACol, ARow, std::to_string(Value)); }
+
+}  // namespace grid
