@@ -5,6 +5,7 @@
 
 #include "grid/core/GridOptions.h"
 #include "grid/editing/GridEditors.h"
+#include "platform/ui/Keyboard.h"
 #include "platform/ui/StdCtrlsButtons.h"
 #include "tests/grid/editing/GridEditorFixture.h"
 
@@ -304,6 +305,23 @@ TEST_F(GridComboTest, WithComboGetUpDownTheArrowsValidateAndStoreTheText)
     Press(ui::VK_DOWN);
     EXPECT_EQ(validated, (std::vector<std::string>{"typed"}));
     EXPECT_EQ(Grid->Cells(1, 2), "typed");
+}
+
+TEST_F(GridComboTest, TheCaretLandsWhereTheClickThatOpenedTheEditorWas)
+{
+    Combo().SetStyle(ui::csDropDown);
+    Combo().SetText("abcdefgh");
+    Combo().SetBounds(50, 50, 160, 22);
+    Combo().SetEnabled(true);
+    Combo().SetVisible(true);
+    int x = Grid->Canvas().TextWidth("abcd") + 3;
+    ui::SetCursorPosState(Combo().ClientToScreen({x, 8}));
+    Grid->SetLButFlg(true);
+    Combo().SetFocus();
+    EXPECT_GT(Combo().SelStart(), 0);
+    EXPECT_LT(Combo().SelStart(), 8);
+    EXPECT_EQ(Combo().SelLength(), 0);
+    EXPECT_FALSE(Grid->LButFlg());
 }
 
 }  // namespace
