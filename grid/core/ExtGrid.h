@@ -569,6 +569,8 @@ private:
     void InsertVacantRows(int ADispl, int Count);
     void MoveStoredRow(int From, int To);
     void RestampRows(int FromRow);
+    // Puts records into new rows at final positions (ascending) among the other rows.
+    void PlaceItemsInRows(const std::vector<int>& Positions, const std::vector<TGridItem*>& Placed);
 public:
     // Whether the column of this real index is shown (FVisibleCol).
     bool ColumnVisible(int ACol) const;
@@ -905,10 +907,17 @@ private:
     void CreateFooterObjects();
     void ParentFooterPanel();
     void FooterRowCountChanged(int OldRowCount);
-    TColumnRange ResolveColumnRange(int FromRow, int ToRow);
+    TColumnRange ResolveColumnRange(int FromRow, int ToRow, bool ForceReal = false);
     bool ColumnCalcCounts(int ACol, int ARow, const TColumnRange& Range);
+    std::string ColumnRowText(int ACol, int ARow, const TColumnRange& Range);
     double ColumnRowValue(int ACol, int ARow, const TColumnRange& Range);
     bool TryColumnRowValue(int ACol, int ARow, const TColumnRange& Range, double& Value);
+    double ColumnSumIn(int ACol, const TColumnRange& Range);
+    double ColumnAvgIn(int ACol, const TColumnRange& Range);
+    double ColumnExtremeIn(int ACol, const TColumnRange& Range, bool Max);
+    double ColumnStdDevIn(int ACol, const TColumnRange& Range);
+    double ColumnDistinctIn(int ACol, const TColumnRange& Range);
+    // The text of a cell addressed by its real row: a hidden row's saved text.
     std::string AllCellText(int ACol, int ARow);
     std::unique_ptr<class TFooterPanel> FFooterPanel;
     class ITExtStringGridSelect* FISelect = nullptr;
@@ -940,8 +949,8 @@ public:
     virtual void BuildSearchPanel();
     // Places the visible search panel along the bottom of the grid.
     void UpdateSearchPanel();
-    // Where the client area ends above a visible search footer: grid height less the
-    // panel's height and a shown horizontal scroll bar; -1 while the footer is hidden.
+    // Where the cells end above a visible search footer (the top of its panel in client
+    // coordinates); -1 while the footer is hidden.
     int SearchFooterTop() const;
     // Hook run when the search footer has been laid out visible; nothing in this class.
     virtual void SearchFooterShown();
@@ -1409,7 +1418,7 @@ private:
     void OpenRowBlock(int RowIndex, int RCount);
     void ShiftRowBooks(int RowIndex, int RCount, bool Insert);
     void RestampOwnerRows(int FirstRow);
-    void ShiftHiddenRowsUp(int AfterReal, int RCount);
+    void ShiftHiddenRows(int FromReal, int Delta);
     bool IsRowSelected(int ARow) const;
     bool IsColSelected(int ACol) const;
     // (end of rows block)

@@ -455,14 +455,7 @@ void TExtStringGrid::UnHideRowList()
     for (const auto& item : levelItems) placed.push_back(item.get());
     // Filter positions count the displayed rows of that time, the floating footer's last
     // row among them; the footer row stays last.
-    const bool footer = FloatingFooter().Visible();
-    const int total = RowCount() + static_cast<int>(positions.size()) - (footer ? 1 : 0);
-    positions = FitPositions(positions, total);
-    const std::vector<int> storage = RealColumnStorage();
-    for (std::size_t i = 0; i < placed.size(); ++i) {
-        InsertVacantRows(positions[i], 1);
-        PutItemIntoRow(positions[i], *placed[i], storage);
-    }
+    PlaceItemsInRows(positions, placed);
     EndUpdate();
 }
 
@@ -476,21 +469,66 @@ void TExtStringGrid::RestoreAllHiddenRows()
     std::stable_sort(all.begin(), all.end(), [](const TItemPtr& a, const TItemPtr& b) { return a->Idx() < b->Idx(); });
     BeginUpdate();
     std::vector<int> positions;
-    for (const auto& item : all) positions.push_back(item->Idx());
-    const bool footer = FloatingFooter().Visible();
-    const int total = RowCount() + static_cast<int>(positions.size()) - (footer ? 1 : 0);
-    positions = FitPositions(positions, total);
-    const std::vector<int> storage = RealColumnStorage();
-    // Runs of consecutive positions go in as one block.
-    std::size_t i = 0;
-    while (i < all.size()) {
-        std::size_t run = 1;
-        while (i + run < all.size() && positions[i + run] == positions[i] + static_cast<int>(run)) ++run;
-        InsertVacantRows(positions[i], static_cast<int>(run));
-        for (std::size_t k = 0; k < run; ++k) PutItemIntoRow(positions[i] + static_cast<int>(k), *all[i + k], storage);
-        i += run;
+    std::vector<TGridItem*> placed;
+    for (const auto& item : all) {
+        positions.push_back(item->Idx());
+        placed.push_back(item.get());
     }
+    PlaceItemsInRows(positions, placed);
     EndUpdate();
+}
+
+// Positions count the displayed rows of the time the records were made, the floating
+// footer's last row among them; the footer row stays the grid's last row. A few records go
+// in as blocks of consecutive rows; many are merged in one pass from the bottom, each row
+// moving once.
+void TExtStringGrid::PlaceItemsInRows(const std::vector<int>& Positions, const std::vector<TGridItem*>& Placed)
+{
+    const int k = static_cast<int>(Placed.size());
+    if (k == 0) return;
+    const bool footer = FloatingFooter().Visible();
+    const int oldRows = RowCount();
+    const int dataRows = oldRows - (footer ? 1 : 0);
+    const std::vector<int> positions = FitPositions(Positions, dataRows + k);
+    const std::vector<int> storage = RealColumnStorage();
+    const int first = positions.front();
+    if (PreferRowMoves(k, oldRows, first, static_cast<int>(storage.size()))) {
+        std::size_t i = 0;
+        while (i < Placed.size()) {
+            std::size_t run = 1;
+            while (i + run < Placed.size() && positions[i + run] == positions[i] + static_cast<int>(run)) ++run;
+            InsertVacantRows(positions[i], static_cast<int>(run));
+            for (std::size_t j = 0; j < run; ++j) PutItemIntoRow(positions[i] + static_cast<int>(j), *Placed[i + j], storage);
+            i += run;
+        }
+        return;
+    }
+    std::vector<int> heights;
+    for (int r = 0; r < oldRows; ++r) heights.push_back(r >= first ? RowHeights(r) : 0);
+    const bool disjunct = MouseActions().DisjunctRowSelect();
+    MouseActions().SetDisjunctRowSelectDirect(false);
+    SetRowCount(oldRows + k);
+    MouseActions().SetDisjunctRowSelectDirect(disjunct);
+    auto moveRow = [&](int from, int to) {
+        for (int s : storage) {
+            SetGridCell(s, to, GetGridCell(s, from));
+            SetCellPropsDirect(s, to, GetCellPropsDirect(s, from));
+        }
+        if (RowHeights(to) != heights[static_cast<std::size_t>(from)]) SetRowHeights(to, heights[static_cast<std::size_t>(from)]);
+    };
+    if (footer) moveRow(oldRows - 1, oldRows - 1 + k);
+    int source = dataRows - 1;
+    int j = k - 1;
+    for (int t = dataRows + k - 1; t >= first && j >= 0; --t) {
+        if (positions[static_cast<std::size_t>(j)] == t) {
+            for (int s : storage) SetCellPropsDirect(s, t, nullptr);
+            PutItemIntoRow(t, *Placed[static_cast<std::size_t>(j)], storage);
+            --j;
+        } else {
+            moveRow(source--, t);
+        }
+    }
+    RestampRows(first);
 }
 
 }  // namespace grid

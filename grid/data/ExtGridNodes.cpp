@@ -345,13 +345,8 @@ bool TExtStringGrid::IsNodeGlyphHit(int ARow, int X)
 
 // ----- rows inside nodes
 
-void TExtStringGrid::InsertNormalRow(int ARow)
-{
-    InsertRows(DisplRowIndex(ARow), 1);
-    for (int i = 0; i < NumHiddenRows(); ++i)
-        if (GridItems(i).Idx() > ARow) GridItems(i).SetIdx(GridItems(i).Idx() + 1);
-    ClearHiddenRowLookup();
-}
+// InsertRows moves the hidden rows stored below the new row down with it.
+void TExtStringGrid::InsertNormalRow(int ARow) { InsertRows(DisplRowIndex(ARow), 1); }
 
 void TExtStringGrid::RemoveNormalRow(int ARow)
 {
@@ -381,8 +376,8 @@ void TExtStringGrid::InsertChildRow(int ARow, int InsertAt)
     }
     const int at = (onNode && InsertAt == 0) ? d + 1 : d + InsertAt;
     if (at < 0 || at > RowCount()) return;
-    // Hidden rows at or below the insertion point move down with the rows they sit among.
-    const int realAt = at < RowCount() ? RealRowIndex(at) : TotalRowCount();
+    // InsertRows moves the hidden rows at or below the insertion point down with the rows
+    // they sit among (only those: rows hidden above it keep their places).
     InsertRows(at, 1);
     if (onNode && InsertAt == 0) {
         for (int c = 0; c < TotalColCount(); ++c) {
@@ -395,9 +390,6 @@ void TExtStringGrid::InsertChildRow(int ARow, int InsertAt)
         }
     }
     if (parent >= 0) GetCellProperties(CellNode().NodeColumn(), at)->SetNodeLevel(parentLevel);
-    for (int i = 0; i < NumHiddenRows(); ++i)
-        if (GridItems(i).Idx() >= realAt) GridItems(i).SetIdx(GridItems(i).Idx() + 1);
-    ClearHiddenRowLookup();
 }
 
 void TExtStringGrid::RemoveChildRow(int ARow)
