@@ -1,0 +1,268 @@
+// Tests of the string grid's default in-place text editor driven with real key and character messages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptions.h"
+#include "grid/editing/ExtInplaceEdit.h"
+#include "platform/backend/HeadlessBackend.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/StringList.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Forms.h"
+
+using namespace grid;
+
+namespace {
+
+// A grid that records what its editor hooks are told.
+class THookGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    std::vector<std::string> Log;
+    void EditorKeyDown(ui::WORD& Key, ui::TShiftState) override { Log.push_back("keydown " + std::to_string(Key)); }
+    void EditorKeyMessage(ui::TMessage& Msg) override { Log.push_back("keymsg " + std::to_string(Msg.WParam)); }
+    void SetFormulaEditing(bool Value) override { Log.push_back(Value ? "formula on" : "formula off"); }
+    void EditorCaretChanged(const std::string& Text, rtl::TPoint P, int Pos) override
+    {
+        Log.push_back("caret " + Text + " " + std::to_string(P.X < 0 ? P.X : 0) + " " + std::to_string(Pos));
+    }
+};
+
+class ExtInplaceEditTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Saved = rtl::FormatSettings;
+        App = std::make_unique<ui::TApplication>();
+        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
+        Form = new ui::TForm(App.get());
+        Form->SetBounds(10, 10, 600, 400);
+        Grid = new THookGrid(Form);
+        Grid->SetParent(Form);
+        Grid->SetBounds(0, 0, 500, 300);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(6);
+        Grid->SetOptions(Grid->Options() | ui::goEditing);
+        Form->Show();
+        Grid->SetFocus();
+    }
+    void TearDown() override
+    {
+        App.reset();
+        rtl::FormatSettings = Saved;
+    }
+    // Opens the editor on the cell and answers it.
+    TExtInplaceEdit* Open(int col = 1, int row = 1)
+    {
+        Grid->SetCol(col);
+        Grid->SetRow(row);
+        Grid->SetEditorMode(true);
+        return Grid->NormalEdit();
+    }
+    static void Type(const std::string& text) { ui::THeadlessBackend::TypeText(text); }
+    // A key as typing produces it: the key's press, the character, then the key's release.
+    static void TypeKey(char letter)
+    {
+        const int vk = letter >= 'a' && letter <= 'z' ? letter - 'a' + 'A' : letter;
+        ui::THeadlessBackend::KeyDown(vk);
+        ui::THeadlessBackend::TypeText(std::string(1, letter));
+        ui::THeadlessBackend::KeyUp(vk);
+    }
+    rtl::TFormatSettings Saved;
+    std::unique_ptr<ui::TApplication> App;
+    ui::TForm* Form = nullptr;
+    THookGrid* Grid = nullptr;
+};
+
+TEST_F(ExtInplaceEditTest, GridEditsItsCellsWithItsOwnEditorAndEveryKeystrokeReachesTheCell)
+{
+    EXPECT_EQ(Grid->NormalEdit(), nullptr);
+    std::vector<std::string> changes;
+    Grid->OnEditChange = [&](TSender, int c, int r, std::string& v) {
+        changes.push_back(std::to_string(c) + "," + std::to_string(r) + "=" + v);
+    };
+    TExtInplaceEdit* edit = Open(2, 3);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(static_cast<ui::TInplaceEdit*>(edit), Grid->InplaceEditor());
+    EXPECT_TRUE(edit->Focused());
+    Type("ab");
+    EXPECT_EQ(Grid->Cells(2, 3), "ab");
+    EXPECT_EQ(changes, (std::vector<std::string>{"2,3=a", "2,3=ab"}));
+    EXPECT_EQ(edit->ColE(), 2);
+    EXPECT_EQ(edit->RowE(), 3);
+}
+
+struct FilterCase {
+    const char* Name;
+    TEditorType Kind;
+    const char* Typed;
+    const char* Expected;
+    std::function<void(TExtStringGrid&)> Setup;
+};
+
+class ExtInplaceEditFilter : public ExtInplaceEditTest, public ::testing::WithParamInterface<FilterCase> {};
+
+TEST_P(ExtInplaceEditFilter, EditorKindFiltersOrConvertsTypedCharacters)
+{
+    const FilterCase& tc = GetParam();
+    rtl::FormatSettings.DecimalSeparator = '.';
+    rtl::FormatSettings.ThousandSeparator = ',';
+    Grid->SetDefaultEditor(tc.Kind);
+    if (tc.Setup) tc.Setup(*Grid);
+    TExtInplaceEdit* edit = Open();
+    ASSERT_NE(edit, nullptr);
+    Type(tc.Typed);
+    EXPECT_EQ(edit->GetText(), tc.Expected);
+    EXPECT_EQ(Grid->Cells(1, 1), tc.Expected);
+}
+
+void CommaLocale(TExtStringGrid&)
+{
+    rtl::FormatSettings.DecimalSeparator = ',';
+    rtl::FormatSettings.ThousandSeparator = '.';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, ExtInplaceEditFilter,
+    ::testing::Values(
+        FilterCase{"NumericMinusOnlyFirstAndOnce", edNumeric, "-1-2a3", "-123", nullptr},
+        FilterCase{"NumericMinusAfterDigitDropped", edNumeric, "1-", "1", nullptr},
+        FilterCase{"PositiveNumericDigitsOnly", edPositiveNumeric, "-12x", "12", nullptr},
+        FilterCase{"FloatOneDecimalSeparator", edFloat, "-1.2.5", "-1.25", nullptr},
+        FilterCase{"FloatCommaLocaleIgnoresThousandSeparator", edFloat, "1,2,3.4", "1,234", CommaLocale},
+        FilterCase{"PositiveFloatNoMinus", edPositiveFloat, "-2.5", "2.5", nullptr},
+        FilterCase{"UpperCase", edUpperCase, "abc", "ABC", nullptr},
+        FilterCase{"LowerCase", edLowerCase, "ABC", "abc", nullptr},
+        FilterCase{"MixedCaseWordByWord", edMixedCase, "john smith", "John Smith", nullptr},
+        FilterCase{"ValidChars", edValidChars, "10201", "1001", [](TExtStringGrid& g) { g.SetValidChars("01"); }},
+        FilterCase{"ForcedDecimalSeparator", edNormal, "1.5", "1,5",
+                   [](TExtStringGrid& g) {
+                       CommaLocale(g);
+                       g.SetForceDecimalSeparator(true);
+                   }},
+        FilterCase{"LengthLimitDropsFurtherCharacters", edNormal, "abcdefg", "abcde",
+                   [](TExtStringGrid& g) { g.SetMaxEditLength(5); }}),
+    [](const ::testing::TestParamInfo<FilterCase>& info) { return info.param.Name; });
+
+TEST_F(ExtInplaceEditTest, BackspaceStillWorksAtTheLengthLimit)
+{
+    Grid->SetMaxEditLength(5);
+    TExtInplaceEdit* edit = Open();
+    Type("abcdefg");
+    ASSERT_EQ(edit->GetText(), "abcde");
+    ui::THeadlessBackend::PressKey(ui::VK_BACK);
+    EXPECT_EQ(edit->GetText(), "abcd");
+}
+
+TEST_F(ExtInplaceEditTest, LookupCompletesWithTheFirstMatchingItemAndNotRightAfterBackspace)
+{
+    Grid->SetLookup(true);
+    Grid->LookupItems().Add("Apple");
+    Grid->LookupItems().Add("Apricot");
+    TExtInplaceEdit* edit = Open();
+    TypeKey('A');
+    TypeKey('p');
+    EXPECT_EQ(edit->GetText(), "Apple");
+    EXPECT_EQ(edit->SelStart(), 2);
+    EXPECT_EQ(edit->SelLength(), 3);
+    ui::THeadlessBackend::PressKey(ui::VK_BACK);
+    EXPECT_EQ(edit->GetText(), "Ap");
+    EXPECT_FALSE(edit->Workmode());
+    TypeKey('r');
+    EXPECT_EQ(edit->GetText(), "Apricot");
+}
+
+TEST_F(ExtInplaceEditTest, EscapeBringsBackTheTextTheCellHadWhenTheEditorOpened)
+{
+    Grid->SetCells(1, 1, "start");
+    Open();  // opened as by F2: the caret at the end
+    Type("x");
+    Type("yz");
+    ASSERT_EQ(Grid->Cells(1, 1), "startxyz");
+    ui::THeadlessBackend::PressKey(ui::VK_ESCAPE);
+    EXPECT_EQ(Grid->Cells(1, 1), "start");
+    EXPECT_FALSE(Grid->NormalEdit()->Visible());
+}
+
+TEST_F(ExtInplaceEditTest, CtrlEnterInASingleLineGridIsHandedToTheGridsKeyEventOnly)
+{
+    std::vector<std::string> keys;
+    Grid->OnKeyDown = [&](rtl::TObject*, ui::WORD& k, ui::TShiftState s) {
+        keys.push_back(std::to_string(k) + ((s & ui::ssCtrl) ? "+ctrl" : ""));
+    };
+    Grid->SetWordWrap(false);
+    TExtInplaceEdit* edit = Open();
+    Type("ab");
+    ui::THeadlessBackend::PressKey(ui::VK_RETURN, ui::ssCtrl);
+    EXPECT_EQ(keys, (std::vector<std::string>{std::to_string(ui::VK_RETURN) + "+ctrl"}));
+    EXPECT_EQ(edit->GetText(), "ab");
+    EXPECT_TRUE(edit->Visible());
+}
+
+TEST_F(ExtInplaceEditTest, RefusedPasteChangesNothingButIsStillReported)
+{
+    Grid->SetDefaultEditor(edPositiveNumeric);
+    std::vector<std::string> after;
+    Grid->OnClipboardAfterPasteCell = [&](TSender, int, int, const std::string& v) { after.push_back(v); };
+    TExtInplaceEdit* edit = Open();
+    Type("12");
+    ui::Clipboard().SetAsText("-5");
+    ui::THeadlessBackend::PressKey('V', ui::ssCtrl);
+    EXPECT_EQ(edit->GetText(), "12");
+    EXPECT_EQ(after, (std::vector<std::string>{"12"}));
+    ui::Clipboard().SetAsText("34");
+    ui::THeadlessBackend::PressKey('V', ui::ssCtrl);
+    EXPECT_EQ(edit->GetText(), "1234");
+    EXPECT_EQ(Grid->Cells(1, 1), "1234");
+}
+
+TEST_F(ExtInplaceEditTest, ValidCharsRefusePastingAForeignCharacterWhileCopyStillWorks)
+{
+    Grid->SetDefaultEditor(edValidChars);
+    Grid->SetValidChars("01");
+    TExtInplaceEdit* edit = Open();
+    Type("101");
+    ui::Clipboard().SetAsText("12");
+    ui::THeadlessBackend::PressKey('V', ui::ssCtrl);
+    EXPECT_EQ(edit->GetText(), "101");
+    edit->SelectAll();
+    ui::THeadlessBackend::PressKey('C', ui::ssCtrl);
+    EXPECT_EQ(ui::Clipboard().AsText(), "101");
+    // A copy the grid's handler refuses leaves the clipboard alone.
+    Grid->OnClipboardCopy = [](TSender, bool& allow) { allow = false; };
+    ui::Clipboard().SetAsText("kept");
+    ui::THeadlessBackend::PressKey('C', ui::ssCtrl);
+    EXPECT_EQ(ui::Clipboard().AsText(), "kept");
+}
+
+TEST_F(ExtInplaceEditTest, EditorTellsTheGridHooksOfKeysFormulasCaretAndFocusLoss)
+{
+    ui::TForm* other = new ui::TForm(App.get());
+    other->Show();
+    Grid->SetFocus();
+    Grid->SetLookupHistory(true);
+    ASSERT_TRUE(Open()->Focused());
+    Grid->Log.clear();
+    TypeKey('=');
+    ui::THeadlessBackend::PressKey(ui::VK_LEFT);
+    EXPECT_NE(std::find(Grid->Log.begin(), Grid->Log.end(), "formula on"), Grid->Log.end());
+    EXPECT_NE(std::find(Grid->Log.begin(), Grid->Log.end(), "keymsg " + std::to_string(ui::VK_LEFT)), Grid->Log.end());
+    EXPECT_NE(std::find(Grid->Log.begin(), Grid->Log.end(), "keydown " + std::to_string(ui::VK_LEFT)),
+              Grid->Log.end());
+    EXPECT_NE(std::find(Grid->Log.begin(), Grid->Log.end(), "caret = 0 1"), Grid->Log.end());
+    Grid->Log.clear();
+    other->SetFocus();
+    // Leaving for another window ends the edit with the value stored and remembered.
+    EXPECT_FALSE(Grid->NormalEdit()->Visible());
+    EXPECT_EQ(Grid->Cells(1, 1), "=");
+    EXPECT_EQ(Grid->LookupItems().IndexOf("="), 0);
+    EXPECT_EQ(Grid->Log, (std::vector<std::string>{"formula off", "caret = -1 -1"}));
+}
+
+}  // namespace
