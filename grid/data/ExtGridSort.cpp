@@ -6,6 +6,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
+#include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/core/GridOptionsSort.h"
 #include "grid/data/ExtGridSortCompare.h"
@@ -466,6 +467,18 @@ void TExtStringGrid::ClickSort(int ACol)
     if (OnClickSort) OnClickSort(this, ACol);
 }
 
+// The release hits the sort row: released and pressed in that row, or in a vertically
+// merged header cell whose rows include the sort row.
+bool TExtStringGrid::IsSortRowRelease(int ACol, int ARow, int PressRow)
+{
+    const int sortRow = SortSettings().Row();
+    if (sortRow == ARow && PressRow == ARow) return true;
+    if (PressRow != ARow || !IsYMergedCell(RealColIndex(ACol), ARow)) return false;
+    const rtl::TPoint base = BaseCell(RealColIndex(ACol), ARow);
+    const rtl::TPoint span = CellSpan(RealColIndex(ACol), ARow);
+    return sortRow >= base.Y && sortRow <= base.Y + span.Y;
+}
+
 void TExtStringGrid::MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y)
 {
     if (Button == ui::mbLeft) FClickPos = rtl::TPoint{X, Y};
@@ -495,12 +508,19 @@ void TExtStringGrid::ClickSortAt(int X, int Y, ui::TShiftState Shift)
     if (col < FixedCols() && row < FixedRows() && !ss.FixedCols()) return;
     const rtl::TRect r = CellRect(col, row);
     if ((Options() & ui::goColSizing) && row < FixedRows() && (X - r.Left < 4 || r.Right - X < 4)) return;
-    std::vector<std::string> filter;
     if (X > r.Right - 16) {
+        // The right end of a header with a drop-down button or a filter list opens those.
+        bool dropDown = false;
+        if (ControlLook().FixedDropDownButton()) {
+            dropDown = true;
+            CanShowFixedDropDown(col, row, dropDown);
+        }
+        if (dropDown) return;
+        std::vector<std::string> filter;
         GetColumnFilter(RealColIndex(col), filter);
         if (!filter.empty()) return;
     }
-    if (ss.Row() != row || pressRow != row) return;
+    if (!IsSortRowRelease(col, row, pressRow)) return;
     if (FixedRows() == 0 || !ss.Show() || RowCount() <= 2 || CellHasCheckBox(RealColIndex(col), row)) return;
     const int acol = RealColIndex(col);
     bool doSort = !IgnoreColumns().HasValue(acol);
@@ -510,6 +530,22 @@ void TExtStringGrid::ClickSortAt(int X, int Y, ui::TShiftState Shift)
         return;
     }
     const unsigned start = static_cast<unsigned>(ui::GetTickCount());
+    // With KeepHorizScroll and whole-row selection the sort leaves the columns scrolled as
+    // they were.
+    const bool keepLeft = Navigation().KeepHorizScroll() && (Options() & ui::goRowSelect);
+    const int leftCol = LeftCol();
+    if (keepLeft) BeginUpdate();
+    struct TKeepLeft {
+        TExtStringGrid& G;
+        bool On;
+        int Left;
+        ~TKeepLeft()
+        {
+            if (!On) return;
+            G.SetLeftCol(Left);
+            G.EndUpdate();
+        }
+    } keep{*this, keepLeft, leftCol};
     HideInplaceEdit();
     if (RowCount() != FSortCrossRefs->Count()) InitSortXRef();
     if (ss.IndexShow()) {

@@ -214,6 +214,28 @@ TEST(ExtGridSort, IndexedSortWithoutKeysRaisesAndChangesNothing)
     EXPECT_EQ(grid->UpdateCount(), 0);
 }
 
+TEST(ExtGridSort, AnExceptionInACompareLeavesTheRowsAndTheUpdateCountAsTheyWere)
+{
+    auto grid = MakeGrid({"c", "a", "b", "d"});
+    grid->SortSettings().SetNormalCellsOnly(true);
+    grid->SortSettings().SetAutoFormat(false);
+    grid->SortSettings().SetDefaultFormat(ssCustom);
+    int calls = 0;
+    grid->OnCustomCompare = [&](TSender, const std::string& a, const std::string& b, int& res) {
+        if (++calls == 3) throw rtl::Exception("compare failed");
+        res = a.compare(b);
+    };
+    EXPECT_THROW(grid->Sort(1, sdAscending), rtl::Exception);
+    EXPECT_EQ(Column(*grid, 1), (std::vector<std::string>{"key", "c", "a", "b", "d"}));
+    EXPECT_EQ(Column(*grid, 0), (std::vector<std::string>{"", "1", "2", "3", "4"}));
+    EXPECT_EQ(grid->UpdateCount(), 0);
+    grid->OnCustomCompare = [](TSender, const std::string& a, const std::string& b, int& res) {
+        res = a < b ? -1 : (a > b ? 1 : 0);
+    };
+    grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(*grid, 1), (std::vector<std::string>{"key", "a", "b", "c", "d"}));
+}
+
 TEST(ExtGridSort, RangeSortAndSortLineWorkOnTheRowsGiven)
 {
     auto grid = MakeGrid({"d", "c", "b", "a"});
