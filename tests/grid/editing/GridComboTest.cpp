@@ -5,6 +5,7 @@
 
 #include "grid/core/GridOptions.h"
 #include "grid/editing/GridEditors.h"
+#include "platform/gfx/ThemedParts.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/StdCtrlsButtons.h"
 #include "tests/grid/editing/GridEditorFixture.h"
@@ -13,7 +14,14 @@ using namespace grid;
 
 namespace {
 
-class FlatComboTest : public GridEditorFixture {};
+class FlatComboTest : public GridEditorFixture {
+protected:
+    void TearDown() override
+    {
+        gfx::SetThemesActive(false);
+        GridEditorFixture::TearDown();
+    }
+};
 
 TEST_F(FlatComboTest, ButtonWidthIsTakenOnlyFrom14To32)
 {
@@ -322,6 +330,26 @@ TEST_F(GridComboTest, TheCaretLandsWhereTheClickThatOpenedTheEditorWas)
     EXPECT_LT(Combo().SelStart(), 8);
     EXPECT_EQ(Combo().SelLength(), 0);
     EXPECT_FALSE(Grid->LButFlg());
+}
+
+TEST_F(FlatComboTest, FrameIsDrawnInTheBorderColourAndInTheDisabledColourWhenThemedWithoutDisabledBorder)
+{
+    TEsgComboBox c(Form);
+    c.SetParent(Form);
+    c.SetBounds(20, 320, 100, 22);
+    ASSERT_GT(c.BorderThickness(), 0);
+    int b = -c.BorderThickness();
+    auto corner = [&] {
+        Form->PaintPending();
+        return static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(&c, b, b)) & 0xFFFFFF;
+    };
+    c.SetBorderColor(0x00FF00);
+    EXPECT_EQ(corner(), 0x00FF00u);
+    gfx::SetThemesActive(true);
+    c.SetDisabledBorder(false);
+    c.SetEnabled(false);
+    c.Invalidate();
+    EXPECT_EQ(corner(), 0xB99D7Fu);
 }
 
 }  // namespace
