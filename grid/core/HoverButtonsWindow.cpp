@@ -14,7 +14,7 @@ void TNoActiveForm::WndProc(ui::TMessage& Message)
 {
     ui::TForm::WndProc(Message);
     if (Message.Msg == ui::WM_ACTIVATE) Message.Result = 1;
-    else if (Message.Msg == ui::WM_MOUSEACTIVATE) Message.Result = MA_NOACTIVATE;
+    else if (Message.Msg == ui::WM_MOUSEACTIVATE) Message.Result = ui::MA_NOACTIVATE;
 }
 
 }  // namespace grid

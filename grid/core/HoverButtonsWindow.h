@@ -7,9 +7,6 @@
 
 namespace grid {
 
-// Answer of WM_MOUSEACTIVATE that keeps a clicked window from being activated.
-constexpr ui::LRESULT MA_NOACTIVATE = 3;
-
 // A pop-up form without border. It answers WM_ACTIVATE with 1 and WM_MOUSEACTIVATE with
 // MA_NOACTIVATE, so that a click on its buttons leaves the activation with the form that
 // shows the grid.

@@ -167,7 +167,11 @@ void TInputRouter::MouseButton(TWinControl* top, TMouseButton button, bool down,
         TApplication* app = Application();
         if (down && app != nullptr) {
             app->CancelHint();
-            if (auto* form = dynamic_cast<TCustomForm*>(top)) app->ActivateForm(form);
+            // A form asked first may refuse activation by the mouse (a pop-up of buttons).
+            if (auto* form = dynamic_cast<TCustomForm*>(top)) {
+                LRESULT answer = form->Perform(WM_MOUSEACTIVATE);
+                if (answer != MA_NOACTIVATE && answer != MA_NOACTIVATEANDEAT) app->ActivateForm(form);
+            }
         }
         TControl* target = CaptureControlPtr != nullptr ? CaptureControlPtr : HitTest(top, screen);
         if (target == nullptr) return;

@@ -57,9 +57,14 @@ TEST_F(HoverButtonsWindowTest, ShowingItWithoutActivationLeavesTheGridsFormActiv
     EXPECT_TRUE(Form->Active());
 }
 
-TEST_F(HoverButtonsWindowTest, RefusesActivationByTheMouse)
+TEST_F(HoverButtonsWindowTest, AClickOnTheFormLeavesTheGridsFormActive)
 {
-    EXPECT_EQ(ButtonForm->Perform(ui::WM_MOUSEACTIVATE, Form->Handle(), 0), MA_NOACTIVATE);
+    ButtonForm->SetBounds(100, 100, 200, 22);
+    ui::ShowWindow(ButtonForm->Handle(), ui::SW_SHOWNOACTIVATE);
+    THeadlessBackend::MouseDown(ButtonForm, 10, 10);
+    THeadlessBackend::MouseUp(ButtonForm, 10, 10);
+    EXPECT_EQ(App->ActiveForm(), Form);
+    EXPECT_TRUE(Form->Active());
     EXPECT_EQ(ButtonForm->Perform(ui::WM_ACTIVATE, 0, 0), 1);
 }
 
