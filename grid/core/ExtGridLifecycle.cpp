@@ -119,8 +119,9 @@ void TExtStringGrid::AssignSettings(const TExtStringGrid& src)
     FScrollBarAlways = src.FScrollBarAlways;
     SetScrollBars(src.ScrollBars());
     FScrollColor = src.FScrollColor;
-    FScrollType = src.FScrollType;
+    // The look comes first: a look may choose its own scroll type, and the copy keeps the source's.
     SetLook(src.FLook);
+    SetScrollType(src.FScrollType);
     SetBorderColor(src.FBorderColor);
     FSelectionColor = src.FSelectionColor;
     FSelectionColorTo = src.FSelectionColorTo;

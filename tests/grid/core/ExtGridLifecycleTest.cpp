@@ -302,6 +302,17 @@ TEST_F(ExtGridTest, AssignCopiesSettingsSizesAndCellsFromAnotherStringGridOnly)
     EXPECT_NE(dst.GetCellGraphic(2, 0), src.GetCellGraphic(2, 0));  // a copy, not shared
 }
 
+TEST_F(ExtGridTest, AssignKeepsTheSourcesScrollTypeAfterCopyingItsLook)
+{
+    TExtStringGrid src(nullptr);
+    src.SetLook(glOffice2007);
+    src.SetScrollType(ssMetro);
+    TExtStringGrid dst(nullptr);
+    dst.Assign(&src);
+    EXPECT_EQ(dst.Look(), glOffice2007);
+    EXPECT_EQ(dst.ScrollType(), ssMetro);
+}
+
 TEST_F(ExtGridTest, IntegralHeightCutsTheInnerHeightToWholeRows)
 {
     TExtStringGrid grid(nullptr);
