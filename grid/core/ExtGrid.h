@@ -346,10 +346,22 @@ public:
     GRID_PLAIN_PROPERTY(bool, EnhTextSize, false)
     GRID_PLAIN_PROPERTY(TFormatType, FormatType, ftVCL)
     GRID_PLAIN_PROPERTY(bool, ExcelStyleDecimalSeparator, false)
-    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientFrom, 0xFFFFFF)
-    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientTo, 0)
-    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientMirrorFrom, clGridNone)
-    GRID_PLAIN_PROPERTY(gfx::TColor, JyxGradientMirrorTo, clGridNone)
+public:
+    // The header gradient: each setter stores the colour as RGB and repaints.
+    gfx::TColor JyxGradientFrom() const { return FJyxGradientFrom; }
+    void SetJyxGradientFrom(gfx::TColor v) { SetHeaderGradientColor(FJyxGradientFrom, v); }
+    gfx::TColor JyxGradientTo() const { return FJyxGradientTo; }
+    void SetJyxGradientTo(gfx::TColor v) { SetHeaderGradientColor(FJyxGradientTo, v); }
+    gfx::TColor JyxGradientMirrorFrom() const { return FJyxGradientMirrorFrom; }
+    void SetJyxGradientMirrorFrom(gfx::TColor v) { SetHeaderGradientColor(FJyxGradientMirrorFrom, v); }
+    gfx::TColor JyxGradientMirrorTo() const { return FJyxGradientMirrorTo; }
+    void SetJyxGradientMirrorTo(gfx::TColor v) { SetHeaderGradientColor(FJyxGradientMirrorTo, v); }
+private:
+    void SetHeaderGradientColor(gfx::TColor& field, gfx::TColor v);
+    gfx::TColor FJyxGradientFrom = 0xFFFFFF;
+    gfx::TColor FJyxGradientTo = 0;
+    gfx::TColor FJyxGradientMirrorFrom = clGridNone;
+    gfx::TColor FJyxGradientMirrorTo = clGridNone;
 public:
     // Cell appearance events.
     TGridColorEvent OnGetCellColor;
@@ -907,6 +919,7 @@ private:
     void CreateFooterObjects();
     void ParentFooterPanel();
     void FooterRowCountChanged(int OldRowCount);
+    bool RowHoldsAnything(int ARow);
     TColumnRange ResolveColumnRange(int FromRow, int ToRow, bool ForceReal = false);
     bool ColumnCalcCounts(int ACol, int ARow, const TColumnRange& Range);
     std::string ColumnRowText(int ACol, int ARow, const TColumnRange& Range);

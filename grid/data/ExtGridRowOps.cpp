@@ -64,13 +64,14 @@ void DeleteListEntries(TIntList& list, int Index, int Count)
 
 // --- block movers ---
 
-// Hidden rows stored below a removed block belong RCount rows higher up afterwards.
-void TExtStringGrid::ShiftHiddenRowsUp(int AfterReal, int RCount)
+// Hidden rows stored at or after FromReal move by Delta rows (up for a removal above them,
+// down for an insertion).
+void TExtStringGrid::ShiftHiddenRows(int FromReal, int Delta)
 {
     if (NumHiddenRows() == 0) return;
     for (int i = 0; i < GridItemCount(); ++i) {
         TGridItem& item = GridItems(i);
-        if (item.Idx() > AfterReal) item.SetIdx(item.Idx() - RCount);
+        if (item.Idx() >= FromReal) item.SetIdx(item.Idx() + Delta);
     }
     ClearHiddenRowLookup();
 }
@@ -99,7 +100,7 @@ void TExtStringGrid::OpenRowBlock(int RowIndex, int RCount)
         }
     }
     TQuietRowMoves quiet(OnRowMoved);
-    for (int i = 0; i < RCount; ++i) MoveRow(RowCount() - 1, RowIndex);
+    for (int i = 0; i < RCount; ++i) ui::TCustomGrid::MoveRow(RowCount() - 1, RowIndex);
 }
 
 // A property object records its own cell and repaints it when its look changes, so after
@@ -201,7 +202,7 @@ void TExtStringGrid::DeleteRowsInternal(int RowIndex, int RCount, bool UpdateCon
         if (curRow == RowCount() - 1 && OnRowChanging) OnRowChanging(this, curRow, curRow - RCount, allow);
         if (allow) {
             if (RowCount() - FixedRows() > 1 && rowSelect) SetOptions(Options() & ~ui::goRowSelect);
-            if (UpdateControls) ShiftHiddenRowsUp(RealRowIndex(RowIndex), RCount);
+            if (UpdateControls) ShiftHiddenRows(RealRowIndex(RowIndex) + 1, -RCount);
             for (int i = 0; i < RCount; ++i) TStringGrid::DeleteRow(RowIndex);
             SetRowCount(RowCount());
             RestampOwnerRows(RowIndex);
@@ -225,6 +226,9 @@ void TExtStringGrid::InsertRows(int RowIndex, int RCount, bool UpdateCellControl
     if (RCount <= 0) return;
     RowIndex = std::clamp(RowIndex, 0, RowCount());
     ShiftRowBooks(RowIndex, RCount, true);
+    // Hidden rows stored at or below the new rows move down with their displayed neighbours;
+    // kept where they were, they would come back above rows they stood below.
+    ShiftHiddenRows(RealRowIndex(RowIndex), RCount);
     InsertRowsInternal(RowIndex, RCount, UpdateCellControls);
 }
 
@@ -253,7 +257,7 @@ void TExtStringGrid::RemoveRows(int RowIndex, int RCount)
         TRestore lastRow(HideLastRow(), [this](bool v) { SetHideLastRow(v); });
         const int topRow = TopRow();
         const int curRow = Row();
-        ShiftHiddenRowsUp(RealRowIndex(RowIndex), RCount);
+        ShiftHiddenRows(RealRowIndex(RowIndex) + 1, -RCount);
         ShiftRowBooks(RowIndex, RCount, false);
         CutRowBlock(RowIndex, RCount);
         RestampOwnerRows(RowIndex);
@@ -316,7 +320,7 @@ void TExtStringGrid::RemoveRowsEx(int RowIndex, int RCount)
             SetTopRow(FixedRows());
         }
     }
-    ShiftHiddenRowsUp(RowIndex + RCount - 1, RCount);
+    ShiftHiddenRows(RowIndex + RCount, -RCount);
     CellsChanged(rtl::Rect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
 }
 

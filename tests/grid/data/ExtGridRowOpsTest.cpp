@@ -217,6 +217,17 @@ TEST_F(ExtGridRowOpsTest, HiddenRowBelowARemovedBlockMovesUpByTheRowsRemoved)
     }
 }
 
+// Kept at its stored position the hidden row would come back above a row it stood below.
+TEST_F(ExtGridRowOpsTest, HiddenRowBelowInsertedRowsMovesDownWithItsNeighbours)
+{
+    Grid->HideRow(6);
+    Grid->InsertRows(2, 2);
+    ASSERT_EQ(Grid->GridItemCount(), 1);
+    EXPECT_EQ(Grid->GridItems(0).Idx(), 8);
+    Grid->UnHideRowsAll();
+    EXPECT_EQ(Column1(), Rows({0, 1, -1, -1, 2, 3, 4, 5, 6, 7}));
+}
+
 TEST_F(ExtGridRowOpsTest, RemovingRowsWhileFilteredRemovesTheRealRowsAndKeepsTheFilter)
 {
     Grid->HideRows(2, 3);
@@ -368,4 +379,16 @@ TEST_F(ExtGridRowOpsTest, SelectedOrUnselectedColumnsAreRemoved)
     Grid->SetSelection(rtl::Rect(2, 1, 2, 1));
     Grid->RemoveUnSelectedCols();
     EXPECT_EQ(row1(), (std::vector<std::string>{"c0", "c4"}));
+}
+
+TEST_F(ExtGridRowOpsTest, RowsWhoseCheckBoxIsInTheGivenStateAreRemoved)
+{
+    for (bool removeChecked : {true, false}) {
+        TearDown();
+        SetUp();
+        for (int r = 1; r < 8; ++r) Grid->AddCheckBox(2, r, r == 3 || r == 6, false);
+        Grid->RemoveCheckedRows(2, removeChecked);
+        if (removeChecked) EXPECT_EQ(Column1(), Rows({0, 1, 2, 4, 5, 7}));
+        else EXPECT_EQ(Column1(), Rows({0, 3, 6}));
+    }
 }
