@@ -139,6 +139,7 @@ void TExtStringGrid::Group(int ColIndex)
     if (RowCount() > FixedRows()) SetRow(FixedRows());
     FIsGrouping = false;
     EndUpdate();
+    if (SearchFooter().Visible()) UpdateSearchPanel();
 }
 
 void TExtStringGrid::UnGroup()

@@ -8,6 +8,7 @@
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsRecords.h"
 #include "grid/data/ExtGridHiddenRows.h"
 #include "platform/gfx/Bitmap.h"
 
@@ -223,7 +224,17 @@ void TExtStringGrid::ExpandNode(int ARow)
     // a node with a span brings back no row beyond it.
     int last = (d + 1 < RowCount() ? RealRowIndex(d + 1) : TotalRowCount()) - 1;
     if (g->CellIndex() > 0) last = std::min(last, ARow + g->CellIndex() - 1);
+    // With row selection the current row and the top row stay where they were.
+    const int currentRow = Row();
+    const int topRow = TopRow();
+    const bool rowSelect = (Options() & ui::goRowSelect) != 0;
+    if (rowSelect) SetOptions(Options() & ~ui::goRowSelect);
     if (last >= ARow + 1) UnHideRows(ARow + 1, last);
+    if (rowSelect) {
+        SetOptions(Options() | ui::goRowSelect);
+        if (currentRow < RowCount()) SetRow(currentRow);
+        if (topRow < RowCount()) SetTopRow(topRow);
+    }
     EndUpdate();
     if (FloatingFooter().Visible()) RecalcAllFooters();
 }
@@ -248,6 +259,7 @@ void TExtStringGrid::ExpandAll()
             SetNodeRowCollapsed(r, false);
         }
     EndUpdate();
+    if (SearchFooter().Visible()) UpdateSearchPanel();
     if (FloatingFooter().Visible()) RecalcAllFooters();
 }
 
@@ -287,6 +299,7 @@ void TExtStringGrid::ContractAll()
         SetFilterLevel(FilterLevel() - 1);
     }
     EndUpdate();
+    if (SearchFooter().Visible()) UpdateSearchPanel();
     if (FloatingFooter().Visible()) RecalcAllFooters();
 }
 
