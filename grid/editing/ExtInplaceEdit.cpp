@@ -87,7 +87,10 @@ void TExtInplaceEdit::UpdateContents()
     SetWordWrap(FGrid->WordWrap());
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
+    // The text at the start of the edit is what validation compares with and Escape
+    // brings back.
     FGrid->SetCellCache(FGrid->GetCellEx(FGrid->RealColIndex(FColE), FRowE));
+    FGrid->SaveOldCellValue(FColE, FRowE);
     FGotKey = false;
     FWorkmode = true;
 }
@@ -131,8 +134,16 @@ void TExtInplaceEdit::WndProc(ui::TMessage& Message)
             Message.Result = 0;
             return;
         }
+        if (ValidateOnKey(key, ctrl, shift)) {
+            Message.Result = 1;
+            return;
+        }
         break;
     }
+    case ui::WM_GETDLGCODE:
+        ui::TInplaceEdit::WndProc(Message);
+        if (FGrid != nullptr && FGrid->GridHandlesTab()) Message.Result |= ui::DLGC_WANTTAB;
+        return;
     case ui::WM_SYSKEYDOWN:
         if (Message.WParam == ui::VK_BACK) FAltBack = true;
         break;
@@ -156,6 +167,76 @@ void TExtInplaceEdit::WndProc(ui::TMessage& Message)
 }
 
 // --- keys
+
+// After a refused value the editor shows what validation left, selected as a whole
+// (EditSelectAll) or with the caret at its end, for correcting; the cell keeps the
+// value validation put back.
+void TExtInplaceEdit::ShowRefusedValue()
+{
+    const int realCol = FGrid->RealColIndex(FGrid->Col());
+    const std::string kept = FGrid->GetCellEx(realCol, FGrid->Row());
+    SetText(FGrid->NewCellText());
+    if (FGrid->GetCellEx(realCol, FGrid->Row()) != kept) FGrid->SetCellEx(realCol, FGrid->Row(), kept);
+    if (FGrid->Navigation().EditSelectAll()) {
+        SelectAll();
+    } else {
+        SetSelStart(TextLength());
+        SetSelLength(0);
+    }
+    Invalidate();
+}
+
+// The keys that leave the cell validate the editor text first: Tab (when the grid
+// handles it), Shift+Left and Shift+Right at the text's ends (CursorWalkEditor), Up and
+// Down, and Enter. A refused value stays in the editor. True when the key is consumed.
+bool TExtInplaceEdit::ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift)
+{
+    if (FGrid == nullptr) return false;
+    const std::string candidate = GetText();
+    if (Key == ui::VK_TAB && FGrid->GridHandlesTab()) {
+        if (!FGrid->ValidateCell(candidate)) {
+            ShowRefusedValue();
+            ui::WORD k = ui::VK_TAB;
+            if (FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, k, Shift ? ui::ssShift : 0);
+            return true;
+        }
+        SetText(FGrid->NewCellText());
+        FGrid->HideInplaceEdit();
+        if (FGrid->Options() & ui::goTabs) FGrid->NavigateFromEditor(Shift);
+        else if (FGrid->HandleAllocated()) ui::PostMessage(FGrid->Handle(), ui::WM_KEYDOWN, ui::VK_TAB, 0);
+        return true;
+    }
+    const bool walkOut = FGrid->Navigation().CursorWalkEditor() && Shift && SelLength() == 0 &&
+                         ((Key == ui::VK_LEFT && SelStart() == 0) || (Key == ui::VK_RIGHT && SelStart() == TextLength()));
+    if (walkOut) {
+        FGrid->SetCurrentCell(candidate);
+        if (!FGrid->ValidateCell(candidate)) {
+            ShowRefusedValue();
+            return true;
+        }
+        SetText(FGrid->NewCellText());
+        FGrid->HideInplaceEdit();
+        if (FGrid->CanFocus()) FGrid->SetFocus();
+        return true;
+    }
+    if (Key == ui::VK_UP || Key == ui::VK_DOWN) {
+        FGrid->SetCurrentCell(candidate);
+        if (!FGrid->ValidateCell(candidate)) {
+            ShowRefusedValue();
+            return true;
+        }
+        SetText(FGrid->NewCellText());
+        return false;
+    }
+    if (Key == ui::VK_RETURN && !Ctrl && !FGrid->Navigation().LineFeedOnEnter()) {
+        if (!FGrid->ValidateCell(candidate)) {
+            ShowRefusedValue();
+            return true;
+        }
+        SetText(FGrid->NewCellText());
+    }
+    return false;
+}
 
 void TExtInplaceEdit::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
 {

@@ -49,6 +49,8 @@ protected:
 
 private:
     bool FilterChar(char32_t& Key);
+    bool ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift);
+    void ShowRefusedValue();
     void LookupComplete();
     void AfterKeyUp();
     void LoseFocus(ui::TMessage& Message);

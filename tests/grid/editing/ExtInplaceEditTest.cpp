@@ -265,4 +265,52 @@ TEST_F(ExtInplaceEditTest, EditorTellsTheGridHooksOfKeysFormulasCaretAndFocusLos
     EXPECT_EQ(Grid->Log, (std::vector<std::string>{"formula off", "caret = -1 -1"}));
 }
 
+TEST_F(ExtInplaceEditTest, EnterValidatesAndARefusedValueStaysInTheOpenEditor)
+{
+    Grid->SetCells(1, 1, "old");
+    std::vector<std::string> asked;
+    Grid->OnCellValidate = [&](TSender, int, int, std::string& value, bool& valid) {
+        asked.push_back(value);
+        if (value == "bad") valid = false;
+        if (value == "fix") {
+            value = "fixed";
+            valid = false;
+        }
+    };
+    TExtInplaceEdit* edit = Open();
+    edit->SelectAll();
+    Type("bad");
+    ui::THeadlessBackend::PressKey(ui::VK_RETURN);
+    // The refused value never stays in the cell: the cell has its old text back and the
+    // editor stays open on it.
+    EXPECT_EQ(Grid->Cells(1, 1), "old");
+    EXPECT_TRUE(edit->Visible());
+    EXPECT_EQ(edit->GetText(), "old");
+    edit->SelectAll();
+    Type("fix");
+    ui::THeadlessBackend::PressKey(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), "fixed");
+    EXPECT_EQ(edit->GetText(), "fixed");
+    edit->SelectAll();
+    Type("good");
+    ui::THeadlessBackend::PressKey(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), "good");
+    EXPECT_EQ(asked, (std::vector<std::string>{"bad", "fix", "good"}));
+}
+
+TEST_F(ExtInplaceEditTest, TabWithGridTabsValidatesThenStepsToTheNextCell)
+{
+    Grid->SetOptions(Grid->Options() | ui::goTabs);
+    int validations = 0;
+    Grid->OnCellValidate = [&](TSender, int, int, std::string&, bool&) { ++validations; };
+    TExtInplaceEdit* edit = Open(1, 2);
+    Type("v");
+    ui::THeadlessBackend::PressKey(ui::VK_TAB);
+    EXPECT_EQ(validations, 1);
+    EXPECT_EQ(Grid->Cells(1, 2), "v");
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Row(), 2);
+    EXPECT_FALSE(edit->Visible());
+}
+
 }  // namespace
