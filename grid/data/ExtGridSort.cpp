@@ -487,8 +487,10 @@ void TExtStringGrid::MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, i
 
 void TExtStringGrid::MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y)
 {
+    // A release that ends sizing or moving a column or row does not sort.
+    const bool sizingOrMoving = FGridState != ui::gsNormal && FGridState != ui::gsSelecting;
     TBaseGrid::MouseUp(Button, Shift, X, Y);
-    if (Button == ui::mbLeft) ClickSortAt(X, Y, Shift);
+    if (Button == ui::mbLeft && !sizingOrMoving) ClickSortAt(X, Y, Shift);
 }
 
 // A left release on a header cell of the sort row, pressed in the same row, sorts by that

@@ -285,7 +285,7 @@ public:
 void FillMixed(TExtStringGrid& grid, int rows)
 {
     static const char* const values[] = {"10",  "9",     "abc", "",    "1/2/2020", "12/05/2017", "12:30", "9:05",
-                                         "2.5", "-3",    "x y", "ABC", "1e2",      "\xC3\x81b", "007",   "1/2"};
+                                         "2.5", "-3",    "x y", "ABC", "1e2",      "\xC3\x81" "b", "007",   "1/2"};
     std::mt19937 rng(99);
     grid.SetColCount(4);
     grid.SetRowCount(rows + 1);
@@ -475,6 +475,21 @@ TEST_F(ExtGridClickSortTest, NoSortOffTheSortRowWhenRefusedOrWithoutShow)
     ClickCell(1, 0);
     EXPECT_EQ(Column(*Grid, 1), (std::vector<std::string>{"", "b", "c", "a", "d"}));
     EXPECT_TRUE(Clicked.empty());
+}
+
+TEST_F(ExtGridClickSortTest, ReleaseNextToAColumnEdgeWithColumnSizingDoesNotSort)
+{
+    Grid->SetOptions(Grid->Options() | ui::goColSizing);
+    const rtl::TRect rc = Grid->CellRect(1, 0);
+    const int y = (rc.Top + rc.Bottom) / 2;
+    for (int x : {rc.Left + 2, rc.Right - 3}) {
+        ui::THeadlessBackend::MouseDown(Grid, x, y);
+        ui::THeadlessBackend::MouseUp(Grid, x, y);
+        App->ProcessMessages();
+    }
+    EXPECT_EQ(Column(*Grid, 1), (std::vector<std::string>{"", "b", "c", "a", "d"}));
+    ClickCell(1, 0);
+    EXPECT_EQ(Column(*Grid, 1), (std::vector<std::string>{"", "a", "b", "c", "d"}));
 }
 
 TEST_F(ExtGridClickSortTest, IndexKeyClickAddsASecondSortKey)
