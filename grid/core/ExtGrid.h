@@ -919,7 +919,6 @@ private:
     void CreateFooterObjects();
     void ParentFooterPanel();
     void FooterRowCountChanged(int OldRowCount);
-    bool RowHoldsAnything(int ARow);
     TColumnRange ResolveColumnRange(int FromRow, int ToRow, bool ForceReal = false);
     bool ColumnCalcCounts(int ACol, int ARow, const TColumnRange& Range);
     std::string ColumnRowText(int ACol, int ARow, const TColumnRange& Range);

@@ -5,6 +5,7 @@
 #include "grid/core/FooterPanel.h"
 #include "grid/core/GridChangeNotifier.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/data/ExtGridCalcRange.h"
 
 namespace grid {
 
@@ -104,15 +105,18 @@ void TExtStringGrid::UpdateFooterColumn(int ACol)
     const int f = FixedRows();
     const int l = RowCount() - 1;
     const int h = ff.CalculateHiddenRows() ? NumHiddenRows() : 0;
+    // With hidden rows taking part the rows F .. L - 1 + H are real rows. Read as displayed
+    // rows, one hidden row would put the footer row itself into its own sum.
+    TColumnRange range = ResolveColumnRange(f, l - 1 + h, h > 0);
     for (int c = first; c <= last; ++c) {
         if (!HasCellProperties(c, l)) continue;
         switch (GetCellPropsDirect(c, l)->CalcType()) {
-        case acSUM: SetFloats(c, l, ColumnSum(c, f, l - 1 + h)); break;
-        case acAVG: SetFloats(c, l, ColumnAvg(c, f, l - 1 + h)); break;
-        case acMIN: SetFloats(c, l, ColumnMin(c, f, l - 1 + h)); break;
-        case acMAX: SetFloats(c, l, ColumnMax(c, f, l - 1 + h)); break;
-        case acDISTINCT: SetFloats(c, l, ColumnDistinct(c, f, l - 1 + h)); break;
-        case acSTDDEV: SetFloats(c, l, ColumnStdDev(c, f, l - 1 + h)); break;
+        case acSUM: SetFloats(c, l, ColumnSumIn(c, range)); break;
+        case acAVG: SetFloats(c, l, ColumnAvgIn(c, range)); break;
+        case acMIN: SetFloats(c, l, ColumnExtremeIn(c, range, false)); break;
+        case acMAX: SetFloats(c, l, ColumnExtremeIn(c, range, true)); break;
+        case acDISTINCT: SetFloats(c, l, ColumnDistinctIn(c, range)); break;
+        case acSTDDEV: SetFloats(c, l, ColumnStdDevIn(c, range)); break;
         case acCOUNT: SetInts(c, l, l + h - f); break;
         case acCUSTOM: {
             std::string value;
@@ -127,6 +131,15 @@ void TExtStringGrid::UpdateFooterColumn(int ACol)
     }
 }
 
+// Row movers (hiding rows, removing rows) leave the old last row emptied before the count
+// drops: then the footer row has already moved and nothing travels.
+static bool RowHoldsAnything(const TExtStringGrid& g, int ARow)
+{
+    for (int c = 0; c < g.TotalColCount(); ++c)
+        if (g.GetCellPropsDirect(c, ARow) != nullptr || !g.GetGridCell(c, ARow).empty()) return true;
+    return false;
+}
+
 // The footer row travels with the last row: its texts and cell objects move from the old
 // last row to the new one, and the footer is recalculated over the rows now above it.
 void TExtStringGrid::FooterRowCountChanged(int OldRowCount)
@@ -135,7 +148,7 @@ void TExtStringGrid::FooterRowCountChanged(int OldRowCount)
     if (FOptions == nullptr || !FloatingFooter().Visible() || RowCount() == OldRowCount || OldRowCount < 1) return;
     const int from = OldRowCount - 1;
     const int to = RowCount() - 1;
-    if (to < 0) return;
+    if (to < 0 || !RowHoldsAnything(*this, from)) return;
     for (int c = 0; c < TotalColCount(); ++c) {
         TCellProperties* moved = GetCellPropsDirect(c, from);
         // The new last row's own property object would be lost under the moved one.

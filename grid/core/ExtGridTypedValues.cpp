@@ -48,9 +48,6 @@ bool TExtStringGrid::TryTextToFloat(const std::string& Text, double& Value)
     return rtl::TryStrToFloat(number, Value, PointSettings());
 }
 
-// Rows are not hidden yet by this grid, so a real row is the displayed row of that index.
-std::string TExtStringGrid::AllCellText(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
-
 double TExtStringGrid::GetFloats(int ACol, int ARow) { return FloatOfText(StripHtmlTags(GetCellEx(ACol, ARow))); }
 
 double TExtStringGrid::GetAllFloats(int ACol, int ARow) { return FloatOfText(AllCellText(ACol, ARow)); }

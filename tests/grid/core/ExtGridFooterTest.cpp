@@ -102,6 +102,20 @@ TEST_F(ExtGridFooterTest, NothingIsCalculatedUnlessTheLastRowFooterIsShownAndEna
     EXPECT_EQ(Footer(1), "100.00");
 }
 
+TEST_F(ExtGridFooterTest, FooterWithAHiddenRowSumsTheRealRowsAndNeverItself)
+{
+    Grid.FloatingFooter().SetColumnCalc(1, acSUM);
+    Grid.HideRow(2);
+    ASSERT_EQ(Grid.RowCount(), 5);
+    Grid.RecalcAllFooters();
+    EXPECT_EQ(Footer(1), "100.00");
+    Grid.FloatingFooter().SetCalculateHiddenRows(false);
+    Grid.RecalcAllFooters();
+    EXPECT_EQ(Footer(1), "80.00");
+    Grid.FloatingFooter().SetColumnCalc(1, acCOUNT);
+    EXPECT_EQ(Footer(1), "3");
+}
+
 // Records the calls of the change chain in order.
 class TRecordingNotifier : public TGridChangeNotifier {
 public:

@@ -137,6 +137,40 @@ TEST_F(ExtGridCalculationsTest, RectanglesAreNormalisedAndTheSelectionIsOne)
     EXPECT_THROW(Grid.SelectionSum(), VIdoZovuVozir);
 }
 
+TEST_F(ExtGridCalculationsTest, RowsBeyondTheDisplayedOnesAreRealRowsHiddenOnesIncluded)
+{
+    Column(1, {"10", "20", "30", "40", "50"});
+    Grid.HideRows(2, 3);
+    ASSERT_EQ(Grid.RowCount(), 4);
+    EXPECT_DOUBLE_EQ(Grid.ColumnSum(1, -1, -1), 100.0);        // displayed rows 10, 40, 50
+    EXPECT_DOUBLE_EQ(Grid.ColumnSum(1, 1, 5), 150.0);          // real rows 1 .. 5
+    EXPECT_DOUBLE_EQ(Grid.ColumnMin(1, 1, 5), 10.0);
+    EXPECT_DOUBLE_EQ(Grid.ColumnDistinct(1, 1, 5), 5.0);
+    EXPECT_DOUBLE_EQ(Grid.GetAllFloats(1, 2), 20.0);
+    EXPECT_DOUBLE_EQ(Grid.GetAllFloats(1, 4), 40.0);
+    EXPECT_DOUBLE_EQ(Grid.GetFloats(1, 2), 40.0);
+}
+
+TEST_F(ExtGridCalculationsTest, NodeRowsCountOnlyWhileTheGridIsNotGrouped)
+{
+    Grid.SetColCount(3);
+    Column(1, {"a", "b", "a", "b"});
+    for (int r = 1; r <= 4; ++r) Grid.SetCells(2, r, std::to_string(r));  // 1 + 2 + 3 + 4
+    Grid.AddNode(1, 2);
+    Grid.SetCells(2, 1, "1");
+    EXPECT_DOUBLE_EQ(Grid.ColumnSum(2, -1, -1), 10.0);  // the node row counts
+    Grid.RemoveNode(1);
+    Grid.Group(1);
+    int nodes = 0;
+    for (int r = Grid.FixedRows(); r < Grid.RowCount(); ++r) {
+        if (!Grid.IsNode(r) && !Grid.IsSummary(r)) continue;
+        ++nodes;
+        Grid.SetCells(Grid.ColCount() - 1, r, "1000");
+    }
+    ASSERT_GT(nodes, 0);
+    EXPECT_DOUBLE_EQ(Grid.ColumnSum(Grid.ColCount() - 1, -1, -1), 10.0);
+}
+
 struct FloatCase {
     const char* Text;
     double Expected;
