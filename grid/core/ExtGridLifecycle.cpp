@@ -312,6 +312,13 @@ void TExtStringGrid::SetBorderColor(gfx::TColor v)
     if (Parent() != nullptr && Parent()->HandleAllocated()) TBaseGrid::Invalidate();
 }
 
+void TExtStringGrid::SetHeaderGradientColor(gfx::TColor& field, gfx::TColor v)
+{
+    // "No colour" stays itself; a system colour becomes its current RGB value.
+    field = gfx::IsSystemColor(v) ? gfx::ColorToRGB(v) : v;
+    Invalidate();
+}
+
 void TExtStringGrid::SetScrollBarAlways(TScrollBarAlways v)
 {
     FScrollBarAlways = v;

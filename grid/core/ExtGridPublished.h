@@ -12,7 +12,7 @@ class TComponent;
 namespace grid {
 
 // Whether a filter hides the rows that do not match or only selects the matching ones.
-enum TGridFilterType : std::uint8_t { ftHide, ftSelect };
+enum TGridFilterType : std::uint8_t { ftHide, ftSuppress };
 // Where the pop-up tool bar appears: at the active cell or at the selection.
 enum TPopupToolBarMode : std::uint8_t { tbActiveCell, tbSelection };
 // Which scroll bars show the scroll hint window while dragging their thumb.

@@ -605,7 +605,7 @@ void RegisterPublishedSettings(TClassInfo& c)
     c.Property("IntelliPan", EnumField<TIntelliPan>({{"ipVertical", ipVertical}, {"ipHorizontal", ipHorizontal},
                                                      {"ipBoth", ipBoth}, {"ipNone", ipNone}},
                                                     &T::IntelliPan, &T::SetIntelliPan));
-    c.Property("FilterType", EnumField<TGridFilterType>({{"ftHide", ftHide}, {"ftSelect", ftSelect}},
+    c.Property("FilterType", EnumField<TGridFilterType>({{"ftHide", ftHide}, {"ftSuppress", ftSuppress}},
                                                         &T::FilterType, &T::SetFilterType));
     c.Property("FilterDropDownColumns", EnumField<TFilterDropDownColumns>({{"fdNormal", fdNormal}, {"fdAll", fdAll}},
                                                                           &T::FilterDropDownColumns,

@@ -152,7 +152,7 @@ TEST_F(ExtGridDeclarationTest, FormDescriptionSetsNewSettingsLinksAndBindsNewEve
     menu->SetName("HeaderMenu");
     ui::ReadComponentResText("object Form1: TDeclForm\n"
                              "  object Grid1: TExtStringGrid\n"
-                             "    FilterType = ftSelect\n"
+                             "    FilterType = ftSuppress\n"
                              "    FilterDropDownColumns = fdAll\n"
                              "    FixedAsButtons = True\n"
                              "    PopupToolBarMode = tbSelection\n"
@@ -192,7 +192,7 @@ TEST_F(ExtGridDeclarationTest, FormDescriptionSetsNewSettingsLinksAndBindsNewEve
                              "Decl.dfm", form);
     auto* grid = dynamic_cast<TExtStringGrid*>(form->FindComponent("Grid1"));
     ASSERT_NE(grid, nullptr);
-    EXPECT_EQ(grid->FilterType(), ftSelect);
+    EXPECT_EQ(grid->FilterType(), ftSuppress);
     EXPECT_EQ(grid->FilterDropDownColumns(), fdAll);
     EXPECT_TRUE(grid->FixedAsButtons());
     EXPECT_EQ(grid->PopupToolBarMode(), tbSelection);

@@ -513,3 +513,13 @@ TEST_F(ExtGridTest, UnknownGridPropertyInAFormDescriptionNamesFileAndLine)
         EXPECT_NE(e.Message().find("glNoSuchLook"), std::string::npos) << e.Message();
     }
 }
+
+TEST_F(ExtGridTest, HeaderGradientColoursAreStoredAsRgb)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetJyxGradientFrom(gfx::clBtnFace);
+    grid.SetJyxGradientMirrorTo(gfx::clWindow);
+    EXPECT_EQ(grid.JyxGradientFrom(), gfx::ColorToRGB(gfx::clBtnFace));
+    EXPECT_EQ(grid.JyxGradientMirrorTo(), gfx::ColorToRGB(gfx::clWindow));
+    EXPECT_NE(grid.JyxGradientFrom(), gfx::clBtnFace);
+}
