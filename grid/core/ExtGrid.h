@@ -919,6 +919,10 @@ private:
     void CreateFooterObjects();
     void ParentFooterPanel();
     void FooterRowCountChanged(int OldRowCount);
+    // Row movers that shift the rows themselves (the footer row with them) change the count
+    // through this, so that the footer row is not moved a second time.
+    void SetRowCountKeepingRows(int Value);
+    bool FRowMoversOwnFooterRow = false;
     TColumnRange ResolveColumnRange(int FromRow, int ToRow, bool ForceReal = false);
     bool ColumnCalcCounts(int ACol, int ARow, const TColumnRange& Range);
     std::string ColumnRowText(int ACol, int ARow, const TColumnRange& Range);

@@ -142,9 +142,20 @@ static bool RowHoldsAnything(const TExtStringGrid& g, int ARow)
 
 // The footer row travels with the last row: its texts and cell objects move from the old
 // last row to the new one, and the footer is recalculated over the rows now above it.
+void TExtStringGrid::SetRowCountKeepingRows(int Value)
+{
+    struct TFlag {
+        bool& Flag;
+        ~TFlag() { Flag = false; }
+    } flag{FRowMoversOwnFooterRow};
+    FRowMoversOwnFooterRow = true;
+    SetRowCount(Value);
+}
+
 void TExtStringGrid::FooterRowCountChanged(int OldRowCount)
 {
     UpdateFooter();
+    if (FRowMoversOwnFooterRow) return;
     if (FOptions == nullptr || !FloatingFooter().Visible() || RowCount() == OldRowCount || OldRowCount < 1) return;
     const int from = OldRowCount - 1;
     const int to = RowCount() - 1;

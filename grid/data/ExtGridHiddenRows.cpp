@@ -238,7 +238,7 @@ void TExtStringGrid::InsertVacantRows(int ADispl, int Count)
     for (int r = ADispl; r < rows; ++r) heights.push_back(RowHeights(r));
     const bool disjunct = MouseActions().DisjunctRowSelect();
     MouseActions().SetDisjunctRowSelectDirect(false);
-    SetRowCount(rows + Count);
+    SetRowCountKeepingRows(rows + Count);
     MouseActions().SetDisjunctRowSelectDirect(disjunct);
     for (int i = 0; i < Count; ++i) MoveStoredRow(rows + i, ADispl + i);
     for (int r = ADispl; r < RowCount(); ++r) {
@@ -507,7 +507,7 @@ void TExtStringGrid::PlaceItemsInRows(const std::vector<int>& Positions, const s
     for (int r = 0; r < oldRows; ++r) heights.push_back(r >= first ? RowHeights(r) : 0);
     const bool disjunct = MouseActions().DisjunctRowSelect();
     MouseActions().SetDisjunctRowSelectDirect(false);
-    SetRowCount(oldRows + k);
+    SetRowCountKeepingRows(oldRows + k);
     MouseActions().SetDisjunctRowSelectDirect(disjunct);
     auto moveRow = [&](int from, int to) {
         for (int s : storage) {

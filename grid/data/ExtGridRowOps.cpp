@@ -91,7 +91,7 @@ void TExtStringGrid::CutRowBlock(int RowIndex, int RCount)
 void TExtStringGrid::OpenRowBlock(int RowIndex, int RCount)
 {
     const int oldCount = RowCount();
-    SetRowCount(oldCount + RCount);
+    SetRowCountKeepingRows(oldCount + RCount);
     const int cols = std::max(TotalColCount(), SlotColExtent());
     for (int r = oldCount; r < RowCount(); ++r) {
         for (int c = 0; c < cols; ++c) {

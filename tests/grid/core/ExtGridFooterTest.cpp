@@ -116,6 +116,28 @@ TEST_F(ExtGridFooterTest, FooterWithAHiddenRowSumsTheRealRowsAndNeverItself)
     EXPECT_EQ(Footer(1), "3");
 }
 
+TEST_F(ExtGridFooterTest, InsertedAndReshownRowsLeaveTheFooterInTheLastRow)
+{
+    Grid.FloatingFooter().SetColumnCalc(1, acSUM);
+    Grid.InsertRows(2, 2);  // in the middle
+    ASSERT_EQ(Grid.RowCount(), 8);
+    EXPECT_EQ(Grid.FloatingFooter().GetColumnCalc(1), acSUM);
+    EXPECT_EQ(Footer(1), "100.00");
+    Grid.InsertRows(Grid.RowCount(), 1);  // asked for after the footer: comes in before it
+    ASSERT_EQ(Grid.RowCount(), 9);
+    EXPECT_EQ(Grid.FloatingFooter().GetColumnCalc(1), acSUM);
+    Grid.SetCells(1, 7, "1");
+    Grid.RecalcAllFooters();
+    EXPECT_EQ(Footer(1), "101.00");
+
+    Grid.HideRows(1, 3);
+    Grid.UnHideRowsAll();
+    ASSERT_EQ(Grid.RowCount(), 9);
+    EXPECT_EQ(Grid.FloatingFooter().GetColumnCalc(1), acSUM);
+    Grid.RecalcAllFooters();
+    EXPECT_EQ(Footer(1), "101.00");
+}
+
 // Records the calls of the change chain in order.
 class TRecordingNotifier : public TGridChangeNotifier {
 public:
