@@ -197,7 +197,7 @@ void TExtStringGrid::GetDefaultCellProperties(int ACol, int ARow, gfx::TFont& AF
 }
 
 ui::TAlignment TExtStringGrid::GetDefaultAlignment() { return FDefaultAlignment; }
-bool TExtStringGrid::HasCellBorderEvent() { return false; }
+bool TExtStringGrid::HasCellBorderEvent() { return static_cast<bool>(OnGetCellBorder); }
 bool TExtStringGrid::GetUseVCLStyles() { return false; }
 
 void TExtStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select,

@@ -338,3 +338,13 @@ TEST(ExtGridCellCursorTest, CursorTheEventAnswersIsShownAtOnceWhenItDiffersFromT
 }
 
 }  // namespace
+
+TEST(ExtGridCellBorderTest, GridHasABorderEventExactlyWhileOnGetCellBorderIsAssigned)
+{
+    TExtStringGrid grid(nullptr);
+    EXPECT_FALSE(grid.HasCellBorderEvent());
+    grid.OnGetCellBorder = [](TSender, int, int, gfx::TPen*, TCellBorders&) {};
+    EXPECT_TRUE(grid.HasCellBorderEvent());
+    grid.OnGetCellBorder = nullptr;
+    EXPECT_FALSE(grid.HasCellBorderEvent());
+}
