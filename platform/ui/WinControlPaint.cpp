@@ -78,7 +78,10 @@ void TControlCanvas::EndPaint()
 rtl::TRect TWinControl::VisibleClientRectInWindow() const
 {
     rtl::TPoint o = ClientOriginInWindow();
-    rtl::TRect r = rtl::Bounds(o.X, o.Y, ClientWidth(), ClientHeight());
+    // The window's own client area, not a narrower one a control reports for its own
+    // layout (a grid leaves out its search footer): child windows show in all of it.
+    const rtl::TRect own = TWinControl::ClientRect();
+    rtl::TRect r = rtl::Bounds(o.X, o.Y, own.Width(), own.Height());
     if (FParent == nullptr) return r;
     rtl::TRect clipped;
     rtl::IntersectRect(clipped, r, FParent->VisibleClientRectInWindow());

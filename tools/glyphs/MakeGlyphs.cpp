@@ -245,6 +245,57 @@ void HighlightGlyphs()
     }
 }
 
+// --- filter-type icons of the filter-edit menu: 16 × 16 ----------------------------------
+// A grey text line with the matched part in blue (start, end, middle), the same crossed out
+// in red for "not", equality and comparison signs, and a red cross for clearing.
+void FilterTypeGlyphs()
+{
+    const TColor blue = RGB(30, 90, 170), grey = RGB(150, 150, 150), red = RGB(200, 40, 40);
+    auto textLine = [&](Glyph& g, int from, int to) {
+        g.Line(from, 8, to, 8, grey);
+        g.Line(from, 9, to, 9, grey);
+    };
+    auto slash = [&](Glyph& g) {
+        g.Line(3, 13, 12, 2, red);
+        g.Line(4, 13, 13, 2, red);
+    };
+    auto equal = [&](Glyph& g) {
+        g.Fill(rtl::Rect(3, 5, 13, 7), blue);
+        g.Fill(rtl::Rect(3, 10, 13, 12), blue);
+    };
+    auto angle = [&](Glyph& g, bool larger) {
+        const int tip = larger ? 11 : 4, open = larger ? 4 : 11;
+        for (int t = 0; t < 2; ++t) {
+            g.Line(open, 3 + t, tip, 8, blue);
+            g.Line(tip, 8, open, 13 - t, blue);
+        }
+    };
+    struct Kind { const char* name; std::function<void(Glyph&)> draw; };
+    const Kind kinds[] = {
+        {"JYXGRDSTARTSWITH", [&](Glyph& g) { textLine(g, 7, 14); g.Fill(rtl::Rect(1, 5, 7, 12), blue); }},
+        {"JYXGRDENDSWITH", [&](Glyph& g) { textLine(g, 1, 8); g.Fill(rtl::Rect(9, 5, 15, 12), blue); }},
+        {"JYXGRDCONTAINS", [&](Glyph& g) { textLine(g, 1, 14); g.Fill(rtl::Rect(5, 5, 11, 12), blue); }},
+        {"JYXGRDNOTCONTAINS",
+         [&](Glyph& g) { textLine(g, 1, 14); g.Fill(rtl::Rect(5, 5, 11, 12), blue); slash(g); }},
+        {"JYXGRDEQUAL", [&](Glyph& g) { equal(g); }},
+        {"JYXGRDNOTEQUAL", [&](Glyph& g) { equal(g); slash(g); }},
+        {"JYXGRDLARGER", [&](Glyph& g) { angle(g, true); }},
+        {"JYXGRDSMALLER", [&](Glyph& g) { angle(g, false); }},
+        {"JYXGRDCLEAR",
+         [&](Glyph& g) {
+             for (int t = 0; t < 2; ++t) {
+                 g.Line(3 + t, 3, 12, 12 - t, red);
+                 g.Line(12 - t, 3, 3, 12 - t, red);
+             }
+         }},
+    };
+    for (const Kind& k : kinds) {
+        Glyph g(16, 16);
+        k.draw(g);
+        g.Save(k.name);
+    }
+}
+
 // --- wheel panning marks: 32 × 32 ------------------------------------------------------------
 void PanningMarks()
 {
@@ -329,6 +380,7 @@ int main(int argc, char** argv)
     CloseGlyphs();
     FindArrows();
     HighlightGlyphs();
+    FilterTypeGlyphs();
     PanningMarks();
     Spectrum();
     return 0;
