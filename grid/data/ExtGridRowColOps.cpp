@@ -7,35 +7,13 @@
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
 #include "grid/data/ExtGridHiddenColumns.h"
+#include "grid/data/ExtGridQuietMoves.h"
+#include "grid/editing/ExtGridUpdateScope.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace grid {
 
 namespace {
-
-// Column moves made by the grid's own bookkeeping are no moves the user made.
-class TQuietColumnMoves {
-public:
-    explicit TQuietColumnMoves(ui::TMovedEvent& event) : FEvent(event), FSaved(std::move(event)) { FEvent = nullptr; }
-    ~TQuietColumnMoves() { FEvent = std::move(FSaved); }
-    TQuietColumnMoves(const TQuietColumnMoves&) = delete;
-    TQuietColumnMoves& operator=(const TQuietColumnMoves&) = delete;
-
-private:
-    ui::TMovedEvent& FEvent;
-    ui::TMovedEvent FSaved;
-};
-
-class TUpdateScope {
-public:
-    explicit TUpdateScope(TExtStringGrid& grid) : FGrid(grid) { FGrid.BeginUpdate(); }
-    ~TUpdateScope() { FGrid.EndUpdate(); }
-    TUpdateScope(const TUpdateScope&) = delete;
-    TUpdateScope& operator=(const TUpdateScope&) = delete;
-
-private:
-    TExtStringGrid& FGrid;
-};
 
 // The selection with its corners ordered.
 rtl::TRect OrderedSelection(const TExtStringGrid& grid)
@@ -109,7 +87,7 @@ void TExtStringGrid::RemoveCols(int ColIndex, int CCount)
     if (ColIndex < 0 || CCount <= 0 || ColIndex >= TotalColCount()) return;
     CCount = std::min(CCount, TotalColCount() - ColIndex);
     TExtGridHiddenColumns& hidden = *FHidden;
-    TQuietColumnMoves quiet(OnColumnMoved);
+    TQuietMoves quiet(OnColumnMoved);
     for (int real = ColIndex + CCount - 1; real >= ColIndex; --real) {
         auto pos = std::lower_bound(hidden.Real.begin(), hidden.Real.end(), real);
         if (pos != hidden.Real.end() && *pos == real) {

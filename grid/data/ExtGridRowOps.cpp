@@ -9,24 +9,12 @@
 #include "grid/core/GridOptionsCells.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/data/ExtGridHiddenRows.h"
+#include "grid/data/ExtGridQuietMoves.h"
+#include "grid/editing/ExtGridUpdateScope.h"
 
 namespace grid {
 
 namespace {
-
-// Row moves made by the grid's own bookkeeping are no moves the user made: the platform
-// grid's row-move event stays quiet for their duration.
-class TQuietRowMoves {
-public:
-    explicit TQuietRowMoves(ui::TMovedEvent& event) : FEvent(event), FSaved(std::move(event)) { FEvent = nullptr; }
-    ~TQuietRowMoves() { FEvent = std::move(FSaved); }
-    TQuietRowMoves(const TQuietRowMoves&) = delete;
-    TQuietRowMoves& operator=(const TQuietRowMoves&) = delete;
-
-private:
-    ui::TMovedEvent& FEvent;
-    ui::TMovedEvent FSaved;
-};
 
 // Restores a value when the scope ends, also when an exception leaves it.
 template <typename T, typename Set>
@@ -42,17 +30,6 @@ private:
     Set FSet;
 };
 
-// Balances one BeginUpdate with exactly one EndUpdate.
-class TUpdateScope {
-public:
-    explicit TUpdateScope(TExtStringGrid& grid) : FGrid(grid) { FGrid.BeginUpdate(); }
-    ~TUpdateScope() { FGrid.EndUpdate(); }
-    TUpdateScope(const TUpdateScope&) = delete;
-    TUpdateScope& operator=(const TUpdateScope&) = delete;
-
-private:
-    TExtStringGrid& FGrid;
-};
 
 // Deletes Count entries from Index of an integer list, as far as the list reaches.
 void DeleteListEntries(TIntList& list, int Index, int Count)
@@ -81,7 +58,7 @@ void TExtStringGrid::ShiftHiddenRows(int FromReal, int Delta)
 // caller has freed or taken them).
 void TExtStringGrid::CutRowBlock(int RowIndex, int RCount)
 {
-    TQuietRowMoves quiet(OnRowMoved);
+    TQuietMoves quiet(OnRowMoved);
     for (int i = 0; i < RCount; ++i) TStringGrid::DeleteRow(RowIndex);
     SetRowCount(RowCount());
 }
@@ -99,7 +76,7 @@ void TExtStringGrid::OpenRowBlock(int RowIndex, int RCount)
             if (!GetGridCell(c, r).empty()) SetGridCell(c, r, "");
         }
     }
-    TQuietRowMoves quiet(OnRowMoved);
+    TQuietMoves quiet(OnRowMoved);
     for (int i = 0; i < RCount; ++i) ui::TCustomGrid::MoveRow(RowCount() - 1, RowIndex);
 }
 

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/HoverButtonsWindow.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -14,21 +15,10 @@ using ui::THeadlessBackend;
 
 namespace {
 
-class ExtGridChromeTest : public ::testing::Test {
+// The grid starts without a parent: the tests give it one to make its window.
+class ExtGridChromeTest : public gridtest::GridOnFormTest {
 protected:
-    void SetUp() override
-    {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 500, 400);
-        Grid = new TExtStringGrid(Form);
-    }
-    void TearDown() override { App.reset(); }
-
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
+    void SetUp() override { MakeGridOnForm(false); }
 };
 
 }  // namespace

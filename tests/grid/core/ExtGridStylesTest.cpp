@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
@@ -21,27 +22,14 @@ namespace {
 
 constexpr gfx::TColor None = clGridNone;
 
-class ExtGridStylesTest : public ::testing::Test {
+class ExtGridStylesTest : public gridtest::GridOnFormTest {
 protected:
-    void SetUp() override
-    {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 500, 400);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
-    }
-    void TearDown() override { App.reset(); }
     gfx::TColor Pixel(int x, int y)
     {
         Form->PaintPending();
         return static_cast<gfx::TColor>(THeadlessBackend::Pixel(Grid, x, y));
     }
 
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
 };
 
 // A grid that counts the style-change hook.

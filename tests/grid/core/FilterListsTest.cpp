@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/FilterLists.h"
 #include "grid/core/GridOptionsFilter.h"
@@ -22,16 +23,11 @@ using ui::THeadlessBackend;
 
 namespace {
 
-class FilterListsTest : public ::testing::Test {
+class FilterListsTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 500, 400);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
+        GridOnFormTest::SetUp();
         Grid->SetBounds(0, 0, 450, 350);
         Grid->OnFilterSelect = [this](TSender, int col, int index, const std::string& name, std::string&) {
             Events.push_back("select " + std::to_string(col) + " " + std::to_string(index) + " " + name);
@@ -44,7 +40,6 @@ protected:
         Grid->OnFilterClose = [this](TSender, int col) { Events.push_back("close " + std::to_string(col)); };
         Form->Show();
     }
-    void TearDown() override { App.reset(); }
     // Opens the list as the header's filter button does: filled, placed and focused.
     template <class TList>
     TList& Open(TList* list)
@@ -63,9 +58,6 @@ protected:
         list.Perform(CM_CANCELMODE, 0, 0);
     }
 
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
     std::vector<std::string> Events;
 };
 

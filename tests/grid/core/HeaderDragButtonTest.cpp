@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/HeaderDragButton.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -13,23 +14,17 @@ using ui::THeadlessBackend;
 
 namespace {
 
-class HeaderDragButtonTest : public ::testing::Test {
+class HeaderDragButtonTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 500, 400);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
+        GridOnFormTest::SetUp();
         Grid->SetColor(gfx::clPurple);
         Form->Show();
         Button = Grid->MoveButton();
         Button->SetBounds(40, 60, 160, 24);
         Button->SetVisible(true);
     }
-    void TearDown() override { App.reset(); }
 
     // The leftmost column of the button's face holding a pixel that is not the cell colour
     // (the cell's own grid lines at its right and bottom edges left out).
@@ -42,9 +37,6 @@ protected:
         return -1;
     }
 
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
     THeaderDragButton* Button = nullptr;
 };
 

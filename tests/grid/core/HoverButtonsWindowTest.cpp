@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/HoverButtonsWindow.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -13,24 +14,15 @@ using ui::THeadlessBackend;
 
 namespace {
 
-class HoverButtonsWindowTest : public ::testing::Test {
+class HoverButtonsWindowTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 500, 400);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
+        GridOnFormTest::SetUp();
         Form->Show();
         ButtonForm = Grid->ButtonForm();
     }
-    void TearDown() override { App.reset(); }
 
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
     TNoActiveForm* ButtonForm = nullptr;
 };
 

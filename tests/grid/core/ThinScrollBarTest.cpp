@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/ThinScrollBar.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -15,22 +16,16 @@ namespace {
 
 constexpr gfx::TColor Silver = 0xC0C0C0;
 
-class ThinScrollBarTest : public ::testing::Test {
+class ThinScrollBarTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 500, 400);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
+        GridOnFormTest::SetUp();
         Form->Show();
         Grid->SetScrollType(ssMetro);
         Vert = Grid->vscrlctrl();
         Horz = Grid->hscrlctrl();
     }
-    void TearDown() override { App.reset(); }
 
     gfx::TColor Pixel(const ui::TControl* c, int x, int y)
     {
@@ -51,9 +46,6 @@ protected:
         return {first, count};
     }
 
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
     TScrollControl* Vert = nullptr;
     TScrollControl* Horz = nullptr;
 };
