@@ -1015,8 +1015,9 @@ private:
     void FindCellWorker(rtl::TPoint StartCell, const std::string& s, TFindParams FindParams, rtl::TPoint& Result);
     bool MatchFindCell(int ACol, int ARow, TFindParams FindParams);
     void ScrollHitClear(int FooterRows, int Step);
-    void SearchForward(bool Repeat);
-    void SearchBackward(bool Repeat);
+    // One step of the search footer towards the next (or previous) hit; Repeat is the second
+    // try from the start after the end was reached.
+    void SearchStep(bool Backward, bool Repeat);
     void ShowSearchResult(bool Found);
     TFindParams SearchFooterParams(bool AutoSearch);
     std::string FilterCellText(int ARow, const class TFilterData& Item, std::string& Prefix, std::string& Suffix);
@@ -1509,6 +1510,62 @@ private:
     std::string FGroupFooter;
     bool FIsGrouping = false;
     // (end of nodes block)
+public:
+    // ===== Focus window, border and column stretch =====
+    // The glowing frame around the cell being edited (ARect in client coordinates), shown
+    // only with FocusHelper.Enabled; PlaceFocusWindow follows the current cell and hides the
+    // frame while that cell is scrolled out of view.
+    void ShowFocusWindow(const rtl::TRect& ARect);
+    void PlaceFocusWindow();
+    void HideFocusWindow();
+    // Paints the window border in BorderColor: during the non-client paint on its canvas,
+    // otherwise by asking for that paint.
+    void PaintBorder();
+    // Fits the columns to AWidth (-1: the client width): StretchAll spreads it over the
+    // non-fixed columns, else column ACol (-1: the last) takes what the others leave.
+    // Raises VIdoZovuVozir "Stretch column index out of range" for a column past the last.
+    void ApplyColumnStretch(int ACol = -1, int AWidth = -1);
+    void StretchColumns();
+    void StretchRightColumn();
+    bool IsColChanging() const { return FIsColChanging; }
+protected:
+    void PaintNonClient(gfx::TCanvas& canvas) override;
+private:
+    void BindColumnStretch();
+    void PaintBorderOn(gfx::TCanvas& canvas);
+    rtl::TRect FocusWindowScreenRect(const rtl::TRect& ACellRect) const;
+    bool FIsColChanging = false;
+    bool FColchgFlg = true;
+    // (end of late1 block)
+public:
+    // ===== Column order and data graphics =====
+    // Column order: FColumnOrder[p] is the recorded index of the column now at position p.
+    int ColumnPosition(int ACol);
+    int ColumnAtPosition(int ACol);
+    // Shows every hidden column and moves the columns back into the recorded order.
+    void ResetColumnOrder();
+    std::string GetOriginalCells(int ACol, int ARow);
+    void SetOriginalCells(int ACol, int ARow, const std::string& Value);
+    std::string OriginalCells(int ACol, int ARow) { return GetOriginalCells(ACol, ARow); }
+    // First column (hidden ones included) whose row-0 text equals AValue; -1 when none.
+    int ColumnByHeader(const std::string& AValue);
+    // Data graphics: the cell text chooses the image (ctDataImage) or the picture
+    // container entry (ctDataPicture) drawn in the cell.
+    void AddDataImage(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool HasDataImage(int ACol, int ARow);
+    void RemoveDataImage(int ACol, int ARow);
+    void AddDataPicture(int ACol, int ARow, const std::string& AName, TCellHAlign hal, TCellVAlign val);
+    bool HasDataPicture(int ACol, int ARow);
+    void RemoveDataPicture(int ACol, int ARow);
+    // Error markers: a character range of the cell text, kept in the cell's record.
+    void AddMarker(int ACol, int ARow, int ErrPos, int ErrLen);
+    void GetMarker(int ACol, int ARow, int& ErrPos, int& ErrLen);
+    void RemoveMarker(int ACol, int ARow);
+    void RemoveAllMarkers();
+protected:
+    // Keeps the recorded column order in step with every column move.
+    void ColumnMoved(int FromIndex, int ToIndex) override;
+    // (end of late2 block)
 public:
 
 protected:

@@ -70,6 +70,7 @@ void TExtStringGrid::CreateOwnedObjects()
     FNavigation = std::make_unique<TNavigation>();
     FNavigation->OnChange = [this](TSender) { NavigationChanged(); };
     FColumnSize = std::make_unique<TColumnSize>(this);
+    BindColumnStretch();
     FBands = std::make_unique<TBands>();
     FBands->OnChange = [this](TSender) { Invalidate(); };
     FMouseActions = std::make_unique<TMouseActions>(this);
