@@ -137,4 +137,11 @@ TEST(ExtGridColumnOrder, ColumnByHeaderFindsTheLeftmostExactMatchAmongAllColumns
     grid.HideColumn(1);
     EXPECT_EQ(grid.ColumnByHeader("h1"), 2) << "the displayed h1 stands before the hidden storage";
     EXPECT_EQ(grid.ColumnByHeader("h2"), 1);
+
+    // A hidden header row is still searched, through its saved texts.
+    grid.UnHideColumnsAll();
+    grid.HideRow(0);
+    ASSERT_TRUE(grid.IsHiddenRow(0));
+    EXPECT_EQ(grid.ColumnByHeader("h2"), 2);
+    EXPECT_EQ(grid.ColumnByHeader("0"), -1) << "the first shown row is not the header";
 }
