@@ -214,7 +214,7 @@ double TExtStringGrid::DoGroupCalc(int ACol, int FromRow, int ToRow)
 
 double TExtStringGrid::RowSum(int ARow, int FromCol, int ToCol)
 {
-    TColumnRange shown{ARow, ARow, false};
+    TColumnRange shown{ARow, ARow, false, {}};
     double sum = 0.0;
     for (int c = FromCol; c <= ToCol; ++c) {
         double v = 0.0;
@@ -232,7 +232,7 @@ double TExtStringGrid::RowAvg(int ARow, int FromCol, int ToCol)
 
 double TExtStringGrid::RowMin(int ARow, int FromCol, int ToCol)
 {
-    TColumnRange shown{ARow, ARow, false};
+    TColumnRange shown{ARow, ARow, false, {}};
     double result = GetFloats(FromCol, ARow);
     for (int c = FromCol; c <= ToCol; ++c) {
         double v = 0.0;
@@ -243,7 +243,7 @@ double TExtStringGrid::RowMin(int ARow, int FromCol, int ToCol)
 
 double TExtStringGrid::RowMax(int ARow, int FromCol, int ToCol)
 {
-    TColumnRange shown{ARow, ARow, false};
+    TColumnRange shown{ARow, ARow, false, {}};
     double result = GetFloats(FromCol, ARow);
     for (int c = FromCol; c <= ToCol; ++c) {
         double v = 0.0;

@@ -479,7 +479,7 @@ void TExtStringGrid::SearchEditChange()
     if (hilite) Invalidate();
 }
 
-void TExtStringGrid::SearchForward(bool Repeat)
+void TExtStringGrid::SearchStep(bool Backward, bool Repeat)
 {
     TSearchFooter& f = *FSearchFooter;
     TSearchPanel* panel = SearchPanel();
@@ -490,54 +490,25 @@ void TExtStringGrid::SearchForward(bool Repeat)
         f.SetLastSearch(text);
     }
     if (f.SearchFromFocusCell()) st.SearchCell = {Col(), Row()};
-    const rtl::TPoint hit = Find(st.SearchCell, text, SearchFooterParams(false));
+    TFindParams params = SearchFooterParams(false);
+    if (Backward) params |= FindParam(fnBackward);
+    const rtl::TPoint hit = Find(st.SearchCell, text, params);
     st.SearchCell = hit;
     if (hit.X != -1) {
+        if (Backward) ScrollHitClear(FloatingFooter().Visible() ? 1 : 0, 2);
         ShowSearchResult(true);
-        ScrollHitClear(FloatingFooter().Visible() ? 1 : 0, 2);
+        if (!Backward) ScrollHitClear(FloatingFooter().Visible() ? 1 : 0, 2);
     }
-    SearchFooterAction(text, hit.X, hit.Y, saFindNext);
+    SearchFooterAction(text, hit.X, hit.Y, Backward ? saFindPrevious : saFindNext);
     if (hit.X == -1 && !Repeat) {
         bool continueFromStart = true;
         SearchFooterSearchEnd(continueFromStart);
         if (continueFromStart) {
-            SearchForward(true);
-            f.SetResultPos(1);
+            SearchStep(Backward, true);
+            f.SetResultPos(Backward ? f.ResultTot() : 1);
         }
     } else if (hit.X != -1) {
-        f.SetResultPos(f.ResultPos() + 1);
-    }
-    panel->Invalidate();
-    ShowSearchResult(st.SearchCell.X != -1);
-}
-
-void TExtStringGrid::SearchBackward(bool Repeat)
-{
-    TSearchFooter& f = *FSearchFooter;
-    TSearchPanel* panel = SearchPanel();
-    TGridSearchState& st = FSearchParts->State;
-    const std::string text = panel->EditControl()->GetText();
-    if (!f.AutoSearch() && text != f.LastSearch()) {
-        st.SearchCell = {-1, -1};
-        f.SetLastSearch(text);
-    }
-    if (f.SearchFromFocusCell()) st.SearchCell = {Col(), Row()};
-    const rtl::TPoint hit = Find(st.SearchCell, text, SearchFooterParams(false) | FindParam(fnBackward));
-    st.SearchCell = hit;
-    if (hit.X != -1) {
-        ScrollHitClear(FloatingFooter().Visible() ? 1 : 0, 2);
-        ShowSearchResult(true);
-    }
-    SearchFooterAction(text, hit.X, hit.Y, saFindPrevious);
-    if (hit.X == -1 && !Repeat) {
-        bool continueFromStart = true;
-        SearchFooterSearchEnd(continueFromStart);
-        if (continueFromStart) {
-            SearchBackward(true);
-            f.SetResultPos(f.ResultTot());
-        }
-    } else if (hit.X != -1) {
-        f.SetResultPos(f.ResultPos() - 1);
+        f.SetResultPos(f.ResultPos() + (Backward ? -1 : 1));
     }
     panel->Invalidate();
     ShowSearchResult(st.SearchCell.X != -1);
@@ -546,13 +517,13 @@ void TExtStringGrid::SearchBackward(bool Repeat)
 void TExtStringGrid::SearchForwardClick()
 {
     HideInplaceEdit();
-    SearchForward(false);
+    SearchStep(false, false);
 }
 
 void TExtStringGrid::SearchBackwardClick()
 {
     HideInplaceEdit();
-    SearchBackward(false);
+    SearchStep(true, false);
 }
 
 void TExtStringGrid::SearchPanelClose()

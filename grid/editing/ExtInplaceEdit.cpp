@@ -197,7 +197,7 @@ bool TExtInplaceEdit::ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift)
         if (!FGrid->ValidateCell(candidate)) {
             ShowRefusedValue();
             ui::WORD k = ui::VK_TAB;
-            if (FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, k, Shift ? ui::ssShift : 0);
+            if (FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, k, Shift ? ui::TShiftState{ui::ssShift} : ui::TShiftState{0});
             return true;
         }
         SetText(FGrid->NewCellText());

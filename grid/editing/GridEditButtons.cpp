@@ -39,6 +39,17 @@ bool FilterChar(TEditBtnFilter filter, ui::TCustomEdit& edit, char32_t ch)
     return ok;
 }
 
+// The editor's text goes through the grid's OnEllipsClick and comes back fully selected.
+void TakeTextThroughEllipsClick(TEsgEditBtn& edit, TExtStringGrid& grid)
+{
+    std::string s = edit.Text();
+    grid.EllipsClick(grid.Col(), grid.Row(), s);
+    edit.SetText(s);
+    edit.SetSelStart(0);
+    edit.SetSelLength(Length(s));
+    edit.Invalidate();
+}
+
 }  // namespace
 
 bool EditBtnCharAllowed(TEditBtnFilter Filter, char32_t Ch, const std::string& Text, int SelStart,
@@ -75,15 +86,9 @@ void TGridEditBtn::ReCreate()
     if (HandleAllocated()) Invalidate();
 }
 
-// The text goes through the grid's OnEllipsClick and comes back fully selected.
 void TGridEditBtn::ButtonHandler()
 {
-    std::string s = Text();
-    FGrid->EllipsClick(FGrid->Col(), FGrid->Row(), s);
-    SetText(s);
-    SetSelStart(0);
-    SetSelLength(Length(s));
-    Invalidate();
+    TakeTextThroughEllipsClick(*this, *FGrid);
     if (FStopEditAfterClick) {
         FGrid->HideInplaceEdit();
         FGrid->SetFocus();
@@ -315,15 +320,7 @@ void TGridUnitEditBtn::ReCreate()
     if (HandleAllocated()) Invalidate();
 }
 
-void TGridUnitEditBtn::ButtonHandler()
-{
-    std::string s = Text();
-    FGrid->EllipsClick(FGrid->Col(), FGrid->Row(), s);
-    SetText(s);
-    SetSelStart(0);
-    SetSelLength(Length(s));
-    Invalidate();
-}
+void TGridUnitEditBtn::ButtonHandler() { TakeTextThroughEllipsClick(*this, *FGrid); }
 
 void TGridUnitEditBtn::DoExit()
 {
