@@ -1722,6 +1722,12 @@ public:
     int TimerId() const { return FTimerId; }
     bool HasRunTimeObjects() const { return FRunTime != nullptr; }
     TArrowWindow* ArrowWindow(TArrowDirection d) const;
+    // Colour of the four column-move arrows; the setter colours the arrow windows that exist.
+    gfx::TColor ArrowColor() const { return FArrowColor; }
+    void SetArrowColor(gfx::TColor v);
+private:
+    gfx::TColor FArrowColor = 0x00FF00;
+public:
     TGridFocusWindow* FocusWindow() const;
 };
 

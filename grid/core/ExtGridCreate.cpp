@@ -245,6 +245,14 @@ TArrowWindow* TExtStringGrid::ArrowWindow(TArrowDirection d) const
     return FRunTime != nullptr ? FRunTime->Arrows[d].get() : nullptr;
 }
 
+void TExtStringGrid::SetArrowColor(gfx::TColor v)
+{
+    FArrowColor = v;
+    if (FRunTime == nullptr) return;
+    for (const auto& arrow : FRunTime->Arrows)
+        if (arrow != nullptr) arrow->SetColor(v);
+}
+
 TGridFocusWindow* TExtStringGrid::FocusWindow() const
 {
     return FRunTime != nullptr ? FRunTime->FocusWindow.get() : nullptr;

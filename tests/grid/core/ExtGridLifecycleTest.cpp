@@ -5,6 +5,7 @@
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridAuxWindows.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -522,4 +523,16 @@ TEST_F(ExtGridTest, HeaderGradientColoursAreStoredAsRgb)
     EXPECT_EQ(grid.JyxGradientFrom(), gfx::ColorToRGB(gfx::clBtnFace));
     EXPECT_EQ(grid.JyxGradientMirrorTo(), gfx::ColorToRGB(gfx::clWindow));
     EXPECT_NE(grid.JyxGradientFrom(), gfx::clBtnFace);
+}
+
+TEST_F(ExtGridTest, ArrowColourReachesAllFourColumnMoveArrows)
+{
+    TExtStringGrid grid(nullptr);
+    EXPECT_EQ(grid.ArrowColor(), 0x00FF00u);
+    grid.SetArrowColor(gfx::clRed);
+    EXPECT_EQ(grid.ArrowColor(), gfx::clRed);
+    for (TArrowDirection d : {arrUp, arrDown, arrLeft, arrRight}) {
+        ASSERT_NE(grid.ArrowWindow(d), nullptr);
+        EXPECT_EQ(grid.ArrowWindow(d)->Color(), gfx::clRed);
+    }
 }
