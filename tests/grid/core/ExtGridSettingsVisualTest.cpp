@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsOwned.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -24,21 +25,8 @@ namespace {
 
 std::filesystem::path Fixture(const std::string& name) { return TestDataDir() / "grid/core/settings" / name; }
 
-class VisualPropsTest : public ::testing::Test {
+class VisualPropsTest : public gridtest::GridInAppTest {
 protected:
-    void SetUp() override
-    {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Grid = std::make_unique<TExtStringGrid>(nullptr);
-    }
-    void TearDown() override
-    {
-        Grid.reset();
-        App.reset();
-    }
-    std::unique_ptr<ui::TApplication> App;
-    std::unique_ptr<TExtStringGrid> Grid;
     TempDir Dir;
 };
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
@@ -16,21 +17,7 @@ using namespace grid;
 
 namespace {
 
-class ControlLookTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Grid = std::make_unique<TExtStringGrid>(nullptr);
-    }
-    void TearDown() override
-    {
-        Grid.reset();
-        App.reset();
-    }
-    std::unique_ptr<ui::TApplication> App;
-    std::unique_ptr<TExtStringGrid> Grid;
+class ControlLookTest : public gridtest::GridInAppTest {
 };
 
 struct TValueCase {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptionsOwned.h"
@@ -20,21 +21,7 @@ using namespace grid;
 
 namespace {
 
-class OptionsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Grid = std::make_unique<TExtStringGrid>(nullptr);
-    }
-    void TearDown() override
-    {
-        Grid.reset();
-        App.reset();
-    }
-    std::unique_ptr<ui::TApplication> App;
-    std::unique_ptr<TExtStringGrid> Grid;
+class OptionsTest : public gridtest::GridInAppTest {
 };
 
 struct TDefault {

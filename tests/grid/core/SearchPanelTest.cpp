@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridButton.h"
 #include "grid/core/GridCheckBox.h"
@@ -20,23 +21,17 @@ using ui::THeadlessBackend;
 
 namespace {
 
-class SearchPanelTest : public ::testing::Test {
+class SearchPanelTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 700, 400);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
+        MakeGridOnForm(true, 700);
         Grid->SetBounds(0, 0, 640, 300);
         Grid->SearchFooter().SetFindNextCaption("Next");
         Grid->SearchFooter().SetFindPrevCaption("Previous");
         Grid->SearchFooter().SetMatchCaseCaption("Match case");
         Form->Show();
     }
-    void TearDown() override { App.reset(); }
     TSearchPanel& Panel() { return *Grid->SearchPanel(); }
     void ShowFooter()
     {
@@ -45,9 +40,6 @@ protected:
         Panel().OnBackwardClick = [this](rtl::TObject*) { Events.push_back("backward"); };
     }
 
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
     std::vector<std::string> Events;
 };
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridButton.h"
 #include "grid/core/GridCheckBox.h"
@@ -172,16 +173,11 @@ TEST(ExtGridFind, KeySearchFindsTheFirstRowWhoseTextStartsWithTheKey)
 
 namespace {
 
-class ExtGridSearchFooterTest : public ::testing::Test {
+class ExtGridSearchFooterTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 700, 400);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
+        MakeGridOnForm(true, 700);
         Grid->SetBounds(0, 0, 640, 300);
         FillCells(*Grid);
         Grid->SearchFooter().SetShowResults(true);
@@ -192,13 +188,9 @@ protected:
         Grid->SearchFooter().SetVisible(true);
         Panel().EditControl()->SetFocus();
     }
-    void TearDown() override { App.reset(); }
     TSearchPanel& Panel() { return *Grid->SearchPanel(); }
     std::string Label() { return Panel().ResultLabel()->GetText(); }
 
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
     std::vector<std::string> Actions;
 };
 
