@@ -183,6 +183,17 @@ public:
     // Empties the cells of the rectangle and frees their property objects (with a graphic
     // the grid owns); clearing the whole grid leaves no property object at all.
     virtual void ClearRect(int ACol1, int ARow1, int ACol2, int ARow2);
+    // Whole rows (hidden columns included) or whole columns; nothing for a count below 1 or an
+    // empty grid.
+    void ClearRows(int RowIndex, int RCount);
+    void ClearCols(int ColIndex, int CCount);
+    // The same within the normal cells: fixed columns, fixed rows, fixed right columns and
+    // fixed footer rows are left alone.
+    void ClearNormalRows(int RowIndex, int RCount);
+    void ClearNormalCols(int ColIndex, int CCount);
+private:
+    bool CanClearLines(int Count) const;
+public:
     // Writes ColumnHeaders into row 0 and RowHeaders into column 0.
     void ShowColumnHeaders();
     void ShowRowHeaders();

@@ -20,4 +20,27 @@ void TExtStringGrid::ClearRect(int ACol1, int ARow1, int ACol2, int ARow2)
     if (ACol1 <= 0 && ARow1 <= 0 && ACol2 >= lastCol && ARow2 >= lastRow) FHasCellProps = false;
 }
 
+bool TExtStringGrid::CanClearLines(int Count) const { return Count >= 1 && RowCount() > 0 && ColCount() > 0; }
+
+void TExtStringGrid::ClearRows(int RowIndex, int RCount)
+{
+    if (CanClearLines(RCount)) ClearRect(0, RowIndex, ColCount() + NumHiddenColumns() - 1, RowIndex + RCount - 1);
+}
+
+void TExtStringGrid::ClearCols(int ColIndex, int CCount)
+{
+    if (CanClearLines(CCount)) ClearRect(ColIndex, 0, ColIndex + CCount - 1, RowCount() - 1);
+}
+
+void TExtStringGrid::ClearNormalRows(int RowIndex, int RCount)
+{
+    if (CanClearLines(RCount))
+        ClearRect(FixedCols(), RowIndex, ColCount() + NumHiddenColumns() - FixedRightCols() - 1, RowIndex + RCount - 1);
+}
+
+void TExtStringGrid::ClearNormalCols(int ColIndex, int CCount)
+{
+    if (CanClearLines(CCount)) ClearRect(ColIndex, FixedRows(), ColIndex + CCount - 1, RowCount() - FixedFooters() - 1);
+}
+
 }  // namespace grid

@@ -24,7 +24,7 @@ void TExtStringGrid::RemoveGridRow(int ARow)
         else RemoveChildRow(ARow);
         return;
     }
-    if (RowCount() - FixedRows() - FixedFooters() == 1 && !FixedRowAlways()) ClearRect(0, ARow, ColCount() - 1, ARow);
+    if (RowCount() - FixedRows() - FixedFooters() == 1 && !FixedRowAlways()) ClearRows(ARow, 1);
     else RemoveRows(ARow, 1);
     if (OnAutoDeleteRow) OnAutoDeleteRow(this, ARow);
 }
