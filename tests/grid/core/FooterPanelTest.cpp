@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/FooterPanel.h"
 #include "grid/core/GridOptionsCells.h"
@@ -22,23 +23,17 @@ constexpr gfx::TColor Red = 0x0000FF;
 constexpr gfx::TColor White = 0xFFFFFF;
 constexpr gfx::TColor Gray = 0x808080;
 
-class FooterPanelTest : public ::testing::Test {
+class FooterPanelTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(0, 0, 600, 400);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
+        MakeGridOnForm(true, 600);
         Grid->SetBounds(0, 0, 500, 300);
         Grid->SetColCount(5);
         Grid->SetColor(gfx::clWhite);
         Grid->FloatingFooter().SetColor(gfx::clYellow);
         Grid->FloatingFooter().SetVisible(true);
     }
-    void TearDown() override { App.reset(); }
     TFooterPanel& Panel() { return *Grid->FooterPanel(); }
     void Show()
     {
@@ -56,9 +51,6 @@ protected:
                 if (Pixel(x, y) != color) return true;
         return false;
     }
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
 };
 
 TEST_F(FooterPanelTest, ThePanelSitsAtTheGridsBottomOnceTheWindowExists)

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsMisc.h"
@@ -15,26 +16,14 @@ using namespace grid;
 
 namespace {
 
-class ExtGridNotificationsTest : public ::testing::Test {
+class ExtGridNotificationsTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = std::make_unique<ui::TForm>(nullptr);
-        Grid = new TExtStringGrid(Form.get());
-        Grid->SetParent(Form.get());
+        GridOnFormTest::SetUp();
         Grid->SetColCount(4);
         Grid->SetRowCount(5);
     }
-    void TearDown() override
-    {
-        Form.reset();
-        App.reset();
-    }
-    std::unique_ptr<ui::TApplication> App;
-    std::unique_ptr<ui::TForm> Form;
-    TExtStringGrid* Grid = nullptr;
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/grid/GridOnFormTest.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
@@ -19,24 +20,15 @@ using namespace grid;
 
 namespace {
 
-class ExtGridRowOpsTest : public ::testing::Test {
+class ExtGridRowOpsTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = std::make_unique<ui::TForm>(nullptr);
-        Grid = new TExtStringGrid(Form.get());
-        Grid->SetParent(Form.get());
+        GridOnFormTest::SetUp();
         Grid->SetBounds(0, 0, 400, 600);
         Grid->SetColCount(3);
         Grid->SetRowCount(8);
         for (int r = 0; r < Grid->RowCount(); ++r) Grid->SetCells(1, r, "r" + std::to_string(r));
-    }
-    void TearDown() override
-    {
-        Form.reset();
-        App.reset();
     }
     // The texts of column 1, top to bottom.
     std::vector<std::string> Column1() const
@@ -51,9 +43,6 @@ protected:
         for (int r : indexes) texts.push_back(r < 0 ? "" : "r" + std::to_string(r));
         return texts;
     }
-    std::unique_ptr<ui::TApplication> App;
-    std::unique_ptr<ui::TForm> Form;
-    TExtStringGrid* Grid = nullptr;
 };
 
 }  // namespace
@@ -88,7 +77,7 @@ TEST_F(ExtGridRowOpsTest, RemovedRowsTakeTheirBooksAlongAndLaterRowsKeepTheirs)
     Grid->SetRowHeights(5, 40);
     TCellProperties* props5 = Grid->GetCellProperties(2, 5);
     Grid->GetCellProperties(2, 3);  // freed with its row
-    auto* edit = new ui::TEdit(Form.get());
+    auto* edit = new ui::TEdit(Form);
     Grid->ControlList().AddControl(1, 6, edit);
     Grid->ControlList().AddControl(2, 1, edit);
     rtl::TRect reported{};
