@@ -1578,6 +1578,24 @@ protected:
     void ColumnMoved(int FromIndex, int ToIndex) override;
     // (end of late2 block)
 public:
+    // ===== Clearing, trimming and colouring cells =====
+    // (end of clearing block)
+public:
+    // ===== Text cell files, CSV, fixed-width and ASCII text =====
+    // (end of textfiles block)
+public:
+    // ===== Binary cell stream; clipboard copy, cut and paste =====
+    // (end of clipboard block)
+public:
+    // ===== Drag and drop of cells, rows and columns =====
+    // (end of dragdrop block)
+public:
+    // ===== Balloon hints, platform style colours, cell controls =====
+    // (end of services block)
+public:
+    // ===== Spin and date editors made on first use =====
+    // (end of lazyeditors block)
+public:
 
 protected:
     // ----- platform overrides
