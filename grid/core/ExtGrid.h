@@ -174,6 +174,9 @@ public:
     bool CellHasCheckBox(int ACol, int ARow) override;
     void SetCheckBoxValue(int ACol, int ARow, const std::string& Value) override;
     void GetDisplText(int ACol, int ARow, std::string& Value) override;
+private:
+    void AppendGroupCount(int ACol, int ARow, std::string& Value);
+public:
     void UpdateAutoRangeScroll(int ACol, int ARow) override;
     void FooterRowChanged() override;
     // The cell's read-only flag (false without a property object).

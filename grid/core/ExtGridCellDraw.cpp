@@ -1,8 +1,26 @@
 // String grid cell drawing: the starting look of a cell (fixed, selected, property colours) and its text.
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptions.h"
 #include "platform/gfx/Canvas.h"
 
 namespace grid {
+
+namespace {
+// Row bands colour the normal cells only: rows in the first PrimaryLength of every
+// TotalLength rows (counted from the first normal row) take the primary colour, the
+// others the secondary one.
+bool BandColor(TExtStringGrid& g, int ACol, int ARow, gfx::TColor& color)
+{
+    const TBands& bands = g.Bands();
+    if (!bands.Active() || bands.TotalLength() <= 0) return false;
+    bool normalCol = ACol >= g.FixedCols() && ACol < g.ColCount() - g.FixedRightCols();
+    bool normalRow = ARow >= g.FixedRows() && ARow < g.RowCount() - g.FixedFooters();
+    if (!normalCol || !normalRow) return false;
+    color = (ARow - g.FixedRows()) % bands.TotalLength() < bands.PrimaryLength() ? bands.PrimaryColor()
+                                                                                 : bands.SecondaryColor();
+    return true;
+}
+}  // namespace
 
 // The base painter draws every cell and merged block (background, selection look, lines).
 void TExtStringGrid::DrawCell(int ACol, int ARow, const rtl::TRect& ARect, ui::TGridDrawState AState)
@@ -18,7 +36,7 @@ void TExtStringGrid::Paint()
 
 // Fixed cells take the fixed colour and font; selected cells the selection colours (the
 // current cell only while ShowFocusedSelectionColor); the rest the grid's colour and the
-// cell's font, then the cell colour hook and its event.
+// cell's font on the grid's colour or its row band, then the cell colour hook and its event.
 void TExtStringGrid::InitCellLook(int ACol, int ARow, ui::TGridDrawState AState, gfx::TBrush& ABrush,
                                   gfx::TColor& AColorTo, gfx::TFont& AFont)
 {
@@ -38,7 +56,9 @@ void TExtStringGrid::InitCellLook(int ACol, int ARow, ui::TGridDrawState AState,
         if (FUseSelectionTextColor) AFont.SetColor(FSelectionTextColor);
         return;
     }
-    ABrush.SetColor(Color());
+    gfx::TColor band = Color();
+    BandColor(*this, ACol, ARow, band);
+    ABrush.SetColor(band);
     GetCellColor(ACol, ARow, AState, &ABrush, &AFont);
 }
 

@@ -6,9 +6,11 @@
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "grid/data/ExtGridHiddenColumns.h"
 #include "grid/foundation/ExtUtilCellText.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/rtl/Format.h"
 #include "platform/rtl/StringList.h"
 
 namespace grid {
@@ -142,14 +144,26 @@ void TExtStringGrid::SetCheckBoxValue(int ACol, int ARow, const std::string& Val
 void TExtStringGrid::GetDisplText(int ACol, int ARow, std::string& Value)
 {
     TBaseGrid::GetDisplText(ACol, ARow, Value);
-    if (!FURLShowInText) return;
-    for (const char* prefix : UrlPrefixes) {
-        std::string linked;
-        if (LinkUrlInText(Value, prefix, linked)) {
-            Value = linked;
-            return;
+    if (FURLShowInText) {
+        for (const char* prefix : UrlPrefixes) {
+            std::string linked;
+            if (LinkUrlInText(Value, prefix, linked)) {
+                Value = linked;
+                break;
+            }
         }
     }
+    AppendGroupCount(ACol, ARow, Value);
+}
+
+// A group header's column 1 shows how many rows the group holds below it, sub-group
+// headers not counted.
+void TExtStringGrid::AppendGroupCount(int ACol, int ARow, std::string& Value)
+{
+    if (!Grouping().ShowGroupCount() || ACol != 1 || ARow < 0 || !IsNode(ARow)) return;
+    const int count = GetNodeSpan(ARow) - GetSubNodeCount(ARow) - 1;
+    const std::string& format = Grouping().GroupCountFormat();
+    Value += format.empty() ? " (" + std::to_string(count) + ")" : rtl::Format(format, {count});
 }
 
 void TExtStringGrid::UpdateAutoRangeScroll(int, int) {}

@@ -8,6 +8,7 @@
 #include "grid/core/GridAuxWindows.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/ClassRegistry.h"
@@ -273,6 +274,27 @@ TEST_F(ExtGridTest, RowCountKeepsNormalRowsAndCellsReadThroughTheDisplayHook)
     EXPECT_EQ(grid.SuppressRowSizes().Count(), 10);  // one height per new row
 }
 
+TEST_F(ExtGridTest, GroupHeadersShowTheirRowCountAfterALinkedUrl)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetRowCount(12);
+    grid.SetCells(1, 1, "see www.x.org");
+    grid.SetCells(1, 7, "second");
+    grid.AddNode(1, 5);
+    grid.AddNode(7, 2);
+    grid.Grouping().SetShowGroupCount(true);
+    EXPECT_EQ(grid.Cells(1, 7), "second (1)");
+    EXPECT_EQ(grid.Cells(1, 1), "see www.x.org (4)");
+    EXPECT_EQ(grid.Cells(2, 1), "");  // only column 1 carries the count
+    EXPECT_EQ(grid.Cells(1, 2), "");  // and only on group headers
+    grid.SetURLShowInText(true);
+    EXPECT_EQ(grid.Cells(1, 1), "see <a href=\"www.x.org\">www.x.org</a> (4)");
+    grid.Grouping().SetGroupCountFormat(" [%d rows]");
+    EXPECT_EQ(grid.Cells(1, 7), "second [1 rows]");
+    grid.Grouping().SetShowGroupCount(false);
+    EXPECT_EQ(grid.Cells(1, 7), "second");
+}
+
 TEST_F(ExtGridTest, AssignCopiesSettingsSizesAndCellsFromAnotherStringGridOnly)
 {
     TExtStringGrid src(nullptr);
@@ -440,6 +462,33 @@ TEST_F(ExtGridTest, CellsPaintTheirBackgroundTextAndGridLines)
     for (int x = textCell.Left + 2; x < textCell.Right - 2 && !ink; ++x)
         for (int y = textCell.Top + 2; y < textCell.Bottom - 2 && !ink; ++y) ink = pixel(x, y) != window;
     EXPECT_TRUE(ink);
+}
+
+TEST_F(ExtGridTest, RowBandsColourNormalRowsAndLeaveOwnColoursAndFixedCellsAlone)
+{
+    auto* form = new ui::TForm(App.get());
+    form->SetBounds(0, 0, 500, 400);
+    auto* grid = new TExtStringGrid(form);
+    grid->SetParent(form);
+    grid->SetRowCount(9);
+    grid->SetFixedColor(gfx::clPurple);
+    grid->Bands().SetPrimaryColor(gfx::clAqua);
+    grid->Bands().SetSecondaryColor(gfx::clLime);
+    grid->Bands().SetPrimaryLength(1);
+    grid->Bands().SetSecondaryLength(2);
+    grid->Bands().SetActive(true);
+    grid->CellProperties(2, 4)->SetBrushColor(gfx::clYellow);
+    form->Show();
+    App->ProcessMessages();
+    auto at = [&](int c, int r) {
+        rtl::TRect rc = grid->CellRect(c, r);
+        return ui::THeadlessBackend::Pixel(grid, (rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2);
+    };
+    for (int r : {1, 4, 7}) EXPECT_EQ(at(3, r), gfx::clAqua) << "row " << r;
+    for (int r : {2, 3, 5, 6, 8}) EXPECT_EQ(at(3, r), gfx::clLime) << "row " << r;
+    EXPECT_EQ(at(2, 4), gfx::clYellow);
+    EXPECT_EQ(at(0, 4), gfx::clPurple);
+    EXPECT_EQ(at(1, 0), gfx::clPurple);
 }
 
 TEST_F(ExtGridTest, BorderColourIsStoredWithoutAParentAndChangesOnlyWhenDifferent)
