@@ -801,9 +801,9 @@ public:
     TScrollCellEvent OnScrollCell;
     TDragScrollEvent OnDragScroll;
     // Rows and columns.
-    TColumnMoveEvent OnColumnMove;
+    TColumnSizeEvent OnColumnMove;
     TColumnMovingEvent OnColumnMoving;
-    TRowMoveEvent OnRowMove;
+    TRowSizeEvent OnRowMove;
     TRowMovingEvent OnRowMoving;
     // Nodes.
     TNodeEvent OnExpandNode;
@@ -1582,22 +1582,334 @@ protected:
     // (end of late2 block)
 public:
     // ===== Clearing, trimming and colouring cells =====
+    // ClearTextOnly: clearing empties texts and leaves property objects alone. OwnsObjects:
+    // clearing frees the caller's object of a cell. NilObjects: clearing detaches property
+    // objects without freeing them (they have been handed elsewhere). BlockCellChange: the
+    // clear reports no CellsChanged.
+    bool ClearTextOnly() const { return FClearTextOnly; }
+    void SetClearTextOnly(bool v) { FClearTextOnly = v; }
+    bool OwnsObjects() const { return FOwnsObjects; }
+    void SetOwnsObjects(bool v) { FOwnsObjects = v; }
+    bool NilObjects() const { return FNilObjects; }
+    void SetNilObjects(bool v) { FNilObjects = v; }
+    bool BlockCellChange() const { return FBlockCellChange; }
+    void SetBlockCellChange(bool v) { FBlockCellChange = v; }
+    // Removes all nodes first when there is no fixed column, then clears the normal cells.
+    void ClearNormalCells();
+    // The selected rows (disjunct row selection), columns (disjunct column selection) or
+    // the selection rectangle, hidden columns included.
+    void ClearSelection();
+    // Every cell (nodes expanded and removed first).
+    void Clear();
+    // The whole cell store and the texts of hidden rows, which stay hidden.
+    void ClearAll();
+    void TrimColumn(int ACol);
+    void TrimRow(int ARow);
+    void TrimAll();
+    // Sets the background colour of every cell of the rectangle.
+    void ColorRect(int ACol1, int ARow1, int ACol2, int ARow2, gfx::TColor AColor);
+    // The cell text starts with the wide-text marker "|\".
+    bool IsWideCell(int ACol, int ARow);
+    // The first cell, row by row, whose stored text is exactly SubStr.
+    bool IsCell(const std::string& SubStr, int& ACol, int& ARow);
+private:
+    void ClearOneCell(int ACol, int ARow, int RealCol);
+    void ClearNodesForClear();
+    bool FClearTextOnly = false;
+    bool FOwnsObjects = false;
+    bool FNilObjects = false;
+    bool FBlockCellChange = false;
+public:
     // (end of clearing block)
 public:
     // ===== Text cell files, CSV, fixed-width and ASCII text =====
+    // Settings the text file writers and readers use (see the CSV and save-range notes).
+    bool QuoteQuoteCells() const { return FQuoteQuotedCells; }
+    void SetQuoteQuoteCells(bool v) { FQuoteQuotedCells = v; }
+    bool QuoteEmptyCells() const { return FQuoteEmptyCells; }
+    void SetQuoteEmptyCells(bool v) { FQuoteEmptyCells = v; }
+    bool AlwaysQuotes() const { return FAlwaysQuotes; }
+    void SetAlwaysQuotes(bool v) { FAlwaysQuotes = v; }
+    bool JavaCSV() const { return FJavaCSV; }
+    void SetJavaCSV(bool v) { FJavaCSV = v; }
+    bool CSVMultilineCellImport() const { return FMultiLineCSVImport; }
+    void SetCSVMultilineCellImport(bool v) { FMultiLineCSVImport = v; }
+    bool CSVTrimSpaces() const { return FTrimCSVBlanks; }
+    void SetCSVTrimSpaces(bool v) { FTrimCSVBlanks = v; }
+    bool LoadFirstRow() const { return FLoadFirstRow; }
+    void SetLoadFirstRow(bool v) { FLoadFirstRow = v; }
+    // Savers write hidden columns too, each at its real position.
+    void SetSaveHiddenCells(bool v) { FSaveHiddenCells = v; }
+    bool SaveVirtCells() const { return FSaveVirtCells; }
+    void SetSaveVirtCells(bool v) { FSaveVirtCells = v; }
+    bool SaveMergedCells() const { return FSaveMergedCells; }
+    void SetSaveMergedCells(bool v) { FSaveMergedCells = v; }
+    bool SaveWithHTML() const { return FSaveWithHTML; }
+    void SetSaveWithHTML(bool v) { FSaveWithHTML = v; }
+    GRID_PLAIN_PROPERTY(bool, SaveWithRTF, false)
+public:
+    // Encoding of the Unicode CSV and ASCII files (UTF-8 with its byte-order mark).
+    GRID_PLAIN_PROPERTY(rtl::TTextEncoding, Encoding, rtl::TTextEncoding::teUTF8)
+public:
+    // The text a saver writes for a displayed cell: formatted or stored text, merge, check-box,
+    // HTML and rich-text rules, then the SaveCell hook.
+    std::string SaveCellText(int ACol, int ARow);
+    // Text cell file: "cols,rows", "cw c,width" per saved column, "c,r,text" per non-empty cell.
+    void SaveToFile(const std::string& FileName, bool Unicode = false);
+    void LoadFromFile(const std::string& FileName);
+    // Text cell stream: the same lines in UTF-16LE, positions relative to the save range.
+    void SaveToStream(rtl::TStream& Stream);
+    void LoadFromStream(rtl::TStream& Stream);
+    // CSV files. MaxRows > 0 limits the rows read; IgnoreRows drops leading lines first.
+    void SaveToCSV(const std::string& FileName, bool Unicode = false);
+    void AppendToCSV(const std::string& FileName, bool Unicode = false);
+    void LoadFromCSV(const std::string& FileName, int MaxRows = 0, int IgnoreRows = 0);
+    void LoadFromCSV(const std::string& FileName, rtl::TTextEncoding AEncoding, int MaxRows = 0, int IgnoreRows = 0);
+    void LoadFromCSVStream(rtl::TStream& Stream, int MaxRows = 0, int IgnoreRows = 0);
+    void InsertFromCSV(const std::string& FileName, int MaxRows = 0, int IgnoreRows = 0);
+    // Fixed-width text: widths per saved column on saving, 1-based start positions on loading.
+    void SaveToFixed(const std::string& FileName, TIntList& FieldList);
+    void LoadFromFixed(const std::string& FileName, TIntList& FieldList, bool DoTrim = true, int MaxRows = -1);
+    // The grid as an aligned text table for people to read.
+    void SaveToASCII(const std::string& FileName, bool Unicode = false);
+    void AppendToASCII(const std::string& FileName, bool Unicode = false);
+    // Characters of the longest save-text line of a column (first lines only without Multilinecells).
+    int ColumnTextWidth(int ACol);
+private:
+    // Storage column of saved column c: its real column with SaveHiddenCells, else c itself.
+    int SavedStoreCol(int ACol);
+    void LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int IgnoreRows, int MaxRows);
+    void SaveCSVInternal(const std::string& FileName, bool Append, bool Unicode);
+    void SaveASCIIInternal(const std::string& FileName, bool Append, bool Unicode);
     // (end of textfiles block)
 public:
     // ===== Binary cell stream; clipboard copy, cut and paste =====
+    // The grid's own serialized cells (texts, property objects, graphics and what they hold),
+    // also the payload of the clipboard format "TExtStringGrid Cells". Rectangles are in
+    // displayed cells. A load checks the whole stream first: a bad or truncated stream raises
+    // rtl::EReadError naming the record, property and byte offset and changes no cell.
+    void SaveToBinFile(const std::string& FileName);
+    void SaveToBinStream(rtl::TStream& Stream);
+    void SaveRectToBinStream(const rtl::TRect& Rect, rtl::TStream& Stream, bool SaveHidden);
+    void LoadFromBinFile(const std::string& FileName);
+    void LoadFromBinStream(rtl::TStream& Stream);
+    void LoadAtPointFromBinStream(rtl::TPoint Point, rtl::TStream& Stream);
+    // Clipboard text of the selection: TAB between cells, CR LF after rows.
+    std::string GetSelectionAsText();
+    void CopyToClipBoard();
+    void CopySelectionToClipboard();
+    void CutToClipboard();
+    void CutSelectionToClipboard();
+    void CopyToClipboardInternal(const rtl::TRect& R, bool Disjunct);
+    void PasteFromClipboard();
+    void PasteSelectionFromClipboard();
+    // The paste worker and the text parser: number of cells (fields) pasted.
+    int PasteFromClipboardInternal(int ACol, int ARow, int& OutRows, int& OutCols);
+    int PasteText(int ACol, int ARow, const std::string& Text, int& OutRows, int& OutCols);
+    // Writes TAB- and line-separated text at the selection, growing the grid, without editing checks.
+    void SetSelectionAsText(const std::string& Value);
+    // The cell as a number (empty: 0); VIdoZovuVozir names the position and cell otherwise.
+    double CellToReal(int ACol, int ARow);
+    rtl::TPoint ClipTopLeft() const { return FClipTopLeft; }
+    TClipOperation ClipLastOp() const { return FClipLastOp; }
+    GRID_PLAIN_PROPERTY(bool, ExcelClipboardFormat, false)
+private:
+    std::string BuildSelectionText(const rtl::TRect& R, bool Disjunct);
+    std::string ClipboardCellText(int ACol, int ARow);
+    bool CellEditableForPaste(int ACol, int ARow);
+    int PasteCellBlock(int ACol, int ARow, int& OutRows, int& OutCols);
+    void SmartFillSingle(const rtl::TRect& Sel);
+    bool SmartFillSeries(const rtl::TRect& Sel, int Pasted);
+    void SmartFillValue(int ACol, int ARow, const std::string& Value, bool First);
+    void RepeatPasteOverSelection(const rtl::TRect& Sel, int OutRows, int OutCols);
+    rtl::TPoint FClipTopLeft{0, 0};
+    TClipOperation FClipLastOp = coCopy;
+    bool FPasteAll = false;
+public:
     // (end of clipboard block)
 public:
     // ===== Drag and drop of cells, rows and columns =====
+    // The drop target registered for the grid's window while DragDropSettings.OleDropTarget
+    // is on (null otherwise), and whether the registration succeeded.
+    class TGridDropTarget* DropTarget() const;
+    bool DropTargetRegistered() const;
+    // Registers a new drop target for the window (revoking an earlier registration first),
+    // or revokes it: switching OleDropTarget and creating the window call these.
+    void RegisterOleDropTarget();
+    void RevokeOleDropTarget();
+    // Columns (the most TAB-separated fields of a line) and rows of a TAB/CR text.
+    void TextDimensions(const std::string& s, int& ACols, int& ARows);
+    // The rectangle a cell drag of this grid came from ({-1,-1,-1,-1} when none).
+    rtl::TRect DropSelection() const;
+    void SetDropSelection(const rtl::TRect& R);
+    // The floating image of dragged cells (null when none); a drop source moves it with the
+    // cursor and frees it when the drag ends.
+    ui::TWinControl* MoveForm() const;
+    void SetMoveForm(std::unique_ptr<ui::TWinControl> AForm);
+    // Starts the OLE drag that the mouse handling starts from the pressed cell (ACol, ARow)
+    // at client point (X, Y): a column drag from a fixed row with OleColumnDragDrop, a cell
+    // drag of the selection otherwise. Runs the drag to its end; false when refused.
+    bool StartOleDrag(int ACol, int ARow, int X, int Y);
+private:
+    void EnsureDragDrop();
+    std::unique_ptr<struct TExtGridDragDrop> FDragDrop;
+    // The drop target moves columns and inserts rows through the grid's protected operations.
+    friend class TGridDropTarget;
+public:
     // (end of dragdrop block)
 public:
     // ===== Balloon hints, platform style colours, cell controls =====
+    // Balloon tooltip: one tooltip window per grid window while Balloon.Enable is on.
+    void BalloonInit();
+    void BalloonDone();
+    // The tooltip window (FHToolTip); 0 while there is none.
+    ui::HWND BalloonToolTip() const;
+    // The cell whose balloon text was supplied last; (-1, -1) before the first.
+    rtl::TPoint LastBalloonPos() const;
+    // Balloons attached to cells: a balloon cell of its own, or hosted by an icon, check
+    // box or radio button cell.
+    enum TBalloonIcon : std::uint8_t { biNone, biInfo, biWarning, biError };
+    void AddBalloon(int ACol, int ARow, const std::string& Title, const std::string& Text, TBalloonIcon Icon);
+    bool IsBalloon(int ACol, int ARow, std::string& Title, std::string& Text, TBalloonIcon& Icon);
+    bool HasBalloon(int ACol, int ARow);
+    void RemoveBalloon(int ACol, int ARow);
+    // Scroll bar cells: the cell text scrolled by a bar at the cell's right edge.
+    struct TScrollProp {
+        int PageSize = 0;
+        int Range = 0;
+    };
+    void AddScrollBar(int ACol, int ARow, bool AutoRange);
+    bool HasScrollBar(int ACol, int ARow);
+    bool HasAutoRangeScrollBar(int ACol, int ARow);
+    void SetScrollPosition(int ACol, int ARow, int Pos);
+    int GetScrollPosition(int ACol, int ARow);
+    void SetScrollProp(int ACol, int ARow, TScrollProp Prop);
+    TScrollProp GetScrollProp(int ACol, int ARow);
+    void RemoveScrollBar(int ACol, int ARow);
+    // Colours taken from the application's active visual style.
+    void ApplyStyleServiceColors(bool Reset);
+    bool UseStyleServices() const { return FUseStyleServices; }
+    void SetUseStyleServices(bool Value);
+    // Controls placed over cells (display column and row; the list keeps real ones).
+    void CellControlsUpdate(bool RebuildList);
+    ui::TControl* GetCellControls(int ACol, int ARow);
+    void SetCellControls(int ACol, int ARow, ui::TControl* AControl);
+    int NumCellControls() const { return FNumCellControls; }
+    // Cell-control placement allowed (ccuCall); bulk operations suspend it.
+    bool CellControlsUpdating() const { return ccuCall; }
+    void SetCellControlsUpdating(bool Value) { ccuCall = Value; }
+    // Whether a fixed cell takes the hover highlight under HoverFixedCells.
+    bool IsHoverFixedCell(int ACol, int ARow);
+protected:
+    // WM_NOTIFY of the grid window: the tooltip asks for a balloon's text.
+    void WMNotify(ui::TMessage& Message);
+private:
+    // The messages these services answer before the platform; true when handled.
+    bool ServicesWndProc(ui::TMessage& Message);
+    void CreateServicesObjects();
+    void BalloonSettingsChanged();
+    std::unique_ptr<struct TExtGridServices> FServices;
+    bool FUseVCLStyles = false;
+    bool ccuCall = true;
+    int FNumCellControls = 0;
     // (end of services block)
 public:
     // ===== Spin and date editors made on first use =====
+    // The spin, date and date-time editors: each is made on its first use with the grid as
+    // owner and parent, hidden and disabled, and freed with the grid.
+    class TGridSpin* SpinEdit();
+    class TGridDatePicker* DateTimePicker();
+    class TGridDateTimePicker* DateAndTimePicker();
+    // The date editor control (made on first use).
+    TGridDatePicker* GetDatePickerEditor() { return DateTimePicker(); }
+    // The date-time value when the date-time editor opened; its Escape puts the day back.
+    double OriginalDateTime() const { return FOriginalDateTime; }
+    void SetOriginalDateTime(double v) { FOriginalDateTime = v; }
+    // Callbacks of the date editors: value changes, the calendar's close-up and drop-down.
+    void DateTimePickerChanged(rtl::TObject* Sender);
+    void DatePickerChanged(rtl::TObject* Sender);
+    void DatePickerCloseUp(rtl::TObject* Sender);
+    void DatePickerDropDown(rtl::TObject* Sender);
+private:
+    std::unique_ptr<struct TGridLazyEditors> FLazyEditors;
+    double FOriginalDateTime = 0;
+public:
     // (end of lazyeditors block)
+public:
+
+    // ===== Grid timer, mouse move, hover row and column-move feedback =====
+    // Grid timer (id 111, every 500 ms): ticks so far, which the drag-over scrolling paces
+    // itself by; the blink phase of blinking texts, flipped by every tick with EnableBlink.
+    int TimerTicks() const { return FTimerTicks; }
+    bool GridBlink() const { return FGridBlink; }
+    // Incremental-search text; with Navigation.AutoGotoIncremental four ticks (two seconds)
+    // without an extension clear it. Setting it starts that count afresh.
+    const std::string& SearchInc() const { return FSearchInc; }
+    void SetSearchInc(const std::string& Value);
+    int SearchTics() const { return FSearchTics; }
+    // Row under the mouse for the hover colour (-1 none).
+    int HoverRowIdx() const { return FHoverRowIdx; }
+    // True only while SetCellEx writes a cell without a property object.
+    bool EditCellSet() const { return FEditCellSet; }
+    // Whether the physical left button is down now (the right one with swapped buttons).
+    bool IsLeftButtonPressed();
+    // Column or row moving with the mouse: the column (press in a fixed row) or row being
+    // moved, -1 none; the drop position the arrows show; set when an enhanced move changed
+    // widths or heights (the release then skips its click sort).
+    int Movecell() const { return FMovecell; }
+    int MoveColInd() const { return FMoveColInd; }
+    int MoveRowInd() const { return FMoveRowInd; }
+    bool ColMoveFlg() const { return FColMoveFlg; }
+    // The up and down arrows at the edge where a column moved from AMovedCol would land
+    // when dropped on ADropCol (before it when it lies left of the moved column, after it
+    // otherwise); shown only while ADropCol is a visible scrollable column.
+    void ShowColumnMoveArrows(int ADropCol, int AMovedCol);
+    // The left and right arrows at the edge where a row moved from AMovedRow would land.
+    void ShowRowMoveArrows(int ADropRow, int AMovedRow);
+    void HideMoveArrows();
+    // The end of an edit: OnEditingDone, the focus window around the current cell, the
+    // in-place editor closed, and "GridEditDone" posted to the grid (wParam column, lParam row).
+    virtual void PostEditMessage(int ACol, int ARow);
+protected:
+    void WMTimer(ui::TMessage& Message);
+    void MouseMove(ui::TShiftState Shift, int X, int Y) override;
+    void CMMouseEnter(ui::TMessage& Message);
+    void CMMouseLeave(ui::TMessage& Message);
+    void WMRButtonUp(ui::TMessage& Message);
+    void RowMoved(int FromIndex, int ToIndex) override;
+    // Press (after the platform's): a column or row move starting records the moved cell.
+    void StartMouseMoving(int X, int Y);
+    // Left release (before the platform's): hides the arrows and ends an enhanced move.
+    void EndMouseMoving(int X, int Y);
+private:
+    // The grid's own handling of timer, mouse-leave, right-release and "GridEditDone"
+    // messages before the platform dispatches them; true when nothing more may run.
+    bool InteractionMessage(ui::TMessage& Message);
+    void GridEditDone(int ACol, int ARow);
+    void HoverSelectTick();
+    void BlinkTick();
+    void RepaintBlinkingCells(int ACol1, int ACol2, int ARow1, int ARow2);
+    void AutoScrollTimer(ui::TMessage& Message);
+    void HoverRowMove(int ARow);
+    void HotItemCursorMove(int ACol, int ARow);
+    void MovingStep(int X, int Y);
+    void MovingFeedback(int X, int Y, bool& Accept);
+    void MovingAutoScroll(int X, int Y);
+    int FTimerTicks = 0;
+    bool FGridBlink = false;
+    std::string FSearchInc;
+    int FSearchTics = 0;
+    int FMovecell = -1;
+    int FMoveColInd = -1;
+    int FMoveRowInd = -1;
+    int FMoveOfsX = 0;
+    int FMoveOfsY = 0;
+    bool FColMoveFlg = false;
+    bool FSyncedMove = false;
+    bool FHotCursorShown = false;
+    ui::TCursor FOldCursor = ui::crDefault;
+public:
+    // (end of interaction block)
 public:
 
 protected:
