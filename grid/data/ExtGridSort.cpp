@@ -483,12 +483,14 @@ void TExtStringGrid::MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, i
 {
     if (Button == ui::mbLeft) FClickPos = rtl::TPoint{X, Y};
     TBaseGrid::MouseDown(Button, Shift, X, Y);
+    if (Button == ui::mbLeft) StartMouseMoving(X, Y);
 }
 
 void TExtStringGrid::MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y)
 {
     // A release that ends sizing or moving a column or row does not sort.
     const bool sizingOrMoving = FGridState != ui::gsNormal && FGridState != ui::gsSelecting;
+    if (Button == ui::mbLeft) EndMouseMoving(X, Y);
     TBaseGrid::MouseUp(Button, Shift, X, Y);
     if (Button == ui::mbLeft && !sizingOrMoving) ClickSortAt(X, Y, Shift);
 }

@@ -24,7 +24,11 @@ void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& I
     TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs, FixedInfo);
 }
 
-void TExtStringGrid::WndProc(ui::TMessage& Message) { TBaseGrid::WndProc(Message); }
+void TExtStringGrid::WndProc(ui::TMessage& Message)
+{
+    if (InteractionMessage(Message)) return;
+    TBaseGrid::WndProc(Message);
+}
 
 // Without a search footer below the cells, the cells have the whole client area.
 // A visible search footer takes the bottom of the grid, so no row is painted under it.

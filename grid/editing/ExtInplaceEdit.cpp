@@ -415,7 +415,10 @@ void TExtInplaceEdit::LoseFocus(ui::TMessage& Message)
     }
     SetText(FGrid->GetCellEx(FGrid->RealColIndex(FGrid->Col()), FGrid->Row()));
     FGrid->EditorCaretChanged(GetText(), rtl::TPoint{-1, -1}, -1);
+    if (!FGotFocus) return;
     FGotFocus = false;
+    // A cell written through SetCellEx without a property object is no end of an edit.
+    if (!FGrid->EditCellSet()) FGrid->PostEditMessage(FGrid->RealColIndex(FColE), FRowE);
 }
 
 void TExtInplaceEdit::GainFocus(ui::TMessage& Message)

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
@@ -31,6 +32,13 @@ public:
     void EditorCaretChanged(const std::string& Text, rtl::TPoint P, int Pos) override
     {
         Log.push_back("caret " + Text + " " + std::to_string(P.X < 0 ? P.X : 0) + " " + std::to_string(Pos));
+    }
+    // Runs (once) while the editor is being filled from its cell.
+    std::function<void()> DuringFill;
+    std::string GetEditText(int ACol, int ARow) override
+    {
+        if (DuringFill) std::exchange(DuringFill, nullptr)();
+        return TExtStringGrid::GetEditText(ACol, ARow);
     }
 };
 
@@ -311,6 +319,67 @@ TEST_F(ExtInplaceEditTest, TabWithGridTabsValidatesThenStepsToTheNextCell)
     EXPECT_EQ(Grid->Col(), 2);
     EXPECT_EQ(Grid->Row(), 2);
     EXPECT_FALSE(edit->Visible());
+}
+
+// The end of an edit is announced once when the editor loses the focus: OnEditingDone at
+// once, OnEditCellDone for the edited cell when the posted message arrives.
+TEST_F(ExtInplaceEditTest, LeavingTheEditorAnnouncesTheEndOfTheEditOnce)
+{
+    ui::TForm* other = new ui::TForm(App.get());
+    other->Show();
+    Grid->SetFocus();
+    int editingDone = 0;
+    std::vector<std::pair<int, int>> cellDone;
+    Grid->OnEditingDone = [&](TSender) { ++editingDone; };
+    Grid->OnEditCellDone = [&](TSender, int c, int r) { cellDone.emplace_back(c, r); };
+    ASSERT_TRUE(Open(2, 3)->Focused());
+    Type("ab");
+    other->SetFocus();
+    EXPECT_EQ(editingDone, 1);
+    EXPECT_TRUE(cellDone.empty());
+    App->ProcessMessages();
+    EXPECT_EQ(cellDone, (std::vector<std::pair<int, int>>{{2, 3}}));
+    EXPECT_EQ(Grid->Cells(2, 3), "ab");
+    // Focus coming and going without an edit announces nothing more.
+    Grid->SetFocus();
+    other->SetFocus();
+    App->ProcessMessages();
+    EXPECT_EQ(editingDone, 1);
+    EXPECT_EQ(cellDone.size(), 1u);
+}
+
+// Focus lost while a cell without property object is being written (the editor is refilled
+// from the cell) is no end of an edit.
+TEST_F(ExtInplaceEditTest, FocusLostWhileACellIsWrittenAnnouncesNothing)
+{
+    ui::TForm* other = new ui::TForm(App.get());
+    other->Show();
+    Grid->SetFocus();
+    int editingDone = 0;
+    Grid->OnEditingDone = [&](TSender) { ++editingDone; };
+    ASSERT_TRUE(Open(1, 1)->Focused());
+    Grid->DuringFill = [&] {
+        EXPECT_TRUE(Grid->EditCellSet());
+        other->SetFocus();
+    };
+    Grid->SetCells(1, 1, "written");
+    App->ProcessMessages();
+    EXPECT_FALSE(Grid->NormalEdit()->Focused());
+    EXPECT_EQ(editingDone, 0);
+}
+
+// With EditOnDblClickOnly the arrival of the announcement switches editing off again.
+TEST_F(ExtInplaceEditTest, EditOnDblClickOnlySwitchesEditingOffAfterTheEdit)
+{
+    ui::TForm* other = new ui::TForm(App.get());
+    other->Show();
+    Grid->SetFocus();
+    Grid->MouseActions().SetEditOnDblClickOnly(true);
+    ASSERT_TRUE(Open(1, 2)->Focused());
+    other->SetFocus();
+    App->ProcessMessages();
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Options() & ui::goEditing, 0u);
 }
 
 }  // namespace

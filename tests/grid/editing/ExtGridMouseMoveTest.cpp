@@ -1,0 +1,116 @@
+// The string grid's mouse move, enter and leave: hover row on real pixels, the hot-item cursor over links, auto focus.
+#include <gtest/gtest.h>
+
+#include "grid/core/GridOptions.h"
+#include "platform/ui/StdCtrlsEdit.h"
+#include "tests/grid/GridOnFormTest.h"
+
+namespace {
+
+class GridMouseMoveTest : public gridtest::GridOnFormTest {
+protected:
+    void SetUp() override
+    {
+        GridOnFormTest::SetUp();
+        Grid->SetBounds(10, 20, 400, 250);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(12);
+        Form->Show();
+        Form->PaintPending();
+    }
+    rtl::TPoint CellCentre(int c, int r) const
+    {
+        const rtl::TRect rc = Grid->CellRect(c, r);
+        return {(rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2};
+    }
+    void MoveOver(int c, int r)
+    {
+        const rtl::TPoint p = CellCentre(c, r);
+        ui::THeadlessBackend::MouseMove(Grid, p.X, p.Y);
+        Form->PaintPending();
+    }
+    // Leaves the grid for a free part of the form.
+    void LeaveGrid()
+    {
+        ui::THeadlessBackend::MouseMove(Form, 460, 350);
+        Form->PaintPending();
+    }
+    gfx::TColor CentrePixel(int c, int r) const
+    {
+        const rtl::TPoint p = CellCentre(c, r);
+        return static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(Grid, p.X, p.Y)) & 0xFFFFFF;
+    }
+};
+
+// The hover colour follows the pointer from row to row and goes when the pointer leaves.
+TEST_F(GridMouseMoveTest, HoverRowFollowsThePointerAndLeavesWithIt)
+{
+    Grid->SetHoverRow(true);
+    Grid->SetHoverRowColor(gfx::clRed);
+    const gfx::TColor plain = CentrePixel(2, 3);
+    ASSERT_NE(plain, gfx::clRed);
+
+    MoveOver(2, 3);
+    EXPECT_EQ(Grid->HoverRowIdx(), 3);
+    EXPECT_EQ(CentrePixel(2, 3), gfx::clRed);
+    EXPECT_EQ(CentrePixel(4, 3), gfx::clRed);
+
+    MoveOver(3, 5);
+    EXPECT_EQ(Grid->HoverRowIdx(), 5);
+    EXPECT_EQ(CentrePixel(2, 5), gfx::clRed);
+    EXPECT_EQ(CentrePixel(2, 3), plain);
+
+    LeaveGrid();
+    EXPECT_EQ(Grid->HoverRowIdx(), -1);
+    EXPECT_EQ(CentrePixel(2, 5), plain);
+}
+
+TEST_F(GridMouseMoveTest, WithoutHoverRowThePointerMarksNoRow)
+{
+    Grid->SetHoverRowColor(gfx::clRed);
+    MoveOver(2, 3);
+    EXPECT_EQ(Grid->HoverRowIdx(), -1);
+    EXPECT_NE(CentrePixel(2, 3), gfx::clRed);
+}
+
+// Over a URL text shown as a link the hot-item (hand) cursor shows; elsewhere, and after
+// leaving the grid, the grid's own cursor is back.
+TEST_F(GridMouseMoveTest, HotItemCursorShowsOverLinksOnly)
+{
+    Grid->SetURLShow(true);
+    Grid->SetCursor(ui::crCross);
+    Grid->SetCells(1, 2, "https://example.org");
+    Grid->SetCells(2, 2, "no link here");
+    Grid->SetCells(3, 2, "<a href=\"x\">https://example.org</a>");
+
+    MoveOver(1, 2);
+    EXPECT_EQ(Grid->Cursor(), ui::crHandPoint);
+    EXPECT_EQ(grid::HotItemCursor(), ui::crHandPoint);
+    MoveOver(2, 2);
+    EXPECT_EQ(Grid->Cursor(), ui::crCross);
+    MoveOver(3, 2);  // an HTML text is no plain link
+    EXPECT_EQ(Grid->Cursor(), ui::crCross);
+    MoveOver(1, 2);
+    LeaveGrid();
+    EXPECT_EQ(Grid->Cursor(), ui::crCross);
+
+    Grid->SetURLShow(false);
+    MoveOver(1, 2);
+    EXPECT_EQ(Grid->Cursor(), ui::crCross);
+}
+
+TEST_F(GridMouseMoveTest, AutoFocusTakesTheFocusWhenThePointerEnters)
+{
+    auto* other = new ui::TEdit(Form);
+    other->SetParent(Form);
+    other->SetBounds(420, 20, 60, 20);
+    other->SetFocus();
+    MoveOver(2, 2);
+    EXPECT_FALSE(Grid->Focused());
+    LeaveGrid();
+    Grid->MouseActions().SetAutoFocus(true);
+    MoveOver(2, 2);
+    EXPECT_TRUE(Grid->Focused());
+}
+
+}  // namespace
