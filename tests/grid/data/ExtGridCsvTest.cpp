@@ -248,6 +248,30 @@ TEST_F(CsvTest, UnicodeFilesUseTheGridEncodingAndLoadInTheGivenEncoding)
     EXPECT_EQ(Grid->Cells(1, 0), "β");
 }
 
+// The save text every writer uses: merged members, empty check boxes, HTML and the hook.
+TEST_F(CsvTest, SaveTextFollowsMergeCheckBoxHtmlAndHookRules)
+{
+    Grid->SetColCount(6);
+    Grid->SetRowCount(1);
+    Grid->SetCells(0, 0, "base");
+    Grid->MergeCells(0, 0, 2, 1);
+    Grid->AddCheckBox(2, 0, true, false);
+    Grid->AddCheckBox(3, 0, ui::cbGrayed);
+    ASSERT_EQ(Grid->GetGridCell(2, 0), "");  // the check text comes from the state, not the cell
+    Grid->SetCells(4, 0, "<b>bold</b>");
+    Grid->SetCells(5, 0, "raw");
+    Grid->OnSaveCell = [](grid::TSender, int ACol, int, std::string& Value) {
+        if (ACol == 5) Value = "hooked";
+    };
+    Grid->SaveToCSV(Dir.File("s1.csv"));
+    EXPECT_EQ(testsupport::ReadFileBytes(Dir.File("s1.csv")), "base,base,Y,N,<b>bold</b>,hooked\r\n");
+
+    Grid->SetSaveMergedCells(false);
+    Grid->SetSaveWithHTML(false);
+    Grid->SaveToCSV(Dir.File("s2.csv"));
+    EXPECT_EQ(testsupport::ReadFileBytes(Dir.File("s2.csv")), "base,\"\",Y,N,bold,hooked\r\n");
+}
+
 TEST_F(CsvTest, HiddenColumnsAreWrittenAtTheirRealPositionOnlyWithSaveHiddenCells)
 {
     Grid->SetColCount(3);
