@@ -175,43 +175,60 @@ void TExtStringGrid::SaveToStream(rtl::TStream& Stream)
     ExportNotification(esExportDone, -1);
 }
 
-// A header, index or width that is no integer fails with the platform's conversion error;
-// a line that does not start with a column number and a row number, each followed by ",",
-// ends the cell data, and the stream is left at that line.
+// A header, index or width that is no integer fails with the platform's conversion error
+// before the grid changes (the whole run of lines is read first); a line that does not
+// start with a column number and a row number, each followed by ",", ends the cell data,
+// and the stream is left at that line.
 void TExtStringGrid::LoadFromStream(rtl::TStream& Stream)
 {
     const int firstCol = SaveStartCol();
     const int firstRow = SaveStartRow();
+    int cols = -1;
+    int rows = -1;
     if (Stream.Position() < Stream.Size()) {
         const std::string header = ReadUtf16Line(Stream);
         if (!header.empty()) {
             const std::size_t comma = header.find(',');
-            SetColCount(rtl::StrToInt(header.substr(0, comma)) + firstCol);
-            SetRowCount(rtl::StrToInt(comma == std::string::npos ? std::string() : header.substr(comma + 1)) + firstRow);
+            cols = rtl::StrToInt(header.substr(0, comma)) + firstCol;
+            rows = rtl::StrToInt(comma == std::string::npos ? std::string() : header.substr(comma + 1)) + firstRow;
         }
     }
+    std::vector<TCellFileRecord> records;
     while (Stream.Position() < Stream.Size()) {
         const long long mark = Stream.Position();
         const std::string line = ReadUtf16Line(Stream);
+        TCellFileRecord rec;
         if (line.starts_with("cw")) {
             const std::string rest = line.substr(std::min<std::size_t>(3, line.size()));
             const std::size_t comma = rest.find(',');
-            const int index = rtl::StrToInt(rest.substr(0, comma));
-            const int width = rtl::StrToInt(comma == std::string::npos ? std::string() : rest.substr(comma + 1));
-            if (index >= 0 && index < ColCount()) SetColWidths(index, width);
+            rec.IsWidth = true;
+            rec.Col = rtl::StrToInt(rest.substr(0, comma));
+            rec.Row = rtl::StrToInt(comma == std::string::npos ? std::string() : rest.substr(comma + 1));
+            records.push_back(std::move(rec));
             continue;
         }
         std::string_view rest(line);
-        int col = 0;
-        int row = 0;
         const std::size_t c1 = line.find(',');
         const std::size_t c2 = c1 == std::string::npos ? std::string::npos : line.find(',', c1 + 1);
-        if (c2 == std::string::npos || !CutInt(rest, col) || !CutInt(rest, row)) {
+        if (c2 == std::string::npos || !CutInt(rest, rec.Col) || !CutInt(rest, rec.Row)) {
             Stream.SetPosition(mark);
             break;
         }
-        std::string text = UnescapeLineBreaksFromFile(std::string_view(line).substr(c2 + 1), Multilinecells());
-        LoadCell(firstCol + col, firstRow + row, text);
+        rec.Text = line.substr(c2 + 1);
+        records.push_back(std::move(rec));
+    }
+
+    if (cols >= 0) {
+        SetColCount(cols);
+        SetRowCount(rows);
+    }
+    for (TCellFileRecord& rec : records) {
+        if (rec.IsWidth) {
+            if (rec.Col >= 0 && rec.Col < ColCount()) SetColWidths(rec.Col, rec.Row);
+            continue;
+        }
+        std::string text = UnescapeLineBreaksFromFile(rec.Text, Multilinecells());
+        LoadCell(firstCol + rec.Col, firstRow + rec.Row, text);
     }
     CellsChanged(rtl::TRect{0, 0, ColCount(), RowCount()});
     RecalcAllFooters();

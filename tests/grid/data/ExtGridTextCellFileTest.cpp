@@ -207,7 +207,7 @@ TEST_F(TextCellFileTest, StreamReadingStopsAtTheFirstLineThatIsNoCellAndLeavesTh
     EXPECT_EQ(s.Position(), static_cast<long long>(cells.size()));
 }
 
-TEST_F(TextCellFileTest, StreamHeaderOrWidthThatIsNoIntegerFailsWithTheConversionError)
+TEST_F(TextCellFileTest, StreamHeaderOrWidthThatIsNoIntegerFailsWithTheConversionErrorBeforeTheGridChanges)
 {
     for (const char* text : {"two,2\r\n", "2,2\r\ncw 1,wide\r\n"}) {
         SCOPED_TRACE(text);
@@ -215,7 +215,10 @@ TEST_F(TextCellFileTest, StreamHeaderOrWidthThatIsNoIntegerFailsWithTheConversio
         const std::string bytes = Utf16(text);
         s.WriteBuffer(bytes.data(), static_cast<long long>(bytes.size()));
         s.SetPosition(0);
+        Grid->SetCells(1, 1, "keep");
         EXPECT_THROW(Grid->LoadFromStream(s), rtl::EConvertError);
+        EXPECT_EQ(Grid->ColCount(), 5);
+        EXPECT_EQ(Grid->Cells(1, 1), "keep");
     }
 }
 
