@@ -12,6 +12,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Controls.h"
+#include "platform/ui/DragDrop.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/Keyboard.h"
@@ -273,6 +274,27 @@ void TSdlBackend::HandleEvent(const SDL_Event& event)
         std::string text = event.text.text;
         size_t pos = 0;
         while (pos < text.size()) TInputRouter::Char(rtl::Utf8NextChar(text, pos));
+        return;
+    }
+    case SDL_DROPBEGIN: FDroppedFiles.clear(); return;
+    case SDL_DROPFILE: {
+        if (event.drop.file != nullptr) FDroppedFiles.emplace_back(event.drop.file);
+        SDL_free(event.drop.file);
+        return;
+    }
+    case SDL_DROPCOMPLETE: {
+        // Files dropped from the desktop go to the drop target under the mouse.
+        std::vector<std::string> files;
+        files.swap(FDroppedFiles);
+        TWinControl* top = WindowOf(event.drop.windowID);
+        if (top == nullptr || files.empty()) return;
+        int mouseX = 0;
+        int mouseY = 0;
+        SDL_GetGlobalMouseState(&mouseX, &mouseY);
+        int windowX = 0;
+        int windowY = 0;
+        if (SDL_Window* window = SdlWindow(top)) SDL_GetWindowPosition(window, &windowX, &windowY);
+        DropFilesOnWindow(top, mouseX - windowX, mouseY - windowY, files);
         return;
     }
     default:

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ui/Backend.h"
 
@@ -42,6 +43,8 @@ private:
 
     std::map<const TWinControl*, SDL_Window*> FWindows;
     std::uint32_t FWakeEvent = 0;
+    // Files of a desktop drop that is still arriving (one event per file).
+    std::vector<std::string> FDroppedFiles;
     int FCursor = 0;
 };
 

@@ -1,15 +1,22 @@
 // In-process drag and drop: target registration, the mouse-driven drag loop and file-drop blocks.
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/DragDrop.h"
 #include "platform/ui/Keyboard.h"
 #include "UiTestSupport.h"
+#include "platform/backend/SdlBackend.h"
 
 using namespace ui;
 using uitest::TTestButton;
@@ -63,7 +70,11 @@ private:
         STGMEDIUM medium;
         FORMATETC f{CF_TEXT};
         if (data->GetData(f, medium) == S_OK) DroppedText = *medium.hGlobal;
+        if (data->GetData(FORMATETC{CF_HDROP}, medium) == S_OK) Files = ReadFileDropBlock(*medium.hGlobal);
     }
+
+public:
+    std::vector<std::string> Files;
 };
 
 // Ends the drag on Escape or when the left button is up; counts feedback.
@@ -215,6 +226,47 @@ TEST_F(DragDropTest, FilesDroppedFromTheDesktopReachTheTargetUnderThePoint)
     EXPECT_EQ(DropFilesOnWindow(Form, p.X, p.Y, {"a.csv"}), DROPEFFECT_COPY);
     EXPECT_EQ(Target->Calls, (std::vector<std::string>{"enter", "over", "drop"}));
     EXPECT_EQ(DropFilesOnWindow(Form, 1, 1, {"a.csv"}), DROPEFFECT_NONE);  // no target there
+}
+
+TEST(DragDropSdl, FilesDroppedOnARealWindowReachTheTargetUnderTheMouse)
+{
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') GTEST_SKIP() << "no DISPLAY; scripts/test runs this under Xvfb";
+    TApplication app;
+    auto backend = std::make_unique<TSdlBackend>();
+    TSdlBackend* sdl = backend.get();
+    app.SetBackend(std::move(backend));
+    auto* form = new TForm(&app);
+    form->SetBounds(40, 40, 220, 120);
+    auto* sink = new TTestButton(form);
+    sink->SetParent(form);
+    sink->SetBounds(20, 30, 80, 25);
+    form->Show();
+    app.ProcessMessages();
+    auto target = std::make_shared<TRecordingTarget>();
+    ASSERT_EQ(RegisterDragDrop(sink->Handle(), target), S_OK);
+
+    SDL_WarpMouseInWindow(sdl->SdlWindow(form), 50, 40);
+    auto push = [&](Uint32 type, const char* file) {
+        SDL_Event e;
+        std::memset(&e, 0, sizeof e);
+        e.type = type;
+        e.drop.windowID = sdl->WindowId(form);
+        e.drop.file = file != nullptr ? SDL_strdup(file) : nullptr;
+        SDL_PushEvent(&e);
+    };
+    push(SDL_DROPBEGIN, nullptr);
+    push(SDL_DROPFILE, "/tmp/a.csv");
+    push(SDL_DROPFILE, "/tmp/b.txt");
+    push(SDL_DROPCOMPLETE, nullptr);
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (target->Calls.size() < 3 && std::chrono::steady_clock::now() < until) {
+        app.ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    EXPECT_EQ(target->Calls, (std::vector<std::string>{"enter", "over", "drop"}));
+    EXPECT_EQ(target->Files, (std::vector<std::string>{"/tmp/a.csv", "/tmp/b.txt"}));
+    RevokeDragDrop(sink->Handle());
 }
 
 TEST(FileDropBlock, NamesTravelAsWideTextAndNarrowBlocksAreReadToo)
