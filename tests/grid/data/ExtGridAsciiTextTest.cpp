@@ -67,6 +67,7 @@ TEST_F(AsciiTextTest, FixedWidthReadsFieldsBetweenSortedPositions)
     Grid->SetCells(0, 1, "");
     Grid->LoadFromFixed(Dir.File("in.txt"), positions, false, 1);
     EXPECT_EQ(Grid->RowCount(), 1);
+    EXPECT_EQ(Grid->GetGridCell(0, 1), "");  // the second line is not read
     Grid->LoadFromFixed(Dir.File("in.txt"), positions, false, -1);
     EXPECT_EQ(Grid->RowCount(), 3);
     EXPECT_EQ(Grid->Cells(0, 2), "  x");
