@@ -1892,6 +1892,7 @@ private:
     void AutoScrollTimer(ui::TMessage& Message);
     void HoverRowMove(int ARow);
     void HotItemCursorMove(int ACol, int ARow);
+    void ReportSizing(int X, int Y);
     void MovingStep(int X, int Y);
     void MovingFeedback(int X, int Y, bool& Accept);
     void MovingAutoScroll(int X, int Y);

@@ -1,4 +1,4 @@
-// String grid mouse move, enter and leave: hover row, hot-item cursor, move feedback; the grid's own messages before the platform's.
+// String grid mouse move, enter and leave: hover row, hot-item cursor, sizing events, move feedback; the grid's own messages first.
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/foundation/ExtUtilCellText.h"
@@ -40,8 +40,20 @@ void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
     if (!designing && moving) MovingStep(X, Y);
     if (!designing) HotItemCursorMove(c, r);
     TBaseGrid::MouseMove(Shift, X, Y);
+    ReportSizing(X, Y);
     // The drag button and arrows are seen where the pointer is now, not a paint later.
     if (moving && EnhRowColMove()) Update();
+}
+
+// While a column or row is sized the sizing events tell the size it has under the pointer
+// (the press's distance from the edge kept).
+void TExtStringGrid::ReportSizing(int X, int Y)
+{
+    if (FSizingIndex < 0) return;
+    if (FGridState == ui::gsColSizing && OnColumnSizing)
+        OnColumnSizing(this, FSizingIndex, X + FSizingOfs - ui::TCustomGrid::CellRect(FSizingIndex, 0).Left);
+    else if (FGridState == ui::gsRowSizing && OnRowSizing)
+        OnRowSizing(this, FSizingIndex, Y + FSizingOfs - ui::TCustomGrid::CellRect(0, FSizingIndex).Top);
 }
 
 // The row under the pointer takes the hover colour; the row it leaves loses it.

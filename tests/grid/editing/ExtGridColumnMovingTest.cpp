@@ -220,4 +220,39 @@ TEST_F(GridColumnMovingTest, RowDroppedOnTheFloatingFooterRowStaysWhereItWas)
     }
 }
 
+// Past the grid's right edge or over the fixed columns the grid scrolls a column per move.
+TEST_F(GridColumnMovingTest, MovingPastTheEdgesScrollsTheColumns)
+{
+    Grid->SetColCount(20);
+    Press(2, 0);
+    const int y = CellCentre(2, 0).Y;
+    ui::THeadlessBackend::MouseMove(Grid, Grid->Width() + 5, y);
+    ui::THeadlessBackend::MouseMove(Grid, Grid->Width() + 6, y);
+    EXPECT_EQ(Grid->LeftCol(), 3);
+    ui::THeadlessBackend::MouseMove(Grid, 3, y);
+    EXPECT_EQ(Grid->LeftCol(), 2);
+    Release(2, 0);
+}
+
+// A grid that follows this one with SyncGrid.MoveRow moves the same row, once.
+TEST_F(GridColumnMovingTest, SynchronizedGridMovesTheSameRow)
+{
+    auto* other = new grid::TExtStringGrid(Form);
+    other->SetParent(Form);
+    other->SetBounds(10, 330, 200, 60);
+    other->SetRowCount(8);
+    for (int r = 1; r < 8; ++r) other->SetCells(0, r, "s" + std::to_string(r));
+    Grid->SyncGrid().SetGrid(other);
+    Grid->SyncGrid().SetMoveRow(true);
+    other->SyncGrid().SetGrid(Grid);
+    other->SyncGrid().SetMoveRow(true);
+    Press(0, 2);
+    DragOver(0, 4);
+    Release(0, 4);
+    EXPECT_EQ(Grid->Cells(0, 4), "r2");
+    std::vector<std::string> col;
+    for (int r = 1; r < 8; ++r) col.push_back(other->Cells(0, r));
+    EXPECT_EQ(col, (std::vector<std::string>{"s1", "s3", "s4", "s2", "s5", "s6", "s7"}));
+}
+
 }  // namespace

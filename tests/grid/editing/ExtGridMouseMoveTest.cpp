@@ -1,6 +1,9 @@
 // The string grid's mouse move, enter and leave: hover row on real pixels, the hot-item cursor over links, auto focus.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "grid/core/GridOptions.h"
 #include "platform/ui/StdCtrlsEdit.h"
 #include "tests/grid/GridOnFormTest.h"
@@ -111,6 +114,34 @@ TEST_F(GridMouseMoveTest, AutoFocusTakesTheFocusWhenThePointerEnters)
     Grid->MouseActions().SetAutoFocus(true);
     MoveOver(2, 2);
     EXPECT_TRUE(Grid->Focused());
+}
+
+// Sizing column 2 pressed 2 pixels left of its right edge reports the width under the
+// pointer with those 2 pixels kept: X - column left + 2.
+TEST_F(GridMouseMoveTest, SizingEventsReportTheSizeUnderThePointer)
+{
+    Grid->SetOptions(Grid->Options() | ui::goColSizing | ui::goRowSizing);
+    std::vector<std::pair<int, int>> cols;
+    std::vector<std::pair<int, int>> rows;
+    Grid->OnColumnSizing = [&](grid::TSender, int c, int size) { cols.emplace_back(c, size); };
+    Grid->OnRowSizing = [&](grid::TSender, int r, int size) { rows.emplace_back(r, size); };
+    const rtl::TRect col2 = Grid->CellRect(2, 0);
+    const int y = (col2.Top + col2.Bottom) / 2;
+    ui::THeadlessBackend::MouseDown(Grid, col2.Right - 2, y);
+    ASSERT_EQ(Grid->GridState(), ui::gsColSizing);
+    ui::THeadlessBackend::MouseMove(Grid, col2.Right + 20, y);
+    ui::THeadlessBackend::MouseUp(Grid, col2.Right + 20, y);
+    EXPECT_EQ(cols, (std::vector<std::pair<int, int>>{{2, col2.Right + 20 - col2.Left + 2}}));
+    EXPECT_EQ(Grid->ColWidths(2), col2.Right + 20 - col2.Left + 2);
+
+    const rtl::TRect row3 = Grid->CellRect(0, 3);
+    const int x = (row3.Left + row3.Right) / 2;
+    ui::THeadlessBackend::MouseDown(Grid, x, row3.Bottom - 1);
+    ASSERT_EQ(Grid->GridState(), ui::gsRowSizing);
+    ui::THeadlessBackend::MouseMove(Grid, x, row3.Bottom + 9);
+    ui::THeadlessBackend::MouseUp(Grid, x, row3.Bottom + 9);
+    EXPECT_EQ(rows, (std::vector<std::pair<int, int>>{{3, row3.Bottom + 9 - row3.Top + 1}}));
+    EXPECT_EQ(cols.size(), 1u);  // row sizing reports no column size
 }
 
 }  // namespace
