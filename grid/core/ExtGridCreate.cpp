@@ -13,7 +13,10 @@
 #include "grid/core/GridUnitRoutines.h"
 #include "grid/data/ExtGridHiddenColumns.h"
 #include "grid/editing/GridEditors.h"
+#include "grid/editing/ExtGridServices.h"
+#include "grid/editing/GridLazyEditors.h"
 #include "grid/data/ExtGridHiddenRows.h"
+#include "grid/data/ExtGridDragDrop.h"
 #include "grid/foundation/PictureContainer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/rtl/StringList.h"
@@ -63,8 +66,10 @@ void TExtStringGrid::CreateOwnedObjects()
     CreateFooterObjects();
     FCellFont = std::make_unique<gfx::TFont>();
     CreateOptionObjects();
+    CreateServicesObjects();
     FFocusHelper = std::make_unique<TFocusHelper>(this);
     FSearchFooter = std::make_unique<TSearchFooter>(this, FNewlyPlaced);
+    EnsureDragDrop();
     FPrintSettings = std::make_unique<TPrintSettings>(this);
     FHTMLSettings = std::make_unique<THTMLSettings>();
     FNavigation = std::make_unique<TNavigation>();

@@ -13,7 +13,10 @@
 #include "grid/core/GridOptionsRecords.h"
 #include "grid/data/ExtGridHiddenColumns.h"
 #include "grid/editing/GridEditors.h"
+#include "grid/editing/ExtGridServices.h"
+#include "grid/editing/GridLazyEditors.h"
 #include "grid/data/ExtGridHiddenRows.h"
+#include "grid/data/ExtGridDragDrop.h"
 #include "grid/foundation/PictureContainer.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/rtl/StringList.h"
@@ -33,6 +36,7 @@ constexpr unsigned WM_MOUSEWHEEL_ID = 522;
 TExtStringGrid::~TExtStringGrid()
 {
     Destroying();
+    if (!HasState(rtl::csDesigning)) BalloonDone();
     // The column sizes are saved while every column is still in place. A failing
     // save cannot leave a destructor, so it goes to the application's error box.
     if (FColumnSize->Save()) {
@@ -239,6 +243,8 @@ void TExtStringGrid::Loaded()
     FDisjunctRect = rtl::TRect{-1, -1, -1, -1};
     InitOrigColSizes();
     SetColumnOrder();
+    if (Balloon().Enable()) BalloonInit();
+    ApplyStyleServiceColors(false);
 }
 
 // --- window
@@ -247,11 +253,14 @@ void TExtStringGrid::CreateWnd()
 {
     if (HasState(rtl::csDestroying)) return;
     TBaseGrid::CreateWnd();
+    if (DragDropSettings().OleDropTarget() && !HasState(rtl::csDesigning)) RegisterOleDropTarget();
     ParentFooterPanel();
     if (Parent() == nullptr) return;
     if (!HasState(rtl::csDesigning)) {
         double scale = gfx::ScreenPixelsPerInch / 96.0;
         FScaleFactor = scale < 1.0 ? 1.0 : scale;
+        if (!HasState(rtl::csLoading)) ApplyStyleServiceColors(false);
+        if (Balloon().Enable()) BalloonInit();
     }
     if (FColumnSize->Save()) LoadColSizes();
     FTimerId = static_cast<int>(ui::SetTimer(Handle(), GridTimerId, GridTimerPeriodMs));
@@ -266,6 +275,7 @@ void TExtStringGrid::DestroyWnd()
         ui::KillTimer(Handle(), GridTimerId);
         FTimerId = 0;
     }
+    if (!HasState(rtl::csDesigning)) BalloonDone();
     TBaseGrid::DestroyWnd();
 }
 
@@ -289,6 +299,7 @@ void TExtStringGrid::Resize()
     if (bg != nullptr && (bg->Display() == bdGradientHorz || bg->Display() == bdGradientVert) && bg->ColorTo() != gfx::clNone)
         Invalidate();
     ApplyScrollBarAlways(false);
+    CellControlsUpdate(false);
     InitMouseWheel(false);
 }
 

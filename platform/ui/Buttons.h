@@ -27,6 +27,8 @@ public:
     void SetDown(bool value);
     bool AllowAllUp() const { return FAllowAllUp; }
     void SetAllowAllUp(bool value) { FAllowAllUp = value; }
+    // Shown pressed: the left button went down on it and the mouse is over it.
+    bool Pressed() const { return FPressed; }
     void Click() override;
 
 protected:

@@ -219,6 +219,12 @@ enum TDateTimeKind { dtkDate, dtkTime, dtkDateTime };
 
 class TDateTimePicker;
 
+// Styles of the month calendar: week numbers on the left, no circle around today, no
+// today line at the bottom.
+constexpr unsigned MCS_WEEKNUMBERS = 0x0004;
+constexpr unsigned MCS_NOTODAYCIRCLE = 0x0008;
+constexpr unsigned MCS_NOTODAY = 0x0010;
+
 // The month calendar that drops down from a date picker: a month of days, arrows to the
 // months before and after; a click on a day chooses it.
 class TCalendarPopup : public TCustomControl {
@@ -233,6 +239,10 @@ public:
     rtl::TRect PrevRect() const;
     rtl::TRect NextRect() const;
     void StepMonth(int delta);
+    // MCS_ style flags; the size the calendar needs for them.
+    unsigned Style() const { return FStyle; }
+    void SetStyle(unsigned value);
+    rtl::TRect MinReqRect() const;
 
 protected:
     friend class TDateTimePicker;
@@ -245,8 +255,10 @@ private:
     int CellWidth() const { return 24; }
     int CellHeight() const { return 16; }
     int HeaderHeight() const { return 40; }
+    int WeekColumnWidth() const { return (FStyle & MCS_WEEKNUMBERS) ? CellWidth() : 0; }
     TDateTimePicker* FPicker;
     rtl::TDateTime FMarked = 0;
+    unsigned FStyle = MCS_NOTODAY | MCS_NOTODAYCIRCLE;  // the plain calendar unless asked
 };
 enum TDTDateFormat { dfShort, dfLong };
 
@@ -273,14 +285,21 @@ public:
     std::string DisplayText() const;
     // The part of the value that the keys act on now (an index into the shown parts).
     int ActivePart() const { return FPart; }
+    // Digits have been typed into the active part and more may follow.
+    bool PartTyping() const { return FTypedCount > 0; }
     // The month calendar of a date picker (Alt+Down, F4 or a click on the button).
     bool DroppedDown() const;
     void SetDroppedDown(bool value);
     TCalendarPopup* Calendar() const { return FCalendar; }
 
     TNotifyEvent OnChange;
+    // The calendar has dropped down / closed up again.
+    TNotifyEvent OnDropDown;
+    TNotifyEvent OnCloseUp;
 
 protected:
+    virtual void DropDown();
+    virtual void CloseUp();
     struct TPart {
         char Kind = 0;  // 'y' 'm' 'd' 'h' 'n' 's'
         int Start = 0;  // character range in the display text

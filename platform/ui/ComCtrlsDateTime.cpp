@@ -367,6 +367,7 @@ void TDateTimePicker::SetDroppedDown(bool value)
         if (GetCaptureControl() == FCalendar) SetCaptureControl(nullptr);
         FCalendar->Hide();
         Invalidate();
+        CloseUp();
         return;
     }
     if (!Showing()) return;
@@ -375,11 +376,22 @@ void TDateTimePicker::SetDroppedDown(bool value)
     FCalendar->SetMarked(Date());
     rtl::TPoint origin = ClientToScreen({0, 0});
     rtl::TRect in = NonClientInsets();
-    FCalendar->SetBounds(origin.X - in.Left, origin.Y + ClientHeight() + in.Bottom, 7 * FCalendar->CellWidth() + 10,
-                         FCalendar->HeaderHeight() + 6 * FCalendar->CellHeight() + 8);
+    rtl::TRect need = FCalendar->MinReqRect();
+    FCalendar->SetBounds(origin.X - in.Left, origin.Y + ClientHeight() + in.Bottom, need.Width(), need.Height());
     FCalendar->Show();
     // The calendar has the mouse while it is down: a click elsewhere closes it.
     SetCaptureControl(FCalendar);
+    DropDown();
+}
+
+void TDateTimePicker::DropDown()
+{
+    if (OnDropDown) OnDropDown(this);
+}
+
+void TDateTimePicker::CloseUp()
+{
+    if (OnCloseUp) OnCloseUp(this);
 }
 
 // ===== TCalendarPopup
@@ -399,6 +411,19 @@ void TCalendarPopup::SetMarked(rtl::TDateTime value)
     Invalidate();
 }
 
+void TCalendarPopup::SetStyle(unsigned value)
+{
+    FStyle = value;
+    Invalidate();
+}
+
+rtl::TRect TCalendarPopup::MinReqRect() const
+{
+    int width = WeekColumnWidth() + 7 * CellWidth() + 10;
+    int height = HeaderHeight() + 6 * CellHeight() + 8 + ((FStyle & MCS_NOTODAY) ? 0 : CellHeight());
+    return rtl::Rect(0, 0, width, height);
+}
+
 void TCalendarPopup::StepMonth(int delta)
 {
     SetMarked(rtl::IncMonth(FMarked, delta));
@@ -415,7 +440,7 @@ int TCalendarPopup::FirstColumn() const
 rtl::TRect TCalendarPopup::DayRect(int day) const
 {
     int cell = FirstColumn() + day - 1;
-    int x = 4 + (cell % 7) * CellWidth();
+    int x = 4 + WeekColumnWidth() + (cell % 7) * CellWidth();
     int y = HeaderHeight() + (cell / 7) * CellHeight();
     return rtl::Bounds(x, y, CellWidth(), CellHeight());
 }
@@ -452,7 +477,7 @@ void TCalendarPopup::Paint()
     c.DrawText(fs.LongMonthNames[m - 1] + " " + std::to_string(y), title,
                gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
     for (int col = 0; col < 7; ++col) {
-        rtl::TRect r = rtl::Bounds(4 + col * CellWidth(), 23, CellWidth(), CellHeight());
+        rtl::TRect r = rtl::Bounds(4 + WeekColumnWidth() + col * CellWidth(), 23, CellWidth(), CellHeight());
         std::string name = fs.ShortDayNames[(col + 1) % 7].substr(0, 2);
         c.Font().SetColor(gfx::clGrayText);
         c.DrawText(name, r, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
@@ -472,6 +497,30 @@ void TCalendarPopup::Paint()
         c.Brush().SetStyle(gfx::bsClear);
         c.Font().SetColor(marked ? gfx::clHighlightText : gfx::clWindowText);
         c.DrawText(std::to_string(day), r, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
+        if ((FStyle & MCS_NOTODAYCIRCLE) == 0 && rtl::EncodeDate(y, m, day) == rtl::Date()) {
+            c.Brush().SetStyle(gfx::bsSolid);
+            c.Brush().SetColor(gfx::clRed);
+            c.FrameRect(r);
+        }
+    }
+    c.Font().SetColor(gfx::clGrayText);
+    c.Brush().SetStyle(gfx::bsClear);
+    if (FStyle & MCS_WEEKNUMBERS) {
+        // The week number (weeks from Monday, the first holding 4 January) of each row's Monday.
+        rtl::TDateTime first = rtl::EncodeDate(y, m, 1) - FirstColumn();
+        for (int row = 0; row < 6; ++row) {
+            rtl::TDateTime monday = first + 7 * row;
+            int wy, wm, wd;
+            rtl::DecodeDate(monday + 3, wy, wm, wd);
+            int week = 1 + static_cast<int>(monday + 3 - rtl::EncodeDate(wy, 1, 1)) / 7;
+            rtl::TRect r = rtl::Bounds(4, HeaderHeight() + row * CellHeight(), CellWidth(), CellHeight());
+            c.DrawText(std::to_string(week), r, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
+        }
+    }
+    if ((FStyle & MCS_NOTODAY) == 0) {
+        rtl::TRect r = rtl::Bounds(4, HeaderHeight() + 6 * CellHeight() + 2, ClientWidth() - 8, CellHeight());
+        c.Font().SetColor(gfx::clWindowText);
+        c.DrawText("Today: " + rtl::DateToStr(rtl::Date()), r, gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
     }
 }
 
