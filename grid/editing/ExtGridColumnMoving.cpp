@@ -66,8 +66,13 @@ void TExtStringGrid::MovingStep(int X, int Y)
         OnRowMove(this, FMovecell, allow);
     }
     if (!allow) {
+        // The move ends here, and with it its feedback: a refusal after accepted steps
+        // leaves no drag cursor, drag button or arrows behind.
         FGridState = ui::gsNormal;
         HideMoveArrows();
+        if (THeaderDragButton* button = MoveButton()) button->SetVisible(false);
+        const ui::TCursor cursor = ui::Screen().Cursor();
+        if (cursor == ui::crDrag || cursor == ui::crNoDrop) ui::Screen().SetCursor(ui::crDefault);
         return;
     }
     if (RowCount() <= 1 || (X == FClickPos.X && Y == FClickPos.Y) || !EnhRowColMove()) return;

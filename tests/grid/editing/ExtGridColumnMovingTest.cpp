@@ -133,6 +133,24 @@ TEST_F(GridColumnMovingTest, RefusingTheMoveEndsItAtTheFirstStep)
     EXPECT_EQ(HeaderRow(), (std::vector<std::string>{"c0", "c1", "c2", "c3", "c4", "c5"}));
 }
 
+// A refusal after accepted steps takes the drag cursor, the drag button and the arrows away.
+TEST_F(GridColumnMovingTest, ARefusalLaterInTheMoveLeavesNoFeedbackBehind)
+{
+    int steps = 0;
+    Grid->OnColumnMove = [&](grid::TSender, int, bool& allow) { allow = ++steps <= 2; };
+    Press(2, 0);
+    DragOver(4, 0);
+    ASSERT_EQ(ui::Screen().Cursor(), ui::crDrag);
+    ASSERT_TRUE(ArrowShown(arrUp));
+    DragOver(3, 0);
+    EXPECT_EQ(Grid->GridState(), ui::gsNormal);
+    EXPECT_EQ(ui::Screen().Cursor(), ui::crDefault);
+    EXPECT_FALSE(Grid->MoveButton()->Visible());
+    EXPECT_FALSE(ArrowShown(arrUp));
+    Release(3, 0);
+    EXPECT_EQ(HeaderRow(), (std::vector<std::string>{"c0", "c1", "c2", "c3", "c4", "c5"}));
+}
+
 // A drop position refused by OnColumnMoving shows the no-drop cursor and the release there
 // moves nothing.
 TEST_F(GridColumnMovingTest, RefusedDropPositionMovesNothing)
