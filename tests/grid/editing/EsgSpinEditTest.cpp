@@ -7,6 +7,7 @@
 #include "grid/editing/EsgSpinEdit.h"
 #include "grid/editing/GridEditorContract.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Clock.h"
@@ -151,6 +152,17 @@ TEST_F(EsgSpinEditTest, ATimeWithAnotherLocaleSeparatorStepsItsFields)
     Spin->SetShowSeconds(true);
     Spin->SetTimeValue(Spin->TimeValue());
     EXPECT_EQ(Spin->Text(), "10.21.00");
+}
+
+TEST_F(EsgSpinEditTest, WhileLoadingADateIsOnlyStoredAndShownWhenLoadingEnds)
+{
+    auto* spin = new TEsgSpinEdit(Form);
+    spin->BeginLoading();
+    spin->SetSpinType(grid::sptDate);
+    spin->SetDateValue(rtl::EncodeDate(2020, 12, 24));
+    EXPECT_EQ(spin->Text(), "0");
+    spin->Loaded();
+    EXPECT_EQ(spin->Text(), "12/24/2020");
 }
 
 TEST_F(EsgSpinEditTest, TextThatDoesNotConvertReadsAsTheFallbacks)
@@ -353,6 +365,26 @@ TEST_F(EsgSpinEditTest, TheArrowPairLaysOutItsButtonsByDirection)
     EXPECT_EQ(pair->DownButton()->BoundsRect(), rtl::Rect(0, 0, 10, 20));
     EXPECT_EQ(pair->UpButton()->BoundsRect(), rtl::Rect(11, 0, 21, 20));
     EXPECT_EQ(pair->UpButton()->ButtonDirection(), grid::bdRight);
+}
+
+TEST_F(EsgSpinEditTest, AFocusedArrowPairClicksItsArrowsFromTheKeyboard)
+{
+    auto* pair = new grid::TEsgSpinButton(Form);
+    pair->SetParent(Form);
+    pair->SetBounds(200, 10, 15, 30);
+    pair->SetTabStop(true);
+    std::string clicks;
+    pair->OnUpClick = [&](rtl::TObject*) { clicks += "u"; };
+    pair->OnDownClick = [&](rtl::TObject*) { clicks += "d"; };
+    pair->SetFocus();
+    EXPECT_NE(pair->UpButton()->TimeBtnState() & grid::tbFocusRect, 0u);
+    ui::THeadlessBackend::PressKey(ui::VK_SPACE);
+    ui::THeadlessBackend::PressKey(ui::VK_DOWN);
+    ui::THeadlessBackend::PressKey(ui::VK_SPACE);
+    EXPECT_EQ(clicks, "udd");
+    EXPECT_EQ(pair->FocusedButton(), pair->DownButton());
+    EXPECT_EQ(pair->UpButton()->TimeBtnState() & grid::tbFocusRect, 0u);
+    EXPECT_NE(pair->DownButton()->TimeBtnState() & grid::tbFocusRect, 0u);
 }
 
 TEST_F(EsgSpinEditTest, CustomArrowColoursPaintTheFaceAndABlackTriangle)
