@@ -243,18 +243,24 @@ gfx::TColor BinColor(const TBinRecord& rec, const std::string& prop, const TBinV
 
 // --- writer
 
-void TBinRecordWriter::Byte(std::uint8_t b) { FStream.WriteBuffer(&b, 1); }
+void TBinRecordWriter::Byte(std::uint8_t b) { FBuf.push_back(static_cast<char>(b)); }
+
+void TBinRecordWriter::Put(const void* data, long long count)
+{
+    FBuf.append(static_cast<const char*>(data), static_cast<std::size_t>(count));
+}
 
 void TBinRecordWriter::ShortString(const std::string& s)
 {
     const std::string cut = s.substr(0, 255);
     Byte(static_cast<std::uint8_t>(cut.size()));
-    FStream.WriteBuffer(cut.data(), static_cast<long long>(cut.size()));
+    Put(cut.data(), static_cast<long long>(cut.size()));
 }
 
 void TBinRecordWriter::Begin(const std::string& ClassName)
 {
-    FStream.WriteBuffer("TPF0", 4);
+    FBuf.clear();
+    Put("TPF0", 4);
     ShortString(ClassName);
     Byte(0);
 }
@@ -263,6 +269,8 @@ void TBinRecordWriter::End()
 {
     Byte(0);
     Byte(0);
+    FStream.WriteBuffer(FBuf.data(), static_cast<long long>(FBuf.size()));
+    FBuf.clear();
 }
 
 void TBinRecordWriter::IntValue(long long v)
@@ -296,7 +304,7 @@ void TBinRecordWriter::TextValue(const std::string& v)
             Byte(ascii ? vaLString : vaUTF8String);
             const auto n = static_cast<std::uint32_t>(v.size());
             for (int i = 0; i < 4; ++i) Byte((n >> (8 * i)) & 0xFF);
-            FStream.WriteBuffer(v.data(), static_cast<long long>(v.size()));
+            Put(v.data(), static_cast<long long>(v.size()));
         } else {
             Byte(vaString);
             ShortString(v);
@@ -352,7 +360,7 @@ void TBinRecordWriter::Float(const std::string& Name, double Value)
     Byte(vaExtended);
     std::uint8_t b[10];
     DoubleToExtended(Value, b);
-    FStream.WriteBuffer(b, 10);
+    Put(b, 10);
 }
 
 void TBinRecordWriter::Text(const std::string& Name, const std::string& Value)
@@ -367,7 +375,7 @@ void TBinRecordWriter::Binary(const std::string& Name, const std::string& Bytes)
     Byte(vaBinary);
     const auto n = static_cast<std::uint32_t>(Bytes.size());
     for (int i = 0; i < 4; ++i) Byte((n >> (8 * i)) & 0xFF);
-    FStream.WriteBuffer(Bytes.data(), static_cast<long long>(Bytes.size()));
+    Put(Bytes.data(), static_cast<long long>(Bytes.size()));
 }
 
 void TBinRecordWriter::List(const std::string& Name, const std::vector<std::string>& Items)

@@ -306,8 +306,10 @@ void TExtStringGrid::SaveRectToBinStream(const rtl::TRect& Rect, rtl::TStream& S
             TGridCellPropIO::Write(w, *GetCellPropsDirect(rc, r), hasGraphic, kLogPixelsY);
             if (hasGraphic) WriteGraphic(w, *g);
         }
+        // Progress counts the rows written so far, so it runs from 0 to 100 wherever the
+        // rectangle starts.
         if (OnFileProgress) {
-            const int p = static_cast<int>(std::lround(static_cast<double>(r) / std::max(1, bottom - top) * 100.0));
+            const int p = static_cast<int>(std::lround(static_cast<double>(r - top) / std::max(1, bottom - top) * 100.0));
             if (p != lastProgress) {
                 lastProgress = p;
                 OnFileProgress(this, static_cast<std::int16_t>(p));

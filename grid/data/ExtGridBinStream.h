@@ -47,7 +47,8 @@ struct TBinRecord {
 };
 
 // Writes records in the platform's component-stream form ("TPF0", class name, empty
-// component name, properties, two zero bytes).
+// component name, properties, two zero bytes). A record is built in memory and written to
+// the stream in one piece at End.
 class TBinRecordWriter {
 public:
     explicit TBinRecordWriter(rtl::TStream& Stream) : FStream(Stream) {}
@@ -66,10 +67,12 @@ public:
 
 private:
     void Byte(std::uint8_t b);
+    void Put(const void* data, long long count);
     void ShortString(const std::string& s);
     void IntValue(long long v);
     void TextValue(const std::string& v);
     rtl::TStream& FStream;
+    std::string FBuf;
 };
 
 // Reads one record and checks its class. A missing "TPF0", another class or a stream that

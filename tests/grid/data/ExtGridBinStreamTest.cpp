@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "grid/core/BaseGrid.h"
 #include "grid/core/CellGraphics.h"
@@ -93,12 +94,10 @@ TEST(ExtGridBinRecordsTest, TextsChooseTheirEncodingByLengthAndBytes)
     for (const TCase& c : cases) {
         rtl::TStringStream s;
         grid::TBinRecordWriter w(s);
+        w.Begin("X");
         w.Text("T", c.Text);
-        EXPECT_EQ(s.DataString(), SS("T") + c.Bytes) << c.Text.substr(0, 8);
-        s.SetPosition(0);
-        grid::TBinRecordWriter(s).Begin("X");
-        grid::TBinRecordWriter(s).Text("T", c.Text);
-        grid::TBinRecordWriter(s).End();
+        w.End();
+        EXPECT_EQ(s.DataString(), "TPF0" + SS("X") + '\0' + SS("T") + c.Bytes + '\0' + '\0') << c.Text.substr(0, 8);
         s.SetPosition(0);
         const grid::TBinRecord rec = grid::ReadBinRecord(s, "X");
         ASSERT_EQ(rec.Props.size(), 1u);
@@ -222,6 +221,17 @@ TEST_F(ExtGridBinStreamTest, WholeGridFileResizesTheLoadingGrid)
     EXPECT_EQ(Other->RowHeights(3), 33);
     EXPECT_EQ(Other->Cells(2, 3), "last");
     EXPECT_EQ(Other->GetGridCell(10, 10), "");
+}
+
+TEST_F(ExtGridBinStreamTest, SavingReportsProgressFromZeroToOneHundredWhereverTheRectangleStarts)
+{
+    std::vector<int> progress;
+    Grid->OnFileProgress = [&](grid::TSender, int p) { progress.push_back(p); };
+    Save(rtl::Rect(1, 3, 2, 5));
+    EXPECT_EQ(progress, (std::vector<int>{0, 50, 100}));
+    progress.clear();
+    Save(rtl::Rect(1, 4, 2, 4));  // one row: still reported
+    EXPECT_EQ(progress, (std::vector<int>{0}));
 }
 
 // A bad stream raises a read error before any cell changes.
