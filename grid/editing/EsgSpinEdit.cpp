@@ -9,6 +9,7 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StrUtils.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Keyboard.h"
 
 namespace grid {
@@ -31,13 +32,6 @@ int PosFrom(const std::u32string& s, char32_t ch, std::size_t from = 0)
 }
 
 bool Has(const std::u32string& s, char32_t ch) { return ch != 0 && s.find(ch) != std::u32string::npos; }
-
-std::u32string ToU32(const std::string& s)
-{
-    std::u32string out;
-    for (unsigned char c : s) out += static_cast<char32_t>(c);
-    return out;
-}
 
 // A year step keeps month and day; 29 February of a year without one becomes the 28th.
 double StepYear(double value, int delta)
@@ -269,7 +263,7 @@ bool TEsgSpinEdit::IsValidChar(char32_t& Key)
     foreignSeparator(dsep, sptDate);
 
     const std::u32string& text = Chars();
-    std::u32string selected = ToU32(SelText());
+    std::u32string selected = rtl::Utf8Decode(SelText());
     if (Key == U'-') {
         if (!Has(text, U'-')) valid = valid && SelStart() == 0;
         else valid = valid && Has(selected, U'-') && SelStart() == 0;
