@@ -127,8 +127,7 @@ int CountCrLines(const std::string& text) { return 1 + static_cast<int>(std::cou
 // The text a displayed cell contributes to the clipboard text.
 std::string TExtStringGrid::ClipboardCellText(int ACol, int ARow)
 {
-    std::string text = GetCellEx(ACol, ARow);
-    SaveCell(ACol, ARow, text);
+    std::string text = SaveCellText(ACol, ARow);
     if (text.rfind("|\\", 0) == 0) text = DecodeUnicodeEscapes(text);
     if (text.find('\r') != std::string::npos) text = "\"" + CrToLineFeeds(text) + "\"";
     if (!Navigation().CopyHTMLTagsToClipboard() && text.find("</") != std::string::npos)

@@ -50,6 +50,8 @@ TEST_F(ExtGridClipboardTest, CopiedTextSeparatesCellsByTabAndRowsByLineBreaks)
 {
     Fill({{"a", "b"}, {"c", "d"}});
     Grid->SetCells(3, 1, "x\r\ny");
+    Grid->AddCheckBox(4, 1, true, false);
+    Grid->SetCheckTrue("Y");
     struct TCase {
         rtl::TRect Sel;
         const char* Text;
@@ -58,6 +60,7 @@ TEST_F(ExtGridClipboardTest, CopiedTextSeparatesCellsByTabAndRowsByLineBreaks)
         {rtl::Rect(1, 1, 2, 2), "a\tb\r\nc\td\r\n"},
         {rtl::Rect(1, 1, 2, 1), "a\tb"},
         {rtl::Rect(2, 1, 3, 1), "b\t\"x\ny\""},  // a two-line cell is one quoted field
+        {rtl::Rect(4, 1, 4, 1), "Y"},              // an empty check box copies its check text
     };
     for (const TCase& c : cases) {
         Select(c.Sel.Left, c.Sel.Top, c.Sel.Right, c.Sel.Bottom);
@@ -109,6 +112,24 @@ TEST_F(ExtGridClipboardTest, CutClearsEditableCellsAndOneUndoRestoresThem)
     EXPECT_EQ(Grid->Cells(2, 1), "b");
     EXPECT_EQ(Grid->Cells(1, 2), "c");
     Grid->SetUndoRedo(nullptr);
+}
+
+TEST_F(ExtGridClipboardTest, CutOfTheSaveRangeLeavesReadOnlyCellsUnlessAlwaysAllowed)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(3);
+    Grid->SetSaveFixedCells(false);  // the save range is then the normal cells
+    Fill({{"a", "b"}, {"c", "d"}});
+    Grid->GetCellProperties(2, 2)->SetReadOnly(true);
+    Grid->CutToClipboard();
+    EXPECT_EQ(ui::Clipboard().AsText(), "a\tb\r\nc\td\r\n");
+    EXPECT_EQ(Grid->Cells(1, 1), "");
+    EXPECT_EQ(Grid->Cells(2, 2), "d");
+    EXPECT_EQ(Grid->ClipLastOp(), TExtStringGrid::coCut);
+
+    Grid->Navigation().SetAllowClipboardAlways(true);
+    Grid->CutToClipboard();
+    EXPECT_EQ(Grid->Cells(2, 2), "");
 }
 
 TEST_F(ExtGridClipboardTest, PastedTextFillsCellsAndReportsFieldsRowsAndColumns)
