@@ -1881,6 +1881,9 @@ protected:
     void StartMouseMoving(int X, int Y);
     // Left release (before the platform's): hides the arrows and ends an enhanced move.
     void EndMouseMoving(int X, int Y);
+    // After a column move has carried the cells: hidden-row texts, the sort column and sort
+    // keys and the current column follow the moved column; a synchronized grid moves too.
+    void ColumnMovedFollowUp(int FromIndex, int ToIndex);
 private:
     // The grid's own handling of timer, mouse-leave, right-release and "GridEditDone"
     // messages before the platform dispatches them; true when nothing more may run.

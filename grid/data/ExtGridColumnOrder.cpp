@@ -15,6 +15,7 @@ namespace grid {
 void TExtStringGrid::ColumnMoved(int FromIndex, int ToIndex)
 {
     TBaseGrid::ColumnMoved(FromIndex, ToIndex);
+    ColumnMovedFollowUp(FromIndex, ToIndex);
     const int n = FColumnOrder->Count();
     if (FIsGrouping || FromIndex == ToIndex || FromIndex < 0 || ToIndex < 0 || FromIndex >= n || ToIndex >= n) return;
     std::vector<int> order = FColumnOrder->Values();

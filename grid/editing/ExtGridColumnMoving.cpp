@@ -5,9 +5,12 @@
 #include "grid/core/GridAuxWindows.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsSort.h"
+#include "grid/core/GridLists.h"
 #include "grid/core/GridOptionsFilter.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/core/HeaderDragButton.h"
+#include "grid/data/ExtGridHiddenRows.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Timers.h"
 
@@ -22,6 +25,17 @@ bool IsFooterRow(TExtStringGrid& grid, int ARow)
 {
     const TFloatingFooter& footer = grid.FloatingFooter();
     return footer.Visible() && footer.FooterStyle() == fsFixedLastRow && ARow == grid.RowCount() - 1;
+}
+
+// Where a column index ends up when the column at From moves to To. Every column between
+// the two, To included, shifts one place towards From; a column that sat at To and were
+// left where it was would leave the sort mark (or the cursor) on its neighbour.
+int FollowColumnMove(int Index, int From, int To)
+{
+    if (Index == From) return To;
+    if (From < To && Index > From && Index <= To) return Index - 1;
+    if (To < From && Index >= To && Index < From) return Index + 1;
+    return Index;
 }
 
 void PlaceArrow(TArrowWindow* arrow, int X, int Y, bool Show)
@@ -243,6 +257,40 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
     other->FSyncedMove = true;
     try {
         other->MoveRow(FromIndex, ToIndex);
+    } catch (...) {
+        other->FSyncedMove = false;
+        throw;
+    }
+    other->FSyncedMove = false;
+}
+
+void TExtStringGrid::ColumnMovedFollowUp(int FromIndex, int ToIndex)
+{
+    if (FromIndex == ToIndex) return;
+    const int rf = RealColIndex(FromIndex);
+    const int rt = RealColIndex(ToIndex);
+    if (EnhRowColMove()) FColMoveFlg = true;
+    // Hidden rows keep their texts by real column: they move with the column too.
+    if (FHiddenRows != nullptr) {
+        for (const auto& item : FHiddenRows->Items) {
+            rtl::TStringList& lines = item->Items();
+            if (rf < lines.Count() && rt < lines.Count()) lines.Move(rf, rt);
+        }
+    }
+    TSortSettings& sort = SortSettings();
+    if (sort.Column() >= 0) sort.SetColumn(FollowColumnMove(sort.Column(), rf, rt));
+    if (sort.IndexShow()) {
+        TSortIndexList& keys = SortIndexes();
+        for (int i = 0; i < keys.Count(); ++i) keys.SetSortColumns(i, FollowColumnMove(keys.GetSortColumns(i), rf, rt));
+    }
+    // The current cell and the selection's anchor stay on the data they were on.
+    FCurrent.X = FollowColumnMove(FCurrent.X, FromIndex, ToIndex);
+    FAnchor.X = FollowColumnMove(FAnchor.X, FromIndex, ToIndex);
+    auto* other = dynamic_cast<TExtStringGrid*>(SyncGrid().Grid());
+    if (other == nullptr || !SyncGrid().MoveColumn() || FSyncedMove) return;
+    other->FSyncedMove = true;
+    try {
+        other->MoveColumn(FromIndex, ToIndex);
     } catch (...) {
         other->FSyncedMove = false;
         throw;

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "grid/core/GridAuxWindows.h"
+#include "grid/core/GridLists.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsSort.h"
 #include "grid/core/HeaderDragButton.h"
 #include "tests/grid/GridOnFormTest.h"
 
@@ -271,6 +273,88 @@ TEST_F(GridColumnMovingTest, SynchronizedGridMovesTheSameRow)
     std::vector<std::string> col;
     for (int r = 1; r < 8; ++r) col.push_back(other->Cells(0, r));
     EXPECT_EQ(col, (std::vector<std::string>{"s1", "s3", "s4", "s2", "s5", "s6", "s7"}));
+}
+
+// Dragging a header from one column to another drops the column there.
+class GridColumnMovedTest : public GridColumnMovingTest {
+protected:
+    // Each press lands somewhere else in its cell, so that two in a row are no double click.
+    void DragColumn(int from, int to)
+    {
+        const rtl::TPoint p = CellCentre(from, 0);
+        ui::THeadlessBackend::MouseDown(Grid, p.X + (++Presses % 2 == 0 ? 12 : -12), p.Y);
+        DragOver(to, 0);
+        Release(to, 0);
+    }
+    int Presses = 0;
+};
+
+struct SortFollowCase {
+    int From;
+    int To;
+    int SortBefore;
+    int SortAfter;
+};
+
+// The sort column follows its data; so does a column the moved one passed over, the one
+// at the drop position included (2 before 5 with the sort on 5: column 5 is now at 4).
+TEST_F(GridColumnMovedTest, SortColumnFollowsItsDataAcrossAMove)
+{
+    Grid->SetColCount(7);
+    Grid->SetCells(6, 0, "c6");
+    const SortFollowCase cases[] = {{2, 5, 4, 3}, {2, 5, 5, 4}, {2, 5, 2, 5}, {2, 5, 1, 1},
+                                    {5, 2, 3, 4}, {5, 2, 2, 3}, {5, 2, 5, 2}, {5, 2, 6, 6}};
+    for (const SortFollowCase& tc : cases) {
+        Grid->SortSettings().SetColumn(tc.SortBefore);
+        DragColumn(tc.From, tc.To);
+        EXPECT_EQ(Grid->SortSettings().Column(), tc.SortAfter) << tc.From << "->" << tc.To << " sort " << tc.SortBefore;
+        DragColumn(tc.To, tc.From);
+        ASSERT_EQ(HeaderRow(), (std::vector<std::string>{"c0", "c1", "c2", "c3", "c4", "c5", "c6"}));
+    }
+}
+
+TEST_F(GridColumnMovedTest, SortKeysAndTheCurrentColumnFollowTheirData)
+{
+    Grid->SetColCount(7);
+    Grid->SortSettings().SetIndexShow(true);
+    Grid->SortIndexes().LoadFromString("u4;d2;u6");
+    Grid->SetCol(4);
+    Grid->SetRow(3);
+    DragColumn(2, 5);
+    EXPECT_EQ(Grid->SortIndexes().SaveToString(), "u3;d5;u6");
+    EXPECT_EQ(Grid->Col(), 3);
+    EXPECT_EQ(Grid->Row(), 3);
+}
+
+// A hidden row's texts move with their columns, so the row comes back in order.
+TEST_F(GridColumnMovedTest, HiddenRowTextsMoveWithTheirColumns)
+{
+    for (int c = 1; c < 6; ++c) Grid->SetCells(c, 3, "h" + std::to_string(c));
+    Grid->HideRow(3);
+    DragColumn(2, 4);
+    Grid->UnHideRow(3);
+    std::vector<std::string> row;
+    for (int c = 0; c < 6; ++c) row.push_back(Grid->Cells(c, 3));
+    EXPECT_EQ(row, (std::vector<std::string>{"r3", "h1", "h3", "h4", "h2", "h5"}));
+}
+
+// A grid that follows this one with SyncGrid.MoveColumn moves the same column, once.
+TEST_F(GridColumnMovedTest, SynchronizedGridMovesTheSameColumn)
+{
+    auto* other = new grid::TExtStringGrid(Form);
+    other->SetParent(Form);
+    other->SetBounds(10, 330, 200, 60);
+    other->SetColCount(6);
+    for (int c = 0; c < 6; ++c) other->SetCells(c, 0, "s" + std::to_string(c));
+    Grid->SyncGrid().SetGrid(other);
+    Grid->SyncGrid().SetMoveColumn(true);
+    other->SyncGrid().SetGrid(Grid);
+    other->SyncGrid().SetMoveColumn(true);
+    DragColumn(1, 3);
+    std::vector<std::string> row;
+    for (int c = 0; c < 6; ++c) row.push_back(other->Cells(c, 0));
+    EXPECT_EQ(row, (std::vector<std::string>{"s0", "s2", "s3", "s1", "s4", "s5"}));
+    EXPECT_EQ(HeaderRow(), (std::vector<std::string>{"c0", "c2", "c3", "c1", "c4", "c5"}));
 }
 
 }  // namespace
