@@ -355,11 +355,16 @@ void TExtStringGrid::LoadAtPointFromBinStream(rtl::TPoint Point, rtl::TStream& S
     BeginUpdate();
     try {
         if (header.FullGrid) {
+            // A whole grid saved without its fixed cells starts at the first normal cell: the
+            // grid keeps room for the fixed rows and columns before it, and the sizes go to
+            // the saved columns and rows, so no saved cell lands outside the grid.
+            const int firstCol = cells.empty() ? 0 : cells.front().Cell.Col;
+            const int firstRow = cells.empty() ? 0 : cells.front().Cell.Row;
             ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
-            SetRowCount(header.RowCount);
-            SetColCount(header.ColCount);
-            for (int c = 0; c < header.ColCount; ++c) SetColWidths(c, widths[static_cast<std::size_t>(c)]);
-            for (int r = 0; r < header.RowCount; ++r) SetRowHeights(r, heights[static_cast<std::size_t>(r)]);
+            SetRowCount(firstRow + header.RowCount);
+            SetColCount(firstCol + header.ColCount);
+            for (int c = 0; c < header.ColCount; ++c) SetColWidths(firstCol + c, widths[static_cast<std::size_t>(c)]);
+            for (int r = 0; r < header.RowCount; ++r) SetRowHeights(firstRow + r, heights[static_cast<std::size_t>(r)]);
         }
         int originCol = 0;
         int originRow = 0;

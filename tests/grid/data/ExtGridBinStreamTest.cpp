@@ -234,6 +234,23 @@ TEST_F(ExtGridBinStreamTest, SavingReportsProgressFromZeroToOneHundredWhereverTh
     EXPECT_EQ(progress, (std::vector<int>{0}));
 }
 
+TEST_F(ExtGridBinStreamTest, WholeGridSavedWithoutFixedCellsLoadsEveryRowAndColumn)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(4);
+    Grid->SetSaveFixedCells(false);
+    Grid->SetColWidths(2, 71);
+    Grid->SetCells(2, 3, "corner");
+    rtl::TStringStream s;
+    Grid->SaveToBinStream(s);
+    s.SetPosition(0);
+    Other->LoadFromBinStream(s);
+    EXPECT_EQ(Other->ColCount(), 3);
+    EXPECT_EQ(Other->RowCount(), 4);
+    EXPECT_EQ(Other->Cells(2, 3), "corner");
+    EXPECT_EQ(Other->ColWidths(2), 71);
+}
+
 // A bad stream raises a read error before any cell changes.
 TEST_F(ExtGridBinStreamTest, BadOrTruncatedStreamsRaiseAndLeaveTheGridUnchanged)
 {

@@ -151,6 +151,25 @@ TEST_F(ExtGridClipboardTest, PastedTextFillsCellsAndReportsFieldsRowsAndColumns)
     EXPECT_EQ(Grid->Cells(2, 4), "z");
 }
 
+TEST_F(ExtGridClipboardTest, PastedTextIsUndoneAsOneStepBesideAHiddenColumn)
+{
+    Fill({{"a", "h", "b"}});
+    Grid->HideColumn(2);
+    grid::TExtGridUndoRedo undo(nullptr);
+    Grid->SetUndoRedo(&undo);
+    int rows = 0;
+    int cols = 0;
+    Grid->PasteText(1, 1, "x\ty", rows, cols);
+    EXPECT_EQ(Grid->Cells(1, 1), "x");
+    EXPECT_EQ(Grid->Cells(2, 1), "y");
+    undo.Undo();
+    Grid->SetUndoRedo(nullptr);
+    Grid->UnHideColumn(2);
+    EXPECT_EQ(Grid->Cells(1, 1), "a");
+    EXPECT_EQ(Grid->Cells(2, 1), "h");
+    EXPECT_EQ(Grid->Cells(3, 1), "b");
+}
+
 TEST_F(ExtGridClipboardTest, PasteGrowsTheGridOrStopsAtItsEdge)
 {
     int rows = 0;
