@@ -215,16 +215,16 @@ void TExtStringGrid::EndMouseMoving(int X, int Y)
     if (HandleAllocated()) ui::KillTimer(Handle(), PlatformScrollTimerId);
     const int moved = FMovecell;
     FMovecell = -1;
-    if (!dropped) {
-        if (columns) InvalidateRow(0);
-        else InvalidateCol(0);
-        return;
-    }
-    if (columns && moved >= 0 && c >= FixedCols() && c != moved) {
+    if (dropped && columns && moved >= 0 && c >= FixedCols() && c != moved) {
         MoveColumn(moved, c);
         FColMoveFlg = true;
-    } else if (!columns && moved >= 0 && r >= FixedRows() && r != moved && !IsFooterRow(*this, r)) {
+    } else if (dropped && !columns && moved >= 0 && r >= FixedRows() && r != moved && !IsFooterRow(*this, r)) {
         MoveRow(moved, r);
+    } else if (columns) {
+        // Nothing moved: the pressed header is drawn plain again.
+        InvalidateRow(0);
+    } else {
+        InvalidateCol(0);
     }
 }
 
