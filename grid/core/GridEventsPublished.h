@@ -114,7 +114,7 @@ using TClipboardAfterPasteCellEvent = std::function<void(TSender, int ACol, int 
 
 // Drag and drop.
 using TOleDragDropEvent = std::function<void(TSender, int ARow, int ACol, const std::string& Data, bool& Allow)>;
-using TOleDroppedEvent = std::function<void(TSender, int ARow, int ACol, const std::string& Data)>;
+using TOleDroppedEvent = std::function<void(TSender, const rtl::TRect& ARect)>;
 using TOleDragOverEvent = std::function<void(TSender, int ARow, int ACol, bool& Allow)>;
 using TOleDragStartEvent = std::function<void(TSender, int ARow, int ACol)>;
 using TOleDragStopEvent = std::function<void(TSender, int OLEEffect)>;

@@ -1,5 +1,6 @@
 // Small settings objects of the string grid: their copying and change notifications.
 #include "grid/core/GridOptionsMisc.h"
+#include "grid/data/EsgDragDrop.h"
 
 #include "platform/rtl/Component.h"
 
@@ -31,6 +32,12 @@ void TDragDropSettings::SetOleDropTarget(bool v)
     FOleDropTarget = v;
     if (FOwner != nullptr && FOwner->HasState(rtl::csDesigning)) return;
     if (OnDropTargetChange) OnDropTargetChange(v);
+}
+
+void TDragDropSettings::SetOleDropRTF(bool v)
+{
+    FOleDropRTF = v;
+    SetRtfDropAccepted(v);
 }
 
 void TDragDropSettings::Assign(const rtl::TPersistent* Source)

@@ -72,7 +72,12 @@ public:
     GRID_PLAIN_PROPERTY(bool, OleColumnReorder, false)
     GRID_PLAIN_PROPERTY(bool, OleColumnsOnly, false)
     GRID_PLAIN_PROPERTY(bool, OleColumnPicker, false)
-    GRID_PLAIN_PROPERTY(bool, OleDropRTF, false)
+public:
+    bool OleDropRTF() const { return FOleDropRTF; }
+    // Also switches rich-text drops on or off for the drag-and-drop code.
+    void SetOleDropRTF(bool v);
+private:
+    bool FOleDropRTF = false;
     GRID_PLAIN_PROPERTY(bool, ShowCells, true)
     // Top row of a cell drag and its row offset, set when the drag starts.
     GRID_PLAIN_PROPERTY(int, SourceY, 0)
