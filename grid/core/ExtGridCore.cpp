@@ -166,8 +166,6 @@ void TExtStringGrid::AppendGroupCount(int ACol, int ARow, std::string& Value)
     Value += format.empty() ? " (" + std::to_string(count) + ")" : rtl::Format(format, {count});
 }
 
-void TExtStringGrid::UpdateAutoRangeScroll(int, int) {}
-
 void TExtStringGrid::HeadersChanged() {}
 
 void TExtStringGrid::ShowColumnHeaders()
@@ -212,7 +210,7 @@ void TExtStringGrid::GetDefaultCellProperties(int ACol, int ARow, gfx::TFont& AF
 
 ui::TAlignment TExtStringGrid::GetDefaultAlignment() { return FDefaultAlignment; }
 bool TExtStringGrid::HasCellBorderEvent() { return static_cast<bool>(OnGetCellBorder); }
-bool TExtStringGrid::GetUseVCLStyles() { return false; }
+bool TExtStringGrid::GetUseVCLStyles() { return FUseVCLStyles; }
 
 void TExtStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select,
                                          bool Remap, gfx::TBrush& ABrush, gfx::TColor& AColorTo,

@@ -111,6 +111,7 @@ void TExtStringGrid::Sort(int Column, TSortDirection Direction)
     SortSettings().SetColumn(Column);
     SortSettings().SetDirection(Direction);
     QSort();
+    if (FNumCellControls > 0) CellControlsUpdate(true);
 }
 
 void TExtStringGrid::SortByColumn(int Col)

@@ -27,6 +27,7 @@ void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& I
 void TExtStringGrid::WndProc(ui::TMessage& Message)
 {
     if (InteractionMessage(Message)) return;
+    if (ServicesWndProc(Message)) return;
     TBaseGrid::WndProc(Message);
 }
 

@@ -20,6 +20,7 @@ void TExtStringGrid::EndUpdate()
     if (FUpdateCount > 0 || HasState(rtl::csDestroying)) return;
     if (HandleAllocated()) Perform(ui::WM_SETREDRAW, 1, 0);
     Invalidate();
+    if (FNumCellControls > 0) CellControlsUpdate(false);
 }
 
 void TExtStringGrid::HideInplaceEdit()

@@ -163,8 +163,10 @@ void TToolTipWindow::Subclass(HWND window)
     TWinControl* control = TWinControl::FindControl(window);
     if (control == nullptr) return;
     TToolSubclass wrapper;
-    wrapper.Hook = std::make_shared<std::function<void(HWND, const TMessage&)>>(
-        [this](HWND w, const TMessage& m) { ToolMessage(w, m); });
+    if (!FHook)
+        FHook = std::make_shared<std::function<void(HWND, const TMessage&)>>(
+            [this](HWND w, const TMessage& m) { ToolMessage(w, m); });
+    wrapper.Hook = FHook;
     wrapper.Window = window;
     wrapper.Previous = control->WindowProc;
     control->WindowProc = wrapper;
@@ -179,13 +181,14 @@ void TToolTipWindow::Unsubclass()
         TWinControl* control = TWinControl::FindControl(window);
         if (control == nullptr) continue;
         if (auto* wrapper = control->WindowProc.target<TToolSubclass>()) {
-            if (wrapper->Window == window && wrapper->Hook && *wrapper->Hook) {
+            if (wrapper->Window == window && wrapper->Hook == FHook) {
                 auto previous = wrapper->Previous;
                 control->WindowProc = previous;
-                continue;
             }
         }
     }
+    if (FHook) *FHook = nullptr;
+    FHook.reset();
     FSubclassed.clear();
     FHotTool = -1;
 }
@@ -235,7 +238,7 @@ void TToolTipWindow::ToolMessage(HWND window, const TMessage& Message)
         FHotTool = -1;
         break;
     case WM_DESTROY: {
-        // The tool's window goes: its tools and its wrapper go with it.
+        // The tool's window goes: so do its tools (the wrapper passes on until the tooltip goes).
         HideTip();
         KillTimer(Handle(), ShowTimerId);
         FHotTool = -1;

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -158,8 +160,10 @@ private:
     int FTitleIcon = TTI_NONE;
     std::string FTitle;
     std::vector<TTool> FTools;
-    // The tool windows whose window procedure the tooltip wraps.
+    // The tool windows whose window procedure the tooltip wraps, and what the wrappers
+    // call (emptied when the tooltip goes, so a wrapper left behind only passes on).
     std::vector<HWND> FSubclassed;
+    std::shared_ptr<std::function<void(HWND, const TMessage&)>> FHook;
     // The tool under the mouse, where the mouse is (screen), and the text shown.
     int FHotTool = -1;
     rtl::TPoint FMouseScreen;
