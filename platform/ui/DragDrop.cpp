@@ -86,8 +86,10 @@ public:
                 DWORD effect = FOk;
                 auto target = FTarget;
                 FTarget.reset();
+                // The drag is over even when the target fails while taking the drop.
+                Finish(DRAGDROP_S_DROP, DROPEFFECT_NONE);
                 target->Drop(FData, keys, pt, effect);
-                Finish(DRAGDROP_S_DROP, effect & FOk);
+                FEffect = effect & FOk;
             } else {
                 Leave();
                 Finish(DRAGDROP_S_DROP, DROPEFFECT_NONE);
@@ -379,7 +381,9 @@ std::shared_ptr<IDataObject> MakeBlockDataObject(std::vector<std::pair<unsigned,
     return std::make_shared<TBlockDataObject>(std::move(blocks));
 }
 
-DWORD DropFilesOnWindow(TWinControl* top, int x, int y, const std::vector<std::string>& files)
+namespace {
+
+DWORD DeliverFileDrop(TWinControl* top, int x, int y, const std::vector<std::string>& files)
 {
     if (top == nullptr || files.empty()) return DROPEFFECT_NONE;
     rtl::TPoint screen{top->Left() + x, top->Top() + y};
@@ -402,6 +406,22 @@ DWORD DropFilesOnWindow(TWinControl* top, int x, int y, const std::vector<std::s
     effect = DROPEFFECT_COPY | DROPEFFECT_MOVE | DROPEFFECT_LINK;
     target->Drop(data.get(), keys, pt, effect);
     return effect;
+}
+
+}  // namespace
+
+// A drop arrives from the backend's event loop: a target that fails (a file it cannot read)
+// reports through the application's error box instead of ending the loop.
+DWORD DropFilesOnWindow(TWinControl* top, int x, int y, const std::vector<std::string>& files)
+{
+    try {
+        return DeliverFileDrop(top, x, y, files);
+    } catch (...) {
+        TApplication* app = Application();
+        if (app == nullptr) throw;
+        app->HandleException(nullptr);
+        return DROPEFFECT_NONE;
+    }
 }
 
 }  // namespace ui

@@ -12,6 +12,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/rtl/Exceptions.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/DragDrop.h"
 #include "platform/ui/Keyboard.h"
@@ -195,6 +196,27 @@ TEST_F(DragDropTest, EscapeCancelsAndATargetThatRefusesGetsNoDrop)
     EXPECT_EQ(result, DRAGDROP_S_DROP);
     EXPECT_EQ(effect, DROPEFFECT_NONE);
     EXPECT_EQ(Target->Calls, (std::vector<std::string>{"enter", "leave"}));
+}
+
+// A target whose drop fails still ends the drag; the failure shows in the error box.
+TEST_F(DragDropTest, ATargetFailingInItsDropEndsTheDragWithTheErrorShown)
+{
+    class TFailingTarget : public TRecordingTarget {
+    public:
+        HRESULT Drop(IDataObject*, DWORD, POINTL, DWORD&) override { throw rtl::Exception("cannot take it"); }
+    };
+    RevokeDragDrop(Sink->Handle());
+    ASSERT_EQ(RegisterDragDrop(Sink->Handle(), std::make_shared<TFailingTarget>()), S_OK);
+    DWORD effect = 99;
+    HRESULT result = RunDrag({[&] { THeadlessBackend::MouseMove(Sink, 10, 10); },
+                              [&] { THeadlessBackend::MouseUp(Sink, 10, 10); }},
+                             DROPEFFECT_COPY, effect);
+    EXPECT_EQ(result, DRAGDROP_S_DROP);
+    EXPECT_EQ(effect, DROPEFFECT_NONE);
+    EXPECT_EQ(Backend->ErrorTexts(), (std::vector<std::string>{"cannot take it."}));
+    EXPECT_FALSE(DragLoopActive());
+    EXPECT_EQ(DropFilesOnWindow(Form, Sink->Left() + 5, Sink->Top() + 5, {"x"}), DROPEFFECT_NONE);
+    EXPECT_EQ(Backend->ErrorTexts().size(), 2u);
 }
 
 TEST_F(DragDropTest, ControlKeyDuringTheDragReachesTheTargetWithoutAMouseMove)
