@@ -1894,7 +1894,9 @@ private:
     void RepaintBlinkingCells(int ACol1, int ACol2, int ARow1, int ARow2);
     void AutoScrollTimer(ui::TMessage& Message);
     void HoverRowMove(int ARow);
-    void HotItemCursorMove(int ACol, int ARow);
+    void HotItemCursorMove(int ACol, int ARow, int X, int Y);
+    // The HTML anchor of the cell's text under the point (reference and title); false when none.
+    bool AnchorAt(int ACol, int ARow, int X, int Y, std::string& Anchor, std::string& Title);
     void ReportSizing(int X, int Y);
     void MovingStep(int X, int Y);
     void MovingFeedback(int X, int Y, bool& Accept);
@@ -1912,6 +1914,7 @@ private:
     bool FSyncedMove = false;
     bool FHotCursorShown = false;
     ui::TCursor FOldCursor = ui::crDefault;
+    std::string FAnchorRef;  // reference of the anchor under the pointer
 public:
     // (end of interaction block)
 public:

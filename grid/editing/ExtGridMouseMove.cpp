@@ -1,7 +1,10 @@
 // String grid mouse move, enter and leave: hover row, hot-item cursor, sizing events, move feedback; the grid's own messages first.
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
+#include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtUtilCellText.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Canvas.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/RegisteredMessages.h"
@@ -38,7 +41,7 @@ void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
     if (!designing && c >= 0 && r >= 0) HoverRowMove(r);
     const bool moving = FGridState == ui::gsColMoving || FGridState == ui::gsRowMoving;
     if (!designing && moving) MovingStep(X, Y);
-    if (!designing) HotItemCursorMove(c, r);
+    if (!designing) HotItemCursorMove(c, r, X, Y);
     TBaseGrid::MouseMove(Shift, X, Y);
     ReportSizing(X, Y);
     // The drag button and arrows are seen where the pointer is now, not a paint later.
@@ -66,14 +69,56 @@ void TExtStringGrid::HoverRowMove(int ARow)
     if (old >= 0 && old < RowCount()) InvalidateRow(old);
 }
 
-// Over a link (a URL text shown as a link) the hot-item cursor shows; elsewhere the
-// cursor the grid had before comes back.
-void TExtStringGrid::HotItemCursorMove(int ACol, int ARow)
+// The anchor is looked for where the cell draws its HTML text: inside the text offset, in
+// the fixed font for fixed cells and the cell's own font otherwise.
+bool TExtStringGrid::AnchorAt(int ACol, int ARow, int X, int Y, std::string& Anchor, std::string& Title)
+{
+    const std::string text = GetCellEx(ACol, ARow);
+    if (!EnableHTML() || DetectCellTextKind(text, true) != ctkHtml) return false;
+    rtl::TRect r = CellRect(ACol, ARow);
+    r.Left += FXYOffset.X + 1;
+    r.Top += FXYOffset.Y + 1;
+    r.Right -= FXYOffset.X;
+    if (rtl::IsRectEmpty(r)) return false;
+    gfx::TBitmap scratch;
+    scratch.SetSize(1, 1);
+    scratch.Canvas().Font().Assign(IsFixed(ACol, ARow) ? &FixedFont() : &GetCellFont(ACol, ARow));
+    THtmlRenderOptions options;
+    options.HitTestOnly = true;
+    options.PointX = X;
+    options.PointY = Y;
+    options.PictureCache = &ImageCache();
+    THtmlRenderResult result;
+    if (!RenderHtmlText(scratch.Canvas(), text, r, options, result)) return false;
+    Anchor = result.AnchorAtPoint;
+    Title = result.AnchorTitleAtPoint;
+    return !Anchor.empty() || !Title.empty();
+}
+
+// Over a link (a URL text shown as a link, or an anchor of an HTML text) the hot-item cursor
+// shows; elsewhere the cursor the grid had before comes back. Entering an anchor and
+// leaving it are told through OnAnchorEnter and OnAnchorExit.
+void TExtStringGrid::HotItemCursorMove(int ACol, int ARow, int X, int Y)
 {
     bool hot = false;
-    if (ACol >= 0 && ARow >= 0 && URLShow()) {
+    std::string anchor;
+    std::string title;
+    const bool onCell = ACol >= 0 && ARow >= 0;
+    if (onCell && URLShow()) {
         const std::string text = GetCellEx(ACol, ARow);
         hot = DetectCellTextKind(text, EnableHTML()) != ctkHtml && IsUrlText(text);
+    }
+    if (onCell && !hot && AnchorAt(ACol, ARow, X, Y, anchor, title)) {
+        hot = true;
+        std::string hint = title.empty() ? anchor : title;
+        if (OnAnchorHint) OnAnchorHint(this, ARow, RealColIndex(ACol), hint);
+        if (anchor != FAnchorRef) {
+            if (OnAnchorEnter) OnAnchorEnter(this, ARow, RealColIndex(ACol), anchor);
+            FAnchorRef = anchor;
+        }
+    } else if (!FAnchorRef.empty()) {
+        FAnchorRef.clear();
+        if (OnAnchorExit) OnAnchorExit(this, ARow, onCell ? RealColIndex(ACol) : ACol, "");
     }
     if (hot && !FHotCursorShown) {
         FOldCursor = Cursor();
@@ -100,7 +145,7 @@ void TExtStringGrid::CMMouseLeave(ui::TMessage& Message)
         FHoverRowIdx = -1;
         if (old < RowCount()) InvalidateRow(old);
     }
-    HotItemCursorMove(-1, -1);
+    HotItemCursorMove(-1, -1, -1, -1);
 }
 
 }  // namespace grid

@@ -84,14 +84,14 @@ TEST_F(GridMouseMoveTest, HotItemCursorShowsOverLinksOnly)
     Grid->SetCursor(ui::crCross);
     Grid->SetCells(1, 2, "https://example.org");
     Grid->SetCells(2, 2, "no link here");
-    Grid->SetCells(3, 2, "<a href=\"x\">https://example.org</a>");
+    Grid->SetCells(3, 2, "<b>https://example.org</b>");
 
     MoveOver(1, 2);
     EXPECT_EQ(Grid->Cursor(), ui::crHandPoint);
     EXPECT_EQ(grid::HotItemCursor(), ui::crHandPoint);
     MoveOver(2, 2);
     EXPECT_EQ(Grid->Cursor(), ui::crCross);
-    MoveOver(3, 2);  // an HTML text is no plain link
+    MoveOver(3, 2);  // an HTML text without anchor is no link
     EXPECT_EQ(Grid->Cursor(), ui::crCross);
     MoveOver(1, 2);
     LeaveGrid();
@@ -142,6 +142,33 @@ TEST_F(GridMouseMoveTest, SizingEventsReportTheSizeUnderThePointer)
     ui::THeadlessBackend::MouseUp(Grid, x, row3.Bottom + 9);
     EXPECT_EQ(rows, (std::vector<std::pair<int, int>>{{3, row3.Bottom + 9 - row3.Top + 1}}));
     EXPECT_EQ(cols.size(), 1u);  // row sizing reports no column size
+}
+
+// Entering an anchor of an HTML text fires OnAnchorEnter with its reference and shows the
+// hot-item cursor; leaving it fires OnAnchorExit with an empty anchor.
+TEST_F(GridMouseMoveTest, AnchorsAreEnteredAndLeftWithTheHotItemCursor)
+{
+    Grid->SetColWidths(2, 150);
+    Grid->SetCells(2, 3, "<a href=\"ref1\">anchor</a>");
+    Grid->SetCells(2, 4, "<a href=\"ref2\">other</a>");
+    std::vector<std::string> log;
+    Grid->OnAnchorEnter = [&](grid::TSender, int r, int c, const std::string& a) {
+        log.push_back("enter " + std::to_string(c) + "," + std::to_string(r) + " " + a);
+    };
+    Grid->OnAnchorExit = [&](grid::TSender, int, int, const std::string& a) { log.push_back("exit '" + a + "'"); };
+    auto overText = [&](int c, int r) {
+        const rtl::TRect rc = Grid->CellRect(c, r);
+        ui::THeadlessBackend::MouseMove(Grid, rc.Left + 10, rc.Top + 10);
+    };
+    overText(2, 3);
+    EXPECT_EQ(Grid->Cursor(), ui::crHandPoint);
+    overText(2, 3);  // still the same anchor: no second enter
+    const rtl::TRect rc = Grid->CellRect(2, 3);
+    ui::THeadlessBackend::MouseMove(Grid, rc.Right - 5, rc.Top + 10);  // right of the text
+    EXPECT_EQ(Grid->Cursor(), ui::crDefault);
+    overText(2, 4);
+    LeaveGrid();
+    EXPECT_EQ(log, (std::vector<std::string>{"enter 2,3 ref1", "exit ''", "enter 2,4 ref2", "exit ''"}));
 }
 
 }  // namespace
