@@ -8,7 +8,9 @@
 #include "grid/core/BaseGrid.h"
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridLists.h"
 #include "grid/data/ExtGridBinStream.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StringList.h"
@@ -185,6 +187,43 @@ TEST_F(ExtGridBinStreamTest, GraphicObjectsTheGridMadeForACellTravelWithIt)
     int idx = -1;
     Other->GetRadioIdx(2, 2, idx);
     EXPECT_EQ(idx, 1);
+}
+
+TEST_F(ExtGridBinStreamTest, BitmapsAndImageListsTravelAsCopiesTheLoadingGridOwns)
+{
+    gfx::TBitmap bmp(3, 2);
+    const std::uint32_t pixels[6] = {0xFFFF0000, 0xFF00FF00, 0xFF0000FF, 0xFFFFFFFF, 0xFF000000, 0xFF808080};
+    bmp.SetPixels(3, 2, pixels, 3);
+    Grid->CreateCellGraphic(1, 1)->SetBitmap(&bmp, true, grid::haCenter, grid::vaCenter);
+    grid::TCellGraphic* images = Grid->CreateCellGraphic(2, 1);
+    images->SetMultiImage(2, 1, 0, grid::haLeft, grid::vaTop, nullptr);
+    auto* list = dynamic_cast<grid::TIntList*>(images->CellBitmap());
+    ASSERT_NE(list, nullptr);
+    list->Add(4);
+    list->Add(7);
+
+    rtl::TStringStream s(Save(rtl::Rect(1, 1, 2, 1)));
+    Other->LoadAtPointFromBinStream(rtl::TPoint{0, 0}, s);
+
+    const grid::TCellGraphic* g = Other->GetCellGraphic(0, 0);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(g->CellType(), grid::ctBitmap);
+    EXPECT_EQ(g->CellHAlign(), grid::haCenter);
+    EXPECT_TRUE(g->CellTransparent());
+    EXPECT_TRUE(g->OwnsCellBitmap());
+    const auto* copy = dynamic_cast<const gfx::TBitmap*>(g->CellBitmap());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_EQ(copy->Width(), 3);
+    ASSERT_EQ(copy->Height(), 2);
+    EXPECT_EQ(copy->ScanLine(0)[0] & 0xFFFFFF, 0xFF0000u);
+    EXPECT_EQ(copy->ScanLine(1)[2] & 0xFFFFFF, 0x808080u);
+
+    const grid::TCellGraphic* gi = Other->GetCellGraphic(1, 0);
+    ASSERT_NE(gi, nullptr);
+    ASSERT_EQ(gi->CellType(), grid::ctImages);
+    const auto* copiedList = dynamic_cast<const grid::TIntList*>(gi->CellBitmap());
+    ASSERT_NE(copiedList, nullptr);
+    EXPECT_EQ(copiedList->StrValue(), "4,7");
 }
 
 TEST_F(ExtGridBinStreamTest, NumbersTravelInInvariantFormBetweenLocales)

@@ -91,6 +91,13 @@ TEST_F(ExtGridClipboardTest, RichTextCellGoesOnTheClipboardAsRtfAndPlainText)
     Select(1, 1, 1, 1);
     EXPECT_EQ(Copied(), "Hello\r\nWorld");
     EXPECT_EQ(ui::Clipboard().GetData(grid::RichTextClipboardFormat()), rtf + std::string(1, '\0'));
+
+    // Pasting prefers the rich text, into the one cell.
+    Select(3, 2, 4, 3);
+    Grid->PasteSelectionFromClipboard();
+    EXPECT_EQ(Grid->Cells(3, 2), rtf);
+    EXPECT_EQ(Grid->Cells(4, 2), "");
+    EXPECT_EQ(Grid->Cells(3, 3), "");
 }
 
 TEST_F(ExtGridClipboardTest, CutClearsEditableCellsAndOneUndoRestoresThem)
