@@ -4,6 +4,7 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/core/GridOptionsOwned.h"
+#include "grid/data/ExtGridClipboard.h"
 #include "grid/editing/ExtGridServices.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
 #include "grid/foundation/ExtUtilCellText.h"
@@ -160,6 +161,7 @@ void TExtStringGrid::WMNotify(ui::TMessage& Message)
         const std::string cell = Cells(c, r);
         switch (DetectCellTextKind(cell, true)) {
         case ctkHtml: text = StripHtmlTags(cell); break;
+        case ctkRichText: text = RtfToPlainText(cell); break;
         case ctkUnicodeEscaped: text = DecodeUnicodeEscapes(cell); break;
         default: text = cell; break;
         }

@@ -191,6 +191,7 @@ TEST_F(ExtGridBalloonTest, BalloonTextsAreCleanedAndCut)
         {std::string(2048, 'y'), std::string(2048, 'y')},
         {"\r\n\n\tplanted\tearly", " planted early"},
         {"<b>bold</b> text", "bold text"},
+        {"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0 Maize \\b hybrid\\b0}", "Maize hybrid"},
     };
     for (const Case& c : cases) {
         Grid->SetCells(1, 1, c.cell);
