@@ -526,6 +526,13 @@ TEST_F(ExtGridDragDrop, OneCsvFileIsLoadedAndSeveralFilesOnlyReachTheirEvent)
     EXPECT_TRUE(seen.empty());
     EXPECT_EQ(Grid->Cells(0, 0), "p");
     EXPECT_EQ(Grid->Cells(1, 1), "2");
+
+    // A CSV file that cannot be read shows its error and leaves the grid as it was.
+    auto& backend = static_cast<ui::THeadlessBackend&>(App->Backend());
+    EXPECT_EQ(ui::DropFilesOnWindow(Form, at.X, at.Y, {dir.File("missing.csv")}), ui::DROPEFFECT_NONE);
+    ASSERT_EQ(backend.ErrorTexts().size(), 1u);
+    EXPECT_NE(backend.ErrorTexts()[0].find("missing.csv"), std::string::npos) << backend.ErrorTexts()[0];
+    EXPECT_EQ(Grid->Cells(0, 0), "p");
 }
 
 }  // namespace
