@@ -508,6 +508,27 @@ TEST_F(ExtGridDragDrop, CellBlockDroppedAboveItsSourceReportsTheRowDelta)
     EXPECT_EQ(Grid->Cells(2, 2), "c4");
 }
 
+TEST_F(ExtGridDragDrop, CellsMovedAboveTheirSourceWithInsertedRowsClearTheShiftedSource)
+{
+    DragDropSettings().SetOleDropSource(true);
+    DragDropSettings().SetOleInsertRows(true);
+    Grid->Navigation().SetAllowFmtClipboard(true);
+    rtl::TPoint press = Centre(1, 3);
+    rtl::TPoint at = Centre(1, 1);
+    ui::THeadlessBackend::MouseDown(Grid, press.X, press.Y);
+    Grid->SetSelection(rtl::TRect{1, 3, 2, 4});
+    RunDrag({[&] { MoveTo(at); }, [&] { ReleaseAt(at); }}, [&] { Grid->StartOleDrag(1, 3, press.X, press.Y); });
+    ASSERT_EQ(Grid->RowCount(), 8);
+    EXPECT_EQ(Grid->Cells(1, 1), "b3");
+    EXPECT_EQ(Grid->Cells(2, 2), "c4");
+    EXPECT_EQ(Grid->Cells(1, 3), "b1");  // the row the block was dropped on, moved down
+    // The source rows now stand two rows lower; those are the cells cleared.
+    EXPECT_EQ(Grid->Cells(1, 5), "");
+    EXPECT_EQ(Grid->Cells(2, 6), "");
+    EXPECT_EQ(Grid->Cells(0, 5), "a3");
+    EXPECT_EQ(Grid->Cells(1, 7), "b5");
+}
+
 TEST_F(ExtGridDragDrop, OneCsvFileIsLoadedAndSeveralFilesOnlyReachTheirEvent)
 {
     testsupport::TempDir dir;
