@@ -383,6 +383,31 @@ TEST_F(ExtGridDragDrop, RichTextGoesIntoTheCellOnlyWhileRichTextDropsAreOn)
     EXPECT_EQ(Grid->Cells(2, 2), "more");
 }
 
+TEST_F(ExtGridDragDrop, UrlDropsWriteTheCellUnlessTheirEventRefuses)
+{
+    auto data = ui::MakeBlockDataObject({{ui::CF_UNICODETEXT, Utf16Z("https://x.hu")}, {CF_URL(), std::string("https://x.hu\0", 13)}});
+    rtl::TPoint screen = Grid->ClientToScreen(Centre(2, 2));
+    std::string reported;
+    bool refuse = false;
+    Grid->OnOleDropURL = [&](TSender, int ARow, int ACol, const std::string& URL, bool& Allow) {
+        reported = std::to_string(ACol) + "," + std::to_string(ARow) + " " + URL;
+        Allow = !refuse;
+    };
+    auto drop = [&] {
+        DWORD effect = ui::DROPEFFECT_COPY;
+        Grid->DropTarget()->DragEnter(data.get(), ui::MK_DRAG_LBUTTON, {screen.X, screen.Y}, effect);
+        EXPECT_EQ(effect, ui::DROPEFFECT_LINK);
+        Grid->DropTarget()->Drop(data.get(), 0, {screen.X, screen.Y}, effect);
+    };
+    refuse = true;
+    drop();
+    EXPECT_EQ(reported, "2,2 https://x.hu");
+    EXPECT_EQ(Grid->Cells(2, 2), "c2");
+    refuse = false;
+    drop();
+    EXPECT_EQ(Grid->Cells(2, 2), "https://x.hu");
+}
+
 TEST_F(ExtGridDragDrop, RefusedDropLeavesTheGridButHidesTheMarkAndReportsTheDrop)
 {
     int droppedEvents = 0;
