@@ -126,10 +126,17 @@ void TExtStringGrid::ShiftCellControls(int FromRow, int Delta)
     std::vector<Item> items;
     for (int i = 0; i < list.Count(); ++i) {
         TControlItem* it = list.GetControl(i);
+        // A control of a removed row has no cell any more: it is hidden and let go.
+        if (Delta < 0 && it->Y() >= FromRow + Delta && it->Y() < FromRow) {
+            if (it->Control() != nullptr) it->Control()->SetVisible(false);
+            --FNumCellControls;
+            continue;
+        }
         items.push_back({it->X(), it->Y() >= FromRow ? it->Y() + Delta : it->Y(), it->Control()});
     }
     list.ClearControls();
     for (const Item& it : items) list.AddControl(it.X, it.Y, it.Control);
+    CellControlsUpdate(false);
 }
 
 // --- the two row workers ---

@@ -100,6 +100,20 @@ TEST_F(CellControlPlacementTest, AfterASortTheControlIsOverTheCellItsRowMovedTo)
     ExpectOverCell(p, 2, 4);
 }
 
+TEST_F(CellControlPlacementTest, InsertedAndRemovedRowsMoveTheControlWithItsRow)
+{
+    ui::TPanel* p = NewPanel();
+    Grid->SetCellControls(1, 5, p);
+    Grid->InsertRows(2, 2);
+    ExpectOverCell(p, 1, 7);
+    Grid->RemoveRows(1, 3);
+    ExpectOverCell(p, 1, 4);
+    // The control of a removed row goes with it and is not left over another cell.
+    Grid->RemoveRows(4, 1);
+    EXPECT_FALSE(p->Visible());
+    EXPECT_EQ(Grid->NumCellControls(), 0);
+}
+
 TEST_F(CellControlPlacementTest, ResizingTheGridPlacesTheControlsAgain)
 {
     ui::TPanel* p = NewPanel();
