@@ -107,6 +107,16 @@ void TGridDropTarget::HideMoveButton()
     if (THeaderDragButton* b = FGrid->MoveButton()) b->SetVisible(false);
 }
 
+ui::HRESULT TGridDropTarget::DragEnter(ui::IDataObject* dataObj, ui::DWORD keyState, ui::POINTL pt, ui::DWORD& effect)
+{
+    const TDragDropSettings& dd = FGrid->DragDropSettings();
+    AcceptText = dd.OleAcceptText();
+    AcceptFiles = dd.OleAcceptFiles();
+    AcceptURLs = dd.OleAcceptURLs();
+    AcceptCols = dd.OleColumnDragDrop() || dd.OleColumnReorder();
+    return TESGDropTarget::DragEnter(dataObj, keyState, pt, effect);
+}
+
 void TGridDropTarget::DragMouseMove(rtl::TPoint pt, bool& Allow, TDropFormats DropFormats)
 {
     TExtStringGrid& g = *FGrid;
@@ -360,11 +370,6 @@ void TExtStringGrid::RegisterOleDropTarget()
 {
     RevokeOleDropTarget();
     auto target = std::make_shared<TGridDropTarget>(this);
-    const TDragDropSettings& dd = DragDropSettings();
-    target->AcceptText = dd.OleAcceptText();
-    target->AcceptFiles = dd.OleAcceptFiles();
-    target->AcceptURLs = dd.OleAcceptURLs();
-    target->AcceptCols = dd.OleColumnDragDrop() || dd.OleColumnReorder();
     FDragDrop->DropTarget = target;
     if (!HandleAllocated()) return;
     if (ui::RegisterDragDrop(Handle(), target) == ui::S_OK) FDragDrop->RegisteredWnd = Handle();

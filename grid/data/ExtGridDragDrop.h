@@ -22,6 +22,8 @@ class TGridDropTarget : public TESGDropTarget {
 public:
     explicit TGridDropTarget(TExtStringGrid* AGrid) : FGrid(AGrid) {}
     TExtStringGrid* Grid() const { return FGrid; }
+    // Takes the grid's accept switches as they are when a drag comes in.
+    ui::HRESULT DragEnter(ui::IDataObject* dataObj, ui::DWORD keyState, ui::POINTL pt, ui::DWORD& effect) override;
 
     void DropText(rtl::TPoint pt, const std::string& s) override;
     void DropStream(rtl::TPoint pt, std::unique_ptr<rtl::TMemoryStream> ms) override;

@@ -573,6 +573,11 @@ TEST_F(ExtGridDragDrop, OneCsvFileIsLoadedAndSeveralFilesOnlyReachTheirEvent)
     EXPECT_EQ(Grid->Cells(0, 0), "p");
     EXPECT_EQ(Grid->Cells(1, 1), "2");
 
+    // Files are refused once the grid stops accepting them.
+    DragDropSettings().SetOleAcceptFiles(false);
+    EXPECT_EQ(ui::DropFilesOnWindow(Form, at.X, at.Y, {csv}), ui::DROPEFFECT_NONE);
+    DragDropSettings().SetOleAcceptFiles(true);
+
     // A CSV file that cannot be read shows its error and leaves the grid as it was.
     auto& backend = static_cast<ui::THeadlessBackend&>(App->Backend());
     EXPECT_EQ(ui::DropFilesOnWindow(Form, at.X, at.Y, {dir.File("missing.csv")}), ui::DROPEFFECT_NONE);
