@@ -68,6 +68,23 @@ TEST_F(CellControlPlacementTest, AControlIsHiddenWithItsRowAndBackOverItsCellWhe
     ExpectOverCell(p, 1, 5);
 }
 
+TEST_F(CellControlPlacementTest, HidingAColumnHidesItsControlAndMovesTheControlsRightOfIt)
+{
+    ui::TPanel* inHidden = NewPanel();
+    ui::TPanel* right = NewPanel();
+    Grid->SetCellControls(1, 2, inHidden);
+    Grid->SetCellControls(3, 2, right);
+    Grid->HideColumn(1);
+    Grid->CellControlsUpdate(true);
+    EXPECT_FALSE(inHidden->Visible());
+    ExpectOverCell(right, 2, 2);
+    EXPECT_EQ(Grid->NumCellControls(), 2);
+    Grid->UnHideColumn(1);
+    Grid->CellControlsUpdate(false);
+    ExpectOverCell(inHidden, 1, 2);
+    ExpectOverCell(right, 3, 2);
+}
+
 TEST_F(CellControlPlacementTest, ScrollingOutHidesNormalCellControlsButFixedOnesStay)
 {
     ui::TPanel* normal = NewPanel();
