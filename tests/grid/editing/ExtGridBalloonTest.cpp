@@ -150,7 +150,9 @@ TEST_F(ExtGridBalloonTest, DelaysAndTransparencyAreHandedToTheToolTip)
         EXPECT_EQ(t->DelayTime(ui::TTDT_RESHOW), c.expReshow) << c.reshow;
         EXPECT_EQ(t->DelayTime(ui::TTDT_AUTOPOP), c.expAutoPop) << c.autoHide;
         EXPECT_EQ((t->ExStyle() & ui::WS_EX_LAYERED) != 0, c.layered) << int(c.transparency);
-        if (c.layered) EXPECT_EQ(t->LayeredAlpha(), c.alpha);
+        if (c.layered) {
+            EXPECT_EQ(t->LayeredAlpha(), c.alpha);
+        }
     }
 }
 
