@@ -42,7 +42,17 @@ void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
     const bool moving = FGridState == ui::gsColMoving || FGridState == ui::gsRowMoving;
     if (!designing && moving) MovingStep(X, Y);
     if (!designing) HotItemCursorMove(c, r, X, Y);
+    // This platform scrolls a drag selection on the move itself (not from a timer), so
+    // NoScrollOnPartialRow holds here too: a drag onto the partly shown last row scrolls
+    // nothing and the current row stays where it was.
+    const bool keepRows = FGridState == ui::gsSelecting && MouseActions().NoScrollOnPartialRow();
+    const int oldTop = TopRow();
+    const int oldRow = Row();
     TBaseGrid::MouseMove(Shift, X, Y);
+    if (keepRows && TopRow() != oldTop) {
+        SetTopRow(oldTop);
+        if (Row() != oldRow && oldRow < RowCount()) MoveColRow(Col(), oldRow, false, false);
+    }
     ReportSizing(X, Y);
     // The drag button and arrows are seen where the pointer is now, not a paint later.
     if (moving && EnhRowColMove()) Update();

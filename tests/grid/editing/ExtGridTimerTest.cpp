@@ -161,4 +161,31 @@ TEST_F(GridTimerTest, NoAutoRangeScrollEndsADragSelectionAtTheLastFullRow)
     }
 }
 
+// Dragging a selection onto the partly shown last row: with NoScrollOnPartialRow the grid
+// does not scroll and the selection stops at the last full row.
+TEST_F(GridTimerTest, NoScrollOnPartialRowKeepsADragSelectionFromScrolling)
+{
+    const int last = Grid->TopRow() + Grid->VisibleRowCount() - 1;
+    const rtl::TRect lastFull = Grid->CellRect(1, last);
+    ASSERT_LT(lastFull.Bottom + 3, Grid->ClientHeight());
+    for (bool option : {true, false}) {
+        Grid->MouseActions().SetNoScrollOnPartialRow(option);
+        const rtl::TPoint p = CellCentre(option ? 1 : 2, 2);
+        ui::THeadlessBackend::MouseDown(Grid, p.X, p.Y);
+        RestMouseOn(option ? 1 : 2, last);
+        ui::THeadlessBackend::MouseMove(Grid, p.X, lastFull.Bottom + 3);
+        Tick(1);
+        if (option) {
+            EXPECT_EQ(Grid->TopRow(), 1);
+            EXPECT_EQ(Grid->Row(), last);
+            EXPECT_EQ(Grid->Selection().Top, 2);
+        } else {
+            EXPECT_GT(Grid->TopRow(), 1);
+            EXPECT_EQ(Grid->Row(), last + 1);
+        }
+        ui::THeadlessBackend::MouseUp(Grid, p.X, lastFull.Bottom + 3);
+        Grid->SetTopRow(1);
+    }
+}
+
 }  // namespace
