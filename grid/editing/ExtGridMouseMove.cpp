@@ -45,6 +45,11 @@ void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
     // This platform scrolls a drag selection on the move itself (not from a timer), so
     // NoScrollOnPartialRow holds here too: a drag onto the partly shown last row scrolls
     // nothing and the current row stays where it was.
+    // For the same reason NoAutoRangeScroll ends a drag selection that the move would carry
+    // beyond the fully shown rows or outside the cells.
+    if (FGridState == ui::gsSelecting && MouseActions().NoAutoRangeScroll() &&
+        (c < 0 || r < 0 || r > TopRow() + VisibleRowCount() - 1))
+        FGridState = ui::gsNormal;
     const bool keepRows = FGridState == ui::gsSelecting && MouseActions().NoScrollOnPartialRow();
     const int oldTop = TopRow();
     const int oldRow = Row();

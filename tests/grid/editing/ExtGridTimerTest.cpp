@@ -188,4 +188,20 @@ TEST_F(GridTimerTest, NoScrollOnPartialRowKeepsADragSelectionFromScrolling)
     }
 }
 
+// The move itself would scroll a drag selection dragged below the grid; NoAutoRangeScroll
+// ends the drag instead.
+TEST_F(GridTimerTest, NoAutoRangeScrollEndsADragSelectionDraggedBelowTheGrid)
+{
+    for (bool option : {true, false}) {
+        Grid->MouseActions().SetNoAutoRangeScroll(option);
+        const rtl::TPoint p = CellCentre(option ? 1 : 2, 2);
+        ui::THeadlessBackend::MouseDown(Grid, p.X, p.Y);
+        ui::THeadlessBackend::MouseMove(Grid, p.X, Grid->Height() + 20);
+        EXPECT_EQ(Grid->TopRow() == 1, option) << option;
+        EXPECT_EQ(Grid->GridState() == ui::gsNormal, option) << option;
+        ui::THeadlessBackend::MouseUp(Grid, p.X, Grid->Height() + 20);
+        Grid->SetTopRow(1);
+    }
+}
+
 }  // namespace
