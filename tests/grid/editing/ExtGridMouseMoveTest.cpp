@@ -171,4 +171,17 @@ TEST_F(GridMouseMoveTest, AnchorsAreEnteredAndLeftWithTheHotItemCursor)
     EXPECT_EQ(log, (std::vector<std::string>{"enter 2,3 ref1", "exit ''", "enter 2,4 ref2", "exit ''"}));
 }
 
+TEST_F(GridMouseMoveTest, LeftButtonStateIsThePhysicalOne)
+{
+    const rtl::TPoint p = CellCentre(2, 2);
+    EXPECT_FALSE(Grid->IsLeftButtonPressed());
+    ui::THeadlessBackend::MouseDown(Grid, p.X, p.Y);
+    EXPECT_TRUE(Grid->IsLeftButtonPressed());
+    ui::THeadlessBackend::MouseUp(Grid, p.X, p.Y);
+    EXPECT_FALSE(Grid->IsLeftButtonPressed());
+    ui::THeadlessBackend::MouseDown(Grid, p.X, p.Y, ui::mbRight);
+    EXPECT_FALSE(Grid->IsLeftButtonPressed());
+    ui::THeadlessBackend::MouseUp(Grid, p.X, p.Y, ui::mbRight);
+}
+
 }  // namespace
