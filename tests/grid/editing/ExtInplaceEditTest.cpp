@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridAuxWindows.h"
 #include "grid/core/GridOptions.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -366,6 +367,21 @@ TEST_F(ExtInplaceEditTest, FocusLostWhileACellIsWrittenAnnouncesNothing)
     App->ProcessMessages();
     EXPECT_FALSE(Grid->NormalEdit()->Focused());
     EXPECT_EQ(editingDone, 0);
+}
+
+// With the focus helper the glow frames the current cell when the edit ends and goes once
+// the announcement has arrived and no edit is open.
+TEST_F(ExtInplaceEditTest, FocusWindowGoesWhenTheEndOfTheEditArrives)
+{
+    ui::TForm* other = new ui::TForm(App.get());
+    other->Show();
+    Grid->SetFocus();
+    Grid->FocusHelper().SetEnabled(true);
+    ASSERT_TRUE(Open(1, 2)->Focused());
+    other->SetFocus();
+    EXPECT_TRUE(Grid->FocusWindow()->Visible());
+    App->ProcessMessages();
+    EXPECT_FALSE(Grid->FocusWindow()->Visible());
 }
 
 // With EditOnDblClickOnly the arrival of the announcement switches editing off again.
