@@ -48,11 +48,11 @@ rtl::TRect TBaseGrid::CalcCellRect(int c, int r)
 
 rtl::TRect TBaseGrid::CellRect(int c, int r)
 {
-    int rc = RealColIndex(c);
-    if (HasCellProperties(rc, r)) {
-        const TCellProperties* p = GetCellPropsDirect(rc, r);
+    // Cells and merges are stored at the displayed column.
+    if (HasCellProperties(c, r)) {
+        const TCellProperties* p = GetCellPropsDirect(c, r);
         if (p->CellSpanX() != -1 || p->CellSpanY() > 0) {
-            rtl::TPoint base = p->BaseCellAt(rc, r);
+            rtl::TPoint base = p->BaseCellAt(c, r);
             int bc = base.X;
             int br = base.Y;
             int spanX = 0;
@@ -61,10 +61,9 @@ rtl::TRect TBaseGrid::CellRect(int c, int r)
                 spanX = std::max(0, GetCellPropsDirect(bc, br)->CellSpanX());
                 spanY = std::max(0, GetCellPropsDirect(bc, br)->CellSpanY());
             }
-            int dc = DisplColIndex(bc);
-            rtl::TRect r1 = CalcCellRect(dc, br);
+            rtl::TRect r1 = CalcCellRect(bc, br);
             if (r1.Right == r1.Left) ++r1.Right;
-            rtl::TRect r2 = CalcCellRect(dc + spanX, br + spanY);
+            rtl::TRect r2 = CalcCellRect(bc + spanX, br + spanY);
             if (r2.Right == r2.Left) --r2.Left;
             rtl::TRect result;
             rtl::UnionRect(result, r1, r2);

@@ -16,10 +16,9 @@ void TBaseGrid::MoveToBaseCell()
 {
     int c = Col();
     int r = Row();
-    if (c < 0 || r < 0 || !HasCellProperties(RealColIndex(c), r)) return;
-    rtl::TPoint base = GetCellPropsDirect(RealColIndex(c), r)->BaseCellAt(RealColIndex(c), r);
-    int dc = DisplColIndex(base.X);
-    if (dc != c || base.Y != r) MoveColRow(dc, base.Y, true, true);
+    if (c < 0 || r < 0 || !HasCellProperties(c, r)) return;
+    rtl::TPoint base = GetCellPropsDirect(c, r)->BaseCellAt(c, r);
+    if (base.X != c || base.Y != r) MoveColRow(base.X, base.Y, true, true);
 }
 
 // Before the platform moves one cell, the current cell is put on the block's far edge in
@@ -29,17 +28,16 @@ void TBaseGrid::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
 {
     int c = Col();
     int r = Row();
-    bool inBlock = c >= 0 && r >= 0 && HasCellProperties(RealColIndex(c), r);
+    bool inBlock = c >= 0 && r >= 0 && HasCellProperties(c, r);
     rtl::TPoint b{c, r};
     int spanX = -1;
     int spanY = -1;
     if (inBlock) {
-        b = GetCellPropsDirect(RealColIndex(c), r)->BaseCellAt(RealColIndex(c), r);
+        b = GetCellPropsDirect(c, r)->BaseCellAt(c, r);
         if (HasCellProperties(b.X, b.Y)) {
             spanX = GetCellPropsDirect(b.X, b.Y)->CellSpanX();
             spanY = GetCellPropsDirect(b.X, b.Y)->CellSpanY();
         }
-        b.X = DisplColIndex(b.X);
     }
     switch (Key) {
     case ui::VK_NEXT:
@@ -99,7 +97,7 @@ void TBaseGrid::RepaintMergedFixedCols()
     int last = std::min(RowCount() - 1, TopRow() + VisibleRowCount());
     for (int r = TopRow(); r <= last; ++r)
         for (int c = 0; c < FixedCols(); ++c)
-            if (IsMergedCell(RealColIndex(c), r)) RepaintCell(c, r);
+            if (IsMergedCell(c, r)) RepaintCell(c, r);
 }
 
 void TBaseGrid::RepaintMergedFixedRows()
@@ -108,7 +106,7 @@ void TBaseGrid::RepaintMergedFixedRows()
     int last = std::min(ColCount() - 1, LeftCol() + VisibleColCount());
     for (int c = LeftCol(); c <= last; ++c)
         for (int r = 0; r < FixedRows(); ++r)
-            if (IsMergedCell(RealColIndex(c), r)) RepaintCell(c, r);
+            if (IsMergedCell(c, r)) RepaintCell(c, r);
 }
 
 }  // namespace grid

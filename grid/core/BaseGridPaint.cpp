@@ -59,9 +59,8 @@ void TBaseGrid::Paint()
 // once per pass whichever of its cells comes first, never twice.
 void TBaseGrid::DrawCell(int ACol, int ARow, const rtl::TRect& ARect, ui::TGridDrawState AState)
 {
-    int rc = RealColIndex(ACol);
-    if (FPainting && IsMergedCell(rc, ARow) && IsBaseCell(rc, ARow)) {
-        TCellProperties* base = GetCellPropsDirect(rc, ARow);
+    if (FPainting && IsMergedCell(ACol, ARow) && IsBaseCell(ACol, ARow)) {
+        TCellProperties* base = GetCellPropsDirect(ACol, ARow);
         if (base->PaintID() == FPaintID) return;
         base->SetPaintID(FPaintID);
     }
@@ -106,14 +105,13 @@ void TBaseGrid::DrawGridCell(gfx::TCanvas& ACanvas, int ACol, int ARow, rtl::TRe
     }
 
     // A member of a merged block paints the block once per pass, through its base cell.
-    int rc = RealColIndex(ACol);
-    int baseCol = rc;
+    int baseCol = ACol;
     int baseRow = ARow;
-    if (!GetBaseCellPos(rc, ARow, baseCol, baseRow)) {
+    if (!GetBaseCellPos(ACol, ARow, baseCol, baseRow)) {
         TCellProperties* base = GetCellProperties(baseCol, baseRow);
         if (base->PaintID() == FPaintID) return;
         base->SetPaintID(FPaintID);
-        PaintCell(ACanvas, DisplColIndex(baseCol), baseRow, ARect, AState);
+        PaintCell(ACanvas, baseCol, baseRow, ARect, AState);
         return;
     }
 
@@ -253,7 +251,7 @@ void TBaseGrid::DrawCellLines(gfx::TCanvas& ACanvas, int ACol, int ARow, const r
     bool vert = fixed ? (opts & ui::goFixedVertLine) != 0 : (opts & ui::goVertLine) != 0;
     // The node column of a grid with nodes has no horizontal lines.
     if (horz && !fixed && ARow >= FixedRows()) {
-        int bc = RealColIndex(ACol);
+        int bc = ACol;
         int br = ARow;
         GetBaseCellPos(bc, ARow, bc, br);
         if (bc == 0 && PaintHasNodes()) horz = false;

@@ -300,8 +300,7 @@ void TExtStringGrid::CheckAll(int ACol)
 {
     for (int r = FixedRows(); r < RowCount(); ++r) ChangeCheckBoxState(ACol, r, true);
     if (NumHiddenColumns() > 0) {
-        const int d = DisplColIndex(ACol);
-        RepaintRect(rtl::TRect{d, 0, d, RowCount() - 1});
+        RepaintRect(rtl::TRect{ACol, 0, ACol, RowCount() - 1});
     }
 }
 
@@ -376,7 +375,7 @@ bool TExtStringGrid::ToggleCheckBoxCell(int ACol, int ARow, bool CheckEditable)
         newState = GetCellEx(ACol, ARow) != checkTrue;
         SetCellEx(ACol, ARow, newState ? checkTrue : checkFalse);
     }
-    RepaintCell(DisplColIndex(ACol), ARow);
+    RepaintCell(ACol, ARow);
 
     if (grouped && nodeRow) {
         for (int offset = 1; offset < span; ++offset) {
@@ -420,8 +419,7 @@ bool TExtStringGrid::IsInCheckBox(int ACol, int ARow, int XPos, int YPos)
     if (!IsCheckKind(t) && t != ctRadioButton) return false;
     if (!FMouseActions->PreciseCheckBoxCheck()) return true;
 
-    const int d = DisplColIndex(ACol);
-    const rtl::TRect R = CellRect(d, ARow);
+    const rtl::TRect R = CellRect(ACol, ARow);
     const double dpi = FScaleFactor;
     const int m = static_cast<int>(std::lround(2 * dpi));
     const int s = ControlLook().CheckSize();
@@ -591,7 +589,7 @@ bool TExtStringGrid::SetRadioButtonState(int ACol, int ARow, bool State)
     if (g == nullptr || g->CellType() != ctRadioButton) return false;
     if (State != g->CellBoolean()) {
         g->SetCellBoolean(State);
-        RepaintCell(DisplColIndex(ACol), ARow);
+        RepaintCell(ACol, ARow);
     }
     return true;
 }
@@ -622,10 +620,9 @@ bool TExtStringGrid::SelectRadioButton(int ACol, int ARow, bool CheckEditable)
         IsEditableCell(ACol, ARow, canEdit);
         if (!canEdit) return false;
     }
-    const int d = DisplColIndex(ACol);
     if (!g->CellBoolean()) {
         g->SetCellBoolean(true);
-        RepaintCell(d, ARow);
+        RepaintCell(ACol, ARow);
         // Unchecks a checked neighbour; false at the first cell that is no radio button.
         auto uncheck = [this](int c, int r, int paintCol) {
             TCellGraphic* n = GetCellGraphic(c, r);
@@ -637,8 +634,8 @@ bool TExtStringGrid::SelectRadioButton(int ACol, int ARow, bool CheckEditable)
             return true;
         };
         if (g->CellAngle() == rgCol) {
-            for (int r = ARow + 1; r < RowCount() && uncheck(ACol, r, d); ++r) {}
-            for (int r = ARow - 1; r >= 0 && uncheck(ACol, r, d); --r) {}
+            for (int r = ARow + 1; r < RowCount() && uncheck(ACol, r, ACol); ++r) {}
+            for (int r = ARow - 1; r >= 0 && uncheck(ACol, r, ACol); --r) {}
         } else if (g->CellAngle() == rgRow) {
             const int last = ColCount() + NumHiddenColumns() - 1;
             for (int c = ACol + 1; c <= last && uncheck(c, ARow, c); ++c) {}

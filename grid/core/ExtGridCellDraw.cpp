@@ -47,7 +47,7 @@ void TExtStringGrid::InitCellLook(int ACol, int ARow, ui::TGridDrawState AState,
         GetCellColor(ACol, ARow, AState, &ABrush, &AFont);
         return;
     }
-    AFont.Assign(&GetCellFont(RealColIndex(ACol), ARow));
+    AFont.Assign(&GetCellFont(ACol, ARow));
     bool selected = (AState & ui::gdSelected) != 0 && FShowSelection && SelectionStyle() == ssDefault &&
                     ((AState & ui::gdFocused) == 0 || FShowFocusedSelectionColor);
     if (selected) {
@@ -66,12 +66,11 @@ void TExtStringGrid::InitCellLook(int ACol, int ARow, ui::TGridDrawState AState,
 void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect,
                                       ui::TGridDrawState)
 {
-    int rc = RealColIndex(ACol);
     ui::TAlignment align = FDefaultAlignment;
     TVAlignment valign = FVAlignment;
-    if (HasCellProperties(rc, ARow)) {
-        align = GetCellPropsDirect(rc, ARow)->Alignment();
-        valign = GetCellPropsDirect(rc, ARow)->VAlignment();
+    if (HasCellProperties(ACol, ARow)) {
+        align = GetCellPropsDirect(ACol, ARow)->Alignment();
+        valign = GetCellPropsDirect(ACol, ARow)->VAlignment();
     }
     GetCellAlignment(ACol, ARow, align, valign);
     unsigned flags = gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX;
@@ -80,7 +79,7 @@ void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow,
     rtl::TRect r{ARect.Left + FXYOffset.X, ARect.Top, ARect.Right - FXYOffset.X, ARect.Bottom};
     if (rtl::IsRectEmpty(r)) return;
     ACanvas.Brush().SetStyle(gfx::bsClear);
-    ACanvas.DrawText(GetCellEx(rc, ARow), r, flags);
+    ACanvas.DrawText(GetCellEx(ACol, ARow), r, flags);
     ACanvas.Brush().SetStyle(gfx::bsSolid);
 }
 

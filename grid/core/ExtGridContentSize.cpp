@@ -79,7 +79,6 @@ rtl::TPoint TExtStringGrid::CalcCellContentSize(gfx::TCanvas& ACanvas, int ACol,
     const bool withText = CellHasText(ACol, ARow);
     const bool beside = g->CellHAlign() == haBeforeText || g->CellHAlign() == haAfterText;
     const bool over = g->CellVAlign() == vaUnderText || g->CellVAlign() == vaAboveText;
-    const int displCol = DisplColIndex(ACol);
     rtl::TPoint size{0, 0};
     bool fullCellRule = true;
 
@@ -130,7 +129,7 @@ rtl::TPoint TExtStringGrid::CalcCellContentSize(gfx::TCanvas& ACanvas, int ACol,
     }
     case ctPicture:
     case ctFilePicture: {
-        const rtl::TPoint cell = CellSize(displCol, ARow);
+        const rtl::TPoint cell = CellSize(ACol, ARow);
         const int cw = cell.X - 1 - 2 * FXYOffset.X;
         const int rh = cell.Y - 1 - 2 * FXYOffset.Y - ExtraHeight;
         size = g->GetPictureSize(cw, rh);
@@ -141,7 +140,7 @@ rtl::TPoint TExtStringGrid::CalcCellContentSize(gfx::TCanvas& ACanvas, int ACol,
         size = {g->CellIndex() & 0xFFFF, (g->CellIndex() >> 16) & 0xFFFF};
         if (!withText) {
             if (g->CellHAlign() == haFull) {
-                ACanvas.Font().Assign(IsFixed(displCol, ARow) ? &FixedFont() : &Font());
+                ACanvas.Font().Assign(IsFixed(ACol, ARow) ? &FixedFont() : &Font());
                 size.X = Round((ACanvas.TextWidth(g->CellText()) + 8) / Scale);
                 if (!g->CellText().empty()) fullCellRule = false;
             }
@@ -156,7 +155,7 @@ rtl::TPoint TExtStringGrid::CalcCellContentSize(gfx::TCanvas& ACanvas, int ACol,
     case ctProgressPie: size = {ProgressPieSize, ProgressPieSize}; break;
     // Objects that would size the cell themselves have no sizing interface here: the
     // cell size stands in for their answer, as it does for an object answering 0.
-    case ctInterface: size = CellSize(displCol, ARow); break;
+    case ctInterface: size = CellSize(ACol, ARow); break;
     case ctRadioButton: size = {ControlLook().RadioSize(), ControlLook().RadioSize()}; break;
     case ctShape: size = {DefaultRowHeight() - 4, DefaultRowHeight() - 4}; break;
     case ctRating:
@@ -173,7 +172,7 @@ rtl::TPoint TExtStringGrid::CalcCellContentSize(gfx::TCanvas& ACanvas, int ACol,
     }
 
     if (fullCellRule && (g->CellVAlign() == vaFull || g->CellHAlign() == haFull)) {
-        const rtl::TPoint cell = CellSize(displCol, ARow);
+        const rtl::TPoint cell = CellSize(ACol, ARow);
         if (g->CellVAlign() == vaFull) size.Y = cell.Y;
         if (g->CellHAlign() == haFull) size.X = cell.X;
     }
@@ -185,7 +184,6 @@ rtl::TPoint TExtStringGrid::CalcPrintCellSize(int ACol, int ARow, int ColWidth, 
     const TCellGraphic* g = GetCellGraphic(ACol, ARow);
     if (g == nullptr) return {0, 0};
     gfx::TCanvas& canvas = Canvas();
-    const int displCol = DisplColIndex(ACol);
     switch (g->CellType()) {
     case ctBitmap: return GraphicSize(g->CellBitmap());
     case ctIcon: return GraphicSize(g->CellIcon());
@@ -225,12 +223,12 @@ rtl::TPoint TExtStringGrid::CalcPrintCellSize(int ACol, int ARow, int ColWidth, 
         return p != nullptr ? rtl::TPoint{p->Width(), p->Height()} : rtl::TPoint{0, 0};
     }
     case ctProgress:
-    case ctXPProgress: return {ColWidths(displCol), RowHeights(ARow)};
+    case ctXPProgress: return {ColWidths(ACol), RowHeights(ARow)};
     case ctButton:
     case ctBitButton: return {g->CellIndex() & 0xFFFF, (g->CellIndex() >> 16) & 0xFFFF};
     case ctProgressPie: return {ProgressPieSize, ProgressPieSize};
     case ctInterface: {
-        const rtl::TRect r = CalcCellRect(displCol, ARow);
+        const rtl::TRect r = CalcCellRect(ACol, ARow);
         return {r.Width(), r.Height()};
     }
     case ctRadioButton: return {ControlLook().RadioSize(), ControlLook().RadioSize()};

@@ -112,10 +112,9 @@ void TExtStringGrid::GetCellColor(int ACol, int ARow, ui::TGridDrawState AState,
             if (ABrush != nullptr) ABrush->SetColor(FActiveCellColor);
         }
     }
-    int rc = RealColIndex(ACol);
-    if (HasCellProperties(rc, ARow)) {
-        const TCellProperties* p = GetCellPropsDirect(rc, ARow);
-        if (ABrush != nullptr && p->BrushColor() != clGridNone && TakesPropertyBrush(GetCellType(rc, ARow)))
+    if (HasCellProperties(ACol, ARow)) {
+        const TCellProperties* p = GetCellPropsDirect(ACol, ARow);
+        if (ABrush != nullptr && p->BrushColor() != clGridNone && TakesPropertyBrush(GetCellType(ACol, ARow)))
             ABrush->SetColor(p->BrushColor());
         if (AFont != nullptr) {
             if (p->FontColor() != clGridNone) AFont->SetColor(p->FontColor());

@@ -80,10 +80,11 @@ void TExtGridUndoRedo::StartSequence() { AppendMarker(true); }
 
 void TExtGridUndoRedo::StopSequence() { AppendMarker(false); }
 
+// Items name the column the cell is stored at, which is its displayed column (a hidden
+// column's cells lie beyond ColCount and cannot be made current).
 void TExtGridUndoRedo::MakeCurrent(int col, int row)
 {
-    int d = FGrid->DisplColIndex(col);
-    if (d >= 0 && d < FGrid->ColCount()) FGrid->SetCol(d);
+    if (col >= 0 && col < FGrid->ColCount()) FGrid->SetCol(col);
     if (row >= 0 && row < FGrid->RowCount()) FGrid->SetRow(row);
 }
 

@@ -10,7 +10,7 @@ namespace grid {
 bool TExtStringGrid::IsFixed(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0) return false;
-    const rtl::TPoint base = BaseCell(DisplColIndex(ACol), ARow);
+    const rtl::TPoint base = BaseCell(ACol, ARow);
     if (FixedFooters() > 0 && base.Y >= RowCount() - FixedFooters()) return true;
     if (FixedRightCols() > 0 && base.X >= ColCount() - FixedRightCols()) return true;
     bool fixed = false;

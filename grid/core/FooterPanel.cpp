@@ -167,20 +167,20 @@ int TFooterPanel::PaintFixedLastRow(gfx::TCanvas& ACanvas, const rtl::TRect& Cli
         int c = cols[i];
         int cw = g.ColWidths(c);
         if (cw == 0) continue;
-        int rc = g.RealColIndex(c);
+        int rc = g.RealColIndex(c);  // for the colour event only: cells are stored at c
         int right = x + cw - 1;
         bool paintContent = true;
         // A merged block spans the columns up to its last one; the columns it covers are
         // passed over, and only its base cell paints content.
-        if (row >= 0 && g.IsMergedCell(rc, row)) {
-            rtl::TPoint base = g.BaseCell(rc, row);
+        if (row >= 0 && g.IsMergedCell(c, row)) {
+            rtl::TPoint base = g.BaseCell(c, row);
             rtl::TPoint span = g.CellSpan(base.X, base.Y);
-            int lastCol = g.DisplColIndex(base.X) + std::max(0, span.X);
+            int lastCol = base.X + std::max(0, span.X);
             while (i + 1 < cols.size() && cols[i + 1] <= lastCol) {
                 ++i;
                 right += g.ColWidths(cols[i]);
             }
-            paintContent = base.X == rc && base.Y == row;
+            paintContent = base.X == c && base.Y == row;
         }
         rtl::TRect r{x, top, right, Client.Bottom};
         if (horzLines && raised) r.Left += 1;
@@ -194,8 +194,8 @@ int TFooterPanel::PaintFixedLastRow(gfx::TCanvas& ACanvas, const rtl::TRect& Cli
                 g.OnGetCellColor(&g, row, rc, ui::gdFixed, &brush, &font);
                 if (!IsNoColor(brush.Color())) Fill(ACanvas, brush.Color(), r);
             }
-            if (g.HasCellProperties(rc, row)) {
-                gfx::TColor cellColor = g.GetCellPropsDirect(rc, row)->BrushColor();
+            if (g.HasCellProperties(c, row)) {
+                gfx::TColor cellColor = g.GetCellPropsDirect(c, row)->BrushColor();
                 if (!IsNoColor(cellColor)) Fill(ACanvas, cellColor, r);
             }
         }

@@ -10,22 +10,20 @@ namespace grid {
 
 bool TExtStringGrid::AllowFormattedClipboard() { return Navigation().AllowFmtClipboard(); }
 
-// Merged blocks live at real columns; the selection is in displayed columns.
+// Merged blocks are stored at the displayed columns the selection is in.
 void TExtStringGrid::AdjustSelectionForMerge()
 {
     rtl::TRect s = Selection();
     rtl::TRect adjusted = s;
-    const int leftReal = RealColIndex(s.Left);
-    if (IsMergedCell(leftReal, s.Top)) {
-        rtl::TPoint base = BaseCell(leftReal, s.Top);
-        adjusted.Left = std::min(adjusted.Left, DisplColIndex(base.X));
+    if (IsMergedCell(s.Left, s.Top)) {
+        rtl::TPoint base = BaseCell(s.Left, s.Top);
+        adjusted.Left = std::min(adjusted.Left, base.X);
         adjusted.Top = std::min(adjusted.Top, base.Y);
     }
-    const int rightReal = RealColIndex(s.Right);
-    if (IsMergedCell(rightReal, s.Bottom)) {
-        rtl::TPoint base = BaseCell(rightReal, s.Bottom);
-        rtl::TPoint span = CellSpan(rightReal, s.Bottom);
-        adjusted.Right = std::max(adjusted.Right, DisplColIndex(base.X + std::max(span.X, 0)));
+    if (IsMergedCell(s.Right, s.Bottom)) {
+        rtl::TPoint base = BaseCell(s.Right, s.Bottom);
+        rtl::TPoint span = CellSpan(s.Right, s.Bottom);
+        adjusted.Right = std::max(adjusted.Right, base.X + std::max(span.X, 0));
         adjusted.Bottom = std::max(adjusted.Bottom, base.Y + std::max(span.Y, 0));
     }
     if (adjusted != s) SetSelection(adjusted);

@@ -16,6 +16,13 @@ bool TExtStringGrid::IsHiddenColumn(int ACol) const
     return FHidden != nullptr && std::binary_search(FHidden->Real.begin(), FHidden->Real.end(), ACol);
 }
 
+// Column convention of the grid: cells (texts, property objects, graphics, merges) are
+// stored in display order. Displayed column d (0 <= d < ColCount) is stored at index d; the
+// k-th hidden column in real order is stored at ColCount + k. So a displayed index is the
+// index to read and write cells with, as it stands; a real index (the column's place with
+// nothing hidden) must go through DisplColIndex first. RealColIndex is only for handing a
+// column to the user: events, column lists kept by real column, hidden-row records.
+
 // Display (storage) position -> real column. Positions at or beyond ColCount are the
 // storage of the hidden columns.
 int TExtStringGrid::RealColIndex(int ACol)

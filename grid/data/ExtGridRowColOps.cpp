@@ -162,12 +162,11 @@ void TExtStringGrid::RemoveCheckedRows(int CheckBoxColumn, bool RemoveChecked)
 // occurrences are kept in compares without regard to case.
 void TExtStringGrid::RemoveDuplicates(int ACol, bool /*DoCase*/)
 {
-    const int real = RealColIndex(ACol);
     TUpdateScope update(*this);
     std::unordered_set<std::string> seen;
     TIntList rows(-1, -1);
     for (int r = FixedRows(); r < RowCount() - FixedFooters(); ++r) {
-        if (!seen.insert(rtl::AnsiUpperCase(GetGridCell(real, r))).second) rows.Insert(rows.Count(), r);
+        if (!seen.insert(rtl::AnsiUpperCase(GetGridCell(ACol, r))).second) rows.Insert(rows.Count(), r);
     }
     RemoveRowList(rows);
 }

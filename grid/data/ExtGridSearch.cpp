@@ -184,7 +184,8 @@ void TExtStringGrid::SearchFooterShown() {}
 bool TExtStringGrid::MatchFindCell(int ACol, int ARow, TFindParams FindParams)
 {
     auto has = [FindParams](TFindParameters p) { return (FindParams & FindParam(p)) != 0; };
-    if (!has(fnIncludeHiddenColumns)) ACol = RealColIndex(ACol);
+    // ACol is a storage column: a displayed column as it stands, and with
+    // fnIncludeHiddenColumns the positions beyond ColCount where the hidden columns lie.
     std::string text = GetFormattedCell(ACol, ARow);
     if (!has(fnMatchCase)) text = rtl::AnsiUpperCase(text);
     if (has(fnIgnoreHTMLTags)) text = StripHtmlTags(text);
@@ -367,9 +368,9 @@ rtl::TPoint TExtStringGrid::FindAll(const std::string& s, TFindParams FindParams
 int TExtStringGrid::Replace(const std::string& OrigStr, const std::string& NewStr, TFindParams FindParams)
 {
     int count = 0;
-    const bool hiddenCols = (FindParams & FindParam(fnIncludeHiddenColumns)) != 0;
+    // Hits name the storage column (hidden columns beyond ColCount with fnIncludeHiddenColumns).
     for (rtl::TPoint hit = Find({-1, -1}, OrigStr, FindParams); hit.X != -1; hit = Find(hit, OrigStr, FindParams)) {
-        const int c = hiddenCols ? hit.X : RealColIndex(hit.X);
+        const int c = hit.X;
         SetCellEx(c, hit.Y, ReplaceIgnoringCase(GetFormattedCell(c, hit.Y), OrigStr, NewStr));
         ++count;
     }

@@ -474,9 +474,9 @@ bool TExtStringGrid::IsSortRowRelease(int ACol, int ARow, int PressRow)
 {
     const int sortRow = SortSettings().Row();
     if (sortRow == ARow && PressRow == ARow) return true;
-    if (PressRow != ARow || !IsYMergedCell(RealColIndex(ACol), ARow)) return false;
-    const rtl::TPoint base = BaseCell(RealColIndex(ACol), ARow);
-    const rtl::TPoint span = CellSpan(RealColIndex(ACol), ARow);
+    if (PressRow != ARow || !IsYMergedCell(ACol, ARow)) return false;
+    const rtl::TPoint base = BaseCell(ACol, ARow);
+    const rtl::TPoint span = CellSpan(ACol, ARow);
     return sortRow >= base.Y && sortRow <= base.Y + span.Y;
 }
 
@@ -522,14 +522,16 @@ void TExtStringGrid::ClickSortAt(int X, int Y, ui::TShiftState Shift)
         }
         if (dropDown) return;
         std::vector<std::string> filter;
-        GetColumnFilter(RealColIndex(col), filter);
+        GetColumnFilter(col, filter);
         if (!filter.empty()) return;
     }
     if (!IsSortRowRelease(col, row, pressRow)) return;
-    if (FixedRows() == 0 || !ss.Show() || RowCount() <= 2 || CellHasCheckBox(RealColIndex(col), row)) return;
-    const int acol = RealColIndex(col);
-    bool doSort = !IgnoreColumns().HasValue(acol);
-    CanSort(acol, doSort);
+    if (FixedRows() == 0 || !ss.Show() || RowCount() <= 2 || CellHasCheckBox(col, row)) return;
+    // The ignore list and the events speak of real columns; the sort keys are the stored
+    // (displayed) column the sort reads.
+    const int realCol = RealColIndex(col);
+    bool doSort = !IgnoreColumns().HasValue(realCol);
+    CanSort(realCol, doSort);
     if (!doSort) {
         RepaintCell(col, row);
         return;
@@ -558,15 +560,15 @@ void TExtStringGrid::ClickSortAt(int X, int Y, ui::TShiftState Shift)
         const bool ascending = ss.InitSortDirection() == sdAscending;
         TSortIndexList& keys = SortIndexes();
         if (key) {
-            if (keys.FindIndex(acol) >= 0)
-                keys.ToggleIndex(acol);
+            if (keys.FindIndex(col) >= 0)
+                keys.ToggleIndex(col);
             else
-                keys.AddIndex(acol, ascending);
-        } else if (keys.Count() == 1 && keys.FindIndex(acol) == 0) {
-            keys.ToggleIndex(acol);
+                keys.AddIndex(col, ascending);
+        } else if (keys.Count() == 1 && keys.FindIndex(col) == 0) {
+            keys.ToggleIndex(col);
         } else {
             keys.Clear();
-            keys.AddIndex(acol, ascending);
+            keys.AddIndex(col, ascending);
         }
         if (HasNodes())
             QSortGroupIndexed();
@@ -575,7 +577,7 @@ void TExtStringGrid::ClickSortAt(int X, int Y, ui::TShiftState Shift)
         ss.SetColumn(keys.Count() > 0 ? (keys[0] & 0xFFFF) : -1);
     } else {
         bool undone = false;
-        if (ss.Column() == acol) {
+        if (ss.Column() == col) {
             const bool wasInitial = ss.Direction() == ss.InitSortDirection();
             ss.ToggleDirection();
             if (!wasInitial && ss.UndoSort()) {
@@ -585,7 +587,7 @@ void TExtStringGrid::ClickSortAt(int X, int Y, ui::TShiftState Shift)
             }
         } else {
             ss.SetDirection(ss.InitSortDirection());
-            ss.SetColumn(acol);
+            ss.SetColumn(col);
         }
         if (!undone) {
             if (HasNodes())
@@ -595,7 +597,7 @@ void TExtStringGrid::ClickSortAt(int X, int Y, ui::TShiftState Shift)
         }
     }
     FSortTime = static_cast<unsigned>(ui::GetTickCount()) - start;
-    ClickSort(ss.Column());
+    ClickSort(ss.Column() >= 0 ? RealColIndex(ss.Column()) : -1);
 }
 
 }  // namespace grid

@@ -267,21 +267,28 @@ void TExtStringGrid::RowMoved(int FromIndex, int ToIndex)
 void TExtStringGrid::ColumnMovedFollowUp(int FromIndex, int ToIndex)
 {
     if (FromIndex == ToIndex) return;
-    const int rf = RealColIndex(FromIndex);
-    const int rt = RealColIndex(ToIndex);
     if (EnhRowColMove()) FColMoveFlg = true;
-    // Hidden rows keep their texts by real column: they move with the column too.
+    // Hidden rows keep their texts by real column: they move with the column too. The move
+    // shifts the shown columns between by one while hidden columns keep their real places,
+    // so the entries of neighbouring shown columns are exchanged step by step.
     if (FHiddenRows != nullptr) {
+        const int step = FromIndex < ToIndex ? 1 : -1;
         for (const auto& item : FHiddenRows->Items) {
             rtl::TStringList& lines = item->Items();
-            if (rf < lines.Count() && rt < lines.Count()) lines.Move(rf, rt);
+            for (int s = FromIndex; s != ToIndex; s += step) {
+                const int a = RealColIndex(s);
+                const int b = RealColIndex(s + step);
+                if (a < lines.Count() && b < lines.Count()) lines.Exchange(a, b);
+            }
         }
     }
+    // The sort keys name the stored (displayed) column the sort reads.
     TSortSettings& sort = SortSettings();
-    if (sort.Column() >= 0) sort.SetColumn(FollowColumnMove(sort.Column(), rf, rt));
+    if (sort.Column() >= 0) sort.SetColumn(FollowColumnMove(sort.Column(), FromIndex, ToIndex));
     if (sort.IndexShow()) {
         TSortIndexList& keys = SortIndexes();
-        for (int i = 0; i < keys.Count(); ++i) keys.SetSortColumns(i, FollowColumnMove(keys.GetSortColumns(i), rf, rt));
+        for (int i = 0; i < keys.Count(); ++i)
+            keys.SetSortColumns(i, FollowColumnMove(keys.GetSortColumns(i), FromIndex, ToIndex));
     }
     // The current cell and the selection's anchor stay on the data they were on.
     FCurrent.X = FollowColumnMove(FCurrent.X, FromIndex, ToIndex);

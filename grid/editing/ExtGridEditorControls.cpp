@@ -98,7 +98,7 @@ bool TExtStringGrid::GridHandlesTab() const
 // into view and the platform grid shows its editor (which asks CanEditShow).
 void TExtStringGrid::ShowInplaceEdit()
 {
-    if (HasCellControl(RealColIndex(Col()), Row())) return;
+    if (HasCellControl(Col(), Row())) return;
     if (Row() < TopRow()) SetTopRow(Row());
     if (Col() < LeftCol()) SetLeftCol(Col());
     if ((Options() & ui::goEditing) == 0 && MouseActions().RangeSelectAndEdit())
@@ -120,12 +120,13 @@ void TExtStringGrid::DoneInplaceEdit(ui::WORD Key, ui::TShiftState Shift)
     Navigation().SetAlwaysEdit(alwaysEdit);
 }
 
-// The candidate goes through OnCellValidate (by the grid's hook) when it differs from the
-// text the edit started from; an accepted value is stored, a refused one puts back the
-// old text, or the handler's own value when it changed it.
+// The candidate goes through OnCellValidate (by the grid's hook, told the real column) when
+// it differs from the text the edit started from; an accepted value is stored in the
+// current (displayed) cell, a refused one puts back the old text there, or the handler's
+// own value when it changed it.
 bool TExtStringGrid::ValidateCell(const std::string& NewValue)
 {
-    int acol = RealColIndex(Col());
+    int acol = Col();
     int arow = Row();
     bool sameCell = OldCol() == Col() && OldRow() == arow;
     std::string oldText = sameCell ? OldCellText() : CellCache();
@@ -136,7 +137,7 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
     }
     std::string value = NewValue;
     bool valid = true;
-    ValidateCell(acol, arow, value, valid);
+    ValidateCell(RealColIndex(acol), arow, value, valid);
     FNewCellText = value;
     if (valid) SetCellEx(acol, arow, value);
     else SetCellEx(acol, arow, value != NewValue ? value : oldText);

@@ -24,10 +24,12 @@ bool TExtStringGrid::SelectionVisible()
     return Focused();
 }
 
+// ACol is a real column: both writes go to the cell it is shown (stored) at.
 void TExtStringGrid::SetCellFromEditor(int ACol, int ARow, const std::string& Value)
 {
-    SetEditText(DisplColIndex(ACol), ARow, Value);
-    SetCellEx(ACol, ARow, Value);
+    const int shown = DisplColIndex(ACol);
+    SetEditText(shown, ARow, Value);
+    SetCellEx(shown, ARow, Value);
 }
 
 // --- block focus
@@ -48,7 +50,7 @@ void TExtStringGrid::SaveOldCellValue(int ACol, int ARow)
 {
     FOldCol = ACol;
     FOldRow = ARow;
-    FOldCellText = GetStoredCell(RealColIndex(ACol), ARow);
+    FOldCellText = GetStoredCell(ACol, ARow);
     FOldModifiedValue = FModified;
 }
 

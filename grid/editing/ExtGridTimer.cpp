@@ -62,7 +62,8 @@ void TExtStringGrid::BlinkTick()
     const int bottom = top + VisibleRowCount() - 1;
     const int left = LeftCol();
     RepaintBlinkingCells(left, left + VisibleColCount() + NumHiddenColumns() - 1, top, bottom);
-    RepaintBlinkingCells(left, left + VisibleColCount() - 1, 0, FixedRows() - 1);
+    // The ranges are real columns: widened by the hidden ones so that the last shown column is reached.
+    RepaintBlinkingCells(left, left + VisibleColCount() + NumHiddenColumns() - 1, 0, FixedRows() - 1);
     RepaintBlinkingCells(0, FixedCols() - 1, top, bottom);
 }
 

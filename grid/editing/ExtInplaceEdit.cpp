@@ -89,7 +89,7 @@ void TExtInplaceEdit::UpdateContents()
     FRowE = FGrid->Row();
     // The text at the start of the edit is what validation compares with and Escape
     // brings back.
-    FGrid->SetCellCache(FGrid->GetCellEx(FGrid->RealColIndex(FColE), FRowE));
+    FGrid->SetCellCache(FGrid->GetCellEx(FColE, FRowE));
     FGrid->SaveOldCellValue(FColE, FRowE);
     FGotKey = false;
     FWorkmode = true;
@@ -173,10 +173,10 @@ void TExtInplaceEdit::WndProc(ui::TMessage& Message)
 // value validation put back.
 void TExtInplaceEdit::ShowRefusedValue()
 {
-    const int realCol = FGrid->RealColIndex(FGrid->Col());
-    const std::string kept = FGrid->GetCellEx(realCol, FGrid->Row());
+    const int col = FGrid->Col();
+    const std::string kept = FGrid->GetCellEx(col, FGrid->Row());
     SetText(FGrid->NewCellText());
-    if (FGrid->GetCellEx(realCol, FGrid->Row()) != kept) FGrid->SetCellEx(realCol, FGrid->Row(), kept);
+    if (FGrid->GetCellEx(col, FGrid->Row()) != kept) FGrid->SetCellEx(col, FGrid->Row(), kept);
     if (FGrid->Navigation().EditSelectAll()) {
         SelectAll();
     } else {
@@ -413,7 +413,7 @@ void TExtInplaceEdit::LoseFocus(ui::TMessage& Message)
             throw;
         }
     }
-    SetText(FGrid->GetCellEx(FGrid->RealColIndex(FGrid->Col()), FGrid->Row()));
+    SetText(FGrid->GetCellEx(FGrid->Col(), FGrid->Row()));
     FGrid->EditorCaretChanged(GetText(), rtl::TPoint{-1, -1}, -1);
     if (!FGotFocus) return;
     FGotFocus = false;

@@ -297,7 +297,7 @@ void TGridCombo::CursorWalk(ui::WORD& Key)
     if (Key == VK_LEFT && SelStart() == 0) {
         Key = 0;
         int col = FGrid->Col();
-        if (col > FGrid->FixedCols() && FGrid->HasCellControl(FGrid->RealColIndex(col - 1), FGrid->Row())) {
+        if (col > FGrid->FixedCols() && FGrid->HasCellControl(col - 1, FGrid->Row())) {
             if (FGrid->ValidateCell(Text())) {
                 FGrid->HideInplaceEdit();
                 FGrid->SetCol(col - 1);
@@ -315,9 +315,9 @@ void TGridCombo::CursorWalk(ui::WORD& Key)
     if (Key == VK_RIGHT && SelStart() == len) {
         Key = 0;
         int col = FGrid->Col();
-        int s = std::max(0, FGrid->CellSpan(FGrid->RealColIndex(col), FGrid->Row()).X);
+        int s = std::max(0, FGrid->CellSpan(col, FGrid->Row()).X);
         if (col < FGrid->ColCount() - FGrid->FixedRightCols() - 1 &&
-            FGrid->HasCellControl(FGrid->RealColIndex(col + s + 1), FGrid->Row())) {
+            FGrid->HasCellControl(col + s + 1, FGrid->Row())) {
             if (FGrid->ValidateCell(Text())) {
                 FGrid->HideInplaceEdit();
                 FGrid->SetCol(col + s + 1);

@@ -241,9 +241,9 @@ void TGridEditBtn::CursorWalk(ui::WORD& Key)
     int col = FGrid->Col();
     if (Key == VK_RIGHT && SelStart() == Length(Text())) {
         Key = 0;
-        int s = std::max(0, FGrid->CellSpan(FGrid->RealColIndex(col), FGrid->Row()).X) + 1;
+        int s = std::max(0, FGrid->CellSpan(col, FGrid->Row()).X) + 1;
         if (col < FGrid->ColCount() - FGrid->FixedRightCols() - 1 &&
-            FGrid->HasCellControl(FGrid->RealColIndex(col + s), FGrid->Row())) {
+            FGrid->HasCellControl(col + s, FGrid->Row())) {
             if (FGrid->ValidateCell(Text())) {
                 FGrid->HideInplaceEdit();
                 FGrid->SetCol(col + s);
@@ -261,7 +261,7 @@ void TGridEditBtn::CursorWalk(ui::WORD& Key)
     }
     if (Key == VK_LEFT && FSelKeyDown == 0) {
         Key = 0;
-        if (col > FGrid->FixedCols() && FGrid->HasCellControl(FGrid->RealColIndex(col - 1), FGrid->Row())) {
+        if (col > FGrid->FixedCols() && FGrid->HasCellControl(col - 1, FGrid->Row())) {
             if (FGrid->ValidateCell(Text())) {
                 FGrid->HideInplaceEdit();
                 FGrid->SetCol(col - 1);

@@ -134,7 +134,7 @@ TEST_F(UndoRedoTest, GroupedCutUndoneAndRedoneInOneStepEach)
 
 TEST_F(UndoRedoTest, EventsGetTheStoredColumnAndTheGridShowsItsDisplayPosition)
 {
-    Grid->HideColumn(1);  // real column 3 now shows at display position 2
+    Grid->HideColumn(1);  // cells are stored at their display position: 3 is real column 4
     std::vector<std::string> seen;
     Undo->OnUndo = [&](TSender, TBaseGrid* g, int c, int r, const std::string& cur, const std::string& next) {
         EXPECT_EQ(g, Grid.get());
@@ -146,7 +146,8 @@ TEST_F(UndoRedoTest, EventsGetTheStoredColumnAndTheGridShowsItsDisplayPosition)
     Undo->RegisterChange(3, 2, "old", "new");
     Grid->SetCells(3, 2, "new");
     Undo->Undo();
-    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Cells(3, 2), "old");
+    EXPECT_EQ(Grid->Col(), 3);
     EXPECT_EQ(Grid->Row(), 2);
     Undo->Redo();
     EXPECT_EQ(seen, (std::vector<std::string>{"undo 3,2 new>old", "redo 3,2 old>new"}));
