@@ -6,6 +6,8 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/ExtGridUndoRedo.h"
+#include "grid/core/FooterPanel.h"
+#include "grid/core/GridOptionsCells.h"
 #include "grid/core/GridOptions.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "grid/editing/GridEditors.h"
@@ -131,6 +133,32 @@ TEST_F(HiddenColumnCellsTest, MergedBlockRightOfAHiddenColumnPaintsSelectsAndNav
     Grid->AdjustSelectionForMerge();
     EXPECT_EQ(Grid->Selection().Left, 2);
     EXPECT_EQ(Grid->Selection().Right, 3);
+}
+
+// The last row shown as a floating footer: a merged, coloured block right of a hidden
+// column fills its own two footer cells and no others.
+TEST_F(HiddenColumnCellsTest, FooterPaintsTheLastRowsMergedBlockUnderItsShownColumns)
+{
+    Grid->HideColumn(1);
+    Grid->SetColor(gfx::clWhite);
+    Grid->FloatingFooter().SetColor(gfx::clYellow);
+    Grid->FloatingFooter().SetVisible(true);
+    const int last = Grid->RowCount() - 1;
+    Grid->MergeCells(2, last, 2, 1);
+    Grid->CellProperties(2, last)->SetBrushColor(gfx::clLime);
+    ShowForm();
+    Grid->Invalidate();
+    Form->PaintPending();
+    auto footerAt = [&](int c) {
+        int x = 0;
+        for (int i = 0; i < c; ++i) x += Grid->ColWidths(i);
+        x += Grid->ColWidths(c) / 2;
+        return static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(Grid->FooterPanel(), x, 10)) & 0xFFFFFF;
+    };
+    EXPECT_EQ(footerAt(2), gfx::clLime);
+    EXPECT_EQ(footerAt(3), gfx::clLime);
+    EXPECT_EQ(footerAt(1), gfx::clYellow);
+    EXPECT_EQ(footerAt(4), gfx::clYellow);
 }
 
 TEST_F(HiddenColumnCellsTest, BlinkingHeaderOfTheLastShownColumnIsRepaintedOnEachTick)
