@@ -24,6 +24,21 @@ rtl::TRect OrderedSelection(const TExtStringGrid& grid)
     return s;
 }
 
+// Removes the displayed columns From..To. RemoveCols takes real columns, so each run of
+// displayed columns without a hidden column between goes in one call, the rightmost run
+// first: the real indexes of the runs still to go stay as they were, and a hidden column
+// inside the range is kept.
+void RemoveDisplayedCols(TExtStringGrid& grid, int From, int To)
+{
+    for (int c = To; c >= From;) {
+        int first = c;
+        while (first > From && grid.RealColIndex(first - 1) == grid.RealColIndex(first) - 1) --first;
+        const int firstReal = grid.RealColIndex(first);
+        grid.RemoveCols(firstReal, grid.RealColIndex(c) - firstReal + 1);
+        c = first - 1;
+    }
+}
+
 }  // namespace
 
 bool TExtStringGrid::IsRowSelected(int ARow) const
@@ -124,13 +139,13 @@ void TExtStringGrid::RemoveSelectedCols()
     if (MouseActions().DisjunctColSelect()) {
         for (int c = ColCount() - 1; c >= FixedCols(); --c) {
             if (!IsColSelected(c)) continue;
-            RemoveCols(c, 1);
+            RemoveCols(RealColIndex(c), 1);
             FColSelect.erase(FColSelect.begin() + c);
         }
         return;
     }
     rtl::TRect s = OrderedSelection(*this);
-    RemoveCols(s.Left, s.Right - s.Left + 1);
+    RemoveDisplayedCols(*this, s.Left, s.Right);
 }
 
 void TExtStringGrid::RemoveUnSelectedCols()
@@ -138,13 +153,13 @@ void TExtStringGrid::RemoveUnSelectedCols()
     if (MouseActions().DisjunctColSelect()) {
         for (int c = ColCount() - 1; c >= FixedCols(); --c) {
             if (IsColSelected(c)) continue;
-            RemoveCols(c, 1);
+            RemoveCols(RealColIndex(c), 1);
             if (c < static_cast<int>(FColSelect.size())) FColSelect.erase(FColSelect.begin() + c);
         }
     } else {
         rtl::TRect s = OrderedSelection(*this);
-        RemoveCols(s.Right + 1, ColCount() - 1 - s.Right);
-        RemoveCols(FixedCols(), s.Left - FixedCols());
+        RemoveDisplayedCols(*this, s.Right + 1, ColCount() - 1);
+        RemoveDisplayedCols(*this, FixedCols(), s.Left - 1);
     }
     FColSelect.clear();
 }

@@ -345,6 +345,38 @@ TEST_F(HiddenColumnCellsTest, HeaderClickSortsTheShownColumnAndReportsItsRealInd
     EXPECT_EQ(Column(3), (std::vector<std::string>{Label(2, 0), "e", "d", "c", "b", "a"}));
 }
 
+// Removing the selected (or the other) shown columns removes those the user sees; a hidden
+// column inside the range is kept.
+TEST_F(HiddenColumnCellsTest, RemovingSelectedOrOtherColumnsRemovesTheShownOnesAndKeepsHiddenOnes)
+{
+    struct Case {
+        bool Selected;
+        int Left, Right;                 // displayed columns selected
+        std::vector<int> RealColsLeft;   // after showing every column again
+    };
+    const Case cases[] = {
+        {true, 1, 2, {0, 2, 4, 5, 6}},  // real 1 and 3 selected, hidden real 2 between
+        {false, 3, 3, {0, 2, 4}},       // real 4 selected: real 1, 3, 5, 6 go
+    };
+    for (const Case& tc : cases) {
+        TearDown();
+        SetUp();
+        Grid->HideColumn(2);
+        ui::TGridRect sel{};
+        sel.Left = tc.Left;
+        sel.Right = tc.Right;
+        sel.Top = sel.Bottom = 1;
+        Grid->SetSelection(sel);
+        if (tc.Selected) Grid->RemoveSelectedCols();
+        else Grid->RemoveUnSelectedCols();
+        Grid->UnHideColumnsAll();
+        std::vector<std::string> expected, row1;
+        for (int c : tc.RealColsLeft) expected.push_back(Label(c, 1));
+        for (int c = 0; c < Grid->ColCount(); ++c) row1.push_back(Grid->Cells(c, 1));
+        EXPECT_EQ(row1, expected) << (tc.Selected ? "selected" : "unselected");
+    }
+}
+
 // A column dragged over a hidden column takes the texts of hidden rows with it, and the
 // hidden column keeps its own.
 TEST_F(HiddenColumnCellsTest, ColumnMovedOverAHiddenColumnKeepsHiddenRowTextsWithTheirColumns)
