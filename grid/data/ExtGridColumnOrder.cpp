@@ -85,13 +85,15 @@ void TExtStringGrid::SetOriginalCells(int ACol, int ARow, const std::string& Val
 int TExtStringGrid::ColumnByHeader(const std::string& AValue)
 {
     // Row 0 is addressed as a real row: when hidden, its saved texts (real column order) count.
+    // The result is the storage column either way, so the saved text is read at c's real column.
     const TGridItem* saved = nullptr;
     for (int i = 0; i < GridItemCount() && saved == nullptr; ++i)
         if (GridItems(i).Idx() == 0) saved = &GridItems(i);
     for (int c = 0; c < TotalColCount(); ++c) {
         std::string text;
+        const int real = RealColIndex(c);
         if (saved != nullptr)
-            text = c < saved->Items().Count() ? saved->Items()[c] : std::string();
+            text = real < saved->Items().Count() ? saved->Items()[real] : std::string();
         else
             text = GetCellEx(c, RemapRowRealToDispl(0));
         if (text == AValue) return c;

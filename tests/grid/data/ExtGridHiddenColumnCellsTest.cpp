@@ -377,6 +377,22 @@ TEST_F(HiddenColumnCellsTest, RemovingSelectedOrOtherColumnsRemovesTheShownOnesA
     }
 }
 
+// The column found by its header is the one its cells are read at, whether the header row
+// is shown or hidden.
+TEST_F(HiddenColumnCellsTest, ColumnByHeaderNamesTheStoredColumnAlsoWithTheHeaderRowHidden)
+{
+    Grid->HideColumn(1);
+    for (bool headerHidden : {false, true}) {
+        if (headerHidden) Grid->HideRow(0);
+        for (int real : {2, 4}) {
+            const int c = Grid->ColumnByHeader(Label(real, 0));
+            EXPECT_EQ(c, real - 1) << real << (headerHidden ? " header hidden" : "");
+            EXPECT_EQ(Grid->Cells(c, headerHidden ? 0 : 1), Label(real, 1));
+        }
+        EXPECT_EQ(Grid->ColumnByHeader(Label(1, 0)), Grid->ColCount()) << "the hidden column's storage";
+    }
+}
+
 // A column dragged over a hidden column takes the texts of hidden rows with it, and the
 // hidden column keeps its own.
 TEST_F(HiddenColumnCellsTest, ColumnMovedOverAHiddenColumnKeepsHiddenRowTextsWithTheirColumns)
