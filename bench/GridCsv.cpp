@@ -6,26 +6,20 @@
 #include <memory>
 #include <string>
 
+#include "bench/support/FilledGrid.h"
 #include "grid/core/ExtGrid.h"
 
 namespace {
 
-constexpr int Columns = 10;
+using benchgrid::CellText;
+using benchgrid::Columns;
+using benchgrid::FilledGrid;
 
 std::filesystem::path BenchFolder()
 {
     const auto dir = std::filesystem::temp_directory_path() / "tolvek_bench_csv";
     std::filesystem::create_directories(dir);
     return dir;
-}
-
-std::string CellText(int col, int row)
-{
-    switch (col % 3) {
-    case 0: return std::to_string(row);
-    case 1: return std::to_string(row % 977) + "." + std::to_string(col);
-    default: return "word" + std::to_string((row * 7 + col) % 1000);
-    }
 }
 
 // A CSV file of rows × ten columns, written once per size.
@@ -45,16 +39,6 @@ std::string CsvFile(int rows)
         }
     }
     return path.string();
-}
-
-std::unique_ptr<grid::TExtStringGrid> FilledGrid(int rows)
-{
-    auto g = std::make_unique<grid::TExtStringGrid>(nullptr);
-    g->SetColCount(Columns);
-    g->SetRowCount(rows);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < Columns; ++c) g->SetGridCell(c, r, CellText(c, r));
-    return g;
 }
 
 void BM_LoadFromCSV(benchmark::State& state)

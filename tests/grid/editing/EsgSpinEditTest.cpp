@@ -13,24 +13,15 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Keyboard.h"
+#include "tests/grid/foundation/ExtUtilTestLocale.h"
 
 namespace {
 
 using grid::TEsgSpinEdit;
 
-// Locale settings for one test: month-first dates with "/" unless a test says otherwise.
-struct LocaleScope {
-    rtl::TFormatSettings Saved = rtl::FormatSettings;
-    LocaleScope()
-    {
-        rtl::FormatSettings.DecimalSeparator = '.';
-        rtl::FormatSettings.ThousandSeparator = ',';
-        rtl::FormatSettings.DateSeparator = '/';
-        rtl::FormatSettings.ShortDateFormat = "M/d/yyyy";
-        rtl::FormatSettings.TimeSeparator = ':';
-        rtl::FormatSettings.LongTimeFormat = "h:nn:ss";
-    }
-    ~LocaleScope() { rtl::FormatSettings = Saved; }
+// Month-first dates with "/" and "h:nn:ss" times unless a test says otherwise.
+struct LocaleScope : gridtest::LocaleScope {
+    LocaleScope() : gridtest::LocaleScope('.', ',', '/', ':', "M/d/yyyy", "h:nn:ss") {}
 };
 
 class EsgSpinEditTest : public ::testing::Test {

@@ -11,24 +11,16 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/ui/Keyboard.h"
+#include "tests/grid/foundation/ExtUtilTestLocale.h"
 
 namespace {
 
 using grid::TExtStringGrid;
 using grid::TSender;
 
-struct LocaleScope {
-    rtl::TFormatSettings Saved = rtl::FormatSettings;
-    LocaleScope()
-    {
-        rtl::FormatSettings.DecimalSeparator = '.';
-        rtl::FormatSettings.ThousandSeparator = ',';
-        rtl::FormatSettings.DateSeparator = '/';
-        rtl::FormatSettings.ShortDateFormat = "M/d/yyyy";
-        rtl::FormatSettings.TimeSeparator = ':';
-        rtl::FormatSettings.LongTimeFormat = "hh:nn:ss";
-    }
-    ~LocaleScope() { rtl::FormatSettings = Saved; }
+// Month-first dates with "/" and "hh:nn:ss" times unless a test says otherwise.
+struct LocaleScope : gridtest::LocaleScope {
+    LocaleScope() : gridtest::LocaleScope('.', ',', '/', ':', "M/d/yyyy", "hh:nn:ss") {}
 };
 
 class LazyEditorsTest : public GridEditorFixture {

@@ -9,7 +9,9 @@ namespace gridtest {
 
 class LocaleScope {
 public:
-    LocaleScope(char decimal, char thousand, char date, char time, std::string shortDate)
+    // An empty long time format keeps the one in force.
+    LocaleScope(char decimal, char thousand, char date, char time, std::string shortDate,
+                std::string longTime = {})
         : FSaved(rtl::FormatSettings)
     {
         rtl::FormatSettings.DecimalSeparator = decimal;
@@ -17,6 +19,7 @@ public:
         rtl::FormatSettings.DateSeparator = date;
         rtl::FormatSettings.TimeSeparator = time;
         rtl::FormatSettings.ShortDateFormat = std::move(shortDate);
+        if (!longTime.empty()) rtl::FormatSettings.LongTimeFormat = std::move(longTime);
     }
     ~LocaleScope() { rtl::FormatSettings = FSaved; }
     LocaleScope(const LocaleScope&) = delete;
