@@ -123,7 +123,8 @@ void TExtStringGrid::GetCellColor(int ACol, int ARow, ui::TGridDrawState AState,
             if (!p->FontName().empty()) AFont->SetName(p->FontName());
         }
     }
-    if (OnGetCellColor) OnGetCellColor(this, ARow, ACol, AState, ABrush, AFont);
+    // The event names the real column, as the footer and every other cell event do.
+    if (OnGetCellColor) OnGetCellColor(this, ARow, RealColIndex(ACol), AState, ABrush, AFont);
 }
 
 // Node rows are underlined and summary rows overlined by the grouping settings (a row

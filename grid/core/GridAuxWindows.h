@@ -78,6 +78,12 @@ public:
     const TArrowPoints& Arrow() const { return FArrow; }
     // The outline of an arrow of a direction.
     static TArrowPoints ArrowOutline(TArrowDirection direction);
+    // Moves the arrow's top-left corner to the screen point (X, Y) and shows or hides it.
+    void PlaceAt(int X, int Y, bool Show = true)
+    {
+        SetBounds(X, Y, Width(), Height());
+        SetVisible(Show);
+    }
 
 protected:
     void PaintOverlay(gfx::TCanvas& canvas) override;

@@ -6,6 +6,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
+#include "grid/data/ExtGridTextFileSupport.h"
 #include "grid/foundation/ExtUtilNumbers.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
@@ -102,8 +103,7 @@ void TExtStringGrid::LoadFromFixed(const std::string& FileName, TIntList& FieldL
     const int toRead = MaxRows == -1 ? lines.Count() : std::clamp(MaxRows, 0, lines.Count());
     int row = SaveStartRow();
     if (row + toRead > RowCount()) SetRowCount(row + toRead);
-    BeginUpdate();
-    try {
+    LoadCellsUnderUpdate(*this, [&] {
         lines.Reset();
         std::string line;
         for (int read = 0; read < toRead && !lines.Eof(); ++read, ++row) {
@@ -115,13 +115,7 @@ void TExtStringGrid::LoadFromFixed(const std::string& FileName, TIntList& FieldL
                 LoadCell(SaveStartCol() + k, row, field);
             }
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    CellsChanged(rtl::TRect{0, 0, ColCount(), RowCount()});
-    RecalcAllFooters();
+    });
 }
 
 // ----- ASCII table

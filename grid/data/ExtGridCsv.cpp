@@ -311,8 +311,7 @@ void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int Ig
     }
     if (lines.empty()) throw rtl::Exception("File is empty");
 
-    BeginUpdate();
-    try {
+    LoadCellsUnderUpdate(*this, [&] {
         int row = DoInsert ? RowCount() : SaveStartRow();
         std::vector<std::string> footerRow;
         const bool keepFooter = DoInsert && FloatingFooter().Visible() && RowCount() > 0;
@@ -363,13 +362,7 @@ void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int Ig
         FMaxRowCount = RowCount();
         if (keepFooter)
             for (int c = 0; c < static_cast<int>(footerRow.size()); ++c) SetGridCell(c, RowCount() - 1, footerRow[c]);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    CellsChanged(rtl::TRect{0, 0, ColCount(), RowCount()});
-    RecalcAllFooters();
+    });
 }
 
 }  // namespace grid

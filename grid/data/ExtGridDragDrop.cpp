@@ -87,10 +87,7 @@ void TGridDropTarget::AutoScroll(rtl::TPoint pt, int ACol, int ARow)
 
 void TGridDropTarget::ShowArrow(int Direction, int X, int Y)
 {
-    TArrowWindow* arrow = FGrid->ArrowWindow(static_cast<TArrowDirection>(Direction));
-    if (arrow == nullptr) return;
-    arrow->SetBounds(X, Y, arrow->Width(), arrow->Height());
-    arrow->SetVisible(true);
+    if (TArrowWindow* arrow = FGrid->ArrowWindow(static_cast<TArrowDirection>(Direction))) arrow->PlaceAt(X, Y);
 }
 
 void TGridDropTarget::HideArrows(bool Left, bool Up, bool Down)

@@ -132,8 +132,7 @@ void TExtStringGrid::LoadFromFile(const std::string& FileName)
     SetColCount(cols);
     SetRowCount(rows);
     TFileProgressReporter progress(OnFileProgress, this);
-    BeginUpdate();
-    try {
+    LoadCellsUnderUpdate(*this, [&] {
         for (TCellFileRecord& rec : records) {
             if (rec.IsWidth) {
                 if (rec.Col >= 0 && rec.Col < ColCount()) SetColWidths(rec.Col, rec.Row);
@@ -147,13 +146,7 @@ void TExtStringGrid::LoadFromFile(const std::string& FileName)
                 if (ui::Application() != nullptr) ui::Application()->ProcessMessages();
             }
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-    CellsChanged(rtl::TRect{0, 0, ColCount(), RowCount()});
-    RecalcAllFooters();
+    });
 }
 
 void TExtStringGrid::SaveToStream(rtl::TStream& Stream)

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <string>
 
+#include "grid/core/ExtGrid.h"
 #include "grid/core/GridEventsPublished.h"
+#include "grid/editing/ExtGridUpdateScope.h"
 
 namespace rtl {
 class TStream;
@@ -33,6 +35,19 @@ private:
     TSender FSender;
     int FLast = -1;
 };
+
+// Runs Load with the grid's updates suspended; when it completes, the whole grid is reported
+// changed and the footers are recalculated. An exception ends the update without the report.
+template <class TLoad>
+void LoadCellsUnderUpdate(TExtStringGrid& Grid, TLoad&& Load)
+{
+    {
+        TUpdateScope update(Grid);
+        Load();
+    }
+    Grid.CellsChanged(rtl::TRect{0, 0, Grid.ColCount(), Grid.RowCount()});
+    Grid.RecalcAllFooters();
+}
 
 // Writes a UTF-8 line as UTF-16LE code units followed by CR LF (0D 00 0A 00), no byte-order mark.
 void WriteUtf16Line(rtl::TStream& Stream, const std::string& Line);

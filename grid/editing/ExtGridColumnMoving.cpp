@@ -40,9 +40,7 @@ int FollowColumnMove(int Index, int From, int To)
 
 void PlaceArrow(TArrowWindow* arrow, int X, int Y, bool Show)
 {
-    if (arrow == nullptr) return;
-    arrow->SetBounds(X, Y, arrow->Width(), arrow->Height());
-    arrow->SetVisible(Show);
+    if (arrow != nullptr) arrow->PlaceAt(X, Y, Show);
 }
 }  // namespace
 

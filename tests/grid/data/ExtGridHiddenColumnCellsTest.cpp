@@ -1,6 +1,7 @@
 // Tests that with columns hidden left of them, the shown cells are the ones painted, merged, edited, sorted and searched.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -88,6 +89,22 @@ TEST_F(HiddenColumnCellsTest, PaintingDrawsTheShownColumnsTextAndPropertyColour)
     };
     EXPECT_TRUE(hasRed(Grid->CellRect(2, 4)));
     EXPECT_FALSE(hasRed(Grid->CellRect(1, 4)));
+}
+
+TEST_F(HiddenColumnCellsTest, CellColourEventNamesTheRealColumnOfThePaintedCell)
+{
+    Grid->HideColumn(1);
+    Grid->HideColumn(2);
+    std::vector<int> colsOfRow3;
+    Grid->OnGetCellColor = [&](TSender, int ARow, int ACol, ui::TGridDrawState, gfx::TBrush* ABrush, gfx::TFont*) {
+        if (ARow != 3) return;
+        colsOfRow3.push_back(ACol);
+        if (ACol == 4 && ABrush != nullptr) ABrush->SetColor(gfx::clAqua);  // real column 4 is shown at 2
+    };
+    ShowForm();
+    EXPECT_EQ(CentrePixel(Grid->CellRect(2, 3)), gfx::clAqua);
+    EXPECT_NE(CentrePixel(Grid->CellRect(4, 3)), gfx::clAqua);
+    EXPECT_EQ(std::count(colsOfRow3.begin(), colsOfRow3.end(), 1), 0);  // a hidden column is never painted
 }
 
 TEST_F(HiddenColumnCellsTest, MergedBlockRightOfAHiddenColumnPaintsSelectsAndNavigatesAsOneBlock)
