@@ -82,7 +82,9 @@ void TExtStringGrid::Group(int ColIndex)
     if (ColIndex < ColumnSize().StretchColumn()) ColumnSize().SetStretchColumn(ColumnSize().StretchColumn() - 1);
     BeginUpdate();
     FIsGrouping = true;
-    FGroupColumn = ColIndex;
+    // The grid remembers the group column by its real index, so that hidden columns left of
+    // it do not shift where ungrouping puts it back.
+    FGroupColumn = RealColIndex(ColIndex);
     FGroupWidth = ColWidths(ColIndex);
     FGroupCaption = FixedRows() > 0 ? GetGridCell(ColIndex, 0) : std::string();
     FGroupFooter = FixedFooters() > 0 ? GetGridCell(ColIndex, RowCount() - 1) : std::string();
@@ -119,7 +121,7 @@ void TExtStringGrid::Group(int ColIndex)
             if (!Grouping().MergeSummary()) ColorGroupRow(at, FixedCols(), false, false);
         }
     }
-    RemoveCols(ColIndex, 1);
+    RemoveCols(FGroupColumn, 1);
     if (Grouping().MergeHeader() || (Grouping().MergeSummary() && Grouping().Summary())) {
         MergeGroupRows();
         for (int r = FixedRows(); r <= LastDataRow(*this); ++r) {
@@ -149,8 +151,8 @@ void TExtStringGrid::UnGroup()
     CellNode().SetExpandOne(false);
     BeginUpdate();
     ExpandAll();
-    const int column = FGroupColumn;
-    InsertCols(column, 1);
+    InsertCols(FGroupColumn, 1);
+    const int column = DisplColIndex(FGroupColumn);
     SetColWidths(column, FGroupWidth);
     if (ColumnSize().StretchColumn() > column) ColumnSize().SetStretchColumn(ColumnSize().StretchColumn() + 1);
     if (FixedRows() > 0) SetGridCell(column, 0, FGroupCaption);

@@ -36,6 +36,30 @@ std::vector<std::string> Column(TExtStringGrid& grid, int col)
 
 }  // namespace
 
+TEST(ExtGridGrouping, AHiddenColumnLeftOfTheGroupColumnNeitherLosesNorMovesAColumn)
+{
+    TExtStringGrid grid(nullptr);
+    Fill(grid, {"A", "A", "B"});
+    grid.SetColCount(5);
+    for (int r = 0; r < grid.RowCount(); ++r) grid.SetCells(4, r, "x" + std::to_string(r));
+    grid.HideColumn(1);  // names; the group values are now shown in column 1
+    grid.Group(1);
+    EXPECT_EQ(grid.GroupColumn(), 2);  // the real index
+    ASSERT_EQ(grid.ColCount(), 3);
+    EXPECT_EQ(grid.GetGridCell(1, 2), "1");  // numbers, then the last column
+    EXPECT_EQ(grid.GetGridCell(2, 2), "x1");
+
+    grid.UnGroup();
+    ASSERT_EQ(grid.ColCount(), 4);
+    grid.UnHideColumnsAll();
+    ASSERT_EQ(grid.ColCount(), 5);
+    EXPECT_EQ(Column(grid, 1), (std::vector<std::string>{"n1", "n2", "n3"}));
+    EXPECT_EQ(Column(grid, 2), (std::vector<std::string>{"A", "A", "B"}));
+    EXPECT_EQ(grid.GetGridCell(2, 0), "Kind");
+    EXPECT_EQ(Column(grid, 3), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(grid.GetGridCell(4, 1), "x1");
+}
+
 TEST(ExtGridGrouping, GroupingMakesOneHeaderNodePerValueAndUngroupingRestoresTheGrid)
 {
     TExtStringGrid grid(nullptr);
