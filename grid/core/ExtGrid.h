@@ -1918,6 +1918,15 @@ private:
 public:
     // (end of interaction block)
 public:
+    // ===== HTML and XHTML export =====
+    // (end of htmlexport block)
+public:
+    // ===== XML import and export, JSON export =====
+    // (end of xmljson block)
+public:
+    // ===== Filter files, narrowing down and suppressed filtering =====
+    // (end of filterfiles block)
+public:
 
 protected:
     // ----- platform overrides
