@@ -616,7 +616,7 @@ public:
     TRawCompareEvent OnRawCompare;
 
     // ===== Filtering =====
-    GRID_PLAIN_PROPERTY(bool, FilterActive, false)
+    bool FilterActive() const { return FFilterActive; }
     GRID_PLAIN_PROPERTY(bool, FilterNormalCellsOnly, true)
     GRID_PLAIN_PROPERTY(bool, AutoFilterUpdate, true)
     GRID_PLAIN_PROPERTY(bool, FilterDropDownAuto, false)
@@ -1925,6 +1925,52 @@ public:
     // (end of xmljson block)
 public:
     // ===== Filter files, narrowing down and suppressed filtering =====
+    // Switching on applies the Filter conditions; switching off shows the filtered rows again.
+    void SetFilterActive(bool Value);
+    // Incremental filtering after each keystroke of a search box; AColumn -1 tests whole rows.
+    void NarrowDown(const std::string& ACondition, int AColumn);
+    void NarrowDown(const std::string& ACondition, bool DoRemoveAccented, int AColumn);
+    void NarrowDown(const std::string& ACondition, TNarrowDownOptions AOptions, int AColumn);
+    // The filter collection to and from an INI file ("FILTER" and "ITEM<n>" sections).
+    void SaveFilter(const std::string& FileName);
+    // Raises rtl::EIniFileException naming file, section, key and value on a bad value; the
+    // collection is then left as it was.
+    void LoadFilter(const std::string& FileName);
+    // Builds column ACol's condition from the filter-edit row's text and filters.
+    void ApplyEditRowFilter(int ACol, TFilterType AFilterType);
+    bool DoAutoEditFilter() const { return FDoAutoEditFilter; }
+    void SetDoAutoEditFilter(bool Value) { FDoAutoEditFilter = Value; }
+    // Handles the posted "FilterEditUpdate" message: fires OnFilterEditDone. True when handled.
+    bool FilterEditMessage(ui::TMessage& Message);
+    // Suppressed rows stay in the grid with height 0; their height is kept in SuppressRowSizes.
+    void SuppressRow(int ARow);
+    void UnSuppressRow(int ARow);
+    bool IsSuppressedRow(int ARow) const;
+    void SuppressRows(int FromRow, int ToRow);
+    void UnSuppressRows(int FromRow, int ToRow);
+    void UnSuppressAllRows();
+    // The selection moved outside the grid and back.
+    void HideSelection();
+    void UnHideSelection();
+    bool IsSelectionHidden() const;
+private:
+    void FillNarrowDownItem(class TFilterData& Item, const std::string& ACondition, TNarrowDownOptions AOptions,
+                            int AColumn) const;
+    void FilterOutRows(const TIntList& Rows);
+    void ShowFilteredRows();
+    bool FFilterActive = false;
+    // The filter level that switching FilterActive on added (-1: none), so that switching it
+    // off undoes that level only.
+    int FActiveFilterLevel = -1;
+    // Filter level reached after each narrowing step, one entry per typed character.
+    std::vector<int> FNarrowLevels;
+    bool FDoAutoEditFilter = true;
+    bool FSelHidden = false;
+    rtl::TRect FOldSelection{};
+    std::string FEditFilterCondition;
+    TFilterType FEditFilterType{};  // ftStartsWith
+    int FEditFilterColumn = -1;
+public:
     // (end of filterfiles block)
 public:
 

@@ -172,7 +172,7 @@ void TExtStringGrid::ApplyFilter()
         if (OnFilterProgress && now != progress) OnFilterProgress(this, now);
         progress = now;
     }
-    if (failing.Count() > 0) HideRowList(failing);
+    if (failing.Count() > 0) FilterOutRows(failing);
     if (OnFilterProgress) OnFilterProgress(this, progress);
 }
 
@@ -181,8 +181,9 @@ bool TExtStringGrid::RemoveLastFilter()
     TGridSearchState& st = FSearchParts->State;
     bool more = false;
     if (FilterLevel() >= 1) {
-        UnHideRowList();
+        ShowFilteredRows();
         SetFixedRows(st.FilterFixedRows);
+        if (FSelHidden) UnHideSelection();
         RecalcAllFooters();
         SetFilterLevel(FilterLevel() - 1);
         if (Filter().Count() > 0) Filter().Delete(Filter().Count() - 1);
@@ -207,21 +208,7 @@ void TExtStringGrid::FilterPopupClick(int Index)
 {
     const int col = FSearchParts->State.FilterPopupCol;
     if (col < 0 || col >= TotalColCount() || Index < 0 || Index > static_cast<int>(ftClear)) return;
-    SetFilterActive(false);
-    TFilterType type = static_cast<TFilterType>(Index);
-    const int row = FilterEdit().Row();
-    if (type == ftClear) {
-        if (row >= 0 && row < RowCount()) SetCells(col, row, "");
-        type = ftContains;
-    }
-    TFilterData& item = Filter().GetColFilter(col);
-    item.SetCaseSensitive(FilterEdit().CaseSensitive());
-    item.SetColumn(static_cast<std::int16_t>(col));
-    item.SetFilterType(type);
-    const std::string text = row >= 0 && row < RowCount() ? GetCellEx(col, row) : std::string();
-    item.BuildCondition(text);
-    item.SetEnabled(!text.empty());
-    FilterEditUpdate(col, text, type);
+    ApplyEditRowFilter(col, static_cast<TFilterType>(Index));
 }
 
 }  // namespace grid

@@ -28,6 +28,7 @@ void TExtStringGrid::WndProc(ui::TMessage& Message)
 {
     if (InteractionMessage(Message)) return;
     if (ServicesWndProc(Message)) return;
+    if (FilterEditMessage(Message)) return;
     TBaseGrid::WndProc(Message);
 }
 
