@@ -1919,6 +1919,22 @@ public:
     // (end of interaction block)
 public:
     // ===== HTML and XHTML export =====
+    // The grid as an HTML document: a style block of the distinct cell looks and the table.
+    // Folder (with "/" separators) is where picture files would go.
+    void SaveToHTMLString(const std::string& Folder, std::string& Text);
+    // Writes the document (with the header and footer files) to a file; Show opens it. The
+    // Unicode flag writes in Encoding, otherwise 7-bit ASCII with "?" for other characters.
+    void SaveToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+    // Adds the document to the lines of an existing file (an unreadable one is ignored).
+    void AppendToHTML(const std::string& FileName, bool Show = false, bool Unicode = false);
+    // Puts the document on the clipboard as "HTML Format" and as text.
+    void CopyToClipBoardAsHTML();
+private:
+    void SaveHTMLInternal(const std::string& FileName, bool Append, bool Show, bool Unicode);
+    // The CSS text of a cell's look; FixedLook gives it the fixed colour as background.
+    std::string HtmlCellStyle(int ACol, int ARow, bool FixedLook);
+    // The cell's text made ready for HTML: entities, blanks, line breaks and anchors.
+    std::string HtmlCellText(int ACol, int ARow, bool DataRow);
     // (end of htmlexport block)
 public:
     // ===== XML import and export, JSON export =====

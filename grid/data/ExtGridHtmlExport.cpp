@@ -1,0 +1,319 @@
+// The string grid's HTML and XHTML export: the document text, the files and the clipboard's "HTML Format".
+#include "grid/data/ExtGridHtmlExport.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "grid/core/CellGraphics.h"
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridLists.h"
+#include "grid/core/GridOptionsRecords.h"
+#include "grid/foundation/EsgHTMLEUtil.h"
+#include "grid/foundation/ExtUtilHtml.h"
+#include "grid/foundation/ExtUtilText.h"
+#include "platform/gfx/Color.h"
+#include "platform/gfx/GraphicsObjects.h"
+#include "platform/rtl/CodePage.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Paths.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/Utf8.h"
+#include "platform/ui/Clipboard.h"
+
+extern char** environ;
+
+namespace grid {
+
+unsigned HtmlClipboardFormat()
+{
+    static const unsigned format = ui::RegisterClipboardFormat("HTML Format");
+    return format;
+}
+
+namespace {
+
+// A colour the export has not been given: the look starts from it and writes no colour then.
+constexpr gfx::TColor kColorNotSet = 0x7FFFFFFF;
+
+bool ColorIsSet(gfx::TColor c) { return c != kColorNotSet && c != clGridNone && c != gfx::clNone; }
+
+constexpr const char* kCrLf = "\r\n";
+
+std::string Quoted(const std::string& v) { return "\"" + v + "\""; }
+
+std::string Attribute(const std::string& name, const std::string& value) { return name + "=" + Quoted(value); }
+
+// The anchor of a link: the whole text as the reference, the label after the prefix unless
+// the full text is wanted (a URL label is cut to 255 characters).
+std::string Anchor(const std::string& text, std::size_t labelStart, bool full, bool cut)
+{
+    std::string label = full ? text : text.substr(labelStart);
+    if (cut && !full && rtl::Utf8Length(label) > 255) label = rtl::Utf8Copy(label, 1, 255);
+    return "<a href=" + Quoted(text) + ">" + label + "</a>";
+}
+
+bool BlanksOnly(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' '; });
+}
+
+// Every character outside 7-bit ASCII becomes one "?".
+std::string ToAscii(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (unsigned char c : text) {
+        if (c < 0x80) out.push_back(static_cast<char>(c));
+        else if ((c & 0xC0) != 0x80) out.push_back('?');
+    }
+    return out;
+}
+
+// The lines of a text separated by CR LF; a closing CR LF adds no empty line.
+void AddCrLfLines(rtl::TStringList& lines, const std::string& text)
+{
+    std::size_t pos = 0;
+    for (std::size_t hit; (hit = text.find(kCrLf, pos)) != std::string::npos; pos = hit + 2)
+        lines.Add(text.substr(pos, hit - pos));
+    if (pos < text.size()) lines.Add(text.substr(pos));
+}
+
+// Opens a file with the desktop's default application; the program is not waited for.
+void ShellOpen(const std::string& fileName)
+{
+    const char* argv[] = {"xdg-open", fileName.c_str(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv), environ) == 0)
+        waitpid(pid, nullptr, WNOHANG);
+}
+
+// The position of the style in the list of styles seen so far, appended when new.
+int StyleIndex(std::vector<std::string>& styles, const std::string& style)
+{
+    const auto it = std::find(styles.begin(), styles.end(), style);
+    if (it != styles.end()) return static_cast<int>(it - styles.begin());
+    styles.push_back(style);
+    return static_cast<int>(styles.size()) - 1;
+}
+
+}  // namespace
+
+// The look starts with no colours and no font style; the cell's own properties and the
+// colour hook fill it in, so only what was given to the cell becomes part of its class.
+std::string TExtStringGrid::HtmlCellStyle(int ACol, int ARow, bool FixedLook)
+{
+    gfx::TBrush brush;
+    gfx::TFont font;
+    font.Assign(&Font());
+    brush.SetColor(kColorNotSet);
+    font.SetColor(kColorNotSet);
+    font.SetStyle(gfx::TFontStyles{});
+    ui::TAlignment ha = FDefaultAlignment;
+    TVAlignment va = FVAlignment;
+    if (HasCellProperties(ACol, ARow)) {
+        const TCellProperties* p = GetCellPropsDirect(ACol, ARow);
+        if (!p->FontName().empty()) font.SetName(p->FontName());
+        if (p->FontSize() != 0) font.SetHeight(p->FontSize());
+        font.SetStyle(p->FontStyle());
+        font.SetColor(p->FontColor());
+        brush.SetColor(p->BrushColor());
+        ha = p->Alignment();
+        va = p->VAlignment();
+    }
+    const ui::TGridDrawState state = FixedLook ? ui::TGridDrawState{ui::gdFixed} : ui::TGridDrawState{0};
+    GetCellColor(ACol, ARow, state, &brush, &font);
+    GetCellAlignment(ACol, ARow, ha, va);
+    if (FixedLook) brush.SetColor(FixedColor());
+
+    std::vector<std::string> parts;
+    const THTMLSettings& hs = HTMLSettings();
+    // System colours are written as the colour they stand for.
+    if (hs.SaveColor() && ColorIsSet(brush.Color()))
+        parts.push_back("background-color: #" + ColorToHtmlHex(gfx::ColorToRGB(brush.Color())));
+    if (hs.SaveColor() && ColorIsSet(font.Color()))
+        parts.push_back("color: #" + ColorToHtmlHex(gfx::ColorToRGB(font.Color())));
+    parts.push_back("font-size:" + std::to_string(font.Size()) + "pt");
+    if (font.Style().Contains(gfx::fsItalic)) parts.push_back("font-style: italic");
+    if (font.Style().Contains(gfx::fsBold)) parts.push_back("font-weight: bold");
+    parts.push_back("font-family: " + font.Name());
+    if (ha == ui::taRightJustify) parts.push_back("text-align: right");
+    if (ha == ui::taCenter) parts.push_back("text-align: center");
+    static const char* const kVertical[] = {"vertical-align: top", "vertical-align: middle", "vertical-align: bottom"};
+    parts.push_back(kVertical[std::min<int>(va, 2)]);
+
+    std::string style;
+    for (const std::string& part : parts) {
+        if (!style.empty()) style += ";";
+        style += part;
+    }
+    return style;
+}
+
+std::string TExtStringGrid::HtmlCellText(int ACol, int ARow, bool DataRow)
+{
+    const THTMLSettings& hs = HTMLSettings();
+    std::string text = SaveCellText(ACol, ARow);
+    if (hs.ConvertSpecialChars()) text = HtmlEncodeEntities(text, true);
+    if (hs.NonBreakingText()) text = SpacesToNbsp(text);
+    text = LineBreaksToHtml(text);
+    if (URLShow() && text.find("</") == std::string::npos) {
+        const std::string before = text;
+        if (const std::size_t p = before.find("://"); p != std::string::npos)
+            text = Anchor(before, p + 3, URLFull(), true);
+        if (const std::size_t p = before.find("mailto:"); p != std::string::npos)
+            text = Anchor(before, p + 7, URLFull(), false);
+    }
+    if (text.empty() || (DataRow && BlanksOnly(text))) text = "&nbsp;";
+    return text;
+}
+
+// Cell pictures are not written: the platform has no JPEG encoder to turn a cell's graphic
+// into a picture file, so a cell with a picture writes its text (a node keeps its "+").
+void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Text)
+{
+    (void)Folder;
+    const THTMLSettings& hs = HTMLSettings();
+    const int fc = FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols();
+    const int fr = FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows();
+    const bool headerRow = FixedRows() > 0 && (FSaveFixedCells || FSaveFixedRows);
+    const int firstDataRow = headerRow ? 1 : fr;
+    TIntList& widths = *hs.ColWidths();
+
+    std::vector<std::string> styles;
+    std::string body;
+    body += "<table " + Attribute("border", std::to_string(hs.BorderSize())) + " " +
+            Attribute("cellspacing", std::to_string(hs.CellSpacing())) + " " +
+            Attribute("cellpadding", std::to_string(hs.CellPadding())) + " ";
+    if (!hs.Summary().empty()) body += Attribute("summary", hs.Summary()) + " ";
+    if (!hs.TableStyle().empty()) body += " " + hs.TableStyle() + " ";
+    body += " " + Attribute("width", std::to_string(hs.Width()) + "%") + ">" + kCrLf;
+
+    auto writeRow = [&](int r, bool isHeader) {
+        body += std::string("<tr>") + kCrLf;
+        for (int c = fc; c < ColCount(); ++c) {
+            int baseCol = c;
+            int baseRow = r;
+            if (!GetBaseCellPos(c, r, baseCol, baseRow)) continue;
+            const std::string text = HtmlCellText(c, r, !isHeader);
+            const bool fixedLook = isHeader || c < FixedCols();
+            const int styleNo = StyleIndex(styles, HtmlCellStyle(c, r, fixedLook));
+            std::string cell = "<td " + Attribute("class", "c" + std::to_string(styleNo));
+            const rtl::TPoint span = CellSpan(c, r);
+            if (span.X > 0) cell += " " + Attribute("colspan", std::to_string(span.X + 1));
+            if (span.Y > 0) cell += " " + Attribute("rowspan", std::to_string(span.Y + 1));
+            bool wrap = WordWrap();
+            if (HasCellProperties(c, r)) wrap = GetCellPropsDirect(c, r)->WordWrap();
+            if (!wrap) cell += " " + Attribute("nowrap", "nowrap");
+            int widthIndex = -1;
+            if (isHeader) widthIndex = c;
+            else if (!headerRow) widthIndex = c - fc;
+            if (widthIndex >= 0 && widthIndex < widths.Count())
+                cell += " width=" + std::to_string(widths[widthIndex]) + "px";
+            std::string content = text;
+            if (hs.ExportImages() && HasCellProperties(c, r)) {
+                const TCellGraphic* g = GetCellGraphic(c, r);
+                if (g != nullptr && g->CellType() == ctNode) content = "+" + text;
+            }
+            body += cell + ">" + content + "</td>" + kCrLf;
+        }
+        body += std::string("</tr>") + kCrLf;
+    };
+
+    ExportNotification(esExportStart, firstDataRow);
+    if (headerRow) writeRow(0, true);
+    for (int r = firstDataRow; r < RowCount(); ++r) {
+        ExportNotification(esExportNextRow, r);
+        writeRow(r, false);
+    }
+    ExportNotification(esExportDone, -1);
+    body += std::string("</table>") + kCrLf;
+    if (!hs.SuffixTag().empty()) body += hs.SuffixTag() + kCrLf;
+    if (!hs.FooterText().empty()) body += hs.FooterText() + kCrLf;
+    if (hs.XHTML()) body += std::string("</HTML>") + kCrLf;
+
+    std::string doc;
+    if (hs.XHTML()) {
+        doc += "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n";
+        doc += "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"\r\n";
+        doc += "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\r\n";
+        doc += "<HTML xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">\r\n";
+    }
+    doc += hs.HeaderText() + hs.PrefixTag();
+    doc += std::string("<style>") + kCrLf;
+    for (std::size_t i = 0; i < styles.size(); ++i) doc += ".c" + std::to_string(i) + " {" + styles[i] + "}" + kCrLf;
+    doc += std::string("</style>") + kCrLf;
+    doc += body;
+    Text = std::move(doc);
+}
+
+void TExtStringGrid::SaveToHTML(const std::string& FileName, bool Show, bool Unicode)
+{
+    SaveHTMLInternal(FileName, false, Show, Unicode);
+}
+
+void TExtStringGrid::AppendToHTML(const std::string& FileName, bool Show, bool Unicode)
+{
+    SaveHTMLInternal(FileName, true, Show, Unicode);
+}
+
+// The whole file is built in memory before it is created, so a missing header or footer
+// file or a failing export leaves an existing file as it was.
+void TExtStringGrid::SaveHTMLInternal(const std::string& FileName, bool Append, bool Show, bool Unicode)
+{
+    const THTMLSettings& hs = HTMLSettings();
+    rtl::TStringList lines;
+    if (Append && rtl::FileExists(FileName)) {
+        try {
+            lines.LoadFromFile(FileName);
+        } catch (const rtl::Exception&) {
+            lines.Clear();
+        }
+    }
+    if (!hs.HeaderFile().empty()) {
+        rtl::TStringList header;
+        header.LoadFromFile(hs.HeaderFile());
+        lines.AddStrings(header);
+    }
+    std::string folder = rtl::ExtractFilePath(FileName);
+    std::replace(folder.begin(), folder.end(), '\\', '/');
+    std::string doc;
+    SaveToHTMLString(folder, doc);
+    AddCrLfLines(lines, doc);
+    if (!hs.FooterFile().empty()) {
+        rtl::TStringList footer;
+        footer.LoadFromFile(hs.FooterFile());
+        lines.AddStrings(footer);
+    }
+    const std::string bytes = Unicode ? rtl::EncodeText(lines.Text(), Encoding()) : ToAscii(lines.Text());
+    {
+        rtl::TFileStream file(FileName, rtl::fmCreate);
+        file.WriteBuffer(bytes.data(), static_cast<long long>(bytes.size()));
+    }
+    if (Show || hs.AutoPreview()) ShellOpen(FileName);
+}
+
+// The clipboard gets the block both as "HTML Format" and as text.
+void TExtStringGrid::CopyToClipBoardAsHTML()
+{
+    std::string html;
+    SaveToHTMLString("", html);
+    BuildClipboardHtml(html);
+    ui::TClipboard& cb = ui::Clipboard();
+    cb.Open();
+    try {
+        cb.SetData(HtmlClipboardFormat(), html);
+        cb.SetAsText(html);
+    } catch (...) {
+        cb.Close();
+        throw;
+    }
+    cb.Close();
+}
+
+}  // namespace grid
