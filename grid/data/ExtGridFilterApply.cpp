@@ -140,6 +140,8 @@ void TExtStringGrid::NarrowDown(const std::string& ACondition, TNarrowDownOption
     } else {
         startOver();
     }
+    // An empty text leaves the hidden-row store alone: the narrowing levels are undone by
+    // now, and emptying it would lose the rows hidden by HideRows.
     st.LastFilter = ACondition;
     st.IsNarrowDown = !ACondition.empty();
 }

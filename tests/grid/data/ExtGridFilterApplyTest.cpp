@@ -203,6 +203,22 @@ TEST(ExtGridNarrowDown, TypingAndDeletingCharactersStacksAndUndoesLevels)
     EXPECT_EQ(grid.Filter().Count(), 0);
 }
 
+TEST(ExtGridNarrowDown, AnEmptyTextKeepsRowsHiddenBeforeNarrowing)
+{
+    TExtStringGrid grid(nullptr);
+    FillFruits(grid);
+    grid.HideRow(2);  // banana
+    grid.NarrowDown("e", 1);
+    EXPECT_EQ(Shown(grid), "Apple,Cherry,Red apple,Redapple,grape");
+    grid.NarrowDown("ed", 1);
+    EXPECT_EQ(Shown(grid), "Red apple,Redapple");
+    grid.NarrowDown("", 1);
+    EXPECT_EQ(Shown(grid), "Apple,Cherry,Red apple,Redapple,grape");
+    ASSERT_TRUE(grid.IsHiddenRow(2));
+    grid.UnHideRow(2);
+    EXPECT_EQ(Shown(grid), AllFruits);
+}
+
 TEST(ExtGridNarrowDown, BlanksTakePartAndOptionsReachTheCondition)
 {
     TExtStringGrid grid(nullptr);
