@@ -1938,6 +1938,18 @@ private:
     // (end of htmlexport block)
 public:
     // ===== XML import and export, JSON export =====
+    // The save range as record XML: a ListDescr element holding a RecordDescr element per row
+    // and a field element per written cell, named from FieldDescr (when it has an entry for
+    // the column) or FIELDn. Raises VIdoZovuVozir when the file cannot be created.
+    void SaveToXML(const std::string& FileName, const std::string& ListDescr, const std::string& RecordDescr,
+                   const rtl::TStrings* FieldDescr, bool ExportEmptyCells);
+    // Each child of the document element becomes a row, its attributes and leaf elements the
+    // cells from SaveStartCol; the grid takes exactly the loaded size. The whole file is
+    // parsed before a cell changes, so a malformed file leaves the grid as it was.
+    void LoadFromXML(const std::string& FileName, bool LevelToRow = false, bool LoadFieldDescr = false);
+    // The save range as JSON text, one line per row; field names from FieldDescr when it has
+    // an entry for every saved column.
+    void SaveToJSON(const std::string& FileName, const std::string& RecordDescr, const rtl::TStrings* FieldDescr);
     // (end of xmljson block)
 public:
     // ===== Filter files, narrowing down and suppressed filtering =====
