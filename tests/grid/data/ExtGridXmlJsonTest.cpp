@@ -82,9 +82,11 @@ TEST_F(XmlJsonTest, XmlExportWritesBaseCellsOfMergesAndNumbersFieldsByRealColumn
         << all;
 }
 
-TEST_F(XmlJsonTest, XmlExportReportsRowsProgressAndExportSteps)
+TEST_F(XmlJsonTest, XmlExportProgressRunsFromZeroToHundredOverTheSavedRows)
 {
-    Fill({{"1"}, {"2"}, {"3"}});
+    Fill({{"head"}, {"1"}, {"2"}, {"3"}});
+    Grid->SetFixedRows(1);
+    Grid->SetSaveFixedCells(false);  // rows 1 to 3 are saved
     std::vector<int> progress;
     Grid->OnFileProgress = [&](grid::TSender, int p) { progress.push_back(p); };
     Grid->SaveToXML(Dir.File("out.xml"), "l", "r", nullptr, false);
@@ -130,12 +132,15 @@ TEST_F(XmlJsonTest, XmlImportTakesAttributesAsCellsAndTheirNamesAsHeaders)
     const std::string file = WriteXml("<l><r id=\"7\" name='x &amp; y'/><r id=\"8\" name=\"z\"></r></l>");
     Grid->SetFixedRows(1);
     Grid->SetSaveFixedRows(true);
+    Grid->OnLoadCell = [](grid::TSender, int, int ARow, std::string& Value) {
+        if (ARow == 2) Value += "!";  // every store goes through the load hook
+    };
     Grid->LoadFromXML(file, false, true);
     EXPECT_EQ(Grid->ColCount(), 2);
     EXPECT_EQ(Grid->RowCount(), 3);
     EXPECT_EQ(Row(0), (Texts{"id", "name"}));
     EXPECT_EQ(Row(1), (Texts{"7", "x & y"}));
-    EXPECT_EQ(Row(2), (Texts{"8", "z"}));
+    EXPECT_EQ(Row(2), (Texts{"8!", "z!"}));
 }
 
 TEST_F(XmlJsonTest, XmlImportWithLevelToRowPutsNestedGroupsOnRowsOfTheirOwn)
