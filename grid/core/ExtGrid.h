@@ -1920,7 +1920,7 @@ public:
 public:
     // ===== HTML and XHTML export =====
     // The grid as an HTML document: a style block of the distinct cell looks and the table.
-    // Folder (with "/" separators) is where picture files would go.
+    // Cell pictures become JPEG files in HTMLSettings.ImageFolder below Folder ("/" separators).
     void SaveToHTMLString(const std::string& Folder, std::string& Text);
     // Writes the document (with the header and footer files) to a file; Show opens it. The
     // Unicode flag writes in Encoding, otherwise 7-bit ASCII with "?" for other characters.
@@ -1935,6 +1935,9 @@ private:
     std::string HtmlCellStyle(int ACol, int ARow, bool FixedLook);
     // The cell's text made ready for HTML: entities, blanks, line breaks and anchors.
     std::string HtmlCellText(int ACol, int ARow, bool DataRow);
+    // The cell's content with its pictures, counted by PictureNo; Closing gets the closing tag.
+    std::string HtmlCellContent(int ACol, int ARow, const std::string& Text, const std::string& Folder,
+                                int& PictureNo, std::string& Closing);
     // (end of htmlexport block)
 public:
     // ===== XML import and export, JSON export =====

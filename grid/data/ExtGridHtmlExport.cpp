@@ -17,9 +17,14 @@
 #include "grid/foundation/ExtUtilHtml.h"
 #include "grid/foundation/ExtUtilText.h"
 #include "platform/gfx/Color.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/GraphicsObjects.h"
+#include "platform/gfx/ImageList.h"
+#include "platform/gfx/JpegEncoder.h"
+#include "platform/gfx/Picture.h"
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/NumberText.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Streams.h"
@@ -102,6 +107,45 @@ int StyleIndex(std::vector<std::string>& styles, const std::string& style)
     return static_cast<int>(styles.size()) - 1;
 }
 
+// Writes a picture as the next numbered JPEG file in the picture folder below Folder and
+// answers its path. A JPEG graphic keeps its bytes; any other is drawn at its own size.
+std::string ExportCellImage(const gfx::TGraphic& Graphic, int& Number, const std::string& Folder,
+                            const THTMLSettings& Settings)
+{
+    const std::string dir = Folder + Settings.ImageFolder();
+    if (!rtl::DirectoryExists(dir) && !rtl::ForceDirectories(dir)) throw rtl::Exception("Cannot create " + dir);
+    const std::string path = dir + "/" + Settings.ImageBaseName() + std::to_string(Number) + ".jpg";
+    const auto* raster = dynamic_cast<const gfx::TRasterImage*>(&Graphic);
+    if (raster != nullptr && raster->Format() == gfx::TImageFormat::Jpeg) {
+        Graphic.SaveToFile(path);
+    } else {
+        const int w = Graphic.Width();
+        const int h = Graphic.Height();
+        gfx::TBitmap bitmap;
+        bitmap.SetSize(w, h);
+        bitmap.Canvas().Brush().SetColor(gfx::clWhite);
+        bitmap.Canvas().FillRect(rtl::TRect{0, 0, w, h});
+        Graphic.Draw(bitmap.Canvas(), rtl::TRect{0, 0, w, h});
+        std::vector<std::uint32_t> pixels;
+        pixels.reserve(static_cast<std::size_t>(w) * static_cast<std::size_t>(std::max(h, 0)));
+        for (int y = 0; y < h; ++y) pixels.insert(pixels.end(), bitmap.ScanLine(y), bitmap.ScanLine(y) + w);
+        const std::vector<std::uint8_t> jpeg = gfx::EncodeJpeg(w, h, pixels.data(), w);
+        rtl::TFileStream file(path, rtl::fmCreate);
+        file.WriteBuffer(jpeg.data(), static_cast<long long>(jpeg.size()));
+    }
+    ++Number;
+    return path;
+}
+
+std::string ImageTag(const std::string& path) { return "<img src= \"file://" + path + "\">"; }
+
+// The graphic a cell's bitmap or picture object stands for.
+const gfx::TGraphic* GraphicOf(rtl::TObject* object)
+{
+    if (const auto* picture = dynamic_cast<const gfx::TPicture*>(object)) return picture->Graphic();
+    return dynamic_cast<const gfx::TGraphic*>(object);
+}
+
 }  // namespace
 
 // The look starts with no colours and no font style; the cell's own properties and the
@@ -173,11 +217,56 @@ std::string TExtStringGrid::HtmlCellText(int ACol, int ARow, bool DataRow)
     return text;
 }
 
-// Cell pictures are not written: the platform has no JPEG encoder to turn a cell's graphic
-// into a picture file, so a cell with a picture writes its text (a node keeps its "+").
+// The cell's content with its pictures; Closing receives the closing tag of the cell.
+std::string TExtStringGrid::HtmlCellContent(int ACol, int ARow, const std::string& Text, const std::string& Folder,
+                                            int& PictureNo, std::string& Closing)
+{
+    Closing = "</td>";
+    const THTMLSettings& hs = HTMLSettings();
+    if (!hs.ExportImages() || !HasCellProperties(ACol, ARow)) return Text;
+    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
+    if (g == nullptr) return Text;
+    const auto image = [&](const gfx::TGraphic* graphic) {
+        return graphic != nullptr ? ImageTag(ExportCellImage(*graphic, PictureNo, Folder, hs)) : std::string();
+    };
+    const auto listImage = [&](const gfx::TImageList& list, int index) {
+        gfx::TBitmap bitmap;
+        list.GetBitmap(index, bitmap);
+        return image(&bitmap);
+    };
+    gfx::TImageList* list = GetCellImageList(ACol, ARow);
+    switch (g->CellType()) {
+    case ctBitmap:
+    case ctPicture:
+    case ctInterface:
+        return Text + image(GraphicOf(g->CellBitmap()));
+    case ctImageList:
+        if (list != nullptr && g->CellIndex() >= 0 && g->CellIndex() < list->Count())
+            return listImage(*list, g->CellIndex()) + Text;
+        Closing = "</TD>";
+        return Text;
+    case ctDataImage: {
+        const int index = rtl::StrToIntDef(GetCellEx(ACol, ARow), -1);
+        if (list != nullptr && index >= 0 && index < list->Count()) return listImage(*list, index);
+        return Text;
+    }
+    case ctImages: {
+        const auto* indexes = dynamic_cast<const TIntList*>(g->CellBitmap());
+        if (list == nullptr || indexes == nullptr) return Text;
+        std::string out;
+        for (int i = 0; i < indexes->Count(); ++i)
+            if ((*indexes)[i] >= 0 && (*indexes)[i] < list->Count()) out += listImage(*list, (*indexes)[i]);
+        return out + Text;
+    }
+    case ctNode:
+        return "+" + Text;
+    default:
+        return Text;
+    }
+}
+
 void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Text)
 {
-    (void)Folder;
     const THTMLSettings& hs = HTMLSettings();
     const int fc = FSaveFixedCells || FSaveFixedCols ? 0 : FixedCols();
     const int fr = FSaveFixedCells || FSaveFixedRows ? 0 : FixedRows();
@@ -186,6 +275,7 @@ void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Te
     TIntList& widths = *hs.ColWidths();
 
     std::vector<std::string> styles;
+    int pictureNo = 1;
     std::string body;
     body += "<table " + Attribute("border", std::to_string(hs.BorderSize())) + " " +
             Attribute("cellspacing", std::to_string(hs.CellSpacing())) + " " +
@@ -215,12 +305,9 @@ void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Te
             else if (!headerRow) widthIndex = c - fc;
             if (widthIndex >= 0 && widthIndex < widths.Count())
                 cell += " width=" + std::to_string(widths[widthIndex]) + "px";
-            std::string content = text;
-            if (hs.ExportImages() && HasCellProperties(c, r)) {
-                const TCellGraphic* g = GetCellGraphic(c, r);
-                if (g != nullptr && g->CellType() == ctNode) content = "+" + text;
-            }
-            body += cell + ">" + content + "</td>" + kCrLf;
+            std::string closing;
+            const std::string content = HtmlCellContent(c, r, text, Folder, pictureNo, closing);
+            body += cell + ">" + content + closing + kCrLf;
         }
         body += std::string("</tr>") + kCrLf;
     };

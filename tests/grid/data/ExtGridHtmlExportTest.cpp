@@ -1,6 +1,7 @@
 // Tests of the string grid's HTML and XHTML export and its clipboard "HTML Format".
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 #include "grid/core/ExtGrid.h"
@@ -8,7 +9,13 @@
 #include "grid/core/GridOptionsRecords.h"
 #include "grid/data/ExtGridHtmlExport.h"
 #include "grid/foundation/ExtUtilHtml.h"
+#include "grid/core/CellGraphics.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Color.h"
+#include "platform/gfx/ImageCodecs.h"
+#include "platform/gfx/ImageList.h"
+#include "platform/gfx/JpegEncoder.h"
+#include "platform/gfx/Picture.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Clipboard.h"
 #include "tests/grid/GridOnFormTest.h"
@@ -187,6 +194,100 @@ TEST_F(HtmlExportTest, UnwritableFileRaisesTheCreateErrorNamingIt)
         FAIL() << "no error";
     } catch (const rtl::EFCreateError& e) {
         EXPECT_NE(std::string(e.what()).find(name), std::string::npos) << e.what();
+    }
+}
+
+// A bitmap of one colour.
+std::unique_ptr<gfx::TBitmap> SolidBitmap(int W, int H, gfx::TColor Color)
+{
+    auto bmp = std::make_unique<gfx::TBitmap>();
+    bmp->SetSize(W, H);
+    bmp->Canvas().Brush().SetColor(Color);
+    bmp->Canvas().FillRect(rtl::TRect{0, 0, W, H});
+    return bmp;
+}
+
+// Pictures are numbered over the whole table; a drawn bitmap is encoded as JPEG, a JPEG
+// picture is copied byte for byte.
+TEST_F(HtmlExportTest, CellPicturesBecomeNumberedJpegFilesInTheImageFolder)
+{
+    Fill(2, 2);
+    const auto red = SolidBitmap(16, 12, gfx::clRed);
+    Grid->CreateCellGraphic(0, 1)->SetBitmap(red.get(), false, grid::haLeft, grid::vaTop);
+    const std::unique_ptr<gfx::TBitmap> blue = SolidBitmap(8, 8, gfx::clBlue);
+    std::vector<std::uint32_t> bluePixels;
+    for (int y = 0; y < 8; ++y) bluePixels.insert(bluePixels.end(), blue->ScanLine(y), blue->ScanLine(y) + 8);
+    const std::vector<std::uint8_t> jpeg = gfx::EncodeJpeg(8, 8, bluePixels.data(), 8);
+    gfx::TPicture picture;
+    picture.LoadFromBytes(jpeg);
+    Grid->CreateCellGraphic(1, 1)->SetPicture(&picture, false, grid::noStretch, 0, grid::haLeft, grid::vaTop);
+
+    const std::string folder = Dir.Path().string() + "/";
+    std::string text;
+    Grid->SaveToHTMLString(folder, text);
+    EXPECT_NE(text.find(">A1<img src= \"file://" + folder + "images/img1.jpg\"></td>"), std::string::npos) << text;
+    EXPECT_NE(text.find(">B1<img src= \"file://" + folder + "images/img2.jpg\"></td>"), std::string::npos) << text;
+
+    const std::string img1 = testsupport::ReadFileBytes(Dir.File("images/img1.jpg"));
+    gfx::TDecodedImage decoded;
+    ASSERT_TRUE(gfx::DecodeJpeg(reinterpret_cast<const std::uint8_t*>(img1.data()), img1.size(), decoded));
+    EXPECT_EQ(decoded.Width, 16);
+    EXPECT_EQ(decoded.Height, 12);
+    for (std::uint32_t px : decoded.Frames[0].Pixels) {
+        ASSERT_GT((px >> 16) & 0xFF, 240U);
+        ASSERT_LT((px >> 8) & 0xFF, 16U);
+        ASSERT_LT(px & 0xFF, 16U);
+    }
+    EXPECT_EQ(testsupport::ReadFileBytes(Dir.File("images/img2.jpg")), std::string(jpeg.begin(), jpeg.end()));
+}
+
+TEST_F(HtmlExportTest, ImageListCellsNeedTheListAndAValidIndex)
+{
+    Fill(3, 2);
+    gfx::TImageList images(4, 4);
+    images.Add(*SolidBitmap(4, 4, gfx::clLime));
+    Grid->CreateCellGraphic(0, 1)->SetImageIdx(0, grid::haLeft, grid::vaTop);
+    Grid->CreateCellGraphic(1, 1)->SetImageIdx(5, grid::haLeft, grid::vaTop);
+    Grid->CreateCellGraphic(2, 1)->SetMultiImage(2, 1, 0, grid::haLeft, grid::vaTop, nullptr);
+    Grid->HTMLSettings().SetImageFolder("pics");
+    Grid->HTMLSettings().SetImageBaseName("p");
+    const std::string folder = Dir.Path().string() + "/";
+
+    std::string plain;
+    Grid->SaveToHTMLString(folder, plain);  // no image list: texts only
+    EXPECT_NE(plain.find(">A1</TD>"), std::string::npos) << plain;
+    EXPECT_NE(plain.find(">B1</TD>"), std::string::npos) << plain;
+    EXPECT_NE(plain.find(">C1</td>"), std::string::npos) << plain;
+
+    Grid->SetGridImages(&images);
+    auto* indexes = dynamic_cast<grid::TIntList*>(Grid->GetCellGraphic(2, 1)->CellBitmap());
+    ASSERT_NE(indexes, nullptr);
+    indexes->Add(0);
+    indexes->Add(0);
+    std::string text;
+    Grid->SaveToHTMLString(folder, text);
+    Grid->SetGridImages(nullptr);
+    const std::string pics = "file://" + folder + "pics/";
+    EXPECT_NE(text.find("><img src= \"" + pics + "p1.jpg\">A1</td>"), std::string::npos) << text;
+    EXPECT_NE(text.find(">B1</TD>"), std::string::npos) << text;  // index beyond the list
+    EXPECT_NE(text.find("><img src= \"" + pics + "p2.jpg\"><img src= \"" + pics + "p3.jpg\">C1</td>"),
+              std::string::npos)
+        << text;
+    EXPECT_FALSE(testsupport::ReadFileBytes(Dir.File("pics/p3.jpg")).empty());
+}
+
+TEST_F(HtmlExportTest, PictureFolderThatCannotBeCreatedStopsTheExport)
+{
+    Fill(1, 2);
+    const auto red = SolidBitmap(4, 4, gfx::clRed);
+    Grid->CreateCellGraphic(0, 1)->SetBitmap(red.get(), false, grid::haLeft, grid::vaTop);
+    testsupport::WriteFileBytes(Dir.File("images"), "a file in the way");
+    std::string text;
+    try {
+        Grid->SaveToHTMLString(Dir.Path().string() + "/", text);
+        FAIL() << "no error";
+    } catch (const rtl::Exception& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create " + Dir.Path().string() + "/images");
     }
 }
 
