@@ -77,8 +77,14 @@ public:
     {
         FCol = 0;
         FLevel = 1;
-        if (FLevelToRow && FRecords == 0 && Record.Attributes.empty()) FRecordRow = -1;
-        ++FRecords;
+        // With LevelToRow a record whose children open a row of their own starts on the last
+        // row used, any other record on the row after it (the first record: row -1 or 0). So
+        // a record's attributes never land on, and overwrite, the previous record's last row,
+        // and a record that is a single leaf never goes above the first row.
+        if (FLevelToRow) {
+            const bool opensRow = Record.Attributes.empty() && Record.ChildNodes.size() > 1;
+            FRecordRow = opensRow ? FLastRecordRow : FLastRecordRow + 1;
+        }
         ReadNode(Record);
         if (!FLevelToRow) ++FRecordRow;
     }
@@ -97,7 +103,8 @@ private:
     int FCol = 0;
     int FLevel = 1;
     int FRecordRow = 0;
-    int FRecords = 0;
+    // The highest record row that received a cell.
+    int FLastRecordRow = -1;
     // Texts listed for row 0 so far, by column.
     std::unordered_map<int, std::string> FRowZero;
 
@@ -109,7 +116,11 @@ private:
         Cells.push_back({ACol, ARow, std::move(Text)});
     }
 
-    void StoreAtCursor(std::string Text) { Store(FStartCol + FCol, FStartRow + FRecordRow, std::move(Text)); }
+    void StoreAtCursor(std::string Text)
+    {
+        FLastRecordRow = std::max(FLastRecordRow, FRecordRow);
+        Store(FStartCol + FCol, FStartRow + FRecordRow, std::move(Text));
+    }
 
     bool HeaderEmpty(int ACol)
     {

@@ -155,6 +155,21 @@ TEST_F(XmlJsonTest, XmlImportWithLevelToRowPutsNestedGroupsOnRowsOfTheirOwn)
     EXPECT_EQ(Row(3), (Texts{"v", "w"}));
 }
 
+TEST_F(XmlJsonTest, XmlImportWithLevelToRowGivesEveryRecordRowsOfItsOwn)
+{
+    // Attributes of the second record would otherwise overwrite the children of the first,
+    // and a leaf record would go above the first row.
+    const std::string file = WriteXml(
+        "<l><r id=\"1\" k=\"a\"><x>p</x><y>q</y></r><r id=\"2\" k=\"b\"><x>s</x><y>t</y></r><leaf>z</leaf></l>");
+    Grid->LoadFromXML(file, true, false);
+    ASSERT_EQ(Grid->RowCount(), 5);
+    EXPECT_EQ(Row(0), (Texts{"1", "a", ""}));
+    EXPECT_EQ(Row(1), (Texts{"", "p", "q"}));  // children indented by their level
+    EXPECT_EQ(Row(2), (Texts{"2", "b", ""}));
+    EXPECT_EQ(Row(3), (Texts{"", "s", "t"}));
+    EXPECT_EQ(Row(4), (Texts{"z", "", ""}));
+}
+
 TEST_F(XmlJsonTest, MalformedXmlNamesFileLineAndTextAndLeavesTheGridAlone)
 {
     struct Case {
