@@ -236,9 +236,11 @@ void TExtStringGrid::LoadFromXML(const std::string& FileName, bool LevelToRow, b
     }
 
     // The grid is sized once to the loaded extent; then the cells go through the load hook.
+    // The extent keeps one normal row and column beside the fixed ones, which the grid needs
+    // (a file of no records would otherwise fail half way, with the columns already changed).
     LoadCellsUnderUpdate(*this, [&] {
-        SetColCount(collector.MaxCol + 1);
-        SetRowCount(collector.MaxRow + 1);
+        SetColCount(std::max(collector.MaxCol, FixedCols()) + 1);
+        SetRowCount(std::max(collector.MaxRow, FixedRows()) + 1);
         for (TLoadedCell& cell : collector.Cells) LoadCell(cell.Col, cell.Row, cell.Text);
     });
 }

@@ -170,6 +170,17 @@ TEST_F(XmlJsonTest, XmlImportWithLevelToRowGivesEveryRecordRowsOfItsOwn)
     EXPECT_EQ(Row(4), (Texts{"z", "", ""}));
 }
 
+TEST_F(XmlJsonTest, XmlImportOfNoRecordsKeepsANormalCellBesideTheFixedOnes)
+{
+    Fill({{"a", "b", "c"}, {"d", "e", "f"}, {"g", "h", "i"}});
+    Grid->SetFixedRows(1);
+    Grid->SetFixedCols(1);
+    Grid->LoadFromXML(WriteXml("<list/>"));
+    EXPECT_EQ(Grid->ColCount(), 2);
+    EXPECT_EQ(Grid->RowCount(), 2);
+    EXPECT_EQ(Row(0), (Texts{"a", "b"}));
+}
+
 TEST_F(XmlJsonTest, MalformedXmlNamesFileLineAndTextAndLeavesTheGridAlone)
 {
     struct Case {
