@@ -89,13 +89,14 @@ void AddCrLfLines(rtl::TStringList& lines, const std::string& text)
     if (pos < text.size()) lines.Add(text.substr(pos));
 }
 
-// Opens a file with the desktop's default application; the program is not waited for.
+// Opens a file with the desktop's default application. A shell starts the opener in the
+// background and ends at once, so nothing is left waiting for the browser.
 void ShellOpen(const std::string& fileName)
 {
-    const char* argv[] = {"xdg-open", fileName.c_str(), nullptr};
+    const char* argv[] = {"sh", "-c", "xdg-open \"$0\" >/dev/null 2>&1 &", fileName.c_str(), nullptr};
     pid_t pid = 0;
-    if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, const_cast<char* const*>(argv), environ) == 0)
-        waitpid(pid, nullptr, WNOHANG);
+    if (posix_spawnp(&pid, "sh", nullptr, nullptr, const_cast<char* const*>(argv), environ) == 0)
+        waitpid(pid, nullptr, 0);
 }
 
 // The position of the style in the list of styles seen so far, appended when new.
