@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "grid/core/CellGraphics.h"
@@ -99,14 +100,22 @@ void ShellOpen(const std::string& fileName)
         waitpid(pid, nullptr, 0);
 }
 
-// The position of the style in the list of styles seen so far, appended when new.
-int StyleIndex(std::vector<std::string>& styles, const std::string& style)
-{
-    const auto it = std::find(styles.begin(), styles.end(), style);
-    if (it != styles.end()) return static_cast<int>(it - styles.begin());
-    styles.push_back(style);
-    return static_cast<int>(styles.size()) - 1;
-}
+// The distinct cell styles in order of first use; a style's number is found by hashing,
+// so tables with many looks stay fast.
+class TStyleList {
+public:
+    int IndexOf(const std::string& style)
+    {
+        const auto [it, added] = FIndex.try_emplace(style, static_cast<int>(FStyles.size()));
+        if (added) FStyles.push_back(style);
+        return it->second;
+    }
+    const std::vector<std::string>& Styles() const { return FStyles; }
+
+private:
+    std::vector<std::string> FStyles;
+    std::unordered_map<std::string, int> FIndex;
+};
 
 // Writes a picture as the next numbered JPEG file in the picture folder below Folder and
 // answers its path. A JPEG graphic keeps its bytes; any other is drawn at its own size.
@@ -275,7 +284,7 @@ void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Te
     const int firstDataRow = headerRow ? 1 : fr;
     TIntList& widths = *hs.ColWidths();
 
-    std::vector<std::string> styles;
+    TStyleList styles;
     int pictureNo = 1;
     std::string body;
     body += "<table " + Attribute("border", std::to_string(hs.BorderSize())) + " " +
@@ -293,7 +302,7 @@ void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Te
             if (!GetBaseCellPos(c, r, baseCol, baseRow)) continue;
             const std::string text = HtmlCellText(c, r, !isHeader);
             const bool fixedLook = isHeader || c < FixedCols();
-            const int styleNo = StyleIndex(styles, HtmlCellStyle(c, r, fixedLook));
+            const int styleNo = styles.IndexOf(HtmlCellStyle(c, r, fixedLook));
             std::string cell = "<td " + Attribute("class", "c" + std::to_string(styleNo));
             const rtl::TPoint span = CellSpan(c, r);
             if (span.X > 0) cell += " " + Attribute("colspan", std::to_string(span.X + 1));
@@ -334,7 +343,8 @@ void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Te
     }
     doc += hs.HeaderText() + hs.PrefixTag();
     doc += std::string("<style>") + kCrLf;
-    for (std::size_t i = 0; i < styles.size(); ++i) doc += ".c" + std::to_string(i) + " {" + styles[i] + "}" + kCrLf;
+    for (std::size_t i = 0; i < styles.Styles().size(); ++i)
+        doc += ".c" + std::to_string(i) + " {" + styles.Styles()[i] + "}" + kCrLf;
     doc += std::string("</style>") + kCrLf;
     doc += body;
     Text = std::move(doc);
