@@ -2,7 +2,6 @@
 #include "grid/foundation/ExtUtilHtml.h"
 
 #include "platform/rtl/Format.h"
-#include "platform/rtl/Utf8.h"
 
 #include <cstdio>
 
@@ -18,20 +17,28 @@ std::string ColorToHtmlHex(gfx::TColor color)
 
 void BuildClipboardHtml(std::string& fragment)
 {
-    // Offsets count characters: the header is 97, the texts before the fragment 62 and
-    // 115, the closing text 32.
-    const int length = static_cast<int>(rtl::Utf8Length(fragment));
-    std::string out;
-    out += "Version:1.0\r\n";
-    out += rtl::Format("%s%.8d", {"StartHTML:", 97}) + "\r\n";
-    out += rtl::Format("%s%.8d", {"EndHTML:", length + 306}) + "\r\n";
-    out += rtl::Format("%s%.8d", {"StartFragment:", 274}) + "\r\n";
-    out += rtl::Format("%s%.8d", {"EndFragment:", length + 274}) + "\r\n";
-    out += "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">";
-    out += "<html><head><META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\">"
-           "</head><body><!--StartFragment-->";
+    // The offsets count bytes of the block as it stands, so the fragment's UTF-8 text is
+    // declared as such: counting characters would put every offset after a non-ASCII
+    // character too early.
+    static const std::string before =
+        "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"
+        "<html><head><META http-equiv=Content-Type content=\"text/html; charset=utf-8\">"
+        "</head><body><!--StartFragment-->";
+    static const std::string after = "<!--EndFragment--></body></html>";
+    auto line = [](const char* name, std::size_t offset) {
+        return rtl::Format("%s%.8d", {name, static_cast<int>(offset)}) + "\r\n";
+    };
+    const std::string version = "Version:1.0\r\n";
+    // Every offset line has the same length whatever its number (eight digits).
+    const std::size_t header = version.size() + line("StartHTML:", 0).size() + line("EndHTML:", 0).size() +
+                               line("StartFragment:", 0).size() + line("EndFragment:", 0).size();
+    const std::size_t startFragment = header + before.size();
+    const std::size_t endFragment = startFragment + fragment.size();
+    std::string out = version + line("StartHTML:", header) + line("EndHTML:", endFragment + after.size()) +
+                      line("StartFragment:", startFragment) + line("EndFragment:", endFragment);
+    out += before;
     out += fragment;
-    out += "<!--EndFragment--></body></html>";
+    out += after;
     fragment = std::move(out);
 }
 

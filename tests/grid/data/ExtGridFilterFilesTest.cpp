@@ -126,7 +126,7 @@ TEST(ExtGridFilterFiles, ABadValueNamesFileSectionKeyAndValueAndKeepsTheCurrentF
             ADD_FAILURE() << "no error for " << c.Content;
         } catch (const rtl::EIniFileException& e) {
             const std::string message = e.Message();
-            for (const std::string part : {file, std::string(c.Section), std::string(c.Key),
+            for (const std::string& part : {file, std::string(c.Section), std::string(c.Key),
                                            "\"" + std::string(c.Value) + "\""})
                 EXPECT_NE(message.find(part), std::string::npos) << message << " lacks " << part;
         }

@@ -137,22 +137,28 @@ TEST(ExtUtilCellText, ColorToHtmlHexWritesRedGreenBlue)
     EXPECT_EQ(ColorToHtmlHex(0), "000000");
 }
 
-TEST(ExtUtilCellText, BuildClipboardHtmlWritesTheOffsetsOfTheFragment)
+TEST(ExtUtilCellText, BuildClipboardHtmlWritesTheByteOffsetsOfTheFragment)
 {
     std::string fragment = "<b>x</b>";
     BuildClipboardHtml(fragment);
     const std::string expected =
-        "Version:1.0\r\nStartHTML:00000097\r\nEndHTML:00000314\r\nStartFragment:00000274\r\n"
-        "EndFragment:00000282\r\n"
+        "Version:1.0\r\nStartHTML:00000097\r\nEndHTML:00000309\r\nStartFragment:00000269\r\n"
+        "EndFragment:00000277\r\n"
         "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.0 Transitional//EN\">"
-        "<html><head><META http-equiv=Content-Type content=\"text/html; charset=iso-8859-1\">"
+        "<html><head><META http-equiv=Content-Type content=\"text/html; charset=utf-8\">"
         "</head><body><!--StartFragment--><b>x</b><!--EndFragment--></body></html>";
     EXPECT_EQ(fragment, expected);
-    // The offsets are right for a fragment of single-byte characters.
-    EXPECT_EQ(fragment.find("<!DOCTYPE"), 97u);
-    EXPECT_EQ(fragment.find("<b>x</b>"), 274u);
-    EXPECT_EQ(fragment.find("<!--EndFragment"), 282u);
-    EXPECT_EQ(fragment.size(), 314u);
+    // Non-ASCII text takes more bytes than characters; the offsets still point at the parts.
+    std::string wide = "<b>\xC3\xA1rpa \xE2\x82\xAC</b>";
+    const std::string original = wide;
+    BuildClipboardHtml(wide);
+    auto offset = [&](const std::string& name) {
+        const std::size_t at = wide.find(name + ":");
+        return static_cast<std::size_t>(std::stoul(wide.substr(at + name.size() + 1, 8)));
+    };
+    EXPECT_EQ(wide.substr(offset("StartHTML"), 9), "<!DOCTYPE");
+    EXPECT_EQ(wide.substr(offset("StartFragment"), offset("EndFragment") - offset("StartFragment")), original);
+    EXPECT_EQ(offset("EndHTML"), wide.size());
 }
 
 }  // namespace
