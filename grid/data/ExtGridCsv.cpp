@@ -11,6 +11,7 @@
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
 
 namespace grid {
@@ -19,20 +20,6 @@ namespace {
 
 constexpr char Quote = '"';
 constexpr char LineMark = '\x0B';  // a CR LF inside a field the writer quoted itself
-
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
-{
-    if (text.find(from) == std::string::npos) return;
-    std::string out;
-    out.reserve(text.size());
-    std::size_t pos = 0;
-    for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
-        out.append(text, pos, hit - pos);
-        out.append(to);
-    }
-    out.append(text, pos, std::string::npos);
-    text = std::move(out);
-}
 
 // ----- writing
 
@@ -47,7 +34,7 @@ struct TCsvWriteOptions {
 
 std::string EncodeCsvField(std::string text, const TCsvWriteOptions& o)
 {
-    if (o.QuoteQuote) ReplaceAll(text, "\"", "\"\"");
+    if (o.QuoteQuote) rtl::ReplaceAllInPlace(text, "\"", "\"\"");
     bool quoted = false;
     const bool hasDelimiter = text.find(o.Delimiter) != std::string::npos;
     if ((o.AlwaysQuotes || (text.find(Quote) != std::string::npos && !hasDelimiter)) && o.QuoteQuote) {
@@ -62,14 +49,14 @@ std::string EncodeCsvField(std::string text, const TCsvWriteOptions& o)
     }
     if (!hasDelimiter && text.find('\r') == std::string::npos) return text;
     if (o.Java) {
-        ReplaceAll(text, "\r", "~");
+        rtl::ReplaceAllInPlace(text, "\r", "~");
         std::erase(text, '\n');
     } else if (o.Multiline) {
         if (!quoted) text = Quote + text + Quote;
     } else if (quoted) {
-        ReplaceAll(text, "\r\n", "\n");
+        rtl::ReplaceAllInPlace(text, "\r\n", "\n");
     } else {
-        ReplaceAll(text, "\r\n", std::string(1, LineMark));
+        rtl::ReplaceAllInPlace(text, "\r\n", std::string(1, LineMark));
         text = Quote + text + Quote;
     }
     return text;
@@ -163,7 +150,7 @@ std::string_view DropLeadingBlanks(std::string_view s)
 std::string SingleQuotes(std::string_view s)
 {
     std::string out(s);
-    ReplaceAll(out, "\"\"", "\"");
+    rtl::ReplaceAllInPlace(out, "\"\"", "\"");
     return out;
 }
 
@@ -339,9 +326,9 @@ void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int Ig
                 if (text == "^")
                     text.clear();
                 else
-                    ReplaceAll(text, "~", "\r\n");
+                    rtl::ReplaceAllInPlace(text, "~", "\r\n");
             } else {
-                ReplaceAll(text, std::string(1, LineMark), "\r\n");
+                rtl::ReplaceAllInPlace(text, std::string(1, LineMark), "\r\n");
             }
             LoadCell(FSaveHiddenCells ? DisplColIndex(col) : col, row, text);
         };

@@ -9,44 +9,31 @@
 #include "grid/data/ExtGridXmlDocument.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
-#include "platform/rtl/StringList.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 #include "platform/rtl/TextFile.h"
 
 namespace grid {
 
 namespace {
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
-{
-    if (text.find(from) == std::string::npos) return;
-    std::string out;
-    out.reserve(text.size());
-    std::size_t pos = 0;
-    for (std::size_t hit; (hit = text.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
-        out.append(text, pos, hit - pos);
-        out += to;
-    }
-    out.append(text, pos);
-    text = std::move(out);
-}
-
 // The grid's own escape: an ampersand is written as "$amp;", which its reader turns back.
 std::string EscapeXmlText(std::string text)
 {
-    ReplaceAll(text, "&", "$amp;");
-    ReplaceAll(text, ">", "&gt;");
-    ReplaceAll(text, "<", "&lt;");
-    ReplaceAll(text, "\"", "&quot;");
+    rtl::ReplaceAllInPlace(text, "&", "$amp;");
+    rtl::ReplaceAllInPlace(text, ">", "&gt;");
+    rtl::ReplaceAllInPlace(text, "<", "&lt;");
+    rtl::ReplaceAllInPlace(text, "\"", "&quot;");
     return text;
 }
 
 std::string UnescapeXmlText(std::string text)
 {
-    ReplaceAll(text, "$amp;", "&");
-    ReplaceAll(text, "&gt;", ">");
-    ReplaceAll(text, "&lt;", "<");
-    ReplaceAll(text, "&quot;", "\"");
+    rtl::ReplaceAllInPlace(text, "$amp;", "&");
+    rtl::ReplaceAllInPlace(text, "&gt;", ">");
+    rtl::ReplaceAllInPlace(text, "&lt;", "<");
+    rtl::ReplaceAllInPlace(text, "&quot;", "\"");
     return text;
 }
 

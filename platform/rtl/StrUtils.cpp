@@ -337,6 +337,12 @@ long long LastDelimiter(std::string_view delimiters, std::string_view s)
 
 // --- Replacement
 
+void ReplaceAllInPlace(std::string& text, std::string_view oldPattern, std::string_view newPattern)
+{
+    if (oldPattern.empty() || text.find(oldPattern) == std::string::npos) return;
+    text = StringReplace(text, oldPattern, newPattern, rfReplaceAll);
+}
+
 std::string StringReplace(std::string_view s, std::string_view oldPattern, std::string_view newPattern,
                           TReplaceFlags flags)
 {

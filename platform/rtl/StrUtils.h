@@ -69,6 +69,9 @@ using TReplaceFlags = unsigned;
 // pattern leaves the text unchanged.
 std::string StringReplace(std::string_view s, std::string_view oldPattern,
                           std::string_view newPattern, TReplaceFlags flags = 0);
+// Every occurrence, case-sensitive, in place; a text without the pattern is not copied
+// (for per-cell use in file readers and writers).
+void ReplaceAllInPlace(std::string& text, std::string_view oldPattern, std::string_view newPattern);
 
 // --- Building and slicing in characters.
 std::string StringOfChar(char32_t ch, long long count);

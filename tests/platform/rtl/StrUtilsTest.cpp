@@ -89,6 +89,12 @@ TEST(StrUtils, StringReplaceFirstAllAndIgnoringCase)
     };
     for (const Case& c : cases)
         EXPECT_EQ(StringReplace(c.text, c.from, c.to, c.flags), c.expected) << c.text;
+    for (const Case& c : cases) {
+        if (c.flags != rfReplaceAll) continue;
+        std::string text = c.text;
+        ReplaceAllInPlace(text, c.from, c.to);
+        EXPECT_EQ(text, c.expected) << c.text;
+    }
 }
 
 TEST(StrUtils, SearchPositionsAreCharacters)
