@@ -22,7 +22,12 @@ enum TXmlFault : int {
     xfTagMismatch,
     xfTrailingContent,
     xfLessThanInValue,
+    xfTooDeep,
 };
+
+// Elements nest at most this deep: the reader and the grid walk the tree recursively, so a
+// hostile or broken file nested deeper would overflow the stack instead of raising an error.
+constexpr int MaxNesting = 1000;
 
 void AppendCodePoint(std::string& out, unsigned long cp)
 {
@@ -74,6 +79,7 @@ private:
     std::string_view FText;
     const TXmlChildHandler& FOnRootChild;
     std::size_t FPos = 0;
+    int FDepth = 0;
 
     [[noreturn]] void Fail(int Code, const std::string& Reason) { FailAt(FPos, Code, Reason); }
 
@@ -265,6 +271,11 @@ private:
     TXmlNode ParseElement(bool IsRoot = false)
     {
         const std::size_t openAt = FPos;
+        if (++FDepth > MaxNesting) Fail(xfTooDeep, "elements nested deeper than " + std::to_string(MaxNesting));
+        struct TDepthScope {
+            int& Depth;
+            ~TDepthScope() { --Depth; }
+        } depthScope{FDepth};
         ++FPos;  // '<'
         TXmlNode node;
         node.NodeName = ParseName();

@@ -215,6 +215,21 @@ TEST_F(XmlJsonTest, MalformedXmlNamesFileLineAndTextAndLeavesTheGridAlone)
     }
 }
 
+TEST_F(XmlJsonTest, DeeplyNestedXmlIsAParseErrorNotAStackOverflow)
+{
+    Fill({{"keep", "this"}});
+    std::string text = "<l>";
+    for (int i = 0; i < 200000; ++i) text += "<a>";
+    const std::string file = WriteXml(text);
+    try {
+        Grid->LoadFromXML(file);
+        ADD_FAILURE() << "no error";
+    } catch (const rtl::Exception& e) {
+        EXPECT_NE(e.Message().find("nested deeper than 1000"), std::string::npos) << e.Message();
+    }
+    EXPECT_EQ(Row(0), (Texts{"keep", "this"}));
+}
+
 TEST_F(XmlJsonTest, FileErrorsNameTheFile)
 {
     Fill({{"a"}});
