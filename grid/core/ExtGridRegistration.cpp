@@ -523,6 +523,7 @@ void RegisterLayout(TClassInfo& c)
     c.Property("ScrollSynch", BoolField(&T::ScrollSynch, &T::SetScrollSynch));
     c.Property("EnableWheel", BoolField(&T::EnableWheel, &T::SetEnableWheel));
     c.Property("IntelliZoom", BoolField(&T::IntelliZoom, &T::SetIntelliZoom));
+    c.Property("UseStyleServices", BoolField(&T::UseStyleServices, &T::SetUseStyleServices));
 }
 
 void RegisterLook(TClassInfo& c)

@@ -22,7 +22,9 @@ void TExtStringGrid::SetUseStyleServices(bool Value)
 {
     if (FUseStyleServices == Value) return;
     FUseStyleServices = Value;
-    ApplyStyleServiceColors(true);
+    // While a form description is read the switch is only stored: resetting the colours
+    // then would throw away the colours read before it; loading applies the style at its end.
+    if (!HasState(rtl::csLoading)) ApplyStyleServiceColors(true);
 }
 
 // A grid only follows a style whose elements include the client area; this grid has no

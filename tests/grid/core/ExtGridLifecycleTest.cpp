@@ -120,6 +120,7 @@ TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditE
                              "    FixedFont.Height = -16\n"
                              "    FixedFont.Style = [fsBold]\n"
                              "    ScrollBarAlways = saVert\n"
+                             "    UseStyleServices = False\n"
                              "    Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect, goEditing]\n"
                              "    OnSetEditText = plantingTBSetEditText\n"
                              "    OnClickCell = plantingTBClickCell\n"
@@ -134,6 +135,7 @@ TEST_F(ExtGridTest, FormDescriptionCreatesTheGridWithPublishedPropertiesAndEditE
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->ColCount(), 4);
     EXPECT_EQ(grid->RowCount(), 6);
+    EXPECT_FALSE(grid->UseStyleServices());
     EXPECT_EQ(grid->NormalRowCount(), 6);
     EXPECT_EQ(grid->FixedCols(), 0);
     EXPECT_EQ(grid->DefaultRowHeight(), 24);
