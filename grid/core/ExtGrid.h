@@ -2004,6 +2004,9 @@ private:
 public:
     // (end of filterfiles block)
 public:
+    // ===== Special editors: opening and closing by editor kind =====
+    // (end of specialeditors block)
+public:
 
 protected:
     // ----- platform overrides
