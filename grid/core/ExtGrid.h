@@ -2005,6 +2005,21 @@ public:
     // (end of filterfiles block)
 public:
     // ===== Special editors: opening and closing by editor kind =====
+    // Opens the editor control of EditControl's kind over the cell (ACol displayed), filled
+    // from the cell's edit text and focused.
+    virtual void ShowSpecialEditor(int ACol, int ARow);
+    // Closes the editor EditControl names and stores its value through SetCellFromEditor
+    // (ACol displayed); called for every kind.
+    virtual void HideSpecialEditor(int ACol, int ARow);
+    // A special editor is open.
+    bool SpecialEditorOpen() const { return FSpecialEditor; }
+    // The kinds the in-place text editor edits.
+    static bool IsInlineEditor(TEditorType Kind);
+private:
+    bool FSpecialEditor = false;
+    bool FEditActive = false;
+    bool FBlockKill = false;
+public:
     // (end of specialeditors block)
 public:
 

@@ -14,8 +14,23 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
 // The grid's own text editor edits the inline editor kinds.
 ui::TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
 
-// No editor shows while a bulk operation holds the update bracket.
-bool TExtStringGrid::CanEditShow() { return FUpdateCount == 0 && TBaseGrid::CanEditShow(); }
+// No editor shows while a bulk operation holds the update bracket. The inline kinds show the
+// in-place text editor; every other kind opens its own control over the base cell instead.
+bool TExtStringGrid::CanEditShow()
+{
+    if (FUpdateCount != 0 || !TBaseGrid::CanEditShow()) return false;
+    TEditorType kind = DefaultEditor();
+    GetCellEditorType(RealColIndex(Col()), Row(), kind);
+    if (IsInlineEditor(kind) || kind == edDataCheckBox) {
+        SetEditControl(kind);
+        return true;
+    }
+    if (kind == edNone || SpecialEditorOpen()) return false;
+    SetEditControl(kind);
+    rtl::TPoint base = BaseCell(Col(), Row());
+    ShowSpecialEditor(base.X, base.Y);
+    return false;
+}
 
 // Column and row sizing as the platform grid decides it.
 void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& Index, int& SizingPos,

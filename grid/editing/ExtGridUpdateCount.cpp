@@ -26,6 +26,10 @@ void TExtStringGrid::EndUpdate()
 void TExtStringGrid::HideInplaceEdit()
 {
     if (!EditorMode()) return;
+    if (SpecialEditorOpen()) {
+        HideSpecialEditor(Col(), Row());
+        return;
+    }
     UpdateText();
     HideEditor();
 }

@@ -1,0 +1,248 @@
+// String grid special editors: opening the editor control of a cell's kind over the cell and storing its value on close.
+#include <cctype>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsLook.h"
+#include "grid/editing/GridEditors.h"
+#include "grid/editing/GridSpinEditors.h"
+#include "grid/foundation/ExtUtilNumbers.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Format.h"
+#include "platform/rtl/NumberText.h"
+#include "platform/rtl/StrUtils.h"
+#include "platform/ui/Messages.h"
+
+namespace grid {
+
+namespace {
+
+// The leading whole number after blanks and a sign, hexadecimal after "$" or "0x"; 0 when
+// the text starts with none.
+int LeadingInteger(const std::string& text)
+{
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    bool neg = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) neg = text[i++] == '-';
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    long long v = 0;
+    for (; i < text.size(); ++i) {
+        int d;
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (std::isdigit(c)) d = c - '0';
+        else if (base == 16 && std::isxdigit(c)) d = std::tolower(c) - 'a' + 10;
+        else break;
+        v = v * base + d;
+        if (v > 0x7FFFFFFFLL) break;
+    }
+    if (v > 0x7FFFFFFFLL) v = 0x7FFFFFFFLL;
+    return static_cast<int>(neg ? -v : v);
+}
+
+bool IsSpinKind(TEditorType k)
+{
+    return k == edSpinEdit || k == edFloatSpinEdit || k == edTimeSpinEdit || k == edDateSpinEdit;
+}
+
+bool IsEditBtnKind(TEditorType k)
+{
+    return k == edEditBtn || k == edNumericEditBtn || k == edFloatEditBtn || k == edMaskEditBtn;
+}
+
+bool IsUnitBtnKind(TEditorType k)
+{
+    return k == edUnitEditBtn || k == edNumericUnitEditBtn || k == edFloatUnitEditBtn;
+}
+
+void Place(ui::TWinControl& c, const rtl::TRect& r)
+{
+    c.SetBounds(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
+}
+
+void Open(ui::TWinControl& c)
+{
+    c.SetEnabled(true);
+    c.SetVisible(true);
+    if (c.CanFocus()) c.SetFocus();
+}
+
+// A closing control that has the focus hands it back to the grid, so that keys reach the
+// grid again.
+void Close(ui::TWinControl& c, ui::TWinControl& grid)
+{
+    const bool hadFocus = c.Focused();
+    c.SetEnabled(false);
+    c.SetVisible(false);
+    if (hadFocus && grid.CanFocus()) grid.SetFocus();
+}
+
+}  // namespace
+
+bool TExtStringGrid::IsInlineEditor(TEditorType Kind)
+{
+    switch (Kind) {
+    case edNormal: case edNumeric: case edPositiveNumeric: case edFloat: case edPositiveFloat:
+    case edCapital: case edMixedCase: case edLowerCase: case edUpperCase: case edPassword:
+    case edValidChars:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
+{
+    const TEditorType kind = EditControl();
+    // Kinds whose controls this grid does not have open nothing: the edit mode stays on
+    // without a control until the edit is closed.
+    const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
+                        kind == edComboList || kind == edCheckBox || kind == edButton;
+    if (!served) return;
+    FSpecialEditor = true;
+    FEditActive = true;
+    // The text Escape brings back and the value validation compares with, as the in-place
+    // editor records them when it fills itself.
+    SetCellCache(GetCellEx(ACol, ARow));
+    SaveOldCellValue(ACol, ARow);
+    rtl::TRect r = CellRect(ACol, ARow);
+    const int realCol = RealColIndex(ACol);
+    const std::string text = GetEditText(ACol, ARow);
+
+    if (IsSpinKind(kind)) {
+        TGridSpin& spin = *SpinEdit();
+        spin.ReCreate();
+        Place(spin, r);
+        spin.SetExcelStyleDecimalSeparator(ExcelStyleDecimalSeparator());
+        GetEditorProp(realCol, ARow, nullptr);
+        switch (kind) {
+        case edSpinEdit:
+            spin.SetSpinType(sptNormal);
+            spin.SetValue(LeadingInteger(text));
+            break;
+        case edFloatSpinEdit: {
+            spin.SetSpinType(sptFloat);
+            double v = 0;
+            if (!rtl::TryStrToFloat(ParseFinancialNumber(text), v)) v = 0;
+            spin.SetFloatValue(v);
+            break;
+        }
+        case edTimeSpinEdit:
+            spin.SetSpinType(sptTime);
+            spin.SetText(text);
+            break;
+        default: {
+            spin.SetSpinType(sptDate);
+            rtl::TDateTime d = 0;
+            if (text.empty() || !rtl::TryStrToDate(text, d)) d = rtl::Now();
+            spin.SetDateValue(d);
+            break;
+        }
+        }
+        Open(spin);
+    } else if (kind == edComboEdit || kind == edComboList) {
+        TGridCombo& combo = *EditCombo();
+        combo.SetDropDownCount(ControlLook().DropDownCount());
+        GetEditorProp(realCol, ARow, nullptr);
+        combo.SetStyle(kind == edComboEdit ? ui::csDropDown : ui::csDropDownList);
+        Place(combo, r);
+        if (kind == edComboEdit) {
+            combo.SetText(text);
+            combo.SetItemIndex(combo.Items().IndexOf(text));
+            combo.SetMaxLength(MaxComboLength());
+        } else {
+            // Case-sensitive match of the stored cell text first, then the edit text.
+            const std::string cell = GetCellEx(ACol, ARow);
+            int found = -1;
+            for (int i = 0; i < combo.Items().Count() && found < 0; ++i)
+                if (combo.Items().Get(i) == cell) found = i;
+            if (found < 0) found = combo.Items().IndexOf(text);
+            if (found < 0 && Navigation().AutoComboSelect() && combo.Items().Count() > 0) found = 0;
+            combo.SetItemIndex(found);
+            if (found == 0 && combo.Items().Get(0) != cell && OnComboChange)
+                OnComboChange(this, realCol, ARow, 0, combo.Items().Get(0));
+        }
+        combo.SizeDropDownWidth();
+        Open(combo);
+        if (MouseActions().DirectComboDrop() || ControlLook().DropDownAlwaysVisible()) combo.SetDroppedDown(true);
+    } else if (IsEditBtnKind(kind)) {
+        TGridEditBtn& eb = *EditBtn();
+        eb.ReCreate();
+        Place(eb, r);
+        eb.SetText(text);
+        eb.SetMaxLength(MaxEditLength());
+        eb.SetButtonWidth(ControlLook().DropDownButtonWidth() + 2);
+        GetEditorProp(realCol, ARow, nullptr);
+        eb.SetEditMask(kind == edMaskEditBtn ? GetEditMask(ACol, ARow) : std::string());
+        eb.SetText(text);
+        Open(eb);
+    } else if (IsUnitBtnKind(kind)) {
+        TGridUnitEditBtn& ub = *UnitEditBtn();
+        ub.ReCreate();
+        Place(ub, r);
+        ub.SetMaxLength(MaxEditLength());
+        GetEditorProp(realCol, ARow, nullptr);
+        ub.SetUnitID("");
+        ub.SetText("");
+        ub.SetTextAndUnit(text);
+        Open(ub);
+    } else if (kind == edCheckBox) {
+        TGridCheckBox& cb = *EditCheck();
+        cb.ReCreate();
+        Place(cb, r);
+        cb.SetCaption(text);
+        cb.SetChecked(false);
+        Open(cb);
+    } else {
+        TGridButton& b = *GridButton();
+        b.ReCreate();
+        b.SetBounds(r.Left - 1, r.Top - 1, r.Width() + 2, r.Height() + 2);
+        b.SetCaption(text);
+        GetEditorProp(realCol, ARow, nullptr);
+        Open(b);
+    }
+}
+
+void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
+{
+    if (HasState(rtl::csDestroying)) return;
+    FSpecialEditor = false;
+    FBlockKill = true;
+    const int realCol = RealColIndex(ACol);
+    const TEditorType kind = EditControl();
+    if (IsSpinKind(kind)) {
+        TGridSpin& spin = *SpinEdit();
+        if (spin.AllowEmptyValue() && rtl::Trim(spin.Text()).empty()) SetCellFromEditor(realCol, ARow, "");
+        else if (kind == edSpinEdit) SetCellFromEditor(realCol, ARow, std::to_string(spin.Value()));
+        else if (kind == edFloatSpinEdit) SetCellFromEditor(realCol, ARow, rtl::Format(FloatFormat(), {spin.FloatValue()}));
+        else if (kind == edTimeSpinEdit) SetCellFromEditor(realCol, ARow, spin.Text());
+        else SetCellFromEditor(realCol, ARow, rtl::DateToStr(spin.DateValue()));
+        Close(spin, *this);
+    } else if (kind == edComboEdit || kind == edComboList) {
+        SetCellFromEditor(realCol, ARow, EditCombo()->Text());
+        Close(*EditCombo(), *this);
+    } else if (IsEditBtnKind(kind)) {
+        SetCellFromEditor(realCol, ARow, EditBtn()->Text());
+        Close(*EditBtn(), *this);
+    } else if (IsUnitBtnKind(kind)) {
+        SetCellFromEditor(realCol, ARow, UnitEditBtn()->TextAndUnit());
+        Close(*UnitEditBtn(), *this);
+    } else if (kind == edCheckBox) {
+        Close(*EditCheck(), *this);
+    } else if (kind == edButton) {
+        Close(*GridButton(), *this);
+    }
+    SetEditorMode(false);
+    if (!IsInlineEditor(kind) && FEditActive) PostEditMessage(ACol, ARow);
+    FBlockKill = false;
+    FEditActive = false;
+}
+
+}  // namespace grid

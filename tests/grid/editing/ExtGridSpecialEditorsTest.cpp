@@ -1,0 +1,254 @@
+// Tests of the string grid's special editors: each kind opens its own control over the cell and stores its value on close.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptions.h"
+#include "grid/editing/GridEditors.h"
+#include "grid/editing/GridSpinEditors.h"
+#include "platform/ui/Keyboard.h"
+#include "tests/grid/GridOnFormTest.h"
+
+using grid::TEditorType;
+
+namespace {
+
+class ExtGridSpecialEditorsTest : public gridtest::GridOnFormTest {
+protected:
+    void SetUp() override
+    {
+        MakeGridOnForm(true, 600);
+        Grid->SetBounds(0, 0, 500, 300);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(6);
+        Grid->SetOptions(Grid->Options() | ui::goEditing);
+        Grid->OnGetEditorType = [this](rtl::TObject*, int c, int, TEditorType& e) {
+            if (c == 1) e = Kind;
+        };
+        Grid->OnSetEditText = [this](rtl::TObject*, int c, int r, const std::string& v) {
+            Stored.push_back(std::to_string(c) + "," + std::to_string(r) + "=" + v);
+        };
+        Form->Show();
+        Grid->SetFocus();
+    }
+    // Selects the cell and opens its editor the way a user does: F2 on the grid.
+    void OpenWithF2(int col, int row)
+    {
+        Grid->SetCol(col);
+        Grid->SetRow(row);
+        ui::THeadlessBackend::PressKey(ui::VK_F2);
+    }
+    static void Press(int vk) { ui::THeadlessBackend::PressKey(vk); }
+
+    TEditorType Kind = grid::edNormal;
+    std::vector<std::string> Stored;
+};
+
+struct TEditorCase {
+    const char* Name;
+    TEditorType Kind;
+    std::string CellText;
+    std::string Shown;     // the text the control opens with
+    std::string NewText;   // what the user leaves in it
+    std::string Expected;  // the cell after Enter
+};
+
+ui::TWinControl* ControlOf(grid::TExtStringGrid& g, TEditorType k)
+{
+    switch (k) {
+    case grid::edSpinEdit: case grid::edTimeSpinEdit: return g.SpinEdit();
+    case grid::edComboEdit: case grid::edComboList: return g.EditCombo();
+    case grid::edEditBtn: case grid::edNumericEditBtn: case grid::edMaskEditBtn: return g.EditBtn();
+    case grid::edUnitEditBtn: return g.UnitEditBtn();
+    case grid::edCheckBox: return g.EditCheck();
+    case grid::edButton: return g.GridButton();
+    default: return nullptr;
+    }
+}
+
+std::vector<TEditorCase> StoringCases()
+{
+    return {
+        {"spin", grid::edSpinEdit, "41", "41", "57", "57"},
+        {"comboEdit", grid::edComboEdit, "pear", "pear", "plum", "plum"},
+        {"comboList", grid::edComboList, "pear", "pear", "apple", "apple"},
+        {"editBtn", grid::edEditBtn, "abc", "abc", "abcd", "abcd"},
+        {"numericEditBtn", grid::edNumericEditBtn, "12", "12", "125", "125"},
+        {"unitEditBtn", grid::edUnitEditBtn, "12mm", "12", "30", "30mm"},
+    };
+}
+
+void Fill(grid::TExtStringGrid& g, TEditorType k)
+{
+    if (k == grid::edComboEdit || k == grid::edComboList) {
+        g.EditCombo()->Items().Clear();
+        for (const char* s : {"apple", "pear", "plum"}) g.EditCombo()->Items().Add(s);
+    }
+    if (k == grid::edUnitEditBtn) {
+        g.UnitEditBtn()->Units().Clear();
+        g.UnitEditBtn()->Units().Add("mm");
+        g.UnitEditBtn()->Units().Add("cm");
+    }
+}
+
+void SetEditorValue(grid::TExtStringGrid& g, TEditorType k, const std::string& v)
+{
+    if (k == grid::edComboList) g.EditCombo()->SetItemIndex(g.EditCombo()->Items().IndexOf(v));
+    else ControlOf(g, k)->SetText(v);
+}
+
+TEST_F(ExtGridSpecialEditorsTest, EachKindOpensItsControlOverTheCellFilledFromItAndEnterStoresTheValue)
+{
+    for (const TEditorCase& c : StoringCases()) {
+        SCOPED_TRACE(c.Name);
+        Kind = c.Kind;
+        Stored.clear();
+        Grid->SetCells(1, 2, c.CellText);
+        Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) { Fill(*Grid, c.Kind); };
+        OpenWithF2(1, 2);
+        ui::TWinControl* ctl = ControlOf(*Grid, c.Kind);
+        ASSERT_NE(ctl, nullptr);
+        EXPECT_TRUE(ctl->Visible());
+        EXPECT_TRUE(ctl->Enabled());
+        EXPECT_TRUE(ctl->Focused());
+        EXPECT_TRUE(Grid->EditorMode());
+        rtl::TRect r = Grid->CellRect(1, 2);
+        EXPECT_EQ(ctl->Left(), r.Left);
+        EXPECT_EQ(ctl->Top(), r.Top);
+        EXPECT_EQ(ctl->Width(), r.Width() - 1);
+        EXPECT_EQ(ctl->Text(), c.Shown);
+
+        SetEditorValue(*Grid, c.Kind, c.NewText);
+        Press(ui::VK_RETURN);
+        EXPECT_FALSE(ctl->Visible());
+        EXPECT_FALSE(ctl->Enabled());
+        EXPECT_FALSE(Grid->EditorMode());
+        EXPECT_FALSE(Grid->SpecialEditorOpen());
+        EXPECT_EQ(Grid->Cells(1, 2), c.Expected);
+        ASSERT_FALSE(Stored.empty());
+        EXPECT_EQ(Stored.back(), "1,2=" + c.Expected);
+    }
+}
+
+TEST_F(ExtGridSpecialEditorsTest, EscapeClosesTheEditorAndLeavesTheCellUnchanged)
+{
+    for (const TEditorCase& c : StoringCases()) {
+        SCOPED_TRACE(c.Name);
+        Kind = c.Kind;
+        Grid->SetCells(1, 3, c.CellText);
+        Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) { Fill(*Grid, c.Kind); };
+        OpenWithF2(1, 3);
+        ui::TWinControl* ctl = ControlOf(*Grid, c.Kind);
+        ASSERT_TRUE(ctl->Visible());
+        SetEditorValue(*Grid, c.Kind, c.NewText);
+        Press(ui::VK_ESCAPE);
+        EXPECT_FALSE(ctl->Visible());
+        EXPECT_FALSE(Grid->EditorMode());
+        EXPECT_EQ(Grid->Cells(1, 3), c.CellText);
+    }
+}
+
+TEST_F(ExtGridSpecialEditorsTest, CheckBoxAndButtonEditsNeverWriteTheCell)
+{
+    for (TEditorType k : {grid::edCheckBox, grid::edButton}) {
+        SCOPED_TRACE(static_cast<int>(k));
+        Kind = k;
+        Stored.clear();
+        Grid->SetCells(1, 1, "caption");
+        OpenWithF2(1, 1);
+        ui::TWinControl* ctl = ControlOf(*Grid, k);
+        ASSERT_TRUE(ctl->Visible());
+        EXPECT_EQ(ctl->Text(), "caption");
+        Grid->HideInplaceEdit();
+        EXPECT_FALSE(ctl->Visible());
+        EXPECT_FALSE(Grid->EditorMode());
+        EXPECT_EQ(Grid->Cells(1, 1), "caption");
+        EXPECT_TRUE(Stored.empty());
+    }
+    // The button covers the cell enlarged by one pixel on every side.
+    Kind = grid::edButton;
+    OpenWithF2(1, 1);
+    rtl::TRect r = Grid->CellRect(1, 1);
+    EXPECT_EQ(Grid->GridButton()->Left(), r.Left - 1);
+    EXPECT_EQ(Grid->GridButton()->Width(), r.Width() + 2);
+}
+
+TEST_F(ExtGridSpecialEditorsTest, SpinOpensWithTheLeadingIntegerOfTheCellText)
+{
+    Kind = grid::edSpinEdit;
+    // The limits the application sets for the cell apply before the value is filled in.
+    Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) {
+        Grid->SpinEdit()->SetMinValue(-1000);
+        Grid->SpinEdit()->SetMaxValue(1000);
+    };
+    struct {
+        const char* Text;
+        int Value;
+    } cases[] = {{"abc", 0}, {"  -12kg", -12}, {"$1F", 31}, {"0x10", 16}, {"+7", 7}, {"", 0}, {"5000", 1000}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        Grid->SetCells(1, 1, c.Text);
+        OpenWithF2(1, 1);
+        ASSERT_TRUE(Grid->SpinEdit()->Visible());
+        EXPECT_EQ(Grid->SpinEdit()->Value(), c.Value);
+        Press(ui::VK_ESCAPE);
+    }
+}
+
+TEST_F(ExtGridSpecialEditorsTest, ComboListWithoutAMatchSelectsTheFirstItemAndReportsIt)
+{
+    Kind = grid::edComboList;
+    std::vector<std::string> changes;
+    Grid->OnComboChange = [&](rtl::TObject*, int c, int r, int i, const std::string& s) {
+        changes.push_back(std::to_string(c) + "," + std::to_string(r) + ":" + std::to_string(i) + "=" + s);
+    };
+    Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) { Fill(*Grid, Kind); };
+    Grid->SetCells(1, 1, "cherry");
+    OpenWithF2(1, 1);
+    EXPECT_EQ(Grid->EditCombo()->ItemIndex(), 0);
+    EXPECT_EQ(changes, std::vector<std::string>{"1,1:0=apple"});
+    // A case-sensitive match wins over the first item.
+    Press(ui::VK_ESCAPE);
+    changes.clear();
+    Grid->SetCells(1, 2, "plum");
+    OpenWithF2(1, 2);
+    EXPECT_EQ(Grid->EditCombo()->ItemIndex(), 2);
+    EXPECT_TRUE(changes.empty());
+}
+
+TEST_F(ExtGridSpecialEditorsTest, InAMergedBlockTheEditorCoversTheBaseCellsWholeArea)
+{
+    Kind = grid::edEditBtn;
+    Grid->MergeCells(1, 1, 2, 2);
+    Grid->SetCells(1, 1, "merged");
+    OpenWithF2(1, 1);
+    ASSERT_TRUE(Grid->EditBtn()->Visible());
+    rtl::TRect r = Grid->CellRect(1, 1);
+    EXPECT_EQ(Grid->EditBtn()->Width(), r.Width() - 1);
+    EXPECT_GE(Grid->EditBtn()->Width(), Grid->ColWidths(1) + Grid->ColWidths(2) - 1);
+    EXPECT_EQ(Grid->EditBtn()->Left(), r.Left);
+    EXPECT_EQ(Grid->EditBtn()->Text(), "merged");
+}
+
+TEST_F(ExtGridSpecialEditorsTest, EnterWithAdvanceOnEnterMovesOnAndInlineKindsStillUseTheTextEditor)
+{
+    Kind = grid::edEditBtn;
+    Grid->Navigation().SetAdvanceOnEnter(true);
+    Grid->SetCells(1, 1, "x");
+    OpenWithF2(1, 1);
+    Grid->EditBtn()->SetText("y");
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), "y");
+    EXPECT_EQ(Grid->Col(), 2);
+    // Column 2 is a plain text cell: the editor-button control stays hidden.
+    ui::THeadlessBackend::PressKey(ui::VK_F2);
+    EXPECT_TRUE(Grid->EditorMode());
+    EXPECT_FALSE(Grid->EditBtn()->Visible());
+    EXPECT_FALSE(Grid->SpecialEditorOpen());
+    EXPECT_EQ(Grid->EditControl(), grid::edNormal);
+}
+
+}  // namespace
