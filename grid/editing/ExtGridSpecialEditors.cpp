@@ -1,13 +1,16 @@
 // String grid special editors: opening the editor control of a cell's kind over the cell and storing its value on close.
+#include <algorithm>
 #include <cctype>
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/editing/GridEditors.h"
+#include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/editing/GridSpinEditors.h"
 #include "grid/foundation/ExtUtilNumbers.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StrUtils.h"
@@ -84,6 +87,39 @@ void Close(ui::TWinControl& c, ui::TWinControl& grid)
     if (hadFocus && grid.CanFocus()) grid.SetFocus();
 }
 
+bool IsDatePickerKind(TEditorType k)
+{
+    return k == edDateEdit || k == edDateEditUpDown || k == edTimeEdit;
+}
+
+// The date a date picker opens with: OnCustomStrToDate decides when assigned, otherwise the
+// text is read as a locale date and time; an empty text or one that does not read gives now.
+double DateOfEditText(TExtStringGrid& g, const std::string& Text)
+{
+    rtl::TDateTime v = rtl::Now();
+    if (Text.empty()) return v;
+    if (g.OnCustomStrToDate) {
+        bool valid = true;
+        g.OnCustomStrToDate(&g, Text, v, valid);
+        return valid ? v : rtl::Now();
+    }
+    if (!rtl::TryStrToDateTime(Text, v)) v = rtl::Now();
+    return v;
+}
+
+// The text a closing spin stores: empty for a blank text when the spin allows it, otherwise
+// its value written by kind.
+std::string SpinCellText(TGridSpin& spin, TEditorType kind, const std::string& floatFormat)
+{
+    if (spin.AllowEmptyValue() && rtl::Trim(spin.Text()).empty()) return {};
+    switch (kind) {
+    case edSpinEdit: return std::to_string(spin.Value());
+    case edFloatSpinEdit: return rtl::Format(floatFormat, {spin.FloatValue()});
+    case edTimeSpinEdit: return spin.Text();
+    default: return rtl::DateToStr(spin.DateValue());
+    }
+}
+
 }  // namespace
 
 bool TExtStringGrid::IsInlineEditor(TEditorType Kind)
@@ -104,7 +140,8 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     // Kinds whose controls this grid does not have open nothing: the edit mode stays on
     // without a control until the edit is closed.
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
-                        kind == edComboList || kind == edCheckBox || kind == edButton;
+                        kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
+                        kind == edDateTimeEdit;
     if (!served) return;
     FSpecialEditor = true;
     FEditActive = true;
@@ -193,6 +230,34 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         ub.SetText("");
         ub.SetTextAndUnit(text);
         Open(ub);
+    } else if (IsDatePickerKind(kind)) {
+        TGridDatePicker& dp = *DateTimePicker();
+        dp.SetParent(this);
+        dp.ReCreate();
+        rtl::TDateTime v = 0;
+        if (kind == edTimeEdit) {
+            if (text.empty() || !rtl::TryStrToTime(text, v)) v = rtl::Now();
+        } else {
+            v = DateOfEditText(*this, text);
+        }
+        dp.SetKind(kind == edTimeEdit ? ui::dtkTime : ui::dtkDate);
+        GetEditorProp(realCol, ARow, nullptr);
+        Place(dp, r);
+        dp.SetDateTime(v);
+        Open(dp);
+        if (kind != edTimeEdit && MouseActions().DirectDateDrop()) dp.Perform(ui::WM_KEYDOWN, ui::VK_F4, 0);
+    } else if (kind == edDateTimeEdit) {
+        TGridDateTimePicker& dtp = *DateAndTimePicker();
+        dtp.SetParent(this);
+        rtl::TDateTime v = 0;
+        if (text.empty() || !rtl::TryStrToDateTime(text, v)) v = rtl::Now();
+        SetOriginalDateTime(v);
+        dtp.SetKind(dkDateTime);
+        dtp.SetBorderStyle(ui::bsNone);
+        GetEditorProp(realCol, ARow, nullptr);
+        dtp.SetBounds(r.Left, r.Top, r.Width() - 1, std::max(dtp.Height(), r.Height() - 1));
+        dtp.SetDateTime(v);
+        Open(dtp);
     } else if (kind == edCheckBox) {
         TGridCheckBox& cb = *EditCheck();
         cb.ReCreate();
@@ -219,11 +284,10 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     const TEditorType kind = EditControl();
     if (IsSpinKind(kind)) {
         TGridSpin& spin = *SpinEdit();
-        if (spin.AllowEmptyValue() && rtl::Trim(spin.Text()).empty()) SetCellFromEditor(realCol, ARow, "");
-        else if (kind == edSpinEdit) SetCellFromEditor(realCol, ARow, std::to_string(spin.Value()));
-        else if (kind == edFloatSpinEdit) SetCellFromEditor(realCol, ARow, rtl::Format(FloatFormat(), {spin.FloatValue()}));
-        else if (kind == edTimeSpinEdit) SetCellFromEditor(realCol, ARow, spin.Text());
-        else SetCellFromEditor(realCol, ARow, rtl::DateToStr(spin.DateValue()));
+        // A spin still showing the text it opened with (nothing typed, or put back by Escape)
+        // leaves the cell as it is: storing by value would reformat it ("1.5" to "1.50") or
+        // turn text without a number into 0 although the edit was cancelled.
+        if (spin.Text() != CellCache()) SetCellFromEditor(realCol, ARow, SpinCellText(spin, kind, FloatFormat()));
         Close(spin, *this);
     } else if (kind == edComboEdit || kind == edComboList) {
         SetCellFromEditor(realCol, ARow, EditCombo()->Text());
@@ -234,6 +298,24 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     } else if (IsUnitBtnKind(kind)) {
         SetCellFromEditor(realCol, ARow, UnitEditBtn()->TextAndUnit());
         Close(*UnitEditBtn(), *this);
+    } else if (IsDatePickerKind(kind)) {
+        TGridDatePicker& dp = *DateTimePicker();
+        if (kind == edTimeEdit) {
+            // The picker's own display format, when it has one, is the time format read.
+            rtl::TFormatSettings fs = rtl::FormatSettings;
+            if (!dp.Format().empty()) fs.LongTimeFormat = dp.Format();
+            SetCellFromEditor(realCol, ARow, rtl::TimeToStr(dp.DateTime(), fs));
+        } else {
+            SetCellFromEditor(realCol, ARow, rtl::DateToStr(dp.DateTime()));
+        }
+        Close(dp, *this);
+    } else if (kind == edDateTimeEdit) {
+        TGridDateTimePicker& dtp = *DateAndTimePicker();
+        const double v = dtp.GetDateTime();
+        SetCellFromEditor(realCol, ARow,
+                          dtp.Checked() ? rtl::DateToStr(v) + " " + rtl::FormatDateTime(rtl::FormatSettings.ShortTimeFormat, v)
+                                        : std::string());
+        Close(dtp, *this);
     } else if (kind == edCheckBox) {
         Close(*EditCheck(), *this);
     } else if (kind == edButton) {

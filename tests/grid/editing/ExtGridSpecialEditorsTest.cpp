@@ -7,8 +7,11 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
+#include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/editing/GridEditors.h"
 #include "grid/editing/GridSpinEditors.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/ui/Keyboard.h"
 #include "tests/grid/GridOnFormTest.h"
 
@@ -20,6 +23,8 @@ class ExtGridSpecialEditorsTest : public gridtest::GridOnFormTest {
 protected:
     void SetUp() override
     {
+        Saved = rtl::FormatSettings;
+        rtl::FormatSettings = rtl::DefaultFormatSettings();
         MakeGridOnForm(true, 600);
         Grid->SetBounds(0, 0, 500, 300);
         Grid->SetColCount(5);
@@ -41,8 +46,14 @@ protected:
         Grid->SetRow(row);
         ui::THeadlessBackend::PressKey(ui::VK_F2);
     }
+    void TearDown() override
+    {
+        GridOnFormTest::TearDown();
+        rtl::FormatSettings = Saved;
+    }
     static void Press(int vk) { ui::THeadlessBackend::PressKey(vk); }
 
+    rtl::TFormatSettings Saved;
     TEditorType Kind = grid::edNormal;
     std::vector<std::string> Stored;
 };
@@ -59,7 +70,8 @@ struct TEditorCase {
 ui::TWinControl* ControlOf(grid::TExtStringGrid& g, TEditorType k)
 {
     switch (k) {
-    case grid::edSpinEdit: case grid::edTimeSpinEdit: return g.SpinEdit();
+    case grid::edSpinEdit: case grid::edFloatSpinEdit: case grid::edTimeSpinEdit: case grid::edDateSpinEdit:
+        return g.SpinEdit();
     case grid::edComboEdit: case grid::edComboList: return g.EditCombo();
     case grid::edEditBtn: case grid::edNumericEditBtn: case grid::edMaskEditBtn: return g.EditBtn();
     case grid::edUnitEditBtn: return g.UnitEditBtn();
@@ -73,6 +85,9 @@ std::vector<TEditorCase> StoringCases()
 {
     return {
         {"spin", grid::edSpinEdit, "41", "41", "57", "57"},
+        {"floatSpin", grid::edFloatSpinEdit, "1.5", "1.5", "2.25", "2.25"},
+        {"timeSpin", grid::edTimeSpinEdit, "08:30", "08:30", "09:45", "09:45"},
+        {"dateSpin", grid::edDateSpinEdit, "25/12/2024", "25/12/2024", "02/01/2025", "02/01/2025"},
         {"comboEdit", grid::edComboEdit, "pear", "pear", "plum", "plum"},
         {"comboList", grid::edComboList, "pear", "pear", "apple", "apple"},
         {"editBtn", grid::edEditBtn, "abc", "abc", "abcd", "abcd"},
@@ -249,6 +264,77 @@ TEST_F(ExtGridSpecialEditorsTest, EnterWithAdvanceOnEnterMovesOnAndInlineKindsSt
     EXPECT_FALSE(Grid->EditBtn()->Visible());
     EXPECT_FALSE(Grid->SpecialEditorOpen());
     EXPECT_EQ(Grid->EditControl(), grid::edNormal);
+}
+
+struct TPickerCase {
+    const char* Name;
+    TEditorType Kind;
+    std::string CellText;
+    double Opened;  // the value the picker opens with; -1: the current date and time
+    double Chosen;  // the value the user picks
+    std::string Expected;
+};
+
+TEST_F(ExtGridSpecialEditorsTest, DateAndTimePickersOpenWithTheCellsValueAndStoreThePickedOneInLocaleFormat)
+{
+    const double xmas = rtl::EncodeDate(2024, 12, 25);
+    const double morning = rtl::EncodeTime(8, 30, 0, 0);
+    const double picked = rtl::EncodeDate(2025, 1, 2) + rtl::EncodeTime(17, 5, 9, 0);
+    const TPickerCase cases[] = {
+        {"date", grid::edDateEdit, "25/12/2024", xmas, picked, "02/01/2025"},
+        {"dateUpDown", grid::edDateEditUpDown, "25/12/2024", xmas, picked, "02/01/2025"},
+        {"date not readable", grid::edDateEdit, "soon", -1, picked, "02/01/2025"},
+        {"date empty", grid::edDateEdit, "", -1, picked, "02/01/2025"},
+        {"time", grid::edTimeEdit, "08:30:00", morning, rtl::EncodeTime(17, 5, 9, 0), "17:05:09"},
+        {"time empty", grid::edTimeEdit, "", -1, rtl::EncodeTime(17, 5, 9, 0), "17:05:09"},
+        {"dateTime", grid::edDateTimeEdit, "25/12/2024 08:30", xmas + morning, picked, "02/01/2025 17:05"},
+        {"dateTime not readable", grid::edDateTimeEdit, "later", -1, picked, "02/01/2025 17:05"},
+    };
+    for (const TPickerCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        Kind = c.Kind;
+        Grid->SetCells(1, 2, c.CellText);
+        const double before = rtl::Now();
+        OpenWithF2(1, 2);
+        const double after = rtl::Now();
+        ui::TWinControl* ctl = c.Kind == grid::edDateTimeEdit ? static_cast<ui::TWinControl*>(Grid->DateAndTimePicker())
+                                                              : Grid->DateTimePicker();
+        ASSERT_TRUE(ctl->Visible());
+        EXPECT_TRUE(ctl->Enabled());
+        EXPECT_EQ(ctl->Left(), Grid->CellRect(1, 2).Left);
+        EXPECT_EQ(ctl->Top(), Grid->CellRect(1, 2).Top);
+        auto* picker = static_cast<ui::TDateTimePicker*>(ctl);
+        if (c.Opened < 0) {
+            EXPECT_GE(picker->DateTime(), before - 1e-6);
+            EXPECT_LE(picker->DateTime(), after + 1e-6);
+        } else {
+            EXPECT_NEAR(picker->DateTime(), c.Opened, 1e-6);
+        }
+        if (c.Kind == grid::edDateTimeEdit) Grid->DateAndTimePicker()->SetDateTime(c.Chosen);
+        else picker->SetDateTime(c.Chosen);
+        Press(ui::VK_RETURN);
+        EXPECT_FALSE(ctl->Visible());
+        EXPECT_FALSE(Grid->EditorMode());
+        EXPECT_EQ(Grid->Cells(1, 2), c.Expected);
+    }
+}
+
+TEST_F(ExtGridSpecialEditorsTest, EscapeInADatePickerKeepsTheCell)
+{
+    for (TEditorType k : {grid::edDateEdit, grid::edDateTimeEdit}) {
+        SCOPED_TRACE(static_cast<int>(k));
+        Kind = k;
+        const std::string text = k == grid::edDateEdit ? "25/12/2024" : "25/12/2024 08:30";
+        Grid->SetCells(1, 1, text);
+        OpenWithF2(1, 1);
+        // The picker's Escape puts back the date it opened with.
+        const double other = rtl::EncodeDate(2030, 6, 1) + rtl::EncodeTime(8, 30, 0, 0);
+        if (k == grid::edDateEdit) Grid->DateTimePicker()->SetDateTime(other);
+        else Grid->DateAndTimePicker()->SetDateTime(other);
+        Press(ui::VK_ESCAPE);
+        EXPECT_FALSE(Grid->EditorMode());
+        EXPECT_EQ(Grid->Cells(1, 1), text);
+    }
 }
 
 }  // namespace
