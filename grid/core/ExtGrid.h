@@ -2015,7 +2015,14 @@ public:
     bool SpecialEditorOpen() const { return FSpecialEditor; }
     // The kinds the in-place text editor edits.
     static bool IsInlineEditor(TEditorType Kind);
+    // Requests the item the next combo editor selects: by text (false, with the request
+    // unchanged, when the text is not among the combo's items) or by index (forced even
+    // when the cell text names another item of a list combo).
+    bool SetComboSelectionString(const std::string& S);
+    void SetComboSelection(int Idx);
 private:
+    int FComboIdx = -1;
+    bool FForceComboSel = false;
     bool FSpecialEditor = false;
     bool FEditActive = false;
     bool FBlockKill = false;

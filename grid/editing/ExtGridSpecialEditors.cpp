@@ -122,6 +122,20 @@ std::string SpinCellText(TGridSpin& spin, TEditorType kind, const std::string& f
 
 }  // namespace
 
+bool TExtStringGrid::SetComboSelectionString(const std::string& S)
+{
+    const int i = EditCombo() != nullptr ? EditCombo()->Items().IndexOf(S) : -1;
+    if (i < 0) return false;
+    FComboIdx = i;
+    return true;
+}
+
+void TExtStringGrid::SetComboSelection(int Idx)
+{
+    FComboIdx = Idx;
+    FForceComboSel = true;
+}
+
 bool TExtStringGrid::IsInlineEditor(TEditorType Kind)
 {
     switch (Kind) {
@@ -187,28 +201,48 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     } else if (kind == edComboEdit || kind == edComboList) {
         TGridCombo& combo = *EditCombo();
         combo.SetDropDownCount(ControlLook().DropDownCount());
+        // A selection requested with SetComboSelection inside OnGetEditorProp is forced.
+        if (kind == edComboList) FForceComboSel = false;
         GetEditorProp(realCol, ARow, nullptr);
         combo.SetStyle(kind == edComboEdit ? ui::csDropDown : ui::csDropDownList);
         Place(combo, r);
+        const rtl::TStrings& items = combo.Items();
+        bool autoPicked = false;
         if (kind == edComboEdit) {
+            // The shared list may still hold the selection of an earlier cell.
+            combo.SetItemIndex(items.IndexOf(text));
             combo.SetText(text);
-            combo.SetItemIndex(combo.Items().IndexOf(text));
+            if (FComboIdx != -1 && combo.ItemIndex() == -1) combo.SetItemIndex(FComboIdx);
             combo.SetMaxLength(MaxComboLength());
         } else {
-            // Case-sensitive match of the stored cell text first, then the edit text.
+            // The stored cell text, compared case-sensitively, names the item first.
             const std::string cell = GetCellEx(ACol, ARow);
             int found = -1;
-            for (int i = 0; i < combo.Items().Count() && found < 0; ++i)
-                if (combo.Items().Get(i) == cell) found = i;
-            if (found < 0) found = combo.Items().IndexOf(text);
-            if (found < 0 && Navigation().AutoComboSelect() && combo.Items().Count() > 0) found = 0;
+            for (int i = 0; i < items.Count() && found < 0; ++i)
+                if (items.Get(i) == cell) found = i;
             combo.SetItemIndex(found);
-            if (found == 0 && combo.Items().Get(0) != cell && OnComboChange)
-                OnComboChange(this, realCol, ARow, 0, combo.Items().Get(0));
+            if (FComboIdx == -1 && found < 0) {
+                found = items.IndexOf(text);
+                if (found < 0 && Navigation().AutoComboSelect() && items.Count() > 0) {
+                    found = 0;
+                    autoPicked = true;
+                }
+                combo.SetItemIndex(found);
+            } else if (found < 0 || FForceComboSel) {
+                combo.SetItemIndex(FComboIdx);
+            }
         }
+        // A request serves one opening.
+        FComboIdx = -1;
+        FForceComboSel = false;
         combo.SizeDropDownWidth();
         Open(combo);
         if (MouseActions().DirectComboDrop() || ControlLook().DropDownAlwaysVisible()) combo.SetDroppedDown(true);
+        // The first item chosen for the user is reported as a choice would be.
+        if (autoPicked) {
+            if (OnComboChange) OnComboChange(this, realCol, ARow, 0, items.Get(0));
+            if (OnComboObjectChange) OnComboObjectChange(this, realCol, ARow, 0, items.Get(0), items.Objects(0));
+        }
     } else if (IsEditBtnKind(kind)) {
         TGridEditBtn& eb = *EditBtn();
         eb.ReCreate();

@@ -234,6 +234,37 @@ TEST_F(ExtGridSpecialEditorsTest, ComboListWithoutAMatchSelectsTheFirstItemAndRe
     EXPECT_TRUE(changes.empty());
 }
 
+TEST_F(ExtGridSpecialEditorsTest, ComboSelectionRequestedWhileTheEditorIsPreparedWinsOverTheCellText)
+{
+    Kind = grid::edComboList;
+    int requested = 2;
+    Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) {
+        Fill(*Grid, Kind);
+        if (requested >= 0) Grid->SetComboSelection(requested);
+    };
+    Grid->SetCells(1, 1, "pear");
+    OpenWithF2(1, 1);
+    EXPECT_EQ(Grid->EditCombo()->ItemIndex(), 2);
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), "plum");
+
+    // The request served one opening: the next one follows the cell text again.
+    requested = -1;
+    Grid->SetCells(1, 2, "pear");
+    OpenWithF2(1, 2);
+    EXPECT_EQ(Grid->EditCombo()->ItemIndex(), 1);
+    Press(ui::VK_ESCAPE);
+
+    // By text: a missing text is refused and leaves the earlier request in force.
+    Kind = grid::edComboEdit;
+    Grid->SetCells(1, 3, "kiwi");
+    EXPECT_TRUE(Grid->SetComboSelectionString("apple"));
+    EXPECT_FALSE(Grid->SetComboSelectionString("mango"));
+    OpenWithF2(1, 3);
+    EXPECT_EQ(Grid->EditCombo()->ItemIndex(), 0);
+    EXPECT_EQ(Grid->EditCombo()->Text(), "apple");
+}
+
 TEST_F(ExtGridSpecialEditorsTest, InAMergedBlockTheEditorCoversTheBaseCellsWholeArea)
 {
     Kind = grid::edEditBtn;
