@@ -8,6 +8,7 @@
 #include "grid/editing/GridEditors.h"
 #include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/editing/GridSpinEditors.h"
+#include "platform/gfx/GraphicsObjects.h"
 #include "grid/foundation/ExtUtilNumbers.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
@@ -70,8 +71,15 @@ void Place(ui::TWinControl& c, const rtl::TRect& r)
     c.SetBounds(r.Left, r.Top, r.Width() - 1, r.Height() - 1);
 }
 
-void Open(ui::TWinControl& c)
+// The background colour and alignment the cell is painted with, outside any selection.
+struct TCellLook {
+    gfx::TColor Color;
+    ui::TAlignment Alignment;
+};
+
+void Open(ui::TWinControl& c, gfx::TColor color)
 {
+    c.SetColor(color);
     c.SetEnabled(true);
     c.SetVisible(true);
     if (c.CanFocus()) c.SetFocus();
@@ -166,6 +174,22 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     rtl::TRect r = CellRect(ACol, ARow);
     const int realCol = RealColIndex(ACol);
     const std::string text = GetEditText(ACol, ARow);
+    // The cell's look as painting starts it, without the selection colours.
+    TCellLook look{};
+    {
+        gfx::TBrush brush;
+        gfx::TFont font;
+        gfx::TColor colorTo = gfx::clNone, mirror = gfx::clNone, mirrorTo = gfx::clNone;
+        ui::TAlignment align = GetDefaultAlignment();
+        TVAlignment valign = vtaTop;
+        bool wordWrap = false;
+        TCellGradientDirection gradient = GradientVertical;
+        ui::TGridDrawState state = 0;
+        InitCellLook(ACol, ARow, state, brush, colorTo, font);
+        GetVisualProperties(ACol, ARow, state, false, false, true, brush, colorTo, mirror, mirrorTo, font, align,
+                            valign, wordWrap, gradient);
+        look = {brush.Color() == gfx::clNone ? Color() : brush.Color(), align};
+    }
 
     if (IsSpinKind(kind)) {
         TGridSpin& spin = *SpinEdit();
@@ -197,7 +221,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
             break;
         }
         }
-        Open(spin);
+        Open(spin, look.Color);
     } else if (kind == edComboEdit || kind == edComboList) {
         TGridCombo& combo = *EditCombo();
         combo.SetDropDownCount(ControlLook().DropDownCount());
@@ -236,7 +260,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         FComboIdx = -1;
         FForceComboSel = false;
         combo.SizeDropDownWidth();
-        Open(combo);
+        Open(combo, look.Color);
         if (MouseActions().DirectComboDrop() || ControlLook().DropDownAlwaysVisible()) combo.SetDroppedDown(true);
         // The first item chosen for the user is reported as a choice would be.
         if (autoPicked) {
@@ -250,10 +274,11 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         eb.SetText(text);
         eb.SetMaxLength(MaxEditLength());
         eb.SetButtonWidth(ControlLook().DropDownButtonWidth() + 2);
+        eb.SetRightAlign(look.Alignment == ui::taRightJustify);
         GetEditorProp(realCol, ARow, nullptr);
         eb.SetEditMask(kind == edMaskEditBtn ? GetEditMask(ACol, ARow) : std::string());
         eb.SetText(text);
-        Open(eb);
+        Open(eb, look.Color);
     } else if (IsUnitBtnKind(kind)) {
         TGridUnitEditBtn& ub = *UnitEditBtn();
         ub.ReCreate();
@@ -263,7 +288,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         ub.SetUnitID("");
         ub.SetText("");
         ub.SetTextAndUnit(text);
-        Open(ub);
+        Open(ub, look.Color);
     } else if (IsDatePickerKind(kind)) {
         TGridDatePicker& dp = *DateTimePicker();
         dp.SetParent(this);
@@ -278,7 +303,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         GetEditorProp(realCol, ARow, nullptr);
         Place(dp, r);
         dp.SetDateTime(v);
-        Open(dp);
+        Open(dp, look.Color);
         if (kind != edTimeEdit && MouseActions().DirectDateDrop()) dp.Perform(ui::WM_KEYDOWN, ui::VK_F4, 0);
     } else if (kind == edDateTimeEdit) {
         TGridDateTimePicker& dtp = *DateAndTimePicker();
@@ -291,21 +316,21 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         GetEditorProp(realCol, ARow, nullptr);
         dtp.SetBounds(r.Left, r.Top, r.Width() - 1, std::max(dtp.Height(), r.Height() - 1));
         dtp.SetDateTime(v);
-        Open(dtp);
+        Open(dtp, look.Color);
     } else if (kind == edCheckBox) {
         TGridCheckBox& cb = *EditCheck();
         cb.ReCreate();
         Place(cb, r);
         cb.SetCaption(text);
         cb.SetChecked(false);
-        Open(cb);
+        Open(cb, look.Color);
     } else {
         TGridButton& b = *GridButton();
         b.ReCreate();
         b.SetBounds(r.Left - 1, r.Top - 1, r.Width() + 2, r.Height() + 2);
         b.SetCaption(text);
         GetEditorProp(realCol, ARow, nullptr);
-        Open(b);
+        Open(b, look.Color);
     }
 }
 

@@ -265,6 +265,33 @@ TEST_F(ExtGridSpecialEditorsTest, ComboSelectionRequestedWhileTheEditorIsPrepare
     EXPECT_EQ(Grid->EditCombo()->Text(), "apple");
 }
 
+TEST_F(ExtGridSpecialEditorsTest, EditorsTakeTheCellsBackgroundColourAndTheEditButtonItsAlignment)
+{
+    Grid->CellProperties(1, 1)->SetBrushColor(gfx::clYellow);
+    for (TEditorType k : {grid::edSpinEdit, grid::edComboEdit, grid::edEditBtn, grid::edCheckBox}) {
+        SCOPED_TRACE(static_cast<int>(k));
+        Kind = k;
+        OpenWithF2(1, 1);
+        ASSERT_TRUE(ControlOf(*Grid, k)->Visible());
+        EXPECT_EQ(ControlOf(*Grid, k)->Color(), gfx::clYellow);
+        Press(ui::VK_ESCAPE);
+        Grid->HideInplaceEdit();
+        // A cell without a colour of its own gives the grid's colour.
+        OpenWithF2(1, 2);
+        EXPECT_EQ(ControlOf(*Grid, k)->Color(), Grid->Color());
+        Press(ui::VK_ESCAPE);
+        Grid->HideInplaceEdit();
+    }
+    // The edit-button editor also takes the cell's alignment.
+    Kind = grid::edEditBtn;
+    Grid->CellProperties(1, 1)->SetAlignment(ui::taRightJustify);
+    OpenWithF2(1, 1);
+    EXPECT_TRUE(Grid->EditBtn()->RightAlign());
+    Press(ui::VK_ESCAPE);
+    OpenWithF2(1, 2);
+    EXPECT_FALSE(Grid->EditBtn()->RightAlign());
+}
+
 TEST_F(ExtGridSpecialEditorsTest, InAMergedBlockTheEditorCoversTheBaseCellsWholeArea)
 {
     Kind = grid::edEditBtn;
