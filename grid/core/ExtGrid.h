@@ -2020,7 +2020,12 @@ public:
     // when the cell text names another item of a list combo).
     bool SetComboSelectionString(const std::string& S);
     void SetComboSelection(int Idx);
+protected:
+    // A character typed on the grid that opens a special editor reaches that editor as its
+    // first input.
+    void KeyPress(char32_t& Key) override;
 private:
+    char32_t FStartEditChar = 0;
     int FComboIdx = -1;
     bool FForceComboSel = false;
     bool FSpecialEditor = false;

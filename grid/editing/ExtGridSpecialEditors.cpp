@@ -144,6 +144,13 @@ void TExtStringGrid::SetComboSelection(int Idx)
     FForceComboSel = true;
 }
 
+void TExtStringGrid::KeyPress(char32_t& Key)
+{
+    FStartEditChar = Key;
+    TBaseGrid::KeyPress(Key);
+    FStartEditChar = 0;
+}
+
 bool TExtStringGrid::IsInlineEditor(TEditorType Kind)
 {
     switch (Kind) {
@@ -222,6 +229,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         }
         }
         Open(spin, look.Color);
+        if (FStartEditChar != 0) spin.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
     } else if (kind == edComboEdit || kind == edComboList) {
         TGridCombo& combo = *EditCombo();
         combo.SetDropDownCount(ControlLook().DropDownCount());
@@ -261,6 +269,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         FForceComboSel = false;
         combo.SizeDropDownWidth();
         Open(combo, look.Color);
+        if (FStartEditChar != 0) combo.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop() || ControlLook().DropDownAlwaysVisible()) combo.SetDroppedDown(true);
         // The first item chosen for the user is reported as a choice would be.
         if (autoPicked) {
@@ -279,6 +288,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         eb.SetEditMask(kind == edMaskEditBtn ? GetEditMask(ACol, ARow) : std::string());
         eb.SetText(text);
         Open(eb, look.Color);
+        if (FStartEditChar != 0) eb.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
     } else if (IsUnitBtnKind(kind)) {
         TGridUnitEditBtn& ub = *UnitEditBtn();
         ub.ReCreate();
@@ -289,6 +299,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         ub.SetText("");
         ub.SetTextAndUnit(text);
         Open(ub, look.Color);
+        if (FStartEditChar != 0) ub.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
     } else if (IsDatePickerKind(kind)) {
         TGridDatePicker& dp = *DateTimePicker();
         dp.SetParent(this);
@@ -305,6 +316,8 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         dp.SetDateTime(v);
         Open(dp, look.Color);
         if (kind != edTimeEdit && MouseActions().DirectDateDrop()) dp.Perform(ui::WM_KEYDOWN, ui::VK_F4, 0);
+        if (kind != edTimeEdit && FStartEditChar != 0)
+            dp.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
     } else if (kind == edDateTimeEdit) {
         TGridDateTimePicker& dtp = *DateAndTimePicker();
         dtp.SetParent(this);
@@ -332,12 +345,14 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         GetEditorProp(realCol, ARow, nullptr);
         Open(b, look.Color);
     }
+    FStartEditChar = 0;
 }
 
 void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
 {
     if (HasState(rtl::csDestroying)) return;
     FSpecialEditor = false;
+    FStartEditChar = 0;
     FBlockKill = true;
     const int realCol = RealColIndex(ACol);
     const TEditorType kind = EditControl();

@@ -292,6 +292,26 @@ TEST_F(ExtGridSpecialEditorsTest, EditorsTakeTheCellsBackgroundColourAndTheEditB
     EXPECT_FALSE(Grid->EditBtn()->RightAlign());
 }
 
+TEST_F(ExtGridSpecialEditorsTest, ACharacterTypedOnTheGridOpensTheEditorAndIsItsFirstInput)
+{
+    for (TEditorType k : {grid::edEditBtn, grid::edSpinEdit}) {
+        SCOPED_TRACE(static_cast<int>(k));
+        Kind = k;
+        Grid->SetCells(1, 1, "12");
+        Grid->SetCol(1);
+        Grid->SetRow(1);
+        ui::THeadlessBackend::TypeText("7");
+        ASSERT_TRUE(ControlOf(*Grid, k)->Visible());
+        EXPECT_EQ(ControlOf(*Grid, k)->Text(), "7");
+        Press(ui::VK_RETURN);
+        EXPECT_EQ(Grid->Cells(1, 1), "7");
+    }
+    // F2 afterwards opens without a leftover character.
+    Kind = grid::edEditBtn;
+    OpenWithF2(1, 1);
+    EXPECT_EQ(Grid->EditBtn()->Text(), "7");
+}
+
 TEST_F(ExtGridSpecialEditorsTest, InAMergedBlockTheEditorCoversTheBaseCellsWholeArea)
 {
     Kind = grid::edEditBtn;
