@@ -267,7 +267,9 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         // A request serves one opening.
         FComboIdx = -1;
         FForceComboSel = false;
-        combo.SizeDropDownWidth();
+        // The list width is fitted to the items only on request; otherwise a drop width the
+        // application gave the combo stays in force.
+        if (Navigation().AutoComboDropSize()) combo.SizeDropDownWidth();
         Open(combo, look.Color);
         if (FStartEditChar != 0) combo.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop() || ControlLook().DropDownAlwaysVisible()) combo.SetDroppedDown(true);

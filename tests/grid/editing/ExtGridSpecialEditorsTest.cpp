@@ -312,6 +312,43 @@ TEST_F(ExtGridSpecialEditorsTest, ACharacterTypedOnTheGridOpensTheEditorAndIsIts
     EXPECT_EQ(Grid->EditBtn()->Text(), "7");
 }
 
+TEST_F(ExtGridSpecialEditorsTest, TabWithGridTabsStoresTheValueAndMovesToTheNextCell)
+{
+    Grid->SetOptions(Grid->Options() | ui::goTabs);
+    for (const TEditorCase& c : StoringCases()) {
+        SCOPED_TRACE(c.Name);
+        Kind = c.Kind;
+        Grid->SetCells(1, 4, c.CellText);
+        Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) { Fill(*Grid, c.Kind); };
+        OpenWithF2(1, 4);
+        ui::TWinControl* ctl = ControlOf(*Grid, c.Kind);
+        ASSERT_TRUE(ctl->Visible());
+        SetEditorValue(*Grid, c.Kind, c.NewText);
+        Press(ui::VK_TAB);
+        EXPECT_FALSE(ctl->Visible());
+        EXPECT_FALSE(Grid->SpecialEditorOpen());
+        EXPECT_EQ(Grid->Cells(1, 4), c.Expected);
+        EXPECT_EQ(Grid->Col(), 2);
+        EXPECT_EQ(Grid->Row(), 4);
+    }
+}
+
+TEST_F(ExtGridSpecialEditorsTest, ComboListWidthIsFittedToTheItemsOnlyWhenAsked)
+{
+    Kind = grid::edComboEdit;
+    Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) {
+        Fill(*Grid, Kind);
+        Grid->EditCombo()->SetDropWidth(300);
+    };
+    OpenWithF2(1, 1);
+    EXPECT_EQ(Grid->EditCombo()->DropWidth(), 300);
+    Press(ui::VK_ESCAPE);
+    Grid->Navigation().SetAutoComboDropSize(true);
+    OpenWithF2(1, 1);
+    // Short items: the fitted list is much narrower than the width given.
+    EXPECT_LT(Grid->EditCombo()->DropWidth(), 300);
+}
+
 TEST_F(ExtGridSpecialEditorsTest, InAMergedBlockTheEditorCoversTheBaseCellsWholeArea)
 {
     Kind = grid::edEditBtn;
