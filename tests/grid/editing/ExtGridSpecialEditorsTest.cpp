@@ -349,6 +349,34 @@ TEST_F(ExtGridSpecialEditorsTest, ComboListWidthIsFittedToTheItemsOnlyWhenAsked)
     EXPECT_LT(Grid->EditCombo()->DropWidth(), 300);
 }
 
+TEST_F(ExtGridSpecialEditorsTest, DirectDropOpensTheListOrCalendarAtOnce)
+{
+    Grid->MouseActions().SetDirectComboDrop(true);
+    Grid->MouseActions().SetDirectDateDrop(true);
+    Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) { Fill(*Grid, Kind); };
+    Kind = grid::edComboEdit;
+    OpenWithF2(1, 1);
+    EXPECT_TRUE(Grid->EditCombo()->DroppedDown());
+    Grid->EditCombo()->SetDroppedDown(false);
+    Press(ui::VK_ESCAPE);
+    Kind = grid::edDateEdit;
+    Grid->SetCells(1, 2, "25/12/2024");
+    OpenWithF2(1, 2);
+    EXPECT_TRUE(Grid->DateTimePicker()->DroppedDown());
+}
+
+TEST_F(ExtGridSpecialEditorsTest, OnlyTheMaskKindOfTheEditButtonTakesTheCellsEditMask)
+{
+    Grid->OnGetEditMask = [](rtl::TObject*, int, int, std::string& mask) { mask = "000;1;_"; };
+    Kind = grid::edMaskEditBtn;
+    OpenWithF2(1, 1);
+    EXPECT_EQ(Grid->EditBtn()->EditMask(), "000;1;_");
+    Press(ui::VK_ESCAPE);
+    Kind = grid::edEditBtn;
+    OpenWithF2(1, 1);
+    EXPECT_EQ(Grid->EditBtn()->EditMask(), "");
+}
+
 TEST_F(ExtGridSpecialEditorsTest, InAMergedBlockTheEditorCoversTheBaseCellsWholeArea)
 {
     Kind = grid::edEditBtn;
