@@ -29,6 +29,7 @@ bool TExtStringGrid::CanEditShow()
     SetEditControl(kind);
     rtl::TPoint base = BaseCell(Col(), Row());
     ShowSpecialEditor(base.X, base.Y);
+    if (FocusHelper().Enabled()) ShowFocusWindow(CellRect(Col(), Row()));
     return false;
 }
 

@@ -79,9 +79,10 @@ struct TCellLook {
 
 void Open(ui::TWinControl& c, gfx::TColor color)
 {
-    c.SetColor(color);
     c.SetEnabled(true);
     c.SetVisible(true);
+    // After enabling: a flat combo puts back the colour it had before it was disabled.
+    c.SetColor(color);
     if (c.CanFocus()) c.SetFocus();
 }
 
@@ -264,6 +265,11 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                 combo.SetItemIndex(FComboIdx);
             }
         }
+        const TGridLook lk = Look();
+        const bool flat = lk == glSoft || lk == glJyx || lk == glXP || lk == glListView || lk == glVista ||
+                          lk == glWin7 || lk == glOffice2007;
+        combo.SetFlat(flat);
+        combo.SetEtched(flat);
         // A request serves one opening.
         FComboIdx = -1;
         FForceComboSel = false;
@@ -355,6 +361,7 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     if (HasState(rtl::csDestroying)) return;
     FSpecialEditor = false;
     FStartEditChar = 0;
+    if (FocusHelper().Enabled()) HideFocusWindow();
     FBlockKill = true;
     const int realCol = RealColIndex(ACol);
     const TEditorType kind = EditControl();

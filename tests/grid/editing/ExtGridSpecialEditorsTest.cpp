@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
@@ -375,6 +376,21 @@ TEST_F(ExtGridSpecialEditorsTest, OnlyTheMaskKindOfTheEditButtonTakesTheCellsEdi
     Kind = grid::edEditBtn;
     OpenWithF2(1, 1);
     EXPECT_EQ(Grid->EditBtn()->EditMask(), "");
+}
+
+TEST_F(ExtGridSpecialEditorsTest, ComboEditorIsFlatAndEtchedOnlyInTheFlatLooks)
+{
+    Kind = grid::edComboEdit;
+    const std::pair<grid::TGridLook, bool> looks[] = {
+        {grid::glXP, true}, {grid::glClassic, false}, {grid::glOffice2007, true}, {grid::glStandard, false}};
+    for (const auto& [look, flat] : looks) {
+        SCOPED_TRACE(static_cast<int>(look));
+        Grid->SetLook(look);
+        OpenWithF2(1, 1);
+        EXPECT_EQ(Grid->EditCombo()->Flat(), flat);
+        EXPECT_EQ(Grid->EditCombo()->Etched(), flat);
+        Press(ui::VK_ESCAPE);
+    }
 }
 
 TEST_F(ExtGridSpecialEditorsTest, InAMergedBlockTheEditorCoversTheBaseCellsWholeArea)
