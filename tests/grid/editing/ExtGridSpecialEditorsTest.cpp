@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridAuxWindows.h"
 #include "grid/core/GridOptions.h"
 #include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/editing/GridEditors.h"
@@ -391,6 +392,22 @@ TEST_F(ExtGridSpecialEditorsTest, ComboEditorIsFlatAndEtchedOnlyInTheFlatLooks)
         EXPECT_EQ(Grid->EditCombo()->Etched(), flat);
         Press(ui::VK_ESCAPE);
     }
+}
+
+TEST_F(ExtGridSpecialEditorsTest, FocusWindowFramesTheCellWhileASpecialEditorIsOpenAndGoesAfterTheEdit)
+{
+    Grid->FocusHelper().SetEnabled(true);
+    std::vector<std::string> done;
+    Grid->OnEditCellDone = [&](rtl::TObject*, int c, int r) { done.push_back(std::to_string(c) + "," + std::to_string(r)); };
+    Kind = grid::edEditBtn;
+    OpenWithF2(1, 1);
+    EXPECT_TRUE(Grid->FocusWindow()->Visible());
+    Grid->EditBtn()->SetText("z");
+    Press(ui::VK_RETURN);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(1, 1), "z");
+    EXPECT_EQ(done, std::vector<std::string>{"1,1"});
+    EXPECT_FALSE(Grid->FocusWindow()->Visible());
 }
 
 TEST_F(ExtGridSpecialEditorsTest, InAMergedBlockTheEditorCoversTheBaseCellsWholeArea)
