@@ -495,6 +495,16 @@ TEST_F(ExtGridSpecialEditorsTest, DateAndTimePickersOpenWithTheCellsValueAndStor
     }
 }
 
+TEST_F(ExtGridSpecialEditorsTest, ClosingAnUntickedDateTimePickerEmptiesTheCell)
+{
+    Kind = grid::edDateTimeEdit;
+    Grid->SetCells(1, 1, "25/12/2024 08:30");
+    OpenWithF2(1, 1);
+    Grid->DateAndTimePicker()->SetChecked(false);
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 1), "");
+}
+
 TEST_F(ExtGridSpecialEditorsTest, EscapeInADatePickerKeepsTheCell)
 {
     for (TEditorType k : {grid::edDateEdit, grid::edDateTimeEdit}) {
