@@ -212,8 +212,11 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
             break;
         case edFloatSpinEdit: {
             spin.SetSpinType(sptFloat);
+            // The normalised text has "." as its decimal point whatever the locale.
+            rtl::TFormatSettings point = rtl::FormatSettings;
+            point.DecimalSeparator = '.';
             double v = 0;
-            if (!rtl::TryStrToFloat(ParseFinancialNumber(text), v)) v = 0;
+            if (!rtl::TryStrToFloat(ParseFinancialNumber(text), v, point)) v = 0;
             spin.SetFloatValue(v);
             break;
         }

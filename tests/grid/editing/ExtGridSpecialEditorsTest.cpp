@@ -215,6 +215,31 @@ TEST_F(ExtGridSpecialEditorsTest, SpinOpensWithTheLeadingIntegerOfTheCellText)
     }
 }
 
+TEST_F(ExtGridSpecialEditorsTest, FloatSpinReadsTheCellAsAFinancialNumberInTheLocale)
+{
+    Kind = grid::edFloatSpinEdit;
+    Grid->OnGetEditorProp = [&](rtl::TObject*, int, int, rtl::TObject*) {
+        Grid->SpinEdit()->SetMinFloatValue(-1e6);
+        Grid->SpinEdit()->SetMaxFloatValue(1e6);
+    };
+    struct {
+        char Decimal, Thousand;
+        const char* Text;
+        double Value;
+    } cases[] = {{'.', ',', "$1,234.50", 1234.5}, {',', '.', "1.234,5", 1234.5}, {',', '.', "(12,25)", -12.25},
+                 {'.', ',', "none", 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Text);
+        rtl::FormatSettings.DecimalSeparator = c.Decimal;
+        rtl::FormatSettings.ThousandSeparator = c.Thousand;
+        Grid->SetCells(1, 1, c.Text);
+        OpenWithF2(1, 1);
+        ASSERT_TRUE(Grid->SpinEdit()->Visible());
+        EXPECT_DOUBLE_EQ(Grid->SpinEdit()->FloatValue(), c.Value);
+        Press(ui::VK_ESCAPE);
+    }
+}
+
 TEST_F(ExtGridSpecialEditorsTest, ComboListWithoutAMatchSelectsTheFirstItemAndReportsIt)
 {
     Kind = grid::edComboList;
