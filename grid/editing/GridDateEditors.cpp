@@ -218,7 +218,9 @@ void TGridDateTimePicker::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
     TExtStringGrid& g = *FGrid;
     bool shift = (Shift & ssShift) != 0;
     if (Key == VK_ESCAPE) {
-        SetDate(g.OriginalDateTime());
+        // Escape cancels the whole edit: the time of day goes back too, not only the date,
+        // so a changed time is not stored when the editor closes.
+        SetDateTime(g.OriginalDateTime());
         g.HideInplaceEdit();
         if (g.CanFocus()) g.SetFocus();
         Key = 0;

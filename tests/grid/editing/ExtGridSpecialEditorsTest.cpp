@@ -538,8 +538,8 @@ TEST_F(ExtGridSpecialEditorsTest, EscapeInADatePickerKeepsTheCell)
         const std::string text = k == grid::edDateEdit ? "25/12/2024" : "25/12/2024 08:30";
         Grid->SetCells(1, 1, text);
         OpenWithF2(1, 1);
-        // The picker's Escape puts back the date it opened with.
-        const double other = rtl::EncodeDate(2030, 6, 1) + rtl::EncodeTime(8, 30, 0, 0);
+        // The picker's Escape puts back the date and time it opened with.
+        const double other = rtl::EncodeDate(2030, 6, 1) + rtl::EncodeTime(17, 45, 0, 0);
         if (k == grid::edDateEdit) Grid->DateTimePicker()->SetDateTime(other);
         else Grid->DateAndTimePicker()->SetDateTime(other);
         Press(ui::VK_ESCAPE);
