@@ -15,6 +15,7 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Messages.h"
 #include "tests/grid/GridOnFormTest.h"
+#include "tests/grid/editing/GridEditorFixture.h"
 
 using namespace grid;
 
@@ -268,15 +269,7 @@ protected:
     }
     void Open(ui::TWinControl& editor, TEditorType kind, int col, int row)
     {
-        Grid->SetCol(col);
-        Grid->SetRow(row);
-        Grid->SaveOldCellValue(col, row);
-        Grid->SetCellCache(Grid->Cells(col, row));
-        Grid->SetEditControl(kind);
-        editor.SetBounds(50, 50, 120, 22);
-        editor.SetEnabled(true);
-        editor.SetVisible(true);
-        editor.SetFocus();
+        OpenEditorOver(*Grid, editor, kind, col, row);
     }
 };
 

@@ -10,6 +10,23 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Forms.h"
 
+// Puts an editor control over a cell as the grid shows it: the cell becomes current, its
+// value is kept for undo and cancel, the editor kind is recorded and the control enabled,
+// shown and focused.
+inline void OpenEditorOver(grid::TExtStringGrid& grid, ui::TWinControl& editor, grid::TEditorType kind, int col,
+                           int row)
+{
+    grid.SetCol(col);
+    grid.SetRow(row);
+    grid.SaveOldCellValue(col, row);
+    grid.SetCellCache(grid.Cells(col, row));
+    grid.SetEditControl(kind);
+    editor.SetBounds(50, 50, 120, 22);
+    editor.SetEnabled(true);
+    editor.SetVisible(true);
+    editor.SetFocus();
+}
+
 class GridEditorFixture : public ::testing::Test {
 protected:
     void SetUp() override
@@ -27,19 +44,9 @@ protected:
     }
     void TearDown() override { App.reset(); }
 
-    // Puts an editor control over the current cell as the grid shows it: the editor kind
-    // is recorded, the control enabled, shown and focused.
     void Open(ui::TWinControl& editor, grid::TEditorType kind, int col, int row)
     {
-        Grid->SetCol(col);
-        Grid->SetRow(row);
-        Grid->SaveOldCellValue(col, row);
-        Grid->SetCellCache(Grid->Cells(col, row));
-        Grid->SetEditControl(kind);
-        editor.SetBounds(50, 50, 120, 22);
-        editor.SetEnabled(true);
-        editor.SetVisible(true);
-        editor.SetFocus();
+        OpenEditorOver(*Grid, editor, kind, col, row);
     }
     static void Press(int vk, ui::TShiftState shift = 0) { ui::THeadlessBackend::PressKey(vk, shift); }
     static void Type(const std::string& text) { ui::THeadlessBackend::TypeText(text); }
