@@ -1,13 +1,13 @@
-// Clipboard formats of the string grid and the rich-text reading its clipboard text uses.
+// Rich-text reading for the string grid's clipboard; the clipboard formats themselves come from the drag-and-drop layer.
 #pragma once
 
 #include <string>
 
-namespace grid {
+// The grid's clipboard formats are the drag-and-drop layer's: CF_GRIDCELLS ("TExtStringGrid
+// Cells", the binary cell stream) and CF_RTF ("Rich Text Format").
+#include "grid/data/EsgDragDrop.h"
 
-// "TExtStringGrid Cells" (the binary cell stream) and "Rich Text Format", registered on first use.
-unsigned GridCellsClipboardFormat();
-unsigned RichTextClipboardFormat();
+namespace grid {
 
 // Plain text of a rich text: destination groups skipped, paragraph marks as CR LF.
 std::string RtfToPlainText(const std::string& rtf);

@@ -21,18 +21,6 @@
 
 namespace grid {
 
-unsigned GridCellsClipboardFormat()
-{
-    static const unsigned format = ui::RegisterClipboardFormat("TExtStringGrid Cells");
-    return format;
-}
-
-unsigned RichTextClipboardFormat()
-{
-    static const unsigned format = ui::RegisterClipboardFormat("Rich Text Format");
-    return format;
-}
-
 // Plain text of rich text: groups of destinations (font and colour tables, pictures, "\*"
 // groups) are skipped, "\par" and "\line" become CR LF, "\tab" a TAB, "\'hh" a code-page
 // character and "\uN" a Unicode character (its replacement character skipped).
@@ -177,12 +165,12 @@ void TExtStringGrid::CopyToClipboardInternal(const rtl::TRect& R, bool Disjunct)
         if (Navigation().AllowRTFClipboard()) {
             const std::string rich = GetCellEx(R.Left, R.Top);
             if (rich.find("{\\") != std::string::npos)
-                cb.SetData(RichTextClipboardFormat(), rtl::Utf8ToWin1250(rich) + std::string(1, '\0'));
+                cb.SetData(CF_RTF(), rtl::Utf8ToWin1250(rich) + std::string(1, '\0'));
         }
         if (Navigation().AllowFmtClipboard()) {
             rtl::TStringStream block;
             SaveRectToBinStream(R, block, false);
-            cb.SetData(GridCellsClipboardFormat(), block.DataString());
+            cb.SetData(CF_GRIDCELLS(), block.DataString());
         }
     } catch (...) {
         cb.Close();

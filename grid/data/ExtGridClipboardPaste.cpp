@@ -83,7 +83,7 @@ int TExtStringGrid::PasteCellBlock(int ACol, int ARow, int& OutRows, int& OutCol
     BeforePasteCells();
     int result = 0;
     try {
-        rtl::TStringStream block(cb.GetData(GridCellsClipboardFormat()));
+        rtl::TStringStream block(cb.GetData(CF_GRIDCELLS()));
         const TNavigation& nav = Navigation();
         TGridPropIO header;
         if (nav.AllowClipboardRowGrow() || nav.AllowClipboardColGrow() || nav.ClipboardPasteAction() == paInsert) {
@@ -117,10 +117,10 @@ int TExtStringGrid::PasteFromClipboardInternal(int ACol, int ARow, int& OutRows,
     OutRows = 0;
     OutCols = 0;
     ui::TClipboard& cb = ui::Clipboard();
-    if (AllowFormattedClipboard() && cb.HasFormat(GridCellsClipboardFormat()))
+    if (AllowFormattedClipboard() && cb.HasFormat(CF_GRIDCELLS()))
         return PasteCellBlock(ACol, ARow, OutRows, OutCols);
-    if (Navigation().AllowRTFClipboard() && cb.HasFormat(RichTextClipboardFormat())) {
-        std::string rich = cb.GetData(RichTextClipboardFormat());
+    if (Navigation().AllowRTFClipboard() && cb.HasFormat(CF_RTF())) {
+        std::string rich = cb.GetData(CF_RTF());
         const std::size_t zero = rich.find('\0');
         if (zero != std::string::npos) rich.resize(zero);
         if (CellEditableForPaste(ACol, ARow)) StoreCellText(ACol, ARow, rtl::Win1250ToUtf8(rich));
@@ -312,7 +312,7 @@ bool TExtStringGrid::SmartFillSeries(const rtl::TRect& Sel, int Pasted)
         // Block repeat: the period is the number of cells pasted in the line or column (an
         // empty remainder after the last line break is counted by the parser, not pasted).
         int period = Pasted;
-        if (!ui::Clipboard().HasFormat(GridCellsClipboardFormat()) || !AllowFormattedClipboard())
+        if (!ui::Clipboard().HasFormat(CF_GRIDCELLS()) || !AllowFormattedClipboard())
             if (EndsWithBreak(ui::Clipboard().AsText())) --period;
         if (period < 1) return false;
         if (column) {

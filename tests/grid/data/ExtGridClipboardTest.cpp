@@ -90,7 +90,7 @@ TEST_F(ExtGridClipboardTest, RichTextCellGoesOnTheClipboardAsRtfAndPlainText)
     Grid->SetCells(1, 1, rtf);
     Select(1, 1, 1, 1);
     EXPECT_EQ(Copied(), "Hello\r\nWorld");
-    EXPECT_EQ(ui::Clipboard().GetData(grid::RichTextClipboardFormat()), rtf + std::string(1, '\0'));
+    EXPECT_EQ(ui::Clipboard().GetData(grid::CF_RTF()), rtf + std::string(1, '\0'));
 
     // Pasting prefers the rich text, into the one cell.
     Select(3, 2, 4, 3);
@@ -247,7 +247,7 @@ TEST_F(ExtGridClipboardTest, CellBlockCarriesFormattingToAnotherGrid)
     Grid->GetCellProperties(2, 1)->SetBrushColor(0x00FF00);
     Select(1, 1, 2, 1);
     Grid->CopySelectionToClipboard();
-    ASSERT_TRUE(ui::Clipboard().HasFormat(grid::GridCellsClipboardFormat()));
+    ASSERT_TRUE(ui::Clipboard().HasFormat(grid::CF_GRIDCELLS()));
 
     TExtStringGrid other(nullptr);
     other.SetColCount(6);
