@@ -2205,6 +2205,8 @@ ui::TCursor& HotItemCursor();
 // Registers TObjStringGrid, TBaseGrid and TExtStringGrid with their published properties
 // for form descriptions (once per registry).
 void RegisterExtGridClasses(ui::TClassRegistry& registry);
+// The grid unit's start-up at program start: the registration above in the process-wide
+// registry, OLE and the focus-window hook of the calling thread.
 void RegisterExtGridClasses();
 
 }  // namespace grid

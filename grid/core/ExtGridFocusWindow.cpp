@@ -3,6 +3,7 @@
 #include "grid/core/GridAuxWindows.h"
 #include "grid/core/GridAuxWindowsMask.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/GridUnitRoutines.h"
 
 namespace grid {
 
@@ -64,6 +65,9 @@ void TExtStringGrid::ShowFocusWindow(const rtl::TRect& ARect)
 
     window->SetBoundsRect(FocusWindowScreenRect(ARect));
     window->SetVisible(true);
+    // While the glow shows, the thread's window-position hook keeps it over the current cell
+    // when the form or the grid moves.
+    SetFocusWindowGrid(this, [this] { PlaceFocusWindow(); });
 }
 
 void TExtStringGrid::PlaceFocusWindow()
@@ -84,6 +88,7 @@ void TExtStringGrid::HideFocusWindow()
     TGridFocusWindow* window = FocusWindow();
     // The window is an overlay without a handle of its own: hiding it is always safe.
     if (window != nullptr) window->SetVisible(false);
+    if (FocusWindowGrid() == this) SetFocusWindowGrid(nullptr, nullptr);
 }
 
 void TExtStringGrid::PaintNonClient(gfx::TCanvas& canvas)

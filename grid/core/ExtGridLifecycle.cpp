@@ -11,6 +11,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsOwned.h"
 #include "grid/core/GridOptionsRecords.h"
+#include "grid/core/GridUnitRoutines.h"
 #include "grid/data/ExtGridHiddenColumns.h"
 #include "grid/editing/GridEditors.h"
 #include "grid/editing/ExtGridServices.h"
@@ -36,6 +37,7 @@ constexpr unsigned WM_MOUSEWHEEL_ID = 522;
 TExtStringGrid::~TExtStringGrid()
 {
     Destroying();
+    if (FocusWindowGrid() == this) SetFocusWindowGrid(nullptr, nullptr);
     if (!HasState(rtl::csDesigning)) BalloonDone();
     // The column sizes are saved while every column is still in place. A failing
     // save cannot leave a destructor, so it goes to the application's error box.

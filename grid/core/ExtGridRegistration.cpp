@@ -6,6 +6,8 @@
 #include "platform/gfx/Bitmap.h"
 #include "grid/core/GridOptionsOwned.h"
 #include "grid/core/GridOptionsRecords.h"
+#include "grid/core/GridUnitRoutines.h"
+#include "grid/data/EsgDragDrop.h"
 #include "grid/core/GridTypes.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/ClassRegistry.h"
@@ -1102,6 +1104,13 @@ void RegisterExtGridClasses(ui::TClassRegistry& registry)
     RegisterSmallSettings(c);
 }
 
-void RegisterExtGridClasses() { RegisterExtGridClasses(ui::TClassRegistry::Instance()); }
+// The grid unit's start-up: OLE for drag and drop, the thread's hook that keeps a shown
+// focus window over its cell, and the classes form descriptions may name.
+void RegisterExtGridClasses()
+{
+    InitializeOle();
+    InstallFocusWindowHook();
+    RegisterExtGridClasses(ui::TClassRegistry::Instance());
+}
 
 }  // namespace grid

@@ -94,8 +94,11 @@ ui::LRESULT FocusWindowHook(int code, ui::WPARAM wParam, ui::LPARAM lParam)
     // sends do not place it again, so the hook cannot recurse without end.
     if (code >= 0 && positionChange && RegisteredGrid != nullptr && PlaceRegistered && !Placing) {
         Placing = true;
+        // A copy runs, so that a grid clearing its registration while it places (its focus
+        // window scrolled out of view) does not destroy the routine being run.
+        const std::function<void()> place = PlaceRegistered;
         try {
-            PlaceRegistered();
+            place();
         } catch (...) {
             Placing = false;
             throw;

@@ -3,6 +3,7 @@
 
 #include "grid/core/GridAuxWindows.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/GridUnitRoutines.h"
 #include "tests/grid/GridOnFormTest.h"
 
 namespace {
@@ -84,6 +85,30 @@ TEST_F(FocusWindowTest, PlaceFollowsTheCurrentCellAndHidesWhenItIsScrolledOut)
     Grid->SetTopRow(10);
     Grid->PlaceFocusWindow();
     EXPECT_FALSE(Window().Visible());
+}
+
+TEST_F(FocusWindowTest, AShownGlowFollowsItsCellWhenTheFormMovesAndLetsGoWhenHidden)
+{
+    grid::InstallFocusWindowHook();
+    Grid->FocusHelper().SetEnabled(true);
+    Grid->SetCol(1);
+    Grid->SetRow(2);
+    Grid->ShowFocusWindow(Grid->CellRect(1, 2));
+    EXPECT_EQ(grid::FocusWindowGrid(), Grid);
+
+    Form->SetBounds(Form->Left() + 40, Form->Top() + 25, Form->Width(), Form->Height());
+    const rtl::TRect cell = Grid->CellRect(1, 2);
+    const rtl::TPoint at = Grid->ClientToScreen({cell.Left, cell.Top});
+    EXPECT_EQ(Window().BoundsRect(), rtl::Bounds(at.X - 4, at.Y - 4, cell.Width() + 9, cell.Height() + 9));
+
+    Grid->HideFocusWindow();
+    EXPECT_EQ(grid::FocusWindowGrid(), nullptr);
+    Grid->ShowFocusWindow(Grid->CellRect(1, 2));
+    delete Grid;  // a freed grid leaves no registration behind for the hook
+    Grid = nullptr;
+    EXPECT_EQ(grid::FocusWindowGrid(), nullptr);
+    Form->SetBounds(Form->Left() + 5, Form->Top(), Form->Width(), Form->Height());
+    grid::RemoveFocusWindowHook();
 }
 
 // Which grids get the border: only the listed looks, and a flat grid only in the custom look.
