@@ -2034,6 +2034,38 @@ private:
 public:
     // (end of specialeditors block)
 public:
+    // ===== Cell graphic measuring and drawing =====
+    // The graphic of the cell with the size it takes in the layout, whether the cell's text
+    // is drawn beside it, and its alignments; nil (0, 0, true, haLeft, vaTop) without one.
+    virtual TCellGraphic* GetCellGraphicParams(int ACol, int ARow, int& AWidth, int& AHeight, bool& ATextShown,
+                                               TCellHAlign& AHAlign, TCellVAlign& AVAlign);
+    // What the text stage leaves for the graphic stage of one cell paint.
+    struct TCellGraphicPaint {
+        int TextWidth = 0;                       // width of the text drawn
+        ui::TAlignment TextAlign = ui::taLeftJustify;
+        TVAlignment TextVAlign = vtaTop;
+        bool Fixed = false;
+        bool Printing = false;
+        double Scale = 1.0;
+    };
+    // Draws the graphic of the cell in ARect and returns the space the graphic leaves.
+    virtual rtl::TRect DrawCellGraphic(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect,
+                                       TCellGraphic* AGraphic, const TCellGraphicPaint& AWork);
+public:
+    // (end of cellgraphicdraw block)
+public:
+    // ===== Cell drawing pipeline and text stage =====
+public:
+    // (end of cellpipeline block)
+public:
+    // ===== Editing cycle, validation, advance and keyboard =====
+public:
+    // (end of editingcycle block)
+public:
+    // ===== Load validation =====
+public:
+    // (end of loadvalidation block)
+public:
 
 protected:
     // ----- platform overrides
