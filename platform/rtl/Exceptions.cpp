@@ -1,15 +1,29 @@
 // Raising helpers for the runtime layer's exceptions.
 #include "platform/rtl/Exceptions.h"
 
+#include <cerrno>
 #include <cstring>
+
+#include "platform/rtl/Paths.h"
 
 namespace rtl {
 
 void RaiseInOutError(const std::string& operation, const std::string& fileName, int err)
 {
-    std::string message = "I/O error " + std::to_string(err) + ": cannot " + operation + " \"" +
-                          fileName + "\": " + std::strerror(err);
-    throw EInOutError(message, err);
+    // The name as this system writes it: the program's "\" separators and
+    // drive letters would print a path that exists nowhere.
+    const std::string shown = "\"" + DisplayPath(fileName) + "\"";
+    const std::string prefix = "I/O error " + std::to_string(err) + ": ";
+    if (operation == "open") {
+        // Opening to read: a missing file, a folder in the file's place and a
+        // file that cannot be read call for different remedies.
+        if (err == ENOENT || err == ENOTDIR)
+            throw EInOutError(prefix + shown + " not found", err);
+        if (err == EISDIR)
+            throw EInOutError(prefix + shown + " is a folder, not a file", err);
+        throw EInOutError(prefix + shown + " cannot be read: " + std::strerror(err), err);
+    }
+    throw EInOutError(prefix + "cannot " + operation + " " + shown + ": " + std::strerror(err), err);
 }
 
 void RaiseFileModeError(int code, const std::string& operation, const std::string& fileName)
@@ -23,7 +37,7 @@ void RaiseFileModeError(int code, const std::string& operation, const std::strin
     default: break;
     }
     std::string message = "I/O error " + std::to_string(code) + ": cannot " + operation + " \"" +
-                          fileName + "\": " + reason;
+                          DisplayPath(fileName) + "\": " + reason;
     throw EInOutError(message, code);
 }
 

@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
+
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
@@ -373,7 +375,10 @@ void WriteThrough(const std::string& fileName, Change change)
     try {
         change();
     } catch (const EStreamError&) {
-        throw EIniFileException("Unable to write to " + fileName);
+        throw EIniFileException("Unable to write to " + DisplayPath(fileName));
+    } catch (const EInOutError& e) {
+        // A full disk or a size limit: the old file is kept; say why.
+        throw EIniFileException("Unable to write to \"" + DisplayPath(fileName) + "\": " + std::strerror(e.ErrorCode));
     }
 }
 

@@ -240,6 +240,8 @@ std::string MapPath(const std::string& path)
     return ResolveCase(p);
 }
 
+std::string DisplayPath(const std::string& path) { return MapPath(path); }
+
 void NoteFileCreated(const std::string& mappedPath)
 {
     const std::size_t slash = mappedPath.find_last_of('/');

@@ -18,6 +18,10 @@ namespace rtl {
 //   file about to be created keeps its given name in the matched folder.
 std::string MapPath(const std::string& path);
 
+// The name of a file as messages show it: the path MapPath gives, with this
+// system's separators ("out/input/soil/10km0001.soi", never "out\input\soil").
+std::string DisplayPath(const std::string& path);
+
 // Tells the case-free lookup that this process created the file at
 // `mappedPath` (a result of MapPath), so the lookup need not scan its folder
 // again. File routines that create files call it.

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/SafeFile.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace rtl {
@@ -378,21 +379,10 @@ void TRegistryStore::Save()
     const fs::path target(FFileName);
     std::error_code ec;
     if (target.has_parent_path()) fs::create_directories(target.parent_path(), ec);
-    const std::string temp = FFileName + ".tmp." + std::to_string(::getpid()) + "." +
-                             std::to_string(reinterpret_cast<std::uintptr_t>(this));
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out << text.str();
-        out.flush();
-        if (!out) {
-            std::remove(temp.c_str());
-            throw ERegistryException("Unable to write registry file " + FFileName);
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        std::remove(temp.c_str());
-        throw ERegistryException("Unable to write registry file " + FFileName + ": " + ec.message());
+    try {
+        SaveFileSafely(FFileName, text.str());
+    } catch (const EInOutError& e) {
+        throw ERegistryException("Unable to write registry file " + FFileName + ": " + e.Message());
     }
     FStamp = FileStamp(FFileName);
 }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -77,10 +78,15 @@ TFileStream::TFileStream(const std::string& fileName, unsigned mode) : FFileName
 {
     const std::string mapped = MapPath(fileName);
     if ((mode & 0xFF00) == fmCreate) {
-        FHandle = ::open(mapped.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (FHandle < 0)
-            throw EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(errno));
-        NoteFileCreated(mapped);
+        try {
+            FReplacement.Open(fileName);
+        } catch (const EInOutError& e) {
+            throw EFCreateError("Cannot create file \"" + DisplayPath(fileName) + "\". " +
+                                std::strerror(e.ErrorCode));
+        }
+        FHandle = FReplacement.Handle();
+        FCreated = true;
+        FExceptionsAtCreate = std::uncaught_exceptions();
         return;
     }
     int flags = O_RDONLY;
@@ -99,13 +105,36 @@ TFileStream::TFileStream(const std::string& fileName, unsigned mode) : FFileName
         }
     }
     if (FHandle < 0)
-        throw EFOpenError("Cannot open file \"" + fileName + "\". " + std::strerror(err));
+        throw EFOpenError("Cannot open file \"" + DisplayPath(fileName) + "\". " + std::strerror(err));
 }
 
 TFileStream::~TFileStream()
 {
+    if (FCreated) {
+        if (!FReplacement.IsOpen())
+            return;
+        // Unwinding means the content is not complete: the old file stays.
+        if (std::uncaught_exceptions() > FExceptionsAtCreate) {
+            FReplacement.Discard();
+            return;
+        }
+        try {
+            FReplacement.Commit();
+        } catch (...) {
+            // A destructor cannot report; Commit does.
+        }
+        return;
+    }
     if (FHandle >= 0)
         ::close(FHandle);
+}
+
+void TFileStream::Commit()
+{
+    if (!FCreated || !FReplacement.IsOpen())
+        return;
+    FHandle = -1;
+    FReplacement.Commit();
 }
 
 long long TFileStream::Read(void* buffer, long long count)
@@ -125,6 +154,13 @@ long long TFileStream::Write(const void* buffer, long long count)
 {
     if (count <= 0)
         return 0;
+    if (FCreated) {
+        // Raises EInOutError naming the file; the temporary file is then gone.
+        FHandle = -1;
+        FReplacement.Write(buffer, static_cast<std::size_t>(count));
+        FHandle = FReplacement.Handle();
+        return count;
+    }
     while (true) {
         const ssize_t n = ::write(FHandle, buffer, static_cast<std::size_t>(count));
         if (n >= 0)
@@ -229,6 +265,7 @@ void TMemoryStream::SaveToFile(const std::string& fileName) const
 {
     TFileStream file(fileName, fmCreate);
     SaveToStream(file);
+    file.Commit();
 }
 
 // --- TBytesStream, TStringStream

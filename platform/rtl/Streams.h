@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/rtl/Object.h"
+#include "platform/rtl/SafeFile.h"
 
 namespace rtl {
 
@@ -58,10 +59,20 @@ constexpr unsigned fmShareDenyNone = 0x0040;
 // empties the file and fails with EFCreateError 'Cannot create file "%s". %s';
 // the open modes fail with EFOpenError 'Cannot open file "%s". %s' (the second
 // %s is the system's reason). A write that fails raises EWriteError.
+//
+// A file created with fmCreate is written through a temporary file beside it
+// (TSafeFileWriter): the old file stays as it was until Commit renames the new
+// one over it. A write to it that fails (a full disk, a size limit) raises
+// EInOutError naming the file and removes the temporary file. Destroying the
+// stream commits what was written, or, while an exception unwinds, keeps the
+// old file; call Commit to see errors of the close and the rename.
 class TFileStream : public TStream {
 public:
     TFileStream(const std::string& fileName, unsigned mode);
     ~TFileStream() override;
+    // Completes a file created with fmCreate (no effect for other modes or a
+    // second time); raises EInOutError naming the file when it cannot.
+    void Commit();
     TFileStream(const TFileStream&) = delete;
     TFileStream& operator=(const TFileStream&) = delete;
     std::string ClassName() const override { return "TFileStream"; }
@@ -75,6 +86,9 @@ public:
 private:
     std::string FFileName;
     int FHandle = -1;
+    TSafeFileWriter FReplacement;  // open from fmCreate until Commit
+    bool FCreated = false;
+    int FExceptionsAtCreate = 0;
 };
 
 // A stream in memory; Memory() points at its bytes (valid until the next

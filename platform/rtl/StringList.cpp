@@ -342,6 +342,7 @@ void TStrings::SaveToFile(const std::string& fileName, TTextEncoding encoding) c
     const std::string bytes = EncodeText(Text(), encoding);
     TFileStream file(fileName, fmCreate);
     file.WriteBuffer(bytes.data(), static_cast<long long>(bytes.size()));
+    file.Commit();
 }
 
 void TStrings::SaveToStream(TStream& stream) const { SaveToStream(stream, FEncoding); }

@@ -3,6 +3,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <exception>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +12,7 @@
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
+#include "platform/rtl/SafeFile.h"
 
 namespace rtl {
 
@@ -33,6 +35,13 @@ struct TTextFile::Impl {
     std::size_t len = 0;
     // Output: code-page bytes waiting to be written.
     std::string out;
+    // Rewrite writes through a temporary file that Close renames over the
+    // old one (Append extends the file in place through `fd`).
+    TSafeFileWriter replacement;
+    bool rewritten = false;
+    // Exceptions in flight when the file was rewritten: more of them at
+    // destruction means the writing was abandoned, and the old file is kept.
+    int exceptionsAtRewrite = 0;
 
     // Reads the next block; false at the end of the file.
     bool Fill()
@@ -52,6 +61,16 @@ struct TTextFile::Impl {
 
     void WriteOut()
     {
+        if (rewritten) {
+            try {
+                replacement.Write(out);
+            } catch (...) {
+                out.clear();
+                throw;
+            }
+            out.clear();
+            return;
+        }
         std::size_t done = 0;
         while (done < out.size()) {
             const ssize_t n = ::write(fd, out.data() + done, out.size() - done);
@@ -101,6 +120,25 @@ struct TTextFile::Impl {
         mode = TMode::Closed;
         pos = len = 0;
         int err = 0;
+        if (was == TMode::Output && rewritten) {
+            // A write that failed has already removed the temporary file and
+            // reported; there is nothing left to put in place.
+            if (!replacement.IsOpen()) {
+                rewritten = false;
+                out.clear();
+                return;
+            }
+            try {
+                WriteOut();
+            } catch (...) {
+                rewritten = false;
+                replacement.Discard();
+                throw;
+            }
+            rewritten = false;
+            replacement.Commit();
+            return;
+        }
         if (was == TMode::Output) {
             try {
                 WriteOut();
@@ -126,6 +164,12 @@ TTextFile::~TTextFile()
 {
     if (!FImpl)
         return;
+    // A file rewritten and left open while an exception unwinds was not
+    // finished: keep the old file instead of putting a partial one in place.
+    if (FImpl->replacement.IsOpen() && std::uncaught_exceptions() > FImpl->exceptionsAtRewrite) {
+        FImpl->replacement.Discard();
+        return;
+    }
     try {
         FImpl->Close();
     } catch (...) {
@@ -168,7 +212,9 @@ void TTextFile::Reset()
 void TTextFile::Rewrite()
 {
     FImpl->Close();
-    FImpl->Open(O_WRONLY | O_CREAT | O_TRUNC, "create");
+    FImpl->replacement.Open(FImpl->name);
+    FImpl->rewritten = true;
+    FImpl->exceptionsAtRewrite = std::uncaught_exceptions();
     FImpl->out.clear();
     FImpl->mode = TMode::Output;
 }

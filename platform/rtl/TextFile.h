@@ -46,7 +46,10 @@ public:
 
     // Opens the assigned file for reading from its start.
     void Reset();
-    // Creates the file (emptying an existing one) and opens it for writing.
+    // Opens the file for writing from empty. The lines go to a temporary file
+    // beside it (TSafeFileWriter) that Close renames over the old file, so an
+    // existing file stays as it was until the new one is complete; a file
+    // destroyed unclosed while an exception unwinds keeps the old file.
     void Rewrite();
     // Opens the file for writing at its end; the file must exist.
     void Append();

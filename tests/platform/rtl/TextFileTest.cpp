@@ -202,7 +202,7 @@ TEST(TextFile, FailuresRaiseInOutErrorNamingFileAndReason)
     const std::string missing = dir.File("missing.txt");
     TTextFile f(missing);
     ExpectInOutError([&] { f.Reset(); }, ENOENT, "missing.txt");
-    ExpectInOutError([&] { f.Reset(); }, ENOENT, "No such file or directory");
+    ExpectInOutError([&] { f.Reset(); }, ENOENT, "\"" + missing + "\" not found");
     ExpectInOutError([&] { f.Append(); }, ENOENT, "missing.txt");
 
     TTextFile noFolder(dir.File("no/such/folder/out.txt"));
@@ -226,7 +226,7 @@ TEST(TextFile, FolderIsNoTextFile)
 {
     TempDir dir;
     TTextFile f(dir.Path().string());
-    ExpectInOutError([&] { f.Reset(); }, EISDIR, "Is a directory");
+    ExpectInOutError([&] { f.Reset(); }, EISDIR, "\"" + dir.Path().string() + "\" is a folder, not a file");
 }
 
 TEST(TextFile, UnreadableFileRaisesInOutError)
@@ -238,7 +238,7 @@ TEST(TextFile, UnreadableFileRaisesInOutError)
     WriteFileBytes(name, "x");
     ::chmod(name.c_str(), 0);
     TTextFile f(name);
-    ExpectInOutError([&] { f.Reset(); }, EACCES, "Permission denied");
+    ExpectInOutError([&] { f.Reset(); }, EACCES, "\"" + name + "\" cannot be read: Permission denied");
 }
 
 }  // namespace
