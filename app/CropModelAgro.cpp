@@ -1,6 +1,7 @@
 // Writes the crop model's agromanagement files: header, sowing, harvest, fertilisation and manure lines.
 #include "app/CropModelAgro.h"
 
+#include "app/BatchFileWriter.h"
 #include "app/CropModelFertilisation.h"
 #include "app/ModelFileLayout.h"
 #include "app/Unit2.h"
@@ -160,7 +161,9 @@ int CreateCropAgroFiles(const TCreateAgrOptions& options, const TStatusEvent& on
 
     const std::string prefix = PreparedFolder(options.OutputFolder);
     TModelFileLayout layout;
-    int written = 0;
+    std::size_t fileCount = 0;
+    for (const TFertilisationTable& table : tables) fileCount += table.Rows.size();
+    TBatchFileWriter files(static_cast<int>(fileCount));
     for (std::size_t crop = 0; crop < tables.size(); ++crop) {
         const int c = static_cast<int>(crop);
         TAgrAmounts amounts = DefaultAgrAmounts(c);
@@ -168,12 +171,11 @@ int CreateCropAgroFiles(const TCreateAgrOptions& options, const TStatusEvent& on
             amounts = AgrAmountsOfRow(c, row.Amount, amounts);
             layout.Clear();
             LayOutCropAgroFile(c, amounts, layout);
-            layout.SaveToFile(prefix + row.Id + "_" + CropNames2016[crop] + ".agr");
-            ++written;
+            files.Save(layout, prefix + row.Id + "_" + CropNames2016[crop] + ".agr");
         }
     }
     if (onStatus) onStatus("COMPLETE");
-    return written;
+    return files.Written();
 }
 
 int CreateFieldAgroFiles(const TFieldAgrOptions& options, const TStatusEvent& onStatus)
@@ -187,7 +189,7 @@ int CreateFieldAgroFiles(const TFieldAgrOptions& options, const TStatusEvent& on
     std::vector<TField> fields;
     for (const TTableRow& row : ReadTableRows(options.FieldTable, 1, FieldTableRows)) {
         if (IsBlankRow(row.Text)) continue;
-        SplitFields(row.Text, ';');
+        SplitTableRow(row.Text, ';', options.FieldTable, row.Line);
         TField field{SharedFields[1], SharedFields[2], SharedFields[3], SharedFields[4]};
         CheckNameFromRow(field.Id, "field id", options.FieldTable, row.Line);
         fields.push_back(std::move(field));
@@ -195,10 +197,11 @@ int CreateFieldAgroFiles(const TFieldAgrOptions& options, const TStatusEvent& on
 
     const std::string prefix = PreparedFolder(options.OutputFolder);
     TModelFileLayout layout;
+    TBatchFileWriter files(static_cast<int>(fields.size()));
     for (const TField& field : fields) {
         layout.Clear();
         LayOutFieldAgroFile(field.Manure, field.Nitrogen, field.Id, field.Crop, layout);
-        layout.SaveToFile(prefix + field.Id + ".agr");
+        files.Save(layout, prefix + field.Id + ".agr");
     }
     if (onStatus) onStatus("COMPLETE");
     return static_cast<int>(fields.size());

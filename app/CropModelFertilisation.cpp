@@ -20,7 +20,7 @@ TFertilisationTable ReadFertilisationTable(const std::string& fileName)
     TTableRow row;
     while (stream.Next(row)) {
         if (IsBlankRow(row.Text)) continue;
-        SplitFields(row.Text, ';');
+        SplitTableRow(row.Text, ';', fileName, row.Line);
         table.Rows.push_back({SharedFields[1], SharedFields[2], row.Line});
     }
     return table;

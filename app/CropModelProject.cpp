@@ -1,6 +1,7 @@
 // Writes the crop model's project files: head lines per crop and one task line per field of its fertilisation table.
 #include "app/CropModelProject.h"
 
+#include "app/BatchFileWriter.h"
 #include "app/CropModelFertilisation.h"
 #include "app/ModelFileLayout.h"
 #include "app/Unit2.h"
@@ -63,7 +64,7 @@ void TWeatherCodes::ReadGridTable(const std::string& fileName)
     TTableRow row;
     while (table.Next(row)) {
         if (IsBlankRow(row.Text)) continue;
-        SplitFields(FirstChars(row.Text, GridRowCut), ';');
+        SplitTableRow(FirstChars(row.Text, GridRowCut), ';', fileName, row.Line);
         const std::int64_t id = IntegerFromRow(SharedFields[1], fileName, row.Line);
         // Only ids inside the code table's range get a code: a grid row with
         // an id beyond it no longer writes outside the table.
@@ -120,11 +121,12 @@ std::int64_t CreateProjectFiles(const TCreateProOptions& options, const TStatusE
     rtl::ForceDirectories(options.OutputFolder);
     const std::string prefix = rtl::IncludeTrailingPathDelimiter(options.OutputFolder);
     TModelFileLayout layout;
+    TBatchFileWriter files(static_cast<int>(tables.size()));
     std::int64_t tasks = 0;
     for (std::size_t crop = 0; crop < tables.size(); ++crop) {
         layout.Clear();
         LayOutProjectFile(static_cast<int>(crop), tables[crop].Rows, codes, layout);
-        layout.SaveToFile(prefix + CropNames2016[crop] + ".pro");
+        files.Save(layout, prefix + CropNames2016[crop] + ".pro");
         tasks += static_cast<std::int64_t>(tables[crop].Rows.size());
     }
     if (onStatus) onStatus("COMPLETE");

@@ -1,6 +1,7 @@
 // Writes the crop model's soil files of the 10 km cells and, by a lock-step join of two tables, of the 100 m cells.
 #include "app/CropModelSoil.h"
 
+#include "app/BatchFileWriter.h"
 #include "app/CropModelSoilLayout.h"
 #include "app/ModelFileLayout.h"
 #include "app/Unit2.h"
@@ -45,7 +46,7 @@ void ReadHorizons(TCropSoil& soil, const FirstColumn& firstColumn)
 // depth in 9, horizon h in the ten columns from 10·h.
 TCropSoil SoilOf10kmRow(const TTableRow& row, const std::string& fileName)
 {
-    SplitFields(row.Text, FieldSeparator);
+    SplitTableRow(row.Text, FieldSeparator, fileName, row.Line);
     TCropSoil soil;
     for (int part = 1; part <= 3; ++part) {
         // Each part names the file: an empty one would give names like "__.soi".
@@ -87,10 +88,11 @@ int MakeCropSoilFiles10km(const TCropSoil10kmOptions& options, const TStatusEven
 
     const std::string prefix = PreparedFolder(options.OutputFolder);
     TModelFileLayout layout;
+    TBatchFileWriter files(static_cast<int>(soils.size()));
     for (const TCropSoil& soil : soils) {
         layout.Clear();
         LayOutCropSoilFile(soil, layout);
-        layout.SaveToFile(prefix + soil.Id + ".soi");
+        files.Save(layout, prefix + soil.Id + ".soi");
     }
     if (onStatus) onStatus("COMPLETE");
     return static_cast<int>(soils.size());
@@ -103,33 +105,70 @@ std::string CropSoil100mCompletion(const TCropSoil100mResult& result)
            std::to_string(result.UnpairedGridRows) + " of the grid table";
 }
 
-TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, const TStatusEvent& onStatus)
+namespace {
+
+// Walks the soil table and grid table 1 one row of each per step, the pairing
+// rule of the 100 m writer: a soil row pairs with the grid row of the same
+// step when both carry the same id, with no realignment. `paired(soilRow,
+// grid)` is called for each pair with the soil row split in SharedFields;
+// `unpaired(gridRead)` for each soil row without its grid row; `step(n)` after
+// each step. Returns the grid rows left after the soil table's end.
+template <typename Paired, typename Unpaired, typename Step>
+std::int64_t WalkSoilGridPairs(const TCropSoil100mOptions& options, Paired paired, Unpaired unpaired, Step step)
 {
-    if (onStatus) onStatus("PROCESSING");
     TTableStream soilTable(options.SoilTable);
     TTableStream gridTable(options.GridTable1);
-    const std::string prefix = PreparedFolder(options.OutputFolder);
-
-    TCropSoil100mResult result;
-    TModelFileLayout layout;
     TTableRow soilRow, gridRow;
     TGridSite grid;
     std::int64_t steps = 0;
-    // The pairing rule stays: one row of each table per step, a file only when
-    // both carry the same id, no realignment. What cannot be paired is counted
-    // and reported instead of being dropped silently.
     while (soilTable.Next(soilRow)) {
         const bool gridRead = gridTable.Next(gridRow);
         if (gridRead) {
-            SplitFields(gridRow.Text, FieldSeparator);
+            SplitTableRow(gridRow.Text, FieldSeparator, options.GridTable1, gridRow.Line);
             grid = {SharedFields[1], SharedFields[4], SharedFields[5], SharedFields[6]};
         } else {
             grid = {};  // past the end of the grid table: matches no soil row
         }
-        SplitFields(soilRow.Text, FieldSeparator);
+        SplitTableRow(soilRow.Text, FieldSeparator, options.SoilTable, soilRow.Line);
         // An empty id pairs with nothing: no file is named from empty rows.
-        if (!SharedFields[1].empty() && SharedFields[1] == grid.Id) {
+        if (!SharedFields[1].empty() && SharedFields[1] == grid.Id)
+            paired(soilRow, grid);
+        else
+            unpaired(gridRead);
+        step(++steps);
+    }
+    std::int64_t gridLeft = 0;
+    while (gridTable.Next(gridRow)) ++gridLeft;
+    return gridLeft;
+}
+
+}  // namespace
+
+TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, const TStatusEvent& onStatus)
+{
+    if (onStatus) onStatus("PROCESSING");
+    // First pass: every row is split and every id that names a file checked
+    // before the first file, so a bad row late in tables of millions leaves
+    // no partial set of files; the pairs are counted for the batch message.
+    int fileCount = 0;
+    WalkSoilGridPairs(
+        options,
+        [&](const TTableRow& soilRow, const TGridSite&) {
             CheckNameFromRow(SharedFields[1], "100 m id", options.SoilTable, soilRow.Line);
+            ++fileCount;
+        },
+        [](bool) {}, [](std::int64_t) {});
+
+    const std::string prefix = PreparedFolder(options.OutputFolder);
+    TCropSoil100mResult result;
+    TModelFileLayout layout;
+    TBatchFileWriter files(fileCount);
+    // The pairing rule stays: one row of each table per step, a file only when
+    // both carry the same id, no realignment. What cannot be paired is counted
+    // and reported instead of being dropped silently.
+    const std::int64_t gridLeft = WalkSoilGridPairs(
+        options,
+        [&](const TTableRow&, const TGridSite& grid) {
             TCropSoil soil;
             soil.Id = SharedFields[1];
             soil.Latitude = grid.Latitude;
@@ -139,18 +178,19 @@ TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, c
             ReadHorizons(soil, [](int h) { return 10 * h - 7; });
             layout.Clear();
             LayOutCropSoilFile(soil, layout);
-            layout.SaveToFile(prefix + soil.Id + ".soi");
+            files.Save(layout, prefix + soil.Id + ".soi");
             ++result.Written;
-        } else {
+        },
+        [&](bool gridRead) {
             ++result.UnpairedSoilRows;
             if (gridRead) ++result.UnpairedGridRows;
-        }
-        ++steps;
-        if (steps % CropSoilProgressStep == 0 && onStatus)
-            onStatus(rtl::FloatToStrF(static_cast<double>(steps) / 100000.0, rtl::ffFixed, 3, 1) +
-                     "% completed");
-    }
-    while (gridTable.Next(gridRow)) ++result.UnpairedGridRows;
+        },
+        [&](std::int64_t steps) {
+            if (steps % CropSoilProgressStep == 0 && onStatus)
+                onStatus(rtl::FloatToStrF(static_cast<double>(steps) / 100000.0, rtl::ffFixed, 3, 1) +
+                         "% completed");
+        });
+    result.UnpairedGridRows += gridLeft;
     if (onStatus) onStatus(CropSoil100mCompletion(result));
     return result;
 }

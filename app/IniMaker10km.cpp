@@ -1,6 +1,7 @@
 // Checks the 10 km writer's options and writes one run-control file per cell of the 10 km grid.
 #include "app/IniMaker10km.h"
 
+#include "app/BatchFileWriter.h"
 #include "app/ModelFileLayout.h"
 #include "app/OutputLists.h"
 #include "app/RunControlFile.h"
@@ -191,16 +192,15 @@ int MakeGridInis10km(const TIniMaker10kmOptions& options, std::span<const std::s
     rtl::ForceDirectories(folder);
     const std::string prefix = rtl::IncludeTrailingPathDelimiter(folder);
     TModelFileLayout layout;
-    int written = 0;
+    TBatchFileWriter files(static_cast<int>(sites.size()));
     for (std::size_t i = 0; i < sites.size(); ++i) {
         const int cell = static_cast<int>(i) + 1;
         layout.Clear();
         LayOutCellIni10km(options, cell, sites[i], layout);
-        layout.SaveToFile(prefix + std::to_string(cell) + ".ini");
-        ++written;
+        files.Save(layout, prefix + std::to_string(cell) + ".ini");
     }
     if (onStatus) onStatus("COMPLETE");
-    return written;
+    return files.Written();
 }
 
 }  // namespace app

@@ -1,6 +1,7 @@
 // Writes the spin-up run-control files of the 10 km grid, of selected cells and of the 100 m cells.
 #include "app/IniMakerVariants.h"
 
+#include "app/BatchFileWriter.h"
 #include "app/IniMaker10km.h"
 #include "app/ModelFileLayout.h"
 #include "app/RunControlFile.h"
@@ -93,9 +94,10 @@ struct TGridTable3 {
     const TCellSite& Site(std::size_t row) const { return Sites[row - 1]; }
 };
 
-void SaveInFolder(const TModelFileLayout& layout, const std::string& folderPrefix, const std::string& name)
+void SaveInFolder(TBatchFileWriter& files, const TModelFileLayout& layout, const std::string& folderPrefix,
+                  const std::string& name)
 {
-    layout.SaveToFile(folderPrefix + name + "_spinup.ini");
+    files.Save(layout, folderPrefix + name + "_spinup.ini");
 }
 
 std::string PreparedFolder(const std::string& folder)
@@ -114,9 +116,9 @@ struct TGrid1Row {
     std::string Elevation;  // column 6
 };
 
-TGrid1Row SplitGrid1Row(const std::string& text)
+TGrid1Row SplitGrid1Row(const TTableRow& row, const std::string& fileName)
 {
-    SplitFields(text, FieldSeparator);
+    SplitTableRow(row.Text, FieldSeparator, fileName, row.Line);
     return {SharedFields[1], SharedFields[3], SharedFields[4], SharedFields[6]};
 }
 
@@ -236,10 +238,11 @@ int MakeSpinupInis10km(const TSpinupIni10kmOptions& options, const TStatusEvent&
 
     const std::string prefix = PreparedFolder(options.OutputFolder);
     TModelFileLayout layout;
+    TBatchFileWriter files(static_cast<int>(cells));
     for (std::size_t n = 1; n <= cells; ++n) {
         layout.Clear();
         LayOutSpinupIni10km(static_cast<int>(n), table.Site(n), layout);
-        SaveInFolder(layout, prefix, std::to_string(n));
+        SaveInFolder(files, layout, prefix, std::to_string(n));
     }
     if (onStatus) onStatus("COMPLETE");
     return static_cast<int>(cells);
@@ -259,7 +262,7 @@ int MakeSelectedInis(const TSelectedIniOptions& options, const TStatusEvent& onS
     runs.reserve(selection.size());
     for (std::size_t k = 1; k <= selection.size(); ++k) {
         const TTableRow& row = selection[k - 1];
-        SplitFields(row.Text, FieldSeparator);
+        SplitTableRow(row.Text, FieldSeparator, options.SelectionList, row.Line);
         TRun run{SharedFields[1], SelectionCell4(SharedFields[3])};
         // A run name becomes a file name, and the cell number names the
         // weather file and output prefix: both are checked before any file.
@@ -272,10 +275,11 @@ int MakeSelectedInis(const TSelectedIniOptions& options, const TStatusEvent& onS
 
     const std::string prefix = PreparedFolder(options.OutputFolder);
     TModelFileLayout layout;
+    TBatchFileWriter files(static_cast<int>(runs.size()));
     for (std::size_t k = 1; k <= runs.size(); ++k) {
         layout.Clear();
         LayOutSelectedIni(runs[k - 1].Name, runs[k - 1].Cell4, table.Site(k), layout);
-        SaveInFolder(layout, prefix, runs[k - 1].Name);
+        SaveInFolder(files, layout, prefix, runs[k - 1].Name);
     }
     if (onStatus) onStatus("COMPLETE");
     return static_cast<int>(runs.size());
@@ -288,13 +292,16 @@ int MakeGridInis100m(const TGridIni100mOptions& options, const TStatusEvent& onS
 
     // First pass: every row's id and cell number are checked before any file
     // is written, so a bad row late in a table of millions leaves no partial
-    // set of files behind.
+    // set of files behind. It also counts the files, for a message that says
+    // how many were written before a file that fails.
+    int fileCount = 0;
     {
         TTableStream grid(options.GridTable1);
         TTableRow row;
         while (grid.Next(row)) {
             if (IsBlankRow(row.Text)) continue;  // no file is named from an empty row
-            const TGrid1Row r = SplitGrid1Row(row.Text);
+            ++fileCount;
+            const TGrid1Row r = SplitGrid1Row(row, options.GridTable1);
             CheckNameFromRow(r.Id, "100 m id", options.GridTable1, row.Line);
             const int cell = CellNumberFromRow(r.Cell, options.GridTable1, row.Line);
             if (!table.HasSiteRow(static_cast<std::size_t>(cell)))
@@ -308,10 +315,10 @@ int MakeGridInis100m(const TGridIni100mOptions& options, const TStatusEvent& onS
     TModelFileLayout layout;
     TTableStream grid(options.GridTable1);
     TTableRow row;
-    int written = 0;
+    TBatchFileWriter files(fileCount);
     while (grid.Next(row)) {
         if (IsBlankRow(row.Text)) continue;
-        const TGrid1Row r = SplitGrid1Row(row.Text);
+        const TGrid1Row r = SplitGrid1Row(row, options.GridTable1);
         const int cell = CellNumberFromRow(r.Cell, options.GridTable1, row.Line);
         // Latitude and elevation are the 100 m cell's own; the temperatures
         // are those of the 10 km cell that holds it.
@@ -319,11 +326,10 @@ int MakeGridInis100m(const TGridIni100mOptions& options, const TStatusEvent& onS
         const TCellSite site{r.Elevation, r.Latitude, cellSite.MeanTemperature, cellSite.TemperatureRange};
         layout.Clear();
         LayOutGridIni100m(r.Id, r.Cell, site, layout);
-        SaveInFolder(layout, prefix, r.Id);
-        ++written;
+        SaveInFolder(files, layout, prefix, r.Id);
     }
     if (onStatus) onStatus("COMPLETE");
-    return written;
+    return files.Written();
 }
 
 }  // namespace app

@@ -1,8 +1,6 @@
 // Builds the lines of a model file in memory and saves them in the 8-bit code page with CR LF.
 #include "app/ModelFileLayout.h"
 
-#include "platform/rtl/Exceptions.h"
-#include "platform/rtl/Paths.h"
 #include "platform/rtl/TextFile.h"
 #include "platform/rtl/Utf8.h"
 
@@ -90,24 +88,15 @@ void TModelFileLayout::Clear()
 
 void TModelFileLayout::SaveToFile(const std::string& fileName) const
 {
-    rtl::TTextFile file;
-    file.Assign(fileName);
+    // Rewrite writes to a temporary file that Close renames over the old
+    // one: a run stopped by a full disk or a kill leaves the earlier file
+    // whole, never a truncated one (a model reading a half-written file
+    // would run on wrong settings without notice). The text already holds
+    // its CR LF line ends: one write, converted to the code page on the way.
+    rtl::TTextFile file(fileName);
     file.Rewrite();
-    try {
-        // The text already holds the CR LF line ends: one write, converted
-        // to the code page on the way out.
-        file.Write(FText);
-        file.Close();
-    } catch (...) {
-        // A model reading a half-written run-control file would run on wrong
-        // settings without notice: remove what was written, then report.
-        try {
-            file.Close();
-        } catch (...) {
-        }
-        rtl::DeleteFile(fileName);
-        throw;
-    }
+    file.Write(FText);
+    file.Close();
 }
 
 }  // namespace app

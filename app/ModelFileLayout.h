@@ -44,11 +44,11 @@ public:
     void Clear();
 
     // --- output -----------------------------------------------------------
-    // Creates (or overwrites) `fileName` through rtl::TTextFile: the system's
-    // 8-bit code page (Windows-1250), every line ended by CR LF. The file is
-    // written whole and closed before this returns. A file that cannot be
-    // created or written raises rtl::EInOutError naming the file; a file that
-    // failed part-way is removed rather than left half-written.
+    // Creates (or replaces) `fileName` through rtl::TTextFile: the system's
+    // 8-bit code page (Windows-1250), every line ended by CR LF. The text goes
+    // to a temporary file renamed over the old file when complete. A file
+    // that cannot be created or written raises rtl::EInOutError naming the
+    // file; an existing file then stays byte for byte as it was.
     void SaveToFile(const std::string& fileName) const;
 
 private:

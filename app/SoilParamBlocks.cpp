@@ -2,6 +2,7 @@
 #include "app/SoilParamBlocks.h"
 
 #include "app/Unit2.h"
+#include "app/WriterTables.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StrUtils.h"
@@ -132,7 +133,7 @@ std::vector<int> ReadChemicalSelector(const std::vector<std::string>& lines, int
     }
     std::vector<int> columns(cellCount);
     for (int i = 0; i < cellCount; ++i) {
-        SplitFields(lines[i], ';');
+        SplitTableRow(lines[i], ';', ChemicalSelectorFileName, i + 1);
         const std::string value = SharedFields[2];
         int column = 0;
         if (!rtl::TryStrToInt(value, column)) {

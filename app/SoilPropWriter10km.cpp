@@ -4,11 +4,13 @@
 #include <array>
 #include <cstdio>
 
+#include "app/BatchFileWriter.h"
 #include "app/GlobalTables.h"
 #include "app/ModelFileLayout.h"
 #include "app/SoilParamBlocks.h"
 #include "app/SoilPropLayout.h"
 #include "app/Unit2.h"
+#include "app/WriterTables.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Paths.h"
@@ -68,9 +70,12 @@ std::string Fixed(double value, int precision, int digits) {
 
 const std::string& Comment(int entry) { return SoiCommentTable[entry]; }
 
-TCellSoil ReadCellSoil(const std::string& soilRow, const std::string& hydraulicRow) {
+// The values of cell `cell` (1-based) from its soil and hydraulic rows; a row
+// the splitter cannot hold is reported with its line in the parameter file.
+TCellSoil ReadCellSoil(const TSoilParameterBlocks& blocks, int cell) {
     TCellSoil soil;
-    SplitFields(soilRow, FieldSeparator);
+    const std::size_t i = static_cast<std::size_t>(cell - 1);
+    SplitTableRow(blocks.SoilRows[i], FieldSeparator, SoiMakerDataFileName, blocks.FirstSoilLine + cell - 1);
     soil.Elevation = ParseDecimal(SharedFields[ElevationColumn]);
     soil.Depth = ParseDecimal(SharedFields[DepthColumn]);
     for (int k = 0; k < SoilSourceLayerCount; ++k) {
@@ -79,7 +84,8 @@ TCellSoil ReadCellSoil(const std::string& soilRow, const std::string& hydraulicR
         soil.Silt[k] = ParseDecimal(SharedFields[SiltColumn + k]);
         soil.Clay[k] = ParseDecimal(SharedFields[ClayColumn + k]);
     }
-    SplitFields(hydraulicRow, FieldSeparator);
+    SplitTableRow(blocks.HydraulicRows[i], FieldSeparator, SoiMakerDataFileName,
+                  blocks.FirstHydraulicLine + cell - 1);
     for (int k = 0; k < SoilSourceLayerCount; ++k) {
         soil.Saturation[k] = SharedFields[SaturationColumn + k];
         soil.FieldCapacity[k] = ParseDecimal(SharedFields[FieldCapacityColumn + k]);
@@ -107,10 +113,12 @@ TSourceLayerValues PerSourceLayer(const Value& valueOfSourceLayer) {
 struct TChemicalTable {
     std::vector<std::vector<std::string>> Fields;
 
-    explicit TChemicalTable(const std::vector<std::string>& rows) {
+    explicit TChemicalTable(const TSoilParameterBlocks& blocks) {
+        const std::vector<std::string>& rows = blocks.ChemicalRows;
         Fields.reserve(rows.size());
         for (const std::string& row : rows) {
-            SplitFields(row, FieldSeparator);
+            SplitTableRow(row, FieldSeparator, SoiMakerDataFileName,
+                          blocks.FirstChemicalLine + static_cast<int>(Fields.size()));
             Fields.emplace_back(SharedFields.Fields.begin() + 1,
                                 SharedFields.Fields.begin() + 1 + SharedFields.Count);
         }
@@ -232,21 +240,27 @@ void WriteSoilPropFiles10km(const TSoilPropOptions& options, const TSoilPropInpu
     const int cellCount = options.CellCount;
     const TSoilParameterBlocks blocks =
         ReadSoilParameterBlocks(input.ParameterLines, options.HydraulicSet, options.ChemicalSet, cellCount);
-    const TChemicalTable chemical(blocks.ChemicalRows);
+    const TChemicalTable chemical(blocks);
     const std::vector<int> columns = options.UseChemicalSelector
                                          ? ReadChemicalSelector(input.SelectorLines, cellCount)
                                          : std::vector<int>(cellCount, 1);
     CheckChemicalColumns(columns, chemical, blocks);
+    // Every soil and hydraulic row is split here, so a row the splitter
+    // cannot hold is reported before the first file, not after the ninth.
+    std::vector<TCellSoil> soils;
+    soils.reserve(static_cast<std::size_t>(cellCount));
+    for (int cell = 1; cell <= cellCount; ++cell) soils.push_back(ReadCellSoil(blocks, cell));
 
     const std::string folder = SoilPropFolder(options.SoiFolder, rtl::GetCurrentDir());
     if (!rtl::DirectoryExists(folder)) rtl::ForceDirectories(folder);
 
     TModelFileLayout layout;
+    TBatchFileWriter files(cellCount);
     for (int cell = 1; cell <= cellCount; ++cell) {
         layout.Clear();
         LayOutChemicalPart(layout, cell, chemical, columns[cell - 1]);
-        LayOutSoilPart(layout, ReadCellSoil(blocks.SoilRows[cell - 1], blocks.HydraulicRows[cell - 1]));
-        layout.SaveToFile(SoilPropFileName(folder, cell));
+        LayOutSoilPart(layout, soils[static_cast<std::size_t>(cell - 1)]);
+        files.Save(layout, SoilPropFileName(folder, cell));
         if (cell % 100 == 0) Report(progress, "soil file #" + std::to_string(cell) + " created");
     }
     Report(progress, "COMPLETE");
@@ -255,17 +269,19 @@ void WriteSoilPropFiles10km(const TSoilPropOptions& options, const TSoilPropInpu
 void MakeSoilPropFiles10km(const TSoilPropOptions& options, const TSoilPropProgress& progress) {
     // A missing parameter-set file ends the action with a message instead of
     // silently doing nothing; so does a ticked selector box without its file,
-    // which would leave every cell without a chemical set.
+    // which would leave every cell without a chemical set. Reading tells a
+    // missing file, a folder in its place and an unreadable file apart.
+    const std::string here = rtl::IncludeTrailingPathDelimiter(rtl::GetCurrentDir());
     TSoilPropInput input;
-    if (!rtl::FileExists(SoiMakerDataFileName)) {
-        throw rtl::Exception(Quoted(SoiMakerDataFileName) + " not found in " + rtl::GetCurrentDir());
+    input.ParameterLines = ReadTextLines(here + SoiMakerDataFileName);
+    if (options.UseChemicalSelector) {
+        try {
+            input.SelectorLines = ReadTextLines(here + ChemicalSelectorFileName);
+        } catch (rtl::EInOutError& e) {
+            e.SetMessage(e.Message() + " (\"use chemical selector file\" is ticked)");
+            throw;
+        }
     }
-    if (options.UseChemicalSelector && !rtl::FileExists(ChemicalSelectorFileName)) {
-        throw rtl::Exception(Quoted(ChemicalSelectorFileName) + " not found in " + rtl::GetCurrentDir() +
-                             " (\"use chemical selector file\" is ticked)");
-    }
-    input.ParameterLines = ReadTextLines(SoiMakerDataFileName);
-    if (options.UseChemicalSelector) input.SelectorLines = ReadTextLines(ChemicalSelectorFileName);
     WriteSoilPropFiles10km(options, input, progress);
 }
 

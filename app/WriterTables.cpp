@@ -2,9 +2,11 @@
 #include "app/WriterTables.h"
 
 #include "app/GlobalTables.h"
+#include "app/Unit2.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/TextFile.h"
+#include "platform/rtl/Utf8.h"
 
 namespace app {
 
@@ -73,6 +75,19 @@ bool TTableStream::Next(TTableRow& row)
 std::string RowPlace(const std::string& fileName, int line)
 {
     return "\"" + fileName + "\" line " + std::to_string(line) + ": ";
+}
+
+void SplitTableRow(std::string_view text, char separator, const std::string& fileName, int line)
+{
+    try {
+        SplitFields(text, separator);
+    } catch (const rtl::EListError&) {
+        // The row itself may be megabytes long: its beginning identifies it.
+        constexpr int ShownChars = 60;
+        const std::string shown = rtl::Utf8Copy(text, 1, ShownChars);
+        throw rtl::EListError(RowPlace(fileName, line) + "more than " + std::to_string(SharedFieldsCapacity) +
+                              " fields in '" + shown + (shown.size() < text.size() ? "...'" : "'"));
+    }
 }
 
 void CheckNameFromRow(std::string_view name, std::string_view what, const std::string& fileName, int line)

@@ -71,6 +71,12 @@ private:
 // "\"<file>\" line <n>: " — the start of every message about a row.
 std::string RowPlace(const std::string& fileName, int line);
 
+// Splits a table row with SplitFields into SharedFields. A row of more fields
+// than SharedFields holds raises rtl::EListError naming the file, the line and
+// the beginning of the row, where the bare splitter only says that some line
+// had too many.
+void SplitTableRow(std::string_view text, char separator, const std::string& fileName, int line);
+
 // Checks a name taken from a table row before a file is named by it: an empty
 // name, or one that would leave the target folder ("/", "\", "..") or holds a
 // control character, raises rtl::Exception naming the file, the line, what the

@@ -90,4 +90,27 @@ inline std::size_t FileCount(const fs::path& dir)
     return static_cast<std::size_t>(std::distance(fs::directory_iterator(dir), fs::directory_iterator()));
 }
 
+// The fixture's parameter file holds four cells; the page always writes 1104. Its soil
+// rows and the rows of each hydraulic block are repeated up to 1104, so that cells 1 to
+// 4 are the fixture's cells, and the chemical blocks follow unchanged.
+inline std::string SoilParameterFileOf1104Cells()
+{
+    const std::vector<std::string> lines =
+        SplitLines(testsupport::ReadFileBytes(Fixture("soi10km/SOImaker_data.csv")), "\r\n");
+    const std::size_t cells = 4;
+    std::string out = lines[0] + "\r\n" + lines[1] + "\r\n";
+    auto rowsOf1104 = [&](std::size_t first) {
+        for (std::size_t r = 0; r < 1104; ++r) out += lines[first + r % cells] + "\r\n";
+    };
+    rowsOf1104(2);
+    std::size_t i = 2 + cells;
+    while (i < lines.size() && lines[i].rfind("HYDR_", 0) == 0) {
+        out += lines[i] + "\r\n" + lines[i + 1] + "\r\n";
+        rowsOf1104(i + 2);
+        i += 2 + cells;
+    }
+    for (; i < lines.size(); ++i) out += lines[i] + "\r\n";
+    return out;
+}
+
 }  // namespace e2e

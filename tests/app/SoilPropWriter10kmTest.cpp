@@ -243,6 +243,9 @@ int LineIndex(const std::vector<std::string>& lines, const std::string& text) {
     return 0;
 }
 
+// Semicolons that push a row past the 1000 fields of the splitter.
+std::string TooManyFields() { return std::string(1000, ';'); }
+
 TEST_P(SoilPropFaultTest, EndsWithAMessageAndWritesNothing) {
     const TFaultCase& param = GetParam();
     DecimalSeparatorScope separator('.');
@@ -275,6 +278,17 @@ INSTANTIATE_TEST_SUITE_P(
                        in.ParameterLines.erase(in.ParameterLines.begin() + 4);
                    },
                    {"\"SOImaker_data.csv\"", "3 rows", "line 6 \"HYDR_AB\"", "4 cells"}},
+        // Rows are split before the first file: the last cell's row of more
+        // fields than the splitter holds no longer leaves three files written.
+        TFaultCase{"SoilRowOfMoreThan1000Fields",
+                   [](app::TSoilPropOptions&, app::TSoilPropInput& in) { in.ParameterLines[5] += TooManyFields(); },
+                   {"\"SOImaker_data.csv\" line 6: more than 1000 fields in '4;"}},
+        TFaultCase{"HydraulicRowOfMoreThan1000Fields",
+                   [](app::TSoilPropOptions&, app::TSoilPropInput& in) { in.ParameterLines[17] += TooManyFields(); },
+                   {"\"SOImaker_data.csv\" line 18: more than 1000 fields in '"}},
+        TFaultCase{"SelectorLineOfMoreThan1000Fields",
+                   [](app::TSoilPropOptions&, app::TSoilPropInput& in) { in.SelectorLines[3] += TooManyFields(); },
+                   {"\"chemparselector.csv\" line 4: more than 1000 fields in '4;"}},
         TFaultCase{"SoilTableCutByTheEndOfTheFile",
                    [](app::TSoilPropOptions&, app::TSoilPropInput& in) { in.ParameterLines.resize(4); },
                    {"\"SOImaker_data.csv\"", "2 rows", "the end of the file", "4 cells"}},
@@ -319,18 +333,25 @@ INSTANTIATE_TEST_SUITE_P(
                    {"\"chemparselector.csv\"", "3 lines for 4 cells"}}),
     [](const ::testing::TestParamInfo<TFaultCase>& info) { return std::string(info.param.Name); });
 
-TEST(SoilPropWriterTest, MissingParameterFileEndsWithAMessage) {
-    TempDir dir;
-    testsupport::CurrentDirScope cwd(dir.Path());
-    std::vector<std::string> progress;
-    try {
-        app::MakeSoilPropFiles10km(FixtureOptions(false), [&](const std::string& t) { progress.push_back(t); });
-        FAIL() << "no error";
-    } catch (const rtl::Exception& e) {
-        EXPECT_NE(e.Message().find("\"SOImaker_data.csv\" not found"), std::string::npos) << e.Message();
+// A missing parameter file and a folder in its place are told apart; either
+// ends the action with a message naming the file, before anything is written.
+TEST(SoilPropWriterTest, MissingParameterFileOrAFolderInItsPlaceEndsWithAMessage) {
+    for (const bool folder : {false, true}) {
+        TempDir dir;
+        testsupport::CurrentDirScope cwd(dir.Path());
+        if (folder) fs::create_directory(dir.Path() / "SOImaker_data.csv");
+        std::vector<std::string> progress;
+        try {
+            app::MakeSoilPropFiles10km(FixtureOptions(false), [&](const std::string& t) { progress.push_back(t); });
+            ADD_FAILURE() << "no error";
+        } catch (const rtl::Exception& e) {
+            const std::string file = "\"" + (dir.Path() / "SOImaker_data.csv").string() + "\"";
+            EXPECT_EQ(e.Message(), folder ? "I/O error 21: " + file + " is a folder, not a file"
+                                           : "I/O error 2: " + file + " not found");
+        }
+        EXPECT_TRUE(progress.empty());
+        EXPECT_FALSE(fs::exists(dir.Path() / "input"));
     }
-    EXPECT_TRUE(progress.empty());
-    EXPECT_TRUE(fs::is_empty(dir.Path()));
 }
 
 // With the selector box ticked and no selector file, no cell has a chemical
@@ -343,7 +364,9 @@ TEST(SoilPropWriterTest, TickedSelectorWithoutItsFileEndsWithAMessage) {
         app::MakeSoilPropFiles10km(FixtureOptions(true), nullptr);
         FAIL() << "no error";
     } catch (const rtl::Exception& e) {
-        EXPECT_NE(e.Message().find("\"chemparselector.csv\" not found"), std::string::npos) << e.Message();
+        EXPECT_NE(e.Message().find("/chemparselector.csv\" not found (\"use chemical selector file\" is ticked)"),
+                  std::string::npos)
+            << e.Message();
     }
     EXPECT_FALSE(fs::exists(dir.Path() / "input"));
 }
