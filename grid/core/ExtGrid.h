@@ -68,6 +68,7 @@ class TGridButton;
 class TControlEdit;
 class TControlCombo;
 struct TGridEditorControls;
+struct TBinCellBlock;
 class TExtInplaceEdit;
 
 // Look of the grid as a whole.
@@ -2064,6 +2065,14 @@ public:
 public:
     // ===== Load validation =====
 public:
+    // Places a binary cell block read by ReadBinCellBlock with its first cell at Point (a
+    // whole-grid block first sizes and clears the grid). Every target is checked first: a
+    // cell that would land left of column 0 or above row 0 raises VIdoZovuVozir and no cell
+    // changes. No object value from the block becomes the cell's object.
+    void PlaceBinCellBlock(rtl::TPoint Point, TBinCellBlock& Block);
+    // Raises VIdoZovuVozir when a cell of Block placed at Point would land outside the
+    // int range of columns and rows.
+    void CheckBinCellPlacement(rtl::TPoint Point, const TBinCellBlock& Block) const;
     // (end of loadvalidation block)
 public:
 

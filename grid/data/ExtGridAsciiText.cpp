@@ -109,8 +109,11 @@ void TExtStringGrid::LoadFromFixed(const std::string& FileName, TIntList& FieldL
         for (int read = 0; read < toRead && !lines.Eof(); ++read, ++row) {
             lines.ReadLn(line);
             for (int k = 0; k < fields; ++k) {
-                const int start = positions[static_cast<std::size_t>(k)];
-                std::string field = rtl::Utf8Copy(line, start, positions[static_cast<std::size_t>(k) + 1] - start);
+                // Positions come from the caller's list and may lie anywhere in the int range:
+                // the field length is taken in 64 bits, so {INT_MIN, INT_MAX} reads the whole line.
+                const long long start = positions[static_cast<std::size_t>(k)];
+                const long long length = positions[static_cast<std::size_t>(k) + 1] - start;
+                std::string field = rtl::Utf8Copy(line, start, length);
                 if (DoTrim) field = rtl::Trim(field);
                 LoadCell(SaveStartCol() + k, row, field);
             }

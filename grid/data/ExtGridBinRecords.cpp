@@ -562,7 +562,9 @@ void TGridCellPropIO::Write(TBinRecordWriter& W, const TCellProperties& P, bool 
     W.Color(p + "BrushColor", P.BrushColor());
     W.Color(p + "BrushColorTo", P.BrushColorTo());
     W.Ident(p + "BrushStyle", kBrushStyleIdents[P.BrushStyle() <= gfx::bsDiagCross ? P.BrushStyle() : 0]);
-    W.Int(p + "CellObject", static_cast<long long>(P.CellObject()));
+    // The field stays in the record for readers that expect it, but an object's address
+    // means nothing outside this process: it is written as 0 and never read back.
+    W.Int(p + "CellObject", 0);
     W.Color(p + "FontColor", P.FontColor());
     if (!P.FontName().empty()) W.Text(p + "FontName", P.FontName());
     W.Int(p + "FontSize", -BinMulDiv(P.FontSize(), 72, LogPixelsY));
@@ -581,6 +583,17 @@ void TGridCellPropIO::Write(TBinRecordWriter& W, const TCellProperties& P, bool 
     W.End();
 }
 
+// A merge span counts the further cells of a block (-1 marks a split cell); a block
+// reaching further than the stream's 16-bit positions can is corrupt, not one that paints
+// and clears billions of cells.
+static int BinSpan(const TBinRecord& Rec, const std::string& Prop, const TBinValue& V)
+{
+    const int span = BinInt32(Rec, Prop, V);
+    if (span < -1 || span > std::numeric_limits<std::uint16_t>::max())
+        RaiseBinPropError(Rec, Prop, std::to_string(span) + " is not a valid span");
+    return span;
+}
+
 void TGridCellPropIO::Read(const TBinRecord& Rec)
 {
     *this = TGridCellPropIO();
@@ -593,15 +606,17 @@ void TGridCellPropIO::Read(const TBinRecord& Rec)
         if (full.rfind(p, 0) != 0) UnknownProperty(Rec, full);
         const std::string name = full.substr(p.size());
         if (name == "IsBaseCell") IsBaseCell = BinBool(Rec, full, v);
-        else if (name == "CellSpanX") CellSpanX = BinInt32(Rec, full, v);
-        else if (name == "CellSpanY") CellSpanY = BinInt32(Rec, full, v);
+        else if (name == "CellSpanX") CellSpanX = BinSpan(Rec, full, v);
+        else if (name == "CellSpanY") CellSpanY = BinSpan(Rec, full, v);
         else if (name == "Alignment") Alignment = static_cast<ui::TAlignment>(BinIdent(kAlignmentIdents, Rec, full, v));
         else if (name == "BorderColor") BorderColor = BinColor(Rec, full, v);
         else if (name == "BorderWidth") BorderWidth = BinInt32(Rec, full, v);
         else if (name == "BrushColor") BrushColor = BinColor(Rec, full, v);
         else if (name == "BrushColorTo") BrushColorTo = BinColor(Rec, full, v);
         else if (name == "BrushStyle") BrushStyle = static_cast<gfx::TBrushStyle>(BinIdent(kBrushStyleIdents, Rec, full, v));
-        else if (name == "CellObject") CellObject = static_cast<std::uintptr_t>(BinInt(Rec, full, v));
+        // A number from the input never becomes a cell's object: the field is checked and
+        // skipped, and the target cell keeps the object it has.
+        else if (name == "CellObject") BinInt(Rec, full, v);
         else if (name == "FontColor") FontColor = BinColor(Rec, full, v);
         else if (name == "FontName") FontName = BinText(Rec, full, v);
         else if (name == "FontSize") FontSize = BinInt32(Rec, full, v);
@@ -637,7 +652,6 @@ void TGridCellPropIO::ApplyTo(TCellProperties& P, int LogPixelsY) const
     if (BrushColor) P.SetBrushColor(*BrushColor);
     if (BrushColorTo) P.SetBrushColorTo(*BrushColorTo);
     if (BrushStyle) P.SetBrushStyle(*BrushStyle);
-    if (CellObject) P.SetCellObject(*CellObject);
     if (FontColor) P.SetFontColor(*FontColor);
     if (FontName) P.SetFontName(*FontName);
     if (FontSize) P.SetFontSize(-BinMulDiv(*FontSize, LogPixelsY, 72));

@@ -1,6 +1,7 @@
 // The string grid's binary cell stream: saving a rectangle or the grid, and loading it at a point.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -23,18 +24,6 @@ namespace {
 
 // The grid draws at the screen's resolution.
 constexpr int kLogPixelsY = gfx::ScreenPixelsPerInch;
-
-// A cell as read from the stream, with the records that followed it.
-struct TLoadedCell {
-    TGridCellIO Cell;
-    std::unique_ptr<TGridCellPropIO> Prop;
-    std::unique_ptr<TGridGraphicIO> Graphic;
-    std::unique_ptr<TGridBMPIO> Bmp;
-    std::unique_ptr<TGridIconIO> Icon;
-    std::unique_ptr<TGridSLIO> Strings;
-    std::unique_ptr<TGridPicIO> Pic;
-    std::unique_ptr<TGridFilePicIO> FilePic;
-};
 
 // Numbers of a comma list; a list shorter than Count or a non-number raises a read error.
 std::vector<int> CommaNumbers(const std::string& list, int count, const char* what)
@@ -60,7 +49,7 @@ std::vector<int> CommaNumbers(const std::string& list, int count, const char* wh
     return out;
 }
 
-void ReadTypedRecord(rtl::TStream& stream, TLoadedCell& cell)
+void ReadTypedRecord(rtl::TStream& stream, TBinLoadedCell& cell)
 {
     const TCellType kind = cell.Graphic->CellGraphic->CellType();
     // A comment graphic is followed by no typed record.
@@ -100,11 +89,11 @@ void ReadTypedRecord(rtl::TStream& stream, TLoadedCell& cell)
 }
 
 // Every record of the stream, read and checked before any cell changes.
-std::vector<TLoadedCell> ReadCells(rtl::TStream& stream)
+std::vector<TBinLoadedCell> ReadCells(rtl::TStream& stream)
 {
-    std::vector<TLoadedCell> cells;
+    std::vector<TBinLoadedCell> cells;
     while (stream.Position() < stream.Size() - 1) {
-        TLoadedCell cell;
+        TBinLoadedCell cell;
         cell.Cell.Read(ReadBinRecord(stream, "TGridCellIO"));
         if (cell.Cell.HasProp) {
             cell.Prop = std::make_unique<TGridCellPropIO>();
@@ -120,13 +109,48 @@ std::vector<TLoadedCell> ReadCells(rtl::TStream& stream)
     return cells;
 }
 
+// A count of the header must be one the stream can back: the writer puts one cell record
+// for every cell of the saved rectangle, so a header announcing more (or a negative count)
+// is corrupt and would otherwise size the grid from a handful of bytes.
+void CheckHeaderCounts(const TGridPropIO& header, std::size_t cellCount)
+{
+    const auto carried = static_cast<long long>(cellCount);
+    const auto area = static_cast<long long>(header.ColCount) * header.RowCount;
+    for (const auto& [name, count] : {std::pair{"ColCount", header.ColCount}, std::pair{"RowCount", header.RowCount}}) {
+        if (count < 0)
+            throw rtl::EReadError(std::string("Error reading TGridPropIO.") + name + ": " + std::to_string(count) +
+                                  " is not a valid count");
+        if (count > std::max(1LL, carried) || area > carried)
+            throw rtl::EReadError(std::string("Error reading TGridPropIO.") + name + ": " + std::to_string(count) +
+                                  " announces more cells than the " + std::to_string(carried) + " the stream holds");
+    }
+}
+
+// Every cell lies in the saved rectangle, which starts at the first cell: the writer goes
+// row by row, left to right, so a later cell left of or above the first one (or beyond
+// the counts) is corrupt, and found here before any cell is placed.
+void CheckCellsInRectangle(const TBinCellBlock& block)
+{
+    for (std::size_t i = 0; i < block.Cells.size(); ++i) {
+        const TGridCellIO& cell = block.Cells[i].Cell;
+        const long long dc = static_cast<long long>(cell.Col) - block.FirstCol;
+        const long long dr = static_cast<long long>(cell.Row) - block.FirstRow;
+        if (dc >= 0 && dr >= 0 && dc < block.Header.ColCount && dr < block.Header.RowCount) continue;
+        throw rtl::EReadError("Error reading TGridCellIO record " + std::to_string(i + 1) + ": cell (" +
+                              std::to_string(cell.Col) + ", " + std::to_string(cell.Row) +
+                              ") lies outside the saved rectangle of " + std::to_string(block.Header.ColCount) +
+                              " columns and " + std::to_string(block.Header.RowCount) + " rows from (" +
+                              std::to_string(block.FirstCol) + ", " + std::to_string(block.FirstRow) + ")");
+    }
+}
+
 bool IsBlockBase(const TCellProperties* p)
 {
     return p != nullptr && p->IsBaseCell() && (p->CellSpanX() > 0 || p->CellSpanY() > 0);
 }
 
 // Copies the base graphic of `from` into the cell's graphic, with the comment rule and objects.
-void StoreLoadedGraphic(TCellGraphic& g, TLoadedCell& cell, int col, int row)
+void StoreLoadedGraphic(TCellGraphic& g, TBinLoadedCell& cell, int col, int row)
 {
     g.Assign(cell.Graphic->CellGraphic.get());
     if (g.CellType() == ctComment) {
@@ -338,43 +362,70 @@ void TExtStringGrid::LoadFromBinStream(rtl::TStream& Stream)
     if (nodes > 0) RepaintRect(rtl::Rect(0, 0, 0, RowCount() - 1));
 }
 
+TBinCellBlock ReadBinCellBlock(rtl::TStream& Stream)
+{
+    TBinCellBlock block;
+    block.Header.Read(ReadBinRecord(Stream, "TGridPropIO"));
+    if (block.Header.FullGrid) {
+        if (block.Header.ColCount < 0 || block.Header.RowCount < 0) CheckHeaderCounts(block.Header, 0);
+        block.ColWidths = CommaNumbers(block.Header.ColWidths, block.Header.ColCount, "ColWidths");
+        block.RowHeights = CommaNumbers(block.Header.RowHeights, block.Header.RowCount, "RowHeights");
+    }
+    block.Cells = ReadCells(Stream);
+    CheckHeaderCounts(block.Header, block.Cells.size());
+    if (!block.Cells.empty()) {
+        block.FirstCol = block.Cells.front().Cell.Col;
+        block.FirstRow = block.Cells.front().Cell.Row;
+    }
+    CheckCellsInRectangle(block);
+    return block;
+}
+
 // Reads the whole stream before changing any cell: a bad or truncated stream raises its
 // read error and leaves the grid as it was (the cells are not half loaded).
 void TExtStringGrid::LoadAtPointFromBinStream(rtl::TPoint Point, rtl::TStream& Stream)
 {
-    TGridPropIO header;
-    header.Read(ReadBinRecord(Stream, "TGridPropIO"));
-    std::vector<int> widths;
-    std::vector<int> heights;
-    if (header.FullGrid) {
-        widths = CommaNumbers(header.ColWidths, header.ColCount, "ColWidths");
-        heights = CommaNumbers(header.RowHeights, header.RowCount, "RowHeights");
-    }
-    std::vector<TLoadedCell> cells = ReadCells(Stream);
+    TBinCellBlock block = ReadBinCellBlock(Stream);
+    PlaceBinCellBlock(Point, block);
+}
 
+// A whole-grid block places its cells at their saved positions (from Point); a partial one
+// places its first cell at Point.
+void TExtStringGrid::CheckBinCellPlacement(rtl::TPoint Point, const TBinCellBlock& Block) const
+{
+    const bool full = Block.Header.FullGrid;
+    const long long left = static_cast<long long>(Point.X) + (full ? Block.FirstCol : 0);
+    const long long top = static_cast<long long>(Point.Y) + (full ? Block.FirstRow : 0);
+    const long long right = left + std::max(0, Block.Header.ColCount - 1);
+    const long long bottom = top + std::max(0, Block.Header.RowCount - 1);
+    constexpr long long last = std::numeric_limits<int>::max();
+    if (left < 0 || top < 0 || right > last || bottom > last)
+        throw VIdoZovuVozir("Cells cannot be placed at column " + std::to_string(left) + ", row " + std::to_string(top));
+}
+
+void TExtStringGrid::PlaceBinCellBlock(rtl::TPoint Point, TBinCellBlock& Block)
+{
+    CheckBinCellPlacement(Point, Block);
+    const TGridPropIO& header = Block.Header;
     BeginUpdate();
     try {
         if (header.FullGrid) {
             // A whole grid saved without its fixed cells starts at the first normal cell: the
             // grid keeps room for the fixed rows and columns before it, and the sizes go to
             // the saved columns and rows, so no saved cell lands outside the grid.
-            const int firstCol = cells.empty() ? 0 : cells.front().Cell.Col;
-            const int firstRow = cells.empty() ? 0 : cells.front().Cell.Row;
             ClearRect(0, 0, TotalColCount() - 1, RowCount() - 1);
-            SetRowCount(firstRow + header.RowCount);
-            SetColCount(firstCol + header.ColCount);
-            for (int c = 0; c < header.ColCount; ++c) SetColWidths(firstCol + c, widths[static_cast<std::size_t>(c)]);
-            for (int r = 0; r < header.RowCount; ++r) SetRowHeights(firstRow + r, heights[static_cast<std::size_t>(r)]);
+            SetRowCount(Block.FirstRow + header.RowCount);
+            SetColCount(Block.FirstCol + header.ColCount);
+            for (int c = 0; c < header.ColCount; ++c)
+                SetColWidths(Block.FirstCol + c, Block.ColWidths[static_cast<std::size_t>(c)]);
+            for (int r = 0; r < header.RowCount; ++r)
+                SetRowHeights(Block.FirstRow + r, Block.RowHeights[static_cast<std::size_t>(r)]);
         }
-        int originCol = 0;
-        int originRow = 0;
-        if (!header.FullGrid && !cells.empty()) {
-            originCol = cells.front().Cell.Col;
-            originRow = cells.front().Cell.Row;
-        }
+        const int originCol = header.FullGrid ? 0 : Block.FirstCol;
+        const int originRow = header.FullGrid ? 0 : Block.FirstRow;
         int lastRow = -1;
         int lastProgress = -1;
-        for (TLoadedCell& cell : cells) {
+        for (TBinLoadedCell& cell : Block.Cells) {
             const int tc = Point.X + cell.Cell.Col - originCol;
             const int tr = Point.Y + cell.Cell.Row - originRow;
             SetCellEx(tc, tr, NumberFromInvariantText(cell.Cell.Cell));

@@ -121,7 +121,6 @@ struct TGridCellPropIO {
     std::optional<ui::TAlignment> Alignment;
     std::optional<gfx::TColor> BorderColor, BrushColor, BrushColorTo, FontColor;
     std::optional<gfx::TBrushStyle> BrushStyle;
-    std::optional<std::uintptr_t> CellObject;
     std::optional<std::string> FontName;
     std::optional<gfx::TFontStyles> FontStyle;
     std::optional<TEditorType> Editor;
@@ -179,6 +178,36 @@ struct TGridSLIO {
     void Write(TBinRecordWriter& W) const;
     void Read(const TBinRecord& Rec);
 };
+
+// A cell as read from a stream, with the records that followed it.
+struct TBinLoadedCell {
+    TGridCellIO Cell;
+    std::unique_ptr<TGridCellPropIO> Prop;
+    std::unique_ptr<TGridGraphicIO> Graphic;
+    std::unique_ptr<TGridBMPIO> Bmp;
+    std::unique_ptr<TGridIconIO> Icon;
+    std::unique_ptr<TGridSLIO> Strings;
+    std::unique_ptr<TGridPicIO> Pic;
+    std::unique_ptr<TGridFilePicIO> FilePic;
+};
+
+// A whole binary cell stream: its header, the sizes of a whole grid and every cell, read
+// and checked before any grid changes.
+struct TBinCellBlock {
+    TGridPropIO Header;
+    std::vector<int> ColWidths;   // whole grid only: one per column
+    std::vector<int> RowHeights;  // whole grid only: one per row
+    std::vector<TBinLoadedCell> Cells;
+    // Top-left of the saved rectangle: the position of the first cell (0, 0 without cells).
+    int FirstCol = 0;
+    int FirstRow = 0;
+};
+
+// Reads a stream from its position to its end. Raises rtl::EReadError naming the record
+// when a record is malformed or truncated, when a count is negative or announces more
+// cells than the stream carries, or when a cell lies outside the saved rectangle (a cell
+// left of or above the first one included).
+TBinCellBlock ReadBinCellBlock(rtl::TStream& Stream);
 
 // The typed record a graphic kind is followed by.
 enum class TBinTypedRecord : std::uint8_t { None, Bitmap, Icon, Strings, Picture, FilePicture };

@@ -83,21 +83,21 @@ int TExtStringGrid::PasteCellBlock(int ACol, int ARow, int& OutRows, int& OutCol
     BeforePasteCells();
     int result = 0;
     try {
-        rtl::TStringStream block(cb.GetData(CF_GRIDCELLS()));
+        // The whole block is read and checked, and its place in the grid too, before the
+        // grid grows or gains rows: a corrupt block changes nothing.
+        rtl::TStringStream stream(cb.GetData(CF_GRIDCELLS()));
+        TBinCellBlock block = ReadBinCellBlock(stream);
+        const TGridPropIO& header = block.Header;
+        CheckBinCellPlacement(rtl::TPoint{ACol, ARow}, block);
         const TNavigation& nav = Navigation();
-        TGridPropIO header;
         if (nav.AllowClipboardRowGrow() || nav.AllowClipboardColGrow() || nav.ClipboardPasteAction() == paInsert) {
-            header.Read(ReadBinRecord(block, "TGridPropIO"));
             if (nav.AllowClipboardColGrow() && ACol + header.ColCount >= ColCount()) SetColCount(ACol + header.ColCount);
             if (nav.AllowClipboardRowGrow() && ARow + header.RowCount >= RowCount()) SetRowCount(ARow + header.RowCount);
             OutCols = ColCount();
             OutRows = RowCount();
             if (nav.ClipboardPasteAction() == paInsert) InsertRows(ARow, header.RowCount);
-            block.SetPosition(0);
         }
-        LoadAtPointFromBinStream(rtl::TPoint{ACol, ARow}, block);
-        block.SetPosition(0);
-        header.Read(ReadBinRecord(block, "TGridPropIO"));
+        PlaceBinCellBlock(rtl::TPoint{ACol, ARow}, block);
         const rtl::TRect pasted = rtl::Rect(ACol, ARow, ACol + header.ColCount - 1, ARow + header.RowCount - 1);
         const rtl::TPoint from = header.ID == static_cast<long long>(Handle()) ? FClipTopLeft : rtl::TPoint{-1, -1};
         MarkRowsModified(from, pasted, FClipLastOp);

@@ -22,16 +22,6 @@ constexpr int ArrowHalf = 5;
 
 bool SelectsRows(TExtStringGrid& g) { return (g.Options() & ui::goRowSelect) != 0; }
 
-// The header record of a cell block; the stream is left at its start.
-TGridPropIO ReadBlockHeader(rtl::TMemoryStream& ms)
-{
-    TGridPropIO header;
-    ms.SetPosition(0);
-    header.Read(ReadBinRecord(ms, "TGridPropIO"));
-    ms.SetPosition(0);
-    return header;
-}
-
 // The comma-separated row heights of a block header.
 std::vector<std::string> SplitHeights(const std::string& s)
 {
@@ -232,10 +222,15 @@ void TGridDropTarget::DropStream(rtl::TPoint pt, std::unique_ptr<rtl::TMemoryStr
     TargetCell(pt, false, c, r, append);
     if (dd.OleEntireRows()) c = 0;
     if (ms && c >= 0 && r >= 0) {
-        TGridPropIO header = ReadBlockHeader(*ms);
+        // The dropped block is read and checked whole before rows are made for it: a
+        // corrupt block raises its read error with the grid unchanged.
+        ms->SetPosition(0);
+        TBinCellBlock block = ReadBinCellBlock(*ms);
+        const TGridPropIO& header = block.Header;
+        g.CheckBinCellPlacement(rtl::TPoint{c, r + (append && dd.OleInsertRows() ? 1 : 0)}, block);
         if (r < dd.SourceY()) dd.SetDeltaY(header.RowCount);
         if (dd.OleInsertRows()) MakeRoom(r, header.RowCount, append);
-        g.LoadAtPointFromBinStream(rtl::TPoint{c, r}, *ms);
+        g.PlaceBinCellBlock(rtl::TPoint{c, r}, block);
         if (dd.OleInsertRows()) {
             std::vector<std::string> heights = SplitHeights(header.RowHeights);
             for (std::size_t i = 0; i < heights.size(); ++i) {

@@ -5,6 +5,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/data/ExtGridHiddenColumns.h"
+#include "grid/data/ExtGridLoadLimits.h"
 #include "grid/data/ExtGridTextFileSupport.h"
 #include "grid/foundation/ExtUtilText.h"
 #include "platform/rtl/NumberText.h"
@@ -117,13 +118,19 @@ void TExtStringGrid::LoadFromFile(const std::string& FileName)
     int cols = ColCount();
     int rows = RowCount();
     const std::string header = lines.Count() > 0 ? lines[0] : std::string();
+    const char* const corrupt = "File contains no data or corrupt file ";
     if (!header.empty()) {
         std::string_view rest(header);
         if (!CutInt(rest, cols) || !rtl::TryStrToInt(std::string(rest), rows)) RaiseCorruptLine(FileName, 1, header);
+        // Counts are checked before anything is sized: a negative count, or one far beyond
+        // what the file's lines could fill, is a corrupt file, not a grid of one column or
+        // of gigabytes.
+        if (!LoadCountFits(cols, lines.Count()) || !LoadCountFits(rows, lines.Count()))
+            throw VIdoZovuVozir(corrupt + FileName + " (header \"" + header + "\")");
         cols += fc;
         rows += fr;
     }
-    if (cols <= 0 || rows <= 0) throw VIdoZovuVozir("File contains no data or corrupt file " + FileName);
+    if (cols <= 0 || rows <= 0) throw VIdoZovuVozir(corrupt + FileName);
     std::vector<TCellFileRecord> records;
     records.reserve(static_cast<std::size_t>(std::max(0, lines.Count() - 1)));
     for (int i = 1; i < lines.Count(); ++i) records.push_back(ParseCellFileLine(FileName, i + 1, lines[i]));
@@ -178,12 +185,13 @@ void TExtStringGrid::LoadFromStream(rtl::TStream& Stream)
     const int firstRow = SaveStartRow();
     int cols = -1;
     int rows = -1;
+    std::string header;
     if (Stream.Position() < Stream.Size()) {
-        const std::string header = ReadUtf16Line(Stream);
+        header = ReadUtf16Line(Stream);
         if (!header.empty()) {
             const std::size_t comma = header.find(',');
-            cols = rtl::StrToInt(header.substr(0, comma)) + firstCol;
-            rows = rtl::StrToInt(comma == std::string::npos ? std::string() : header.substr(comma + 1)) + firstRow;
+            cols = rtl::StrToInt(header.substr(0, comma));
+            rows = rtl::StrToInt(comma == std::string::npos ? std::string() : header.substr(comma + 1));
         }
     }
     std::vector<TCellFileRecord> records;
@@ -211,17 +219,33 @@ void TExtStringGrid::LoadFromStream(rtl::TStream& Stream)
         records.push_back(std::move(rec));
     }
 
-    if (cols >= 0) {
+    // The counts are checked before the grid changes: negative ones, or ones far beyond what
+    // the stream's lines could fill, make a corrupt stream.
+    if (!header.empty()) {
+        const auto lineCount = static_cast<long long>(records.size()) + 1;
+        if (!LoadCountFits(cols, lineCount) || !LoadCountFits(rows, lineCount))
+            throw VIdoZovuVozir("Stream contains no data or corrupt stream (header \"" + header + "\")");
+        cols += firstCol;
+        rows += firstRow;
+    }
+
+    if (!header.empty()) {
         SetColCount(cols);
         SetRowCount(rows);
     }
+    // A cell line that lies outside the grid is skipped, as the text cell file skips it: a
+    // position read from the stream must not place a cell where no row or column will ever
+    // reach it (nor fail half way on a negative one).
     for (TCellFileRecord& rec : records) {
         if (rec.IsWidth) {
             if (rec.Col >= 0 && rec.Col < ColCount()) SetColWidths(rec.Col, rec.Row);
             continue;
         }
+        const long long col = static_cast<long long>(firstCol) + rec.Col;
+        const long long row = static_cast<long long>(firstRow) + rec.Row;
+        if (rec.Col < 0 || rec.Row < 0 || col >= ColCount() || row >= RowCount()) continue;
         std::string text = UnescapeLineBreaksFromFile(rec.Text, Multilinecells());
-        LoadCell(firstCol + rec.Col, firstRow + rec.Row, text);
+        LoadCell(static_cast<int>(col), static_cast<int>(row), text);
     }
     CellsChanged(rtl::TRect{0, 0, ColCount(), RowCount()});
     RecalcAllFooters();

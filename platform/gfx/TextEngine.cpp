@@ -9,6 +9,7 @@
 #include <unordered_map>
 
 #include "platform/gfx/FontMapping.h"
+#include "platform/rtl/Utf8.h"
 
 namespace gfx::text {
 
@@ -104,6 +105,25 @@ void Measure(TEngine& e, TFontFace& face)
     face.InternalLeading = std::max(0, static_cast<int>(std::lround(ascent + descent - em)));
 }
 
+// The text layout takes well-formed UTF-8 without NUL bytes only: anything else it
+// refuses with a warning and shows nothing. Every text reaches it through here, so a byte
+// that starts no valid sequence (and a NUL) is shown as U+FFFD instead and the rest of the
+// text stays. UnderlineIndex, a byte index into Text, is moved to the same character.
+std::string LayoutText(const std::string& Text, int& UnderlineIndex)
+{
+    if (Text.find('\0') == std::string::npos && rtl::Utf8IsValid(Text)) return Text;
+    std::string out;
+    out.reserve(Text.size() + 16);
+    int underline = -1;
+    for (std::size_t pos = 0; pos < Text.size();) {
+        if (static_cast<int>(pos) == UnderlineIndex) underline = static_cast<int>(out.size());
+        const char32_t ch = rtl::Utf8NextChar(Text, pos);
+        rtl::Utf8AppendChar(out, ch == 0 ? char32_t{0xFFFD} : ch);
+    }
+    UnderlineIndex = underline;
+    return out;
+}
+
 }  // namespace
 
 const TFontFace& FaceFor(const TFont& font)
@@ -144,12 +164,12 @@ const TFontFace& FaceFor(const TFont& font)
     return *result;
 }
 
-TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpec& spec)
+TLaidOut Layout(const TFontFace& face, const std::string& rawText, const TLayoutSpec& spec)
 {
     std::lock_guard<std::recursive_mutex> guard(EngineLock());
     TEngine& e = Engine();
     std::string key;
-    key.reserve(text.size() + 48);
+    key.reserve(rawText.size() + 48);
     key += std::to_string(face.Id);
     key += '|';
     key += std::to_string(spec.Width);
@@ -161,10 +181,12 @@ TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpe
     key += static_cast<char>('0' + static_cast<int>(spec.Alignment));
     key += std::to_string(spec.UnderlineIndex);
     key += '|';
-    key += text;
+    key += rawText;
 
     auto it = e.Layouts.find(key);
     if (it != e.Layouts.end()) return it->second;
+    int underlineIndex = spec.UnderlineIndex;
+    const std::string text = LayoutText(rawText, underlineIndex);
     if (e.Layouts.size() >= MaxCachedLayouts) e.ClearLayouts();
     PangoLayout* layout = pango_layout_new(e.Context);
     pango_layout_set_font_description(layout, face.Description);
@@ -193,19 +215,19 @@ TLaidOut Layout(const TFontFace& face, const std::string& text, const TLayoutSpe
             pango_layout_set_height(layout, spec.WordWrap && spec.Height >= 0 ? spec.Height * PANGO_SCALE : -1);
         }
     }
-    if (face.Underline || face.StrikeOut || spec.UnderlineIndex >= 0) {
+    if (face.Underline || face.StrikeOut || underlineIndex >= 0) {
         PangoAttrList* attrs = pango_attr_list_new();
         if (face.Underline) pango_attr_list_insert(attrs, pango_attr_underline_new(PANGO_UNDERLINE_SINGLE));
         if (face.StrikeOut) pango_attr_list_insert(attrs, pango_attr_strikethrough_new(TRUE));
-        if (spec.UnderlineIndex >= 0 && static_cast<std::size_t>(spec.UnderlineIndex) < text.size()) {
+        if (underlineIndex >= 0 && static_cast<std::size_t>(underlineIndex) < text.size()) {
             PangoAttribute* a = pango_attr_underline_new(PANGO_UNDERLINE_SINGLE);
-            a->start_index = static_cast<guint>(spec.UnderlineIndex);
+            a->start_index = static_cast<guint>(underlineIndex);
             int len = 1;
-            const unsigned char c = static_cast<unsigned char>(text[spec.UnderlineIndex]);
+            const unsigned char c = static_cast<unsigned char>(text[underlineIndex]);
             if (c >= 0xF0) len = 4;
             else if (c >= 0xE0) len = 3;
             else if (c >= 0xC0) len = 2;
-            a->end_index = static_cast<guint>(spec.UnderlineIndex + len);
+            a->end_index = static_cast<guint>(underlineIndex + len);
             pango_attr_list_insert(attrs, a);
         }
         pango_layout_set_attributes(layout, attrs);
