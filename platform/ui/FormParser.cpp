@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Utf8.h"
@@ -120,6 +121,14 @@ std::string TPropValue::ToText() const
 
 namespace {
 
+// Objects, lists and collections nest at most this deep. Real descriptions
+// nest a few levels; a deeper file is refused with an error rather than
+// overflowing the stack of the reader and of the builder that follows it.
+constexpr int MaxNesting = 256;
+// Binary data of one property is at most this many bytes (pictures and
+// glyphs are far smaller).
+constexpr std::size_t MaxBinaryBytes = 64u << 20;
+
 class TParser {
 public:
     TParser(const std::string& text, const std::string& fileName) : FText(text), FFile(fileName) {}
@@ -128,6 +137,7 @@ public:
     {
         SkipBlanks();
         int line = FLine;
+        const TNestingGuard nested(*this, line);
         std::string keyword = ReadIdent();
         TObjectNode node;
         node.Line = line;
@@ -182,6 +192,7 @@ public:
     {
         SkipBlanks();
         int line = FLine;
+        const TNestingGuard nested(*this, line);
         TPropValue v;
         char c = Peek();
         if (c == '\'' || c == '#') {
@@ -244,7 +255,7 @@ public:
         } else if (c == '{') {
             ++FPos;
             v.Kind = TValueKind::Binary;
-            std::string digits;
+            int high = -1;  // the first digit of a byte, while its second is awaited
             for (;;) {
                 if (AtEnd()) Fail(line, "'}' expected but end of file found");
                 char d = FText[FPos++];
@@ -252,11 +263,16 @@ public:
                 if (d == '\n') ++FLine;
                 if (std::isspace(static_cast<unsigned char>(d))) continue;
                 if (!std::isxdigit(static_cast<unsigned char>(d))) Fail(FLine, std::string("Invalid binary value '") + d + "'");
-                digits += d;
+                if (high < 0) {
+                    high = HexDigit(d);
+                    continue;
+                }
+                if (v.Str.size() == MaxBinaryBytes)
+                    Fail(line, "Binary value longer than " + std::to_string(MaxBinaryBytes) + " bytes");
+                v.Str += static_cast<char>(high * 16 + HexDigit(d));
+                high = -1;
             }
-            if (digits.size() % 2 != 0) Fail(line, "Invalid binary value: odd number of hex digits");
-            for (size_t i = 0; i < digits.size(); i += 2)
-                v.Str += static_cast<char>(std::stoi(digits.substr(i, 2), nullptr, 16));
+            if (high >= 0) Fail(line, "Invalid binary value: odd number of hex digits");
         } else if (std::isalpha(static_cast<unsigned char>(c)) || c == '_') {
             v = TPropValue::MakeIdent(ReadIdent());
         } else {
@@ -274,6 +290,42 @@ public:
     }
 
 private:
+    // Counts one level of nesting for as long as it lives.
+    class TNestingGuard {
+    public:
+        TNestingGuard(TParser& parser, int line) : FParser(parser)
+        {
+            if (++FParser.FDepth > MaxNesting)
+                FParser.Fail(line, "Objects and values nested more than " + std::to_string(MaxNesting) + " deep");
+        }
+        ~TNestingGuard() { --FParser.FDepth; }
+        TNestingGuard(const TNestingGuard&) = delete;
+        TNestingGuard& operator=(const TNestingGuard&) = delete;
+
+    private:
+        TParser& FParser;
+    };
+
+    static int HexDigit(char c)
+    {
+        if (c >= '0' && c <= '9') return c - '0';
+        return std::tolower(static_cast<unsigned char>(c)) - 'a' + 10;
+    }
+
+    // The value of a run of digits in `base` (10 or 16); a value above `limit`
+    // is an error naming the number, never a wrapped or clamped value.
+    unsigned long long DigitsValue(size_t start, size_t end, unsigned base, unsigned long long limit,
+                                   const std::string& shown) const
+    {
+        unsigned long long value = 0;
+        for (size_t i = start; i < end; ++i) {
+            const unsigned digit = static_cast<unsigned>(HexDigit(FText[i]));
+            if (value > (limit - digit) / base) Fail(FLine, "Number " + shown + " is out of range");
+            value = value * base + digit;
+        }
+        return value;
+    }
+
     bool AtEnd() const { return FPos >= FText.size(); }
     char Peek() const { return AtEnd() ? '\0' : FText[FPos]; }
 
@@ -356,10 +408,14 @@ private:
             ++FPos;
             size_t hexStart = FPos;
             while (!AtEnd() && std::isxdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
-            if (FPos == hexStart) Fail(FLine, "Invalid number '" + FText.substr(start, FPos - start) + "'");
-            long long v = static_cast<long long>(std::stoull(FText.substr(hexStart, FPos - hexStart), nullptr, 16));
+            const std::string shown = FText.substr(start, FPos - start);
+            if (FPos == hexStart) Fail(FLine, "Invalid number '" + shown + "'");
+            // Up to 16 hex digits: the 64 bits of the value, taken as signed.
+            const unsigned long long bits = DigitsValue(hexStart, FPos, 16, ~0ULL, shown);
+            long long v = static_cast<long long>(bits);
             // Hex literals of 32 bits are stored as signed 32-bit values (colours like $FF000000 become negative).
-            if (FPos - hexStart <= 8) v = static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+            if (FPos - hexStart <= 8) v = static_cast<std::int32_t>(static_cast<std::uint32_t>(bits));
+            if (negative && v == std::numeric_limits<long long>::min()) Fail(FLine, "Number " + shown + " is out of range");
             return TPropValue::MakeInt(negative ? -v : v);
         }
         bool isFloat = false;
@@ -388,8 +444,13 @@ private:
             if (end == nullptr || *end != '\0') Fail(FLine, "Invalid number '" + text + "'");
             return TPropValue::MakeFloat(d);
         }
-        long long v = std::strtoll(text.c_str(), &end, 10);
-        if (end == nullptr || *end != '\0') Fail(FLine, "Invalid number '" + text + "'");
+        // The digits after an optional sign; a value outside 64 bits is an
+        // error rather than the clamped value strtoll would give.
+        const size_t digits = start + (text[0] == '-' || text[0] == '+' ? 1 : 0);
+        const unsigned long long limit =
+            static_cast<unsigned long long>(std::numeric_limits<long long>::max()) + (negative ? 1 : 0);
+        const unsigned long long magnitude = DigitsValue(digits, FPos, 10, limit, text);
+        const long long v = negative ? static_cast<long long>(0ULL - magnitude) : static_cast<long long>(magnitude);
         return TPropValue::MakeInt(v);
     }
 
@@ -445,13 +506,12 @@ private:
                     start = FPos;
                     while (!AtEnd() && std::isxdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
                     if (FPos == start) Fail(FLine, "Invalid character code");
-                    code = std::stoul(FText.substr(start, FPos - start), nullptr, 16);
+                    code = CharacterCode(start, 16);
                 } else {
                     while (!AtEnd() && std::isdigit(static_cast<unsigned char>(FText[FPos]))) ++FPos;
                     if (FPos == start) Fail(FLine, "Invalid character code");
-                    code = std::stoul(FText.substr(start, FPos - start));
+                    code = CharacterCode(start, 10);
                 }
-                if (code > 0x10FFFF) Fail(FLine, "Invalid character code #" + std::to_string(code));
                 rtl::Utf8AppendChar(out, static_cast<char32_t>(code));
             } else {
                 break;
@@ -460,10 +520,24 @@ private:
         if (!any) Fail(FLine, "String expected");
     }
 
+    // The code of #nnn or #$hhh (digits from `start` to the position); a
+    // code beyond Unicode, however many digits it has, is an error.
+    unsigned long CharacterCode(size_t start, unsigned base) const
+    {
+        const std::string shown = "#" + std::string(base == 16 ? "$" : "") + FText.substr(start, FPos - start);
+        unsigned long long code = 0;
+        for (size_t i = start; i < FPos; ++i) {
+            code = code * base + static_cast<unsigned>(HexDigit(FText[i]));
+            if (code > 0x10FFFF) Fail(FLine, "Invalid character code " + shown);
+        }
+        return static_cast<unsigned long>(code);
+    }
+
     const std::string& FText;
     std::string FFile;
     size_t FPos = 0;
     int FLine = 1;
+    int FDepth = 0;
 };
 
 }  // namespace

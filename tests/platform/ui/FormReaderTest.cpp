@@ -1,6 +1,8 @@
 // The form-description reader: syntax and value kinds, building nested controls, events by name, errors.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "UiTestSupport.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/ClassRegistry.h"
@@ -163,6 +165,52 @@ TEST_F(FormReaderTest, BadValuesAndHandlersAreReportedWithTheirLine)
         }
         delete form;
     }
+}
+
+// Descriptions nested far deeper than any form, or with numbers beyond 64 bits,
+// end in an error naming the file and line, not in a stack overflow, an
+// escaping library exception or a silently clamped value.
+TEST_F(FormReaderTest, HostileDescriptionsAreErrorsNamingFileAndLine)
+{
+    auto repeat = [](const std::string& text, int times) {
+        std::string all;
+        for (int i = 0; i < times; ++i) all += text;
+        return all;
+    };
+    const std::string form = "object Form1: TForm1\n";
+    struct TCase {
+        std::string Text;
+        std::string Message;
+    };
+    const TCase cases[] = {
+        {form + repeat("object P: TTestPanel\n", 100000), "t.dfm(257): Objects and values nested more than 256 deep"},
+        {form + "  Items.Strings = " + repeat("(", 100000), "t.dfm(2): Objects and values nested more than 256 deep"},
+        {form + "  Columns = " + repeat("<item Sub = ", 100000),
+         "t.dfm(2): Objects and values nested more than 256 deep"},
+        {form + "  Left = 99999999999999999999\nend\n", "t.dfm(2): Number 99999999999999999999 is out of range"},
+        {form + "  Left = $1FFFFFFFFFFFFFFFF\nend\n", "t.dfm(2): Number $1FFFFFFFFFFFFFFFF is out of range"},
+        {form + "  Left = -$8000000000000000\nend\n", "t.dfm(2): Number -$8000000000000000 is out of range"},
+        {form + "  Caption = #99999999999999999999\nend\n",
+         "t.dfm(2): Invalid character code #99999999999999999999"},
+        {form + "  Caption = #$FFFFFFFFFFFFFFFFFFFF\nend\n",
+         "t.dfm(2): Invalid character code #$FFFFFFFFFFFFFFFFFFFF"},
+    };
+    for (const TCase& c : cases) {
+        auto* root = new TForm1(App.get(), "");
+        try {
+            ReadComponentResText(c.Text, "t.dfm", root);
+            ADD_FAILURE() << "no error for " << c.Text.substr(0, 80);
+        } catch (const rtl::EReadError& e) {
+            EXPECT_EQ(e.Message(), c.Message);
+        }
+        delete root;
+    }
+    // The limit leaves room for real forms: 256 levels read, and the extremes
+    // of 64-bit numbers keep their values.
+    const TObjectNode deep = ParseFormText(form + repeat("object P: TPanel\n", 255) + repeat("end\n", 256), "d.dfm");
+    EXPECT_EQ(deep.Children.size(), 1u);
+    EXPECT_EQ(ParsePropertyValueText("-9223372036854775808", "v").Int, std::numeric_limits<long long>::min());
+    EXPECT_EQ(ParsePropertyValueText("$FFFFFFFFFFFFFFFF", "v").Int, -1);
 }
 
 TEST(FormParserTest, ReadsEveryKindOfValue)

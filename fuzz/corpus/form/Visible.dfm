@@ -1,0 +1,4 @@
+object Form3: TForm1
+  Caption = 'Map'
+  Visible = True
+end
