@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/core/BaseGrid.h"
@@ -327,7 +328,6 @@ public:
     GRID_PLAIN_PROPERTY(gfx::TColor, SelectionColor, 0xEACAB6)
     GRID_PLAIN_PROPERTY(gfx::TColor, SelectionColorTo, clGridNone)
     GRID_PLAIN_PROPERTY(bool, SelectionColorMixer, false)
-    GRID_PLAIN_PROPERTY(int, SelectionColorMixerFactor, 50)
     GRID_PLAIN_PROPERTY(gfx::TColor, SelectionMirrorColor, clGridNone)
     GRID_PLAIN_PROPERTY(gfx::TColor, SelectionMirrorColorTo, clGridNone)
     GRID_PLAIN_PROPERTY(bool, SelectionRectangle, false)
@@ -448,11 +448,6 @@ public:
     TSearchFooterSearchEndEvent OnSearchFooterSearchEnd;
     TComboEvent OnComboCloseUp;
     TComboEvent OnComboDropDown;
-protected:
-    // The painter's starting look: fixed colour and font, selection colours, then GetCellColor.
-    void InitCellLook(int ACol, int ARow, ui::TGridDrawState AState, gfx::TBrush& ABrush, gfx::TColor& AColorTo,
-                      gfx::TFont& AFont) override;
-public:
 
     // ===== Editing =====
     // Nested update bracket: painting is suspended until the outermost EndUpdate.
@@ -2056,6 +2051,78 @@ public:
     // (end of cellgraphicdraw block)
 public:
     // ===== Cell drawing pipeline and text stage =====
+    // Each channel round(p/100 x c1 + (1 - p/100) x c2); c1 from 100 up, c2 from 0 down or
+    // when c1 is clNone, c1 when c2 is clNone.
+    static gfx::TColor BlendColorsPercent(gfx::TColor c1, gfx::TColor c2, int Percent);
+    // The selection colour of a cell coloured CellColor (mixed with it by the mixer).
+    gfx::TColor SelectionMixColor(gfx::TColor CellColor);
+    int SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+    // Clamped to 0..100.
+    void SetSelectionColorMixerFactor(int v);
+    // The cell (displayed column) lies in the platform selection rectangle.
+    bool IsCellInSelection(int ACol, int ARow) const;
+    // Font and brush of a cell for measuring (RCol: the column the cell data is read at).
+    void GetFontProperties(int ACol, int RCol, int ARow, ui::TGridDrawState& AState, gfx::TFont& AFont,
+                           gfx::TBrush& ABrush, bool Remap);
+    // DefaultAlignment and VAlignment, right for numbers with AutoNumAlign, the cell's own
+    // alignment otherwise, then the alignment hook.
+    std::pair<ui::TAlignment, TVAlignment> GetCellAutoAlignment(int ACol, int ARow);
+    // Size the display text of a cell takes in its font, wrapped to the cell unless Unbounded.
+    rtl::TPoint GetCellTextSize(int ACol, int ARow, bool Unbounded = false);
+    rtl::TPoint CalcCellTextSize(gfx::TCanvas& ACanvas, int ACol, int ARow, bool Unbounded);
+    // Draws the column's sort glyph centred at (X, Y).
+    void DrawSortIndicator(gfx::TCanvas& ACanvas, int ACol, int X, int Y);
+    // The sort glyph belongs to this cell.
+    bool SortGlyphShown(int ACol, int ARow);
+    // Paints the background picture or gradient around the cells (right of the last column,
+    // below the last row).
+    void PaintBackgroundOutsideCells(gfx::TCanvas& ACanvas);
+    // With a user draw event assigned, no text is drawn.
+    GRID_PLAIN_PROPERTY(bool, NoDefaultDraw, false)
+    // A cell with a graphic shows no text.
+    GRID_PLAIN_PROPERTY(bool, NoImageAndText, false)
+    // XYOffset indents the text only at the left and top.
+    GRID_PLAIN_PROPERTY(bool, XYOffsetTopLeftOnly, false)
+    GRID_PLAIN_PROPERTY(gfx::TColor, SelectionRectangleColor, 0xFF00000D)
+public:
+    // The vertical text flag of the last plain text drawn (DT_TOP, DT_VCENTER, DT_BOTTOM).
+    unsigned TextVAlignFlag() const { return FVAlign; }
+    // The text height of "hg" in the last cell's font.
+    int LastTextHeight() const { return FLastTextHeight; }
+    // Fixed rows (columns): a count of 0 reads as 1 while FixedRowAlways (FixedColAlways)
+    // is on, and a count not below RowCount (ColCount) is clamped to one less then instead
+    // of being refused; the count asked for comes back once the grid has grown past it.
+    int FixedRows() const;
+    void SetFixedRows(int Value);
+    int FixedCols() const;
+    void SetFixedCols(int Value);
+    // Stores the text offsets without repainting.
+    void UpdateXYOffset(int X, int Y) { FXYOffset = {X, Y}; }
+    void SetXYOffset(rtl::TPoint v) { FXYOffset = v; Invalidate(); }
+private:
+    struct TCellPaint;
+    void DrawHeaderLook(TCellPaint& P);
+    bool DrawHoverHeader(TCellPaint& P);
+    void DrawRowIndicator(TCellPaint& P);
+    void DrawListViewHeader(TCellPaint& P);
+    void DrawAlwaysVisibleButtons(TCellPaint& P);
+    void DrawCellBorders(TCellPaint& P);
+    void Draw3DFixedEdges(TCellPaint& P);
+    void DrawFixedRightColLines(TCellPaint& P);
+    void DrawTreeLines(TCellPaint& P);
+    void DrawFocusRectangle(TCellPaint& P);
+    void DrawColumnNumber(TCellPaint& P);
+    void DrawCellTextStage(TCellPaint& P);
+    void TakeSelectedRowColours(TCellPaint& P);
+    void DrawFilterGlyph(TCellPaint& P, const rtl::TRect& R);
+    void DrawSelectionRectangle(TCellPaint& P, const rtl::TRect& R);
+    void DrawHtmlCellText(TCellPaint& P, const std::string& Text, rtl::TRect R);
+    void DrawPlainCellText(TCellPaint& P, std::string Text, rtl::TRect R, int GraphicOffset);
+    void DrawCellBackGround(TCellPaint& P, const rtl::TRect& R);
+    void DrawBackGroundPicture(gfx::TCanvas& ACanvas, const rtl::TRect& Target, int PhaseX, int PhaseY, bool Tiled);
+    int FSelectionColorMixerFactor = 50;
+    unsigned FVAlign = 0;
+    int FLastTextHeight = 0;
 public:
     // (end of cellpipeline block)
 public:

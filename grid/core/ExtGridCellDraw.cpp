@@ -1,86 +1,39 @@
-// String grid cell drawing: the starting look of a cell (fixed, selected, property colours) and its text.
+// String grid paint: per-cell paint entry and the grid-level paint around the cells (editing frame, outside area, helper, OnPainted).
 #include "grid/core/ExtGrid.h"
-#include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsCells.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 
 namespace grid {
 
-namespace {
-// Row bands colour the normal cells only: rows in the first PrimaryLength of every
-// TotalLength rows (counted from the first normal row) take the primary colour, the
-// others the secondary one.
-bool BandColor(TExtStringGrid& g, int ACol, int ARow, gfx::TColor& color)
-{
-    const TBands& bands = g.Bands();
-    if (!bands.Active() || bands.TotalLength() <= 0) return false;
-    bool normalCol = ACol >= g.FixedCols() && ACol < g.ColCount() - g.FixedRightCols();
-    bool normalRow = ARow >= g.FixedRows() && ARow < g.RowCount() - g.FixedFooters();
-    if (!normalCol || !normalRow) return false;
-    color = (ARow - g.FixedRows()) % bands.TotalLength() < bands.PrimaryLength() ? bands.PrimaryColor()
-                                                                                 : bands.SecondaryColor();
-    return true;
-}
-}  // namespace
-
-// The base painter draws every cell and merged block (background, selection look, lines).
+// The base painter draws every cell and merged block (background, selection look, lines)
+// and then the string grid's contents; it works on a copy of the rectangle.
 void TExtStringGrid::DrawCell(int ACol, int ARow, const rtl::TRect& ARect, ui::TGridDrawState AState)
 {
-    TBaseGrid::DrawCell(ACol, ARow, ARect, AState);
+    const rtl::TRect r = ARect;
+    TBaseGrid::DrawCell(ACol, ARow, r, AState);
 }
 
 void TExtStringGrid::Paint()
 {
+    gfx::TCanvas& canvas = Canvas();
+    canvas.Pen().SetStyle(gfx::psSolid);
+    canvas.Brush().SetStyle(gfx::bsSolid);
     TBaseGrid::Paint();
+    // The cell being edited is framed in the line colour (the grid colour where no lines show).
+    if (EditorMode() && Col() >= 0 && Row() >= 0) {
+        const ui::TGridOptions opts = Options();
+        const bool noLines = GridLineWidth() < 1 || !(opts & (ui::goHorzLine | ui::goVertLine));
+        canvas.Pen().SetColor(noLines ? Color() : GridLineColor());
+        canvas.Pen().SetWidth(1);
+        canvas.Brush().SetStyle(gfx::bsClear);
+        canvas.Rectangle(CellRect(Col(), Row()));
+        canvas.Brush().SetStyle(gfx::bsSolid);
+    }
+    canvas.Pen().SetColor(gfx::clBlack);
+    if (!BackGround().Bitmap().Empty() || BackGround().ColorTo() != clGridNone) PaintBackgroundOutsideCells(canvas);
     PaintDesignHelper();
-}
-
-// Fixed cells take the fixed colour and font; selected cells the selection colours (the
-// current cell only while ShowFocusedSelectionColor); the rest the grid's colour and the
-// cell's font on the grid's colour or its row band, then the cell colour hook and its event.
-void TExtStringGrid::InitCellLook(int ACol, int ARow, ui::TGridDrawState AState, gfx::TBrush& ABrush,
-                                  gfx::TColor& AColorTo, gfx::TFont& AFont)
-{
-    AColorTo = clGridNone;
-    if (AState & ui::gdFixed) {
-        ABrush.SetColor(FixedColor());
-        AFont.Assign(FFixedFont.get());
-        GetCellColor(ACol, ARow, AState, &ABrush, &AFont);
-        return;
-    }
-    AFont.Assign(&GetCellFont(ACol, ARow));
-    bool selected = (AState & ui::gdSelected) != 0 && FShowSelection && SelectionStyle() == ssDefault &&
-                    ((AState & ui::gdFocused) == 0 || FShowFocusedSelectionColor);
-    if (selected) {
-        ABrush.SetColor(FSelectionColor);
-        AColorTo = FSelectionColorTo;
-        if (FUseSelectionTextColor) AFont.SetColor(FSelectionTextColor);
-        return;
-    }
-    gfx::TColor band = Color();
-    BandColor(*this, ACol, ARow, band);
-    ABrush.SetColor(band);
-    GetCellColor(ACol, ARow, AState, &ABrush, &AFont);
-}
-
-// Text of the cell in its alignment (after the alignment hook), vertically centred, inside the content rectangle less the text offset.
-void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect,
-                                      ui::TGridDrawState)
-{
-    ui::TAlignment align = FDefaultAlignment;
-    TVAlignment valign = FVAlignment;
-    if (HasCellProperties(ACol, ARow)) {
-        align = GetCellPropsDirect(ACol, ARow)->Alignment();
-        valign = GetCellPropsDirect(ACol, ARow)->VAlignment();
-    }
-    GetCellAlignment(ACol, ARow, align, valign);
-    unsigned flags = gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_NOPREFIX;
-    if (align == ui::taRightJustify) flags |= gfx::DT_RIGHT;
-    if (align == ui::taCenter) flags |= gfx::DT_CENTER;
-    rtl::TRect r{ARect.Left + FXYOffset.X, ARect.Top, ARect.Right - FXYOffset.X, ARect.Bottom};
-    if (rtl::IsRectEmpty(r)) return;
-    ACanvas.Brush().SetStyle(gfx::bsClear);
-    ACanvas.DrawText(GetCellEx(ACol, ARow), r, flags);
-    ACanvas.Brush().SetStyle(gfx::bsSolid);
+    if (OnPainted) OnPainted(this, &canvas);
 }
 
 }  // namespace grid

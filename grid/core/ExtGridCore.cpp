@@ -37,6 +37,8 @@ void TExtStringGrid::SetRowCount(int Value)
     FNormalRowCount = RowCount();
     FMaxRowCount = std::max(FMaxRowCount, RowCount());
     for (int r = old; r < RowCount(); ++r) FSuppressRowSizes->Add(RowHeights(r));
+    if (FixedRowAlways() && RowCount() > FFixedRowsMin && TBaseGrid::FixedRows() != FFixedRowsMin)
+        TBaseGrid::SetFixedRows(FFixedRowsMin);
     FooterRowCountChanged(old);
 }
 
@@ -47,6 +49,8 @@ void TExtStringGrid::SetColCount(int Value)
     FMaxColCount = std::max(FMaxColCount, ColCount());
     ResizeColumnBooks();
     for (int c = old; c < ColCount(); ++c) FSuppressColSizes->Add(ColWidths(c));
+    if (FixedColAlways() && ColCount() > FFixedColsMin && TBaseGrid::FixedCols() != FFixedColsMin)
+        TBaseGrid::SetFixedCols(FFixedColsMin);
     UpdateFooter();
 }
 
@@ -211,20 +215,6 @@ void TExtStringGrid::GetDefaultCellProperties(int ACol, int ARow, gfx::TFont& AF
 ui::TAlignment TExtStringGrid::GetDefaultAlignment() { return FDefaultAlignment; }
 bool TExtStringGrid::HasCellBorderEvent() { return static_cast<bool>(OnGetCellBorder); }
 bool TExtStringGrid::GetUseVCLStyles() { return FUseVCLStyles; }
-
-void TExtStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState& AState, bool Print, bool Select,
-                                         bool Remap, gfx::TBrush& ABrush, gfx::TColor& AColorTo,
-                                         gfx::TColor& AMirrorColor, gfx::TColor& AMirrorColorTo, gfx::TFont& AFont,
-                                         ui::TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD)
-{
-    TBaseGrid::GetVisualProperties(ACol, ARow, AState, Print, Select, Remap, ABrush, AColorTo, AMirrorColor,
-                                   AMirrorColorTo, AFont, HA, VA, WW, GD);
-    if (!HasCellProperties(ACol, ARow)) return;
-    const TCellProperties* p = GetCellPropsDirect(ACol, ARow);
-    HA = p->Alignment();
-    VA = p->VAlignment();
-    WW = p->WordWrap();
-}
 
 gfx::TFont& TExtStringGrid::GetCellFont(int ACol, int ARow)
 {

@@ -76,8 +76,6 @@ void TExtStringGrid::SetCurrentEditText(const std::string& Value)
     if (EditorMode() && InplaceEditor() != nullptr) InplaceEditor()->SetText(Value);
 }
 
-std::string TExtStringGrid::GetFormattedCell(int ACol, int ARow) { return Cells(ACol, ARow); }
-
 void TExtStringGrid::TrimRect(int ACol1, int ARow1, int ACol2, int ARow2)
 {
     for (int r = ARow1; r <= ARow2; ++r) {

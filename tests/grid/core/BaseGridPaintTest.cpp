@@ -53,6 +53,9 @@ protected:
         Grid->SetParent(Form);
         Grid->SetBounds(0, 0, 560, 360);
         Grid->SetColor(gfx::clWhite);
+        // The plain look fills fixed cells with the fixed colour (the default look paints
+        // a header gradient over them).
+        Grid->SetLook(glStandard);
         Grid->SetFixedColor(gfx::clPurple);
         Grid->SetGridLineColor(gfx::clRed);
         Grid->SetGridFixedLineColor(gfx::clBlue);
@@ -238,7 +241,7 @@ TEST_F(BaseGridPaintTest, DefaultSelectionTakesTheSelectionColourAndFocusedCellS
     Show();
     Grid->SetSelection(rtl::TRect{2, 2, 3, 3});
     Repaint();
-    EXPECT_EQ(CentrePixel(3, 3), Grid->SelectionColor());
+    EXPECT_EQ(CentrePixel(3, 3), gfx::ColorToRGB(Grid->SelectionColor()));
     EXPECT_EQ(CentrePixel(4, 3), gfx::clWhite);
     EXPECT_EQ(CentrePixel(3, 0), gfx::clPurple);  // fixed cells never show selected
 }
@@ -299,7 +302,7 @@ TEST_F(BaseGridPaintTest, HoverRowColoursNormalAndSelectedCellsButNotFixedOnes)
     EXPECT_EQ(CentrePixel(2, 3), gfx::clWhite);
     Grid->SetHoverRowCells(THoverRowCells{hcNormal});
     Repaint();
-    EXPECT_EQ(CentrePixel(3, 2), Grid->SelectionColor());
+    EXPECT_EQ(CentrePixel(3, 2), gfx::ColorToRGB(Grid->SelectionColor()));
 }
 
 TEST_F(BaseGridPaintTest, ActiveRowTakesItsColourOutsideTheCurrentCellAndFixedColumns)

@@ -436,6 +436,7 @@ TEST_F(ExtGridTest, CellsPaintTheirBackgroundTextAndGridLines)
     form->SetBounds(0, 0, 500, 400);
     auto* grid = new TExtStringGrid(form);
     grid->SetParent(form);
+    grid->SetLook(glStandard);  // fixed cells in the fixed colour, not the default header gradient
     grid->SetFixedColor(gfx::clPurple);
     grid->SetGridLineColor(gfx::clMedGray);
     grid->SetGridFixedLineColor(gfx::clRed);
@@ -473,6 +474,7 @@ TEST_F(ExtGridTest, RowBandsColourNormalRowsAndLeaveOwnColoursAndFixedCellsAlone
     auto* grid = new TExtStringGrid(form);
     grid->SetParent(form);
     grid->SetRowCount(9);
+    grid->SetLook(glStandard);  // fixed cells in the fixed colour, not the default header gradient
     grid->SetFixedColor(gfx::clPurple);
     grid->Bands().SetPrimaryColor(gfx::clAqua);
     grid->Bands().SetSecondaryColor(gfx::clLime);

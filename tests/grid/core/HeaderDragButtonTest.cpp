@@ -20,6 +20,9 @@ protected:
     {
         GridOnFormTest::SetUp();
         Grid->SetColor(gfx::clPurple);
+        // The button shows the header cell's look: the fixed colour in the plain look.
+        Grid->SetLook(glStandard);
+        Grid->SetFixedColor(gfx::clPurple);
         Form->Show();
         Button = Grid->MoveButton();
         Button->SetBounds(40, 60, 160, 24);
