@@ -4,7 +4,12 @@
 #include <memory>
 #include <string>
 
+#include <filesystem>
+
 #include "grid/core/CellGraphics.h"
+#include "grid/core/CellGraphicsFilePicture.h"
+#include "grid/core/GridOptionsCells.h"
+#include "grid/foundation/PictureContainer.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/foundation/ExtUtilShapes.h"
@@ -13,6 +18,7 @@
 #include "platform/gfx/ThemedParts.h"
 #include "platform/rtl/StringList.h"
 #include "tests/grid/core/ExtGridGraphicDrawFixture.h"
+#include "tests/support/TempDir.h"
 
 using namespace grid;
 using gridtest::Dark;
@@ -413,4 +419,68 @@ TEST_F(GraphicDrawTest, PictureIsStretchedIntoItsFittedSizeOrDrawnAtItsOwn)
     own.SetGraphic(&blue);
     Grid->AddPicture(1, 1, &own, false, noStretch, 0, haRight, vaTop);
     EXPECT_EQ(InkBox(*Draw(1, 1), gridtest::Bluish), rtl::Bounds(119 - 4 - 1, 2, 4, 4));
+}
+
+TEST_F(GraphicDrawTest, FilePictureAndDataPictureDrawTheirPictureAtTheGraphicsPlace)
+{
+    testsupport::TempDir dir;
+    gfx::TBitmap green(6, 5);
+    green.Canvas().Brush().SetColor(gfx::clLime);
+    green.Canvas().FillRect(rtl::Rect(0, 0, 6, 5));
+    green.SaveToPngFile(dir.File("green.png"));
+    TFilePicture* file = Grid->CreateFilePicture(1, 1, false, noStretch, 0, haRight, vaTop);
+    file->SetFilename(dir.File("green.png"));
+    const auto lime = [](gfx::TColor c) { return c == gfx::clLime; };
+    EXPECT_EQ(InkBox(*Draw(1, 1), lime), rtl::Bounds(119 - 6 - 1, 2, 6, 5));
+    // A missing file draws nothing and raises nothing.
+    file->SetFilename(dir.File("gone.png"));
+    std::filesystem::remove(dir.File("green.png"));
+    EXPECT_EQ(InkBox(*Draw(1, 1), lime), rtl::TRect{});
+
+    // Container bitmaps draw without their bottom-left colour: keep it out of the lime.
+    green.Canvas().SetPixels(0, 4, gfx::clYellow);
+    TPictureContainer container(nullptr);
+    TPictureItem* item = container.Items().Add();
+    item->SetName("leaf");
+    item->SetPicture(&green);
+    Grid->SetPictureContainer(&container);
+    Grid->AddDataPicture(2, 1, "leaf", haLeft, vaBottom);
+    EXPECT_EQ(InkBox(*Draw(2, 1), lime), rtl::Bounds(2, 29 - 5 - 1, 6, 5));
+    Grid->SetCells(2, 1, "no such picture");
+    EXPECT_EQ(InkBox(*Draw(2, 1), lime), rtl::TRect{});
+    Grid->SetPictureContainer(nullptr);
+}
+
+// ---------------------------------------------------------------- nodes
+
+TEST_F(GraphicDrawTest, NodeGlyphShowsItsStateAndOnlyTheBoxLooksCarryTheCommentMarker)
+{
+    Grid->SetRowCount(6);
+    Grid->AddNode(1, 3);
+    Grid->SetComment(0, 1, "node note");
+    Grid->GetCellGraphic(0, 1)->SetCommentColor(gfx::clBlue);
+    const int w = Grid->ColWidths(0);
+    const auto blue = [](gfx::TColor c) { return c == gfx::clBlue; };
+    struct Case { TNodeType type; bool marker; };
+    const Case cases[] = {{cnLeaf, false}, {cnXP, false}, {cnFlat, true}, {cn3D, true}};
+    for (const Case& c : cases) {
+        Grid->CellNode().SetNodeType(c.type);
+        const auto s = Draw(0, 1);
+        EXPECT_EQ(s->Count(rtl::Rect(w - 8, 0, w, 6), blue) > 0, c.marker) << int(c.type);
+        EXPECT_GT(s->Count(rtl::Rect(0, 0, w - 8, Grid->RowHeights(1)), NotWhite), 10) << int(c.type);
+    }
+
+    // The flat box: a minus when expanded, a plus when contracted, in the node colour.
+    Grid->CellNode().SetNodeType(cnFlat);
+    Grid->CellNode().SetNodeColor(gfx::clRed);
+    const int h = Grid->RowHeights(1);
+    // Box left: cell left + level 1 × 12 - 12 / 2 - 4 + 4; top: (h - 8) / 2.
+    const int bx = 12 - 6 - 4 + 4, by = (h - 8) / 2;
+    auto expanded = Draw(0, 1);
+    EXPECT_EQ(expanded->At(bx + 4, by + 4), gfx::clRed);  // the minus
+    EXPECT_NE(expanded->At(bx + 4, by + 2), gfx::clRed);  // no bar
+    Grid->ContractNode(1);
+    auto contracted = Draw(0, 1);
+    EXPECT_EQ(contracted->At(bx + 4, by + 2), gfx::clRed);
+    EXPECT_EQ(contracted->At(bx + 2, by + 4), gfx::clRed);
 }

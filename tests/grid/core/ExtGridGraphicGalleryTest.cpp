@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/core/CellGraphics.h"
+#include "grid/core/GridOptionsCells.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/foundation/ExtUtilShapes.h"
 #include "platform/gfx/Bitmap.h"
@@ -35,9 +36,9 @@ struct TVariant {
 class GraphicGalleryTest : public GraphicDrawTest {
 protected:
     // Draws each variant into its own cell of one strip (grid lines between them) and saves it.
-    void Shoot(const std::string& kind, const std::vector<TVariant>& variants)
+    void Shoot(const std::string& kind, const std::vector<TVariant>& variants, int col = 1)
     {
-        Grid->SetColWidths(1, CellWidth);
+        Grid->SetColWidths(col, CellWidth);
         Grid->SetRowHeights(1, CellHeight);
         const int n = static_cast<int>(variants.size());
         gridtest::Surface strip(n * CellWidth + 1, CellHeight + 1, gfx::clSilver);
@@ -45,14 +46,14 @@ protected:
         for (int i = 0; i < n; ++i) {
             Grid->ControlLook().SetControlStyle(csClassic);
             gfx::SetThemesActive(false);
-            Grid->ClearRect(1, 1, 1, 1);
+            if (col == 1) Grid->ClearRect(1, 1, 1, 1);
             variants[i].Setup(*Grid);
             const rtl::TRect cell = rtl::Bounds(i * CellWidth + 1, 1, CellWidth - 1, CellHeight - 1);
             strip.Canvas().Brush().SetColor(gfx::clWhite);
             strip.Canvas().FillRect(cell);
             TExtStringGrid::TCellGraphicPaint work;
             work.TextVAlign = vtaCenter;
-            Grid->DrawCellGraphic(strip.Canvas(), 1, 1, cell, Grid->GetCellGraphic(1, 1), work);
+            Grid->DrawCellGraphic(strip.Canvas(), col, 1, cell, Grid->GetCellGraphic(col, 1), work);
             gfx::SetThemesActive(false);
             // Something was drawn in every cell.
             EXPECT_GT(strip.Count(cell, gridtest::NotWhite), 0) << kind << " variant " << i;
@@ -175,6 +176,18 @@ TEST_F(GraphicGalleryTest, WritesOnePicturePerGraphicKind)
         p->SetGraphic(&bitmap);
     }});
     Shoot("picture", pictures);
+
+    Grid->SetRowCount(6);
+    Grid->AddNode(1, 3);
+    std::vector<TVariant> nodes;
+    for (TNodeType t : {cnFlat, cn3D, cnLeaf, cnXP})
+        for (bool contracted : {false, true})
+            nodes.push_back({[t, contracted](TExtStringGrid& g) {
+                g.CellNode().SetNodeType(t);
+                if (contracted) g.ContractNode(1);
+                else g.ExpandNode(1);
+            }});
+    Shoot("node", nodes, 0);
 
     Shoot("comment", {{[](TExtStringGrid& g) { g.SetComment(1, 1, "a note"); }},
                       {[](TExtStringGrid& g) {
