@@ -484,3 +484,40 @@ TEST_F(GraphicDrawTest, NodeGlyphShowsItsStateAndOnlyTheBoxLooksCarryTheCommentM
     EXPECT_EQ(contracted->At(bx + 4, by + 2), gfx::clRed);
     EXPECT_EQ(contracted->At(bx + 2, by + 4), gfx::clRed);
 }
+
+// ---------------------------------------------------------------- shapes and pies
+
+TEST_F(GraphicDrawTest, ShapeIsFilledInItsColourInsideItsSquareBesideTheText)
+{
+    // Square of row height - 2 × 2 = 26, centred in R = (1, 1, 119, 29): x = 47, y = 2.
+    const rtl::TRect square = rtl::Bounds(47, 2, 26, 26);
+    for (TCellShape shape : {csRectangle, csCircle, csDiamond, csSquare}) {
+        Grid->AddShape(1, 1, shape, gfx::clYellow, gfx::clBlack, haCenter, vaCenter);
+        auto s = Draw(1, 1);
+        EXPECT_EQ(s->At(59, 14), gfx::clYellow) << int(shape);
+        const rtl::TRect ink = InkBox(*s, NotWhite);
+        EXPECT_TRUE(ink.Left >= square.Left && ink.Top >= square.Top && ink.Right <= square.Right &&
+                    ink.Bottom <= square.Bottom)
+            << int(shape);
+        EXPECT_GT(s->CountColor(square, gfx::clBlack), 10) << int(shape);
+        Grid->SetShapeColor(1, 1, gfx::clAqua);
+        EXPECT_EQ(Draw(1, 1)->At(59, 14), gfx::clAqua) << int(shape);
+    }
+}
+
+TEST_F(GraphicDrawTest, ProgressPieGrowsWithItsValueClampedToAFullTurn)
+{
+    const gfx::TColor pie = 0x008000;
+    struct Case { int value; double share; };  // share of the full pie's pixels
+    const Case cases[] = {{0, 0.0}, {25, 0.25}, {50, 0.5}, {100, 1.0}, {150, 1.0}, {-10, 0.0}};
+    Grid->AddProgressPie(1, 1, pie, 100);
+    const int full = Draw(1, 1)->CountColor(rtl::Bounds(2, 2, 20, 20), pie);
+    ASSERT_GT(full, 150);
+    for (const Case& c : cases) {
+        Grid->SetProgressPie(1, 1, c.value);
+        const auto s = Draw(1, 1);
+        EXPECT_NEAR(static_cast<double>(s->CountColor(rtl::Bounds(2, 2, 20, 20), pie)) / full, c.share, 0.06)
+            << c.value;
+        EXPECT_EQ(s->CountColor(rtl::Rect(22, 0, 120, 30), pie), 0) << c.value;  // 20 × 20 at G's corner
+    }
+}
