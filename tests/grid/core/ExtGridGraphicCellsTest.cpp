@@ -273,3 +273,20 @@ TEST_F(GraphicCellsTest, PushedButtonCaptionMovesByOnePixel)
     EXPECT_EQ(b.X, a.X + 1);
     EXPECT_EQ(b.Y, a.Y + 1);
 }
+
+TEST_F(GraphicCellsTest, ExpandButtonChevronPointsByItsState)
+{
+    Grid->AddExpand(1, 1, 80);
+    // R = (1, 1, 119, 29): collapsed (109, 6) - (112, 9) - (116, 5); expanded (109, 9) - (112, 6) - (116, 10).
+    auto s = Draw(1, 1);
+    EXPECT_EQ(s->At(110, 7), gfx::clBlack);
+    EXPECT_EQ(s->At(114, 7), gfx::clBlack);
+    EXPECT_NE(s->At(110, 8), gfx::clBlack);
+    Grid->ToggleExpand(1, 1);
+    s = Draw(1, 1);
+    EXPECT_EQ(s->At(110, 8), gfx::clBlack);
+    EXPECT_EQ(s->At(114, 8), gfx::clBlack);
+    EXPECT_NE(s->At(110, 7), gfx::clBlack);
+    // The button stands in the cell's top-right corner, 13 pixels square.
+    EXPECT_EQ(gridtest::InkBox(*s, gridtest::NotWhite), rtl::Rect(119 - 13, 1, 119, 14));
+}
