@@ -37,6 +37,8 @@ void TBaseCellGraphic::Assign(const rtl::TPersistent* Source)
     FCellText = src->FCellText;
     // A copied three-state check box keeps its state: the state is copied with the kind.
     FCellCheckBoxState = src->FCellCheckBoxState;
+    FCellBitmapColor = src->FCellBitmapColor;
+    FCellIconColor = src->FCellIconColor;
     // The main objects are not copied, so neither is their ownership: copying the
     // source's "created" flag would make this graphic free an object it never owned
     // (its own borrowed bitmap), a double free once the caller frees it too.

@@ -87,6 +87,14 @@ public:
     void SetCellVar(const TCellVariant& v) { FCellVar = v; }
     ui::TCheckBoxState CellCheckBoxState() const { return FCellCheckBoxState; }
     void SetCellCheckBoxState(ui::TCheckBoxState v) { FCellCheckBoxState = v; }
+    // Colours of the kinds that keep a colour in place of a main object: the bar, pie,
+    // negative-value and shape-line colour (CellBitmap's slot) and the bar background and
+    // positive-value colour (CellIcon's slot). Kept apart from the object slots so that an
+    // object is never mistaken for a colour or the other way round.
+    gfx::TColor CellBitmapColor() const { return FCellBitmapColor; }
+    void SetCellBitmapColor(gfx::TColor v) { FCellBitmapColor = v; }
+    gfx::TColor CellIconColor() const { return FCellIconColor; }
+    void SetCellIconColor(gfx::TColor v) { FCellIconColor = v; }
 
     // --- Kind setters (the objects handed in stay the caller's)
     void SetBitmap(rtl::TObject* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
@@ -140,6 +148,8 @@ private:
     std::string FCellText;
     TCellVariant FCellVar;
     ui::TCheckBoxState FCellCheckBoxState = ui::cbUnchecked;
+    gfx::TColor FCellBitmapColor = 0;
+    gfx::TColor FCellIconColor = 0;
 };
 
 // The graphic a cell keeps, with the cell's comment.

@@ -1,6 +1,7 @@
 // The string grid of the grid family: one class whose operations live in grid/core, grid/editing and grid/data.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -24,6 +25,8 @@ class TStrings;
 namespace gfx {
 class TBitmap;
 class TImageList;
+class TIcon;
+class TPicture;
 }
 namespace ui {
 class TClassRegistry;
@@ -71,6 +74,9 @@ class TControlCombo;
 struct TGridEditorControls;
 struct TBinCellBlock;
 class TExtInplaceEdit;
+class TFilePicture;
+enum TCellShape : int;
+enum TControlStyle : std::uint8_t;
 
 // Look of the grid as a whole.
 enum TGridLook : std::uint8_t { glStandard, glSoft, glClassic, glJyx, glXP, glListView, glVista, glWin7, glOffice2007,
@@ -2043,10 +2049,114 @@ public:
         bool Fixed = false;
         bool Printing = false;
         double Scale = 1.0;
+        bool Selected = false;                   // the cell is painted selected
+        bool WordWrap = false;                   // the cell's text wraps (or breaks into lines)
     };
     // Draws the graphic of the cell in ARect and returns the space the graphic leaves.
     virtual rtl::TRect DrawCellGraphic(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect,
                                        TCellGraphic* AGraphic, const TCellGraphicPaint& AWork);
+    // A check box in ARect: the style's glyph, theme part, classic frame control or drawn box.
+    void DrawCellCheck(gfx::TCanvas& ACanvas, const rtl::TRect& ARect, bool Checked, bool Enabled, bool Grayed,
+                       TControlStyle Style, bool IsTriState, ui::TCheckBoxState State);
+    // Count radio items in ARect, item Index checked (-1: the item whose caption is the cell
+    // text), side by side or stacked (upward when Upward), with the captions of Items.
+    void DrawCellRadio(gfx::TCanvas& ACanvas, const rtl::TRect& ARect, int Count, int Index, bool SideBySide,
+                       bool Disabled, const rtl::TStrings* Items, bool Selected, int ACol, int ARow,
+                       TControlStyle Style, double Scale, bool Upward);
+    // x limited to 0 .. 100.
+    static double ClampPercent(double x);
+
+    // Image, picture, rotated-text and interfaced cells. An Add replaces the cell's graphic;
+    // a Create makes the object, lets the cell own it and returns it; a Remove removes only
+    // its own kind.
+    void AddBitmap(int ACol, int ARow, gfx::TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    gfx::TBitmap* CreateBitmap(int ACol, int ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+    gfx::TBitmap* GetBitmap(int ACol, int ARow);
+    bool HasBitmap(int ACol, int ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+    void RemoveBitmap(int ACol, int ARow);
+    void AddIcon(int ACol, int ARow, gfx::TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+    gfx::TIcon* CreateIcon(int ACol, int ARow, TCellHAlign hal, TCellVAlign val);
+    void RemoveIcon(int ACol, int ARow);
+    void AddPicture(int ACol, int ARow, gfx::TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                    int Padding, TCellHAlign hal, TCellVAlign val);
+    gfx::TPicture* CreatePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                 TCellHAlign hal, TCellVAlign val);
+    gfx::TPicture* GetPicture(int ACol, int ARow);
+    bool HasPicture(int ACol, int ARow) { return GetPicture(ACol, ARow) != nullptr; }
+    void RemovePicture(int ACol, int ARow);
+    void AddFilePicture(int ACol, int ARow, TFilePicture* AFilePicture, bool Transparent, TStretchMode StretchMode,
+                        int Padding, TCellHAlign hal, TCellVAlign val);
+    TFilePicture* CreateFilePicture(int ACol, int ARow, bool Transparent, TStretchMode StretchMode, int Padding,
+                                    TCellHAlign hal, TCellVAlign val);
+    TFilePicture* GetFilePicture(int ACol, int ARow);
+    bool HasFilePicture(int ACol, int ARow) { return GetFilePicture(ACol, ARow) != nullptr; }
+    void RemoveFilePicture(int ACol, int ARow);
+    // Image-list cells: nothing without GridImages.
+    void AddImageIdx(int ACol, int ARow, int Aidx, TCellHAlign hal, TCellVAlign val);
+    bool GetImageIdx(int ACol, int ARow, int& idx);
+    void SetImageIdx(int ACol, int ARow, int Idx);
+    void RemoveImageIdx(int ACol, int ARow);
+    // Several images of GridImages side by side (Dir 0) or stacked; the caller fills the list.
+    void AddMultiImage(int ACol, int ARow, int Dir, TCellHAlign hal, TCellVAlign val);
+    void RemoveMultiImage(int ACol, int ARow);
+    TIntList* GetCellImages(int ACol, int ARow);
+    TIntList* CellImages(int ACol, int ARow) { return GetCellImages(ACol, ARow); }
+    // The image index of a ctImageList cell, the object identity of a bitmap or icon cell, else -1.
+    std::intptr_t GetCellImageIdx(int ACol, int ARow);
+    std::intptr_t CellImageIdx(int ACol, int ARow) { return GetCellImageIdx(ACol, ARow); }
+    // The object draws the cell itself when it implements IGridCellInterface; it stays the caller's.
+    void AddInterfacedCell(int ACol, int ARow, rtl::TObject* AObject);
+    rtl::TObject* GetInterfacedCell(int ACol, int ARow);
+    void RemoveInterfacedCell(int ACol, int ARow);
+    // Rotated text: the angle is brought into 0 .. 360.
+    void AddRotated(int ACol, int ARow, short AAngle, const std::string& s);
+    void SetRotated(int ACol, int ARow, short AAngle);
+    bool IsRotated(int ACol, int ARow, int& aAngle);
+    void RemoveRotated(int ACol, int ARow);
+
+    // Progress, indicator, shape, rating and button cells; the value shown is the cell's number.
+    void AddProgress(int ACol, int ARow, gfx::TColor FGColor, gfx::TColor BKColor);
+    void AddProgressEx(int ACol, int ARow, gfx::TColor FGColor, gfx::TColor FGTextColor, gfx::TColor BKColor,
+                       gfx::TColor BKTextColor);
+    void AddProgressFormatted(int ACol, int ARow, gfx::TColor FGColor, gfx::TColor FGTextColor, gfx::TColor BKColor,
+                              gfx::TColor BKTextColor, const std::string& Fmt, int Min, int Max);
+    bool HasProgress(int ACol, int ARow);
+    void RemoveProgress(int ACol, int ARow);
+    void AddProgressPie(int ACol, int ARow, gfx::TColor Color, int Value);
+    void SetProgressPie(int ACol, int ARow, int Value);
+    void RemoveProgressPie(int ACol, int ARow);
+    void AddExtProgress(int ACol, int ARow, int Min, int Max);
+    void RemoveExtProgress(int ACol, int ARow);
+    void AddRangeIndicator(int ACol, int ARow, int Range, gfx::TColor NegColor, gfx::TColor PosColor,
+                           bool ShowValue);
+    void RemoveRangeIndicator(int ACol, int ARow);
+    void AddShape(int ACol, int ARow, TCellShape Shape, gfx::TColor FillColor, gfx::TColor LineColor,
+                  TCellHAlign hal, TCellVAlign val);
+    bool HasShape(int ACol, int ARow);
+    void SetShapeColor(int ACol, int ARow, gfx::TColor FillColor);
+    // The fill colour of a shape cell; 0x1FFFFFFF (no colour) for any other cell.
+    gfx::TColor GetShapeColor(int ACol, int ARow);
+    void RemoveShape(int ACol, int ARow);
+    void AddRating(int ACol, int ARow, int Scale, gfx::TColor FillColor, gfx::TColor EmptyColor);
+    bool HasRating(int ACol, int ARow);
+    void RemoveRating(int ACol, int ARow);
+    void AddButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, TCellHAlign hal,
+                   TCellVAlign val);
+    void AddBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption, gfx::TBitmap* Glyph,
+                      TCellHAlign hal, TCellVAlign val);
+    gfx::TBitmap* CreateBitButton(int ACol, int ARow, int bw, int bh, const std::string& Caption,
+                                  TCellHAlign hal, TCellVAlign val);
+    // The next four take a displayed column.
+    void SetButtonText(int ACol, int ARow, const std::string& Caption);
+    std::string GetButtonText(int ACol, int ARow);
+    void PushButton(int ACol, int ARow, bool push);
+    rtl::TRect GetCellButtonRect(int ACol, int ARow);
+    bool HasButton(int ACol, int ARow);
+    void RemoveButton(int ACol, int ARow);
+    void RemoveBitButton(int ACol, int ARow);
+    void RemoveAllButtons();
+private:
+    friend struct TCellGraphicPainter;
 public:
     // (end of cellgraphicdraw block)
 public:

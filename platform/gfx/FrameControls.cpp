@@ -114,11 +114,13 @@ bool DrawFrameControl(TCanvas& canvas, TRect& rect, unsigned type, unsigned stat
         } else {
             DrawEdge(canvas, box, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
         }
-        canvas.Brush().SetColor(inactive || pushed ? clBtnFace : clWindow);
+        // A three-state box in its third state shows a grey mark on the button face.
+        const bool grayed = (state & 0xFF) == DFCS_BUTTON3STATE;
+        canvas.Brush().SetColor(inactive || pushed || grayed ? clBtnFace : clWindow);
         canvas.FillRect(box);
         if (state & DFCS_CHECKED) {
             // A check mark: three pixels thick, down then up.
-            const TColor mark = inactive ? clGrayText : clWindowText;
+            const TColor mark = inactive || grayed ? clGrayText : clWindowText;
             canvas.Brush().SetColor(mark);
             const int x0 = box.Left + (box.Width() - 7) / 2, y0 = box.Top + (box.Height() - 7) / 2 + 2;
             for (int i = 0; i < 7; ++i) {
