@@ -2237,6 +2237,91 @@ public:
     // (end of cellpipeline block)
 public:
     // ===== Editing cycle, validation, advance and keyboard =====
+    // Whether a cell (displayed column) may be edited: editing must be on (goEditing,
+    // MouseActions.RangeSelectAndEdit, or goEditing removed only because the current cell is
+    // read-only), then the base cell's own permission (read-only flag, OnCanEditCell) and
+    // not fixed.
+    bool IsEditable(int ACol, int ARow);
+    virtual bool IsEditableBaseCell(int ACol, int ARow);
+    // Validation runs even when the value did not change.
+    GRID_PLAIN_PROPERTY(bool, AlwaysValidate, false)
+public:
+    // An edit is open whose value has not been validated yet; a validation is running.
+    bool Editing() const { return FEditing; }
+    bool Validating() const { return FValidating; }
+    // A refused value is waiting to be shown again; the cursor may not move until it is.
+    bool InvalidSel() const { return FInvalidSel; }
+    // The changing events of a move of the current cell, all sharing Allow.
+    virtual void CellChanging(int NewCol, int NewRow, bool& Allow);
+    // The editor's text goes into the cell it edits (through SetEditText).
+    void StoreEditorText();
+    // The shared combo editor's item list.
+    void ClearComboString();
+    void AddComboString(const std::string& S);
+    void AddComboStringObject(const std::string& S, rtl::TObject* AObject);
+    bool RemoveComboString(const std::string& S);
+    int GetComboCount();
+    int GetComboIndex(int ACol, int ARow);
+    void SetComboIndex(int ACol, int ARow, int Value);
+    // Navigation queries of keyboard, editors and advance (displayed columns).
+    bool IsSelectableCell(int ACol, int ARow);
+    int FirstCellInRow(int ARow);
+    int LastCellInRow(int ARow);
+    int FirstNavigableCol();
+    int VisibleFixedRightCols();
+    bool IsLastNormalRow();
+    // Appends an empty row as Down on the last row does with AppendOnArrowDown.
+    void AppendRowOnArrowDown();
+    // The next selectable cell ahead in the advance direction; false when there is none.
+    bool NextAdvanceCell(int& ACol, int& ARow);
+protected:
+    std::string GetEditText(int ACol, int ARow) override;
+    void SetEditText(int ACol, int ARow, const std::string& Value) override;
+    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
+    void KeyUp(ui::WORD& Key, ui::TShiftState Shift) override;
+private:
+    // WM_KEYDOWN, WM_CHAR and the registered "GridEditInvalid" and "GridEditShow" messages;
+    // true when the message is handled.
+    bool EditingMessage(ui::TMessage& Message);
+    void WMKeyDown(ui::TMessage& Message);
+    void WMChar(ui::TMessage& Message);
+    bool GridKeyDownSteps(ui::WORD Key, ui::TShiftState Shift);
+    bool ClipboardKey(ui::WORD Key, ui::TShiftState Shift);
+    bool HomeEndKey(ui::WORD Key, ui::TShiftState Shift);
+    void InsertRowKey();
+    void DeleteRowKey();
+    void SelectAllKey();
+    void SpaceOnCellControl(ui::WORD Key);
+    void FireKeyDown(ui::WORD Key, ui::TShiftState Shift);
+    void EnterFromEditor(ui::TShiftState Shift);
+    void IncrementalSearch(char32_t Key);
+    void ShowInvalidValue(int ACol, int ARow);
+    // Validates a pending edit of the current cell before the cursor leaves it.
+    bool ValidatePendingEdit();
+    void RefuseValue(const std::string& Value, const std::string& NewValue);
+    void SwitchEditingFor(int ACol, int ARow);
+    void AfterSelectCell(int ARow);
+    bool HandleTabStep(bool Backward);
+    bool AdvanceTarget(int& ACol, int& ARow, bool Forward, bool& Stop);
+    bool FEditing = false;
+    bool FValidating = false;
+    bool FInvalidSel = false;
+    std::string FInvalidCache;
+    bool FEditDisable = false;
+    int FOldRowSel = -1;
+    bool FDisableChange = false;
+    bool FBlockCellChanging = false;
+    bool FForceSel = false;
+    int FAECol = -1;
+    int FAERow = -1;
+    int FLastTabCol = -1;
+    int FLastTabRow = -1;
+    bool FNoEditChange = false;
+    rtl::TRect FMoveSelection{};
+public:
+    // Set while the grid itself writes the editor's text, so no edit events fire.
+    bool NoEditChange() const { return FNoEditChange; }
+    void SetNoEditChange(bool v) { FNoEditChange = v; }
 public:
     // (end of editingcycle block)
 public:

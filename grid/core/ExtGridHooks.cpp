@@ -213,7 +213,7 @@ void TExtStringGrid::IsEditableCell(int ACol, int ARow, bool& CanEdit)
     bool inColumns = bc < TotalColCount();
     if (HasCellProperties(bc, br) && CanEdit) {
         CanEdit = !GetCellPropsDirect(bc, br)->ReadOnly();
-        if (!(Options() & ui::goEditing) && !FMouseActions->RangeSelectAndEdit()) CanEdit = false;
+        if (!(Options() & ui::goEditing) && !FMouseActions->RangeSelectAndEdit() && !FEditDisable) CanEdit = false;
         if (inColumns) CanEditCell(br, bc, CanEdit);
         return;
     }

@@ -67,7 +67,8 @@ using TEditCellDoneEvent = std::function<void(TSender, int ACol, int ARow)>;
 using TEditChangeEvent = std::function<void(TSender, int ACol, int ARow, std::string& Value)>;
 using TCellValidateEvent = std::function<void(TSender, int ACol, int ARow, std::string& Value, bool& Valid)>;
 using TCustomStrToDateEvent = std::function<void(TSender, const std::string& Value, double& ADate, bool& IsValid)>;
-using TAutoAdvanceEvent = std::function<void(TSender, int ACol, int ARow, bool& GoAdvance)>;
+using TAutoAdvanceEvent =
+    std::function<void(TSender, int OldRow, int OldCol, int& NewRow, int& NewCol, bool& Allow)>;
 using TIntelliZoomEvent = std::function<void(TSender, int ZoomFactor)>;
 
 // Moving and selecting.

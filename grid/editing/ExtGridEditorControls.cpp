@@ -106,9 +106,12 @@ void TExtStringGrid::ShowInplaceEdit()
     ShowEditor();
 }
 
+// The editor control has validated its value before it ends the edit.
 void TExtStringGrid::DoneInplaceEdit(ui::WORD Key, ui::TShiftState Shift)
 {
+    FEditing = false;
     HideInplaceEdit();
+    if (Navigation().AppendOnArrowDown() && Key == ui::VK_DOWN && IsLastNormalRow()) AppendRowOnArrowDown();
     if (Key == ui::VK_TAB || (Key >= ui::VK_LEFT && Key <= ui::VK_DOWN)) {
         ui::WORD k = Key;
         KeyDown(k, Shift);
@@ -118,96 +121,6 @@ void TExtStringGrid::DoneInplaceEdit(ui::WORD Key, ui::TShiftState Shift)
     if (CanFocus()) SetFocus();
     if (Key == ui::VK_RETURN) AdvanceEdit(Col(), Row(), false, false, (Shift & ui::ssShift) == 0, true, false);
     Navigation().SetAlwaysEdit(alwaysEdit);
-}
-
-// The candidate goes through OnCellValidate (by the grid's hook, told the real column) when
-// it differs from the text the edit started from; an accepted value is stored in the
-// current (displayed) cell, a refused one puts back the old text there, or the handler's
-// own value when it changed it.
-bool TExtStringGrid::ValidateCell(const std::string& NewValue)
-{
-    int acol = Col();
-    int arow = Row();
-    bool sameCell = OldCol() == Col() && OldRow() == arow;
-    std::string oldText = sameCell ? OldCellText() : CellCache();
-    FNewCellText = NewValue;
-    if (NewValue == oldText) {
-        SaveOldCellValue(Col(), arow);
-        return true;
-    }
-    std::string value = NewValue;
-    bool valid = true;
-    ValidateCell(RealColIndex(acol), arow, value, valid);
-    FNewCellText = value;
-    if (valid) SetCellEx(acol, arow, value);
-    else SetCellEx(acol, arow, value != NewValue ? value : oldText);
-    SaveOldCellValue(Col(), arow);
-    return valid;
-}
-
-namespace {
-
-struct TCellStep {
-    int Col;
-    int Row;
-    bool Moved;
-};
-
-// One step in the advance direction over the normal cells, wrapping to the next row or
-// column (and round to the first one with Loop); the InRow and InCol directions stay in
-// their row or column.
-TCellStep StepCell(int col, int row, TAdvanceDirection dir, bool forward, int c0, int c1, int r0, int r1, bool loop)
-{
-    int d = forward ? 1 : -1;
-    bool byRow = dir == adLeftRight || dir == adLeftRightInRow;
-    bool stay = dir == adLeftRightInRow || dir == adTopBottomInCol;
-    int& inner = byRow ? col : row;
-    int& outer = byRow ? row : col;
-    int iLo = byRow ? c0 : r0, iHi = byRow ? c1 : r1;
-    int oLo = byRow ? r0 : c0, oHi = byRow ? r1 : c1;
-    int oldCol = col, oldRow = row;
-    inner += d;
-    if (inner > iHi || inner < iLo) {
-        inner = forward ? iLo : iHi;
-        if (!stay) {
-            outer += d;
-            if (outer > oHi || outer < oLo) {
-                if (!loop) return {oldCol, oldRow, false};
-                outer = forward ? oLo : oHi;
-            }
-        }
-    }
-    return {col, row, col != oldCol || row != oldRow};
-}
-
-}  // namespace
-
-void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Show, bool /*Repeat*/, bool Forward, bool AutoEdit,
-                                 bool Force)
-{
-    if (FNoAutoAdvance) {
-        FNoAutoAdvance = false;
-        return;
-    }
-    if (!Force && !Navigation().AdvanceOnEnter()) return;
-    int c1 = ColCount() - FixedRightCols() - 1;
-    int r1 = RowCount() - FixedFooters() - 1;
-    if (c1 < FixedCols() || r1 < FixedRows()) return;
-    TCellStep s = StepCell(ACol, ARow, Navigation().AdvanceDirection(), Forward, FixedCols(), c1, FixedRows(), r1,
-                           Navigation().AdvanceOnEnterLoop());
-    if (!s.Moved) return;
-    MoveColRow(s.Col, s.Row, true, true);
-    if (Show && AutoEdit) ShowInplaceEdit();
-}
-
-bool TExtStringGrid::NavigateFromEditor(bool Backward)
-{
-    int c1 = ColCount() - FixedRightCols() - 1;
-    int r1 = RowCount() - FixedFooters() - 1;
-    if (c1 < FixedCols() || r1 < FixedRows()) return true;
-    TCellStep s = StepCell(Col(), Row(), adLeftRight, !Backward, FixedCols(), c1, FixedRows(), r1, false);
-    if (s.Moved) MoveColRow(s.Col, s.Row, true, true);
-    return true;
 }
 
 }  // namespace grid

@@ -4,34 +4,8 @@
 
 namespace grid {
 
-// A merged block is entered at its base cell.
-bool TExtStringGrid::SelectCell(int ACol, int ARow)
-{
-    rtl::TPoint base = BaseCell(ACol, ARow);
-    return TBaseGrid::SelectCell(base.X, base.Y);
-}
-
 // The grid's own text editor edits the inline editor kinds.
 ui::TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
-
-// No editor shows while a bulk operation holds the update bracket. The inline kinds show the
-// in-place text editor; every other kind opens its own control over the base cell instead.
-bool TExtStringGrid::CanEditShow()
-{
-    if (FUpdateCount != 0 || !TBaseGrid::CanEditShow()) return false;
-    TEditorType kind = DefaultEditor();
-    GetCellEditorType(RealColIndex(Col()), Row(), kind);
-    if (IsInlineEditor(kind) || kind == edDataCheckBox) {
-        SetEditControl(kind);
-        return true;
-    }
-    if (kind == edNone || SpecialEditorOpen()) return false;
-    SetEditControl(kind);
-    rtl::TPoint base = BaseCell(Col(), Row());
-    ShowSpecialEditor(base.X, base.Y);
-    if (FocusHelper().Enabled()) ShowFocusWindow(CellRect(Col(), Row()));
-    return false;
-}
 
 // Column and row sizing as the platform grid decides it.
 void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& Index, int& SizingPos,
@@ -43,6 +17,7 @@ void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& I
 void TExtStringGrid::WndProc(ui::TMessage& Message)
 {
     if (InteractionMessage(Message)) return;
+    if (EditingMessage(Message)) return;
     if (ServicesWndProc(Message)) return;
     if (FilterEditMessage(Message)) return;
     TBaseGrid::WndProc(Message);

@@ -145,13 +145,6 @@ void TExtStringGrid::SetComboSelection(int Idx)
     FForceComboSel = true;
 }
 
-void TExtStringGrid::KeyPress(char32_t& Key)
-{
-    FStartEditChar = Key;
-    TBaseGrid::KeyPress(Key);
-    FStartEditChar = 0;
-}
-
 bool TExtStringGrid::IsInlineEditor(TEditorType Kind)
 {
     switch (Kind) {
@@ -173,6 +166,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit;
     if (!served) return;
+    FEditing = true;
     FSpecialEditor = true;
     FEditActive = true;
     // The text Escape brings back and the value validation compares with, as the in-place

@@ -1,4 +1,4 @@
-// String grid update counting and editor closing: the bracket bulk operations put around their work.
+// String grid update counting: the bracket bulk operations put around their work.
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
 #include "platform/ui/Messages.h"
@@ -12,26 +12,17 @@ void TExtStringGrid::BeginUpdate()
     if (FUpdateCount++ == 0 && HandleAllocated()) Perform(ui::WM_SETREDRAW, 0, 0);
 }
 
-// An unbalanced EndUpdate (count already 0) changes nothing.
+// A positive count always goes down, also while the grid is hidden: a bracket whose
+// BeginUpdate ran while the grid was shown and whose EndUpdate runs after it was hidden
+// must not leave the grid locked (and editing blocked) for good. Only the window effects
+// of the release depend on visibility.
 void TExtStringGrid::EndUpdate()
 {
-    if (!Visible() || FUpdateCount == 0) return;
-    --FUpdateCount;
-    if (FUpdateCount > 0 || HasState(rtl::csDestroying)) return;
+    if (FUpdateCount > 0) --FUpdateCount;
+    if (!Visible() || FUpdateCount > 0 || HasState(rtl::csDestroying)) return;
     if (HandleAllocated()) Perform(ui::WM_SETREDRAW, 1, 0);
     Invalidate();
     if (FNumCellControls > 0) CellControlsUpdate(false);
-}
-
-void TExtStringGrid::HideInplaceEdit()
-{
-    if (!EditorMode()) return;
-    if (SpecialEditorOpen()) {
-        HideSpecialEditor(Col(), Row());
-        return;
-    }
-    UpdateText();
-    HideEditor();
 }
 
 void TExtStringGrid::InitOrigColSizes()

@@ -78,7 +78,9 @@ int TExtInplaceEdit::TextLength() const { return static_cast<int>(rtl::Utf8Lengt
 // text Escape brings back.
 void TExtInplaceEdit::UpdateContents()
 {
+    FQuiet = true;
     ui::TInplaceEdit::UpdateContents();
+    FQuiet = false;
     if (FGrid == nullptr) return;
     const TEditorType kind = EditorKind();
     SetPasswordChar(kind == edPassword ? FirstChar(FGrid->PasswordChar()) : 0);
@@ -175,7 +177,7 @@ void TExtInplaceEdit::ShowRefusedValue()
 {
     const int col = FGrid->Col();
     const std::string kept = FGrid->GetCellEx(col, FGrid->Row());
-    SetText(FGrid->NewCellText());
+    SetTextQuietly(FGrid->NewCellText());
     if (FGrid->GetCellEx(col, FGrid->Row()) != kept) FGrid->SetCellEx(col, FGrid->Row(), kept);
     if (FGrid->Navigation().EditSelectAll()) {
         SelectAll();
@@ -200,7 +202,7 @@ bool TExtInplaceEdit::ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift)
             if (FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, k, Shift ? ui::TShiftState{ui::ssShift} : ui::TShiftState{0});
             return true;
         }
-        SetText(FGrid->NewCellText());
+        SetTextQuietly(FGrid->NewCellText());
         FGrid->HideInplaceEdit();
         if (FGrid->Options() & ui::goTabs) FGrid->NavigateFromEditor(Shift);
         else if (FGrid->HandleAllocated()) ui::PostMessage(FGrid->Handle(), ui::WM_KEYDOWN, ui::VK_TAB, 0);
@@ -214,7 +216,7 @@ bool TExtInplaceEdit::ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift)
             ShowRefusedValue();
             return true;
         }
-        SetText(FGrid->NewCellText());
+        SetTextQuietly(FGrid->NewCellText());
         FGrid->HideInplaceEdit();
         if (FGrid->CanFocus()) FGrid->SetFocus();
         return true;
@@ -225,7 +227,7 @@ bool TExtInplaceEdit::ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift)
             ShowRefusedValue();
             return true;
         }
-        SetText(FGrid->NewCellText());
+        SetTextQuietly(FGrid->NewCellText());
         return false;
     }
     if (Key == ui::VK_RETURN && !Ctrl && !FGrid->Navigation().LineFeedOnEnter()) {
@@ -233,7 +235,7 @@ bool TExtInplaceEdit::ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift)
             ShowRefusedValue();
             return true;
         }
-        SetText(FGrid->NewCellText());
+        SetTextQuietly(FGrid->NewCellText());
     }
     return false;
 }
@@ -375,12 +377,27 @@ void TExtInplaceEdit::AfterKeyUp()
     FGrid->EditorCaretChanged(text, at, caret);
 }
 
+// A user's change of the text: OnEditChange first, then the text goes into the cell
+// (SetEditText, which fires OnSetEditText). Texts the grid puts in itself report nothing.
 void TExtInplaceEdit::Change()
 {
+    if (FQuiet || FGrid == nullptr || FGrid->NoEditChange()) {
+        ui::TGridEditBase::Change();
+        return;
+    }
+    if (FGrid->OnEditChange && Visible()) {
+        std::string value = GetText();
+        FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), value);
+    }
     ui::TInplaceEdit::Change();
-    if (FGrid == nullptr || !FGrid->OnEditChange || !Visible()) return;
-    std::string value = GetText();
-    FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), value);
+}
+
+void TExtInplaceEdit::SetTextQuietly(const std::string& Text)
+{
+    const bool quiet = FQuiet;
+    FQuiet = true;
+    SetText(Text);
+    FQuiet = quiet;
 }
 
 void TExtInplaceEdit::DblClick()
@@ -413,7 +430,7 @@ void TExtInplaceEdit::LoseFocus(ui::TMessage& Message)
             throw;
         }
     }
-    SetText(FGrid->GetCellEx(FGrid->Col(), FGrid->Row()));
+    SetTextQuietly(FGrid->GetCellEx(FGrid->Col(), FGrid->Row()));
     FGrid->EditorCaretChanged(GetText(), rtl::TPoint{-1, -1}, -1);
     if (!FGotFocus) return;
     FGotFocus = false;

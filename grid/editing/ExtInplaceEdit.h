@@ -37,6 +37,9 @@ public:
     TEditorType EditorKind();
 
     void UpdateContents() override;
+    // Puts a text into the editor as the grid does, without the edit-change events and
+    // without storing it in the cell.
+    void SetTextQuietly(const std::string& Text);
     void Move(const rtl::TRect& Loc) override;
 
 protected:
@@ -74,6 +77,7 @@ private:
     int FColE = -1;
     int FRowE = -1;
     bool FAltBack = false;
+    bool FQuiet = false;
     // Key data of the WM_CHAR being handled (bit 24: the key came from the numeric keypad).
     ui::LPARAM FCharKeyData = 0;
 };

@@ -160,6 +160,9 @@ void TGridSpin::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
         return;
     }
     g.DoneInplaceEdit(Key, Shift);
+    // Escape cancels: closing stores the spin's value formatted by kind, so the cell gets
+    // its text from the edit start back.
+    if (Key == VK_ESCAPE) g.RestoreCellCache();
     if (g.Navigation().AdvanceOnEnter() && g.Navigation().AdvanceAutoEdit()) g.ShowInplaceEdit();
     Key = 0;
     TEsgSpinEdit::KeyDown(Key, Shift);

@@ -107,6 +107,7 @@ TEST_F(LazyEditorsTest, CloseUpFiresTheEventThenWithDirectDateCloseEndsTheEditAn
 
     Grid->MouseActions().SetDirectDateClose(true);
     Grid->Navigation().SetAdvanceOnEnter(true);
+    Grid->Navigation().SetAdvanceAutoEdit(false);
     Open(p, grid::edDateEdit, 1, 2);
     p.SetDroppedDown(true);
     p.SetDroppedDown(false);
@@ -147,7 +148,7 @@ TEST_F(LazyEditorsTest, DateChangesReachOnEditChangeAsTextAndDateTimeChangesOnDa
         texts.push_back(std::to_string(c) + "," + std::to_string(r) + " " + v);
     };
     grid::TGridDatePicker& p = *Grid->DateTimePicker();
-    p.SetDateTime(rtl::EncodeDate(2021, 3, 4));
+    Grid->SetCells(2, 1, "3/4/2021");
     Open(p, grid::edDateEdit, 2, 1);
     Press(ui::VK_UP);  // steps the focused part (the month)
     ASSERT_EQ(texts.size(), 1u);
@@ -160,7 +161,7 @@ TEST_F(LazyEditorsTest, DateChangesReachOnEditChangeAsTextAndDateTimeChangesOnDa
     std::vector<double> values;
     Grid->OnDateTimeChange = [&](TSender, int, int, double v) { values.push_back(v); };
     grid::TGridDateTimePicker& dt = *Grid->DateAndTimePicker();
-    dt.SetDateTime(rtl::EncodeDate(2021, 3, 4) + rtl::EncodeTime(10, 30, 0, 0));
+    Grid->SetCells(1, 1, "3/4/2021 10:30:00");
     Open(dt, grid::edDateTimeEdit, 1, 1);
     dt.TimePicker()->SetFocus();
     Press(ui::VK_UP);  // the hour of the time part
@@ -180,7 +181,7 @@ TEST_F(LazyEditorsTest, SpinArrowsFireTheSpinEventOfTheKindWithTheSteppedValue)
     Grid->OnFloatSpinClick = [&](TSender, int, int, double v, bool up) {
         events.push_back("float " + rtl::FloatToStr(v) + (up ? " up" : " down"));
     };
-    s.SetText("5");
+    Grid->SetCells(2, 3, "5");
     Open(s, grid::edSpinEdit, 2, 3);
     Press(ui::VK_UP);
     Press(ui::VK_DOWN);
@@ -211,8 +212,8 @@ TEST_F(LazyEditorsTest, SpinEnterValidatesARefusedValueKeepsTheEditorAndStopsThe
     grid::TGridSpin& s = *Grid->SpinEdit();
     Grid->OnCellValidate = [](TSender, int, int, std::string& v, bool& ok) { ok = v != "13"; };
     Grid->Navigation().SetAdvanceOnEnter(true);
+    Grid->Navigation().SetAdvanceAutoEdit(false);
     Grid->SetCells(1, 1, "7");
-    s.SetText("7");
     Open(s, grid::edSpinEdit, 1, 1);
     s.SetText("13");
     Press(ui::VK_RETURN);
@@ -248,6 +249,7 @@ TEST_F(LazyEditorsTest, SpinTabWithGridTabsStoresAndStepsToTheNextCell)
 {
     grid::TGridSpin& s = *Grid->SpinEdit();
     Grid->SetOptions(Grid->Options() | ui::goTabs);
+    Grid->Navigation().SetAdvanceAutoEdit(false);
     Open(s, grid::edSpinEdit, 1, 1);
     s.SetText("42");
     Press(ui::VK_TAB);
@@ -263,8 +265,8 @@ TEST_F(LazyEditorsTest, DatePickerEnterStoresTheDateOrKeepsTheEditorWhenRefused)
     grid::TGridDatePicker& p = *Grid->DateTimePicker();
     Grid->OnCellValidate = [](TSender, int, int, std::string& v, bool& ok) { ok = v != "1/1/2020"; };
     Grid->SetCells(1, 1, "5/6/2021");
-    p.SetDate(rtl::EncodeDate(2020, 1, 1));
     Open(p, grid::edDateEdit, 1, 1);
+    p.SetDate(rtl::EncodeDate(2020, 1, 1));
     Press(ui::VK_RETURN);
     EXPECT_TRUE(p.Focused());
     EXPECT_EQ(p.DisplayText(), "1/1/2020");  // the value the validation left
@@ -298,7 +300,8 @@ TEST_F(LazyEditorsTest, DateAndTimeTabFromTheTimePartStoresBothAndMovesOn)
 {
     grid::TGridDateTimePicker& dt = *Grid->DateAndTimePicker();
     Grid->SetOptions(Grid->Options() | ui::goTabs);
-    dt.SetDateTime(rtl::EncodeDate(2021, 6, 7) + rtl::EncodeTime(8, 15, 0, 0));
+    Grid->Navigation().SetAdvanceAutoEdit(false);
+    Grid->SetCells(1, 1, "6/7/2021 08:15:00");
     Open(dt, grid::edDateTimeEdit, 1, 1);
     Press(ui::VK_TAB);  // from the date part on to the time part
     EXPECT_TRUE(dt.TimePicker()->Focused());
@@ -314,9 +317,9 @@ TEST_F(LazyEditorsTest, DateAndTimeTabFromTheTimePartStoresBothAndMovesOn)
 TEST_F(LazyEditorsTest, DateAndTimeEscapePutsTheOpeningDateAndTimeBack)
 {
     grid::TGridDateTimePicker& dt = *Grid->DateAndTimePicker();
-    Grid->SetOriginalDateTime(rtl::EncodeDate(2020, 2, 2) + 0.5);
-    dt.SetDateTime(rtl::EncodeDate(2021, 6, 7) + rtl::EncodeTime(8, 15, 0, 0));
+    Grid->SetCells(1, 1, "2/2/2020 12:00:00");
     Open(dt, grid::edDateTimeEdit, 1, 1);
+    dt.SetDateTime(rtl::EncodeDate(2021, 6, 7) + rtl::EncodeTime(8, 15, 0, 0));
     Press(ui::VK_ESCAPE);
     EXPECT_NEAR(dt.GetDateTime(), rtl::EncodeDate(2020, 2, 2) + 0.5, 1e-6);
     EXPECT_TRUE(Grid->Focused());

@@ -66,12 +66,15 @@ protected:
         App.reset();
         rtl::FormatSettings = Saved;
     }
-    // Opens the editor on the cell and answers it.
+    // Opens the editor on the cell as a user does: a click on the cell (unless it is current
+    // already: a click there opens the editor by itself), then F2.
     TExtInplaceEdit* Open(int col = 1, int row = 1)
     {
-        Grid->SetCol(col);
-        Grid->SetRow(row);
-        Grid->SetEditorMode(true);
+        if (Grid->Col() != col || Grid->Row() != row) {
+            const rtl::TRect cell = Grid->CellRect(col, row);
+            ui::THeadlessBackend::Click(Grid, cell.Left + 2, cell.Top + 2);
+        }
+        ui::THeadlessBackend::PressKey(ui::VK_F2);
         return Grid->NormalEdit();
     }
     static void Type(const std::string& text) { ui::THeadlessBackend::TypeText(text); }
@@ -202,11 +205,11 @@ TEST_F(ExtInplaceEditTest, EscapeBringsBackTheTextTheCellHadWhenTheEditorOpened)
 TEST_F(ExtInplaceEditTest, CtrlEnterInASingleLineGridIsHandedToTheGridsKeyEventOnly)
 {
     std::vector<std::string> keys;
+    Grid->SetWordWrap(false);
+    TExtInplaceEdit* edit = Open();
     Grid->OnKeyDown = [&](rtl::TObject*, ui::WORD& k, ui::TShiftState s) {
         keys.push_back(std::to_string(k) + ((s & ui::ssCtrl) ? "+ctrl" : ""));
     };
-    Grid->SetWordWrap(false);
-    TExtInplaceEdit* edit = Open();
     Type("ab");
     ui::THeadlessBackend::PressKey(ui::VK_RETURN, ui::ssCtrl);
     EXPECT_EQ(keys, (std::vector<std::string>{std::to_string(ui::VK_RETURN) + "+ctrl"}));
@@ -294,7 +297,7 @@ TEST_F(ExtInplaceEditTest, EnterValidatesAndARefusedValueStaysInTheOpenEditor)
     // editor stays open on it.
     EXPECT_EQ(Grid->Cells(1, 1), "old");
     EXPECT_TRUE(edit->Visible());
-    EXPECT_EQ(edit->GetText(), "old");
+    EXPECT_EQ(edit->GetText(), "bad");
     edit->SelectAll();
     Type("fix");
     ui::THeadlessBackend::PressKey(ui::VK_RETURN);
@@ -319,7 +322,10 @@ TEST_F(ExtInplaceEditTest, TabWithGridTabsValidatesThenStepsToTheNextCell)
     EXPECT_EQ(Grid->Cells(1, 2), "v");
     EXPECT_EQ(Grid->Col(), 2);
     EXPECT_EQ(Grid->Row(), 2);
-    EXPECT_FALSE(edit->Visible());
+    // AdvanceAutoEdit (on by default) opens the next cell's editor.
+    EXPECT_TRUE(edit->Visible());
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->GetText(), "");
 }
 
 // The end of an edit is announced once when the editor loses the focus: OnEditingDone at
@@ -391,7 +397,12 @@ TEST_F(ExtInplaceEditTest, EditOnDblClickOnlySwitchesEditingOffAfterTheEdit)
     other->Show();
     Grid->SetFocus();
     Grid->MouseActions().SetEditOnDblClickOnly(true);
-    ASSERT_TRUE(Open(1, 2)->Focused());
+    const rtl::TRect cell = Grid->CellRect(1, 2);
+    ui::THeadlessBackend::Click(Grid, cell.Left + 2, cell.Top + 2);
+    EXPECT_EQ(Grid->Options() & ui::goEditing, 0u);
+    Type("x");  // typing still opens the editor of a cell that needs a double click
+    ASSERT_NE(Grid->NormalEdit(), nullptr);
+    ASSERT_TRUE(Grid->NormalEdit()->Focused());
     other->SetFocus();
     App->ProcessMessages();
     EXPECT_FALSE(Grid->EditorMode());

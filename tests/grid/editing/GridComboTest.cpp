@@ -254,6 +254,7 @@ TEST_F(GridComboTest, RightAtTheEndMovesToTheNextCell)
 {
     Grid->Navigation().SetCursorWalkEditor(true);
     Grid->Navigation().SetCursorWalkAlwaysEdit(false);
+    Grid->Navigation().SetAdvanceAutoEdit(false);
     Grid->SetCells(1, 2, "");
     OpenCombo(ui::csDropDown, 1, 2);
     Combo().SetText("abc");

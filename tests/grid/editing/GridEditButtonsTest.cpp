@@ -125,7 +125,7 @@ TEST_F(EditBtnTest, WithTheEditorDisabledTypingPasteAndCutDoNothingButF4Works)
 
 TEST_F(EditBtnTest, NumericEditorAllowsOneLeadingMinusAndDigitsAndBeepsAtTheRest)
 {
-    Btn().SetText("12");
+    Grid->SetCells(1, 1, "12");
     Open(Btn(), edNumericEditBtn, 1, 1);
     Btn().SetSelStart(0);
     Btn().SetSelLength(0);
@@ -142,7 +142,7 @@ TEST_F(EditBtnTest, FloatEditorRefusesASecondDecimalSeparatorAndDropsTheThousand
 {
     rtl::FormatSettings.DecimalSeparator = ',';
     rtl::FormatSettings.ThousandSeparator = '.';
-    Btn().SetText("1,5");
+    Grid->SetCells(1, 1, "1,5");
     Open(Btn(), edFloatEditBtn, 1, 1);
     Btn().SetSelStart(3);
     Btn().SetSelLength(0);
@@ -232,31 +232,40 @@ TEST_F(EditBtnTest, EnterValidatesAndARefusedValueKeepsTheEditorWithTheValueSele
     EXPECT_TRUE(Grid->Focused());
 }
 
-TEST_F(EditBtnTest, RightAtTheEndWalksOnOnlyWhenTheValueValidatesLeftAtTheStartWithout)
+TEST_F(EditBtnTest, WalkingOutAtEitherEndHappensOnlyWhenTheValueValidates)
 {
     Grid->Navigation().SetCursorWalkEditor(true);
     Grid->Navigation().SetCursorWalkAlwaysEdit(false);
+    Grid->Navigation().SetAdvanceAutoEdit(false);
     Grid->OnCellValidate = [](TSender, int, int, std::string& v, bool& ok) { ok = v != "bad"; };
-    Btn().SetText("bad");
     Open(Btn(), edEditBtn, 2, 1);
+    Btn().SetText("bad");
     Btn().SetSelStart(3);
     Press(ui::VK_RIGHT);
     EXPECT_EQ(Grid->Col(), 2);
-    Btn().SetText("ok");
-    Open(Btn(), edEditBtn, 2, 1);
+    EXPECT_TRUE(Btn().Focused());
     Btn().SetText("ok");
     Btn().SetSelStart(2);
     Press(ui::VK_RIGHT);
     EXPECT_EQ(Grid->Col(), 3);
     EXPECT_EQ(Grid->Cells(2, 1), "ok");
 
-    Btn().SetText("bad");
     Open(Btn(), edEditBtn, 2, 1);
     Btn().SetText("bad");
     Btn().SetSelStart(0);
     Btn().SetSelLength(0);
     Press(ui::VK_LEFT);
+    // Leaving the cell validates the value on this side too: the refused text never
+    // reaches the cell and the cursor stays.
+    EXPECT_EQ(Grid->Col(), 2);
+    EXPECT_EQ(Grid->Cells(2, 1), "ok");
+    App->ProcessMessages();  // the editor reopens on the refused cell
+    EXPECT_TRUE(Btn().Focused());
+    Btn().SetText("fine");
+    Btn().SetSelStart(0);
+    Press(ui::VK_LEFT);
     EXPECT_EQ(Grid->Col(), 1);
+    EXPECT_EQ(Grid->Cells(2, 1), "fine");
 }
 
 TEST_F(EditBtnTest, UnitEditorShowsValueAndUnitAndEnterStoresThemTogether)

@@ -135,6 +135,7 @@ TEST_F(GridEditorControlsTest, CheckEditorTogglesOncePerClickAndOnSpace)
 TEST_F(GridEditorControlsTest, CheckEditorEnterClosesAndAdvancesOnlyWithAdvanceOnEnter)
 {
     TGridCheckBox& c = *Grid->EditCheck();
+    Grid->Navigation().SetAdvanceAutoEdit(false);
     Open(c, edCheckBox, 1, 1);
     Press(ui::VK_RETURN);
     EXPECT_TRUE(Grid->Focused());
@@ -197,8 +198,9 @@ TEST_F(FixedCellEditorTest, RefusedValueKeepsTheEditorFocusedOnItsCellWithABallo
     EXPECT_FALSE(e.StopEdit());
     EXPECT_TRUE(e.Visible());
     EXPECT_TRUE(e.Focused());
+    // A fixed cell never becomes the grid's current cell; the cursor stays in the cells.
     EXPECT_EQ(Grid->Col(), 3);
-    EXPECT_EQ(Grid->Row(), 0);
+    EXPECT_EQ(Grid->Row(), 1);
     EXPECT_EQ(Grid->Cells(3, 0), "old");
     EXPECT_FALSE(e.BalloonShown());
     Grid->SetInvalidEntryTitle("Wrong");

@@ -10,21 +10,33 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Forms.h"
 
-// Puts an editor control over a cell as the grid shows it: the cell becomes current, its
-// value is kept for undo and cancel, the editor kind is recorded and the control enabled,
-// shown and focused.
+// Opens a cell's editor control the way a user does: the cell answers the editor kind,
+// the cell is clicked (the grid takes the focus and the cell becomes current) and F2 is
+// pressed, so the grid asks its edit permission and shows the control of that kind.
 inline void OpenEditorOver(grid::TExtStringGrid& grid, ui::TWinControl& editor, grid::TEditorType kind, int col,
                            int row)
 {
-    grid.SetCol(col);
-    grid.SetRow(row);
-    grid.SaveOldCellValue(col, row);
-    grid.SetCellCache(grid.Cells(col, row));
-    grid.SetEditControl(kind);
-    editor.SetBounds(50, 50, 120, 22);
-    editor.SetEnabled(true);
-    editor.SetVisible(true);
-    editor.SetFocus();
+    grid.SetOptions(grid.Options() | ui::goEditing);
+    const int realCol = grid.RealColIndex(col);
+    auto previous = grid.OnGetEditorType;
+    grid.OnGetEditorType = [previous, kind, realCol, row](rtl::TObject* sender, int c, int r, grid::TEditorType& e) {
+        if (previous) previous(sender, c, r, e);
+        if (c == realCol && r == row) e = kind;
+    };
+    // An editor still open from before covers its cell: it is closed first, as leaving it does.
+    if (grid.EditorMode()) grid.HideInplaceEdit();
+    if (grid.Col() != col || grid.Row() != row || !grid.Focused()) {
+        // Successive clicks land on different spots of their cells, so that two quick
+        // clicks on one cell are not taken for a double click.
+        static int spot = 0;
+        spot = (spot + 1) % 2;
+        const rtl::TRect cell = grid.CellRect(col, row);
+        ui::THeadlessBackend::Click(&grid, cell.Left + 2 + 10 * spot, cell.Top + 2 + 6 * spot);
+    }
+    if (!grid.EditorMode()) ui::THeadlessBackend::PressKey(ui::VK_F2);
+    EXPECT_EQ(grid.Col(), col);
+    EXPECT_EQ(grid.Row(), row);
+    EXPECT_TRUE(editor.Visible());
 }
 
 class GridEditorFixture : public ::testing::Test {

@@ -1,0 +1,191 @@
+// String grid editing cycle: edit permission, opening and closing the in-place editor, and re-showing a refused value.
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptions.h"
+#include "grid/editing/ExtInplaceEdit.h"
+#include "grid/foundation/EsgHTMLEUtil.h"
+#include "platform/ui/RegisteredMessages.h"
+
+namespace grid {
+
+namespace {
+
+const ui::UINT& GridEditInvalidMessage()
+{
+    static const ui::UINT id = ui::RegisterWindowMessage("GridEditInvalid");
+    return id;
+}
+
+const ui::UINT& GridEditShowMessage()
+{
+    static const ui::UINT id = ui::RegisterWindowMessage("GridEditShow");
+    return id;
+}
+
+}  // namespace
+
+// --- edit permission
+
+bool TExtStringGrid::IsEditable(int ACol, int ARow)
+{
+    const bool editingOn = (Options() & ui::goEditing) != 0 || MouseActions().RangeSelectAndEdit() || FEditDisable;
+    if (!editingOn) return false;
+    return IsEditableBaseCell(ACol, ARow);
+}
+
+bool TExtStringGrid::IsEditableBaseCell(int ACol, int ARow)
+{
+    if (ACol < 0 || ARow < 0) return false;
+    const rtl::TPoint base = BaseCell(ACol, ARow);
+    bool canEdit = true;
+    IsEditableCell(RealColIndex(base.X), base.Y, canEdit);
+    return canEdit && !IsFixed(base.X, base.Y);
+}
+
+// --- opening the editor
+
+// Every request to show an editor asks the cell's permission first: a read-only cell, a
+// cell OnCanEditCell refuses, a fixed cell, a cell with a clickable control and an edNone
+// cell open nothing, whatever route asked (F2, Enter, typing, goAlwaysShowEditor).
+bool TExtStringGrid::CanEditShow()
+{
+    if (FValidating || FUpdateCount != 0) return false;
+    const bool answer = TBaseGrid::CanEditShow();
+    if (IsDesigning()) return answer;
+    if (!answer) return false;
+    const bool inplaceOpen = FInplaceEdit != nullptr && FInplaceEdit->Visible() && !SpecialEditorOpen();
+    const rtl::TPoint base = BaseCell(Col(), Row());
+    const auto refuse = [this] {
+        FEditorMode = false;
+        return false;
+    };
+    if (!inplaceOpen && HasCellControl(base.X, base.Y)) return refuse();
+    if (!IsEditableBaseCell(Col(), Row())) return refuse();
+    if (inplaceOpen) return true;
+    TEditorType kind = DefaultEditor();
+    GetCellEditorType(RealColIndex(base.X), base.Y, kind);
+    if (kind == edNone) return refuse();
+    SetEditControl(kind);
+    if (IsInlineEditor(kind) || kind == edDataCheckBox) {
+        FEditing = true;
+        if (FocusHelper().Enabled()) ShowFocusWindow(CellRect(Col(), Row()));
+        return true;
+    }
+    if (SpecialEditorOpen()) return false;
+    ShowSpecialEditor(base.X, base.Y);
+    if (FocusHelper().Enabled()) ShowFocusWindow(CellRect(Col(), Row()));
+    return false;
+}
+
+// The editors start from the base cell's text, without HTML tags unless
+// EditWithTags; OnGetEditText may change it.
+std::string TExtStringGrid::GetEditText(int ACol, int ARow)
+{
+    const rtl::TPoint base = BaseCell(ACol, ARow);
+    std::string text = TBaseGrid::GetEditText(base.X, base.Y);
+    if (!EditWithTags() && text.find('<') != std::string::npos) text = StripHtmlTags(text);
+    return text;
+}
+
+// Editor values go to the base cell of a merged block; OnSetEditText
+// reports them (only user edits come here: the grid fills its editor without it).
+void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value)
+{
+    const rtl::TPoint base = BaseCell(ACol, ARow);
+    TBaseGrid::SetEditText(base.X, base.Y, Value);
+}
+
+void TExtStringGrid::StoreEditorText() { UpdateText(); }
+
+// --- closing the editor
+
+// The editor's text goes into the cell, the editor closes, and the pending edit is
+// validated at once: no route out of the editor skips validation.
+void TExtStringGrid::HideInplaceEdit()
+{
+    if (!EditorMode()) return;
+    if (SpecialEditorOpen()) {
+        HideSpecialEditor(Col(), Row());
+        return;
+    }
+    UpdateText();
+    HideEditor();
+    FEditorMode = false;
+    ValidatePendingEdit();
+}
+
+// The editor text is stored first, so the value checked is what the user typed.
+bool TExtStringGrid::ValidatePendingEdit()
+{
+    if (!FEditing || FValidating) return true;
+    if (SpecialEditorOpen()) return true;  // special editors validate on their own keys and on closing
+    if (FInplaceEdit != nullptr && FInplaceEdit->Visible()) UpdateText();
+    return ValidateCell(GetCellEx(FOldCol, FOldRow));
+}
+
+// "GridEditInvalid": the refused cell becomes current again and its editor reopens, with
+// the refused text selected for correcting; the cell itself keeps the value validation
+// put back until a value is accepted.
+void TExtStringGrid::ShowInvalidValue(int ACol, int ARow)
+{
+    FInvalidSel = false;
+    if (ACol != Col() || ARow != Row()) {
+        FForceSel = true;
+        MoveColRow(ACol, ARow, true, true);
+        FForceSel = false;
+    }
+    if (CanFocus() && !Focused() && (NormalEdit() == nullptr || !NormalEdit()->Focused())) SetFocus();
+    ShowInplaceEdit();
+    TExtInplaceEdit* edit = NormalEdit();
+    if (edit == nullptr || !edit->Visible()) return;
+    FEditing = true;
+    edit->SetTextQuietly(FInvalidCache);
+    edit->SelectAll();
+}
+
+bool TExtStringGrid::EditingMessage(ui::TMessage& Message)
+{
+    switch (Message.Msg) {
+    case ui::WM_KEYDOWN:
+        WMKeyDown(Message);
+        return true;
+    case ui::WM_CHAR:
+        WMChar(Message);
+        return true;
+    default: break;
+    }
+    if (Message.Msg == GridEditInvalidMessage()) {
+        ShowInvalidValue(static_cast<int>(Message.WParam), static_cast<int>(Message.LParam));
+        return true;
+    }
+    if (Message.Msg == GridEditShowMessage()) {
+        ShowInplaceEdit();
+        return true;
+    }
+    return false;
+}
+
+// --- the refused value
+
+// The cell gets the handler's replacement or its text from the edit start back, and the
+// edit stays open on the cell. When the value was refused on the way out of the cell (the
+// editor no longer has the focus) or an invalid-entry title or text explains it, the
+// cursor is held on the cell until "GridEditInvalid" has reopened the editor with the
+// refused text selected.
+void TExtStringGrid::RefuseValue(const std::string& Value, const std::string& NewValue)
+{
+    const bool replaced = Value != NewValue;
+    SetCellEx(FOldCol, FOldRow, replaced ? Value : FOldCellText);
+    FNewCellText = Value;
+    FInvalidCache = Value;
+    FEditing = true;
+    FModified = FOldModifiedValue;
+    if (SpecialEditorOpen() || !HandleAllocated()) return;
+    const bool explained = !InvalidEntryTitle().empty() || !InvalidEntryText().empty();
+    const bool editorFocused = NormalEdit() != nullptr && NormalEdit()->Visible() && NormalEdit()->Focused();
+    if (editorFocused && !explained) return;
+    FInvalidSel = true;
+    ui::PostMessage(Handle(), GridEditInvalidMessage(), static_cast<ui::WPARAM>(FOldCol),
+                    static_cast<ui::LPARAM>(FOldRow));
+}
+
+}  // namespace grid
