@@ -1,6 +1,9 @@
 // Conventions shared by the batch tools of the soil and grid pages: table reading, strict ids, number text, status.
 #include "app/BatchTableReading.h"
 
+#include <algorithm>
+#include <bit>
+#include <cmath>
 #include <cstdint>
 
 #include "app/Unit2.h"
@@ -18,13 +21,6 @@ void ReportStatus(const TToolStatus& status, const std::string& text)
 
 namespace {
 
-std::string_view SkipBlanks(std::string_view text)
-{
-    std::size_t first = 0;
-    while (first < text.size() && text[first] == ' ') ++first;
-    return text.substr(first);
-}
-
 // Powers of ten a double holds exactly.
 constexpr std::array<double, 23> ExactPowersOfTen = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
@@ -32,19 +28,23 @@ constexpr std::array<double, 23> ExactPowersOfTen = {
 
 }  // namespace
 
+// A byte loop rather than a search per field: table fields are a few
+// characters long, shorter than a search call pays off for.
 void TFieldViews::Split(std::string_view line, char separator)
 {
     FCount = 0;
-    std::string_view rest = SkipBlanks(line);
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    while (p < end && *p == ' ') ++p;
+    const char* start = p;
     while (true) {
+        while (p < end && *p != separator) ++p;
         if (FCount == MaxFields) throw rtl::EListError("A line has more than 1000 fields");
-        const std::size_t at = rest.find(separator);
-        if (at == std::string_view::npos) {
-            FFields[static_cast<std::size_t>(FCount++)] = rest;
-            return;
-        }
-        FFields[static_cast<std::size_t>(FCount++)] = rest.substr(0, at);
-        rest = SkipBlanks(rest.substr(at + 1));
+        FFields[static_cast<std::size_t>(FCount++)] = std::string_view(start, static_cast<std::size_t>(p - start));
+        if (p == end) return;
+        ++p;
+        while (p < end && *p == ' ') ++p;
+        start = p;
     }
 }
 
@@ -79,9 +79,90 @@ double ParseDecimalFast(std::string_view text)
     return negative ? -value : value;
 }
 
+bool ReadsAsNonPositive(std::string_view text)
+{
+    // Longer plain text could underflow to 0; it goes the long way.
+    constexpr std::size_t LongestPlainText = 64;
+    if (DecimalSeparatorAtStart != rtl::FormatSettings.DecimalSeparator || text.size() > LongestPlainText)
+        return ParseDecimal(text) <= 0;
+    std::size_t i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    bool digit = false;
+    bool nonZero = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digit = true;
+            nonZero = nonZero || c != '0';
+        } else if ((c == '.' || c == ',') && !point) {
+            point = true;
+        } else {
+            return ParseDecimal(text) <= 0;
+        }
+    }
+    if (!digit) return ParseDecimal(text) <= 0;
+    return negative || !nonZero;
+}
+
+// Where at most `precision` significant digits reach `decimals` decimals
+// (the integer part has at most precision - decimals digits, also after
+// rounding), the text is the value rounded half away from zero at that
+// decimal, computed exactly on the double's integer mantissa and binary
+// exponent: a = m * 2^e, so a * 10^d = m * 10^d / 2^-e. Other values go
+// through FloatToStrF.
+void AppendFixedText(std::string& out, double value, int precision, int decimals)
+{
+    using u128 = unsigned __int128;
+    static constexpr std::array<std::uint64_t, 5> Scale = {1, 10, 100, 1000, 10000};
+    const double a = std::fabs(value);
+    const bool fast = decimals >= 0 && decimals <= 4 && precision >= decimals && precision <= 15 &&
+                      std::isfinite(value) && a < ExactPowersOfTen[static_cast<std::size_t>(precision - decimals)];
+    if (!fast) {
+        out += rtl::FloatToStrF(value, rtl::ffFixed, precision, decimals);
+        return;
+    }
+    std::uint64_t n = 0;
+    if (a != 0) {
+        const auto bits = std::bit_cast<std::uint64_t>(a);
+        const int biased = static_cast<int>(bits >> 52);
+        const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+        const std::uint64_t m = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+        const int shift = 1075 - (biased == 0 ? 1 : biased);  // a = m / 2^shift; a < 2^50 so shift > 2
+        if (shift < 120) {
+            const u128 num = u128(m) * Scale[static_cast<std::size_t>(decimals)];
+            const u128 whole = num >> shift;
+            const u128 rest = num - (whole << shift);
+            n = static_cast<std::uint64_t>(whole) + (rest >= (u128(1) << (shift - 1)) ? 1 : 0);
+        }
+    }
+    // Rounded up to one more integer digit than the precision allows: the
+    // platform writes that in exponent form.
+    if (static_cast<double>(n) >= ExactPowersOfTen[static_cast<std::size_t>(precision)]) {
+        out += rtl::FloatToStrF(value, rtl::ffFixed, precision, decimals);
+        return;
+    }
+    char text[32];
+    char* p = text + sizeof text;
+    int written = 0;
+    do {
+        if (written == decimals && decimals > 0) *--p = rtl::FormatSettings.DecimalSeparator;
+        *--p = static_cast<char>('0' + n % 10);
+        n /= 10;
+        ++written;
+    } while (n != 0 || written <= decimals);
+    // A value that rounds to zero loses its minus sign.
+    const bool zero = std::all_of(p, text + sizeof text, [](char c) { return c < '1' || c > '9'; });
+    if (value < 0 && !zero) *--p = '-';
+    out.append(p, static_cast<std::size_t>(text + sizeof text - p));
+}
+
 std::string FixedText(double value, int precision, int decimals)
 {
-    return rtl::FloatToStrF(value, rtl::ffFixed, precision, decimals);
+    std::string text;
+    AppendFixedText(text, value, precision, decimals);
+    return text;
 }
 
 std::string TTablePlace::Describe() const

@@ -46,9 +46,15 @@ private:
 // "0,35"): the same double the locale conversion gives, without its copies.
 double ParseDecimalFast(std::string_view text);
 
+// True when ParseDecimal(text) <= 0, found without converting plain decimal
+// text.
+bool ReadsAsNonPositive(std::string_view text);
+
 // Fixed p/d number text: FloatToStrF in fixed format with precision p and d
 // decimals, in the locale's decimal separator.
 std::string FixedText(double value, int precision, int decimals);
+// The same text appended to `out`.
+void AppendFixedText(std::string& out, double value, int precision, int decimals);
 
 // Where a value was read: the file as the tool names it and the line number
 // (the header is line 1).

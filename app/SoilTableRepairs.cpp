@@ -19,11 +19,23 @@ constexpr double AdjustProgressRows = 12000000;
 constexpr int TopsoilIdTableSize = 11259791;
 
 // Appends fields first..last of `fields`, each behind a ";" unless it is the
-// first field of the row.
+// first field of the row. Fields that stand in the line joined by single ";"
+// without blanks are copied as one piece.
 void AppendFields(std::string& row, const TFieldViews& fields, int first, int last)
 {
+    if (first > 1) row += ';';
+    if (last <= fields.Count()) {
+        std::size_t joinedLength = static_cast<std::size_t>(last - first);
+        for (int c = first; c <= last; ++c) joinedLength += fields[c].size();
+        const char* begin = fields[first].data();
+        const char* end = fields[last].data() + fields[last].size();
+        if (static_cast<std::size_t>(end - begin) == joinedLength) {
+            row.append(begin, end);
+            return;
+        }
+    }
     for (int c = first; c <= last; ++c) {
-        if (c > 1) row += ';';
+        if (c > first) row += ';';
         row.append(fields[c]);
     }
 }
@@ -77,9 +89,9 @@ void AdjustRow(const TFieldViews& fields, std::string& row)
                         {ParseDecimalFast(fields[SoilDbColumn(layer, FieldCapacityOffset)]) / 100,
                          ParseDecimalFast(fields[SoilDbColumn(layer, WiltingPointOffset)]) / 100});
         row += ';';
-        row += FixedText(adjusted.FieldCapacity * 100, 5, 2);
+        AppendFixedText(row, adjusted.FieldCapacity * 100, 5, 2);
         row += ';';
-        row += FixedText(adjusted.WiltingPoint * 100, 5, 2);
+        AppendFixedText(row, adjusted.WiltingPoint * 100, 5, 2);
     }
 }
 

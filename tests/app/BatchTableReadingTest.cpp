@@ -9,6 +9,7 @@
 #include "app/IdTable.h"
 #include "app/Unit2.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/NumberText.h"
 #include "tests/app/BatchToolFixtures.h"
 
 namespace {
@@ -118,6 +119,45 @@ TEST(BatchTableReading, FastNumberReadingMatchesParseDecimal)
             EXPECT_EQ(std::signbit(fast), std::signbit(expected)) << text;
             EXPECT_EQ(fast, expected) << "'" << text << "' with separator " << separator;
         }
+    }
+}
+
+// The fast fixed-point text gives FloatToStrF's text: ties of the exact
+// decimal value (0.125, 2.675 is below its tie), values that round to zero
+// with or without their sign, the edge of the precision, both separators.
+TEST(BatchTableReading, FixedTextMatchesFloatToStrF)
+{
+    const double values[] = {0,       -0.0,     0.125,   2.675,    0.005,     -0.004,  -0.005,  26.5,
+                             13.67,   999.995,  999.994, 1000.0,   12345.678, 1e-300,  -1e300,  0.3 * 100,
+                             123456,  99999.5,  9999.95, 0.015,    1.005,     -12.345, 5.5,     0.49999999999999994};
+    const int formats[][2] = {{5, 2}, {4, 2}, {5, 0}, {3, 1}, {4, 3}, {15, 4}, {2, 4}};
+    for (char separator : {'.', ','}) {
+        DecimalSeparatorScope scope(separator);
+        for (const auto& format : formats) {
+            for (double value : values) {
+                EXPECT_EQ(app::FixedText(value, format[0], format[1]),
+                          rtl::FloatToStrF(value, rtl::ffFixed, format[0], format[1]))
+                    << value << " " << format[0] << "/" << format[1];
+            }
+            for (int i = 0; i < 20000; ++i) {
+                const double value = (i * 7919 % 200003 - 100000) / 997.0 + i * 1e-7;
+                ASSERT_EQ(app::FixedText(value, format[0], format[1]),
+                          rtl::FloatToStrF(value, rtl::ffFixed, format[0], format[1]))
+                    << value << " " << format[0] << "/" << format[1];
+            }
+        }
+    }
+}
+
+// The sign test of the check agrees with ParseDecimal on every kind of text.
+TEST(BatchTableReading, NonPositiveTestMatchesParseDecimal)
+{
+    const char* texts[] = {"0", "0.0", "0,000", "-0", "-0.5", "+0", "0.001", "12", "-", "", "abc", "1,2.3", "1e-3",
+                           "-1e-3", " 5", "5 ", "0.0000000000000000000000000000000000000001", "00", "+3,5"};
+    for (char separator : {'.', ','}) {
+        DecimalSeparatorScope scope(separator);
+        for (const char* text : texts)
+            EXPECT_EQ(app::ReadsAsNonPositive(text), app::ParseDecimal(text) <= 0) << "'" << text << "'";
     }
 }
 
