@@ -69,6 +69,7 @@ void TForm1::RegisterHandlers()
     RegisterWriterVariantHandlers();
     RegisterCropModelHandlers();
     RegisterStorylineHandlers();
+    RegisterSoilToolHandlers();
 }
 
 void TForm1::RegisterShellHandlers()

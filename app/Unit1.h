@@ -352,6 +352,10 @@ public:
     void mowingTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
     void thinningTBSetEditText(rtl::TObject* Sender, int ACol, int ARow, const std::string& Value);
 
+    // The soil tools of the hidden pages (Unit1SoilTools.cpp): the soil table check and
+    // repairs, the Ritchie calculator and the 100 m soil grid.
+    void RegisterSoilToolHandlers();
+
     // The data tools of the hidden pages and the hidden buttons.
     void RegisterToolHandlers();
     void USDAClick(rtl::TObject* Sender); void Button1Click(rtl::TObject* Sender); void Button2Click(rtl::TObject* Sender);

@@ -586,6 +586,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'MAKE THE GRID'
         TabOrder = 0
+        OnClick = Button11Click
       end
       object Button12: TButton
         Left = 16
@@ -594,6 +595,7 @@ object Form1: TForm1
         Height = 30
         Caption = '?MISSING'
         TabOrder = 0
+        OnClick = Button12Click
       end
       object Button13: TButton
         Left = 16
@@ -602,6 +604,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FIX MISSING DATA'
         TabOrder = 0
+        OnClick = Button13Click
       end
       object Button14: TButton
         Left = 16
@@ -610,6 +613,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FIX DATA'
         TabOrder = 0
+        OnClick = Button14Click
       end
       object Button10: TButton
         Left = 16
@@ -618,6 +622,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FIND MIN GRID'
         TabOrder = 0
+        OnClick = Button10Click
       end
       object Button15: TButton
         Left = 16
@@ -626,6 +631,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'MERGE DATA'
         TabOrder = 0
+        OnClick = Button15Click
       end
       object Button18: TButton
         Left = 16
@@ -634,6 +640,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CELLs by FILEs'
         TabOrder = 0
+        OnClick = Button18Click
       end
       object Button9: TButton
         Left = 16
@@ -642,6 +649,7 @@ object Form1: TForm1
         Height = 30
         Caption = '100m SUBCELLs in 10km GRID'
         TabOrder = 0
+        OnClick = Button9Click
       end
       object Button16: TButton
         Left = 16
@@ -746,6 +754,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button37'
         TabOrder = 0
+        OnClick = Button37Click
       end
       object Button28: TButton
         Left = 266
@@ -830,6 +839,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'SOIL DB ERR CHECK'
         TabOrder = 0
+        OnClick = Button78Click
       end
       object Button47: TButton
         Left = 16
@@ -838,6 +848,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'adjust DWC'
         TabOrder = 0
+        OnClick = Button47Click
       end
       object Button75: TButton
         Left = 16
@@ -846,6 +857,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'soil table correct'
         TabOrder = 0
+        OnClick = Button75Click
       end
       object Button76: TButton
         Left = 16
@@ -854,6 +866,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button76'
         TabOrder = 0
+        OnClick = Button76Click
       end
       object USDA: TButton
         Left = 16
@@ -1220,6 +1233,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Ritchie'
         TabOrder = 0
+        OnClick = Button43Click
       end
     end
     object TabSheet7: TTabSheet
@@ -1379,6 +1393,7 @@ object Form1: TForm1
         Caption = 'Button48'
         TabOrder = 0
         Visible = False
+        OnClick = Button48Click
       end
       object Button39: TButton
         Left = 16
@@ -1557,6 +1572,7 @@ object Form1: TForm1
         Caption = 'restore soil table'
         TabOrder = 0
         Visible = False
+        OnClick = Button93Click
       end
       object Button6: TButton
         Left = 260

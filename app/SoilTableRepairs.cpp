@@ -1,0 +1,315 @@
+// The soil table repairs: "adjust DWC", "soil table correct", "Button76", "restore soil table" and "Button37".
+#include "app/SoilTableRepairs.h"
+
+#include <algorithm>
+#include <array>
+#include <ctime>
+#include <vector>
+
+#include "app/IdTable.h"
+#include "app/Unit2.h"
+#include "platform/rtl/TextFile.h"
+
+namespace app {
+
+namespace {
+
+constexpr int ProgressEvery = 10000;
+constexpr double AdjustProgressRows = 12000000;
+constexpr int TopsoilIdTableSize = 11259791;
+
+// Appends fields first..last of `fields`, each behind a ";" unless it is the
+// first field of the row. Fields that stand in the line joined by single ";"
+// without blanks are copied as one piece.
+void AppendFields(std::string& row, const TFieldViews& fields, int first, int last)
+{
+    if (first > 1) row += ';';
+    if (last <= fields.Count()) {
+        std::size_t joinedLength = static_cast<std::size_t>(last - first);
+        for (int c = first; c <= last; ++c) joinedLength += fields[c].size();
+        const char* begin = fields[first].data();
+        const char* end = fields[last].data() + fields[last].size();
+        if (static_cast<std::size_t>(end - begin) == joinedLength) {
+            row.append(begin, end);
+            return;
+        }
+    }
+    for (int c = first; c <= last; ++c) {
+        if (c > first) row += ';';
+        row.append(fields[c]);
+    }
+}
+
+// --- adjust DWC ---------------------------------------------------------------
+
+struct TWaterCapacity {
+    double FieldCapacity;
+    double WiltingPoint;
+};
+
+// Narrows the available water of a sandy layer and widens that of a loamy one;
+// other layers keep theirs. Fractions of volume.
+TWaterCapacity AdjustLayer(double sand, double silt, double clay, TWaterCapacity w)
+{
+    double d = w.FieldCapacity - w.WiltingPoint;
+    if (sand > 80) {
+        double r = 0;
+        if (d > 0.1) r = std::min((sand - 80) * 2 / 1000, d - 0.1);
+        w.FieldCapacity -= r / 2;
+        w.WiltingPoint += r / 2;
+        d = w.FieldCapacity - w.WiltingPoint;
+        r = 0;
+        if (d > 0.13) r = d - 0.13;
+        w.FieldCapacity -= r / 2;
+        w.WiltingPoint += r / 2;
+    } else if (sand > 10 && sand < 55 && clay > 10 && clay < 35 && silt > 25) {
+        double r = 0;
+        if (d < 0.2) r = std::min((silt - 25) * 0.5 / 1000, 0.2 - d);
+        w.FieldCapacity += r * 2 / 3;
+        w.WiltingPoint -= r / 3;
+        d = w.FieldCapacity - w.WiltingPoint;
+        r = 0;
+        if (d < 0.14) r = 0.14 - d;
+        w.FieldCapacity += r * 2 / 3;
+        w.WiltingPoint -= r / 3;
+    }
+    return w;
+}
+
+void AdjustRow(const TFieldViews& fields, std::string& row)
+{
+    row.clear();
+    for (int layer = 1; layer <= SoilDbLayerCount; ++layer) {
+        AppendFields(row, fields, layer == 1 ? 1 : SoilDbColumn(layer, BulkDensityOffset),
+                     SoilDbColumn(layer, SaturationOffset));
+        const TWaterCapacity adjusted =
+            AdjustLayer(ParseDecimalFast(fields[SoilDbColumn(layer, SandOffset)]),
+                        ParseDecimalFast(fields[SoilDbColumn(layer, SiltOffset)]),
+                        ParseDecimalFast(fields[SoilDbColumn(layer, ClayOffset)]),
+                        {ParseDecimalFast(fields[SoilDbColumn(layer, FieldCapacityOffset)]) / 100,
+                         ParseDecimalFast(fields[SoilDbColumn(layer, WiltingPointOffset)]) / 100});
+        row += ';';
+        AppendFixedText(row, adjusted.FieldCapacity * 100, 5, 2);
+        row += ';';
+        AppendFixedText(row, adjusted.WiltingPoint * 100, 5, 2);
+    }
+}
+
+int SystemClockSeconds() { return static_cast<int>(std::time(nullptr) % 60); }
+
+// Shows the share of 12,000,000 rows done at the first row finished in a
+// second 01, then waits for the second to move on.
+class TMinuteProgress {
+public:
+    TMinuteProgress(const TToolStatus& status, const TClockSeconds& clock) : FStatus(status), FClock(clock) {}
+    void RowDone(long long rows)
+    {
+        const int second = FClock ? FClock() : SystemClockSeconds();
+        if (second != 1) {
+            FShown = false;
+            return;
+        }
+        if (FShown) return;
+        FShown = true;
+        ReportStatus(FStatus, FixedText(rows / AdjustProgressRows * 100, 3, 1) + "% completed");
+    }
+
+private:
+    const TToolStatus& FStatus;
+    const TClockSeconds& FClock;
+    bool FShown = false;
+};
+
+// --- soil table correct ---------------------------------------------------------
+
+bool HoldsMinus(std::string_view text) { return text.find('-') != std::string_view::npos; }
+
+// A "-" in column c from 3 on takes the previous row's columns c-2 to c; in
+// column 1 or 2, where there are no two columns before it, only that column.
+// Then a column whose value reads as 0 takes the previous row's text.
+std::string CorrectedRow(const TFieldViews& fields, const std::vector<std::string>& previous)
+{
+    std::array<std::string, SoilDbColumnCount + 1> f;
+    for (int c = 1; c <= SoilDbColumnCount; ++c) f[c].assign(fields[c]);
+    for (int c = 1; c <= SoilDbColumnCount; ++c) {
+        if (HoldsMinus(f[c])) {
+            for (int k = c >= 3 ? c - 2 : c; k <= c; ++k) f[k] = previous[k];
+        }
+        if (ParseDecimal(f[c]) == 0) f[c] = previous[c];
+    }
+    std::string row;
+    for (int c = 1; c <= SoilDbColumnCount; ++c) {
+        if (c > 1) row += ';';
+        row += f[c];
+    }
+    return row;
+}
+
+void RememberRow(std::vector<std::string>& previous, const std::string& row)
+{
+    TFieldViews fields;
+    fields.Split(row);
+    for (int c = 1; c <= SoilDbColumnCount; ++c) previous[c].assign(fields[c]);
+}
+
+// --- Button76 ---------------------------------------------------------------------
+
+// Only the depth changes: column 2 "0" right after the id, followed by a bulk
+// density beginning with "1". A ";0;1" that the organic matter and lime of a
+// layer form further on stays as it is.
+std::string DepthFixedRow(const std::string& line)
+{
+    const std::size_t idEnd = line.find(';');
+    if (idEnd == std::string::npos || line.compare(idEnd, 4, ";0;1") != 0) return line;
+    std::string row = line;
+    row.replace(idEnd, 4, ";10;1");
+    return row;
+}
+
+// --- output -------------------------------------------------------------------
+
+// Runs `onRow` over every data row of `table`, writing its header first and
+// showing the row count every 10,000 rows.
+void CopyRows(TBatchTable& table, rtl::TTextFile& output, const TToolStatus& status,
+              const std::function<std::string(const std::string& line, const TTablePlace& place)>& onRow)
+{
+    output.WriteLn(table.ReadHeader());
+    int rows = 0;
+    table.ForEachDataLine([&](const std::string& line, const TTablePlace& place) {
+        output.WriteLn(onRow(line, place));
+        if (++rows % ProgressEvery == 0) ReportStatus(status, std::to_string(rows));
+    });
+}
+
+}  // namespace
+
+// The base copy is opened before the soil database table is created, so a
+// missing base copy leaves the table as it was instead of emptying it.
+void AdjustWaterCapacity(const TSoilTableOptions& options, const TToolStatus& status,
+                         const TClockSeconds& clockSeconds)
+{
+    ReportStatus(status, "PROCESSING");
+    TBatchTable base(options.File(SoilDbBaseTableName));
+    base.Open();
+    rtl::TTextFile output(options.File(SoilDbTableName));
+    output.Rewrite();
+    output.WriteLn(base.ReadHeader());
+    TMinuteProgress progress(status, clockSeconds);
+    TFieldViews fields;
+    std::string row;
+    long long rows = 0;
+    base.ForEachDataLine([&](const std::string& line, const TTablePlace&) {
+        fields.Split(line);
+        AdjustRow(fields, row);
+        output.WriteLn(row);
+        progress.RowDone(++rows);
+    });
+    base.Close();
+    output.Close();
+    ReportStatus(status, "COMPLETE");
+}
+
+void CorrectSoilTable(const TSoilTableOptions& options, const TToolStatus& status)
+{
+    ReportStatus(status, "PROCESSING");
+    TBatchTable table(options.File(SoilDbTableName));
+    table.Open();
+    rtl::TTextFile output(options.File(SoilDbCorrectedName));
+    output.Rewrite();
+    std::vector<std::string> previous(SoilDbColumnCount + 1);
+    TFieldViews fields;
+    CopyRows(table, output, status, [&](const std::string& line, const TTablePlace&) {
+        if (!HoldsMinus(line)) {
+            RememberRow(previous, line);
+            return line;
+        }
+        fields.Split(line);
+        std::string row = CorrectedRow(fields, previous);
+        RememberRow(previous, row);
+        return row;
+    });
+    table.Close();
+    output.Close();
+    ReportStatus(status, "COMPLETE");
+}
+
+void FixZeroSoilDepth(const TSoilTableOptions& options, const TToolStatus& status)
+{
+    ReportStatus(status, "PROCESSING");
+    TBatchTable table(options.File(SoilDbCorrectedName));
+    table.Open();
+    rtl::TTextFile output(options.File(SoilDbCorrected2Name));
+    output.Rewrite();
+    CopyRows(table, output, status, [](const std::string& line, const TTablePlace&) { return DepthFixedRow(line); });
+    table.Close();
+    output.Close();
+    ReportStatus(status, "COMPLETE");
+}
+
+void RestoreSoilTable(const TSoilTableOptions& options, const TToolStatus& status)
+{
+    static constexpr std::array<int, 8> RestoredColumns = {11, 12, 21, 22, 31, 32, 41, 42};
+    ReportStatus(status, "PROCESSING");
+    TBatchTable current(options.File(SoilDbTableName));
+    current.Open();
+    TBatchTable original(options.File(SoilDbOriginalName));
+    original.Open();
+    rtl::TTextFile output(options.File(SoilDbRestoredName));
+    output.Rewrite();
+    original.ReadHeader();
+    TSequentialJoin join(original, TSequentialJoin::kcText);
+    TFieldViews fields;
+    TFieldViews originalFields;
+    CopyRows(current, output, status, [&](const std::string& line, const TTablePlace&) {
+        fields.Split(line);
+        originalFields.Split(join.Seek(fields[1]));
+        std::string row;
+        for (int c = 1; c <= SoilDbColumnCount; ++c) {
+            if (c > 1) row += ';';
+            const bool restored = std::find(RestoredColumns.begin(), RestoredColumns.end(), c) != RestoredColumns.end();
+            row.append(restored ? originalFields[c] : fields[c]);
+        }
+        return row;
+    });
+    current.Close();
+    original.Close();
+    output.Close();
+    ReportStatus(status, "COMPLETE");
+}
+
+void ReplaceTopsoilDepth(const TSoilTableOptions& options, const TToolStatus& status)
+{
+    ReportStatus(status, "PROCESSING...");
+    TBatchTable depths(options.File(TopsoilDepthTableName));
+    depths.Open();
+    TBatchTable table(options.File(SoilDbTableName));
+    table.Open();
+    TIdTable newDepth(TopsoilIdTableSize);
+    TFieldViews fields;
+    depths.ReadHeader();
+    depths.ForEachDataLine([&](const std::string& line, const TTablePlace& place) {
+        fields.Split(line);
+        const int id = ReadStrictInt(fields[2], place, 1, TopsoilIdTableSize, "100 m id");
+        newDepth.Set(id, FixedText(ParseDecimal(fields[5]), 5, 0));
+    });
+    depths.Close();
+
+    rtl::TTextFile output(options.File(SoilDbFixedName));
+    output.Rewrite();
+    output.WriteLn(table.ReadHeader());
+    std::string row;
+    table.ForEachDataLine([&](const std::string& line, const TTablePlace& place) {
+        fields.Split(line);
+        const int id = ReadStrictInt(fields[1], place, 1, TopsoilIdTableSize, "100 m id");
+        row.assign(fields[1]);
+        row += ';';
+        row.append(newDepth.Empty(id) ? fields[2] : newDepth.Get(id));
+        AppendFields(row, fields, 3, SoilDbColumnCount);
+        output.WriteLn(row);
+    });
+    table.Close();
+    output.Close();
+    ReportStatus(status, "COMPLETE");
+}
+
+}  // namespace app

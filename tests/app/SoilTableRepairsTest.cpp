@@ -1,0 +1,154 @@
+// Tests of the soil table repairs on small tables, compared with whole expected files.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/SoilTableRepairs.h"
+#include "platform/rtl/Exceptions.h"
+#include "tests/app/BatchToolFixtures.h"
+
+namespace {
+
+using namespace batchfixtures;
+using testsupport::ReadFileBytes;
+
+fs::path Data(const std::string& name) { return testsupport::TestDataDir() / "app" / "soiltools" / name; }
+
+struct TRepairFolder {
+    testsupport::TempDir Dir;
+    app::TSoilTableOptions Options;
+    std::vector<std::string> Status;
+    app::TToolStatus Report = [this](const std::string& text) { Status.push_back(text); };
+
+    TRepairFolder() { Options.Folder = FolderOption(Dir.Path()); }
+    fs::path File(const std::string& name) const { return Dir.Path() / name; }
+    void Put(const std::string& fixture, const std::string& name) const
+    {
+        fs::create_directories(File(name).parent_path());
+        fs::copy_file(Data(fixture), File(name));
+    }
+};
+
+// Sandy, loamy and other layers, in both locales: the adjusted field capacity
+// and wilting point are written fixed 5/2 with the locale's separator, every
+// other column as read (a comma text stays a comma text).
+TEST(AdjustWaterCapacity, AdjustsLayersByTextureInBothLocales)
+{
+    for (const auto& [separator, expected] : {std::pair{'.', "dwc_expected_dot.csv"}, {',', "dwc_expected_comma.csv"}}) {
+        DecimalSeparatorScope scope(separator);
+        TRepairFolder f;
+        f.Put("dwc_base.csv", "Tolvek_DB_SOIL_TABLE_base.csv");
+        app::AdjustWaterCapacity(f.Options, f.Report, [] { return 30; });
+        EXPECT_EQ(ReadFileBytes(f.File("Tolvek_DB_SOIL_TABLE.csv")), ReadFileBytes(Data(expected))) << separator;
+        EXPECT_EQ(f.Status, (std::vector<std::string>{"PROCESSING", "COMPLETE"}));
+    }
+}
+
+TEST(AdjustWaterCapacity, MissingBaseCopyLeavesTheTableAsItWas)
+{
+    TRepairFolder f;
+    WriteTable(f.File("Tolvek_DB_SOIL_TABLE.csv"), {"header", SoilRow(1)});
+    const std::string before = ReadFileBytes(f.File("Tolvek_DB_SOIL_TABLE.csv"));
+    EXPECT_THROW(app::AdjustWaterCapacity(f.Options, f.Report), rtl::EInOutError);
+    EXPECT_EQ(ReadFileBytes(f.File("Tolvek_DB_SOIL_TABLE.csv")), before);
+}
+
+// The share of 12,000,000 rows shows once in a second 01 and again only after
+// the second has moved on.
+TEST(AdjustWaterCapacity, ShowsProgressOncePerSecond01)
+{
+    TRepairFolder f;
+    std::vector<std::string> lines = {"header"};
+    for (int id = 1; id <= 6; ++id) lines.push_back(SoilRow(id));
+    WriteTable(f.File("Tolvek_DB_SOIL_TABLE_base.csv"), lines);
+    const std::vector<int> seconds = {0, 1, 1, 2, 1, 1};
+    std::size_t next = 0;
+    app::AdjustWaterCapacity(f.Options, f.Report, [&] { return seconds[next++]; });
+    // 2 of 12,000,000 rows is 0.0000167 %.
+    EXPECT_EQ(f.Status, (std::vector<std::string>{"PROCESSING", "0.0% completed", "0.0% completed", "COMPLETE"}));
+    EXPECT_EQ(next, 6u);
+}
+
+struct TRepairCase {
+    const char* Name;
+    std::vector<std::pair<const char*, const char*>> Inputs;  // fixture, name in the folder
+    void (*Tool)(const app::TSoilTableOptions&, const app::TToolStatus&);
+    const char* Output;
+    const char* Expected;
+    const char* FirstStatus;
+};
+
+// "soil table correct": rows with a "-" take the previous written row's texts
+// (the first row from an empty one; a "-" in column 1 or 2 replaces only that
+// column), zeros of other rows stay. "Button76": only a depth 0 before a bulk
+// density beginning with 1 changes; the ";0;1" of a short row's organic matter
+// and lime stays. "restore soil table": field capacity and wilting point come
+// back from the ORIGINAL rows of the same ids, other ORIGINAL rows passed over.
+// "Button37": depths rounded to whole centimetres, an id without one keeps its own.
+TEST(SoilTableRepairs, WriteTheExpectedTables)
+{
+    const std::vector<TRepairCase> cases = {
+        {"soil table correct", {{"correct_input.csv", "Tolvek_DB_SOIL_TABLE.csv"}}, app::CorrectSoilTable,
+         "Tolvek_DB_SOIL_TABLE_corrected.csv", "correct_expected.csv", "PROCESSING"},
+        {"Button76", {{"depth_input.csv", "Tolvek_DB_SOIL_TABLE_corrected.csv"}}, app::FixZeroSoilDepth,
+         "Tolvek_DB_SOIL_TABLE_corrected2.csv", "depth_expected.csv", "PROCESSING"},
+        {"restore soil table",
+         {{"restore_current.csv", "Tolvek_DB_SOIL_TABLE.csv"},
+          {"restore_original.csv", "ORIGINAL/Tolvek_DB_SOIL_TABLE.csv"}},
+         app::RestoreSoilTable, "ORIGINAL/Tolvek_DB_SOIL_TABLE_restored.csv", "restore_expected.csv", "PROCESSING"},
+        {"Button37",
+         {{"topsoil_table.csv", "Tolvek_DB_SOIL_TABLE.csv"}, {"topsoil_depths.txt", "DATA/termoreteg_uj.txt"}},
+         app::ReplaceTopsoilDepth, "Tolvek_DB_SOIL_TABLE_fixed.csv", "topsoil_expected.csv", "PROCESSING..."},
+    };
+    for (const TRepairCase& c : cases) {
+        TRepairFolder f;
+        for (const auto& [fixture, name] : c.Inputs) f.Put(fixture, name);
+        c.Tool(f.Options, f.Report);
+        EXPECT_EQ(ReadFileBytes(f.File(c.Output)), ReadFileBytes(Data(c.Expected))) << c.Name;
+        EXPECT_EQ(f.Status, (std::vector<std::string>{c.FirstStatus, "COMPLETE"})) << c.Name;
+    }
+}
+
+TEST(SoilTableRepairs, RepairsShowTheRowCountEvery10000Rows)
+{
+    TRepairFolder f;
+    std::vector<std::string> lines = {"header"};
+    for (int id = 1; id <= 10000; ++id) lines.push_back(SoilRow(id));
+    WriteTable(f.File("Tolvek_DB_SOIL_TABLE_corrected.csv"), lines);
+    app::FixZeroSoilDepth(f.Options, f.Report);
+    EXPECT_EQ(f.Status, (std::vector<std::string>{"PROCESSING", "10000", "COMPLETE"}));
+}
+
+TEST(SoilTableRepairs, RestoreEndsAtTheEndOfTheOriginalNamingTheMissingId)
+{
+    TRepairFolder f;
+    WriteTable(f.File("Tolvek_DB_SOIL_TABLE.csv"), {"h", SoilRow(1), SoilRow(3), SoilRow(4)});
+    WriteTable(f.File("ORIGINAL/Tolvek_DB_SOIL_TABLE.csv"), {"h", SoilRow(1), SoilRow(2), SoilRow(4)});
+    try {
+        app::RestoreSoilTable(f.Options, f.Report);
+        FAIL() << "no error";
+    } catch (const rtl::Exception& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("id 3 "), std::string::npos) << message;
+        EXPECT_NE(message.find("ORIGINAL\\Tolvek_DB_SOIL_TABLE.csv"), std::string::npos) << message;
+    }
+}
+
+TEST(SoilTableRepairs, TopsoilIdBeyondItsIdTableNamesFileLineAndValue)
+{
+    TRepairFolder f;
+    WriteTable(f.File("Tolvek_DB_SOIL_TABLE.csv"), {"h", SoilRow(1)});
+    WriteTable(f.File("DATA/termoreteg_uj.txt"), {"h", "1;1;0;0;20", "2;11259792;0;0;20"});
+    try {
+        app::ReplaceTopsoilDepth(f.Options, f.Report);
+        FAIL() << "no error";
+    } catch (const rtl::EConvertError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("11259792"), std::string::npos) << message;
+        EXPECT_NE(message.find("termoreteg_uj.txt\", line 3"), std::string::npos) << message;
+    }
+    EXPECT_FALSE(fs::exists(f.File("Tolvek_DB_SOIL_TABLE_fixed.csv")));
+}
+
+}  // namespace
