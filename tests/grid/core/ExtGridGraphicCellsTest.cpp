@@ -276,7 +276,10 @@ TEST_F(GraphicCellsTest, PushedButtonCaptionMovesByOnePixel)
 
 TEST_F(GraphicCellsTest, ExpandButtonChevronPointsByItsState)
 {
+    EXPECT_EQ(Grid->GetExpandButtonRect(1, 1), (rtl::TRect{0, 0, 0, 0}));
     Grid->AddExpand(1, 1, 80);
+    const rtl::TRect cell = Grid->CellRect(1, 1);
+    EXPECT_EQ(Grid->GetExpandButtonRect(1, 1), rtl::Rect(cell.Right - 13, cell.Top + 2, cell.Right - 2, cell.Top + 13));
     // R = (1, 1, 119, 29): collapsed (109, 6) - (112, 9) - (116, 5); expanded (109, 9) - (112, 6) - (116, 10).
     auto s = Draw(1, 1);
     EXPECT_EQ(s->At(110, 7), gfx::clBlack);
