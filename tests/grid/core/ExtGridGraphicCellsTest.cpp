@@ -1,6 +1,7 @@
 // Tests of attaching image, picture, rotated, progress, shape, rating and button graphics to cells, and reading them back.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "grid/core/CellGraphics.h"
@@ -8,10 +9,12 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridCellInterface.h"
 #include "grid/core/GridLists.h"
+#include "grid/core/GridOptionsLook.h"
 #include "grid/foundation/ExtUtilShapes.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/gfx/Picture.h"
+#include "platform/rtl/StringList.h"
 #include "tests/grid/core/ExtGridGraphicDrawFixture.h"
 
 using namespace grid;
@@ -292,4 +295,59 @@ TEST_F(GraphicCellsTest, ExpandButtonChevronPointsByItsState)
     EXPECT_NE(s->At(110, 7), gfx::clBlack);
     // The button stands in the cell's top-right corner, 13 pixels square.
     EXPECT_EQ(gridtest::InkBox(*s, gridtest::NotWhite), rtl::Rect(119 - 13, 1, 119, 14));
+}
+
+TEST_F(GraphicCellsTest, GraphicParamsGiveTheRoomEachKindTakesAndWhetherTheTextIsShown)
+{
+    gfx::TBitmap bitmap(10, 7);
+    struct Case {
+        const char* name;
+        std::function<void(TExtStringGrid&)> add;
+        int w, h;
+        bool text;
+    };
+    const Case cases[] = {
+        {"check box", [](TExtStringGrid& g) { g.AddCheckBox(1, 1, true, false); }, 15, 15, true},
+        {"data check box", [](TExtStringGrid& g) { g.AddCheckBox(1, 1, true, true); }, 15, 15, false},
+        {"tri-state", [](TExtStringGrid& g) { g.AddCheckBox(1, 1, ui::cbGrayed); }, 15, 15, true},
+        {"radio button", [](TExtStringGrid& g) { g.AddRadioButton(1, 1, true); }, 14, 14, true},
+        {"radio group", [](TExtStringGrid& g) { g.CreateRadio(1, 1, 0, 0)->Add("a"); }, 0, 0, false},
+        {"progress", [](TExtStringGrid& g) { g.AddProgress(1, 1, 0, 0); }, 0, 0, false},
+        {"styled progress", [](TExtStringGrid& g) { g.AddExtProgress(1, 1, 0, 10); }, 0, 0, false},
+        {"pie", [](TExtStringGrid& g) { g.AddProgressPie(1, 1, 0, 5); }, 20, 20, true},
+        {"shape", [](TExtStringGrid& g) { g.AddShape(1, 1, csCircle, 0, 0, haLeft, vaTop); }, 26, 26, true},
+        {"rating", [](TExtStringGrid& g) { g.AddRating(1, 1, 5, 0, 0); }, 90, 16, false},
+        {"button", [](TExtStringGrid& g) { g.AddButton(1, 1, 70, 20, "x", haLeft, vaTop); }, 70, 20, true},
+        {"bitmap", [&](TExtStringGrid& g) { g.AddBitmap(1, 1, &bitmap, false, haLeft, vaTop); }, 10, 7, true},
+        {"rotated", [](TExtStringGrid& g) { g.AddRotated(1, 1, 90, "x"); }, 0, 0, false},
+        {"comment only", [](TExtStringGrid& g) { g.AddComment(1, 1, "c"); }, 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        Grid->ClearRect(1, 1, 1, 1);
+        c.add(*Grid);
+        int w = -1, h = -1;
+        bool text = !c.text;
+        TCellHAlign ha;
+        TCellVAlign va;
+        EXPECT_NE(Grid->GetCellGraphicParams(1, 1, w, h, text, ha, va), nullptr) << c.name;
+        EXPECT_EQ(w, c.w) << c.name;
+        EXPECT_EQ(h, c.h) << c.name;
+        EXPECT_EQ(text, c.text) << c.name;
+    }
+    Grid->ControlLook().SetControlStyle(csJyx);
+    Grid->AddCheckBox(1, 1, true, false);
+    int w = 0, h = 0;
+    bool text = false;
+    TCellHAlign ha = haFull;
+    TCellVAlign va = vaFull;
+    Grid->GetCellGraphicParams(1, 1, w, h, text, ha, va);
+    EXPECT_EQ(w, 16);
+    EXPECT_EQ(ha, haBeforeText);
+    // No graphic: nothing to leave room for, the text shown, top-left.
+    EXPECT_EQ(Grid->GetCellGraphicParams(3, 3, w, h, text, ha, va), nullptr);
+    EXPECT_EQ(w, 0);
+    EXPECT_EQ(h, 0);
+    EXPECT_TRUE(text);
+    EXPECT_EQ(ha, haLeft);
+    EXPECT_EQ(va, vaTop);
 }
