@@ -1,6 +1,7 @@
 // Tests of attaching image, picture, rotated, progress, shape, rating and button graphics to cells, and reading them back.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 
@@ -350,4 +351,36 @@ TEST_F(GraphicCellsTest, GraphicParamsGiveTheRoomEachKindTakesAndWhetherTheTextI
     EXPECT_TRUE(text);
     EXPECT_EQ(ha, haLeft);
     EXPECT_EQ(va, vaTop);
+}
+
+TEST_F(GraphicCellsTest, FlatGridWithColourTonesDrawsButtonsInTheToneOfTheirState)
+{
+    TColorTones tones;
+    tones.Background = {0xE0F0E0, 0x408040, 0x0000C0};  // brush, border, text
+    tones.Disabled = {0xD0D0D0, 0x909090, 0x707070};
+    tones.Selected = {0xF0D0D0, 0x804040, 0x00C000};
+    tones.Hover = tones.Background;
+    tones.Foreground = tones.Background;
+    Grid->SetColorTones(tones);
+    Grid->AddButton(1, 1, 70, 24, "Go", haLeft, vaTop);
+    struct Case { const char* name; std::function<void()> set; gfx::TColor face, text; };
+    const Case cases[] = {
+        {"normal", [] {}, 0xE0F0E0, 0x0000C0},
+        {"pushed", [&] { Grid->PushButton(1, 1, true); }, 0xF0D0D0, 0x00C000},
+        {"disabled", [&] {
+             Grid->PushButton(1, 1, false);
+             Grid->OnCanEditCell = [](TSender, int, int, bool& can) { can = false; };
+         }, 0xD0D0D0, 0x707070},
+    };
+    for (const Case& c : cases) {
+        c.set();
+        const auto s = Draw(1, 1);
+        EXPECT_EQ(s->At(8, 8), c.face) << c.name;
+        // The caption's ink (anti-aliased) comes close to the tone's text colour.
+        const auto near = [t = c.text](gfx::TColor p) {
+            return std::abs(gfx::GetRValue(p) - gfx::GetRValue(t)) + std::abs(gfx::GetGValue(p) - gfx::GetGValue(t)) +
+                       std::abs(gfx::GetBValue(p) - gfx::GetBValue(t)) < 60;
+        };
+        EXPECT_GT(s->Count(rtl::Bounds(2, 2, 70, 24), near), 3) << c.name;
+    }
 }
