@@ -570,3 +570,24 @@ TEST_F(GraphicDrawTest, RotatedLinesStandSideBySideAcrossTheReadingDirection)
     EXPECT_GE(two.Width(), lineHeight);
     EXPECT_LT(one.Width(), lineHeight);
 }
+
+TEST_F(GraphicDrawTest, RadioRangePutsTheFirstCaptionLeftOfItsButton)
+{
+    // The drawn diamonds dot the checked item in the look's colour: a colour no caption has.
+    Grid->ControlLook().SetControlStyle(csBorland);
+    Grid->ControlLook().SetColor(gfx::clLime);
+    rtl::TStringList items;
+    items.Add("lo");
+    items.Add("hi");
+    Grid->AddRadio(1, 1, 1, 0, &items);
+    const auto dotX = [&] { return InkBox(*Draw(1, 1), [](gfx::TColor c) { return c == gfx::clLime; }).Left; };
+    const int plain = dotX();
+    Grid->ControlLook().SetRadioRange(true);
+    const int ranged = dotX();
+    const int captionWidth = Draw(1, 1)->Canvas().TextWidth("lo");
+    ASSERT_GT(plain, 0);
+    EXPECT_EQ(ranged, plain + captionWidth + 2);
+    // The second item's button stays clear of the first.
+    Grid->SetRadioIdx(1, 1, 1);
+    EXPECT_GE(dotX(), ranged + 16);
+}
