@@ -2151,6 +2151,8 @@ public:
     std::string GetButtonText(int ACol, int ARow);
     void PushButton(int ACol, int ARow, bool push);
     rtl::TRect GetCellButtonRect(int ACol, int ARow);
+    // The expand button of a ctExpand cell (11 × 11, 2 pixels in from the top and right); empty otherwise.
+    rtl::TRect GetExpandButtonRect(int ACol, int ARow);
     bool HasButton(int ACol, int ARow);
     void RemoveButton(int ACol, int ARow);
     void RemoveBitButton(int ACol, int ARow);

@@ -255,6 +255,8 @@ void TExtStringGrid::DrawCellRadio(gfx::TCanvas& ACanvas, const rtl::TRect& ARec
             ACanvas.TextOut(captionAt.X, captionAt.Y, caption);
             sum += ACanvas.TextWidth(caption);
         }
+        // The gap between the first caption and its button keeps the next item clear of it.
+        if (rangeFirst) sum += 2;
     }
 }
 

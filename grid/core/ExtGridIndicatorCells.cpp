@@ -236,6 +236,13 @@ rtl::TRect TExtStringGrid::GetCellButtonRect(int ACol, int ARow)
     return r;
 }
 
+rtl::TRect TExtStringGrid::GetExpandButtonRect(int ACol, int ARow)
+{
+    if (!BaseCellIs(*this, ACol, ARow, ctExpand)) return {0, 0, 0, 0};
+    const rtl::TRect cell = CellRect(ACol, ARow);
+    return rtl::Rect(cell.Right - 13, cell.Top + 2, cell.Right - 2, cell.Top + 13);
+}
+
 bool TExtStringGrid::HasButton(int ACol, int ARow)
 {
     return BaseCellIs(*this, ACol, ARow, ctButton) || BaseCellIs(*this, ACol, ARow, ctBitButton);

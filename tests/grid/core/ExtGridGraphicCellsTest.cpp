@@ -1,6 +1,8 @@
 // Tests of attaching image, picture, rotated, progress, shape, rating and button graphics to cells, and reading them back.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <functional>
 #include <memory>
 
 #include "grid/core/CellGraphics.h"
@@ -8,10 +10,12 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridCellInterface.h"
 #include "grid/core/GridLists.h"
+#include "grid/core/GridOptionsLook.h"
 #include "grid/foundation/ExtUtilShapes.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/gfx/Picture.h"
+#include "platform/rtl/StringList.h"
 #include "tests/grid/core/ExtGridGraphicDrawFixture.h"
 
 using namespace grid;
@@ -276,7 +280,10 @@ TEST_F(GraphicCellsTest, PushedButtonCaptionMovesByOnePixel)
 
 TEST_F(GraphicCellsTest, ExpandButtonChevronPointsByItsState)
 {
+    EXPECT_EQ(Grid->GetExpandButtonRect(1, 1), (rtl::TRect{0, 0, 0, 0}));
     Grid->AddExpand(1, 1, 80);
+    const rtl::TRect cell = Grid->CellRect(1, 1);
+    EXPECT_EQ(Grid->GetExpandButtonRect(1, 1), rtl::Rect(cell.Right - 13, cell.Top + 2, cell.Right - 2, cell.Top + 13));
     // R = (1, 1, 119, 29): collapsed (109, 6) - (112, 9) - (116, 5); expanded (109, 9) - (112, 6) - (116, 10).
     auto s = Draw(1, 1);
     EXPECT_EQ(s->At(110, 7), gfx::clBlack);
@@ -289,4 +296,91 @@ TEST_F(GraphicCellsTest, ExpandButtonChevronPointsByItsState)
     EXPECT_NE(s->At(110, 7), gfx::clBlack);
     // The button stands in the cell's top-right corner, 13 pixels square.
     EXPECT_EQ(gridtest::InkBox(*s, gridtest::NotWhite), rtl::Rect(119 - 13, 1, 119, 14));
+}
+
+TEST_F(GraphicCellsTest, GraphicParamsGiveTheRoomEachKindTakesAndWhetherTheTextIsShown)
+{
+    gfx::TBitmap bitmap(10, 7);
+    struct Case {
+        const char* name;
+        std::function<void(TExtStringGrid&)> add;
+        int w, h;
+        bool text;
+    };
+    const Case cases[] = {
+        {"check box", [](TExtStringGrid& g) { g.AddCheckBox(1, 1, true, false); }, 15, 15, true},
+        {"data check box", [](TExtStringGrid& g) { g.AddCheckBox(1, 1, true, true); }, 15, 15, false},
+        {"tri-state", [](TExtStringGrid& g) { g.AddCheckBox(1, 1, ui::cbGrayed); }, 15, 15, true},
+        {"radio button", [](TExtStringGrid& g) { g.AddRadioButton(1, 1, true); }, 14, 14, true},
+        {"radio group", [](TExtStringGrid& g) { g.CreateRadio(1, 1, 0, 0)->Add("a"); }, 0, 0, false},
+        {"progress", [](TExtStringGrid& g) { g.AddProgress(1, 1, 0, 0); }, 0, 0, false},
+        {"styled progress", [](TExtStringGrid& g) { g.AddExtProgress(1, 1, 0, 10); }, 0, 0, false},
+        {"pie", [](TExtStringGrid& g) { g.AddProgressPie(1, 1, 0, 5); }, 20, 20, true},
+        {"shape", [](TExtStringGrid& g) { g.AddShape(1, 1, csCircle, 0, 0, haLeft, vaTop); }, 26, 26, true},
+        {"rating", [](TExtStringGrid& g) { g.AddRating(1, 1, 5, 0, 0); }, 90, 16, false},
+        {"button", [](TExtStringGrid& g) { g.AddButton(1, 1, 70, 20, "x", haLeft, vaTop); }, 70, 20, true},
+        {"bitmap", [&](TExtStringGrid& g) { g.AddBitmap(1, 1, &bitmap, false, haLeft, vaTop); }, 10, 7, true},
+        {"rotated", [](TExtStringGrid& g) { g.AddRotated(1, 1, 90, "x"); }, 0, 0, false},
+        {"comment only", [](TExtStringGrid& g) { g.AddComment(1, 1, "c"); }, 0, 0, true},
+    };
+    for (const Case& c : cases) {
+        Grid->ClearRect(1, 1, 1, 1);
+        c.add(*Grid);
+        int w = -1, h = -1;
+        bool text = !c.text;
+        TCellHAlign ha;
+        TCellVAlign va;
+        EXPECT_NE(Grid->GetCellGraphicParams(1, 1, w, h, text, ha, va), nullptr) << c.name;
+        EXPECT_EQ(w, c.w) << c.name;
+        EXPECT_EQ(h, c.h) << c.name;
+        EXPECT_EQ(text, c.text) << c.name;
+    }
+    Grid->ControlLook().SetControlStyle(csJyx);
+    Grid->AddCheckBox(1, 1, true, false);
+    int w = 0, h = 0;
+    bool text = false;
+    TCellHAlign ha = haFull;
+    TCellVAlign va = vaFull;
+    Grid->GetCellGraphicParams(1, 1, w, h, text, ha, va);
+    EXPECT_EQ(w, 16);
+    EXPECT_EQ(ha, haBeforeText);
+    // No graphic: nothing to leave room for, the text shown, top-left.
+    EXPECT_EQ(Grid->GetCellGraphicParams(3, 3, w, h, text, ha, va), nullptr);
+    EXPECT_EQ(w, 0);
+    EXPECT_EQ(h, 0);
+    EXPECT_TRUE(text);
+    EXPECT_EQ(ha, haLeft);
+    EXPECT_EQ(va, vaTop);
+}
+
+TEST_F(GraphicCellsTest, FlatGridWithColourTonesDrawsButtonsInTheToneOfTheirState)
+{
+    TColorTones tones;
+    tones.Background = {0xE0F0E0, 0x408040, 0x0000C0};  // brush, border, text
+    tones.Disabled = {0xD0D0D0, 0x909090, 0x707070};
+    tones.Selected = {0xF0D0D0, 0x804040, 0x00C000};
+    tones.Hover = tones.Background;
+    tones.Foreground = tones.Background;
+    Grid->SetColorTones(tones);
+    Grid->AddButton(1, 1, 70, 24, "Go", haLeft, vaTop);
+    struct Case { const char* name; std::function<void()> set; gfx::TColor face, text; };
+    const Case cases[] = {
+        {"normal", [] {}, 0xE0F0E0, 0x0000C0},
+        {"pushed", [&] { Grid->PushButton(1, 1, true); }, 0xF0D0D0, 0x00C000},
+        {"disabled", [&] {
+             Grid->PushButton(1, 1, false);
+             Grid->OnCanEditCell = [](TSender, int, int, bool& can) { can = false; };
+         }, 0xD0D0D0, 0x707070},
+    };
+    for (const Case& c : cases) {
+        c.set();
+        const auto s = Draw(1, 1);
+        EXPECT_EQ(s->At(8, 8), c.face) << c.name;
+        // The caption's ink (anti-aliased) comes close to the tone's text colour.
+        const auto near = [t = c.text](gfx::TColor p) {
+            return std::abs(gfx::GetRValue(p) - gfx::GetRValue(t)) + std::abs(gfx::GetGValue(p) - gfx::GetGValue(t)) +
+                       std::abs(gfx::GetBValue(p) - gfx::GetBValue(t)) < 60;
+        };
+        EXPECT_GT(s->Count(rtl::Bounds(2, 2, 70, 24), near), 3) << c.name;
+    }
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include <filesystem>
+#include <functional>
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/CellGraphicsFilePicture.h"
@@ -520,4 +521,73 @@ TEST_F(GraphicDrawTest, ProgressPieGrowsWithItsValueClampedToAFullTurn)
             << c.value;
         EXPECT_EQ(s->CountColor(rtl::Rect(22, 0, 120, 30), pie), 0) << c.value;  // 20 × 20 at G's corner
     }
+}
+
+TEST_F(GraphicDrawTest, GlyphStyleDrawsTheLooksOwnCheckAndRadioGlyphs)
+{
+    auto glyph = [](gfx::TColor inner) {
+        auto b = std::make_unique<gfx::TBitmap>(12, 12);
+        b->Canvas().Brush().SetColor(gfx::clFuchsia);  // bottom-left: left out
+        b->Canvas().FillRect(rtl::Rect(0, 0, 12, 12));
+        b->Canvas().Brush().SetColor(inner);
+        b->Canvas().FillRect(rtl::Rect(2, 2, 10, 10));
+        return b;
+    };
+    Grid->ControlLook().SetControlStyle(csGlyph);
+    Grid->ControlLook().SetCheckedGlyph(glyph(gfx::clGreen).get());
+    Grid->ControlLook().SetUnCheckedGlyph(glyph(gfx::clMaroon).get());
+    Grid->ControlLook().SetRadioOnGlyph(glyph(gfx::clNavy).get());
+    Grid->ControlLook().SetRadioOffGlyph(glyph(gfx::clOlive).get());
+    const auto only = [](gfx::TColor want) { return [want](gfx::TColor c) { return c == want; }; };
+    struct Case { std::function<void()> add; gfx::TColor shown; };
+    const Case cases[] = {
+        {[&] { Grid->AddCheckBox(1, 1, true, false); }, gfx::clGreen},
+        {[&] { Grid->AddCheckBox(1, 1, false, false); }, gfx::clMaroon},
+        {[&] { Grid->AddRadioButton(1, 1, true); }, gfx::clNavy},
+        {[&] { Grid->AddRadioButton(1, 1, false); }, gfx::clOlive},
+    };
+    for (const Case& c : cases) {
+        c.add();
+        const auto s = Draw(1, 1);
+        EXPECT_EQ(InkBox(*s, only(c.shown)).Width(), 8);
+        EXPECT_EQ(s->CountColor(CellBox(1, 1), gfx::clFuchsia), 0);
+    }
+}
+
+TEST_F(GraphicDrawTest, RotatedLinesStandSideBySideAcrossTheReadingDirection)
+{
+    Grid->SetColWidths(1, 80);
+    Grid->SetRowHeights(1, 100);
+    Grid->Font().SetColor(gfx::clBlack);
+    Grid->AddRotated(1, 1, 90, "Alpha\nBeta");
+    Grid->SetMultilinecells(false);
+    const rtl::TRect one = InkBox(*Draw(1, 1), Dark);
+    Grid->SetMultilinecells(true);
+    const rtl::TRect two = InkBox(*Draw(1, 1), Dark);
+    const int lineHeight = Draw(1, 1)->Canvas().TextHeight("gh");
+    // One line reads "Alpha\nBeta" as one run; two lines stand a line height apart.
+    EXPECT_GT(one.Height(), two.Height());
+    EXPECT_GE(two.Width(), lineHeight);
+    EXPECT_LT(one.Width(), lineHeight);
+}
+
+TEST_F(GraphicDrawTest, RadioRangePutsTheFirstCaptionLeftOfItsButton)
+{
+    // The drawn diamonds dot the checked item in the look's colour: a colour no caption has.
+    Grid->ControlLook().SetControlStyle(csBorland);
+    Grid->ControlLook().SetColor(gfx::clLime);
+    rtl::TStringList items;
+    items.Add("lo");
+    items.Add("hi");
+    Grid->AddRadio(1, 1, 1, 0, &items);
+    const auto dotX = [&] { return InkBox(*Draw(1, 1), [](gfx::TColor c) { return c == gfx::clLime; }).Left; };
+    const int plain = dotX();
+    Grid->ControlLook().SetRadioRange(true);
+    const int ranged = dotX();
+    const int captionWidth = Draw(1, 1)->Canvas().TextWidth("lo");
+    ASSERT_GT(plain, 0);
+    EXPECT_EQ(ranged, plain + captionWidth + 2);
+    // The second item's button stays clear of the first.
+    Grid->SetRadioIdx(1, 1, 1);
+    EXPECT_GE(dotX(), ranged + 16);
 }
