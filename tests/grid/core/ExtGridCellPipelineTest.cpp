@@ -9,6 +9,7 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/core/GridOptionsSort.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -315,6 +316,28 @@ TEST_F(CellPipelineTest, RowIndicatorIsDrawnInTheFixedCellOfTheCurrentRowAndTheT
     EXPECT_EQ(Pixel(rc.Left + 4, rc.Top + 3), gfx::clRed);
     rtl::TRect other = Grid->CellRect(0, 3);
     EXPECT_NE(Pixel(other.Left + 4, other.Top + 3), gfx::clRed);
+}
+
+TEST_F(CellPipelineTest, AlwaysVisibleDropDownButtonsShowInNormalCellsOfComboKind)
+{
+    Grid->SetDefaultEditor(edComboList);
+    Show();
+    Repaint();
+    auto rightInk = [&](int c, int r) {
+        rtl::TRect rc = Grid->CellRect(c, r);
+        int ink = 0;
+        for (int x = rc.Right - 14; x < rc.Right - 3; ++x)
+            for (int y = rc.Top + 2; y < rc.Bottom - 2; ++y) ink += Pixel(x, y) != gfx::clWhite;
+        return ink;
+    };
+    EXPECT_EQ(rightInk(2, 3), 0);
+    Grid->ControlLook().SetDropDownAlwaysVisible(true);
+    Repaint();
+    EXPECT_GT(rightInk(2, 3), 30);
+    EXPECT_GT(rightInk(3, 5), 30);
+    Grid->SetDefaultEditor(edNormal);
+    Repaint();
+    EXPECT_EQ(rightInk(2, 3), 0);
 }
 
 // --- user draw events
