@@ -6,6 +6,11 @@
 #include <string>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/SearchPanel.h"
+#include "grid/core/GridOptionsSort.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/GridLists.h"
+#include "grid/core/CellGraphics.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/FormatSettings.h"
@@ -254,6 +259,82 @@ TEST_F(TextStageTest, SelectedCellTextTakesTheSelectionTextColour)
     Grid->SetCol(2);
     Paint();
     EXPECT_GT(CountColour(2, 2, gfx::clYellow), 10);
+}
+
+TEST_F(TextStageTest, SearchFooterHighlightsEveryOccurrenceOfTheSearchTextInNormalCells)
+{
+    Grid->SetCells(2, 2, "aabbcc");
+    Grid->SetCells(2, 3, "aaaacc");
+    Grid->SetCells(2, 0, "bb");
+    Grid->SearchFooter().SetVisible(true);
+    Grid->SearchFooter().SetAlwaysHighLight(true);
+    Paint();
+    ASSERT_NE(Grid->SearchPanel(), nullptr);
+    const gfx::TColor mark = gfx::ColorToRGB(gfx::clHighlight);
+    EXPECT_EQ(CountColour(2, 2, mark), 0);  // nothing searched yet
+    Grid->SearchPanel()->EditControl()->SetText("bb");
+    Paint();
+    EXPECT_GT(CountColour(2, 2, mark), 20);
+    EXPECT_EQ(CountColour(2, 3, mark), 0);
+    EXPECT_EQ(CountColour(2, 0, mark), 0);  // header cells are not searched
+}
+
+TEST_F(TextStageTest, SelectionRectangleFramesTheSelectionInItsColour)
+{
+    Grid->SetSelectionRectangle(true);
+    Grid->SetSelectionRectangleColor(gfx::clRed);
+    Grid->SetOptions(Grid->Options() | ui::goRangeSelect);
+    Paint();
+    Grid->SetSelection(rtl::TRect{1, 1, 2, 3});
+    Paint();
+    const rtl::TRect topLeft = Grid->CellRect(1, 1);
+    const rtl::TRect bottomRight = Grid->CellRect(2, 3);
+    auto redNear = [&](int x0, int x1, int y0, int y1) {
+        int n = 0;
+        for (int x = x0; x <= x1; ++x)
+            for (int y = y0; y <= y1; ++y) n += Pixel(x, y) == gfx::clRed;
+        return n;
+    };
+    const int midY = (topLeft.Top + topLeft.Bottom) / 2;
+    EXPECT_GT(redNear(topLeft.Left - 1, topLeft.Left + 1, midY, midY), 0);                       // left edge
+    EXPECT_GT(redNear((bottomRight.Left + bottomRight.Right) / 2, (bottomRight.Left + bottomRight.Right) / 2,
+                      bottomRight.Bottom - 3, bottomRight.Bottom),
+              0);                                                                                  // bottom edge
+    const rtl::TRect inner = Grid->CellRect(1, 2);
+    EXPECT_EQ(redNear(inner.Left + 4, inner.Right - 4, inner.Top + 3, inner.Bottom - 3), 0);       // no fill inside
+    const rtl::TRect outside = Grid->CellRect(4, 4);
+    EXPECT_EQ(redNear(outside.Left, outside.Right - 1, outside.Top, outside.Bottom - 1), 0);
+}
+
+TEST_F(TextStageTest, SortIndexGlyphsShowForEveryListedColumnOnlyWithIndexShow)
+{
+    Grid->SetLook(glStandard);  // flat header faces
+    Grid->SortIndexes().AddIndex(1, true);
+    Grid->SortIndexes().AddIndex(2, true);
+    Grid->SortIndexes().AddIndex(3, false);
+    Grid->SortSettings().SetShow(true);
+    Grid->SortSettings().SetIndexShow(true);
+    Grid->SortSettings().SetIndexColor(gfx::clYellow);
+    Paint();
+    for (int c : {1, 2, 3}) EXPECT_GT(CountColour(c, 0, gfx::clYellow), 10) << c;
+    EXPECT_EQ(CountColour(4, 0, gfx::clYellow), 0);
+    // Without IndexShow only the first listed column shows a (plain) glyph.
+    Grid->SortSettings().SetIndexShow(false);
+    Paint();
+    for (int c : {1, 2, 3}) EXPECT_EQ(CountColour(c, 0, gfx::clYellow), 0) << c;
+    const gfx::TColor face = Pixel(Grid->CellRect(4, 0).Left + 20, Grid->CellRect(4, 0).Top + 12);
+    EXPECT_GT(Ink(1, 0, face).Count, Ink(3, 0, face).Count + 5);
+}
+
+TEST_F(TextStageTest, RotatedCellsMeasureTheirTextTurned)
+{
+    Grid->OnGetWordWrap = [](TSender, int, int, bool& ww) { ww = false; };
+    Grid->SetCells(2, 2, "Rotated text");
+    const rtl::TPoint plain = Grid->GetCellTextSize(2, 2);
+    Grid->CreateCellGraphic(2, 2)->SetAngle(90);
+    const rtl::TPoint turned = Grid->GetCellTextSize(2, 2);
+    EXPECT_EQ(turned.X, plain.Y + 12);
+    EXPECT_EQ(turned.Y, plain.X + 12);
 }
 
 // --- alignment and display text
