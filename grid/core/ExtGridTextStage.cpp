@@ -1,6 +1,7 @@
 // String grid cell text stage: selected-row colours, decorated display text, selection rectangle, HTML or plain text, filter and sort glyphs.
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
@@ -27,6 +28,11 @@ namespace grid {
 namespace {
 
 constexpr int MaxSingleLineChars = 4096;
+
+// The glyph of each filter type of a filter-edit cell, in the order of TFilterType.
+constexpr const char* FilterTypeGlyphs[] = {"JYXGRDSTARTSWITH", "JYXGRDENDSWITH", "JYXGRDCONTAINS",
+                                            "JYXGRDNOTCONTAINS", "JYXGRDEQUAL",   "JYXGRDNOTEQUAL",
+                                            "JYXGRDLARGER",      "JYXGRDSMALLER",  "JYXGRDCLEAR"};
 
 // Every character (code point) of the text replaced by the mask character.
 std::string MaskText(const std::string& text, const std::string& mask)
@@ -166,6 +172,9 @@ void TExtStringGrid::DrawCellTextStage(TCellPaint& P)
     std::string placeholder;
     if (HasFilterEdit(P.Col, P.Row)) {
         const int type = static_cast<int>(Filter().HasFilterType(P.RealCol));
+        if (type >= 0 && type < static_cast<int>(std::size(FilterTypeGlyphs)))
+            DrawResourceBitmap(c, c.Brush().Color(), rtl::TRect{r.Left, r.Top, r.Left + 16, r.Top + 16},
+                               FilterTypeGlyphs[type], 1.0);
         r.Left += 18;
         graphicOffset += 18;
         const rtl::TStringList& names = FilterEdit().TypeNames();

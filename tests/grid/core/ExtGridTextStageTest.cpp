@@ -6,6 +6,7 @@
 #include <string>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsFilter.h"
 #include "grid/core/SearchPanel.h"
 #include "grid/core/GridOptionsSort.h"
 #include "grid/core/GridOptions.h"
@@ -14,6 +15,7 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/StringList.h"
 #include "platform/ui/Forms.h"
 
 using namespace grid;
@@ -335,6 +337,38 @@ TEST_F(TextStageTest, RotatedCellsMeasureTheirTextTurned)
     const rtl::TPoint turned = Grid->GetCellTextSize(2, 2);
     EXPECT_EQ(turned.X, plain.Y + 12);
     EXPECT_EQ(turned.Y, plain.X + 12);
+}
+
+TEST_F(TextStageTest, EmptyFilterEditCellsShowTheirFilterTypeCaptionInGreyBesideTheTypeGlyph)
+{
+    Grid->FilterEdit().SetRow(0);
+    Grid->FilterEdit().SetEnabled(true);
+    Paint();
+    // Left: the type glyph; right of it: the caption "Contains" (the type of a column
+    // without filter) in grey, on the filter edit's white.
+    auto ink = [&](int x0, int x1) {
+        const rtl::TRect rc = Grid->CellRect(2, 0);
+        int n = 0;
+        int grey = 0;
+        for (int x = rc.Left + x0; x < rc.Left + x1; ++x)
+            for (int y = rc.Top + 2; y < rc.Bottom - 3; ++y) {
+                const gfx::TColor p = Pixel(x, y);
+                n += p != gfx::clWhite;
+                grey += gfx::GetRValue(p) == gfx::GetGValue(p) && gfx::GetGValue(p) == gfx::GetBValue(p) &&
+                        gfx::GetRValue(p) < 0xD0;
+            }
+        return std::pair<int, int>{n, grey};
+    };
+    EXPECT_GT(ink(0, 18).first, 10);
+    EXPECT_GT(ink(22, 140).second, 10);
+    // A type beyond the captions shows no caption.
+    rtl::TStringList two;
+    two.Add("Starts with");
+    two.Add("Ends with");
+    Grid->FilterEdit().SetTypeNames(&two);
+    Paint();
+    EXPECT_EQ(ink(22, 140).first, 0);
+    EXPECT_GT(ink(0, 18).first, 10);
 }
 
 // --- alignment and display text
