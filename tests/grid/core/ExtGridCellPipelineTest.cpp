@@ -340,6 +340,29 @@ TEST_F(CellPipelineTest, AlwaysVisibleDropDownButtonsShowInNormalCellsOfComboKin
     EXPECT_EQ(rightInk(2, 3), 0);
 }
 
+TEST_F(CellPipelineTest, TreeLinesJoinTheRowsOfANodeInTheNodeColumn)
+{
+    Grid->SetFixedCols(0);
+    Grid->CellNode().SetTreeColor(gfx::clRed);
+    Grid->AddNode(2, 4);
+    Show();
+    Repaint();
+    auto red = [&](int r) {
+        rtl::TRect rc = Grid->CellRect(0, r);
+        int n = 0;
+        for (int x = rc.Left; x < rc.Right; ++x)
+            for (int y = rc.Top; y < rc.Bottom; ++y) n += Pixel(x, y) == gfx::clRed;
+        return n;
+    };
+    EXPECT_GT(red(3), 5);   // rows inside the node
+    EXPECT_GT(red(4), 5);
+    EXPECT_EQ(red(7), 0);   // a row after it
+    EXPECT_EQ(red(1), 0);   // a row before it
+    Grid->CellNode().SetShowTree(false);
+    Repaint();
+    EXPECT_EQ(red(3), 0);
+}
+
 // --- user draw events
 
 TEST_F(CellPipelineTest, UserDrawEventsFireInOrderEachPaintingOverThePreviousOne)
