@@ -175,7 +175,8 @@ void TExtStringGrid::DrawHeaderLook(TCellPaint& P)
 // The hovered or pressed header; false when the cell is neither.
 bool TExtStringGrid::DrawHoverHeader(TCellPaint& P)
 {
-    const bool moving = FMoveColInd >= 0;
+    // Only while a column is being moved: the moved column's index outlives the move.
+    const bool moving = FGridState == ui::gsColMoving && FMoveColInd >= 0;
     const bool hovered = moving ? FMoveColInd == P.Col
                                 : IsHoverFixedCell(P.Col, P.Row) && FHoverFixedCol == P.Col && FHoverFixedRow == P.Row;
     if (!hovered || IsDesigning()) return false;

@@ -215,7 +215,7 @@ void TExtStringGrid::DrawFilterGlyph(TCellPaint& P, const rtl::TRect& R)
                                 1.0);
 }
 
-// A frame around the selection drawn piece by piece in the cells on its edges, with the
+// A frame around the selection, each cell on its edges drawing its own sides of it, with the
 // resize handle in the bottom-right cell.
 void TExtStringGrid::DrawSelectionRectangle(TCellPaint& P, const rtl::TRect& R)
 {

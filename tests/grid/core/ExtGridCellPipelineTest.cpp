@@ -135,6 +135,29 @@ TEST_F(CellPipelineTest, SortedColumnHeaderAndActiveCellHeadersTakeTheirOwnColou
     EXPECT_NE(CentrePixel(1, 0), gfx::clLime);
 }
 
+TEST_F(CellPipelineTest, HeaderUnderAMovedColumnIsPaintedPressedOnlyWhileTheMoveLasts)
+{
+    Grid->SetOptions(Grid->Options() | ui::goColMoving);
+    Grid->SetJyxGradientDownFrom(gfx::clRed);
+    Grid->SetJyxGradientDownTo(gfx::clRed);
+    Grid->SetJyxGradientDownBorder(gfx::clRed);
+    Show();
+    const rtl::TRect from = Grid->CellRect(2, 0);
+    const rtl::TRect to = Grid->CellRect(3, 0);
+    const int y = (from.Top + from.Bottom) / 2;
+    // Dragged by its middle to the left part of the next header: the drag button follows
+    // the mouse and leaves the right end of the header under the mouse in view.
+    ui::THeadlessBackend::MouseDown(Grid, (from.Left + from.Right) / 2, y);
+    for (int x = (from.Left + from.Right) / 2; x <= to.Left + 8; x += 4) ui::THeadlessBackend::MouseMove(Grid, x, y);
+    ASSERT_EQ(Grid->GridState(), ui::gsColMoving);
+    Repaint();
+    EXPECT_EQ(Pixel(to.Right - 6, y), gfx::clRed);
+    EXPECT_NE(CentrePixel(4, 0), gfx::clRed);
+    ui::THeadlessBackend::MouseUp(Grid, to.Left + 8, y);
+    Repaint();
+    EXPECT_NE(Pixel(to.Right - 6, y), gfx::clRed);
+}
+
 // --- colours of normal cells
 
 struct ColourCase {
