@@ -212,6 +212,20 @@ TEST_F(TextStageTest, ALongTextNeverDrawsOverItsNeighbour)
     EXPECT_EQ(Ink(2, 2).Count, 0);
 }
 
+TEST_F(TextStageTest, EnhancedTextSizeEndsACutSingleLineWithAnEllipsis)
+{
+    Grid->SetCells(1, 2, std::string(40, 'W'));
+    Grid->OnGetWordWrap = [](TSender, int, int, bool& ww) { ww = false; };
+    Paint();
+    const InkBox cut = Ink(1, 2);
+    Grid->SetEnhTextSize(true);
+    Paint();
+    const InkBox ellipsis = Ink(1, 2);
+    // The dots at the end hold much less ink than the letters they replace.
+    EXPECT_LT(ellipsis.Count, cut.Count - 20);
+    EXPECT_GT(ellipsis.Count, 0);
+}
+
 TEST_F(TextStageTest, PasswordCellsShowOneMaskCharacterPerCharacter)
 {
     Grid->SetCells(2, 2, "secret");
