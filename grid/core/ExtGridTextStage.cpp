@@ -137,6 +137,11 @@ void TExtStringGrid::DrawCellTextStage(TCellPaint& P)
         r.Top += GridLineWidth();
     }
     const rtl::TRect cellText = r;
+    // A scroll-bar cell's text scrolls up by the bar's position (clipped to the cell).
+    if (HasScrollBar(P.Col, P.Row)) {
+        const int pos = GetScrollPosition(P.Col, P.Row);
+        if (pos > 0) r.Top -= pos;
+    }
     // 7, 8.
     if (P.FilterGlyph) DrawFilterGlyph(P, r);
     const TSortSettings& sort = SortSettings();

@@ -385,6 +385,34 @@ TEST_F(TextStageTest, EmptyFilterEditCellsShowTheirFilterTypeCaptionInGreyBeside
     EXPECT_GT(ink(0, 18).first, 10);
 }
 
+TEST_F(TextStageTest, ScrollBarCellsShowTheirBarAndScrollTheirText)
+{
+    Grid->SetCells(2, 2, "W\rW\rW\rW\rW\rW\rW");
+    Grid->SetMultilinecells(true);
+    Grid->AddScrollBar(2, 2, false);
+    Paint();
+    const rtl::TRect rc = Grid->CellRect(2, 2);
+    const int barX = rc.Right - 9;
+    EXPECT_NE(Pixel(barX, (rc.Top + rc.Bottom) / 2), gfx::clWhite);
+    // The highest ink of the text, left of the bar.
+    auto textTop = [&]() {
+        for (int y = rc.Top; y < rc.Bottom - 1; ++y)
+            for (int x = rc.Left; x < rc.Right - 20; ++x)
+                if (Pixel(x, y) != gfx::clWhite) return y - rc.Top;
+        return -1;
+    };
+    EXPECT_GT(textTop(), 2);
+    Grid->SetScrollPosition(2, 2, 10);
+    Paint();
+    // The text starts 10 pixels higher: its first line is cut at the cell's top.
+    EXPECT_EQ(textTop(), 0);
+    // A page as large as the range needs no bar.
+    Grid->SetScrollProp(2, 2, TExtStringGrid::TScrollProp{100, 100});
+    Grid->SetScrollPosition(2, 2, 0);
+    Paint();
+    EXPECT_EQ(Pixel(barX, (rc.Top + rc.Bottom) / 2), gfx::clWhite);
+}
+
 // --- alignment and display text
 
 TEST_F(TextStageTest, AutoNumAlignRightAlignsNumbersAndIgnoresTheCellsOwnAlignment)
