@@ -46,6 +46,35 @@ void Line(gfx::TCanvas& c, int x1, int y1, int x2, int y2)
     c.LineTo(x2, y2);
 }
 
+constexpr int CellScrollBarWidth = 17;
+
+// The vertical bar of a scroll-bar cell at the cell's right edge, when the text needs more
+// room than the page: arrows at both ends and the thumb at the scroll position. The text
+// then keeps clear of it.
+void PaintCellScrollBar(TExtStringGrid& g, gfx::TCanvas& c, int col, int row, rtl::TRect& r)
+{
+    const TExtStringGrid::TScrollProp prop = g.GetScrollProp(col, row);
+    if (prop.PageSize >= prop.Range || r.Bottom - r.Top < 2 * CellScrollBarWidth) return;
+    const rtl::TRect bar{r.Right - CellScrollBarWidth, r.Top, r.Right, r.Bottom};
+    c.Brush().SetStyle(gfx::bsSolid);
+    c.Brush().SetColor(gfx::clScrollBar);
+    c.FillRect(bar);
+    rtl::TRect up{bar.Left, bar.Top, bar.Right, bar.Top + CellScrollBarWidth};
+    rtl::TRect down{bar.Left, bar.Bottom - CellScrollBarWidth, bar.Right, bar.Bottom};
+    gfx::DrawFrameControl(c, up, gfx::DFC_SCROLL, gfx::DFCS_SCROLLUP);
+    gfx::DrawFrameControl(c, down, gfx::DFC_SCROLL, gfx::DFCS_SCROLLDOWN);
+    const int track = (bar.Bottom - bar.Top) - 2 * CellScrollBarWidth;
+    const int span = prop.Range + std::max(0, prop.PageSize);
+    const int thumb = std::max(8, span > 0 ? track * std::max(1, prop.PageSize) / span : track);
+    if (thumb < track) {
+        const int pos = std::clamp(g.GetScrollPosition(col, row), 0, prop.Range);
+        const int top = bar.Top + CellScrollBarWidth + (track - thumb) * pos / std::max(1, prop.Range);
+        rtl::TRect t{bar.Left, top, bar.Right, top + thumb};
+        gfx::DrawFrameControl(c, t, gfx::DFC_BUTTON, gfx::DFCS_BUTTONPUSH);
+    }
+    r.Right -= CellScrollBarWidth;
+}
+
 }  // namespace
 
 void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect,
@@ -66,6 +95,8 @@ void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow,
         p.FilterGlyph = !filter.empty();
     }
     p.WW = WordWrap();
+    // 3. Scroll-bar cell.
+    if (HasScrollBar(ACol, ARow)) PaintCellScrollBar(*this, ACanvas, ACol, ARow, p.Rect);
     // 4. Visual properties again, without the selection colouring; then the cell graphic.
     ui::TGridDrawState state = AState;
     GetVisualProperties(ACol, ARow, state, false, false, true, ACanvas.Brush(), p.ColorTo, p.MirrorColor,
@@ -175,7 +206,8 @@ void TExtStringGrid::DrawHeaderLook(TCellPaint& P)
 // The hovered or pressed header; false when the cell is neither.
 bool TExtStringGrid::DrawHoverHeader(TCellPaint& P)
 {
-    const bool moving = FMoveColInd >= 0;
+    // Only while a column is being moved: the moved column's index outlives the move.
+    const bool moving = FGridState == ui::gsColMoving && FMoveColInd >= 0;
     const bool hovered = moving ? FMoveColInd == P.Col
                                 : IsHoverFixedCell(P.Col, P.Row) && FHoverFixedCol == P.Col && FHoverFixedRow == P.Row;
     if (!hovered || IsDesigning()) return false;

@@ -1,6 +1,7 @@
 // String grid cell text stage: selected-row colours, decorated display text, selection rectangle, HTML or plain text, filter and sort glyphs.
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
@@ -27,6 +28,11 @@ namespace grid {
 namespace {
 
 constexpr int MaxSingleLineChars = 4096;
+
+// The glyph of each filter type of a filter-edit cell, in the order of TFilterType.
+constexpr const char* FilterTypeGlyphs[] = {"JYXGRDSTARTSWITH", "JYXGRDENDSWITH", "JYXGRDCONTAINS",
+                                            "JYXGRDNOTCONTAINS", "JYXGRDEQUAL",   "JYXGRDNOTEQUAL",
+                                            "JYXGRDLARGER",      "JYXGRDSMALLER",  "JYXGRDCLEAR"};
 
 // Every character (code point) of the text replaced by the mask character.
 std::string MaskText(const std::string& text, const std::string& mask)
@@ -131,6 +137,11 @@ void TExtStringGrid::DrawCellTextStage(TCellPaint& P)
         r.Top += GridLineWidth();
     }
     const rtl::TRect cellText = r;
+    // A scroll-bar cell's text scrolls up by the bar's position (clipped to the cell).
+    if (HasScrollBar(P.Col, P.Row)) {
+        const int pos = GetScrollPosition(P.Col, P.Row);
+        if (pos > 0) r.Top -= pos;
+    }
     // 7, 8.
     if (P.FilterGlyph) DrawFilterGlyph(P, r);
     const TSortSettings& sort = SortSettings();
@@ -166,6 +177,9 @@ void TExtStringGrid::DrawCellTextStage(TCellPaint& P)
     std::string placeholder;
     if (HasFilterEdit(P.Col, P.Row)) {
         const int type = static_cast<int>(Filter().HasFilterType(P.RealCol));
+        if (type >= 0 && type < static_cast<int>(std::size(FilterTypeGlyphs)))
+            DrawResourceBitmap(c, c.Brush().Color(), rtl::TRect{r.Left, r.Top, r.Left + 16, r.Top + 16},
+                               FilterTypeGlyphs[type], 1.0);
         r.Left += 18;
         graphicOffset += 18;
         const rtl::TStringList& names = FilterEdit().TypeNames();
@@ -206,7 +220,7 @@ void TExtStringGrid::DrawFilterGlyph(TCellPaint& P, const rtl::TRect& R)
                                 1.0);
 }
 
-// A frame around the selection drawn piece by piece in the cells on its edges, with the
+// A frame around the selection, each cell on its edges drawing its own sides of it, with the
 // resize handle in the bottom-right cell.
 void TExtStringGrid::DrawSelectionRectangle(TCellPaint& P, const rtl::TRect& R)
 {

@@ -9,6 +9,7 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/core/GridOptionsSort.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -132,6 +133,29 @@ TEST_F(CellPipelineTest, SortedColumnHeaderAndActiveCellHeadersTakeTheirOwnColou
     EXPECT_EQ(CentrePixel(3, 0), gfx::clAqua);  // header of the current column
     EXPECT_EQ(CentrePixel(0, 3), gfx::clAqua);  // header of the current row
     EXPECT_NE(CentrePixel(1, 0), gfx::clLime);
+}
+
+TEST_F(CellPipelineTest, HeaderUnderAMovedColumnIsPaintedPressedOnlyWhileTheMoveLasts)
+{
+    Grid->SetOptions(Grid->Options() | ui::goColMoving);
+    Grid->SetJyxGradientDownFrom(gfx::clRed);
+    Grid->SetJyxGradientDownTo(gfx::clRed);
+    Grid->SetJyxGradientDownBorder(gfx::clRed);
+    Show();
+    const rtl::TRect from = Grid->CellRect(2, 0);
+    const rtl::TRect to = Grid->CellRect(3, 0);
+    const int y = (from.Top + from.Bottom) / 2;
+    // Dragged by its middle to the left part of the next header: the drag button follows
+    // the mouse and leaves the right end of the header under the mouse in view.
+    ui::THeadlessBackend::MouseDown(Grid, (from.Left + from.Right) / 2, y);
+    for (int x = (from.Left + from.Right) / 2; x <= to.Left + 8; x += 4) ui::THeadlessBackend::MouseMove(Grid, x, y);
+    ASSERT_EQ(Grid->GridState(), ui::gsColMoving);
+    Repaint();
+    EXPECT_EQ(Pixel(to.Right - 6, y), gfx::clRed);
+    EXPECT_NE(CentrePixel(4, 0), gfx::clRed);
+    ui::THeadlessBackend::MouseUp(Grid, to.Left + 8, y);
+    Repaint();
+    EXPECT_NE(Pixel(to.Right - 6, y), gfx::clRed);
 }
 
 // --- colours of normal cells
@@ -315,6 +339,51 @@ TEST_F(CellPipelineTest, RowIndicatorIsDrawnInTheFixedCellOfTheCurrentRowAndTheT
     EXPECT_EQ(Pixel(rc.Left + 4, rc.Top + 3), gfx::clRed);
     rtl::TRect other = Grid->CellRect(0, 3);
     EXPECT_NE(Pixel(other.Left + 4, other.Top + 3), gfx::clRed);
+}
+
+TEST_F(CellPipelineTest, AlwaysVisibleDropDownButtonsShowInNormalCellsOfComboKind)
+{
+    Grid->SetDefaultEditor(edComboList);
+    Show();
+    Repaint();
+    auto rightInk = [&](int c, int r) {
+        rtl::TRect rc = Grid->CellRect(c, r);
+        int ink = 0;
+        for (int x = rc.Right - 14; x < rc.Right - 3; ++x)
+            for (int y = rc.Top + 2; y < rc.Bottom - 2; ++y) ink += Pixel(x, y) != gfx::clWhite;
+        return ink;
+    };
+    EXPECT_EQ(rightInk(2, 3), 0);
+    Grid->ControlLook().SetDropDownAlwaysVisible(true);
+    Repaint();
+    EXPECT_GT(rightInk(2, 3), 30);
+    EXPECT_GT(rightInk(3, 5), 30);
+    Grid->SetDefaultEditor(edNormal);
+    Repaint();
+    EXPECT_EQ(rightInk(2, 3), 0);
+}
+
+TEST_F(CellPipelineTest, TreeLinesJoinTheRowsOfANodeInTheNodeColumn)
+{
+    Grid->SetFixedCols(0);
+    Grid->CellNode().SetTreeColor(gfx::clRed);
+    Grid->AddNode(2, 4);
+    Show();
+    Repaint();
+    auto red = [&](int r) {
+        rtl::TRect rc = Grid->CellRect(0, r);
+        int n = 0;
+        for (int x = rc.Left; x < rc.Right; ++x)
+            for (int y = rc.Top; y < rc.Bottom; ++y) n += Pixel(x, y) == gfx::clRed;
+        return n;
+    };
+    EXPECT_GT(red(3), 5);   // rows inside the node
+    EXPECT_GT(red(4), 5);
+    EXPECT_EQ(red(7), 0);   // a row after it
+    EXPECT_EQ(red(1), 0);   // a row before it
+    Grid->CellNode().SetShowTree(false);
+    Repaint();
+    EXPECT_EQ(red(3), 0);
 }
 
 // --- user draw events

@@ -6,9 +6,16 @@
 #include <string>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsFilter.h"
+#include "grid/core/SearchPanel.h"
+#include "grid/core/GridOptionsSort.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/GridLists.h"
+#include "grid/core/CellGraphics.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/StringList.h"
 #include "platform/ui/Forms.h"
 
 using namespace grid;
@@ -205,6 +212,20 @@ TEST_F(TextStageTest, ALongTextNeverDrawsOverItsNeighbour)
     EXPECT_EQ(Ink(2, 2).Count, 0);
 }
 
+TEST_F(TextStageTest, EnhancedTextSizeEndsACutSingleLineWithAnEllipsis)
+{
+    Grid->SetCells(1, 2, std::string(40, 'W'));
+    Grid->OnGetWordWrap = [](TSender, int, int, bool& ww) { ww = false; };
+    Paint();
+    const InkBox cut = Ink(1, 2);
+    Grid->SetEnhTextSize(true);
+    Paint();
+    const InkBox ellipsis = Ink(1, 2);
+    // The dots at the end hold much less ink than the letters they replace.
+    EXPECT_LT(ellipsis.Count, cut.Count - 20);
+    EXPECT_GT(ellipsis.Count, 0);
+}
+
 TEST_F(TextStageTest, PasswordCellsShowOneMaskCharacterPerCharacter)
 {
     Grid->SetCells(2, 2, "secret");
@@ -254,6 +275,142 @@ TEST_F(TextStageTest, SelectedCellTextTakesTheSelectionTextColour)
     Grid->SetCol(2);
     Paint();
     EXPECT_GT(CountColour(2, 2, gfx::clYellow), 10);
+}
+
+TEST_F(TextStageTest, SearchFooterHighlightsEveryOccurrenceOfTheSearchTextInNormalCells)
+{
+    Grid->SetCells(2, 2, "aabbcc");
+    Grid->SetCells(2, 3, "aaaacc");
+    Grid->SetCells(2, 0, "bb");
+    Grid->SearchFooter().SetVisible(true);
+    Grid->SearchFooter().SetAlwaysHighLight(true);
+    Paint();
+    ASSERT_NE(Grid->SearchPanel(), nullptr);
+    const gfx::TColor mark = gfx::ColorToRGB(gfx::clHighlight);
+    EXPECT_EQ(CountColour(2, 2, mark), 0);  // nothing searched yet
+    Grid->SearchPanel()->EditControl()->SetText("bb");
+    Paint();
+    EXPECT_GT(CountColour(2, 2, mark), 20);
+    EXPECT_EQ(CountColour(2, 3, mark), 0);
+    EXPECT_EQ(CountColour(2, 0, mark), 0);  // header cells are not searched
+}
+
+TEST_F(TextStageTest, SelectionRectangleFramesTheSelectionInItsColour)
+{
+    Grid->SetSelectionRectangle(true);
+    Grid->SetSelectionRectangleColor(gfx::clRed);
+    Grid->SetOptions(Grid->Options() | ui::goRangeSelect);
+    Paint();
+    Grid->SetSelection(rtl::TRect{1, 1, 2, 3});
+    Paint();
+    const rtl::TRect topLeft = Grid->CellRect(1, 1);
+    const rtl::TRect bottomRight = Grid->CellRect(2, 3);
+    auto redNear = [&](int x0, int x1, int y0, int y1) {
+        int n = 0;
+        for (int x = x0; x <= x1; ++x)
+            for (int y = y0; y <= y1; ++y) n += Pixel(x, y) == gfx::clRed;
+        return n;
+    };
+    const int midY = (topLeft.Top + topLeft.Bottom) / 2;
+    EXPECT_GT(redNear(topLeft.Left - 1, topLeft.Left + 1, midY, midY), 0);                       // left edge
+    EXPECT_GT(redNear((bottomRight.Left + bottomRight.Right) / 2, (bottomRight.Left + bottomRight.Right) / 2,
+                      bottomRight.Bottom - 3, bottomRight.Bottom),
+              0);                                                                                  // bottom edge
+    const rtl::TRect inner = Grid->CellRect(1, 2);
+    EXPECT_EQ(redNear(inner.Left + 4, inner.Right - 4, inner.Top + 3, inner.Bottom - 3), 0);       // no fill inside
+    const rtl::TRect outside = Grid->CellRect(4, 4);
+    EXPECT_EQ(redNear(outside.Left, outside.Right - 1, outside.Top, outside.Bottom - 1), 0);
+}
+
+TEST_F(TextStageTest, SortIndexGlyphsShowForEveryListedColumnOnlyWithIndexShow)
+{
+    Grid->SetLook(glStandard);  // flat header faces
+    Grid->SortIndexes().AddIndex(1, true);
+    Grid->SortIndexes().AddIndex(2, true);
+    Grid->SortIndexes().AddIndex(3, false);
+    Grid->SortSettings().SetShow(true);
+    Grid->SortSettings().SetIndexShow(true);
+    Grid->SortSettings().SetIndexColor(gfx::clYellow);
+    Paint();
+    for (int c : {1, 2, 3}) EXPECT_GT(CountColour(c, 0, gfx::clYellow), 10) << c;
+    EXPECT_EQ(CountColour(4, 0, gfx::clYellow), 0);
+    // Without IndexShow only the first listed column shows a (plain) glyph.
+    Grid->SortSettings().SetIndexShow(false);
+    Paint();
+    for (int c : {1, 2, 3}) EXPECT_EQ(CountColour(c, 0, gfx::clYellow), 0) << c;
+    const gfx::TColor face = Pixel(Grid->CellRect(4, 0).Left + 20, Grid->CellRect(4, 0).Top + 12);
+    EXPECT_GT(Ink(1, 0, face).Count, Ink(3, 0, face).Count + 5);
+}
+
+TEST_F(TextStageTest, RotatedCellsMeasureTheirTextTurned)
+{
+    Grid->OnGetWordWrap = [](TSender, int, int, bool& ww) { ww = false; };
+    Grid->SetCells(2, 2, "Rotated text");
+    const rtl::TPoint plain = Grid->GetCellTextSize(2, 2);
+    Grid->CreateCellGraphic(2, 2)->SetAngle(90);
+    const rtl::TPoint turned = Grid->GetCellTextSize(2, 2);
+    EXPECT_EQ(turned.X, plain.Y + 12);
+    EXPECT_EQ(turned.Y, plain.X + 12);
+}
+
+TEST_F(TextStageTest, EmptyFilterEditCellsShowTheirFilterTypeCaptionInGreyBesideTheTypeGlyph)
+{
+    Grid->FilterEdit().SetRow(0);
+    Grid->FilterEdit().SetEnabled(true);
+    Paint();
+    // Left: the type glyph; right of it: the caption "Contains" (the type of a column
+    // without filter) in grey, on the filter edit's white.
+    auto ink = [&](int x0, int x1) {
+        const rtl::TRect rc = Grid->CellRect(2, 0);
+        int n = 0;
+        int grey = 0;
+        for (int x = rc.Left + x0; x < rc.Left + x1; ++x)
+            for (int y = rc.Top + 2; y < rc.Bottom - 3; ++y) {
+                const gfx::TColor p = Pixel(x, y);
+                n += p != gfx::clWhite;
+                grey += gfx::GetRValue(p) == gfx::GetGValue(p) && gfx::GetGValue(p) == gfx::GetBValue(p) &&
+                        gfx::GetRValue(p) < 0xD0;
+            }
+        return std::pair<int, int>{n, grey};
+    };
+    EXPECT_GT(ink(0, 18).first, 10);
+    EXPECT_GT(ink(22, 140).second, 10);
+    // A type beyond the captions shows no caption.
+    rtl::TStringList two;
+    two.Add("Starts with");
+    two.Add("Ends with");
+    Grid->FilterEdit().SetTypeNames(&two);
+    Paint();
+    EXPECT_EQ(ink(22, 140).first, 0);
+    EXPECT_GT(ink(0, 18).first, 10);
+}
+
+TEST_F(TextStageTest, ScrollBarCellsShowTheirBarAndScrollTheirText)
+{
+    Grid->SetCells(2, 2, "W\rW\rW\rW\rW\rW\rW");
+    Grid->SetMultilinecells(true);
+    Grid->AddScrollBar(2, 2, false);
+    Paint();
+    const rtl::TRect rc = Grid->CellRect(2, 2);
+    const int barX = rc.Right - 9;
+    EXPECT_NE(Pixel(barX, (rc.Top + rc.Bottom) / 2), gfx::clWhite);
+    // The highest ink of the text, left of the bar.
+    auto textTop = [&]() {
+        for (int y = rc.Top; y < rc.Bottom - 1; ++y)
+            for (int x = rc.Left; x < rc.Right - 20; ++x)
+                if (Pixel(x, y) != gfx::clWhite) return y - rc.Top;
+        return -1;
+    };
+    EXPECT_GT(textTop(), 2);
+    Grid->SetScrollPosition(2, 2, 10);
+    Paint();
+    // The text starts 10 pixels higher: its first line is cut at the cell's top.
+    EXPECT_EQ(textTop(), 0);
+    // A page as large as the range needs no bar.
+    Grid->SetScrollProp(2, 2, TExtStringGrid::TScrollProp{100, 100});
+    Grid->SetScrollPosition(2, 2, 0);
+    Paint();
+    EXPECT_EQ(Pixel(barX, (rc.Top + rc.Bottom) / 2), gfx::clWhite);
 }
 
 // --- alignment and display text
