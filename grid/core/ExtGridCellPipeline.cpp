@@ -156,6 +156,8 @@ void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow,
         work.TextVAlign = p.VA;
         work.Fixed = p.Fixed;
         work.Scale = FScaleFactor;
+        work.Selected = (p.State & ui::gdSelected) != 0;
+        work.WordWrap = p.WW;
         p.Rect = DrawCellGraphic(ACanvas, ACol, ARow, r, p.Graphic, work);
     }
     // 23. The user draw events.
