@@ -1,6 +1,9 @@
 // Registration of the base grid and the string grid with their published properties for form descriptions.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <limits>
+#include <string>
 
 #include "grid/core/ExtGrid.h"
 #include "platform/gfx/Bitmap.h"
@@ -9,6 +12,7 @@
 #include "grid/core/GridUnitRoutines.h"
 #include "grid/data/EsgDragDrop.h"
 #include "grid/core/GridTypes.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/ClassRegistry.h"
 
@@ -479,13 +483,26 @@ void RegisterBaseGrid(ui::TClassRegistry& r)
     c.Property("OnGetDisplWideText", ui::EventProperty(&T::OnGetDisplWideText));
 }
 
+// The most rows or columns a form description may give a grid. The grid keeps
+// books per row and per column, so a damaged description's count of billions
+// is refused with the reader's error instead of allocating gigabytes.
+constexpr long long MaxDescribedCount = 1000000;
+
+int DescribedCount(long long value)
+{
+    if (value > MaxDescribedCount)
+        throw rtl::Exception("Invalid property value " + std::to_string(value) + ": at most " +
+                             std::to_string(MaxDescribedCount) + " expected");
+    return static_cast<int>(std::max<long long>(value, std::numeric_limits<int>::min()));
+}
+
 void RegisterLayout(TClassInfo& c)
 {
     using T = TExtStringGrid;
     c.Property("ColCount", ui::IntProperty<T>([](T* g) { return g->ColCount(); },
-                                              [](T* g, long long v) { g->SetColCount(static_cast<int>(v)); }));
+                                              [](T* g, long long v) { g->SetColCount(DescribedCount(v)); }));
     c.Property("RowCount", ui::IntProperty<T>([](T* g) { return g->RowCount(); },
-                                              [](T* g, long long v) { g->SetRowCount(static_cast<int>(v)); }));
+                                              [](T* g, long long v) { g->SetRowCount(DescribedCount(v)); }));
     c.Property("FixedRowHeight", ui::IntProperty<T>([](T* g) { return g->FixedRowHeight(); },
                                                     [](T* g, long long v) { g->SetFixedRowHeight(int(v)); }));
     c.Property("FixedColWidth", ui::IntProperty<T>([](T* g) { return g->FixedColWidth(); },

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -152,6 +153,14 @@ TPropertyInfo EnumProperty(std::vector<std::pair<std::string, E>> names, std::fu
     TPropertyInfo p;
     p.Set = [names, set](rtl::TComponent* c, const TPropValue& v, TReadContext& ctx) {
         if (v.Kind == TValueKind::Integer) {
+            // An enumeration takes only the ordinals of its names: any other
+            // number from a description is no value of the type at all.
+            if constexpr (std::is_enum_v<E>) {
+                const bool named = std::any_of(names.begin(), names.end(), [&](const auto& entry) {
+                    return static_cast<long long>(entry.second) == v.Int;
+                });
+                if (!named) ctx.Fail("Invalid property value " + std::to_string(v.Int));
+            }
             set(static_cast<T*>(c), static_cast<E>(v.Int));
             return;
         }

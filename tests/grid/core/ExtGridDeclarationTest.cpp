@@ -241,6 +241,35 @@ TEST_F(ExtGridDeclarationTest, FormDescriptionSetsNewSettingsLinksAndBindsNewEve
     EXPECT_EQ(form->Calls, (std::vector<std::string>{"row 1>3", "save 2,4", "print 5", "done"}));
 }
 
+// A description that gives a grid billions of rows or columns is refused with
+// the reader's error naming file and line; it does not allocate per-row books
+// of gigabytes. A million still reads.
+TEST_F(ExtGridDeclarationTest, FormDescriptionCountsBeyondAMillionAreReadErrors)
+{
+    const char* properties[] = {"ColCount", "RowCount"};
+    for (const char* property : properties) {
+        auto* form = new ui::TForm(App.get());
+        const std::string text = std::string("object Form1: TForm\n  object Grid1: TExtStringGrid\n    ") + property +
+                                 " = 2000000000\n  end\nend\n";
+        try {
+            ui::ReadComponentResText(text, "grid.dfm", form);
+            ADD_FAILURE() << property << " = 2000000000 was read";
+        } catch (const rtl::EReadError& e) {
+            EXPECT_EQ(e.Message(), std::string("grid.dfm(3): Error reading Grid1.") + property +
+                                       ": Invalid property value 2000000000: at most 1000000 expected");
+        }
+        delete form;
+    }
+    auto* form = new ui::TForm(App.get());
+    ui::ReadComponentResText("object Form1: TForm\n  object Grid1: TExtStringGrid\n    RowCount = 1000000\n"
+                             "    ColCount = 3\n  end\nend\n",
+                             "grid.dfm", form);
+    auto* grid = dynamic_cast<TExtStringGrid*>(form->FindComponent("Grid1"));
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->RowCount(), 1000000);
+    delete form;
+}
+
 TEST_F(ExtGridDeclarationTest, EveryPublishedEventIsKnownToTheFormReader)
 {
     // A sample across the groups the grid publishes, including ones added with this class.

@@ -148,6 +148,8 @@ TEST_F(FormReaderTest, BadValuesAndHandlersAreReportedWithTheirLine)
          "t.dfm(2): Error reading Form1.Left: Invalid property value 'ten': an integer expected"},
         {"object Form1: TForm1\n  Align = alMiddle\nend\n",
          "t.dfm(2): Error reading Form1.Align: Invalid property value 'alMiddle'"},
+        {"object Form1: TForm1\n  Align = 2000000000\nend\n",
+         "t.dfm(2): Error reading Form1.Align: Invalid property value 2000000000"},
         {"object Form1: TForm1\n  Caption = 'open\nend\n", "t.dfm(2): Unterminated string"},
         {"object Form1: TForm1\n  Caption = 'x'\n", "t.dfm(3): 'end' expected but end of file found"},
         {"object Form1: TForm1\n  ActiveControl = Ghost\nend\n",
