@@ -329,8 +329,16 @@ public:
     GRID_PLAIN_PROPERTY(gfx::TColor, ActiveCellColorTo, clGridNone)
     GRID_PLAIN_PROPERTY(gfx::TColor, DisabledFontColor, 0xC0C0C0)
     GRID_PLAIN_PROPERTY(bool, UseDisabledFont, true)
-    GRID_PLAIN_PROPERTY(gfx::TColor, HighlightColor, 0xFF00000D)
-    GRID_PLAIN_PROPERTY(gfx::TColor, HighlightTextColor, 0xFF00000E)
+public:
+    // The colours of search and mark highlights: a change is handed, with the other one, to
+    // the HTML renderer (for every grid) and repaints.
+    gfx::TColor HighlightColor() const { return FHighlightColor; }
+    void SetHighlightColor(gfx::TColor v);
+    gfx::TColor HighlightTextColor() const { return FHighlightTextColor; }
+    void SetHighlightTextColor(gfx::TColor v);
+private:
+    gfx::TColor FHighlightColor = 0xFF00000D;
+    gfx::TColor FHighlightTextColor = 0xFF00000E;
     GRID_PLAIN_PROPERTY(gfx::TColor, SelectionColor, 0xEACAB6)
     GRID_PLAIN_PROPERTY(gfx::TColor, SelectionColorTo, clGridNone)
     GRID_PLAIN_PROPERTY(bool, SelectionColorMixer, false)
@@ -2231,7 +2239,6 @@ private:
     void DrawHtmlCellText(TCellPaint& P, const std::string& Text, rtl::TRect R);
     void DrawPlainCellText(TCellPaint& P, std::string Text, rtl::TRect R, int GraphicOffset);
     void DrawCellBackGround(TCellPaint& P, const rtl::TRect& R);
-    void DrawBackGroundPicture(gfx::TCanvas& ACanvas, const rtl::TRect& Target, int PhaseX, int PhaseY, bool Tiled);
     int FSelectionColorMixerFactor = 50;
     unsigned FVAlign = 0;
     int FLastTextHeight = 0;

@@ -10,6 +10,7 @@
 #include "grid/core/GridOptionsFilter.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/core/esgxlsfmt.h"
+#include "grid/foundation/EsgHTMLEUtil.h"
 #include "grid/foundation/ExtUtilColors.h"
 #include "grid/foundation/ExtUtilNumbers.h"
 #include "platform/gfx/GraphicsObjects.h"
@@ -59,6 +60,22 @@ void TExtStringGrid::SetSelectionColorMixerFactor(int v)
     v = std::clamp(v, 0, 100);
     if (v == FSelectionColorMixerFactor) return;
     FSelectionColorMixerFactor = v;
+    Invalidate();
+}
+
+void TExtStringGrid::SetHighlightColor(gfx::TColor v)
+{
+    if (v == FHighlightColor) return;
+    FHighlightColor = v;
+    SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
+    Invalidate();
+}
+
+void TExtStringGrid::SetHighlightTextColor(gfx::TColor v)
+{
+    if (v == FHighlightTextColor) return;
+    FHighlightTextColor = v;
+    SetHtmlHighlightColors(FHighlightColor, FHighlightTextColor);
     Invalidate();
 }
 

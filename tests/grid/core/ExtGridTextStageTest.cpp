@@ -293,6 +293,11 @@ TEST_F(TextStageTest, SearchFooterHighlightsEveryOccurrenceOfTheSearchTextInNorm
     EXPECT_GT(CountColour(2, 2, mark), 20);
     EXPECT_EQ(CountColour(2, 3, mark), 0);
     EXPECT_EQ(CountColour(2, 0, mark), 0);  // header cells are not searched
+    // The grid's highlight colour marks the matches.
+    Grid->SetHighlightColor(gfx::clLime);
+    Paint();
+    EXPECT_GT(CountColour(2, 2, gfx::clLime), 20);
+    Grid->SetHighlightColor(gfx::clHighlight);
 }
 
 TEST_F(TextStageTest, SelectionRectangleFramesTheSelectionInItsColour)
