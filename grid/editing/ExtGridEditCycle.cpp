@@ -107,7 +107,6 @@ void TExtStringGrid::HideInplaceEdit()
         HideSpecialEditor(Col(), Row());
         return;
     }
-    UpdateText();
     HideEditor();
     FEditorMode = false;
     ValidatePendingEdit();
@@ -174,11 +173,13 @@ bool TExtStringGrid::EditingMessage(ui::TMessage& Message)
 void TExtStringGrid::RefuseValue(const std::string& Value, const std::string& NewValue)
 {
     const bool replaced = Value != NewValue;
-    SetCellEx(FOldCol, FOldRow, replaced ? Value : FOldCellText);
     FNewCellText = Value;
     FInvalidCache = Value;
     FEditing = true;
     FModified = FOldModifiedValue;
+    SetCellEx(FOldCol, FOldRow, replaced ? Value : FOldCellText);
+    // Writing the cell refills an open editor; it keeps the refused text for correcting.
+    if (TExtInplaceEdit* edit = NormalEdit(); edit != nullptr && edit->Visible()) edit->SetTextQuietly(Value);
     if (SpecialEditorOpen() || !HandleAllocated()) return;
     const bool explained = !InvalidEntryTitle().empty() || !InvalidEntryText().empty();
     const bool editorFocused = NormalEdit() != nullptr && NormalEdit()->Visible() && NormalEdit()->Focused();

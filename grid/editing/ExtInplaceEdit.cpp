@@ -87,10 +87,14 @@ void TExtInplaceEdit::UpdateContents()
     FLengthLimit = FGrid->MaxEditLength();
     SetMaxLength(FLengthLimit > 0 ? FLengthLimit : 0);
     SetWordWrap(FGrid->WordWrap());
+    // The text at the start of the edit is what validation compares with and Escape
+    // brings back. It is taken when an edit starts, not when code writes the cell being
+    // edited (which refills the editor): else a refused value written meanwhile would look
+    // unchanged and pass without validation.
+    const bool sameEdit = Visible() && FGrid->Editing() && FColE == FGrid->Col() && FRowE == FGrid->Row();
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
-    // The text at the start of the edit is what validation compares with and Escape
-    // brings back.
+    if (sameEdit) return;
     FGrid->SetCellCache(FGrid->GetCellEx(FColE, FRowE));
     FGrid->SaveOldCellValue(FColE, FRowE);
     FGotKey = false;
