@@ -107,6 +107,7 @@ void TExtStringGrid::HideInplaceEdit()
         HideSpecialEditor(Col(), Row());
         return;
     }
+    if (TExtInplaceEdit* edit = NormalEdit()) edit->HideInvalidEntryBalloon();
     HideEditor();
     FEditorMode = false;
     ValidatePendingEdit();
@@ -139,6 +140,7 @@ void TExtStringGrid::ShowInvalidValue(int ACol, int ARow)
     FEditing = true;
     edit->SetTextQuietly(FInvalidCache);
     edit->SelectAll();
+    edit->ShowInvalidEntryBalloon(InvalidEntryTitle(), InvalidEntryText());
 }
 
 bool TExtStringGrid::EditingMessage(ui::TMessage& Message)
@@ -183,6 +185,7 @@ void TExtStringGrid::RefuseValue(const std::string& Value, const std::string& Ne
     if (SpecialEditorOpen() || !HandleAllocated()) return;
     const bool explained = !InvalidEntryTitle().empty() || !InvalidEntryText().empty();
     const bool editorFocused = NormalEdit() != nullptr && NormalEdit()->Visible() && NormalEdit()->Focused();
+    if (editorFocused && explained) NormalEdit()->ShowInvalidEntryBalloon(InvalidEntryTitle(), InvalidEntryText());
     if (editorFocused && !explained) return;
     FInvalidSel = true;
     ui::PostMessage(Handle(), GridEditInvalidMessage(), static_cast<ui::WPARAM>(FOldCol),

@@ -1,6 +1,8 @@
 // The string grid's default in-place text editor: filtering, limits, keys, lookup completion, focus and clipboard.
 #include "grid/editing/ExtInplaceEdit.h"
 
+#include <algorithm>
+
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/foundation/ExtUtilNumbers.h"
@@ -71,6 +73,68 @@ bool TExtInplaceEdit::CtrlDown() const { return ui::GetKeyState(ui::VK_CONTROL) 
 
 int TExtInplaceEdit::TextLength() const { return static_cast<int>(rtl::Utf8Length(GetText())); }
 
+// --- the invalid-entry balloon
+
+namespace {
+constexpr int BalloonPadding = 6;
+}
+
+void TExtInplaceEdit::ShowInvalidEntryBalloon(const std::string& Title, const std::string& Text)
+{
+    if (Title.empty() && Text.empty()) return;
+    ui::TWinControl* top = TopLevelWindow();
+    if (top == nullptr || !top->HandleAllocated()) return;
+    if (FBalloon == nullptr) {
+        FBalloon = std::make_unique<ui::TWindowOverlay>();
+        FBalloon->OnPaint = [this](gfx::TCanvas& c) { PaintBalloon(c); };
+    }
+    FBalloonTitle = Title;
+    FBalloonText = Text;
+    int width = 0;
+    int height = BalloonPadding;
+    for (const std::string* line : {&FBalloonTitle, &FBalloonText}) {
+        if (line->empty()) continue;
+        const rtl::TSize extent = Canvas().TextExtent(*line);
+        width = std::max(width, extent.cx);
+        height += extent.cy + 2;
+    }
+    const rtl::TPoint at = ClientToScreen(rtl::TPoint{0, Height()});
+    FBalloon->SetHost(top->Handle());
+    FBalloon->SetScreenBounds(rtl::TRect{at.X, at.Y + 2, at.X + width + 2 * BalloonPadding, at.Y + 2 + height + BalloonPadding});
+    FBalloon->BringToFront();
+    FBalloon->SetVisible(true);
+}
+
+void TExtInplaceEdit::HideInvalidEntryBalloon()
+{
+    if (FBalloon != nullptr) FBalloon->SetVisible(false);
+}
+
+rtl::TRect TExtInplaceEdit::InvalidEntryBalloonBounds() const
+{
+    return FBalloon != nullptr ? FBalloon->ScreenBounds() : rtl::TRect{};
+}
+
+// The info colours of the system, a frame, the title in bold and the text below it.
+void TExtInplaceEdit::PaintBalloon(gfx::TCanvas& C) const
+{
+    const rtl::TRect r = FBalloon->ScreenBounds();
+    const rtl::TRect box{0, 0, r.Width(), r.Height()};
+    C.Brush().SetColor(gfx::clInfoBk);
+    C.Pen().SetColor(gfx::clInfoText);
+    C.Rectangle(box);
+    C.Brush().SetStyle(gfx::bsClear);
+    C.Font().SetColor(gfx::clInfoText);
+    int y = BalloonPadding / 2 + 1;
+    if (!FBalloonTitle.empty()) {
+        C.Font().SetStyle({gfx::fsBold});
+        C.TextOut(BalloonPadding, y, FBalloonTitle);
+        y += C.TextHeight(FBalloonTitle) + 2;
+        C.Font().SetStyle({});
+    }
+    if (!FBalloonText.empty()) C.TextOut(BalloonPadding, y, FBalloonText);
+}
+
 // --- filling and placing
 
 // The cell's text, mask and limit as the platform fills them; then the grid's own
@@ -117,6 +181,7 @@ void TExtInplaceEdit::WndProc(ui::TMessage& Message)
 {
     switch (Message.Msg) {
     case ui::WM_KEYDOWN: {
+        HideInvalidEntryBalloon();
         if (FGrid != nullptr) FGrid->EditorKeyMessage(Message);
         FOldSelStart = SelStart();
         const auto key = static_cast<ui::WORD>(Message.WParam);
@@ -157,6 +222,7 @@ void TExtInplaceEdit::WndProc(ui::TMessage& Message)
         if (Message.WParam == ui::VK_BACK) FAltBack = false;
         break;
     case ui::WM_CHAR: {
+        HideInvalidEntryBalloon();
         FCharKeyData = Message.LParam;
         ui::TInplaceEdit::WndProc(Message);
         FCharKeyData = 0;
@@ -418,6 +484,7 @@ void TExtInplaceEdit::LoseFocus(ui::TMessage& Message)
         ui::TInplaceEdit::WndProc(Message);
         return;
     }
+    HideInvalidEntryBalloon();
     const std::string text = GetText();
     if (FGrid->LookupHistory() && FGrid->LookupItems().IndexOf(text) < 0) FGrid->LookupItems().Add(text);
     FGrid->SetFormulaEditing(false);

@@ -304,7 +304,18 @@ TEST_F(EditCycleTest, WithAnInvalidEntryTitleTheRefusedTextComesBackSelected)
     App->ProcessMessages();
     ASSERT_TRUE(EditorOpen());
     EXPECT_EQ(Editor()->SelText(), "long");
+    // The balloon below the editor explains the refusal, in the info colour.
+    ASSERT_TRUE(Editor()->InvalidEntryBalloonShown());
+    const rtl::TRect balloon = Editor()->InvalidEntryBalloonBounds();
+    const rtl::TPoint below = Editor()->ClientToScreen(rtl::TPoint{0, Editor()->Height()});
+    EXPECT_GE(balloon.Top, below.Y);
+    EXPECT_GT(balloon.Width(), 40);
+    Form->PaintPending();
+    const rtl::TPoint inside = Form->ScreenToClient(rtl::TPoint{balloon.Right - 3, balloon.Bottom - 3});
+    EXPECT_EQ(static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(Form, inside.X, inside.Y)) & 0xFFFFFF,
+              gfx::ColorToRGB(gfx::clInfoBk) & 0xFFFFFF);
     Type("ok");
+    EXPECT_FALSE(Editor()->InvalidEntryBalloonShown());
     Press(ui::VK_RETURN);
     EXPECT_EQ(Grid->Cells(1, 1), "ok");
 }
