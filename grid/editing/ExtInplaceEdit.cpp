@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "grid/editing/GridEditorContract.h"
+
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/foundation/ExtUtilNumbers.h"
@@ -168,9 +170,15 @@ void TExtInplaceEdit::UpdateContents()
 // Inside the cell by one pixel, and by half the grid line width for wide lines.
 void TExtInplaceEdit::Move(const rtl::TRect& Loc)
 {
+    // Over a merged block the editor covers the whole block, not its base cell alone.
+    rtl::TRect cell = Loc;
+    if (FGrid != nullptr && FGrid->IsMergedCell(FGrid->Col(), FGrid->Row())) {
+        const rtl::TRect block = FGrid->CellRect(FGrid->Col(), FGrid->Row());
+        if (!rtl::IsRectEmpty(block)) cell = block;
+    }
     int inset = 1;
     if (FGrid != nullptr && FGrid->GridLineWidth() > 1) inset += FGrid->GridLineWidth() / 2;
-    SetBounds(Loc.Left, Loc.Top, Loc.Width() - inset, Loc.Height() - inset);
+    SetBounds(cell.Left, cell.Top, cell.Width() - inset, cell.Height() - inset);
     if (!Visible()) SetVisible(true);
     if (FGrid != nullptr && FGrid->GridLineWidth() > 1) FGrid->Invalidate();
 }
@@ -364,8 +372,13 @@ bool TExtInplaceEdit::FilterChar(char32_t& Key)
     switch (kind) {
     case edNumeric:
         if (ctrl || IsControlKey(Key) || IsDigit(Key)) return true;
-        return Key == U'-' && text.find('-') == std::string::npos && SelStart() == 0;
-    case edPositiveNumeric: return ctrl || IsControlKey(Key) || IsDigit(Key);
+        if (Key == U'-' && text.find('-') == std::string::npos && SelStart() == 0) return true;
+        EditorBeep();
+        return false;
+    case edPositiveNumeric:
+        if (ctrl || IsControlKey(Key) || IsDigit(Key)) return true;
+        EditorBeep();
+        return false;
     case edFloat:
     case edPositiveFloat: {
         const char32_t dec = LocaleDecimalSeparator();
@@ -378,8 +391,10 @@ bool TExtInplaceEdit::FilterChar(char32_t& Key)
         if (Key == dec && text.find(Encode(dec)) != std::string::npos && sel.find(Encode(dec)) == std::string::npos)
             return false;
         if (Key == U'-' && (SelStart() != 0 || text.find('-') != std::string::npos) &&
-            sel.find('-') == std::string::npos)
+            sel.find('-') == std::string::npos) {
+            EditorBeep();
             return false;
+        }
         return true;
     }
     case edCapital:
@@ -393,7 +408,9 @@ bool TExtInplaceEdit::FilterChar(char32_t& Key)
         if (ctrl && (Key == chCopy || Key == chPaste || Key == chCut)) return true;
         if (Key == chBack || Key == chLineFeed || Key == chEnter) return true;
         const std::u32string valid = rtl::Utf8Decode(FGrid->ValidChars());
-        return valid.empty() || valid.find(Key) != std::u32string::npos;
+        if (valid.empty() || valid.find(Key) != std::u32string::npos) return true;
+        EditorBeep();
+        return false;
     }
     default: return true;
     }

@@ -10,6 +10,7 @@
 #include "grid/core/ExtGridUndoRedo.h"
 #include "grid/core/GridOptions.h"
 #include "grid/editing/ExtInplaceEdit.h"
+#include "grid/editing/GridEditorContract.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Clock.h"
@@ -609,6 +610,35 @@ TEST_F(EditCycleTest, EndUpdateWhileHiddenDoesNotBlockEditingForGood)
     Grid->SetFocus();
     Type("q");
     EXPECT_TRUE(EditorOpen());
+}
+
+// ===== the editor's place and its refused characters
+
+TEST_F(EditCycleTest, TheEditorOverAMergedBlockCoversTheWholeBlock)
+{
+    Grid->MergeCells(1, 2, 3, 2);
+    Grid->SetCells(1, 2, "merged");
+    Click(2, 3);  // a member cell: the cursor goes to the block's base cell
+    EXPECT_EQ(Cell(), "1,2");
+    Press(ui::VK_F2);
+    ASSERT_TRUE(EditorOpen());
+    const rtl::TRect block = Grid->CellRect(1, 2);
+    EXPECT_EQ(Editor()->Left(), block.Left);
+    EXPECT_EQ(Editor()->Top(), block.Top);
+    EXPECT_EQ(Editor()->Width(), block.Width() - 1);
+    EXPECT_EQ(Editor()->Height(), block.Height() - 1);
+    EXPECT_GT(block.Width(), Grid->ColWidths(1) * 2);
+    EXPECT_EQ(Editor()->GetText(), "merged");
+}
+
+TEST_F(EditCycleTest, RefusedCharactersOfTheNumericKindsBeep)
+{
+    Grid->SetDefaultEditor(grid::edNumeric);
+    const int before = grid::EditorBeepCount();
+    Type("1");
+    Type("a-");
+    EXPECT_EQ(Editor()->GetText(), "1");
+    EXPECT_EQ(grid::EditorBeepCount(), before + 2);
 }
 
 // ===== combo item list
