@@ -139,7 +139,10 @@ INSTANTIATE_TEST_SUITE_P(
                      g.OnCanEditCell = [](TSender, int r, int c, bool& can) { can = !(c == 1 && r == 2); };
                  },
                  "x", "old", false},
-        TypeCase{"check_box_cell", [](TExtStringGrid& g) { g.AddCheckBox(1, 2, false, false); }, "x", "old", false}),
+        TypeCase{"check_box_cell", [](TExtStringGrid& g) { g.AddCheckBox(1, 2, false, false); }, "x", "old", false},
+        TypeCase{"cell_with_a_form_control",
+                 [](TExtStringGrid& g) { g.SetCells(1, 2, "<control type=\"edit\" id=\"a\">"); }, "x",
+                 "<control type=\"edit\" id=\"a\">", false}),
     [](const ::testing::TestParamInfo<TypeCase>& info) { return std::string(info.param.Name); });
 
 // The first cell is current from the start, without any move: its permission is asked too.
@@ -553,6 +556,19 @@ TEST_F(EditCycleTest, HomeAndEndGoToTheFirstAndLastCellOfTheRow)
     Grid->Navigation().SetHomeEndKey(grid::heFirstLastCell);
     Press(ui::VK_END);
     EXPECT_EQ(Cell(), "4,5");
+}
+
+// A fixed column inside the grid (OnIsFixedCell) is stepped over by the arrows.
+TEST_F(EditCycleTest, ArrowsSkipFixedCellsInsideTheGrid)
+{
+    Grid->OnIsFixedCell = [](TSender, int, int c, bool& fixed) { fixed = fixed || c == 2; };
+    int keys = 0;
+    Grid->OnKeyDown = [&](TSender, ui::WORD&, ui::TShiftState) { ++keys; };
+    Press(ui::VK_RIGHT);
+    EXPECT_EQ(Cell(), "3,1");
+    Press(ui::VK_LEFT);
+    EXPECT_EQ(Cell(), "1,1");
+    EXPECT_EQ(keys, 2);  // each reported once
 }
 
 TEST_F(EditCycleTest, MoveScrollOnlyScrollsWithoutMovingTheCursor)
