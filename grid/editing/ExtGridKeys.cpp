@@ -96,6 +96,14 @@ bool TExtStringGrid::GridKeyDownSteps(ui::WORD Key, ui::TShiftState Shift)
     }
     const bool enterOrF2 = Key == ui::VK_RETURN || Key == ui::VK_F2;
     const bool editorOpen = NormalEdit() != nullptr && NormalEdit()->Visible();
+    // Enter in a grid that has only its fixed rows adds the first row to type into.
+    if (Key == ui::VK_RETURN && RowCount() == FixedRowsMin() && Navigation().AdvanceOnEnter()) {
+        if (Navigation().AdvanceInsert()) {
+            SetRowCount(RowCount() + 1);
+            ClearRows(RowCount() - 1, 1);
+        }
+        return true;
+    }
     if (enterOrF2 && !editorOpen) {
         // Enter and F2 on a cell that may not be edited are reported and go no further.
         if (!IsEditable(Col(), Row()) && !HasCellControl(Col(), Row())) {

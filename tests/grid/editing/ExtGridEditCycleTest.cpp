@@ -424,6 +424,19 @@ INSTANTIATE_TEST_SUITE_P(
                                   6}),
     [](const ::testing::TestParamInfo<AdvanceCase>& info) { return std::string(info.param.Name); });
 
+// Enter in a grid that has nothing but its header row gives it its first row.
+TEST_F(EditCycleTest, EnterInAGridOfOnlyTheHeaderAddsTheFirstRowWithAdvanceInsert)
+{
+    Grid->SetRowCount(1);
+    Grid->Navigation().SetAdvanceOnEnter(true);
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->RowCount(), 1);
+    Grid->Navigation().SetAdvanceInsert(true);
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->RowCount(), 2);
+    EXPECT_FALSE(EditorOpen());
+}
+
 // OnAutoAdvance gets the start cell and may redirect the advance.
 TEST_F(EditCycleTest, OnAutoAdvanceRedirectsTheAdvance)
 {
