@@ -117,7 +117,12 @@ void TExtStringGrid::HideInplaceEdit()
 bool TExtStringGrid::ValidatePendingEdit()
 {
     if (!FEditing || FValidating) return true;
-    if (SpecialEditorOpen()) return true;  // special editors validate on their own keys and on closing
+    // A special editor is closed first, which stores its value in the cell.
+    if (SpecialEditorOpen()) {
+        HideSpecialEditor(Col(), Row());
+        if (FInvalidSel) return false;
+        if (!FEditing) return true;
+    }
     if (FInplaceEdit != nullptr && FInplaceEdit->Visible()) UpdateText();
     return ValidateCell(GetCellEx(FOldCol, FOldRow));
 }

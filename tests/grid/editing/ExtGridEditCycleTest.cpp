@@ -11,6 +11,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "grid/editing/GridEditorContract.h"
+#include "grid/editing/GridSpinEditors.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Clock.h"
@@ -275,6 +276,25 @@ INSTANTIATE_TEST_SUITE_P(
                                 },
                                 "2,2"}),
     [](const ::testing::TestParamInfo<LeaveCase>& info) { return std::string(info.param.Name); });
+
+// A special editor's value is validated too when code moves the cursor away from it.
+TEST_F(EditCycleTest, CodeMovingTheCursorFromASpinEditorValidatesItsValue)
+{
+    Grid->SetCells(2, 2, "7");
+    Grid->OnGetEditorType = [](TSender, int c, int r, grid::TEditorType& e) {
+        if (c == 2 && r == 2) e = grid::edSpinEdit;
+    };
+    Grid->OnCellValidate = [](TSender, int, int, std::string& v, bool& ok) { ok = v != "13"; };
+    GoTo(2, 2);
+    Press(ui::VK_F2);
+    ASSERT_TRUE(Grid->SpinEdit()->Focused());
+    Press('A', ui::ssCtrl);
+    Type("13");
+    Grid->SetRow(4);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), "7");
+    EXPECT_EQ(Cell(), "2,2");
+}
 
 // The value an edit is checked against is taken when the edit starts: code writing the
 // refused text into the cell meanwhile cannot make it look unchanged.
