@@ -624,6 +624,37 @@ TEST_F(EditCycleTest, SnakeCursorWrapsAtTheRowEnds)
     EXPECT_EQ(Cell(), "4,2");
 }
 
+// With AlwaysEdit the editor follows the cursor: an arrow key opens the next cell's editor.
+TEST_F(EditCycleTest, WithAlwaysEditTheArrowsKeepAnEditorOpen)
+{
+    Grid->Navigation().SetAlwaysEdit(true);
+    Grid->SetCells(2, 1, "next");
+    Press(ui::VK_RIGHT);
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_EQ(Editor()->GetText(), "next");
+    ReadOnly(3, 1);
+    Press(ui::VK_ESCAPE);
+    Press(ui::VK_RIGHT);
+    EXPECT_EQ(Cell(), "3,1");
+    EXPECT_FALSE(EditorOpen());
+}
+
+// Ctrl+Down and Ctrl+Up with CursorMoveRows carry the row along with the cursor.
+TEST_F(EditCycleTest, CtrlArrowsMoveTheRowWithCursorMoveRows)
+{
+    Grid->Navigation().SetCursorMoveRows(true);
+    Grid->SetCells(1, 2, "moving");
+    Grid->SetCells(1, 3, "staying");
+    GoTo(1, 2);
+    Press(ui::VK_DOWN, ui::ssCtrl);
+    EXPECT_EQ(Grid->Cells(1, 3), "moving");
+    EXPECT_EQ(Grid->Cells(1, 2), "staying");
+    EXPECT_EQ(Cell(), "1,3");
+    Press(ui::VK_UP, ui::ssCtrl);
+    EXPECT_EQ(Grid->Cells(1, 2), "moving");
+    EXPECT_EQ(Cell(), "1,2");
+}
+
 // Typing with goEditing off searches the sorted column; the text expires after four grid
 // timer ticks on the replaceable clock.
 TEST_F(EditCycleTest, IncrementalSearchFollowsTheTypedTextUntilItExpires)
