@@ -2123,7 +2123,8 @@ private:
     void RefuseValue(const std::string& Value, const std::string& NewValue);
     void SwitchEditingFor(int ACol, int ARow);
     void AfterSelectCell(int ARow);
-    bool HandleTabStep(bool Backward);
+    // One Tab step from (ACol, ARow); HandOver is set when the step passed the grid's end.
+    void TabStep(int& ACol, int& ARow, bool Backward, bool& HandOver);
     bool AdvanceTarget(int& ACol, int& ARow, bool Forward, bool& Stop);
     bool FEditing = false;
     bool FValidating = false;

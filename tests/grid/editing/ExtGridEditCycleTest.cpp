@@ -491,6 +491,30 @@ TEST_F(EditCycleTest, TabSkipsReadOnlyCellsWrapsRowsAndFiresTheRowEventsInOrder)
     EXPECT_EQ(Cell(), "4,1");
 }
 
+// At the last cell Tab appends a row with AdvanceInsert, or with TabToNextAtEnd goes back to
+// the first cell and hands the focus on to the next control of the form.
+TEST_F(EditCycleTest, TabAtTheLastCellAppendsARowOrHandsTheFocusOn)
+{
+    Grid->SetOptions(Grid->Options() | ui::goTabs);
+    Grid->Navigation().SetAdvanceAutoEdit(false);
+    Grid->Navigation().SetAdvanceInsert(true);
+    std::vector<int> added;
+    Grid->OnAutoAddRow = [&](TSender, int r) { added.push_back(r); };
+    GoTo(4, 5);
+    Press(ui::VK_TAB);
+    EXPECT_EQ(Grid->RowCount(), 7);
+    EXPECT_EQ(Cell(), "1,6");
+    EXPECT_EQ(added, (std::vector<int>{6}));
+
+    Grid->Navigation().SetTabToNextAtEnd(true);
+    GoTo(4, 6);
+    Press(ui::VK_TAB);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->RowCount(), 7);
+    EXPECT_EQ(Cell(), "1,1");
+    EXPECT_TRUE(Other->Focused());
+}
+
 // With every cell read-only a Tab ends where it started instead of looping.
 TEST_F(EditCycleTest, TabInAGridWithoutEditableCellsStaysPut)
 {
