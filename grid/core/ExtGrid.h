@@ -2021,8 +2021,8 @@ public:
     bool SetComboSelectionString(const std::string& S);
     void SetComboSelection(int Idx);
 protected:
-    // A character typed on the grid that opens a special editor reaches that editor as its
-    // first input.
+    // The grid's key press: Escape cancels the edit, Enter on a clickable control advances,
+    // typing searches a sorted grid without editing (grid/editing/ExtGridKeys.cpp).
     void KeyPress(char32_t& Key) override;
 private:
     char32_t FStartEditChar = 0;
@@ -2140,7 +2140,6 @@ private:
     int FLastTabCol = -1;
     int FLastTabRow = -1;
     bool FNoEditChange = false;
-    rtl::TRect FMoveSelection{};
 public:
     // Set while the grid itself writes the editor's text, so no edit events fire.
     bool NoEditChange() const { return FNoEditChange; }

@@ -52,7 +52,6 @@ void TExtStringGrid::WMKeyDown(ui::TMessage& Message)
 {
     const auto key = static_cast<ui::WORD>(Message.WParam);
     const ui::TShiftState shift = ModifierState();
-    FMoveSelection = Selection();
     if (GridKeyDownSteps(key, shift)) {
         Message.Result = 1;
         return;
