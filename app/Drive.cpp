@@ -29,7 +29,9 @@ const char* const DriveUsage =
     "  get CONTROL.PROPERTY\n"
     "  choose CONTROL INDEX\n"
     "  dialog FILE\n"
-    "  cancel-dialog\n";
+    "  cancel-dialog\n"
+    "  type CONTROL TEXT\n"
+    "  key CONTROL KEY\n";
 
 namespace {
 
@@ -102,6 +104,14 @@ TDriveStep ParseStep(const std::vector<std::string>& args, std::size_t& i)
         step.Value = NextArgument(args, i, "FILE");
     } else if (verb == "cancel-dialog") {
         step.Kind = TDriveStep::skCancelDialog;
+    } else if (verb == "type") {
+        step.Kind = TDriveStep::skType;
+        step.Control = NextArgument(args, i, "CONTROL TEXT");
+        step.Value = NextArgument(args, i, "TEXT");
+    } else if (verb == "key") {
+        step.Kind = TDriveStep::skKey;
+        step.Control = NextArgument(args, i, "CONTROL KEY");
+        step.Value = NextArgument(args, i, "KEY");
     } else {
         throw rtl::Exception("Unknown step '" + verb + "'");
     }
@@ -162,6 +172,12 @@ void RunStep(const TDriveStep& step, rtl::TComponent* form, std::ostream& out, T
         break;
     case TDriveStep::skChoose:
         DriveChooseItem(component, step.Index);
+        break;
+    case TDriveStep::skType:
+        DriveType(component, step.Value);
+        break;
+    case TDriveStep::skKey:
+        DriveKey(component, step.Value);
         break;
     case TDriveStep::skDialog:
     case TDriveStep::skCancelDialog:

@@ -10,11 +10,12 @@ namespace app {
 
 // One step of a drive, as given on the command line.
 struct TDriveStep {
-    enum TKind { skSet, skCheck, skClick, skGet, skChoose, skDialog, skCancelDialog };
+    enum TKind { skSet, skCheck, skClick, skGet, skChoose, skDialog, skCancelDialog, skType, skKey };
     TKind Kind = skClick;
     std::string Control;   // component name
     std::string Property;  // set, get: property path after the control ("Text", "Font.Size", "Items[2]")
-    std::string Value;     // set: the raw value text; check: "true" or "false"; dialog: the file
+    std::string Value;     // set: the raw value text; check: "true" or "false"; dialog: the file;
+                           // type: the text; key: the key name
     int Index = 0;         // check, choose: the item
 };
 
@@ -51,6 +52,11 @@ TDriveOptions ParseDriveArguments(const std::vector<std::string>& args);
 //                                A dialog without an answer, or one that refuses its
 //                                file, is cancelled and "dialog: ..." printed on `err`;
 //                                message boxes take their default (first) button
+//   type CONTROL TEXT            types TEXT into the control character by character, as
+//                                the keyboard does (a grid opens the current cell's editor)
+//   key CONTROL KEY              presses a named key on the control: Enter, Tab, Escape,
+//                                F2, arrows, Home, End, PgUp, PgDn, Insert, Delete, Space,
+//                                Backspace or a letter, with Ctrl+, Shift+ or Alt+ in front
 // Every error box the program shows prints "errorbox: TEXT" on `err`, and the run goes
 // on. An exception of a step prints "error: MESSAGE" on `err` and ends the run with 1.
 // Returns the exit status.

@@ -54,4 +54,14 @@ bool DriveAnswerFileDialog(ui::TCustomForm& dialog, const std::optional<std::str
 // run without a display takes; a window without a default button is cancelled.
 void DriveAnswerOtherDialog(ui::TCustomForm& dialog);
 
+// Types the text into the control as a user does, character by character: the control
+// takes the focus first unless it or a control inside it (an open cell editor) has it.
+void DriveType(rtl::TComponent* component, const std::string& text);
+
+// Presses a key on the control the same way: KEY is a key name (Enter, Tab, Escape, F2,
+// Up, Down, Left, Right, Home, End, PgUp, PgDn, Insert, Delete, Space, Backspace) or one
+// letter or digit, with optional "Ctrl+", "Shift+" and "Alt+" in front ("Shift+Tab").
+// Raises rtl::Exception naming an unknown key.
+void DriveKey(rtl::TComponent* component, const std::string& key);
+
 }  // namespace app

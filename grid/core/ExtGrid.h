@@ -2031,8 +2031,8 @@ public:
     bool SetComboSelectionString(const std::string& S);
     void SetComboSelection(int Idx);
 protected:
-    // A character typed on the grid that opens a special editor reaches that editor as its
-    // first input.
+    // The grid's key press: Escape cancels the edit, Enter on a clickable control advances,
+    // typing searches a sorted grid without editing (grid/editing/ExtGridKeys.cpp).
     void KeyPress(char32_t& Key) override;
 private:
     char32_t FStartEditChar = 0;
@@ -2310,7 +2310,8 @@ private:
     void RefuseValue(const std::string& Value, const std::string& NewValue);
     void SwitchEditingFor(int ACol, int ARow);
     void AfterSelectCell(int ARow);
-    bool HandleTabStep(bool Backward);
+    // One Tab step from (ACol, ARow); HandOver is set when the step passed the grid's end.
+    void TabStep(int& ACol, int& ARow, bool Backward, bool& HandOver);
     bool AdvanceTarget(int& ACol, int& ARow, bool Forward, bool& Stop);
     bool FEditing = false;
     bool FValidating = false;
@@ -2326,7 +2327,6 @@ private:
     int FLastTabCol = -1;
     int FLastTabRow = -1;
     bool FNoEditChange = false;
-    rtl::TRect FMoveSelection{};
 public:
     // Set while the grid itself writes the editor's text, so no edit events fire.
     bool NoEditChange() const { return FNoEditChange; }

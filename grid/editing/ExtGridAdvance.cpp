@@ -244,6 +244,66 @@ void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Show, bool Repeat, boo
 
 // --- Tab
 
+// Along the row (TabAdvanceDirection adLeftRight) or down the column, over merged spans;
+// past the last cell a row is appended with AdvanceInsert (unless TabToNextAtEnd), else the
+// step wraps to the first cell.
+void TExtStringGrid::TabStep(int& ACol, int& ARow, bool Backward, bool& HandOver)
+{
+    const int lastCol = ColCount() - VisibleFixedRightCols() - 1;
+    const int lastRow = RowCount() - FixedFooters() - 1;
+    const bool byRow = Navigation().TabAdvanceDirection() == adLeftRight;
+    const rtl::TPoint span = CellSpan(ACol, ARow);
+    if (Backward) {
+        if (byRow) {
+            if (ACol > FirstNavigableCol()) {
+                --ACol;
+            } else {
+                ACol = lastCol;
+                ARow = ARow > FixedRows() ? ARow - 1 : lastRow;
+            }
+        } else if (ARow > FixedRows()) {
+            --ARow;
+        } else {
+            ARow = lastRow;
+            ACol = ACol > FirstNavigableCol() ? ACol - 1 : lastCol;
+        }
+        return;
+    }
+    if (!byRow) {
+        if (ARow + std::max(0, span.Y) < lastRow) {
+            ARow += std::max(0, span.Y) + 1;
+            return;
+        }
+        ARow = FixedRows();
+        if (ACol < lastCol) {
+            ++ACol;
+        } else {
+            ACol = FirstNavigableCol();
+            HandOver = true;
+        }
+        return;
+    }
+    if (ACol + std::max(0, span.X) < lastCol) {
+        ACol += std::max(0, span.X) + 1;
+        return;
+    }
+    ACol = FirstNavigableCol();
+    if (ARow < lastRow) {
+        ++ARow;
+        return;
+    }
+    HandOver = true;
+    ARow = FixedRows();
+    if (!Navigation().AdvanceInsert() || Navigation().TabToNextAtEnd()) return;
+    bool allow = true;
+    if (OnCanAddRow) OnCanAddRow(this, allow);
+    if (!allow) return;
+    SetRowCount(RowCount() + 1);
+    ARow = RowCount() - FixedFooters() - 1;
+    if (OnAutoAddRow) OnAutoAddRow(this, ARow);
+}
+
+
 // Tab (forward) or Shift+Tab: one step to the next cell the user may edit, along the row
 // (TabAdvanceDirection adLeftRight) or down the column, with the row-change events, a row
 // appended at the end with AdvanceInsert, or the focus handed to the next control with
@@ -264,7 +324,6 @@ bool TExtStringGrid::NavigateFromEditor(bool Backward)
     bool result = true;
     const int lastCol = ColCount() - VisibleFixedRightCols() - 1;
     const int lastRow = RowCount() - FixedFooters() - 1;
-    const bool byRow = Navigation().TabAdvanceDirection() == adLeftRight;
     if (outer) {
         FLastTabCol = startCol;
         FLastTabRow = startRow;
@@ -276,56 +335,7 @@ bool TExtStringGrid::NavigateFromEditor(bool Backward)
         bool handOver = false;
         bool found = false;
         for (int step = 0; step < cells && !found; ++step) {
-            const rtl::TPoint span = CellSpan(c, r);
-            if (!Backward) {
-                if (byRow) {
-                    if (c + std::max(0, span.X) < lastCol) {
-                        c += std::max(0, span.X) + 1;
-                    } else if (r < lastRow) {
-                        ++r;
-                        c = FirstNavigableCol();
-                    } else if (Navigation().AdvanceInsert() && !Navigation().TabToNextAtEnd()) {
-                        bool allow = true;
-                        if (OnCanAddRow) OnCanAddRow(this, allow);
-                        if (allow) {
-                            SetRowCount(RowCount() + 1);
-                            if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FixedFooters() - 1);
-                            r = RowCount() - FixedFooters() - 1;
-                        } else {
-                            r = FixedRows();
-                        }
-                        c = FirstNavigableCol();
-                        handOver = true;
-                    } else {
-                        r = FixedRows();
-                        c = FirstNavigableCol();
-                        handOver = true;
-                    }
-                } else {
-                    if (r + std::max(0, span.Y) < lastRow) {
-                        r += std::max(0, span.Y) + 1;
-                    } else {
-                        r = FixedRows();
-                        if (c < lastCol) ++c;
-                        else {
-                            c = FirstNavigableCol();
-                            handOver = true;
-                        }
-                    }
-                }
-            } else if (byRow) {
-                if (c > FirstNavigableCol()) --c;
-                else {
-                    c = lastCol;
-                    r = r > FixedRows() ? r - 1 : lastRow;
-                }
-            } else {
-                if (r > FixedRows()) --r;
-                else {
-                    r = lastRow;
-                    c = c > FirstNavigableCol() ? c - 1 : lastCol;
-                }
-            }
+            TabStep(c, r, Backward, handOver);
             if (c == startCol && r == startRow) break;
             if (!IsBaseCell(c, r)) continue;
             if ((Options() & ui::goEditing) != 0 || FEditDisable ? IsEditable(c, r) : IsSelectableCell(c, r)) found = true;

@@ -107,7 +107,7 @@ void TExtStringGrid::HideInplaceEdit()
         HideSpecialEditor(Col(), Row());
         return;
     }
-    UpdateText();
+    if (TExtInplaceEdit* edit = NormalEdit()) edit->HideInvalidEntryBalloon();
     HideEditor();
     FEditorMode = false;
     ValidatePendingEdit();
@@ -117,7 +117,12 @@ void TExtStringGrid::HideInplaceEdit()
 bool TExtStringGrid::ValidatePendingEdit()
 {
     if (!FEditing || FValidating) return true;
-    if (SpecialEditorOpen()) return true;  // special editors validate on their own keys and on closing
+    // A special editor is closed first, which stores its value in the cell.
+    if (SpecialEditorOpen()) {
+        HideSpecialEditor(Col(), Row());
+        if (FInvalidSel) return false;
+        if (!FEditing) return true;
+    }
     if (FInplaceEdit != nullptr && FInplaceEdit->Visible()) UpdateText();
     return ValidateCell(GetCellEx(FOldCol, FOldRow));
 }
@@ -140,6 +145,7 @@ void TExtStringGrid::ShowInvalidValue(int ACol, int ARow)
     FEditing = true;
     edit->SetTextQuietly(FInvalidCache);
     edit->SelectAll();
+    edit->ShowInvalidEntryBalloon(InvalidEntryTitle(), InvalidEntryText());
 }
 
 bool TExtStringGrid::EditingMessage(ui::TMessage& Message)
@@ -174,14 +180,17 @@ bool TExtStringGrid::EditingMessage(ui::TMessage& Message)
 void TExtStringGrid::RefuseValue(const std::string& Value, const std::string& NewValue)
 {
     const bool replaced = Value != NewValue;
-    SetCellEx(FOldCol, FOldRow, replaced ? Value : FOldCellText);
     FNewCellText = Value;
     FInvalidCache = Value;
     FEditing = true;
     FModified = FOldModifiedValue;
+    SetCellEx(FOldCol, FOldRow, replaced ? Value : FOldCellText);
+    // Writing the cell refills an open editor; it keeps the refused text for correcting.
+    if (TExtInplaceEdit* edit = NormalEdit(); edit != nullptr && edit->Visible()) edit->SetTextQuietly(Value);
     if (SpecialEditorOpen() || !HandleAllocated()) return;
     const bool explained = !InvalidEntryTitle().empty() || !InvalidEntryText().empty();
     const bool editorFocused = NormalEdit() != nullptr && NormalEdit()->Visible() && NormalEdit()->Focused();
+    if (editorFocused && explained) NormalEdit()->ShowInvalidEntryBalloon(InvalidEntryTitle(), InvalidEntryText());
     if (editorFocused && !explained) return;
     FInvalidSel = true;
     ui::PostMessage(Handle(), GridEditInvalidMessage(), static_cast<ui::WPARAM>(FOldCol),

@@ -52,7 +52,6 @@ void TExtStringGrid::WMKeyDown(ui::TMessage& Message)
 {
     const auto key = static_cast<ui::WORD>(Message.WParam);
     const ui::TShiftState shift = ModifierState();
-    FMoveSelection = Selection();
     if (GridKeyDownSteps(key, shift)) {
         Message.Result = 1;
         return;
@@ -96,6 +95,14 @@ bool TExtStringGrid::GridKeyDownSteps(ui::WORD Key, ui::TShiftState Shift)
     }
     const bool enterOrF2 = Key == ui::VK_RETURN || Key == ui::VK_F2;
     const bool editorOpen = NormalEdit() != nullptr && NormalEdit()->Visible();
+    // Enter in a grid that has only its fixed rows adds the first row to type into.
+    if (Key == ui::VK_RETURN && RowCount() == FixedRowsMin() && Navigation().AdvanceOnEnter()) {
+        if (Navigation().AdvanceInsert()) {
+            SetRowCount(RowCount() + 1);
+            ClearRows(RowCount() - 1, 1);
+        }
+        return true;
+    }
     if (enterOrF2 && !editorOpen) {
         // Enter and F2 on a cell that may not be edited are reported and go no further.
         if (!IsEditable(Col(), Row()) && !HasCellControl(Col(), Row())) {

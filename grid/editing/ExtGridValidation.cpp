@@ -41,7 +41,9 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
                 }
             }
             if (valid) RecalcFooter(acol);
-            if (valid && UndoRedo() != nullptr) UndoRedo()->RegisterChange(acol, arow, FOldCellText, value);
+            // Only a change is recorded: an undo step that writes what is already there
+            // would make Undo look as if it did nothing.
+            if (valid && changed && UndoRedo() != nullptr) UndoRedo()->RegisterChange(acol, arow, FOldCellText, value);
             if (valid && changed) CellsChanged(rtl::TRect{acol, arow, acol, arow});
             Navigation().SetAdvanceOnEnter(advance);
             FNewCellText = value;

@@ -1,6 +1,10 @@
 // The string grid's default in-place text editor: filtering, limits, keys, lookup completion, focus and clipboard.
 #include "grid/editing/ExtInplaceEdit.h"
 
+#include <algorithm>
+
+#include "grid/editing/GridEditorContract.h"
+
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/foundation/ExtUtilNumbers.h"
@@ -71,6 +75,68 @@ bool TExtInplaceEdit::CtrlDown() const { return ui::GetKeyState(ui::VK_CONTROL) 
 
 int TExtInplaceEdit::TextLength() const { return static_cast<int>(rtl::Utf8Length(GetText())); }
 
+// --- the invalid-entry balloon
+
+namespace {
+constexpr int BalloonPadding = 6;
+}
+
+void TExtInplaceEdit::ShowInvalidEntryBalloon(const std::string& Title, const std::string& Text)
+{
+    if (Title.empty() && Text.empty()) return;
+    ui::TWinControl* top = TopLevelWindow();
+    if (top == nullptr || !top->HandleAllocated()) return;
+    if (FBalloon == nullptr) {
+        FBalloon = std::make_unique<ui::TWindowOverlay>();
+        FBalloon->OnPaint = [this](gfx::TCanvas& c) { PaintBalloon(c); };
+    }
+    FBalloonTitle = Title;
+    FBalloonText = Text;
+    int width = 0;
+    int height = BalloonPadding;
+    for (const std::string* line : {&FBalloonTitle, &FBalloonText}) {
+        if (line->empty()) continue;
+        const rtl::TSize extent = Canvas().TextExtent(*line);
+        width = std::max(width, extent.cx);
+        height += extent.cy + 2;
+    }
+    const rtl::TPoint at = ClientToScreen(rtl::TPoint{0, Height()});
+    FBalloon->SetHost(top->Handle());
+    FBalloon->SetScreenBounds(rtl::TRect{at.X, at.Y + 2, at.X + width + 2 * BalloonPadding, at.Y + 2 + height + BalloonPadding});
+    FBalloon->BringToFront();
+    FBalloon->SetVisible(true);
+}
+
+void TExtInplaceEdit::HideInvalidEntryBalloon()
+{
+    if (FBalloon != nullptr) FBalloon->SetVisible(false);
+}
+
+rtl::TRect TExtInplaceEdit::InvalidEntryBalloonBounds() const
+{
+    return FBalloon != nullptr ? FBalloon->ScreenBounds() : rtl::TRect{};
+}
+
+// The info colours of the system, a frame, the title in bold and the text below it.
+void TExtInplaceEdit::PaintBalloon(gfx::TCanvas& C) const
+{
+    const rtl::TRect r = FBalloon->ScreenBounds();
+    const rtl::TRect box{0, 0, r.Width(), r.Height()};
+    C.Brush().SetColor(gfx::clInfoBk);
+    C.Pen().SetColor(gfx::clInfoText);
+    C.Rectangle(box);
+    C.Brush().SetStyle(gfx::bsClear);
+    C.Font().SetColor(gfx::clInfoText);
+    int y = BalloonPadding / 2 + 1;
+    if (!FBalloonTitle.empty()) {
+        C.Font().SetStyle({gfx::fsBold});
+        C.TextOut(BalloonPadding, y, FBalloonTitle);
+        y += C.TextHeight(FBalloonTitle) + 2;
+        C.Font().SetStyle({});
+    }
+    if (!FBalloonText.empty()) C.TextOut(BalloonPadding, y, FBalloonText);
+}
+
 // --- filling and placing
 
 // The cell's text, mask and limit as the platform fills them; then the grid's own
@@ -87,10 +153,14 @@ void TExtInplaceEdit::UpdateContents()
     FLengthLimit = FGrid->MaxEditLength();
     SetMaxLength(FLengthLimit > 0 ? FLengthLimit : 0);
     SetWordWrap(FGrid->WordWrap());
+    // The text at the start of the edit is what validation compares with and Escape
+    // brings back. It is taken when an edit starts, not when code writes the cell being
+    // edited (which refills the editor): else a refused value written meanwhile would look
+    // unchanged and pass without validation.
+    const bool sameEdit = Visible() && FGrid->Editing() && FColE == FGrid->Col() && FRowE == FGrid->Row();
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
-    // The text at the start of the edit is what validation compares with and Escape
-    // brings back.
+    if (sameEdit) return;
     FGrid->SetCellCache(FGrid->GetCellEx(FColE, FRowE));
     FGrid->SaveOldCellValue(FColE, FRowE);
     FGotKey = false;
@@ -100,9 +170,15 @@ void TExtInplaceEdit::UpdateContents()
 // Inside the cell by one pixel, and by half the grid line width for wide lines.
 void TExtInplaceEdit::Move(const rtl::TRect& Loc)
 {
+    // Over a merged block the editor covers the whole block, not its base cell alone.
+    rtl::TRect cell = Loc;
+    if (FGrid != nullptr && FGrid->IsMergedCell(FGrid->Col(), FGrid->Row())) {
+        const rtl::TRect block = FGrid->CellRect(FGrid->Col(), FGrid->Row());
+        if (!rtl::IsRectEmpty(block)) cell = block;
+    }
     int inset = 1;
     if (FGrid != nullptr && FGrid->GridLineWidth() > 1) inset += FGrid->GridLineWidth() / 2;
-    SetBounds(Loc.Left, Loc.Top, Loc.Width() - inset, Loc.Height() - inset);
+    SetBounds(cell.Left, cell.Top, cell.Width() - inset, cell.Height() - inset);
     if (!Visible()) SetVisible(true);
     if (FGrid != nullptr && FGrid->GridLineWidth() > 1) FGrid->Invalidate();
 }
@@ -113,6 +189,7 @@ void TExtInplaceEdit::WndProc(ui::TMessage& Message)
 {
     switch (Message.Msg) {
     case ui::WM_KEYDOWN: {
+        HideInvalidEntryBalloon();
         if (FGrid != nullptr) FGrid->EditorKeyMessage(Message);
         FOldSelStart = SelStart();
         const auto key = static_cast<ui::WORD>(Message.WParam);
@@ -153,6 +230,7 @@ void TExtInplaceEdit::WndProc(ui::TMessage& Message)
         if (Message.WParam == ui::VK_BACK) FAltBack = false;
         break;
     case ui::WM_CHAR: {
+        HideInvalidEntryBalloon();
         FCharKeyData = Message.LParam;
         ui::TInplaceEdit::WndProc(Message);
         FCharKeyData = 0;
@@ -294,8 +372,13 @@ bool TExtInplaceEdit::FilterChar(char32_t& Key)
     switch (kind) {
     case edNumeric:
         if (ctrl || IsControlKey(Key) || IsDigit(Key)) return true;
-        return Key == U'-' && text.find('-') == std::string::npos && SelStart() == 0;
-    case edPositiveNumeric: return ctrl || IsControlKey(Key) || IsDigit(Key);
+        if (Key == U'-' && text.find('-') == std::string::npos && SelStart() == 0) return true;
+        EditorBeep();
+        return false;
+    case edPositiveNumeric:
+        if (ctrl || IsControlKey(Key) || IsDigit(Key)) return true;
+        EditorBeep();
+        return false;
     case edFloat:
     case edPositiveFloat: {
         const char32_t dec = LocaleDecimalSeparator();
@@ -308,8 +391,10 @@ bool TExtInplaceEdit::FilterChar(char32_t& Key)
         if (Key == dec && text.find(Encode(dec)) != std::string::npos && sel.find(Encode(dec)) == std::string::npos)
             return false;
         if (Key == U'-' && (SelStart() != 0 || text.find('-') != std::string::npos) &&
-            sel.find('-') == std::string::npos)
+            sel.find('-') == std::string::npos) {
+            EditorBeep();
             return false;
+        }
         return true;
     }
     case edCapital:
@@ -323,7 +408,9 @@ bool TExtInplaceEdit::FilterChar(char32_t& Key)
         if (ctrl && (Key == chCopy || Key == chPaste || Key == chCut)) return true;
         if (Key == chBack || Key == chLineFeed || Key == chEnter) return true;
         const std::u32string valid = rtl::Utf8Decode(FGrid->ValidChars());
-        return valid.empty() || valid.find(Key) != std::u32string::npos;
+        if (valid.empty() || valid.find(Key) != std::u32string::npos) return true;
+        EditorBeep();
+        return false;
     }
     default: return true;
     }
@@ -414,6 +501,7 @@ void TExtInplaceEdit::LoseFocus(ui::TMessage& Message)
         ui::TInplaceEdit::WndProc(Message);
         return;
     }
+    HideInvalidEntryBalloon();
     const std::string text = GetText();
     if (FGrid->LookupHistory() && FGrid->LookupItems().IndexOf(text) < 0) FGrid->LookupItems().Add(text);
     FGrid->SetFormulaEditing(false);

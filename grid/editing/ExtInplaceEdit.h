@@ -1,10 +1,12 @@
 // The string grid's default in-place text editor: character filters by editor kind, length limit, lookup completion, clipboard events.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "grid/core/GridTypes.h"
 #include "platform/ui/Grids.h"
+#include "platform/ui/WindowOverlays.h"
 
 namespace grid {
 
@@ -37,6 +39,12 @@ public:
     TEditorType EditorKind();
 
     void UpdateContents() override;
+    // The balloon that explains a refused value: shown below the editor with the grid's
+    // InvalidEntryTitle and InvalidEntryText, gone with the next key or the end of the edit.
+    void ShowInvalidEntryBalloon(const std::string& Title, const std::string& Text);
+    void HideInvalidEntryBalloon();
+    bool InvalidEntryBalloonShown() const { return FBalloon != nullptr && FBalloon->Visible(); }
+    rtl::TRect InvalidEntryBalloonBounds() const;
     // Puts a text into the editor as the grid does, without the edit-change events and
     // without storing it in the cell.
     void SetTextQuietly(const std::string& Text);
@@ -78,6 +86,10 @@ private:
     int FRowE = -1;
     bool FAltBack = false;
     bool FQuiet = false;
+    std::unique_ptr<ui::TWindowOverlay> FBalloon;
+    std::string FBalloonTitle;
+    std::string FBalloonText;
+    void PaintBalloon(gfx::TCanvas& Canvas) const;
     // Key data of the WM_CHAR being handled (bit 24: the key came from the numeric keypad).
     ui::LPARAM FCharKeyData = 0;
 };

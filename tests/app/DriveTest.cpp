@@ -139,6 +139,8 @@ TEST(Drive, AFailingStepPrintsItsErrorAndEndsTheRun)
         {{"set", "Edit28.NoSuchProperty=1"}, 1, "error: Edit28 has no property NoSuchProperty\n"},
         {{"set", "plantingTB.Cells[1,0]=x"}, 1, "error: plantingTB: the fixed cell 1,0 cannot be edited\n"},
         {{"jump", "Edit28"}, 2, "error: Unknown step 'jump'\n"},
+        {{"key", "plantingTB", "Ctrl+Hyper"}, 1, "error: key: unknown key 'Ctrl+Hyper'\n"},
+        {{"type", "plantingTB"}, 2, "error: plantingTB needs TEXT\n"},
     };
     for (const TCase& c : cases) {
         TDriveResult r = Drive(dir.Path(), c.Args);

@@ -62,6 +62,45 @@ std::vector<std::string> BuildMaizeGrassSteps()
     return steps;
 }
 
+// Steps that type the table rows with the keyboard as a user does on a table whose cursor
+// is still in row 1: Home goes to the row's first cell, each value is typed (the cell's
+// editor opens with the first character), Enter stores it, Right goes on to the next cell,
+// and Down then Home start the next row.
+std::vector<std::string> KeyRows(const std::string& grid, int firstRow, const std::vector<std::vector<std::string>>& rows)
+{
+    std::vector<std::string> steps{"key", grid, "Home"};
+    for (int r = 1; r < firstRow; ++r) Append(steps, {"key", grid, "Down"});
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (i > 0) Append(steps, {"key", grid, "Down", "key", grid, "Home"});
+        for (std::size_t c = 0; c < rows[i].size(); ++c) {
+            if (c > 0) Append(steps, {"key", grid, "Right"});
+            Append(steps, {"type", grid, rows[i][c], "key", grid, "Enter"});
+        }
+    }
+    return steps;
+}
+
+// The storyline of the test below, its tables typed with real keys instead of set steps.
+TEST(StorylineEndToEnd, StorylineTypedWithTheKeyboardIsSavedToTheSameBytes)
+{
+    TempDir dir;
+    std::vector<std::string> steps{"click", "NewSLBut", "set", "slnEdit.Text=maize_grass", "set", "cIDmemo.Text=12; 13; ",
+                                   "set", "tseEdit.Text=2030"};
+    Append(steps, KeyRows("plantingTB", 1, {{"2001-04-20", "maize", "early", "7"}, {"2001-10-05", "wheat", "Mv Ködmön", "450"}}));
+    Append(steps, KeyRows("harvestTB", 1, {{"2001-09-30", "55", "80"}}));
+    Append(steps, KeyRows("irrigationTB", 3, {{"2001-07-10", "25"}}));
+    Append(steps, KeyRows("cultivationTB", 1, {{"2001-11-1", "plough", "0.25"}}));
+    Append(steps, {"click", "AddPerBut", "set", "tsbEdit.Text=2031", "set", "tseEdit.Text=2060", "choose", "luCB", "1"});
+    Append(steps, KeyRows("grazingTB", 1, {{"2031-05-01", "2031-09-30", "cattle", "1.5"}}));
+    Append(steps, KeyRows("mowingTB", 1, {{"2031-06-15", "1.2", "90"}}));
+    Append(steps, {"get", "grazingTB.Cells[2,1]", "get", "mowingTB.Cells[1,1]", "click", "SaveSLBut"});
+    TDriveResult built = Drive(dir.Path(), steps);
+    ASSERT_EQ(built.Status, 0) << built.Err;
+    EXPECT_EQ(built.Err, "");
+    EXPECT_EQ(built.Out, (std::vector<std::string>{"cattle", "1.2"}));
+    EXPECT_EQ(ReadFileBytes(Saved(dir.Path(), "maize_grass")), ReadFileBytes(Expected("maize_grass.stl")));
+}
+
 TEST(StorylineEndToEnd, StorylineBuiltOnThePageIsSavedOpenedWithTheOpenButtonAndSavedAgainToTheSameBytes)
 {
     TempDir dir;
