@@ -8,6 +8,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/TextFile.h"
+#include "platform/rtl/Utf8.h"
 
 namespace app {
 
@@ -156,9 +157,9 @@ void ListMissingIds(const TSoilGridOptions& options, const TToolStatus& status)
     grid.Close();
     data.Close();
     WriteIdTable(options.File("MISSING_" + options.DataName() + ".csv"), "ID100m", ids,
-                 [](std::string_view text) -> std::optional<std::string_view> {
+                 [](std::string_view text) -> std::optional<std::string> {
                      if (text.empty() || text[0] != '*') return std::nullopt;
-                     return text.substr(1, 10);
+                     return rtl::Utf8Copy(text, 2, 10);
                  });
     ReportStatus(status, "COMPLETE");
 }
@@ -201,23 +202,31 @@ void FixData(const TSoilGridOptions& options, const TToolStatus& status)
 
 void ListSubcellsOf10kmCells(const TSoilGridOptions& options, const TToolStatus& status)
 {
-    static constexpr std::size_t SlotLength = 10;
+    static constexpr int SlotLength = 10;
     ReportStatus(status, "PROCESSING...");
     TBatchTable grid(options.File(SoilGrid100mName));
     grid.Open();
-    std::vector<std::vector<std::string>> cells(Max10kmCell + 1);
+    // Per cell its filled slots, each followed by ";", as they will be written,
+    // and their count: the rows' texts and no more.
+    struct TCellSlots {
+        std::string Joined;
+        int Count = 0;
+    };
+    std::vector<TCellSlots> cells(Max10kmCell + 1);
     TFieldViews fields;
     grid.ReadHeader();
     grid.ForEachDataLine([&](const std::string& line, const TTablePlace& place) {
         fields.Split(line);
         const int cell = ReadStrictInt(fields[3], place, 1, Max10kmCell, "10 km cell");
-        std::vector<std::string>& slots = cells[static_cast<std::size_t>(cell)];
-        if (slots.size() == MaxRowsPer10kmCell) {
+        TCellSlots& slots = cells[static_cast<std::size_t>(cell)];
+        if (slots.Count == MaxRowsPer10kmCell) {
             throw rtl::Exception("10 km cell " + std::to_string(cell) + " holds more than " +
                                  std::to_string(MaxRowsPer10kmCell) + " grid rows (" + place.Describe() +
                                  ", 100 m id " + std::string(fields[1]) + ")");
         }
-        slots.emplace_back(fields[1].substr(0, SlotLength));
+        slots.Joined += rtl::Utf8Copy(fields[1], 1, SlotLength);
+        slots.Joined += ';';
+        ++slots.Count;
     });
     grid.Close();
 
@@ -227,10 +236,9 @@ void ListSubcellsOf10kmCells(const TSoilGridOptions& options, const TToolStatus&
     std::string line;
     for (int cell = 1; cell <= Max10kmCell; ++cell) {
         output.WriteLn(std::to_string(cell));
-        const std::vector<std::string>& slots = cells[static_cast<std::size_t>(cell)];
-        line.clear();
-        for (const std::string& slot : slots) line += slot + ';';
-        line.append(MaxRowsPer10kmCell - slots.size(), ';');
+        const TCellSlots& slots = cells[static_cast<std::size_t>(cell)];
+        line.assign(slots.Joined);
+        line.append(static_cast<std::size_t>(MaxRowsPer10kmCell - slots.Count), ';');
         output.WriteLn(line);
     }
     output.Close();

@@ -20,7 +20,7 @@ constexpr int TopsoilIdTableSize = 11259791;
 
 // Appends fields first..last of `fields`, each behind a ";" unless it is the
 // first field of the row. Fields that stand in the line joined by single ";"
-// without blanks are copied as one piece.
+// without blanks are copied in one go.
 void AppendFields(std::string& row, const TFieldViews& fields, int first, int last)
 {
     if (first > 1) row += ';';
