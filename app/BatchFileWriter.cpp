@@ -11,10 +11,8 @@ void TBatchFileWriter::Save(const TModelFileLayout& layout, const std::string& f
     try {
         layout.SaveToFile(fileName);
     } catch (rtl::Exception& e) {
-        // "9 of 1104 files were written", "1 file was written"
-        const std::string count = FTotal >= 0 ? std::to_string(FWritten) + " of " + std::to_string(FTotal) + " files were"
-                                  : FWritten == 1 ? std::string("1 file was")
-                                                  : std::to_string(FWritten) + " files were";
+        // "9 of 1104 files were written before it"
+        const std::string count = std::to_string(FWritten) + " of " + std::to_string(FTotal) + " files were";
         e.SetMessage(e.Message() + "; " + count + " written before it");
         throw;
     }

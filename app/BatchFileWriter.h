@@ -11,12 +11,12 @@ class TModelFileLayout;
 // saves each file through Save. When a save fails, the user learns which file
 // failed (the error names it) and how many files of the batch were written
 // before it, all of them complete: the error's message gets
-// "; N of M files were written before it" (or "N files" when the batch does
-// not know its size in advance) and is raised again as the same class.
+// "; N of M files were written before it" and is raised again as the same
+// class.
 class TBatchFileWriter {
 public:
-    // `total` is the number of files the batch will write, or -1 when unknown.
-    explicit TBatchFileWriter(int total = -1) : FTotal(total) {}
+    // `total` is the number of files the batch will write.
+    explicit TBatchFileWriter(int total) : FTotal(total) {}
 
     void Save(const TModelFileLayout& layout, const std::string& fileName);
 

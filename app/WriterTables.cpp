@@ -5,6 +5,7 @@
 #include "app/Unit2.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
+#include "platform/rtl/Paths.h"
 #include "platform/rtl/TextFile.h"
 #include "platform/rtl/Utf8.h"
 
@@ -74,7 +75,8 @@ bool TTableStream::Next(TTableRow& row)
 
 std::string RowPlace(const std::string& fileName, int line)
 {
-    return "\"" + fileName + "\" line " + std::to_string(line) + ": ";
+    // The design's paths ("e:\\Tolvek SOIL GRID\\...") are shown as this system has them.
+    return "\"" + rtl::DisplayPath(fileName) + "\" line " + std::to_string(line) + ": ";
 }
 
 void SplitTableRow(std::string_view text, char separator, const std::string& fileName, int line)

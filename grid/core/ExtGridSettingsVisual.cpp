@@ -8,6 +8,7 @@
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/NumberText.h"
+#include "platform/rtl/Paths.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/TextFile.h"
@@ -273,7 +274,7 @@ void TExtStringGrid::SaveVisualProps(const std::string& FileName)
         file.Assign(FileName);
         file.Rewrite();
     } catch (const rtl::Exception&) {
-        throw rtl::Exception("Cannot Create " + FileName);
+        throw rtl::Exception("Cannot Create " + rtl::DisplayPath(FileName));
     }
     for (const TVisualKey& key : MainKeys()) file.WriteLn(key.Name + "=" + key.Save(*this));
     for (const TVisualKey& key : JyxKeys()) file.WriteLn(key.Name + "=" + key.Save(*this));

@@ -63,7 +63,7 @@ void TExtStringGrid::SaveToFixed(const std::string& FileName, TIntList& FieldLis
     try {
         file = std::make_unique<rtl::TFileStream>(FileName, rtl::fmCreate);
     } catch (const rtl::EStreamError&) {
-        throw VIdoZovuVozir("Cannot Create file " + FileName);
+        throw VIdoZovuVozir("Cannot Create file " + rtl::DisplayPath(FileName));
     }
     const int firstCol = SaveStartCol();
     const int lastCol = SaveEndCol() + (FSaveHiddenCells ? NumHiddenColumns() : 0);
@@ -80,6 +80,8 @@ void TExtStringGrid::SaveToFixed(const std::string& FileName, TIntList& FieldLis
     }
     ExportNotification(esExportDone, -1);
     lines.SaveToStream(*file, rtl::TTextEncoding::teAnsi);
+    // The file replaces the old one only now, complete; errors are reported.
+    file->Commit();
 }
 
 // The grid is sized once for the lines to read instead of growing by a row per line; the

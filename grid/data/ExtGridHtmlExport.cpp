@@ -142,6 +142,7 @@ std::string ExportCellImage(const gfx::TGraphic& Graphic, int& Number, const std
         const std::vector<std::uint8_t> jpeg = gfx::EncodeJpeg(w, h, pixels.data(), w);
         rtl::TFileStream file(path, rtl::fmCreate);
         file.WriteBuffer(jpeg.data(), static_cast<long long>(jpeg.size()));
+        file.Commit();
     }
     ++Number;
     return path;
@@ -392,6 +393,7 @@ void TExtStringGrid::SaveHTMLInternal(const std::string& FileName, bool Append, 
     {
         rtl::TFileStream file(FileName, rtl::fmCreate);
         file.WriteBuffer(bytes.data(), static_cast<long long>(bytes.size()));
+        file.Commit();
     }
     if (Show || hs.AutoPreview()) ShellOpen(FileName);
 }

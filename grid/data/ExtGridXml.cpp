@@ -169,7 +169,7 @@ void TExtStringGrid::SaveToXML(const std::string& FileName, const std::string& L
     try {
         file.Rewrite();
     } catch (const rtl::EInOutError&) {
-        throw VIdoZovuVozir("Cannot Create file " + FileName);
+        throw VIdoZovuVozir("Cannot Create file " + rtl::DisplayPath(FileName));
     }
     file.WriteLn("<?xml version=\"1.0\" encoding=\"" + XMLEncoding() + "\" ?>");
     file.WriteLn("<" + ListDescr + ">");

@@ -7,6 +7,8 @@
 #include <iterator>
 
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Paths.h"
+#include "platform/rtl/SafeFile.h"
 #include "platform/rtl/Streams.h"
 
 namespace gfx {
@@ -72,13 +74,16 @@ TBytes ReadAllBytes(const std::string& fileName)
 
 void WriteAllBytes(const std::string& fileName, const std::uint8_t* data, std::size_t size)
 {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        const int err = errno;
-        throw rtl::EFCreateError("Cannot create file \"" + fileName + "\". " + std::strerror(err));
+    // Through a temporary file, so a failed save keeps the earlier picture.
+    rtl::TSafeFileWriter writer;
+    try {
+        writer.Open(fileName);
+    } catch (const rtl::EInOutError& e) {
+        throw rtl::EFCreateError("Cannot create file \"" + rtl::DisplayPath(fileName) + "\". " +
+                                 std::strerror(e.ErrorCode));
     }
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    if (!out) throw rtl::EWriteError("Stream write error: \"" + fileName + "\"");
+    writer.Write(data, size);
+    writer.Commit();
 }
 
 }  // namespace gfx

@@ -60,7 +60,9 @@ private:
 TBytes ReadStreamBytes(rtl::TStream& stream);
 // Reads a whole file; raises rtl::EFOpenError naming the file when it cannot be read.
 TBytes ReadAllBytes(const std::string& fileName);
-// Writes a whole file; raises rtl::EFCreateError naming the file when it cannot be written.
+// Writes a whole file through a temporary file renamed over the old one when complete;
+// raises rtl::EFCreateError naming the file when it cannot be created, and
+// rtl::EInOutError naming it when the writing fails (the old file is then kept).
 void WriteAllBytes(const std::string& fileName, const std::uint8_t* data, std::size_t size);
 
 }  // namespace gfx

@@ -52,17 +52,21 @@ std::string TempNameFor(const std::string& target)
     return FolderOf(target) + "." + NameOf(target).substr(0, MaxNameInTemp) + suffix;
 }
 
-// Where the bytes must end up: a symbolic link is followed to the file it
-// names, so the link stays a link.
-std::string ResolveTarget(const std::string& mapped)
+// Where the bytes must end up, and what is there now: a symbolic link is
+// followed to the file it names, so the link stays a link. False when nothing
+// is there yet.
+bool InspectTarget(const std::string& mapped, std::string& target, struct stat& st)
 {
-    struct stat st;
-    if (::lstat(mapped.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return mapped;
+    target = mapped;
+    if (::lstat(mapped.c_str(), &st) != 0)
+        return false;
+    if (!S_ISLNK(st.st_mode))
+        return true;
     char resolved[PATH_MAX];
     if (::realpath(mapped.c_str(), resolved) == nullptr)
-        return mapped;
-    return resolved;
+        return false;  // a dangling link: the new file takes its place
+    target = resolved;
+    return ::stat(target.c_str(), &st) == 0;
 }
 
 }  // namespace
@@ -97,11 +101,8 @@ void TSafeFileWriter::Open(const std::string& fileName)
 {
     Discard();
     FFileName = fileName;
-    const std::string mapped = MapPath(fileName);
-    FTargetPath = ResolveTarget(mapped);
-
     struct stat old;
-    const bool exists = ::stat(FTargetPath.c_str(), &old) == 0;
+    const bool exists = InspectTarget(MapPath(fileName), FTargetPath, old);
     if (exists && S_ISDIR(old.st_mode))
         Fail("create", EISDIR);
     if (exists && !S_ISREG(old.st_mode)) {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/TextFile.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/UnreadableFileScope.h"
 
 namespace {
 
@@ -333,22 +335,33 @@ INSTANTIATE_TEST_SUITE_P(
                    {"\"chemparselector.csv\"", "3 lines for 4 cells"}}),
     [](const ::testing::TestParamInfo<TFaultCase>& info) { return std::string(info.param.Name); });
 
-// A missing parameter file and a folder in its place are told apart; either
-// ends the action with a message naming the file, before anything is written.
-TEST(SoilPropWriterTest, MissingParameterFileOrAFolderInItsPlaceEndsWithAMessage) {
-    for (const bool folder : {false, true}) {
+// A missing parameter file, a folder in its place and a file that cannot be
+// read are told apart; each ends the action with a message naming the file,
+// before anything is written.
+TEST(SoilPropWriterTest, MissingFolderOrUnreadableParameterFileEndsWithItsOwnMessage) {
+    enum class TFault { Missing, Folder, Unreadable };
+    for (const TFault fault : {TFault::Missing, TFault::Folder, TFault::Unreadable}) {
         TempDir dir;
         testsupport::CurrentDirScope cwd(dir.Path());
-        if (folder) fs::create_directory(dir.Path() / "SOImaker_data.csv");
+        const fs::path parameters = dir.Path() / "SOImaker_data.csv";
+        if (fault == TFault::Folder) fs::create_directory(parameters);
+        if (fault == TFault::Unreadable) fs::copy_file(FixtureDir() / "SOImaker_data.csv", parameters);
         std::vector<std::string> progress;
-        try {
-            app::MakeSoilPropFiles10km(FixtureOptions(false), [&](const std::string& t) { progress.push_back(t); });
-            ADD_FAILURE() << "no error";
-        } catch (const rtl::Exception& e) {
-            const std::string file = "\"" + (dir.Path() / "SOImaker_data.csv").string() + "\"";
-            EXPECT_EQ(e.Message(), folder ? "I/O error 21: " + file + " is a folder, not a file"
-                                           : "I/O error 2: " + file + " not found");
+        std::string message;
+        {
+            std::optional<testsupport::UnreadableFileScope> unreadable;
+            if (fault == TFault::Unreadable) unreadable.emplace(parameters);
+            try {
+                app::MakeSoilPropFiles10km(FixtureOptions(false), [&](const std::string& t) { progress.push_back(t); });
+            } catch (const rtl::Exception& e) {
+                message = e.Message();
+            }
         }
+        const std::string file = "\"" + parameters.string() + "\"";
+        const char* expected[] = {" not found", " is a folder, not a file", " cannot be read: Permission denied"};
+        const char* codes[] = {"I/O error 2: ", "I/O error 21: ", "I/O error 13: "};
+        const int i = static_cast<int>(fault);
+        EXPECT_EQ(message, codes[i] + file + expected[i]);
         EXPECT_TRUE(progress.empty());
         EXPECT_FALSE(fs::exists(dir.Path() / "input"));
     }

@@ -57,4 +57,17 @@ TEST(WriterTables, CellNumbersAreIntegersFromOneTo1104)
     EXPECT_NE(MessageOf([] { CellNumberFromRow("-3", "t.csv", 9); }).find("outside"), std::string::npos);
 }
 
+// A row the field splitter cannot hold is reported with its file, shown with
+// this system's separators, its line and its beginning; a row of exactly 1000
+// fields is split.
+TEST(WriterTables, ARowOfMoreThan1000FieldsNamesFileLineAndRow)
+{
+    const std::string thousand = "first" + std::string(999, ';');
+    EXPECT_NO_THROW(SplitTableRow(thousand, ';', "t.csv", 3));
+    const std::string message = MessageOf<rtl::EListError>(
+        [&] { SplitTableRow(thousand + ";", ';', "e:\\Tolvek SOIL GRID\\grid.csv", 7); });
+    EXPECT_EQ(message, "\"drives/e/Tolvek SOIL GRID/grid.csv\" line 7: more than 1000 fields in 'first" +
+                           std::string(55, ';') + "...'");
+}
+
 }  // namespace
