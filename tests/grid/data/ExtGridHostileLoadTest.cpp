@@ -175,6 +175,8 @@ std::vector<THostileCase> HostileCases()
         {"dropped block cut inside a record", TLoadPath::Drop, truncated, "ends"},
         {"XML nested 5000 elements deep", TLoadPath::Xml, nested, "nested deeper"},
         {"XML cut inside a record", TLoadPath::Xml, "<list><rec><f>1</f><f>2", "XMLDOM Parsing error"},
+        {"XML record naming an attribute twice", TLoadPath::Xml, "<list>\r\n<rec a=\"1\" b=\"2\" a=\"3\"/>\r\n</list>",
+         "on line 2"},
     };
 }
 
