@@ -67,9 +67,9 @@ void LoadAllOrNothing(grid::TExtStringGrid& g, TLoad&& Load)
     const std::string before = Snapshot(g);
     try {
         Load();
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         if (Snapshot(g) != before) {
-            std::fprintf(stderr, "a failed load changed the grid\n");
+            std::fprintf(stderr, "a failed load changed the grid: %s\n", e.what());
             std::abort();
         }
     }
