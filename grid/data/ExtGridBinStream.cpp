@@ -401,6 +401,24 @@ void TExtStringGrid::CheckBinCellPlacement(rtl::TPoint Point, const TBinCellBloc
     constexpr long long last = std::numeric_limits<int>::max();
     if (left < 0 || top < 0 || right > last || bottom > last)
         throw VIdoZovuVozir("Cells cannot be placed at column " + std::to_string(left) + ", row " + std::to_string(top));
+    // A cell inside a merged block names its base cell by its distance from it; one whose
+    // base would lie left of column 0 or above row 0 is refused here, before any cell
+    // changes (the grid finds a cell's block on every repaint, the first one while placing).
+    const int originCol = full ? 0 : Block.FirstCol;
+    const int originRow = full ? 0 : Block.FirstRow;
+    for (const TBinLoadedCell& cell : Block.Cells) {
+        if (!cell.Prop) continue;
+        const int tc = Point.X + cell.Cell.Col - originCol;
+        const int tr = Point.Y + cell.Cell.Row - originRow;
+        const TCellProperties* now = GetCellPropsDirect(tc, tr);
+        const bool isBase = cell.Prop->IsBaseCell.value_or(now == nullptr || now->IsBaseCell());
+        const int spanX = cell.Prop->CellSpanX.value_or(now == nullptr ? -1 : now->CellSpanX());
+        const int spanY = cell.Prop->CellSpanY.value_or(now == nullptr ? -1 : now->CellSpanY());
+        if (isBase || spanX == -1 || spanY < 0) continue;
+        if (tc - spanX < 0 || tr - spanY < 0)
+            throw VIdoZovuVozir("Cell (" + std::to_string(cell.Cell.Col) + ", " + std::to_string(cell.Cell.Row) +
+                                ") belongs to a merged block that would start outside the grid");
+    }
 }
 
 void TExtStringGrid::PlaceBinCellBlock(rtl::TPoint Point, TBinCellBlock& Block)

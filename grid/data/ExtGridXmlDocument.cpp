@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <unordered_set>
 
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/Utf8.h"
@@ -201,8 +202,11 @@ private:
         return value;
     }
 
+    // Duplicates are found through a set of the names seen: comparing each attribute with
+    // every earlier one made an element of many attributes take quadratic time.
     void ParseAttributes(TXmlNode& Node)
     {
+        std::unordered_set<std::string> seen;
         while (true) {
             const std::size_t before = FPos;
             SkipBlanks();
@@ -216,8 +220,7 @@ private:
             ++FPos;
             SkipBlanks();
             std::string value = ParseAttributeValue();
-            for (const auto& a : Node.Attributes)
-                if (a.first == name) FailAt(nameAt, xfDuplicateAttribute, "attribute given twice");
+            if (!seen.insert(name).second) FailAt(nameAt, xfDuplicateAttribute, "attribute given twice");
             Node.Attributes.emplace_back(std::move(name), std::move(value));
         }
     }

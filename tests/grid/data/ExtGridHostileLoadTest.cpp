@@ -121,6 +121,18 @@ public:
         FWriter.End();
         return *this;
     }
+    // A property record of a cell inside a merged block, with a colour to repaint it.
+    TStreamBuilder& MergedProp(int SpanX, int SpanY)
+    {
+        FWriter.Begin("TGridCellPropIO");
+        FWriter.Bool("CellProperties.IsBaseCell", false);
+        FWriter.Int("CellProperties.CellSpanX", SpanX);
+        FWriter.Int("CellProperties.CellSpanY", SpanY);
+        FWriter.Int("CellProperties.BrushColor", 0x0000FF);
+        FWriter.Bool("HasGraphic", false);
+        FWriter.End();
+        return *this;
+    }
     std::string Bytes() const { return FStream.DataString(); }
 
 private:
@@ -167,6 +179,8 @@ std::vector<THostileCase> HostileCases()
         {"binary stream cut inside a record", TLoadPath::BinAtPoint, truncated, "ends"},
         {"merge span of 2^31 cells", TLoadPath::BinAtPoint,
          TStreamBuilder().Header(1, 1).Cell(1, 1, "m", true).Prop("CellSpanX", INT_MAX).Bytes(), "not a valid span"},
+        {"merged cell whose block would start above row 0", TLoadPath::BinAtPoint,
+         TStreamBuilder().Header(1, 1).Cell(1, 1, "m", true).MergedProp(0, 7).Bytes(), "merged block"},
         {"pasted block announcing 2^31 columns and rows", TLoadPath::ClipboardPaste, tooManyCells,
          "announces more cells"},
         {"pasted block whose first cell lies right of a later one", TLoadPath::ClipboardPaste, outOfOrder,
@@ -175,6 +189,8 @@ std::vector<THostileCase> HostileCases()
         {"dropped block cut inside a record", TLoadPath::Drop, truncated, "ends"},
         {"XML nested 5000 elements deep", TLoadPath::Xml, nested, "nested deeper"},
         {"XML cut inside a record", TLoadPath::Xml, "<list><rec><f>1</f><f>2", "XMLDOM Parsing error"},
+        {"XML record naming an attribute twice", TLoadPath::Xml, "<list>\r\n<rec a=\"1\" b=\"2\" a=\"3\"/>\r\n</list>",
+         "on line 2"},
     };
 }
 
