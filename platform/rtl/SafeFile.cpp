@@ -69,6 +69,20 @@ bool InspectTarget(const std::string& mapped, std::string& target, struct stat& 
     return ::stat(target.c_str(), &st) == 0;
 }
 
+// The new file replaces the old one: it keeps its permissions and, where this
+// process may give it, its owner. Usually both are already right; changing
+// them anyway would cost an inode update per file of a batch.
+void TakeOverOwnerAndMode(int handle, const struct stat& old)
+{
+    struct stat now;
+    if (::fstat(handle, &now) != 0)
+        return;
+    if ((now.st_mode & 07777) != (old.st_mode & 07777))
+        (void)::fchmod(handle, old.st_mode & 07777);
+    if (now.st_uid != old.st_uid || now.st_gid != old.st_gid)
+        (void)::fchown(handle, old.st_uid, old.st_gid);
+}
+
 }  // namespace
 
 TSafeFileWriter::TSafeFileWriter(const std::string& fileName) { Open(fileName); }
@@ -123,12 +137,8 @@ void TSafeFileWriter::Open(const std::string& fileName)
         }
         FHandle = handle;
         FTempName = temp;
-        if (exists) {
-            // The new file replaces the old one: it keeps its permissions and,
-            // where this process may give it, its owner.
-            (void)::fchmod(FHandle, old.st_mode & 07777);
-            (void)::fchown(FHandle, old.st_uid, old.st_gid);
-        }
+        if (exists)
+            TakeOverOwnerAndMode(FHandle, old);
         return;
     }
     Fail("create", EEXIST);
