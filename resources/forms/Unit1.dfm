@@ -1996,6 +1996,7 @@ object Form1: TForm1
           FixedFont.Name = 'Calibri'
           FixedFont.Style = [fsBold]
           Flat = True
+          Look = glStandard
           HintShowLargeText = True
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
@@ -2055,6 +2056,7 @@ object Form1: TForm1
           FixedFont.Name = 'Calibri'
           FixedFont.Style = [fsBold]
           Flat = True
+          Look = glStandard
           HintShowLargeText = True
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
@@ -2122,6 +2124,7 @@ object Form1: TForm1
           FixedFont.Name = 'Calibri'
           FixedFont.Style = [fsBold]
           Flat = True
+          Look = glStandard
           HintShowLargeText = True
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
@@ -2181,6 +2184,7 @@ object Form1: TForm1
           FixedFont.Name = 'Calibri'
           FixedFont.Style = [fsBold]
           Flat = True
+          Look = glStandard
           HintShowLargeText = True
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
@@ -2229,6 +2233,7 @@ object Form1: TForm1
           FixedFont.Name = 'Calibri'
           FixedFont.Style = [fsBold]
           Flat = True
+          Look = glStandard
           HintShowLargeText = True
           HintShowLargeTextPos = hpCursor
           SelectionColor = clSkyBlue
@@ -2278,6 +2283,7 @@ object Form1: TForm1
         FixedFont.Name = 'Calibri'
         FixedFont.Style = [fsBold]
         Flat = True
+        Look = glStandard
         HintShowLargeText = True
         HintShowLargeTextPos = hpCursor
         SelectionColor = clSkyBlue
@@ -2327,6 +2333,7 @@ object Form1: TForm1
         FixedFont.Name = 'Calibri'
         FixedFont.Style = [fsBold]
         Flat = True
+        Look = glStandard
         HintShowLargeText = True
         HintShowLargeTextPos = hpCursor
         SelectionColor = clSkyBlue
@@ -2395,6 +2402,7 @@ object Form1: TForm1
         FixedFont.Name = 'Calibri'
         FixedFont.Style = [fsBold]
         Flat = True
+        Look = glStandard
         HintShowLargeText = True
         HintShowLargeTextPos = hpCursor
         SelectionColor = clSkyBlue

@@ -49,6 +49,17 @@ protected:
                 ink += SurfacePixel(s, o.X + x, o.Y + y) != background;
         return ink;
     }
+    // Pixels of a cell (inside its lines) lighter than `brightness`.
+    int LightPixelsInCell(SDL_Surface* s, grid::TExtStringGrid* g, int c, int r, int brightness)
+    {
+        const rtl::TRect rc = g->CellRect(c, r);
+        const rtl::TPoint o = g->ClientOriginInWindow();
+        int light = 0;
+        for (int x = rc.Left + 3; x < rc.Right - 3; ++x)
+            for (int y = rc.Top + 3; y < rc.Bottom - 3; ++y)
+                light += Brightness(SurfacePixel(s, o.X + x, o.Y + y)) > brightness;
+        return light;
+    }
     gfx::TColor At(SDL_Surface* s, grid::TExtStringGrid* g, int x, int y)
     {
         const rtl::TPoint o = g->ClientOriginInWindow();
@@ -102,11 +113,13 @@ TEST_F(StorylineGridsWindow, TablesShowTheirHeadersTextAndSelectedCellInTheRealW
     EXPECT_GT(plain, 10);
     EXPECT_GT(bold, plain);
     EXPECT_EQ(InkInCell(surface, planting, 1, 4, gfx::clWhite), 0);
-    // The header row wears the default look's header gradient: light at the top, darker
-    // towards the bottom.
+    // The header row shows the tables' purple header background, and the white bold header
+    // text stands out on it.
     const rtl::TRect header = planting->CellRect(3, 0);
-    const int hx = (header.Left + header.Right) / 2;
-    EXPECT_GT(Brightness(At(surface, planting, hx, header.Top + 1)), Brightness(At(surface, planting, hx, header.Bottom - 3)));
+    const gfx::TColor purple = gfx::ColorToRGB(planting->FixedColor());
+    EXPECT_EQ(At(surface, planting, (header.Left + header.Right) / 2, header.Top + 3), purple);
+    EXPECT_EQ(At(surface, planting, (header.Left + header.Right) / 2, header.Bottom - 4), purple);
+    EXPECT_GT(LightPixelsInCell(surface, planting, 0, 0, 3 * 0xE0), 10);
     SDL_UnlockSurface(surface);
 }
 
