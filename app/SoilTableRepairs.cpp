@@ -181,6 +181,23 @@ void CopyRows(TBatchTable& table, rtl::TTextFile& output, const TToolStatus& sta
     });
 }
 
+// Writes `outputName` as `inputName` with each data row passed through `onRow`,
+// the input opened before the output is created.
+void TransformTable(const TSoilTableOptions& options, const char* inputName, const char* outputName,
+                    const TToolStatus& status,
+                    const std::function<std::string(const std::string& line, const TTablePlace& place)>& onRow)
+{
+    ReportStatus(status, "PROCESSING");
+    TBatchTable table(options.File(inputName));
+    table.Open();
+    rtl::TTextFile output(options.File(outputName));
+    output.Rewrite();
+    CopyRows(table, output, status, onRow);
+    table.Close();
+    output.Close();
+    ReportStatus(status, "COMPLETE");
+}
+
 }  // namespace
 
 // The base copy is opened before the soil database table is created, so a
@@ -211,39 +228,25 @@ void AdjustWaterCapacity(const TSoilTableOptions& options, const TToolStatus& st
 
 void CorrectSoilTable(const TSoilTableOptions& options, const TToolStatus& status)
 {
-    ReportStatus(status, "PROCESSING");
-    TBatchTable table(options.File(SoilDbTableName));
-    table.Open();
-    rtl::TTextFile output(options.File(SoilDbCorrectedName));
-    output.Rewrite();
     std::vector<std::string> previous(SoilDbColumnCount + 1);
     TFieldViews fields;
-    CopyRows(table, output, status, [&](const std::string& line, const TTablePlace&) {
-        if (!HoldsMinus(line)) {
-            RememberRow(previous, line);
-            return line;
-        }
-        fields.Split(line);
-        std::string row = CorrectedRow(fields, previous);
-        RememberRow(previous, row);
-        return row;
-    });
-    table.Close();
-    output.Close();
-    ReportStatus(status, "COMPLETE");
+    TransformTable(options, SoilDbTableName, SoilDbCorrectedName, status,
+                   [&](const std::string& line, const TTablePlace&) {
+                       if (!HoldsMinus(line)) {
+                           RememberRow(previous, line);
+                           return line;
+                       }
+                       fields.Split(line);
+                       std::string row = CorrectedRow(fields, previous);
+                       RememberRow(previous, row);
+                       return row;
+                   });
 }
 
 void FixZeroSoilDepth(const TSoilTableOptions& options, const TToolStatus& status)
 {
-    ReportStatus(status, "PROCESSING");
-    TBatchTable table(options.File(SoilDbCorrectedName));
-    table.Open();
-    rtl::TTextFile output(options.File(SoilDbCorrected2Name));
-    output.Rewrite();
-    CopyRows(table, output, status, [](const std::string& line, const TTablePlace&) { return DepthFixedRow(line); });
-    table.Close();
-    output.Close();
-    ReportStatus(status, "COMPLETE");
+    TransformTable(options, SoilDbCorrectedName, SoilDbCorrected2Name, status,
+                   [](const std::string& line, const TTablePlace&) { return DepthFixedRow(line); });
 }
 
 void RestoreSoilTable(const TSoilTableOptions& options, const TToolStatus& status)
