@@ -1,4 +1,4 @@
-// Painting one 1280 x 1024 screen of mixed cells (text, mini-HTML, check boxes, comments) against a screen of plain text cells, at the top and bottom of a 1,000,000-row grid.
+// Painting one 1280 x 1024 screen of mixed cells (text, mini-HTML, check boxes, progress bars, comments) against a screen of plain text cells, at the top and bottom of a 1,000,000-row grid.
 #include <benchmark/benchmark.h>
 
 #include <ctime>
@@ -32,8 +32,8 @@ struct TScreen {
 };
 
 // A full-screen grid of Rows rows. Every cell holds text; the mixed grid gives the rows it
-// shows at the top and the bottom mini-HTML, check boxes and comments in turn by column
-// (the graphic kinds the grid draws; further kinds join as the grid learns to draw them).
+// shows at the top and the bottom mini-HTML, check boxes, progress bars and comments in turn
+// by column.
 TScreen MakeScreen(bool mixed)
 {
     TScreen s;
@@ -53,12 +53,16 @@ TScreen MakeScreen(bool mixed)
                     s.Grid->SetCells(c, r, text);
                     continue;
                 }
-                switch (c % 4) {
+                switch (c % 5) {
                 case 0: s.Grid->SetCells(c, r, "<b>" + text + "</b> <font color=\"clRed\">x</font>"); break;
                 case 1: s.Grid->AddCheckBox(c, r, r % 2 == 0, false); break;
                 case 2:
                     s.Grid->SetCells(c, r, text);
                     s.Grid->AddComment(c, r, "note");
+                    break;
+                case 3:
+                    s.Grid->SetCells(c, r, std::to_string((r * 7 + c) % 101));
+                    s.Grid->AddProgress(c, r, 0x00A000, 0xFFFFFF);
                     break;
                 default: s.Grid->SetCells(c, r, text);
                 }
