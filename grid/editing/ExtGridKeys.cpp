@@ -122,11 +122,12 @@ bool TExtStringGrid::GridKeyDownSteps(ui::WORD Key, ui::TShiftState Shift)
     if ((Key == ui::VK_HOME || Key == ui::VK_END) && HomeEndKey(Key, Shift)) return true;
     if ((Key == ui::VK_RIGHT || Key == ui::VK_LEFT) && IsNode(Row()) && IsMergedCell(Col(), Row()) &&
         CellSpan(Col(), Row()).X + 1 == ColCount() - FixedCols()) {
+        // The node operations take the real row; below a contracted node it differs from Row().
         if (Key == ui::VK_RIGHT) {
             FireKeyDown(Key, Shift);
-            ExpandNode(Row());
+            ExpandNode(RealRowIndex(Row()));
         } else {
-            ContractNode(Row());
+            ContractNode(RealRowIndex(Row()));
         }
         return true;
     }

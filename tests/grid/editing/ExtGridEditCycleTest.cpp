@@ -767,3 +767,25 @@ TEST_F(EditCycleTest, ComboItemListOperations)
 }
 
 }  // namespace
+
+// Right and Left on a node row whose merged cell covers the normal columns expand and contract
+// that node, also below a contracted node, where displayed and real rows differ.
+TEST_F(EditCycleTest, RightAndLeftExpandAndContractTheNodeUnderTheCursor)
+{
+    Grid->SetRowCount(7);
+    for (int real : {1, 3}) {
+        Grid->AddNode(real, 2);
+        Grid->MergeCells(1, real, 4, 1);
+    }
+    Grid->ContractNode(3);
+    Grid->ContractNode(1);
+    ASSERT_EQ(Grid->RowCount(), 5);  // rows 2 and 4 hidden
+    GoTo(1, 2);                      // the second node, real row 3
+    Press(ui::VK_RIGHT);
+    EXPECT_EQ(Grid->RowCount(), 6);
+    EXPECT_FALSE(Grid->GetNodeState(2));
+    EXPECT_TRUE(Grid->GetNodeState(1));
+    Press(ui::VK_LEFT);
+    EXPECT_EQ(Grid->RowCount(), 5);
+    EXPECT_TRUE(Grid->GetNodeState(2));
+}
