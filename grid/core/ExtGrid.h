@@ -1451,7 +1451,14 @@ public:
     bool RowSelect(int ARow);
     void SetRowSelect(int ARow, bool Value);
     void ResetRowSelect();
+    // Enabled state per row: a disabled row is drawn in the disabled font and, with
+    // Navigation.SkipDisabledRows, cannot become the current row. Rows never written are
+    // enabled; UseEnabledRows turns on the first time any row's state is written.
+    bool RowEnabled(int ARow) const;
+    void SetRowEnabled(int ARow, bool Value);
+    bool UseEnabledRows() const { return FUseEnabledRows; }
 private:
+    bool FUseEnabledRows = false;
     // Shifts the rows of cell controls at or below FromRow by Delta.
     void ShiftCellControls(int FromRow, int Delta);
     // Block movers of the store: rows move with texts, objects and heights.
@@ -2345,6 +2352,35 @@ public:
     // int range of columns and rows.
     void CheckBinCellPlacement(rtl::TPoint Point, const TBinCellBlock& Block) const;
     // (end of loadvalidation block)
+public:
+    // ===== Mouse press, release, clicks, anchors and drag start =====
+    // Press zones of a left-button press, tested in order; the release completes the click.
+public:
+    // (end of mousepress block)
+public:
+    // ===== Wheel, zoom, panning, cell hints and filter buttons =====
+    // The release on a filter button of a fixed cell: opens or closes the filter list or
+    // the filter-type menu. True when the release was consumed and the click ends here.
+    virtual bool FilterButtonRelease(int ACol, int ARow, int X, int Y);
+    // The column whose filter-type button was pressed (-1: none), set at every press.
+    int FilterPopPressCol() const { return FFltrPopPressCol; }
+    void SetFilterPopPressCol(int Value) { FFltrPopPressCol = Value; }
+private:
+    int FFltrPopPressCol = -1;
+public:
+    // (end of wheelhint block)
+public:
+    // ===== Cell content API: typed values, fills, checks, marking, rich text, edit link =====
+public:
+    // (end of cellapi block)
+public:
+    // ===== Selection API, cell access, auto-numbering, auto-sizing, merging by content =====
+public:
+    // (end of dataops block)
+public:
+    // ===== Printing and print preview; spreadsheet and database exchange =====
+public:
+    // (end of printing block)
 public:
 
 protected:

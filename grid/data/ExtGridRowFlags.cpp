@@ -26,6 +26,29 @@ void TExtStringGrid::SetRowModified(int ARow, bool Value)
     RepaintCell(0, DisplRowIndex(ARow));
 }
 
+bool TExtStringGrid::RowEnabled(int ARow) const
+{
+    return ARow < 0 || ARow >= FEnabledRows->Count() || FEnabledRows->GetInteger(ARow) == 0;
+}
+
+// Changing the state of the current row first moves the cursor to the first other enabled
+// row, so that the current row is never one that is about to be disabled.
+void TExtStringGrid::SetRowEnabled(int ARow, bool Value)
+{
+    if (ARow < 0) return;
+    if (ARow == Row()) {
+        for (int r = FixedRows(); r < RowCount(); ++r) {
+            if (r == ARow || !RowEnabled(r)) continue;
+            SetRow(r);
+            break;
+        }
+    }
+    FUseEnabledRows = true;
+    while (FEnabledRows->Count() <= ARow) FEnabledRows->Insert(FEnabledRows->Count(), 0);
+    FEnabledRows->SetInteger(ARow, Value ? 0 : 1);
+    RepaintRect(rtl::Rect(0, ARow, ColCount() - 1, ARow));
+}
+
 // With disjunct row selection the row's flag; otherwise whether the row lies within the
 // rows of the selection rectangle.
 bool TExtStringGrid::RowSelect(int ARow)

@@ -381,3 +381,18 @@ TEST_F(ExtGridRowOpsTest, RowsWhoseCheckBoxIsInTheGivenStateAreRemoved)
         else EXPECT_EQ(Column1(), Rows({0, 3, 6}));
     }
 }
+
+TEST_F(ExtGridRowOpsTest, DisablingTheCurrentRowMovesTheCursorAndTheStateFollowsRowMoves)
+{
+    EXPECT_FALSE(Grid->UseEnabledRows());
+    EXPECT_TRUE(Grid->RowEnabled(5));
+    Grid->SetRow(1);
+    Grid->SetRowEnabled(2, false);
+    Grid->SetRowEnabled(1, false);  // the current row: the cursor goes to the first other enabled row
+    EXPECT_TRUE(Grid->UseEnabledRows());
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_FALSE(Grid->RowEnabled(1));
+    EXPECT_TRUE(Grid->RowEnabled(100));  // beyond the written rows: enabled
+    Grid->InsertRows(1, 1);
+    for (int r = 0; r < Grid->RowCount(); ++r) EXPECT_EQ(Grid->RowEnabled(r), r != 2 && r != 3) << r;
+}
