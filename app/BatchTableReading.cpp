@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "app/Unit2.h"
 #include "platform/rtl/Exceptions.h"
@@ -28,9 +29,69 @@ constexpr std::array<double, 23> ExactPowersOfTen = {
 
 }  // namespace
 
+namespace {
+
+// 0x80 in each byte of `word` that is zero, 0 elsewhere (exact: no borrow
+// from one byte into the next).
+std::uint64_t ZeroBytes(std::uint64_t word)
+{
+    constexpr std::uint64_t Low7 = 0x7F7F7F7F7F7F7F7FULL;
+    return ~(((word & Low7) + Low7) | word | Low7);
+}
+
+constexpr std::uint64_t EveryByte(char c) { return 0x0101010101010101ULL * static_cast<unsigned char>(c); }
+
+}  // namespace
+
+void TFieldViews::Add(const char* begin, const char* end)
+{
+    if (FCount == MaxFields) throw rtl::EListError("A line has more than 1000 fields");
+    FFields[static_cast<std::size_t>(FCount++)] = std::string_view(begin, static_cast<std::size_t>(end - begin));
+}
+
+void TFieldViews::Split(std::string_view line, char separator)
+{
+    if (separator != ' ' && SplitWithoutBlanks(line, separator)) return;
+    SplitSkippingBlanks(line, separator);
+}
+
+// Most table lines hold no blank at all; their fields are exactly the pieces
+// between separators, found eight bytes at a time. A line with a blank is
+// left to the byte loop that skips blanks.
+bool TFieldViews::SplitWithoutBlanks(std::string_view line, char separator)
+{
+    static_assert(std::endian::native == std::endian::little, "byte positions are read from the low bits");
+    FCount = 0;
+    const char* const base = line.data();
+    const std::size_t size = line.size();
+    const std::uint64_t separators = EveryByte(separator);
+    const std::uint64_t blanks = EveryByte(' ');
+    const char* start = base;
+    std::size_t i = 0;
+    for (; i + 8 <= size; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, base + i, 8);
+        if (ZeroBytes(word ^ blanks) != 0) return false;
+        for (std::uint64_t found = ZeroBytes(word ^ separators); found != 0; found &= found - 1) {
+            const char* at = base + i + static_cast<std::size_t>(std::countr_zero(found) / 8);
+            Add(start, at);
+            start = at + 1;
+        }
+    }
+    for (; i < size; ++i) {
+        if (base[i] == ' ') return false;
+        if (base[i] == separator) {
+            Add(start, base + i);
+            start = base + i + 1;
+        }
+    }
+    Add(start, base + size);
+    return true;
+}
+
 // A byte loop rather than a search per field: table fields are a few
 // characters long, shorter than a search call pays off for.
-void TFieldViews::Split(std::string_view line, char separator)
+void TFieldViews::SplitSkippingBlanks(std::string_view line, char separator)
 {
     FCount = 0;
     const char* p = line.data();
@@ -39,8 +100,7 @@ void TFieldViews::Split(std::string_view line, char separator)
     const char* start = p;
     while (true) {
         while (p < end && *p != separator) ++p;
-        if (FCount == MaxFields) throw rtl::EListError("A line has more than 1000 fields");
-        FFields[static_cast<std::size_t>(FCount++)] = std::string_view(start, static_cast<std::size_t>(p - start));
+        Add(start, p);
         if (p == end) return;
         ++p;
         while (p < end && *p == ' ') ++p;
@@ -143,6 +203,7 @@ void AppendFixedText(std::string& out, double value, int precision, int decimals
         out += rtl::FloatToStrF(value, rtl::ffFixed, precision, decimals);
         return;
     }
+    const std::uint64_t rounded = n;
     char text[32];
     char* p = text + sizeof text;
     int written = 0;
@@ -153,8 +214,7 @@ void AppendFixedText(std::string& out, double value, int precision, int decimals
         ++written;
     } while (n != 0 || written <= decimals);
     // A value that rounds to zero loses its minus sign.
-    const bool zero = std::all_of(p, text + sizeof text, [](char c) { return c < '1' || c > '9'; });
-    if (value < 0 && !zero) *--p = '-';
+    if (value < 0 && rounded != 0) *--p = '-';
     out.append(p, static_cast<std::size_t>(text + sizeof text - p));
 }
 

@@ -38,6 +38,10 @@ public:
     int Count() const { return FCount; }
 
 private:
+    void Add(const char* begin, const char* end);
+    bool SplitWithoutBlanks(std::string_view line, char separator);
+    void SplitSkippingBlanks(std::string_view line, char separator);
+
     std::array<std::string_view, MaxFields> FFields{};
     int FCount = 0;
 };

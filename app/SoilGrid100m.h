@@ -35,6 +35,9 @@ struct TSoilGridOptions {
     // "CELLs by FILEs": the most per-cell files kept open at once; 0 derives it
     // from the process's open-file limit.
     int MaxOpenFiles = 0;
+    // "CELLs by FILEs": the 1 km cells numbered 1 to this, one file each; the
+    // page always uses all 199,255, a test a few hundred.
+    int Cell1kmCount = Max1kmId;
 
     std::string File(const std::string& name) const { return Folder + name; }
     // S: T without its last four characters (its extension).

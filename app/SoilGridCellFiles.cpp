@@ -13,7 +13,7 @@ constexpr int Cell1kmColumn = 2;
 // Every row's 1 km id and 100 m id, checked before the first cell file is
 // made: a bad row found half-way would leave 199,255 files of which some hold
 // their rows and the rest only the header.
-void CheckGridRows(const std::string& fileName)
+void CheckGridRows(const std::string& fileName, int cellCount)
 {
     TBatchTable grid(fileName);
     grid.Open();
@@ -21,7 +21,7 @@ void CheckGridRows(const std::string& fileName)
     TFieldViews fields;
     grid.ForEachDataLine([&](const std::string& line, const TTablePlace& place) {
         fields.Split(line);
-        ReadStrictInt(fields[Cell1kmColumn], place, 1, Max1kmId, "1 km id");
+        ReadStrictInt(fields[Cell1kmColumn], place, 1, cellCount, "1 km id");
         ReadStrictInt(fields[IdColumn], place, 1, DataIdTableSize, "100 m id");
     });
     grid.Close();
@@ -36,7 +36,7 @@ void SplitGridByCellFiles(const TSoilGridOptions& options, const TToolStatus& st
 {
     ReportStatus(status, "PROCESSING...");
     const std::string gridName = options.File(SoilGrid100mName);
-    CheckGridRows(gridName);
+    CheckGridRows(gridName, options.Cell1kmCount);
 
     TBatchTable grid(gridName);
     grid.Open();
@@ -44,12 +44,12 @@ void SplitGridByCellFiles(const TSoilGridOptions& options, const TToolStatus& st
     const std::string folder = options.File(CellFilesFolder);
     const int capacity = options.MaxOpenFiles > 0 ? options.MaxOpenFiles : OpenFileBudget();
     TAppendFileCache files(
-        Max1kmId, capacity, [&folder](int cell) { return folder + std::to_string(cell) + ".csv"; }, header);
+        options.Cell1kmCount, capacity, [&folder](int cell) { return folder + std::to_string(cell) + ".csv"; }, header);
     TAscendingTenths progress(status, 0);
     TFieldViews fields;
     grid.ForEachDataLine([&](const std::string& line, const TTablePlace& place) {
         fields.Split(line);
-        files.WriteLine(ReadStrictInt(fields[Cell1kmColumn], place, 1, Max1kmId, "1 km id"), line);
+        files.WriteLine(ReadStrictInt(fields[Cell1kmColumn], place, 1, options.Cell1kmCount, "1 km id"), line);
         progress.Row(ReadStrictInt(fields[IdColumn], place, 1, DataIdTableSize, "100 m id"));
     });
     grid.Close();

@@ -8,6 +8,7 @@
 
 #include "app/IdTable.h"
 #include "app/Unit2.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/TextFile.h"
 
 namespace app {
@@ -47,12 +48,19 @@ struct TWaterCapacity {
     double WiltingPoint;
 };
 
+bool IsSandy(double sand) { return sand > 80; }
+
+bool IsLoamy(double sand, double silt, double clay)
+{
+    return sand > 10 && sand < 55 && clay > 10 && clay < 35 && silt > 25;
+}
+
 // Narrows the available water of a sandy layer and widens that of a loamy one;
 // other layers keep theirs. Fractions of volume.
 TWaterCapacity AdjustLayer(double sand, double silt, double clay, TWaterCapacity w)
 {
     double d = w.FieldCapacity - w.WiltingPoint;
-    if (sand > 80) {
+    if (IsSandy(sand)) {
         double r = 0;
         if (d > 0.1) r = std::min((sand - 80) * 2 / 1000, d - 0.1);
         w.FieldCapacity -= r / 2;
@@ -62,7 +70,7 @@ TWaterCapacity AdjustLayer(double sand, double silt, double clay, TWaterCapacity
         if (d > 0.13) r = d - 0.13;
         w.FieldCapacity -= r / 2;
         w.WiltingPoint += r / 2;
-    } else if (sand > 10 && sand < 55 && clay > 10 && clay < 35 && silt > 25) {
+    } else if (IsLoamy(sand, silt, clay)) {
         double r = 0;
         if (d < 0.2) r = std::min((silt - 25) * 0.5 / 1000, 0.2 - d);
         w.FieldCapacity += r * 2 / 3;
@@ -76,22 +84,65 @@ TWaterCapacity AdjustLayer(double sand, double silt, double clay, TWaterCapacity
     return w;
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A layer that keeps its water contents writes each one as ParseDecimal(text)
+// / 100 * 100, fixed 5/2. For plain text of at most three integer digits
+// (no sign, no leading zero) and at most two decimals, that is the text
+// itself, padded to two decimals in the locale's separator: dividing and
+// multiplying by 100 moves the double by a few units in its last place, far
+// below the 0.005 that would change the second decimal. Appends it and
+// returns true, or returns false for any other text.
+bool AppendKeptPercentage(std::string& out, std::string_view text)
+{
+    if (DecimalSeparatorAtStart != rtl::FormatSettings.DecimalSeparator) return false;
+    std::size_t i = 0;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    const std::size_t integerDigits = i;
+    if (integerDigits == 0 || integerDigits > 3 || (integerDigits > 1 && text[0] == '0')) return false;
+    std::size_t decimals = 0;
+    if (i < text.size()) {
+        if (text[i] != '.' && text[i] != ',') return false;
+        for (++i; i < text.size() && IsDigit(text[i]); ++i) ++decimals;
+        if (i != text.size() || decimals == 0 || decimals > 2) return false;
+    }
+    out.append(text.data(), integerDigits);
+    out += rtl::FormatSettings.DecimalSeparator;
+    if (decimals > 0) out.append(text.data() + integerDigits + 1, decimals);
+    out.append(2 - decimals, '0');
+    return true;
+}
+
+void AppendPercentage(std::string& out, double fraction)
+{
+    out += ';';
+    AppendFixedText(out, fraction * 100, 5, 2);
+}
+
 void AdjustRow(const TFieldViews& fields, std::string& row)
 {
     row.clear();
     for (int layer = 1; layer <= SoilDbLayerCount; ++layer) {
         AppendFields(row, fields, layer == 1 ? 1 : SoilDbColumn(layer, BulkDensityOffset),
                      SoilDbColumn(layer, SaturationOffset));
-        const TWaterCapacity adjusted =
-            AdjustLayer(ParseDecimalFast(fields[SoilDbColumn(layer, SandOffset)]),
-                        ParseDecimalFast(fields[SoilDbColumn(layer, SiltOffset)]),
-                        ParseDecimalFast(fields[SoilDbColumn(layer, ClayOffset)]),
-                        {ParseDecimalFast(fields[SoilDbColumn(layer, FieldCapacityOffset)]) / 100,
-                         ParseDecimalFast(fields[SoilDbColumn(layer, WiltingPointOffset)]) / 100});
-        row += ';';
-        AppendFixedText(row, adjusted.FieldCapacity * 100, 5, 2);
-        row += ';';
-        AppendFixedText(row, adjusted.WiltingPoint * 100, 5, 2);
+        const double sand = ParseDecimalFast(fields[SoilDbColumn(layer, SandOffset)]);
+        const double silt = ParseDecimalFast(fields[SoilDbColumn(layer, SiltOffset)]);
+        const double clay = ParseDecimalFast(fields[SoilDbColumn(layer, ClayOffset)]);
+        const std::string_view fieldCapacity = fields[SoilDbColumn(layer, FieldCapacityOffset)];
+        const std::string_view wiltingPoint = fields[SoilDbColumn(layer, WiltingPointOffset)];
+        if (!IsSandy(sand) && !IsLoamy(sand, silt, clay)) {
+            const std::size_t rowSize = row.size();
+            row += ';';
+            if (AppendKeptPercentage(row, fieldCapacity)) {
+                row += ';';
+                if (AppendKeptPercentage(row, wiltingPoint)) continue;
+            }
+            row.resize(rowSize);
+        }
+        const TWaterCapacity adjusted = AdjustLayer(
+            sand, silt, clay, {ParseDecimalFast(fieldCapacity) / 100, ParseDecimalFast(wiltingPoint) / 100});
+        AppendPercentage(row, adjusted.FieldCapacity);
+        AppendPercentage(row, adjusted.WiltingPoint);
     }
 }
 
@@ -214,13 +265,17 @@ void AdjustWaterCapacity(const TSoilTableOptions& options, const TToolStatus& st
     TMinuteProgress progress(status, clockSeconds);
     TFieldViews fields;
     std::string row;
+    std::string line;
     long long rows = 0;
-    base.ForEachDataLine([&](const std::string& line, const TTablePlace&) {
+    // The read-then-test loop of every batch tool, written out: this tool runs
+    // over millions of rows and each one is only a few hundred bytes of work.
+    do {
+        base.ReadLine(line);
         fields.Split(line);
         AdjustRow(fields, row);
         output.WriteLn(row);
         progress.RowDone(++rows);
-    });
+    } while (!base.AtEnd());
     base.Close();
     output.Close();
     ReportStatus(status, "COMPLETE");

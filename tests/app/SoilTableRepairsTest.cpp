@@ -54,6 +54,36 @@ TEST(AdjustWaterCapacity, MissingBaseCopyLeavesTheTableAsItWas)
     EXPECT_EQ(ReadFileBytes(f.File("Tolvek_DB_SOIL_TABLE.csv")), before);
 }
 
+// A layer that keeps its water contents writes each as ParseDecimal(text)
+// / 100 * 100, fixed 5/2, whatever shape the text has: every two-decimal
+// value below 1000 and the shapes around it (no decimals, one, three, a
+// leading zero, a sign, a comma, four integer digits, no number).
+TEST(AdjustWaterCapacity, KeptLayersWriteTheirValuesFixed52InBothLocales)
+{
+    std::vector<std::string> texts = {"7",    "7.5",  "07.5",  "-3.25", "+4", "999.995", "1000", "1000.5",
+                                      "12,5", "0",    "0.0",   "-0.001", "abc", "", ".5", "5.", "0.125", "99999"};
+    for (int hundredths = 0; hundredths < 100000; hundredths += 7)
+        texts.push_back(std::to_string(hundredths / 100) + "." + std::to_string(100 + hundredths % 100).substr(1));
+    for (char separator : {'.', ','}) {
+        DecimalSeparatorScope scope(separator);
+        TRepairFolder f;
+        std::vector<std::string> lines = {"header"};
+        for (std::size_t i = 0; i < texts.size(); ++i)
+            lines.push_back(SoilRow(static_cast<int>(i + 1), {{7, "60"}, {11, texts[i]}, {12, texts[i]}}));
+        WriteTable(f.File("Tolvek_DB_SOIL_TABLE_base.csv"), lines);
+        app::AdjustWaterCapacity(f.Options, f.Report, [] { return 30; });
+        const std::vector<std::string> written = ReadTable(f.File("Tolvek_DB_SOIL_TABLE.csv"));
+        app::TFieldViews fields;
+        ASSERT_EQ(written.size(), lines.size());
+        for (std::size_t i = 0; i < texts.size(); ++i) {
+            const std::string expected = app::FixedText(app::ParseDecimal(texts[i]) / 100 * 100, 5, 2);
+            fields.Split(written[i + 1]);
+            ASSERT_EQ(fields[11], expected) << texts[i] << " with " << separator;
+            ASSERT_EQ(fields[12], expected) << texts[i] << " with " << separator;
+        }
+    }
+}
+
 // The share of 12,000,000 rows shows once in a second 01 and again only after
 // the second has moved on.
 TEST(AdjustWaterCapacity, ShowsProgressOncePerSecond01)
