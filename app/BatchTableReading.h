@@ -60,6 +60,24 @@ std::string FixedText(double value, int precision, int decimals);
 // The same text appended to `out`.
 void AppendFixedText(std::string& out, double value, int precision, int decimals);
 
+// Passes a status text on only when it differs from the one shown last: a
+// tool that reports after each of 199,255 cells repaints only when the label
+// would change.
+class TStatusOnChange {
+public:
+    explicit TStatusOnChange(const TToolStatus& status) : FStatus(status) {}
+    void Show(const std::string& text)
+    {
+        if (text == FShown) return;
+        FShown = text;
+        ReportStatus(FStatus, text);
+    }
+
+private:
+    const TToolStatus& FStatus;
+    std::string FShown;
+};
+
 // Where a value was read: the file as the tool names it and the line number
 // (the header is line 1).
 struct TTablePlace {

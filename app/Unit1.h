@@ -355,6 +355,9 @@ public:
     // The soil tools of the hidden pages (Unit1SoilTools.cpp): the soil table check and
     // repairs, the Ritchie calculator and the 100 m soil grid.
     void RegisterSoilToolHandlers();
+    // The grid-key tools (Unit1GridKeyTools.cpp): representative subcells, key and grid
+    // tables, texture and carbon, neighbours and the extracts.
+    void RegisterGridKeyToolHandlers();
 
     // The data tools of the hidden pages and the hidden buttons.
     void RegisterToolHandlers();

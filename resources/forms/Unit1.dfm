@@ -658,6 +658,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FIND REPRESENTATIVE SUBCELL FOR 10km CELLS'
         TabOrder = 0
+        OnClick = Button16Click
       end
       object Button21: TButton
         Left = 16
@@ -666,6 +667,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FIND REPRESENTATIVE SUBCELL FOR 1km CELLS'
         TabOrder = 0
+        OnClick = Button21Click
       end
       object Button19: TButton
         Left = 16
@@ -674,6 +676,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CREATE 10km GRID'
         TabOrder = 0
+        OnClick = Button19Click
       end
       object Button20: TButton
         Left = 16
@@ -682,6 +685,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CREATE 1km GRID'
         TabOrder = 0
+        OnClick = Button20Click
       end
       object Button22: TButton
         Left = 16
@@ -690,6 +694,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'GET ELEVATION'
         TabOrder = 0
+        OnClick = Button22Click
       end
       object Button24: TButton
         Left = 16
@@ -698,6 +703,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'GET LANDUSE'
         TabOrder = 0
+        OnClick = Button24Click
       end
       object Button23: TButton
         Left = 266
@@ -706,6 +712,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FINALIZE 1km GRID'
         TabOrder = 0
+        OnClick = Button23Click
       end
       object Button25: TButton
         Left = 266
@@ -714,6 +721,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CREATE KEYS'
         TabOrder = 0
+        OnClick = Button25Click
       end
       object Button26: TButton
         Left = 266
@@ -722,6 +730,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FOR DB'
         TabOrder = 0
+        OnClick = Button26Click
       end
       object Button7: TButton
         Left = 266
@@ -730,6 +739,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FIX CC IDs and MAKE SPATIAL DATA FILE'
         TabOrder = 0
+        OnClick = Button7Click
       end
       object Button57: TButton
         Left = 266
@@ -738,6 +748,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CC cell neighbors'
         TabOrder = 0
+        OnClick = Button57Click
       end
       object Button56: TButton
         Left = 266
@@ -746,6 +757,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Nfert grid'
         TabOrder = 0
+        OnClick = Button56Click
       end
       object Button37: TButton
         Left = 266
@@ -875,6 +887,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'USDA'
         TabOrder = 0
+        OnClick = USDAClick
       end
       object Button66: TButton
         Left = 16
@@ -883,6 +896,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'USDA coarse'
         TabOrder = 0
+        OnClick = Button66Click
       end
       object Button67: TButton
         Left = 16
@@ -891,6 +905,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'USDA groups'
         TabOrder = 0
+        OnClick = Button67Click
       end
       object Button68: TButton
         Left = 16
@@ -899,6 +914,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'USDA perc ID'
         TabOrder = 0
+        OnClick = Button68Click
       end
       object Button65: TButton
         Left = 16
@@ -907,6 +923,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'SOC'
         TabOrder = 0
+        OnClick = Button65Click
       end
       object Button79: TButton
         Left = 16
@@ -915,6 +932,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'incorporate new data'
         TabOrder = 0
+        OnClick = Button79Click
       end
       object Button61: TButton
         Left = 266
@@ -923,6 +941,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'merge'
         TabOrder = 0
+        OnClick = Button61Click
       end
       object Button80: TButton
         Left = 266
@@ -931,6 +950,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'query'
         TabOrder = 0
+        OnClick = Button80Click
       end
       object Button88: TButton
         Left = 266
@@ -939,6 +959,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'select from 1ha grid'
         TabOrder = 0
+        OnClick = Button88Click
       end
       object Button38: TButton
         Left = 266
@@ -947,6 +968,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'select'
         TabOrder = 0
+        OnClick = Button38Click
       end
       object Button69: TButton
         Left = 266
@@ -1095,6 +1117,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'landuse'
         TabOrder = 0
+        OnClick = Button86Click
       end
     end
     object TabSheet5: TTabSheet
@@ -1582,6 +1605,7 @@ object Form1: TForm1
         Caption = 'make 10km base dataset'
         TabOrder = 0
         Visible = False
+        OnClick = Button6Click
       end
       object Button8: TButton
         Left = 260
