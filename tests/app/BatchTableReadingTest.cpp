@@ -163,14 +163,20 @@ TEST(BatchTableReading, NonPositiveTestMatchesParseDecimal)
 
 TEST(BatchTableReading, FieldViewsSplitAsSplitFields)
 {
-    const char* lines[] = {"a;;b ", "  x", "", ";", "1; 2;  3;", "  a ; b"};
+    // Short lines, lines read eight bytes at a time with separators on and
+    // across word boundaries, and long lines with a blank late in them.
+    const char* lines[] = {"a;;b ", "  x", "", ";", "1; 2;  3;", "  a ; b", "12345678;abcdefgh;", "1234567;",
+                           "1;2;3;4;5;6;7;8;9;10;11;12;13;14;15;16", "abcdefghijklmnop", ";;;;;;;;;;;;;;;;;",
+                           "a;b;c;d;e;f;g;h; x;y", "aaaaaaaa;bbbbbbbbbbbbbbbb;cccccccc ", "a\tbb\tccccccccc\t;d e\t"};
     app::TFieldViews views;
-    for (const char* line : lines) {
-        app::SplitFields(line, ';');
-        views.Split(line);
-        ASSERT_EQ(views.Count(), app::SharedFields.Count) << line;
-        for (int k = 1; k <= views.Count(); ++k) EXPECT_EQ(views[k], app::SharedFields[k]) << line << " field " << k;
-        EXPECT_EQ(views[views.Count() + 1], "");
+    for (const char separator : {';', '\t'}) {
+        for (const char* line : lines) {
+            app::SplitFields(line, separator);
+            views.Split(line, separator);
+            ASSERT_EQ(views.Count(), app::SharedFields.Count) << line;
+            for (int k = 1; k <= views.Count(); ++k) EXPECT_EQ(views[k], app::SharedFields[k]) << line << " field " << k;
+            EXPECT_EQ(views[views.Count() + 1], "");
+        }
     }
 }
 
