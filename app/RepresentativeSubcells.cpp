@@ -30,13 +30,15 @@ std::string FirstCharacters(std::string_view text, std::size_t count)
 }
 
 // The rows of one per-cell file (header skipped; a header alone gives one
-// empty row), at most `maxRows` of them.
-std::vector<TProfileRow> ReadCellRows(const std::string& fileName, int maxRows)
+// empty row), at most `maxRows` of them, into `rows`. The caller keeps `rows`
+// from cell to cell: its memory, once grown, is reused rather than allocated
+// and touched afresh for each of the cells.
+void ReadCellRows(const std::string& fileName, int maxRows, std::vector<TProfileRow>& rows)
 {
     TBatchTable file(fileName);
     file.Open();
     file.ReadHeader();
-    std::vector<TProfileRow> rows;
+    rows.clear();
     TFieldViews fields;
     file.ForEachDataLine([&](const std::string& line, const TTablePlace& place) {
         if (static_cast<int>(rows.size()) == maxRows) {
@@ -47,7 +49,6 @@ std::vector<TProfileRow> ReadCellRows(const std::string& fileName, int maxRows)
         rows.push_back(ProfileOf(fields));
     });
     file.Close();
-    return rows;
 }
 
 std::string PercentText(double value) { return std::to_string(static_cast<long long>(std::nearbyint(value))) + "%"; }
@@ -118,8 +119,9 @@ void FindRepresentatives10km(const TGridKeyOptions& options, const TToolStatus& 
     ReportStatus(status, "PROCESSING...");
     const std::string output = options.File("100m_IDs_in_10km_CELLs.csv");
     CreateWithHeader(output, "ID10km;ID100m");
+    std::vector<TProfileRow> rows;
     for (int cell = 1; cell <= 1104; ++cell) {
-        const auto rows = ReadCellRows(options.File("byFILEs\\" + std::to_string(cell) + ".csv"), MaxRowsPer10kmSearchCell);
+        ReadCellRows(options.File("byFILEs\\" + std::to_string(cell) + ".csv"), MaxRowsPer10kmSearchCell, rows);
         AppendLine(output, std::to_string(cell) + ";" + RepresentativeOf(rows));
         ReportStatus(status, PercentText(cell / 11.04));
     }
@@ -132,10 +134,11 @@ void FindRepresentatives1km(const TGridKeyOptions& options, const TToolStatus& s
     progress.Show("PROCESSING...");
     const std::string output = options.File("100m_IDs_in_1km_CELLs.csv");
     CreateWithHeader(output, "ID1km;ID100m");
+    std::vector<TProfileRow> rows;
     for (int cell = 1; cell <= options.Cell1kmCount; ++cell) {
         const std::string cellFile = options.File("byFILEs_1km\\" + std::to_string(cell) + ".csv");
         if (rtl::FileExists(cellFile)) {
-            const auto rows = ReadCellRows(cellFile, MaxRowsPer1kmSearchCell);
+            ReadCellRows(cellFile, MaxRowsPer1kmSearchCell, rows);
             AppendLine(output, std::to_string(cell) + ";" + RepresentativeOf(rows));
         }
         progress.Show(PercentText(cell / 1992.0));
