@@ -114,26 +114,25 @@ void TFieldViews::SplitSkippingBlanks(std::string_view line, char separator)
 double ParseDecimalFast(std::string_view text)
 {
     if (DecimalSeparatorAtStart != rtl::FormatSettings.DecimalSeparator) return ParseDecimal(text);
-    std::size_t i = 0;
+    const char* p = text.data();
+    const char* const end = p + text.size();
     bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (p < end && (*p == '-' || *p == '+')) negative = *p++ == '-';
+    const auto isDigit = [](char c) { return static_cast<unsigned>(c - '0') < 10; };
     std::uint64_t mantissa = 0;
-    int digits = 0;
-    int decimals = 0;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
-            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
-            ++digits;
-            if (point) ++decimals;
-        } else if ((c == '.' || c == ',') && !point) {
-            point = true;
-        } else {
-            return ParseDecimal(text);
-        }
+    const char* const integerStart = p;
+    for (; p < end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+    const auto integerDigits = p - integerStart;
+    std::ptrdiff_t decimals = 0;
+    if (p < end && (*p == '.' || *p == ',')) {
+        const char* const fractionStart = ++p;
+        for (; p < end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
+        decimals = p - fractionStart;
     }
-    if (digits == 0 || digits > 15 || decimals >= static_cast<int>(ExactPowersOfTen.size()))
+    // Anything but plain digits, more than 15 of them (the mantissa may have
+    // wrapped then) or too many decimals goes the long way.
+    const auto digits = integerDigits + decimals;
+    if (p != end || digits == 0 || digits > 15 || decimals >= static_cast<std::ptrdiff_t>(ExactPowersOfTen.size()))
         return ParseDecimal(text);
     const double value = static_cast<double>(mantissa) / ExactPowersOfTen[static_cast<std::size_t>(decimals)];
     return negative ? -value : value;

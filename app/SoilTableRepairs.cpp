@@ -119,31 +119,83 @@ void AppendPercentage(std::string& out, double fraction)
     AppendFixedText(out, fraction * 100, 5, 2);
 }
 
+// Appends ";FC;WP" of one layer: the texts as they are written when the layer
+// keeps its water contents, else the adjusted values.
+void AppendLayerWater(std::string& row, double sand, double silt, double clay, std::string_view fieldCapacity,
+                      std::string_view wiltingPoint)
+{
+    if (!IsSandy(sand) && !IsLoamy(sand, silt, clay)) {
+        const std::size_t rowSize = row.size();
+        row += ';';
+        if (AppendKeptPercentage(row, fieldCapacity)) {
+            row += ';';
+            if (AppendKeptPercentage(row, wiltingPoint)) return;
+        }
+        row.resize(rowSize);
+    }
+    const TWaterCapacity adjusted = AdjustLayer(
+        sand, silt, clay, {ParseDecimalFast(fieldCapacity) / 100, ParseDecimalFast(wiltingPoint) / 100});
+    AppendPercentage(row, adjusted.FieldCapacity);
+    AppendPercentage(row, adjusted.WiltingPoint);
+}
+
 void AdjustRow(const TFieldViews& fields, std::string& row)
 {
     row.clear();
     for (int layer = 1; layer <= SoilDbLayerCount; ++layer) {
         AppendFields(row, fields, layer == 1 ? 1 : SoilDbColumn(layer, BulkDensityOffset),
                      SoilDbColumn(layer, SaturationOffset));
-        const double sand = ParseDecimalFast(fields[SoilDbColumn(layer, SandOffset)]);
-        const double silt = ParseDecimalFast(fields[SoilDbColumn(layer, SiltOffset)]);
-        const double clay = ParseDecimalFast(fields[SoilDbColumn(layer, ClayOffset)]);
-        const std::string_view fieldCapacity = fields[SoilDbColumn(layer, FieldCapacityOffset)];
-        const std::string_view wiltingPoint = fields[SoilDbColumn(layer, WiltingPointOffset)];
-        if (!IsSandy(sand) && !IsLoamy(sand, silt, clay)) {
-            const std::size_t rowSize = row.size();
-            row += ';';
-            if (AppendKeptPercentage(row, fieldCapacity)) {
-                row += ';';
-                if (AppendKeptPercentage(row, wiltingPoint)) continue;
-            }
-            row.resize(rowSize);
-        }
-        const TWaterCapacity adjusted = AdjustLayer(
-            sand, silt, clay, {ParseDecimalFast(fieldCapacity) / 100, ParseDecimalFast(wiltingPoint) / 100});
-        AppendPercentage(row, adjusted.FieldCapacity);
-        AppendPercentage(row, adjusted.WiltingPoint);
+        AppendLayerWater(row, ParseDecimalFast(fields[SoilDbColumn(layer, SandOffset)]),
+                         ParseDecimalFast(fields[SoilDbColumn(layer, SiltOffset)]),
+                         ParseDecimalFast(fields[SoilDbColumn(layer, ClayOffset)]),
+                         fields[SoilDbColumn(layer, FieldCapacityOffset)],
+                         fields[SoilDbColumn(layer, WiltingPointOffset)]);
     }
+}
+
+// The same row for a line without blanks that holds all 42 columns, built in
+// one pass over the line: the columns copied as read are found rather than
+// split, and the texture and water columns are read where they stand. Returns
+// false for any other line, which AdjustRow handles through split fields.
+bool AdjustPlainRow(std::string_view line, std::string& row)
+{
+    if (line.find(' ') != std::string_view::npos) return false;
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    const auto fieldEnd = [end](const char* q) {
+        while (q < end && *q != ';') ++q;
+        return q;
+    };
+    // Moves p past the field it points at; false when that field ends the line.
+    const auto nextField = [&](std::string_view& field) {
+        const char* q = fieldEnd(p);
+        field = std::string_view(p, static_cast<std::size_t>(q - p));
+        if (q == end) return false;
+        p = q + 1;
+        return true;
+    };
+    row.clear();
+    std::string_view field;
+    for (int layer = 1; layer <= SoilDbLayerCount; ++layer) {
+        const char* copyFrom = p;
+        // Layer 1 starts with the id and the depth.
+        for (int k = layer == 1 ? 6 : 4; k > 0; --k)
+            if (!nextField(field)) return false;
+        std::array<double, 3> texture{};
+        for (double& value : texture) {
+            if (!nextField(field)) return false;
+            value = ParseDecimalFast(field);
+        }
+        if (!nextField(field)) return false;  // saturation
+        if (layer > 1) row += ';';
+        row.append(copyFrom, field.data() + field.size());
+        std::string_view fieldCapacity;
+        std::string_view wiltingPoint;
+        if (!nextField(fieldCapacity)) return false;
+        if (!nextField(wiltingPoint) && layer < SoilDbLayerCount) return false;
+        AppendLayerWater(row, texture[0], texture[1], texture[2], fieldCapacity, wiltingPoint);
+    }
+    return true;
 }
 
 int SystemClockSeconds() { return static_cast<int>(std::time(nullptr) % 60); }
@@ -271,8 +323,10 @@ void AdjustWaterCapacity(const TSoilTableOptions& options, const TToolStatus& st
     // over millions of rows and each one is only a few hundred bytes of work.
     do {
         base.ReadLine(line);
-        fields.Split(line);
-        AdjustRow(fields, row);
+        if (!AdjustPlainRow(line, row)) {
+            fields.Split(line);
+            AdjustRow(fields, row);
+        }
         output.WriteLn(row);
         progress.RowDone(++rows);
     } while (!base.AtEnd());

@@ -84,6 +84,26 @@ TEST(AdjustWaterCapacity, KeptLayersWriteTheirValuesFixed52InBothLocales)
     }
 }
 
+// Blanks before fields, columns beyond the 42nd and a missing 42nd column
+// change nothing in the written row: each variant comes out as its plain row.
+TEST(AdjustWaterCapacity, RowsWithBlanksOrOtherColumnCountsComeOutAsTheirPlainRow)
+{
+    TRepairFolder f;
+    const std::string plain = SoilRow(1, {{7, "90"}, {17, "30"}, {18, "45"}, {19, "25"}});
+    std::string blanks = " " + plain;
+    for (std::size_t at = blanks.find(';'); at != std::string::npos; at = blanks.find(';', at + 3)) blanks.insert(at + 1, "  ");
+    const std::string lastEmpty = SoilRow(2, {{7, "95"}, {42, ""}});
+    WriteTable(f.File("Tolvek_DB_SOIL_TABLE_base.csv"),
+               {"header", plain, blanks, plain + ";7;8", lastEmpty, lastEmpty.substr(0, lastEmpty.size() - 1)});
+    app::AdjustWaterCapacity(f.Options, f.Report, [] { return 30; });
+    const std::vector<std::string> written = ReadTable(f.File("Tolvek_DB_SOIL_TABLE.csv"));
+    ASSERT_EQ(written.size(), 6u);
+    EXPECT_NE(written[1], plain);
+    EXPECT_EQ(written[2], written[1]);
+    EXPECT_EQ(written[3], written[1]);
+    EXPECT_EQ(written[5], written[4]);
+}
+
 // The share of 12,000,000 rows shows once in a second 01 and again only after
 // the second has moved on.
 TEST(AdjustWaterCapacity, ShowsProgressOncePerSecond01)
