@@ -1,5 +1,6 @@
 // The 1 km and 10 km soil grids joined from the representatives, elevation and land use per cell, and the final 1 km grid.
 #include <array>
+#include <cstdint>
 #include <cmath>
 
 #include "app/RepresentativeSubcells.h"
