@@ -90,7 +90,45 @@ TEST(GridKeyToolsEndToEnd, ButtonsWriteTheirTablesAtTheFixedPlaces)
         keys10km.push_back(std::to_string(cell) + ";" + std::to_string(cell));
         neighbours.push_back(std::to_string(cell) + (cell == 2 ? ";3;0;0;0;4;0;0;0" : ";0;0;0;0;0;0;0;0"));
     }
+    const fs::path carbon = "drives/e/TolvekCloud/PRODUCTS/LIBRARY/SPINUP_SOM";
+    const std::string soilRow = SoilRow(11);
+    std::vector<std::string> grid10km = {"h"}, landUse, fertiliser;
+    for (int cell = 1; cell <= 1104; ++cell) {
+        grid10km.push_back(cell == 2 ? "10;x" : "");
+        landUse.push_back(std::to_string(cell) + (cell == 3 ? ";0;0;1;0;1" : ";0;0;0;0;0"));
+        fertiliser.push_back(std::to_string(cell) + (cell == 2 ? ";-1,0;100,0" : ";-1,0;-1,0") + ";-1,0;-1,0;-1,0;-1,0");
+    }
     const std::vector<TButtonCase> cases = {
+        {"Button19", {{soil / "SOIL_GRID_100m.csv", {"h", "10;x"}}, {soil / "100m_IDs_in_10km_CELLs SORTED.csv", {"h", "2;10"}}},
+         soil / "SOIL_GRID_10km.csv", grid10km, "COMPLETE"},
+        {"Button23",
+         {{soil / "1km_CELLs_landuse.csv", {"h", "3;1"}}, {soil / "DATA/cc_x10_kp_koord_teljes_racs.txt", {"h", "r;3"}}},
+         soil / "1km_CELLs_sorted.csv", {"r;3"}, "COMPLETE"},
+        {"USDA", {{soil / "Tolvek_DB_SOIL_TABLE.csv", {"h", soilRow}}, {soil / "Tolvek_DB_GRID_TABLE3.csv", {"h", "1;11"}}},
+         soil / "USDA.csv", {"1;4;LOAM;40;40;20"}, "COMPLETE"},
+        {"Button66", {{soil / "Tolvek_DB_SOIL_TABLE.csv", {"h", soilRow}}, {soil / "Tolvek_DB_GRID_TABLE3.csv", {"h", "1;11"}}},
+         soil / "USDA_coarse.csv", {"1;2;LOAM;40;40;20"}, "COMPLETE"},
+        {"Button65", {{carbon / "SOC_uncertainty.csv", {"h", "10;a"}}, {soil / "SOC_0-30cm.csv", {"h", "10;1,5"}}},
+         carbon / "SOC_0-30cm_uncertainty.csv",
+         {"ID;CC index;x10_id;EOV_LAT;EOV_LONG;pred_std;MIN;MAX;RANGE;MEAN;STD;ID;SOC", "10;a;10;1,5"}, "COMPLETE"},
+        {"Button6",
+         {{soil / "Tolvek_DB_SOIL_TABLE.csv", {"h", soilRow}}, {soil / "Tolvek_DB_GRID_TABLE3_sorted.csv", {"h", "7;11"}}},
+         soil / "10km_base_dataset.csv", {"7;4;2;" + soilRow}, "COMPLETE"},
+        {"Button56", {{soil / "KEY_Cell_IDs.csv", {"h", "1;5;2;9"}}, {provider / "100m-es_racshoz_mutragya.txt", {"h", "a;1;buza;100"}}},
+         provider / "10km_racs_mutragya.csv", fertiliser, "COMPLETE"},
+        {"Button79", {{soil / "Tolvek_DB_SOIL_TABLE.csv", {"h", SoilRow(2)}}, {soil / "Tolvek_DB_GRID_TABLE1.csv", {"g", "1;x", "2;y"}}},
+         soil / "Tolvek_DB_GRID_TABLE1new.csv", {"g", "2;y"}, "COMPLETE"},
+        {"Button61", {{soil / "Tolvek_DB_GRID_TABLE1.csv", {"g", "4;x;1;a;b;c;1"}}, {soil / "pont_nem1_szanton.csv", {"h", "a;4"}}},
+         soil / "croplandIDs.csv", {"4"}, "COMPLETE"},
+        {"Button86", {{soil / "Tolvek_DB_GRID_TABLE1.csv", {"g", "1;x;3;a;b;c;2"}}}, soil / "landuse.csv", landUse, "COMPLETE"},
+        {"Button80", {{soil / "Tolvek_DB_SOIL_TABLE.csv", {"h", soilRow}}, {soil / "Tolvek_DB_GRID_TABLE3_sorted.csv", {"h", "5;11"}}},
+         soil / "10kmSOC.csv",
+         {"ID10km;ID100m;BD0-30;BD30-30;BD60-100;BD100-200;SOM0-30;SOM30-60;SOM60-100;SOM100-200",
+          "5;11;1.45;1.5;1.55;1.6;2.1;1.8;1.2;0.8"},
+         "COMPLETE"},
+        {"Button88",
+         {{soil / "Tolvek_DB_SOIL_TABLE_corrected.csv", {"h1", soilRow}}, {soil / "Tolvek_DB_GRID_TABLE3_sorted.csv", {"h", "5;11"}}},
+         soil / "SOC1104.csv", {"id10km;h1", "5;" + soilRow}, "COMPLETE"},
         {"Button25", {}, soil / "KEY_Cell_IDs.csv", {"ID100m;ID1km;ID10km;ID10kmOLD(CC)"}, "COMPLETE"},
         {"Button26", {{soil / "10km_SOIL_GRID.csv", {"a;b;c;d;e;f;g;h", "1;2;3;4;5;6;7;8"}}},
          soil / "Tolvek_DB_GRID_TABLE3.csv", {"a;c;d;e;f;h;g", "1;3;4;5;6;8;7"}, "COMPLETE"},
