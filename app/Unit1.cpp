@@ -70,6 +70,7 @@ void TForm1::RegisterHandlers()
     RegisterCropModelHandlers();
     RegisterStorylineHandlers();
     RegisterSoilToolHandlers();
+    RegisterWeatherToolHandlers();
 }
 
 void TForm1::RegisterShellHandlers()

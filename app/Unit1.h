@@ -356,6 +356,9 @@ public:
     // repairs, the Ritchie calculator and the 100 m soil grid.
     void RegisterSoilToolHandlers();
 
+    // The weather tools of the hidden pages (Unit1WeatherTools.cpp).
+    void RegisterWeatherToolHandlers();
+
     // The data tools of the hidden pages and the hidden buttons.
     void RegisterToolHandlers();
     void USDAClick(rtl::TObject* Sender); void Button1Click(rtl::TObject* Sender); void Button2Click(rtl::TObject* Sender);

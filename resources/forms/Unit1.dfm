@@ -991,6 +991,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'foresee > carpatclim'
         TabOrder = 0
+        OnClick = Button83Click
       end
       object Button81: TButton
         Left = 16
@@ -999,6 +1000,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'extend foresee'
         TabOrder = 0
+        OnClick = Button81Click
       end
       object Button64: TButton
         Left = 16
@@ -1007,6 +1009,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'rename 000'
         TabOrder = 0
+        OnClick = Button64Click
       end
       object Button87: TButton
         Left = 16
@@ -1015,6 +1018,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'rename'
         TabOrder = 0
+        OnClick = Button87Click
       end
       object Button34: TButton
         Left = 16
@@ -1023,6 +1027,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FORESEE > FORESEE'
         TabOrder = 0
+        OnClick = Button34Click
       end
       object Button55: TButton
         Left = 16
@@ -1031,6 +1036,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'MuSo > 4M (new grid > old grid)'
         TabOrder = 0
+        OnClick = Button55Click
       end
       object Button32: TButton
         Left = 16
@@ -1403,6 +1409,7 @@ object Form1: TForm1
         Caption = 'Button39'
         TabOrder = 0
         Visible = False
+        OnClick = Button39Click
       end
       object Button44: TButton
         Left = 16
