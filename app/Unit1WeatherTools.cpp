@@ -1,4 +1,5 @@
 // Handlers of the weather tools on the hidden pages: model weather files, their converters and the weather tables.
+#include "app/CropWeatherTools.h"
 #include "app/Unit1.h"
 #include "app/WeatherConverters.h"
 
@@ -22,6 +23,16 @@ void TForm1::RegisterWeatherToolHandlers()
     Bind("Button39Click", &TForm1::Button39Click);
     Bind("Button34Click", &TForm1::Button34Click);
     Bind("Button55Click", &TForm1::Button55Click);
+    Bind("Button32Click", &TForm1::Button32Click);
+    Bind("Button33Click", &TForm1::Button33Click);
+    Bind("Button3Click", &TForm1::Button3Click);
+    Bind("Button4Click", &TForm1::Button4Click);
+    Bind("Button60Click", &TForm1::Button60Click);
+    Bind("Button28Click", &TForm1::Button28Click);
+    Bind("Button59Click", &TForm1::Button59Click);
+    Bind("Button1Click", &TForm1::Button1Click);
+    Bind("Button44Click", &TForm1::Button44Click);
+    Bind("Button97Click", &TForm1::Button97Click);
 }
 
 // --- model weather files and their converters ---
@@ -32,5 +43,18 @@ void TForm1::Button87Click(rtl::TObject*) { CopyForeseeWithSuffix({}, StatusLabe
 void TForm1::Button39Click(rtl::TObject*) { CutSpinupWeatherAt2018({}, StatusLabelOf(*this)); }
 void TForm1::Button34Click(rtl::TObject*) { ModelWeatherToCarpatclimTables({}, StatusLabelOf(*this)); }
 void TForm1::Button55Click(rtl::TObject*) { ModelWeatherToOldCellCropFiles({}, StatusLabelOf(*this)); }
+
+
+// --- crop-model weather files and CARPATCLIM tables ---
+void TForm1::Button32Click(rtl::TObject*) { CarpatclimTablesToCropFiles({}, StatusLabelOf(*this)); }
+void TForm1::Button33Click(rtl::TObject*) { CropFilesToCarpatclimTables({}, StatusLabelOf(*this)); }
+void TForm1::Button3Click(rtl::TObject*) { ForeseeInputTablesToCropFiles({}); }
+void TForm1::Button4Click(rtl::TObject*) { ForeseeInputTablesToCropFiles({}); }
+void TForm1::Button60Click(rtl::TObject*) { RenumberCropFilesPadded({}, StatusLabelOf(*this)); }
+void TForm1::Button28Click(rtl::TObject*) { RenumberCropFilesByKeyLine({}, StatusLabelOf(*this)); }
+void TForm1::Button59Click(rtl::TObject*) { KeepCropWeatherYears2015And2016({}, StatusLabelOf(*this)); }
+void TForm1::Button1Click(rtl::TObject*) { ListCropFileCoordinates({}); }
+void TForm1::Button44Click(rtl::TObject*) { SumPrecipitation2015To2016({}, StatusLabelOf(*this)); }
+void TForm1::Button97Click(rtl::TObject*) { ReadStationJoinTables({}); }
 
 }  // namespace app

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "app/Unit2.h"
+#include "app/WeatherFiles.h"
 #include "app/WeatherLayouts.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
-#include "platform/rtl/TextFile.h"
 
 namespace app {
 
@@ -24,56 +24,6 @@ constexpr int ExtensionYears = 68;
 constexpr int LastKeptYear = 2018;
 
 std::string Plain(int cell) { return std::to_string(cell); }
-
-// An output file written line by line; it replaces the old file only when closed.
-class TOutput {
-public:
-    explicit TOutput(const std::string& fileName) : FFile(fileName) { FFile.Rewrite(); }
-    void Line(std::string_view text) { FFile.WriteLn(text); }
-    void Close() { FFile.Close(); }
-
-private:
-    rtl::TTextFile FFile;
-};
-
-// An input read line by line that knows where it is.
-class TInput {
-public:
-    explicit TInput(std::string fileName) : FTable(std::move(fileName)) { FTable.Open(); }
-    // The next line; false past the end (the line is then empty).
-    bool Next(std::string& line) { return FTable.ReadLine(line); }
-    bool AtEnd() { return FTable.AtEnd(); }
-    void Skip(int lines)
-    {
-        std::string line;
-        for (int k = 0; k < lines; ++k) Next(line);
-    }
-    TTablePlace Place() const { return FTable.Place(); }
-    const std::string& FileName() const { return FTable.FileName(); }
-    void Close() { FTable.Close(); }
-
-private:
-    TBatchTable FTable;
-};
-
-[[noreturn]] void RaiseMissingLine(const TInput& input, const std::string& text)
-{
-    throw rtl::Exception("\"" + rtl::DisplayPath(input.FileName()) + "\" ends (line " +
-                           std::to_string(input.Place().Line) + ") without a line holding \"" + text + "\"");
-}
-
-// Reads lines up to and including the first that holds `text`; an input that
-// ends first is an error, so a search never runs on past the end.
-void SkipThrough(TInput& input, const std::string& text, const std::function<void(const std::string&)>& onLine = {})
-{
-    std::string line;
-    while (true) {
-        if (input.AtEnd()) RaiseMissingLine(input, text);
-        input.Next(line);
-        if (onLine) onLine(line);
-        if (line.find(text) != std::string::npos) return;
-    }
-}
 
 // The year of a day line: the integer in columns 1-6.
 int DayLineYear(const std::string& line, const TTablePlace& place)
@@ -111,9 +61,9 @@ std::string JoinedDayLine(const std::string& foreseeLine, const std::string& car
 void JoinCell(const TWeatherToolOptions& options, int cell)
 {
     const std::string grid = WeatherGrid;
-    TInput carpatclim(options.Path(grid + "CARPATCLIM\\" + Plain(cell) + ".wth"));
-    TInput foresee(options.Path(grid + "FORESEE\\wth\\" + Plain(cell) + ".wth"));
-    TOutput out(options.Path(grid + "CARPATCLIM\\wth\\" + PaddedCellNumber(cell) + ".wth"));
+    TWeatherInput carpatclim(options.Path(grid + "CARPATCLIM\\" + Plain(cell) + ".wth"));
+    TWeatherInput foresee(options.Path(grid + "FORESEE\\wth\\" + Plain(cell) + ".wth"));
+    TWeatherOutput out(options.Path(grid + "CARPATCLIM\\wth\\" + PaddedCellNumber(cell) + ".wth"));
 
     std::string line;
     foresee.Next(line);
@@ -151,7 +101,7 @@ void JoinCell(const TWeatherToolOptions& options, int cell)
 
 // Converts the day lines of `input` into daily table rows; stops after the row
 // dated `lastDate` when one is given.
-void ConvertDayLines(TInput& input, TOutput& out, char separator, const std::string& lastDate = {})
+void ConvertDayLines(TWeatherInput& input, TWeatherOutput& out, char separator, const std::string& lastDate = {})
 {
     input.Skip(ModelWeatherHeaderLines);
     std::string line;
@@ -165,16 +115,6 @@ void ConvertDayLines(TInput& input, TOutput& out, char separator, const std::str
     if (!lastDate.empty()) RaiseMissingLine(input, "day of " + lastDate);
 }
 
-// A file name part taken from a table: names with folder separators, "..", a
-// drive or control characters would write outside the tool's folder.
-void CheckFileNamePart(const std::string& name, const TTablePlace& place)
-{
-    bool bad = name.empty() || name.find("..") != std::string::npos;
-    for (unsigned char c : name)
-        if (c == '/' || c == '\\' || c == ':' || std::iscntrl(c)) bad = true;
-    if (bad) throw rtl::EConvertError("'" + name + "' is not a file name (" + place.Describe() + ")");
-}
-
 struct TGridRow {
     std::string Latitude, Longitude, Elevation;
 };
@@ -182,7 +122,7 @@ struct TGridRow {
 // The old cell number of each new cell 1..1104 from the 10 km key table.
 std::vector<std::string> ReadOldCellNumbers(const TWeatherToolOptions& options)
 {
-    TInput keys(options.Path(KeyTable10km));
+    TWeatherInput keys(options.Path(KeyTable10km));
     std::vector<std::string> oldOf(WeatherCellCount + 1);
     std::string line;
     TFieldViews fields;
@@ -205,7 +145,7 @@ std::vector<std::string> ReadOldCellNumbers(const TWeatherToolOptions& options)
 
 std::vector<TGridRow> ReadGridRows(const TWeatherToolOptions& options)
 {
-    TInput table(options.Path(GridTable3));
+    TWeatherInput table(options.Path(GridTable3));
     std::vector<TGridRow> rows(WeatherCellCount + 1);
     std::string line;
     TFieldViews fields;
@@ -252,16 +192,16 @@ void ExtendForesee(const TWeatherToolOptions& options, const TToolStatus& status
     const std::string folder = std::string("e:") + ObservedForesee;
     int done = 0;
     for (const std::string& name : rtl::FindFiles(options.Path(folder + "*.wth"))) {
-        TOutput out(options.Path(folder + "extended\\" + name));
+        TWeatherOutput out(options.Path(folder + "extended\\" + name));
         std::string line;
         {
-            TInput input(options.Path(folder + name));
+            TWeatherInput input(options.Path(folder + name));
             while (!input.AtEnd()) {
                 input.Next(line);
                 out.Line(line);
             }
         }
-        TInput input(options.Path(folder + name));
+        TWeatherInput input(options.Path(folder + name));
         input.Skip(ModelWeatherHeaderLines);
         while (!input.AtEnd()) {
             input.Next(line);
@@ -282,8 +222,8 @@ void CopyForeseeByPaddedNumber(const TWeatherToolOptions& options, const TToolSt
     const std::string folder = "e:\\WTHDATA\\foresee\\";
     std::string line;
     for (int cell = 1; cell <= WeatherCellCount; ++cell) {
-        TInput input(options.Path(folder + Plain(cell) + ".wth"));
-        TOutput out(options.Path(folder + "fn\\" + PaddedCellNumber(cell) + ".wth"));
+        TWeatherInput input(options.Path(folder + Plain(cell) + ".wth"));
+        TWeatherOutput out(options.Path(folder + "fn\\" + PaddedCellNumber(cell) + ".wth"));
         input.Next(line);
         out.Line("FORESEE observed, new grid");
         for (int k = 2; k <= ModelWeatherHeaderLines; ++k) {
@@ -305,8 +245,8 @@ void CopyForeseeWithSuffix(const TWeatherToolOptions& options, const TToolStatus
     const std::string folder = std::string("c:") + ObservedForesee;
     std::string line;
     for (int cell = 1; cell <= WeatherCellCount; ++cell) {
-        TInput input(options.Path(folder + PaddedCellNumber(cell) + ".wth"));
-        TOutput out(options.Path(folder + PaddedCellNumber(cell) + "_foresee.wth"));
+        TWeatherInput input(options.Path(folder + PaddedCellNumber(cell) + ".wth"));
+        TWeatherOutput out(options.Path(folder + PaddedCellNumber(cell) + "_foresee.wth"));
         while (!input.AtEnd()) {
             input.Next(line);
             out.Line(line);
@@ -321,8 +261,8 @@ void CutSpinupWeatherAt2018(const TWeatherToolOptions& options, const TToolStatu
     ReportStatus(status, "PROCESSING");
     const std::string folder = "e:\\spinup_soc\\met\\";
     for (int cell = 1; cell <= WeatherCellCount; ++cell) {
-        TInput input(options.Path(folder + Plain(cell) + ".mtc43"));
-        TOutput out(options.Path(folder + "wth\\" + Plain(cell) + ".wth"));
+        TWeatherInput input(options.Path(folder + Plain(cell) + ".mtc43"));
+        TWeatherOutput out(options.Path(folder + "wth\\" + Plain(cell) + ".wth"));
         SkipThrough(input, YearEndText(LastKeptYear), [&out](const std::string& line) { out.Line(line); });
         out.Close();
     }
@@ -336,9 +276,9 @@ void ModelWeatherToCarpatclimTables(const TWeatherToolOptions& options, const TT
     const std::string source = "c:\\TolvekCloud\\PRODUCTS\\ALAPADAT\\CC\\FORESEE\\";
     std::string line;
     for (int cell = 1; cell <= WeatherCellCount; ++cell) {
-        TInput carpatclim(options.Path(grid + "CARPATCLIM\\" + Plain(cell) + ".csv"));
-        TInput input(options.Path(source + Plain(cell) + ".mtc43"));
-        TOutput out(options.Path(grid + "FORESEE\\" + Plain(cell) + ".csv"));
+        TWeatherInput carpatclim(options.Path(grid + "CARPATCLIM\\" + Plain(cell) + ".csv"));
+        TWeatherInput input(options.Path(source + Plain(cell) + ".mtc43"));
+        TWeatherOutput out(options.Path(grid + "FORESEE\\" + Plain(cell) + ".csv"));
         for (int k = 1; k <= 3; ++k) {
             carpatclim.Next(line);
             out.Line(line);
@@ -361,8 +301,8 @@ void ModelWeatherToOldCellCropFiles(const TWeatherToolOptions& options, const TT
     for (int cell = 1; cell <= WeatherCellCount; ++cell) {
         const std::string& oldCell = oldOf[static_cast<std::size_t>(cell)];
         const TGridRow& row = gridRows[static_cast<std::size_t>(cell)];
-        TInput input(options.Path(source + Plain(cell) + ".wth"));
-        TOutput out(options.Path(target + oldCell + ".wth"));
+        TWeatherInput input(options.Path(source + Plain(cell) + ".wth"));
+        TWeatherOutput out(options.Path(target + oldCell + ".wth"));
         for (const std::string& header : {oldCell, row.Latitude, row.Longitude, row.Elevation, std::string(), std::string()})
             out.Line(header);
         ConvertDayLines(input, out, '\t', std::to_string(LastKeptYear) + ".12.31");

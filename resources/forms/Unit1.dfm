@@ -763,6 +763,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CC new IDs'
         TabOrder = 0
+        OnClick = Button28Click
       end
       object Label70: TLabel
         Left = 780
@@ -1045,6 +1046,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CSV > WTH'
         TabOrder = 0
+        OnClick = Button32Click
       end
       object Button33: TButton
         Left = 16
@@ -1053,6 +1055,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CC > CC'
         TabOrder = 0
+        OnClick = Button33Click
       end
       object Button60: TButton
         Left = 16
@@ -1061,6 +1064,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'WTH: old grid > new grid'
         TabOrder = 0
+        OnClick = Button60Click
       end
       object Button59: TButton
         Left = 16
@@ -1069,6 +1073,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button59'
         TabOrder = 0
+        OnClick = Button59Click
       end
       object Radiation: TButton
         Left = 16
@@ -1419,6 +1424,7 @@ object Form1: TForm1
         Caption = 'Button44'
         TabOrder = 0
         Visible = False
+        OnClick = Button44Click
       end
       object Button42: TButton
         Left = 16
@@ -1570,6 +1576,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button97'
         TabOrder = 0
+        OnClick = Button97Click
       end
       object Button93: TButton
         Left = 260
@@ -2474,6 +2481,7 @@ object Form1: TForm1
     Caption = 'Button1'
     TabOrder = 0
     Visible = False
+    OnClick = Button1Click
   end
   object Button2: TButton
     Left = 8
@@ -2492,6 +2500,7 @@ object Form1: TForm1
     Caption = 'Button3'
     TabOrder = 0
     Visible = False
+    OnClick = Button3Click
   end
   object Button4: TButton
     Left = 8
@@ -2501,6 +2510,7 @@ object Form1: TForm1
     Caption = 'Button4'
     TabOrder = 0
     Visible = False
+    OnClick = Button4Click
   end
   object Edit4: TEdit
     Left = 8
