@@ -393,6 +393,7 @@ public:
     void ShowMessagePanel(const std::string& text, bool showConfirm, bool showCancel);
     // Sets the hidden status label and repaints the whole window at once.
     void ShowStatus(const std::string& text);
+    static constexpr std::int64_t StatusRepaintMs = 40;
 
 protected:
     // Makes a handler method available to the form description under its name.
@@ -411,6 +412,7 @@ protected:
     }
 
 private:
+    std::int64_t FStatusPaintedAt = -1;  // when ShowStatus last repainted the window
     void RegisterHandlers();
     void RegisterShellHandlers();
     void FindControls();

@@ -1,6 +1,7 @@
 // Handlers of the weather tools on the hidden pages: model weather files, their converters and the weather tables.
 #include "app/CropWeatherTools.h"
 #include "app/Unit1.h"
+#include "app/WeatherTables.h"
 #include "app/WeatherConverters.h"
 
 namespace app {
@@ -33,6 +34,10 @@ void TForm1::RegisterWeatherToolHandlers()
     Bind("Button1Click", &TForm1::Button1Click);
     Bind("Button44Click", &TForm1::Button44Click);
     Bind("Button97Click", &TForm1::Button97Click);
+    Bind("Button8Click", &TForm1::Button8Click);
+    Bind("RadiationClick", &TForm1::RadiationClick);
+    Bind("Button35Click", &TForm1::Button35Click);
+    Bind("Button40Click", &TForm1::Button40Click);
 }
 
 // --- model weather files and their converters ---
@@ -56,5 +61,11 @@ void TForm1::Button59Click(rtl::TObject*) { KeepCropWeatherYears2015And2016({}, 
 void TForm1::Button1Click(rtl::TObject*) { ListCropFileCoordinates({}); }
 void TForm1::Button44Click(rtl::TObject*) { SumPrecipitation2015To2016({}, StatusLabelOf(*this)); }
 void TForm1::Button97Click(rtl::TObject*) { ReadStationJoinTables({}); }
+
+// --- the weather table and the climate summaries ---
+void TForm1::Button8Click(rtl::TObject*) { WriteJoinedWeatherTable({}, StatusLabelOf(*this)); }
+void TForm1::RadiationClick(rtl::TObject*) { WriteMonthlyClimateTable({}, StatusLabelOf(*this)); }
+void TForm1::Button35Click(rtl::TObject*) { WriteForeseeRadiation({}, StatusLabelOf(*this)); }
+void TForm1::Button40Click(rtl::TObject*) { WriteTemperatureAverages({}, StatusLabelOf(*this)); }
 
 }  // namespace app

@@ -35,14 +35,22 @@ int DayLineYear(const std::string& line, const TTablePlace& place)
 
 double SaturationVapourPressure(double t) { return 610.7 * std::exp(17.38 * t / (t + 239)); }
 
-std::string JoinedDayLine(const std::string& foreseeLine, const std::string& carpatclimLine, const TTablePlace& place)
+// The fields of the two lines being joined, kept from line to line: a split
+// fills only as many views as the line has.
+struct TJoinFields {
+    TFieldViews Foresee;
+    TFieldViews Carpatclim;
+};
+
+void AppendJoinedDayLine(std::string& out, TJoinFields& f, const std::string& foreseeLine,
+                         const std::string& carpatclimLine, const TTablePlace& place)
 {
-    TFieldViews foresee;
-    TFieldViews carpatclim;
-    foresee.Split(foreseeLine, ' ');
-    carpatclim.Split(carpatclimLine, ' ');
-    const double tmax = ParseDecimal(carpatclim[3]);
-    const double tmin = ParseDecimal(carpatclim[4]);
+    f.Foresee.Split(foreseeLine, ' ');
+    f.Carpatclim.Split(carpatclimLine, ' ');
+    const TFieldViews& foresee = f.Foresee;
+    const TFieldViews& carpatclim = f.Carpatclim;
+    const double tmax = ParseDecimalFast(carpatclim[3]);
+    const double tmin = ParseDecimalFast(carpatclim[4]);
     const double tavg = (tmin + tmax) / 2;
     const double tday = tavg + (tmax - tavg) * 0.45;
     double vpd = SaturationVapourPressure(tday) - SaturationVapourPressure(tmin);
@@ -51,11 +59,17 @@ std::string JoinedDayLine(const std::string& foreseeLine, const std::string& car
                                  " give no vapour pressure deficit (" + place.Describe() + ")");
     }
     if (vpd <= 0) vpd = 0;
-    const std::string tdayText = FixedText(tday, 5, 2);
-    const std::string vpdText = FixedText(vpd, 5, 2);
-    TModelWeatherDay day{{foresee[1], foresee[2], carpatclim[3], carpatclim[4], tdayText, carpatclim[6], vpdText,
-                          carpatclim[8], foresee[9]}};
-    return ModelWeatherDayLine(day);
+    char tdayText[64];
+    char vpdText[64];
+    std::string number;
+    AppendFixedText(number, tday, 5, 2);
+    const std::size_t tdayLength = number.copy(tdayText, sizeof tdayText);
+    number.clear();
+    AppendFixedText(number, vpd, 5, 2);
+    const std::size_t vpdLength = number.copy(vpdText, sizeof vpdText);
+    const TModelWeatherDay day{{foresee[1], foresee[2], carpatclim[3], carpatclim[4], {tdayText, tdayLength},
+                                carpatclim[6], {vpdText, vpdLength}, carpatclim[8], foresee[9]}};
+    AppendModelWeatherDayLine(out, day);
 }
 
 void JoinCell(const TWeatherToolOptions& options, int cell)
@@ -78,6 +92,8 @@ void JoinCell(const TWeatherToolOptions& options, int cell)
     SkipThrough(foresee, YearEndText(1960));
 
     std::string carpatclimLine;
+    std::string dayLine;
+    TJoinFields fields;
     while (!carpatclim.AtEnd()) {
         carpatclim.Next(carpatclimLine);
         if (carpatclimLine.find(".02.29") != std::string::npos) continue;
@@ -90,7 +106,9 @@ void JoinCell(const TWeatherToolOptions& options, int cell)
                                    std::to_string(carpatclim.Place().Line) + ")");
         }
         foresee.Next(line);
-        out.Line(JoinedDayLine(line, carpatclimLine, carpatclim.Place()));
+        dayLine.clear();
+        AppendJoinedDayLine(dayLine, fields, line, carpatclimLine, carpatclim.Place());
+        out.Line(dayLine);
     }
     carpatclim.Close();
     foresee.Close();

@@ -44,10 +44,28 @@ std::string PaddedCellNumber(int cell)
 std::string ModelWeatherDayLine(const TModelWeatherDay& day)
 {
     std::string line;
-    line.reserve(70);
-    for (std::size_t k = 0; k < ModelWeatherColumns.size(); ++k)
-        line += PadLeft(day.Values[k], static_cast<int>(ModelWeatherColumns[k].Width));
+    AppendModelWeatherDayLine(line, day);
     return line;
+}
+
+// Plain ASCII values are padded in place; a value with other characters goes
+// through PadLeft, which counts characters rather than bytes.
+void AppendModelWeatherDayLine(std::string& out, const TModelWeatherDay& day)
+{
+    for (std::size_t k = 0; k < ModelWeatherColumns.size(); ++k) {
+        const std::string_view value = day.Values[k];
+        const std::size_t width = ModelWeatherColumns[k].Width;
+        bool ascii = true;
+        for (char c : value) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
+        if (!ascii) {
+            out += PadLeft(value, static_cast<int>(width));
+        } else if (value.size() >= width) {
+            out.append(value.substr(0, width));
+        } else {
+            out.append(width - value.size(), ' ');
+            out.append(value);
+        }
+    }
 }
 
 std::string_view ModelWeatherColumn(std::string_view line, int value)

@@ -42,6 +42,8 @@ struct TModelWeatherDay {
 // The day line: each value padded on the left (or cut) to its column width
 // 6, 6, 8, 8, 8, 8, 9, 9, 8.
 std::string ModelWeatherDayLine(const TModelWeatherDay& day);
+// The same line appended to `out`.
+void AppendModelWeatherDayLine(std::string& out, const TModelWeatherDay& day);
 
 // The text in the column of `value` (1-based, see TModelWeatherValue), its
 // leading blanks skipped; "" when the line is shorter.

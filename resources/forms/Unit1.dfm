@@ -1082,6 +1082,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'RAD, GDD, OPTDAYS'
         TabOrder = 0
+        OnClick = RadiationClick
       end
       object Button35: TButton
         Left = 16
@@ -1090,6 +1091,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FORESEE SRAD'
         TabOrder = 0
+        OnClick = Button35Click
       end
       object Button40: TButton
         Left = 16
@@ -1098,6 +1100,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'annual averages'
         TabOrder = 0
+        OnClick = Button40Click
       end
       object Button86: TButton
         Left = 16
@@ -1605,6 +1608,7 @@ object Form1: TForm1
         Caption = 'make WTH_DB'
         TabOrder = 0
         Visible = False
+        OnClick = Button8Click
       end
       object Label91: TLabel
         Left = 520

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/app/EndToEndDrive.h"
+#include "app/WeatherTables.h"
 #include "tests/app/WeatherFixtures.h"
 
 namespace {
@@ -106,6 +107,37 @@ TEST(WeatherToolsEndToEnd, CropModelWeatherButtonsChainTheirFiles)
     EXPECT_EQ(batchfixtures::ReadTable(e / "4Mrun" / "precgrid.csv")[0], "1104;1.5");
     EXPECT_EQ(batchfixtures::ReadTable(d / "WTH" / "3.wth")[6], "2016.02.29\t3.70\t11.3\t-1.5\t2.5");
     EXPECT_EQ(batchfixtures::ReadTable(d / "TolvekCloud" / "DATA" / "CCgrid.txt")[2], "3\t46,25\t19.0");
+}
+
+TEST(WeatherToolsEndToEnd, WeatherTableAndSummaryButtonsWriteTheirTables)
+{
+    using Lines = std::vector<std::string>;
+    testsupport::TempDir dir;
+    const fs::path root = dir.Path();
+    const fs::path db = root / "drives" / "e" / "WEATHER_DB";
+    for (int series = 1; series <= 18; ++series) {
+        const std::string folder = app::WeatherSeries[series - 1].Folder;
+        batchfixtures::WritePerCellFiles(db / folder, 1, 1104, batchfixtures::TCellNaming::Padded4, "",
+                                         (series == 16 ? "" : "_") + folder + ".wth",
+                                         [](int cell) { return ModelWeatherFile(cell, {{2020, 1}}); });
+    }
+    const auto table = [](int cell) {
+        return Lines{"ID;LAT;LONG;ELEV", std::to_string(cell) + ";1;2;3", "DATE;SRAD;TMAX;TMIN;PREC", "2000.01.01;66;10;2;0"};
+    };
+    ForEveryCell(WeatherGrid(root) / "FORESEE", batchfixtures::TCellNaming::Plain, ".csv", table);
+    ForEveryCell(WeatherGrid(root) / "CARPATCLIM", batchfixtures::TCellNaming::Plain, ".csv", table);
+    std::vector<std::string> steps = {"--decimal-separator", ","};
+    for (const char* button : {"Button8", "Radiation", "Button35", "Button40"})
+        steps.insert(steps.end(), {"click", button, "get", "Label2.Caption"});
+    const TDriveResult r = Drive(root, steps);
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Out, Lines(4, "COMPLETE"));
+    const Lines joined = batchfixtures::ReadTable(db / "Tolvek_WEATHER.csv");
+    ASSERT_EQ(joined.size(), 1u + 18 * 1104);
+    EXPECT_EQ(joined[1], "1;FORESEE;2020-01-01;11.3;-1.5;6.2;0.25;512.30;123.4;30000");
+    EXPECT_EQ(batchfixtures::ReadTable(db / "SRESA1B_ARPEGE_HIRHAM5.csv").size(), 1u + 81 * 1104);
+    EXPECT_EQ(batchfixtures::ReadTable(WeatherGrid(root) / "FORESEE" / "SRAD.csv")[0], "1;1");
+    EXPECT_EQ(batchfixtures::ReadTable(WeatherGrid(root) / "averages.csv")[0], "1;6,00;8,00");
 }
 
 TEST(WeatherToolsEndToEnd, AMissingInputIsReportedByNameAndTheLabelKeepsItsLastText)
