@@ -13,6 +13,7 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Paths.h"
 #include "platform/ui/CheckLst.h"
+#include "platform/ui/Clock.h"
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/ExtCtrls.h"
@@ -71,6 +72,7 @@ void TForm1::RegisterHandlers()
     RegisterStorylineHandlers();
     RegisterSoilToolHandlers();
     RegisterGridKeyToolHandlers();
+    RegisterWeatherToolHandlers();
 }
 
 void TForm1::RegisterShellHandlers()
@@ -206,9 +208,16 @@ void TForm1::ShowMessagePanel(const std::string& text, bool showConfirm, bool sh
     MSGpanel1->BringToFront();
 }
 
+// The label takes every text at once; the window is repainted at once at most every
+// StatusRepaintMs. A tool that reports after each of 20,000 files would otherwise spend most
+// of its time repainting the whole window; the text a skipped repaint leaves in the label is
+// painted by the next repaint or when the tool returns.
 void TForm1::ShowStatus(const std::string& text)
 {
     Label2->SetCaption(text);
+    const std::int64_t now = ui::GetTickCount64();
+    if (FStatusPaintedAt >= 0 && now - FStatusPaintedAt < StatusRepaintMs) return;
+    FStatusPaintedAt = now;
     Repaint();
 }
 

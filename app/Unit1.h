@@ -359,6 +359,9 @@ public:
     // tables, texture and carbon, neighbours and the extracts.
     void RegisterGridKeyToolHandlers();
 
+    // The weather tools of the hidden pages (Unit1WeatherTools.cpp).
+    void RegisterWeatherToolHandlers();
+
     // The data tools of the hidden pages and the hidden buttons.
     void RegisterToolHandlers();
     void USDAClick(rtl::TObject* Sender); void Button1Click(rtl::TObject* Sender); void Button2Click(rtl::TObject* Sender);
@@ -393,6 +396,7 @@ public:
     void ShowMessagePanel(const std::string& text, bool showConfirm, bool showCancel);
     // Sets the hidden status label and repaints the whole window at once.
     void ShowStatus(const std::string& text);
+    static constexpr std::int64_t StatusRepaintMs = 40;
 
 protected:
     // Makes a handler method available to the form description under its name.
@@ -411,6 +415,7 @@ protected:
     }
 
 private:
+    std::int64_t FStatusPaintedAt = -1;  // when ShowStatus last repainted the window
     void RegisterHandlers();
     void RegisterShellHandlers();
     void FindControls();

@@ -775,6 +775,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CC new IDs'
         TabOrder = 0
+        OnClick = Button28Click
       end
       object Label70: TLabel
         Left = 780
@@ -1013,6 +1014,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'foresee > carpatclim'
         TabOrder = 0
+        OnClick = Button83Click
       end
       object Button81: TButton
         Left = 16
@@ -1021,6 +1023,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'extend foresee'
         TabOrder = 0
+        OnClick = Button81Click
       end
       object Button64: TButton
         Left = 16
@@ -1029,6 +1032,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'rename 000'
         TabOrder = 0
+        OnClick = Button64Click
       end
       object Button87: TButton
         Left = 16
@@ -1037,6 +1041,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'rename'
         TabOrder = 0
+        OnClick = Button87Click
       end
       object Button34: TButton
         Left = 16
@@ -1045,6 +1050,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FORESEE > FORESEE'
         TabOrder = 0
+        OnClick = Button34Click
       end
       object Button55: TButton
         Left = 16
@@ -1053,6 +1059,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'MuSo > 4M (new grid > old grid)'
         TabOrder = 0
+        OnClick = Button55Click
       end
       object Button32: TButton
         Left = 16
@@ -1061,6 +1068,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CSV > WTH'
         TabOrder = 0
+        OnClick = Button32Click
       end
       object Button33: TButton
         Left = 16
@@ -1069,6 +1077,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CC > CC'
         TabOrder = 0
+        OnClick = Button33Click
       end
       object Button60: TButton
         Left = 16
@@ -1077,6 +1086,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'WTH: old grid > new grid'
         TabOrder = 0
+        OnClick = Button60Click
       end
       object Button59: TButton
         Left = 16
@@ -1085,6 +1095,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button59'
         TabOrder = 0
+        OnClick = Button59Click
       end
       object Radiation: TButton
         Left = 16
@@ -1093,6 +1104,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'RAD, GDD, OPTDAYS'
         TabOrder = 0
+        OnClick = RadiationClick
       end
       object Button35: TButton
         Left = 16
@@ -1101,6 +1113,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'FORESEE SRAD'
         TabOrder = 0
+        OnClick = Button35Click
       end
       object Button40: TButton
         Left = 16
@@ -1109,6 +1122,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'annual averages'
         TabOrder = 0
+        OnClick = Button40Click
       end
       object Button86: TButton
         Left = 16
@@ -1426,6 +1440,7 @@ object Form1: TForm1
         Caption = 'Button39'
         TabOrder = 0
         Visible = False
+        OnClick = Button39Click
       end
       object Button44: TButton
         Left = 16
@@ -1435,6 +1450,7 @@ object Form1: TForm1
         Caption = 'Button44'
         TabOrder = 0
         Visible = False
+        OnClick = Button44Click
       end
       object Button42: TButton
         Left = 16
@@ -1586,6 +1602,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button97'
         TabOrder = 0
+        OnClick = Button97Click
       end
       object Button93: TButton
         Left = 260
@@ -1615,6 +1632,7 @@ object Form1: TForm1
         Caption = 'make WTH_DB'
         TabOrder = 0
         Visible = False
+        OnClick = Button8Click
       end
       object Label91: TLabel
         Left = 520
@@ -2491,6 +2509,7 @@ object Form1: TForm1
     Caption = 'Button1'
     TabOrder = 0
     Visible = False
+    OnClick = Button1Click
   end
   object Button2: TButton
     Left = 8
@@ -2509,6 +2528,7 @@ object Form1: TForm1
     Caption = 'Button3'
     TabOrder = 0
     Visible = False
+    OnClick = Button3Click
   end
   object Button4: TButton
     Left = 8
@@ -2518,6 +2538,7 @@ object Form1: TForm1
     Caption = 'Button4'
     TabOrder = 0
     Visible = False
+    OnClick = Button4Click
   end
   object Edit4: TEdit
     Left = 8
