@@ -111,6 +111,25 @@ TEST_F(ExtGridCellHintsTest, TheApplicationMayChangeTheHintAndAnHtmlHintUsesTheH
     EXPECT_EQ(w->WindowPixel(3, w->Height() - 1), gfx::ColorToRGB(gfx::cl3DDkShadow));
 }
 
+TEST_F(ExtGridCellHintsTest, AnAnchorShowsItsTitleBesideTheMouse)
+{
+    Grid->SetEnableHTML(true);
+    Grid->SetAnchorHint(true);
+    Grid->SetColWidths(1, 150);
+    Grid->SetCells(1, 1, "<a href=\"http://soil.example/map\" title=\"Soil map\">mapmapmapmap</a>");
+    std::string told;
+    Grid->OnAnchorHint = [&](rtl::TObject*, int, int, std::string& hint) { told = hint; };
+    const rtl::TRect rc = Grid->CellRect(1, 1);
+    const rtl::TPoint at{rc.Left + 12, rc.Top + 9};
+    ui::THintWindow* w = RestAt(at.X, at.Y);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(told, "Soil map");
+    EXPECT_EQ(w->Caption(), "Soil map");
+    EXPECT_EQ(Grid->LastAnchorHint(), "Soil map");
+    EXPECT_EQ(w->Left(), Screen(at.X + 8, 0).X);
+    EXPECT_EQ(w->Top(), Screen(0, at.Y - 16).Y);
+}
+
 // A hint that would stick out at the display's right or bottom edge moves back inside,
 // 2 pixels from the edge, and keeps its size.
 TEST_F(ExtGridCellHintsTest, TheHintWindowStaysOnTheDisplay)

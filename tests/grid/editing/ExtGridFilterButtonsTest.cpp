@@ -175,6 +175,43 @@ TEST_F(ExtGridFilterButtonsTest, CheckingItemsFiltersByAllOfThemAndReopeningShow
     for (int i = 0; i < list.Count(); ++i) EXPECT_EQ(list.Checked(i), i == 1 || i == 4) << i;
 }
 
+TEST_F(ExtGridFilterButtonsTest, OnFilterShowRefusingLeavesTheListFilledButHidden)
+{
+    Grid->OnFilterShow = [](rtl::TObject*, int, bool& allow) { allow = false; };
+    ReleaseOnButton(1);
+    EXPECT_FALSE(Grid->DropList()->Visible());
+    EXPECT_EQ(Grid->DropList()->Count(), 6);
+}
+
+// The filter-type button: a release strictly inside the 16-pixel square at the top-left of a
+// filter edit cell, in the column whose button was pressed, pops the menu up for that column.
+TEST_F(ExtGridFilterButtonsTest, AReleaseOnTheFilterTypeButtonPopsUpTheMenuForThatColumn)
+{
+    Grid->SetFixedRows(2);
+    Grid->FilterEdit().SetRow(1);
+    Grid->FilterEdit().SetEnabled(true);
+    long long poppedFor = -1;
+    Grid->FilterPopup().OnPopup = [&](rtl::TObject*) { poppedFor = Grid->FilterPopup().Tag(); };
+    const rtl::TRect r = Grid->CellRect(1, 1);
+    struct Case {
+        int pressedCol;
+        int dx;
+        int dy;
+        bool pops;
+    };
+    const Case cases[] = {
+        {1, 1, 5, true}, {1, 15, 15, true}, {1, 0, 5, false}, {1, 16, 5, false}, {1, 5, 16, false}, {2, 5, 5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pressedCol << " " << c.dx << " " << c.dy);
+        poppedFor = -1;
+        Grid->SetFilterPopPressCol(c.pressedCol);
+        EXPECT_EQ(Grid->FilterButtonRelease(1, 1, r.Left + c.dx, r.Top + c.dy), c.pops);
+        EXPECT_EQ(poppedFor, c.pops ? 1 : -1);
+    }
+    EXPECT_EQ(Grid->FilterPopup().Items().Items(0)->Caption(), Grid->FilterEdit().TypeNames().Strings(0));
+}
+
 // The drop-down under a real display (Xvfb in the test run), kept as a screenshot.
 TEST(ExtGridFilterDropDownScreen, TheOpenListShowsOnTheRealWindow)
 {
