@@ -82,6 +82,18 @@ TEST_F(ExtGridWheelTest, WheelMovesTheCurrentRowByTheIncrementAndStopsAtBothEnds
     }
 }
 
+// Rows that filtering suppressed (kept with height 0) are passed over in the wheel's direction.
+TEST_F(ExtGridWheelTest, WheelPassesOverSuppressedRows)
+{
+    Grid->SuppressRows(4, 5);
+    Grid->SetRow(1);
+    Wheel(-Notch);
+    EXPECT_EQ(Grid->Row(), 6);
+    Grid->SetRow(8);
+    Wheel(Notch);
+    EXPECT_EQ(Grid->Row(), 3);
+}
+
 // Scrolling: the top row moves by the increment and the current row stays.
 TEST_F(ExtGridWheelTest, WheelScrollsTheViewWithoutMovingTheCurrentRowAndStopsAtBothEnds)
 {
