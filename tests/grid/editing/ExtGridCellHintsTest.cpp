@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "grid/core/HtmlHintWindow.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/ui/Clock.h"
 #include "tests/grid/GridOnFormTest.h"
 
@@ -128,6 +131,32 @@ TEST_F(ExtGridCellHintsTest, AnAnchorShowsItsTitleBesideTheMouse)
     EXPECT_EQ(Grid->LastAnchorHint(), "Soil map");
     EXPECT_EQ(w->Left(), Screen(at.X + 8, 0).X);
     EXPECT_EQ(w->Top(), Screen(0, at.Y - 16).Y);
+}
+
+// An IMG tag of a hint draws the image of the grid's image list in the hint window.
+TEST_F(ExtGridCellHintsTest, AnHtmlHintDrawsImagesFromTheGridsImageList)
+{
+    auto* images = new gfx::TImageList(Form);
+    images->SetSize(16, 16);
+    gfx::TBitmap red;
+    red.SetSize(16, 16);
+    red.Canvas().Brush().SetColor(gfx::clRed);
+    red.Canvas().FillRect(rtl::Rect(0, 0, 16, 16));
+    images->Add(red);
+    Grid->SetGridImages(images);
+    Grid->SetHintShowCells(true);
+    Grid->SetCells(1, 1, "x");
+    Grid->OnGridHint = [](rtl::TObject*, int, int, std::string& hint) { hint = "<IMG src=\"idx:0\"> map"; };
+    const rtl::TRect rc = Grid->CellRect(1, 1);
+    ui::THintWindow* w = RestAt(rc.Left + 5, rc.Top + 5);
+    ASSERT_NE(w, nullptr);
+    auto* html = dynamic_cast<grid::THTMLHintWindow*>(w);
+    ASSERT_NE(html, nullptr);
+    EXPECT_GE(html->TextWidth(), 16);
+    EXPECT_GE(html->TextHeight(), 16);
+    App->ProcessMessages();
+    const int top = (w->ClientRect().Height() - html->TextHeight()) / 2;
+    EXPECT_EQ(w->WindowPixel(4 + 8, top + 8), gfx::ColorToRGB(gfx::clRed));
 }
 
 // A hint that would stick out at the display's right or bottom edge moves back inside,
