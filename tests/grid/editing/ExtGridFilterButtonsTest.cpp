@@ -14,12 +14,14 @@
 #include "grid/core/GridOptionsFilter.h"
 #include "grid/core/GridOptionsSort.h"
 #include "platform/backend/SdlBackend.h"
+#include "platform/ui/Keyboard.h"
 #include "tests/grid/GridOnFormTest.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 using ui::THeadlessBackend;
+using grid::TDropList;
 
 gfx::TColor SurfacePixel(SDL_Surface* s, int x, int y)
 {
@@ -181,6 +183,33 @@ TEST_F(ExtGridFilterButtonsTest, OnFilterShowRefusingLeavesTheListFilledButHidde
     ReleaseOnButton(1);
     EXPECT_FALSE(Grid->DropList()->Visible());
     EXPECT_EQ(Grid->DropList()->Count(), 6);
+}
+
+// A list that would reach past the grid's right edge ends at its header cell's right edge.
+TEST_F(ExtGridFilterButtonsTest, AListAtTheRightEdgeIsMovedBackInsideTheGrid)
+{
+    Grid->SetColWidths(2, 200);
+    Grid->SetCells(2, 1, "spring barley");
+    ASSERT_TRUE(ReleaseOnButton(2));
+    const rtl::TRect header = Grid->CellRect(2, 0);
+    ASSERT_GT(header.Right - 16 + Grid->FilterDropDown().Width(), Grid->ClientWidth());
+    EXPECT_EQ(Grid->DropList()->Left() + Grid->DropList()->Width(), header.Right);
+    EXPECT_EQ(Grid->DropList()->Width(), Grid->FilterDropDown().Width());
+}
+
+// AutoSize: more values than fit make the list as high as the grid below the header and
+// as wide as its widest value with the scroll bar beside it.
+TEST_F(ExtGridFilterButtonsTest, AnAutoSizedListTooLongForTheGridTakesItsHeightAndAScrollBar)
+{
+    Grid->SetRowCount(60);
+    for (int r = 1; r < 60; ++r) Grid->SetCells(1, r, "value " + std::to_string(r));
+    Grid->FilterDropDown().SetAutoSize(true);
+    ASSERT_TRUE(ReleaseOnButton(1));
+    TDropList& list = *Grid->DropList();
+    EXPECT_EQ(list.Height(), Grid->Height() - Grid->RowHeights(0));
+    int widest = 0;
+    for (int i = 0; i < list.Count(); ++i) widest = std::max(widest, list.Canvas().TextWidth(list.Items().Strings(i)));
+    EXPECT_EQ(list.Width(), widest + 8 + 2 * ui::GetSystemMetrics(ui::SM_CXEDGE) + ui::GetSystemMetrics(ui::SM_CXVSCROLL));
 }
 
 // The filter-type button: a release strictly inside the 16-pixel square at the top-left of a
