@@ -30,6 +30,7 @@ class TPicture;
 }
 namespace ui {
 class TClassRegistry;
+struct THintInfo;
 }
 
 namespace grid {
@@ -2365,8 +2366,62 @@ public:
     // The column whose filter-type button was pressed (-1: none), set at every press.
     int FilterPopPressCol() const { return FFltrPopPressCol; }
     void SetFilterPopPressCol(int Value) { FFltrPopPressCol = Value; }
+    // The wheel message (lines per notch, waScroll / waMoveSelection, Ctrl+wheel zoom);
+    // true when the grid dealt with it.
+    bool WheelMessage(ui::TMessage& Message);
+    // Asked after the grid processed a wheel step; the grid's own answer is Handled.
+    virtual void WheelHandled(int Delta, bool& Handled);
+    bool DoMouseWheelDown(ui::TShiftState Shift, rtl::TPoint MousePos) override;
+    bool DoMouseWheelUp(ui::TShiftState Shift, rtl::TPoint MousePos) override;
+    // Whether a filter drop-down list of the grid is showing.
+    bool FilterListShown() const;
+    // Middle-button panning: starts, steps on the timer, ends at the next press or key.
+    // Never consumes the message.
+    bool PanningMessage(ui::TMessage& Message);
+    bool Panning() const { return FWheelPan; }
+    rtl::TPoint PanStart() const { return FWheelPanPos; }
+    // Cursors shown while panning: neutral, then by the direction the view moves.
+    static constexpr ui::TCursor crPanNeutral = 8000, crPanDown = 8001, crPanLeft = 8002, crPanRight = 8003,
+                                 crPanUp = 8004, crPanUpRight = 8005, crPanUpLeft = 8006, crPanDownRight = 8007,
+                                 crPanDownLeft = 8008;
+    // Cell hints: the answer to CM_HINTSHOW for the cell under the mouse (comment, anchor
+    // title, the cell's text, or the whole of a text that does not fit).
+    bool CellHintMessage(ui::TMessage& Message);
+    void GetCellHintText(std::string& HintStr, bool& CanShow, ui::THintInfo& HintInfo);
+    rtl::TPoint LastHintPos() const { return FLastHintPos; }
+    const std::string& LastAnchorHint() const { return FLastAnchorHint; }
+    // Filter drop-down: opens the column's value list below its header cell.
+    void ShowFilterDropDown(int ACol);
+    void OpenFilterList(int ACol, int ARow);
+    // Builds FilterList() from the column's values (empty cells once, values with blanks
+    // matched as whole texts); true when it holds entries.
+    bool BuildColumnFilter(int Column, bool FirstOnly, bool IncludeHidden);
+    // A choice in the plain list, a click on an item of the check list: the column's
+    // filter condition is stored and, with AutoFilterUpdate, applied.
+    void FilterListSelect(int ItemIndex);
+    void FilterListCheck(int ItemIndex);
 private:
+    void WheelStep(bool Down, ui::TMessage& Message);
+    bool IsFilterCheckColumn(int Column);
+    void AddFilterValue(std::vector<std::string>& List, std::string Value);
+    void AddHiddenFilterValues(int Column, bool CheckColumn, std::vector<std::string>& List);
+    std::string FilterCheckText(int Column, const std::string& Text);
+    void HideFilterLists();
+    void FillFilterList(rtl::TRect CellR);
+    void SizeFilterList(ui::TWinControl& List, int WidthNeed, int ItemHeight, int Count);
+    void CellHintAt(int ACol, int ARow, std::string& HintStr, ui::THintInfo& HintInfo);
+    std::string FLastAnchorHint;
+    int WheelScroll(bool Down, int Inc);
+    int WheelTargetRow(bool Down, int Inc) const;
+    void WheelMoveRow(int Target, bool Down);
+    void StartPanning(rtl::TPoint Start);
+    void EndPanning();
+    void PanStep();
+    void InvalidatePanMarker();
     int FFltrPopPressCol = -1;
+    rtl::TPoint FWheelPanPos{0, 0};
+    ui::TCursor FPanPrevCursor = 0;
+    bool FPanHintWasOn = false;
 public:
     // (end of wheelhint block)
 public:

@@ -144,20 +144,10 @@ std::unique_ptr<TExtGridSearchParts> CreateSearchParts(TExtStringGrid& Grid)
     Grid.SearchFooter().OnChange = [&Grid](rtl::TObject*) { Grid.BuildSearchPanel(); };
 
     p.DropList = NewDropList<TDropList>(Grid);
-    TDropList* drop = p.DropList.get();
-    p.DropList->OnSelect = [&Grid, drop](rtl::TObject*, int index) {
-        std::string text = index >= 0 && index < drop->Count() ? drop->Items().Strings(index) : std::string();
-        std::string condition = text;
-        Grid.FilterSelect(Grid.FilterColumn(), index, text, condition);
-    };
+    // A choice, or a changed check mark, stores the column's condition and filters.
+    p.DropList->OnSelect = [&Grid](rtl::TObject*, int index) { Grid.FilterListSelect(index); };
     p.DropCheckList = NewDropList<TDropCheckList>(Grid);
-    TDropCheckList* checks = p.DropCheckList.get();
-    p.DropCheckList->OnSelect = [&Grid, checks](rtl::TObject*, int) {
-        std::vector<std::string> checked;
-        for (int i = 0; i < checks->Count(); ++i)
-            if (checks->Checked(i)) checked.push_back(checks->Items().Strings(i));
-        Grid.FilterCheck(Grid.FilterColumn(), checked);
-    };
+    p.DropCheckList->OnSelect = [&Grid](rtl::TObject*, int index) { Grid.FilterListCheck(index); };
 
     p.FltrList = NewFilterIcons(Grid);
     p.FltrPopup = std::make_unique<ui::TPopupMenu>(&Grid);

@@ -16,6 +16,9 @@ void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& I
 
 void TExtStringGrid::WndProc(ui::TMessage& Message)
 {
+    if (PanningMessage(Message)) return;
+    if (WheelMessage(Message)) return;
+    if (CellHintMessage(Message)) return;
     if (InteractionMessage(Message)) return;
     if (EditingMessage(Message)) return;
     if (ServicesWndProc(Message)) return;

@@ -168,13 +168,34 @@ public:
     explicit THintWindow(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "THintWindow"; }
     // Shows the text with the window's top-left corner at the screen rectangle's.
-    void ActivateHint(const rtl::TRect& rect, const std::string& hint);
+    virtual void ActivateHint(const rtl::TRect& rect, const std::string& hint);
+    // The same with the data of the hint record (HintData); the plain window ignores it.
+    virtual void ActivateHintData(const rtl::TRect& rect, const std::string& hint, void* data);
     void ReleaseHandle() { Hide(); }
     // Size the text needs, with margins, at most maxWidth wide.
-    rtl::TRect CalcHintRect(int maxWidth, const std::string& hint);
+    virtual rtl::TRect CalcHintRect(int maxWidth, const std::string& hint, void* data = nullptr);
 
 protected:
     void Paint() override;
+};
+
+// Makes the hint window a hint asks for; the record's HintWindowClass.
+using THintWindowClass = THintWindow* (*)(rtl::TComponent* AOwner);
+THintWindow* NewPlainHintWindow(rtl::TComponent* AOwner);
+
+// The record a control receives with CM_HINTSHOW (LParam points to it) before its hint
+// shows. The control may change the text, place, width, colour and window; a non-zero
+// answer to the message, or an empty HintStr, shows nothing.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    THintWindowClass HintWindowClass = nullptr;
+    rtl::TPoint HintPos{};        // screen position of the window's top-left corner
+    int HintMaxWidth = 0;
+    gfx::TColor HintColor = 0;
+    rtl::TRect CursorRect{};      // client area of the control in which this hint stays valid
+    rtl::TPoint CursorPos{};      // the mouse in the control's client coordinates
+    std::string HintStr;
+    void* HintData = nullptr;
 };
 
 using TExceptionEvent = std::function<void(rtl::TObject* Sender, const std::exception& E)>;
@@ -250,6 +271,11 @@ public:
     void CancelHint();
     THintWindow* HintWindow() const { return FHintWindow; }
     TControl* HintControl() const { return FHintControl; }
+    // The window class of hints whose control does not choose one (the plain window by default).
+    THintWindowClass HintWindowClass() const { return FHintWindowClass; }
+    void SetHintWindowClass(THintWindowClass value) { FHintWindowClass = value != nullptr ? value : NewPlainHintWindow; }
+    gfx::TColor HintColor() const { return FHintColor; }
+    void SetHintColor(gfx::TColor value) { FHintColor = value; }
 
     TIdleEvent OnIdle;
     TExceptionEvent OnException;
@@ -257,6 +283,8 @@ public:
 
 private:
     bool HintTick();
+    void ShowHintNow();
+    THintWindow& HintWindowOf(THintWindowClass windowClass);
     bool PaintPendingWindows();
     void DispatchPosted(const TMsg& msg);
     void Idle();
@@ -278,6 +306,12 @@ private:
     std::int64_t FHintShowAt = -1;
     std::int64_t FHintHideAt = -1;
     THintWindow* FHintWindow = nullptr;
+    THintWindowClass FHintWindowClass = NewPlainHintWindow;
+    THintWindowClass FHintWindowMadeBy = nullptr;
+    gfx::TColor FHintColor = gfx::clInfoBk;
+    // The control's client area in which the shown (or refused) hint stays valid.
+    rtl::TRect FHintCursorRect{};
+    bool FHintCursorRectSet = false;
 };
 
 // The application object, or nullptr when none exists.

@@ -26,7 +26,12 @@ THintWindow::THintWindow(rtl::TComponent* AOwner) : TCustomControl(AOwner)
     Font().SetColor(gfx::clInfoText);
 }
 
-rtl::TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint)
+THintWindow* NewPlainHintWindow(rtl::TComponent* AOwner)
+{
+    return new THintWindow(AOwner);
+}
+
+rtl::TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint, void* /*data*/)
 {
     gfx::TCanvas measure;
     measure.Font().Assign(&Font());
@@ -45,6 +50,11 @@ void THintWindow::ActivateHint(const rtl::TRect& rect, const std::string& hint)
     Invalidate();
 }
 
+void THintWindow::ActivateHintData(const rtl::TRect& rect, const std::string& hint, void* /*data*/)
+{
+    ActivateHint(rect, hint);
+}
+
 void THintWindow::Paint()
 {
     rtl::TRect r = ClientRect();
@@ -57,16 +67,24 @@ void THintWindow::Paint()
     Canvas().DrawText(Caption(), r, gfx::DT_LEFT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
 }
 
+// A control asks for its hint when it shows ShowHint, even with an empty Hint: its answer to
+// CM_HINTSHOW may supply the text (a grid's cell hints). Within the same control, leaving
+// the area its answer named (CursorRect) starts the next hint afresh.
 void TApplication::HintMouseMove(TControl* control, const rtl::TPoint& screenPos)
 {
     FHintPos = screenPos;
-    if (control == FHintControl) return;
+    if (control == FHintControl && control != nullptr) {
+        if (!FHintCursorRectSet || rtl::PtInRect(FHintCursorRect, control->ScreenToClient(screenPos))) return;
+    } else if (control == FHintControl) {
+        return;
+    }
     bool wasShown = FHintWindow != nullptr && FHintWindow->Visible();
     CancelHint();
     FHintControl = control;
+    FHintCursorRectSet = false;
     FHint = control != nullptr ? GetLongHint(control->Hint()) : std::string();
     if (OnHint) OnHint(this);
-    if (!FShowHint || control == nullptr || !control->ShowHint() || control->Hint().empty()) return;
+    if (!FShowHint || control == nullptr || !control->ShowHint()) return;
     // Moving from one hint to the next shows the next one almost at once.
     FHintShowAt = GetTickCount64() + (wasShown ? 50 : FHintPause);
 }
@@ -78,18 +96,54 @@ void TApplication::CancelHint()
     if (FHintWindow != nullptr && FHintWindow->Visible()) FHintWindow->Hide();
 }
 
+// The window of the asked class, made anew when the class differs from the last one's.
+THintWindow& TApplication::HintWindowOf(THintWindowClass windowClass)
+{
+    if (windowClass == nullptr) windowClass = FHintWindowClass;
+    if (FHintWindow != nullptr && FHintWindowMadeBy != windowClass) {
+        THintWindow* old = FHintWindow;
+        FHintWindow = nullptr;
+        old->Hide();
+        delete old;
+    }
+    if (FHintWindow == nullptr) {
+        FHintWindow = windowClass(this);
+        FHintWindowMadeBy = windowClass;
+    }
+    return *FHintWindow;
+}
+
+// Fills the hint record, lets the control answer CM_HINTSHOW and shows what it settled on.
+void TApplication::ShowHintNow()
+{
+    THintInfo info;
+    info.HintControl = FHintControl;
+    info.HintWindowClass = FHintWindowClass;
+    info.HintPos = {FHintPos.X, FHintPos.Y + 20};
+    info.HintMaxWidth = 300;
+    info.HintColor = FHintColor;
+    info.CursorRect = FHintControl->ClientRect();
+    info.CursorPos = FHintControl->ScreenToClient(FHintPos);
+    info.HintStr = GetShortHint(FHintControl->Hint());
+    const bool refused = FHintControl->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    FHintCursorRect = info.CursorRect;
+    FHintCursorRectSet = true;
+    if (refused || info.HintStr.empty()) return;
+    THintWindow& window = HintWindowOf(info.HintWindowClass);
+    window.SetColor(info.HintColor);
+    rtl::TRect r = window.CalcHintRect(info.HintMaxWidth, info.HintStr, info.HintData);
+    rtl::OffsetRect(r, info.HintPos.X, info.HintPos.Y);
+    window.ActivateHintData(r, info.HintStr, info.HintData);
+    FHintHideAt = GetTickCount64() + FHintHidePause;
+}
+
 bool TApplication::HintTick()
 {
     std::int64_t now = GetTickCount64();
     if (FHintShowAt >= 0 && now >= FHintShowAt) {
         FHintShowAt = -1;
         if (FHintControl == nullptr) return false;
-        if (FHintWindow == nullptr) FHintWindow = new THintWindow(this);
-        std::string text = GetShortHint(FHintControl->Hint());
-        rtl::TRect r = FHintWindow->CalcHintRect(300, text);
-        rtl::OffsetRect(r, FHintPos.X, FHintPos.Y + 20);
-        FHintWindow->ActivateHint(r, text);
-        FHintHideAt = now + FHintHidePause;
+        ShowHintNow();
         return true;
     }
     if (FHintHideAt >= 0 && now >= FHintHideAt) {

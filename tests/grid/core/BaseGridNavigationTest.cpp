@@ -81,6 +81,7 @@ TEST_F(BaseGridNavigationTest, BlockAtTheGridsEdgeKeepsTheCurrentCellOnItsBase)
 
 TEST_F(BaseGridNavigationTest, WheelMovesRestOnTheBaseCell)
 {
+    Grid->MouseActions().SetWheelIncrement(1);  // one row per notch, into the block
     Place(3, 1);
     rtl::TRect r = Grid->CellRect(3, 1);
     ui::THeadlessBackend::Wheel(Grid, -120, r.Left + 2, r.Top + 2);
