@@ -566,8 +566,9 @@ TEST_F(CellPipelineTest, DisabledRowsAndADisabledGridDrawTheirTextInTheDisabledF
     Grid->SetDisabledFontColor(gfx::clRed);
     Show();
     Grid->SetRow(1);
-    Grid->SetRowEnabled(3, false);
     Repaint();
+    Grid->SetRowEnabled(3, false);  // repaints the row
+    Form->PaintPending();
     auto redInk = [&](int c, int r) {
         const rtl::TRect rc = Grid->CellRect(c, r);
         int n = 0;
@@ -588,8 +589,8 @@ TEST_F(CellPipelineTest, DisabledRowsAndADisabledGridDrawTheirTextInTheDisabledF
     EXPECT_EQ(redInk(2, 3), 0);
     // A disabled grid greys every cell, headers included.
     Grid->SetUseDisabledFont(true);
-    Grid->SetEnabled(false);
-    Repaint();
+    Grid->SetEnabled(false);  // repaints the grid
+    Form->PaintPending();
     for (int r : {0, 2, 4}) EXPECT_GT(redInk(2, r), 10) << "row " << r;
 }
 
@@ -709,6 +710,25 @@ TEST_F(CellPipelineTest, GalleryWritesOnePicturePerLook)
         image.SaveToPngFile(file.string());
         EXPECT_GT(std::filesystem::file_size(file), 500u) << name;
     }
+    // The list-view look under visual themes, and a visual style's fixed and selected cells.
+    Grid->SetLook(glListView);
+    auto save = [&](const char* name) {
+        Repaint();
+        const std::filesystem::path file = dir / name;
+        std::filesystem::remove(file);
+        gfx::TCanvas(Form->Surface()).SaveToPngFile(file.string());
+        EXPECT_GT(std::filesystem::file_size(file), 500u) << name;
+    };
+    {
+        TThemesOn themes;
+        save("grid-look-listview-themed.png");
+    }
+    TStyleGuard guard;
+    Grid->SetLook(glXP);
+    Grid->SetOptions(Grid->Options() | ui::goRangeSelect);
+    ui::SetStyleServices(std::make_unique<TTealStyle>());
+    Grid->SetSelection(rtl::TRect{1, 1, 3, 2});
+    save("grid-visual-style.png");
 }
 
 }  // namespace
