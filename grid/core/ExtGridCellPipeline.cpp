@@ -194,7 +194,8 @@ bool TExtStringGrid::DrawStyledCell(TCellPaint& P)
     const ui::TStyleServices& style = ui::StyleServices();
     if (!style.Enabled() || !UseStyleServices() || style.Name() == "Windows") return false;
     const bool selected = (P.State & ui::gdSelected) != 0;
-    const bool ownColour = HasCellProperties(P.Col, P.Row) && GetCellPropsDirect(P.Col, P.Row)->BrushColor() != clGridNone;
+    const bool ownColour =
+        HasCellProperties(P.Col, P.Row) && GetCellPropsDirect(P.Col, P.Row)->BrushColor() != clGridNone;
     if (ownColour && !selected) return false;
     gfx::TCanvas& c = P.Canvas;
     if (P.Fixed || (selected && SelectionVisible())) {
@@ -323,7 +324,8 @@ void TExtStringGrid::DrawListViewHeader(TCellPaint& P)
         ui::GetCursorPos(cursor);
         cursor = ScreenToClient(cursor);
         const rtl::TRect cell = CellRect(P.Col, P.Row);
-        const bool over = cursor.X >= cell.Left && cursor.X < cell.Right && cursor.Y >= cell.Top && cursor.Y < cell.Bottom;
+        const bool over =
+            cursor.X >= cell.Left && cursor.X < cell.Right && cursor.Y >= cell.Top && cursor.Y < cell.Bottom;
         if (over && ui::GetKeyState(ui::VK_LBUTTON) < 0)
             gfx::DrawThemeBackground(theme, c, gfx::HP_HEADERITEM, gfx::HIS_PRESSED, r);
         else if (over)
