@@ -2229,6 +2229,7 @@ public:
     void SetXYOffset(rtl::TPoint v) { FXYOffset = v; Invalidate(); }
 private:
     struct TCellPaint;
+    bool DrawStyledCell(TCellPaint& P);
     void DrawHeaderLook(TCellPaint& P);
     bool DrawHoverHeader(TCellPaint& P);
     void DrawRowIndicator(TCellPaint& P);

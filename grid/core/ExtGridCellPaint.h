@@ -14,6 +14,8 @@ struct TExtStringGrid::TCellPaint {
     rtl::TRect Rect{};      // the working rectangle, shrunk and restored step by step
     rtl::TRect CellRect{};  // the rectangle the base painter handed over
     bool Fixed = false;
+    // The row (or the whole grid) is disabled: its text keeps the disabled font colour.
+    bool Disabled = false;
     // Resolved look of the cell.
     gfx::TColor ColorTo = clGridNone;
     gfx::TColor MirrorColor = clGridNone;

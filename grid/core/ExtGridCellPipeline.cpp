@@ -17,8 +17,10 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/FrameControls.h"
+#include "platform/gfx/ThemedParts.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/StyleServices.h"
 
 namespace grid {
 
@@ -44,6 +46,14 @@ void Line(gfx::TCanvas& c, int x1, int y1, int x2, int y2)
 {
     c.MoveTo(x1, y1);
     c.LineTo(x2, y2);
+}
+
+// The floating footer panel paints the grid's last row in the footer's own colour: such a
+// cell is fixed, but a header fill over it would hide that colour.
+bool FloatingFooterCell(TExtStringGrid& g, int row)
+{
+    const TFloatingFooter& ff = g.FloatingFooter();
+    return ff.Visible() && ff.FooterStyle() == fsFixedLastRow && row == g.RowCount() - 1;
 }
 
 constexpr int CellScrollBarWidth = 17;
@@ -117,10 +127,14 @@ void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow,
     p.SavedFont = ACanvas.Font().Color();
     p.Fixed = IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows();
     if (p.Fixed && HoverRow() && ARow == FHoverRowIdx && HoverRowCells().Contains(hcFixed)) p.Fixed = false;
+    const bool footer = p.Fixed && FloatingFooterCell(*this, ARow);
+    p.Disabled = UseDisabledFont() && (!Enabled() || (FUseEnabledRows && !RowEnabled(RemapRowDisplToReal(ARow))));
+    // 8. The active visual style draws fixed and selected cells.
+    const bool styled = DrawStyledCell(p);
     // 9 to 12.
-    if (p.Fixed && HeaderLook(FLook)) DrawHeaderLook(p);
+    if (p.Fixed && !styled && !footer && HeaderLook(FLook)) DrawHeaderLook(p);
     DrawRowIndicator(p);
-    if (p.Fixed && FLook == glListView && !Flat()) DrawListViewHeader(p);
+    if (p.Fixed && !styled && !footer && FLook == glListView && !Flat()) DrawListViewHeader(p);
     if (ShowModified().Enabled() && ACol == 0 && RowModified(ARow)) {
         FillRectColor(ACanvas, rtl::TRect{p.Rect.Right - 4, p.Rect.Top, p.Rect.Right, p.Rect.Bottom},
                       ShowModified().Color());
@@ -134,8 +148,9 @@ void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow,
     const bool userDraws = static_cast<bool>(OnDrawCell) || static_cast<bool>(OnCustomCellDraw);
     const bool skipText = (NoDefaultDraw() && userDraws) || (p.Graphic != nullptr && NoImageAndText());
     if (!skipText) DrawCellTextStage(p);
-    // 17.
+    // 17. A styled cell's hollow brush is not left to the cells painted after it.
     p.Rect.Right = savedRight;
+    if (styled) ACanvas.Brush().SetStyle(gfx::bsSolid);
     ACanvas.Brush().SetColor(p.SavedBrush);
     ACanvas.Font().SetColor(p.SavedFont);
     rtl::InflateRect(p.Rect, 1, 1);
@@ -170,6 +185,43 @@ void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow,
     p.Rect = beforeGraphic;
     if (!HideFocusRect()) DrawFocusRectangle(p);
     if (IsDesigning() && ShowColNrs() && ARow == 0) DrawColumnNumber(p);
+}
+
+// A fixed cell, or a selected cell while the selection shows, is drawn as the style's
+// element, and the text then goes over it without a fill of its own. True when drawn so.
+bool TExtStringGrid::DrawStyledCell(TCellPaint& P)
+{
+    const ui::TStyleServices& style = ui::StyleServices();
+    if (!style.Enabled() || !UseStyleServices() || style.Name() == "Windows") return false;
+    const bool selected = (P.State & ui::gdSelected) != 0;
+    const bool ownColour =
+        HasCellProperties(P.Col, P.Row) && GetCellPropsDirect(P.Col, P.Row)->BrushColor() != clGridNone;
+    if (ownColour && !selected) return false;
+    gfx::TCanvas& c = P.Canvas;
+    if (P.Fixed || (selected && SelectionVisible())) {
+        rtl::TRect r = P.Rect;
+        if (P.Fixed) {
+            r.Bottom += 2;
+            ++r.Right;
+        } else {
+            --r.Top;
+            --r.Left;
+        }
+        const int saved = c.SaveState();
+        style.DrawElement(c, P.Fixed ? ui::TStyleGridCell::Fixed : ui::TStyleGridCell::Selected, r);
+        c.RestoreState(saved);
+        c.Brush().SetStyle(gfx::bsClear);
+        return true;
+    }
+    if (selected) {
+        rtl::TRect r = P.Rect;
+        --r.Left;
+        --r.Top;
+        if (!(Options() & ui::goVertLine)) ++r.Right;
+        if (!(Options() & ui::goHorzLine)) ++r.Bottom;
+        c.FillRect(r);
+    }
+    return false;
 }
 
 // Hovered and pressed headers, the active cell's headers, the sorted column's header and
@@ -260,9 +312,32 @@ void TExtStringGrid::DrawRowIndicator(TCellPaint& P)
     P.IndicatorOffset = bmp.Width();
 }
 
+// With visual themes the header item of the platform's list view (pressed while the mouse
+// is down on the cell, hot while the cursor is over it) with a white line along its top.
 void TExtStringGrid::DrawListViewHeader(TCellPaint& P)
 {
     gfx::TCanvas& c = P.Canvas;
+    if (gfx::HTHEME theme = gfx::OpenThemeData("header")) {
+        rtl::TRect r = P.Rect;
+        ++r.Bottom;
+        rtl::TPoint cursor;
+        ui::GetCursorPos(cursor);
+        cursor = ScreenToClient(cursor);
+        const rtl::TRect cell = CellRect(P.Col, P.Row);
+        const bool over =
+            cursor.X >= cell.Left && cursor.X < cell.Right && cursor.Y >= cell.Top && cursor.Y < cell.Bottom;
+        if (over && ui::GetKeyState(ui::VK_LBUTTON) < 0)
+            gfx::DrawThemeBackground(theme, c, gfx::HP_HEADERITEM, gfx::HIS_PRESSED, r);
+        else if (over)
+            gfx::DrawThemeBackground(theme, c, gfx::HP_HEADERITEM, gfx::HIS_HOT, r);
+        else
+            gfx::DrawThemeBackground(theme, c, gfx::HP_HEADERITEMRIGHT, gfx::HIS_NORMAL, r);
+        gfx::CloseThemeData(theme);
+        c.Pen().SetColor(gfx::clWhite);
+        c.Pen().SetWidth(1);
+        Line(c, r.Left, r.Top, r.Right, r.Top);
+        return;
+    }
     c.Brush().SetColor(gfx::clBtnFace);
     c.Pen().SetColor(gfx::clWhite);
     c.Pen().SetWidth(1);

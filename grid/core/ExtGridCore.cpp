@@ -100,6 +100,10 @@ void TExtStringGrid::AddComment(int ACol, int ARow, const std::string& Comment)
 void TExtStringGrid::SetComment(int ACol, int ARow, const std::string& Comment)
 {
     if (TCellGraphic* g = GetCellGraphic(ACol, ARow)) {
+        // A record that carries no comment yet (a check box, a progress bar …) has never
+        // been given a comment colour: its first comment takes the control look's, as a
+        // comment added to a plain cell does. A comment replaced keeps its colour.
+        if (g->CellComment().empty()) g->SetCommentColor(FCommentColor);
         g->SetCellComment(Comment);
         RepaintCell(ACol, ARow);
         return;

@@ -90,7 +90,7 @@ void TExtStringGrid::TakeSelectedRowColours(TCellPaint& P)
     if (!((P.State & ui::gdSelected) || rowSelected) || P.Fixed) return;
     if (SelectionVisible()) {
         if (SelectionColor() != clGridNone) c.Brush().SetColor(SelectionColor());
-        if (SelectionTextColor() != clGridNone && Enabled() && UseSelectionTextColor()) {
+        if (SelectionTextColor() != clGridNone && Enabled() && !P.Disabled && UseSelectionTextColor()) {
             c.Font().SetColor(SelectionTextColor());
             P.AnchorColor = SelectionTextColor();
         }

@@ -119,7 +119,9 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState&
     else AFont.Assign(usePrintFont ? PrintSettings().FixedFont() : FFixedFont.get());
     // 2. Real column (events) and the row of row-selection lookups.
     const int realCol = Remap ? RealColIndex(ACol) : ACol;
-    const int selRow = ARow;
+    const TMouseActions& ma = MouseActions();
+    const bool realRow = (ma.DisjunctRowSelect() && ma.RowSelectPersistent()) || FUseEnabledRows;
+    const int selRow = realRow ? RemapRowDisplToReal(ARow) : ARow;
     // 3. Nothing chosen yet.
     ABrush.SetColor(clGridNone);
     AColorTo = AMirrorColor = AMirrorColorTo = clGridNone;
@@ -211,7 +213,6 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState&
     // 13. Selection.
     const TSelectionTaker sel{*this, ABrush, AColorTo, AMirrorColor, AMirrorColorTo, AFont};
     const bool visible = SelectionVisible();
-    const TMouseActions& ma = MouseActions();
     const bool fixedNow = (AState & ui::gdFixed) != 0 || fixed;
     if (normal && !Print && Select && visible && !fixedNow) {
         if (ma.DisjunctRowSelect()) {
@@ -245,7 +246,8 @@ void TExtStringGrid::GetVisualProperties(int ACol, int ARow, ui::TGridDrawState&
         }
     }
     // 14. Disabled font.
-    if (FUseDisabledFont && !Enabled()) AFont.SetColor(FDisabledFontColor);
+    if (FUseDisabledFont && (!Enabled() || (FUseEnabledRows && !RowEnabled(selRow))))
+        AFont.SetColor(FDisabledFontColor);
     // 15. Selected rows outside the current row are darkened a little.
     if ((AState & ui::gdSelected) && ma.DisjunctRowSelect() && ARow != Row() && FSelectionColorTo == clGridNone &&
         FShowFocusedSelectionColor && visible && !Print)

@@ -23,7 +23,7 @@ constexpr int CP_DROPDOWNBUTTON = 1;
 constexpr int CBXS_NORMAL = 1, CBXS_HOT = 2, CBXS_PRESSED = 3, CBXS_DISABLED = 4;
 constexpr int SPNP_UP = 1, SPNP_DOWN = 2;
 constexpr int UPS_NORMAL = 1, UPS_HOT = 2, UPS_PRESSED = 3, UPS_DISABLED = 4;
-constexpr int HP_HEADERITEM = 1;
+constexpr int HP_HEADERITEM = 1, HP_HEADERITEMRIGHT = 3;
 constexpr int HIS_NORMAL = 1, HIS_HOT = 2, HIS_PRESSED = 3;
 
 // A theme handle for a class list ("button", "combobox", "spin", "header"); null when

@@ -1,6 +1,7 @@
 // Visual style services: the active style and the notification of every window when it changes.
 #include "platform/ui/StyleServices.h"
 
+#include "platform/gfx/Canvas.h"
 #include "platform/ui/Controls.h"
 
 namespace ui {
@@ -29,6 +30,25 @@ void NotifyStyleChanged(HWND handle)
 }  // namespace
 
 bool TStyleServices::GetElementColor(TStyleGridCell, TStyleElementColor, gfx::TColor&) const { return false; }
+
+void TStyleServices::DrawElement(gfx::TCanvas& canvas, TStyleGridCell cell, const rtl::TRect& rect) const
+{
+    if (rtl::IsRectEmpty(rect)) return;
+    const gfx::TColor savedBrush = canvas.Brush().Color();
+    const gfx::TBrushStyle savedStyle = canvas.Brush().Style();
+    canvas.Brush().SetStyle(gfx::bsSolid);
+    gfx::TColor color = 0;
+    if (GetElementColor(cell, TStyleElementColor::Fill, color) && color != gfx::clNone) {
+        canvas.Brush().SetColor(color);
+        canvas.FillRect(rect);
+    }
+    if (GetElementColor(cell, TStyleElementColor::Border, color) && color != gfx::clNone) {
+        canvas.Brush().SetColor(color);
+        canvas.FrameRect(rect);
+    }
+    canvas.Brush().SetColor(savedBrush);
+    canvas.Brush().SetStyle(savedStyle);
+}
 
 const TStyleServices& StyleServices() { return *ActiveStyle(); }
 

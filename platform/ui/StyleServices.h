@@ -5,7 +5,12 @@
 #include <string>
 
 #include "platform/gfx/Color.h"
+#include "platform/rtl/Types.h"
 #include "platform/ui/Messages.h"
+
+namespace gfx {
+class TCanvas;
+}
 
 namespace ui {
 
@@ -26,6 +31,9 @@ public:
     virtual std::string Name() const { return "Windows"; }
     // The colour of a part of a grid cell; false when the style gives none.
     virtual bool GetElementColor(TStyleGridCell cell, TStyleElementColor element, gfx::TColor& color) const;
+    // Draws the style's element for a grid cell over the rectangle: its fill, framed in its
+    // border colour where the style gives one. Nothing is drawn for a colour it lacks.
+    virtual void DrawElement(gfx::TCanvas& canvas, TStyleGridCell cell, const rtl::TRect& rect) const;
 };
 
 // The active style.

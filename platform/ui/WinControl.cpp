@@ -15,8 +15,10 @@ namespace {
 
 std::unordered_map<HWND, TWinControl*>& WindowTable()
 {
-    static std::unordered_map<HWND, TWinControl*> table;
-    return table;
+    // Never freed, like the overlay list: a window freed while the statics are destroyed
+    // still finds it.
+    static auto* table = new std::unordered_map<HWND, TWinControl*>;
+    return *table;
 }
 
 HWND NextHandle = 0x10000;

@@ -12,11 +12,12 @@ namespace ui {
 namespace {
 
 // Every overlay that exists, bottom first. Overlays name their host by handle, so a host
-// that is gone is never touched.
+// that is gone is never touched. The list is never freed: an overlay freed while the
+// program's statics are being destroyed (an application held in a static) still finds it.
 std::vector<TWindowOverlay*>& Overlays()
 {
-    static std::vector<TWindowOverlay*> list;
-    return list;
+    static auto* list = new std::vector<TWindowOverlay*>;
+    return *list;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/FooterPanel.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
 #include "grid/core/GridOptionsLook.h"
@@ -15,7 +16,9 @@
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ThemedParts.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/StyleServices.h"
 #include "tests/support/TempDir.h"
 
 using namespace grid;
@@ -554,6 +557,133 @@ TEST_F(CellPipelineTest, BackgroundGradientRunsBehindTheCellsAndOverTheAreaOutsi
     EXPECT_NE(Pixel(550, 300), before);
 }
 
+// --- disabled rows, visual styles, themed headers, the floating footer
+
+TEST_F(CellPipelineTest, DisabledRowsAndADisabledGridDrawTheirTextInTheDisabledFontColour)
+{
+    for (int r = 0; r < 5; ++r)
+        for (int c = 1; c < 3; ++c) Grid->SetCells(c, r, "WWWW");
+    Grid->SetDisabledFontColor(gfx::clRed);
+    Show();
+    Grid->SetRow(1);
+    Repaint();
+    Grid->SetRowEnabled(3, false);  // repaints the row
+    Form->PaintPending();
+    auto redInk = [&](int c, int r) {
+        const rtl::TRect rc = Grid->CellRect(c, r);
+        int n = 0;
+        for (int x = rc.Left + 1; x < rc.Right - 2; ++x)
+            for (int y = rc.Top + 1; y < rc.Bottom - 2; ++y) {
+                const gfx::TColor p = Pixel(x, y);
+                n += (p & 0xFF) > 0xC0 && ((p >> 8) & 0xFF) < 0x60 && ((p >> 16) & 0xFF) < 0x60;
+            }
+        return n;
+    };
+    EXPECT_GT(redInk(2, 3), 10);
+    EXPECT_EQ(redInk(2, 4), 0);
+    EXPECT_GT(Ink(2, 4, gfx::clWhite), 10) << "an enabled row keeps its black text";
+    EXPECT_EQ(redInk(2, 2), 0);
+    // Without UseDisabledFont a disabled row looks like any other.
+    Grid->SetUseDisabledFont(false);
+    Repaint();
+    EXPECT_EQ(redInk(2, 3), 0);
+    // A disabled grid greys every cell, headers included.
+    Grid->SetUseDisabledFont(true);
+    Grid->SetEnabled(false);  // repaints the grid
+    Form->PaintPending();
+    for (int r : {0, 2, 4}) EXPECT_GT(redInk(2, r), 10) << "row " << r;
+}
+
+// A style that colours fixed and selected cells and gives nothing else.
+class TTealStyle : public ui::TStyleServices {
+public:
+    static constexpr gfx::TColor FixedFill = 0x808000;
+    static constexpr gfx::TColor SelectedFill = 0x800080;
+    bool Enabled() const override { return true; }
+    std::string Name() const override { return "Teal"; }
+    bool GetElementColor(ui::TStyleGridCell cell, ui::TStyleElementColor element, gfx::TColor& color) const override
+    {
+        if (element != ui::TStyleElementColor::Fill) return false;
+        if (cell == ui::TStyleGridCell::Fixed) color = FixedFill;
+        else if (cell == ui::TStyleGridCell::Selected) color = SelectedFill;
+        else return false;
+        return true;
+    }
+};
+
+// The system's own style again when a test ends, whatever it checked.
+struct TStyleGuard {
+    ~TStyleGuard() { ui::SetStyleServices(nullptr); }
+};
+
+TEST_F(CellPipelineTest, AnActiveStyleDrawsFixedAndSelectedCellsAsItsElements)
+{
+    TStyleGuard guard;
+    Grid->SetOptions(Grid->Options() | ui::goRangeSelect);
+    Show();
+    ui::SetStyleServices(std::make_unique<TTealStyle>());
+    Grid->CellProperties(3, 3)->SetBrushColor(gfx::clYellow);  // given after the style recoloured the cells
+    Grid->SetSelection(rtl::TRect{1, 1, 2, 2});
+    Repaint();
+    EXPECT_EQ(CentrePixel(2, 0), TTealStyle::FixedFill) << "a header, not the look's gradient";
+    EXPECT_EQ(CentrePixel(0, 3), TTealStyle::FixedFill);
+    EXPECT_EQ(CentrePixel(2, 2), TTealStyle::SelectedFill);
+    EXPECT_EQ(CentrePixel(3, 3), gfx::clYellow) << "a cell's own colour stays";
+    EXPECT_EQ(CentrePixel(4, 4), gfx::clWhite);
+    // A grid that does not follow the style paints as before.
+    Grid->SetUseStyleServices(false);
+    Repaint();
+    EXPECT_NE(CentrePixel(2, 0), TTealStyle::FixedFill);
+    EXPECT_NE(CentrePixel(2, 2), TTealStyle::SelectedFill);
+}
+
+// Visual themes on while a test runs.
+struct TThemesOn {
+    TThemesOn() { gfx::SetThemesActive(true); }
+    ~TThemesOn() { gfx::SetThemesActive(false); }
+};
+
+TEST_F(CellPipelineTest, ListViewHeadersUnderVisualThemesAreHeaderItemsHotUnderTheCursor)
+{
+    Grid->SetLook(glListView);
+    Show();
+    Repaint();
+    EXPECT_EQ(CentrePixel(2, 0), gfx::ColorToRGB(gfx::clBtnFace)) << "classic list-view header";
+    TThemesOn themes;
+    Repaint();
+    const gfx::TColor normal = 0xFFFFFF, hot = gfx::RGB(217, 235, 249), pressed = gfx::RGB(188, 220, 244);
+    EXPECT_EQ(CentrePixel(2, 0), normal);
+    const rtl::TRect h = Grid->CellRect(2, 0);
+    EXPECT_EQ(Pixel((h.Left + h.Right) / 2, h.Top), gfx::clWhite) << "the white line along the top";
+    ui::THeadlessBackend::MouseMove(Grid, (h.Left + h.Right) / 2, (h.Top + h.Bottom) / 2);
+    Repaint();
+    EXPECT_EQ(CentrePixel(2, 0), hot);
+    EXPECT_EQ(CentrePixel(3, 0), normal);
+    ui::THeadlessBackend::MouseDown(Grid, (h.Left + h.Right) / 2, (h.Top + h.Bottom) / 2);
+    Repaint();
+    EXPECT_EQ(CentrePixel(2, 0), pressed);
+    ui::THeadlessBackend::MouseUp(Grid, (h.Left + h.Right) / 2, (h.Top + h.Bottom) / 2);
+    // Flat list-view headers keep the base painter's fill.
+    Grid->SetFlat(true);
+    Repaint();
+    EXPECT_NE(CentrePixel(3, 0), normal);
+}
+
+TEST_F(CellPipelineTest, FloatingFooterCellsShowTheFootersColourWhateverTheHeaderLook)
+{
+    Grid->FloatingFooter().SetColor(gfx::clYellow);
+    Grid->FloatingFooter().SetVisible(true);
+    Show();
+    Repaint();
+    ui::TControl* panel = Grid->FooterPanel();
+    const rtl::TRect c = Grid->CellRect(2, 1);
+    const int x = (c.Left + c.Right) / 2;
+    for (int y : {3, 10, 17})
+        EXPECT_EQ(static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(panel, x, y)) & 0xFFFFFF, gfx::clYellow) << y;
+    const rtl::TRect h = Grid->CellRect(2, 0);
+    EXPECT_GT(Brightness(Pixel(x, h.Top + 3)), Brightness(Pixel(x, h.Bottom - 4))) << "the headers keep the gradient";
+}
+
 // --- gallery: one picture per look
 
 TEST_F(CellPipelineTest, GalleryWritesOnePicturePerLook)
@@ -580,6 +710,25 @@ TEST_F(CellPipelineTest, GalleryWritesOnePicturePerLook)
         image.SaveToPngFile(file.string());
         EXPECT_GT(std::filesystem::file_size(file), 500u) << name;
     }
+    // The list-view look under visual themes, and a visual style's fixed and selected cells.
+    Grid->SetLook(glListView);
+    auto save = [&](const char* name) {
+        Repaint();
+        const std::filesystem::path file = dir / name;
+        std::filesystem::remove(file);
+        gfx::TCanvas(Form->Surface()).SaveToPngFile(file.string());
+        EXPECT_GT(std::filesystem::file_size(file), 500u) << name;
+    };
+    {
+        TThemesOn themes;
+        save("grid-look-listview-themed.png");
+    }
+    TStyleGuard guard;
+    Grid->SetLook(glXP);
+    Grid->SetOptions(Grid->Options() | ui::goRangeSelect);
+    ui::SetStyleServices(std::make_unique<TTealStyle>());
+    Grid->SetSelection(rtl::TRect{1, 1, 3, 2});
+    save("grid-visual-style.png");
 }
 
 }  // namespace

@@ -319,10 +319,14 @@ TEST_F(GraphicDrawTest, CommentTriangleMarksTheTopRightCornerInItsColour)
     EXPECT_EQ(s->At(112, 4), gfx::clWhite);
     EXPECT_EQ(InkBox(*s, NotWhite), rtl::Rect(113, 0, 119, 6));
 
-    // A graphic keeps its own comment colour; clNone draws no marker.
+    // A check box's first comment takes the control look's colour, not black; a comment
+    // replaced keeps the colour its graphic has; clNone draws no marker.
     Grid->AddCheckBox(2, 1, false, false);
     Grid->SetComment(2, 1, "checked?");
+    s = Draw(2, 1);
+    EXPECT_EQ(s->At(Grid->ColWidths(2) - 4, 1), gfx::clBlue);
     Grid->GetCellGraphic(2, 1)->SetCommentColor(gfx::clLime);
+    Grid->SetComment(2, 1, "checked twice?");
     s = Draw(2, 1);
     EXPECT_EQ(s->At(Grid->ColWidths(2) - 4, 1), gfx::clLime);
     Grid->GetCellGraphic(2, 1)->SetCommentColor(gfx::clNone);
