@@ -2371,6 +2371,45 @@ public:
     // (end of wheelhint block)
 public:
     // ===== Cell content API: typed values, fills, checks, marking, rich text, edit link =====
+    // --- repainting: bands of a row or a column, and the headers of the current cell
+    // The row from column 0 to the last visible column, without erasing.
+    void RepaintRow(int ARow);
+    // The column's visible band below the fixed rows, without erasing.
+    void RepaintCol(int ACol);
+    // The header cells (last fixed row, last fixed column) of the cell left and of the new one.
+    void RepaintActiveHeaders(int OldCol, int OldRow, int NewCol, int NewRow);
+    // --- focus and selection moves
+    // The selection becomes the single cell; the current cell follows it.
+    void FocusCell(int ACol, int ARow);
+    // The current row, then the current column.
+    void GotoCell(int ACol, int ARow);
+    // Focuses the grid, moves to the cell and opens its editor.
+    void EditCell(int ACol, int ARow);
+    // Moves the current cell with its selection anchor and scrolls it into view.
+    void MoveCurrentCell(int ACol, int ARow);
+    // Current cell := (ToCol, ToRow), then the selection (FromCol, FromRow)-(ToCol, ToRow).
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    // --- disjunct column selection and selection runs
+    bool ColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectAll();
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void ClearRowSelect();
+    void ClearColSelect();
+    // Copy the rectangular selection into the disjunct row and column flags; All visits
+    // every row (column), otherwise only those inside the selection. SelectRowRange
+    // answers whether a row flag changed.
+    bool SelectRowRange(bool All);
+    void SelectColRange(bool All);
+    int RowSelectCount();
+    int ColSelectCount();
+    bool SelChange() const { return FSelChange; }
+private:
+    bool FSelChange = false;
+    bool FRowSelMod = false;
 public:
     // (end of cellapi block)
 public:
