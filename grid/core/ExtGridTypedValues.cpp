@@ -1,5 +1,8 @@
 // String grid typed cell values: cell text read as a float or an integer, and numbers written as cell text.
+#include <charconv>
 #include <cmath>
+#include <string_view>
+#include <system_error>
 
 #include "grid/core/ExtGrid.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
@@ -35,11 +38,41 @@ double FloatOfText(const std::string& text)
     return value;
 }
 
+// A plain decimal text (an optional leading "-", digits, at most one locale decimal
+// separator) converts directly; the financial normalisation would give the same value for
+// it, only at the cost of building a second text. Anything else answers false.
+bool TryPlainDecimal(std::string_view text, double& value)
+{
+    const char decimal = rtl::FormatSettings.DecimalSeparator;
+    char buffer[40];
+    if (text.empty() || text.size() >= sizeof buffer) return false;
+    std::size_t n = 0;
+    bool digits = false, point = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+            buffer[n++] = c;
+        } else if (c == '-' && i == 0) {
+            buffer[n++] = c;
+        } else if (c == decimal && !point) {
+            point = true;
+            buffer[n++] = '.';
+        } else {
+            return false;
+        }
+    }
+    if (!digits) return false;
+    const auto [end, error] = std::from_chars(buffer, buffer + n, value);
+    return error == std::errc() && end == buffer + n;
+}
+
 }  // namespace
 
 // The text is normalised as a financial number; empty or "-" counts as 0.
 bool TExtStringGrid::TryTextToFloat(const std::string& Text, double& Value)
 {
+    if (TryPlainDecimal(Text, Value)) return true;
     std::string number = ParseFinancialNumber(Text);
     if (number.empty() || number == "-") {
         Value = 0.0;

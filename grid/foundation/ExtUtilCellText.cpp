@@ -85,7 +85,12 @@ bool LinkUrlInText(std::string_view text, std::string_view upperPrefix, std::str
     }
     const std::size_t start = UpperU32(s).find(prefix);
     std::size_t end = start;
-    while (end < s.size() && IsLinkChar(s[end])) ++end;
+    // The angle brackets were escaped above; the link ends before an escaped bracket
+    // instead of swallowing "&gt;" as part of the address.
+    auto escapedBracketAt = [&s](std::size_t i) {
+        return s.compare(i, 4, U"&gt;") == 0 || s.compare(i, 4, U"&lt;") == 0;
+    };
+    while (end < s.size() && IsLinkChar(s[end]) && !escapedBracketAt(end)) ++end;
     const std::u32string link = s.substr(start, end - start);
     std::u32string out = s.substr(0, start);
     out += U"<a href=\"" + link + U"\">" + link + U"</a>";
