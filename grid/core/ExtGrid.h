@@ -31,6 +31,7 @@ class TPicture;
 namespace ui {
 class TClassRegistry;
 class TRichEdit;
+class THintWindow;
 }
 
 namespace grid {
@@ -2516,6 +2517,11 @@ public:
     void EditLinkControlWndProc(ui::TMessage& Message);
     bool LastValidation() const { return FLastValidation; }
     void SetLastValidation(bool Value) { FLastValidation = Value; }
+    // --- the scroll hint: "Col : N" or "Row : N" beside the cursor while a thumb is dragged
+    // (ScrollHints chooses the directions; OnScrollHint may reword it)
+    ui::THintWindow* ScrollHintWindow() const { return FScrollHintWindow; }
+    bool ScrollHintShown() const { return FScrollHintShown; }
+    void ScrollHintMessage(const ui::TMessage& Message);
     // --- rich-text cells: the cell's RTF text into a rich edit control, and back
     void CellToRich(int ACol, int ARow, ui::TRichEdit& RichEdit);
     void RichToCell(int ACol, int ARow, ui::TRichEdit& RichEdit);
@@ -2530,6 +2536,8 @@ private:
     rtl::TComponent* FEditLinkComponent = nullptr;
     std::function<void(ui::TMessage&)> FEditLinkSavedWndProc;
     bool FLastValidation = true;
+    ui::THintWindow* FScrollHintWindow = nullptr;  // owned by the grid as a component
+    bool FScrollHintShown = false;
 public:
     // (end of cellapi block)
 public:

@@ -172,3 +172,32 @@ TEST_F(EditLinkTest, FreeingTheLinkUnhooksItFromTheGrid)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditLinkTest, PopupStyleEditsOnAFormAtTheCell)
+{
+    Link->SetEditStyle(grid::esPopup);
+    Link->SetPopupWidth(150);
+    Link->SetPopupHeight(40);
+    OpenWithF2(2, 1);
+    ASSERT_NE(Link->PopupForm(), nullptr);
+    ui::TForm* popup = Link->PopupForm();
+    EXPECT_TRUE(popup->Visible());
+    const rtl::TRect cell = Grid->CellRect(2, 1);
+    const rtl::TPoint at = Grid->ClientToScreen({cell.Left, cell.Top});
+    EXPECT_EQ(popup->Left(), at.X);
+    EXPECT_EQ(popup->Top(), at.Y);
+    EXPECT_EQ(popup->Width(), 150);
+    ASSERT_NE(Link->Edit(), nullptr);
+    EXPECT_EQ(Link->Edit()->Parent(), popup);
+    EXPECT_FALSE(Link->Subclassed());  // a pop-up control keeps its own window procedure
+    Link->Edit()->SetFocus();
+    ClearByKeys();
+    Type("pop");
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(2, 1), "pop");
+    EXPECT_FALSE(popup->Visible());
+}
+
+}  // namespace
