@@ -1,10 +1,14 @@
 // Bulk fills of the string grid, the distinct values of a column, swapping two cells and formatting a rectangle of cells.
+#include <functional>
 #include <random>
+#include <string_view>
+#include <typeinfo>
 #include <string>
 #include <unordered_set>
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "grid/data/ExtGridHiddenRows.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/rtl/Format.h"
@@ -54,16 +58,47 @@ void TExtStringGrid::LinearFill(bool DoFixed)
     FillCells(DoFixed, [&](int c, int r) { SetCellEx(c, r, std::to_string(c) + ":" + std::to_string(r)); });
 }
 
+namespace {
+
+// Lets the set of texts met be asked with a view of a stored text, without copying it.
+struct TTextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
+}  // namespace
+
 // The first value met of each key is kept; the list comes back sorted. Without
 // CaseSensitive values that differ only in case are one value.
 std::unique_ptr<rtl::TStringList> TExtStringGrid::DistinctValues(int ACol, bool CaseSensitive)
 {
+    std::unordered_set<std::string, TTextHash, std::equal_to<>> seen;  // every text met, as met
     std::unordered_set<std::string> keys;
     std::vector<std::string> values;
-    auto take = [&](std::string value) {
-        if (keys.insert(CaseSensitive ? value : rtl::AnsiUpperCase(value)).second) values.push_back(std::move(value));
+    // A column repeats its values: a text met before needs no key of its own.
+    auto take = [&](std::string_view value) {
+        if (seen.find(value) != seen.end()) return;
+        std::string text(value);
+        seen.insert(text);
+        if (keys.insert(CaseSensitive ? text : rtl::AnsiUpperCase(text)).second) values.push_back(std::move(text));
     };
-    for (int r = FixedRows(); r <= RowCount() - FixedFooters() - 1; ++r) take(SaveCellText(ACol, r));
+    // When nothing between the store and the saved text can change it (no display or save
+    // hooks, formats, links, group counts, merged or property cells, and this very class),
+    // a plain stored text is its own save text and is looked at where it lies.
+    const bool storedIsSaved = typeid(*this) == typeid(TExtStringGrid) && !OnGetDisplText && !OnGetDisplWideText &&
+                               !OnGetFloatFormat && !OnSaveCell && !URLShowInText() && !Grouping().ShowGroupCount();
+    for (int r = FixedRows(); r <= RowCount() - FixedFooters() - 1; ++r) {
+        if (storedIsSaved && !HasCellProperties(ACol, r)) {
+            const std::string& stored = CellText(ACol, r);
+            const bool plain = !stored.empty() && stored[0] != '{' && stored[0] != '=' && stored[0] != '|' &&
+                               stored.find('<') == std::string::npos;
+            if (plain) {
+                take(stored);
+                continue;
+            }
+        }
+        take(SaveCellText(ACol, r));
+    }
     const int rc = RealColIndex(ACol);
     for (int i = 0; i < GridItemCount(); ++i) {
         const rtl::TStringList& items = GridItems(i).Items();

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
 #include "grid/foundation/ExtUtilNumbers.h"
 #include "platform/rtl/Format.h"
@@ -44,27 +45,33 @@ double FloatOfText(const std::string& text)
 bool TryPlainDecimal(std::string_view text, double& value)
 {
     const char decimal = rtl::FormatSettings.DecimalSeparator;
-    char buffer[40];
-    if (text.empty() || text.size() >= sizeof buffer) return false;
-    std::size_t n = 0;
+    if (text.empty() || text.size() >= 40) return false;
     bool digits = false, point = false;
+    std::size_t pointAt = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (c >= '0' && c <= '9') {
             digits = true;
-            buffer[n++] = c;
-        } else if (c == '-' && i == 0) {
-            buffer[n++] = c;
         } else if (c == decimal && !point) {
             point = true;
-            buffer[n++] = '.';
-        } else {
+            pointAt = i;
+        } else if (c != '-' || i != 0) {
             return false;
         }
     }
     if (!digits) return false;
-    const auto [end, error] = std::from_chars(buffer, buffer + n, value);
-    return error == std::errc() && end == buffer + n;
+    // With "." as the separator the text is parsed where it lies; another separator is
+    // replaced by "." in a copy.
+    char buffer[40];
+    const char* first = text.data();
+    if (point && decimal != '.') {
+        text.copy(buffer, text.size());
+        buffer[pointAt] = '.';
+        first = buffer;
+    }
+    const char* last = first + text.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc() && end == last;
 }
 
 }  // namespace
@@ -83,7 +90,17 @@ bool TExtStringGrid::TryTextToFloat(const std::string& Text, double& Value)
 
 double TExtStringGrid::GetFloats(int ACol, int ARow) { return FloatOfText(StripHtmlTags(GetCellEx(ACol, ARow))); }
 
-double TExtStringGrid::GetAllFloats(int ACol, int ARow) { return FloatOfText(AllCellText(ACol, ARow)); }
+// A whole column is read this way in calculations: when nothing can change the stored text on
+// its way out (no hidden rows, no merged block, no display hooks, links or group counts),
+// the stored text is parsed in place instead of being copied through the display path.
+double TExtStringGrid::GetAllFloats(int ACol, int ARow)
+{
+    const bool storedIsShown = ARow >= 0 && NumHiddenRows() == 0 && !HasCellProperties(ACol, ARow) &&
+                               !OnGetDisplText && !OnGetDisplWideText && !URLShowInText() &&
+                               !Grouping().ShowGroupCount();
+    if (storedIsShown) return FloatOfText(CellText(ACol, ARow));
+    return FloatOfText(AllCellText(ACol, ARow));
+}
 
 void TExtStringGrid::SetFloats(int ACol, int ARow, double Value)
 {

@@ -32,6 +32,10 @@ bool StartsHtmlTag(const std::u32string& s, std::size_t i)
 
 int DetectCellTextKind(std::string_view text, bool checkHtml)
 {
+    // Most cells are plain: no leading formula, escape or RTF mark and no tag start. They
+    // are told apart without decoding the text.
+    const bool specialStart = !text.empty() && (text[0] == '=' || text[0] == '|' || text[0] == '{');
+    if (!specialStart && text.find('<') == std::string_view::npos) return IsUrlText(text) ? ctkLink : ctkPlain;
     // The tests run on a copy with one blank appended, so that two-character probes
     // never look past its end.
     std::u32string s = rtl::Utf8Decode(text);

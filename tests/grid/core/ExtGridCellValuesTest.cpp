@@ -212,6 +212,22 @@ TEST(ExtGridCellValues, DistinctValuesKeepTheFirstMetAndIncludeHiddenRows)
     EXPECT_EQ(Lines(*grid.DistinctValues(1, true)), (std::vector<std::string>{"a", "A", "b", "c"}));
 }
 
+// The values are the texts the grid saves: a save hook and HTML tags count, whatever path
+// the column is read by.
+TEST(ExtGridCellValues, DistinctValuesAreTheSavedTexts)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetRowCount(4);
+    grid.SetCells(1, 1, "12.50");
+    grid.SetCells(1, 2, "<b>x</b>");
+    grid.SetCells(1, 3, "12.50");
+    EXPECT_EQ(Lines(*grid.DistinctValues(1, true)), (std::vector<std::string>{"12.50", "<b>x</b>"}));
+    grid.SetSaveWithHTML(false);
+    EXPECT_EQ(Lines(*grid.DistinctValues(1, true)), (std::vector<std::string>{"12.50", "x"}));
+    grid.OnSaveCell = [](rtl::TObject*, int, int r, std::string& v) { v += "/" + std::to_string(r); };
+    EXPECT_EQ(Lines(*grid.DistinctValues(1, true)), (std::vector<std::string>{"12.50/1", "12.50/3", "x/2"}));
+}
+
 TEST(ExtGridCellValues, SwapCellsExchangesTextsAndEverythingTheCellsCarry)
 {
     TExtStringGrid grid(nullptr);
