@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 #include <system_error>
+#include <typeinfo>
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsMisc.h"
@@ -91,11 +92,13 @@ bool TExtStringGrid::TryTextToFloat(const std::string& Text, double& Value)
 double TExtStringGrid::GetFloats(int ACol, int ARow) { return FloatOfText(StripHtmlTags(GetCellEx(ACol, ARow))); }
 
 // A whole column is read this way in calculations: when nothing can change the stored text on
-// its way out (no hidden rows, no merged block, no display hooks, links or group counts),
-// the stored text is parsed in place instead of being copied through the display path.
+// its way out (no hidden rows, no merged block, no display hooks, links or group counts, and
+// no descendant's own display text), the stored text is parsed in place instead of being
+// copied through the display path.
 double TExtStringGrid::GetAllFloats(int ACol, int ARow)
 {
-    const bool storedIsShown = ARow >= 0 && NumHiddenRows() == 0 && !HasCellProperties(ACol, ARow) &&
+    const bool storedIsShown = ARow >= 0 && typeid(*this) == typeid(TExtStringGrid) && NumHiddenRows() == 0 &&
+                               !HasCellProperties(ACol, ARow) &&
                                !OnGetDisplText && !OnGetDisplWideText && !URLShowInText() &&
                                !Grouping().ShowGroupCount();
     if (storedIsShown) return FloatOfText(CellText(ACol, ARow));
