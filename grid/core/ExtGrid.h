@@ -2515,8 +2515,6 @@ public:
     // The control's own window procedure while the grid's stands in for it.
     std::function<void(ui::TMessage&)>& EditLinkSavedWndProc() { return FEditLinkSavedWndProc; }
     void EditLinkControlWndProc(ui::TMessage& Message);
-    bool LastValidation() const { return FLastValidation; }
-    void SetLastValidation(bool Value) { FLastValidation = Value; }
     // --- the scroll hint: "Col : N" or "Row : N" beside the cursor while a thumb is dragged
     // (ScrollHints chooses the directions; OnScrollHint may reword it)
     ui::THintWindow* ScrollHintWindow() const { return FScrollHintWindow; }
@@ -2535,7 +2533,6 @@ private:
     class TEditLink* FEditLink = nullptr;
     rtl::TComponent* FEditLinkComponent = nullptr;
     std::function<void(ui::TMessage&)> FEditLinkSavedWndProc;
-    bool FLastValidation = true;
     ui::THintWindow* FScrollHintWindow = nullptr;  // owned by the grid as a component
     bool FScrollHintShown = false;
 public:
