@@ -31,6 +31,8 @@ class TPicture;
 namespace ui {
 class TClassRegistry;
 struct THintInfo;
+class TRichEdit;
+class THintWindow;
 }
 
 namespace grid {
@@ -2427,6 +2429,168 @@ public:
     // (end of wheelhint block)
 public:
     // ===== Cell content API: typed values, fills, checks, marking, rich text, edit link =====
+    // --- repainting: bands of a row or a column, and the headers of the current cell
+    // The row from column 0 to the last visible column, without erasing.
+    void RepaintRow(int ARow);
+    // The column's visible band below the fixed rows, without erasing.
+    void RepaintCol(int ACol);
+    // The header cells (last fixed row, last fixed column) of the cell left and of the new one.
+    void RepaintActiveHeaders(int OldCol, int OldRow, int NewCol, int NewRow);
+    // --- focus and selection moves
+    // The selection becomes the single cell; the current cell follows it.
+    void FocusCell(int ACol, int ARow);
+    // The current row, then the current column.
+    void GotoCell(int ACol, int ARow);
+    // Focuses the grid, moves to the cell and opens its editor.
+    void EditCell(int ACol, int ARow);
+    // Moves the current cell with its selection anchor and scrolls it into view.
+    void MoveCurrentCell(int ACol, int ARow);
+    // Current cell := (ToCol, ToRow), then the selection (FromCol, FromRow)-(ToCol, ToRow).
+    void SelectRange(int FromCol, int ToCol, int FromRow, int ToRow);
+    // --- disjunct column selection and selection runs
+    bool ColSelect(int ACol);
+    void SetColSelect(int ACol, bool Value);
+    void SelectRows(int RowIndex, int RCount);
+    void UnSelectRows(int RowIndex, int RCount);
+    void SelectAll();
+    void SelectCols(int ColIndex, int CCount);
+    void UnSelectCols(int ColIndex, int CCount);
+    void ClearRowSelect();
+    void ClearColSelect();
+    // Copy the rectangular selection into the disjunct row and column flags; All visits
+    // every row (column), otherwise only those inside the selection. SelectRowRange
+    // answers whether a row flag changed.
+    bool SelectRowRange(bool All);
+    void SelectColRange(bool All);
+    int RowSelectCount();
+    int ColSelectCount();
+    bool SelChange() const { return FSelChange; }
+private:
+    bool FSelChange = false;
+    bool FRowSelMod = false;
+public:
+    // --- cell graphic records and comments
+    // Takes the record from the cell and frees it (never the shared row check box record);
+    // false when the cell had none. RemoveCellGraphic does so only for a record of CellType.
+    bool FreeCellGraphic(int ACol, int ARow);
+    bool RemoveCellGraphic(int ACol, int ARow, TCellType CellType);
+    // Whether the record of the cell's merged base cell has one of the kinds.
+    bool CellTypeInSet(int ACol, int ARow, std::initializer_list<TCellType> Types);
+    void AddColorComment(int ACol, int ARow, const std::string& Comment, gfx::TColor Color);
+    // The cell's comment (a picture's text wins) into Comment; false without one.
+    bool IsComment(int ACol, int ARow, std::string& Comment);
+    // Empties the comment; the record stays.
+    void RemoveComment(int ACol, int ARow);
+    // Every displayed cell's comment, then a repaint of the grid.
+    void RemoveAllComments();
+    // --- check box columns
+    // A tri-state check box in State on every row from FixedRows (FixedRows - 1 with
+    // MouseActions.CheckAllCheck) to the last row.
+    void AddTriStateCheckBoxColumn(int ACol, ui::TCheckBoxState State);
+    // --- typed values by real row, dates, times and form-control values
+    // Integer of the real row's text (no float path); raises "Cell does not contain integer value".
+    int GetAllInts(int ACol, int ARow);
+    void SetAllInts(int ACol, int ARow, int Value);
+    int AllInts(int ACol, int ARow) { return GetAllInts(ACol, ARow); }
+    void SetAllFloats(int ACol, int ARow, double Value);
+    // Writes the text of a cell by its real row (a hidden row keeps it in its saved line).
+    void SetAllCellText(int ACol, int ARow, const std::string& Value);
+    // Dates and times as the locale writes them; reading a text that is none raises the
+    // platform's conversion error. With ShowNullDates off a date of 0 or less is written empty.
+    double GetDates(int ACol, int ARow);
+    void SetDates(int ACol, int ARow, double Value);
+    double Dates(int ACol, int ARow) { return GetDates(ACol, ARow); }
+    double GetTimes(int ACol, int ARow);
+    void SetTimes(int ACol, int ARow, double Value);
+    double Times(int ACol, int ARow) { return GetTimes(ACol, ARow); }
+    bool ShowNullDates() const { return FShowNullDates; }
+    void SetShowNullDates(bool Value) { FShowNullDates = Value; }
+    // The value of the <CONTROL> tag with that ID in the cell text ("" without one); the
+    // writer changes only a cell that holds the tag.
+    std::string GetCtrlVal(int ACol, int ARow, const std::string& ID);
+    void SetCtrlVal(int ACol, int ARow, const std::string& ID, const std::string& Value);
+    std::string ControlValues(int ACol, int ARow, const std::string& ID) { return GetCtrlVal(ACol, ARow, ID); }
+    // --- fills over every cell (DoFixed) or the normal cells, rows outside; footers recalculated
+    void TextFill(bool DoFixed, const std::string& Txt);
+    // Fmt with two integer arguments: column, row.
+    void FormatFill(bool DoFixed, const std::string& Fmt);
+    void RandomFill(bool DoFixed, int Rnd);
+    // "column:row" in every cell.
+    void LinearFill(bool DoFixed);
+    // The sorted distinct values of the column, hidden rows included; the first met of
+    // values that differ only in case without CaseSensitive.
+    std::unique_ptr<rtl::TStringList> DistinctValues(int ACol, bool CaseSensitive);
+    // Exchanges the raw texts and property objects of two cells, without repainting.
+    void SwapCells(const ui::TGridCoord& FromCell, const ui::TGridCoord& ToCell);
+    // --- formatting a rectangle of cells (inclusive; an inverted one visits nothing)
+    void SetFontStyle(const ui::TGridRect& GridRect, gfx::TFontStyle AStyle, bool DoSet);
+    bool IsFontStyle(const ui::TGridRect& GridRect, gfx::TFontStyle AStyle);
+    void SetCellColor(const ui::TGridRect& GridRect, gfx::TColor AColor);
+    void SetCellTextColor(const ui::TGridRect& GridRect, gfx::TColor AColor);
+    void SetCellFontName(const ui::TGridRect& GridRect, const std::string& AFontName);
+    void SetCellFontSize(const ui::TGridRect& GridRect, int AFontSize);
+    void SetAlignment(const ui::TGridRect& GridRect, ui::TAlignment AAlignment);
+    bool IsAlignment(const ui::TGridRect& GridRect, ui::TAlignment AAlignment);
+    // --- sort indicator cell
+    // Whether the painter draws the sort glyph in this cell: the sort row (or a merged
+    // block holding it) while SortSettings.Show is on and two normal rows exist.
+    bool IsSortIndicatorCell(int ACol, int ARow);
+    // --- highlighting ("hi" tags) and marking ("e" tags) of a search text in cells
+    std::string HilightText(bool DoCase, const std::string& S, const std::string& Text);
+    std::string UnHilightText(const std::string& S);
+    std::string MarkText(bool DoCase, const std::string& S, const std::string& Text);
+    std::string UnMarkText(const std::string& S);
+    void HilightInCell(bool DoCase, int Col, int Row, const std::string& HiText, bool FullText);
+    void HilightInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText, bool FullText);
+    void HilightInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText, bool FullText);
+    void HilightInGrid(bool DoFixed, bool DoCase, const std::string& HiText, bool FullText);
+    void UnHilightInCell(int Col, int Row);
+    void UnHilightInCol(bool DoFixed, int Col);
+    void UnHilightInRow(bool DoFixed, int Row);
+    void UnHilightInGrid(bool DoFixed);
+    void MarkInCell(bool DoCase, int Col, int Row, const std::string& HiText);
+    void MarkInCol(bool DoFixed, bool DoCase, int Col, const std::string& HiText);
+    void MarkInRow(bool DoFixed, bool DoCase, int Row, const std::string& HiText);
+    void MarkInGrid(bool DoFixed, bool DoCase, const std::string& HiText);
+    void UnMarkInCell(int Col, int Row);
+    void UnMarkInCol(bool DoFixed, int Col);
+    void UnMarkInRow(bool DoFixed, int Row);
+    void UnMarkInGrid(bool DoFixed);
+    // --- checking cells with the CellChecker: true when nothing was corrected or marked
+    bool CheckCell(int Col, int Row);
+    bool CheckCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    bool CheckCol(bool DoFixed, int Col);
+    bool CheckRow(bool DoFixed, int Row);
+    bool CheckGrid(bool DoFixed);
+    // --- custom editor link: cells of kind edCustom are edited by the link's own control
+    class TEditLink* EditLink() const { return FEditLink; }
+    void SetEditLink(class TEditLink* Value);
+    // Opens and closes the link's control over a cell (the editing cycle calls these for edCustom).
+    void ShowEditLink(int ACol, int ARow);
+    void HideEditLink(int ACol, int ARow);
+    // The control's own window procedure while the grid's stands in for it.
+    std::function<void(ui::TMessage&)>& EditLinkSavedWndProc() { return FEditLinkSavedWndProc; }
+    void EditLinkControlWndProc(ui::TMessage& Message);
+    // --- the scroll hint: "Col : N" or "Row : N" beside the cursor while a thumb is dragged
+    // (ScrollHints chooses the directions; OnScrollHint may reword it)
+    ui::THintWindow* ScrollHintWindow() const { return FScrollHintWindow; }
+    bool ScrollHintShown() const { return FScrollHintShown; }
+    void ScrollHintMessage(const ui::TMessage& Message);
+    // --- rich-text cells: the cell's RTF text into a rich edit control, and back
+    void CellToRich(int ACol, int ARow, ui::TRichEdit& RichEdit);
+    void RichToCell(int ACol, int ARow, ui::TRichEdit& RichEdit);
+private:
+    template <typename TWrite> void FillCells(bool DoFixed, TWrite&& Write);
+    template <typename TVisit> void ForEachCellIn(const ui::TGridRect& GridRect, TVisit&& Visit);
+    template <typename TChange> void ChangeCellsIn(const ui::TGridRect& GridRect, TChange&& Change);
+    void MarkCells(const std::string& Tag, bool DoCase, bool FullText, const std::string& Search,
+                   const rtl::TRect& Cells);
+    void UnMarkCells(const std::string& Tag, const rtl::TRect& Cells);
+    class TEditLink* FEditLink = nullptr;
+    rtl::TComponent* FEditLinkComponent = nullptr;
+    std::function<void(ui::TMessage&)> FEditLinkSavedWndProc;
+    ui::THintWindow* FScrollHintWindow = nullptr;  // owned by the grid as a component
+    bool FScrollHintShown = false;
 public:
     // (end of cellapi block)
 public:

@@ -94,8 +94,19 @@ void TExtStringGrid::AddCheckBox(int ACol, int ARow, bool State, bool Data)
     g->SetCheckBox(State, Data, true, haBeforeText, VAlignOfGrid(FVAlignment));
     g->SetCellAngle(0);
     if (!Data) return;
+    // The cell's own check texts (OnGetCheckTrue/OnGetCheckFalse), so that a data check box
+    // added to a cell that already holds one of them keeps its state.
+    std::string checkTrue, checkFalse;
+    GetCheckTrue(ACol, ARow, checkTrue);
+    GetCheckFalse(ACol, ARow, checkFalse);
     const std::string text = GetCellEx(ACol, ARow);
-    if (text != FCheckTrue && text != FCheckFalse) SetCellEx(ACol, ARow, State ? FCheckTrue : FCheckFalse);
+    if (text != checkTrue && text != checkFalse) SetCellEx(ACol, ARow, State ? checkTrue : checkFalse);
+}
+
+void TExtStringGrid::AddTriStateCheckBoxColumn(int ACol, ui::TCheckBoxState State)
+{
+    const int first = FMouseActions->CheckAllCheck() ? std::max(0, FixedRows() - 1) : FixedRows();
+    for (int r = first; r < RowCount(); ++r) AddCheckBox(ACol, r, State);
 }
 
 void TExtStringGrid::AddCheckBox(int ACol, int ARow, ui::TCheckBoxState State)

@@ -1,4 +1,5 @@
 // String grid core: counts, cell graphics and comments, the base-grid hooks, defaults and the version.
+#include <algorithm>
 #include <typeinfo>
 
 #include "grid/core/CellGraphics.h"
@@ -12,6 +13,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/StrUtils.h"
 
 namespace grid {
 
@@ -68,54 +70,7 @@ bool TExtStringGrid::ColumnVisible(int ACol) const
 
 // --- cell graphics and comments
 
-TCellGraphic* TExtStringGrid::CreateCellGraphic(int ACol, int ARow)
-{
-    auto graphic = std::make_unique<TCellGraphic>();
-    TCellGraphic* result = graphic.get();
-    // Frees a graphic the grid owned before (SetGraphicObjectEx frees a replaced one).
-    SetGraphicObjectEx(ACol, ARow, graphic.release());
-    return result;
-}
-
-TCellGraphic* TExtStringGrid::GetCellGraphic(int ACol, int ARow)
-{
-    return dynamic_cast<TCellGraphic*>(GetGraphicObjectEx(ACol, ARow));
-}
-
-TCellType TExtStringGrid::GetCellType(int ACol, int ARow)
-{
-    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    return g != nullptr ? g->CellType() : ctNone;
-}
-
-void TExtStringGrid::AddComment(int ACol, int ARow, const std::string& Comment)
-{
-    TCellGraphic* g = CreateCellGraphic(ACol, ARow);
-    g->SetCellType(ctNone);
-    g->SetCellComment(Comment);
-    g->SetCommentColor(FCommentColor);
-    RepaintCell(ACol, ARow);
-}
-
-void TExtStringGrid::SetComment(int ACol, int ARow, const std::string& Comment)
-{
-    if (TCellGraphic* g = GetCellGraphic(ACol, ARow)) {
-        // A record that carries no comment yet (a check box, a progress bar …) has never
-        // been given a comment colour: its first comment takes the control look's, as a
-        // comment added to a plain cell does. A comment replaced keeps its colour.
-        if (g->CellComment().empty()) g->SetCommentColor(FCommentColor);
-        g->SetCellComment(Comment);
-        RepaintCell(ACol, ARow);
-        return;
-    }
-    AddComment(ACol, ARow, Comment);
-}
-
-std::string TExtStringGrid::GetComment(int ACol, int ARow)
-{
-    const TCellGraphic* g = GetCellGraphic(ACol, ARow);
-    return g != nullptr ? g->CellComment() : std::string();
-}
+// Comments, the kind queries and the shared row check box record are in ExtGridComments.cpp.
 
 bool TExtStringGrid::GetReadOnly(int ACol, int ARow) const
 {
@@ -178,7 +133,11 @@ void TExtStringGrid::HeadersChanged() {}
 
 void TExtStringGrid::ShowColumnHeaders()
 {
-    for (int i = 0; i < FColumnHeaders->Count(); ++i) SetCellEx(i, 0, FColumnHeaders->Get(i));
+    // Only the columns the grid has get a header; a written "\n" (backslash, n) in a header
+    // becomes a line break.
+    if (FixedRows() <= 0) return;
+    const int n = std::min(FColumnHeaders->Count(), TotalColCount());
+    for (int i = 0; i < n; ++i) SetCellEx(i, 0, rtl::StringReplace(FColumnHeaders->Get(i), "\\n", "\r", rtl::rfReplaceAll));
 }
 
 void TExtStringGrid::ShowRowHeaders()

@@ -377,6 +377,10 @@ void TExtStringGrid::Notification(rtl::TComponent* AComponent, rtl::TOperation O
     for (rtl::TComponent** link : {&FPublished.FixedDropDownMenu, &FPublished.PopupToolBar, &FPublished.GridImages,
                                    &FPublished.PictureContainer, &FPublished.CellChecker})
         if (*link == AComponent) *link = nullptr;
+    if (AComponent == FEditLinkComponent) {
+        FEditLinkComponent = nullptr;
+        FEditLink = nullptr;
+    }
 }
 
 }  // namespace grid

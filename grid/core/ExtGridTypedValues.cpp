@@ -1,7 +1,12 @@
 // String grid typed cell values: cell text read as a float or an integer, and numbers written as cell text.
+#include <charconv>
 #include <cmath>
+#include <string_view>
+#include <system_error>
+#include <typeinfo>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
 #include "grid/foundation/ExtUtilNumbers.h"
 #include "platform/rtl/Format.h"
@@ -35,11 +40,47 @@ double FloatOfText(const std::string& text)
     return value;
 }
 
+// A plain decimal text (an optional leading "-", digits, at most one locale decimal
+// separator) converts directly; the financial normalisation would give the same value for
+// it, only at the cost of building a second text. Anything else answers false.
+bool TryPlainDecimal(std::string_view text, double& value)
+{
+    const char decimal = rtl::FormatSettings.DecimalSeparator;
+    if (text.empty() || text.size() >= 40) return false;
+    bool digits = false, point = false;
+    std::size_t pointAt = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c == decimal && !point) {
+            point = true;
+            pointAt = i;
+        } else if (c != '-' || i != 0) {
+            return false;
+        }
+    }
+    if (!digits) return false;
+    // With "." as the separator the text is parsed where it lies; another separator is
+    // replaced by "." in a copy.
+    char buffer[40];
+    const char* first = text.data();
+    if (point && decimal != '.') {
+        text.copy(buffer, text.size());
+        buffer[pointAt] = '.';
+        first = buffer;
+    }
+    const char* last = first + text.size();
+    const auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc() && end == last;
+}
+
 }  // namespace
 
 // The text is normalised as a financial number; empty or "-" counts as 0.
 bool TExtStringGrid::TryTextToFloat(const std::string& Text, double& Value)
 {
+    if (TryPlainDecimal(Text, Value)) return true;
     std::string number = ParseFinancialNumber(Text);
     if (number.empty() || number == "-") {
         Value = 0.0;
@@ -50,7 +91,19 @@ bool TExtStringGrid::TryTextToFloat(const std::string& Text, double& Value)
 
 double TExtStringGrid::GetFloats(int ACol, int ARow) { return FloatOfText(StripHtmlTags(GetCellEx(ACol, ARow))); }
 
-double TExtStringGrid::GetAllFloats(int ACol, int ARow) { return FloatOfText(AllCellText(ACol, ARow)); }
+// A whole column is read this way in calculations: when nothing can change the stored text on
+// its way out (no hidden rows, no merged block, no display hooks, links or group counts, and
+// no descendant's own display text), the stored text is parsed in place instead of being
+// copied through the display path.
+double TExtStringGrid::GetAllFloats(int ACol, int ARow)
+{
+    const bool storedIsShown = ARow >= 0 && typeid(*this) == typeid(TExtStringGrid) && NumHiddenRows() == 0 &&
+                               !HasCellProperties(ACol, ARow) &&
+                               !OnGetDisplText && !OnGetDisplWideText && !URLShowInText() &&
+                               !Grouping().ShowGroupCount();
+    if (storedIsShown) return FloatOfText(CellText(ACol, ARow));
+    return FloatOfText(AllCellText(ACol, ARow));
+}
 
 void TExtStringGrid::SetFloats(int ACol, int ARow, double Value)
 {

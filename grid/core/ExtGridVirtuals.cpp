@@ -45,8 +45,6 @@ void TExtStringGrid::GetFloatFormat(int ACol, int ARow, bool& IsFloat, std::stri
     if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, IsFloat, FloatFormat);
 }
 
-bool TExtStringGrid::GetCellEmpty(int ACol, int ARow) { return Cells(ACol, ARow).empty(); }
-
 std::string TExtStringGrid::GetCellValue(int ACol, int ARow) { return Cells(ACol, ARow); }
 
 // The loaded text, as the handler may have changed it, is stored raw: no display hooks.

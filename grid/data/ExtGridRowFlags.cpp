@@ -56,9 +56,13 @@ bool TExtStringGrid::RowSelect(int ARow)
     if ((ARow < 0 || ARow >= RowCount() + NumHiddenRows()) && !MouseActions().RowSelectPersistent())
         RaiseInvalidRow("Invalid row " + std::to_string(ARow) + " accessed");
     if (MouseActions().DisjunctRowSelect()) {
-        if (ARow >= 0 && static_cast<std::size_t>(ARow) >= FRowSelect.size())
+        // A row beyond the grid (possible only with RowSelectPersistent, which skips the
+        // range check) is unselected; the flag list is not grown to reach it, so a stray
+        // index cannot make it claim memory for rows that do not exist.
+        if (ARow < 0 || ARow >= RowCount() + NumHiddenRows()) return false;
+        if (static_cast<std::size_t>(ARow) >= FRowSelect.size())
             FRowSelect.resize(std::max<std::size_t>(static_cast<std::size_t>(ARow) + 1, RowCount()), 0);
-        return ARow >= 0 && FRowSelect[static_cast<std::size_t>(ARow)] != 0;
+        return FRowSelect[static_cast<std::size_t>(ARow)] != 0;
     }
     rtl::TRect s = Selection();
     return ARow >= std::min(s.Top, s.Bottom) && ARow <= std::max(s.Top, s.Bottom);
@@ -67,6 +71,7 @@ bool TExtStringGrid::RowSelect(int ARow)
 // OnRowDisjunctSelect may refuse a change; a refused change leaves flags and screen alone.
 void TExtStringGrid::SetRowSelect(int ARow, bool Value)
 {
+    FRowSelMod = false;
     if (ARow < 0 || (ARow >= RowCount() + NumHiddenRows() && FixedRows() < RowCount()))
         RaiseInvalidRow("Invalid row accessed");
     const bool was = IsRowSelected(ARow);
@@ -75,7 +80,8 @@ void TExtStringGrid::SetRowSelect(int ARow, bool Value)
     if (changes && OnRowDisjunctSelect) OnRowDisjunctSelect(this, ARow, allow);
     if (!allow) return;
     if (static_cast<std::size_t>(ARow) >= FRowSelect.size()) FRowSelect.resize(static_cast<std::size_t>(ARow) + 1, 0);
-    if (changes) RepaintRect(rtl::Rect(0, ARow, ColCount() - 1, ARow));
+    if (changes) RepaintRow(ARow);
+    FRowSelMod = changes;
     FRowSelect[static_cast<std::size_t>(ARow)] = Value ? 1 : 0;
     const int listed = FSelectedRows->IndexOf(ARow);
     if (Value && listed < 0 && ARow >= FixedRows()) FSelectedRows->Add(ARow);

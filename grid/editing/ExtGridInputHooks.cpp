@@ -16,6 +16,7 @@ void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& I
 
 void TExtStringGrid::WndProc(ui::TMessage& Message)
 {
+    ScrollHintMessage(Message);
     if (PanningMessage(Message)) return;
     if (WheelMessage(Message)) return;
     if (CellHintMessage(Message)) return;

@@ -160,6 +160,11 @@ bool TExtStringGrid::IsInlineEditor(TEditorType Kind)
 void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
 {
     const TEditorType kind = EditControl();
+    // A program's own control through the grid's EditLink (nothing without one).
+    if (kind == edCustom) {
+        ShowEditLink(ACol, ARow);
+        return;
+    }
     // Kinds whose controls this grid does not have open nothing: the edit mode stays on
     // without a control until the edit is closed.
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
@@ -396,6 +401,8 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
                           dtp.Checked() ? rtl::DateToStr(v) + " " + rtl::FormatDateTime(rtl::FormatSettings.ShortTimeFormat, v)
                                         : std::string());
         Close(dtp, *this);
+    } else if (kind == edCustom) {
+        HideEditLink(ACol, ARow);
     } else if (kind == edCheckBox) {
         Close(*EditCheck(), *this);
     } else if (kind == edButton) {

@@ -32,6 +32,10 @@ bool StartsHtmlTag(const std::u32string& s, std::size_t i)
 
 int DetectCellTextKind(std::string_view text, bool checkHtml)
 {
+    // Most cells are plain: no leading formula, escape or RTF mark and no tag start. They
+    // are told apart without decoding the text.
+    const bool specialStart = !text.empty() && (text[0] == '=' || text[0] == '|' || text[0] == '{');
+    if (!specialStart && text.find('<') == std::string_view::npos) return IsUrlText(text) ? ctkLink : ctkPlain;
     // The tests run on a copy with one blank appended, so that two-character probes
     // never look past its end.
     std::u32string s = rtl::Utf8Decode(text);
@@ -85,7 +89,12 @@ bool LinkUrlInText(std::string_view text, std::string_view upperPrefix, std::str
     }
     const std::size_t start = UpperU32(s).find(prefix);
     std::size_t end = start;
-    while (end < s.size() && IsLinkChar(s[end])) ++end;
+    // The angle brackets were escaped above; the link ends before an escaped bracket
+    // instead of swallowing "&gt;" as part of the address.
+    auto escapedBracketAt = [&s](std::size_t i) {
+        return s.compare(i, 4, U"&gt;") == 0 || s.compare(i, 4, U"&lt;") == 0;
+    };
+    while (end < s.size() && IsLinkChar(s[end]) && !escapedBracketAt(end)) ++end;
     const std::u32string link = s.substr(start, end - start);
     std::u32string out = s.substr(0, start);
     out += U"<a href=\"" + link + U"\">" + link + U"</a>";

@@ -82,7 +82,9 @@ TDateTime ParseShortDate(std::string_view text, bool monthFirst)
     int a = 0, b = 0, year = 0;
     if (!rtl::TryStrToInt(first, a) || !rtl::TryStrToInt(second, b) || !rtl::TryStrToInt(rest, year))
         return 0;
-    year += year <= 25 ? 2000 : 1900;
+    // Only a two-digit year takes a century; a year written with four digits stands as given
+    // ("1/2/2020" is 2 January 2020).
+    if (year < 100) year += year <= 25 ? 2000 : 1900;
     const int month = monthFirst ? a : b;
     const int day = monthFirst ? b : a;
     // A date that does not exist gives 0, the value the sort comparison takes for

@@ -11,6 +11,11 @@ namespace ui {
 
 int TGridRowSequence::Locate(int i) const
 {
+    // Chunks hold kChunk rows each until rows are inserted or removed, so the chunk a row
+    // would have in full chunks is tried first; the search runs only when it misses.
+    const int chunks = static_cast<int>(FStarts.size());
+    const int guess = std::min(i / kChunk, chunks - 1);
+    if (guess >= 0 && FStarts[guess] <= i && (guess + 1 == chunks || i < FStarts[guess + 1])) return guess;
     auto it = std::upper_bound(FStarts.begin(), FStarts.end(), i);
     return static_cast<int>(it - FStarts.begin()) - 1;
 }

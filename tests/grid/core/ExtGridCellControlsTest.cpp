@@ -209,7 +209,11 @@ TEST_F(ExtGridCellControlsTest, CheckBoxColumnFollowsHotmailSelectionAndCheckAll
 {
     Grid->MouseActions().SetHotmailRowSelect(true);
     Grid->AddCheckBoxColumn(0, false, false);
-    for (int r = 0; r < Grid->RowCount(); ++r) EXPECT_FALSE(Grid->HasCheckBox(0, r));
+    // Column 0 keeps no record of its own: every row answers with the shared row check box.
+    for (int r = 0; r < Grid->RowCount(); ++r) {
+        EXPECT_EQ(Grid->GetGraphicObjectEx(0, r), nullptr);
+        EXPECT_EQ(Grid->GetCellType(0, r), grid::ctRowCheckBox);
+    }
     // HotmailRowSelect switched CheckAllCheck on: the last fixed row gets a box too.
     Grid->AddCheckBoxColumn(2, true, false);
     EXPECT_TRUE(Grid->HasCheckBox(2, 0));

@@ -349,8 +349,10 @@ TEST_F(ExtGridDeclarationTest, IntroducedHooksAnswerTheirDefaultsAndHandOnToThei
     EXPECT_EQ(grid.Cells(2, 3), "wheat");
     EXPECT_EQ(grid.GetCurrentCell(), "wheat");
     EXPECT_EQ(grid.GetCellValue(2, 3), "wheat");
-    EXPECT_FALSE(grid.GetCellEmpty(2, 3));
-    EXPECT_TRUE(grid.GetCellEmpty(1, 3));
+    // Emptiness is about graphic content and comments, not text.
+    EXPECT_TRUE(grid.GetCellEmpty(2, 3));
+    grid.AddComment(1, 3, "note");
+    EXPECT_FALSE(grid.GetCellEmpty(1, 3));
     EXPECT_TRUE(grid.DescendantQuery());
     EXPECT_FALSE(grid.DescendantCheck());
     EXPECT_EQ(grid.DescendantCount(), 0);

@@ -258,7 +258,7 @@ TEST_F(ExtGridTest, SetCommentKeepsOneCommentPerCellWithTheLastText)
     EXPECT_EQ(grid.GetComment(1, 0), "Date of Planting (yyyy-mm-dd)");
     EXPECT_EQ(g->CommentColor(), gfx::clBlue);
     EXPECT_EQ(grid.Cells(1, 0), "");
-    EXPECT_EQ(grid.GetCellType(2, 0), ctNone);
+    EXPECT_EQ(grid.GetCellType(2, 0), ctEmpty);  // no record
     EXPECT_EQ(grid.GetCellGraphic(2, 0), nullptr);
 }
 

@@ -162,3 +162,12 @@ TEST(ExtUtilCellText, BuildClipboardHtmlWritesTheByteOffsetsOfTheFragment)
 }
 
 }  // namespace
+
+TEST(ExtUtilCellText, LinkInTextEndsBeforeAnEscapedBracket)
+{
+    std::string result;
+    ASSERT_TRUE(LinkUrlInText("see http://x.org/a>next", "HTTP://", result));
+    EXPECT_EQ(result, "see <a href=\"http://x.org/a\">http://x.org/a</a>&gt;next");
+    ASSERT_TRUE(LinkUrlInText("<http://x.org>", "HTTP://", result));
+    EXPECT_EQ(result, "&lt;<a href=\"http://x.org\">http://x.org</a>&gt;");
+}

@@ -104,3 +104,10 @@ TEST(ExtUtilDates, AddingMonthsKeepsTheTimeOfDay)
 }
 
 }  // namespace
+
+TEST(ExtUtilDates, ShortDateWithAFourDigitYearTakesTheYearAsGiven)
+{
+    EXPECT_DOUBLE_EQ(ParseShortDateUS("1/2/2020"), rtl::EncodeDate(2020, 1, 2));
+    EXPECT_DOUBLE_EQ(ParseShortDateUS("12/31/1999"), rtl::EncodeDate(1999, 12, 31));
+    EXPECT_DOUBLE_EQ(ParseShortDateEU("2.1.2020"), rtl::EncodeDate(2020, 1, 2));
+}
