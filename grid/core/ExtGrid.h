@@ -2376,6 +2376,10 @@ public:
 public:
     // ===== Selection API, cell access, auto-numbering, auto-sizing, merging by content =====
 public:
+private:
+    // The text of a cell in the XHTML export: escaped so that the document stays XML.
+    std::string XhtmlCellText(int ACol, int ARow, bool DataRow);
+public:
     // (end of dataops block)
 public:
     // ===== Printing and print preview; spreadsheet and database exchange =====
