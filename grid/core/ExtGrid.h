@@ -2596,6 +2596,157 @@ public:
 public:
     // ===== Selection API, cell access, auto-numbering, auto-sizing, merging by content =====
 public:
+    // --- index mapping by the names of the mapping; RealColIndex / DisplColIndex call these
+    int RemapColDisplToReal(int ACol) { return RealColIndex(ACol); }
+    int RemapColRealToDispl(int ACol) { return DisplColIndex(ACol); }
+    int RealCol() { return RealColIndex(Col()); }
+    bool IsIgnoredColumn(int ACol) const;
+    // Hides / shows every column of the range of real columns.
+    void HideColumns(int FromCol, int ToCol);
+    void UnHideColumns(int FromCol, int ToCol);
+
+    // --- selection
+    // With disjunct cell selection marks every cell of the range; otherwise moves the focus
+    // to a single cell or sets the selection rectangle.
+    void SelectCells(int FromCol, int FromRow, int ToCol, int ToRow);
+    void ClearSelectedCells();
+    bool SelectedCells(int ACol, int ARow);
+    void SetSelectedCells(int ACol, int ARow, bool Value);
+    ui::TGridCoord SelectedCell(int Index);
+    int SelectedCellsCount();
+    int SelectedColCount();
+    int SelectedRowCount();
+    int SelectedRow(int Index);
+    bool IsSelected(int ACol, int ARow);
+    // The selected cells as text: tab between cells, CR LF between rows.
+    std::string SelectedText();
+    void ClearModifiedRows();
+    void InvalidateGridRect(const ui::TGridRect& R);
+
+    // --- cell access by real row and column (hidden rows and columns included)
+    std::string AllCells(int ACol, int ARow);
+    void SetAllCells(int ACol, int ARow, const std::string& Value);
+    std::string AllGridCells(int ACol, int ARow);
+    void SetAllGridCells(int ACol, int ARow, const std::string& Value);
+    std::string AllWideCells(int ACol, int ARow) { return AllCells(ACol, ARow); }
+    void SetAllWideCells(int ACol, int ARow, const std::string& Value) { SetAllCells(ACol, ARow, Value); }
+    std::string WideCells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
+    void SetWideCells(int ACol, int ARow, const std::string& Value) { SetCellEx(ACol, ARow, Value); }
+    // The displayed text of the real column of a displayed column.
+    std::string RealCells(int ACol, int ARow);
+    void SetRealCells(int ACol, int ARow, const std::string& Value);
+    int AllColWidths(int ACol);
+    void SetAllColWidths(int ACol, int Value);
+    // Plain text: HTML tags stripped.
+    std::string StrippedCells(int ACol, int ARow);
+    std::string Hyperlink(int ACol, int ARow);
+    bool HasHyperlink(int ACol, int ARow);
+    void GetHyperlinkDetails(int ACol, int ARow, std::string& URL, std::string& Text);
+    int LinesInCell(int ACol, int ARow);
+    int LastCol() const { return ColCount() - 1; }
+    int LastRow() const { return RowCount() - 1; }
+
+    // --- per-cell formatting; readers never create the cell's properties
+    gfx::TColor Colors(int ACol, int ARow) const;
+    void SetColors(int ACol, int ARow, gfx::TColor Value);
+    gfx::TColor ColorsTo(int ACol, int ARow) const;
+    void SetColorsTo(int ACol, int ARow, gfx::TColor Value);
+    TCellGradientDirection Gradients(int ACol, int ARow) const;
+    void SetGradients(int ACol, int ARow, TCellGradientDirection Value);
+    gfx::TColor FontColors(int ACol, int ARow) const;
+    void SetFontColors(int ACol, int ARow, gfx::TColor Value);
+    gfx::TFontStyles FontStyles(int ACol, int ARow) const;
+    void SetFontStyles(int ACol, int ARow, gfx::TFontStyles Value);
+    std::string FontNames(int ACol, int ARow) const;
+    void SetFontNames(int ACol, int ARow, const std::string& Value);
+    int FontSizes(int ACol, int ARow);
+    void SetFontSizes(int ACol, int ARow, int Value);
+    ui::TAlignment Alignments(int ACol, int ARow) const;
+    void SetAlignments(int ACol, int ARow, ui::TAlignment Value);
+    bool CellReadOnly(int ACol, int ARow) const;
+    void SetCellReadOnly(int ACol, int ARow, bool Value);
+    // Reading creates the cell's properties.
+    bool WordWraps(int ACol, int ARow);
+    void SetWordWraps(int ACol, int ARow, bool Value);
+    // Colours of every cell of a row from the first normal column; clNone takes them back.
+    void SetRowColor(int ARow, gfx::TColor Value);
+    void SetRowColorTo(int ARow, gfx::TColor Value);
+    void SetRowFontColor(int ARow, gfx::TColor Value);
+
+    // --- auto-numbering, auto-sizing and swapping
+    GRID_PLAIN_PROPERTY(int, AutoNumberStart, 0)
+    GRID_PLAIN_PROPERTY(int, AutoNumberOffset, 0)
+    GRID_PLAIN_PROPERTY(TSortDirection, AutoNumberDirection, sdAscending)
+    GRID_PLAIN_PROPERTY(bool, SizeGrowOnly, false)
+    GRID_PLAIN_PROPERTY(int, MaxColWidth, 0)
+    GRID_PLAIN_PROPERTY(int, MaxRowHeight, 0)
+public:
+    int MinColWidth() const { return FMinColWidth; }
+    void SetMinColWidth(int Value) { FMinColWidth = Value; }
+    int MinRowHeight() const { return FMinRowHeight; }
+    void SetMinRowHeight(int Value) { FMinRowHeight = Value; }
+    void AutoNumberCol(int ACol);
+    void AutoNumberRow(int ARow);
+    void AutoSizeCol(int ACol, int Padding = 0);
+    void AutoGrowCol(int ACol, int Padding = 0);
+    void AutoGrowColumns(bool DoFixedCols = false, int Padding = 0);
+    void AutoSizeRow(int ARow, int Padding = 0);
+    void AutoSizeRows(bool DoFixedRows = false, int Padding = 0);
+    void SizeToCols();
+    void SizeToRows();
+    void SizeToCells();
+    void SwapColumns(int ACol1, int ACol2);
+    void SwapRows(int ARow1, int ARow2);
+
+    // --- merging by content
+    void MergeColumnCells(int ColIndex, bool MainMerge);
+    void MergeRowCells(int RowIndex, bool MainMerge);
+    void SplitColumnCells(int ColIndex);
+    void SplitRowCells(int RowIndex);
+    void SplitAllCells();
+    void MergeCols(int ColIndex1, int ColIndex2, const std::string& Separator);
+    // Splits every column and merges the MergedColumns again in list order.
+    void ReMergeColumnCells();
+
+    // --- finding on wide texts and finding rows by one condition per column
+    // Find without the update bracket and without scrolling the hit clear of the edge.
+    rtl::TPoint FindWide(rtl::TPoint StartCell, const std::string& s, TFindParams FindParams);
+    // How FindMulti compares a column's text with its condition.
+    enum TMultiSearchType : std::uint8_t { stStartsWith, stEndsWith, stContains, stEqual, stNotEqual, stNotContains };
+    // The first normal row whose every listed column matches its condition, or -1; the
+    // four lists must have the same length.
+    int FindMulti(const std::vector<std::string>& Conditions, const std::vector<int>& Columns,
+                  const std::vector<TMultiSearchType>& SearchTypes, const std::vector<bool>& CaseSensitive,
+                  bool IgnoreHTML, bool AutoGoto);
+    // The next such row after the last one found, or -1.
+    int FindMultiNext();
+
+    // --- moving and scrolling
+    enum TScrollPosition : std::uint8_t { spMiddle, spTrailing, spLeading };
+    void MoveRows(int FromIndex, int ToIndex, int Count);
+    void ScrollInView(int ACol, int ARow, TScrollPosition Position);
+    void UnSuppressAllColumns();
+private:
+    // The text of a cell in the XHTML export: escaped so that the document stays XML.
+    std::string XhtmlCellText(int ACol, int ARow, bool DataRow);
+    // Limits a computed width or height (a limit <= 0 is absent; equal limits limit nothing).
+    static int LimitSize(int Value, int Min, int Max);
+    int AutoSizeColWidth(int ACol);
+    int AutoSizeRowHeight(int ARow);
+    // Real row -> the displayed row, or -1 with the hidden-row record's texts in Items.
+    int DisplayedRowOf(int ARow, class TGridItem*& Item);
+    // Exchanges the texts and property objects of two storage cells.
+    void SwapStoredCells(int ACol1, int ARow1, int ACol2, int ARow2);
+    int FindMultiFrom(int FirstRow);
+    struct TMultiFind {
+        std::vector<std::string> Conditions;
+        std::vector<int> Columns;
+        std::vector<bool> CaseSensitive;
+        bool IgnoreHTML = false;
+        bool AutoGoto = false;
+    };
+    std::unique_ptr<TMultiFind> FMultiFind;
+public:
     // (end of dataops block)
 public:
     // ===== Printing and print preview; spreadsheet and database exchange =====

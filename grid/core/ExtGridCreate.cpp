@@ -108,6 +108,8 @@ void TExtStringGrid::CreateOwnedObjects()
     FSortCrossRefs = std::make_unique<TIntList>(0, 0);
     FUnSortCrossRefs = std::make_unique<TIntList>(0, 0);
     FMergedColumns = std::make_unique<TIntList>(0, 0);
+    // Every change of the merged-columns list merges the grid's columns anew.
+    FMergedColumns->OnChange = [this](TSender, int, int) { ReMergeColumnCells(); };
     FSelectedCells = std::make_unique<TIntList>(0, 0);
     FSelectedRows = std::make_unique<TIntList>(0, 0);
     FModifiedRows = std::make_unique<TIntList>(0, 0);

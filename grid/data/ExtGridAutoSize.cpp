@@ -1,8 +1,42 @@
-// String grid column sizing to content: each column as wide as its widest text.
+// String grid sizing to content and to the grid: column widths, row heights and the client size.
+#include <algorithm>
+#include <string>
+#include <string_view>
+
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridLists.h"
 #include "platform/gfx/Canvas.h"
 
 namespace grid {
+
+namespace {
+
+// Widest line of a text (lines separated by CR LF, CR or LF) in the canvas' font.
+int WidestLine(gfx::TCanvas& Canvas, std::string_view Text)
+{
+    int widest = 0;
+    std::size_t start = 0;
+    while (start <= Text.size()) {
+        const std::size_t end = Text.find_first_of("\r\n", start);
+        const std::string line(Text.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
+        widest = std::max(widest, Canvas.TextWidth(line));
+        if (end == std::string_view::npos) break;
+        start = end + (Text[end] == '\r' && end + 1 < Text.size() && Text[end + 1] == '\n' ? 2 : 1);
+    }
+    return widest;
+}
+
+int LineCount(std::string_view Text)
+{
+    int lines = 1;
+    for (std::size_t i = 0; i < Text.size(); ++i) {
+        if (Text[i] == '\r' && i + 1 < Text.size() && Text[i + 1] == '\n') ++i;
+        if (Text[i] == '\r' || Text[i] == '\n') ++lines;
+    }
+    return lines;
+}
+
+}  // namespace
 
 void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding)
 {
@@ -16,6 +50,130 @@ void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding)
         }
         if (widest > 0) SetColWidths(c, widest + 2 * FXYOffset.X + Padding);
     }
+}
+
+// A limit of 0 or less is absent, and equal limits limit nothing.
+int TExtStringGrid::LimitSize(int Value, int Min, int Max)
+{
+    if (Min == Max) return Value;
+    if (Min > 0) Value = std::max(Value, Min);
+    if (Max > 0) Value = std::min(Value, Max);
+    return Value;
+}
+
+// Margins plus the widest text of the rows (merged blocks across columns left out)
+// plus the grid lines.
+int TExtStringGrid::AutoSizeColWidth(int ACol)
+{
+    gfx::TCanvas& canvas = Canvas();
+    int widest = 0;
+    for (int r = 0; r < RowCount(); ++r) {
+        if (IsXMergedCell(ACol, r)) continue;
+        canvas.Font().Assign(r < FixedRows() || ACol < FixedCols() ? FFixedFont.get() : &GetCellFont(ACol, r));
+        widest = std::max(widest, WidestLine(canvas, GetCellEx(ACol, r)));
+    }
+    const int margin = FXYOffset.X * (XYOffsetTopLeftOnly() ? 1 : 2);
+    return margin + widest + 2 * GridLineWidth() + 2;
+}
+
+void TExtStringGrid::AutoSizeCol(int ACol, int Padding)
+{
+    if (ACol < 0 || ACol >= ColCount()) return;
+    int width = AutoSizeColWidth(ACol);
+    if (!(SizeGrowOnly() && ColWidths(ACol) >= width)) {
+        if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, width);
+        SetColWidths(ACol, LimitSize(width, MinColWidth(), MaxColWidth()));
+    }
+    if (Padding != 0) SetColWidths(ACol, LimitSize(ColWidths(ACol) + Padding, MinColWidth(), MaxColWidth()));
+}
+
+void TExtStringGrid::AutoGrowCol(int ACol, int Padding)
+{
+    const bool growOnly = SizeGrowOnly();
+    SetSizeGrowOnly(true);
+    AutoSizeCol(ACol, Padding);
+    SetSizeGrowOnly(growOnly);
+}
+
+void TExtStringGrid::AutoGrowColumns(bool DoFixedCols, int Padding)
+{
+    const int first = DoFixedCols ? 0 : FixedCols();
+    const int last = DoFixedCols ? ColCount() - 1 : ColCount() - FixedRightCols() - 1;
+    for (int c = first; c <= last; ++c) AutoGrowCol(c, Padding);
+}
+
+// The tallest text of the row (its lines in the cell's font) plus margins and grid lines.
+int TExtStringGrid::AutoSizeRowHeight(int ARow)
+{
+    gfx::TCanvas& canvas = Canvas();
+    int tallest = 0;
+    for (int c = 0; c < ColCount(); ++c) {
+        if (IsYMergedCell(c, ARow) || IsIgnoredColumn(c)) continue;
+        canvas.Font().Assign(ARow < FixedRows() || c < FixedCols() ? FFixedFont.get() : &GetCellFont(c, ARow));
+        const std::string text = GetCellEx(c, ARow);
+        tallest = std::max(tallest, LineCount(text) * canvas.TextHeight("gh"));
+    }
+    const int margin = FXYOffset.Y * (XYOffsetTopLeftOnly() ? 1 : 2);
+    return margin + tallest + 2 * GridLineWidth() + (XYOffsetTopLeftOnly() ? 2 : 0);
+}
+
+void TExtStringGrid::AutoSizeRow(int ARow, int Padding)
+{
+    if (ARow < 0 || ARow >= RowCount()) return;
+    const int height = AutoSizeRowHeight(ARow);
+    if (!(SizeGrowOnly() && RowHeights(ARow) >= height))
+        SetRowHeights(ARow, LimitSize(height, MinRowHeight(), MaxRowHeight()));
+    if (Padding != 0) SetRowHeights(ARow, LimitSize(RowHeights(ARow) + Padding, MinRowHeight(), MaxRowHeight()));
+}
+
+// Suppressed rows (height 0) stay suppressed. Without word wrap a row is sized to its count
+// of lines in the font of its first normal cell.
+void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
+{
+    if (RowCount() == 0) return;
+    const int first = DoFixedRows ? 0 : FixedRows();
+    ExportNotification(esExportStart, first);
+    gfx::TCanvas& canvas = Canvas();
+    for (int r = first; r < RowCount(); ++r) {
+        ExportNotification(esExportNextRow, r);
+        if (RowHeights(r) == 0) continue;
+        if (WordWrap()) {
+            AutoSizeRow(r, Padding);
+            continue;
+        }
+        int lines = 1;
+        if (Multilinecells())
+            for (int c = 0; c < ColCount(); ++c) lines = std::max(lines, LineCount(GetCellEx(c, r)));
+        canvas.Font().Assign(&GetCellFont(std::min(FixedCols(), ColCount() - 1), r));
+        const int line = canvas.TextHeight("gh");
+        SetRowHeights(r, LimitSize(Padding + lines * (line + 2), MinRowHeight(), MaxRowHeight()) + FXYOffset.Y);
+    }
+    ExportNotification(esExportDone, -1);
+}
+
+void TExtStringGrid::SizeToCols()
+{
+    int width = 0;
+    for (int c = 0; c < ColCount(); ++c) width += ColWidths(c);
+    SetClientWidth(width);
+}
+
+void TExtStringGrid::SizeToRows()
+{
+    int height = 0;
+    for (int r = 0; r < RowCount(); ++r) height += RowHeights(r);
+    SetClientHeight(height);
+}
+
+// Without scroll bars while measuring, so the client size is the cells' size; the setting
+// is restored afterwards.
+void TExtStringGrid::SizeToCells()
+{
+    const ui::TScrollStyle bars = ScrollBars();
+    SetScrollBars(ui::ssNone);
+    SizeToCols();
+    SizeToRows();
+    SetScrollBars(bars);
 }
 
 }  // namespace grid

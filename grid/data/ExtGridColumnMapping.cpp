@@ -104,6 +104,27 @@ void TExtStringGrid::UnHideColumnsAll()
     while (NumHiddenColumns() > 0) UnHideColumn(FHidden->Real.front());
 }
 
+void TExtStringGrid::HideColumns(int FromCol, int ToCol)
+{
+    for (int c = FromCol; c <= ToCol; ++c) HideColumn(c);
+}
+
+void TExtStringGrid::UnHideColumns(int FromCol, int ToCol)
+{
+    for (int c = FromCol; c <= ToCol; ++c) UnHideColumn(c);
+}
+
+bool TExtStringGrid::IsIgnoredColumn(int ACol) const { return FIgnoreColumns->IndexOf(ACol) >= 0; }
+
+// Every suppressed column gets its saved width back; then the saved widths are the current.
+void TExtStringGrid::UnSuppressAllColumns()
+{
+    for (int c = 0; c < ColCount() && c < FSuppressColSizes->Count(); ++c)
+        if ((*FSuppressColSizes)[c] > 0 && ColWidths(c) == 0) SetColWidths(c, (*FSuppressColSizes)[c]);
+    FSuppressColSizes->Clear();
+    for (int c = 0; c < ColCount(); ++c) FSuppressColSizes->Add(ColWidths(c));
+}
+
 void TExtStringGrid::SuppressColumn(int ACol)
 {
     int width = ColWidths(ACol);

@@ -32,6 +32,8 @@ struct TCsvWriteOptions {
     bool Multiline;
 };
 
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != std::string_view::npos; }
+
 std::string EncodeCsvField(std::string text, const TCsvWriteOptions& o)
 {
     if (o.QuoteQuote) rtl::ReplaceAllInPlace(text, "\"", "\"\"");
@@ -47,10 +49,16 @@ std::string EncodeCsvField(std::string text, const TCsvWriteOptions& o)
         else if (o.QuoteEmpty)
             text = "\"\"";
     }
-    if (!hasDelimiter && text.find('\r') == std::string::npos) return text;
+    // A bare LF or a lone CR breaks the record as surely as CR LF does, so any of the three
+    // makes the field multi-line and it is quoted (or marked in Java mode) in every mode.
+    if (!hasDelimiter && !HasLineBreak(text)) return text;
     if (o.Java) {
-        rtl::ReplaceAllInPlace(text, "\r", "~");
-        std::erase(text, '\n');
+        // Every line break becomes one "~", which reads back as CR LF; a field holding the
+        // delimiter is quoted so that the record keeps its fields.
+        rtl::ReplaceAllInPlace(text, "\r\n", "~");
+        std::replace(text.begin(), text.end(), '\r', '~');
+        std::replace(text.begin(), text.end(), '\n', '~');
+        if (hasDelimiter && !quoted) text = Quote + text + Quote;
     } else if (o.Multiline) {
         if (!quoted) text = Quote + text + Quote;
     } else if (quoted) {
@@ -66,29 +74,45 @@ std::string EncodeCsvField(std::string text, const TCsvWriteOptions& o)
 
 std::size_t CountQuotes(std::string_view line) { return static_cast<std::size_t>(std::count(line.begin(), line.end(), Quote)); }
 
-// The lines of the file after IgnoreRows, with quoted fields that span lines joined by CR LF
-// while a line's count of quote characters is odd and two further lines follow it.
-std::vector<std::string> ReadCsvLines(TFileStringList& list, int IgnoreRows, bool JoinMultiline)
+// The physical lines of the text: CR LF, a lone CR and a lone LF each end a line.
+std::vector<std::string> SplitLines(std::string_view text)
 {
-    const int total = list.Count();
-    list.Reset();
-    std::string line;
-    int read = 0;
-    if (IgnoreRows > 0 && IgnoreRows < total)
-        for (; read < IgnoreRows; ++read) list.ReadLn(line);
     std::vector<std::string> lines;
-    lines.reserve(static_cast<std::size_t>(total - read));
-    while (!list.Eof()) {
-        list.ReadLn(line);
-        ++read;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        start = end + (crlf ? 2 : 1);
+    }
+    return lines;
+}
+
+// The records of the text after IgnoreRows physical lines. A line whose count of quote
+// characters is odd is joined by CR LF with the lines after it while another line follows:
+// a quoted field may end on the file's last line. Every line break inside a field reads as
+// CR LF, the grid's own line break.
+std::vector<std::string> ReadCsvLines(std::string_view text, int IgnoreRows, bool JoinMultiline)
+{
+    std::vector<std::string> raw = SplitLines(text);
+    const std::size_t total = raw.size();
+    std::size_t next = 0;
+    if (IgnoreRows > 0 && static_cast<std::size_t>(IgnoreRows) < total) next = static_cast<std::size_t>(IgnoreRows);
+    std::vector<std::string> lines;
+    lines.reserve(total - next);
+    while (next < total) {
+        std::string line = std::move(raw[next++]);
         if (JoinMultiline) {
             std::size_t quotes = CountQuotes(line);
-            while (quotes % 2 == 1 && total - read >= 2) {
-                std::string next;
-                list.ReadLn(next);
-                ++read;
-                quotes += CountQuotes(next);
-                line.append("\r\n").append(next);
+            while (quotes % 2 == 1 && next < total) {
+                quotes += CountQuotes(raw[next]);
+                line.append("\r\n").append(raw[next]);
+                std::string().swap(raw[next]);
+                ++next;
             }
         }
         lines.push_back(std::move(line));
@@ -157,7 +181,7 @@ std::string SingleQuotes(std::string_view s)
 // Cuts the next field of Rest, which holds the delimiter. A quoted field ends at the last
 // quote of the first run of an odd number of quotes; what follows it up to the next
 // delimiter is dropped; without such a run the field is empty.
-std::string CutCsvField(std::string_view& Rest, char Delimiter, bool Trim)
+std::string CutCsvField(std::string_view& Rest, char Delimiter, bool Trim, bool& EndedOnDelimiter)
 {
     if (Trim) Rest = DropLeadingBlanks(Rest);
     std::string field;
@@ -186,14 +210,16 @@ std::string CutCsvField(std::string_view& Rest, char Delimiter, bool Trim)
         }
     }
     const std::size_t delim = Rest.find(Delimiter, after);
+    EndedOnDelimiter = delim != std::string_view::npos;
     if (after == 0) field.assign(Rest.substr(0, delim));
     Rest = delim == std::string_view::npos ? std::string_view{} : Rest.substr(delim + 1);
     return field;
 }
 
-std::string LastCsvField(std::string_view Rest)
+// With CSVTrimSpaces off the last field keeps its leading blanks like every other field.
+std::string LastCsvField(std::string_view Rest, bool Trim)
 {
-    Rest = DropLeadingBlanks(Rest);
+    if (Trim) Rest = DropLeadingBlanks(Rest);
     if (Rest.empty() || Rest.front() != Quote) return std::string(Rest);
     Rest.remove_prefix(1);
     if (!Rest.empty() && Rest.back() == Quote) Rest.remove_suffix(1);
@@ -230,7 +256,7 @@ void TExtStringGrid::SaveCSVInternal(const std::string& FileName, bool Append, b
             lines.Write(EncodeCsvField(SaveCellText(SavedStoreCol(c), r), o));
         }
         lines.WriteLn("");
-        progress.Report(r, std::max(1, RowCount() - 1));
+        progress.ReportRow(r - SaveStartRow(), SaveEndRow() - SaveStartRow() + 1);
     }
     ExportNotification(esExportDone, -1);
     const rtl::TTextEncoding encoding =
@@ -292,9 +318,10 @@ void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int Ig
 {
     std::vector<std::string> lines;
     {
-        TFileStringList list;
-        list.LoadFromStream(Stream);
-        lines = ReadCsvLines(list, IgnoreRows, FMultiLineCSVImport);
+        const long long size = Stream.Size() - Stream.Position();
+        std::string bytes(static_cast<std::size_t>(std::max(0LL, size)), '\0');
+        if (!bytes.empty()) Stream.ReadBuffer(bytes.data(), static_cast<long long>(bytes.size()));
+        lines = ReadCsvLines(rtl::DecodeText(bytes), IgnoreRows, FMultiLineCSVImport);
     }
     if (lines.empty()) throw rtl::Exception("File is empty");
 
@@ -336,9 +363,13 @@ void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int Ig
             if (row >= RowCount() - FixedFooters()) SetRowCount(row + 1000);
             std::string_view rest(lines[next]);
             int col = SaveStartCol();
+            bool endedOnDelimiter = false;
             while (delimiter != 0 && rest.find(delimiter) != std::string_view::npos)
-                store(col++, CutCsvField(rest, delimiter, FTrimCSVBlanks));
-            if (!rest.empty()) store(col, LastCsvField(rest));
+                store(col++, CutCsvField(rest, delimiter, FTrimCSVBlanks, endedOnDelimiter));
+            if (!rest.empty())
+                store(col, LastCsvField(rest, FTrimCSVBlanks));
+            else if (endedOnDelimiter)
+                store(col, {});  // a trailing empty field still counts as a column
             std::string().swap(lines[next]);
             ++row;
             progress.Report(static_cast<double>(read + 1), static_cast<double>(toRead));

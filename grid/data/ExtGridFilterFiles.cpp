@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsSort.h"
@@ -17,6 +18,30 @@ namespace {
 const char* const FilterSection = "FILTER";
 
 std::string ItemSection(int Index) { return "ITEM" + std::to_string(Index); }
+
+// INI files lose the blanks around a value. A filter text with leading or trailing blanks is
+// therefore written between double quotes, which the reader removes again; a text that the
+// reader would take for such a wrapped text is wrapped too, so every text reads back as it
+// was. Texts of older files such as "New York" (quotes around a phrase) read as before.
+bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+bool HasEdgeBlank(std::string_view s) { return !s.empty() && (IsBlank(s.front()) || IsBlank(s.back())); }
+
+bool NeedsWrapping(std::string_view s);
+
+bool IsWrapped(std::string_view s)
+{
+    return s.size() >= 2 && s.front() == '"' && s.back() == '"' && NeedsWrapping(s.substr(1, s.size() - 2));
+}
+
+bool NeedsWrapping(std::string_view s) { return HasEdgeBlank(s) || IsWrapped(s); }
+
+std::string WrapFilterText(const std::string& Text) { return NeedsWrapping(Text) ? "\"" + Text + "\"" : Text; }
+
+std::string UnwrapFilterText(const std::string& Text)
+{
+    return IsWrapped(Text) ? Text.substr(1, Text.size() - 2) : Text;
+}
 
 // Reads integer values of one INI file and reports a value that is not a whole number in
 // the allowed range with the file, section, key and value.
@@ -42,7 +67,7 @@ public:
 
     std::string Text(const std::string& Section, const std::string& Key)
     {
-        return FIni.ReadString(Section, Key, "");
+        return UnwrapFilterText(FIni.ReadString(Section, Key, ""));
     }
 
 private:
@@ -61,16 +86,16 @@ void TExtStringGrid::SaveFilter(const std::string& FileName)
     for (int i = 0; i < filter.Count(); ++i) {
         const TFilterData& item = filter.Items(i);
         const std::string section = ItemSection(i);
-        ini.WriteString(section, "CONDITION", item.Condition());
+        ini.WriteString(section, "CONDITION", WrapFilterText(item.Condition()));
         ini.WriteInteger(section, "COLUMN", item.Column());
         ini.WriteInteger(section, "OPERATION", static_cast<int>(item.Operation()));
         ini.WriteInteger(section, "METHOD", static_cast<int>(item.Method()));
         ini.WriteBool(section, "CASE", item.CaseSensitive());
         ini.WriteBool(section, "ENABLED", item.Enabled());
         ini.WriteBool(section, "REMOVEACCENTED", item.RemoveAccented());
-        ini.WriteString(section, "PREFIX", item.Prefix());
-        ini.WriteString(section, "SUFFIX", item.Suffix());
-        ini.WriteString(section, "FRIENDLYNAME", item.FriendlyName());
+        ini.WriteString(section, "PREFIX", WrapFilterText(item.Prefix()));
+        ini.WriteString(section, "SUFFIX", WrapFilterText(item.Suffix()));
+        ini.WriteString(section, "FRIENDLYNAME", WrapFilterText(item.FriendlyName()));
     }
     ini.UpdateFile();
 }

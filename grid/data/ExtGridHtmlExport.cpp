@@ -22,6 +22,7 @@
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/gfx/JpegEncoder.h"
+#include "platform/rtl/StrUtils.h"
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/CodePage.h"
 #include "platform/rtl/Exceptions.h"
@@ -62,6 +63,68 @@ std::string Anchor(const std::string& text, std::size_t labelStart, bool full, b
     std::string label = full ? text : text.substr(labelStart);
     if (cut && !full && rtl::Utf8Length(label) > 255) label = rtl::Utf8Copy(label, 1, 255);
     return "<a href=" + Quoted(text) + ">" + label + "</a>";
+}
+
+// XHTML is XML: markup characters of a text are escaped, and only the entities XML knows or
+// numeric character references are written.
+std::string XmlEscaped(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+// Every character outside 7-bit ASCII as a numeric character reference.
+std::string NonAsciiAsReferences(std::string_view text)
+{
+    std::string out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 1;
+        char32_t cp = length == 1 ? c : c & (0xFF >> (length + 1));
+        for (int k = 1; k < length && i + k < text.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+        out += "&#" + std::to_string(static_cast<unsigned>(cp)) + ";";
+        i += static_cast<std::size_t>(length);
+    }
+    return out;
+}
+
+// Line breaks (CR LF, CR or LF) as closed "<br />" elements.
+std::string LineBreaksToXhtml(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            out += "<br />";
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+std::string XhtmlAnchor(const std::string& text, std::size_t labelStart, bool full, bool cut)
+{
+    std::string label = full ? text : text.substr(labelStart);
+    if (cut && !full && rtl::Utf8Length(label) > 255) label = rtl::Utf8Copy(label, 1, 255);
+    return "<a href=" + Quoted(XmlEscaped(text)) + ">" + XmlEscaped(label) + "</a>";
 }
 
 bool BlanksOnly(const std::string& text)
@@ -148,7 +211,11 @@ std::string ExportCellImage(const gfx::TGraphic& Graphic, int& Number, const std
     return path;
 }
 
-std::string ImageTag(const std::string& path) { return "<img src= \"file://" + path + "\">"; }
+std::string ImageTag(const std::string& path, bool xhtml)
+{
+    if (xhtml) return "<img src=\"file://" + XmlEscaped(path) + "\" alt=\"\" />";
+    return "<img src= \"file://" + path + "\">";
+}
 
 // The graphic a cell's bitmap or picture object stands for.
 const gfx::TGraphic* GraphicOf(rtl::TObject* object)
@@ -210,9 +277,28 @@ std::string TExtStringGrid::HtmlCellStyle(int ACol, int ARow, bool FixedLook)
     return style;
 }
 
+// XHTML cell text is the cell's text as text: escaped, with numeric references for special
+// characters and non-breaking blanks, closed line-break elements and escaped links, so that
+// the document is well-formed XML whatever the cells hold.
+std::string TExtStringGrid::XhtmlCellText(int ACol, int ARow, bool DataRow)
+{
+    const THTMLSettings& hs = HTMLSettings();
+    const std::string raw = SaveCellText(ACol, ARow);
+    if (URLShow() && raw.find("</") == std::string::npos) {
+        if (const std::size_t p = raw.find("mailto:"); p != std::string::npos) return XhtmlAnchor(raw, p + 7, URLFull(), false);
+        if (const std::size_t p = raw.find("://"); p != std::string::npos) return XhtmlAnchor(raw, p + 3, URLFull(), true);
+    }
+    if (raw.empty() || (DataRow && BlanksOnly(raw))) return "&#160;";
+    std::string text = XmlEscaped(raw);
+    if (hs.ConvertSpecialChars()) text = NonAsciiAsReferences(text);
+    if (hs.NonBreakingText()) rtl::ReplaceAllInPlace(text, " ", "&#160;");
+    return LineBreaksToXhtml(text);
+}
+
 std::string TExtStringGrid::HtmlCellText(int ACol, int ARow, bool DataRow)
 {
     const THTMLSettings& hs = HTMLSettings();
+    if (hs.XHTML()) return XhtmlCellText(ACol, ARow, DataRow);
     std::string text = SaveCellText(ACol, ARow);
     if (hs.ConvertSpecialChars()) text = HtmlEncodeEntities(text, true);
     if (hs.NonBreakingText()) text = SpacesToNbsp(text);
@@ -238,7 +324,7 @@ std::string TExtStringGrid::HtmlCellContent(int ACol, int ARow, const std::strin
     const TCellGraphic* g = GetCellGraphic(ACol, ARow);
     if (g == nullptr) return Text;
     const auto image = [&](const gfx::TGraphic* graphic) {
-        return graphic != nullptr ? ImageTag(ExportCellImage(*graphic, PictureNo, Folder, hs)) : std::string();
+        return graphic != nullptr ? ImageTag(ExportCellImage(*graphic, PictureNo, Folder, hs), hs.XHTML()) : std::string();
     };
     const auto listImage = [&](const gfx::TImageList& list, int index) {
         gfx::TBitmap bitmap;
@@ -254,7 +340,7 @@ std::string TExtStringGrid::HtmlCellContent(int ACol, int ARow, const std::strin
     case ctImageList:
         if (list != nullptr && g->CellIndex() >= 0 && g->CellIndex() < list->Count())
             return listImage(*list, g->CellIndex()) + Text;
-        Closing = "</TD>";
+        if (!hs.XHTML()) Closing = "</TD>";
         return Text;
     case ctDataImage: {
         const int index = rtl::StrToIntDef(GetCellEx(ACol, ARow), -1);
@@ -314,8 +400,10 @@ void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Te
             int widthIndex = -1;
             if (isHeader) widthIndex = c;
             else if (!headerRow) widthIndex = c - fc;
-            if (widthIndex >= 0 && widthIndex < widths.Count())
-                cell += " width=" + std::to_string(widths[widthIndex]) + "px";
+            if (widthIndex >= 0 && widthIndex < widths.Count()) {
+                const std::string width = std::to_string(widths[widthIndex]) + "px";
+                cell += " width=" + (hs.XHTML() ? Quoted(width) : width);
+            }
             std::string closing;
             const std::string content = HtmlCellContent(c, r, text, Folder, pictureNo, closing);
             body += cell + ">" + content + closing + kCrLf;
@@ -333,14 +421,14 @@ void TExtStringGrid::SaveToHTMLString(const std::string& Folder, std::string& Te
     body += std::string("</table>") + kCrLf;
     if (!hs.SuffixTag().empty()) body += hs.SuffixTag() + kCrLf;
     if (!hs.FooterText().empty()) body += hs.FooterText() + kCrLf;
-    if (hs.XHTML()) body += std::string("</HTML>") + kCrLf;
+    if (hs.XHTML()) body += std::string("</html>") + kCrLf;
 
     std::string doc;
     if (hs.XHTML()) {
         doc += "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n";
         doc += "<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Strict//EN\"\r\n";
         doc += "\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-strict.dtd\">\r\n";
-        doc += "<HTML xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">\r\n";
+        doc += "<html xmlns=\"http://www.w3.org/1999/xhtml\" xml:lang=\"en\" lang=\"en\">\r\n";
     }
     doc += hs.HeaderText() + hs.PrefixTag();
     doc += std::string("<style>") + kCrLf;

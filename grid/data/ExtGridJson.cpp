@@ -68,7 +68,9 @@ void TExtStringGrid::SaveToJSON(const std::string& FileName, const std::string& 
     // and not a lone closing bracket.
     if (lines.Count() == 0) lines.Add(opening);
     lines.Add("]}");
-    lines.SaveToFile(FileName, rtl::TTextEncoding::teAnsi);
+    // JSON text is UTF-8 without a byte-order mark; the code page would turn every letter
+    // it lacks into "?" and give readers bytes that are not JSON.
+    lines.SaveToFile(FileName, rtl::TTextEncoding::teUTF8NoBOM);
 }
 
 }  // namespace grid

@@ -340,11 +340,15 @@ int TExtStringGrid::CompareRowTexts(int ACol, int ARow1, int Direction, int ARow
     case ssCheckBox:
         res = static_cast<int>(SortCheckState(ACol, ARow1)) - static_cast<int>(SortCheckState(ACol, ARow2));
         break;
+    // A handler may answer with any negative, zero or positive value (a length or number
+    // difference); the sort works with its sign.
     case ssCustom:
         if (OnCustomCompare) OnCustomCompare(this, S1, S2, res);
+        res = (res > 0) - (res < 0);
         break;
     case ssRaw:
         if (OnRawCompare) OnRawCompare(this, ACol, ARow1, ARow2, res);
+        res = (res > 0) - (res < 0);
         break;
     default:
         res = CompareSortTexts(Style, S1, S2);

@@ -102,7 +102,7 @@ void TExtStringGrid::SaveToFile(const std::string& FileName, bool Unicode)
             if (text.empty()) continue;
             lines.Add(rtl::IntToStr(c) + "," + rtl::IntToStr(r) + "," + EscapeForCellFile(text));
         }
-        progress.Report(r, std::max(1, SaveRowCount() - 1));
+        progress.ReportRow(r - SaveStartRow(), SaveEndRow() - SaveStartRow() + 1);
     }
     ExportNotification(esExportDone, -1);
     lines.SaveToFile(FileName, Unicode ? rtl::TTextEncoding::teUnicode : rtl::TTextEncoding::teAnsi);

@@ -1,6 +1,7 @@
 // Small helpers shared by the string grid's text file readers and writers: progress reporting and UTF-16 lines.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -29,6 +30,11 @@ public:
         FLast = p;
         FEvent(FSender, p);
     }
+
+    // After the row of that index (from 0) of Count rows was written: 0 for the first row,
+    // 100 for the last, so that a save reaches 100 whatever the grid's size, its fixed and
+    // footer rows (a single row reports 100).
+    void ReportRow(int Index, int Count) { Report(Count <= 1 ? 1.0 : Index, Count <= 1 ? 1.0 : Count - 1.0); }
 
 private:
     const TFileProgressEvent& FEvent;

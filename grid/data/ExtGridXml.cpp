@@ -1,5 +1,7 @@
 // The string grid's XML files: the save range written as record XML, and XML documents read into cells.
 #include <algorithm>
+#include <cctype>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -12,29 +14,85 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/TextFile.h"
+#include "platform/rtl/SafeFile.h"
+#include "platform/rtl/CodePage.h"
 
 namespace grid {
 
 namespace {
 
-// The grid's own escape: an ampersand is written as "$amp;", which its reader turns back.
-std::string EscapeXmlText(std::string text)
+// Markup characters become the entities XML knows, so that every reader decodes them once
+// and a text such as "&gt;" in a cell survives a round trip.
+std::string EscapeXmlText(std::string_view text)
 {
-    rtl::ReplaceAllInPlace(text, "&", "$amp;");
-    rtl::ReplaceAllInPlace(text, ">", "&gt;");
-    rtl::ReplaceAllInPlace(text, "<", "&lt;");
-    rtl::ReplaceAllInPlace(text, "\"", "&quot;");
-    return text;
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        default: out += c;
+        }
+    }
+    return out;
 }
 
+// The parser has decoded the entities already; files written before "&" became "&amp;"
+// carry "$amp;" for it, which still loads as "&".
 std::string UnescapeXmlText(std::string text)
 {
     rtl::ReplaceAllInPlace(text, "$amp;", "&");
-    rtl::ReplaceAllInPlace(text, "&gt;", ">");
-    rtl::ReplaceAllInPlace(text, "&lt;", "<");
-    rtl::ReplaceAllInPlace(text, "&quot;", "\"");
     return text;
+}
+
+bool IsXmlNameStart(unsigned char c) { return std::isalpha(c) || c == '_' || c >= 0x80; }
+
+bool IsXmlNameChar(unsigned char c) { return IsXmlNameStart(c) || std::isdigit(c) || c == '-' || c == '.'; }
+
+// An element name made from a field name: characters a name may not hold become "_", a name
+// that may not start as it does gets a leading "_", and one starting with "xml" (reserved)
+// as well. Non-ASCII letters are kept as they are.
+std::string ValidXmlName(std::string_view Name)
+{
+    std::string out;
+    for (char c : Name) out += IsXmlNameChar(static_cast<unsigned char>(c)) ? c : '_';
+    if (out.empty() || !IsXmlNameStart(static_cast<unsigned char>(out[0]))) out.insert(out.begin(), '_');
+    if (rtl::LowerCase(out.substr(0, 3)) == "xml") out.insert(out.begin(), '_');
+    return out;
+}
+
+// The element names of the fields: valid names, made unique by a number where two field
+// names come out the same.
+std::vector<std::string> FieldElementNames(const rtl::TStrings& FieldDescr)
+{
+    std::vector<std::string> names;
+    std::unordered_map<std::string, int> used;
+    for (int i = 0; i < FieldDescr.Count(); ++i) used[ValidXmlName(FieldDescr.Get(i))]++;
+    std::unordered_map<std::string, int> taken;
+    for (int i = 0; i < FieldDescr.Count(); ++i) {
+        std::string name = ValidXmlName(FieldDescr.Get(i));
+        if (used[name] > 1 || taken.contains(name)) {
+            std::string numbered;
+            int n = taken[name];
+            do numbered = name + "_" + std::to_string(++n);
+            while (used.contains(numbered) || taken.contains(numbered));
+            taken[name] = n;
+            taken[numbered] = 0;
+            name = numbered;
+        } else {
+            taken[name] = 0;
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+bool NamesUtf8(std::string Encoding)
+{
+    Encoding = rtl::LowerCase(Encoding);
+    return Encoding == "utf-8" || Encoding == "utf8";
 }
 
 struct TLoadedCell {
@@ -161,19 +219,30 @@ private:
 
 }  // namespace
 
+// The declaration names the bytes that follow: UTF-8 when XMLEncoding asks for it, else the
+// system code page, Windows-1250, whatever other name XMLEncoding holds (the bytes were never
+// in that encoding).
 void TExtStringGrid::SaveToXML(const std::string& FileName, const std::string& ListDescr,
                                const std::string& RecordDescr, const rtl::TStrings* FieldDescr,
                                bool ExportEmptyCells)
 {
-    rtl::TTextFile file(FileName);
+    const bool utf8 = NamesUtf8(XMLEncoding());
+    std::unique_ptr<rtl::TSafeFileWriter> file;
     try {
-        file.Rewrite();
+        file = std::make_unique<rtl::TSafeFileWriter>(FileName);
     } catch (const rtl::EInOutError&) {
         throw VIdoZovuVozir("Cannot Create file " + rtl::DisplayPath(FileName));
     }
-    file.WriteLn("<?xml version=\"1.0\" encoding=\"" + XMLEncoding() + "\" ?>");
-    file.WriteLn("<" + ListDescr + ">");
+    auto writeLn = [&](const std::string& line) {
+        file->Write(utf8 ? line : rtl::Utf8ToWin1250(line));
+        file->Write("\r\n");
+    };
+    writeLn(std::string("<?xml version=\"1.0\" encoding=\"") + (utf8 ? "UTF-8" : "Windows-1250") + "\" ?>");
+    const std::string list = ValidXmlName(ListDescr);
+    const std::string record = ValidXmlName(RecordDescr);
+    writeLn("<" + list + ">");
 
+    const std::vector<std::string> names = FieldDescr != nullptr ? FieldElementNames(*FieldDescr) : std::vector<std::string>{};
     const int startCol = SaveStartCol();
     const int lastCol = SaveEndCol() + (FSaveHiddenCells ? NumHiddenColumns() : 0);
     const int startRow = SaveStartRow();
@@ -182,7 +251,7 @@ void TExtStringGrid::SaveToXML(const std::string& FileName, const std::string& L
     ExportNotification(esExportStart, startRow);
     for (int r = startRow; r <= endRow; ++r) {
         ExportNotification(esExportNextRow, r);
-        file.WriteLn("<" + RecordDescr + ">");
+        writeLn("<" + record + ">");
         for (int c = startCol; c <= lastCol; ++c) {
             // Storage column of the cell, and its real column, which numbers the field.
             const int storeCol = SavedStoreCol(c);
@@ -191,19 +260,17 @@ void TExtStringGrid::SaveToXML(const std::string& FileName, const std::string& L
             std::string text = SaveCellText(storeCol, r);
             if (text.empty() && !ExportEmptyCells) continue;
             const int n = realCol - startCol;
-            const std::string tag = FieldDescr != nullptr && n >= 0 && n < FieldDescr->Count()
-                                        ? FieldDescr->Get(n)
-                                        : "FIELD" + std::to_string(n);
-            text = text.empty() ? (FQuoteEmptyCells ? "\"\"" : "") : EscapeXmlText(std::move(text));
-            file.WriteLn("<" + tag + ">" + text + "</" + tag + ">");
+            const std::string tag = n >= 0 && n < static_cast<int>(names.size()) ? names[static_cast<std::size_t>(n)]
+                                                                                 : "FIELD" + std::to_string(n);
+            text = text.empty() ? (FQuoteEmptyCells ? "\"\"" : "") : EscapeXmlText(text);
+            writeLn("<" + tag + ">" + text + "</" + tag + ">");
         }
-        file.WriteLn("</" + RecordDescr + ">");
-        // Progress runs over the saved rows, from 0 to 100.
-        progress.Report(r - startRow, std::max(1, endRow - startRow));
+        writeLn("</" + record + ">");
+        progress.ReportRow(r - startRow, endRow - startRow + 1);
     }
     ExportNotification(esExportDone, -1);
-    file.WriteLn("</" + ListDescr + ">");
-    file.Close();
+    writeLn("</" + list + ">");
+    file->Commit();
 }
 
 void TExtStringGrid::LoadFromXML(const std::string& FileName, bool LevelToRow, bool LoadFieldDescr)

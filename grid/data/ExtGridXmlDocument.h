@@ -1,4 +1,4 @@
-// A small XML document reader for the string grid's XML import: elements, attributes and text.
+// The XML document object of the string grid's XML import, served by libxml2.
 #pragma once
 
 #include <functional>
@@ -17,7 +17,7 @@ namespace grid {
 struct TXmlNode {
     bool IsText = false;
     std::string NodeName;  // the element name; empty for a text node
-    std::string Value;     // the text of a text node, entities resolved
+    std::string Value;     // the text of a text node, predefined and character entities resolved
     std::vector<std::pair<std::string, std::string>> Attributes;
     std::vector<TXmlNode> ChildNodes;
 
@@ -25,8 +25,8 @@ struct TXmlNode {
     std::string Text() const;
 };
 
-// A malformed document: a code for the kind of fault, the 1-based line, what was wrong and
-// the text found there.
+// A malformed document: the parser's error code, the 1-based line, its message and the text
+// of that line from the place of the fault.
 class EXmlParseError : public rtl::Exception {
 public:
     EXmlParseError(int Code, int Line, std::string Reason, std::string Found);
@@ -38,12 +38,13 @@ public:
 
 using TXmlChildHandler = std::function<void(const TXmlNode& Child)>;
 
-// Reads a document from the bytes of a file: a UTF-8 or UTF-16 byte-order mark, or an
-// encoding declaration naming UTF-8, selects Unicode, as do bytes that are valid UTF-8
-// without a declaration; otherwise the bytes read as the system code page, in which the grid
-// writes its XML files. Each child of the document element is handed to OnRootChild in order
-// as it is read (blank text between them left out); the document element is returned without
-// its children. Raises EXmlParseError, possibly after some children were handed on.
+// Reads a document from the bytes of a file. The encoding comes from the byte-order mark or
+// the declaration and is honoured as declared; a document with neither whose bytes are not
+// valid UTF-8 reads as the system code page (Windows-1250). Entities declared in the document
+// are not expanded (a reference stays as its own text) and nothing is fetched from the
+// network. Each child element of the document element is handed to OnRootChild in order; the
+// document element is returned without its children. Raises EXmlParseError before any child
+// is handed on.
 TXmlNode ParseXmlDocument(std::string_view Bytes, const TXmlChildHandler& OnRootChild);
 
 }  // namespace grid

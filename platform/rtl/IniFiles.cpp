@@ -251,7 +251,16 @@ void TMemIniFile::WriteString(const std::string& section, const std::string& ide
         s.lines.push_back(TIniLine{true, ident, "", ""});
         line = &s.lines.back();
     }
-    line->value = Trim(value);
+    // A value is one line: each line break in it (CR LF, CR or LF) is written as a blank, so a
+    // value can never end its line early and start a key or section of its own.
+    std::string oneLine;
+    oneLine.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '\r' && i + 1 < value.size() && value[i + 1] == '\n') continue;
+        oneLine += c == '\r' || c == '\n' ? ' ' : c;
+    }
+    line->value = Trim(oneLine);
     line->raw = line->name + "=" + line->value;
     FModified = true;
 }

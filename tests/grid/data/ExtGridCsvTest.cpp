@@ -61,7 +61,7 @@ TEST_F(CsvTest, JavaModeMarksLineBreaksWithTildeAndEmptyFieldsWithCaret)
     Grid->SetJavaCSV(true);
     Grid->SaveToCSV(Dir.File("java.csv"));
     EXPECT_EQ(testsupport::ReadFileBytes(Dir.File("java.csv")),
-              rtl::Utf8ToWin1250("plain,^,\"say \"\"hi\"\"\",a,b\r\ntwo~lines,1.5,x,endő\r\n"));
+              rtl::Utf8ToWin1250("plain,^,\"say \"\"hi\"\"\",\"a,b\"\r\ntwo~lines,1.5,x,endő\r\n"));
 
     TExtStringGrid g(nullptr);
     g.SetJavaCSV(true);
@@ -121,19 +121,25 @@ TEST_F(CsvTest, FieldsAreUnquotedTrimmedAndCutAtTheClosingQuote)
     Grid->SetCSVTrimSpaces(false);
     Load("  a,  b\r\n");
     EXPECT_EQ(Grid->Cells(0, 0), "  a");
-    EXPECT_EQ(Grid->Cells(1, 0), "b");  // the last field always loses its leading blanks
+    EXPECT_EQ(Grid->Cells(1, 0), "  b");  // the last field keeps its leading blanks too
 }
 
-TEST_F(CsvTest, QuotedFieldSpanningLinesIsJoinedOnlyWhenTwoLinesFollowIt)
+TEST_F(CsvTest, QuotedFieldSpanningLinesIsJoinedWhileALineFollowsIt)
 {
     Load("1,\"two\r\nlines\",3\r\n4,5,6\r\n7,8,9\r\n");
     EXPECT_EQ(Grid->Cells(1, 0), "two\r\nlines");
     EXPECT_EQ(Grid->Cells(2, 2), "9");
     EXPECT_EQ(Grid->RowCount(), 3);
 
+    // The quoted field may end on the file's last line.
+    Load("1,2\r\n3,\"last\r\nrow\"\r\n");
+    EXPECT_EQ(Grid->RowCount(), 2);
+    EXPECT_EQ(Grid->Cells(1, 1), "last\r\nrow");
+
+    // An unterminated quote takes the rest of the file, as other CSV readers do.
     Load("1,\"open\r\n4,5,6\r\n");
-    EXPECT_EQ(Grid->Cells(1, 0), "open");
-    EXPECT_EQ(Grid->Cells(2, 1), "6");
+    EXPECT_EQ(Grid->RowCount(), 1);
+    EXPECT_EQ(Grid->Cells(0, 0), "1");
 
     Grid->SetCSVMultilineCellImport(false);
     Load("1,\"two\r\nlines\",3\r\n4,5,6\r\n7,8,9\r\n");

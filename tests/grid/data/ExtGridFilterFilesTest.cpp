@@ -143,3 +143,35 @@ TEST(ExtGridFilterFiles, MissingFileOrUnwritableFolderIsReported)
     EXPECT_EQ(grid.Filter().Count(), 2);
     EXPECT_THROW(grid.SaveFilter(dir.File("no/such/folder/f.ini")), rtl::Exception);
 }
+
+// INI files drop the blanks around a value; a filter file keeps them, and older files whose
+// texts are a quoted phrase read as before.
+TEST(ExtGridFilterFiles, LeadingAndTrailingBlanksOfTextsSurviveAndQuotedPhrasesStayAsTheyWere)
+{
+    testsupport::TempDir dir;
+    const std::string file = dir.File("blanks.ini");
+    const char* texts[] = {" lead", "trail ", "  both  ", "\" x \"", "\"New York\"", "\"", "plain"};
+    TExtStringGrid grid(nullptr);
+    for (const char* text : texts) {
+        TFilterData& d = grid.Filter().Insert(grid.Filter().Count());
+        d.SetCondition(text);
+        d.SetPrefix(text);
+        d.SetSuffix(text);
+        d.SetFriendlyName(text);
+    }
+    grid.SaveFilter(file);
+    TExtStringGrid other(nullptr);
+    other.LoadFilter(file);
+    ASSERT_EQ(other.Filter().Count(), static_cast<int>(std::size(texts)));
+    for (int i = 0; i < other.Filter().Count(); ++i) {
+        const TFilterData& d = other.Filter().Items(i);
+        EXPECT_EQ(d.Condition(), texts[i]);
+        EXPECT_EQ(d.Prefix(), texts[i]);
+        EXPECT_EQ(d.Suffix(), texts[i]);
+        EXPECT_EQ(d.FriendlyName(), texts[i]);
+    }
+
+    testsupport::WriteFileBytes(file, "[FILTER]\r\nCOUNT=1\r\n[ITEM0]\r\nCONDITION=\"New York\"\r\n");
+    other.LoadFilter(file);
+    EXPECT_EQ(other.Filter().Items(0).Condition(), "\"New York\"");
+}

@@ -508,3 +508,26 @@ TEST_F(ExtGridClickSortTest, IndexKeyClickAddsASecondSortKey)
 }
 
 }  // namespace
+
+// A handler may answer with any magnitude; only its sign orders the rows, both ways.
+TEST(ExtGridSort, CompareHandlersAnsweringWithADifferenceSortByItsSign)
+{
+    auto grid = MakeGrid({"ccc", "a", "bbbbbbb", "dd", "eeeee"});
+    grid->SortSettings().SetNormalCellsOnly(true);
+    grid->SortSettings().SetAutoFormat(false);
+    grid->SortSettings().SetDefaultFormat(ssCustom);
+    grid->OnCustomCompare = [](TSender, const std::string& a, const std::string& b, int& res) {
+        res = (static_cast<int>(a.size()) - static_cast<int>(b.size())) * 1000;
+    };
+    grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(*grid, 1), (std::vector<std::string>{"key", "a", "dd", "ccc", "eeeee", "bbbbbbb"}));
+    grid->Sort(1, sdDescending);
+    EXPECT_EQ(Column(*grid, 1), (std::vector<std::string>{"key", "bbbbbbb", "eeeee", "ccc", "dd", "a"}));
+
+    grid->SortSettings().SetDefaultFormat(ssRaw);
+    grid->OnRawCompare = [&](TSender, int ACol, int ARow1, int ARow2, int& res) {
+        res = static_cast<int>(grid->Cells(ACol, ARow2).size()) - static_cast<int>(grid->Cells(ACol, ARow1).size());
+    };
+    grid->Sort(1, sdAscending);
+    EXPECT_EQ(Column(*grid, 1), (std::vector<std::string>{"key", "bbbbbbb", "eeeee", "ccc", "dd", "a"}));
+}

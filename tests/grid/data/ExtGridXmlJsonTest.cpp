@@ -189,12 +189,14 @@ TEST_F(XmlJsonTest, MalformedXmlNamesFileLineAndTextAndLeavesTheGridAlone)
         const char* Found;
     };
     const Case cases[] = {
-        {"<l>\n<r><a>1</b></r>\n</l>", 2, "</b></r>"},
+        {"<l>\n<r><a>1</b></r>\n</l>", 2, "</r>"},
         {"<l>\r\n<r>\r\n<a x=1/></r></l>", 3, "1/></r></l>"},
-        {"<l>\n\n<r><a>&bogus;</a></r></l>", 3, "&bogus;</a></r></l>"},
-        {"<l>\n<r><a>1</a></r>\n", 1, "<l>"},
+        {"<l>\n\n<r><a>&bogus;</a></r></l>", 3, "</a></r></l>"},
+        {"<l>\n<r><a>1</a></r>\n", 3, "(end of file)"},
         {"<l/>\n<m/>", 2, "<m/>"},
         {"  \n", 2, "(end of file)"},
+        // An entity the document declares is not expanded, and an external one never fetched.
+        {"<!DOCTYPE l [<!ENTITY e SYSTEM \"http://example.invalid/x\">]>\n<l><r>&e;</r>\n", 3, "(end of file)"},
     };
     for (const Case& c : cases) {
         Fill({{"keep", "this"}, {"and", "that"}});
@@ -225,7 +227,7 @@ TEST_F(XmlJsonTest, DeeplyNestedXmlIsAParseErrorNotAStackOverflow)
         Grid->LoadFromXML(file);
         ADD_FAILURE() << "no error";
     } catch (const rtl::Exception& e) {
-        EXPECT_NE(e.Message().find("nested deeper than 1000"), std::string::npos) << e.Message();
+        EXPECT_NE(e.Message().find("nested deeper than"), std::string::npos) << e.Message();
     }
     EXPECT_EQ(Row(0), (Texts{"keep", "this"}));
 }

@@ -33,6 +33,23 @@ TEST(IniFiles, MemIniFileWritesSectionsInTheCodePageWithCrLf)
     EXPECT_EQ(ReadFileBytes(name), ReadFileBytes(TestDataDir() / "rtl" / "settings.ini"));
 }
 
+// A value holding line breaks stays on its line: it can never add a key or a section.
+TEST(IniFiles, LineBreaksInAValueAreWrittenAsBlanksAndInjectNothing)
+{
+    TempDir dir;
+    const std::string name = dir.File("inject.ini");
+    for (const char* brk : {"\r\n", "\n", "\r"}) {
+        TMemIniFile ini(name);
+        ini.WriteString("Main", "Title", std::string("a") + brk + "Admin=1" + brk + "[Other]" + brk + "b");
+        ini.UpdateFile();
+        TMemIniFile back(name);
+        EXPECT_EQ(back.ReadString("Main", "Title", ""), "a Admin=1 [Other] b") << brk[0] + 0;
+        EXPECT_EQ(back.ReadString("Main", "Admin", "none"), "none");
+        EXPECT_FALSE(back.SectionExists("Other"));
+        EXPECT_EQ(ReadFileBytes(name), "[Main]\r\nTitle=a Admin=1 [Other] b\r\n\r\n");
+    }
+}
+
 TEST(IniFiles, TypedReadsGiveDefaultsForMissingOrMalformedValues)
 {
     TempDir dir;

@@ -1,0 +1,200 @@
+// Tests of the string grid's cell access by real row and column, links and per-cell formatting.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "grid/core/ExtGrid.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Object.h"
+#include "tests/grid/GridOnFormTest.h"
+
+namespace {
+
+using grid::clGridNone;
+
+class CellAccessTest : public gridtest::GridInAppTest {
+protected:
+    // 4 columns × 7 rows (one fixed row), each cell "c<col>r<row>" by real index.
+    void FillNamed()
+    {
+        Grid->SetColCount(4);
+        Grid->SetRowCount(7);
+        for (int r = 0; r < 7; ++r)
+            for (int c = 0; c < 4; ++c) Grid->SetCells(c, r, Name(c, r));
+    }
+    static std::string Name(int c, int r) { return "c" + std::to_string(c) + "r" + std::to_string(r); }
+};
+
+// Real indexes reach every cell, whether its row or its column is hidden.
+TEST_F(CellAccessTest, AllCellsReadAndWriteByRealIndexThroughHiddenRowsAndColumns)
+{
+    FillNamed();
+    Grid->HideColumn(1);
+    Grid->HideRows(2, 3);
+    ASSERT_EQ(Grid->ColCount(), 3);
+    ASSERT_EQ(Grid->RowCount(), 5);
+    for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 4; ++c) {
+            EXPECT_EQ(Grid->AllCells(c, r), Name(c, r)) << c << "," << r;
+            EXPECT_EQ(Grid->AllGridCells(c, r), Name(c, r)) << c << "," << r;
+        }
+    EXPECT_EQ(Grid->AllCells(-1, 2), "");
+
+    Grid->SetAllCells(2, 3, "in a hidden row");
+    Grid->SetAllCells(1, 5, "in a hidden column");
+    Grid->SetAllCells(3, 4, "shown");
+    EXPECT_EQ(Grid->Cells(2, 2), "shown");  // real row 4, column 3 is displayed at (2, 2)
+    Grid->UnHideRowsAll();
+    Grid->UnHideColumnsAll();
+    EXPECT_EQ(Grid->Cells(2, 3), "in a hidden row");
+    EXPECT_EQ(Grid->Cells(1, 5), "in a hidden column");
+    EXPECT_EQ(Grid->Cells(3, 4), "shown");
+    EXPECT_EQ(Grid->Cells(0, 3), Name(0, 3));
+}
+
+TEST_F(CellAccessTest, AllColWidthsKeepTheWidthOfAHiddenColumn)
+{
+    FillNamed();
+    Grid->SetColWidths(1, 37);
+    Grid->SetColWidths(2, 55);
+    Grid->HideColumn(1);
+    EXPECT_EQ(Grid->AllColWidths(1), 37);
+    EXPECT_EQ(Grid->AllColWidths(2), 55);
+    Grid->SetAllColWidths(1, 44);
+    Grid->SetAllColWidths(2, 66);
+    EXPECT_EQ(Grid->ColWidths(1), 66);
+    Grid->UnHideColumn(1);
+    EXPECT_EQ(Grid->ColWidths(1), 44);
+}
+
+TEST_F(CellAccessTest, LinksAreFoundInLowerCaseAndAnchorsGiveTheirCaption)
+{
+    struct Case {
+        const char* Text;
+        const char* Url;
+        const char* Caption;
+    };
+    const Case cases[] = {
+        {"See HTTP://Example.COM/Path", "http://example.com/path", ""},
+        {"mailto:Joe@Example.org", "mailto:joe@example.org", ""},
+        {"<a href=\"https://a.b/c\">The Caption</a> more", "https://a.b/c", "The Caption"},
+        {"<a href='ftp://files.x/y'>x</a>", "ftp://files.x/y", ""},
+        {"file://c/data.txt and http://later", "file://c/data.txt and http://later", ""},
+        {"no link here", "", ""},
+    };
+    Grid->SetColCount(2);
+    for (const Case& c : cases) {
+        Grid->SetCells(1, 1, c.Text);
+        EXPECT_EQ(Grid->Hyperlink(1, 1), c.Url) << c.Text;
+        std::string url, caption;
+        Grid->GetHyperlinkDetails(1, 1, url, caption);
+        EXPECT_EQ(url, c.Url) << c.Text;
+        EXPECT_EQ(caption, c.Caption) << c.Text;
+        EXPECT_EQ(Grid->HasHyperlink(1, 1), std::string(c.Url) != "") << c.Text;
+    }
+}
+
+TEST_F(CellAccessTest, PlainTextAndLineCounts)
+{
+    Grid->SetCells(1, 1, "<b>bold</b> and <i>it</i>");
+    EXPECT_EQ(Grid->StrippedCells(1, 1), "bold and it");
+    for (const auto& [text, lines] : {std::pair<const char*, int>{"", 1}, {"one", 1}, {"a\r\nb", 2}, {"a\nb\rc", 3}}) {
+        Grid->SetCells(1, 1, text);
+        EXPECT_EQ(Grid->LinesInCell(1, 1), lines) << text;
+    }
+}
+
+TEST_F(CellAccessTest, FormattingReadersLeaveUnformattedCellsAloneAndWritersStoreTheValues)
+{
+    EXPECT_EQ(Grid->Colors(1, 1), clGridNone);
+    EXPECT_EQ(Grid->ColorsTo(1, 1), clGridNone);
+    EXPECT_EQ(Grid->FontColors(1, 1), clGridNone);
+    EXPECT_EQ(Grid->FontNames(1, 1), Grid->Font().Name());
+    EXPECT_FALSE(Grid->CellReadOnly(1, 1));
+    EXPECT_FALSE(Grid->HasCellProperties(1, 1));
+    Grid->WordWraps(1, 1);
+    EXPECT_TRUE(Grid->HasCellProperties(1, 1));
+
+    Grid->SetColors(2, 2, 0x0000FF);
+    Grid->SetFontColors(2, 2, 0x00FF00);
+    Grid->SetFontNames(2, 2, "Arial");
+    Grid->SetAlignments(2, 2, ui::taRightJustify);
+    Grid->SetCellReadOnly(2, 2, true);
+    EXPECT_EQ(Grid->Colors(2, 2), 0x0000FFu);
+    EXPECT_EQ(Grid->FontColors(2, 2), 0x00FF00u);
+    EXPECT_EQ(Grid->FontNames(2, 2), "Arial");
+    EXPECT_EQ(Grid->Alignments(2, 2), ui::taRightJustify);
+    EXPECT_TRUE(Grid->CellReadOnly(2, 2));
+    for (int size : {8, 10, 11, 14}) {
+        Grid->SetFontSizes(2, 2, size);
+        EXPECT_EQ(Grid->FontSizes(2, 2), size);
+    }
+}
+
+// Clearing a row colour returns plain cells to the defaults and keeps what else a cell holds.
+TEST_F(CellAccessTest, RowColorNoneKeepsObjectsAndMergesOfTheRow)
+{
+    Grid->SetColCount(6);
+    rtl::TObject userObject;
+    Grid->SetRowColor(2, 0x00FFFF);
+    Grid->SetObjects(1, 2, &userObject);
+    Grid->MergeCells(3, 2, 2, 1);
+    Grid->SetRowFontColor(2, 0x123456);
+    for (int c = 1; c < 6; ++c) EXPECT_EQ(Grid->Colors(c, 2), 0x00FFFFu) << c;
+
+    Grid->SetRowColor(2, clGridNone);
+    EXPECT_EQ(Grid->Objects(1, 2), &userObject);
+    EXPECT_EQ(Grid->Colors(1, 2), clGridNone);
+    EXPECT_TRUE(Grid->IsMergedCell(3, 2));
+    EXPECT_TRUE(Grid->IsMergedCell(4, 2));
+    EXPECT_FALSE(Grid->HasCellProperties(2, 2));
+    EXPECT_FALSE(Grid->HasCellProperties(5, 2));
+    EXPECT_EQ(Grid->FontColors(5, 2), clGridNone);
+    EXPECT_EQ(Grid->FontColors(1, 2), 0x123456u);
+    Grid->SetObjects(1, 2, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+using grid::TExtStringGrid;
+
+TEST_F(CellAccessTest, FindMultiFindsRowsMatchingEveryColumnsConditionInTurn)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(6);
+    const char* rows[][2] = {{"wheat", "Kiskunság"}, {"maize", "Kis Alföld"}, {"Wheat", "Kis Alföld"},
+                             {"<b>wheat</b>", "Kis Alföld"}, {"barley", "Kiskunság"}};
+    for (int r = 0; r < 5; ++r) {
+        Grid->SetCells(1, r + 1, rows[r][0]);
+        Grid->SetCells(2, r + 1, rows[r][1]);
+    }
+    const std::vector<std::string> conditions = {"wheat", "Kis A"};
+    const std::vector<int> columns = {1, 2};
+    const std::vector<TExtStringGrid::TMultiSearchType> types = {TExtStringGrid::stEqual, TExtStringGrid::stStartsWith};
+    EXPECT_EQ(Grid->FindMulti(conditions, columns, types, {false, false}, true, true), 3);
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(Grid->FindMultiNext(), 4);
+    EXPECT_EQ(Grid->FindMultiNext(), -1);
+    EXPECT_EQ(Grid->FindMulti(conditions, columns, types, {true, false}, false, false), -1);
+    EXPECT_EQ(Grid->FindMulti({"a"}, {1}, {TExtStringGrid::stNotContains}, {false}, false, false), -1);
+    EXPECT_EQ(Grid->FindMulti({"ley"}, {1}, {TExtStringGrid::stEndsWith}, {false}, false, false), 5);
+    try {
+        Grid->FindMulti(conditions, {1}, types, {false, false}, false, false);
+        ADD_FAILURE() << "no error";
+    } catch (const rtl::Exception& e) {
+        EXPECT_EQ(e.Message(), "Array size of parameters not matching");
+    }
+}
+
+TEST_F(CellAccessTest, FindWideFindsLikeFindWithoutScrolling)
+{
+    Grid->SetCells(2, 3, "őszi búza");
+    const rtl::TPoint hit = Grid->FindWide({-1, -1}, "BÚZA", 0);
+    EXPECT_EQ(hit, (rtl::TPoint{2, 3}));
+    EXPECT_EQ(Grid->FindWide(hit, "BÚZA", 0), (rtl::TPoint{-1, -1}));
+}
+
+}  // namespace
