@@ -9,3 +9,5 @@ find_package(JPEG REQUIRED)
 find_package(GIF REQUIRED)
 find_package(ZLIB REQUIRED)
 find_package(Threads REQUIRED)
+# Office files and database tables (platform/office).
+pkg_check_modules(OFFICE REQUIRED IMPORTED_TARGET libzip libxml-2.0 sqlite3 freexl)
