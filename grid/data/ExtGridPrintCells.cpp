@@ -1,6 +1,8 @@
 // Printed cells: the measuring and drawing of cells, rows, header, footer and borders on a page.
 #include "grid/data/ExtGridPrintCells.h"
 
+#include <cairo.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -214,7 +216,9 @@ void TPrintCells::PrintCell(int c, int r, const rtl::TRect& cell, bool)
     const TCellLook look = LookOf(c, r);
     rtl::TRect area = cell;
     area.Right = std::min(area.Right, FL.W);  // a column wider than the page is clipped to it
-    if (look.Brush.Color() != gfx::clNone && look.Brush.Style() != gfx::bsClear) {
+    // A PDF page is white: a white background adds nothing to it.
+    const bool invisible = !IsRaster() && gfx::ColorToRGB(look.Brush.Color()) == 0xFFFFFF;
+    if (look.Brush.Color() != gfx::clNone && look.Brush.Style() != gfx::bsClear && !invisible) {
         canvas.Brush().SetStyle(gfx::bsSolid);
         canvas.Brush().SetColor(look.Brush.Color());
         canvas.FillRect(map.ToDevice(area));
@@ -230,7 +234,9 @@ void TPrintCells::DrawCellText(const TCellLook& look, const std::string& text, c
     const int fontHeight = FGrid.MapFontHeight(look.Font.Size());
     SelectFont(canvas, look.Font, fontHeight, map);
     canvas.Brush().SetStyle(gfx::bsClear);
-    const unsigned halign = HorizontalFlag(look.HA);
+    canvas.SetBkMode(gfx::TRANSPARENT);
+    // Columns sized to their widest text need no clipping; narrowed ones clip each cell.
+    const unsigned halign = HorizontalFlag(look.HA) | (FL.TextsFit ? gfx::DT_NOCLIP : 0);
     rtl::TRect box{cell.Left + FL.M, cell.Top - FL.G, cell.Right - FL.M, cell.Bottom};
     if (look.WordWrap && FGrid.PrintSettings().NoAutoSize()) {
         rtl::TRect r = map.ToDevice(box);
@@ -292,6 +298,40 @@ void TPrintCells::DrawBorders(int c, int r, rtl::TRect cell, bool firstOfSegment
     if (sides.Contains(cbRight)) Line(cell.Right, cell.Top, cell.Right, cell.Bottom);
     if (sides.Contains(cbTop)) Line(cell.Left, cell.Top, cell.Right, cell.Top);
     if (sides.Contains(cbBottom)) Line(cell.Left, cell.Bottom, cell.Right + 1, cell.Bottom);
+    StrokeLines();
+}
+
+bool TPrintCells::IsRaster() const
+{
+    _cairo_surface* s = FL.Job->Target->Surface();
+    return s && cairo_surface_get_type(s) == CAIRO_SURFACE_TYPE_IMAGE;
+}
+
+void TPrintCells::StrokeLines()
+{
+    if (FLines.empty()) return;
+    // Vector targets take the sides of a cell as one stroked path, in the pen's colour.
+    gfx::TCanvas& canvas = *FL.Job->Target;
+    cairo_t* cr = canvas.Handle();
+    const std::uint32_t rgb = gfx::ColorToRGB(canvas.Pen().Color());
+    cairo_save(cr);
+    cairo_set_source_rgb(cr, (rgb & 0xFF) / 255.0, ((rgb >> 8) & 0xFF) / 255.0, ((rgb >> 16) & 0xFF) / 255.0);
+    cairo_set_line_width(cr, canvas.Pen().Width());
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_SQUARE);
+    if (canvas.Pen().Style() == gfx::psDash) {
+        const double dash[] = {18.0, 6.0};
+        cairo_set_dash(cr, dash, 2, 0);
+    } else if (canvas.Pen().Style() == gfx::psDot) {
+        const double dot[] = {3.0, 3.0};
+        cairo_set_dash(cr, dot, 2, 0);
+    }
+    for (const rtl::TRect& l : FLines) {
+        cairo_move_to(cr, l.Left + 0.5, l.Top + 0.5);
+        cairo_line_to(cr, l.Right + 0.5, l.Bottom + 0.5);
+    }
+    if (canvas.Pen().Style() != gfx::psClear) cairo_stroke(cr);
+    cairo_restore(cr);
+    FLines.clear();
 }
 
 void TPrintCells::Line(int x1, int y1, int x2, int y2)
@@ -300,6 +340,10 @@ void TPrintCells::Line(int x1, int y1, int x2, int y2)
     const print::TLoMetricMapping& map = FL.Job->Map;
     const rtl::TPoint a = map.ToDevice(rtl::TPoint{x1, y1});
     rtl::TPoint b = map.ToDevice(rtl::TPoint{x2, y2});
+    if (!IsRaster()) {
+        FLines.push_back({a.X, a.Y, b.X, b.Y});
+        return;
+    }
     // Lines exclude their end point: reach one pixel further so corners close.
     if (a.X == b.X) b.Y += 1;
     if (a.Y == b.Y) b.X += 1;
@@ -401,6 +445,7 @@ void TPrintCells::DrawOuterBorders(int y, int titleSpacing)
     if (b == pbDouble || b == pbHorizontal || b == pbAroundHorizontal) Line(x1, y2, x2, y2);
     if ((b == pbDouble || b == pbVertical || b == pbAroundVertical) && FL.RepeatCols)
         for (int c = 0; c < FGrid.FixedCols(); ++c) Line(FL.Indents[c], y1, FL.Indents[c], y2);
+    StrokeLines();
 }
 
 }  // namespace grid

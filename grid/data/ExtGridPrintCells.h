@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "grid/data/ExtGridPrintJob.h"
 
@@ -40,10 +41,13 @@ private:
     void SelectFont(gfx::TCanvas& canvas, const gfx::TFont& font, int logicalHeight, const print::TLoMetricMapping& map);
     std::string PageNumberText(int pageNr);
     void Line(int x1, int y1, int x2, int y2);
+    bool IsRaster() const;
+    void StrokeLines();
     void TextAt(int x, int y, const std::string& text);
 
     TExtStringGrid& FGrid;
     TExtStringGrid::TPrintLayout& FL;
+    std::vector<rtl::TRect> FLines;  // pending line segments (device) of a vector target
 };
 
 }  // namespace grid

@@ -108,6 +108,7 @@ int TExtStringGrid::PrintEngine(TPrintJob& Job)
         }
         L.F = f;
     }
+    L.TextsFit = !ps.NoAutoSize() && !ps.UseFixedWidth() && L.F >= 1.0 && !OnPrintSetColumnWidth;
     // Rows are measured and printed with the fonts scaled by the fit factor.
     FFontscalefactor = ps.NoAutoSizeRow() ? 1.0 : L.F;
     for (int c = area.Left; c <= area.Right; ++c)

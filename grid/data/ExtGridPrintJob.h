@@ -54,6 +54,7 @@ struct TExtStringGrid::TPrintLayout {
     bool ManyBands = false;                 // the columns did not all fit one band
     int FirstCol = 0, LastCol = 0;          // the band's columns
     bool RepeatCols = false;                // the fixed columns are printed in front of the band
+    bool TextsFit = false;                  // every column is as wide as its widest text
 };
 
 }  // namespace grid
