@@ -223,10 +223,10 @@ void TPrintCells::PrintCell(int c, int r, const rtl::TRect& cell, bool)
         canvas.Brush().SetColor(look.Brush.Color());
         canvas.FillRect(map.ToDevice(area));
     }
-    DrawCellText(look, PrintedText(c, r), area);
+    DrawCellText(look, PrintedText(c, r), area, !FL.TextsFit || cell.Right > FL.W);
 }
 
-void TPrintCells::DrawCellText(const TCellLook& look, const std::string& text, const rtl::TRect& cell)
+void TPrintCells::DrawCellText(const TCellLook& look, const std::string& text, const rtl::TRect& cell, bool clip)
 {
     if (text.empty()) return;
     gfx::TCanvas& canvas = *FL.Job->Target;
@@ -235,8 +235,9 @@ void TPrintCells::DrawCellText(const TCellLook& look, const std::string& text, c
     SelectFont(canvas, look.Font, fontHeight, map);
     canvas.Brush().SetStyle(gfx::bsClear);
     canvas.SetBkMode(gfx::TRANSPARENT);
-    // Columns sized to their widest text need no clipping; narrowed ones clip each cell.
-    const unsigned halign = HorizontalFlag(look.HA) | (FL.TextsFit ? gfx::DT_NOCLIP : 0);
+    // Columns sized to their widest text need no clipping; narrowed ones, and a column wider
+    // than the page, clip each cell.
+    const unsigned halign = HorizontalFlag(look.HA) | (clip ? 0 : gfx::DT_NOCLIP);
     rtl::TRect box{cell.Left + FL.M, cell.Top - FL.G, cell.Right - FL.M, cell.Bottom};
     if (look.WordWrap && FGrid.PrintSettings().NoAutoSize()) {
         rtl::TRect r = map.ToDevice(box);

@@ -36,7 +36,7 @@ private:
     std::string PrintedText(int c, int r);
     void PrintCells(int y, int first, int last, int r, int advance);
     void PrintCell(int c, int r, const rtl::TRect& cell, bool firstOfSegment);
-    void DrawCellText(const TCellLook& look, const std::string& text, const rtl::TRect& cell);
+    void DrawCellText(const TCellLook& look, const std::string& text, const rtl::TRect& cell, bool clip);
     void DrawBorders(int c, int r, rtl::TRect cell, bool firstOfSegment, int advance, int y);
     void SelectFont(gfx::TCanvas& canvas, const gfx::TFont& font, int logicalHeight, const print::TLoMetricMapping& map);
     std::string PageNumberText(int pageNr);

@@ -20,7 +20,7 @@
 
 namespace {
 
-std::string Run(const std::string& command)
+std::string Shell(const std::string& command)
 {
     std::string out;
     FILE* p = popen(command.c_str(), "r");
@@ -34,7 +34,7 @@ std::string Run(const std::string& command)
 int PdfPages(const std::string& pdf)
 {
     std::smatch m;
-    const std::string info = Run("pdfinfo '" + pdf + "' 2>&1");
+    const std::string info = Shell("pdfinfo '" + pdf + "' 2>&1");
     if (!std::regex_search(info, m, std::regex("Pages:\\s+(\\d+)"))) return -1;
     return std::stoi(m[1]);
 }
@@ -42,7 +42,7 @@ int PdfPages(const std::string& pdf)
 std::string PageText(const std::string& pdf, int page)
 {
     const std::string p = std::to_string(page);
-    return Run("pdftotext -layout -f " + p + " -l " + p + " '" + pdf + "' - 2>&1");
+    return Shell("pdftotext -layout -f " + p + " -l " + p + " '" + pdf + "' - 2>&1");
 }
 
 // A page rasterised by pdftoppm as grey levels (0 black … 255 white).
@@ -55,7 +55,7 @@ struct Raster {
 Raster Rasterise(const std::string& pdf, int page, int dpi, const std::string& stem)
 {
     const std::string p = std::to_string(page);
-    Run("pdftoppm -gray -r " + std::to_string(dpi) + " -f " + p + " -l " + p + " -singlefile '" + pdf + "' '" +
+    Shell("pdftoppm -gray -r " + std::to_string(dpi) + " -f " + p + " -l " + p + " -singlefile '" + pdf + "' '" +
         stem + "'");
     Raster r;
     std::ifstream in(stem + ".pgm", std::ios::binary);
@@ -153,6 +153,31 @@ TEST_F(ExtGridPrintTest, WideLongGridPrintsTheCountedPagesInBandsWithRepeatedFix
     const Raster page = Rasterise(Pdf, 2, 96, Dir.File("p2"));
     ASSERT_GT(page.Width, 700);
     EXPECT_GE(VerticalLines(page).size(), 4u);
+}
+
+// A column wider than the page prints in a band of its own, clipped to the page, and the
+// columns after it start the next band.
+TEST_F(ExtGridPrintTest, ColumnWiderThanThePagePrintsAloneClippedToThePage)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(2);
+    Grid->SetFixedCols(0);
+    Grid->SetCells(0, 0, "narrow");
+    std::string wide = "start";
+    for (int i = 0; i < 60; ++i) wide += " word" + std::to_string(i);
+    Grid->SetCells(1, 0, wide);
+    Grid->SetCells(2, 0, "after");
+    int counted = 0;
+    Grid->OnPrintStart = [&](rtl::TObject*, int pages, int&, int&) { counted = pages; };
+    Grid->Print();
+    ASSERT_EQ(counted, 3);
+    ASSERT_EQ(PdfPages(Pdf), 3);
+    const std::string second = PageText(Pdf, 2);
+    EXPECT_NE(second.find("start word0"), std::string::npos) << second;
+    EXPECT_EQ(second.find("word59"), std::string::npos) << "clipped at the page's edge";
+    EXPECT_EQ(second.find("narrow"), std::string::npos);
+    EXPECT_EQ(second.find("after"), std::string::npos);
+    EXPECT_NE(PageText(Pdf, 3).find("after"), std::string::npos);
 }
 
 TEST_F(ExtGridPrintTest, PageNumbersWithSeparatorAndOffset)
