@@ -7,6 +7,8 @@
 #include <cmath>
 
 #include "grid/core/GridOptions.h"
+#include "grid/foundation/EsgHTMLE.h"
+#include "grid/foundation/ExtUtilCellText.h"
 #include "grid/core/GridOptionsRecords.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/DateTime.h"
@@ -138,7 +140,16 @@ rtl::TPoint TPrintCells::CellPrintSize(int c, int r)
     SelectFont(*FL.Measure, look.Font, fontHeight, FL.MeasureMap);
     const print::TLoMetricMapping& map = FL.MeasureMap;
     rtl::TPoint size;
-    if (look.WordWrap && ps.NoAutoSize()) {
+    if (DetectCellTextKind(text, true) == ctkHtml) {
+        // HTML is measured by the mini-HTML renderer, as it is drawn.
+        THtmlRenderOptions options;
+        options.MeasureOnly = true;
+        options.ForPrinter = true;
+        options.WrapWords = false;
+        THtmlRenderResult result;
+        RenderHtmlText(*FL.Measure, text, {0, 0, 65535, 65535}, options, result);
+        size = {map.WidthToLogical(result.ContentWidth), map.HeightToLogical(result.ContentHeight)};
+    } else if (look.WordWrap && ps.NoAutoSize()) {
         const int width = FGrid.CellSpan(c, r).X > 0 ? 65535 : FL.MaxWidths[c];
         rtl::TRect calc{0, 0, std::max(1, map.WidthToDevice(width)), 0};
         FL.Measure->DrawText(text, calc, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
@@ -239,6 +250,20 @@ void TPrintCells::DrawCellText(const TCellLook& look, const std::string& text, c
     // than the page, clip each cell.
     const unsigned halign = HorizontalFlag(look.HA) | (clip ? 0 : gfx::DT_NOCLIP);
     rtl::TRect box{cell.Left + FL.M, cell.Top - FL.G, cell.Right - FL.M, cell.Bottom};
+    if (DetectCellTextKind(text, true) == ctkHtml) {
+        // HTML cells print their formatted text through the mini-HTML renderer, never their tags.
+        THtmlRenderOptions options;
+        options.ForPrinter = true;
+        options.KeepTextColor = true;
+        options.WrapWords = look.WordWrap;
+        THtmlRenderResult result;
+        const rtl::TRect r = map.ToDevice(box);
+        const int saved = canvas.SaveState();
+        canvas.IntersectClipRect(r);
+        RenderHtmlText(canvas, text, r, options, result);
+        canvas.RestoreState(saved);
+        return;
+    }
     if (look.WordWrap && FGrid.PrintSettings().NoAutoSize()) {
         rtl::TRect r = map.ToDevice(box);
         canvas.DrawText(text, r, gfx::DT_WORDBREAK | gfx::DT_EDITCONTROL | gfx::DT_EXPANDTABS | gfx::DT_NOPREFIX | halign);

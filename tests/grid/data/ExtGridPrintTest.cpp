@@ -180,6 +180,19 @@ TEST_F(ExtGridPrintTest, ColumnWiderThanThePagePrintsAloneClippedToThePage)
     EXPECT_NE(PageText(Pdf, 3).find("after"), std::string::npos);
 }
 
+TEST_F(ExtGridPrintTest, HtmlCellsPrintTheirTextWithoutTags)
+{
+    Grid->SetColCount(2);
+    Grid->SetRowCount(2);
+    Grid->SetCells(0, 1, "<b>Bold</b> and <i>slanted</i> words");
+    Grid->SetCells(1, 1, "plain");
+    Grid->Print();
+    const std::string text = PageText(Pdf, 1);
+    EXPECT_NE(text.find("Bold and slanted words"), std::string::npos) << text;
+    EXPECT_EQ(text.find("<b>"), std::string::npos) << text;
+    EXPECT_NE(text.find("plain"), std::string::npos) << text;
+}
+
 TEST_F(ExtGridPrintTest, PageNumbersWithSeparatorAndOffset)
 {
     Grid->SetColCount(2);
