@@ -193,6 +193,40 @@ TEST_F(ExtGridPrintTest, HtmlCellsPrintTheirTextWithoutTags)
     EXPECT_NE(text.find("plain"), std::string::npos) << text;
 }
 
+// A cell merged over three rows prints as one rectangle: its column shows two row lines
+// fewer than the column beside it.
+TEST_F(ExtGridPrintTest, CellMergedOverThreeRowsPrintsWithoutInnerBorders)
+{
+    Grid->SetColCount(2);
+    Grid->SetRowCount(6);
+    Grid->SetFixedRows(0);
+    Grid->SetFixedCols(0);
+    Grid->SetCells(0, 1, "m");
+    Grid->MergeCells(0, 1, 1, 3);
+    Grid->PrintSettings().SetCentered(false);
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 400, 400);
+    gfx::TCanvas canvas(s);
+    canvas.Brush().SetColor(gfx::clWhite);
+    canvas.FillRect({0, 0, 400, 400});
+    Grid->PrintDraw(canvas, {0, 0, 400, 400});
+    Raster r;
+    r.Width = r.Height = 400;
+    for (int y = 0; y < 400; ++y)
+        for (int x = 0; x < 400; ++x) r.Grey.push_back(static_cast<unsigned char>(canvas.Pixels(x, y) & 0xFF));
+    cairo_surface_destroy(s);
+    std::vector<int> edges;
+    for (int x = 0; x < 400; ++x)
+        if (r.At(x, 50) < 128 && (x == 0 || r.At(x - 1, 50) >= 128)) edges.push_back(x);
+    ASSERT_EQ(edges.size(), 3u);
+    auto rowLines = [&](int x) {
+        int n = 0;
+        for (int y = 0; y < 400; ++y) n += r.At(x, y) < 128 && (y == 0 || r.At(x, y - 1) >= 128);
+        return n;
+    };
+    EXPECT_EQ(rowLines(edges[1] - 3), 7 - 2);
+    EXPECT_EQ(rowLines(edges[2] - 3), 7);
+}
+
 TEST_F(ExtGridPrintTest, PageNumbersWithSeparatorAndOffset)
 {
     Grid->SetColCount(2);
