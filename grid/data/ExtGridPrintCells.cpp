@@ -215,12 +215,12 @@ void TPrintCells::PrintCells(int y, int first, int last, int r, int advance)
             width += FL.MaxWidths[k] + FL.Sp;
         const int height = advance * (std::max(0, span.Y) + 1);
         const rtl::TRect cell{FL.Indents[c], y, FL.Indents[c] + width, y - height};
-        PrintCell(c, r, cell, c == first);
-        DrawBorders(c, r, cell, c == first, advance, y);
+        PrintCell(c, r, cell);
+        DrawBorders(c, r, cell, advance, y);
     }
 }
 
-void TPrintCells::PrintCell(int c, int r, const rtl::TRect& cell, bool)
+void TPrintCells::PrintCell(int c, int r, const rtl::TRect& cell)
 {
     gfx::TCanvas& canvas = *FL.Job->Target;
     const print::TLoMetricMapping& map = FL.Job->Map;
@@ -292,7 +292,7 @@ void TPrintCells::DrawCellText(const TCellLook& look, const std::string& text, c
     }
 }
 
-void TPrintCells::DrawBorders(int c, int r, rtl::TRect cell, bool firstOfSegment, int advance, int y)
+void TPrintCells::DrawBorders(int c, int r, rtl::TRect cell, int advance, int y)
 {
     const TPrintSettings& ps = FGrid.PrintSettings();
     TCellBorders sides;
@@ -319,8 +319,7 @@ void TPrintCells::DrawBorders(int c, int r, rtl::TRect cell, bool firstOfSegment
     canvas.Pen().SetColor(pen.Color());
     canvas.Pen().SetStyle(pen.Style());
     canvas.Pen().SetWidth(std::max(1, FL.Job->Map.WidthToDevice(pen.Width())));
-    const int left = firstOfSegment ? cell.Left : cell.Left;
-    if (sides.Contains(cbLeft)) Line(left, cell.Top, left, cell.Bottom);
+    if (sides.Contains(cbLeft)) Line(cell.Left, cell.Top, cell.Left, cell.Bottom);
     if (sides.Contains(cbRight)) Line(cell.Right, cell.Top, cell.Right, cell.Bottom);
     if (sides.Contains(cbTop)) Line(cell.Left, cell.Top, cell.Right, cell.Top);
     if (sides.Contains(cbBottom)) Line(cell.Left, cell.Bottom, cell.Right + 1, cell.Bottom);

@@ -35,9 +35,9 @@ private:
     TCellLook LookOf(int c, int r);
     std::string PrintedText(int c, int r);
     void PrintCells(int y, int first, int last, int r, int advance);
-    void PrintCell(int c, int r, const rtl::TRect& cell, bool firstOfSegment);
+    void PrintCell(int c, int r, const rtl::TRect& cell);
     void DrawCellText(const TCellLook& look, const std::string& text, const rtl::TRect& cell, bool clip);
-    void DrawBorders(int c, int r, rtl::TRect cell, bool firstOfSegment, int advance, int y);
+    void DrawBorders(int c, int r, rtl::TRect cell, int advance, int y);
     void SelectFont(gfx::TCanvas& canvas, const gfx::TFont& font, int logicalHeight, const print::TLoMetricMapping& map);
     std::string PageNumberText(int pageNr);
     void Line(int x1, int y1, int x2, int y2);

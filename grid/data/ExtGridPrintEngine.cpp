@@ -195,11 +195,9 @@ int TExtStringGrid::PrintEngine(TPrintJob& Job)
         // 5. Rows.
         int n = 0;
         int y = 0;
-        bool brokeAtEnd = false;
         int X = area.Top;
         while (X <= area.Bottom) {
             ExportNotification(state, X);
-            brokeAtEnd = false;
             if (n == 0) {
                 y = -L.R;
                 if (Job.Drawing() && inRange(j + 1)) cells.DrawHeaderFooter(j + 1);
@@ -230,12 +228,11 @@ int TExtStringGrid::PrintEngine(TPrintJob& Job)
                 ++j;
                 ++L.PageInBand;
                 blocks();
-                brokeAtEnd = false;
                 if (FastPrint() && j >= FPrintPageFrom + 2) break;
             }
             if (cancelled) break;
         }
-        if (!brokeAtEnd) endPage(y, j + 1);
+        endPage(y, j + 1);
         first = K + 1;
         if (first <= area.Right && !cancelled) newPage();
         ++j;
