@@ -10,3 +10,5 @@ find_package(GIF REQUIRED)
 find_package(ZLIB REQUIRED)
 find_package(Threads REQUIRED)
 pkg_check_modules(LIBXML2 REQUIRED IMPORTED_TARGET libxml-2.0)
+# Office files and database tables (platform/office).
+pkg_check_modules(OFFICE REQUIRED IMPORTED_TARGET libzip libxml-2.0 sqlite3 freexl)

@@ -2751,6 +2751,72 @@ public:
 public:
     // ===== Printing and print preview; spreadsheet and database exchange =====
 public:
+    // Print on the program's printer (print::Printer(), a PDF file): the whole grid, a cell
+    // rectangle, the selection, or only the selected rows or columns.
+    void Print();
+    void PrintRect(const rtl::TRect& Gridrect);
+    void PrintSelection();
+    void PrintSelectedRows();
+    void PrintSelectedCols();
+    // Draw the page PreviewPage of the same layout into Displayrect of a screen canvas.
+    void PrintPreview(gfx::TCanvas& Canvas, const rtl::TRect& Displayrect);
+    void PrintPreviewRect(gfx::TCanvas& Canvas, const rtl::TRect& Displayrect, const rtl::TRect& Gridrect);
+    void PrintPreviewSelection(gfx::TCanvas& Canvas, const rtl::TRect& Displayrect);
+    void PrintPreviewSelectedRows(gfx::TCanvas& Canvas, const rtl::TRect& Displayrect);
+    void PrintPreviewSelectedCols(gfx::TCanvas& Canvas, const rtl::TRect& Displayrect);
+    // The first page of the layout sized to DrawRect of any canvas: no count, no events.
+    void PrintDraw(gfx::TCanvas& Canvas, const rtl::TRect& DrawRect);
+    void PrintDrawRect(gfx::TCanvas& Canvas, const rtl::TRect& DrawRect, const rtl::TRect& Gridrect);
+    // Negative character height in 0.1 mm of a point size, and back.
+    int MapFontHeight(int pointsize) const;
+    int MapFontSize(int Height) const;
+    void SetPreviewPage(int Value) { FPrintPageFrom = FPrintPageTo = Value; }
+    int PrintNrOfPages() const { return FPrintPageNum; }
+    bool FastPrint() const { return FFastPrint; }
+    void SetFastPrint(bool v) { FFastPrint = v; }
+    bool IsPrintPreview() const { return FIsPrintPreview; }
+    bool PrinterDriverFix() const { return FPrinterDriverFix; }
+    void SetPrinterDriverFix(bool v) { FPrinterDriverFix = v; }
+    double Fontscalefactor() const { return FFontscalefactor; }
+    rtl::TRect PrintPageRect() const { return FPrintPageRect; }
+    int PrintPageWidth() const { return FPrintPageWidth; }
+    int PrintColStart() const { return FPrintColStart; }
+    int PrintColEnd() const { return FPrintColEnd; }
+
+    // Spreadsheet workbooks (.xlsx read and written, .xls read), word-processor documents
+    // (.docx written) and database tables (SQLite files), in platform/office.
+    std::unique_ptr<rtl::TStringList> GetXLSSheets(const std::string& FileName);
+    void LoadFromXLS(const std::string& Filename);
+    void LoadFromXLSSheet(const std::string& Filename, const std::string& SheetName);
+    void SaveToXLS(const std::string& Filename, bool CreateNewSheet = false);
+    void SaveToXLSSheet(const std::string& Filename, const std::string& SheetName);
+    void SaveToDOC(const std::string& Filename, bool CreateNewDocument = true);
+    void AppendToDoc(const std::string& Filename, const std::string& Bookmark);
+    void LoadFromMDBTable(const std::string& Filename, const std::string& Table);
+    void LoadFromMDBSQL(const std::string& Filename, const std::string& SQL);
+private:
+    friend class TPrintCells;
+    struct TPrintJob;
+    struct TPrintLayout;
+    void RunPrintJob(const rtl::TRect& Area, bool SelectedOnly);
+    void RunPrintPreview(gfx::TCanvas& Canvas, const rtl::TRect& Displayrect, const rtl::TRect& Area,
+                         bool SelectedOnly);
+    int PrintEngine(TPrintJob& Job);
+    void LoadXLSSheet(const std::string& Filename, const std::string* SheetName);
+    void SaveXLS(const std::string& Filename, const std::string* SheetName, bool CreateNewSheet);
+    void WriteDoc(const std::string& Filename, const std::string* Bookmark, bool Append);
+    rtl::TRect FPrintRect{0, 0, 0, 0};
+    rtl::TRect FPrevRect{0, 0, 0, 0};
+    rtl::TRect FPrintPageRect{0, 0, 0, 0};
+    int FPrintPageWidth = 0;
+    int FPrintColStart = 0;
+    int FPrintColEnd = 0;
+    double FFontscalefactor = 1.0;
+    bool FFastPrint = false;
+    bool FIsPrintPreview = false;
+    bool FPrinterDriverFix = false;
+    bool FUseCacheRowHeights = false;
+public:
     // (end of printing block)
 public:
 

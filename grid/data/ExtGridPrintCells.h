@@ -1,0 +1,53 @@
+// Printed cells: the measuring and drawing of cells, rows, header, footer and borders on a page.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "grid/data/ExtGridPrintJob.h"
+
+namespace grid {
+
+// Measures and draws the cells of one print engine run in 0.1 mm page units; draws only in
+// drawing runs and only on pages within the job's range.
+class TPrintCells {
+public:
+    TPrintCells(TExtStringGrid& grid, TExtStringGrid::TPrintLayout& layout) : FGrid(grid), FL(layout) {}
+
+    int FontTextHeight(const gfx::TFont& font, int logicalHeight, const std::string& text = "gh");
+    int FontTextWidth(const gfx::TFont& font, int logicalHeight, const std::string& text);
+    // An eighth of this is the cell padding g: "gh" in the grid's font on the screen.
+    int ScreenTextHeight();
+    bool ColPrinted(int c);
+    bool RowPrinted(int r);
+    rtl::TPoint CellPrintSize(int c, int r);
+    int RowPrintHeight(int r);
+    // 2g + the row's printed height + the row spacing.
+    int RowAdvance(int r);
+    // Prints the repeated fixed columns (when repeated) and the band's columns of a row whose
+    // top is at y; returns the row advance.
+    int PrintRowSegment(int y, int r, int pageNr);
+    void DrawHeaderFooter(int pageNr);
+    void DrawOuterBorders(int y, int titleSpacing);
+
+private:
+    struct TCellLook;
+    TCellLook LookOf(int c, int r);
+    std::string PrintedText(int c, int r);
+    void PrintCells(int y, int first, int last, int r, int advance);
+    void PrintCell(int c, int r, const rtl::TRect& cell);
+    void DrawCellText(const TCellLook& look, const std::string& text, const rtl::TRect& cell, bool clip);
+    void DrawBorders(int c, int r, rtl::TRect cell, int advance, int y);
+    void SelectFont(gfx::TCanvas& canvas, const gfx::TFont& font, int logicalHeight, const print::TLoMetricMapping& map);
+    std::string PageNumberText(int pageNr);
+    void Line(int x1, int y1, int x2, int y2);
+    bool IsRaster() const;
+    void StrokeLines();
+    void TextAt(int x, int y, const std::string& text);
+
+    TExtStringGrid& FGrid;
+    TExtStringGrid::TPrintLayout& FL;
+    std::vector<rtl::TRect> FLines;  // pending line segments (device) of a vector target
+};
+
+}  // namespace grid

@@ -1,0 +1,329 @@
+// Spreadsheet, document and database exchange of the grid, read back and built by standard tools.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/office/A1Notation.h"
+#include "platform/office/OfficeErrors.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StringList.h"
+#include "tests/grid/GridOnFormTest.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// Runs a python3 script of the system's interpreter (where openpyxl, python-docx and xlwt
+// are installed) and returns what it prints.
+std::string Python(const std::string& script, const testsupport::TempDir& dir)
+{
+    const std::string file = dir.File("script.py");
+    { std::ofstream(file) << script; }
+    std::string out;
+    FILE* p = popen(("/usr/bin/python3 '" + file + "' 2>&1").c_str(), "r");
+    char buf[4096];
+    while (std::size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+std::string Sh(const std::string& command)
+{
+    std::string out;
+    FILE* p = popen((command + " 2>&1").c_str(), "r");
+    char buf[4096];
+    while (std::size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
+    pclose(p);
+    return out;
+}
+
+std::string ReadBytes(const std::string& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class ExtGridOfficeTest : public gridtest::GridInAppTest {
+protected:
+    void FillSmall()
+    {
+        Grid->SetColCount(3);
+        Grid->SetRowCount(3);
+        Grid->SetCells(0, 0, "Cell");
+        Grid->SetCells(1, 0, "Town");
+        Grid->SetCells(2, 0, "Yield");
+        Grid->SetCells(0, 1, "1");
+        Grid->SetCells(1, 1, "Győr ő°");
+        Grid->SetCells(2, 1, "12.5");
+        Grid->SetCells(0, 2, "2");
+        Grid->SetCells(1, 2, "a & <b>");
+        Grid->SetCells(2, 2, "-3");
+    }
+    testsupport::TempDir Dir;
+};
+
+TEST(A1Notation, ColumnLettersAreBase26ForAnyNumberOfLettersBothWays)
+{
+    struct Case { int Column; const char* Letters; };
+    for (Case k : {Case{1, "A"}, Case{26, "Z"}, Case{27, "AA"}, Case{52, "AZ"}, Case{53, "BA"}, Case{702, "ZZ"},
+                   Case{703, "AAA"}, Case{16384, "XFD"}}) {
+        EXPECT_EQ(office::ColumnLetters(k.Column), k.Letters);
+        EXPECT_EQ(office::ColumnNumber(k.Letters), k.Column);
+    }
+    EXPECT_EQ(office::ColumnNumber("ab"), 28);
+    EXPECT_EQ(office::ColumnNumber("A1"), 0);
+    EXPECT_EQ(office::ColumnNumber(""), 0);
+}
+
+TEST_F(ExtGridOfficeTest, WorkbookTheGridWritesOpensInOpenpyxlWithItsSheetPositionsAndValues)
+{
+    FillSmall();
+    const std::string file = Dir.File("cells.xlsx");
+    Grid->SaveToXLSSheet(file, "Cells");
+    const std::string out = Python(
+        "import openpyxl\n"
+        "wb = openpyxl.load_workbook('" + file + "')\n"
+        "print(wb.sheetnames)\n"
+        "ws = wb['Cells']\n"
+        "print(ws.dimensions)\n"
+        "for row in ws.iter_rows():\n"
+        "    for c in row:\n"
+        "        print(c.coordinate, repr(c.value))\n",
+        Dir);
+    EXPECT_EQ(out,
+              "['Cells']\nA1:C3\n"
+              "A1 'Cell'\nB1 'Town'\nC1 'Yield'\n"
+              "A2 1\nB2 'Győr ő°'\nC2 12.5\n"
+              "A3 2\nB3 'a & <b>'\nC3 -3\n");
+}
+
+TEST_F(ExtGridOfficeTest, WideGridEndsInColumnBA)
+{
+    Grid->SetColCount(53);
+    Grid->SetRowCount(1);
+    for (int c = 0; c < 53; ++c) Grid->SetCells(c, 0, "v" + std::to_string(c));
+    const std::string file = Dir.File("wide.xlsx");
+    Grid->SaveToXLS(file);
+    EXPECT_EQ(Python("import openpyxl\nws = openpyxl.load_workbook('" + file + "').active\n"
+                     "print(ws.dimensions, ws['AZ1'].value, ws['BA1'].value)\n",
+                     Dir),
+              "A1:BA1 v51 v52\n");
+}
+
+TEST_F(ExtGridOfficeTest, OpenpyxlWorkbookLoadsItsUsedRangeBehindTheFixedRowsAndColumns)
+{
+    const std::string file = Dir.File("made.xlsx");
+    Python("import openpyxl\n"
+           "wb = openpyxl.Workbook()\n"
+           "wb.active.title = 'Notes'\n"
+           "wb.active['A1'] = 'not this one'\n"
+           "ws = wb.create_sheet('Data')\n"
+           "ws['C3'] = 'first'\n"
+           "ws['D3'] = 2.5\n"
+           "ws['E4'] = True\n"
+           "ws['F4'] = 'Pécs'\n"
+           "ws['AD10'] = 'last'\n"
+           "wb.save('" + file + "')\n",
+           Dir);
+    auto names = Grid->GetXLSSheets(file);
+    ASSERT_EQ(names->Count(), 2);
+    EXPECT_EQ(names->Strings(0), "Notes");
+    EXPECT_EQ(names->Strings(1), "Data");
+
+    Grid->SetColCount(5);
+    Grid->SetRowCount(5);
+    Grid->SetFixedCols(1);
+    Grid->SetFixedRows(1);
+    Grid->SetSaveFixedCells(false);
+    Grid->LoadFromXLSSheet(file, "Data");
+    // $C$3:$AD$10: 28 columns and 8 rows behind the fixed column and row, which stay.
+    EXPECT_EQ(Grid->ColCount(), 29);
+    EXPECT_EQ(Grid->RowCount(), 9);
+    EXPECT_EQ(Grid->FixedCols(), 1);
+    EXPECT_EQ(Grid->FixedRows(), 1);
+    EXPECT_EQ(Grid->Cells(1, 1), "first");
+    EXPECT_EQ(Grid->Cells(2, 1), "2.5");
+    EXPECT_EQ(Grid->Cells(3, 2), "True");
+    EXPECT_EQ(Grid->Cells(4, 2), "Pécs");
+    EXPECT_EQ(Grid->Cells(28, 8), "last");
+    EXPECT_EQ(Grid->Cells(5, 5), "");
+
+    // Without a sheet name the active sheet loads (openpyxl leaves the first one active).
+    Grid->SetSaveFixedCells(true);
+    Grid->LoadFromXLS(file);
+    EXPECT_EQ(Grid->Cells(0, 0), "not this one");
+    EXPECT_EQ(Grid->ColCount(), 1);
+}
+
+TEST_F(ExtGridOfficeTest, MissingSheetOrBadFileLeavesTheGridUnchanged)
+{
+    FillSmall();
+    const std::string file = Dir.File("cells.xlsx");
+    Grid->SaveToXLSSheet(file, "Cells");
+    Grid->SetCells(1, 1, "kept");
+    try {
+        Grid->LoadFromXLSSheet(file, "Nope");
+        FAIL() << "no error";
+    } catch (const grid::VIdoZovuVozir& e) {
+        EXPECT_STREQ(e.what(), "Excel worksheet Nope not found");
+    }
+    const std::string notZip = Dir.File("text.xlsx");
+    { std::ofstream(notZip) << "plain text"; }
+    try {
+        Grid->LoadFromXLS(notZip);
+        FAIL() << "no error";
+    } catch (const rtl::Exception& e) {
+        EXPECT_NE(std::string(e.what()).find(notZip), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(Grid->ColCount(), 3);
+    EXPECT_EQ(Grid->RowCount(), 3);
+    EXPECT_EQ(Grid->Cells(1, 1), "kept");
+}
+
+TEST_F(ExtGridOfficeTest, SheetAddedToAnExistingWorkbookKeepsTheOthersAndReplacesItsNamesake)
+{
+    const std::string file = Dir.File("book.xlsx");
+    Python("import openpyxl\nwb = openpyxl.Workbook()\nwb.active.title = 'Old'\nwb.active['B2'] = 'stays'\n"
+           "wb.save('" + file + "')\n",
+           Dir);
+    FillSmall();
+    Grid->SaveToXLSSheet(file, "New");
+    Grid->SetCells(0, 0, "again");
+    Grid->SaveToXLSSheet(file, "New");
+    EXPECT_EQ(Python("import openpyxl\nwb = openpyxl.load_workbook('" + file + "')\n"
+                     "print(wb.sheetnames, wb['Old']['B2'].value, wb['New']['A1'].value, wb['New']['B2'].value)\n",
+                     Dir),
+              "['Old', 'New'] stays again Győr ő°\n");
+}
+
+TEST_F(ExtGridOfficeTest, FailedWorkbookSaveRaisesNamingTheFileAndKeepsTheExistingFile)
+{
+    FillSmall();
+    const std::string noFolder = Dir.File("missing/out.xlsx");
+    try {
+        Grid->SaveToXLS(noFolder);
+        FAIL() << "no error";
+    } catch (const rtl::EInOutError& e) {
+        EXPECT_NE(std::string(e.what()).find(noFolder), std::string::npos) << e.what();
+    }
+    // A file that is no workbook is not replaced by one.
+    const std::string other = Dir.File("other.xlsx");
+    { std::ofstream(other) << "someone's data"; }
+    EXPECT_THROW(Grid->SaveToXLSSheet(other, "Cells"), rtl::Exception);
+    EXPECT_EQ(ReadBytes(other), "someone's data");
+    EXPECT_FALSE(std::filesystem::exists(Dir.File("missing")));
+    // The old binary format is not written.
+    try {
+        Grid->SaveToXLS(Dir.File("old.xls"));
+        FAIL() << "no error";
+    } catch (const grid::VIdoZovuVozir& e) {
+        EXPECT_STREQ(e.what(), "Excel OLE server not found");
+    }
+}
+
+TEST_F(ExtGridOfficeTest, OldBinaryWorkbookLoads)
+{
+    const std::string file = Dir.File("old.xls");
+    Python("import xlwt\nwb = xlwt.Workbook()\nws = wb.add_sheet('Yields')\n"
+           "ws.write(0, 0, 'Cell')\nws.write(0, 1, 'Tonnes')\nws.write(1, 0, 17)\nws.write(1, 1, 3.25)\n"
+           "wb.save('" + file + "')\n",
+           Dir);
+    Grid->LoadFromXLSSheet(file, "Yields");
+    EXPECT_EQ(Grid->ColCount(), 2);
+    EXPECT_EQ(Grid->RowCount(), 2);
+    EXPECT_EQ(Grid->Cells(1, 0), "Tonnes");
+    EXPECT_EQ(Grid->Cells(0, 1), "17");
+    EXPECT_EQ(Grid->Cells(1, 1), "3.25");
+}
+
+TEST_F(ExtGridOfficeTest, DatabaseLoadsByTableAndBySqlWithFieldNamesInTheLastFixedRow)
+{
+    const std::string db = Dir.File("orders.db");
+    Sh("sqlite3 '" + db + "' \"CREATE TABLE Orders(id INTEGER, name TEXT, amount REAL, note TEXT);"
+       "INSERT INTO Orders VALUES(1, 'Szeged', 2.5, NULL);"
+       "INSERT INTO Orders VALUES(2, 'Eger', 0.5, 'late');"
+       "INSERT INTO Orders VALUES(3, 'Tata', 7, '');\"");
+    Grid->SetColCount(2);
+    Grid->SetRowCount(3);
+    Grid->SetFixedRows(2);
+    Grid->SetFixedCols(1);
+    Grid->LoadFromMDBTable(db, "Orders");
+    EXPECT_EQ(Grid->ColCount(), 5);
+    EXPECT_EQ(Grid->RowCount(), 5) << "the grid grows row by row as records come";
+    EXPECT_EQ(Grid->Cells(1, 1), "id");
+    EXPECT_EQ(Grid->Cells(4, 1), "note");
+    EXPECT_EQ(Grid->Cells(2, 2), "Szeged");
+    EXPECT_EQ(Grid->Cells(3, 2), "2.5");
+    EXPECT_EQ(Grid->Cells(4, 2), "");
+    EXPECT_EQ(Grid->Cells(4, 3), "late");
+    EXPECT_EQ(Grid->Cells(1, 4), "3");
+
+    Grid->SetRowCount(3);
+    Grid->LoadFromMDBSQL(db, "SELECT name, amount FROM Orders WHERE amount > 1 ORDER BY id DESC");
+    EXPECT_EQ(Grid->ColCount(), 3);
+    EXPECT_EQ(Grid->RowCount(), 4);
+    EXPECT_EQ(Grid->Cells(2, 1), "amount");
+    EXPECT_EQ(Grid->Cells(1, 2), "Tata");
+    EXPECT_EQ(Grid->Cells(2, 2), "7.0");
+    EXPECT_EQ(Grid->Cells(1, 3), "Szeged");
+
+    for (auto [file, sql, named] : {std::tuple{Dir.File("none.db"), std::string("SELECT 1"), Dir.File("none.db")},
+                                    std::tuple{db, std::string("SELECT * FROM Nope"), std::string("Nope")}}) {
+        try {
+            Grid->LoadFromMDBSQL(file, sql);
+            FAIL() << "no error for " << sql;
+        } catch (const rtl::Exception& e) {
+            EXPECT_NE(std::string(e.what()).find(named), std::string::npos) << e.what();
+        }
+    }
+    EXPECT_EQ(Grid->Cells(1, 2), "Tata");
+}
+
+TEST_F(ExtGridOfficeTest, DocumentTableReadsBackWithPythonDocxWithTextsAndAlignment)
+{
+    FillSmall();
+    Grid->SetAutoNumAlign(true);  // numbers align right
+    Grid->OnGetAlignment = [](rtl::TObject*, int row, int col, ui::TAlignment& h, grid::TVAlignment&) {
+        if (row == 0 && col == 1) h = ui::taCenter;
+    };
+    const std::string file = Dir.File("table.docx");
+    Grid->SaveToDOC(file, true);
+    EXPECT_EQ(Python("import docx\nd = docx.Document('" + file + "')\nt = d.tables[0]\n"
+                     "for r in t.rows:\n"
+                     "    print('|'.join(c.text + ':' + str(c.paragraphs[0].alignment) for c in r.cells))\n",
+                     Dir),
+              "Cell:None|Town:CENTER (1)|Yield:None\n"
+              "1:RIGHT (2)|Győr ő°:None|12.5:RIGHT (2)\n"
+              "2:RIGHT (2)|a & <b>:None|-3:RIGHT (2)\n");
+}
+
+TEST_F(ExtGridOfficeTest, AppendedTableStandsAtTheBookmarkOrAtTheEnd)
+{
+    const std::string file = Dir.File("report.docx");
+    Python("import docx\nfrom docx.oxml.ns import qn\nfrom docx.oxml import OxmlElement\n"
+           "d = docx.Document()\nd.add_paragraph('Intro')\np = d.add_paragraph('Results here')\n"
+           "d.add_paragraph('Closing')\n"
+           "b = OxmlElement('w:bookmarkStart'); b.set(qn('w:id'), '0'); b.set(qn('w:name'), 'Results')\n"
+           "e = OxmlElement('w:bookmarkEnd'); e.set(qn('w:id'), '0')\n"
+           "p._p.append(b); p._p.append(e)\nd.save('" + file + "')\n",
+           Dir);
+    FillSmall();
+    Grid->AppendToDoc(file, "Results");
+    Grid->SetCells(0, 0, "Second");
+    Grid->AppendToDoc(file, "NoSuchMark");
+    const std::string script =
+        "import docx, docx.table\nd = docx.Document('" + file + "')\n"
+        "for el in d.element.body.iterchildren():\n"
+        "    tag = el.tag.split('}')[1]\n"
+        "    if tag == 'p':\n"
+        "        t = ''.join(x.text or '' for x in el.iter() if x.tag.endswith('}t'))\n"
+        "        if t: print('p', t)\n"
+        "    elif tag == 'tbl':\n"
+        "        print('tbl', docx.table.Table(el, d).cell(0, 0).text, docx.table.Table(el, d).cell(1, 1).text)\n";
+    EXPECT_EQ(Python(script, Dir),
+              "p Intro\np Results here\ntbl Cell Győr ő°\np Closing\ntbl Second Győr ő°\n");
+}
+
+}  // namespace
