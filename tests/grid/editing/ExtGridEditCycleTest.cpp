@@ -12,6 +12,7 @@
 #include "grid/editing/ExtInplaceEdit.h"
 #include "grid/editing/GridEditorContract.h"
 #include "grid/editing/GridSpinEditors.h"
+#include "grid/foundation/ExtUtilCellText.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Clock.h"
@@ -294,6 +295,42 @@ TEST_F(EditCycleTest, CodeMovingTheCursorFromASpinEditorValidatesItsValue)
     App->ProcessMessages();
     EXPECT_EQ(Grid->Cells(2, 2), "7");
     EXPECT_EQ(Cell(), "2,2");
+}
+
+// A spin value refused on the way out of its cell reopens the spin editor showing the
+// refused value, and the edit is still checked against the value it started from.
+TEST_F(EditCycleTest, ARefusedSpinValueReopensTheSpinEditorWithThatValue)
+{
+    Grid->SetCells(2, 2, "7");
+    Grid->OnGetEditorType = [](TSender, int c, int r, grid::TEditorType& e) {
+        if (c == 2 && r == 2) e = grid::edSpinEdit;
+    };
+    std::vector<std::string> asked;
+    Grid->OnCellValidate = [&](TSender, int, int, std::string& v, bool& ok) {
+        asked.push_back(v);
+        ok = v != "13";
+    };
+    GoTo(2, 2);
+    Press(ui::VK_F2);
+    ASSERT_TRUE(Grid->SpinEdit()->Focused());
+    Press('A', ui::ssCtrl);
+    Type("13");
+    Click(4, 4);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), "7");
+    EXPECT_EQ(Cell(), "2,2");
+    ASSERT_TRUE(Grid->SpinEdit()->Visible());
+    EXPECT_TRUE(Grid->SpinEdit()->Focused());
+    EXPECT_EQ(Grid->SpinEdit()->Text(), "13");
+    // Putting the old value back is no change, so nothing is asked and the cursor goes on.
+    Press('A', ui::ssCtrl);
+    Type("7");
+    Click(4, 4);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), "7");
+    EXPECT_EQ(Cell(), "4,4");
+    EXPECT_EQ(asked, (std::vector<std::string>{"13"}));
+    EXPECT_FALSE(Grid->Modified());
 }
 
 // The value an edit is checked against is taken when the edit starts: code writing the
@@ -733,6 +770,43 @@ TEST_F(EditCycleTest, TheEditorOverAMergedBlockCoversTheWholeBlock)
     EXPECT_EQ(Editor()->Height(), block.Height() - 1);
     EXPECT_GT(block.Width(), Grid->ColWidths(1) * 2);
     EXPECT_EQ(Editor()->GetText(), "merged");
+}
+
+// A cell of escaped wide text is edited as the text it stands for and checked by the wide
+// validation only; the store keeps the escaped form, old and new.
+TEST_F(EditCycleTest, WideTextCellsAreEditedPlainAndCheckedByTheWideValidation)
+{
+    const std::string apples = grid::EncodeUnicodeEscapes("\xC3\x84pfel");
+    Grid->SetCells(2, 2, apples);
+    std::vector<std::string> wide;
+    int plain = 0;
+    Grid->OnCellValidate = [&](TSender, int, int, std::string&, bool&) { ++plain; };
+    Grid->OnCellValidateWide = [&](TSender, int, int, std::string& v, bool& ok) {
+        wide.push_back(v);
+        ok = v != "bad";
+    };
+    GoTo(2, 2);
+    Press(ui::VK_F2);
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_EQ(Editor()->GetText(), "\xC3\x84pfel");
+    Press('A', ui::ssCtrl);
+    Type("bad");
+    Press(ui::VK_DOWN);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), apples);
+    EXPECT_EQ(Cell(), "2,2");
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_EQ(Editor()->GetText(), "bad");
+    EXPECT_FALSE(Grid->Modified());
+    Press('A', ui::ssCtrl);
+    Type("Birne");
+    Press(ui::VK_DOWN);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), grid::EncodeUnicodeEscapes("Birne"));
+    EXPECT_EQ(Cell(), "2,3");
+    EXPECT_EQ(wide, (std::vector<std::string>{"bad", "Birne"}));
+    EXPECT_EQ(plain, 0);
+    EXPECT_TRUE(Grid->Modified());
 }
 
 TEST_F(EditCycleTest, RefusedCharactersOfTheNumericKindsBeep)
