@@ -725,6 +725,14 @@ void TExtStringGrid::KeyUp(ui::WORD& Key, ui::TShiftState Shift)
         ShowInplaceEdit();
     if ((IsArrow(key) || key == ui::VK_TAB) && !SameRect(Selection(), FMoveSelection)) NotifySelectionMoved();
     if (MouseActions().DisjunctCellSelect() && (Options() & ui::goEditing) == 0) CellSelectionKeyUp(key, Shift, before);
+    // With RangeSelectAndEdit a grid without goEditing opens an editable cell's editor on
+    // Enter and F2 (cells that may not be edited were turned away when the key went down).
+    if ((key == ui::VK_RETURN || key == ui::VK_F2) && MouseActions().RangeSelectAndEdit() &&
+        (Options() & ui::goEditing) == 0 && !HasCellControl(Col(), Row()) && IsEditable(Col(), Row())) {
+        SetOptions(Options() | ui::goEditing);
+        // Opened as F2 opens it in an editing grid: the caret after the text.
+        SetEditorMode(true);
+    }
 }
 
 void TExtStringGrid::AddSelectedCell(int ACol, int ARow)

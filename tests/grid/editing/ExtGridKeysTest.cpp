@@ -328,6 +328,34 @@ TEST_F(DisjunctKeysTest, SpaceSelectsCellsAndCtrlSpaceAddsThem)
     EXPECT_TRUE(cells.count({4, 3}));
 }
 
+// ===== editing a grid without goEditing
+
+TEST_F(GridKeysTest, WithRangeSelectAndEditEnterAndF2OpenTheEditorOfEditableCellsOnly)
+{
+    Grid->SetOptions(Grid->Options() & ~ui::goEditing);
+    Grid->MouseActions().SetRangeSelectAndEdit(true);
+    Grid->SetCells(1, 2, "old");
+    Grid->SetCells(2, 2, "fixed");
+    Grid->GetCellProperties(2, 2)->SetReadOnly(true);
+    int keys = 0;
+    Grid->OnKeyDown = [&](TSender, ui::WORD& k, ui::TShiftState) { keys += k == ui::VK_F2; };
+    GoTo(2, 2);
+    Press(ui::VK_F2);
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(keys, 1);
+    GoTo(1, 2);
+    Press(ui::VK_F2);
+    ASSERT_TRUE(Grid->EditorMode());
+    ui::THeadlessBackend::TypeText("er");
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 2), "older");
+    EXPECT_FALSE(Grid->EditorMode());
+    Press(ui::VK_RETURN);
+    ASSERT_TRUE(Grid->EditorMode());
+    Press(ui::VK_ESCAPE);
+    EXPECT_EQ(Grid->Cells(1, 2), "older");
+}
+
 // ===== Ctrl+Tab, the search footer, the followed grid
 
 TEST_F(GridKeysTest, CtrlTabBeforeFixedRightColumnsGoesToTheNextRowsFirstColumn)
