@@ -290,7 +290,8 @@ void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Show, bool Repeat, boo
         if (!AdvanceTarget(col, row, Forward, stop)) return;
         if (step > 0 && col == FAECol && row == FAERow) return;
         if (col >= ColCount() || row >= RowCount()) return;
-        bool canGo = !IsFixed(col, row);
+        // A hidden (zero-sized) cell is passed over like a read-only one.
+        bool canGo = !IsFixed(col, row) && ColWidths(col) != 0 && RowHeights(row) != 0;
         if (canGo) IsEditableCell(RealColIndex(col), row, canGo);
         if (canGo) {
             bool allow = true;
@@ -415,7 +416,8 @@ bool TExtStringGrid::NavigateFromEditor(bool Backward)
         for (int step = 0; step < cells && !found; ++step) {
             TabStep(c, r, Backward, handOver);
             if (c == startCol && r == startRow) break;
-            if (!IsBaseCell(c, r)) continue;
+            // Zero-width columns and zero-height rows are hidden: Tab never lands on them.
+            if (!IsBaseCell(c, r) || ColWidths(c) == 0 || RowHeights(r) == 0) continue;
             if ((Options() & ui::goEditing) != 0 || FEditDisable ? IsEditable(c, r) : IsSelectableCell(c, r)) found = true;
             if (handOver && Navigation().TabToNextAtEnd()) break;
         }

@@ -120,6 +120,23 @@ INSTANTIATE_TEST_SUITE_P(Keys, HiddenStepTest,
                                            StepCase{"down_with_only_hidden_rows_below", ui::VK_DOWN, 1, 4, "1,4"}),
                          [](const auto& info) { return std::string(info.param.Name); });
 
+// Tab and the advance on Enter pass over a zero-width column as well.
+TEST_F(GridKeysTest, TabAndEnterAdvanceNeverLandOnAHiddenColumn)
+{
+    Grid->SetOptions(Grid->Options() | ui::goTabs);
+    Grid->Navigation().SetAdvanceOnEnter(true);
+    Grid->Navigation().SetAdvanceDirection(grid::adLeftRight);
+    Grid->SetColWidths(2, 0);
+    GoTo(1, 2);
+    Press(ui::VK_TAB);
+    EXPECT_EQ(Cell(), "3,2");
+    Press(ui::VK_TAB, ui::ssShift);
+    EXPECT_EQ(Cell(), "1,2");
+    Press(ui::VK_F2);
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Cell(), "3,2");
+}
+
 // ===== disabled rows
 
 TEST_F(GridKeysTest, UpAndDownSkipDisabledRowsAndAClickCannotEnterThem)
