@@ -772,6 +772,45 @@ TEST_F(EditCycleTest, TheEditorOverAMergedBlockCoversTheWholeBlock)
     EXPECT_EQ(Editor()->GetText(), "merged");
 }
 
+// The topmost row of dark (text) pixels of a control within the columns given; -1 if none.
+int InkTop(const ui::TControl* control, int left, int right, int top = 0)
+{
+    for (int y = top; y < control->Height(); ++y)
+        for (int x = left; x < right; ++x)
+            if ((ui::THeadlessBackend::Pixel(control, x, y) & 0xFFFFFF) < 0x606060) return y;
+    return -1;
+}
+
+// With a centred or bottom vertical alignment the editor's text opens at the height where
+// the cell shows it, instead of jumping to the top of a tall cell.
+TEST_F(EditCycleTest, TheEditorTextStandsWhereTheCellShowsIt)
+{
+    Grid->SetWordWrap(false);
+    Grid->SetDefaultRowHeight(44);
+    Grid->SetColWidths(1, 90);
+    Grid->SetCells(1, 1, "Hg");
+    std::vector<int> editorTops;
+    for (grid::TVAlignment align : {grid::vtaTop, grid::vtaCenter, grid::vtaBottom}) {
+        SCOPED_TRACE(static_cast<int>(align));
+        Grid->SetVAlignment(align);
+        Grid->Invalidate();
+        Form->PaintPending();
+        const rtl::TRect cell = Grid->CellRect(1, 1);
+        const int cellInk = InkTop(Grid, cell.Left + 2, cell.Left + 40, cell.Top + 1);
+        Press(ui::VK_F2);
+        ASSERT_TRUE(EditorOpen());
+        Form->PaintPending();
+        const int editorInk = InkTop(Editor(), 1, 40);
+        ASSERT_GE(editorInk, 0);
+        editorTops.push_back(editorInk);
+        EXPECT_NEAR(Editor()->Top() + editorInk, cellInk, 4);
+        Press(ui::VK_ESCAPE);
+    }
+    ASSERT_EQ(editorTops.size(), 3u);
+    EXPECT_LT(editorTops[0] + 4, editorTops[1]);
+    EXPECT_LT(editorTops[1] + 4, editorTops[2]);
+}
+
 // A cell of escaped wide text is edited as the text it stands for and checked by the wide
 // validation only; the store keeps the escaped form, old and new.
 TEST_F(EditCycleTest, WideTextCellsAreEditedPlainAndCheckedByTheWideValidation)

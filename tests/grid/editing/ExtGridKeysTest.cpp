@@ -9,6 +9,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/SearchPanel.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Forms.h"
@@ -404,6 +405,10 @@ TEST_F(GridKeysTest, TheLastRowIsNotLeftUnderTheSearchFooter)
     EXPECT_EQ(Grid->Row(), 39);
     EXPECT_EQ(Grid->TopRow(), top);
     EXPECT_EQ(keys, 1);
+    // Ctrl+F takes the user to the footer's search box.
+    Press('F', ui::ssCtrl);
+    ASSERT_NE(Grid->SearchPanel(), nullptr);
+    EXPECT_TRUE(Grid->SearchPanel()->EditControl()->Focused());
 }
 
 TEST_F(GridKeysTest, TheFollowingGridTakesTheRowOfTheKeys)
