@@ -2257,6 +2257,9 @@ public:
     // (end of cellpipeline block)
 public:
     // ===== Editing cycle, validation, advance and keyboard =====
+    // The pending edit of a cell holding escaped wide text: NewValue is the plain text the
+    // editor shows, checked by OnCellValidateWide; an accepted value is stored escaped.
+    virtual bool ValidateCellWide(const std::string& NewValue);
     // Whether a cell (displayed column) may be edited: editing must be on (goEditing,
     // MouseActions.RangeSelectAndEdit, or goEditing removed only because the current cell is
     // read-only), then the base cell's own permission (read-only flag, OnCanEditCell) and
@@ -2290,6 +2293,14 @@ public:
     int FirstNavigableCol();
     int VisibleFixedRightCols();
     bool IsLastNormalRow();
+    // Steps that pass over zero-width columns and zero-height rows, and the first and last
+    // shown normal row and column.
+    int NextVisibleCol(int ACol);
+    int NextVisibleRow(int ARow);
+    int FirstVisibleRow();
+    int FirstVisibleCol();
+    int LastVisibleRow();
+    int LastVisibleCol();
     // Appends an empty row as Down on the last row does with AppendOnArrowDown.
     void AppendRowOnArrowDown();
     // The next selectable cell ahead in the advance direction; false when there is none.
@@ -2314,6 +2325,20 @@ private:
     void SpaceOnCellControl(ui::WORD Key);
     void FireKeyDown(ui::WORD Key, ui::TShiftState Shift);
     void EnterFromEditor(ui::TShiftState Shift);
+    void KeyStepTarget(ui::WORD Key, int& TargetCol, int& TargetRow);
+    void NotifySelectionMoved();
+    bool SearchFooterKeyEnds(ui::WORD Key, ui::TShiftState Shift, bool& Locked);
+    void ScrollAboveSearchFooter();
+    void CtrlTabPastFixedRightCols(int RowAtEntry);
+    void DisjunctSelectionKey(ui::WORD Key, ui::TShiftState Shift);
+    bool RowSelectKeys(ui::WORD Key, ui::TShiftState Shift);
+    void SelectRowsBetween(int FromRow, int ToRow);
+    void HomeEndRowSelection(int RowAtEntry, bool ShiftDown);
+    void AddSelectedCell(int ACol, int ARow);
+    void CellSelectionKeyUp(ui::WORD Key, ui::TShiftState Shift, const rtl::TRect& Before);
+    void MoveSelectedRowsByKey(ui::WORD Key, int LastCol, int LastRow);
+    void SkipDisabledRowsByKey(ui::WORD Key);
+    void WrapCursorByKey(ui::WORD Key);
     void IncrementalSearch(char32_t Key);
     void ShowInvalidValue(int ACol, int ARow);
     // Validates a pending edit of the current cell before the cursor leaves it.
@@ -2328,6 +2353,8 @@ private:
     bool FValidating = false;
     bool FInvalidSel = false;
     std::string FInvalidCache;
+    // Set while a refused value reopens its editor: a special editor then shows that value.
+    bool FReopenRefused = false;
     bool FEditDisable = false;
     int FOldRowSel = -1;
     bool FDisableChange = false;
@@ -2337,6 +2364,9 @@ private:
     int FAERow = -1;
     int FLastTabCol = -1;
     int FLastTabRow = -1;
+    // The current cell when the last key went down, and the selection at its arrival.
+    rtl::TPoint FLastKeyCell{-1, -1};
+    rtl::TRect FMoveSelection{-1, -1, -1, -1};
     bool FNoEditChange = false;
 public:
     // Set while the grid itself writes the editor's text, so no edit events fire.

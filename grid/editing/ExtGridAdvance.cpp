@@ -33,7 +33,85 @@ int TExtStringGrid::LastCellInRow(int ARow)
 
 int TExtStringGrid::FirstNavigableCol() { return FixedCols() == 0 && HasNodes() ? 1 : FixedCols(); }
 
-int TExtStringGrid::VisibleFixedRightCols() { return FixedRightCols(); }
+// The fixed right columns that are shown: hidden ones among the last real columns do not count.
+int TExtStringGrid::VisibleFixedRightCols()
+{
+    if (NumHiddenColumns() == 0) return FixedRightCols();
+    int shown = 0;
+    const int total = TotalColCount();
+    for (int c = total - FixedRightCols(); c < total; ++c)
+        if (c >= 0 && !IsHiddenColumn(c)) ++shown;
+    return shown;
+}
+
+// --- stepping over zero-width columns and zero-height rows
+
+// The column a horizontal step to ACol lands on: columns of width 0 are passed over in the
+// direction of the step (left when ACol is not right of the current column); ACol itself
+// when no shown column lies that way.
+int TExtStringGrid::NextVisibleCol(int ACol)
+{
+    ACol = std::clamp(ACol, FixedCols(), std::max(FixedCols(), ColCount() - 1));
+    const bool left = Col() >= ACol;
+    int c = ACol;
+    if (IsMergedCell(ACol, Row())) c = left ? ACol - CellSpan(ACol, Row()).X : ACol + CellSpan(ACol, Row()).X;
+    const int rightEnd = ColCount() - FixedRightCols();
+    if (left) {
+        while (c >= FixedCols() && ColWidths(c) == 0) --c;
+        return c < FixedCols() ? ACol : c;
+    }
+    while (c < rightEnd && ColWidths(c) == 0) ++c;
+    return c >= rightEnd ? ACol : c;
+}
+
+// The row a vertical step to ARow lands on; rows of height 0 are passed over. A failed
+// upward walk keeps ARow when it is shown and answers -1 when it is not.
+int TExtStringGrid::NextVisibleRow(int ARow)
+{
+    ARow = std::clamp(ARow, FixedRows(), std::max(FixedRows(), RowCount() - 1));
+    const bool up = Row() >= ARow;
+    int r = ARow;
+    if (IsMergedCell(Col(), ARow)) r = up ? ARow - CellSpan(Col(), ARow).Y : ARow + CellSpan(Col(), ARow).Y;
+    const int bottomEnd = RowCount() - FixedFooters();
+    if (up) {
+        while (r >= FixedRows() && RowHeights(r) == 0) --r;
+        if (r < FixedRows()) return RowHeights(ARow) != 0 ? ARow : -1;
+        return r;
+    }
+    while (r < bottomEnd && RowHeights(r) == 0) ++r;
+    return r >= bottomEnd ? ARow : r;
+}
+
+// These four may move the current cell, so that the step they ask for goes the right way.
+int TExtStringGrid::FirstVisibleRow()
+{
+    if (RowHeights(FixedRows()) != 0) return FixedRows();
+    SetRow(FixedRows());
+    return NextVisibleRow(FixedRows() + 1);
+}
+
+int TExtStringGrid::FirstVisibleCol()
+{
+    if (ColWidths(FixedCols()) != 0) return FixedCols();
+    SetCol(FixedCols());
+    return NextVisibleCol(FixedCols() + 1);
+}
+
+int TExtStringGrid::LastVisibleRow()
+{
+    const int last = RowCount() - FixedFooters() - 1;
+    if (RowHeights(last) != 0) return last;
+    SetRow(last);
+    return NextVisibleRow(last - 1);
+}
+
+int TExtStringGrid::LastVisibleCol()
+{
+    const int last = ColCount() - FixedRightCols() - 1;
+    if (ColWidths(last) != 0) return last;
+    SetCol(last);
+    return NextVisibleCol(last - 1);
+}
 
 bool TExtStringGrid::IsLastNormalRow() { return Row() + 1 == RowCount() - FixedFooters(); }
 
@@ -212,7 +290,8 @@ void TExtStringGrid::AdvanceEdit(int ACol, int ARow, bool Show, bool Repeat, boo
         if (!AdvanceTarget(col, row, Forward, stop)) return;
         if (step > 0 && col == FAECol && row == FAERow) return;
         if (col >= ColCount() || row >= RowCount()) return;
-        bool canGo = !IsFixed(col, row);
+        // A hidden (zero-sized) cell is passed over like a read-only one.
+        bool canGo = !IsFixed(col, row) && ColWidths(col) != 0 && RowHeights(row) != 0;
         if (canGo) IsEditableCell(RealColIndex(col), row, canGo);
         if (canGo) {
             bool allow = true;
@@ -337,7 +416,8 @@ bool TExtStringGrid::NavigateFromEditor(bool Backward)
         for (int step = 0; step < cells && !found; ++step) {
             TabStep(c, r, Backward, handOver);
             if (c == startCol && r == startRow) break;
-            if (!IsBaseCell(c, r)) continue;
+            // Zero-width columns and zero-height rows are hidden: Tab never lands on them.
+            if (!IsBaseCell(c, r) || ColWidths(c) == 0 || RowHeights(r) == 0) continue;
             if ((Options() & ui::goEditing) != 0 || FEditDisable ? IsEditable(c, r) : IsSelectableCell(c, r)) found = true;
             if (handOver && Navigation().TabToNextAtEnd()) break;
         }

@@ -3,6 +3,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
+#include "grid/foundation/ExtUtilCellText.h"
 #include "platform/ui/RegisteredMessages.h"
 
 namespace grid {
@@ -36,6 +37,8 @@ bool TExtStringGrid::IsEditableBaseCell(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0) return false;
     const rtl::TPoint base = BaseCell(ACol, ARow);
+    // A disabled row is shown but not edited.
+    if (UseEnabledRows() && !RowEnabled(base.Y)) return false;
     bool canEdit = true;
     IsEditableCell(RealColIndex(base.X), base.Y, canEdit);
     return canEdit && !IsFixed(base.X, base.Y);
@@ -82,6 +85,8 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow)
 {
     const rtl::TPoint base = BaseCell(ACol, ARow);
     std::string text = TBaseGrid::GetEditText(base.X, base.Y);
+    // Escaped wide text is edited as the text it stands for.
+    if (text.starts_with("|\\")) return DecodeUnicodeEscapes(text);
     if (!EditWithTags() && text.find('<') != std::string::npos) text = StripHtmlTags(text);
     return text;
 }
@@ -91,7 +96,9 @@ std::string TExtStringGrid::GetEditText(int ACol, int ARow)
 void TExtStringGrid::SetEditText(int ACol, int ARow, const std::string& Value)
 {
     const rtl::TPoint base = BaseCell(ACol, ARow);
-    TBaseGrid::SetEditText(base.X, base.Y, Value);
+    // A cell of escaped wide text keeps that form while it is edited.
+    if (GetCellEx(base.X, base.Y).starts_with("|\\")) TBaseGrid::SetEditText(base.X, base.Y, EncodeUnicodeEscapes(Value));
+    else TBaseGrid::SetEditText(base.X, base.Y, Value);
 }
 
 void TExtStringGrid::StoreEditorText() { UpdateText(); }
@@ -139,7 +146,10 @@ void TExtStringGrid::ShowInvalidValue(int ACol, int ARow)
         FForceSel = false;
     }
     if (CanFocus() && !Focused() && (NormalEdit() == nullptr || !NormalEdit()->Focused())) SetFocus();
+    FReopenRefused = true;
     ShowInplaceEdit();
+    FReopenRefused = false;
+    if (SpecialEditorOpen()) return;
     TExtInplaceEdit* edit = NormalEdit();
     if (edit == nullptr || !edit->Visible()) return;
     FEditing = true;

@@ -2,9 +2,12 @@
 #include <algorithm>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsCells.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
+#include "grid/core/SearchPanel.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
@@ -37,6 +40,12 @@ ui::TShiftState ModifierState()
 
 bool IsArrow(ui::WORD key) { return key >= ui::VK_LEFT && key <= ui::VK_DOWN; }
 
+rtl::TRect OrderedRect(const rtl::TRect& r)
+{
+    return rtl::TRect{std::min(r.Left, r.Right), std::min(r.Top, r.Bottom), std::max(r.Left, r.Right),
+                      std::max(r.Top, r.Bottom)};
+}
+
 }  // namespace
 
 void TExtStringGrid::FireKeyDown(ui::WORD Key, ui::TShiftState Shift)
@@ -48,27 +57,131 @@ void TExtStringGrid::FireKeyDown(ui::WORD Key, ui::TShiftState Shift)
 
 // --- WM_KEYDOWN of the grid itself
 
+namespace {
+
+bool IsNavigationKey(ui::WORD key) { return key >= ui::VK_PRIOR && key <= ui::VK_DOWN; }
+
+bool SameRect(const rtl::TRect& a, const rtl::TRect& b)
+{
+    return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+}
+
+}  // namespace
+
+// A selection that moved since the key arrived is reported through SelectionChanged.
+void TExtStringGrid::NotifySelectionMoved()
+{
+    const rtl::TRect s = Selection();
+    if (SameRect(s, FMoveSelection)) return;
+    SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+    FMoveSelection = s;
+}
+
 void TExtStringGrid::WMKeyDown(ui::TMessage& Message)
 {
     const auto key = static_cast<ui::WORD>(Message.WParam);
     const ui::TShiftState shift = ModifierState();
+    const bool ctrl = (shift & ui::ssCtrl) != 0;
+    const int leftColAtEntry = LeftCol();
+    const int colAtEntry = RealColIndex(Col());
+    const int rowAtEntry = Row();
+    FMoveSelection = Selection();
+    // With KeepHorizScroll the vertical keys of a row-select grid keep the columns in view.
+    const bool keepHoriz = (key == ui::VK_PRIOR || key == ui::VK_NEXT || key == ui::VK_UP || key == ui::VK_DOWN) &&
+                           (Options() & ui::goRowSelect) != 0 && leftColAtEntry != FixedCols() &&
+                           Navigation().KeepHorizScroll();
     if (GridKeyDownSteps(key, shift)) {
         Message.Result = 1;
         return;
     }
-    if (key == ui::VK_DOWN && IsLastNormalRow() && Navigation().AppendOnArrowDown() && !(shift & ui::ssCtrl))
+    if (key == ui::VK_DOWN && IsLastNormalRow() && Navigation().AppendOnArrowDown() && !ctrl)
         AppendRowOnArrowDown();
+    if (!SameRect(Selection(), FMoveSelection) && SelectionRectangle()) {
+        Invalidate();
+        FMoveSelection = Selection();
+    }
+    bool locked = false;
+    const bool footer = SearchFooter().Visible();
+    const int topAtEntry = TopRow();
+    if (footer && SearchFooterKeyEnds(key, shift, locked)) {
+        Message.Result = 1;
+        return;
+    }
+    if (keepHoriz) BeginUpdate();
     TBaseGrid::WndProc(Message);
+    if (footer) {
+        if (TopRow() >= RowCount() - VisibleRowCount() && key != ui::VK_SHIFT && key != ui::VK_MENU &&
+            !IsNavigationKey(key))
+            SetTopRow(topAtEntry);
+        if (locked) EndUpdate();
+        if (key == ui::VK_NEXT || key == ui::VK_END || key == ui::VK_LEFT || key == ui::VK_RIGHT || key == ui::VK_DOWN)
+            ScrollAboveSearchFooter();
+    }
+    if (keepHoriz) {
+        SetLeftCol(leftColAtEntry);
+        EndUpdate();
+    }
     if (ClipboardKey(key, shift)) return;
-    const bool ctrl = (shift & ui::ssCtrl) != 0;
     if (key == ui::VK_INSERT && Navigation().AllowInsertRow() && !ctrl && !(shift & ui::ssShift) && !(shift & ui::ssAlt))
         InsertRowKey();
     if (key == 'A' && ctrl) {
         SelectAllKey();
         return;
     }
+    DisjunctSelectionKey(key, shift);
     if (key == ui::VK_DELETE && Navigation().AllowDeleteRow() && !(shift & ui::ssAlt) && !(shift & ui::ssShift))
         DeleteRowKey();
+    if (key == ui::VK_TAB && ctrl && (Options() & ui::goTabs) != 0 && FixedRightCols() > 0 &&
+        colAtEntry == ColCount() + NumHiddenColumns() - FixedRightCols() - 1)
+        CtrlTabPastFixedRightCols(rowAtEntry);
+    if (key == ui::VK_RETURN || key == ui::VK_F2) SaveOldCellValue(Col(), Row());
+    NotifySelectionMoved();
+}
+
+// With the search footer shown and the grid scrolled to its end, keys that would move into
+// the panel's place end here; true when the key is used up. Locked is set when the key's
+// screen work is done under an update lock.
+bool TExtStringGrid::SearchFooterKeyEnds(ui::WORD Key, ui::TShiftState Shift, bool& Locked)
+{
+    if (TopRow() < RowCount() - VisibleRowCount()) return false;
+    const bool onLastRow = Row() >= RowCount() - 1;
+    const bool ends = onLastRow && (Key == ui::VK_DOWN || (Key == ui::VK_RIGHT && Col() + 1 == ColCount()) ||
+                                    (Key == ui::VK_LEFT && Col() == FixedCols()));
+    if (ends) {
+        FireKeyDown(Key, Shift);
+        return true;
+    }
+    // Only the moves along the last row are drawn once at their end: a lock around other
+    // keys would also refuse the editor that Enter, F2 or typing opens.
+    if (onLastRow && (Key == ui::VK_NEXT || Key == ui::VK_END || Key == ui::VK_LEFT || Key == ui::VK_RIGHT)) {
+        BeginUpdate();
+        Locked = true;
+    }
+    return false;
+}
+
+// The last row, when current, is scrolled up until the search panel no longer covers it.
+void TExtStringGrid::ScrollAboveSearchFooter()
+{
+    if (Row() != RowCount() - 1) return;
+    const int limit = SearchFooterTop() + 2;
+    if (SearchFooterTop() < 0) return;
+    while (CellRect(Col(), Row()).Bottom > limit && TopRow() < RowCount() - 1) {
+        const int top = TopRow();
+        SetTopRow(top + 1);
+        if (TopRow() == top) break;
+    }
+}
+
+// Ctrl+Tab on the last column before the fixed right columns goes on to the first column of
+// the next row (of the first normal row from the last one).
+void TExtStringGrid::CtrlTabPastFixedRightCols(int RowAtEntry)
+{
+    const int lastNormalRow = RowCount() - FixedFooters() - 1;
+    int r = Row();
+    if (RowAtEntry == lastNormalRow) r = FixedRows();
+    else if (RowAtEntry + 1 <= lastNormalRow) r = RowAtEntry + 1;
+    MoveColRow(FirstNavigableCol(), r, true, true);
 }
 
 // The steps before the platform's handling; true when the key is consumed.
@@ -93,6 +206,9 @@ bool TExtStringGrid::GridKeyDownSteps(ui::WORD Key, ui::TShiftState Shift)
         default: break;
         }
     }
+    if (Key == 'F' && ctrl && SearchFooter().Visible() && SearchPanel() != nullptr &&
+        SearchPanel()->EditControl() != nullptr && SearchPanel()->EditControl()->CanFocus())
+        SearchPanel()->EditControl()->SetFocus();
     const bool enterOrF2 = Key == ui::VK_RETURN || Key == ui::VK_F2;
     const bool editorOpen = NormalEdit() != nullptr && NormalEdit()->Visible();
     // Enter in a grid that has only its fixed rows adds the first row to type into.
@@ -131,8 +247,10 @@ bool TExtStringGrid::GridKeyDownSteps(ui::WORD Key, ui::TShiftState Shift)
         }
         return true;
     }
+    if ((Key == ui::VK_LEFT || Key == ui::VK_RIGHT) && RowSelectKeys(Key, Shift)) return true;
     if (Key == ui::VK_TAB && !ctrl && (Options() & ui::goTabs) != 0) {
         NavigateFromEditor((Shift & ui::ssShift) != 0);
+        NotifySelectionMoved();
         return true;
     }
     if (IsArrow(Key) && Navigation().SkipFixedCells()) {
@@ -160,6 +278,22 @@ bool TExtStringGrid::GridKeyDownSteps(ui::WORD Key, ui::TShiftState Shift)
     return false;
 }
 
+// Left and Right of a row-select grid scroll the columns by one. With LeftRightRowSelect
+// only Ctrl+Left and Ctrl+Right do (plain arrows are left to the platform grid, which
+// scrolls as well); without it every Left and Right is handled here. True when consumed.
+bool TExtStringGrid::RowSelectKeys(ui::WORD Key, ui::TShiftState Shift)
+{
+    if ((Options() & ui::goRowSelect) == 0 || IsNode(Row())) return false;
+    const bool ctrl = (Shift & ui::ssCtrl) != 0;
+    if (Navigation().LeftRightRowSelect() && !ctrl) return false;
+    if (VisibleColCount() < ColCount()) {
+        if (Key == ui::VK_LEFT && LeftCol() > FixedCols()) SetLeftCol(LeftCol() - 1);
+        if (Key == ui::VK_RIGHT && LeftCol() + VisibleColCount() < ColCount()) SetLeftCol(LeftCol() + 1);
+    }
+    FireKeyDown(Key, Shift);
+    return true;
+}
+
 // Home and End by Navigation.HomeEndKey; false when the platform's handling applies.
 bool TExtStringGrid::HomeEndKey(ui::WORD Key, ui::TShiftState Shift)
 {
@@ -168,35 +302,101 @@ bool TExtStringGrid::HomeEndKey(ui::WORD Key, ui::TShiftState Shift)
     const bool rowSelect = (Options() & ui::goRowSelect) != 0;
     const THomeEndAction action = Navigation().HomeEndKey();
     const bool guarded = FixedRowAlways() && RowCount() == 1;
-    const auto finish = [&](int c, int r) {
-        MoveColRow(c, r, true, true);
+    const int leftColAtEntry = LeftCol();
+    const int rowAtEntry = Row();
+    // Shift keeps the selection's anchor, so the move extends the selection.
+    const auto go = [&](int c, int r) {
+        MoveColRow(c, r, !shiftDown, true);
         MoveToBaseCell();
+    };
+    const auto done = [&]() {
         FireKeyDown(Key, Shift);
+        NotifySelectionMoved();
         return true;
     };
-    const int lastCol = ColCount() - FixedRightCols() - 1;
-    const int lastRow = RowCount() - FixedFooters() - 1;
+    // Rows chosen by Home or End: the disjunct row selection follows, and with
+    // KeepHorizScroll a row-select grid keeps its columns where they were.
+    const auto rowMoveDone = [&]() {
+        HomeEndRowSelection(rowAtEntry, shiftDown);
+        FireKeyDown(Key, Shift);
+        if (rowSelect && Navigation().KeepHorizScroll()) SetLeftCol(leftColAtEntry);
+        NotifySelectionMoved();
+        return true;
+    };
+    // Shift selects from the current cell to the row's first or last normal cell, where the
+    // cursor goes (through the cell selection, like every other move).
+    const auto selectAlongRow = [&](int toCol) {
+        SetSelection(rtl::TRect{Col(), Row(), Col(), Row()});
+        MoveColRow(toCol, Row(), false, true);
+        RepaintRect(rtl::TRect{FixedCols(), Row(), ColCount() - 1, Row()});
+        return done();
+    };
     if (Key == ui::VK_HOME) {
-        if (action == heFirstLastCell && !ctrl) return finish(FixedCols(), FixedRows());
-        if (action == heFirstLastRow && !ctrl && !guarded) return finish(Col(), FixedRows());
+        if (action == heFirstLastCell && !ctrl) {
+            go(FixedCols(), FixedRows());
+            return done();
+        }
+        if (action == heFirstLastRow && !ctrl) {
+            if (guarded) return false;
+            go(Col(), FixedRows());
+            return rowMoveDone();
+        }
         if (action == heFirstLastColumn && ctrl) {
             const int c = FirstCellInRow(FixedRows());
-            finish(c >= 0 ? c : FixedCols(), FixedRows());
+            go(c >= 0 ? c : FixedCols(), FixedRows());
             SetLeftCol(FirstNavigableCol());
-            return true;
+            return done();
         }
-        if (action == heFirstLastColumn && !rowSelect && !ctrl && !guarded && !shiftDown) {
+        if (action == heFirstLastColumn && !rowSelect && !ctrl) {
+            if (guarded) return false;
+            if (shiftDown) return selectAlongRow(FixedCols());
             const int c = FirstCellInRow(Row());
-            finish(c >= 0 ? c : FixedCols(), Row());
+            go(c >= 0 ? c : FixedCols(), Row());
             SetLeftCol(FirstNavigableCol());
-            return true;
+            return done();
         }
         return false;
     }
-    if (action == heFirstLastCell && !ctrl && !shiftDown) return finish(ColCount() - 1, RowCount() - 1);
-    if ((action == heFirstLastRow || rowSelect) && !ctrl && !guarded) return finish(Col(), lastRow);
-    if (action == heFirstLastColumn && !rowSelect && !ctrl && !guarded && !shiftDown) return finish(lastCol, Row());
+    if (action == heFirstLastCell && !ctrl && !shiftDown) {
+        go(ColCount() - 1, RowCount() - 1);
+        return done();
+    }
+    if ((action == heFirstLastRow || rowSelect || MouseActions().DisjunctRowSelect()) && !ctrl) {
+        if (guarded) return false;
+        const bool floating = FloatingFooter().Visible();
+        const int last = LastVisibleRow();
+        if (FixedFooters() > 0 && !floating) SetTopRow(std::max(FixedRows(), RowCount() - VisibleRowCount()));
+        go(Col(), last);
+        if (floating) SetTopRow(std::max(FixedRows(), RowCount() - VisibleRowCount()));
+        return rowMoveDone();
+    }
+    if (action == heFirstLastColumn && !rowSelect && !ctrl) {
+        if (guarded) return false;
+        if (shiftDown) return selectAlongRow(ColCount() - FixedRightCols() - 1);
+        go(LastVisibleCol(), Row());
+        SetLeftCol(std::max(FixedCols(), ColCount() - VisibleColCount()));
+        return done();
+    }
     return false;
+}
+
+// Home and End that change the row update the disjunct row selection: without Shift it
+// restarts at the new row, with Shift it spans from the row the key left.
+void TExtStringGrid::HomeEndRowSelection(int RowAtEntry, bool ShiftDown)
+{
+    if (!MouseActions().DisjunctRowSelect()) return;
+    if (!ShiftDown) {
+        ResetRowSelect();
+        SetRowSelect(Row(), true);
+        return;
+    }
+    SelectRowsBetween(RowAtEntry, Row());
+}
+
+// Every row from one to the other, both included, is added to the disjunct row selection.
+void TExtStringGrid::SelectRowsBetween(int FromRow, int ToRow)
+{
+    for (int r = std::min(FromRow, ToRow); r <= std::max(FromRow, ToRow); ++r) SetRowSelect(r, true);
 }
 
 // Enter or Space on a check box, radio or button cell operates it when editing is active
@@ -303,14 +503,49 @@ void TExtStringGrid::DeleteRowKey()
     CalcFooter(-1);
 }
 
-// Ctrl+A selects every normal cell (with range or row selection).
+// Ctrl+A selects every normal cell (with range or row selection): all rows of a disjunct
+// row selection, all cells of a disjunct cell selection, else the selection rectangle.
 void TExtStringGrid::SelectAllKey()
 {
     if ((Options() & (ui::goRowSelect | ui::goRangeSelect)) == 0) return;
     const int lastCol = ColCount() - FixedRightCols() - 1;
     const int lastRow = RowCount() - FixedFooters() - 1;
     if (lastCol < FirstNavigableCol() || lastRow < FixedRows()) return;
+    if (MouseActions().DisjunctRowSelect()) {
+        SelectRowsBetween(FixedRows(), lastRow);
+        return;
+    }
+    if (MouseActions().DisjunctCellSelect()) {
+        for (int r = FixedRows(); r <= lastRow; ++r)
+            for (int c = FixedCols(); c <= lastCol; ++c) AddSelectedCell(c, r);
+        Invalidate();
+        return;
+    }
     SetSelection(rtl::TRect{FirstNavigableCol(), FixedRows(), lastCol, lastRow});
+    const rtl::TRect s = Selection();
+    SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
+}
+
+// The disjunct row selection follows the navigation keys (Shift spans from the selection's
+// top to its bottom, Ctrl leaves it alone) and Space toggles the current row.
+void TExtStringGrid::DisjunctSelectionKey(ui::WORD Key, ui::TShiftState Shift)
+{
+    if (!MouseActions().DisjunctRowSelect()) return;
+    const bool shiftDown = (Shift & ui::ssShift) != 0;
+    const bool ctrl = (Shift & ui::ssCtrl) != 0;
+    const int realRow = MouseActions().RowSelectPersistent() ? RealRowIndex(Row()) : Row();
+    if (IsNavigationKey(Key)) {
+        if (!shiftDown && !ctrl) ResetRowSelect();
+        if (shiftDown) {
+            ResetRowSelect();
+            const rtl::TRect s = Selection();
+            SelectRowsBetween(s.Top, s.Bottom);
+        } else {
+            SetRowSelect(realRow, true);
+        }
+    } else if (Key == ui::VK_SPACE) {
+        SetRowSelect(realRow, !RowSelect(realRow));
+    }
 }
 
 // --- the key-down chain (also reached from the in-place editor)
@@ -327,6 +562,91 @@ void TExtStringGrid::EnterFromEditor(ui::TShiftState Shift)
     if (Navigation().AdvanceOnEnter()) AdvanceEdit(c0, r0, true, false, (Shift & ui::ssShift) == 0, true, false);
 }
 
+// The step a plain arrow, Home or End asks for over zero-width columns and zero-height
+// rows; -1 where the key asks for none.
+void TExtStringGrid::KeyStepTarget(ui::WORD Key, int& TargetCol, int& TargetRow)
+{
+    TargetCol = -1;
+    TargetRow = -1;
+    const THomeEndAction homeEnd = Navigation().HomeEndKey();
+    const int row = Row();
+    const bool rowSelect = (Options() & ui::goRowSelect) != 0;
+    switch (Key) {
+    case ui::VK_END:
+        if (homeEnd == heFirstLastColumn) TargetCol = LastVisibleCol();
+        else if (homeEnd == heFirstLastRow) TargetRow = LastVisibleRow();
+        break;
+    case ui::VK_HOME:
+        if (homeEnd == heFirstLastColumn) TargetCol = FirstVisibleCol();
+        else if (homeEnd == heFirstLastRow) TargetRow = FirstVisibleRow();
+        break;
+    // In a row-select grid Left and Right scroll the columns; the cursor does not step.
+    case ui::VK_LEFT:
+        if (!rowSelect) TargetCol = NextVisibleCol(Col() - 1);
+        break;
+    case ui::VK_RIGHT:
+        if (!rowSelect) TargetCol = NextVisibleCol(Col() + 1);
+        break;
+    case ui::VK_UP:
+        TargetRow = NextVisibleRow(Row() - 1);
+        if (TargetRow == -1) TargetRow = row;
+        break;
+    case ui::VK_DOWN:
+        TargetRow = NextVisibleRow(Row() + 1);
+        if (TargetRow == -1) TargetRow = row;
+        break;
+    default: break;
+    }
+    // A walk that found no shown column or row keeps the cursor where it is.
+    if (TargetCol >= 0 && TargetCol < ColCount() && ColWidths(TargetCol) == 0) TargetCol = Col();
+    if (TargetRow >= 0 && TargetRow < RowCount() && RowHeights(TargetRow) == 0) TargetRow = row;
+}
+
+// Ctrl+Down and Ctrl+Up with CursorMoveRows carry the selected row, or the block of rows
+// selected when the key arrived, one row along; the row passed over goes to the block's
+// other side, and cursor and selection move with the rows.
+void TExtStringGrid::MoveSelectedRowsByKey(ui::WORD Key, int LastCol, int LastRow)
+{
+    const rtl::TRect s = OrderedRect(FMoveSelection);
+    const bool block = s.Bottom > s.Top && LastRow >= s.Top && LastRow <= s.Bottom;
+    const int top = block ? s.Top : LastRow;
+    const int bottom = block ? s.Bottom : LastRow;
+    int delta = 0;
+    if (Key == ui::VK_DOWN && bottom < RowCount() - 1 && top >= FixedRows()) {
+        MoveRow(bottom + 1, top);
+        delta = 1;
+    } else if (Key == ui::VK_UP && top > FixedRows()) {
+        MoveRow(top - 1, bottom);
+        delta = -1;
+    }
+    if (delta == 0) return;
+    const int anchorCol = LastCol == s.Left ? s.Right : s.Left;
+    const int anchorRow = (LastRow == bottom ? top : bottom) + delta;
+    FForceSel = true;
+    MoveColRow(LastCol, LastRow + delta, true, true);
+    if (block) SetSelection(rtl::TRect{anchorCol, anchorRow, LastCol, LastRow + delta});
+    FForceSel = false;
+}
+
+// Up or Down that the cell selection refused because the row is disabled goes on to the
+// next enabled row in that direction.
+void TExtStringGrid::SkipDisabledRowsByKey(ui::WORD Key)
+{
+    if (Key == ui::VK_UP) {
+        for (int r = Row() - 1; r >= FixedRows(); --r) {
+            if (!RowEnabled(r)) continue;
+            SetRow(r);
+            return;
+        }
+    } else if (Key == ui::VK_DOWN) {
+        for (int r = Row() + 1; r < RowCount(); ++r) {
+            if (!RowEnabled(r)) continue;
+            SetRow(r);
+            return;
+        }
+    }
+}
+
 void TExtStringGrid::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
 {
     TExtInplaceEdit* edit = NormalEdit();
@@ -338,37 +658,49 @@ void TExtStringGrid::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
     const ui::WORD key = Key;
     const int lastCol = Col();
     const int lastRow = Row();
+    int targetCol = -1;
+    int targetRow = -1;
+    if (Shift == 0) KeyStepTarget(key, targetCol, targetRow);
+    FLastKeyCell = rtl::TPoint{lastCol, lastRow};
+    // A modifier pressed alone on the row above a shown search footer changes nothing.
+    const bool modifier = key == ui::VK_SHIFT || key == ui::VK_CONTROL || key == ui::VK_MENU;
+    if (modifier && SearchFooter().Visible() && Row() == RowCount() - 1) {
+        Key = 0;
+        return;
+    }
     TBaseGrid::KeyDown(Key, Shift);
+    if (targetCol != -1 && targetCol != Col()) SetCol(targetCol);
+    if (targetRow != -1 && targetRow != Row() && targetRow > 0 && targetRow < RowCount() - 1) SetRow(targetRow);
+    if (Navigation().CursorMoveRows() && (Shift & ui::ssCtrl)) MoveSelectedRowsByKey(key, lastCol, lastRow);
+    WrapCursorByKey(key);
+    if (UseEnabledRows() && Navigation().SkipDisabledRows() && Row() == lastRow) SkipDisabledRowsByKey(key);
+    if (auto* other = dynamic_cast<ui::TCustomGrid*>(SyncGrid().Grid())) {
+        if (SyncGrid().SelectionColumn() && Col() < other->ColCount()) other->SetCol(Col());
+        if (SyncGrid().SelectionRow() && Row() < other->RowCount()) other->SetRow(Row());
+    }
+}
+
+// caSnake and caLoop: an arrow at the edge of the normal cells (decided on the cell the key
+// went down on) continues on the other side.
+void TExtStringGrid::WrapCursorByKey(ui::WORD Key)
+{
+    const TCursorAdvance wrap = Navigation().CursorAdvance();
+    if (wrap == caDefault || Col() != FLastKeyCell.X || Row() != FLastKeyCell.Y) return;
+    const bool snake = wrap == caSnake;
     const int normalLastCol = ColCount() - FixedRightCols() - 1;
     const int normalLastRow = RowCount() - FixedFooters() - 1;
-    if (Navigation().CursorMoveRows() && (Shift & ui::ssCtrl)) {
-        if (key == ui::VK_DOWN && lastRow < RowCount() - 1 && lastRow >= FixedRows()) {
-            MoveRow(lastRow, lastRow + 1);
-            FForceSel = true;
-            MoveColRow(lastCol, lastRow + 1, true, true);
-            FForceSel = false;
-        } else if (key == ui::VK_UP && lastRow > FixedRows()) {
-            MoveRow(lastRow, lastRow - 1);
-            FForceSel = true;
-            MoveColRow(lastCol, lastRow - 1, true, true);
-            FForceSel = false;
-        }
-    }
-    const TCursorAdvance wrap = Navigation().CursorAdvance();
-    if (wrap == caDefault || Col() != lastCol || Row() != lastRow) return;
-    const bool snake = wrap == caSnake;
-    int c = lastCol;
-    int r = lastRow;
-    if (key == ui::VK_LEFT && lastCol == FixedCols()) {
+    int c = FLastKeyCell.X;
+    int r = FLastKeyCell.Y;
+    if (Key == ui::VK_LEFT && c == FixedCols()) {
         c = normalLastCol;
         if (snake && r > FixedRows()) --r;
-    } else if (key == ui::VK_UP && lastRow == FixedRows()) {
+    } else if (Key == ui::VK_UP && r == FixedRows()) {
         r = normalLastRow;
         if (snake && c > FixedCols()) --c;
-    } else if (key == ui::VK_RIGHT && lastCol == ColCount() - 1) {
+    } else if (Key == ui::VK_RIGHT && c == ColCount() - 1) {
         c = FixedCols();
         if (snake && r < normalLastRow) ++r;
-    } else if (key == ui::VK_DOWN && lastRow == RowCount() - 1) {
+    } else if (Key == ui::VK_DOWN && r == RowCount() - 1) {
         r = FixedRows();
         if (snake && c < normalLastCol) ++c;
     } else {
@@ -385,10 +717,66 @@ void TExtStringGrid::KeyUp(ui::WORD& Key, ui::TShiftState Shift)
     default: break;
     }
     const ui::WORD key = Key;
+    const rtl::TRect before = OrderedRect(Selection());
     TBaseGrid::KeyUp(Key, Shift);
-    if (!Navigation().AlwaysEdit()) return;
-    const bool step = IsArrow(key) || (key == ui::VK_TAB && (Options() & ui::goTabs) != 0);
-    if (step && !HasCellControl(Col(), Row()) && IsEditable(Col(), Row())) ShowInplaceEdit();
+    const bool tabStep = key == ui::VK_TAB && (Options() & ui::goTabs) != 0;
+    if (Navigation().AlwaysEdit() && (IsArrow(key) || tabStep) && !HasCellControl(Col(), Row()) &&
+        IsEditable(Col(), Row()))
+        ShowInplaceEdit();
+    if ((IsArrow(key) || key == ui::VK_TAB) && !SameRect(Selection(), FMoveSelection)) NotifySelectionMoved();
+    if (MouseActions().DisjunctCellSelect() && (Options() & ui::goEditing) == 0) CellSelectionKeyUp(key, Shift, before);
+    // With RangeSelectAndEdit a grid without goEditing opens an editable cell's editor on
+    // Enter and F2 (cells that may not be edited were turned away when the key went down).
+    if ((key == ui::VK_RETURN || key == ui::VK_F2) && MouseActions().RangeSelectAndEdit() &&
+        (Options() & ui::goEditing) == 0 && !HasCellControl(Col(), Row()) && IsEditable(Col(), Row())) {
+        SetOptions(Options() | ui::goEditing);
+        // Opened as F2 opens it in an editing grid: the caret after the text.
+        SetEditorMode(true);
+    }
+}
+
+void TExtStringGrid::AddSelectedCell(int ACol, int ARow)
+{
+    const int key = ARow * 65536 + (ACol & 0xFFFF);
+    if (!FSelectedCells->HasValue(key)) FSelectedCells->Add(key);
+}
+
+// The disjunct cell selection after a key: Shift moves the cells of the selection
+// rectangle into the list; Space puts the current cell in (Ctrl toggles it, adding to the
+// list instead of starting it anew).
+void TExtStringGrid::CellSelectionKeyUp(ui::WORD Key, ui::TShiftState Shift, const rtl::TRect& Before)
+{
+    const auto cellKey = [](int c, int r) { return r * 65536 + (c & 0xFFFF); };
+    if ((Shift & ui::ssShift) != 0) {
+        for (int r = Before.Top; r <= Before.Bottom; ++r)
+            for (int c = Before.Left; c <= Before.Right; ++c) FSelectedCells->DeleteValue(cellKey(c, r));
+        const rtl::TRect now = OrderedRect(Selection());
+        for (int r = now.Top; r <= now.Bottom; ++r)
+            for (int c = now.Left; c <= now.Right; ++c)
+                if (c != Col() || r != Row()) AddSelectedCell(c, r);
+        Invalidate();
+    }
+    if (Key != ui::VK_SPACE) return;
+    const rtl::TPoint base = BaseCell(Col(), Row());
+    if (!IsFixed(base.X, base.Y)) {
+        bool canSelect = true;
+        if (OnSelectCell) OnSelectCell(this, base.X, base.Y, canSelect);
+        if (!canSelect) return;
+    }
+    if ((Shift & ui::ssCtrl) != 0) {
+        if (FSelectedCells->HasValue(cellKey(base.X, base.Y))) FSelectedCells->DeleteValue(cellKey(base.X, base.Y));
+        else AddSelectedCell(base.X, base.Y);
+    } else {
+        FSelectedCells->Clear();
+        AddSelectedCell(base.X, base.Y);
+    }
+    const rtl::TRect now = OrderedRect(Selection());
+    if (now.Right > now.Left || now.Bottom > now.Top) {
+        for (int r = now.Top; r <= now.Bottom; ++r)
+            for (int c = now.Left; c <= now.Right; ++c)
+                if (c != base.X || r != base.Y) AddSelectedCell(c, r);
+    }
+    Invalidate();
 }
 
 // --- characters

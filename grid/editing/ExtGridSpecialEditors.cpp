@@ -175,12 +175,17 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     FSpecialEditor = true;
     FEditActive = true;
     // The text Escape brings back and the value validation compares with, as the in-place
-    // editor records them when it fills itself.
-    SetCellCache(GetCellEx(ACol, ARow));
-    SaveOldCellValue(ACol, ARow);
+    // editor records them when it fills itself. An editor reopened on a refused value shows
+    // that value for correcting and is still checked against the text the edit started from.
+    const bool reopening = FReopenRefused;
+    FReopenRefused = false;
+    if (!reopening) {
+        SetCellCache(GetCellEx(ACol, ARow));
+        SaveOldCellValue(ACol, ARow);
+    }
     rtl::TRect r = CellRect(ACol, ARow);
     const int realCol = RealColIndex(ACol);
-    const std::string text = GetEditText(ACol, ARow);
+    const std::string text = reopening ? FInvalidCache : GetEditText(ACol, ARow);
     // The cell's look as painting starts it, without the selection colours.
     TCellLook look{};
     {

@@ -5,8 +5,16 @@
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "grid/editing/ExtStringGridCheck.h"
+#include "grid/foundation/ExtUtilCellText.h"
 
 namespace grid {
+
+namespace {
+
+// The start of a cell text that holds escaped wide text.
+constexpr std::string_view WideTextMarker = "|\\";
+
+}  // namespace
 
 // --- validation
 
@@ -17,6 +25,8 @@ namespace grid {
 bool TExtStringGrid::ValidateCell(const std::string& NewValue)
 {
     if (!FEditing || FValidating) return true;
+    // An edit that started on escaped wide text is checked as the text the user sees.
+    if (FOldCellText.starts_with(WideTextMarker)) return ValidateCellWide(DecodeUnicodeEscapes(NewValue));
     FEditing = false;
     FValidating = true;
     bool valid = true;
@@ -59,6 +69,54 @@ bool TExtStringGrid::ValidateCell(const std::string& NewValue)
     if (valid) SaveOldCellValue(Col(), Row());
     FValidating = false;
     if (valid && FocusHelper().Enabled()) HideFocusWindow();
+    return valid;
+}
+
+// The wide-text counterpart: OnCellValidateWide checks the plain text against the plain
+// text the edit started from; an accepted value is stored escaped, recorded for undo and
+// reported like any other, a refused one never stays in the cell.
+bool TExtStringGrid::ValidateCellWide(const std::string& NewValue)
+{
+    if (!FEditing || FValidating) return true;
+    FEditing = false;
+    FValidating = true;
+    bool valid = true;
+    try {
+        const int acol = RealColIndex(FOldCol);
+        const int arow = FOldRow;
+        const std::string oldText = DecodeUnicodeEscapes(FOldCellText);
+        FNewCellText = NewValue;
+        const bool changed = NewValue != oldText;
+        if (changed || AlwaysValidate()) {
+            RecalcFooter(acol);
+            std::string value = NewValue;
+            ValidateCellWide(acol, arow, value, valid);
+            if (valid) {
+                const std::string stored = EncodeUnicodeEscapes(value);
+                if (value != oldText) {
+                    FModified = true;
+                    if (FixedCols() > 0) SetRowModified(arow, true);
+                    if (UndoRedo() != nullptr) UndoRedo()->RegisterChange(acol, arow, FOldCellText, stored);
+                }
+                SetCellEx(FOldCol, arow, stored);
+                if (changed) CellsChanged(rtl::TRect{acol, arow, acol, arow});
+            } else {
+                // The cell and a reopened editor get the texts as RefuseValue sets them,
+                // escaped in the cell and plain in the editor.
+                RefuseValue(EncodeUnicodeEscapes(value), EncodeUnicodeEscapes(NewValue));
+                FInvalidCache = value;
+                FNewCellText = value;
+                if (TExtInplaceEdit* edit = NormalEdit(); edit != nullptr && edit->Visible())
+                    edit->SetTextQuietly(value);
+            }
+        }
+    } catch (...) {
+        SaveOldCellValue(Col(), Row());
+        FValidating = false;
+        throw;
+    }
+    if (valid) SaveOldCellValue(Col(), Row());
+    FValidating = false;
     return valid;
 }
 
@@ -122,6 +180,7 @@ bool TExtStringGrid::SelectCell(int ACol, int ARow)
         return false;
     }
     if (ACol == 0 && HasNodes() && (Options() & ui::goRowSelect) == 0) return false;
+    if (UseEnabledRows() && Navigation().SkipDisabledRows() && !RowEnabled(ARow)) return false;
     const bool moving = ACol != Col() || ARow != Row();
     if (moving && !ValidatePendingEdit()) return false;
     SwitchEditingFor(ACol, ARow);

@@ -179,8 +179,25 @@ void TExtInplaceEdit::Move(const rtl::TRect& Loc)
     int inset = 1;
     if (FGrid != nullptr && FGrid->GridLineWidth() > 1) inset += FGrid->GridLineWidth() / 2;
     SetBounds(cell.Left, cell.Top, cell.Width() - inset, cell.Height() - inset);
+    // Lines run from the top of the editor (a multi-line edit), lowered by the alignment.
+    if (FGrid != nullptr) {
+        if (!MultiLine()) SetMultiLine(true);
+        SetTextTopMargin(TextTopOffset(cell.Height()) - 1);
+    }
     if (!Visible()) SetVisible(true);
     if (FGrid != nullptr && FGrid->GridLineWidth() > 1) FGrid->Invalidate();
+}
+
+// How far below the editor's top its text starts: 1 for top-aligned cells; a centred or
+// bottom-aligned grid puts a line of text where the cell shows it (not for word wrap).
+int TExtInplaceEdit::TextTopOffset(int CellHeight) const
+{
+    const TVAlignment align = FGrid->VAlignment();
+    if (FWordWrap || align == vtaTop) return 1;
+    gfx::TCanvas& canvas = FGrid->Canvas();
+    canvas.Font().Assign(&FGrid->Font());
+    const int textHeight = canvas.TextHeight("gh");
+    return align == vtaCenter ? (CellHeight - textHeight - 2) / 2 : CellHeight - (textHeight + 4);
 }
 
 // --- messages

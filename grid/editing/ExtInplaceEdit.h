@@ -59,6 +59,7 @@ protected:
     void DblClick() override;
 
 private:
+    int TextTopOffset(int CellHeight) const;
     bool FilterChar(char32_t& Key);
     bool ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift);
     void ShowRefusedValue();

@@ -557,7 +557,7 @@ int TCustomEdit::XOfPos(int pos) const
 int TCustomEdit::PosAt(int x, int y) const
 {
     const auto& lines = Lines_();
-    int line = FMultiLine ? FTopLine + std::max(0, y - 1) / LineHeight() : 0;
+    int line = FMultiLine ? FTopLine + std::max(0, y - FirstLineTop()) / LineHeight() : 0;
     line = std::clamp(line, 0, static_cast<int>(lines.size()) - 1);
     const TVisualLine& l = lines[line];
     int left = TextLeft(line) - FScrollX;
@@ -574,7 +574,16 @@ int TCustomEdit::PosAt(int x, int y) const
 
 int TCustomEdit::VisibleLineCount() const
 {
-    return std::max(1, (ClientHeight() - 2) / LineHeight());
+    return std::max(1, (ClientHeight() - 2 - FTextTopMargin) / LineHeight());
+}
+
+void TCustomEdit::SetTextTopMargin(int value)
+{
+    value = std::max(0, value);
+    if (value == FTextTopMargin) return;
+    FTextTopMargin = value;
+    UpdateCaret();
+    Invalidate();
 }
 
 void TCustomEdit::SetTopLine(int line)
@@ -622,7 +631,7 @@ void TCustomEdit::UpdateCaret()
 {
     if (!FCaretCreated || !Focused()) return;
     int line = LineOfPos(FCaret);
-    int y = FMultiLine ? 1 + (line - FTopLine) * LineHeight() : std::max(0, (ClientHeight() - LineHeight()) / 2);
+    int y = FMultiLine ? FirstLineTop() + (line - FTopLine) * LineHeight() : std::max(0, (ClientHeight() - LineHeight()) / 2);
     SetCaretPos(XOfPos(FCaret), y);
 }
 
@@ -726,7 +735,7 @@ void TCustomEdit::Paint()
                           : static_cast<int>(lines.size());
     for (int i = first; i < last; ++i) {
         const TVisualLine& l = lines[i];
-        int y = FMultiLine ? 1 + (i - first) * lh : std::max(0, (ClientHeight() - lh) / 2);
+        int y = FMultiLine ? FirstLineTop() + (i - first) * lh : std::max(0, (ClientHeight() - lh) / 2);
         int x = TextLeft(i) - FScrollX;
         std::u32string shown = DisplayChars(l.Start, l.Length);
         c.Brush().SetStyle(gfx::bsClear);
@@ -833,10 +842,10 @@ void TCustomEdit::EditKeyDown(WORD& Key, TShiftState Shift)
     auto vertical = [&](int delta) {
         int target = std::clamp(line + delta, 0, static_cast<int>(lines.size()) - 1);
         int x = XOfPos(FCaret);
-        int y = 1 + (target - FTopLine) * LineHeight();
+        int y = FirstLineTop() + (target - FTopLine) * LineHeight();
         if (target < FTopLine || target >= FTopLine + VisibleLineCount()) {
             SetTopLine(delta < 0 ? target : target - VisibleLineCount() + 1);
-            y = 1 + (target - FTopLine) * LineHeight();
+            y = FirstLineTop() + (target - FTopLine) * LineHeight();
         }
         MoveCaret(PosAt(x, y), shift);
     };

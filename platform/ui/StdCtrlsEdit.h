@@ -92,6 +92,11 @@ protected:
     std::u32string DisplayChars(int start, int length) const;
     bool MultiLine() const { return FMultiLine; }
     void SetMultiLine(bool value);
+    // Extra space above the first line of a multi-line edit (a lower formatting rectangle).
+    int TextTopMargin() const { return FTextTopMargin; }
+    void SetTextTopMargin(int value);
+    // The top of the first shown line of a multi-line edit.
+    int FirstLineTop() const { return 1 + FTextTopMargin; }
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrapState(bool value);
     bool WantReturns() const { return FWantReturns; }
@@ -175,6 +180,7 @@ private:
     bool FHideSelection = true;
     bool FModified = false;
     bool FMultiLine = false;
+    int FTextTopMargin = 0;
     bool FWordWrap = false;
     bool FWantReturns = true;
     bool FWantTabs = false;

@@ -12,6 +12,7 @@
 #include "grid/editing/ExtInplaceEdit.h"
 #include "grid/editing/GridEditorContract.h"
 #include "grid/editing/GridSpinEditors.h"
+#include "grid/foundation/ExtUtilCellText.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Clock.h"
@@ -294,6 +295,42 @@ TEST_F(EditCycleTest, CodeMovingTheCursorFromASpinEditorValidatesItsValue)
     App->ProcessMessages();
     EXPECT_EQ(Grid->Cells(2, 2), "7");
     EXPECT_EQ(Cell(), "2,2");
+}
+
+// A spin value refused on the way out of its cell reopens the spin editor showing the
+// refused value, and the edit is still checked against the value it started from.
+TEST_F(EditCycleTest, ARefusedSpinValueReopensTheSpinEditorWithThatValue)
+{
+    Grid->SetCells(2, 2, "7");
+    Grid->OnGetEditorType = [](TSender, int c, int r, grid::TEditorType& e) {
+        if (c == 2 && r == 2) e = grid::edSpinEdit;
+    };
+    std::vector<std::string> asked;
+    Grid->OnCellValidate = [&](TSender, int, int, std::string& v, bool& ok) {
+        asked.push_back(v);
+        ok = v != "13";
+    };
+    GoTo(2, 2);
+    Press(ui::VK_F2);
+    ASSERT_TRUE(Grid->SpinEdit()->Focused());
+    Press('A', ui::ssCtrl);
+    Type("13");
+    Click(4, 4);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), "7");
+    EXPECT_EQ(Cell(), "2,2");
+    ASSERT_TRUE(Grid->SpinEdit()->Visible());
+    EXPECT_TRUE(Grid->SpinEdit()->Focused());
+    EXPECT_EQ(Grid->SpinEdit()->Text(), "13");
+    // Putting the old value back is no change, so nothing is asked and the cursor goes on.
+    Press('A', ui::ssCtrl);
+    Type("7");
+    Click(4, 4);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), "7");
+    EXPECT_EQ(Cell(), "4,4");
+    EXPECT_EQ(asked, (std::vector<std::string>{"13"}));
+    EXPECT_FALSE(Grid->Modified());
 }
 
 // The value an edit is checked against is taken when the edit starts: code writing the
@@ -733,6 +770,82 @@ TEST_F(EditCycleTest, TheEditorOverAMergedBlockCoversTheWholeBlock)
     EXPECT_EQ(Editor()->Height(), block.Height() - 1);
     EXPECT_GT(block.Width(), Grid->ColWidths(1) * 2);
     EXPECT_EQ(Editor()->GetText(), "merged");
+}
+
+// The topmost row of dark (text) pixels of a control within the columns given; -1 if none.
+int InkTop(const ui::TControl* control, int left, int right, int top = 0)
+{
+    for (int y = top; y < control->Height(); ++y)
+        for (int x = left; x < right; ++x)
+            if ((ui::THeadlessBackend::Pixel(control, x, y) & 0xFFFFFF) < 0x606060) return y;
+    return -1;
+}
+
+// With a centred or bottom vertical alignment the editor's text opens at the height where
+// the cell shows it, instead of jumping to the top of a tall cell.
+TEST_F(EditCycleTest, TheEditorTextStandsWhereTheCellShowsIt)
+{
+    Grid->SetWordWrap(false);
+    Grid->SetDefaultRowHeight(44);
+    Grid->SetColWidths(1, 90);
+    Grid->SetCells(1, 1, "Hg");
+    std::vector<int> editorTops;
+    for (grid::TVAlignment align : {grid::vtaTop, grid::vtaCenter, grid::vtaBottom}) {
+        SCOPED_TRACE(static_cast<int>(align));
+        Grid->SetVAlignment(align);
+        Grid->Invalidate();
+        Form->PaintPending();
+        const rtl::TRect cell = Grid->CellRect(1, 1);
+        const int cellInk = InkTop(Grid, cell.Left + 2, cell.Left + 40, cell.Top + 1);
+        Press(ui::VK_F2);
+        ASSERT_TRUE(EditorOpen());
+        Form->PaintPending();
+        const int editorInk = InkTop(Editor(), 1, 40);
+        ASSERT_GE(editorInk, 0);
+        editorTops.push_back(editorInk);
+        EXPECT_NEAR(Editor()->Top() + editorInk, cellInk, 4);
+        Press(ui::VK_ESCAPE);
+    }
+    ASSERT_EQ(editorTops.size(), 3u);
+    EXPECT_LT(editorTops[0] + 4, editorTops[1]);
+    EXPECT_LT(editorTops[1] + 4, editorTops[2]);
+}
+
+// A cell of escaped wide text is edited as the text it stands for and checked by the wide
+// validation only; the store keeps the escaped form, old and new.
+TEST_F(EditCycleTest, WideTextCellsAreEditedPlainAndCheckedByTheWideValidation)
+{
+    const std::string apples = grid::EncodeUnicodeEscapes("\xC3\x84pfel");
+    Grid->SetCells(2, 2, apples);
+    std::vector<std::string> wide;
+    int plain = 0;
+    Grid->OnCellValidate = [&](TSender, int, int, std::string&, bool&) { ++plain; };
+    Grid->OnCellValidateWide = [&](TSender, int, int, std::string& v, bool& ok) {
+        wide.push_back(v);
+        ok = v != "bad";
+    };
+    GoTo(2, 2);
+    Press(ui::VK_F2);
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_EQ(Editor()->GetText(), "\xC3\x84pfel");
+    Press('A', ui::ssCtrl);
+    Type("bad");
+    Press(ui::VK_DOWN);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), apples);
+    EXPECT_EQ(Cell(), "2,2");
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_EQ(Editor()->GetText(), "bad");
+    EXPECT_FALSE(Grid->Modified());
+    Press('A', ui::ssCtrl);
+    Type("Birne");
+    Press(ui::VK_DOWN);
+    App->ProcessMessages();
+    EXPECT_EQ(Grid->Cells(2, 2), grid::EncodeUnicodeEscapes("Birne"));
+    EXPECT_EQ(Cell(), "2,3");
+    EXPECT_EQ(wide, (std::vector<std::string>{"bad", "Birne"}));
+    EXPECT_EQ(plain, 0);
+    EXPECT_TRUE(Grid->Modified());
 }
 
 TEST_F(EditCycleTest, RefusedCharactersOfTheNumericKindsBeep)
