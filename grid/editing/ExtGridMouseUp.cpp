@@ -173,8 +173,17 @@ void TExtStringGrid::MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     if (Button == ui::mbLeft && FilterButtonRelease(ACol, ARow, X, Y)) return;
-    // Let go beyond the grid, a column or row sizing is cancelled.
-    if ((FGridState == ui::gsColSizing && X > Width()) || (FGridState == ui::gsRowSizing && Y > Height())) {
+    // Let go beyond the grid, a column or row sizing is cancelled: this platform sizes while
+    // the mouse moves, so the size from the start of the drag is put back.
+    const bool colBeyond = FGridState == ui::gsColSizing && X > Width();
+    if (colBeyond || (FGridState == ui::gsRowSizing && Y > Height())) {
+        if (FSizingIndex >= 0 && FSizingStartSize >= 0) {
+            if (colBeyond)
+                SetColWidths(FSizingIndex, FSizingStartSize);
+            else
+                SetRowHeights(FSizingIndex, FSizingStartSize);
+        }
+        FSizingStartSize = -1;
         FGridState = ui::gsNormal;
         return;
     }

@@ -8,9 +8,12 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
 #include "grid/core/GridOptionsSort.h"
+#include "grid/editing/ExtInplaceEdit.h"
+#include "platform/rtl/StringList.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/DesktopOpener.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/StdCtrls.h"
 #include "tests/grid/GridOnFormTest.h"
 
 namespace {
@@ -251,6 +254,31 @@ TEST_F(GridMouseClickTest, CellButtonClicksOnlyWhenPressedAndReleasedOnIt)
     EXPECT_EQ(Grid->Row(), 3);
 }
 
+TEST_F(GridMouseClickTest, RadioGroupItemUnderThePressIsChosenInAnEditableCell)
+{
+    Grid->SetColWidths(2, 150);
+    rtl::TStringList items;
+    items.Add("a");
+    items.Add("b");
+    items.Add("c");
+    Grid->AddRadio(2, 3, 1, -1, &items);
+    std::vector<int> chosen;
+    Grid->OnRadioClick = [&](TSender, int, int, int i) { chosen.push_back(i); };
+    const rtl::TRect cell = Grid->CellRect(2, 3);
+    const int y = (cell.Top + cell.Bottom) / 2;
+    // Not editable: the press only selects the cell.
+    ClickAt({cell.Left + 60, y});
+    EXPECT_TRUE(chosen.empty());
+    Grid->SetOptions(Grid->Options() | ui::goEditing);
+    ClickAt({cell.Left + 60, y});
+    ClickAt({cell.Left + 5, y});
+    EXPECT_EQ(chosen, (std::vector<int>{2, 0}));
+    int index = -1;
+    Grid->GetRadioIdx(2, 3, index);
+    EXPECT_EQ(index, 0);
+    EXPECT_EQ(Grid->Cells(2, 3), "a");
+}
+
 TEST_F(GridMouseClickTest, NodeGlyphPressAsksBeforeContractingAndExpanding)
 {
     Grid->AddNode(2, 3);
@@ -312,6 +340,29 @@ TEST_F(GridMouseClickTest, FixedColumnDraggedByItsEdgeTakesTheWidthWhereReleased
     THeadlessBackend::MouseMove(Grid, now - 1, y);
     ClickAt({now - 1, y});
     EXPECT_EQ(Grid->ColWidths(0), now);
+}
+
+TEST_F(GridMouseClickTest, ColumnSizingEndsWithOneEventAndIsCancelledWhenLetGoBeyondTheGrid)
+{
+    Grid->SetOptions(Grid->Options() | ui::goColSizing);
+    std::vector<int> ended;
+    Grid->OnEndColumnSize = [&](TSender, int c) { ended.push_back(c); };
+    const int width = Grid->ColWidths(2);
+    const rtl::TRect header = Grid->CellRect(2, 0);
+    const int y = (header.Top + header.Bottom) / 2;
+    auto drag = [&](int toX) {
+        Clock.Advance(2000);
+        THeadlessBackend::MouseDown(Grid, header.Right - 1, y);
+        THeadlessBackend::MouseMove(Grid, toX, y);
+        THeadlessBackend::MouseUp(Grid, toX, y);
+    };
+    drag(header.Right + 20);
+    EXPECT_EQ(Grid->ColWidths(2), width + 21);
+    EXPECT_EQ(ended, (std::vector<int>{2}));
+    drag(Grid->Width() + 10);
+    EXPECT_EQ(Grid->ColWidths(2), width + 21);
+    EXPECT_EQ(ended.size(), 1u);
+    EXPECT_EQ(Grid->GridState(), ui::gsNormal);
 }
 
 TEST_F(GridMouseClickTest, SortingByAHeaderClickStillWorksAndAnEdgeClickDoesNotSort)
@@ -410,6 +461,32 @@ TEST_F(GridMouseClickTest, CheckControlInCellTextTogglesOnlyInAnEditableCell)
     EXPECT_TRUE(anchor);
     EXPECT_NE(Grid->Cells(2, 3).find("VALUE=\"TRUE\""), std::string::npos);
     EXPECT_EQ(log.size(), 1u);
+}
+
+// --- focus ---
+
+TEST_F(GridMouseClickTest, AlwaysEditOpensTheEditorWhenTheFocusComesToAnEditableCell)
+{
+    auto* other = new ui::TEdit(Form);
+    other->SetParent(Form);
+    other->SetBounds(430, 10, 60, 22);
+    Grid->SetOptions(Grid->Options() | ui::goEditing | ui::goTabs);
+    Grid->Navigation().SetAlwaysEdit(true);
+    auto editorShown = [&] { return Grid->NormalEdit() != nullptr && Grid->NormalEdit()->Visible(); };
+    struct Case {
+        bool ReadOnly;
+        bool Opens;
+    };
+    for (const Case k : {Case{false, true}, Case{true, false}}) {
+        Grid->OnCanEditCell = [&](TSender, int, int, bool& can) { can = !k.ReadOnly; };
+        Clock.Advance(2000);
+        THeadlessBackend::Click(other, 5, 5);
+        ASSERT_TRUE(other->Focused());
+        EXPECT_FALSE(editorShown());
+        THeadlessBackend::PressKey(ui::VK_TAB);
+        EXPECT_TRUE(Grid->Focused() || editorShown()) << k.ReadOnly;
+        EXPECT_EQ(editorShown(), k.Opens) << k.ReadOnly;
+    }
 }
 
 }  // namespace
