@@ -2399,6 +2399,9 @@ private:
     void FixedEdgeMove(int X);
     bool DragStartMove(int X, int Y);
     void PlatformMouse(ui::TMessage& Message) { TBaseGrid::WndProc(Message); }
+    bool TouchScrollPress(int ACol, int ARow, int X, int Y, ui::TShiftState Shift);
+    void TouchScrollMove(int X, int Y);
+    void TouchScrollRelease(int X, int Y);
     bool FDoOnClick = false;
     bool FMouseDownMove = false;
     bool FMouseKeepDown = false;
@@ -2420,6 +2423,12 @@ private:
     rtl::TPoint FPushedCellButton{-1, -1};
     rtl::TPoint FCtrlXY{-1, -1};
     std::string FCtrlDownId;
+    // Touch scrolling: the press point, the top row and left column then, and whether a
+    // drag scrolls the grid.
+    bool FScrollStart = false;
+    rtl::TPoint FTouchDown{-1, -1};
+    int FTopDown = 0;
+    int FLeftRight = 0;
     // (end of mousepress block)
 public:
     // ===== Wheel, zoom, panning, cell hints and filter buttons =====

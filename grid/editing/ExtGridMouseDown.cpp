@@ -69,6 +69,10 @@ void TExtStringGrid::WMLButtonDown(ui::TMessage& Message)
     MouseToCell(X, Y, ACol, ARow);
     FOrigSelection = Selection();
     const ui::TShiftState shift = PressShift();
+    if (TouchScrollPress(ACol, ARow, X, Y, shift)) {
+        Message.Result = 1;
+        return;
+    }
 
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, allow);
@@ -445,6 +449,29 @@ void TExtStringGrid::ClickRadioAt(int ACol, int ARow, int Y, int X)
         }
         d += span;
     }
+}
+
+// With touch scrolling a press on a cell other than the current one (below the fixed rows,
+// without Shift) only reports the click; the drag then scrolls and the release decides.
+bool TExtStringGrid::TouchScrollPress(int ACol, int ARow, int X, int Y, ui::TShiftState Shift)
+{
+    if (!MouseActions().TouchScroll() || EditorMode() || ACol < 0 || ARow < FixedRows()) return false;
+    if ((ACol == Col() && ARow == Row()) || (Shift & ui::ssShift)) return false;
+    ClickCell(ARow, ACol);
+    FTouchDown = {X, Y};
+    FTopDown = TopRow();
+    FLeftRight = LeftCol();
+    FScrollStart = true;
+    if (Options() & ui::goRowSelect) {
+        if (Shift & ui::ssCtrl) {
+            SetRowSelect(RealRowIndex(ARow), !RowSelect(RealRowIndex(ARow)));
+        } else {
+            ResetRowSelect();
+            MoveColRow(Col(), ARow, true, true);
+        }
+    }
+    SetMouseCapture(true);
+    return true;
 }
 
 }  // namespace grid

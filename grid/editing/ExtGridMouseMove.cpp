@@ -37,6 +37,7 @@ bool TExtStringGrid::IsLeftButtonPressed()
 
 void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
 {
+    if (FScrollStart) TouchScrollMove(X, Y);
     int c = -1;
     int r = -1;
     MouseToCell(X, Y, c, r);
@@ -247,6 +248,21 @@ bool TExtStringGrid::DragStartMove(int X, int Y)
     FMouseKeepDown = false;
     FDoOnClick = false;
     return true;
+}
+
+// Touch scrolling follows the drag by whole default row heights or column widths.
+void TExtStringGrid::TouchScrollMove(int X, int Y)
+{
+    const int dx = FTouchDown.X - X;
+    const int dy = FTouchDown.Y - Y;
+    if (std::abs(dy) >= std::abs(dx)) {
+        if (VisibleRowCount() + FixedRows() >= RowCount() || DefaultRowHeight() <= 0) return;
+        const int top = dy / DefaultRowHeight() + FTopDown;
+        if (top >= FixedRows() && top <= RowCount() - 1) SetTopRow(top);
+        return;
+    }
+    if (VisibleColCount() + FixedCols() >= ColCount() || DefaultColWidth() <= 0) return;
+    SetLeftCol(std::max(FixedCols(), dx / DefaultColWidth() + FLeftRight));
 }
 
 }  // namespace grid

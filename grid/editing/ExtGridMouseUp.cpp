@@ -36,6 +36,7 @@ void TExtStringGrid::WMLButtonUp(ui::TMessage& Message)
         Message.Result = 1;
         return;
     }
+    if (FScrollStart) TouchScrollRelease(X, Y);
     FMouseDownMove = false;
     FMouseSelectStart = -1;
     if (FSizingFixed) ReleaseFixedSizing(X);
@@ -192,6 +193,38 @@ void TExtStringGrid::MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int
     const rtl::TRect now = Selection();
     if (before.Left >= 0 && !SameRect(before, now)) SelectionChanged(now.Left, now.Top, now.Right, now.Bottom);
     FOrigSelection = now;
+}
+
+// The end of a touch-scrolling gesture: a release that scrolled nothing is a tap, which
+// selects the cell and acts on its check box or button as a click on them does.
+void TExtStringGrid::TouchScrollRelease(int X, int Y)
+{
+    FScrollStart = false;
+    const bool horizontal = std::abs(Y - FTouchDown.Y) < std::abs(X - FTouchDown.X);
+    const bool tap = horizontal ? LeftCol() == FLeftRight : TopRow() == FTopDown;
+    int ACol = -1;
+    int ARow = -1;
+    MouseToCell(X, Y, ACol, ARow);
+    if (tap && ACol >= FixedCols() && ARow >= FixedRows()) {
+        if (horizontal || !(Options() & ui::goRowSelect)) MoveColRow(ACol, ARow, true, true);
+        if (horizontal)
+            SetLeftCol(std::max(FixedCols(), FLeftRight));
+        else
+            SetTopRow(FTopDown);
+        bool editable = true;
+        IsEditableCell(RealColIndex(ACol), ARow, editable);
+        if (editable && HasCheckBox(ACol, ARow)) {
+            ToggleCheckBoxCell(RealColIndex(ACol), ARow, true);
+            bool state = false;
+            GetCheckBoxState(RealColIndex(ACol), ARow, state);
+            CheckBoxClick(ACol, ARow, state);
+        } else if (editable && HasButton(ACol, ARow)) {
+            ButtonClick(ACol, ARow);
+        }
+    }
+    FTouchDown = {-1, -1};
+    SetMouseCapture(false);
+    if (CanFocus()) SetFocus();
 }
 
 }  // namespace grid

@@ -378,6 +378,30 @@ TEST_F(GridMouseClickTest, SortingByAHeaderClickStillWorksAndAnEdgeClickDoesNotS
     EXPECT_EQ(Grid->Cells(2, 7), "z");
 }
 
+TEST_F(GridMouseClickTest, TouchScrollingDragsTheRowsAndATapTogglesACheckBoxOnce)
+{
+    Grid->SetRowCount(40);
+    Grid->SetOptions(Grid->Options() | ui::goEditing);
+    Grid->MouseActions().SetTouchScroll(true);
+    Grid->AddCheckBox(2, 3, false, false);
+    int clicks = 0;
+    Grid->OnCheckBoxClick = [&](TSender, int, int, bool) { ++clicks; };
+    ClickAt(Centre(2, 3));
+    EXPECT_TRUE(Grid->IsChecked(2, 3));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(Grid->Row(), 3);
+    // A drag upwards by three rows scrolls three rows and selects nothing.
+    const rtl::TPoint from = Centre(1, 6);
+    const int h = Grid->DefaultRowHeight();
+    Clock.Advance(2000);
+    THeadlessBackend::MouseDown(Grid, from.X, from.Y);
+    THeadlessBackend::MouseMove(Grid, from.X, from.Y - 3 * h - 2);
+    THeadlessBackend::MouseUp(Grid, from.X, from.Y - 3 * h - 2);
+    EXPECT_EQ(Grid->TopRow(), 4);
+    EXPECT_EQ(Grid->Row(), 3);
+    EXPECT_EQ(clicks, 1);
+}
+
 // --- anchors and links ---
 
 TEST_F(GridMouseClickTest, LinksOpenThroughTheDesktopOpenerAndCellReferencesJump)
