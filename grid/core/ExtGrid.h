@@ -1342,11 +1342,6 @@ public:
     unsigned SortTime() const { return FSortTime; }
     // Fired by QSort without MoveRowOnSort with the focused row before and after the sort.
     std::function<void(TSender, int OldRow, int NewRow)> OnRowChanged;
-protected:
-    // The press records where a header click started; the release of a left click on the
-    // sort row sorts by the clicked column.
-    void MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
-    void MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
 private:
     struct TSortRun;
     void SortExchangeRows(int ARow1, int ARow2, int SortColumn);
@@ -2390,6 +2385,84 @@ public:
     // ===== Mouse press, release, clicks, anchors and drag start =====
     // Press zones of a left-button press, tested in order; the release completes the click.
 public:
+    // What the pointer is over for the next press (set by mouse move).
+    enum TMouseSelectMode : std::uint8_t { msNormal, msColumn, msRow, msAll, msURL, msResize };
+    using TFixedCellClickEvent = std::function<void(TSender, int ACol, int ARow)>;
+    // A release on a fixed row or column cell that did not end a sizing.
+    TFixedCellClickEvent OnFixedCellClick;
+    // Selects the item of a radio group cell at a position relative to the cell's top-left.
+    void ClickRadioAt(int ACol, int ARow, int Y, int X);
+    // An anchor's reference acted on as a click does: "CELL://RxCy" moves the current cell
+    // there and centres it; other links go to the desktop opener.
+    void OpenAnchor(const std::string& Anchor);
+    TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+    // The cell whose always-visible spin button half was pressed last.
+    bool SpinUpClick() const { return FSpinUpClick; }
+    bool SpinDnClick() const { return FSpinDnClick; }
+    // The id of the BUTTON control of a cell's HTML text held down (empty when none).
+    const std::string& CtrlDownId() const { return FCtrlDownId; }
+protected:
+    // The platform grid's own press and release notifications (either button): filter
+    // buttons of fixed cells, selection-changed notification, column and row moving.
+    void MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
+    void MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void WMLButtonDown(ui::TMessage& Message);
+    void WMLButtonUp(ui::TMessage& Message);
+    void WMLButtonDblClk(ui::TMessage& Message);
+    void WMRButtonDown(ui::TMessage& Message);
+private:
+    bool MouseButtonMessage(ui::TMessage& Message);
+    void GridSetFocus(ui::TMessage& Message);
+    bool PressAttachmentZones(int ACol, int ARow, int X, int Y, ui::TShiftState Shift);
+    bool PressFromFixedCells(int ACol, int ARow, ui::TShiftState Shift);
+    bool PressCheckBox(int ACol, int ARow, int X, int Y, ui::TShiftState Shift, bool Editable);
+    void PressNormalCell(ui::TMessage& Message, int ACol, int ARow, rtl::TPoint Orig, bool Editable);
+    bool PressAnchor(int ACol, int ARow, int X, int Y);
+    bool AnchorHitAt(int ACol, int ARow, int X, int Y, struct TAnchorHit& Hit);
+    void ControlClick(int ACol, int ARow, const struct TAnchorHit& Hit);
+    bool ReleasePushedButton(int ACol, int ARow, int X, int Y);
+    void ReleaseFixedSizing(int X);
+    void ReleaseEndsPlatformSizing(ui::TGridState State);
+    void ReleaseCheckBox(int ACol, int ARow);
+    bool DblClickAutoSize(int ACol, int ARow, int X);
+    void AutoSizeColumnToText(int ACol);
+    void ClassifyPointer(int ACol, int ARow, int X, int Y);
+    void DragSelectFromFixed(int ACol, int ARow);
+    void FixedEdgeMove(int X);
+    bool DragStartMove(int X, int Y);
+    void PlatformMouse(ui::TMessage& Message) { TBaseGrid::WndProc(Message); }
+    bool TouchScrollPress(int ACol, int ARow, int X, int Y, ui::TShiftState Shift);
+    void TouchScrollMove(int X, int Y);
+    void TouchScrollRelease(int X, int Y);
+    bool FDoOnClick = false;
+    bool FMouseDownMove = false;
+    bool FMouseKeepDown = false;
+    bool FSpinUpClick = false;
+    bool FSpinDnClick = false;
+    bool FAnchorClick = false;
+    bool FSelectionClick = false;
+    bool FDblClk = false;
+    bool FDeselectState = false;
+    bool FCtrlDown = false;
+    bool FSizeFixed = false;
+    bool FSizingFixed = false;
+    int FSizingFixedCol = -1;
+    int FSizeFixedX = 0;
+    int FSizingStartSize = -1;
+    int FMouseSelectStart = -1;
+    TMouseSelectMode FMouseSelectMode = msNormal;
+    rtl::TRect FOrigSelection{-1, -1, -1, -1};
+    rtl::TPoint FPushedCellButton{-1, -1};
+    rtl::TPoint FCtrlXY{-1, -1};
+    std::string FCtrlDownId;
+    // Touch scrolling: the press point, the top row and left column then, and whether a
+    // drag scrolls the grid.
+    bool FScrollStart = false;
+    rtl::TPoint FTouchDown{-1, -1};
+    int FTopDown = 0;
+    int FLeftRight = 0;
     // (end of mousepress block)
 public:
     // ===== Wheel, zoom, panning, cell hints and filter buttons =====

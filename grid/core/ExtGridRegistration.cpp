@@ -941,6 +941,7 @@ void RegisterEvents(TClassInfo& c)
     GRID_EVENT(OnClickCell);
     GRID_EVENT(OnRightClickCell);
     GRID_EVENT(OnDblClickCell);
+    GRID_EVENT(OnFixedCellClick);
     GRID_EVENT(OnAnchorClick);
     GRID_EVENT(OnAnchorEnter);
     GRID_EVENT(OnAnchorExit);

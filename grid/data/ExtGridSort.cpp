@@ -480,22 +480,6 @@ bool TExtStringGrid::IsSortRowRelease(int ACol, int ARow, int PressRow)
     return sortRow >= base.Y && sortRow <= base.Y + span.Y;
 }
 
-void TExtStringGrid::MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y)
-{
-    if (Button == ui::mbLeft) FClickPos = rtl::TPoint{X, Y};
-    TBaseGrid::MouseDown(Button, Shift, X, Y);
-    if (Button == ui::mbLeft) StartMouseMoving(X, Y);
-}
-
-void TExtStringGrid::MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y)
-{
-    // A release that ends sizing or moving a column or row does not sort.
-    const bool sizingOrMoving = FGridState != ui::gsNormal && FGridState != ui::gsSelecting;
-    if (Button == ui::mbLeft) EndMouseMoving(X, Y);
-    TBaseGrid::MouseUp(Button, Shift, X, Y);
-    if (Button == ui::mbLeft && !sizingOrMoving) ClickSortAt(X, Y, Shift);
-}
-
 // A left release on a header cell of the sort row, pressed in the same row, sorts by that
 // column: a second click flips the direction (or undoes the sort with UndoSort), another
 // column starts with InitSortDirection; with IndexShow the index key builds a multi-column

@@ -5,6 +5,8 @@
 #include "grid/foundation/ExtUtilCellText.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/RegisteredMessages.h"
@@ -13,6 +15,7 @@ namespace grid {
 
 bool TExtStringGrid::InteractionMessage(ui::TMessage& Message)
 {
+    if (MouseButtonMessage(Message)) return true;
     switch (Message.Msg) {
     case ui::WM_TIMER: WMTimer(Message); return true;
     case ui::CM_MOUSEENTER: CMMouseEnter(Message); return true;
@@ -34,6 +37,7 @@ bool TExtStringGrid::IsLeftButtonPressed()
 
 void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
 {
+    if (FScrollStart) TouchScrollMove(X, Y);
     int c = -1;
     int r = -1;
     MouseToCell(X, Y, c, r);
@@ -41,7 +45,13 @@ void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
     if (!designing && c >= 0 && r >= 0) HoverRowMove(r);
     const bool moving = FGridState == ui::gsColMoving || FGridState == ui::gsRowMoving;
     if (!designing && moving) MovingStep(X, Y);
-    if (!designing) HotItemCursorMove(c, r, X, Y);
+    if (!designing) {
+        if (FMouseSelectStart >= 0) DragSelectFromFixed(c, r);
+        FixedEdgeMove(X);
+        if (FSelectionClick && DragStartMove(X, Y)) return;
+        if (FMouseSelectStart < 0) ClassifyPointer(c, r, X, Y);
+        HotItemCursorMove(c, r, X, Y);
+    }
     // This platform scrolls a drag selection on the move itself (not from a timer), so
     // NoScrollOnPartialRow holds here too: a drag onto the partly shown last row scrolls
     // nothing and the current row stays where it was.
@@ -161,6 +171,98 @@ void TExtStringGrid::CMMouseLeave(ui::TMessage& Message)
         if (old < RowCount()) InvalidateRow(old);
     }
     HotItemCursorMove(-1, -1, -1, -1);
+}
+
+// While a fixed column's right edge is under the pointer a press sizes that column
+// (MouseActions.SizeFixedCol); during that sizing the line follows the pointer.
+void TExtStringGrid::FixedEdgeMove(int X)
+{
+    if (FSizingFixed) {
+        FSizeFixedX = X;
+        if (OnColumnSizing) OnColumnSizing(this, 0, FSizeFixedX);
+        return;
+    }
+    FSizeFixed = false;
+    int s = 0;
+    for (int i = 1; i <= FixedCols(); ++i) {
+        if (std::abs(s + ColWidths(i - 1) - X) < 3) FSizeFixed = MouseActions().SizeFixedCol();
+        s += ColWidths(i - 1) + 1;
+    }
+}
+
+// The zone under the pointer for the next press: the whole grid from the top-left block,
+// whole columns from a fixed row, whole rows from a fixed column.
+void TExtStringGrid::ClassifyPointer(int ACol, int ARow, int X, int Y)
+{
+    FMouseSelectMode = msNormal;
+    if (ACol < 0 || ARow < 0) return;
+    const TMouseActions& ma = MouseActions();
+    const bool onEdge = [&] {
+        const rtl::TRect r = CellRect(ACol, ARow);
+        if (ARow <= FixedRows() && (Options() & ui::goColSizing) && (std::abs(X - r.Left) < 4 || std::abs(X - r.Right) < 4))
+            return true;
+        return ACol <= FixedCols() && (Options() & ui::goRowSizing) && (std::abs(Y - r.Top) < 4 || std::abs(Y - r.Bottom) < 4);
+    }();
+    if (ACol < FixedCols() && ARow < FixedRows()) {
+        if (ma.AllSelect()) FMouseSelectMode = msAll;
+    } else if (ARow < FixedRows()) {
+        if (ma.ColSelect() && !onEdge) FMouseSelectMode = msColumn;
+    } else if (ACol < FixedCols()) {
+        const bool glyph = IsNode(ARow) && ACol == CellNode().NodeColumn() && IsNodeGlyphHit(ARow, X);
+        if (ma.RowSelect() && !onEdge && !glyph && ARow <= RowCount() - 1) FMouseSelectMode = msRow;
+    }
+}
+
+// A press on a fixed column (row) selected whole rows (columns); the drag extends them.
+void TExtStringGrid::DragSelectFromFixed(int ACol, int ARow)
+{
+    if (FMouseSelectMode == msRow && ARow >= FixedRows() && ARow <= RowCount() - FixedFooters()) {
+        const int to = std::min(std::max(FixedRows(), ARow), RowCount() - 1);
+        SetSelection(rtl::TRect{FixedCols(), std::min(FMouseSelectStart, to), ColCount() - 1, std::max(FMouseSelectStart, to)});
+    } else if (FMouseSelectMode == msColumn && ACol >= FixedCols()) {
+        const int to = std::max(FixedCols(), ACol);
+        SetSelection(rtl::TRect{std::min(FMouseSelectStart, to), FixedRows(), std::max(FMouseSelectStart, to), RowCount() - 1});
+    }
+}
+
+// A press inside the selection becomes a drag once the pointer leaves the 7 × 7 pixel square
+// around the press with the button still down. True when a drag ran.
+bool TExtStringGrid::DragStartMove(int X, int Y)
+{
+    if (!IsLeftButtonPressed() || !DragDropSettings().OleDropSource() || FGridState == ui::gsColSizing) return false;
+    if (std::abs(X - FClickPos.X) <= 3 && std::abs(Y - FClickPos.Y) <= 3) return false;
+    int c = -1;
+    int r = -1;
+    MouseToCell(FClickPos.X, FClickPos.Y, c, r);
+    if (c < 0 || r < 0) return false;
+    FSelectionClick = false;
+    const ui::TGridState state = FGridState;
+    FGridState = ui::gsNormal;
+    if (!StartOleDrag(c, r, FClickPos.X, FClickPos.Y)) {
+        // A refused drag goes on as a range selection.
+        FGridState = state == ui::gsNormal ? ui::gsSelecting : state;
+        return false;
+    }
+    // The drag loop took the release: the press's gesture is over.
+    FMouseDownMove = false;
+    FMouseKeepDown = false;
+    FDoOnClick = false;
+    return true;
+}
+
+// Touch scrolling follows the drag by whole default row heights or column widths.
+void TExtStringGrid::TouchScrollMove(int X, int Y)
+{
+    const int dx = FTouchDown.X - X;
+    const int dy = FTouchDown.Y - Y;
+    if (std::abs(dy) >= std::abs(dx)) {
+        if (VisibleRowCount() + FixedRows() >= RowCount() || DefaultRowHeight() <= 0) return;
+        const int top = dy / DefaultRowHeight() + FTopDown;
+        if (top >= FixedRows() && top <= RowCount() - 1) SetTopRow(top);
+        return;
+    }
+    if (VisibleColCount() + FixedCols() >= ColCount() || DefaultColWidth() <= 0) return;
+    SetLeftCol(std::max(FixedCols(), dx / DefaultColWidth() + FLeftRight));
 }
 
 }  // namespace grid

@@ -109,9 +109,10 @@ void TGridCombo::Change()
     };
     TEsgComboBox::Change();
     OnChange = user;
+    // Every path of the combo reports the real column, as the wheel and the item events do.
     if (reported && FGrid->OnEditChange) {
         std::string v = Text();
-        FGrid->OnEditChange(FGrid, FGrid->Col(), FGrid->Row(), v);
+        FGrid->OnEditChange(FGrid, FGrid->RealColIndex(FGrid->Col()), FGrid->Row(), v);
     }
 }
 

@@ -209,6 +209,23 @@ TEST_F(GridComboTest, WheelStepsThroughTheItemsAndFiresTheEventsEvenWithoutAStep
                                               "2,1:1=two"}));
 }
 
+// Typing and the wheel report the same column, the real one, when a column to the left is hidden.
+TEST_F(GridComboTest, EditChangeReportsTheRealColumnOnEveryPath)
+{
+    Grid->SetColCount(5);
+    Grid->HideColumn(1);
+    Combo().Items().Add("one");
+    Combo().Items().Add("two");
+    OpenCombo(ui::csDropDown, 2, 1);
+    std::vector<int> cols;
+    Grid->OnEditChange = [&](TSender, int c, int, std::string&) { cols.push_back(c); };
+    TypeKey('o');
+    Combo().Perform(ui::WM_MOUSEWHEEL, static_cast<ui::WPARAM>(-120) << 16, 0);
+    ASSERT_EQ(cols.size(), 2u);
+    EXPECT_EQ(cols[0], 3);
+    EXPECT_EQ(cols[1], 3);
+}
+
 TEST_F(GridComboTest, ListStyleEnterStoresTheSelectedItem)
 {
     Combo().Items().Add("red");
