@@ -57,8 +57,11 @@ TEST(RichEditRtf, FormattedTextSurvivesTheRoundTrip)
     const ui::TRichText back = ui::RtfToRichText(rtf);
     EXPECT_EQ(back.Text, doc.Text);
     ASSERT_EQ(back.Formats.size(), doc.Formats.size());
-    for (std::size_t i = 0; i < doc.Formats.size(); ++i)
-        if (doc.Text[i] != U'\n') EXPECT_EQ(back.Formats[i], doc.Formats[i]) << "character " << i;
+    for (std::size_t i = 0; i < doc.Formats.size(); ++i) {
+        if (doc.Text[i] != U'\n') {
+            EXPECT_EQ(back.Formats[i], doc.Formats[i]) << "character " << i;
+        }
+    }
     EXPECT_EQ(back.ParagraphAlignment, doc.ParagraphAlignment);
     EXPECT_EQ(ui::RichTextToRtf(back), rtf);  // written again, byte for byte the same
 }
