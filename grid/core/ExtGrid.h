@@ -2502,6 +2502,9 @@ public:
     // Builds FilterList() from the column's values (empty cells once, values with blanks
     // matched as whole texts); true when it holds entries.
     bool BuildColumnFilter(int Column, bool FirstOnly, bool IncludeHidden);
+    // The same entries into `list`, leaving FilterList() as it is (the cell painter asks
+    // whether a header carries the filter button while a list may be open).
+    void CollectColumnFilter(int Column, bool FirstOnly, bool IncludeHidden, std::vector<std::string>& list);
     // A choice in the plain list, a click on an item of the check list: the column's
     // filter condition is stored and, with AutoFilterUpdate, applied.
     void FilterListSelect(int ItemIndex);

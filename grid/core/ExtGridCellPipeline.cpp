@@ -98,10 +98,11 @@ void TExtStringGrid::DrawCellContents(gfx::TCanvas& ACanvas, int ACol, int ARow,
     p.State = AState;
     p.Rect = ARect;
     p.CellRect = ARect;
-    // 2. Filter-edit row: the column's filter list decides the drop-down glyph.
-    if (FilterEdit().Enabled() && ARow == FilterEdit().Row() && HasFilterEdit(ACol, ARow)) {
+    // 2. Filter drop-down row: a header whose column has filter entries carries the
+    //    filter button.
+    if (ARow == FilterDropDownRow() && ARow < FixedRows()) {
         std::vector<std::string> filter;
-        GetColumnFilter(p.RealCol, filter);
+        CollectColumnFilter(p.RealCol, true, false, filter);
         p.FilterGlyph = !filter.empty();
     }
     p.WW = WordWrap();

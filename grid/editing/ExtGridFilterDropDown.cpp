@@ -100,6 +100,17 @@ void TExtStringGrid::AddHiddenFilterValues(int Column, bool CheckColumn, std::ve
 bool TExtStringGrid::BuildColumnFilter(int Column, bool FirstOnly, bool IncludeHidden)
 {
     std::vector<std::string> list;
+    CollectColumnFilter(Column, FirstOnly, IncludeHidden, list);
+    // The list keeps the order built here.
+    FilterList().SetSorted(false);
+    FilterList().Clear();
+    for (const std::string& entry : list) FilterList().Add(entry);
+    return !list.empty();
+}
+
+void TExtStringGrid::CollectColumnFilter(int Column, bool FirstOnly, bool IncludeHidden, std::vector<std::string>& list)
+{
+    list.clear();
     const bool checkColumn = FilterDropDownAuto() && IsFilterCheckColumn(Column);
     if (FilterDropDownAuto() && (Column >= FixedCols() || FilterDropDownColumns() == fdAll)) {
         if (checkColumn) {
@@ -119,11 +130,6 @@ bool TExtStringGrid::BuildColumnFilter(int Column, bool FirstOnly, bool IncludeH
     }
     if (FilterDropDown().Sorted()) std::stable_sort(list.begin(), list.end(), EntryLess);
     if (OnGetColumnFilter) OnGetColumnFilter(this, Column, list);
-    // The list keeps the order built here.
-    FilterList().SetSorted(false);
-    FilterList().Clear();
-    for (const std::string& entry : list) FilterList().Add(entry);
-    return !list.empty();
 }
 
 // The check captions of the list stand for the column's check texts.

@@ -732,3 +732,30 @@ TEST_F(CellPipelineTest, GalleryWritesOnePicturePerLook)
 }
 
 }  // namespace
+
+// The filter button shows in the header of the filter drop-down row once the column has
+// filter entries, at the header's top-right corner where a release opens the list.
+TEST_F(CellPipelineTest, HeadersOfColumnsWithFilterEntriesShowTheFilterButton)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(4);
+    for (int r = 1; r < 4; ++r) Grid->SetCells(1, r, "v" + std::to_string(r));
+    Show();
+    const rtl::TRect h = Grid->CellRect(1, 0);
+    const auto corner = [&] {
+        std::vector<gfx::TColor> pixels;
+        for (int x = h.Right - 16; x < h.Right - 1; ++x)
+            for (int y = h.Top + 1; y < std::min(h.Top + 16, h.Bottom - 1); ++y) pixels.push_back(Pixel(x, y));
+        return pixels;
+    };
+    const std::vector<gfx::TColor> plain = corner();
+    Grid->SetFilterDropDownAuto(true);
+    Repaint();
+    const std::vector<gfx::TColor> withButton = corner();
+    int changed = 0;
+    for (std::size_t i = 0; i < plain.size(); ++i) changed += plain[i] != withButton[i];
+    EXPECT_GT(changed, 10);
+    // A normal row never carries it.
+    const rtl::TRect cell = Grid->CellRect(1, 3);
+    EXPECT_EQ(Pixel(cell.Right - 8, cell.Top + 4), gfx::clWhite);
+}
