@@ -1310,6 +1310,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'yield'
         TabOrder = 0
+        OnClick = Button73Click
       end
       object Button74: TButton
         Left = 16
@@ -1318,6 +1319,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Ydisaggregation'
         TabOrder = 0
+        OnClick = Button74Click
       end
       object Button52: TButton
         Left = 280
@@ -1413,6 +1415,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'process'
         TabOrder = 0
+        OnClick = Button82Click
       end
       object Button85: TButton
         Left = 16
@@ -1421,6 +1424,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button85'
         TabOrder = 0
+        OnClick = Button85Click
       end
       object Button48: TButton
         Left = 16
@@ -1460,6 +1464,7 @@ object Form1: TForm1
         Caption = 'PROCESS ANNOUT FILES'
         TabOrder = 0
         Visible = False
+        OnClick = Button42Click
       end
       object Button45: TButton
         Left = 16
@@ -1469,6 +1474,7 @@ object Form1: TForm1
         Caption = 'Button45'
         TabOrder = 0
         Visible = False
+        OnClick = Button45Click
       end
       object Button46: TButton
         Left = 16
@@ -1505,6 +1511,7 @@ object Form1: TForm1
         Caption = 'select 1ha cells'
         TabOrder = 0
         Visible = False
+        OnClick = Button71Click
       end
       object Label90: TLabel
         Left = 280
@@ -1578,6 +1585,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'process annout'
         TabOrder = 0
+        OnClick = Button94Click
       end
       object Button95: TButton
         Left = 260
@@ -2491,6 +2499,7 @@ object Form1: TForm1
     Caption = 'PROCESS'
     TabOrder = 0
     Visible = False
+    OnClick = Button31Click
   end
   object Button5: TButton
     Left = 8
