@@ -978,6 +978,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Tolvek SOIL selected ID'
         TabOrder = 0
+        OnClick = Button69Click
       end
       object Button84: TButton
         Left = 266
@@ -986,6 +987,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'EU/HU-PTF soils'
         TabOrder = 0
+        OnClick = Button84Click
       end
       object Button72: TButton
         Left = 266
@@ -994,6 +996,7 @@ object Form1: TForm1
         Height = 30
         Caption = '4M soil selected'
         TabOrder = 0
+        OnClick = Button72Click
       end
       object Button77: TButton
         Left = 266
@@ -1002,6 +1005,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'select similar 3'
         TabOrder = 0
+        OnClick = Button77Click
       end
     end
     object TabSheet4: TTabSheet
@@ -1484,6 +1488,7 @@ object Form1: TForm1
         Caption = 'Button46'
         TabOrder = 0
         Visible = False
+        OnClick = Button46Click
       end
       object Button49: TButton
         Left = 16
@@ -1493,6 +1498,7 @@ object Form1: TForm1
         Caption = 'datefix'
         TabOrder = 0
         Visible = False
+        OnClick = Button49Click
       end
       object Button50: TButton
         Left = 16
@@ -1502,6 +1508,7 @@ object Form1: TForm1
         Caption = 'delete empty lines'
         TabOrder = 0
         Visible = False
+        OnClick = Button50Click
       end
       object Button71: TButton
         Left = 16
@@ -1594,6 +1601,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CONVERT'
         TabOrder = 0
+        OnClick = Button95Click
       end
       object Button96: TButton
         Left = 260
@@ -1602,6 +1610,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button96'
         TabOrder = 0
+        OnClick = Button96Click
       end
       object Button97: TButton
         Left = 260
@@ -2528,6 +2537,7 @@ object Form1: TForm1
     Caption = 'Button2'
     TabOrder = 0
     Visible = False
+    OnClick = Button2Click
   end
   object Button3: TButton
     Left = 8

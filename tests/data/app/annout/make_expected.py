@@ -132,3 +132,89 @@ for name, sep in SEPARATORS.items():
     write(f"SOMgridSIM_{name}.csv", som(sep))
     write(f"PROCESSED_{name}.csv", shrunk(sep))
 write("prec_grid.csv", precipitation())
+
+
+# The 57-line soil-property file of the selected cell "top" (id 4711, elevation 200), from the layout table.
+RULE = "-" * 92
+HEAD = [RULE, "NITROGEN AND DECOMPOSITION PARAMETERS",
+        "0.02      (prop.)   denitrification rate per g of CO2 respiration of SOM",
+        "0.2       (prop.)   nitrification coefficient 1",
+        "0.07      (prop.)   nitrification coefficient 2",
+        "0.02      (prop.)   coefficient of N2O emission of nitrification",
+        "0.1       (prop.)   NH4 mobilen proportion",
+        "1.0       (prop.)   NO3 mobilen proportion",
+        "10        (m)       e-folding depth of decomposition rate depth scalar",
+        "0.002     (prop.)   fraction of dissolved part of SOIL1 organic matter",
+        "0.002     (prop.)   fraction of dissolved part of SOIL2 organic matter",
+        "0.002     (prop.)   fraction of dissolved part of SOIL3 organic matter",
+        "0.002     (prop.)   fraction of dissolved part of SOIL4 organic matter",
+        RULE, "RATE SCALARS",
+        "0.44      (prop)    respiration fractions for fluxes between compartments (l1s1)",
+        "0.51      (prop)    respiration fractions for fluxes between compartments (l2s2)",
+        "0.33      (prop)    respiration fractions for fluxes between compartments (l4s3)",
+        "0.33      (prop)    respiration fractions for fluxes between compartments (s1s2)",
+        "0.51      (prop)    respiration fractions for fluxes between compartments (s2s3)",
+        "0.61      (prop)    respiration fractions for fluxes between compartments (s3s4)",
+        "0.7       (1/day)   rate constant scalar of  labile litter pool",
+        "0.07      (1/day)   rate constant scalar of cellulose litter pool",
+        "0.014     (1/day)   rate constant scalar of lignin litter pool",
+        "0.07      (1/day)   rate constant scalar of  fast microbial recycling pool",
+        "0.014     (1/day)   rate constant scalar of  medium microbial recycling pool",
+        "0.0014    (1/day)   rate constant scalar of  slow microbial recycling pool",
+        "0.0001    (1/day)   rate constant scalar of  recalcitrant SOM (humus) pool",
+        "0.001     (1/day)   rate constant scalar of  physical fragmentation of coarse woody debris",
+        RULE, "CH4 PARAMETERS",
+        "212.5     (DIM)     soil CH4 emission bulk density dependence parameter1",
+        "1.81      (DIM)     soil CH4 emission bulk density dependence parameter2",
+        "-1.353    (DIM)     soil CH4 emission soil water content dependence parameter1",
+        "0.2       (DIM)     soil CH4 emission soil water content dependence parameter2",
+        "1.781     (DIM)     soil CH4 emission soil water content dependence parameter3",
+        "6.786     (DIM)     soil CH4 emission soil water content dependence parameter4",
+        "0.010     (DIM)     soil CH4 emission soil temperature dependence parameter1",
+        RULE, "SOIL PARAMETERS"]
+SOURCE = [1, 1, 1, 2, 3, 4, 4, 4, 4, 4]
+# bd (kg/m3), som, lime, ph, sand, silt, clay, sat, fc, wp per source layer
+LAYERS = [["1450", "2.1", "0.5", "7.2", "40", "40", "20", "45.1", "30.2", "12.3"],
+          ["1500", "1.8", "0.4", "7.3", "38", "42", "20", "44", "31", "13"],
+          ["1550", "1.2", "0.3", "7.4", "35", "45", "20", "43", "32", "14"],
+          ["1600", "0.8", "0.2", "7.5", "30", "50", "20", "42", "33", "15"]]
+
+
+def layer_line(values, comment):
+    cols = [pad(values[s - 1], 12 if m == 9 else 8) for m, s in enumerate(SOURCE)]
+    return "".join(cols) + comment
+
+
+def pad(value, width):
+    return value[:width] if len(value) >= width else value + " " * (width - len(value))
+
+
+def selected_soil(name, ident, depth, curve, sep):
+    f = lambda v, p, d: fixed(v, p, d, sep)
+    col = lambda k: [layer[k] for layer in LAYERS]
+    num = lambda k: [float(layer[k]) for layer in LAYERS]
+    lines = ["SOILPROP FILE - MuSo6, site/cell: " + name + " " + str(ident)] + HEAD
+    lines.append(pad(f(depth / 100, 5, 2), 10) + "(m)       depth of soil")
+    lines.append("0.6       (DIM)     ratio of bare soil evaporation and pot.evaporation")
+    lines.append("0.0       (mm)      maximum height of pond water")
+    lines.append(curve + "        (dimless) measured runoff curve number (-9999: no measured data, model estimation)")
+    lines += [RULE, "SOIL COMPOSITION AND CHARACTERISTIC VALUES (-9999: no measured data)"]
+    sand, clay = num(4), num(6)
+    lines.append(layer_line(col(4), "(%) sand percentage by volume in rock-free soil"))
+    lines.append(layer_line(col(5), "(%) silt percentage by volume in rock-free soil"))
+    lines.append(layer_line(col(3), "(dimless) soil pH"))
+    lines.append(layer_line([f(v / 1000, 4, 2) for v in num(0)], "(g/cm3) bulk density"))
+    lines.append(layer_line([f(v / 100, 4, 3) for v in num(7)], "(m3/m3) SWC at saturation"))
+    lines.append(layer_line([f(v / 100, 4, 3) for v in num(8)], "(m3/m3) SWC at field capacity"))
+    lines.append(layer_line([f(v / 100, 4, 3) for v in num(9)], "(m3/m3) SWC at wilting point"))
+    lines.append(layer_line(["0.005"] * 4, "(m3/m3) SWC at hygroscopic water content"))
+    lines.append(layer_line([f(0.8 - (100 - s) * 0.005 - c * 0.003, 4, 2) for s, c in zip(sand, clay)],
+                            "(dimless) drainage coefficient"))
+    lines.append(layer_line([f(250 - (100 - s) * 2.1 - c * 0.75, 4, 2) for s, c in zip(sand, clay)],
+                            "(cm/day) hydraulic condictivity at saturation"))
+    assert len(lines) == 57
+    return lines
+
+
+for name, sep in SEPARATORS.items():
+    write(f"selected_top_{name}.soi", selected_soil("top", 4711, 150, "60", sep))
