@@ -139,3 +139,58 @@ TEST(AnnualToolsEndToEnd, SoilOrganicMatterButtonReadsTheCurrentFolder)
 }
 
 }  // namespace
+
+namespace {
+
+// The soil buttons of "MAKE SOIL INPUT": the selected ids' files, the two
+// 10 km variants chained, and the crop-model files of the listed 100 m cells.
+TEST(AnnualToolsEndToEnd, SoilVariantButtonsWriteTheirFiles)
+{
+    testsupport::TempDir dir;
+    const fs::path e = dir.Path() / "drives" / "e";
+    const fs::path soilGrid = e / "Tolvek SOIL GRID";
+    WriteTable(soilGrid / "USDA" / "SOCgroupIDs.csv", {"NAME;ID", "top;4711"});
+    WriteTable(soilGrid / "Tolvek_DB_GRID_TABLE1.csv", {"h", "4711;0;0;47.1;19.1;250", "5;0;0;47.2;19.2;600"});
+    WriteTable(soilGrid / "Tolvek_DB_SOIL_TABLE.csv", {"h", batchfixtures::SoilRow(4711)});
+    fs::create_directories(soilGrid / "Tolvek" / "selected");
+    WriteTable(soilGrid / "Tolvek_DB_SOIL_TABLE_corrected2.csv", {"h", batchfixtures::SoilRow(4711), batchfixtures::SoilRow(5)});
+    WriteTable(e / "4M100m" / "ret es legelo_fertilization_2016.csv", {"ID;amount_kgN/ha", "5;12.3"});
+
+    const fs::path tenKm = e / "TolvekCloud" / "PRODUCTS" / "TOLVEK DEVELOP" / "Tolvek File System" / "input" / "soil" / "grid" / "10km";
+    Lines key;
+    for (int cell = 1; cell <= 1104; ++cell) key.push_back(std::to_string(cell) + ";2;3;4;5;6;7;8;9;10;11;12;77");
+    WriteTable(soilGrid / "Tolvek_DB_GRID_TABLE3_EXP.csv", key);
+    Lines rep;
+    for (int k = 1; k <= 30; ++k) rep.push_back("123456REP-" + std::to_string(k) + "xxxxxx");
+    WriteTable(soilGrid / "USDA" / "3reps" / "77_calibSOIspinup.soi", rep);
+    batchfixtures::WritePerCellFiles(tenKm, 1, 1104, TCellNaming::Padded4, "10km", ".soi", [](int cell) {
+        Lines lines;
+        for (int k = 1; k <= 57; ++k) lines.push_back("c" + std::to_string(cell) + " l" + std::to_string(k));
+        lines[46] = "SOIL COMPOSITION AND CHARACTERISTIC VALUES (-9999: no measured data)";
+        return lines;
+    });
+    fs::create_directories(tenKm / "3type");
+    fs::create_directories(tenKm / "euptf");
+    Lines ptf = {"header"};
+    for (int cell = 1; cell <= 1104; ++cell) ptf.push_back(std::to_string(cell) + "\t45.3\t44\t43\t42\t30\t31\t32\t33\t10\t11\t12\t13");
+    WriteTable(e / "TolvekCloud" / "PRODUCTS" / "LIBRARY" / "DB sensitivity" / "EU-PTF.txt", ptf);
+
+    const TDriveResult r = Drive(dir.Path(), {"click", "Button69", "get", "Label2.Caption", "click", "Button77", "get", "Label2.Caption",
+                                              "click", "Button84", "get", "Label2.Caption", "click", "Button72", "get", "Label2.Caption"});
+    ASSERT_EQ(r.Status, 0) << r.Err;
+    EXPECT_EQ(r.Err, "");
+    EXPECT_EQ(r.Out, (Lines{"COMPLETE", "COMPLETE", "COMPLETE", "COMPLETE"}));
+    const Lines top = ReadTable(soilGrid / "Tolvek" / "selected" / "top.soi");
+    ASSERT_EQ(top.size(), 57u);
+    EXPECT_EQ(top[0], "SOILPROP FILE - MuSo6, site/cell: top 4711");
+    EXPECT_EQ(top[44].substr(0, 2), "70");
+    const Lines ptfFile = ReadTable(tenKm / "euptf" / "10km1104.soi");
+    ASSERT_EQ(ptfFile.size(), 57u);
+    EXPECT_EQ(ptfFile[0], "c1104 l1 EU-PTF estimated THS, FC, WP");
+    EXPECT_EQ(ptfFile[13], "REP-14xx");
+    EXPECT_EQ(ptfFile[51].substr(0, 16), "0.453   0.453   ");
+    EXPECT_TRUE(fs::exists(e / "4M100m" / "soil" / "5.soi"));
+    EXPECT_FALSE(fs::exists(e / "4M100m" / "soil" / "4711.soi"));
+}
+
+}  // namespace
