@@ -2,6 +2,8 @@
 #include "app/YieldStatistics.h"
 
 #include <array>
+#include <charconv>
+#include <filesystem>
 #include <cstdint>
 #include <map>
 #include <vector>
@@ -9,6 +11,7 @@
 #include "app/Unit2.h"
 #include "app/WeatherFiles.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Paths.h"
 #include "platform/rtl/TextFile.h"
 
 namespace app {
@@ -185,24 +188,46 @@ void WriteFertiliserTables(const TWeatherToolOptions& places, const TToolStatus&
     std::string arena;
     TFieldViews f;
     {
-        TWeatherInput input(places.Path(std::string(StatisticsFolder) + "100m-es_racshoz_mutragya.txt"));
+        const std::string inputName = places.Path(std::string(StatisticsFolder) + "100m-es_racshoz_mutragya.txt");
+        TWeatherInput input(inputName);
+        // Room for the kept rows up front: growing tables of millions of rows
+        // would copy them again and again. A kept row's text is shorter than
+        // its line, and a line holds at least eight characters.
+        std::error_code sizeError;
+        const auto bytes = static_cast<std::size_t>(std::filesystem::file_size(rtl::MapPath(inputName), sizeError));
+        if (!sizeError) {
+            arena.reserve(bytes);
+            for (TCropRows& crop : rows) {
+                crop.Ids.reserve(bytes / 8 / Crops.size());
+                crop.Starts.reserve(bytes / 8 / Crops.size());
+            }
+        }
         input.Skip(1);
-        input.ForEachLine([&](const std::string& line) {
+        std::string line;
+        while (!input.AtEnd()) {
+            input.Next(line);
             f.Split(line, ';');
-            if (f[1] != "2016") return;
+            if (f[1] != "2016") continue;
             std::size_t crop = 0;
             while (crop < Crops.size() && f[3] != Crops[crop]) ++crop;
-            if (crop == Crops.size()) return;
+            if (crop == Crops.size()) continue;
             // An id outside the table is refused with its place, not stored past it.
-            const int id = ReadStrictInt(f[2], input.Place(), 1, Max100mId, "100 m id");
-            std::string text(f[2]);
-            text += ';';
-            text += FirstCharacters(f[4], 5);
+            const std::string_view idText = f[2];
+            int id = 0;
+            const auto [end, error] = std::from_chars(idText.data(), idText.data() + idText.size(), id);
+            if (error != std::errc() || end != idText.data() + idText.size() || id < 1 || id > Max100mId)
+                id = ReadStrictInt(idText, input.Place(), 1, Max100mId, "100 m id");
             rows[crop].Ids.push_back(static_cast<std::uint32_t>(id));
             rows[crop].Starts.push_back(static_cast<std::uint32_t>(arena.size()));
-            arena.append(FirstCharacters(text, 70));
+            const std::size_t start = arena.size();
+            arena += idText;
+            arena += ';';
+            arena += FirstCharacters(f[4], 5);
+            // The id table holds at most 70 characters per entry.
+            const std::string_view entry(arena.data() + start, arena.size() - start);
+            arena.resize(start + FirstCharacters(entry, 70).size());
             arena += '\0';
-        });
+        }
     }
     std::vector<std::uint32_t> slot(static_cast<std::size_t>(Max100mId) + 1);
     for (std::size_t crop = 0; crop < Crops.size(); ++crop) {
