@@ -231,7 +231,6 @@ void WriteFertiliserTables(const TWeatherToolOptions& places, const TToolStatus&
     }
     std::vector<std::uint32_t> slot(static_cast<std::size_t>(Max100mId) + 1);
     for (std::size_t crop = 0; crop < Crops.size(); ++crop) {
-        std::fill(slot.begin(), slot.end(), 0);
         const TCropRows& r = rows[crop];
         for (std::size_t k = 0; k < r.Ids.size(); ++k) slot[r.Ids[k]] = static_cast<std::uint32_t>(k + 1);
         TWeatherOutput out(places.Path(std::string("e:\\4M100m\\") + Crops[crop] + "_fertilization_2016.csv"));
@@ -239,6 +238,9 @@ void WriteFertiliserTables(const TWeatherToolOptions& places, const TToolStatus&
         for (std::size_t id = 1; id < slot.size(); ++id)
             if (slot[id] != 0) out.Line(arena.c_str() + r.Starts[slot[id] - 1]);
         out.Close();
+        // Only the slots of this crop's ids were set: clearing them leaves the
+        // table empty for the next crop without refilling all of it.
+        for (std::uint32_t id : r.Ids) slot[id] = 0;
     }
     ReportStatus(status, "COMPLETE");
 }
