@@ -5,6 +5,8 @@
 #include "app/CropModelSoilLayout.h"
 #include "app/ModelFileLayout.h"
 #include "app/Unit2.h"
+#include "app/WeatherFiles.h"
+#include "app/YieldStatistics.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Paths.h"
 
@@ -144,9 +146,19 @@ std::int64_t WalkSoilGridPairs(const TCropSoil100mOptions& options, Paired paire
 
 }  // namespace
 
-TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, const TStatusEvent& onStatus)
+namespace {
+
+// The "4M100m" writer; with `selected`, only the paired rows whose id's flag
+// is set are written, and the progress is the count of files.
+TCropSoil100mResult WriteCropSoilFiles100m(const TCropSoil100mOptions& options, const std::vector<bool>* selected,
+                                           const TStatusEvent& onStatus)
 {
     if (onStatus) onStatus("PROCESSING");
+    const auto isSelected = [&](const TTableRow& soilRow) {
+        if (selected == nullptr) return true;
+        const TTablePlace place{&options.SoilTable, soilRow.Line};
+        return (*selected)[static_cast<std::size_t>(ReadStrictInt(SharedFields[1], place, 1, Max100mId, "100 m id"))];
+    };
     // First pass: every row is split and every id that names a file checked
     // before the first file, so a bad row late in tables of millions leaves
     // no partial set of files; the pairs are counted for the batch message.
@@ -154,6 +166,7 @@ TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, c
     WalkSoilGridPairs(
         options,
         [&](const TTableRow& soilRow, const TGridSite&) {
+            if (!isSelected(soilRow)) return;
             CheckNameFromRow(SharedFields[1], "100 m id", options.SoilTable, soilRow.Line);
             ++fileCount;
         },
@@ -168,7 +181,8 @@ TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, c
     // and reported instead of being dropped silently.
     const std::int64_t gridLeft = WalkSoilGridPairs(
         options,
-        [&](const TTableRow&, const TGridSite& grid) {
+        [&](const TTableRow& soilRow, const TGridSite& grid) {
+            if (!isSelected(soilRow)) return;
             TCropSoil soil;
             soil.Id = SharedFields[1];
             soil.Latitude = grid.Latitude;
@@ -180,19 +194,47 @@ TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, c
             LayOutCropSoilFile(soil, layout);
             files.Save(layout, prefix + soil.Id + ".soi");
             ++result.Written;
+            if (selected != nullptr && result.Written % 1000 == 0 && onStatus) onStatus(std::to_string(result.Written));
         },
         [&](bool gridRead) {
             ++result.UnpairedSoilRows;
             if (gridRead) ++result.UnpairedGridRows;
         },
         [&](std::int64_t steps) {
-            if (steps % CropSoilProgressStep == 0 && onStatus)
+            if (selected == nullptr && steps % CropSoilProgressStep == 0 && onStatus)
                 onStatus(rtl::FloatToStrF(static_cast<double>(steps) / 100000.0, rtl::ffFixed, 3, 1) +
                          "% completed");
         });
     result.UnpairedGridRows += gridLeft;
     if (onStatus) onStatus(CropSoil100mCompletion(result));
     return result;
+}
+
+// The flags of the ids column 1 of the selection lists.
+std::vector<bool> ReadSelection(const std::string& fileName)
+{
+    std::vector<bool> flags(static_cast<std::size_t>(Max100mId) + 1);
+    TWeatherInput input(fileName);
+    input.Skip(1);
+    TFieldViews f;
+    input.ForEachLine([&](const std::string& line) {
+        f.Split(line, ';');
+        flags[static_cast<std::size_t>(ReadStrictInt(f[1], input.Place(), 1, Max100mId, "100 m id"))] = true;
+    });
+    return flags;
+}
+
+}  // namespace
+
+TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options, const TStatusEvent& onStatus)
+{
+    return WriteCropSoilFiles100m(options, nullptr, onStatus);
+}
+
+TCropSoil100mResult MakeCropSoilFilesSelected100m(const TCropSoilSelectedOptions& options, const TStatusEvent& onStatus)
+{
+    const std::vector<bool> selected = ReadSelection(options.Selection);
+    return WriteCropSoilFiles100m(options.Writer, &selected, onStatus);
 }
 
 }  // namespace app

@@ -56,4 +56,19 @@ std::string CropSoil100mCompletion(const TCropSoil100mResult& result);
 TCropSoil100mResult MakeCropSoilFiles100m(const TCropSoil100mOptions& options,
                                           const TStatusEvent& onStatus = {});
 
+// "4M soil selected": the "4M100m" writer, on the corrected soil table, for
+// the 100 m cells column 1 of the selection lists (after its header line).
+struct TCropSoilSelectedOptions {
+    std::string Selection = "e:\\4M100m\\ret es legelo_fertilization_2016.csv";
+    TCropSoil100mOptions Writer{"e:\\Tolvek SOIL GRID\\Tolvek_DB_SOIL_TABLE_corrected2.csv", GridTable1File,
+                                "e:\\4M100m\\soil\\"};
+};
+
+// Reports "PROCESSING", the number of files written after every 1,000th, and
+// CropSoil100mCompletion at the end. A selection id, or the id of a paired
+// row, that is not an integer from 1 to 11,059,795 ends the action with an
+// error naming the file, line and value.
+TCropSoil100mResult MakeCropSoilFilesSelected100m(const TCropSoilSelectedOptions& options,
+                                                  const TStatusEvent& onStatus = {});
+
 }  // namespace app

@@ -31,7 +31,12 @@ const char* const DriveUsage =
     "  dialog FILE\n"
     "  cancel-dialog\n"
     "  type CONTROL TEXT\n"
-    "  key CONTROL KEY\n";
+    "  key CONTROL KEY\n"
+    "  activate FORM\n"
+    "  save-picture CONTROL FILE\n"
+    "  clipboard-put FILE\n"
+    "  clipboard-get\n"
+    "A control of another window is named through it: Form3.Edit2.\n";
 
 namespace {
 
@@ -49,7 +54,9 @@ private:
     std::ostream& FErr;
 };
 
-// "Edit28.Text" → control "Edit28", property "Text".
+// "Edit28.Text" → control "Edit28", property "Text". "Form3.Edit2.Text" gives
+// control "Form3", property "Edit2.Text", which the run resolves to the
+// control Edit2 of the window Form3 (the windows exist only then).
 void SplitControlPath(const std::string& path, TDriveStep& step)
 {
     auto dot = path.find('.');
@@ -112,6 +119,18 @@ TDriveStep ParseStep(const std::vector<std::string>& args, std::size_t& i)
         step.Kind = TDriveStep::skKey;
         step.Control = NextArgument(args, i, "CONTROL KEY");
         step.Value = NextArgument(args, i, "KEY");
+    } else if (verb == "activate") {
+        step.Kind = TDriveStep::skActivate;
+        step.Control = NextArgument(args, i, "FORM");
+    } else if (verb == "save-picture") {
+        step.Kind = TDriveStep::skSavePicture;
+        step.Control = NextArgument(args, i, "CONTROL FILE");
+        step.Value = NextArgument(args, i, "FILE");
+    } else if (verb == "clipboard-put") {
+        step.Kind = TDriveStep::skClipboardPut;
+        step.Value = NextArgument(args, i, "FILE");
+    } else if (verb == "clipboard-get") {
+        step.Kind = TDriveStep::skClipboardGet;
     } else {
         throw rtl::Exception("Unknown step '" + verb + "'");
     }
@@ -156,13 +175,32 @@ void RunStep(const TDriveStep& step, rtl::TComponent* form, std::ostream& out, T
         answers.push_back(step.Kind == TDriveStep::skDialog ? std::optional<std::string>(step.Value) : std::nullopt);
         return;
     }
+    if (step.Kind == TDriveStep::skClipboardPut) {
+        DriveClipboardPut(step.Value);
+        return;
+    }
+    if (step.Kind == TDriveStep::skClipboardGet) {
+        out << DriveClipboardGet();
+        return;
+    }
     rtl::TComponent* component = DriveFindComponent(form, step.Control);
+    std::string property = step.Property;
+    if (component != form && dynamic_cast<ui::TCustomForm*>(component) != nullptr) {
+        // "Form3.Edit2.Text": the control Edit2 of the window Form3.
+        const auto dot = property.find('.');
+        if (dot != std::string::npos) {
+            if (rtl::TComponent* control = component->FindComponent(property.substr(0, dot))) {
+                component = control;
+                property.erase(0, dot + 1);
+            }
+        }
+    }
     switch (step.Kind) {
     case TDriveStep::skSet:
-        DriveSetProperty(component, step.Property, step.Value);
+        DriveSetProperty(component, property, step.Value);
         break;
     case TDriveStep::skGet:
-        out << DriveGetProperty(component, step.Property) << std::endl;
+        out << DriveGetProperty(component, property) << std::endl;
         break;
     case TDriveStep::skCheck:
         DriveCheckItem(component, step.Index, step.Value == "true");
@@ -179,8 +217,16 @@ void RunStep(const TDriveStep& step, rtl::TComponent* form, std::ostream& out, T
     case TDriveStep::skKey:
         DriveKey(component, step.Value);
         break;
+    case TDriveStep::skActivate:
+        DriveActivate(component);
+        break;
+    case TDriveStep::skSavePicture:
+        DriveSavePicture(component, step.Value);
+        break;
     case TDriveStep::skDialog:
     case TDriveStep::skCancelDialog:
+    case TDriveStep::skClipboardPut:
+    case TDriveStep::skClipboardGet:
         break;
     }
 }

@@ -10,9 +10,10 @@ namespace app {
 
 // One step of a drive, as given on the command line.
 struct TDriveStep {
-    enum TKind { skSet, skCheck, skClick, skGet, skChoose, skDialog, skCancelDialog, skType, skKey };
+    enum TKind { skSet, skCheck, skClick, skGet, skChoose, skDialog, skCancelDialog, skType, skKey, skActivate,
+                 skSavePicture, skClipboardPut, skClipboardGet };
     TKind Kind = skClick;
-    std::string Control;   // component name
+    std::string Control;   // component name; "Form3.Edit2" names a control of another window
     std::string Property;  // set, get: property path after the control ("Text", "Font.Size", "Items[2]")
     std::string Value;     // set: the raw value text; check: "true" or "false"; dialog: the file;
                            // type: the text; key: the key name

@@ -2,10 +2,16 @@
 #include "app/DriveSteps.h"
 
 #include <charconv>
+#include <fstream>
+#include <sstream>
 
 #include "grid/core/BaseGrid.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/CheckLst.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/ExtCtrls.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Picture.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/FormParser.h"
@@ -175,9 +181,30 @@ bool EnabledWithParents(const ui::TControl* control)
 
 }  // namespace
 
+namespace {
+
+// The application's window of that name, or nullptr.
+ui::TCustomForm* WindowNamed(const std::string& name)
+{
+    ui::TApplication* application = ui::Application();
+    if (application == nullptr) return nullptr;
+    for (int k = 0; k < application->ComponentCount(); ++k) {
+        auto* form = dynamic_cast<ui::TCustomForm*>(application->Components(k));
+        if (form != nullptr && form->Name() == name) return form;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 rtl::TComponent* DriveFindComponent(rtl::TComponent* form, const std::string& name)
 {
     if (name == form->Name()) return form;
+    if (ui::TCustomForm* window = WindowNamed(name)) return window;
+    // "Form3.Edit2": a control of another window.
+    if (auto dot = name.find('.'); dot != std::string::npos) {
+        if (ui::TCustomForm* window = WindowNamed(name.substr(0, dot))) return DriveFindComponent(window, name.substr(dot + 1));
+    }
     if (rtl::TComponent* found = form->FindComponent(name)) return found;
     throw rtl::Exception("No control named " + name);
 }
@@ -283,6 +310,46 @@ void DriveAnswerOtherDialog(ui::TCustomForm& dialog)
         }
     }
     dialog.SetModalResult(ui::mrCancel);
+}
+
+}  // namespace app
+
+namespace app {
+
+void DriveActivate(rtl::TComponent* component)
+{
+    auto* form = dynamic_cast<ui::TCustomForm*>(component);
+    if (form == nullptr) throw rtl::Exception(component->Name() + " is not a window");
+    if (!form->Visible()) form->Show();
+    ui::Application()->ActivateForm(form);
+}
+
+void DriveSavePicture(rtl::TComponent* component, const std::string& fileName)
+{
+    auto* image = dynamic_cast<ui::TImage*>(component);
+    if (image == nullptr) throw rtl::Exception(component->Name() + " is not a picture");
+    image->Picture().Bitmap().SaveToPngFile(fileName);
+}
+
+void DriveClipboardPut(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::binary);
+    if (!in) throw rtl::Exception("clipboard-put: cannot read " + fileName);
+    std::ostringstream text;
+    text << in.rdbuf();
+    ui::Clipboard().SetAsText(text.str());
+}
+
+std::string DriveClipboardGet()
+{
+    const std::string text = ui::Clipboard().AsText();
+    std::string out;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == '\r' && k + 1 < text.size() && text[k + 1] == '\n') continue;
+        out += text[k];
+    }
+    if (!out.empty() && out.back() != '\n') out += '\n';
+    return out;
 }
 
 }  // namespace app

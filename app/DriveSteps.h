@@ -64,4 +64,17 @@ void DriveType(rtl::TComponent* component, const std::string& text);
 // Raises rtl::Exception naming an unknown key.
 void DriveKey(rtl::TComponent* component, const std::string& key);
 
+// Makes the window the active one, showing it first when hidden; its
+// activation handler runs.
+void DriveActivate(rtl::TComponent* component);
+
+// Writes the picture of an image control to a PNG file.
+void DriveSavePicture(rtl::TComponent* component, const std::string& fileName);
+
+// Puts the text of a file (UTF-8) on the clipboard, as a paste from another program would.
+void DriveClipboardPut(const std::string& fileName);
+
+// The clipboard's text, its lines ended by "\n" (CR LF given as "\n").
+std::string DriveClipboardGet();
+
 }  // namespace app

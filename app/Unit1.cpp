@@ -73,6 +73,7 @@ void TForm1::RegisterHandlers()
     RegisterSoilToolHandlers();
     RegisterGridKeyToolHandlers();
     RegisterWeatherToolHandlers();
+    RegisterAnnualToolHandlers();
 }
 
 void TForm1::RegisterShellHandlers()

@@ -362,6 +362,9 @@ public:
     // The weather tools of the hidden pages (Unit1WeatherTools.cpp).
     void RegisterWeatherToolHandlers();
 
+    // The annual output, sheet, statistics and soil-variant tools (Unit1AnnualTools.cpp).
+    void RegisterAnnualToolHandlers();
+
     // The data tools of the hidden pages and the hidden buttons.
     void RegisterToolHandlers();
     void USDAClick(rtl::TObject* Sender); void Button1Click(rtl::TObject* Sender); void Button2Click(rtl::TObject* Sender);

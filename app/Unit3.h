@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "app/MapDrawing.h"
+
 #include "platform/ui/Forms.h"
 
 namespace ui {
@@ -33,8 +35,17 @@ public:
     ui::TEdit* Edit3 = nullptr;         // upper class bound "12"
     ui::TButton* Button1 = nullptr;     // "DRAW"
 
+    // Each activation reads the cell positions anew.
+    void FormActivate(rtl::TObject* Sender);
+    // "DRAW": classes the values of the table in Edit1 between Edit2 and Edit3 and paints the map.
+    void Button1Click(rtl::TObject* Sender);
+
+    const TCellPositions& CellPositions() const { return FPositions; }
+
 private:
     void FindControls();
+    void RegisterHandlers();
+    TCellPositions FPositions{};  // kept from activation to activation
 };
 
 // The map window of the running program (nullptr before it is created and after it is gone).

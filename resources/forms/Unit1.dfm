@@ -978,6 +978,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Tolvek SOIL selected ID'
         TabOrder = 0
+        OnClick = Button69Click
       end
       object Button84: TButton
         Left = 266
@@ -986,6 +987,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'EU/HU-PTF soils'
         TabOrder = 0
+        OnClick = Button84Click
       end
       object Button72: TButton
         Left = 266
@@ -994,6 +996,7 @@ object Form1: TForm1
         Height = 30
         Caption = '4M soil selected'
         TabOrder = 0
+        OnClick = Button72Click
       end
       object Button77: TButton
         Left = 266
@@ -1002,6 +1005,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'select similar 3'
         TabOrder = 0
+        OnClick = Button77Click
       end
     end
     object TabSheet4: TTabSheet
@@ -1310,6 +1314,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'yield'
         TabOrder = 0
+        OnClick = Button73Click
       end
       object Button74: TButton
         Left = 16
@@ -1318,6 +1323,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Ydisaggregation'
         TabOrder = 0
+        OnClick = Button74Click
       end
       object Button52: TButton
         Left = 280
@@ -1413,6 +1419,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'process'
         TabOrder = 0
+        OnClick = Button82Click
       end
       object Button85: TButton
         Left = 16
@@ -1421,6 +1428,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button85'
         TabOrder = 0
+        OnClick = Button85Click
       end
       object Button48: TButton
         Left = 16
@@ -1460,6 +1468,7 @@ object Form1: TForm1
         Caption = 'PROCESS ANNOUT FILES'
         TabOrder = 0
         Visible = False
+        OnClick = Button42Click
       end
       object Button45: TButton
         Left = 16
@@ -1469,6 +1478,7 @@ object Form1: TForm1
         Caption = 'Button45'
         TabOrder = 0
         Visible = False
+        OnClick = Button45Click
       end
       object Button46: TButton
         Left = 16
@@ -1478,6 +1488,7 @@ object Form1: TForm1
         Caption = 'Button46'
         TabOrder = 0
         Visible = False
+        OnClick = Button46Click
       end
       object Button49: TButton
         Left = 16
@@ -1487,6 +1498,7 @@ object Form1: TForm1
         Caption = 'datefix'
         TabOrder = 0
         Visible = False
+        OnClick = Button49Click
       end
       object Button50: TButton
         Left = 16
@@ -1496,6 +1508,7 @@ object Form1: TForm1
         Caption = 'delete empty lines'
         TabOrder = 0
         Visible = False
+        OnClick = Button50Click
       end
       object Button71: TButton
         Left = 16
@@ -1505,6 +1518,7 @@ object Form1: TForm1
         Caption = 'select 1ha cells'
         TabOrder = 0
         Visible = False
+        OnClick = Button71Click
       end
       object Label90: TLabel
         Left = 280
@@ -1578,6 +1592,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'process annout'
         TabOrder = 0
+        OnClick = Button94Click
       end
       object Button95: TButton
         Left = 260
@@ -1586,6 +1601,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'CONVERT'
         TabOrder = 0
+        OnClick = Button95Click
       end
       object Button96: TButton
         Left = 260
@@ -1594,6 +1610,7 @@ object Form1: TForm1
         Height = 30
         Caption = 'Button96'
         TabOrder = 0
+        OnClick = Button96Click
       end
       object Button97: TButton
         Left = 260
@@ -2491,6 +2508,7 @@ object Form1: TForm1
     Caption = 'PROCESS'
     TabOrder = 0
     Visible = False
+    OnClick = Button31Click
   end
   object Button5: TButton
     Left = 8
@@ -2519,6 +2537,7 @@ object Form1: TForm1
     Caption = 'Button2'
     TabOrder = 0
     Visible = False
+    OnClick = Button2Click
   end
   object Button3: TButton
     Left = 8

@@ -11,6 +11,7 @@ object Form3: TForm3
   Font.Name = 'Calibri'
   Font.Style = []
   Position = poScreenCenter
+  OnActivate = FormActivate
   object map: TImage
     Left = 4
     Top = 78
@@ -67,5 +68,6 @@ object Form3: TForm3
     Height = 47
     Caption = 'DRAW'
     Font.Style = [fsBold]
+    OnClick = Button1Click
   end
 end
