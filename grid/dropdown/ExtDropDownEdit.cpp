@@ -58,6 +58,7 @@ TExtCustomDropDown::TExtCustomDropDown(rtl::TComponent* AOwner) : ui::TMaskEdit(
 {
     SetBounds(Left(), Top(), 200, 21);
     SetText("");
+    CreateDropDownForm();
 }
 
 // --- value ---
@@ -252,6 +253,12 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
         Message.WParam = ch;
         break;
     }
+    case ui::WM_SYSKEYDOWN:
+        // Alt+Up and Alt+Down arrive as system keys.
+        if ((Message.WParam == ui::VK_UP || Message.WParam == ui::VK_DOWN) &&
+            FilterKeyDown(static_cast<ui::WORD>(Message.WParam)))
+            return;
+        break;
     case ui::WM_KEYDOWN:
         if (FilterKeyDown(static_cast<ui::WORD>(Message.WParam))) return;
         ui::TMaskEdit::WndProc(Message);
@@ -510,6 +517,15 @@ bool TExtCustomDropDown::FilterKeyDown(ui::WORD key)
     const int end = p + ValueLength();
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const int selEnd = SelStart() + SelLength();
+    if (key == VK_F4 || ((key == VK_UP || key == VK_DOWN) && GetKeyState(VK_MENU) < 0)) {
+        if (FDroppedDown) DoHideDropDown(false);
+        else DoShowDropDown();
+        return true;
+    }
+    if (FDroppedDown && (key == VK_RETURN || key == VK_ESCAPE)) {
+        DoHideDropDown(key == VK_ESCAPE);
+        return true;
+    }
     if (ControlHeld() && key == 'A') {
         SelectAll();
         return true;

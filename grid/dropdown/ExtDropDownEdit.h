@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "grid/dropdown/DropDownAppearance.h"
@@ -17,6 +18,11 @@ enum TDropDownEditType {
 enum TDropPosition { dpAuto, dpDown, dpUp };
 
 using TClipboardEvent = std::function<void(rtl::TObject* Sender, const std::string& Text, bool& Allow)>;
+using TDropDownEvent = std::function<void(rtl::TObject* Sender, bool& Allow)>;
+using TDropUpEvent = std::function<void(rtl::TObject* Sender, bool Cancelled)>;
+using TGetDropDownPosEvent = std::function<void(rtl::TObject* Sender, rtl::TPoint& Position)>;
+
+class TDropDownForm;
 
 class TExtCustomDropDown : public ui::TMaskEdit {
 public:
@@ -75,12 +81,56 @@ public:
     TClipboardEvent OnClipboardCut;
     TClipboardEvent OnClipboardPaste;
 
+    // --- the pop-up ---
+    TDropDownForm* DropDownForm() const { return FDropDownForm; }
+    bool DroppedDown() const { return FDroppedDown; }
+    void ShowDropDown() { DoShowDropDown(); }
+    void HideDropDown(bool cancelChanges);
+    // Opens from the button or a click on a non-editable edit: not within 250 ms of the
+    // pop-up's last deactivation, so the click that closed it does not re-open it.
+    void OpenFromButton();
+    ui::TControl* Control() const { return FControl; }
+    void SetControl(ui::TControl* value);
+    int DropDownWidth() const { return FDropDownWidth; }
+    void SetDropDownWidth(int value);
+    int DropDownHeight() const { return FDropDownHeight; }
+    void SetDropDownHeight(int value);
+    void ResetUserDropDownSize();
+    TDropPosition DropPosition() const { return FDropPosition; }
+    void SetDropPosition(TDropPosition value) { FDropPosition = value; }
+    int DropDownBorderWidth() const { return FDropDownBorderWidth; }
+    void SetDropDownBorderWidth(int value) { FDropDownBorderWidth = value; }
+    gfx::TColor DropDownColor() const { return FDropDownColor; }
+    void SetDropDownColor(gfx::TColor value) { FDropDownColor = value; }
+    gfx::TColor DropDownColorTo() const { return FDropDownColorTo; }
+    void SetDropDownColorTo(gfx::TColor value) { FDropDownColorTo = value; }
+    gfx::TColor DropDownBorderColor() const { return FDropDownBorderColor; }
+    void SetDropDownBorderColor(gfx::TColor value) { FDropDownBorderColor = value; }
+    TGradientDirection DropDownGradient() const { return FDropDownGradient; }
+    void SetDropDownGradient(TGradientDirection value) { FDropDownGradient = value; }
+    bool DropDownSizeable() const { return FDropDownSizeable; }
+    void SetDropDownSizeable(bool value) { FDropDownSizeable = value; }
+
+    ui::TNotifyEvent OnBeforeDropDown;
+    TDropDownEvent OnDropDown;
+    TGetDropDownPosEvent OnGetDropDownPos;
+    ui::TNotifyEvent OnBeforeDropUp;
+    TDropUpEvent OnDropUp;
+
     // Number written into an empty etNumeric edit on leaving it.
     virtual int EmptyNumericValue() const { return 0; }
 
 protected:
     void WndProc(ui::TMessage& Message) override;
     void Change() override;
+    virtual void CreateDropDownForm();
+    virtual void BeforeDropDown();
+    virtual void AdaptDropDownHeight(int& /*height*/) {}
+    virtual void DoShowDropDown();
+    virtual void UpdateDropDownLayout();
+    virtual void UpdateDropDownSize();
+    virtual void DoHideDropDown(bool cancel);
+    virtual void DropDownClosed();
 
 private:
     int PrefixLength() const;
@@ -101,6 +151,24 @@ private:
     bool FilterKeyDown(ui::WORD key);
     void Paste();
     void ReformatOnExit();
+    std::optional<rtl::TPoint> PlaceDropDown();
+
+    TDropDownForm* FDropDownForm = nullptr;
+    ui::TControl* FControl = nullptr;
+    rtl::TSize FControlSize{};
+    bool FDroppedDown = false;
+    bool FDoShowBusy = false;
+    int FDropDownWidth = 0;
+    int FDropDownHeight = 0;
+    int FUserDropDownWidth = -1;
+    int FUserDropDownHeight = -1;
+    TDropPosition FDropPosition = dpAuto;
+    int FDropDownBorderWidth = 1;
+    gfx::TColor FDropDownColor = gfx::clWhite;
+    gfx::TColor FDropDownColorTo = gfx::clNone;
+    gfx::TColor FDropDownBorderColor = gfx::clBlack;
+    TGradientDirection FDropDownGradient = gdHorizontal;
+    bool FDropDownSizeable = true;
 
     TDropDownEditType FEditType = etString;
     int FPrecision = 0;

@@ -1,0 +1,30 @@
+// The pop-up window of a drop-down edit: background, frame and the deactivation state.
+#pragma once
+
+#include "grid/dropdown/DropDownAppearance.h"
+#include "platform/ui/PopupWindow.h"
+
+namespace grid {
+
+class TExtCustomDropDown;
+
+class TDropDownForm : public ui::TPopupWindow {
+public:
+    TDropDownForm(rtl::TComponent* AOwner, TExtCustomDropDown* dropDown);
+    std::string ClassName() const override { return "TDropDownForm"; }
+    TExtCustomDropDown* DropDown() const { return FDropDown; }
+
+    // Closing by deactivation counts as cancel (descendants that change the value while
+    // open turn it off so that a click elsewhere keeps the value).
+    bool FCancelOnDeActivate = true;
+    // A deactivation is being handled: opening is blocked meanwhile.
+    bool FIsDeactivating = false;
+
+protected:
+    void PaintWindow() override;
+
+private:
+    TExtCustomDropDown* FDropDown;
+};
+
+}  // namespace grid
