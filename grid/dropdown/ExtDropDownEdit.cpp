@@ -54,11 +54,17 @@ constexpr char32_t Escape = 27;
 
 }  // namespace
 
-TExtCustomDropDown::TExtCustomDropDown(rtl::TComponent* AOwner) : ui::TMaskEdit(AOwner)
+TExtCustomDropDown::TExtCustomDropDown(rtl::TComponent* AOwner)
+    : ui::TMaskEdit(AOwner),
+      FDropDownHeader(std::make_unique<THeaderAppearance>(this)),
+      FDropDownFooter(std::make_unique<TFooterAppearance>(this)),
+      FButtonAppearance(std::make_unique<TExtButtonAppearance>())
 {
     SetBounds(Left(), Top(), 200, 21);
     SetText("");
     CreateDropDownForm();
+    ApplySelectionColorStyle(scOffice2007);
+    SetComponentStyle(tsOffice2007Luna);
 }
 
 // --- value ---

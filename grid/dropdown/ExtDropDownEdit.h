@@ -3,10 +3,13 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "grid/dropdown/DropDownAppearance.h"
+#include "grid/dropdown/ExtButtonAppearance.h"
+#include "grid/foundation/ExtStyleIF.h"
 #include "platform/ui/Mask.h"
 
 namespace grid {
@@ -16,6 +19,7 @@ enum TDropDownEditType {
     etAlphaNumeric, etValidChars
 };
 enum TDropPosition { dpAuto, dpDown, dpUp };
+enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
 
 using TClipboardEvent = std::function<void(rtl::TObject* Sender, const std::string& Text, bool& Allow)>;
 using TDropDownEvent = std::function<void(rtl::TObject* Sender, bool& Allow)>;
@@ -24,7 +28,7 @@ using TGetDropDownPosEvent = std::function<void(rtl::TObject* Sender, rtl::TPoin
 
 class TDropDownForm;
 
-class TExtCustomDropDown : public ui::TMaskEdit {
+class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle {
 public:
     explicit TExtCustomDropDown(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "TExtCustomDropDown"; }
@@ -117,6 +121,24 @@ public:
     ui::TNotifyEvent OnBeforeDropUp;
     TDropUpEvent OnDropUp;
 
+    // --- appearances and styles ---
+    THeaderAppearance& DropDownHeader() const { return *FDropDownHeader; }
+    void SetDropDownHeader(const THeaderAppearance* value) { FDropDownHeader->Assign(value); }
+    TFooterAppearance& DropDownFooter() const { return *FDropDownFooter; }
+    void SetDropDownFooter(const TFooterAppearance* value) { FDropDownFooter->Assign(value); }
+    TExtButtonAppearance& ButtonAppearance() const { return *FButtonAppearance; }
+    void SetButtonAppearance(const TExtButtonAppearance* value) { FButtonAppearance->Assign(value); }
+    TJyxStyle GetComponentStyle() const { return FJyxStyle; }
+    // Colours the pop-up, both bars and the bar buttons from the style's table rows.
+    void SetComponentStyle(TJyxStyle AStyle) override;
+    gfx::TColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(gfx::TColor value);
+    gfx::TColor SelectionColorTo() const { return FSelectionColorTo; }
+    void SetSelectionColorTo(gfx::TColor value) { FSelectionColorTo = value; }
+    TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
+    void SetSelectionColorStyle(TSelectionColorStyle value) { ApplySelectionColorStyle(value); }
+    virtual void ApplySelectionColorStyle(TSelectionColorStyle style);
+
     // Number written into an empty etNumeric edit on leaving it.
     virtual int EmptyNumericValue() const { return 0; }
 
@@ -153,6 +175,13 @@ private:
     void ReformatOnExit();
     std::optional<rtl::TPoint> PlaceDropDown();
 
+    std::unique_ptr<THeaderAppearance> FDropDownHeader;
+    std::unique_ptr<TFooterAppearance> FDropDownFooter;
+    std::unique_ptr<TExtButtonAppearance> FButtonAppearance;
+    TJyxStyle FJyxStyle = tsOffice2007Luna;
+    gfx::TColor FSelectionColor = gfx::clNone;
+    gfx::TColor FSelectionColorTo = gfx::clNone;
+    TSelectionColorStyle FSelectionColorStyle = scOffice2007;
     TDropDownForm* FDropDownForm = nullptr;
     ui::TControl* FControl = nullptr;
     rtl::TSize FControlSize{};
