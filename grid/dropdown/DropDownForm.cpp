@@ -2,6 +2,7 @@
 #include "grid/dropdown/DropDownForm.h"
 
 #include "grid/dropdown/DropDownRoutines.h"
+#include "grid/dropdown/ExtBars.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
 
 namespace grid {
@@ -9,6 +10,51 @@ namespace grid {
 TDropDownForm::TDropDownForm(rtl::TComponent* AOwner, TExtCustomDropDown* dropDown)
     : ui::TPopupWindow(AOwner), FDropDown(dropDown)
 {
+}
+
+void TDropDownForm::InitializeAndUpdate()
+{
+    auto link = [this](TExtBar*& bar, bool footer, const TBarAppearance& look) {
+        if (bar == nullptr && look.Visible()) {
+            bar = footer ? static_cast<TExtBar*>(new TExtFooter(this)) : new TExtHeader(this);
+            bar->SetParent(this);
+            bar->SetBounds(0, 0, ClientWidth(), look.Height());
+        }
+        if (bar == nullptr) return;
+        bar->SetExtDropDown(FDropDown);
+        bar->SetVisible(look.Visible());
+        bar->SetBounds(bar->Left(), bar->Top(), bar->Width(), look.Height());
+        bar->RebuildButtons();
+        bar->OnDrawBackGround = footer ? FDropDown->OnDrawFooter : FDropDown->OnDrawHeader;
+        bar->OnGetText = footer ? FDropDown->OnGetFooterText : FDropDown->OnGetHeaderText;
+    };
+    TExtBar* header = FHeader;
+    TExtBar* footer = FFooter;
+    link(header, false, FDropDown->DropDownHeader());
+    link(footer, true, FDropDown->DropDownFooter());
+    FHeader = static_cast<TExtHeader*>(header);
+    FFooter = static_cast<TExtFooter*>(footer);
+}
+
+rtl::TRect TDropDownForm::LayoutBars()
+{
+    const int b = FDropDown->DropDownBorderWidth();
+    rtl::TRect area = rtl::Rect(b, b, ClientWidth() - b, ClientHeight() - b);
+    if (FHeader != nullptr && FHeader->Visible()) {
+        FHeader->SetBounds(area.Left, area.Top, area.Width(), FHeader->Height());
+        area.Top += FHeader->Height();
+    }
+    if (FFooter != nullptr && FFooter->Visible()) {
+        FFooter->SetBounds(area.Left, area.Bottom - FFooter->Height(), area.Width(), FFooter->Height());
+        area.Bottom -= FFooter->Height();
+    }
+    return area;
+}
+
+void TDropDownForm::Resize()
+{
+    ui::TPopupWindow::Resize();
+    FDropDown->RelayoutDropDown();
 }
 
 void TDropDownForm::PaintWindow()

@@ -7,12 +7,20 @@
 namespace grid {
 
 class TExtCustomDropDown;
+class TExtHeader;
+class TExtFooter;
 
 class TDropDownForm : public ui::TPopupWindow {
 public:
     TDropDownForm(rtl::TComponent* AOwner, TExtCustomDropDown* dropDown);
     std::string ClassName() const override { return "TDropDownForm"; }
     TExtCustomDropDown* DropDown() const { return FDropDown; }
+    TExtHeader* Header() const { return FHeader; }
+    TExtFooter* Footer() const { return FFooter; }
+    // Creates or re-links the header and footer bars from the drop-down's appearances.
+    void InitializeAndUpdate();
+    // Places the bars inside the frame; returns the client area left between them.
+    rtl::TRect LayoutBars();
 
     // Closing by deactivation counts as cancel (descendants that change the value while
     // open turn it off so that a click elsewhere keeps the value).
@@ -22,9 +30,12 @@ public:
 
 protected:
     void PaintWindow() override;
+    void Resize() override;
 
 private:
     TExtCustomDropDown* FDropDown;
+    TExtHeader* FHeader = nullptr;
+    TExtFooter* FFooter = nullptr;
 };
 
 }  // namespace grid

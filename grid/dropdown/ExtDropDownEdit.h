@@ -26,6 +26,10 @@ using TDropDownEvent = std::function<void(rtl::TObject* Sender, bool& Allow)>;
 using TDropUpEvent = std::function<void(rtl::TObject* Sender, bool Cancelled)>;
 using TGetDropDownPosEvent = std::function<void(rtl::TObject* Sender, rtl::TPoint& Position)>;
 
+using TBarButtonClickEvent = std::function<void(rtl::TObject* Sender, int ButtonIndex)>;
+using TBarDrawEvent = std::function<void(rtl::TObject* Sender, gfx::TCanvas& Canvas, rtl::TRect Rect)>;
+using TBarTextEvent = std::function<void(rtl::TObject* Sender, std::string& Text)>;
+
 class TDropDownForm;
 
 class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle {
@@ -93,6 +97,8 @@ public:
     // Opens from the button or a click on a non-editable edit: not within 250 ms of the
     // pop-up's last deactivation, so the click that closed it does not re-open it.
     void OpenFromButton();
+    // Lays the bars and the content out again (after the user sized the pop-up).
+    void RelayoutDropDown() { UpdateDropDownLayout(); }
     ui::TControl* Control() const { return FControl; }
     void SetControl(ui::TControl* value);
     int DropDownWidth() const { return FDropDownWidth; }
@@ -115,6 +121,12 @@ public:
     bool DropDownSizeable() const { return FDropDownSizeable; }
     void SetDropDownSizeable(bool value) { FDropDownSizeable = value; }
 
+    TBarButtonClickEvent OnDropDownHeaderButtonClick;
+    TBarButtonClickEvent OnDropDownFooterButtonClick;
+    TBarDrawEvent OnDrawHeader;
+    TBarDrawEvent OnDrawFooter;
+    TBarTextEvent OnGetHeaderText;
+    TBarTextEvent OnGetFooterText;
     ui::TNotifyEvent OnBeforeDropDown;
     TDropDownEvent OnDropDown;
     TGetDropDownPosEvent OnGetDropDownPos;

@@ -74,10 +74,11 @@ void TExtCustomDropDown::BeforeDropDown()
 
 void TExtCustomDropDown::UpdateDropDownLayout()
 {
-    if (FDropDownForm == nullptr || FControl == nullptr) return;
+    if (FDropDownForm == nullptr) return;
+    rtl::TRect area = FDropDownForm->LayoutBars();
+    if (FControl == nullptr) return;
     FControl->SetParent(FDropDownForm);
-    const int b = FDropDownBorderWidth;
-    FControl->SetBounds(b, b, FDropDownForm->ClientWidth() - 2 * b, FDropDownForm->ClientHeight() - 2 * b);
+    FControl->SetBounds(area.Left, area.Top, area.Width(), area.Height());
     FControl->SetVisible(true);
 }
 
@@ -88,7 +89,10 @@ void TExtCustomDropDown::UpdateDropDownSize()
     // it by the frame, and measuring it again would shrink the pop-up at every opening.
     const bool content = FControl != nullptr;
     int width = FDropDownWidth > 0 ? FDropDownWidth : (content ? FControlSize.cx : Width());
-    int height = FDropDownHeight > 0 ? FDropDownHeight : 2 * FDropDownBorderWidth + (content ? FControlSize.cy : 0);
+    int bars = (FDropDownHeader->Visible() ? FDropDownHeader->Height() : 0) +
+               (FDropDownFooter->Visible() ? FDropDownFooter->Height() : 0);
+    int height =
+        FDropDownHeight > 0 ? FDropDownHeight : 2 * FDropDownBorderWidth + bars + (content ? FControlSize.cy : 0);
     FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), width, height);
 }
 
@@ -127,6 +131,7 @@ void TExtCustomDropDown::DoShowDropDown()
     BeforeDropDown();
     // The content keeps its own size until the pop-up has been sized from it.
     if (FControl != nullptr) FControl->SetParent(FDropDownForm);
+    FDropDownForm->InitializeAndUpdate();
     FDropDownForm->SetBounds(Left(), Top(), FDropDownForm->Width(), FDropDownForm->Height());
     UpdateDropDownSize();
     UpdateDropDownLayout();

@@ -52,6 +52,9 @@ protected:
         Other->SetBounds(10, 60, 150, 21);
         Content = new TContent(Edit);
         Edit->SetControl(Content);
+        // Placement is checked on the frame and the content alone; the bars have their own tests.
+        Edit->DropDownHeader().SetVisible(false);
+        Edit->DropDownFooter().SetVisible(false);
         Form->Show();
         App->ActivateForm(Form);
         Edit->SetFocus();
