@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/foundation/ExtUtilTextForms.h"
 #include "platform/rtl/Format.h"
@@ -63,8 +64,22 @@ TExtCustomDropDown::TExtCustomDropDown(rtl::TComponent* AOwner)
     SetBounds(Left(), Top(), 200, 21);
     SetText("");
     CreateDropDownForm();
+    FButton = new TDropDownEditButton(this, this);
+    FButton->SetParent(this);
+    Resize();
     ApplySelectionColorStyle(scOffice2007);
     SetComponentStyle(tsOffice2007Luna);
+}
+
+void TExtCustomDropDown::Resize()
+{
+    ui::TMaskEdit::Resize();
+    if (FButton != nullptr) FButton->SetBounds(ClientWidth() - FButton->Width(), 0, FButton->Width(), ClientHeight());
+}
+
+int TExtCustomDropDown::TextAreaWidth() const
+{
+    return ClientWidth() - (FButton != nullptr ? FButton->Width() + 3 : 0);
 }
 
 // --- value ---

@@ -31,6 +31,7 @@ using TBarDrawEvent = std::function<void(rtl::TObject* Sender, gfx::TCanvas& Can
 using TBarTextEvent = std::function<void(rtl::TObject* Sender, std::string& Text)>;
 
 class TDropDownForm;
+class TDropDownEditButton;
 
 class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle {
 public:
@@ -91,6 +92,7 @@ public:
 
     // --- the pop-up ---
     TDropDownForm* DropDownForm() const { return FDropDownForm; }
+    TDropDownEditButton* Button() const { return FButton; }
     bool DroppedDown() const { return FDroppedDown; }
     void ShowDropDown() { DoShowDropDown(); }
     void HideDropDown(bool cancelChanges);
@@ -157,6 +159,9 @@ public:
 protected:
     void WndProc(ui::TMessage& Message) override;
     void Change() override;
+    void Resize() override;
+    // The text stays clear of the drop-down button.
+    int TextAreaWidth() const override;
     virtual void CreateDropDownForm();
     virtual void BeforeDropDown();
     virtual void AdaptDropDownHeight(int& /*height*/) {}
@@ -195,6 +200,7 @@ private:
     gfx::TColor FSelectionColorTo = gfx::clNone;
     TSelectionColorStyle FSelectionColorStyle = scOffice2007;
     TDropDownForm* FDropDownForm = nullptr;
+    TDropDownEditButton* FButton = nullptr;
     ui::TControl* FControl = nullptr;
     rtl::TSize FControlSize{};
     bool FDroppedDown = false;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -213,6 +214,32 @@ TEST_F(DropDownPopupTest, UserSizeIsKeptUntilTheSizeIsSetAndConstraintsHold)
     Edit->ResetUserDropDownSize();
     Edit->ShowDropDown();
     EXPECT_EQ(PopupBounds(), rtl::Bounds(200, 320, 150, 50));
+}
+
+TEST_F(DropDownPopupTest, ArrowButtonPaintsItsArrowAndOpensWithTheReopenGuard)
+{
+    TDropDownEditButton* button = Edit->Button();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Left() + button->Width(), Edit->ClientWidth());
+    EXPECT_EQ(button->Height(), Edit->ClientHeight());
+    App->ProcessMessages();
+    struct Px {
+        int x, y;
+        bool arrow;
+    };
+    for (Px p : {Px{5, 7, true}, Px{10, 7, true}, Px{8, 9, true}, Px{7, 8, true}, Px{4, 7, false},
+                 Px{12, 7, false}, Px{8, 11, false}, Px{3, 12, false}})
+        EXPECT_EQ(THeadlessBackend::Pixel(button, p.x, p.y) == 0x000000, p.arrow) << p.x << "," << p.y;
+
+    THeadlessBackend::Click(button, 8, 8);
+    EXPECT_TRUE(Edit->DroppedDown());
+    // A click on the button of the open drop-down closes it and leaves it closed.
+    Clock.Advance(10);
+    THeadlessBackend::Click(button, 8, 8);
+    EXPECT_FALSE(Edit->DroppedDown());
+    Clock.Advance(300);
+    THeadlessBackend::Click(button, 8, 8);
+    EXPECT_TRUE(Edit->DroppedDown());
 }
 
 }  // namespace
