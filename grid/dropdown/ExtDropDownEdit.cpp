@@ -7,6 +7,7 @@
 #include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/foundation/ExtUtilTextForms.h"
+#include "platform/gfx/Canvas.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StrUtils.h"
@@ -75,6 +76,34 @@ void TExtCustomDropDown::Resize()
 {
     ui::TMaskEdit::Resize();
     if (FButton != nullptr) FButton->SetBounds(ClientWidth() - FButton->Width(), 0, FButton->Width(), ClientHeight());
+}
+
+void TExtCustomDropDown::SetEmptyText(const std::string& value)
+{
+    FEmptyText = value;
+    Invalidate();
+}
+
+void TExtCustomDropDown::SetEmptyTextFocused(bool value)
+{
+    FEmptyTextFocused = value;
+    Invalidate();
+}
+
+void TExtCustomDropDown::Paint()
+{
+    ui::TMaskEdit::Paint();
+    DrawEmptyText();
+}
+
+void TExtCustomDropDown::DrawEmptyText()
+{
+    if (FEmptyText.empty() || !GetText().empty() || (Focused() && !FEmptyTextFocused)) return;
+    gfx::TCanvas& c = Canvas();
+    c.Font().Assign(&Font());
+    c.Font().SetColor(0x808080);
+    c.Brush().SetColor(Color());
+    c.TextOut(3, 2, FEmptyText);
 }
 
 int TExtCustomDropDown::TextAreaWidth() const
@@ -286,7 +315,11 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
         if (Message.WParam == ui::VK_DELETE && FEditType == etMoney) FormatMoneyText();
         return;
     case ui::WM_PASTE: Paste(); return;
-    case ui::WM_KILLFOCUS: ReformatOnExit(); break;
+    case ui::WM_KILLFOCUS:
+        ReformatOnExit();
+        ui::TMaskEdit::WndProc(Message);
+        if (!FEmptyText.empty() && GetText().empty()) Invalidate();  // the hint comes back
+        return;
     default: break;
     }
     ui::TMaskEdit::WndProc(Message);

@@ -76,6 +76,11 @@ public:
     void SetEditorEnabled(bool value) { FEditorEnabled = value; }
     bool CanUndo() const { return FCanUndo; }
     void SetCanUndo(bool value) { FCanUndo = value; }
+    // Grey hint shown while the value is empty (and not focused unless EmptyTextFocused).
+    const std::string& EmptyText() const { return FEmptyText; }
+    void SetEmptyText(const std::string& value);
+    bool EmptyTextFocused() const { return FEmptyTextFocused; }
+    void SetEmptyTextFocused(bool value);
     bool IsModified() const { return FIsModified; }
     void SetModifiedFlag(bool value);
 
@@ -160,6 +165,8 @@ protected:
     void WndProc(ui::TMessage& Message) override;
     void Change() override;
     void Resize() override;
+    void Paint() override;
+    virtual void DrawEmptyText();
     // The text stays clear of the drop-down button.
     int TextAreaWidth() const override;
     virtual void CreateDropDownForm();
@@ -230,6 +237,8 @@ private:
     bool FEditorEnabled = true;
     bool FCanUndo = true;
     bool FIsModified = false;
+    std::string FEmptyText;
+    bool FEmptyTextFocused = false;
     bool FBlockChange = false;
     std::string FOldText;
 };

@@ -273,4 +273,26 @@ TEST_F(DropDownEditTest, ValueConversions)
     EXPECT_EQ(Edit->Version(), "1.4.5.5");
 }
 
+TEST_F(DropDownEditTest, EmptyTextHintShowsGreyOnlyWhileEmptyAndUnfocused)
+{
+    auto greyPixels = [&] {
+        App->ProcessMessages();
+        int grey = 0;
+        for (int y = 0; y < Edit->ClientHeight(); ++y)
+            for (int x = 0; x < 60; ++x)
+                if (THeadlessBackend::Pixel(Edit, x, y) == 0x808080) ++grey;
+        return grey;
+    };
+    Edit->SetEmptyText("kg per ha");
+    Edit->SetText("");
+    Other->SetFocus();
+    EXPECT_GT(greyPixels(), 5);
+    Edit->SetFocus();
+    EXPECT_EQ(greyPixels(), 0);
+    Edit->SetEmptyTextFocused(true);
+    EXPECT_GT(greyPixels(), 5);
+    Edit->SetText("12");
+    EXPECT_EQ(greyPixels(), 0);
+}
+
 }  // namespace
