@@ -7,26 +7,6 @@
 
 namespace grid {
 
-TDropDownBarAppearance::TDropDownBarAppearance(rtl::TComponent* AOwner)
-    : FOwner(AOwner), FFont(std::make_unique<gfx::TFont>())
-{
-}
-
-TDropDownBarAppearance::~TDropDownBarAppearance() = default;
-
-void TDropDownBarAppearance::Assign(const rtl::TPersistent* Source)
-{
-    const auto* src = dynamic_cast<const TDropDownBarAppearance*>(Source);
-    if (src == nullptr || src->ClassName() != ClassName()) return;
-    FVisible = src->FVisible;
-    FColor = src->FColor;
-    FColorTo = src->FColorTo;
-    FBorderColor = src->FBorderColor;
-    FHeight = src->FHeight;
-    FCaption = src->FCaption;
-    FFont->Assign(src->FFont.get());
-}
-
 TControlLook::TControlLook(TExtStringGrid* AGrid)
     : FGrid(AGrid),
       FCheckedGlyph(std::make_unique<gfx::TBitmap>()),

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "grid/core/GridOptions.h"
+#include "grid/dropdown/DropDownAppearance.h"
 #include "platform/gfx/Color.h"
 #include "platform/rtl/Object.h"
 
@@ -22,43 +23,6 @@ class TExtStringGrid;
 
 // How check boxes, radio buttons and buttons in cells are drawn.
 enum TControlStyle : std::uint8_t { csClassic, csFlat, csWinXP, csBorland, csJyx, csGlyph, csTheme };
-
-// Look of a drop-down editor's pop-up header or footer bar. Assign copies only from an
-// object of the same class; another source is ignored.
-class TDropDownBarAppearance : public rtl::TPersistent {
-public:
-    explicit TDropDownBarAppearance(rtl::TComponent* AOwner);
-    ~TDropDownBarAppearance() override;
-    TDropDownBarAppearance(const TDropDownBarAppearance&) = delete;
-    TDropDownBarAppearance& operator=(const TDropDownBarAppearance&) = delete;
-    void Assign(const rtl::TPersistent* Source) override;
-
-    rtl::TComponent* Owner() const { return FOwner; }
-    gfx::TFont& Font() const { return *FFont; }
-
-    GRID_PLAIN_PROPERTY(bool, Visible, true)
-    GRID_PLAIN_PROPERTY(gfx::TColor, Color, gfx::clBtnFace)
-    GRID_PLAIN_PROPERTY(gfx::TColor, ColorTo, gfx::clWhite)
-    GRID_PLAIN_PROPERTY(gfx::TColor, BorderColor, gfx::clGray)
-    GRID_PLAIN_PROPERTY(int, Height, 23)
-    GRID_PLAIN_PROPERTY(std::string, Caption, "")
-
-private:
-    rtl::TComponent* FOwner;
-    std::unique_ptr<gfx::TFont> FFont;
-};
-
-class THeaderAppearance : public TDropDownBarAppearance {
-public:
-    using TDropDownBarAppearance::TDropDownBarAppearance;
-    std::string ClassName() const override { return "THeaderAppearance"; }
-};
-
-class TFooterAppearance : public TDropDownBarAppearance {
-public:
-    using TDropDownBarAppearance::TDropDownBarAppearance;
-    std::string ClassName() const override { return "TFooterAppearance"; }
-};
 
 // The grid's ControlLook. Setters store and then repaint the grid or pass a fixed-gradient
 // colour on to the grid as their table says; Assign copies field by field and tells the

@@ -1,0 +1,48 @@
+// Drawing and text routines shared by the drop-down family: banded gradients, colour mixing,
+// number classification of edit values and text fitting.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/gfx/Color.h"
+#include "platform/rtl/Types.h"
+
+namespace gfx {
+class TCanvas;
+}
+
+namespace grid {
+
+char ThousandSeparatorChar();
+char DecimalSeparatorChar();
+
+// Fills the rectangle with `steps` solid bands from one colour to the other (0 steps = 1).
+void DrawBandedGradient(gfx::TCanvas& canvas, gfx::TColor from, gfx::TColor to, bool horizontal,
+                        const rtl::TRect& rect, int steps);
+// P % of A and (100 - P) % of B per channel.
+gfx::TColor MixColors(gfx::TColor a, gfx::TColor b, int percent);
+// Each channel scaled by (100 + d) / 100 (at most 1); a zero channel becomes max(d, 0).
+gfx::TColor ScaleColorChannels(gfx::TColor color, int dR, int dG, int dB);
+// 80 inverted bands to `endColor`, else a solid fill; then the outline when it has a colour.
+void DrawGradientRect(gfx::TCanvas& canvas, const rtl::TRect& rect, gfx::TColor color, bool horizontal,
+                      int penWidth, gfx::TColor outline, gfx::TColor endColor);
+
+// Width and height of a single-line text, zero for an empty one.
+rtl::TSize MeasureText(gfx::TCanvas& canvas, const std::string& text);
+using TTextMeasurer = std::function<int(const std::string& text)>;
+// The text when it fits the width; else the longest shortening (with "..." when asked) narrower
+// than the width; the text itself when none is.
+std::string FitTextWithEllipsis(const TTextMeasurer& measure, const std::string& text, int width, bool ellipsis);
+std::string FitTextWithEllipsis(gfx::TCanvas& canvas, const std::string& text, int width, bool ellipsis);
+
+bool IsSeparatorChar(char32_t ch);
+// Number kinds of an edit value.
+enum TEditNumberClass { encInteger = 0, encFloat = 1, encNotANumber = 2, encHexadecimal = 5 };
+TEditNumberClass ClassifyEditNumber(const std::string& text);
+std::string StripThousandSeparators(const std::string& text);
+// Value of a hexadecimal text; a character outside 0-9, A-F, a-f counts 0.
+long long HexToInt(const std::string& text);
+std::string NormalizeCase(const std::string& text, bool caseSensitive);
+
+}  // namespace grid

@@ -1,0 +1,252 @@
+// The drop-down edit: a value between a fixed prefix and suffix, twelve input types with
+// their character filter, number conversions, clipboard vetoes and reformatting on exit.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "grid/dropdown/DropDownAppearance.h"
+#include "grid/dropdown/ExtButtonAppearance.h"
+#include "grid/foundation/ExtStyleIF.h"
+#include "platform/ui/Mask.h"
+
+namespace grid {
+
+enum TDropDownEditType {
+    etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword, etMoney, etRange, etHex,
+    etAlphaNumeric, etValidChars
+};
+enum TDropPosition { dpAuto, dpDown, dpUp };
+enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
+
+using TClipboardEvent = std::function<void(rtl::TObject* Sender, const std::string& Text, bool& Allow)>;
+using TDropDownEvent = std::function<void(rtl::TObject* Sender, bool& Allow)>;
+using TDropUpEvent = std::function<void(rtl::TObject* Sender, bool Cancelled)>;
+using TGetDropDownPosEvent = std::function<void(rtl::TObject* Sender, rtl::TPoint& Position)>;
+
+using TBarButtonClickEvent = std::function<void(rtl::TObject* Sender, int ButtonIndex)>;
+using TBarDrawEvent = std::function<void(rtl::TObject* Sender, gfx::TCanvas& Canvas, rtl::TRect Rect)>;
+using TBarTextEvent = std::function<void(rtl::TObject* Sender, std::string& Text)>;
+
+class TDropDownForm;
+class TDropDownEditButton;
+
+class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle {
+public:
+    explicit TExtCustomDropDown(rtl::TComponent* AOwner);
+    std::string ClassName() const override { return "TExtCustomDropDown"; }
+
+    // --- value ---
+    // The value: the window text without prefix and suffix.
+    std::string GetText() const override;
+    // Shows the value between prefix and suffix, formatted by type and precision.
+    void SetText(const std::string& value) override;
+    // The window text exactly as passed.
+    void SetTextDirect(const std::string& value) { ui::TMaskEdit::SetText(value); }
+    std::string WindowText() const { return ui::TMaskEdit::GetText(); }
+    double GetFloatValue() const;
+    void SetFloatValue(double value);
+    void SetIntValue(long long value);
+    std::string Version() const { return "1.4.5.5"; }
+
+    // --- settings ---
+    TDropDownEditType EditType() const { return FEditType; }
+    void SetEditType(TDropDownEditType value);
+    int Precision() const { return FPrecision; }
+    void SetPrecision(int value);
+    const std::string& Prefix() const { return FPrefix; }
+    void SetPrefix(const std::string& value) { FPrefix = value; }
+    const std::string& Suffix() const { return FSuffix; }
+    void SetSuffix(const std::string& value) { FSuffix = value; }
+    bool Signed() const { return FSigned; }
+    void SetSigned(bool value) { FSigned = value; }
+    int LengthLimit() const { return FLengthLimit; }
+    void SetLengthLimit(int value) { FLengthLimit = value; }
+    bool AllowNumericNullValue() const { return FAllowNumericNullValue; }
+    void SetAllowNumericNullValue(bool value) { FAllowNumericNullValue = value; }
+    bool AutoThousandSeparator() const { return FAutoThousandSeparator; }
+    void SetAutoThousandSeparator(bool value) { FAutoThousandSeparator = value; }
+    bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+    void SetExcelStyleDecimalSeparator(bool value) { FExcelStyleDecimalSeparator = value; }
+    const std::string& ValidChars() const { return FValidChars; }
+    void SetValidChars(const std::string& value) { FValidChars = value; }
+    bool EditorEnabled() const { return FEditorEnabled; }
+    void SetEditorEnabled(bool value) { FEditorEnabled = value; }
+    bool CanUndo() const { return FCanUndo; }
+    void SetCanUndo(bool value) { FCanUndo = value; }
+    // Grey hint shown while the value is empty (and not focused unless EmptyTextFocused).
+    const std::string& EmptyText() const { return FEmptyText; }
+    void SetEmptyText(const std::string& value);
+    bool EmptyTextFocused() const { return FEmptyTextFocused; }
+    void SetEmptyTextFocused(bool value);
+    bool IsModified() const { return FIsModified; }
+    void SetModifiedFlag(bool value);
+
+    // --- selection within the value ---
+    // Selects exactly the value part.
+    void SelectAll();
+    void SelectBeforeDecimal();
+    void SelectAfterDecimal();
+
+    // --- clipboard vetoes ---
+    TClipboardEvent OnClipboardCopy;
+    TClipboardEvent OnClipboardCut;
+    TClipboardEvent OnClipboardPaste;
+
+    // --- the pop-up ---
+    TDropDownForm* DropDownForm() const { return FDropDownForm; }
+    TDropDownEditButton* Button() const { return FButton; }
+    bool DroppedDown() const { return FDroppedDown; }
+    void ShowDropDown() { DoShowDropDown(); }
+    void HideDropDown(bool cancelChanges);
+    // Opens from the button or a click on a non-editable edit: not within 250 ms of the
+    // pop-up's last deactivation, so the click that closed it does not re-open it.
+    void OpenFromButton();
+    // Lays the bars and the content out again (after the user sized the pop-up).
+    void RelayoutDropDown() { UpdateDropDownLayout(); }
+    ui::TControl* Control() const { return FControl; }
+    void SetControl(ui::TControl* value);
+    int DropDownWidth() const { return FDropDownWidth; }
+    void SetDropDownWidth(int value);
+    int DropDownHeight() const { return FDropDownHeight; }
+    void SetDropDownHeight(int value);
+    void ResetUserDropDownSize();
+    TDropPosition DropPosition() const { return FDropPosition; }
+    void SetDropPosition(TDropPosition value) { FDropPosition = value; }
+    int DropDownBorderWidth() const { return FDropDownBorderWidth; }
+    void SetDropDownBorderWidth(int value) { FDropDownBorderWidth = value; }
+    gfx::TColor DropDownColor() const { return FDropDownColor; }
+    void SetDropDownColor(gfx::TColor value) { FDropDownColor = value; }
+    gfx::TColor DropDownColorTo() const { return FDropDownColorTo; }
+    void SetDropDownColorTo(gfx::TColor value) { FDropDownColorTo = value; }
+    gfx::TColor DropDownBorderColor() const { return FDropDownBorderColor; }
+    void SetDropDownBorderColor(gfx::TColor value) { FDropDownBorderColor = value; }
+    TGradientDirection DropDownGradient() const { return FDropDownGradient; }
+    void SetDropDownGradient(TGradientDirection value) { FDropDownGradient = value; }
+    bool DropDownSizeable() const { return FDropDownSizeable; }
+    void SetDropDownSizeable(bool value) { FDropDownSizeable = value; }
+
+    TBarButtonClickEvent OnDropDownHeaderButtonClick;
+    TBarButtonClickEvent OnDropDownFooterButtonClick;
+    TBarDrawEvent OnDrawHeader;
+    TBarDrawEvent OnDrawFooter;
+    TBarTextEvent OnGetHeaderText;
+    TBarTextEvent OnGetFooterText;
+    ui::TNotifyEvent OnBeforeDropDown;
+    TDropDownEvent OnDropDown;
+    TGetDropDownPosEvent OnGetDropDownPos;
+    ui::TNotifyEvent OnBeforeDropUp;
+    TDropUpEvent OnDropUp;
+
+    // --- appearances and styles ---
+    THeaderAppearance& DropDownHeader() const { return *FDropDownHeader; }
+    void SetDropDownHeader(const THeaderAppearance* value) { FDropDownHeader->Assign(value); }
+    TFooterAppearance& DropDownFooter() const { return *FDropDownFooter; }
+    void SetDropDownFooter(const TFooterAppearance* value) { FDropDownFooter->Assign(value); }
+    TExtButtonAppearance& ButtonAppearance() const { return *FButtonAppearance; }
+    void SetButtonAppearance(const TExtButtonAppearance* value) { FButtonAppearance->Assign(value); }
+    TJyxStyle GetComponentStyle() const { return FJyxStyle; }
+    // Colours the pop-up, both bars and the bar buttons from the style's table rows.
+    void SetComponentStyle(TJyxStyle AStyle) override;
+    gfx::TColor SelectionColor() const { return FSelectionColor; }
+    void SetSelectionColor(gfx::TColor value);
+    gfx::TColor SelectionColorTo() const { return FSelectionColorTo; }
+    void SetSelectionColorTo(gfx::TColor value) { FSelectionColorTo = value; }
+    TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
+    void SetSelectionColorStyle(TSelectionColorStyle value) { ApplySelectionColorStyle(value); }
+    virtual void ApplySelectionColorStyle(TSelectionColorStyle style);
+
+    // Number written into an empty etNumeric edit on leaving it.
+    virtual int EmptyNumericValue() const { return 0; }
+
+protected:
+    void WndProc(ui::TMessage& Message) override;
+    void Change() override;
+    void Resize() override;
+    void Paint() override;
+    virtual void DrawEmptyText();
+    // The text stays clear of the drop-down button.
+    int TextAreaWidth() const override;
+    virtual void CreateDropDownForm();
+    virtual void BeforeDropDown();
+    virtual void AdaptDropDownHeight(int& /*height*/) {}
+    virtual void DoShowDropDown();
+    virtual void UpdateDropDownLayout();
+    virtual void UpdateDropDownSize();
+    virtual void DoHideDropDown(bool cancel);
+    virtual void DropDownClosed();
+
+private:
+    int PrefixLength() const;
+    int ValueLength() const;
+    int IntegerPartLength() const;
+    int DecimalSeparatorPos() const;
+    bool IsAllowedMinus(char32_t ch) const;
+    bool ControlHeld() const;
+    void SetWindowChars(const std::u32string& chars, int caret);
+    void RefreshModified();
+    // The character filter; returns the character to insert (0 = dropped).
+    char32_t FilterChar(char32_t ch, std::uint32_t keyData);
+    char32_t FilterByType(char32_t ch);
+    char32_t FilterFloat(char32_t ch, bool money);
+    bool ThousandSeparatorMisplaced() const;
+    void ToggleSign(bool keepModified);
+    void FormatMoneyText();
+    bool FilterKeyDown(ui::WORD key);
+    void Paste();
+    void ReformatOnExit();
+    std::optional<rtl::TPoint> PlaceDropDown();
+
+    std::unique_ptr<THeaderAppearance> FDropDownHeader;
+    std::unique_ptr<TFooterAppearance> FDropDownFooter;
+    std::unique_ptr<TExtButtonAppearance> FButtonAppearance;
+    TJyxStyle FJyxStyle = tsOffice2007Luna;
+    gfx::TColor FSelectionColor = gfx::clNone;
+    gfx::TColor FSelectionColorTo = gfx::clNone;
+    TSelectionColorStyle FSelectionColorStyle = scOffice2007;
+    TDropDownForm* FDropDownForm = nullptr;
+    TDropDownEditButton* FButton = nullptr;
+    ui::TControl* FControl = nullptr;
+    rtl::TSize FControlSize{};
+    bool FDroppedDown = false;
+    bool FDoShowBusy = false;
+    int FDropDownWidth = 0;
+    int FDropDownHeight = 0;
+    int FUserDropDownWidth = -1;
+    int FUserDropDownHeight = -1;
+    TDropPosition FDropPosition = dpAuto;
+    int FDropDownBorderWidth = 1;
+    gfx::TColor FDropDownColor = gfx::clWhite;
+    gfx::TColor FDropDownColorTo = gfx::clNone;
+    gfx::TColor FDropDownBorderColor = gfx::clBlack;
+    TGradientDirection FDropDownGradient = gdHorizontal;
+    bool FDropDownSizeable = true;
+
+    TDropDownEditType FEditType = etString;
+    int FPrecision = 0;
+    std::string FPrefix;
+    std::string FSuffix;
+    bool FSigned = false;
+    int FLengthLimit = 0;
+    bool FAllowNumericNullValue = false;
+    bool FAutoThousandSeparator = true;
+    bool FExcelStyleDecimalSeparator = false;
+    std::string FValidChars;
+    bool FEditorEnabled = true;
+    bool FCanUndo = true;
+    bool FIsModified = false;
+    std::string FEmptyText;
+    bool FEmptyTextFocused = false;
+    bool FBlockChange = false;
+    std::string FOldText;
+};
+
+class TExtDropDown : public TExtCustomDropDown {
+public:
+    using TExtCustomDropDown::TExtCustomDropDown;
+    std::string ClassName() const override { return "TExtDropDown"; }
+};
+
+}  // namespace grid

@@ -1,0 +1,82 @@
+// The screen model: monitors from SDL or from the backend, replaceable by tests.
+#include "platform/ui/ScreenModel.h"
+
+#include <SDL.h>
+
+#include <climits>
+
+#include "platform/ui/Forms.h"
+
+namespace ui {
+
+namespace {
+
+std::vector<TMonitorInfo>& InstalledMonitors()
+{
+    static std::vector<TMonitorInfo> monitors;
+    return monitors;
+}
+
+rtl::TRect FromSdl(const SDL_Rect& r)
+{
+    return rtl::Bounds(r.x, r.y, r.w, r.h);
+}
+
+std::vector<TMonitorInfo> SdlMonitors()
+{
+    std::vector<TMonitorInfo> result;
+    int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; ++i) {
+        SDL_Rect bounds;
+        SDL_Rect usable;
+        if (SDL_GetDisplayBounds(i, &bounds) != 0) continue;
+        if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = bounds;
+        result.push_back({FromSdl(bounds), FromSdl(usable), i == 0});
+    }
+    return result;
+}
+
+// Distance of a point from a rectangle along the two axes (0 inside).
+long long DistanceSquared(const rtl::TRect& r, const rtl::TPoint& p)
+{
+    long long dx = p.X < r.Left ? r.Left - p.X : (p.X >= r.Right ? p.X - r.Right + 1 : 0);
+    long long dy = p.Y < r.Top ? r.Top - p.Y : (p.Y >= r.Bottom ? p.Y - r.Bottom + 1 : 0);
+    return dx * dx + dy * dy;
+}
+
+}  // namespace
+
+std::vector<TMonitorInfo> ScreenMonitors()
+{
+    if (!InstalledMonitors().empty()) return InstalledMonitors();
+    TApplication* app = Application();
+    if (app != nullptr && app->HasBackend() && app->Backend().Name() == "sdl") {
+        std::vector<TMonitorInfo> sdl = SdlMonitors();
+        if (!sdl.empty()) return sdl;
+    }
+    rtl::TSize size = app != nullptr && app->HasBackend() ? app->Backend().ScreenSize() : rtl::TSize{1280, 1024};
+    rtl::TRect all = rtl::Rect(0, 0, size.cx, size.cy);
+    return {{all, all, true}};
+}
+
+void SetScreenMonitors(const std::vector<TMonitorInfo>& monitors)
+{
+    InstalledMonitors() = monitors;
+}
+
+TMonitorInfo MonitorNearestPoint(const rtl::TPoint& point)
+{
+    std::vector<TMonitorInfo> monitors = ScreenMonitors();
+    TMonitorInfo best = monitors.front();
+    long long bestDistance = LLONG_MAX;
+    for (const TMonitorInfo& m : monitors) {
+        long long d = DistanceSquared(m.Bounds, point);
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = m;
+        }
+    }
+    return best;
+}
+
+}  // namespace ui

@@ -1,0 +1,245 @@
+// The drop-down's pop-up against a screen model: placement, kept size, event order, closing.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/dropdown/DropDownEditButton.h"
+#include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ExtDropDownEdit.h"
+#include "platform/backend/HeadlessBackend.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/InputRouter.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/ScreenModel.h"
+
+namespace {
+
+using namespace grid;
+using ui::THeadlessBackend;
+
+// A focusable content control of a fixed size.
+class TContent : public ui::TCustomControl {
+public:
+    explicit TContent(rtl::TComponent* owner) : ui::TCustomControl(owner)
+    {
+        SetTabStop(true);
+        SetBounds(0, 0, 120, 90);
+    }
+    void MouseDown(ui::TMouseButton button, ui::TShiftState shift, int x, int y) override
+    {
+        if (CanFocus()) SetFocus();
+        ui::TCustomControl::MouseDown(button, shift, x, y);
+    }
+};
+
+class DropDownPopupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ui::SetMonotonicClock(&Clock);
+        App = std::make_unique<ui::TApplication>();
+        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
+        Form = new ui::TForm(App.get());
+        Form->SetBorderStyle(ui::bsNone);
+        Form->SetBounds(100, 100, 400, 300);
+        Edit = new TExtDropDown(Form);
+        Edit->SetParent(Form);
+        Edit->SetBounds(10, 10, 150, 21);
+        Other = new TExtDropDown(Form);
+        Other->SetParent(Form);
+        Other->SetBounds(10, 60, 150, 21);
+        Content = new TContent(Edit);
+        Edit->SetControl(Content);
+        // Placement is checked on the frame and the content alone; the bars have their own tests.
+        Edit->DropDownHeader().SetVisible(false);
+        Edit->DropDownFooter().SetVisible(false);
+        Form->Show();
+        App->ActivateForm(Form);
+        Edit->SetFocus();
+        Edit->OnBeforeDropDown = [this](rtl::TObject*) { Events.push_back("BeforeDropDown"); };
+        Edit->OnDropDown = [this](rtl::TObject*, bool& allow) {
+            Events.push_back("DropDown");
+            allow = Allow;
+        };
+        Edit->OnBeforeDropUp = [this](rtl::TObject*) { Events.push_back("BeforeDropUp"); };
+        Edit->OnDropUp = [this](rtl::TObject*, bool cancelled) {
+            Events.push_back(cancelled ? "DropUp cancelled" : "DropUp");
+        };
+    }
+    void TearDown() override
+    {
+        App.reset();
+        ui::SetScreenMonitors({});
+        ui::SetMonotonicClock(nullptr);
+    }
+    // Places the form so that the edit's top-left corner is at the screen point.
+    void PutEditAt(int x, int y) { Form->SetBounds(x - 10, y - 10, 400, 300); }
+    rtl::TRect PopupBounds() const { return Edit->DropDownForm()->BoundsRect(); }
+
+    ui::TManualClock Clock{10000};
+    std::unique_ptr<ui::TApplication> App;
+    ui::TForm* Form = nullptr;
+    TExtDropDown* Edit = nullptr;
+    TExtDropDown* Other = nullptr;
+    TContent* Content = nullptr;
+    std::vector<std::string> Events;
+    bool Allow = true;
+};
+
+TEST_F(DropDownPopupTest, OpensBelowOrAboveAndShiftsAtTheWorkAreaEdge)
+{
+    ui::SetScreenMonitors({{rtl::Rect(0, 0, 1280, 1024), rtl::Rect(0, 0, 1200, 1000), true},
+                           {rtl::Rect(-800, 0, 0, 600), rtl::Rect(-800, 0, 0, 600), false}});
+    struct Case {
+        const char* name;
+        TDropPosition position;
+        int x, y;
+        rtl::TRect expected;
+    };
+    // Content 120 x 90 in a 1-pixel frame: the pop-up is 120 x 92.
+    const Case cases[] = {
+        {"below", dpAuto, 200, 300, rtl::Bounds(200, 320, 120, 92)},
+        {"above near the screen bottom", dpAuto, 200, 940, rtl::Bounds(200, 848, 120, 92)},
+        {"forced up", dpUp, 200, 300, rtl::Bounds(200, 208, 120, 92)},
+        {"forced down near the bottom", dpDown, 200, 940, rtl::Bounds(200, 960, 120, 92)},
+        {"shifted left at the work area's right", dpAuto, 1150, 300, rtl::Bounds(1080, 320, 120, 92)},
+        {"no shift on a monitor left of the primary", dpAuto, -100, 300, rtl::Bounds(-100, 320, 120, 92)},
+    };
+    for (const Case& c : cases) {
+        Edit->SetDropPosition(c.position);
+        PutEditAt(c.x, c.y);
+        Edit->ShowDropDown();
+        EXPECT_TRUE(Edit->DroppedDown()) << c.name;
+        EXPECT_EQ(PopupBounds(), c.expected) << c.name;
+        Edit->HideDropDown(false);
+        Edit->ResetUserDropDownSize();
+    }
+}
+
+TEST_F(DropDownPopupTest, EventOrderOnOpeningAndOnClosingWithAndWithoutCancel)
+{
+    Edit->SetText("kept");
+    Edit->ShowDropDown();
+    EXPECT_EQ(Events, (std::vector<std::string>{"BeforeDropDown", "DropDown"}));
+    EXPECT_EQ(App->ActiveForm(), Edit->DropDownForm());
+    EXPECT_EQ(ui::TInputRouter::Focus(), Content);
+
+    Edit->SetTextDirect("changed");
+    THeadlessBackend::PressKey(ui::VK_ESCAPE);  // pressed in the content, handled by the edit
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_FALSE(Edit->DropDownForm()->Visible());
+    EXPECT_EQ(Edit->Text(), "kept");
+    EXPECT_EQ(ui::TInputRouter::Focus(), Edit);
+
+    Events.clear();
+    Edit->ShowDropDown();
+    Edit->SetTextDirect("changed");
+    THeadlessBackend::PressKey(ui::VK_RETURN);
+    EXPECT_EQ(Edit->Text(), "changed");
+    EXPECT_EQ(Events, (std::vector<std::string>{"BeforeDropDown", "DropDown", "BeforeDropUp", "DropUp"}));
+
+    Events.clear();
+    Allow = false;
+    Edit->ShowDropDown();
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_FALSE(Edit->DropDownForm()->Visible());
+    EXPECT_EQ(Events, (std::vector<std::string>{"BeforeDropDown", "DropDown"}));
+}
+
+TEST_F(DropDownPopupTest, KeysOpenAndCloseIt)
+{
+    THeadlessBackend::PressKey(ui::VK_F4);
+    EXPECT_TRUE(Edit->DroppedDown());
+    THeadlessBackend::PressKey(ui::VK_F4);
+    EXPECT_FALSE(Edit->DroppedDown());
+    THeadlessBackend::PressKey(ui::VK_DOWN, ui::ssAlt);
+    EXPECT_TRUE(Edit->DroppedDown());
+    THeadlessBackend::PressKey(ui::VK_UP, ui::ssAlt);
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_EQ(Events.back(), "DropUp");
+}
+
+TEST_F(DropDownPopupTest, ClickElsewhereClosesCancellingAndTheGuardBlocksReopening)
+{
+    Edit->SetText("kept");
+    Edit->ShowDropDown();
+    Edit->SetTextDirect("changed");
+    Clock.Advance(1000);
+    THeadlessBackend::Click(Other, 5, 5);
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_EQ(Events.back(), "DropUp cancelled");
+    EXPECT_EQ(Edit->Text(), "kept");
+    EXPECT_EQ(Edit->DropDownForm()->LastDeactivationTick(), 11000);
+
+    Clock.Advance(250);
+    Edit->OpenFromButton();
+    EXPECT_FALSE(Edit->DroppedDown());
+    Clock.Advance(1);
+    Edit->OpenFromButton();
+    EXPECT_TRUE(Edit->DroppedDown());
+
+    // A click inside the pop-up keeps it open.
+    THeadlessBackend::Click(Content, 5, 5);
+    EXPECT_TRUE(Edit->DroppedDown());
+}
+
+TEST_F(DropDownPopupTest, UserSizeIsKeptUntilTheSizeIsSetAndConstraintsHold)
+{
+    PutEditAt(200, 300);
+    Edit->ShowDropDown();
+    TDropDownForm* popup = Edit->DropDownForm();
+    ASSERT_EQ(PopupBounds(), rtl::Bounds(200, 320, 120, 92));
+    // The user drags the bottom-right corner 30 right and 20 down.
+    ui::SetCursorPosState({319, 411});
+    popup->Perform(ui::TPopupWindow::NcLeftButtonDown, ui::TPopupWindow::HitBottomRight, 0);
+    THeadlessBackend::MouseMove(popup, 149, 111);
+    THeadlessBackend::MouseUp(popup, 149, 111);
+    EXPECT_EQ(PopupBounds(), rtl::Bounds(200, 320, 150, 112));
+    Edit->HideDropDown(false);
+
+    Edit->ShowDropDown();
+    EXPECT_EQ(PopupBounds(), rtl::Bounds(200, 320, 150, 112));
+    Edit->HideDropDown(false);
+
+    Edit->SetDropDownWidth(0);  // forgets the kept width only
+    Edit->ShowDropDown();
+    EXPECT_EQ(PopupBounds(), rtl::Bounds(200, 320, 120, 112));
+    Edit->HideDropDown(false);
+
+    // Without content or explicit height the frame alone is 2 high: the minimum 50 holds.
+    Edit->SetControl(nullptr);
+    Edit->ResetUserDropDownSize();
+    Edit->ShowDropDown();
+    EXPECT_EQ(PopupBounds(), rtl::Bounds(200, 320, 150, 50));
+}
+
+TEST_F(DropDownPopupTest, ArrowButtonPaintsItsArrowAndOpensWithTheReopenGuard)
+{
+    TDropDownEditButton* button = Edit->Button();
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Left() + button->Width(), Edit->ClientWidth());
+    EXPECT_EQ(button->Height(), Edit->ClientHeight());
+    App->ProcessMessages();
+    struct Px {
+        int x, y;
+        bool arrow;
+    };
+    for (Px p : {Px{5, 7, true}, Px{10, 7, true}, Px{8, 9, true}, Px{7, 8, true}, Px{4, 7, false},
+                 Px{12, 7, false}, Px{8, 11, false}, Px{3, 12, false}})
+        EXPECT_EQ(THeadlessBackend::Pixel(button, p.x, p.y) == 0x000000, p.arrow) << p.x << "," << p.y;
+
+    THeadlessBackend::Click(button, 8, 8);
+    EXPECT_TRUE(Edit->DroppedDown());
+    // A click on the button of the open drop-down closes it and leaves it closed.
+    Clock.Advance(10);
+    THeadlessBackend::Click(button, 8, 8);
+    EXPECT_FALSE(Edit->DroppedDown());
+    Clock.Advance(300);
+    THeadlessBackend::Click(button, 8, 8);
+    EXPECT_TRUE(Edit->DroppedDown());
+}
+
+}  // namespace
