@@ -7,9 +7,12 @@
 
 #include "app/AnnualOutputs.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/app/FixedPlacesRun.h"
 #include "tests/app/AnnualOutputFixtures.h"
 
 namespace {
+
+using batchfixtures::ErrorOf;
 
 using namespace annoutfixtures;
 using batchfixtures::DecimalSeparatorScope;
@@ -18,26 +21,10 @@ using batchfixtures::TCellNaming;
 using batchfixtures::WriteTable;
 using testsupport::ReadFileBytes;
 
-struct TRun {
-    testsupport::TempDir Dir;
-    app::TWeatherToolOptions Places;
-    Lines Status;
-    app::TToolStatus Report = [this](const std::string& text) { Status.push_back(text); };
-
-    TRun() { Places.Root = Dir.Path().string() + "/"; }
+struct TRun : batchfixtures::TFixedPlacesRun {
     fs::path E() const { return Dir.Path() / "drives" / "e"; }
 };
 
-template <typename Action>
-std::string ErrorOf(Action action)
-{
-    try {
-        action();
-    } catch (const rtl::Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
 
 fs::path Expected(const std::string& name) { return testsupport::TestDataDir() / "app" / "annout" / name; }
 

@@ -9,6 +9,7 @@
 
 #include "app/Unit2.h"
 #include "platform/rtl/CodePage.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "tests/support/TempDir.h"
 
@@ -120,5 +121,17 @@ private:
 
 // The folder of a tool's tables inside a temporary folder, as the options take it.
 inline std::string FolderOption(const fs::path& dir) { return dir.string() + "/"; }
+
+// The message of the error `tool` ends with, or "(no error)".
+template <typename Tool>
+std::string ErrorOf(const Tool& tool)
+{
+    try {
+        tool();
+    } catch (const rtl::Exception& e) {
+        return e.what();
+    }
+    return "(no error)";
+}
 
 }  // namespace batchfixtures

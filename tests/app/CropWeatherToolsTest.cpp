@@ -6,9 +6,12 @@
 
 #include "app/CropWeatherTools.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/app/FixedPlacesRun.h"
 #include "tests/app/WeatherFixtures.h"
 
 namespace {
+
+using batchfixtures::ErrorOf;
 
 using namespace weatherfixtures;
 using batchfixtures::DecimalSeparatorScope;
@@ -19,14 +22,7 @@ using batchfixtures::WriteTable;
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-struct TRun {
-    testsupport::TempDir Dir;
-    app::TWeatherToolOptions Options;
-    Lines Status;
-    app::TToolStatus Report = [this](const std::string& text) { Status.push_back(text); };
-
-    TRun() { Options.Root = Dir.Path().string() + "/"; }
-    fs::path Drive(char letter) const { return Dir.Path() / "drives" / std::string(1, letter); }
+struct TRun : batchfixtures::TFixedPlacesRun {
     fs::path KeyTable() const { return Drive('e') / "Tolvek SOIL GRID" / "KEY_10kmID_OLD_NEW.csv"; }
 };
 
@@ -47,16 +43,6 @@ Lines CropFile(const std::string& id, const std::string& latitude, const Lines& 
     return lines;
 }
 
-template <typename Action>
-std::string ErrorOf(Action action)
-{
-    try {
-        action();
-    } catch (const rtl::Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
 
 TEST(CropWeatherTools, ConvertBetweenTheCarpatclimAndCropModelLayouts)
 {
@@ -66,7 +52,7 @@ TEST(CropWeatherTools, ConvertBetweenTheCarpatclimAndCropModelLayouts)
                      "2016.01.01;3.70;11.30;-1.50;2.50", "2016.01.02;3,71;1;2;0"};
     });
     fs::create_directories(run.Drive('e') / "4Mdata" / "weather");
-    app::CarpatclimTablesToCropFiles(run.Options, run.Report);
+    app::CarpatclimTablesToCropFiles(run.Places, run.Report);
     EXPECT_EQ(ReadTable(run.Drive('e') / "4Mdata" / "weather" / "1104.wth"),
               CropFile("1104", "47.5", {"2016.01.01\t3.70\t11.30\t-1.50\t2.50", "2016.01.02\t3,71\t1\t2\t0"}));
     EXPECT_EQ(run.Status, CellStatus());
@@ -77,7 +63,7 @@ TEST(CropWeatherTools, ConvertBetweenTheCarpatclimAndCropModelLayouts)
         return CropFile(std::to_string(cell), cell % 2 ? "47.5123" : "46,25", {"2016.01.01\t3.70\t11.30\t-1.50\t2.50"});
     });
     fs::create_directories(run.Drive('e') / "Tolvek WEATHER GRID" / "CARPATCLIM");
-    app::CropFilesToCarpatclimTables(run.Options, run.Report);
+    app::CropFilesToCarpatclimTables(run.Places, run.Report);
     const fs::path tables = run.Drive('e') / "Tolvek WEATHER GRID" / "CARPATCLIM";
     EXPECT_EQ(ReadTable(tables / "7.csv"),
               (Lines{"ID;LAT;LONG;ELEV", "7;47.5;19.0;120", "DATE;SRAD;TMAX;TMIN;PREC", "2016.01.01;3.70;11.30;-1.50;2.50"}));
@@ -100,7 +86,7 @@ TEST(CropWeatherTools, ForeseeInputTablesGiveOneRowPerDayUnderTheCellsHeader)
                                       "2,2016,366,11.3,-1.5,6.2,0.25,512.3,123.4,30000"};
                      });
         fs::create_directories(run.Drive('d') / "WTH");
-        app::ForeseeInputTablesToCropFiles(run.Options);
+        app::ForeseeInputTablesToCropFiles(run.Places);
         const std::string tail = std::string("\t") + radiation + "\t11.3\t-1.5\t" + precipitation;
         EXPECT_EQ(ReadTable(run.Drive('d') / "WTH" / "1104.wth"),
                   CropFile("1104", "47.5", {"2016.02.29" + tail, "2016.12.31" + tail}));
@@ -120,13 +106,13 @@ TEST(CropWeatherTools, RenumberingNamesFilesByTheKeyTablesNewNumbers)
     fs::create_directories(run.Drive('e') / "WTHDATA" / "CCnewgrid");
     fs::create_directories(run.Drive('e') / "Tolvek SOIL GRID" / "TolvekWTH");
 
-    app::RenumberCropFilesPadded(run.Options, run.Report);
+    app::RenumberCropFilesPadded(run.Places, run.Report);
     Lines expected = sources(1098);
     expected[0] = "0007";
     EXPECT_EQ(ReadTable(run.Drive('e') / "WTHDATA" / "CCnewgrid" / "0007.wth"), expected);
 
     // By key line: the new number as the table writes it.
-    app::RenumberCropFilesByKeyLine(run.Options, run.Report);
+    app::RenumberCropFilesByKeyLine(run.Places, run.Report);
     expected[0] = "7";
     EXPECT_EQ(ReadTable(run.Drive('e') / "Tolvek SOIL GRID" / "TolvekWTH" / "7.wth"), expected);
     EXPECT_EQ(run.Status, (Lines{"PROCESSING", "COMPLETE", "PROCESSING...", "COMPLETE"}));
@@ -138,7 +124,7 @@ TEST(CropWeatherTools, RenumberingNamesFilesByTheKeyTablesNewNumbers)
         const Lines original = keys;
         keys[3] = line;
         WriteTable(run.KeyTable(), keys);
-        const std::string message = ErrorOf([&] { app::RenumberCropFilesPadded(run.Options, run.Report); });
+        const std::string message = ErrorOf([&] { app::RenumberCropFilesPadded(run.Places, run.Report); });
         EXPECT_NE(message.find(error), std::string::npos) << line << ": " << message;
         EXPECT_NE(message.find("KEY_10kmID_OLD_NEW.csv\", line 4"), std::string::npos) << message;
         WriteTable(run.KeyTable(), original);
@@ -153,18 +139,18 @@ TEST(CropWeatherTools, TwoYearCutCoordinateListAndStationTables)
                         {"2014.12.31\t1\t2\t3\t4", "2015.01.01\t1\t2\t3\t4", "2016.12.31\t1\t2\t3\t4", "2017.01.01\t1\t2\t3\t4"});
     });
     fs::create_directories(run.Drive('e') / "4M100m" / "weather");
-    app::KeepCropWeatherYears2015And2016(run.Options, run.Report);
+    app::KeepCropWeatherYears2015And2016(run.Places, run.Report);
     EXPECT_EQ(ReadTable(run.Drive('e') / "4M100m" / "weather" / "5.wth"),
               CropFile("5", "47.5", {"2015.01.01\t1\t2\t3\t4", "2016.12.31\t1\t2\t3\t4"}));
     EXPECT_EQ(run.Status, CellStatus());
     WriteTable(run.Drive('e') / "4Mvizgyujto" / "weather" / "6.wth", CropFile("6", "47.5", {"2015.01.01\t1", ""}));
-    EXPECT_NE(ErrorOf([&] { app::KeepCropWeatherYears2015And2016(run.Options, run.Report); })
+    EXPECT_NE(ErrorOf([&] { app::KeepCropWeatherYears2015And2016(run.Places, run.Report); })
                   .find("'' is not a valid integer value (year, file \""),
               std::string::npos);
 
     ForEveryCell(run.Drive('d') / "TolvekCloud" / "DATA" / "CC", TCellNaming::Padded4, ".wth",
                  [](int cell) { return CropFile(std::to_string(cell), std::to_string(45 + cell % 3) + ".5", {}); });
-    app::ListCropFileCoordinates(run.Options);
+    app::ListCropFileCoordinates(run.Places);
     const Lines list = ReadTable(run.Drive('d') / "TolvekCloud" / "DATA" / "CCgrid.txt");
     ASSERT_EQ(list.size(), 1104u);
     EXPECT_EQ(list[0], "1\t46.5\t19.0");
@@ -174,11 +160,11 @@ TEST(CropWeatherTools, TwoYearCutCoordinateListAndStationTables)
     for (const fs::path& folder : {cc, cc / "CC20162017"})
         Write1104RowTable(folder / "cc_nws_join.csv", {"CC;LAT;LON;NWS"},
                           [](int cell) { return std::to_string(cell) + ";1;2;" + std::to_string(cell % 40); });
-    EXPECT_NO_THROW(app::ReadStationJoinTables(run.Options));
+    EXPECT_NO_THROW(app::ReadStationJoinTables(run.Places));
     Lines join = ReadTable(cc / "CC20162017" / "cc_nws_join.csv");
     join[9] = "9;1;2;x";
     WriteTable(cc / "CC20162017" / "cc_nws_join.csv", join);
-    EXPECT_NE(ErrorOf([&] { app::ReadStationJoinTables(run.Options); }).find("'x' is not a valid integer value (station"),
+    EXPECT_NE(ErrorOf([&] { app::ReadStationJoinTables(run.Places); }).find("'x' is not a valid integer value (station"),
               std::string::npos);
 }
 
@@ -194,7 +180,7 @@ TEST(CropWeatherTools, PrecipitationSumsCoverJanuary2015ToOctober2016)
                             {"2014.12.31\t1\t2\t3\t100", "2015.01.01\t1\t2\t3\t1.25", "2016.10.31\t1\t2\t3\t2,25",
                              "2016.11.01\t1\t2\t3\t100", "bad date\t1\t2\t3\t100"});
         });
-        app::SumPrecipitation2015To2016(run.Options, run.Report);
+        app::SumPrecipitation2015To2016(run.Places, run.Report);
         const Lines sums = ReadTable(run.Drive('e') / "4Mrun" / "precgrid.csv");
         ASSERT_EQ(sums.size(), 1104u);
         EXPECT_EQ(sums[0], std::string("1104;") + sum);

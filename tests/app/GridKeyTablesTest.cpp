@@ -27,16 +27,6 @@ struct TKeyFolder {
     void Put(const std::string& fixture, const std::string& name) const { fs::copy_file(KeyData(fixture), File(name)); }
 };
 
-template <typename Tool>
-std::string ErrorOf(const Tool& tool)
-{
-    try {
-        tool();
-    } catch (const rtl::Exception& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 TEST(CellKeys, CreateKeysWritesTheFirstFourColumnsOrTheHeaderAlone)
 {

@@ -28,16 +28,5 @@ struct TGridKeyFolder {
     fs::path ProviderFile(const std::string& name) const { return Dir.Path() / "provider" / name; }
 };
 
-// The message of the error `tool` ends with, or "no error".
-template <typename Tool>
-std::string ErrorOf(const Tool& tool)
-{
-    try {
-        tool();
-    } catch (const rtl::Exception& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 }  // namespace batchfixtures

@@ -26,16 +26,6 @@ struct TKeyFolder {
     std::string Bytes(const std::string& name) const { return ReadFileBytes(File(name)); }
 };
 
-template <typename Tool>
-std::string ErrorOf(const Tool& tool)
-{
-    try {
-        tool();
-    } catch (const rtl::Exception& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 // A 100 m soil grid row of 47 columns: id, 1 km id, 10 km cell, elevation in
 // column 7, land use in column 9 and the profile columns 10L+1, +2, +5, +6, +7;

@@ -35,16 +35,6 @@ struct TGridFolder {
     std::string Bytes(const std::string& name) const { return ReadFileBytes(File(name)); }
 };
 
-template <typename Tool>
-std::string ErrorOf(const Tool& tool)
-{
-    try {
-        tool();
-    } catch (const rtl::Exception& e) {
-        return e.what();
-    }
-    return "no error";
-}
 
 TEST(SoilGrid100m, MakeTheGridListsEveryIdOnceAscending)
 {

@@ -8,9 +8,12 @@
 #include "app/CropModelSoil.h"
 #include "app/SoilPropVariants.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/app/FixedPlacesRun.h"
 #include "tests/app/BatchToolFixtures.h"
 
 namespace {
+
+using batchfixtures::ErrorOf;
 
 using batchfixtures::DecimalSeparatorScope;
 using batchfixtures::ReadTable;
@@ -20,13 +23,7 @@ using testsupport::ReadFileBytes;
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-struct TRun {
-    testsupport::TempDir Dir;
-    app::TWeatherToolOptions Places;
-    Lines Status;
-    app::TToolStatus Report = [this](const std::string& text) { Status.push_back(text); };
-
-    TRun() { Places.Root = Dir.Path().string() + "/"; }
+struct TRun : batchfixtures::TFixedPlacesRun {
     fs::path SoilGrid() const { return Dir.Path() / "drives" / "e" / "Tolvek SOIL GRID"; }
     fs::path TenKm() const
     {
@@ -35,16 +32,6 @@ struct TRun {
     }
 };
 
-template <typename Action>
-std::string ErrorOf(Action action)
-{
-    try {
-        action();
-    } catch (const rtl::Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
 
 fs::path Expected(const std::string& name) { return testsupport::TestDataDir() / "app" / "annout" / name; }
 

@@ -8,9 +8,12 @@
 #include "app/WeatherConverters.h"
 #include "app/WeatherLayouts.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/app/FixedPlacesRun.h"
 #include "tests/app/WeatherFixtures.h"
 
 namespace {
+
+using batchfixtures::ErrorOf;
 
 using namespace weatherfixtures;
 using batchfixtures::DecimalSeparatorScope;
@@ -21,13 +24,7 @@ namespace fs = std::filesystem;
 
 fs::path Expected(const std::string& name) { return testsupport::TestDataDir() / "app" / "weather" / name; }
 
-struct TWeatherRun {
-    testsupport::TempDir Dir;
-    app::TWeatherToolOptions Options;
-    std::vector<std::string> Status;
-    app::TToolStatus Report = [this](const std::string& text) { Status.push_back(text); };
-
-    TWeatherRun() { Options.Root = Dir.Path().string() + "/"; }
+struct TWeatherRun : batchfixtures::TFixedPlacesRun {
     fs::path Root() const { return Dir.Path(); }
 };
 
@@ -40,16 +37,6 @@ std::vector<std::string> CellByCellStatus()
     return status;
 }
 
-template <typename Action>
-std::string ErrorOf(Action action)
-{
-    try {
-        action();
-    } catch (const rtl::Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
 
 TEST(ModelWeatherDayLine, WritesFixedColumnsThatReadBackAtBlanksAndByColumn)
 {
@@ -84,7 +71,7 @@ TEST(JoinForeseeCarpatclim, WritesJoinedFilesInBothLocales)
         DecimalSeparatorScope scope(separator);
         TWeatherRun run;
         WriteJoinInputs(run.Root());
-        app::JoinForeseeCarpatclim(run.Options, run.Report);
+        app::JoinForeseeCarpatclim(run.Places, run.Report);
         const fs::path out = WeatherGrid(run.Root()) / "CARPATCLIM" / "wth";
         for (int cell : {1, 1104}) {
             const std::string name = "join_" + std::to_string(cell) + "_" + tag + ".wth";
@@ -105,7 +92,7 @@ TEST(JoinForeseeCarpatclim, InputsWithoutTheirLinesEndWithAnErrorNamingTheFile)
         std::vector<std::string> lines = ForeseeJoinFile(7);
         lines.erase(lines.begin() + 5);  // no "1960   365"
         WriteTable(WeatherGrid(run.Root()) / "FORESEE" / "wth" / "7.wth", lines);
-        const std::string error = ErrorOf([&] { app::JoinForeseeCarpatclim(run.Options, run.Report); });
+        const std::string error = ErrorOf([&] { app::JoinForeseeCarpatclim(run.Places, run.Report); });
         EXPECT_NE(error.find("FORESEE/wth/7.wth"), std::string::npos) << error;
         EXPECT_NE(error.find("1960   365"), std::string::npos) << error;
         EXPECT_TRUE(fs::exists(WeatherGrid(run.Root()) / "CARPATCLIM" / "wth" / "0006.wth"));
@@ -119,7 +106,7 @@ TEST(JoinForeseeCarpatclim, InputsWithoutTheirLinesEndWithAnErrorNamingTheFile)
         std::vector<std::string> lines = ForeseeJoinFile(3);
         lines.resize(7);  // one day of 1961
         WriteTable(WeatherGrid(run.Root()) / "FORESEE" / "wth" / "3.wth", lines);
-        const std::string error = ErrorOf([&] { app::JoinForeseeCarpatclim(run.Options, run.Report); });
+        const std::string error = ErrorOf([&] { app::JoinForeseeCarpatclim(run.Places, run.Report); });
         EXPECT_NE(error.find("FORESEE/wth/3.wth\" ends"), std::string::npos) << error;
         EXPECT_NE(error.find("CARPATCLIM/3.wth"), std::string::npos) << error;
         EXPECT_FALSE(fs::exists(WeatherGrid(run.Root()) / "CARPATCLIM" / "wth" / "0003.wth"));
@@ -136,7 +123,7 @@ TEST(ExtendForesee, RepeatsTheDayLines68YearsLaterForEveryFileInNameOrder)
                                    DayLine({"2018", "365", "4.0", "5.0", "6.0", "0.20", "200.00", "60.0", "31000"})});
     WriteTable(folder / "notes.txt", {"not weather"});
     fs::create_directories(folder / "extended");
-    app::ExtendForesee(run.Options, run.Report);
+    app::ExtendForesee(run.Places, run.Report);
     EXPECT_EQ(ReadTable(folder / "extended" / "a.wth"),
               (std::vector<std::string>{"file a.wth", "h2", "h3", "h4",
                                         "  1951     1     1.0     2.0     3.0    0.10   100.00     50.0   30000",
@@ -153,7 +140,7 @@ TEST(WeatherCopyTools, CopyRenameAndCutAsTheirFilesSay)
     TWeatherRun run;
     WriteWthdataInputs(run.Root(), '.');
     fs::create_directories(WthdataForesee(run.Root()) / "fn");
-    app::CopyForeseeByPaddedNumber(run.Options, run.Report);
+    app::CopyForeseeByPaddedNumber(run.Places, run.Report);
     std::vector<std::string> expected = ModelWeatherFile(1104, {{2016, 365}, {2017, 365}, {2018, 364}, {2018, 365}});
     expected[0] = "FORESEE observed, new grid";
     EXPECT_EQ(ReadTable(WthdataForesee(run.Root()) / "fn" / "1104.wth"), expected);
@@ -163,17 +150,17 @@ TEST(WeatherCopyTools, CopyRenameAndCutAsTheirFilesSay)
                               "Tolvek File System" / "input" / "weather" / "grid" / "observed" / "foresee";
     ForEveryCell(observed, batchfixtures::TCellNaming::Padded4, ".wth",
                  [](int cell) { return ModelWeatherFile(cell, WthdataDays); });
-    app::CopyForeseeWithSuffix(run.Options, run.Report);
+    app::CopyForeseeWithSuffix(run.Places, run.Report);
     EXPECT_EQ(ReadFileBytes(observed / "0042_foresee.wth"), ReadFileBytes(observed / "0042.wth"));
 
     const fs::path spinup = run.Root() / "drives" / "e" / "spinup_soc" / "met";
     ForEveryCell(spinup, batchfixtures::TCellNaming::Plain, ".mtc43", [](int cell) { return ModelWeatherFile(cell, WthdataDays); });
     fs::create_directories(spinup / "wth");
-    app::CutSpinupWeatherAt2018(run.Options, run.Report);
+    app::CutSpinupWeatherAt2018(run.Places, run.Report);
     EXPECT_EQ(ReadTable(spinup / "wth" / "9.wth"), ModelWeatherFile(9, {{2016, 365}, {2017, 365}, {2018, 364}, {2018, 365}}));
 
     WriteTable(spinup / "10.mtc43", ModelWeatherFile(10, {{2016, 365}, {2017, 365}}));
-    const std::string error = ErrorOf([&] { app::CutSpinupWeatherAt2018(run.Options, run.Report); });
+    const std::string error = ErrorOf([&] { app::CutSpinupWeatherAt2018(run.Places, run.Report); });
     EXPECT_NE(error.find("met/10.mtc43\" ends (line 6) without a line holding \"2018   365\""), std::string::npos) << error;
 }
 
@@ -183,7 +170,7 @@ TEST(ModelWeatherToCarpatclimTables, WritesDailyRowsWithTheLeapYearsLastDayRepea
         DecimalSeparatorScope scope(separator);
         TWeatherRun run;
         WriteCarpatclimTableInputs(run.Root(), separator);
-        app::ModelWeatherToCarpatclimTables(run.Options, run.Report);
+        app::ModelWeatherToCarpatclimTables(run.Places, run.Report);
         EXPECT_EQ(ReadFileBytes(WeatherGrid(run.Root()) / "FORESEE" / "1.csv"),
                   ReadFileBytes(Expected(std::string("carpatclim_table_1_") + tag + ".csv")));
         EXPECT_EQ(ReadTable(WeatherGrid(run.Root()) / "FORESEE" / "1104.csv").size(), 3u + 5u);
@@ -193,7 +180,7 @@ TEST(ModelWeatherToCarpatclimTables, WritesDailyRowsWithTheLeapYearsLastDayRepea
     DecimalSeparatorScope scope(',');
     TWeatherRun run;
     WriteCarpatclimTableInputs(run.Root(), '.');
-    const std::string error = ErrorOf([&] { app::ModelWeatherToCarpatclimTables(run.Options, run.Report); });
+    const std::string error = ErrorOf([&] { app::ModelWeatherToCarpatclimTables(run.Places, run.Report); });
     EXPECT_NE(error.find("'11.3' is not a valid floating point value (Tmax, file \""), std::string::npos) << error;
     EXPECT_NE(error.find("FORESEE/1.mtc43\", line 5)"), std::string::npos) << error;
 }
@@ -205,7 +192,7 @@ TEST(ModelWeatherToOldCellCropFiles, WritesFilesByOldNumberUpTo2018)
         TWeatherRun run;
         WriteCellTables(run.Root());
         WriteWthdataInputs(run.Root(), separator);
-        app::ModelWeatherToOldCellCropFiles(run.Options, run.Report);
+        app::ModelWeatherToOldCellCropFiles(run.Places, run.Report);
         const fs::path out = run.Root() / "drives" / "e" / "4Mcatchment" / "weather";
         EXPECT_EQ(ReadFileBytes(out / "5001.wth"), ReadFileBytes(Expected(std::string("crop_weather_5001_") + tag + ".wth")));
         EXPECT_TRUE(fs::exists(out / "6104.wth"));
@@ -234,7 +221,7 @@ TEST(ModelWeatherToOldCellCropFiles, BadKeyTablesAndShortInputsEndWithTheirPlace
         std::vector<std::string> lines = ReadTable(keys);
         lines[3] = c.KeyLine;
         WriteTable(keys, lines);
-        const std::string error = ErrorOf([&] { app::ModelWeatherToOldCellCropFiles(run.Options, run.Report); });
+        const std::string error = ErrorOf([&] { app::ModelWeatherToOldCellCropFiles(run.Places, run.Report); });
         EXPECT_NE(error.find(c.Error), std::string::npos) << c.KeyLine << ": " << error;
         EXPECT_TRUE(fs::is_empty(run.Root() / "drives" / "e" / "4Mcatchment" / "weather")) << c.KeyLine;
     }
@@ -242,7 +229,7 @@ TEST(ModelWeatherToOldCellCropFiles, BadKeyTablesAndShortInputsEndWithTheirPlace
     WriteCellTables(run.Root());
     WriteWthdataInputs(run.Root(), '.');
     WriteTable(WthdataForesee(run.Root()) / "2.wth", ModelWeatherFile(2, {{2017, 365}, {2018, 364}}));
-    const std::string error = ErrorOf([&] { app::ModelWeatherToOldCellCropFiles(run.Options, run.Report); });
+    const std::string error = ErrorOf([&] { app::ModelWeatherToOldCellCropFiles(run.Places, run.Report); });
     EXPECT_NE(error.find("foresee/2.wth\" ends (line 6) without a line holding \"day of 2018.12.31\""), std::string::npos)
         << error;
 }

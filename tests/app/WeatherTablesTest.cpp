@@ -6,9 +6,12 @@
 
 #include "app/WeatherTables.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/app/FixedPlacesRun.h"
 #include "tests/app/WeatherFixtures.h"
 
 namespace {
+
+using batchfixtures::ErrorOf;
 
 using namespace weatherfixtures;
 using batchfixtures::DecimalSeparatorScope;
@@ -18,26 +21,10 @@ using batchfixtures::WriteTable;
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-struct TRun {
-    testsupport::TempDir Dir;
-    app::TWeatherToolOptions Options;
-    Lines Status;
-    app::TToolStatus Report = [this](const std::string& text) { Status.push_back(text); };
-
-    TRun() { Options.Root = Dir.Path().string() + "/"; }
+struct TRun : batchfixtures::TFixedPlacesRun {
     fs::path WeatherDb() const { return Dir.Path() / "drives" / "e" / "WEATHER_DB"; }
 };
 
-template <typename Action>
-std::string ErrorOf(Action action)
-{
-    try {
-        action();
-    } catch (const rtl::Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
 
 // The folders of the 18 series, written here as the weather database has them.
 const std::vector<std::string> SeriesFolders = {
@@ -59,7 +46,7 @@ TEST(WeatherTables, JoinedTableStacksTheSeriesWithCalendarDates)
     TRun run;
     const std::vector<std::pair<int, int>> days = {{2016, 365}, {2018, 1}, {2019, 5}, {2024, 365}, {2023, 365}, {2100, 365}};
     for (int series = 1; series <= 18; ++series) WriteSeries(run, series, [&](int cell) { return ModelWeatherFile(cell, days); });
-    app::WriteJoinedWeatherTable(run.Options, run.Report);
+    app::WriteJoinedWeatherTable(run.Places, run.Report);
 
     const Lines table = ReadTable(run.WeatherDb() / "Tolvek_WEATHER.csv");
     ASSERT_EQ(table.size(), 1u + 2 * 1104 * 8 + 16 * 1104 * 5);
@@ -96,7 +83,7 @@ TEST(WeatherTables, MonthlyTableSumsRadiationDegreeDaysAndOptimalDays)
                      MonthlyDay(2020, 60, "40.0", "20.0"),  // 29 February, Tavg 30: optimal
                      MonthlyDay(2100, 365, std::to_string(cell % 5 + 20).c_str(), "20.0")};
     });
-    app::WriteMonthlyClimateTable(run.Options, run.Report);
+    app::WriteMonthlyClimateTable(run.Places, run.Report);
     const Lines table = ReadTable(run.WeatherDb() / "SRESA1B_ARPEGE_HIRHAM5.csv");
     ASSERT_EQ(table.size(), 1u + 81 * 1104);
     EXPECT_EQ(table[0].substr(0, 27), "Year;ID;rad1;rad2;rad3;rad4");
@@ -118,7 +105,7 @@ TEST(WeatherTables, MonthlyTableSumsRadiationDegreeDaysAndOptimalDays)
 
     WriteTable(run.WeatherDb() / "SRESA1B_ARPEGE_HIRHAM5" / "0003_SRESA1B_ARPEGE_HIRHAM5.wth",
                {"h1", "h2", "h3", "h4", MonthlyDay(2020, 1, "1.0", "1.0"), MonthlyDay(1950, 1, "1.0", "1.0")});
-    const std::string error = ErrorOf([&] { app::WriteMonthlyClimateTable(run.Options, run.Report); });
+    const std::string error = ErrorOf([&] { app::WriteMonthlyClimateTable(run.Places, run.Report); });
     EXPECT_NE(error.find("year 1950 is outside 1951 to 2100"), std::string::npos) << error;
     EXPECT_NE(error.find("0003_SRESA1B_ARPEGE_HIRHAM5.wth\", line 6"), std::string::npos) << error;
 }
@@ -137,17 +124,17 @@ TEST(WeatherTables, RadiationAndTemperatureSummariesPerCell)
             return Lines{"ID;LAT;LONG;ELEV", std::to_string(cell) + ";1;2;3", "DATE;SRAD;TMAX;TMIN;PREC",
                          "2000.01.01;1;10;2;0", "2000.01.02;1;20,0;4;0"};
         });
-        app::WriteForeseeRadiation(run.Options, run.Report);
+        app::WriteForeseeRadiation(run.Places, run.Report);
         const Lines radiation = ReadTable(grid / "FORESEE" / "SRAD.csv");
         ASSERT_EQ(radiation.size(), 1104u);
         EXPECT_EQ(radiation[0], "1;13");  // (400 + 425) / 66 = 12.5
-        app::WriteTemperatureAverages(run.Options, run.Report);
+        app::WriteTemperatureAverages(run.Places, run.Report);
         const Lines means = ReadTable(grid / "averages.csv");
         ASSERT_EQ(means.size(), 1104u);
         EXPECT_EQ(means[1103], std::string("1104;") + averages);
 
         WriteTable(grid / "CARPATCLIM" / "8.csv", {"ID;LAT;LONG;ELEV", "8;1;2;3", "DATE;SRAD;TMAX;TMIN;PREC"});
-        const std::string error = ErrorOf([&] { app::WriteTemperatureAverages(run.Options, run.Report); });
+        const std::string error = ErrorOf([&] { app::WriteTemperatureAverages(run.Places, run.Report); });
         EXPECT_NE(error.find("no day rows"), std::string::npos) << error;
         EXPECT_NE(error.find("CARPATCLIM/8.csv"), std::string::npos) << error;
     }

@@ -7,9 +7,12 @@
 
 #include "app/YieldStatistics.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/app/FixedPlacesRun.h"
 #include "tests/app/BatchToolFixtures.h"
 
 namespace {
+
+using batchfixtures::ErrorOf;
 
 using batchfixtures::DecimalSeparatorScope;
 using batchfixtures::ReadTable;
@@ -17,27 +20,11 @@ using batchfixtures::WriteTable;
 using Lines = std::vector<std::string>;
 namespace fs = std::filesystem;
 
-struct TRun {
-    testsupport::TempDir Dir;
-    app::TWeatherToolOptions Places;
-    Lines Status;
-    app::TToolStatus Report = [this](const std::string& text) { Status.push_back(text); };
-
-    TRun() { Places.Root = Dir.Path().string() + "/"; }
+struct TRun : batchfixtures::TFixedPlacesRun {
     fs::path Statistics() const { return Dir.Path() / "drives" / "e" / "TolvekCloud" / "PRODUCTS" / "ALAPADAT" / "STATISTICS"; }
     fs::path Fertiliser() const { return Dir.Path() / "drives" / "e" / "4M100m"; }
 };
 
-template <typename Action>
-std::string ErrorOf(Action action)
-{
-    try {
-        action();
-    } catch (const rtl::Exception& e) {
-        return e.Message();
-    }
-    return "(no error)";
-}
 
 std::string Localised(std::string text, char separator)
 {
