@@ -10,6 +10,36 @@
 
 namespace office {
 
+namespace {
+
+// The largest part read: a spreadsheet part beyond it is not one this program wrote or can hold.
+constexpr zip_uint64_t MaxPartBytes = zip_uint64_t{1} << 30;
+
+// A part read in chunks: the size its header declares is checked, never trusted for an
+// allocation, so a forged header cannot make the reader ask for gigabytes.
+std::string ReadPart(zip_t* archive, zip_int64_t index, const zip_stat_t& st, const std::string& fileName)
+{
+    const std::string name = st.name != nullptr ? st.name : std::string();
+    if (st.size > MaxPartBytes)
+        throw EOfficeFileError("Part " + name + " in " + fileName + " is too large (" + std::to_string(st.size) + " bytes)");
+    zip_file_t* f = zip_fopen_index(archive, index, 0);
+    if (!f) throw EOfficeFileError("Cannot read " + name + " in " + fileName);
+    std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> guard(f, zip_fclose);
+    std::string bytes;
+    char chunk[65536];
+    while (true) {
+        const zip_int64_t n = zip_fread(f, chunk, sizeof chunk);
+        if (n < 0) throw EOfficeFileError("Cannot read " + name + " in " + fileName);
+        if (n == 0) break;
+        bytes.append(chunk, static_cast<std::size_t>(n));
+        if (bytes.size() > st.size) throw EOfficeFileError("Cannot read " + name + " in " + fileName);
+    }
+    if (bytes.size() != st.size) throw EOfficeFileError("Cannot read " + name + " in " + fileName);
+    return bytes;
+}
+
+}  // namespace
+
 TZipEntries ReadZipFile(const std::string& fileName)
 {
     int err = 0;
@@ -28,14 +58,7 @@ TZipEntries ReadZipFile(const std::string& fileName)
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t st;
         if (zip_stat_index(archive, i, 0, &st) != 0) continue;
-        std::string bytes(st.size, '\0');
-        zip_file_t* f = zip_fopen_index(archive, i, 0);
-        if (!f) throw EOfficeFileError("Cannot read " + std::string(st.name) + " in " + fileName);
-        const zip_int64_t n = zip_fread(f, bytes.data(), st.size);
-        zip_fclose(f);
-        if (n < 0 || static_cast<zip_uint64_t>(n) != st.size)
-            throw EOfficeFileError("Cannot read " + std::string(st.name) + " in " + fileName);
-        entries[st.name] = std::move(bytes);
+        entries[st.name] = ReadPart(archive, i, st, fileName);
     }
     return entries;
 }

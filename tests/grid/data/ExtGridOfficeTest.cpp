@@ -327,3 +327,33 @@ TEST_F(ExtGridOfficeTest, AppendedTableStandsAtTheBookmarkOrAtTheEnd)
 }
 
 }  // namespace
+
+// A part whose header declares gigabytes is refused with the part's name, without asking for
+// that much memory; a part shorter or longer than it declares is refused too.
+TEST_F(ExtGridOfficeTest, PartsWhoseHeadersLieAboutTheirSizeAreRefused)
+{
+    FillSmall();
+    for (const auto& [size, expected] : {std::pair{"0xF0000000", "is too large"}, {"5", "Cannot read"}}) {
+        const std::string file = Dir.File(std::string("forged-") + size + ".xlsx");
+        const std::string out = Python(std::string("import zipfile, struct\n"
+                                                   "path = r'") + file + "'\n"
+                                                   "with zipfile.ZipFile(path, 'w', zipfile.ZIP_STORED) as z:\n"
+                                                   "    z.writestr('xl/workbook.xml', '<workbook>' + 'x' * 100 + '</workbook>')\n"
+                                                   "data = bytearray(open(path, 'rb').read())\n"
+                                                   "central = data.rfind(b'PK\\x01\\x02')\n"
+                                                   "struct.pack_into('<I', data, central + 24, " + size + ")\n"
+                                                   "local = data.find(b'PK\\x03\\x04')\n"
+                                                   "struct.pack_into('<I', data, local + 22, " + size + ")\n"
+                                                   "open(path, 'wb').write(data)\n",
+                                       Dir);
+        ASSERT_EQ(out, "") << out;
+        try {
+            Grid->LoadFromXLS(file);
+            FAIL() << "no error for " << size;
+        } catch (const rtl::Exception& e) {
+            EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find("xl/workbook.xml"), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(Grid->Cells(1, 1), "Győr ő°");
+    }
+}
