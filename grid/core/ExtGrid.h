@@ -2926,6 +2926,47 @@ public:
     // (end of printing block)
 public:
 
+public:
+    // ===== Cell control editors, fixed-cell editors and the next-control move =====
+public:
+
+
+
+
+public:
+    // (end of cell control editors block)
+
+public:
+    // ===== Selection resizer, panning marker, touch scrolling, row sizing and row updates =====
+public:
+
+
+
+
+public:
+    // (end of mouse extras block)
+
+public:
+    // ===== Rich edit link, rich text cells and downloads =====
+public:
+
+
+
+
+public:
+    // (end of rich text block)
+
+public:
+    // ===== Bulk row moves and the cell store at scale =====
+public:
+
+
+
+
+public:
+    // (end of bulk rows block)
+public:
+
 protected:
     // ----- platform overrides
     void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
