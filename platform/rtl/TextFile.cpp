@@ -13,6 +13,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/SafeFile.h"
+#include "platform/rtl/WriteBehind.h"
 
 namespace rtl {
 
@@ -42,6 +43,9 @@ struct TTextFile::Impl {
     // Exceptions in flight when the file was rewritten: more of them at
     // destruction means the writing was abandoned, and the old file is kept.
     int exceptionsAtRewrite = 0;
+    // Declared last: destroyed first, so its thread is joined before the
+    // members its writes use go away.
+    TWriteBehind behind{[this](const std::string& bytes) { WriteBytes(bytes); }};
 
     // Reads the next block; false at the end of the file.
     bool Fill()
@@ -59,29 +63,47 @@ struct TTextFile::Impl {
         }
     }
 
-    void WriteOut()
+    // Writes `bytes` to the file: through the temporary file of a Rewrite,
+    // or straight to the descriptor of an Append.
+    void WriteBytes(const std::string& bytes)
     {
         if (rewritten) {
-            try {
-                replacement.Write(out);
-            } catch (...) {
-                out.clear();
-                throw;
-            }
-            out.clear();
+            replacement.Write(bytes);
             return;
         }
         std::size_t done = 0;
-        while (done < out.size()) {
-            const ssize_t n = ::write(fd, out.data() + done, out.size() - done);
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
             if (n < 0) {
                 if (errno == EINTR)
                     continue;
-                const int err = errno;
-                out.clear();
-                RaiseInOutError("write", name, err);
+                RaiseInOutError("write", name, errno);
             }
             done += static_cast<std::size_t>(n);
+        }
+    }
+
+    // A full buffer goes to the writer thread, so converting and formatting
+    // the next lines overlaps the system's copying of this one.
+    void WriteFullBuffer()
+    {
+        try {
+            behind.Submit(out);
+        } catch (...) {
+            out.clear();
+            throw;
+        }
+    }
+
+    // Writes everything buffered, the writer thread's part first.
+    void WriteOut()
+    {
+        try {
+            behind.Wait();
+            WriteBytes(out);
+        } catch (...) {
+            out.clear();
+            throw;
         }
         out.clear();
     }
@@ -120,32 +142,33 @@ struct TTextFile::Impl {
         mode = TMode::Closed;
         pos = len = 0;
         int err = 0;
-        if (was == TMode::Output && rewritten) {
-            // A write that failed has already removed the temporary file and
-            // reported; there is nothing left to put in place.
-            if (!replacement.IsOpen()) {
-                rewritten = false;
-                out.clear();
-                return;
-            }
-            try {
-                WriteOut();
-            } catch (...) {
-                rewritten = false;
-                replacement.Discard();
-                throw;
-            }
-            rewritten = false;
-            replacement.Commit();
-            return;
-        }
         if (was == TMode::Output) {
             try {
-                WriteOut();
+                behind.WaitForClose();
+                // A write that failed and was reported has already removed
+                // the temporary file: there is nothing left to put in place.
+                if (rewritten && !replacement.IsOpen()) {
+                    rewritten = false;
+                    out.clear();
+                    return;
+                }
+                WriteBytes(out);
+                out.clear();
             } catch (...) {
-                ::close(fd);
-                fd = -1;
+                out.clear();
+                if (rewritten) {
+                    rewritten = false;
+                    replacement.Discard();
+                } else {
+                    ::close(fd);
+                    fd = -1;
+                }
                 throw;
+            }
+            if (rewritten) {
+                rewritten = false;
+                replacement.Commit();
+                return;
             }
         }
         if (::close(fd) != 0 && was == TMode::Output)
@@ -167,6 +190,7 @@ TTextFile::~TTextFile()
     // A file rewritten and left open while an exception unwinds was not
     // finished: keep the old file instead of putting a partial one in place.
     if (FImpl->replacement.IsOpen() && std::uncaught_exceptions() > FImpl->exceptionsAtRewrite) {
+        FImpl->behind.Abandon();
         FImpl->replacement.Discard();
         return;
     }
@@ -286,7 +310,7 @@ void TTextFile::Write(std::string_view text)
     f.Require(TMode::Output, "write");
     AppendUtf8AsWin1250(f.out, text.data(), text.size());
     if (f.out.size() >= kWriteFlushSize)
-        f.WriteOut();
+        f.WriteFullBuffer();
 }
 
 void TTextFile::WriteLn(std::string_view text)
@@ -296,7 +320,7 @@ void TTextFile::WriteLn(std::string_view text)
     AppendUtf8AsWin1250(f.out, text.data(), text.size());
     f.out.append("\r\n", 2);
     if (f.out.size() >= kWriteFlushSize)
-        f.WriteOut();
+        f.WriteFullBuffer();
 }
 
 void TTextFile::Flush()

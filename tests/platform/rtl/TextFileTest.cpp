@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/rtl/Exceptions.h"
+#include "tests/support/FileSizeLimitChild.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -220,6 +221,61 @@ TEST(TextFile, FailuresRaiseInOutErrorNamingFileAndReason)
     TTextFile in(name);
     in.Reset();
     ExpectInOutError([&] { in.WriteLn("x"); }, 105, "File not open for output");
+}
+
+// Big outputs are written by a second thread while the next lines are
+// formatted; a write that fails there must still be raised, once, naming the
+// file, and the old file must stay as it was whether the failure comes with a
+// full buffer in the middle or with the last bytes at Close.
+TEST(TextFile, AFailedWriteOfABigOutputIsRaisedOnceAndKeepsTheOldFile)
+{
+    constexpr int Lines = 100000;
+    const std::string line = "0123456789;0123456789 ő";
+    const long long total = static_cast<long long>(Lines) * static_cast<long long>(line.size() + 1);
+    for (const long long limit : {100'000LL, 1'000'000LL, total - 10}) {
+        SCOPED_TRACE(limit);
+        TempDir dir;
+        const std::string name = dir.File("table.csv");
+        WriteFileBytes(name, "old\r\n");
+        const auto outcome = testsupport::RunInChildUnderFileSizeLimit(
+            limit, testsupport::TOverLimit::WriteFails, [&] {
+                TTextFile f(name);
+                f.Rewrite();
+                try {
+                    for (int i = 0; i < Lines; ++i) f.WriteLn(line);
+                    f.Close();
+                } catch (const EInOutError&) {
+                    try {
+                        f.Close();
+                    } catch (...) {
+                        throw std::runtime_error("the failure was raised twice");
+                    }
+                    throw;
+                }
+            });
+        EXPECT_EQ(outcome.ExitCode, 1);
+        EXPECT_NE(outcome.Message.find("table.csv"), std::string::npos) << outcome.Message;
+        EXPECT_NE(outcome.Message.find("File too large"), std::string::npos) << outcome.Message;
+        EXPECT_EQ(ReadFileBytes(name), "old\r\n");
+        EXPECT_TRUE(testsupport::HiddenEntries(dir.Path()).empty());
+    }
+}
+
+TEST(TextFile, AFailedAppendOfABigOutputIsRaised)
+{
+    TempDir dir;
+    const std::string name = dir.File("log.txt");
+    WriteFileBytes(name, "first\r\n");
+    const auto outcome = testsupport::RunInChildUnderFileSizeLimit(
+        600'000, testsupport::TOverLimit::WriteFails, [&] {
+            TTextFile f(name);
+            f.Append();
+            for (int i = 0; i < 100000; ++i) f.WriteLn("appended line " + std::to_string(i));
+            f.Close();
+        });
+    EXPECT_EQ(outcome.ExitCode, 1);
+    EXPECT_NE(outcome.Message.find("log.txt"), std::string::npos) << outcome.Message;
+    EXPECT_EQ(ReadFileBytes(name).rfind("first\r\nappended line 0\r\n", 0), 0u);
 }
 
 TEST(TextFile, FolderIsNoTextFile)
