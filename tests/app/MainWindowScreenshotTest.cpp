@@ -18,47 +18,14 @@
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/Forms.h"
+#include "tests/support/SdlScreenshots.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-bool HaveDisplay()
-{
-    const char* d = std::getenv("DISPLAY");
-    return d != nullptr && *d != '\0';
-}
-
-// The window's pixels as SDL shows them, as an RGB colour value (0xBBGGRR).
-gfx::TColor SurfacePixel(SDL_Surface* s, int x, int y)
-{
-    Uint32 pixel = 0;
-    std::memcpy(&pixel, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
-                s->format->BytesPerPixel);
-    Uint8 r = 0, g = 0, b = 0;
-    SDL_GetRGB(pixel, s->format, &r, &g, &b);
-    return gfx::RGB(r, g, b);
-}
-
-// Writes the SDL window's surface as a PNG file.
-void SaveSurfacePng(SDL_Surface* s, const std::filesystem::path& file)
-{
-    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_RGB24, s->w, s->h);
-    unsigned char* data = cairo_image_surface_get_data(image);
-    int stride = cairo_image_surface_get_stride(image);
-    SDL_LockSurface(s);
-    for (int y = 0; y < s->h; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(data + y * stride);
-        for (int x = 0; x < s->w; ++x) {
-            gfx::TColor c = SurfacePixel(s, x, y);
-            row[x] = (std::uint32_t(gfx::GetRValue(c)) << 16) | (std::uint32_t(gfx::GetGValue(c)) << 8) | gfx::GetBValue(c);
-        }
-    }
-    SDL_UnlockSurface(s);
-    cairo_surface_mark_dirty(image);
-    std::filesystem::create_directories(file.parent_path());
-    cairo_surface_write_to_png(image, file.c_str());
-    cairo_surface_destroy(image);
-}
+using testsupport::HaveDisplay;
+using testsupport::SaveSurfacePng;
+using testsupport::SurfacePixel;
 
 // The point of a control's client area in its window.
 rtl::TPoint InWindow(const ui::TControl* control, int x, int y)

@@ -14,25 +14,13 @@
 #include "grid/core/ExtGrid.h"
 #include "platform/backend/SdlBackend.h"
 #include "platform/ui/Forms.h"
+#include "tests/support/SdlScreenshots.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-bool HaveDisplay()
-{
-    const char* d = std::getenv("DISPLAY");
-    return d != nullptr && *d != '\0';
-}
-
-gfx::TColor SurfacePixel(SDL_Surface* s, int x, int y)
-{
-    Uint32 pixel = 0;
-    std::memcpy(&pixel, static_cast<const Uint8*>(s->pixels) + y * s->pitch + x * s->format->BytesPerPixel,
-                s->format->BytesPerPixel);
-    Uint8 r = 0, g = 0, b = 0;
-    SDL_GetRGB(pixel, s->format, &r, &g, &b);
-    return gfx::RGB(r, g, b);
-}
+using testsupport::HaveDisplay;
+using testsupport::SurfacePixel;
 
 int Brightness(gfx::TColor c) { return int(gfx::GetRValue(c)) + gfx::GetGValue(c) + gfx::GetBValue(c); }
 
