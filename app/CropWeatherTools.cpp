@@ -42,26 +42,7 @@ std::string OneDecimalCoordinate(const std::string& line)
 // field 1.
 std::vector<std::string> ReadNewNumbers(const TWeatherToolOptions& options, bool oldByLine)
 {
-    TWeatherInput keys(options.Path(KeyTable10km));
-    std::vector<std::string> newOf(WeatherCellCount + 1);
-    std::string line;
-    TFieldViews fields;
-    keys.Skip(1);
-    for (int k = 1; k <= WeatherCellCount; ++k) {
-        keys.Next(line);
-        fields.Split(line, ';');
-        const int oldCell =
-            oldByLine ? k : ReadStrictInt(fields[1], keys.Place(), 1, WeatherCellCount, "old cell number");
-        const std::string newCell(fields[2]);
-        CheckFileNamePart(newCell, keys.Place());
-        newOf[static_cast<std::size_t>(oldCell)] = newCell;
-    }
-    for (int k = 1; k <= WeatherCellCount; ++k) {
-        if (newOf[static_cast<std::size_t>(k)].empty())
-            throw rtl::EConvertError("old cell " + std::to_string(k) + " has no new number in \"" +
-                                     rtl::DisplayPath(keys.FileName()) + "\"");
-    }
-    return newOf;
+    return ReadCellKeyMapping(options.Path(KeyTable10km), {oldByLine ? 0 : 1, "old cell", 2, "new number"});
 }
 
 // Copies a crop-model weather file with `firstLine` in place of its id line.

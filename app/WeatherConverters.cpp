@@ -140,25 +140,7 @@ struct TGridRow {
 // The old cell number of each new cell 1..1104 from the 10 km key table.
 std::vector<std::string> ReadOldCellNumbers(const TWeatherToolOptions& options)
 {
-    TWeatherInput keys(options.Path(KeyTable10km));
-    std::vector<std::string> oldOf(WeatherCellCount + 1);
-    std::string line;
-    TFieldViews fields;
-    keys.Skip(1);
-    for (int k = 1; k <= WeatherCellCount; ++k) {
-        keys.Next(line);
-        fields.Split(line, ';');
-        const int newCell = ReadStrictInt(fields[2], keys.Place(), 1, WeatherCellCount, "new cell number");
-        const std::string oldCell(fields[1]);
-        CheckFileNamePart(oldCell, keys.Place());
-        oldOf[static_cast<std::size_t>(newCell)] = oldCell;
-    }
-    for (int k = 1; k <= WeatherCellCount; ++k) {
-        if (oldOf[static_cast<std::size_t>(k)].empty())
-            throw rtl::EConvertError("new cell " + std::to_string(k) + " has no old number in \"" +
-                                     rtl::DisplayPath(keys.FileName()) + "\"");
-    }
-    return oldOf;
+    return ReadCellKeyMapping(options.Path(KeyTable10km), {2, "new cell", 1, "old number"});
 }
 
 std::vector<TGridRow> ReadGridRows(const TWeatherToolOptions& options)

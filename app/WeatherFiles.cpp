@@ -48,4 +48,31 @@ void CheckFileNamePart(const std::string& name, const TTablePlace& place)
     if (bad) throw rtl::EConvertError("'" + name + "' is not a file name (" + place.Describe() + ")");
 }
 
+std::vector<std::string> ReadCellKeyMapping(const std::string& keyTable, const TCellKeyColumns& columns)
+{
+    constexpr int CellCount = 1104;
+    TWeatherInput keys(keyTable);
+    std::vector<std::string> valueOf(CellCount + 1);
+    std::string line;
+    TFieldViews fields;
+    const std::string indexWhat = std::string(columns.IndexName) + " number";
+    keys.Skip(1);
+    for (int k = 1; k <= CellCount; ++k) {
+        keys.Next(line);
+        fields.Split(line, ';');
+        const int cell = columns.IndexColumn == 0
+                             ? k
+                             : ReadStrictInt(fields[columns.IndexColumn], keys.Place(), 1, CellCount, indexWhat.c_str());
+        const std::string value(fields[columns.ValueColumn]);
+        CheckFileNamePart(value, keys.Place());
+        valueOf[static_cast<std::size_t>(cell)] = value;
+    }
+    for (int k = 1; k <= CellCount; ++k) {
+        if (valueOf[static_cast<std::size_t>(k)].empty())
+            throw rtl::EConvertError(std::string(columns.IndexName) + " " + std::to_string(k) + " has no " +
+                                     columns.ValueName + " in \"" + rtl::DisplayPath(keys.FileName()) + "\"");
+    }
+    return valueOf;
+}
+
 }  // namespace app

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/BatchTableReading.h"
 #include "platform/rtl/TextFile.h"
@@ -53,5 +54,19 @@ void SkipThrough(TWeatherInput& input, const std::string& text,
 // drive or control characters would write outside the tool's folder and is
 // refused with its place.
 void CheckFileNamePart(const std::string& name, const TTablePlace& place);
+
+// One numbering of the 10 km cells mapped to the other through the key table
+// ("OLD;NEW", 1104 rows after its header): for each cell k of the numbering in
+// column `indexColumn` (0: the row's own number) the text of `valueColumn`, a
+// file name part. A cell number outside 1-1104 and a cell left without a
+// value are errors naming the file, with `indexName` ("new cell") and
+// `valueName` ("old number") in their text.
+struct TCellKeyColumns {
+    int IndexColumn;
+    const char* IndexName;
+    int ValueColumn;
+    const char* ValueName;
+};
+std::vector<std::string> ReadCellKeyMapping(const std::string& keyTable, const TCellKeyColumns& columns);
 
 }  // namespace app
