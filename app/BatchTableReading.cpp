@@ -11,6 +11,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/NumberText.h"
+#include "platform/rtl/Paths.h"
 #include "platform/rtl/TextFile.h"
 
 namespace app {
@@ -226,7 +227,7 @@ std::string FixedText(double value, int precision, int decimals)
 
 std::string TTablePlace::Describe() const
 {
-    return "file \"" + (FileName ? *FileName : std::string()) + "\", line " + std::to_string(Line);
+    return "file \"" + (FileName ? rtl::DisplayPath(*FileName) : std::string()) + "\", line " + std::to_string(Line);
 }
 
 int ReadStrictInt(std::string_view text, const TTablePlace& place, int first, int last, const char* what)

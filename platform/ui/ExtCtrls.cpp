@@ -18,7 +18,10 @@ void DrawBevel(gfx::TCanvas& canvas, rtl::TRect& rect, TBevelCut cut, int width)
     gfx::TColor bottomRight = cut == bvRaised ? gfx::clBtnShadow : gfx::clBtnHighlight;
     canvas.Pen().SetStyle(gfx::psSolid);
     canvas.Pen().SetWidth(1);
-    for (int i = 0; i < width; ++i) {
+    // A bevel wider than the rectangle fills it: the rings stop once nothing
+    // is left, and the rest of the width is taken at once.
+    int i = 0;
+    for (; i < width && rect.Left < rect.Right && rect.Top < rect.Bottom; ++i) {
         canvas.Pen().SetColor(topLeft);
         canvas.MoveTo(rect.Left, rect.Bottom - 1);
         canvas.LineTo(rect.Left, rect.Top);
@@ -28,9 +31,14 @@ void DrawBevel(gfx::TCanvas& canvas, rtl::TRect& rect, TBevelCut cut, int width)
         canvas.LineTo(rect.Left - 1, rect.Bottom - 1);
         rtl::InflateRect(rect, -1, -1);
     }
+    if (i < width) rtl::InflateRect(rect, -(width - i), -(width - i));
 }
 
 // ===== TPanel
+
+// Bevel and border widths are kept within a size no screen reaches, so the
+// frame's sum stays far from the integer range.
+constexpr int MaxFrameWidth = 0x7FFF;
 
 TPanel::TPanel(rtl::TComponent* AOwner) : TCustomControl(AOwner)
 {
@@ -70,14 +78,14 @@ void TPanel::SetBevelInner(TBevelCut value)
 
 void TPanel::SetBevelWidth(int value)
 {
-    FBevelWidth = std::max(1, value);
+    FBevelWidth = std::clamp(value, 1, MaxFrameWidth);
     Realign();
     Invalidate();
 }
 
 void TPanel::SetBorderWidth(int value)
 {
-    FBorderWidth = std::max(0, value);
+    FBorderWidth = std::clamp(value, 0, MaxFrameWidth);
     Realign();
     Invalidate();
 }

@@ -33,6 +33,26 @@ TEST_F(UiTest, PanelDrawsItsBevelsAndKeepsAlignedChildrenInside)
     EXPECT_EQ(THeadlessBackend::Pixel(panel, 1, 1), gfx::ColorToRGB(gfx::clBtnHighlight));
 }
 
+TEST_F(UiTest, PanelWithAHugeBevelOrBorderPaintsAtOnceAndLeavesNoRoomInside)
+{
+    auto* form = NewForm();
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(10, 10, 120, 60);
+    auto* inner = new TPanel(form);
+    inner->SetParent(panel);
+    inner->SetAlign(alClient);
+    panel->SetBevelInner(bvLowered);
+    panel->SetBevelWidth(2000000000);
+    panel->SetBorderWidth(2000000000);
+    form->Show();
+    App->ProcessMessages();
+    EXPECT_LE(inner->Width(), 0);
+    EXPECT_LE(inner->Height(), 0);
+    EXPECT_EQ(THeadlessBackend::Pixel(panel, 0, 0), gfx::ColorToRGB(gfx::clBtnHighlight));
+    EXPECT_EQ(THeadlessBackend::Pixel(panel, 119, 59), gfx::ColorToRGB(gfx::clBtnShadow));
+}
+
 TEST_F(UiTest, ImageStretchesCentresAndKeepsProportions)
 {
     auto* form = NewForm();
