@@ -4,6 +4,7 @@
 #include "app/Unit1.h"
 #include "app/Unit3.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/dropdown/ExtDropDownRegistration.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrlsRegistration.h"
 
@@ -13,6 +14,7 @@ void InitializeUnits()
 {
     ui::RegisterStandardControls();
     grid::RegisterExtGridClasses();
+    grid::RegisterDropDownClasses();
 }
 
 TWorkbenchForms CreateWorkbenchForms(ui::TApplication& application)

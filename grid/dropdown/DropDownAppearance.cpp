@@ -5,6 +5,34 @@
 
 namespace grid {
 
+namespace {
+
+// The look alone: colours, border colour, font and gradient direction.
+void CopyLook(TBarAppearance& to, const TBarAppearance& from)
+{
+    to.SetColorTo(from.ColorTo());
+    to.SetColor(from.Color());
+    to.SetBorderColor(from.BorderColor());
+    to.SetFont(&from.Font());
+    to.SetGradientDirection(from.GradientDirection());
+}
+
+// The look and the bar's settings, without the buttons. The caption is stored without telling
+// the owner; Visible goes through its writer last but one, so the owner hears of a visibility
+// change with the rest already copied.
+void CopySettings(TBarAppearance& to, const TBarAppearance& from)
+{
+    CopyLook(to, from);
+    to.TBarAppearance::SetCaption(from.Caption());
+    to.SetImageIndex(from.ImageIndex());
+    to.SetBorderWidth(from.BorderWidth());
+    to.SetHeight(from.Height());
+    to.SetVisible(from.Visible());
+    to.SetButtonAlignment(from.ButtonAlignment());
+}
+
+}  // namespace
+
 // --- buttons ---
 
 void THeaderButton::Changed() const
@@ -93,29 +121,13 @@ void THeaderAppearance::Assign(const rtl::TPersistent* Source)
 {
     const auto* src = dynamic_cast<const THeaderAppearance*>(Source);
     if (src == nullptr) return;
-    SetColorTo(src->ColorTo());
-    SetColor(src->Color());
-    SetBorderColor(src->BorderColor());
-    FCaption = src->Caption();
-    SetFont(&src->Font());
-    SetImageIndex(src->ImageIndex());
-    SetBorderWidth(src->BorderWidth());
-    SetGradientDirection(src->GradientDirection());
-    SetHeight(src->Height());
-    SetVisible(src->Visible());
-    SetButtonAlignment(src->ButtonAlignment());
+    CopySettings(*this, *src);
     FButtons.Assign(&src->Buttons());
 }
 
 void THeaderAppearance::AssignColors(const rtl::TPersistent* Source)
 {
-    const auto* src = dynamic_cast<const THeaderAppearance*>(Source);
-    if (src == nullptr) return;
-    SetColorTo(src->ColorTo());
-    SetColor(src->Color());
-    SetBorderColor(src->BorderColor());
-    SetFont(&src->Font());
-    SetGradientDirection(src->GradientDirection());
+    if (const auto* src = dynamic_cast<const THeaderAppearance*>(Source)) CopyLook(*this, *src);
 }
 
 // --- footer ---
@@ -135,30 +147,14 @@ void TFooterAppearance::Assign(const rtl::TPersistent* Source)
 {
     const auto* src = dynamic_cast<const TFooterAppearance*>(Source);
     if (src == nullptr) return;
-    SetBorderColor(src->BorderColor());
-    SetColor(src->Color());
-    SetColorTo(src->ColorTo());
-    SetGradientDirection(src->GradientDirection());
-    SetFont(&src->Font());
-    FCaption = src->Caption();  // stored without telling the owner
     SetSizeGrip(src->SizeGrip());
-    SetBorderWidth(src->BorderWidth());
-    SetHeight(src->Height());
-    SetImageIndex(src->ImageIndex());
-    SetVisible(src->Visible());
-    SetButtonAlignment(src->ButtonAlignment());
+    CopySettings(*this, *src);
     FButtons.Assign(&src->Buttons());
 }
 
 void TFooterAppearance::AssignColors(const rtl::TPersistent* Source)
 {
-    const auto* src = dynamic_cast<const TFooterAppearance*>(Source);
-    if (src == nullptr) return;
-    SetBorderColor(src->BorderColor());
-    SetColor(src->Color());
-    SetColorTo(src->ColorTo());
-    SetGradientDirection(src->GradientDirection());
-    SetFont(&src->Font());
+    if (const auto* src = dynamic_cast<const TFooterAppearance*>(Source)) CopyLook(*this, *src);
 }
 
 }  // namespace grid

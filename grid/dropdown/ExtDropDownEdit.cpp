@@ -8,12 +8,14 @@
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/foundation/ExtUtilTextForms.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/GraphicsObjects.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/StdCtrlsButtons.h"
 
 namespace grid {
 
@@ -60,8 +62,10 @@ TExtCustomDropDown::TExtCustomDropDown(rtl::TComponent* AOwner)
     : ui::TMaskEdit(AOwner),
       FDropDownHeader(std::make_unique<THeaderAppearance>(this)),
       FDropDownFooter(std::make_unique<TFooterAppearance>(this)),
-      FButtonAppearance(std::make_unique<TExtButtonAppearance>())
+      FButtonAppearance(std::make_unique<TExtButtonAppearance>()),
+      FLabelFont(std::make_unique<gfx::TFont>())
 {
+    FLabelFont->OnChange = [this](rtl::TObject*) { UpdateLabel(); };
     SetBounds(Left(), Top(), 200, 21);
     SetText("");
     CreateDropDownForm();
@@ -70,6 +74,40 @@ TExtCustomDropDown::TExtCustomDropDown(rtl::TComponent* AOwner)
     Resize();
     ApplySelectionColorStyle(scOffice2007);
     SetComponentStyle(tsOffice2007Luna);
+}
+
+TExtCustomDropDown::~TExtCustomDropDown() = default;
+
+void TExtCustomDropDown::Assign(const rtl::TPersistent* Source)
+{
+    const auto* src = dynamic_cast<const TExtCustomDropDown*>(Source);
+    if (src == nullptr) return;
+    FDropDownColor = src->FDropDownColor;
+    FDropDownColorTo = src->FDropDownColorTo;
+    FDropDownGradient = src->FDropDownGradient;
+    FDropDownBorderColor = src->FDropDownBorderColor;
+    FDropDownBorderWidth = src->FDropDownBorderWidth;
+    FDropDownWidth = src->FDropDownWidth;
+    FDropDownHeight = src->FDropDownHeight;
+    FDropDownSizeable = src->FDropDownSizeable;
+    FEditType = src->FEditType;
+    FLengthLimit = src->FLengthLimit;
+    FPrecision = src->FPrecision;
+    FPrefix = src->FPrefix;
+    FSuffix = src->FSuffix;
+    FCanUndo = src->FCanUndo;
+    FExcelStyleDecimalSeparator = src->FExcelStyleDecimalSeparator;
+    FValidChars = src->FValidChars;
+    FSigned = src->FSigned;
+    FAutoThousandSeparator = src->FAutoThousandSeparator;
+    FButtonAppearance->Assign(src->FButtonAppearance.get());
+    FDropDownHeader->Assign(src->FDropDownHeader.get());
+    FDropDownFooter->Assign(src->FDropDownFooter.get());
+    FDropPosition = src->FDropPosition;
+    FEditorEnabled = src->FEditorEnabled;
+    FSelectionColorStyle = src->FSelectionColorStyle;
+    FSelectionColor = src->FSelectionColor;
+    FSelectionColorTo = src->FSelectionColorTo;
 }
 
 void TExtCustomDropDown::Resize()
@@ -309,12 +347,23 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
             FilterKeyDown(static_cast<ui::WORD>(Message.WParam)))
             return;
         break;
-    case ui::WM_KEYDOWN:
-        if (FilterKeyDown(static_cast<ui::WORD>(Message.WParam))) return;
+    case ui::WM_KEYDOWN: {
+        const auto key = static_cast<ui::WORD>(Message.WParam);
+        if (FilterKeyDown(key)) return;
+        // The key's own handling (a cell editor's key-down among it) runs before an open
+        // pop-up closes: Enter keeps the value, Escape restores it.
         ui::TMaskEdit::WndProc(Message);
-        if (Message.WParam == ui::VK_DELETE && FEditType == etMoney) FormatMoneyText();
+        if (key == ui::VK_DELETE && FEditType == etMoney) FormatMoneyText();
+        if (FDroppedDown && (key == ui::VK_RETURN || key == ui::VK_ESCAPE)) DoHideDropDown(key == ui::VK_ESCAPE);
         return;
+    }
     case ui::WM_PASTE: Paste(); return;
+    case ui::CM_VISIBLECHANGED:
+        if (FLabel != nullptr) FLabel->SetVisible(Message.WParam != 0);
+        break;
+    case ui::CM_ENABLEDCHANGED:
+        if (FLabel != nullptr && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
+        break;
     case ui::WM_KILLFOCUS:
         ReformatOnExit();
         ui::TMaskEdit::WndProc(Message);
@@ -574,10 +623,6 @@ bool TExtCustomDropDown::FilterKeyDown(ui::WORD key)
     if (key == VK_F4 || ((key == VK_UP || key == VK_DOWN) && GetKeyState(VK_MENU) < 0)) {
         if (FDroppedDown) DoHideDropDown(false);
         else DoShowDropDown();
-        return true;
-    }
-    if (FDroppedDown && (key == VK_RETURN || key == VK_ESCAPE)) {
-        DoHideDropDown(key == VK_ESCAPE);
         return true;
     }
     if (ControlHeld() && key == 'A') {

@@ -12,6 +12,10 @@
 #include "grid/foundation/ExtStyleIF.h"
 #include "platform/ui/Mask.h"
 
+namespace ui {
+class TLabel;
+}
+
 namespace grid {
 
 enum TDropDownEditType {
@@ -20,8 +24,16 @@ enum TDropDownEditType {
 };
 enum TDropPosition { dpAuto, dpDown, dpUp };
 enum TSelectionColorStyle { scCustom, scOffice2007, scWindowsVista, scWindows7 };
+// The drop-down's label positions: the combo editor's thirteen and two more, so they live in
+// a namespace of their own beside the combo's enumeration of the same name.
+namespace dropdown {
+enum TLabelPosition {
+    lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
+    lpLeftBottomLeft, lpTopCenter, lpBottomCenter, lpRightTop, lpRightCenter, lpRighBottom, lpTopRight, lpBottomRight
+};
+}  // namespace dropdown
 
-using TClipboardEvent = std::function<void(rtl::TObject* Sender, const std::string& Text, bool& Allow)>;
+using TDropDownClipboardEvent = std::function<void(rtl::TObject* Sender, const std::string& Text, bool& Allow)>;
 using TDropDownEvent = std::function<void(rtl::TObject* Sender, bool& Allow)>;
 using TDropUpEvent = std::function<void(rtl::TObject* Sender, bool Cancelled)>;
 using TGetDropDownPosEvent = std::function<void(rtl::TObject* Sender, rtl::TPoint& Position)>;
@@ -36,7 +48,11 @@ class TDropDownEditButton;
 class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle {
 public:
     explicit TExtCustomDropDown(rtl::TComponent* AOwner);
+    ~TExtCustomDropDown() override;
     std::string ClassName() const override { return "TExtCustomDropDown"; }
+    // Copies the settings of another drop-down (fields directly, the appearances by Assign);
+    // any other source is ignored.
+    void Assign(const rtl::TPersistent* Source) override;
 
     // --- value ---
     // The value: the window text without prefix and suffix.
@@ -91,9 +107,9 @@ public:
     void SelectAfterDecimal();
 
     // --- clipboard vetoes ---
-    TClipboardEvent OnClipboardCopy;
-    TClipboardEvent OnClipboardCut;
-    TClipboardEvent OnClipboardPaste;
+    TDropDownClipboardEvent OnClipboardCopy;
+    TDropDownClipboardEvent OnClipboardCut;
+    TDropDownClipboardEvent OnClipboardPaste;
 
     // --- the pop-up ---
     TDropDownForm* DropDownForm() const { return FDropDownForm; }
@@ -148,6 +164,9 @@ public:
     TExtButtonAppearance& ButtonAppearance() const { return *FButtonAppearance; }
     void SetButtonAppearance(const TExtButtonAppearance* value) { FButtonAppearance->Assign(value); }
     TJyxStyle GetComponentStyle() const { return FJyxStyle; }
+    // The stored extras of a form description: only the fields, nothing applied.
+    void StoreComponentStyle(TJyxStyle value) { FJyxStyle = value; }
+    void StoreSelectionColorStyle(TSelectionColorStyle value) { FSelectionColorStyle = value; }
     // Colours the pop-up, both bars and the bar buttons from the style's table rows.
     void SetComponentStyle(TJyxStyle AStyle) override;
     gfx::TColor SelectionColor() const { return FSelectionColor; }
@@ -158,11 +177,38 @@ public:
     void SetSelectionColorStyle(TSelectionColorStyle value) { ApplySelectionColorStyle(value); }
     virtual void ApplySelectionColorStyle(TSelectionColorStyle style);
 
+    // --- caption label ---
+    // The label is made when a caption is first set, on the edit's parent, and placed beside
+    // the edit by LabelPosition and LabelMargin; it follows the edit's bounds, parent,
+    // visibility and (unless LabelAlwaysEnabled) enabled state.
+    ui::TLabel* EditLabel() const { return FLabel; }
+    std::string LabelCaption() const;
+    void SetLabelCaption(const std::string& value);
+    dropdown::TLabelPosition LabelPosition() const { return FLabelPosition; }
+    void SetLabelPosition(dropdown::TLabelPosition value);
+    int LabelMargin() const { return FLabelMargin; }
+    void SetLabelMargin(int value);
+    bool LabelTransparent() const { return FLabelTransparent; }
+    void SetLabelTransparent(bool value);
+    bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
+    void SetLabelAlwaysEnabled(bool value);
+    gfx::TFont& LabelFont() const { return *FLabelFont; }
+    void SetLabelFont(const gfx::TFont* value);
+    ui::TNotifyEvent OnLabelClick;
+    ui::TNotifyEvent OnLabelDblClick;
+    void SetBounds(int ALeft, int ATop, int AWidth, int AHeight) override;
+    void SetParent(ui::TWinControl* AParent) override;
+
     // Number written into an empty etNumeric edit on leaving it.
     virtual int EmptyNumericValue() const { return 0; }
 
 protected:
+    virtual void LabelClick(rtl::TObject* Sender);
+    virtual void LabelDblClick(rtl::TObject* Sender);
+    void Loaded() override;
     void WndProc(ui::TMessage& Message) override;
+    // A content control freed elsewhere is forgotten, leaving an empty pop-up that still opens.
+    void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
     void Change() override;
     void Resize() override;
     void Paint() override;
@@ -179,6 +225,7 @@ protected:
     virtual void DropDownClosed();
 
 private:
+    void UpdateLabel();
     int PrefixLength() const;
     int ValueLength() const;
     int IntegerPartLength() const;
@@ -241,6 +288,14 @@ private:
     bool FEmptyTextFocused = false;
     bool FBlockChange = false;
     std::string FOldText;
+
+    ui::TLabel* FLabel = nullptr;
+    std::unique_ptr<gfx::TFont> FLabelFont;
+    dropdown::TLabelPosition FLabelPosition = dropdown::lpLeftTop;
+    int FLabelMargin = 0;
+    bool FLabelTransparent = false;
+    bool FLabelAlwaysEnabled = false;
+    bool FParentFnt = false;  // ParentFont as it stood after loading: the label takes the edit's font
 };
 
 class TExtDropDown : public TExtCustomDropDown {

@@ -42,11 +42,22 @@ void TExtCustomDropDown::SetControl(ui::TControl* value)
     if (FControl != nullptr) {
         FControl->SetAlign(ui::alNone);
         FControl->SetVisible(false);
+        FControl->RemoveFreeNotification(this);
     }
     FControl = value;
     if (FControl == nullptr) return;
+    FControl->FreeNotification(this);
     FControl->SetVisible(false);
     FControlSize = {FControl->Width(), FControl->Height()};
+}
+
+void TExtCustomDropDown::Notification(rtl::TComponent* AComponent, rtl::TOperation Operation)
+{
+    ui::TMaskEdit::Notification(AComponent, Operation);
+    if (Operation == rtl::opRemove && AComponent == FControl) {
+        FControl = nullptr;
+        FControlSize = {};
+    }
 }
 
 void TExtCustomDropDown::SetDropDownWidth(int value)

@@ -5,6 +5,7 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
+#include "grid/editing/GridDropDownEditors.h"
 #include "grid/editing/GridEditors.h"
 #include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/editing/GridSpinEditors.h"
@@ -169,7 +170,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     // without a control until the edit is closed.
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
-                        kind == edDateTimeEdit;
+                        kind == edDateTimeEdit || kind == edControlDropDown;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -345,6 +346,21 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         dtp.SetBounds(r.Left, r.Top, r.Width() - 1, std::max(dtp.Height(), r.Height() - 1));
         dtp.SetDateTime(v);
         Open(dtp, look.Color);
+    } else if (kind == edControlDropDown) {
+        // The control look's bars, the grid's style, the cell text, the typed start character,
+        // and at once the pop-up with DirectComboDrop.
+        TGridControlDropDown& dd = *GridControlDropDown(*this);
+        dd.SetDropDownHeader(&ControlLook().DropDownHeader());
+        dd.SetDropDownFooter(&ControlLook().DropDownFooter());
+        dd.SetComponentStyle(Style());
+        dd.SetEditorEnabled(true);
+        GetEditorProp(realCol, ARow, nullptr);
+        dd.SetBorderThickness(0);
+        Place(dd, r);
+        dd.SetText(text);
+        Open(dd, look.Color);
+        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
     } else if (kind == edCheckBox) {
         TGridCheckBox& cb = *EditCheck();
         cb.ReCreate();
@@ -406,6 +422,12 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
                           dtp.Checked() ? rtl::DateToStr(v) + " " + rtl::FormatDateTime(rtl::FormatSettings.ShortTimeFormat, v)
                                         : std::string());
         Close(dtp, *this);
+    } else if (kind == edControlDropDown) {
+        TGridControlDropDown& dd = *GridControlDropDown(*this);
+        // An open pop-up closes keeping what it shows; the text is the cell's value.
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetCellFromEditor(realCol, ARow, dd.Text());
+        Close(dd, *this);
     } else if (kind == edCustom) {
         HideEditLink(ACol, ARow);
     } else if (kind == edCheckBox) {

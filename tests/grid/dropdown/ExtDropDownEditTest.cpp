@@ -9,6 +9,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
+#include "platform/ui/StdCtrlsButtons.h"
 
 namespace {
 
@@ -293,6 +294,40 @@ TEST_F(DropDownEditTest, EmptyTextHintShowsGreyOnlyWhileEmptyAndUnfocused)
     EXPECT_GT(greyPixels(), 5);
     Edit->SetText("12");
     EXPECT_EQ(greyPixels(), 0);
+}
+
+TEST_F(DropDownEditTest, AssignCopiesTheSettingsOfAnotherDropDownAndIgnoresOtherSources)
+{
+    Other->SetEditType(etMoney);
+    Other->SetPrecision(2);
+    Other->SetPrefix("$");
+    Other->SetSigned(true);
+    Other->SetDropDownWidth(240);
+    Other->SetDropPosition(dpUp);
+    Other->SetDropDownColor(0x00FF00);
+    Other->DropDownHeader().SetCaption("Amount");
+    Other->DropDownFooter().Buttons().Add()->SetCaption("OK");
+    Other->SetSelectionColor(0x123456);
+    Edit->SetText("keep");
+
+    Edit->Assign(Other);
+    EXPECT_EQ(Edit->EditType(), etMoney);
+    EXPECT_EQ(Edit->Precision(), 2);
+    EXPECT_EQ(Edit->Prefix(), "$");
+    EXPECT_TRUE(Edit->Signed());
+    EXPECT_EQ(Edit->DropDownWidth(), 240);
+    EXPECT_EQ(Edit->DropPosition(), dpUp);
+    EXPECT_EQ(Edit->DropDownColor(), 0x00FF00u);
+    EXPECT_EQ(Edit->DropDownHeader().Caption(), "Amount");
+    ASSERT_EQ(Edit->DropDownFooter().Buttons().Count(), 1);
+    EXPECT_EQ(Edit->SelectionColorStyle(), scCustom);
+    EXPECT_EQ(Edit->SelectionColor(), 0x123456u);
+    // Fields are copied directly: the value shown is not reformatted by the new type.
+    EXPECT_EQ(Edit->WindowText(), "keep");
+
+    ui::TLabel stranger(Form);
+    Edit->Assign(&stranger);
+    EXPECT_EQ(Edit->EditType(), etMoney);
 }
 
 }  // namespace

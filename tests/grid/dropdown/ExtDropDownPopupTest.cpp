@@ -243,3 +243,21 @@ TEST_F(DropDownPopupTest, ArrowButtonPaintsItsArrowAndOpensWithTheReopenGuard)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DropDownPopupTest, FreeingTheContentLeavesAnEmptyPopupThatStillOpens)
+{
+    Edit->SetControl(Edit);  // the drop-down itself is no content
+    EXPECT_EQ(Edit->Control(), Content);
+    delete Content;
+    Content = nullptr;
+    EXPECT_EQ(Edit->Control(), nullptr);
+    Edit->ShowDropDown();
+    ASSERT_TRUE(Edit->DroppedDown());
+    // Frame only, no explicit size: the width of the edit, the height raised to the minimum.
+    EXPECT_EQ(PopupBounds().Width(), 150);
+    EXPECT_EQ(PopupBounds().Height(), 50);
+}
+
+}  // namespace
