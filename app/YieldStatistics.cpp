@@ -1,6 +1,7 @@
 // The yield multipliers of the 10 km cells, the county yields disaggregated by them, and the 2016 fertiliser tables per crop.
 #include "app/YieldStatistics.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <filesystem>
@@ -159,10 +160,14 @@ void WriteDisaggregatedYields(const TWeatherToolOptions& places, const TToolStat
 
 namespace {
 
-// The rows of 2016 of one crop, in input order, as "id;amount" texts in one arena.
+// The rows of 2016 of one crop, in input order. A row whose id is written as
+// its number would write it (no leading zeros) keeps only its amount text in
+// the arena, the line being rebuilt from the id; any other keeps its whole
+// "id;amount" text. Both end in a NUL.
 struct TCropRows {
     std::vector<std::uint32_t> Ids;
-    std::vector<std::uint32_t> Starts;  // offset of each text in the arena
+    std::vector<std::uint32_t> Starts;  // offset of each text in the arena, WholeLine set for whole lines
+    static constexpr std::uint32_t WholeLine = 0x80000000u;
 };
 
 // Up to five characters of the amount (code points, not bytes).
@@ -174,6 +179,38 @@ std::string_view FirstCharacters(std::string_view text, int count)
         while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
     }
     return text.substr(0, at);
+}
+
+// The row numbers of `ids` ordered by id, rows of one id kept in input order:
+// two stable counting passes of 12 bits each (every 100 m id is below 2^24).
+// Sorting the rows a crop has touches far less memory than a slot per
+// possible id, and fresh memory is what costs most here.
+std::vector<std::uint32_t> RowsInIdOrder(const std::vector<std::uint32_t>& ids, std::vector<std::uint32_t>& spare)
+{
+    static_assert(Max100mId < (1 << 24));
+    constexpr std::uint32_t Bits = 12;
+    constexpr std::uint32_t Buckets = 1u << Bits;
+    const std::size_t n = ids.size();
+    std::vector<std::uint32_t> order(n);
+    spare.resize(n);
+    std::vector<std::uint32_t> counts(Buckets);
+    for (int pass = 0; pass < 2; ++pass) {
+        const std::uint32_t shift = pass * Bits;
+        std::fill(counts.begin(), counts.end(), 0);
+        for (std::uint32_t id : ids) ++counts[(id >> shift) & (Buckets - 1)];
+        std::uint32_t sum = 0;
+        for (std::uint32_t& c : counts) {
+            const std::uint32_t here = c;
+            c = sum;
+            sum += here;
+        }
+        if (pass == 0) {
+            for (std::uint32_t row = 0; row < n; ++row) spare[counts[ids[row] & (Buckets - 1)]++] = row;
+        } else {
+            for (std::uint32_t row : spare) order[counts[(ids[row] >> shift) & (Buckets - 1)]++] = row;
+        }
+    }
+    return order;
 }
 
 }  // namespace
@@ -190,9 +227,9 @@ void WriteFertiliserTables(const TWeatherToolOptions& places, const TToolStatus&
     {
         const std::string inputName = places.Path(std::string(StatisticsFolder) + "100m-es_racshoz_mutragya.txt");
         TWeatherInput input(inputName);
-        // Room for the kept rows up front: growing tables of millions of rows
-        // would copy them again and again. A kept row's text is shorter than
-        // its line, and a line holds at least eight characters.
+        // Room for the kept rows up front (address space only: pages are
+        // touched as rows arrive), so growing tables of millions of rows do
+        // not copy them again and again. A line holds at least eight characters.
         std::error_code sizeError;
         const auto bytes = static_cast<std::size_t>(std::filesystem::file_size(rtl::MapPath(inputName), sizeError));
         if (!sizeError) {
@@ -217,30 +254,53 @@ void WriteFertiliserTables(const TWeatherToolOptions& places, const TToolStatus&
             const auto [end, error] = std::from_chars(idText.data(), idText.data() + idText.size(), id);
             if (error != std::errc() || end != idText.data() + idText.size() || id < 1 || id > Max100mId)
                 id = ReadStrictInt(idText, input.Place(), 1, Max100mId, "100 m id");
-            rows[crop].Ids.push_back(static_cast<std::uint32_t>(id));
-            rows[crop].Starts.push_back(static_cast<std::uint32_t>(arena.size()));
+            const bool plainId = error == std::errc() && end == idText.data() + idText.size() && idText[0] != '0';
+            const std::string_view amount = FirstCharacters(f[4], 5);
             const std::size_t start = arena.size();
-            arena += idText;
-            arena += ';';
-            arena += FirstCharacters(f[4], 5);
-            // The id table holds at most 70 characters per entry.
-            const std::string_view entry(arena.data() + start, arena.size() - start);
-            arena.resize(start + FirstCharacters(entry, 70).size());
+            if (start >= TCropRows::WholeLine)
+                throw rtl::EOutOfMemory("the rows of 2016 in \"" + rtl::DisplayPath(inputName) + "\" exceed 2 GB");
+            rows[crop].Ids.push_back(static_cast<std::uint32_t>(id));
+            if (plainId) {
+                // At most eight digits, ";" and five characters: never over
+                // the id table's 70 characters.
+                rows[crop].Starts.push_back(static_cast<std::uint32_t>(start));
+                arena += amount;
+            } else {
+                rows[crop].Starts.push_back(static_cast<std::uint32_t>(start) | TCropRows::WholeLine);
+                arena += idText;
+                arena += ';';
+                arena += amount;
+                // The id table holds at most 70 characters per entry.
+                const std::string_view entry(arena.data() + start, arena.size() - start);
+                arena.resize(start + FirstCharacters(entry, 70).size());
+            }
             arena += '\0';
         }
     }
-    std::vector<std::uint32_t> slot(static_cast<std::size_t>(Max100mId) + 1);
+    std::vector<std::uint32_t> spare;
+    std::string text;
     for (std::size_t crop = 0; crop < Crops.size(); ++crop) {
         const TCropRows& r = rows[crop];
-        for (std::size_t k = 0; k < r.Ids.size(); ++k) slot[r.Ids[k]] = static_cast<std::uint32_t>(k + 1);
+        const std::vector<std::uint32_t> order = RowsInIdOrder(r.Ids, spare);
         TWeatherOutput out(places.Path(std::string("e:\\4M100m\\") + Crops[crop] + "_fertilization_2016.csv"));
         out.Line("ID;amount_kgN/ha");
-        for (std::size_t id = 1; id < slot.size(); ++id)
-            if (slot[id] != 0) out.Line(arena.c_str() + r.Starts[slot[id] - 1]);
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            const std::uint32_t row = order[k];
+            // The last row of an id wins.
+            if (k + 1 < order.size() && r.Ids[order[k + 1]] == r.Ids[row]) continue;
+            const std::uint32_t start = r.Starts[row];
+            if (start & TCropRows::WholeLine) {
+                out.Line(arena.c_str() + (start & ~TCropRows::WholeLine));
+                continue;
+            }
+            char digits[12];
+            const auto written = std::to_chars(digits, digits + sizeof digits, r.Ids[row]);
+            text.assign(digits, written.ptr);
+            text += ';';
+            text += arena.c_str() + start;
+            out.Line(text);
+        }
         out.Close();
-        // Only the slots of this crop's ids were set: clearing them leaves the
-        // table empty for the next crop without refilling all of it.
-        for (std::uint32_t id : r.Ids) slot[id] = 0;
     }
     ReportStatus(status, "COMPLETE");
 }

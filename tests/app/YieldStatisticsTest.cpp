@@ -131,10 +131,14 @@ TEST(YieldStatistics, FertiliserTablesPerCropInIdOrder)
     WriteTable(run.Statistics() / "100m-es_racshoz_mutragya.txt",
                {"YEAR;ID;CROP;N", "2016;5;kukorica;123.456", "2015;6;kukorica;1", "2016;7;buza;2", "2016;5;kukorica;99",
                 "2016;3;kukorica;10.5", "2016;11059795;ret es legelo;1,25", "2016;8;rozs;1", "2016; 9;kukorica;  0.75",
-                "2016;4;kukorica;123.456"});
+                "2016;4;kukorica;123.456", "2016;8193;kukorica;1", "2016;4097;kukorica;2", "2016;0012;kukorica;7",
+                "2016;4097;kukorica;3"});
     app::WriteFertiliserTables(run.Places, run.Report);
     const auto table = [&](const char* crop) { return ReadTable(run.Fertiliser() / (std::string(crop) + "_fertilization_2016.csv")); };
-    EXPECT_EQ(table("kukorica"), (Lines{"ID;amount_kgN/ha", "3;10.5", "4;123.4", "5;99", "9;0.75"}));
+    // Ids in number order, an id written with leading zeros kept as written,
+    // the last row of an id winning.
+    EXPECT_EQ(table("kukorica"), (Lines{"ID;amount_kgN/ha", "3;10.5", "4;123.4", "5;99", "9;0.75", "0012;7", "4097;3",
+                                        "8193;1"}));
     EXPECT_EQ(table("buza"), (Lines{"ID;amount_kgN/ha", "7;2"}));
     EXPECT_EQ(table("ret es legelo"), (Lines{"ID;amount_kgN/ha", "11059795;1,25"}));
     for (const char* crop : {"arpa", "napraforgo", "repce"}) EXPECT_EQ(table(crop), Lines{"ID;amount_kgN/ha"}) << crop;
@@ -144,7 +148,8 @@ TEST(YieldStatistics, FertiliserTablesPerCropInIdOrder)
     const std::string error = ErrorOf([&] { app::WriteFertiliserTables(run.Places, run.Report); });
     EXPECT_NE(error.find("100 m id 11059796 is outside 1 to 11059795"), std::string::npos) << error;
     EXPECT_NE(error.find("line 3"), std::string::npos) << error;
-    EXPECT_EQ(table("kukorica"), (Lines{"ID;amount_kgN/ha", "3;10.5", "4;123.4", "5;99", "9;0.75"}));
+    EXPECT_EQ(table("kukorica"), (Lines{"ID;amount_kgN/ha", "3;10.5", "4;123.4", "5;99", "9;0.75", "0012;7", "4097;3",
+                                        "8193;1"}));
 }
 
 }  // namespace
