@@ -306,7 +306,11 @@ void WriteShrunkStatistics(const TWeatherToolOptions& places, const TShrunkStati
     ReportStatus(status, "PROCESSING");
     const int rows = ReadPageInt(options.RowsText, "rows per cell");
     const double share = ReadPageInt(options.PercentText, "shrink percentage") / 100.0;
-    if (rows < 1 || rows > SharedValuesCapacity) throw rtl::EConvertError("rows per cell " + options.RowsText + " is outside 1 to " + std::to_string(SharedValuesCapacity));
+    // The median of a cell's values takes two of them: one row per cell would
+    // read a value that is not the cell's.
+    if (rows < 2 || rows > SharedValuesCapacity)
+        throw rtl::EConvertError("rows per cell " + options.RowsText + " is outside 2 to " +
+                                 std::to_string(SharedValuesCapacity));
     std::vector<double> first(static_cast<std::size_t>(CellCount) * static_cast<std::size_t>(rows));
     std::vector<double> second(first.size());
     TWeatherInput input(places.Path(std::string(ProgrammeDataFolder) + options.InputName));

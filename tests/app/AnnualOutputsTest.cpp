@@ -237,6 +237,9 @@ TEST(AnnualOutputs, ShrunkStatisticsWithTheInitialShareKeepTheValues)
     EXPECT_EQ(out[9], "10;10.00;11.00;20.00;22.00;10.50;11.00;11.00");
     EXPECT_EQ(ErrorOf([&] { app::WriteShrunkStatistics(run.Places, {"x", "OUT", "RAW.TXT", "100"}, run.Report); }),
               "'x' is not a valid integer value (rows per cell)");
+    // A median needs two values per cell.
+    EXPECT_EQ(ErrorOf([&] { app::WriteShrunkStatistics(run.Places, {"1", "OUT", "RAW.TXT", "100"}, run.Report); }),
+              "rows per cell 1 is outside 2 to " + std::to_string(app::SharedValuesCapacity));
 }
 
 // "Button45": "0" for every cell not listed, a later row for a cell replaces
