@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <map>
 
 #include "platform/office/SheetDates.h"
 #include "platform/office/XmlParts.h"
@@ -41,27 +42,27 @@ TCellFormats TCellFormats::Read(const std::string& xml, const std::string& part,
     TCellFormats formats;
     TXmlDoc doc = ParseXmlPart(xml, part, fileName);
     xmlNode* root = xmlDocGetRootElement(doc.get());
+    std::map<int, std::string> codes;
     for (xmlNode* f : Children(FirstChild(root, "numFmts"), "numFmt"))
-        formats.FCodes[std::atoi(Attribute(f, "numFmtId").c_str())] = Attribute(f, "formatCode");
-    for (xmlNode* xf : Children(FirstChild(root, "cellXfs"), "xf"))
-        formats.FNumFmt.push_back(std::atoi(Attribute(xf, "numFmtId").c_str()));
+        codes[std::atoi(Attribute(f, "numFmtId").c_str())] = Attribute(f, "formatCode");
+    for (xmlNode* xf : Children(FirstChild(root, "cellXfs"), "xf")) {
+        const int id = std::atoi(Attribute(xf, "numFmtId").c_str());
+        const auto code = codes.find(id);
+        const std::string text = code == codes.end() ? std::string() : code->second;
+        formats.FDate.push_back(IsDateNumberFormat(id, text));
+        formats.FTimeOnly.push_back(IsTimeOnlyNumberFormat(id, text));
+    }
     return formats;
 }
 
 bool TCellFormats::IsDate(int style) const
 {
-    if (style < 0 || style >= static_cast<int>(FNumFmt.size())) return false;
-    const int id = FNumFmt[static_cast<std::size_t>(style)];
-    const auto code = FCodes.find(id);
-    return IsDateNumberFormat(id, code == FCodes.end() ? std::string() : code->second);
+    return style >= 0 && style < static_cast<int>(FDate.size()) && FDate[static_cast<std::size_t>(style)];
 }
 
 bool TCellFormats::IsTimeOnly(int style) const
 {
-    if (style < 0 || style >= static_cast<int>(FNumFmt.size())) return false;
-    const int id = FNumFmt[static_cast<std::size_t>(style)];
-    const auto code = FCodes.find(id);
-    return IsTimeOnlyNumberFormat(id, code == FCodes.end() ? std::string() : code->second);
+    return style >= 0 && style < static_cast<int>(FTimeOnly.size()) && FTimeOnly[static_cast<std::size_t>(style)];
 }
 
 std::string NewStylesXml(TDateStyles& styles)

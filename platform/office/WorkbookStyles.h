@@ -1,7 +1,6 @@
 // The styles part of a workbook: the number formats of its cells when read, and the date styles of a written sheet.
 #pragma once
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -16,8 +15,9 @@ public:
     bool IsTimeOnly(int style) const;
 
 private:
-    std::vector<int> FNumFmt;              // number format of each cell style
-    std::map<int, std::string> FCodes;     // custom format codes by id
+    // Per cell style, decided once: the styles are asked for every number of a sheet.
+    std::vector<bool> FDate;
+    std::vector<bool> FTimeOnly;
 };
 
 // The cell style index a written sheet gives each kind of date.
