@@ -2888,6 +2888,19 @@ public:
     int PrintPageWidth() const { return FPrintPageWidth; }
     int PrintColStart() const { return FPrintColStart; }
     int PrintColEnd() const { return FPrintColEnd; }
+    // Text placement shared by printing, painting and the fixed-width exports: the offset a
+    // cell's text loses across (XYOffset once with XYOffsetTopLeftOnly, else twice), the most
+    // lines of a row's cells, and the start of text rotated by Angle so that its rotated block
+    // (extents |w cos|, |w sin|, |h cos|, |h sin|) lies in R by the alignments.
+    int TotalXOffset() const;
+    int TotalYOffset() const;
+    int MaxLinesInRow(int ARow);
+    void AlignTextRect(rtl::TRect& R, ui::TAlignment HAlign, TVAlignment VAlign, int WidthCos, int WidthSin,
+                       int HeightCos, int HeightSin, int Angle);
+    // Measures Text + "w" in the grid's font, shrinks R by 2 and moves its top-left corner to
+    // where the text rotated by Angle starts.
+    void DrawAlignedText(rtl::TRect& R, rtl::TSize& Size, TVAlignment VAlign, ui::TAlignment HAlign,
+                         const std::string& Text, int Angle);
 
     // Spreadsheet workbooks (.xlsx read and written, .xls read), word-processor documents
     // (.docx written) and database tables (SQLite files), in platform/office.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/core/CellGraphics.h"
 #include "grid/core/GridOptions.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtUtilCellText.h"
@@ -19,25 +20,6 @@ namespace grid {
 
 namespace {
 
-constexpr double ScreenToTenthMm = 254.0 / 96.0;
-
-std::vector<std::string> SplitAtLineBreaks(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::string line;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        if (text[i] == '\n') {
-            lines.push_back(line);
-            line.clear();
-        } else {
-            line += text[i];
-        }
-    }
-    lines.push_back(line);
-    return lines;
-}
-
 unsigned HorizontalFlag(ui::TAlignment a)
 {
     if (a == ui::taRightJustify) return gfx::DT_RIGHT;
@@ -46,14 +28,6 @@ unsigned HorizontalFlag(ui::TAlignment a)
 }
 
 }  // namespace
-
-struct TPrintCells::TCellLook {
-    gfx::TBrush Brush;
-    gfx::TFont Font;
-    ui::TAlignment HA = ui::taLeftJustify;
-    TVAlignment VA = vtaTop;
-    bool WordWrap = false;
-};
 
 void TPrintCells::SelectFont(gfx::TCanvas& canvas, const gfx::TFont& font, int logicalHeight,
                              const print::TLoMetricMapping& map)
@@ -119,6 +93,14 @@ TPrintCells::TCellLook TPrintCells::LookOf(int c, int r)
 
 std::string TPrintCells::PrintedText(int c, int r)
 {
+    // Data graphics (data check boxes, bars, radio groups) show their value, not their text,
+    // and print as empty space when graphics are not printed.
+    int w = 0, h = 0;
+    bool shown = true;
+    TCellHAlign ha = haLeft;
+    TCellVAlign va = vaTop;
+    if (const TCellGraphic* g = FGrid.GetCellGraphicParams(c, r, w, h, shown, ha, va))
+        if ((!shown && g->CellType() != ctRotated) || g->CellType() == ctRadio) return {};
     std::string text = FGrid.GetFormattedCell(c, r);
     bool password = false;
     FGrid.QueryIsPasswordCell(c, r, password);
@@ -135,12 +117,15 @@ rtl::TPoint TPrintCells::CellPrintSize(int c, int r)
     const TPrintSettings& ps = FGrid.PrintSettings();
     const TCellLook look = LookOf(c, r);
     std::string text = PrintedText(c, r);
-    if (text.empty()) text = "gh";
     const int fontHeight = FGrid.MapFontHeight(look.Font.Size());
     SelectFont(*FL.Measure, look.Font, fontHeight, FL.MeasureMap);
     const print::TLoMetricMapping& map = FL.MeasureMap;
+    const int kind = DetectCellTextKind(text, true);
+    const rtl::TPoint graphic = GraphicPrintSize(c, r);
+    int angle = 0;
+    const bool rotated = FGrid.IsRotated(c, r, angle);
     rtl::TPoint size;
-    if (DetectCellTextKind(text, true) == ctkHtml) {
+    if (kind == ctkHtml) {
         // HTML is measured by the mini-HTML renderer, as it is drawn.
         THtmlRenderOptions options;
         options.MeasureOnly = true;
@@ -149,19 +134,29 @@ rtl::TPoint TPrintCells::CellPrintSize(int c, int r)
         THtmlRenderResult result;
         RenderHtmlText(*FL.Measure, text, {0, 0, 65535, 65535}, options, result);
         size = {map.WidthToLogical(result.ContentWidth), map.HeightToLogical(result.ContentHeight)};
-    } else if (look.WordWrap && ps.NoAutoSize()) {
-        const int width = FGrid.CellSpan(c, r).X > 0 ? 65535 : FL.MaxWidths[c];
-        rtl::TRect calc{0, 0, std::max(1, map.WidthToDevice(width)), 0};
-        FL.Measure->DrawText(text, calc, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
-        size = {width, map.HeightToLogical(calc.Height())};
+    } else if (kind == ctkRichText) {
+        size = RichTextSize(look, text);
     } else {
-        const bool split = FGrid.Multilinecells() || look.WordWrap;
-        const std::vector<std::string> lines = split ? SplitAtLineBreaks(text) : std::vector<std::string>{text};
-        int widest = 0;
-        for (const std::string& line : lines) widest = std::max(widest, FL.Measure->TextWidth(line));
-        size = {map.WidthToLogical(widest), map.HeightToLogical(FL.Measure->TextHeight("gh")) *
-                                                static_cast<int>(lines.size())};
+        if (text.empty()) text = "gh";
+        if (look.WordWrap && ps.NoAutoSize() && !rotated) {
+            const int width = FGrid.CellSpan(c, r).X > 0 ? 65535 : FL.MaxWidths[c];
+            rtl::TRect calc{0, 0, std::max(1, map.WidthToDevice(width)), 0};
+            FL.Measure->DrawText(text, calc, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
+            size = {width, map.HeightToLogical(calc.Height())};
+        } else {
+            const bool split = FGrid.Multilinecells() || look.WordWrap;
+            const std::vector<std::string> lines = split ? SplitAtLineBreaks(text) : std::vector<std::string>{text};
+            if (rotated) {
+                size = RotatedTextSize(lines, angle);
+            } else {
+                int widest = 0;
+                for (const std::string& line : lines) widest = std::max(widest, FL.Measure->TextWidth(line));
+                size = {map.WidthToLogical(widest) + graphic.X,
+                        map.HeightToLogical(FL.Measure->TextHeight("gh")) * static_cast<int>(lines.size())};
+            }
+        }
     }
+    size = {std::max(size.X, graphic.X), std::max(size.Y, graphic.Y)};
     if (FGrid.OnCustomCellSize) FGrid.OnCustomCellSize(&FGrid, FL.Measure.get(), c, r, size, true);
     return size;
 }
@@ -234,7 +229,20 @@ void TPrintCells::PrintCell(int c, int r, const rtl::TRect& cell)
         canvas.Brush().SetColor(look.Brush.Color());
         canvas.FillRect(map.ToDevice(area));
     }
-    DrawCellText(look, PrintedText(c, r), area, !FL.TextsFit || cell.Right > FL.W);
+    bool textShown = true;
+    const rtl::TRect textArea = PrintGraphic(c, r, look, area, textShown);
+    const std::string text = textShown ? PrintedText(c, r) : std::string();
+    int angle = 0;
+    if (!text.empty() && FGrid.IsRotated(c, r, angle)) {
+        const bool split = FGrid.Multilinecells() || look.WordWrap;
+        DrawRotatedText(look, split ? SplitAtLineBreaks(text) : std::vector<std::string>{text}, angle, area);
+    } else if (!text.empty() && DetectCellTextKind(text, true) == ctkRichText) {
+        DrawRichText(look, text, {textArea.Left + FL.M, textArea.Top - FL.G, textArea.Right - FL.M, textArea.Bottom});
+    } else {
+        DrawCellText(look, text, textArea, !FL.TextsFit || cell.Right > FL.W || textArea.Right < area.Right);
+    }
+    DrawCommentMarker(c, r, area);
+    FireCustomCellDraw(c, r, area);
 }
 
 void TPrintCells::DrawCellText(const TCellLook& look, const std::string& text, const rtl::TRect& cell, bool clip)
@@ -412,12 +420,19 @@ void TPrintCells::DrawHeaderFooter(int pageNr)
     add(ps.Date(), rtl::FormatDateTime(ps.DateFormat(), now));
     add(ps.PageNr(), ps.PagePrefix() + " " + PageNumberText(pageNr) + " " + ps.PageSuffix());
     std::vector<std::string> titleLines;
+    const std::string html = HtmlTitle();
     if (!ps.TitleText().empty()) {
         titleLines.push_back(ps.TitleText());
-    } else {
+        add(ps.Title(), ps.TitleText());
+    } else if (html.empty() && ps.TitleLines()->Count() > 0 && ps.Title() != ppNone) {
         for (int i = 0; i < ps.TitleLines()->Count(); ++i) titleLines.push_back(ps.TitleLines()->Strings(i));
+        // The first title line joins the position's text with one blank, none when either is empty.
+        std::string& t = texts[ps.Title()];
+        const std::string& line = titleLines.front();
+        const bool left = ps.Title() == ppTopLeft || ps.Title() == ppBottomLeft;
+        if (t.empty() || line.empty()) t = left ? line + t : t + line;
+        else t = left ? line + " " + t : t + " " + line;
     }
-    if (!titleLines.empty()) add(ps.Title(), titleLines.front());
 
     gfx::TCanvas& canvas = *FL.Job->Target;
     canvas.Brush().SetStyle(gfx::bsClear);
@@ -447,6 +462,8 @@ void TPrintCells::DrawHeaderFooter(int pageNr)
     const int footerY = FL.H + FL.HF + FL.G + FL.FS;
     for (TPrintPosition pos : {ppBottomLeft, ppBottomRight, ppBottomCenter})
         write(pos, *ps.FooterFont(), footerY, FL.HF);
+    if (!html.empty() && ps.Title() != ppNone)
+        DrawHtmlTitle(html, ps.Title() == ppTopLeft || ps.Title() == ppTopRight || ps.Title() == ppTopCenter);
 }
 
 void TPrintCells::DrawOuterBorders(int y, int titleSpacing)

@@ -118,7 +118,8 @@ int TExtStringGrid::PrintEngine(TPrintJob& Job)
     // Header and footer blocks.
     L.HS = ps.ScaleHeader() ? static_cast<int>(std::nearbyint(ps.HeaderSize() * L.F)) : ps.HeaderSize();
     L.FS = ps.ScaleFooter() ? static_cast<int>(std::nearbyint(ps.FooterSize() * L.F)) : ps.FooterSize();
-    const int titleLines = ps.TitleText().empty() ? ps.TitleLines()->Count() : 1;
+    L.T = ps.Title() != ppNone ? cells.HtmlTitleHeight() : 0;
+    const int titleLines = ps.TitleText().empty() && L.T == 0 ? ps.TitleLines()->Count() : 1;
     auto anyAt = [&](bool top) {
         auto at = top ? IsTop : IsBottom;
         return at(ps.Time()) || at(ps.Date()) || at(ps.PageNr()) || at(ps.Title());
@@ -126,6 +127,8 @@ int TExtStringGrid::PrintEngine(TPrintJob& Job)
     auto blocks = [&] {
         L.R = anyAt(true) ? L.G + L.HH + L.HS : L.HS;
         if (anyAt(true) && IsTop(ps.Title()) && titleLines > 1) L.R += (titleLines - 1) * L.HH;
+        // A mini-HTML title is measured: the header block holds it below the header size.
+        if (L.T > 0 && IsTop(ps.Title())) L.R = L.G + L.HS + std::max(L.HH, L.T);
         L.V = anyAt(false) ? 2 * L.G + 2 * L.HF + L.FS : L.G + L.HF + L.FS;
         if (anyAt(false) && IsBottom(ps.Title()) && titleLines > 1) L.V += (titleLines - 1) * L.HF;
     };

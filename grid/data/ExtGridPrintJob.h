@@ -49,6 +49,7 @@ struct TExtStringGrid::TPrintLayout {
     int HS = 0, FS = 0;                     // header and footer sizes
     int R = 0, V = 0;                       // header and footer blocks
     int M = 0;                              // horizontal text margin in a cell
+    int T = 0;                              // height of a mini-HTML title, 0 without one
     int Band = 0;                           // band number, from 1
     int PageInBand = 0;                     // page within the band, from 1
     bool ManyBands = false;                 // the columns did not all fit one band

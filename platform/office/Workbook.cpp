@@ -2,6 +2,7 @@
 #include "platform/office/Workbook.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 
 #include "platform/office/A1Notation.h"
 #include "platform/office/OfficeErrors.h"
+#include "platform/office/SheetDates.h"
+#include "platform/office/WorkbookStyles.h"
 #include "platform/office/XmlParts.h"
 #include "platform/office/ZipArchive.h"
 #include "platform/rtl/NumberText.h"
@@ -44,6 +47,14 @@ const char* const MainNs = "http://schemas.openxmlformats.org/spreadsheetml/2006
 const char* const RelNs = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
 const char* const SheetRelType = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet";
 const char* const SheetContentType = "application/vnd.openxmlformats-officedocument.spreadsheetml.worksheet+xml";
+const char* const StylesRelType = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles";
+const char* const StylesContentType = "application/vnd.openxmlformats-officedocument.spreadsheetml.styles+xml";
+
+// How the cells of one workbook show their numbers: date styles and the date system.
+struct TNumberLook {
+    TCellFormats Formats;
+    bool Date1904 = false;
+};
 
 // "B12" → column 2, row 12; false for anything else.
 bool ParseCellRef(const std::string& ref, int& col, int& row)
@@ -85,7 +96,7 @@ std::vector<std::string> ReadSharedStrings(const TZipEntries& parts, const std::
 }
 
 void ReadSheetCells(const std::string& bytes, const std::string& part, const std::string& fileName,
-                    const std::vector<std::string>& shared, TWorksheet& sheet)
+                    const std::vector<std::string>& shared, const TNumberLook& look, TWorksheet& sheet)
 {
     TXmlDoc doc = ParseXmlPart(bytes, part, fileName);
     xmlNode* data = FirstChild(xmlDocGetRootElement(doc.get()), "sheetData");
@@ -122,7 +133,13 @@ void ReadSheetCells(const std::string& bytes, const std::string& part, const std
                 if (number.empty() || *end != '\0')
                     throw EOfficeFileError("Incorrect Excel file " + fileName + ": number \"" + number +
                                            "\" in cell " + ref);
-                cell.Text = rtl::FloatToStr(d);
+                // A number in a date style is a date: it reads as the program writes dates.
+                const std::string style = Attribute(c, "s");
+                const int styleIndex = style.empty() ? -1 : std::atoi(style.c_str());
+                if (look.Formats.IsDate(styleIndex))
+                    cell.Text = SheetDateText(d, look.Formats.IsTimeOnly(styleIndex), look.Date1904);
+                else
+                    cell.Text = rtl::FloatToStr(d);
             }
             sheet.Cells.push_back(std::move(cell));
         }
@@ -167,6 +184,11 @@ TWorkbook ReadXlsx(const std::string& fileName)
     xmlNode* root = xmlDocGetRootElement(doc.get());
     const auto targets = ReadRelationships(parts, fileName);
     const std::vector<std::string> shared = ReadSharedStrings(parts, fileName);
+    TNumberLook look;
+    if (auto styles = parts.find("xl/styles.xml"); styles != parts.end())
+        look.Formats = TCellFormats::Read(styles->second, styles->first, fileName);
+    const std::string date1904 = Attribute(FirstChild(root, "workbookPr"), "date1904");
+    look.Date1904 = date1904 == "1" || date1904 == "true";
     std::vector<TWorksheet> sheets;
     for (xmlNode* s : Children(FirstChild(root, "sheets"), "sheet")) {
         TWorksheet sheet;
@@ -177,7 +199,7 @@ TWorkbook ReadXlsx(const std::string& fileName)
         const std::string part = PartPath(target->second);
         auto bytes = parts.find(part);
         if (bytes == parts.end()) throw EOfficeFileError("Incorrect Excel file " + fileName + ": missing " + part);
-        ReadSheetCells(bytes->second, part, fileName, shared, sheet);
+        ReadSheetCells(bytes->second, part, fileName, shared, look, sheet);
         sheets.push_back(std::move(sheet));
     }
     int active = 0;
@@ -201,7 +223,25 @@ bool IsPlainNumber(const std::string& text)
     return text.size() <= 32 && std::regex_match(text, number);
 }
 
-std::string SheetXml(const std::vector<std::vector<std::string>>& rows)
+std::string SerialText(double serial)
+{
+    char buf[32];
+    const auto result = std::to_chars(buf, buf + sizeof buf, serial);
+    return std::string(buf, result.ptr);
+}
+
+bool HoldsDates(const std::vector<std::vector<std::string>>& rows)
+{
+    double serial = 0;
+    for (const auto& row : rows)
+        for (const std::string& text : row)
+            if (!IsPlainNumber(text) && ParseSheetDate(text, serial) != sdkNone) return true;
+    return false;
+}
+
+// Numbers are stored as numbers, texts in the program's date and time formats as date
+// serials in the date styles, everything else as inline strings.
+std::string SheetXml(const std::vector<std::vector<std::string>>& rows, const TDateStyles& styles)
 {
     std::string xml = std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n<worksheet xmlns=\"") +
                       MainNs + "\"><sheetData>";
@@ -212,8 +252,13 @@ std::string SheetXml(const std::vector<std::vector<std::string>>& rows)
             const std::string& text = rows[r][c];
             if (text.empty()) continue;
             const std::string ref = ColumnLetters(static_cast<int>(c) + 1) + rowNr;
+            double serial = 0;
+            TSheetDateKind kind = sdkNone;
             if (IsPlainNumber(text)) {
                 xml += "<c r=\"" + ref + "\"><v>" + text + "</v></c>";
+            } else if ((kind = ParseSheetDate(text, serial)) != sdkNone) {
+                const int style = kind == sdkDate ? styles.Date : kind == sdkDateTime ? styles.DateTime : styles.Time;
+                xml += "<c r=\"" + ref + "\" s=\"" + std::to_string(style) + "\"><v>" + SerialText(serial) + "</v></c>";
             } else {
                 xml += "<c r=\"" + ref + "\" t=\"inlineStr\"><is><t xml:space=\"preserve\">" + XmlEscape(text) +
                        "</t></is></c>";
@@ -223,6 +268,37 @@ std::string SheetXml(const std::vector<std::vector<std::string>>& rows)
     }
     xml += "</sheetData></worksheet>";
     return xml;
+}
+
+// The workbook's styles part gets the date styles; a workbook without one gets a new one.
+void AddDateStylesPart(TZipEntries& parts, xmlDoc* rels, const std::map<std::string, std::string>& targets,
+                       const std::string& fileName, TDateStyles& styles)
+{
+    for (xmlNode* r : Children(xmlDocGetRootElement(rels), "Relationship")) {
+        if (Attribute(r, "Type") != StylesRelType) continue;
+        const std::string part = PartPath(Attribute(r, "Target"));
+        auto it = parts.find(part);
+        if (it == parts.end()) break;
+        it->second = AddDateStyles(it->second, part, fileName, styles);
+        return;
+    }
+    // An id of its own, apart from the "rId" numbers a new sheet takes.
+    std::string id = "rIdStyles";
+    while (targets.count(id)) id += "X";
+    std::string name = "styles.xml";
+    for (int n = 2; parts.count("xl/" + name); ++n) name = "styles" + std::to_string(n) + ".xml";
+    xmlNode* rel = xmlNewChild(xmlDocGetRootElement(rels), nullptr, BAD_CAST "Relationship", nullptr);
+    xmlNewProp(rel, BAD_CAST "Id", BAD_CAST id.c_str());
+    xmlNewProp(rel, BAD_CAST "Type", BAD_CAST StylesRelType);
+    xmlNewProp(rel, BAD_CAST "Target", BAD_CAST name.c_str());
+    auto typesPart = parts.find("[Content_Types].xml");
+    TXmlDoc types = ParseXmlPart(typesPart->second, typesPart->first, fileName);
+    xmlNode* root = xmlDocGetRootElement(types.get());
+    xmlNode* over = xmlNewChild(root, root->ns, BAD_CAST "Override", nullptr);
+    xmlNewProp(over, BAD_CAST "PartName", BAD_CAST("/xl/" + name).c_str());
+    xmlNewProp(over, BAD_CAST "ContentType", BAD_CAST StylesContentType);
+    typesPart->second = SerializeXml(types.get());
+    parts["xl/" + name] = NewStylesXml(styles);
 }
 
 void WriteParts(const std::string& fileName, const TZipEntries& parts)
@@ -247,6 +323,7 @@ void SaveNewWorkbook(const std::string& fileName, const std::string& sheetName,
         "<Override PartName=\"/xl/workbook.xml\" "
         "ContentType=\"application/vnd.openxmlformats-officedocument.spreadsheetml.sheet.main+xml\"/>"
         "<Override PartName=\"/xl/worksheets/sheet1.xml\" ContentType=\"" + std::string(SheetContentType) + "\"/>"
+        "<Override PartName=\"/xl/styles.xml\" ContentType=\"" + StylesContentType + "\"/>"
         "</Types>";
     parts["_rels/.rels"] =
         "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -260,8 +337,11 @@ void SaveNewWorkbook(const std::string& fileName, const std::string& sheetName,
     parts["xl/_rels/workbook.xml.rels"] =
         std::string("<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n") +
         "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-        "<Relationship Id=\"rId1\" Type=\"" + SheetRelType + "\" Target=\"worksheets/sheet1.xml\"/></Relationships>";
-    parts["xl/worksheets/sheet1.xml"] = SheetXml(rows);
+        "<Relationship Id=\"rId1\" Type=\"" + SheetRelType + "\" Target=\"worksheets/sheet1.xml\"/>"
+        "<Relationship Id=\"rId2\" Type=\"" + StylesRelType + "\" Target=\"styles.xml\"/></Relationships>";
+    TDateStyles styles;
+    parts["xl/styles.xml"] = NewStylesXml(styles);
+    parts["xl/worksheets/sheet1.xml"] = SheetXml(rows, styles);
     WriteParts(fileName, parts);
 }
 
@@ -285,10 +365,13 @@ void SaveSheetInWorkbook(const std::string& fileName, const std::string& sheetNa
         if (Attribute(s, "name") == sheetName) found = s;  // the last sheet so named
         maxId = std::max(maxId, std::atoi(Attribute(s, "sheetId").c_str()));
     }
+    TDateStyles styles;
+    if (HoldsDates(rows)) AddDateStylesPart(parts, rels.get(), targets, fileName, styles);
     if (found) {
         auto target = targets.find(Attribute(found, "id"));
         if (target == targets.end()) throw EOfficeFileError("Incorrect Excel file " + fileName + ": sheet without part");
-        parts[PartPath(target->second)] = SheetXml(rows);
+        parts[PartPath(target->second)] = SheetXml(rows, styles);
+        parts["xl/_rels/workbook.xml.rels"] = SerializeXml(rels.get());
         WriteParts(fileName, parts);
         return;
     }
@@ -317,7 +400,7 @@ void SaveSheetInWorkbook(const std::string& fileName, const std::string& sheetNa
     parts["xl/workbook.xml"] = SerializeXml(wb.get());
     parts["xl/_rels/workbook.xml.rels"] = SerializeXml(rels.get());
     parts["[Content_Types].xml"] = SerializeXml(types.get());
-    parts["xl/" + target] = SheetXml(rows);
+    parts["xl/" + target] = SheetXml(rows, styles);
     WriteParts(fileName, parts);
 }
 

@@ -1,12 +1,36 @@
 // Spreadsheet workbooks in the older binary .xls format, read through libfreexl.
 #include <freexl.h>
 
+#include <cstdio>
+
 #include "platform/office/OfficeErrors.h"
 #include "platform/office/Workbook.h"
+#include "platform/rtl/DateTime.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/Paths.h"
 
 namespace office {
+
+namespace {
+
+// The reader gives dates as "YYYY-MM-DD", date-times as "YYYY-MM-DD HH:MM:SS" and times as
+// "HH:MM:SS": they read as the program writes dates and times (an odd text stays as it is).
+std::string DateCellText(int type, const char* text)
+{
+    if (!text) return {};
+    int y = 0, mo = 0, d = 0, h = 0, mi = 0, sec = 0;
+    rtl::TDateTime value = 0;
+    if (type == FREEXL_CELL_TIME) {
+        if (std::sscanf(text, "%d:%d:%d", &h, &mi, &sec) != 3 || !rtl::TryEncodeTime(h, mi, sec, 0, value))
+            return text;
+        return rtl::TimeToStr(value);
+    }
+    const int n = std::sscanf(text, "%d-%d-%d %d:%d:%d", &y, &mo, &d, &h, &mi, &sec);
+    if (n < 3 || !rtl::TryEncodeDateTime(y, mo, d, h, mi, sec, 0, value)) return text;
+    return rtl::DateTimeToStr(value);
+}
+
+}  // namespace
 
 TWorkbook ReadXls(const std::string& fileName)
 {
@@ -43,6 +67,9 @@ TWorkbook ReadXls(const std::string& fileName)
                 case FREEXL_CELL_NULL: continue;
                 case FREEXL_CELL_INT: cell.Text = std::to_string(v.value.int_value); break;
                 case FREEXL_CELL_DOUBLE: cell.Text = rtl::FloatToStr(v.value.double_value); break;
+                case FREEXL_CELL_DATE:
+                case FREEXL_CELL_DATETIME:
+                case FREEXL_CELL_TIME: cell.Text = DateCellText(v.type, v.value.text_value); break;
                 default: cell.Text = v.value.text_value ? v.value.text_value : ""; break;
                 }
                 sheet.Cells.push_back(std::move(cell));

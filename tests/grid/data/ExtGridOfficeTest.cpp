@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "platform/office/A1Notation.h"
 #include "platform/office/OfficeErrors.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StringList.h"
 #include "tests/grid/GridOnFormTest.h"
 #include "tests/support/TempDir.h"
@@ -223,6 +225,99 @@ TEST_F(ExtGridOfficeTest, FailedWorkbookSaveRaisesNamingTheFileAndKeepsTheExisti
     }
 }
 
+// Date settings for one test, restored after it.
+class SheetDateSettings {
+public:
+    SheetDateSettings(char dateSep, const std::string& shortDate) : FSaved(rtl::FormatSettings)
+    {
+        rtl::FormatSettings.DateSeparator = dateSep;
+        rtl::FormatSettings.TimeSeparator = ':';
+        rtl::FormatSettings.ShortDateFormat = shortDate;
+        rtl::FormatSettings.LongTimeFormat = "hh:nn:ss";
+    }
+    ~SheetDateSettings() { rtl::FormatSettings = FSaved; }
+
+private:
+    rtl::TFormatSettings FSaved;
+};
+
+// Cell texts in the program's date and time formats are stored as dates with matching number
+// formats; a spreadsheet reader sees dates, and loading gives the texts back.
+TEST_F(ExtGridOfficeTest, DatesAreWrittenAsRealDatesAndReadBackAsDateTexts)
+{
+    struct Case {
+        char Sep;
+        const char* ShortDate;
+        const char* Date;
+        const char* DateTime;
+        const char* Expected;  // what openpyxl reads
+    };
+    const Case cases[] = {
+        {'/', "dd/mm/yyyy", "15/03/2024", "15/03/2024 06:30:00",
+         "A1 datetime.datetime(2024, 3, 15, 0, 0) dd/mm/yyyy\n"
+         "B1 datetime.datetime(2024, 3, 15, 6, 30) dd/mm/yyyy hh:mm:ss\n"
+         "C1 datetime.time(6, 30) hh:mm:ss\n"
+         "D1 '1/2' General\nE1 12.5 General\n"},
+        {'.', "yyyy/mm/dd/", "2024.03.15.", "2024.03.15. 06:30:00",
+         "A1 datetime.datetime(2024, 3, 15, 0, 0) yyyy\\.mm\\.dd\\.\n"
+         "B1 datetime.datetime(2024, 3, 15, 6, 30) yyyy\\.mm\\.dd\\. hh:mm:ss\n"
+         "C1 datetime.time(6, 30) hh:mm:ss\n"
+         "D1 '1/2' General\nE1 12.5 General\n"},
+    };
+    for (const Case& k : cases) {
+        SheetDateSettings settings(k.Sep, k.ShortDate);
+        Grid->SetColCount(5);
+        Grid->SetRowCount(1);
+        Grid->SetFixedRows(0);
+        Grid->SetFixedCols(0);
+        const std::vector<std::string> texts{k.Date, k.DateTime, "06:30:00", "1/2", "12.5"};
+        for (int c = 0; c < 5; ++c) Grid->SetCells(c, 0, texts[c]);
+        const std::string file = Dir.File("dates.xlsx");
+        std::filesystem::remove(file);
+        Grid->SaveToXLS(file);
+        EXPECT_EQ(Python("import openpyxl\nws = openpyxl.load_workbook('" + file + "').active\n"
+                         "for c in ws[1]:\n    print(c.coordinate, repr(c.value), c.number_format)\n",
+                         Dir),
+                  k.Expected)
+            << k.ShortDate;
+        for (int c = 0; c < 5; ++c) Grid->SetCells(c, 0, "");
+        Grid->LoadFromXLS(file);
+        for (int c = 0; c < 5; ++c) EXPECT_EQ(Grid->Cells(c, 0), texts[c]) << k.ShortDate << " column " << c;
+    }
+}
+
+// Dates written by another program, in its own formats and in an existing workbook whose own
+// styles stay as they were.
+TEST_F(ExtGridOfficeTest, DatesOfOtherWorkbooksLoadAsDateTextsAndKeepTheirStyles)
+{
+    SheetDateSettings settings('/', "dd/mm/yyyy");
+    const std::string file = Dir.File("theirs.xlsx");
+    Python("import openpyxl, datetime\n"
+           "from openpyxl.styles import Font\n"
+           "wb = openpyxl.Workbook()\nws = wb.active\nws.title = 'Old'\n"
+           "ws['A1'] = datetime.date(2023, 12, 31)\nws['A1'].number_format = 'yyyy-mm-dd'\n"
+           "ws['B1'] = datetime.datetime(2024, 1, 2, 13, 45, 10)\n"
+           "ws['C1'] = datetime.time(8, 5)\n"
+           "ws['D1'] = 45000.25\nws['D1'].number_format = '0.00'\n"
+           "ws['E1'] = 'bold'\nws['E1'].font = Font(bold=True)\n"
+           "wb.save('" + file + "')\n",
+           Dir);
+    Grid->SetFixedRows(0);
+    Grid->SetFixedCols(0);
+    Grid->LoadFromXLSSheet(file, "Old");
+    EXPECT_EQ(Grid->Cells(0, 0), "31/12/2023");
+    EXPECT_EQ(Grid->Cells(1, 0), "02/01/2024 13:45:10");
+    EXPECT_EQ(Grid->Cells(2, 0), "08:05:00");
+    EXPECT_EQ(Grid->Cells(3, 0), "45000.25") << "a number format without date letters";
+    Grid->SaveToXLSSheet(file, "New");
+    EXPECT_EQ(Python("import openpyxl\nwb = openpyxl.load_workbook('" + file + "')\n"
+                     "print(wb.sheetnames, wb['Old']['E1'].font.b, wb['Old']['A1'].number_format)\n"
+                     "print(repr(wb['New']['A1'].value), repr(wb['New']['B1'].value), repr(wb['New']['C1'].value))\n",
+                     Dir),
+              "['Old', 'New'] True yyyy-mm-dd\n"
+              "datetime.datetime(2023, 12, 31, 0, 0) datetime.datetime(2024, 1, 2, 13, 45, 10) datetime.time(8, 5)\n");
+}
+
 TEST_F(ExtGridOfficeTest, OldBinaryWorkbookLoads)
 {
     const std::string file = Dir.File("old.xls");
@@ -236,6 +331,16 @@ TEST_F(ExtGridOfficeTest, OldBinaryWorkbookLoads)
     EXPECT_EQ(Grid->Cells(1, 0), "Tonnes");
     EXPECT_EQ(Grid->Cells(0, 1), "17");
     EXPECT_EQ(Grid->Cells(1, 1), "3.25");
+
+    SheetDateSettings settings('/', "dd/mm/yyyy");
+    Python("import xlwt, datetime\nwb = xlwt.Workbook()\nws = wb.add_sheet('Dates')\n"
+           "ws.write(0, 0, datetime.date(2024, 3, 15), xlwt.easyxf(num_format_str='YYYY-MM-DD'))\n"
+           "ws.write(0, 1, datetime.datetime(2024, 3, 15, 6, 30), xlwt.easyxf(num_format_str='YYYY-MM-DD hh:mm'))\n"
+           "wb.save('" + file + "')\n",
+           Dir);
+    Grid->LoadFromXLSSheet(file, "Dates");
+    EXPECT_EQ(Grid->Cells(0, 0), "15/03/2024");
+    EXPECT_EQ(Grid->Cells(1, 0), "15/03/2024 06:30:00");
 }
 
 TEST_F(ExtGridOfficeTest, DatabaseLoadsByTableAndBySqlWithFieldNamesInTheLastFixedRow)
