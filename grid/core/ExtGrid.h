@@ -277,9 +277,6 @@ public:
     virtual void ScrollCell(int ACol, int ARow, int ScrollPosition, int ScrollMin, int ScrollMax);
     virtual void HoverButtonsShow(int ARow, bool& Allow);
     virtual void CanShowFixedDropDown(int ACol, int ARow, bool& Allow);
-    // The distinct values of the column's normal rows, numbers in numeric order and text in
-    // logical order, then as OnGetColumnFilter changes them.
-    virtual void GetColumnFilter(int ACol, std::vector<std::string>& Filter);
 
     // ===== Merging =====
     TIntList& MergedColumns() { return *FMergedColumns; }
@@ -740,7 +737,7 @@ public:
     // the published AutoSize
     GRID_PLAIN_PROPERTY(bool, AutoSizeColumnsOnLoad, false)
 public:
-    // Widens each column (the fixed ones too when DoFixedCols) to its widest text plus Padding.
+    // Sizes each normal column (every column when DoFixedCols) to its content plus Padding.
     void AutoSizeColumns(bool DoFixedCols, int Padding);
     GRID_PLAIN_PROPERTY(bool, AutoNumAlign, false)
     GRID_PLAIN_PROPERTY(bool, Multilinecells, false)
@@ -2724,7 +2721,8 @@ public:
     int SelectedRowCount();
     int SelectedRow(int Index);
     bool IsSelected(int ACol, int ARow);
-    // The selected cells as text: tab between cells, CR LF between rows.
+    // The selected cells as text: tab between cells, CR LF between rows; rich text cells
+    // give their plain text.
     std::string SelectedText();
     void ClearModifiedRows();
     void InvalidateGridRect(const ui::TGridRect& R);
@@ -2734,6 +2732,9 @@ public:
     void SetAllCells(int ACol, int ARow, const std::string& Value);
     std::string AllGridCells(int ACol, int ARow);
     void SetAllGridCells(int ACol, int ARow, const std::string& Value);
+    // The user object of a cell; in a hidden row the one its record keeps for the cell.
+    rtl::TObject* AllObjects(int ACol, int ARow);
+    void SetAllObjects(int ACol, int ARow, rtl::TObject* Value);
     std::string AllWideCells(int ACol, int ARow) { return AllCells(ACol, ARow); }
     void SetAllWideCells(int ACol, int ARow, const std::string& Value) { SetAllCells(ACol, ARow, Value); }
     std::string WideCells(int ACol, int ARow) { return GetCellEx(ACol, ARow); }
@@ -2743,7 +2744,7 @@ public:
     void SetRealCells(int ACol, int ARow, const std::string& Value);
     int AllColWidths(int ACol);
     void SetAllColWidths(int ACol, int Value);
-    // Plain text: HTML tags stripped.
+    // Plain text: the characters of rich text, other text with its HTML tags stripped.
     std::string StrippedCells(int ACol, int ARow);
     std::string Hyperlink(int ACol, int ARow);
     bool HasHyperlink(int ACol, int ARow);
@@ -2798,6 +2799,10 @@ public:
     void AutoGrowColumns(bool DoFixedCols = false, int Padding = 0);
     void AutoSizeRow(int ARow, int Padding = 0);
     void AutoSizeRows(bool DoFixedRows = false, int Padding = 0);
+    // Every column and row sized to its widest and tallest cell (rows only grow).
+    void AutoSizeCells(bool DoFixedCells = false, int PaddingX = 0, int PaddingY = 0);
+    // Scales the column widths in proportion so that they fill the grid's width.
+    void AutoFitColumns(bool DoFixedCells = false);
     void SizeToCols();
     void SizeToRows();
     void SizeToCells();
@@ -2832,7 +2837,14 @@ public:
     void MoveRows(int FromIndex, int ToIndex, int Count);
     void ScrollInView(int ACol, int ARow, TScrollPosition Position);
     void UnSuppressAllColumns();
+    // Shows the suppressed rows again except the children of contracted nodes.
+    void UnSuppressAllOpenRows();
+    // Scaling with the form by M / D: column widths stay, the header row and fonts scale.
+    void ChangeScale(int M, int D);
 private:
+    // The plain text of a rich text (RTF) cell; any other text unchanged.
+    static bool IsRichCellText(const std::string& Text);
+    static std::string RichPlainText(const std::string& Text);
     // The text of a cell in the XHTML export: escaped so that the document stays XML.
     std::string XhtmlCellText(int ACol, int ARow, bool DataRow);
     // Limits a computed width or height (a limit <= 0 is absent; equal limits limit nothing).

@@ -31,14 +31,6 @@ void TExtStringGrid::ClickCell(int ARow, int ACol)
     if (OnClickCell) OnClickCell(this, ARow, ACol);
 }
 
-std::string TExtStringGrid::GetCurrentCell() { return Cells(Col(), Row()); }
-
-void TExtStringGrid::SetCurrentCell(const std::string& Value) { SetCells(Col(), Row(), Value); }
-
-std::string TExtStringGrid::GetCurrentCellText() { return Cells(Col(), Row()); }
-
-std::string TExtStringGrid::GetStoredCell(int ACol, int ARow) { return Cells(ACol, ARow); }
-
 void TExtStringGrid::GetFloatFormat(int ACol, int ARow, bool& IsFloat, std::string& FloatFormat)
 {
     FloatFormat = FFloatFormat;

@@ -38,17 +38,14 @@ int LineCount(std::string_view Text)
 
 }  // namespace
 
+// Each column of the range sized to its content, then widened by Padding within the limits.
 void TExtStringGrid::AutoSizeColumns(bool DoFixedCols, int Padding)
 {
-    gfx::TCanvas& canvas = Canvas();
-    int first = DoFixedCols ? 0 : FixedCols();
-    for (int c = first; c < ColCount(); ++c) {
-        int widest = 0;
-        for (int r = 0; r < RowCount(); ++r) {
-            canvas.Font().Assign(r < FixedRows() || c < FixedCols() ? FFixedFont.get() : &GetCellFont(c, r));
-            widest = std::max(widest, canvas.TextWidth(GetCellEx(c, r)));
-        }
-        if (widest > 0) SetColWidths(c, widest + 2 * FXYOffset.X + Padding);
+    const int first = DoFixedCols ? 0 : FixedCols();
+    const int last = DoFixedCols ? ColCount() - 1 : ColCount() - FixedRightCols() - 1;
+    for (int c = first; c <= last; ++c) {
+        AutoSizeCol(c, 0);
+        if (Padding != 0) SetColWidths(c, LimitSize(ColWidths(c) + Padding, MinColWidth(), MaxColWidth()));
     }
 }
 

@@ -111,7 +111,13 @@ void TExtStringGrid::SetAllColWidths(int ACol, int Value)
 
 // ----- plain text and links
 
-std::string TExtStringGrid::StrippedCells(int ACol, int ARow) { return StripHtmlTags(GetCellEx(ACol, ARow)); }
+// Rich text gives its characters; any other text loses its HTML tags.
+std::string TExtStringGrid::StrippedCells(int ACol, int ARow)
+{
+    const std::string text = GetCellEx(ACol, ARow);
+    if (IsRichCellText(text)) return RichPlainText(text);
+    return StripHtmlTags(text);
+}
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "platform/rtl/StrUtils.h"
 
 namespace grid {
@@ -146,7 +147,9 @@ bool TExtStringGrid::IsSelected(int ACol, int ARow)
 std::string TExtStringGrid::SelectedText()
 {
     const rtl::TRect s = Selection();
-    const int lastCol = s.Right + (FSaveHiddenCells ? NumHiddenColumns() : 0);
+    const bool entireRows = DragDropSettings().OleEntireRows();
+    const int firstCol = entireRows ? 0 : s.Left;
+    const int lastCol = (entireRows ? ColCount() - 1 : s.Right) + (FSaveHiddenCells ? NumHiddenColumns() : 0);
     const bool disjunctRows = MouseActions().DisjunctRowSelect();
     std::vector<int> rows;
     if (disjunctRows) {
@@ -158,9 +161,9 @@ std::string TExtStringGrid::SelectedText()
     }
     std::string text;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        for (int c = s.Left; c <= lastCol; ++c) {
+        for (int c = firstCol; c <= lastCol; ++c) {
             // Cells are stored in display order, the hidden columns after ColCount.
-            std::string cell = GetCellEx(c, rows[i]);
+            std::string cell = RichPlainText(GetCellEx(c, rows[i]));
             if (ExcelClipboardFormat() && cell.find_first_of("\r\n") != std::string::npos) {
                 rtl::ReplaceAllInPlace(cell, "\r\n", "\x0B");
                 std::replace(cell.begin(), cell.end(), '\n', '\x0B');

@@ -505,8 +505,9 @@ void TExtStringGrid::ClickSortAt(int X, int Y, ui::TShiftState Shift)
             CanShowFixedDropDown(col, row, dropDown);
         }
         if (dropDown) return;
+        // Only a column that really shows a filter list (FilterDropDownAuto) keeps its end.
         std::vector<std::string> filter;
-        GetColumnFilter(col, filter);
+        CollectColumnFilter(RealColIndex(col), true, false, filter);
         if (!filter.empty()) return;
     }
     if (!IsSortRowRelease(col, row, pressRow)) return;

@@ -322,24 +322,6 @@ TEST_F(ExtGridDeclarationTest, StoringACellTextRegistersTheChangeWithTheLinkedUn
     grid.SetUndoRedo(nullptr);
 }
 
-TEST_F(ExtGridDeclarationTest, ColumnFilterListsDistinctValuesNumbersNumericallyTextLogically)
-{
-    TExtStringGrid grid(nullptr);
-    grid.SetRowCount(9);
-    grid.SetFixedFooters(1);
-    const char* values[] = {"header", "10", "9", "b2", "b10", "", "9", "100"};
-    for (int r = 0; r < 8; ++r) grid.SetCells(1, r, values[r]);
-    grid.SetCells(1, 8, "footer");
-    std::vector<std::string> list{"stale"};
-    grid.GetColumnFilter(1, list);
-    // Header row, empty cells, duplicates and the footer row are left out.
-    EXPECT_EQ(list, (std::vector<std::string>{"9", "10", "100", "b2", "b10"}));
-
-    grid.OnGetColumnFilter = [](TSender, int col, std::vector<std::string>& f) { f.push_back("col" + std::to_string(col)); };
-    grid.GetColumnFilter(1, list);
-    EXPECT_EQ(list.back(), "col1");
-}
-
 TEST_F(ExtGridDeclarationTest, IntroducedHooksAnswerTheirDefaultsAndHandOnToTheirEvents)
 {
     TExtStringGrid grid(nullptr);

@@ -415,7 +415,7 @@ TEST_F(ExtGridTest, ClearingTheWholeGridFreesPropertiesAndGraphicsAndEmptiesText
     EXPECT_FALSE(grid.HasCellProps());
 }
 
-TEST_F(ExtGridTest, AutoSizeWidensColumnsToTheirWidestText)
+TEST_F(ExtGridTest, AutoSizeFitsEachNormalColumnToItsWidestTextPlusPadding)
 {
     TExtStringGrid grid(nullptr);
     grid.SetCells(1, 1, "x");
@@ -425,9 +425,11 @@ TEST_F(ExtGridTest, AutoSizeWidensColumnsToTheirWidestText)
     grid.AutoSizeColumns(false, 4);
     EXPECT_EQ(grid.ColWidths(0), fixedWidth);  // fixed columns left alone
     EXPECT_GT(grid.ColWidths(2), grid.ColWidths(1));
-    EXPECT_EQ(grid.ColWidths(3), grid.DefaultColWidth());  // empty column keeps its width
     grid.Canvas().Font().Assign(&grid.Font());
-    EXPECT_EQ(grid.ColWidths(2), grid.Canvas().TextWidth("a rather long cell text") + 4 + 4);
+    // Margins on both sides, the grid lines, 2 and the padding around the widest text.
+    const int around = 2 * grid.XYOffset().X + 2 * grid.GridLineWidth() + 2 + 4;
+    EXPECT_LT(grid.ColWidths(3), grid.DefaultColWidth());  // an empty column narrows too
+    EXPECT_EQ(grid.ColWidths(2), grid.Canvas().TextWidth("a rather long cell text") + around);
 }
 
 TEST_F(ExtGridTest, CellsPaintTheirBackgroundTextAndGridLines)

@@ -6,6 +6,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsSort.h"
+#include "platform/ui/Keyboard.h"
 #include "tests/grid/GridOnFormTest.h"
 
 namespace {
@@ -87,6 +88,84 @@ TEST_F(AutoNumberSizeSwapTest, AutoSizeFitsTheWidestTextAndGrowOnlyNeverNarrows)
     Grid->SetCells(2, 2, "one");
     Grid->AutoSizeRow(2);
     EXPECT_LT(Grid->RowHeights(2), threeLines);
+}
+
+// Columns take their widest cell, rows their tallest; a block merged across columns leaves
+// its columns alone, rows never shrink and the column limits hold.
+TEST_F(AutoNumberSizeSwapTest, AutoSizeCellsFitsColumnsAndGrowsRowsToTheirCells)
+{
+    Grid->SetColCount(5);
+    Grid->SetRowCount(4);
+    const std::string wide = "a merged text far wider than any column";
+    Grid->SetCells(1, 1, "short");
+    Grid->SetCells(2, 1, "a medium text");
+    Grid->SetCells(3, 2, wide);
+    Grid->MergeCells(3, 2, 2, 1);
+    Grid->SetRowHeights(3, 60);
+    Grid->Canvas().Font().Assign(&Grid->Font());
+    const int shortWidth = Grid->Canvas().TextWidth("short");
+
+    Grid->AutoSizeCells(false, 4, 2);
+    EXPECT_GE(Grid->ColWidths(1), shortWidth + 4);
+    EXPECT_LT(Grid->ColWidths(1), Grid->Canvas().TextWidth("a medium text"));
+    EXPECT_GT(Grid->ColWidths(2), Grid->ColWidths(1));
+    EXPECT_LT(Grid->ColWidths(3), Grid->Canvas().TextWidth(wide));
+    EXPECT_EQ(Grid->RowHeights(3), 60);
+    EXPECT_GE(Grid->RowHeights(1), Grid->Canvas().TextHeight("gh") + 2);
+
+    Grid->SetColWidths(1, 200);
+    Grid->SetSizeGrowOnly(true);
+    Grid->AutoSizeCells(false, 4, 2);
+    EXPECT_EQ(Grid->ColWidths(1), 200);
+    Grid->SetSizeGrowOnly(false);
+    Grid->SetMaxColWidth(30);
+    Grid->AutoSizeCells(false, 4, 2);
+    EXPECT_EQ(Grid->ColWidths(2), 30);
+}
+
+// The normal columns are scaled to fill the room the grid leaves beside its fixed column,
+// its border and, when the rows overflow, the vertical scroll bar.
+TEST_F(AutoNumberSizeSwapTest, AutoFitColumnsFillsTheGridsWidthInProportion)
+{
+    Grid->SetBounds(0, 0, 400, 300);
+    Grid->SetColCount(5);
+    Grid->SetRowCount(3);
+    Grid->SetColWidths(0, 64);
+    const int widths[] = {40, 80, 40, 96};
+    for (int c = 1; c < 5; ++c) Grid->SetColWidths(c, widths[c - 1]);
+    Grid->AutoFitColumns(false);
+    // 400 less the fixed 64 and the border's 4 is 332; the widest column takes what the
+    // proportional step leaves.
+    std::vector<int> fitted;
+    for (int c = 1; c < 5; ++c) fitted.push_back(Grid->ColWidths(c));
+    EXPECT_EQ(fitted, (std::vector<int>{51, 103, 51, 127}));
+    EXPECT_EQ(Grid->ColWidths(0), 64);
+    Grid->AutoFitColumns(false);
+    for (int c = 1; c < 5; ++c) EXPECT_EQ(Grid->ColWidths(c), fitted[static_cast<std::size_t>(c - 1)]) << c;
+
+    Grid->SetRowCount(100);
+    Grid->AutoFitColumns(true);
+    int sum = 0;
+    for (int c = 0; c < 5; ++c) sum += Grid->ColWidths(c);
+    EXPECT_EQ(sum, 400 - 4 - ui::GetSystemMetrics(ui::SM_CXVSCROLL));
+}
+
+// Scaled with its form, the grid keeps its column widths and scales its header and fonts.
+TEST_F(AutoNumberSizeSwapTest, ChangeScaleKeepsColumnWidthsAndScalesHeaderAndFonts)
+{
+    Grid->SetBounds(0, 0, 400, 200);
+    Grid->SetColWidths(1, 77);
+    Grid->SetRowHeights(0, 24);
+    const int fixedHeight = Grid->FixedFont().Height();
+    const int activeSize = Grid->ActiveCellFont().Size();
+    Grid->ChangeScale(96, 96);
+    EXPECT_EQ(Grid->FixedFont().Height(), fixedHeight);
+    Grid->ChangeScale(120, 96);
+    EXPECT_EQ(Grid->ColWidths(1), 77);
+    EXPECT_EQ(Grid->RowHeights(0), 30);
+    EXPECT_EQ(Grid->Width(), 500);
+    EXPECT_EQ(Grid->FixedFont().Height(), (fixedHeight * 120 + (fixedHeight < 0 ? -48 : 48)) / 96);
+    EXPECT_EQ(Grid->ActiveCellFont().Size(), (activeSize * 120 + 48) / 96);
 }
 
 // Hidden columns keep their cells after ColCount; a row swap carries them too.

@@ -155,6 +155,92 @@ TEST_F(CellAccessTest, RowColorNoneKeepsObjectsAndMergesOfTheRow)
     Grid->SetObjects(1, 2, nullptr);
 }
 
+// A hidden row's record keeps the user objects of its cells; writing one there touches no
+// shown cell and the object is in place when the row is shown again.
+TEST_F(CellAccessTest, AllObjectsReachTheCellsOfHiddenRows)
+{
+    FillNamed();
+    rtl::TObject first, second, third;
+    Grid->SetObjects(2, 3, &first);
+    Grid->HideRows(3, 4);
+    EXPECT_EQ(Grid->AllObjects(2, 3), &first);
+    EXPECT_EQ(Grid->AllObjects(1, 4), nullptr);
+    EXPECT_EQ(Grid->AllObjects(9, 4), nullptr);
+
+    Grid->SetAllObjects(1, 4, &second);  // the saved cell had no properties
+    Grid->SetAllObjects(2, 3, &third);   // it had
+    Grid->SetAllObjects(3, 5, &first);   // a shown row: real 5 is displayed at 3
+    for (int r = 0; r < Grid->RowCount(); ++r)
+        for (int c = 0; c < Grid->ColCount(); ++c) {
+            if (c == 3 && r == 3) continue;
+            EXPECT_EQ(Grid->Objects(c, r), nullptr) << c << "," << r;
+        }
+    EXPECT_EQ(Grid->Objects(3, 3), &first);
+    EXPECT_EQ(Grid->AllObjects(1, 4), &second);
+
+    Grid->UnHideRowsAll();
+    EXPECT_EQ(Grid->Objects(1, 4), &second);
+    EXPECT_EQ(Grid->Objects(2, 3), &third);
+    EXPECT_EQ(Grid->Cells(1, 4), Name(1, 4));
+    EXPECT_EQ(Grid->Objects(3, 5), &first);
+}
+
+// The current cell is read and written at the base cell of its merged block: the stored
+// text, the displayed text through the display hook, and SetCurrentCell into the base.
+TEST_F(CellAccessTest, CurrentCellUsesTheBaseCellOfAMergedBlock)
+{
+    FillNamed();
+    Grid->MergeCells(1, 2, 2, 2);
+    Grid->OnGetDisplText = [](grid::TSender, int, int, std::string& value) { value = "[" + value + "]"; };
+    Grid->SetCol(2);
+    Grid->SetRow(3);
+    EXPECT_EQ(Grid->GetCurrentCell(), "c1r2");
+    EXPECT_EQ(Grid->GetCurrentCellText(), "[c1r2]");
+    EXPECT_EQ(Grid->GetStoredCell(3, 4), "c3r4");
+    Grid->SetCurrentCell("merged");
+    EXPECT_EQ(Grid->GetGridCell(1, 2), "merged");
+    EXPECT_EQ(Grid->GetGridCell(2, 3), Name(2, 3));
+}
+
+// Rich text cells give the characters of their document; HTML cells lose their tags.
+TEST_F(CellAccessTest, StrippedCellsOfRichTextGiveItsCharacters)
+{
+    const struct {
+        const char* Text;
+        const char* Plain;
+    } cases[] = {
+        {"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Hello \\b bold\\b0\\par second line}",
+         "Hello bold\r\nsecond line"},
+        {"{\\rtf1 a \\{b\\} \\\\c}", "a {b} \\c"},
+        {"<b>{\\fake</b> not rich", "{\\fake not rich"},
+        {"<i>plain</i>", "plain"},
+    };
+    for (const auto& c : cases) {
+        Grid->SetCells(1, 1, c.Text);
+        EXPECT_EQ(Grid->StrippedCells(1, 1), c.Plain) << c.Text;
+    }
+}
+
+// Taking a cell's control away and placing it again leaves the count where it was.
+TEST_F(CellAccessTest, CellControlsCountEachCellOnce)
+{
+    auto* control = new ui::TControl(Grid.get());
+    Grid->SetCellControls(1, 1, control);
+    Grid->SetCellControls(1, 1, control);  // the same cell again
+    Grid->SetCellControls(2, 2, control);
+    EXPECT_EQ(Grid->NumCellControls(), 2);
+    EXPECT_EQ(Grid->GetCellControls(1, 1), control);
+    EXPECT_EQ(Grid->GetCellControls(3, 3), nullptr);
+    EXPECT_FALSE(Grid->HasCellProperties(3, 3));
+    Grid->SetCellControls(1, 1, nullptr);
+    Grid->SetCellControls(1, 1, nullptr);
+    EXPECT_EQ(Grid->NumCellControls(), 1);
+    Grid->SetCellControls(1, 1, control);
+    EXPECT_EQ(Grid->NumCellControls(), 2);
+    Grid->SetCellControls(1, 1, nullptr);
+    Grid->SetCellControls(2, 2, nullptr);
+}
+
 }  // namespace
 
 namespace {

@@ -7,6 +7,7 @@
 #include "grid/core/BaseGrid.h"
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridLists.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsCells.h"
 #include "grid/data/ExtGridHiddenRows.h"
@@ -240,4 +241,26 @@ TEST(ExtGridNodes, TheNodeGlyphIsHitOnlyInsideItsLevelsIndent)
     EXPECT_FALSE(grid.IsNodeGlyphHit(2, left + 28));
     grid.MouseActions().SetPreciseNodeClick(false);
     EXPECT_TRUE(grid.IsNodeGlyphHit(2, left + 100));
+}
+
+// The rows of a contracted node stay as they are; every other suppressed row comes back,
+// also the rows shown after the contracted node's hidden children, and the saved heights
+// are left as they were.
+TEST(ExtGridNodes, UnSuppressAllOpenRowsSparesOnlyContractedNodes)
+{
+    TExtStringGrid grid(nullptr);
+    Fill(grid, 10);
+    grid.SetRowHeights(7, 30);
+    grid.AddNode(2, 4);  // rows 2..5
+    grid.ContractNode(2);
+    ASSERT_EQ(Shown(grid), (std::vector<int>{0, 1, 2, 6, 7, 8, 9}));
+    grid.SuppressRow(1);
+    grid.SuppressRow(2);
+    grid.SuppressRow(4);  // real row 7
+    const std::vector<int> saved = grid.SuppressRowSizes().Values();
+    grid.UnSuppressAllOpenRows();
+    EXPECT_EQ(grid.RowHeights(1), grid.DefaultRowHeight());
+    EXPECT_EQ(grid.RowHeights(2), 0);
+    EXPECT_EQ(grid.RowHeights(4), 30);
+    EXPECT_EQ(grid.SuppressRowSizes().Values(), saved);
 }

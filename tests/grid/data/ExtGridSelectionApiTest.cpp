@@ -6,6 +6,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "tests/grid/GridOnFormTest.h"
 
 namespace {
@@ -81,6 +82,22 @@ TEST_F(SelectionApiTest, SelectedTextJoinsCellsByTabAndRowsByCrLf)
     EXPECT_EQ(Grid->SelectedRowCount(), 2);
     EXPECT_EQ(Grid->SelectedRow(1), 5);
     EXPECT_EQ(Grid->SelectedRow(2), -1);
+}
+
+// A rich text cell is given as its characters; with OleEntireRows every column of the
+// selected rows is taken, and SaveHiddenCells adds the hidden columns after them.
+TEST_F(SelectionApiTest, SelectedTextGivesRichTextAsPlainTextAndEntireRowsWhenAsked)
+{
+    Grid->SetCells(2, 2, "{\\rtf1\\ansi\\b Wheat\\b0\\par 2026}");
+    Grid->SelectCells(1, 2, 2, 2);
+    EXPECT_EQ(Grid->SelectedText(), "B2\tWheat\r\n2026");
+
+    Grid->DragDropSettings().SetOleEntireRows(true);
+    Grid->SelectCells(2, 3, 3, 4);
+    EXPECT_EQ(Grid->SelectedText(), "A3\tB3\tC3\tD3\tE3\tF3\r\nA4\tB4\tC4\tD4\tE4\tF4");
+    Grid->HideColumn(4);
+    Grid->SetSaveHiddenCells(true);
+    EXPECT_EQ(Grid->SelectedText(), "A3\tB3\tC3\tD3\tF3\tE3\r\nA4\tB4\tC4\tD4\tF4\tE4");
 }
 
 TEST_F(SelectionApiTest, DisjunctCellsAreMarkedOneByOne)

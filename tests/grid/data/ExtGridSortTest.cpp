@@ -492,6 +492,26 @@ TEST_F(ExtGridClickSortTest, ReleaseNextToAColumnEdgeWithColumnSizingDoesNotSort
     EXPECT_EQ(Column(*Grid, 1), (std::vector<std::string>{"", "a", "b", "c", "d"}));
 }
 
+// The right end of a header keeps its click for the filter button only when the column
+// shows a filter list; without FilterDropDownAuto every header sorts there too.
+TEST_F(ExtGridClickSortTest, ReleaseAtAHeadersRightEndSortsUnlessTheColumnShowsAFilterList)
+{
+    const rtl::TRect rc = Grid->CellRect(1, 0);
+    const int x = rc.Right - 6;
+    const int y = (rc.Top + rc.Bottom) / 2;
+    auto releaseAtRightEnd = [&] {
+        ui::THeadlessBackend::MouseDown(Grid, x, y);
+        ui::THeadlessBackend::MouseUp(Grid, x, y);
+        App->ProcessMessages();
+    };
+    Grid->SetFilterDropDownAuto(true);
+    releaseAtRightEnd();
+    EXPECT_EQ(Column(*Grid, 1), (std::vector<std::string>{"", "b", "c", "a", "d"}));
+    Grid->SetFilterDropDownAuto(false);
+    releaseAtRightEnd();
+    EXPECT_EQ(Column(*Grid, 1), (std::vector<std::string>{"", "a", "b", "c", "d"}));
+}
+
 TEST_F(ExtGridClickSortTest, IndexKeyClickAddsASecondSortKey)
 {
     Grid->SortSettings().SetIndexShow(true);
