@@ -146,6 +146,14 @@ void TExtCustomDropDown::SetDropDownButtonHint(const std::string& value)
     FButton->SetShowHint(!value.empty());
 }
 
+void TExtCustomDropDown::SetColorTones(TColorTones ATones)
+{
+    if (FButton != nullptr)
+        FButton->SetColors(ATones.Background.BrushColor, ATones.Hover.BrushColor, ATones.Selected.BrushColor,
+                           ATones.Background.BorderColor);
+    SetBorderColor(ATones.Background.BorderColor);
+}
+
 void TExtCustomDropDown::SetFocusControl(ui::TWinControl* value)
 {
     if (FFocusControl == value) return;

@@ -45,7 +45,7 @@ using TBarTextEvent = std::function<void(rtl::TObject* Sender, std::string& Text
 class TDropDownForm;
 class TDropDownEditButton;
 
-class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle {
+class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle, public IJyxTones {
 public:
     explicit TExtCustomDropDown(rtl::TComponent* AOwner);
     ~TExtCustomDropDown() override;
@@ -203,6 +203,9 @@ public:
     void StoreSelectionColorStyle(TSelectionColorStyle value) { FSelectionColorStyle = value; }
     // Colours the pop-up, both bars and the bar buttons from the style's table rows.
     void SetComponentStyle(TJyxStyle AStyle) override;
+    // The button takes the background, hover and selected brushes and the background border;
+    // the edit's frame takes the background border.
+    void SetColorTones(TColorTones ATones) override;
     gfx::TColor SelectionColor() const { return FSelectionColor; }
     void SetSelectionColor(gfx::TColor value);
     gfx::TColor SelectionColorTo() const { return FSelectionColorTo; }

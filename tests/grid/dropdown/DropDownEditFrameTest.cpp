@@ -115,6 +115,43 @@ TEST_F(DropDownEditFrameTest, FrameColourFollowsFocusEnabledStateAndFlatLook)
     EXPECT_EQ(WindowPixel(0, 5), platformFrame);
 }
 
+TEST_F(DropDownEditFrameTest, ColorTonesPaintTheButtonPerStateAndTheFrame)
+{
+    const std::int32_t platformFrame = WindowPixel(0, 5);
+    TColorTones tones;
+    tones.Background = {0xEEDDCC, 0x804020, gfx::clNone};
+    tones.Hover = {0x99FFFF, 0x000000, gfx::clNone};
+    tones.Selected = {0x3399FF, 0x000000, gfx::clNone};
+    Edit->SetColorTones(tones);
+    TDropDownEditButton* button = Edit->Button();
+    auto buttonPixel = [&](int x, int y) {
+        App->ProcessMessages();
+        return THeadlessBackend::Pixel(button, x, y);
+    };
+    EXPECT_EQ(WindowPixel(0, 5), 0x804020);
+    EXPECT_EQ(buttonPixel(0, 3), 0x804020);      // the line along the button's left edge
+    EXPECT_EQ(buttonPixel(8, 14), 0xEEDDCC);     // face below the arrow
+    EXPECT_EQ(buttonPixel(8, 8), 0x000000);      // arrow
+    EXPECT_EQ(buttonPixel(12, 8), 0xEEDDCC);     // beside the arrow
+
+    THeadlessBackend::MouseMove(button, 8, 14);
+    EXPECT_EQ(buttonPixel(8, 14), 0x99FFFF);
+    THeadlessBackend::MouseDown(button, 8, 14);
+    EXPECT_EQ(buttonPixel(8, 14), 0x3399FF);
+    THeadlessBackend::MouseUp(button, 8, 14);
+    ASSERT_TRUE(Edit->DroppedDown());
+    EXPECT_EQ(buttonPixel(8, 14), 0x3399FF);  // drawn down while the pop-up is open
+    Edit->HideDropDown(false);
+    THeadlessBackend::MouseMove(Edit, 20, 5);
+    EXPECT_EQ(buttonPixel(8, 14), 0xEEDDCC);
+
+    tones.Background.BorderColor = gfx::clNone;
+    Edit->SetColorTones(tones);
+    Other->SetFocus();
+    EXPECT_EQ(WindowPixel(0, 5), platformFrame);
+    EXPECT_EQ(buttonPixel(0, 3), static_cast<std::int32_t>(Rgb(Edit->Color())));
+}
+
 TEST_F(DropDownEditFrameTest, FocusedNonEditableValueIsDrawnHighlighted)
 {
     const auto highlight = static_cast<std::int32_t>(Rgb(gfx::clHighlight));
