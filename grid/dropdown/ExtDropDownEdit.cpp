@@ -66,6 +66,7 @@ TExtCustomDropDown::TExtCustomDropDown(rtl::TComponent* AOwner)
       FLabelFont(std::make_unique<gfx::TFont>())
 {
     FLabelFont->OnChange = [this](rtl::TObject*) { UpdateLabel(); };
+    FLblFntHeight = FLabelFont->Height();
     SetBounds(Left(), Top(), 200, 21);
     SetText("");
     CreateDropDownForm();

@@ -243,6 +243,8 @@ protected:
     virtual void LabelClick(rtl::TObject* Sender);
     virtual void LabelDblClick(rtl::TObject* Sender);
     void Loaded() override;
+    // The label's font is rescaled to the screen and the label placed once the window exists.
+    void CreateWnd() override;
     void WndProc(ui::TMessage& Message) override;
     // A content control freed elsewhere is forgotten, leaving an empty pop-up that still opens.
     void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
@@ -269,6 +271,7 @@ protected:
 
 private:
     void UpdateLabel();
+    void RescaleLabelFont();
     int PrefixLength() const;
     int ValueLength() const;
     int IntegerPartLength() const;
@@ -358,6 +361,8 @@ private:
     bool FLabelTransparent = false;
     bool FLabelAlwaysEnabled = false;
     bool FParentFnt = false;  // ParentFont as it stood after loading: the label takes the edit's font
+    int FLblFntHeight = 0;    // label font height at 96 pixels per inch
+    bool FLblUpdate = false;  // the label font height is being rescaled
 };
 
 class TExtDropDown : public TExtCustomDropDown {
