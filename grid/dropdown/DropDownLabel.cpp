@@ -1,6 +1,10 @@
 // The drop-down edit's caption label: made on first use, placed beside the edit, following it.
 #include "grid/dropdown/ExtDropDownEdit.h"
 
+#include <cmath>
+
+#include "grid/dropdown/DropDownRoutines.h"
+
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StdCtrlsButtons.h"
@@ -89,6 +93,25 @@ void TExtCustomDropDown::SetLabelAlwaysEnabled(bool value)
 void TExtCustomDropDown::SetLabelFont(const gfx::TFont* value)
 {
     FLabelFont->Assign(value);  // the font's change hook places the label again
+    FLblFntHeight = FLabelFont->Height();
+}
+
+void TExtCustomDropDown::CreateWnd()
+{
+    ui::TMaskEdit::CreateWnd();
+    RescaleLabelFont();
+    UpdateLabel();
+}
+
+// At run time, with its own font and a caption, the label's font height is the height at
+// 96 pixels per inch scaled to the screen, so a window created again never scales it twice.
+void TExtCustomDropDown::RescaleLabelFont()
+{
+    if (HasState(rtl::csDesigning) || ParentFont() || FLabel == nullptr || LabelCaption().empty() || FLblUpdate)
+        return;
+    FLblUpdate = true;
+    FLabelFont->SetHeight(static_cast<int>(std::lround(FLblFntHeight * GetDpiScale())));
+    FLblUpdate = false;
 }
 
 void TExtCustomDropDown::LabelClick(rtl::TObject*)
@@ -118,6 +141,7 @@ void TExtCustomDropDown::Loaded()
 {
     ui::TMaskEdit::Loaded();
     FParentFnt = ParentFont();
+    FLblFntHeight = FLabelFont->Height();
     if (FLabel != nullptr && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
     UpdateLabel();
 }

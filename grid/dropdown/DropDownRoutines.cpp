@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
+#include "platform/ui/ScreenModel.h"
 
 namespace grid {
 
@@ -34,6 +36,31 @@ char ThousandSeparatorChar()
 char DecimalSeparatorChar()
 {
     return rtl::FormatSettings.DecimalSeparator;
+}
+
+namespace {
+
+int ZeroHeightAt(int pixelsPerInch)
+{
+    gfx::TBitmap bitmap;
+    bitmap.SetSize(1, 1);
+    gfx::TCanvas& canvas = bitmap.Canvas();
+    canvas.Font().SetHeight(-((9 * pixelsPerInch + 36) / 72));
+    return canvas.TextHeight("0");
+}
+
+}  // namespace
+
+double GetDpiScale(int pixelsPerInch)
+{
+    if (pixelsPerInch == 96) return 1.0;
+    const int base = ZeroHeightAt(96);
+    return base > 0 ? static_cast<double>(ZeroHeightAt(pixelsPerInch)) / base : 1.0;
+}
+
+double GetDpiScale()
+{
+    return GetDpiScale(ui::ScreenPixelsPerInch());
 }
 
 void DrawBandedGradient(gfx::TCanvas& canvas, gfx::TColor from, gfx::TColor to, bool horizontal,

@@ -16,6 +16,10 @@ namespace grid {
 
 char ThousandSeparatorChar();
 char DecimalSeparatorChar();
+// 1.0 at 96 pixels per inch; else the height of "0" in a 9-point font at the given screen
+// resolution over its height at 96. The first form asks the screen.
+double GetDpiScale();
+double GetDpiScale(int pixelsPerInch);
 
 // Fills the rectangle with `steps` solid bands from one colour to the other (0 steps = 1).
 void DrawBandedGradient(gfx::TCanvas& canvas, gfx::TColor from, gfx::TColor to, bool horizontal,

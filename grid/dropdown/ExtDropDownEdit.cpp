@@ -66,6 +66,7 @@ TExtCustomDropDown::TExtCustomDropDown(rtl::TComponent* AOwner)
       FLabelFont(std::make_unique<gfx::TFont>())
 {
     FLabelFont->OnChange = [this](rtl::TObject*) { UpdateLabel(); };
+    FLblFntHeight = FLabelFont->Height();
     SetBounds(Left(), Top(), 200, 21);
     SetText("");
     CreateDropDownForm();
@@ -82,6 +83,9 @@ void TExtCustomDropDown::Assign(const rtl::TPersistent* Source)
 {
     const auto* src = dynamic_cast<const TExtCustomDropDown*>(Source);
     if (src == nullptr) return;
+    FFocusDraw = src->FFocusDraw;
+    FDropDownEnabled = src->FDropDownEnabled;
+    if (FButton != nullptr) FButton->SetEnabled(FDropDownEnabled && Enabled());
     FDropDownColor = src->FDropDownColor;
     FDropDownColorTo = src->FDropDownColorTo;
     FDropDownGradient = src->FDropDownGradient;
@@ -91,10 +95,12 @@ void TExtCustomDropDown::Assign(const rtl::TPersistent* Source)
     FDropDownHeight = src->FDropDownHeight;
     FDropDownSizeable = src->FDropDownSizeable;
     FEditType = src->FEditType;
+    FReturnIsTab = src->FReturnIsTab;
     FLengthLimit = src->FLengthLimit;
     FPrecision = src->FPrecision;
     FPrefix = src->FPrefix;
     FSuffix = src->FSuffix;
+    FDefaultHandling = src->FDefaultHandling;
     FCanUndo = src->FCanUndo;
     FExcelStyleDecimalSeparator = src->FExcelStyleDecimalSeparator;
     FValidChars = src->FValidChars;
@@ -104,6 +110,9 @@ void TExtCustomDropDown::Assign(const rtl::TPersistent* Source)
     FDropDownHeader->Assign(src->FDropDownHeader.get());
     FDropDownFooter->Assign(src->FDropDownFooter.get());
     FDropPosition = src->FDropPosition;
+    FFlat = src->FFlat;
+    SetDropDownButtonWidth(src->FButtonWidth);
+    SetDropDownButtonHint(src->FButtonHint);
     FEditorEnabled = src->FEditorEnabled;
     FSelectionColorStyle = src->FSelectionColorStyle;
     FSelectionColor = src->FSelectionColor;
@@ -131,6 +140,7 @@ void TExtCustomDropDown::SetEmptyTextFocused(bool value)
 void TExtCustomDropDown::Paint()
 {
     ui::TMaskEdit::Paint();
+    DrawDisabledText();
     DrawEmptyText();
 }
 
@@ -333,7 +343,10 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
 {
     switch (Message.Msg) {
     case ui::WM_CHAR: {
-        char32_t ch = FilterChar(static_cast<char32_t>(Message.WParam), static_cast<std::uint32_t>(Message.LParam));
+        const auto typed = static_cast<char32_t>(Message.WParam);
+        if (typed == Escape && !PassEscapeToParent(Message)) return;
+        char32_t ch = FilterChar(typed, static_cast<std::uint32_t>(Message.LParam));
+        if (typed == Enter && !PassEnterToParent(Message)) return;
         if (ch == 0) {
             Message.Result = 1;
             return;
@@ -349,6 +362,13 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
         break;
     case ui::WM_KEYDOWN: {
         const auto key = static_cast<ui::WORD>(Message.WParam);
+        if (key == ui::VK_RETURN && FReturnIsTab && !ControlHeld()) {
+            // Enter moves on like Tab: the posted Tab reaches the form's dialog keys.
+            DoHideDropDown(false);
+            if (Visible()) ui::PostMessage(Handle(), ui::WM_KEYDOWN, ui::VK_TAB, 0);
+            Message.Result = 1;
+            return;
+        }
         if (FilterKeyDown(key)) return;
         // The key's own handling (a cell editor's key-down among it) runs before an open
         // pop-up closes: Enter keeps the value, Escape restores it.
@@ -358,11 +378,20 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
         return;
     }
     case ui::WM_PASTE: Paste(); return;
+    case ui::CM_WANTSPECIALKEY: WantSpecialKey(Message); return;
+    case ui::CM_MOUSEENTER:
+    case ui::CM_MOUSELEAVE:
+        if (Enabled()) {
+            FMouseInControl = Message.Msg == ui::CM_MOUSEENTER;
+            if (PaintsOwnBorder()) Invalidate();
+        }
+        break;
     case ui::CM_VISIBLECHANGED:
         if (FLabel != nullptr) FLabel->SetVisible(Message.WParam != 0);
         break;
     case ui::CM_ENABLEDCHANGED:
         if (FLabel != nullptr && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
+        if (FButton != nullptr) FButton->SetEnabled(Enabled() && FDropDownEnabled);
         break;
     case ui::WM_KILLFOCUS:
         ReformatOnExit();
@@ -400,7 +429,9 @@ char32_t TExtCustomDropDown::FilterChar(char32_t ch, std::uint32_t keyData)
         }
         return 0;
     }
-    if (ch == Escape && !FCanUndo) return ch;
+    // Escape inserts nothing, so it never marks the value modified: with CanUndo the key
+    // has just cleared that flag, and the type rules must not set it again.
+    if (ch == Escape) return ch;
     if (ctrl && (ch == 3 || ch == 22 || ch == 24)) return ch;
     if (FExcelStyleDecimalSeparator && (ch == U'.' || ch == U',') && (keyData & 0x400000) != 0) ch = ds;
     if (ch == Backspace && p > 0 && SelStart() <= p && SelLength() == 0) return 0;

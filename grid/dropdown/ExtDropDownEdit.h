@@ -45,7 +45,7 @@ using TBarTextEvent = std::function<void(rtl::TObject* Sender, std::string& Text
 class TDropDownForm;
 class TDropDownEditButton;
 
-class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle {
+class TExtCustomDropDown : public ui::TMaskEdit, public IJyxStyle, public IJyxTones {
 public:
     explicit TExtCustomDropDown(rtl::TComponent* AOwner);
     ~TExtCustomDropDown() override;
@@ -99,6 +99,37 @@ public:
     void SetEmptyTextFocused(bool value);
     bool IsModified() const { return FIsModified; }
     void SetModifiedFlag(bool value);
+    // Enter moves the focus on as Tab does.
+    bool ReturnIsTab() const { return FReturnIsTab; }
+    void SetReturnIsTab(bool value) { FReturnIsTab = value; }
+    // On: the edit keeps Enter and Escape to itself (a form's default and cancel buttons still
+    // see them); off: typed Enter and Escape are posted to the parent window, as a grid needs.
+    bool DefaultHandling() const { return FDefaultHandling; }
+    void SetDefaultHandling(bool value) { FDefaultHandling = value; }
+    // A focused edit that cannot be typed in shows its value highlighted.
+    bool FocusDraw() const { return FFocusDraw; }
+    void SetFocusDraw(bool value);
+
+    // --- frame and button ---
+    // Frame colour of the edit (none = the platform's border), and while focused.
+    gfx::TColor BorderColor() const { return FBorderColor; }
+    void SetBorderColor(gfx::TColor value);
+    gfx::TColor FocusBorderColor() const { return FFocusBorderColor; }
+    void SetFocusBorderColor(gfx::TColor value);
+    // A disabled edit gets a silver frame.
+    bool DisabledBorder() const { return FDisabledBorder; }
+    void SetDisabledBorder(bool value);
+    // Flat look: a frame in the parent's colour that sinks while the pointer is over the edit
+    // or it has the focus.
+    bool Flat() const { return FFlat; }
+    void SetFlat(bool value);
+    // The button may open the pop-up.
+    bool DropDownEnabled() const { return FDropDownEnabled; }
+    void SetDropDownEnabled(bool value);
+    int DropDownButtonWidth() const { return FButtonWidth; }
+    void SetDropDownButtonWidth(int value);
+    const std::string& DropDownButtonHint() const { return FButtonHint; }
+    void SetDropDownButtonHint(const std::string& value);
 
     // --- selection within the value ---
     // Selects exactly the value part.
@@ -124,6 +155,9 @@ public:
     void RelayoutDropDown() { UpdateDropDownLayout(); }
     ui::TControl* Control() const { return FControl; }
     void SetControl(ui::TControl* value);
+    // Focused when the pop-up opens (else the content); forgotten when it is freed.
+    ui::TWinControl* FocusControl() const { return FFocusControl; }
+    void SetFocusControl(ui::TWinControl* value);
     int DropDownWidth() const { return FDropDownWidth; }
     void SetDropDownWidth(int value);
     int DropDownHeight() const { return FDropDownHeight; }
@@ -169,6 +203,9 @@ public:
     void StoreSelectionColorStyle(TSelectionColorStyle value) { FSelectionColorStyle = value; }
     // Colours the pop-up, both bars and the bar buttons from the style's table rows.
     void SetComponentStyle(TJyxStyle AStyle) override;
+    // The button takes the background, hover and selected brushes and the background border;
+    // the edit's frame takes the background border.
+    void SetColorTones(TColorTones ATones) override;
     gfx::TColor SelectionColor() const { return FSelectionColor; }
     void SetSelectionColor(gfx::TColor value);
     gfx::TColor SelectionColorTo() const { return FSelectionColorTo; }
@@ -206,13 +243,21 @@ protected:
     virtual void LabelClick(rtl::TObject* Sender);
     virtual void LabelDblClick(rtl::TObject* Sender);
     void Loaded() override;
+    // The label's font is rescaled to the screen and the label placed once the window exists.
+    void CreateWnd() override;
     void WndProc(ui::TMessage& Message) override;
     // A content control freed elsewhere is forgotten, leaving an empty pop-up that still opens.
     void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
     void Change() override;
     void Resize() override;
     void Paint() override;
+    void PaintNonClient(gfx::TCanvas& canvas) override;
     virtual void DrawEmptyText();
+    // A focused non-editable edit: the value on a highlight box with a black outline.
+    virtual void DrawDisabledText();
+    // The frame by state: disabled, focused colour, colour, or the flat look.
+    void DrawBorder(gfx::TCanvas& canvas);
+    bool PaintsOwnBorder() const;
     // The text stays clear of the drop-down button.
     int TextAreaWidth() const override;
     virtual void CreateDropDownForm();
@@ -226,6 +271,7 @@ protected:
 
 private:
     void UpdateLabel();
+    void RescaleLabelFont();
     int PrefixLength() const;
     int ValueLength() const;
     int IntegerPartLength() const;
@@ -242,6 +288,13 @@ private:
     void ToggleSign(bool keepModified);
     void FormatMoneyText();
     bool FilterKeyDown(ui::WORD key);
+    // The platform asks whether the edit keeps Escape or Enter (true = handled here).
+    void WantSpecialKey(ui::TMessage& Message);
+    // Enter and Escape typed in the edit; returns false when the character goes no further.
+    bool PassEnterToParent(ui::TMessage& Message);
+    bool PassEscapeToParent(ui::TMessage& Message);
+    void PostKeyToParent(ui::WORD key, bool up);
+    bool ParentFormPreviewsKeys() const;
     void Paste();
     void ReformatOnExit();
     std::optional<rtl::TPoint> PlaceDropDown();
@@ -288,6 +341,18 @@ private:
     bool FEmptyTextFocused = false;
     bool FBlockChange = false;
     std::string FOldText;
+    bool FReturnIsTab = false;
+    bool FDefaultHandling = true;
+    bool FFocusDraw = true;
+    gfx::TColor FBorderColor = gfx::clNone;
+    gfx::TColor FFocusBorderColor = gfx::clNone;
+    bool FDisabledBorder = true;
+    bool FFlat = false;
+    bool FMouseInControl = false;
+    bool FDropDownEnabled = true;
+    int FButtonWidth = 17;
+    std::string FButtonHint;
+    ui::TWinControl* FFocusControl = nullptr;
 
     ui::TLabel* FLabel = nullptr;
     std::unique_ptr<gfx::TFont> FLabelFont;
@@ -296,6 +361,8 @@ private:
     bool FLabelTransparent = false;
     bool FLabelAlwaysEnabled = false;
     bool FParentFnt = false;  // ParentFont as it stood after loading: the label takes the edit's font
+    int FLblFntHeight = 0;    // label font height at 96 pixels per inch
+    bool FLblUpdate = false;  // the label font height is being rescaled
 };
 
 class TExtDropDown : public TExtCustomDropDown {

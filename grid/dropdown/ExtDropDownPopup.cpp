@@ -54,6 +54,7 @@ void TExtCustomDropDown::SetControl(ui::TControl* value)
 void TExtCustomDropDown::Notification(rtl::TComponent* AComponent, rtl::TOperation Operation)
 {
     ui::TMaskEdit::Notification(AComponent, Operation);
+    if (Operation == rtl::opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
     if (Operation == rtl::opRemove && AComponent == FControl) {
         FControl = nullptr;
         FControlSize = {};
@@ -162,7 +163,8 @@ void TExtCustomDropDown::DoShowDropDown()
     int height = FDropDownForm->Height();
     AdaptDropDownHeight(height);
     FDroppedDown = true;
-    FDropDownForm->Popup(rtl::Bounds(corner.X, corner.Y, FDropDownForm->Width(), height), content);
+    ui::TWinControl* focus = FFocusControl != nullptr ? FFocusControl : content;
+    FDropDownForm->Popup(rtl::Bounds(corner.X, corner.Y, FDropDownForm->Width(), height), focus);
     UpdateDropDownLayout();
     FDoShowBusy = false;
 }

@@ -156,6 +156,19 @@ void RegisterCustomDropDown(TClassInfo& c)
     c.Property("EmptyText", ui::StringProperty<T>([](T* x) { return x->EmptyText(); },
                                                   [](T* x, const std::string& v) { x->SetEmptyText(v); }));
     c.Property("EmptyTextFocused", Bool(&T::EmptyTextFocused, &T::SetEmptyTextFocused));
+    c.Property("ReturnIsTab", Bool(&T::ReturnIsTab, &T::SetReturnIsTab));
+    c.Property("DefaultHandling", Bool(&T::DefaultHandling, &T::SetDefaultHandling));
+    c.Property("FocusDraw", Bool(&T::FocusDraw, &T::SetFocusDraw));
+    c.Property("Flat", Bool(&T::Flat, &T::SetFlat));
+    c.Property("DisabledBorder", Bool(&T::DisabledBorder, &T::SetDisabledBorder));
+    c.Property("BorderColor", Color(&T::BorderColor, &T::SetBorderColor));
+    c.Property("FocusBorderColor", Color(&T::FocusBorderColor, &T::SetFocusBorderColor));
+    c.Property("DropDownEnabled", Bool(&T::DropDownEnabled, &T::SetDropDownEnabled));
+    c.Property("DropDownButtonWidth", Int(&T::DropDownButtonWidth, &T::SetDropDownButtonWidth));
+    c.Property("DropDownButtonHint", ui::StringProperty<T>([](T* x) { return x->DropDownButtonHint(); },
+                                                           [](T* x, const std::string& v) { x->SetDropDownButtonHint(v); }));
+    c.Property("FocusControl", ui::ComponentProperty<T, ui::TWinControl>([](T* x) { return x->FocusControl(); },
+                                                                        [](T* x, ui::TWinControl* v) { x->SetFocusControl(v); }));
     // Version reads back the control's own; a written value is ignored.
     c.Property("Version", ui::StringProperty<T>([](T* x) { return x->Version(); }, [](T*, const std::string&) {}));
     {

@@ -17,6 +17,12 @@ std::vector<TMonitorInfo>& InstalledMonitors()
     return monitors;
 }
 
+int& InstalledPixelsPerInch()
+{
+    static int pixelsPerInch = 0;
+    return pixelsPerInch;
+}
+
 rtl::TRect FromSdl(const SDL_Rect& r)
 {
     return rtl::Bounds(r.x, r.y, r.w, r.h);
@@ -77,6 +83,27 @@ TMonitorInfo MonitorNearestPoint(const rtl::TPoint& point)
         }
     }
     return best;
+}
+
+}  // namespace ui
+
+namespace ui {
+
+int ScreenPixelsPerInch()
+{
+    if (InstalledPixelsPerInch() > 0) return InstalledPixelsPerInch();
+    TApplication* app = Application();
+    if (app != nullptr && app->HasBackend() && app->Backend().Name() == "sdl") {
+        float vertical = 0;
+        if (SDL_GetDisplayDPI(0, nullptr, nullptr, &vertical) == 0 && vertical > 0)
+            return static_cast<int>(vertical + 0.5f);
+    }
+    return 96;
+}
+
+void SetScreenPixelsPerInch(int pixelsPerInch)
+{
+    InstalledPixelsPerInch() = pixelsPerInch > 0 ? pixelsPerInch : 0;
 }
 
 }  // namespace ui

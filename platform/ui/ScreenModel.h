@@ -20,5 +20,10 @@ std::vector<TMonitorInfo> ScreenMonitors();
 void SetScreenMonitors(const std::vector<TMonitorInfo>& monitors);
 // The monitor containing the point, else the one whose bounds lie nearest to it.
 TMonitorInfo MonitorNearestPoint(const rtl::TPoint& point);
+// Pixels per inch of the screen: the primary display's under SDL, 96 otherwise, or the value
+// a test installed.
+int ScreenPixelsPerInch();
+// Replaces the screen resolution every caller sees; 0 restores the window system's.
+void SetScreenPixelsPerInch(int pixelsPerInch);
 
 }  // namespace ui

@@ -6,6 +6,7 @@
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/ScreenModel.h"
 #include "platform/ui/StdCtrlsButtons.h"
 
 namespace {
@@ -26,7 +27,11 @@ protected:
         Edit->SetParent(Form);
         Edit->SetBounds(150, 100, 200, 21);
     }
-    void TearDown() override { App.reset(); }
+    void TearDown() override
+    {
+        App.reset();
+        ui::SetScreenPixelsPerInch(0);
+    }
 
     std::unique_ptr<ui::TApplication> App;
     ui::TForm* Form = nullptr;
@@ -114,6 +119,33 @@ TEST_F(DropDownLabelTest, ClicksOnTheLabelReachTheEditsEventsAndALargerFontMoves
     Edit->LabelFont().SetSize(Edit->LabelFont().Size() * 2);
     EXPECT_GT(label->Width(), narrow);
     EXPECT_EQ(label->Left(), 150 - label->Width());
+}
+
+TEST_F(DropDownLabelTest, LabelFontIsRescaledToTheScreenWhenTheWindowIsCreated)
+{
+    struct Made {
+        int fontHeight, labelHeight;
+    };
+    auto make = [&](int pixelsPerInch, bool parentFont) {
+        ui::SetScreenPixelsPerInch(pixelsPerInch);
+        auto* edit = new TExtDropDown(Form);
+        edit->SetParentFont(parentFont);
+        gfx::TFont font;
+        font.SetHeight(-12);
+        edit->SetLabelFont(&font);
+        edit->SetLabelCaption("Yield");
+        edit->SetParent(Form);
+        edit->HandleNeeded();
+        return Made{edit->LabelFont().Height(), edit->EditLabel()->Height()};
+    };
+    const Made normal = make(96, false);
+    EXPECT_EQ(normal.fontHeight, -12);
+    const Made large = make(192, false);
+    EXPECT_LE(large.fontHeight, -21);
+    EXPECT_GE(large.fontHeight, -27);
+    EXPECT_GT(large.labelHeight, normal.labelHeight * 3 / 2);
+    // A label that takes the edit's font keeps the font as given.
+    EXPECT_EQ(make(192, true).fontHeight, -12);
 }
 
 }  // namespace
