@@ -39,6 +39,7 @@ namespace grid {
 
 class TArrowWindow;
 class TAutoColor;
+class TExtRichEdit;
 class TBackGround;
 class TBalloonSettings;
 class TCellNode;
@@ -2974,9 +2975,35 @@ public:
 public:
     // ===== Rich edit link, rich text cells and downloads =====
 public:
+    // The hidden rich edit that converts, measures and renders rich-text cells, one at a
+    // time; created on first use, never shown.
+    TExtRichEdit& RichEdit();
+    bool HasRichEdit() const { return FRichEdit != nullptr; }
+    // The in-place editor of edRichEdit cells; created on first use. Its selection changes
+    // fire OnRichEditSelectionChange with the grid as sender.
+    TExtRichEdit& InplaceRichEdit();
+    bool HasInplaceRichEdit() const { return FInplaceRichEdit != nullptr; }
+    // Draws a cell's rich text into a rectangle of any canvas, indented by XYRTFOffset. On
+    // the screen a selected cell's text takes SelectionTextColor (unless SelectionRTFKeep);
+    // a canvas of another resolution (a printer page) scales fonts and the indent to its
+    // PixelsPerInch and keeps the text's own colours. Nothing at design time.
+    void RenderCellRTF(int ACol, int ARow, gfx::TCanvas& Canvas, const rtl::TRect& ARect);
+    void RenderCellRTF(int ACol, int ARow, gfx::TCanvas& Canvas, const rtl::TRect& ARect, int PixelsPerInch);
+    rtl::TPoint XYRTFOffset() const { return FXYRTFOffset; }
+    void SetXYRTFOffset(const rtl::TPoint& Value);
+    // Width and left offset of a column in the last print layout (0 before any); a column
+    // outside 0 .. AllColCount - 1 raises "Columns is not in valid range".
+    int PrintColWidth(int ACol) const;
+    int PrintColOffset(int ACol) const;
 
-
-
+private:
+    friend class TExtRichEdit;
+    bool RichCellSelected(int ACol, int ARow);
+    void DrawRichCellText(TCellPaint& P, const rtl::TRect& R);
+    TExtRichEdit* FRichEdit = nullptr;
+    TExtRichEdit* FInplaceRichEdit = nullptr;
+    std::vector<int> FPrintColWidths;
+    std::vector<int> FPrintColOffsets;
 
 public:
     // (end of rich text block)

@@ -1,4 +1,7 @@
 // Bulk fills of the string grid, the distinct values of a column, swapping two cells and formatting a rectangle of cells.
+#include <cstdint>
+#include <cstring>
+#include <deque>
 #include <functional>
 #include <random>
 #include <string_view>
@@ -60,10 +63,82 @@ void TExtStringGrid::LinearFill(bool DoFixed)
 
 namespace {
 
-// Lets the set of texts met be asked with a view of a stored text, without copying it.
-struct TTextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+// The texts met while a column is scanned, as views of texts that stay put during the scan
+// (the stored cells, or copies kept here). A column repeats a few values over many rows, so
+// nearly every look-up is a hit: an open-addressed table with a word-at-a-time hash answers
+// it in a few instructions where a node-based set hashes byte by byte and chases pointers.
+class TSeenTexts {
+public:
+    TSeenTexts() : FSlots(64), FMask(63) {}
+
+    // True when the text had not been met before; it is then remembered (copied unless
+    // Stable says that the view outlives the scan).
+    bool Insert(std::string_view text, bool Stable)
+    {
+        const std::uint64_t hash = Hash(text);
+        std::size_t i = hash & FMask;
+        while (FSlots[i].Used) {
+            if (FSlots[i].Hash == hash && FSlots[i].Text == text) return false;
+            i = (i + 1) & FMask;
+        }
+        if (!Stable) text = FOwned.emplace_back(text);
+        FSlots[i] = TSlot{text, hash, true};
+        if (++FCount * 2 > FSlots.size()) Grow();
+        return true;
+    }
+
+private:
+    struct TSlot {
+        std::string_view Text;
+        std::uint64_t Hash = 0;
+        bool Used = false;
+    };
+
+    static std::uint64_t Mix(std::uint64_t h, std::uint64_t word)
+    {
+        h ^= word;
+        h *= 0x9E3779B97F4A7C15ull;
+        return h ^ (h >> 29);
+    }
+
+    // The last up to eight bytes, gathered byte by byte: a copy of a variable length would
+    // be a library call per text, and most texts of a column are this short.
+    static std::uint64_t Tail(const char* p, std::size_t n)
+    {
+        std::uint64_t word = 0;
+        for (std::size_t k = 0; k < n; ++k) word |= std::uint64_t(static_cast<unsigned char>(p[k])) << (8 * k);
+        return word;
+    }
+
+    static std::uint64_t Hash(std::string_view text)
+    {
+        std::uint64_t h = text.size();
+        std::size_t i = 0;
+        for (; i + 8 <= text.size(); i += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, text.data() + i, 8);
+            h = Mix(h, word);
+        }
+        return Mix(h, Tail(text.data() + i, text.size() - i));
+    }
+
+    void Grow()
+    {
+        std::vector<TSlot> old(FSlots.size() * 2);
+        old.swap(FSlots);
+        FMask = FSlots.size() - 1;
+        for (const TSlot& s : old) {
+            if (!s.Used) continue;
+            std::size_t i = s.Hash & FMask;
+            while (FSlots[i].Used) i = (i + 1) & FMask;
+            FSlots[i] = s;
+        }
+    }
+
+    std::vector<TSlot> FSlots;
+    std::size_t FMask;
+    std::size_t FCount = 0;
+    std::deque<std::string> FOwned;  // copies of texts that do not outlive the scan
 };
 
 }  // namespace
@@ -72,14 +147,13 @@ struct TTextHash {
 // CaseSensitive values that differ only in case are one value.
 std::unique_ptr<rtl::TStringList> TExtStringGrid::DistinctValues(int ACol, bool CaseSensitive)
 {
-    std::unordered_set<std::string, TTextHash, std::equal_to<>> seen;  // every text met, as met
+    TSeenTexts seen;  // every text met, as met
     std::unordered_set<std::string> keys;
     std::vector<std::string> values;
     // A column repeats its values: a text met before needs no key of its own.
-    auto take = [&](std::string_view value) {
-        if (seen.find(value) != seen.end()) return;
+    auto take = [&](std::string_view value, bool stable) {
+        if (!seen.Insert(value, stable)) return;
         std::string text(value);
-        seen.insert(text);
         if (keys.insert(CaseSensitive ? text : rtl::AnsiUpperCase(text)).second) values.push_back(std::move(text));
     };
     // When nothing between the store and the saved text can change it (no display or save
@@ -87,22 +161,24 @@ std::unique_ptr<rtl::TStringList> TExtStringGrid::DistinctValues(int ACol, bool 
     // a plain stored text is its own save text and is looked at where it lies.
     const bool storedIsSaved = typeid(*this) == typeid(TExtStringGrid) && !OnGetDisplText && !OnGetDisplWideText &&
                                !OnGetFloatFormat && !OnSaveCell && !URLShowInText() && !Grouping().ShowGroupCount();
-    for (int r = FixedRows(); r <= RowCount() - FixedFooters() - 1; ++r) {
-        if (storedIsSaved && !HasCellProperties(ACol, r)) {
-            const std::string& stored = CellText(ACol, r);
-            const bool plain = !stored.empty() && stored[0] != '{' && stored[0] != '=' && stored[0] != '|' &&
-                               stored.find('<') == std::string::npos;
-            if (plain) {
-                take(stored);
-                continue;
-            }
-        }
-        take(SaveCellText(ACol, r));
+    const int lastRow = RowCount() - FixedFooters() - 1;
+    int next = FixedRows();  // the first row not looked at yet
+    auto takeSaved = [&](int r) { take(SaveCellText(ACol, r), false); };
+    if (storedIsSaved && next <= lastRow) {
+        ScanColumnCells(ACol, next, lastRow, [&](int r, const std::string& stored, rtl::TObject* props) {
+            for (; next < r; ++next) takeSaved(next);
+            next = r + 1;
+            const bool plain = props == nullptr && !stored.empty() && stored[0] != '{' && stored[0] != '=' &&
+                               stored[0] != '|' && stored.find('<') == std::string::npos;
+            if (plain) take(stored, true);
+            else takeSaved(r);
+        });
     }
+    for (; next <= lastRow; ++next) takeSaved(next);
     const int rc = RealColIndex(ACol);
     for (int i = 0; i < GridItemCount(); ++i) {
         const rtl::TStringList& items = GridItems(i).Items();
-        take(rtl::Trim(rc >= 0 && rc < items.Count() ? items.Get(rc) : std::string()));
+        take(rtl::Trim(rc >= 0 && rc < items.Count() ? items.Get(rc) : std::string()), false);
     }
     auto result = std::make_unique<rtl::TStringList>();
     result->SetCaseSensitive(CaseSensitive);

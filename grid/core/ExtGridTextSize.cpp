@@ -4,6 +4,8 @@
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
+#include "grid/core/ExtRichEdit.h"
+#include "grid/core/GridUnitRoutines.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/ExtUtilCellText.h"
@@ -95,6 +97,23 @@ rtl::TPoint TExtStringGrid::CalcCellTextSize(gfx::TCanvas& ACanvas, int ACol, in
         RenderHtmlText(ACanvas, text, r, o, result);
         size = {result.ContentWidth + 2, result.ContentHeight + 2};
     } else {
+        // 5. Rich text: measured as its plain text in the font of its first character, and
+        // at least as large as the rich edit asks to be.
+        const bool rich = kind == 2 && !HasState(rtl::csDesigning);
+        if (rich) {
+            TExtRichEdit& edit = RichEdit();
+            edit.Clear();
+            edit.SetBounds(0, 0, 0, 0);
+            edit.SetBounds(0, 0, r.Right - r.Left, r.Bottom - r.Top);
+            edit.SetWordWrap(false);
+            CellToRich(ACol, ARow, edit);
+            const ui::TRichText& doc = edit.Document();
+            const ui::TRichCharFormat f = doc.Formats.empty() ? edit.SelAttributes() : doc.Formats.front();
+            ACanvas.Font().SetName(f.FontName);
+            ACanvas.Font().SetSize(f.Size);
+            ACanvas.Font().SetStyle(f.Style);
+            text = edit.Text();
+        }
         // 6. Rotation.
         const TCellGraphic* g = GetCellGraphic(ACol, ARow);
         const bool rotated = g != nullptr && g->CellType() == ctRotated;
@@ -128,6 +147,17 @@ rtl::TPoint TExtStringGrid::CalcCellTextSize(gfx::TCanvas& ACanvas, int ACol, in
             const int h = size.Y;
             size.X = std::abs(std::abs(static_cast<int>(h * std::sin(a))) - std::abs(static_cast<int>(w * std::cos(a)))) + 12;
             size.Y = std::abs(std::abs(static_cast<int>(h * std::cos(a))) - std::abs(static_cast<int>(w * std::sin(a)))) + 12;
+        }
+        // 10. The rich edit laid out anew at the grid's word wrap.
+        if (rich) {
+            TExtRichEdit& edit = RichEdit();
+            edit.SetBounds(0, 0, r.Right - r.Left, r.Bottom - r.Top);
+            edit.SetWordWrap(true);
+            edit.SetWordWrap(false);
+            edit.SetWordWrap(WordWrap());
+            SetWindowTransparentStyle(&edit);
+            size.X = std::max(size.X, edit.ReqWidth());
+            size.Y = std::max(size.Y, edit.ReqHeight() + 4);
         }
     }
     ACanvas.Font().Assign(&savedFont);

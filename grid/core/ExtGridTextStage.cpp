@@ -199,7 +199,10 @@ void TExtStringGrid::DrawCellTextStage(TCellPaint& P)
         DrawHtmlCellText(P, text, r);
         return;
     }
-    // Rich text is shown as its plain text: the platform has no rich edit to render it.
+    if (kind == 2) {
+        DrawRichCellText(P, r);
+        return;
+    }
     DrawPlainCellText(P, text, r, graphicOffset);
     (void)cellText;
 }

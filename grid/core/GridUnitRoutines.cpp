@@ -10,6 +10,7 @@
 
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Paths.h"
+#include "platform/ui/RichEdit.h"
 
 namespace grid {
 
@@ -172,6 +173,11 @@ std::int32_t GetFileVersionMS(const std::string& fileName)
     if (valueLength < 12 || fixedAt + 12 > bytes.size()) return -1;
     if (ReadU32(bytes, fixedAt) != FixedFileInfoSignature) return -1;
     return static_cast<std::int32_t>(ReadU32(bytes, fixedAt + 8));
+}
+
+void SetWindowTransparentStyle(ui::TWinControl* Control)
+{
+    if (auto* rich = dynamic_cast<ui::TRichEdit*>(Control)) rich->SetTransparent(true);
 }
 
 }  // namespace grid

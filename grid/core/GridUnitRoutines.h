@@ -12,6 +12,9 @@
 namespace rtl {
 class TObject;
 }
+namespace ui {
+class TWinControl;
+}
 
 namespace grid {
 
@@ -44,6 +47,12 @@ ui::LRESULT FocusWindowHook(int code, ui::WPARAM wParam, ui::LPARAM lParam);
 void InstallFocusWindowHook();
 void RemoveFocusWindowHook();
 ui::HHOOK FocusWindowHookHandle();
+
+// Gives a control the transparent window style, keeping its other settings. Of our
+// controls only the rich edit has it: it then draws its text over what lies beneath and
+// fills no background. The grid marks its hidden rich edit this way; other controls are
+// left as they are.
+void SetWindowTransparentStyle(ui::TWinControl* Control);
 
 // The most significant 32 bits of a file's version (major version in the high 16 bits,
 // minor in the low 16 bits) read from its version resource; -1 when the file is missing,

@@ -193,6 +193,8 @@ int TExtStringGrid::PrintEngine(TPrintJob& Job)
         }
         FPrintColStart = L.FirstCol = first;
         FPrintColEnd = L.LastCol = K;
+        FPrintColWidths = L.MaxWidths;
+        FPrintColOffsets = L.Indents;
         // 4.
         if (Job.Drawing() && inRange(j + 1) && OnPrintPage) OnPrintPage(this, Job.Target, j + 1, L.W, L.H);
         // 5. Rows.

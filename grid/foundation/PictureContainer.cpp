@@ -189,10 +189,73 @@ void THTMLPicture::LoadFromURL(const std::string& url)
         return;
     }
     if (FThreadBusy) return;
-    // Web downloads do no work in this program: the picture stays empty and busy, so later
-    // web URLs for it are ignored.
     FURL = url;
     FThreadBusy = true;
+    Download(url);
+}
+
+namespace {
+
+TDownloadFetcher& Fetcher()
+{
+    static TDownloadFetcher fetcher = FetchLocalFile;
+    return fetcher;
+}
+
+}  // namespace
+
+void THTMLPicture::SetDownloadFetcher(TDownloadFetcher fetcher)
+{
+    Fetcher() = fetcher ? std::move(fetcher) : TDownloadFetcher(FetchLocalFile);
+}
+
+TDownloadResult FetchLocalFile(const std::string& url, const TDownloadProgress& progress)
+{
+    TDownloadResult result;
+    const std::size_t scheme = url.find("://");
+    if (scheme != std::string::npos) {
+        result.Error = "Cannot download " + url + ": no network access";
+        return result;
+    }
+    try {
+        result.Bytes = gfx::ReadAllBytes(rtl::MapPath(url));
+    } catch (const std::exception& e) {
+        result.Error = "Cannot download " + url + ": " + e.what();
+        return result;
+    }
+    const auto size = static_cast<std::uint32_t>(result.Bytes.size());
+    if (progress && !progress(size, size)) {
+        result.Cancelled = true;
+        result.Bytes.clear();
+        return result;
+    }
+    result.Ok = true;
+    return result;
+}
+
+// The download runs to its end on the calling thread: progress asks OnDownLoadCancel first
+// and then reports; the bytes are loaded (OnChange) before OnDownLoadComplete. A failed or
+// cancelled download leaves the picture empty with the URL as its ID, so a cache does not
+// ask for it again.
+void THTMLPicture::Download(const std::string& url)
+{
+    const TDownloadProgress progress = [this](std::uint32_t size, std::uint32_t total) {
+        bool cancel = false;
+        if (OnDownLoadCancel) OnDownLoadCancel(this, cancel);
+        if (cancel) return false;
+        if (OnDownLoadProgress) OnDownLoadProgress(this, size, total);
+        return true;
+    };
+    TDownloadResult result = Fetcher()(url, progress);
+    FThreadBusy = false;
+    FID = url;
+    if (result.Cancelled) return;
+    if (!result.Ok) {
+        if (OnDownLoadError) OnDownLoadError(this, result.Error);
+        return;
+    }
+    LoadFromBytes(result.Bytes.data(), result.Bytes.size());
+    if (OnDownLoadComplete) OnDownLoadComplete(this);
 }
 
 void THTMLPicture::SaveToStream(rtl::TStream* stream) const

@@ -30,6 +30,22 @@ using TDownloadCompleteEvent = std::function<void(rtl::TObject* sender)>;
 using TDownloadCancelEvent = std::function<void(rtl::TObject* sender, bool& cancel)>;
 using TDownloadErrorEvent = std::function<void(rtl::TObject* sender, const std::string& err)>;
 
+// What a download fetcher hands back: the bytes, or an error text; Cancelled when the
+// progress callback asked to stop.
+struct TDownloadResult {
+    bool Ok = false;
+    bool Cancelled = false;
+    std::vector<std::uint8_t> Bytes;
+    std::string Error;
+};
+// Fetches what a URL names. Progress(bytes so far, total) is called as bytes arrive and
+// answers false to cancel.
+using TDownloadProgress = std::function<bool(std::uint32_t size, std::uint32_t total)>;
+using TDownloadFetcher = std::function<TDownloadResult(const std::string& url, const TDownloadProgress& progress)>;
+// The fetcher this program downloads with: it reads local paths (mapped as every file path
+// is) and refuses web addresses, since the workbench has no network access.
+TDownloadResult FetchLocalFile(const std::string& url, const TDownloadProgress& progress);
+
 // Raw-data resources of the program, found by name ("RES://name") or by numeric ID.
 void RegisterRawDataResource(const std::string& name, std::vector<std::uint8_t> bytes);
 void RegisterRawDataResource(int id, std::vector<std::uint8_t> bytes);
@@ -96,6 +112,8 @@ public:
     bool Busy() const { return FThreadBusy; }
     const std::string& URL() const { return FURL; }
     const std::vector<std::uint8_t>& Bytes() const { return FData; }
+    // The fetcher of every picture's downloads; an empty one restores FetchLocalFile.
+    static void SetDownloadFetcher(TDownloadFetcher fetcher);
 
     std::function<void(rtl::TObject* sender)> OnFrameChange;
     TDownloadProgressEvent OnDownLoadProgress;
@@ -106,6 +124,7 @@ public:
 private:
     void SetBytes(const std::uint8_t* data, std::size_t size);
     void Decode();
+    void Download(const std::string& url);
     // Byte positions of the frame markers (graphic control extension + image separator).
     const std::vector<std::size_t>& FrameMarkers() const;
     void ResetFrames();

@@ -403,6 +403,9 @@ public:
     // --- cells ---
     std::string Cells(int ACol, int ARow) const { return FCells.Text(ACol, ARow); }
     const std::string& CellText(int ACol, int ARow) const { return FCells.Text(ACol, ARow); }
+    // The filled cells of a column in rows AFrom..ATo, in order: f(row, text, object).
+    template <typename F>
+    void ScanColumnCells(int ACol, int AFrom, int ATo, F&& f) const { FCells.ScanColumn(ACol, AFrom, ATo, f); }
     void SetCells(int ACol, int ARow, const std::string& Value);
     rtl::TObject* Objects(int ACol, int ARow) const { return FCells.Object(ACol, ARow); }
     void SetObjects(int ACol, int ARow, rtl::TObject* Value);

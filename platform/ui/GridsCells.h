@@ -1,6 +1,7 @@
 // Sparse cell store of the string grid and the per-axis size lists of every grid.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -45,6 +46,19 @@ public:
             for (const auto& row : chunk) f(row);
     }
     std::size_t ChunkCount() const { return FChunks.size(); }
+    // Rows from..to (inclusive, clipped to Size()) in order, chunk by chunk: f(index, row).
+    template <typename F>
+    void ForEachIn(int from, int to, F&& f) const
+    {
+        to = std::min(to, FSize - 1);
+        if (from < 0 || from > to) return;
+        for (std::size_t k = static_cast<std::size_t>(Locate(from)); k < FChunks.size() && FStarts[k] <= to; ++k) {
+            const auto& chunk = FChunks[k];
+            const int first = std::max(from, FStarts[k]) - FStarts[k];
+            const int last = std::min(to - FStarts[k], static_cast<int>(chunk.size()) - 1);
+            for (int i = first; i <= last; ++i) f(FStarts[k] + i, chunk[static_cast<std::size_t>(i)]);
+        }
+    }
 
 private:
     static constexpr int kChunk = 512;
@@ -75,6 +89,22 @@ public:
     void MoveCol(int from, int to);
     void ClearRow(int r);
     void Clear();
+    // The cells of column c in rows from..to (both >= 0), in row order: f(row, text, object).
+    // Rows the store never held are skipped; a scan costs no look-up per row.
+    template <typename F>
+    void ScanColumn(int c, int from, int to, F&& f) const
+    {
+        CheckIndex(c, from);
+        const int p = PhysicalCol(c);
+        if (p < 0) return;
+        FRows.ForEachIn(from, to, [&](int r, const TGridRowCells& row) {
+            for (const TGridCellEntry& e : row) {
+                if (e.Col < p) continue;
+                if (e.Col == p) f(r, e.Text, e.Object);
+                break;
+            }
+        });
+    }
 
     // Rows the store has room for (one beyond the last row ever written, at least).
     int RowExtent() const { return FRows.Size(); }

@@ -6,6 +6,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/RichTextLayout.h"
 
 namespace ui {
 
@@ -27,6 +28,8 @@ std::string TRichText::PlainText() const
 
 TRichEdit::TRichEdit(rtl::TComponent* AOwner) : TCustomControl(AOwner)
 {
+    // Paint fills the background itself, or leaves it when transparent.
+    FControlStyle |= csOpaque;
     SetTabStop(true);
     SetColor(gfx::clWindow);
     SetBounds(0, 0, 185, 89);
@@ -50,9 +53,11 @@ void TRichEdit::SetText(const std::string& Value)
     FDoc.Text = text;
     FDoc.Formats.assign(text.size(), FInsertFormat);
     FDoc.ParagraphAlignment.assign(static_cast<std::size_t>(FDoc.ParagraphOf(text.size())) + 1, taLeftJustify);
+    const int oldStart = FSelStart, oldLength = FSelLength;
     FSelStart = 0;
     FSelLength = 0;
     Changed();
+    SelectionChanged(oldStart, oldLength);
 }
 
 void TRichEdit::Clear() { SetText(""); }
@@ -66,17 +71,65 @@ void TRichEdit::SetRtfText(const std::string& Value)
         return;
     }
     FDoc = RtfToRichText(Value);
+    const int oldStart = FSelStart, oldLength = FSelLength;
     FSelStart = 0;
     FSelLength = 0;
     Changed();
+    SelectionChanged(oldStart, oldLength);
 }
 
 void TRichEdit::SetSel(int Start, int Length)
 {
     const int size = static_cast<int>(FDoc.Text.size());
+    const int oldStart = FSelStart, oldLength = FSelLength;
     FSelStart = std::clamp(Start, 0, size);
     FSelLength = std::clamp(Length, 0, size - FSelStart);
     Invalidate();
+    SelectionChanged(oldStart, oldLength);
+}
+
+void TRichEdit::SelectionChanged(int OldStart, int OldLength)
+{
+    if ((OldStart != FSelStart || OldLength != FSelLength) && OnSelectionChange) OnSelectionChange(this);
+}
+
+void TRichEdit::SetWordWrap(bool Value)
+{
+    if (FWordWrap == Value) return;
+    FWordWrap = Value;
+    Invalidate();
+    Request();
+}
+
+void TRichEdit::WndProc(TMessage& Message)
+{
+    if (Message.Msg == WM_GETDLGCODE) {
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTALLKEYS;
+        return;
+    }
+    TCustomControl::WndProc(Message);
+}
+
+void TRichEdit::SetTransparent(bool Value)
+{
+    FTransparent = Value;
+    Invalidate();
+}
+
+void TRichEdit::Resize()
+{
+    TCustomControl::Resize();
+    Request();
+}
+
+void TRichEdit::Request()
+{
+    gfx::TCanvas measure;
+    TRichDrawOptions options;
+    options.WordWrap = FWordWrap;
+    const rtl::TSize text = MeasureRichText(measure, FDoc, std::max(0, Width() - 4), options);
+    FRequested = rtl::TSize{text.cx + 4, text.cy + 2};
+    RequestSize(FRequested);
 }
 
 TRichCharFormat TRichEdit::SelAttributes() const
@@ -142,6 +195,7 @@ void TRichEdit::SetParaAlignment(TAlignment Value)
 
 void TRichEdit::InsertText(std::u32string_view Chars)
 {
+    const int oldStart = FSelStart, oldLength = FSelLength;
     if (FSelLength > 0) DeleteRange(static_cast<std::size_t>(FSelStart), static_cast<std::size_t>(FSelLength));
     const std::size_t at = static_cast<std::size_t>(FSelStart);
     const int paragraph = FDoc.ParagraphOf(at);
@@ -156,10 +210,12 @@ void TRichEdit::InsertText(std::u32string_view Chars)
     FSelStart += static_cast<int>(Chars.size());
     FSelLength = 0;
     Changed();
+    SelectionChanged(oldStart, oldLength);
 }
 
 void TRichEdit::DeleteRange(std::size_t From, std::size_t Count)
 {
+    const int oldStart = FSelStart, oldLength = FSelLength;
     Count = std::min(Count, FDoc.Text.size() - From);
     const int paragraph = FDoc.ParagraphOf(From);
     const long breaks = std::count(FDoc.Text.begin() + static_cast<long>(From),
@@ -171,11 +227,13 @@ void TRichEdit::DeleteRange(std::size_t From, std::size_t Count)
                                   FDoc.ParagraphAlignment.begin() + paragraph + 1 + breaks);
     FSelStart = static_cast<int>(From);
     FSelLength = 0;
+    SelectionChanged(oldStart, oldLength);
 }
 
 void TRichEdit::Changed()
 {
     Invalidate();
+    Request();
     if (OnChange) OnChange(this);
 }
 
@@ -225,67 +283,20 @@ void TRichEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
     TCustomControl::MouseDown(Button, Shift, X, Y);
 }
 
-namespace {
-
-void ApplyFormat(gfx::TFont& font, const TRichCharFormat& f)
-{
-    font.SetName(f.FontName);
-    font.SetSize(f.Offset != 0 ? std::max(1, f.Size * 2 / 3) : f.Size);
-    font.SetStyle(f.Style);
-    font.SetColor(f.Color);
-}
-
-}  // namespace
-
-// Each paragraph is one line; runs of one format are drawn in turn, the line placed by its
-// alignment and raised or lowered by the characters' offsets.
+// The text from one pixel below the top, two pixels in from each side.
 void TRichEdit::Paint()
 {
     gfx::TCanvas& canvas = Canvas();
     const rtl::TRect client = ClientRect();
-    canvas.Brush().SetStyle(gfx::bsSolid);
-    canvas.Brush().SetColor(Color());
-    canvas.FillRect(client);
-    canvas.Brush().SetStyle(gfx::bsClear);
-    int y = 1;
-    std::size_t start = 0;
-    int paragraph = 0;
-    while (start <= FDoc.Text.size()) {
-        std::size_t end = FDoc.Text.find(U'\n', start);
-        if (end == std::u32string::npos) end = FDoc.Text.size();
-        struct TRun {
-            std::size_t From, To;
-            int Width;
-        };
-        std::vector<TRun> runs;
-        int lineWidth = 0, lineHeight = 0;
-        for (std::size_t i = start; i < end;) {
-            std::size_t j = i + 1;
-            while (j < end && FDoc.Formats[j] == FDoc.Formats[i]) ++j;
-            ApplyFormat(canvas.Font(), FDoc.Formats[i]);
-            const std::string text = rtl::Utf8Encode(FDoc.Text.substr(i, j - i));
-            runs.push_back({i, j, canvas.TextWidth(text)});
-            lineWidth += runs.back().Width;
-            lineHeight = std::max(lineHeight, canvas.TextHeight(text));
-            i = j;
-        }
-        if (lineHeight == 0) {
-            ApplyFormat(canvas.Font(), FInsertFormat);
-            lineHeight = canvas.TextHeight("Ag");
-        }
-        const TAlignment a = FDoc.ParagraphAlignment[static_cast<std::size_t>(paragraph)];
-        int x = a == taCenter ? (client.Width() - lineWidth) / 2 : a == taRightJustify ? client.Width() - lineWidth - 2 : 2;
-        for (const TRun& run : runs) {
-            const TRichCharFormat& f = FDoc.Formats[run.From];
-            ApplyFormat(canvas.Font(), f);
-            const int shift = f.Offset > 0 ? -lineHeight / 3 : f.Offset < 0 ? lineHeight / 3 : 0;
-            canvas.TextOut(x, y + shift, rtl::Utf8Encode(FDoc.Text.substr(run.From, run.To - run.From)));
-            x += run.Width;
-        }
-        y += lineHeight;
-        start = end + 1;
-        ++paragraph;
+    // A transparent control leaves what is beneath its text.
+    if (!FTransparent) {
+        canvas.Brush().SetStyle(gfx::bsSolid);
+        canvas.Brush().SetColor(Color());
+        canvas.FillRect(client);
     }
+    TRichDrawOptions options;
+    options.WordWrap = FWordWrap;
+    DrawRichText(canvas, FDoc, rtl::TRect{client.Left + 2, client.Top + 1, client.Right - 2, client.Bottom}, options);
 }
 
 }  // namespace ui

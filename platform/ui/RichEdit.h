@@ -81,10 +81,29 @@ public:
     bool IsSelSubscript() const { return SelAttributes().Offset == -40; }
     bool IsSelSuperscript() const { return SelAttributes().Offset == 40; }
 
+    // Lines break between words at the control's width (on at creation).
+    bool WordWrap() const { return FWordWrap; }
+    void SetWordWrap(bool Value);
+    // A transparent rich edit draws its text over what lies beneath it and fills no
+    // background (the window's transparent extended style).
+    bool Transparent() const { return FTransparent; }
+    void SetTransparent(bool Value);
+    // The size the content needs at the control's width, as last requested (see RequestSize).
+    rtl::TSize RequestedSize() const { return FRequested; }
+
     TNotifyEvent OnChange;
+    // The caret moved or the selection changed.
+    TNotifyEvent OnSelectionChange;
 
 protected:
+    // After each change of content, width or wrapping the control asks for the size its
+    // content needs (text plus one pixel of margin on each side); an owner that sizes the
+    // control to its text overrides this.
+    virtual void RequestSize(const rtl::TSize& Size) { (void)Size; }
+    void Resize() override;
     void Paint() override;
+    // Arrows, characters and Return are the control's own, as in a memo.
+    void WndProc(TMessage& Message) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
     void KeyPress(char32_t& Key) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -95,8 +114,13 @@ private:
     void InsertText(std::u32string_view Chars);
     void DeleteRange(std::size_t From, std::size_t Count);
     void Changed();
+    void SelectionChanged(int OldStart, int OldLength);
+    void Request();
 
     TRichText FDoc;
+    bool FWordWrap = true;
+    bool FTransparent = false;
+    rtl::TSize FRequested;
     TRichCharFormat FInsertFormat;
     int FSelStart = 0;
     int FSelLength = 0;

@@ -228,6 +228,21 @@ TEST(ExtGridCellValues, DistinctValuesAreTheSavedTexts)
     EXPECT_EQ(Lines(*grid.DistinctValues(1, true)), (std::vector<std::string>{"12.50/1", "12.50/3", "x/2"}));
 }
 
+// Rows never written count as the empty value, and a cell with properties (a comment) is
+// read through its saved text like any other.
+TEST(ExtGridCellValues, DistinctValuesCountUnwrittenRowsAndCellsWithProperties)
+{
+    TExtStringGrid grid(nullptr);
+    grid.SetRowCount(8);
+    grid.SetCells(1, 1, "x");
+    grid.SetCells(1, 3, "y");
+    grid.AddComment(1, 3, "note");
+    grid.SetCells(1, 4, "x");
+    grid.SetCells(1, 5, "z");
+    grid.AddComment(1, 5, "note");
+    EXPECT_EQ(Lines(*grid.DistinctValues(1, true)), (std::vector<std::string>{"", "x", "y", "z"}));
+}
+
 TEST(ExtGridCellValues, SwapCellsExchangesTextsAndEverythingTheCellsCarry)
 {
     TExtStringGrid grid(nullptr);

@@ -192,10 +192,16 @@ TEST(PictureContainer, UrlsFromResourcesFilesAndTheWeb)
     web.LoadFromURL("http://example.org/a.png");
     EXPECT_TRUE(web.Empty());
     EXPECT_EQ(web.ID(), "http://example.org/a.png");
+    // An asynchronous web address is downloaded; without network access the download fails
+    // and the picture stays empty under its URL.
     THTMLPicture asynch;
+    std::string error;
+    asynch.OnDownLoadError = [&](rtl::TObject*, const std::string& e) { error = e; };
     asynch.LoadFromURL("http://example.org/a.png");
-    EXPECT_TRUE(asynch.Busy());
-    EXPECT_TRUE(asynch.ID().empty());
+    EXPECT_FALSE(asynch.Busy());
+    EXPECT_TRUE(asynch.Empty());
+    EXPECT_EQ(asynch.ID(), "http://example.org/a.png");
+    EXPECT_NE(error.find("http://example.org/a.png"), std::string::npos);
 
     THTMLPicture byId;
     RegisterRawDataResource(7, FixtureBytes("wide.png"));
@@ -205,6 +211,66 @@ TEST(PictureContainer, UrlsFromResourcesFilesAndTheWeb)
     THTMLPicture none;
     none.LoadFromResourceName("NOSUCH");
     EXPECT_TRUE(none.Empty());
+}
+
+// Downloads go through the replaceable fetcher: progress asks for a cancel first, a finished
+// download loads the bytes before it completes, a failure reports the fetcher's error, and a
+// local path is read by the program's own fetcher.
+TEST(PictureContainer, DownloadsFireTheirEventsInOrder)
+{
+    struct TFetcherScope {
+        ~TFetcherScope() { THTMLPicture::SetDownloadFetcher(nullptr); }
+    } restore;
+    const std::vector<std::uint8_t> png = FixtureBytes("wide.png");
+    THTMLPicture::SetDownloadFetcher([&](const std::string& url, const TDownloadProgress& progress) {
+        TDownloadResult r;
+        if (url.find("missing") != std::string::npos) {
+            r.Error = "404 " + url;
+            return r;
+        }
+        const auto half = static_cast<std::uint32_t>(png.size() / 2), all = static_cast<std::uint32_t>(png.size());
+        if (!progress(half, all) || !progress(all, all)) {
+            r.Cancelled = true;
+            return r;
+        }
+        r.Ok = true;
+        r.Bytes = png;
+        return r;
+    });
+    struct TCase {
+        std::string Url;
+        bool CancelAtSecond;
+        std::string Events;
+        int Width;
+    };
+    for (const TCase& c : {TCase{"http://example.org/w.png", false, "c p c p change complete ", 64},
+                           TCase{"http://example.org/w.png", true, "c p c ", 0},
+                           TCase{"http://example.org/missing.png", false, "error:404 http://example.org/missing.png ", 0}}) {
+        THTMLPicture pic;
+        std::string events;
+        int asked = 0;
+        pic.OnDownLoadCancel = [&](rtl::TObject*, bool& cancel) {
+            events += "c ";
+            cancel = c.CancelAtSecond && ++asked == 2;
+        };
+        pic.OnDownLoadProgress = [&](rtl::TObject*, std::uint32_t, std::uint32_t) { events += "p "; };
+        pic.OnChange = [&](rtl::TObject*) { events += "change "; };
+        pic.OnDownLoadComplete = [&](rtl::TObject*) { events += "complete "; };
+        pic.OnDownLoadError = [&](rtl::TObject*, const std::string& e) { events += "error:" + e + " "; };
+        pic.LoadFromURL(c.Url);
+        EXPECT_EQ(events, c.Events) << c.Url;
+        EXPECT_EQ(pic.Width(), c.Width) << c.Url;
+        EXPECT_EQ(pic.ID(), c.Url);
+        EXPECT_FALSE(pic.Busy());
+    }
+
+    THTMLPicture::SetDownloadFetcher(nullptr);
+    THTMLPicture local;
+    bool complete = false;
+    local.OnDownLoadComplete = [&](rtl::TObject*) { complete = true; };
+    local.LoadFromURL(Fixture("wide.png"));
+    EXPECT_TRUE(complete);
+    EXPECT_EQ(local.Width(), 64);
 }
 
 TEST(PictureContainer, CacheFindsByExactIdAndContainerByNameWithoutCase)

@@ -116,6 +116,19 @@ TEST(GridCellStore, RowAndColumnOperationsMatchADenseModel)
     }
     for (int r = 0; r < static_cast<int>(model.Rows.size()); ++r)
         for (int c = 0; c < cols; ++c) ASSERT_EQ(store.Text(c, r), model.Get(c, r)) << c << "," << r;
+    // A column scan over chunks of uneven size meets the filled cells of its range in order,
+    // and a range past the rows held is clipped.
+    for (int c = 0; c < cols; ++c) {
+        const int from = 700 + c * 31, to = 2900 + c * 97;
+        std::vector<std::pair<int, std::string>> scanned, expected;
+        store.ScanColumn(c, from, to, [&](int r, const std::string& text, rtl::TObject*) { scanned.emplace_back(r, text); });
+        for (int r = from; r <= to; ++r)
+            if (!model.Get(c, r).empty()) expected.emplace_back(r, model.Get(c, r));
+        ASSERT_EQ(scanned, expected) << "column " << c;
+    }
+    std::vector<int> past;
+    store.ScanColumn(0, 100000, 200000, [&](int r, const std::string&, rtl::TObject*) { past.push_back(r); });
+    EXPECT_TRUE(past.empty());
 }
 
 TEST(GridCellStore, DeletedAndInsertedColumnsShiftTheColumnsAfterThem)

@@ -1,12 +1,17 @@
 // The rich edit control: RTF written and read back, a hand-written RTF file read, typing with attributes, and painted runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/RichTextLayout.h"
+#include "platform/gfx/Canvas.h"
+#include <cairo.h>
 #include "tests/platform/ui/UiTestSupport.h"
 #include "tests/support/TempDir.h"
 
@@ -183,6 +188,117 @@ TEST_F(RichEditControlTest, PaintsRunsInTheirColourAtTheirAlignment)
     };
     EXPECT_TRUE(redIn(180, 280));
     EXPECT_FALSE(redIn(0, 100));
+}
+
+// A transparent rich edit leaves the pixels beneath its text as they were: nothing of its
+// own window colour is painted.
+TEST_F(RichEditControlTest, TransparentEditPaintsNoBackground)
+{
+    Form->SetColor(gfx::clLime);
+    Edit->SetColor(gfx::clWhite);
+    Edit->SetText("x");
+    Edit->SetTransparent(true);
+    Form->Invalidate();
+    Form->PaintPending();
+    EXPECT_EQ(static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(Edit, 200, 100)) & 0xFFFFFF, gfx::clLime);
+    Edit->SetTransparent(false);
+    Form->Invalidate();
+    Form->PaintPending();
+    EXPECT_EQ(static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(Edit, 200, 100)) & 0xFFFFFF, gfx::clWhite);
+}
+
+// Drawing into a plain bitmap canvas: word wrap, paragraph alignment and the clip.
+class RichTextDrawTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 400, 200);
+        Canvas = std::make_unique<gfx::TCanvas>(Surface);
+        Clear();
+    }
+    void TearDown() override
+    {
+        Canvas.reset();
+        cairo_surface_destroy(Surface);
+    }
+    void Clear()
+    {
+        Canvas->Brush().SetStyle(gfx::bsSolid);
+        Canvas->Brush().SetColor(gfx::clWhite);
+        Canvas->FillRect({0, 0, 400, 200});
+    }
+    // Rows (y) holding ink, and the leftmost and rightmost ink columns.
+    struct TInk {
+        int Rows = 0, Left = 1 << 30, Right = -1, Top = 1 << 30, Bottom = -1;
+    };
+    TInk Ink() const
+    {
+        TInk ink;
+        for (int y = 0; y < 200; ++y) {
+            bool row = false;
+            for (int x = 0; x < 400; ++x) {
+                if ((Canvas->Pixels(x, y) & 0xFFFFFF) == gfx::clWhite) continue;
+                row = true;
+                ink.Left = std::min(ink.Left, x);
+                ink.Right = std::max(ink.Right, x);
+                ink.Top = std::min(ink.Top, y);
+                ink.Bottom = std::max(ink.Bottom, y);
+            }
+            ink.Rows += row;
+        }
+        return ink;
+    }
+    static ui::TRichText Doc(const std::string& text)
+    {
+        ui::TRichEdit edit(nullptr);
+        edit.SetText(text);
+        return edit.Document();
+    }
+    cairo_surface_t* Surface = nullptr;
+    std::unique_ptr<gfx::TCanvas> Canvas;
+};
+
+TEST_F(RichTextDrawTest, WordWrapBreaksBetweenWordsAtTheRectangleWidth)
+{
+    const ui::TRichText doc = Doc("alpha beta gamma delta");
+    ui::TRichDrawOptions options;
+    const rtl::TSize oneLine = ui::MeasureRichText(*Canvas, doc, 80, options);
+    options.WordWrap = true;
+    const rtl::TSize wrapped = ui::MeasureRichText(*Canvas, doc, 80, options);
+    EXPECT_GT(oneLine.cx, 80);
+    EXPECT_LE(wrapped.cx, 80 + Canvas->TextWidth(" "));
+    EXPECT_GE(wrapped.cy, 2 * oneLine.cy);
+
+    ui::DrawRichText(*Canvas, doc, {0, 0, 80, 200}, options);
+    const TInk ink = Ink();
+    EXPECT_LT(ink.Right, 80);
+    EXPECT_GE(ink.Bottom - ink.Top, oneLine.cy);  // more than one line of ink
+}
+
+TEST_F(RichTextDrawTest, ParagraphsArePlacedByTheirAlignmentAndClippedToTheRectangle)
+{
+    ui::TRichText doc = Doc("WW");
+    ui::TRichDrawOptions options;
+    const rtl::TSize size = ui::MeasureRichText(*Canvas, doc, 400, options);
+    struct TCase {
+        ui::TAlignment Alignment;
+        int ExpectedLeft;
+    };
+    for (const TCase& c : {TCase{ui::taLeftJustify, 100}, TCase{ui::taCenter, 100 + (200 - size.cx) / 2},
+                           TCase{ui::taRightJustify, 300 - size.cx}}) {
+        Clear();
+        doc.ParagraphAlignment[0] = c.Alignment;
+        ui::DrawRichText(*Canvas, doc, {100, 10, 300, 100}, options);
+        const TInk ink = Ink();
+        EXPECT_NEAR(ink.Left, c.ExpectedLeft, 3) << c.Alignment;
+        EXPECT_LE(ink.Right, 300);
+    }
+    // Only the top half of the line fits the rectangle: nothing is drawn below it.
+    Clear();
+    ui::DrawRichText(*Canvas, doc, {100, 10, 300, 10 + size.cy / 2}, options);
+    const TInk ink = Ink();
+    EXPECT_GT(ink.Rows, 0);
+    EXPECT_LT(ink.Bottom, 10 + size.cy / 2);
 }
 
 }  // namespace

@@ -1,0 +1,54 @@
+// The grid's rich edit: owner check, the requested size of the hidden converter and the in-place editor growing its row.
+#include "grid/core/ExtRichEdit.h"
+
+#include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsCells.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/Messages.h"
+
+namespace grid {
+
+namespace {
+
+TExtStringGrid* OwnerGrid(rtl::TComponent* owner)
+{
+    auto* grid = dynamic_cast<TExtStringGrid*>(owner);
+    if (grid == nullptr) throw rtl::EInvalidCast("Invalid class typecast");
+    return grid;
+}
+
+}  // namespace
+
+TExtRichEdit::TExtRichEdit(rtl::TComponent* AOwner) : ui::TRichEdit(AOwner), FGrid(OwnerGrid(AOwner)) {}
+
+void TExtRichEdit::WndProc(ui::TMessage& Message)
+{
+    ui::TRichEdit::WndProc(Message);
+    if (Message.Msg == ui::WM_GETDLGCODE) Message.Result |= ui::DLGC_WANTTAB;
+}
+
+// The hidden converter records the size; the in-place editor of the current cell grows its
+// row while SizeWhileTyping.Height is on, as long as the cell's bottom stays in the grid.
+void TExtRichEdit::RequestSize(const rtl::TSize& Size)
+{
+    if (FGrid->HasState(rtl::csDesigning)) return;
+    if (FGrid->HasRichEdit() && &FGrid->RichEdit() == this) {
+        FReqWidth = Size.cx;
+        FReqHeight = Size.cy;
+        return;
+    }
+    if (!FGrid->HasInplaceRichEdit() || &FGrid->InplaceRichEdit() != this) return;
+    if (!FGrid->SizeWhileTyping().Height() || FLocked || FGrowing) return;
+    const int h = Size.cy;
+    const int row = FGrid->Row();
+    if (FGrid->RowHeights(row) >= h + 5) return;
+    if (FGrid->CellRect(FGrid->Col(), row).Top + h + 5 >= FGrid->Height()) return;
+    // Sizing the editor asks for its size again: that request must not grow the row twice.
+    FGrowing = true;
+    SetHeight(h + 9);
+    FGrowing = false;
+    FGrid->SetRowHeights(row, h + 10);
+    if (FGrid->OnEndRowSize) FGrid->OnEndRowSize(FGrid, row);
+}
+
+}  // namespace grid
