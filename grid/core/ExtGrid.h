@@ -259,7 +259,7 @@ public:
     virtual void GetEditorProp(int ACol, int ARow, rtl::TObject* AEditLink);
     virtual void CheckBoxClick(int ACol, int ARow, bool State);
     virtual void CheckBoxChange(int ACol, int ARow, bool State);
-    virtual void FixedCellEdit(int ACol, int ARow, std::string& Value);
+    virtual void FixedCellEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, rtl::TStrings* Values);
     virtual void SelectionChanged(int ALeft, int ATop, int ARight, int ABottom);
     virtual void FilterDone();
     virtual void FilterShow(int ACol, bool& Allow);
@@ -2324,6 +2324,7 @@ private:
     void ScrollAboveSearchFooter();
     void CtrlTabPastFixedRightCols(int RowAtEntry);
     void DisjunctSelectionKey(ui::WORD Key, ui::TShiftState Shift);
+    void DisjunctColSelectionKey(ui::WORD Key, ui::TShiftState Shift);
     bool RowSelectKeys(ui::WORD Key, ui::TShiftState Shift);
     void SelectRowsBetween(int FromRow, int ToRow);
     void HomeEndRowSelection(int RowAtEntry, bool ShiftDown);
@@ -2419,6 +2420,7 @@ private:
     void PressNormalCell(ui::TMessage& Message, int ACol, int ARow, rtl::TPoint Orig, bool Editable);
     bool PressAnchor(int ACol, int ARow, int X, int Y);
     bool AnchorHitAt(int ACol, int ARow, int X, int Y, struct TAnchorHit& Hit);
+    bool HtmlHitTest(int ACol, int ARow, int X, int Y, struct TAnchorHit& Hit);
     void ControlClick(int ACol, int ARow, const struct TAnchorHit& Hit);
     bool ReleasePushedButton(int ACol, int ARow, int X, int Y);
     void ReleaseFixedSizing(int X);
@@ -2955,9 +2957,52 @@ public:
 public:
     // ===== Cell control editors, fixed-cell editors and the next-control move =====
 public:
-
-
-
+    // Opens the edit (EDIT, PASSWORD, MASK) or the combo (COMBO) over the form control R of
+    // a cell's HTML text; other control types open nothing. ACol is the real column,
+    // DisplCol the displayed one.
+    void ShowControlEditor(const std::string& CellText, const std::string& CtrlType, int ARow, int ACol, int DisplCol,
+                           const rtl::TRect& R, const std::string& CtrlValue, const std::string& CtrlID);
+    // The open control editor's text becomes the VALUE of its control tag; the editor hides
+    // and OnControlEditDone fires. Nothing when no control editor is open.
+    void ControlEditDone(rtl::TObject* Sender);
+    // The control combo's choice: OnControlComboSelect.
+    void ControlComboSelect(rtl::TObject* Sender);
+    // Opens the first edit, password, mask or combo control after ControlID in the cell's
+    // text (the first of the cell for an empty ID); without one the grid takes the focus.
+    void EditNextCellControl(int ACol, int ARow, const std::string& ControlID);
+    // Whether an edit or combo is open over a form control, and which control it edits.
+    bool ControlEditing() const { return FCtrlEditing; }
+    const std::string& ControlEditID() const { return FCtrlID; }
+    // Places the header edit or combo over a fixed cell; FilterMode edits the filter text of
+    // a filter edit cell. Nothing opens while the open one refuses its value.
+    void ShowFixedCellEditor(int ACol, int ARow, bool FilterMode);
+    // The fixed cell last given a fixed-cell editor (-1 before any).
+    int FixedColEdit() const { return FFixedColEdit; }
+    int FixedRowEdit() const { return FFixedRowEdit; }
+    // Whether the last press went to a header's drop-down button.
+    bool FixedDropDownDown() const { return FDropDownDown; }
+private:
+    // The rectangle a cell's HTML text is laid out in, as the painter lays it.
+    rtl::TRect HtmlTextRect(int ACol, int ARow);
+    // A press on a header's drop-down button: OnFixedDropDownClick and the menu. True when
+    // the press ended there.
+    bool PressFixedDropDownButton(int ACol, int ARow, int X, int Y);
+    // A press on a fixed cell that opens its fixed-cell editor as MouseActions say. True
+    // when an editor was asked for.
+    bool PressOpensFixedCellEditor(ui::TMouseButton Button, int ACol, int ARow, int X, int Y);
+    // The hover highlight of a fixed cell, repainting the old and the new one.
+    void SetHoverFixedCell(int ACol, int ARow);
+    bool FCtrlEditing = false;
+    std::string FCtrlID;
+    std::string FCtrlType;
+    int FFixedColEdit = -1;
+    int FFixedRowEdit = -1;
+    bool FDropDownDown = false;
+    // While a header's drop-down menu is open the hover highlight stays on its cell.
+    bool FNoMouseLeave = false;
+    // Lives as long as the grid: handlers left on other components test it before they
+    // reach the grid.
+    std::shared_ptr<int> FAliveToken = std::make_shared<int>(0);
 
 public:
     // (end of cell control editors block)

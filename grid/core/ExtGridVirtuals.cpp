@@ -131,9 +131,9 @@ void TExtStringGrid::CheckBoxChange(int ACol, int ARow, bool State)
     if (OnCheckBoxChange) OnCheckBoxChange(this, ACol, ARow, State);
 }
 
-void TExtStringGrid::FixedCellEdit(int ACol, int ARow, std::string& Value)
+void TExtStringGrid::FixedCellEdit(int ACol, int ARow, TGridFixedCellEditor& AEditor, rtl::TStrings* Values)
 {
-    if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, Value);
+    if (OnFixedEdit) OnFixedEdit(this, ACol, ARow, AEditor, Values);
 }
 
 // The looks that paint the selection with a gradient repaint it as a whole.

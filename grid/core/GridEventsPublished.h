@@ -11,6 +11,12 @@
 namespace gfx {
 class TCanvas;
 }
+namespace rtl {
+class TStrings;
+}
+namespace ui {
+class TPopupMenu;
+}
 
 namespace grid {
 
@@ -30,8 +36,13 @@ using TCanShowFixedDropDownEvent = std::function<void(TSender, int ACol, int ARo
 using THoverButtonsShowEvent = std::function<void(TSender, int ARow, bool& Allow)>;
 
 // Clicks and cell controls.
-using TFixedDropDownClickEvent = std::function<void(TSender, int ACol, int ARow)>;
-using TFixedEditEvent = std::function<void(TSender, int ACol, int ARow, std::string& Value)>;
+// Menu starts as FixedDropDownMenu and may be replaced or cleared; Keep keeps the hover
+// highlight of the header while the menu is open.
+using TFixedDropDownClickEvent =
+    std::function<void(TSender, int ACol, int ARow, ui::TPopupMenu*& Menu, bool& Keep)>;
+// The editor kind and the combo's items of a fixed cell about to be edited.
+using TFixedEditEvent =
+    std::function<void(TSender, int ACol, int ARow, TGridFixedCellEditor& AEditor, rtl::TStrings* Values)>;
 using THoverButtonClickEvent = std::function<void(TSender, int ARow, int ButtonIndex)>;
 using TDropDownButtonClickEvent = std::function<void(TSender, int ButtonIndex)>;
 using TControlClickEvent = std::function<void(TSender, int ARow, int ACol, const std::string& CtrlID,
@@ -41,9 +52,8 @@ using TControlEditDoneEvent = std::function<void(TSender, int ARow, int ACol, co
 using TControlComboListEvent = std::function<void(TSender, int ARow, int ACol, const std::string& CtrlID,
                                                   const std::string& CtrlType, const std::string& CtrlVal,
                                                   std::vector<std::string>& Values, bool& Edit, int& DropCount)>;
-using TControlComboSelectEvent = std::function<void(TSender, int ARow, int ACol, const std::string& CtrlID,
-                                                    const std::string& CtrlType, const std::string& CtrlVal,
-                                                    int ItemIndex)>;
+using TControlComboSelectEvent = std::function<void(TSender, int ARow, int ACol, int ItemIndex,
+                                                    const std::string& CtrlID, const std::string& CtrlValue)>;
 
 // Check boxes, radio buttons and pickers.
 using TCheckBoxMouseUpEvent = std::function<void(TSender, int ACol, int ARow, bool State)>;

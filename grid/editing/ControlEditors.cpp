@@ -8,19 +8,26 @@ namespace grid {
 
 namespace {
 
+// Posted by the control combo to itself when its list closes.
+constexpr ui::UINT ClosedUpMessage = ui::WM_USER + 0x0C1;
+
 // Enter or Tab typed into a form-control editor on a grid: the character is dropped, the
 // editor's exit runs (which stores its value) and the grid takes the focus; Tab then
-// advances when Navigation.AdvanceAuto is on.
+// advances when Navigation.AdvanceAuto is on, else opens the cell's next form control.
 bool EndsEdit(ui::TWinControl& editor, const std::function<void()>& doExit, ui::TMessage& Message)
 {
     if (Message.Msg != ui::WM_CHAR) return false;
     char32_t ch = static_cast<char32_t>(Message.WParam);
     auto* grid = dynamic_cast<TExtStringGrid*>(editor.Parent());
     if (grid == nullptr || (ch != U'\r' && ch != U'\t')) return false;
+    const std::string id = grid->ControlEditID();
     doExit();
     grid->SetFocus();
-    if (ch == U'\t' && grid->Navigation().AdvanceAuto())
+    if (ch != U'\t') return true;
+    if (grid->Navigation().AdvanceAuto())
         grid->AdvanceEdit(grid->Col(), grid->Row(), true, false, true, true, true);
+    else
+        grid->EditNextCellControl(grid->Col(), grid->Row(), id);
     return true;
 }
 
@@ -43,8 +50,19 @@ void TControlEdit::WndProc(ui::TMessage& Message)
     ui::TMaskEdit::WndProc(Message);
 }
 
+TControlCombo::TControlCombo(rtl::TComponent* AOwner) : TEsgComboBox(AOwner)
+{
+    OnCloseUp = [this](rtl::TObject*) {
+        if (HandleAllocated()) ui::PostMessage(Handle(), ClosedUpMessage, 0, 0);
+    };
+}
+
 void TControlCombo::WndProc(ui::TMessage& Message)
 {
+    if (Message.Msg == ClosedUpMessage) {
+        if (OnClosedUp) OnClosedUp(this);
+        return;
+    }
     if (Message.Msg == ui::CM_WANTSPECIALKEY && Message.WParam == ui::VK_TAB) {
         Message.Result = 1;
         return;

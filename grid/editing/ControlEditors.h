@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "grid/core/GridEvents.h"
 #include "grid/editing/EsgComboBox.h"
 #include "platform/ui/Mask.h"
 
@@ -19,8 +20,11 @@ protected:
 
 class TControlCombo : public TEsgComboBox {
 public:
-    explicit TControlCombo(rtl::TComponent* AOwner) : TEsgComboBox(AOwner) {}
+    explicit TControlCombo(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "TControlCombo"; }
+    // Fires once the list has closed and a choice made with the click or key that closed it
+    // is in the text (the platform combo reports the close before it applies the choice).
+    TNotifyEvent OnClosedUp;
 
 protected:
     void WndProc(ui::TMessage& Message) override;

@@ -3,6 +3,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsLook.h"
+#include "grid/editing/ExtGridAnchorHit.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
 #include "grid/foundation/ExtUtilCellText.h"
@@ -12,16 +13,6 @@
 #include "platform/ui/DesktopOpener.h"
 
 namespace grid {
-
-// What a press found in a cell's text: the anchor's reference (for a control the renderer's
-// marker) and, for a control, its id, type, value and rectangle.
-struct TAnchorHit {
-    std::string Anchor;
-    std::string CtrlID;
-    std::string CtrlType;
-    std::string CtrlValue;
-    rtl::TRect CtrlRect{};
-};
 
 // A plain link text (URLShow) is itself the anchor; an HTML text is hit-tested where the
 // cell draws it.
@@ -34,11 +25,16 @@ bool TExtStringGrid::AnchorHitAt(int ACol, int ARow, int X, int Y, TAnchorHit& H
         Hit.Anchor = text;
         return true;
     }
-    rtl::TRect r = CellRect(ACol, ARow);
-    r.Left += FXYOffset.X + 1;
-    r.Top += FXYOffset.Y + 1;
-    r.Right -= FXYOffset.X;
-    if (HasCheckBox(ACol, ARow)) r.Left += static_cast<int>(std::lround(ControlLook().CheckSize() * FScaleFactor));
+    return HtmlHitTest(ACol, ARow, X, Y, Hit);
+}
+
+// The cell's text laid out as the painter lays it, in the shrunk cell rectangle (right of a
+// check box); the renderer's hit-test mode reports what lies at (X, Y), or the control
+// Hit.CtrlID names when it is preset.
+bool TExtStringGrid::HtmlHitTest(int ACol, int ARow, int X, int Y, TAnchorHit& Hit)
+{
+    const std::string text = GetCellEx(ACol, ARow);
+    const rtl::TRect r = HtmlTextRect(ACol, ARow);
     if (rtl::IsRectEmpty(r)) return false;
     gfx::TBitmap scratch;
     scratch.SetSize(1, 1);
@@ -51,6 +47,7 @@ bool TExtStringGrid::AnchorHitAt(int ACol, int ARow, int X, int Y, TAnchorHit& H
     options.AnchorColor = URLColor();
     options.PictureCache = &ImageCache();
     THtmlRenderResult result;
+    result.ControlIDAtPoint = Hit.CtrlID;
     if (!RenderHtmlText(scratch.Canvas(), text, r, options, result)) return false;
     Hit.Anchor = result.AnchorAtPoint;
     Hit.CtrlID = result.ControlIDAtPoint;
@@ -58,6 +55,16 @@ bool TExtStringGrid::AnchorHitAt(int ACol, int ARow, int X, int Y, TAnchorHit& H
     Hit.CtrlValue = result.ControlValueAtPoint;
     Hit.CtrlRect = result.ControlRectAtPoint;
     return !Hit.Anchor.empty();
+}
+
+rtl::TRect TExtStringGrid::HtmlTextRect(int ACol, int ARow)
+{
+    rtl::TRect r = CellRect(ACol, ARow);
+    r.Left += FXYOffset.X + 1;
+    r.Top += FXYOffset.Y + 1;
+    r.Right -= FXYOffset.X;
+    if (HasCheckBox(ACol, ARow)) r.Left += static_cast<int>(std::lround(ControlLook().CheckSize() * FScaleFactor));
+    return r;
 }
 
 // A press on an anchor or a control of the cell's text is handled here and never selects
@@ -89,6 +96,8 @@ bool TExtStringGrid::PressAnchor(int ACol, int ARow, int X, int Y)
 void TExtStringGrid::ControlClick(int ACol, int ARow, const TAnchorHit& Hit)
 {
     const int w = RealColIndex(ACol);
+    // An edit still open over another control stores its value before this one acts.
+    if (FCtrlEditing) ControlEditDone(this);
     std::string text = GetCellEx(ACol, ARow);
     if (Hit.CtrlType == "BUTTON") {
         FCtrlXY = {w, ARow};
@@ -103,6 +112,7 @@ void TExtStringGrid::ControlClick(int ACol, int ARow, const TAnchorHit& Hit)
         SetCellEx(ACol, ARow, text);
     }
     if (OnControlClick) OnControlClick(this, ARow, w, Hit.CtrlID, Hit.CtrlType, Hit.CtrlValue);
+    ShowControlEditor(text, Hit.CtrlType, ARow, w, ACol, Hit.CtrlRect, Hit.CtrlValue, Hit.CtrlID);
 }
 
 // A cell's links are never given to a shell: "CELL://" references jump inside the grid,

@@ -52,6 +52,9 @@ void TExtStringGrid::WMLButtonDblClk(ui::TMessage& Message)
         SetOptions(Options() | ui::goEditing);
         ShowInplaceEdit();
     }
+    const bool byDblClick = (ARow < FixedRows() && MouseActions().FixedRowsEdit() == fceDblClick) ||
+                            (ACol < FixedCols() && MouseActions().FixedColsEdit() == fceDblClick);
+    if (byDblClick) ShowFixedCellEditor(ACol, ARow, false);
 }
 
 // A double click within 4 pixels of a header cell's edge sizes the column left of that edge

@@ -9,6 +9,7 @@
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/core/SearchPanel.h"
 #include "grid/editing/ExtInplaceEdit.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Forms.h"
@@ -24,6 +25,8 @@ constexpr char32_t chCut = 24;
 constexpr char32_t chBack = 8;
 constexpr char32_t chEnter = 13;
 constexpr char32_t chEscape = 27;
+// Set in a character's key data when it comes from the numeric keypad's decimal key.
+constexpr ui::LPARAM KeypadScanCodeBit = 0x00400000;
 // Highest character code that opens an editor by typing.
 constexpr char32_t LastTypeToEditChar = 729;
 
@@ -232,7 +235,13 @@ bool TExtStringGrid::GridKeyDownSteps(ui::WORD Key, ui::TShiftState Shift)
                 return true;
             }
         }
-        if (rtl::AnsiUpperCase(GetCellEx(Col(), Row())).find("<CONTROL") != std::string::npos) return true;
+        // Enter and F2 on a cell holding form controls open the editor of its first edit or
+        // combo control instead of the cell's own editor.
+        if (rtl::AnsiUpperCase(GetCellEx(Col(), Row())).find("<CONTROL") != std::string::npos) {
+            SaveOldCellValue(Col(), Row());
+            EditNextCellControl(Col(), Row(), std::string());
+            return true;
+        }
     }
     if (Key == ui::VK_SPACE || Key == ui::VK_RETURN) SpaceOnCellControl(Key);
     if ((Key == ui::VK_HOME || Key == ui::VK_END) && HomeEndKey(Key, Shift)) return true;
@@ -526,10 +535,12 @@ void TExtStringGrid::SelectAllKey()
     SelectionChanged(s.Left, s.Top, s.Right, s.Bottom);
 }
 
-// The disjunct row selection follows the navigation keys (Shift spans from the selection's
-// top to its bottom, Ctrl leaves it alone) and Space toggles the current row.
+// The disjunct row and column selections follow the navigation keys (Shift spans the
+// selection, Ctrl keeps the rows or columns already chosen) and Space toggles the current
+// row or column.
 void TExtStringGrid::DisjunctSelectionKey(ui::WORD Key, ui::TShiftState Shift)
 {
+    DisjunctColSelectionKey(Key, Shift);
     if (!MouseActions().DisjunctRowSelect()) return;
     const bool shiftDown = (Shift & ui::ssShift) != 0;
     const bool ctrl = (Shift & ui::ssCtrl) != 0;
@@ -545,6 +556,22 @@ void TExtStringGrid::DisjunctSelectionKey(ui::WORD Key, ui::TShiftState Shift)
         }
     } else if (Key == ui::VK_SPACE) {
         SetRowSelect(realRow, !RowSelect(realRow));
+    }
+}
+
+void TExtStringGrid::DisjunctColSelectionKey(ui::WORD Key, ui::TShiftState Shift)
+{
+    if (!MouseActions().DisjunctColSelect()) return;
+    const bool shiftDown = (Shift & ui::ssShift) != 0;
+    const bool ctrl = (Shift & ui::ssCtrl) != 0;
+    if (IsNavigationKey(Key)) {
+        if (!shiftDown && !ctrl) ClearColSelect();
+        if (shiftDown) SelectColRange(true);
+        else SetColSelect(Col(), true);
+        Invalidate();
+    } else if (Key == ui::VK_SPACE) {
+        SetColSelect(Col(), !ColSelect(Col()));
+        Invalidate();
     }
 }
 
@@ -824,7 +851,7 @@ void TExtStringGrid::IncrementalSearch(char32_t Key)
 // the key events (and the incremental search).
 void TExtStringGrid::WMChar(ui::TMessage& Message)
 {
-    const auto ch = static_cast<char32_t>(Message.WParam);
+    auto ch = static_cast<char32_t>(Message.WParam);
     if (rtl::AnsiUpperCase(GetCellEx(Col(), Row())).find("<CONTROL") != std::string::npos) {
         Message.Result = 1;
         return;
@@ -840,6 +867,12 @@ void TExtStringGrid::WMChar(ui::TMessage& Message)
     if (MouseActions().RangeSelectAndEdit() && !ctrl && ch != U'\t' && ch != chEscape &&
         !HasCellControl(Col(), Row()) && IsEditable(Col(), Row()) && (Options() & ui::goEditing) == 0)
         SetOptions(Options() | ui::goEditing);
+    // The numeric keypad's decimal key (bit 22 of the key data: its scan code 0x53) types
+    // the locale's decimal separator; the main keyboard's "." stays a full stop.
+    if (ch == U'.' && ExcelStyleDecimalSeparator() && (Message.LParam & KeypadScanCodeBit) != 0) {
+        ch = static_cast<unsigned char>(rtl::FormatSettings.DecimalSeparator);
+        Message.WParam = static_cast<ui::WPARAM>(ch);
+    }
     const bool typed = ch == chBack || (ch >= 0x20 && ch <= LastTypeToEditChar);
     if ((Options() & ui::goEditing) != 0 && ch != U'\t' && typed && !EditorMode()) {
         char32_t key = ch;

@@ -401,8 +401,9 @@ void TExtStringGrid::PressNormalCell(ui::TMessage& Message, int ACol, int ARow, 
     ShowInplaceEdit();
 }
 
-// The platform's press notification (either button): the filter button of a filter edit
-// cell is remembered for the release; column and row moving start here.
+// The platform's press notification (either button): a header's drop-down button takes the
+// press whole; otherwise the filter button of a filter edit cell is remembered for the
+// release, column and row moving start here, and fixed-cell editors open as MouseActions say.
 void TExtStringGrid::MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y)
 {
     SetFilterPopPressCol(-1);
@@ -410,6 +411,8 @@ void TExtStringGrid::MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, i
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     if (Button == ui::mbLeft) FClickPos = rtl::TPoint{X, Y};
+    FDropDownDown = false;
+    if (PressFixedDropDownButton(ACol, ARow, X, Y)) return;
     TBaseGrid::MouseDown(Button, Shift, X, Y);
     if (Button == ui::mbLeft) StartMouseMoving(X, Y);
     // The size at the start of a sizing drag tells the release whether it changed anything.
@@ -417,10 +420,12 @@ void TExtStringGrid::MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, i
     if (FGridState == ui::gsColSizing && FSizingIndex >= 0) FSizingStartSize = ColWidths(FSizingIndex);
     if (FGridState == ui::gsRowSizing && FSizingIndex >= 0) FSizingStartSize = RowHeights(FSizingIndex);
     if (ACol < 0 || ARow < 0 || !(ACol < FixedCols() || ARow < FixedRows())) return;
-    if (!HasFilterEdit(ACol, ARow)) return;
-    const rtl::TRect r = CellRect(ACol, ARow);
-    // The filter-type button is the 16 × 16 square at the cell's top-left.
-    if (X > r.Left && X < r.Left + 16 && Y > r.Top && Y < r.Top + 16) SetFilterPopPressCol(ACol);
+    if (HasFilterEdit(ACol, ARow)) {
+        const rtl::TRect r = CellRect(ACol, ARow);
+        // The filter-type button is the 16 × 16 square at the cell's top-left.
+        if (X > r.Left && X < r.Left + 16 && Y > r.Top && Y < r.Top + 16) SetFilterPopPressCol(ACol);
+    }
+    PressOpensFixedCellEditor(Button, ACol, ARow, X, Y);
 }
 
 void TExtStringGrid::ClickRadioAt(int ACol, int ARow, int Y, int X)

@@ -171,6 +171,8 @@ void TExtStringGrid::CMMouseLeave(ui::TMessage& Message)
         if (old < RowCount()) InvalidateRow(old);
     }
     HotItemCursorMove(-1, -1, -1, -1);
+    // A header whose drop-down menu asked to keep its highlight keeps it.
+    if (HoverFixedCells() != hfNone && !FNoMouseLeave) SetHoverFixedCell(-1, -1);
 }
 
 // While a fixed column's right edge is under the pointer a press sizes that column

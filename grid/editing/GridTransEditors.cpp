@@ -2,6 +2,7 @@
 #include "grid/editing/GridTransEditors.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsSort.h"
 #include "platform/gfx/Canvas.h"
 
 namespace grid {
@@ -48,6 +49,8 @@ bool TGridTransEdit::StopEdit()
     FBalloonShown = false;
     if (ValidateAndStore(*FGrid, FCol, FRow, Text())) {
         SetVisible(false);
+        // The filter text of a filter edit cell filters its column at once.
+        if (FFilterEdit) FGrid->ApplyEditRowFilter(FCol, ftNone);
         return true;
     }
     FBalloonShown = !FGrid->InvalidEntryText().empty() || !FGrid->InvalidEntryTitle().empty();

@@ -24,6 +24,14 @@ struct TLastClick {
     bool Valid = false;
 } LastClick;
 
+// The scan code (bits 16 to 23 of a key message's data) of the key last pressed, carried on
+// to the character its text input produces. Only the keypad's decimal key is told apart:
+// receivers look at its scan code to type the locale's decimal separator.
+constexpr LPARAM KeypadDecimalScanCode = 0x53;
+LPARAM PendingScanCode = 0;
+
+LPARAM ScanCodeOf(int vk) { return vk == VK_DECIMAL ? KeypadDecimalScanCode : 0; }
+
 // Runs one delivery; an exception escaping it goes to the application's error box.
 template <typename F>
 void Deliver(F&& f)
@@ -140,6 +148,7 @@ void TInputRouter::Reset()
     CaptureControlPtr = nullptr;
     HoveredControl = nullptr;
     LastClick = {};
+    PendingScanCode = 0;
     ResetKeyboardState();
 }
 
@@ -245,7 +254,9 @@ void TInputRouter::Key(int vk, bool down)
         if (target == nullptr) return;
         bool alt = GetKeyState(VK_MENU) < 0;
         bool ctrl = GetKeyState(VK_CONTROL) < 0;
-        LPARAM keyData = 1 | (alt ? AltMask : 0) | (down ? 0 : static_cast<LPARAM>(0xC0000000u));
+        const LPARAM scan = ScanCodeOf(vk);
+        PendingScanCode = down ? scan : 0;
+        LPARAM keyData = 1 | (scan << 16) | (alt ? AltMask : 0) | (down ? 0 : static_cast<LPARAM>(0xC0000000u));
         UINT msg = down ? (alt && !ctrl ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt && !ctrl ? WM_SYSKEYUP : WM_KEYUP);
         LRESULT taken = target->Perform(msg, static_cast<WPARAM>(vk), keyData);
         if (!down || taken != 0 || alt) return;
@@ -266,8 +277,10 @@ void TInputRouter::Char(char32_t ch)
         if (target == nullptr) {
             if (TApplication* app = Application()) target = app->ActiveForm();
         }
+        const LPARAM keyData = 1 | (PendingScanCode << 16);
+        PendingScanCode = 0;
         if (target == nullptr) return;
-        target->Perform(WM_CHAR, static_cast<WPARAM>(ch), 1);
+        target->Perform(WM_CHAR, static_cast<WPARAM>(ch), keyData);
     });
 }
 

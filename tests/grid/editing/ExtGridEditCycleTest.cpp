@@ -18,55 +18,16 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
+#include "tests/grid/editing/GridKeyboardFixture.h"
 
 namespace {
 
 using grid::TExtStringGrid;
 using TSender = rtl::TObject*;
 
-class EditCycleTest : public ::testing::Test {
+class EditCycleTest : public gridtest::GridKeyboardTest {
 public:
-    // Timers and double clicks run on a clock that only the test moves.
-    void SetUp() override
-    {
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(10, 10, 640, 420);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
-        Grid->SetBounds(0, 0, 520, 300);
-        Grid->SetColCount(5);
-        Grid->SetRowCount(6);
-        Grid->SetOptions(Grid->Options() | ui::goEditing);
-        Other = new ui::TEdit(Form);
-        Other->SetParent(Form);
-        Other->SetBounds(530, 10, 90, 22);
-        Form->Show();
-        Grid->SetFocus();
-    }
-    void TearDown() override
-    {
-        App.reset();
-        ui::SetMonotonicClock(nullptr);
-    }
-
-    static void Press(int vk, ui::TShiftState shift = 0) { ui::THeadlessBackend::PressKey(vk, shift); }
-    static void Type(const std::string& text) { ui::THeadlessBackend::TypeText(text); }
-    // A click a little inside the cell; successive clicks alternate their spot so that two
-    // quick clicks on one cell are no double click.
-    void Click(int col, int row)
-    {
-        Spot = 1 - Spot;
-        const rtl::TRect r = Grid->CellRect(col, row);
-        ui::THeadlessBackend::Click(Grid, r.Left + 3 + 12 * Spot, r.Top + 3 + 4 * Spot);
-    }
-    // Moves the cursor to the cell with a click (no editor opens: the cell is not current).
-    void GoTo(int col, int row)
-    {
-        if (Grid->Col() != col || Grid->Row() != row) Click(col, row);
-    }
+    void SetUp() override { MakeGrid(5, 6); }
     grid::TExtInplaceEdit* Editor() const { return Grid->NormalEdit(); }
     bool EditorOpen() const { return Editor() != nullptr && Editor()->Visible(); }
     std::string Cell() const { return std::to_string(Grid->Col()) + "," + std::to_string(Grid->Row()); }
@@ -82,13 +43,7 @@ public:
     }
     static std::string Pair(int a, int b) { return std::to_string(a) + "," + std::to_string(b); }
 
-    ui::TManualClock Clock;
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
-    ui::TEdit* Other = nullptr;
     std::vector<std::string> Log;
-    int Spot = 0;
 };
 
 // ===== permission and type-to-edit

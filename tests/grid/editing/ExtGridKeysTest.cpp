@@ -11,50 +11,19 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/SearchPanel.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/editing/GridKeyboardFixture.h"
 
 namespace {
 
 using grid::TExtStringGrid;
 using TSender = rtl::TObject*;
 
-class GridKeysTest : public ::testing::Test {
+class GridKeysTest : public gridtest::GridKeyboardTest {
 public:
-    void SetUp() override
-    {
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBounds(10, 10, 640, 420);
-        Grid = new TExtStringGrid(Form);
-        Grid->SetParent(Form);
-        Grid->SetBounds(0, 0, 520, 300);
-        Grid->SetColCount(6);
-        Grid->SetRowCount(7);
-        Grid->SetOptions(Grid->Options() | ui::goEditing | ui::goRangeSelect);
-        Form->Show();
-        Grid->SetFocus();
-    }
-    void TearDown() override
-    {
-        App.reset();
-        ui::SetMonotonicClock(nullptr);
-    }
-
-    static void Press(int vk, ui::TShiftState shift = 0) { ui::THeadlessBackend::PressKey(vk, shift); }
-    void Click(int col, int row)
-    {
-        Spot = 1 - Spot;
-        const rtl::TRect r = Grid->CellRect(col, row);
-        ui::THeadlessBackend::Click(Grid, r.Left + 3 + 12 * Spot, r.Top + 3 + 4 * Spot);
-    }
-    void GoTo(int col, int row)
-    {
-        if (Grid->Col() != col || Grid->Row() != row) Click(col, row);
-    }
-    std::string Cell() const { return std::to_string(Grid->Col()) + "," + std::to_string(Grid->Row()); }
+    void SetUp() override { MakeGrid(6, 7, ui::goRangeSelect); }
     static std::string Rect(const rtl::TRect& r)
     {
         return std::to_string(std::min(r.Left, r.Right)) + "," + std::to_string(std::min(r.Top, r.Bottom)) + "-" +
@@ -79,12 +48,6 @@ public:
         Grid->OnDrawCell = nullptr;
         return cells;
     }
-
-    ui::TManualClock Clock;
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtStringGrid* Grid = nullptr;
-    int Spot = 0;
 };
 
 // ===== stepping over hidden columns and rows
@@ -320,6 +283,31 @@ TEST_F(DisjunctKeysTest, TheRowSelectionFollowsArrowsShiftAndSpace)
     EXPECT_EQ(SelectedRows(), "6");
 }
 
+TEST_F(DisjunctKeysTest, TheColumnSelectionFollowsArrowsShiftAndSpace)
+{
+    Grid->MouseActions().SetDisjunctColSelect(true);
+    auto selectedCols = [this] {
+        std::string s;
+        for (int c = Grid->FixedCols(); c < Grid->ColCount(); ++c)
+            if (Grid->ColSelect(c)) s += std::to_string(c);
+        return s;
+    };
+    GoTo(1, 2);
+    Press(ui::VK_RIGHT);
+    EXPECT_EQ(selectedCols(), "2");
+    Press(ui::VK_RIGHT, ui::ssShift);
+    EXPECT_EQ(selectedCols(), "23");
+    Press(ui::VK_SPACE);
+    EXPECT_EQ(selectedCols(), "2");
+    Press(ui::VK_SPACE);
+    EXPECT_EQ(selectedCols(), "23");
+    // A plain arrow starts anew at the column it arrives in.
+    Press(ui::VK_DOWN);
+    EXPECT_EQ(selectedCols(), "3");
+    Press(ui::VK_LEFT);
+    EXPECT_EQ(selectedCols(), "2");
+}
+
 TEST_F(DisjunctKeysTest, SpaceSelectsCellsAndCtrlSpaceAddsThem)
 {
     Grid->MouseActions().SetDisjunctCellSelect(true);
@@ -442,5 +430,50 @@ TEST_F(GridKeysTest, CtrlDownMovesASelectedBlockOfRows)
     EXPECT_EQ(Grid->Selection().Top, 3);
     EXPECT_EQ(Grid->Selection().Bottom, 4);
 }
+
+// ===== the keypad's decimal key
+
+struct DecimalCase {
+    const char* Name;
+    bool ExcelStyle;
+    std::vector<std::string> Steps;  // "kp" is the keypad's decimal key, anything else is typed
+    const char* Cell;
+};
+
+class KeypadDecimalTest : public GridKeysTest, public ::testing::WithParamInterface<DecimalCase> {
+public:
+    void TearDown() override
+    {
+        rtl::FormatSettings.DecimalSeparator = '.';
+        GridKeysTest::TearDown();
+    }
+};
+
+TEST_P(KeypadDecimalTest, KeypadTypesTheLocaleSeparatorOnlyWithExcelStyle)
+{
+    rtl::FormatSettings.DecimalSeparator = ',';
+    Grid->SetExcelStyleDecimalSeparator(GetParam().ExcelStyle);
+    GoTo(1, 2);
+    for (const std::string& step : GetParam().Steps) {
+        if (step != "kp") {
+            ui::THeadlessBackend::TypeText(step);
+            continue;
+        }
+        // The key goes down, its text input follows, then it goes up: as a keyboard sends it.
+        ui::THeadlessBackend::KeyDown(ui::VK_DECIMAL);
+        ui::THeadlessBackend::TypeText(".");
+        ui::THeadlessBackend::KeyUp(ui::VK_DECIMAL);
+    }
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 2), GetParam().Cell);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, KeypadDecimalTest,
+    ::testing::Values(DecimalCase{"KeypadStartsTheEdit", true, {"kp", "5"}, ",5"},
+                      DecimalCase{"KeypadInsideTheEdit", true, {"1", "kp", "5"}, "1,5"},
+                      DecimalCase{"MainKeyStaysAFullStop", true, {".", "5"}, ".5"},
+                      DecimalCase{"WithoutExcelStyle", false, {"kp", "5"}, ".5"}),
+    [](const auto& info) { return std::string(info.param.Name); });
 
 }  // namespace
