@@ -32,6 +32,7 @@ namespace ui {
 class TClassRegistry;
 struct THintInfo;
 class TRichEdit;
+class TTimer;
 class THintWindow;
 }
 
@@ -804,7 +805,7 @@ public:
     TCellChangingEvent OnCellChanging;
     TSelectionResizedEvent OnSelectionChanged;
     TSelectionResizeEvent OnSelectionResize;
-    TSelectionResizedEvent OnSelectionResized;
+    TSelectionResizeEvent OnSelectionResized;
     TDisjunctSelectEvent OnRowDisjunctSelect;
     TDisjunctSelectedEvent OnRowDisjunctSelected;
     TDisjunctSelectEvent OnColDisjunctSelect;
@@ -3010,10 +3011,50 @@ public:
 public:
     // ===== Selection resizer, panning marker, touch scrolling, row sizing and row updates =====
 public:
-
-
-
-
+    // Cursors of the zones a press would select from: whole rows, whole columns, the whole
+    // grid or the selection resizer; the cell selector.
+    static constexpr ui::TCursor crRowSelect = 8010, crColumnSelect = 8011, crAllSelect = 8012, crCellSelector = 8014;
+    // A selection resize is under way (from the press on the handle to the release).
+    bool MouseResize() const { return FMouseResize; }
+    // Kinetic scrolling after a touch flick: steps left (10 at the start, one per 10 ms tick).
+    int ScrollSteps() const { return FScrollSteps; }
+    // One tick of the kinetic scroll timer.
+    void ScrollStepTimer();
+    // Something dragged over the grid at a client point (Leaving: it left): near an edge
+    // (DragScrollOptions' margins) the grid scrolls that way on a timer, first after the
+    // initial delay, then at the repeat delay.
+    void DragScrollOver(rtl::TPoint Point, bool Leaving);
+    TDragScrollDirections DragScrollDirections() const { return FDragScrollDirections; }
+    // The colour, font and alignment the current cell is painted with (the in-place
+    // editor takes them).
+    void CurrentCellLook(gfx::TColor& AColor, gfx::TFont& AFont, ui::TAlignment& AAlign);
+protected:
+    void PaintPanMarker(gfx::TCanvas& Canvas);
+private:
+    // The resizer handle of the selection's last cell; ForPointerCell narrows it by an
+    // always-visible combo button of the cell (ACol, ARow) under the pointer.
+    rtl::TRect SelectionResizerHandle(bool ForPointerCell, int ACol, int ARow);
+    bool InSelectionResizer(int X, int Y);
+    void StartSelectionResize(bool SetSelecting);
+    void EndSelectionResize();
+    void ShowZoneCursor();
+    bool InFixedArea(int ACol, int ARow) const;
+    void HoverFixedMove(int ACol, int ARow);
+    void HoverFixedLeave();
+    // The cell under the pointer in the list-view look (its header is drawn hot).
+    rtl::TPoint FHotFixedCell{-1, -1};
+    void StartKineticScroll(int Delta, bool Horizontal);
+    void DragScrollTimer();
+    void StopDragScroll();
+    ui::TTimer* FDragScrollTimer = nullptr;
+    TDragScrollDirections FDragScrollDirections = 0;
+    bool FMouseResize = false;
+    unsigned FTimeStart = 0;
+    ui::TTimer* FScrollTimer = nullptr;
+    int FScrollSteps = 0;
+    int FScrollDelta = 0;
+    bool FScrollHorizontal = false;
+    bool FScrollEnd = false;
 public:
     // (end of mouse extras block)
 

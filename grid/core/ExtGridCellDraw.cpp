@@ -33,6 +33,7 @@ void TExtStringGrid::Paint()
     canvas.Pen().SetColor(gfx::clBlack);
     if (!BackGround().Bitmap().Empty() || BackGround().ColorTo() != clGridNone) PaintBackgroundOutsideCells(canvas);
     PaintDesignHelper();
+    PaintPanMarker(canvas);
     if (OnPainted) OnPainted(this, &canvas);
 }
 

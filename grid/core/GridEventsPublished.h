@@ -1,6 +1,7 @@
 // Event types of the grid's published events for moving, editing, pickers, filtering, clipboard, drag and drop, printing and files.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -86,13 +87,18 @@ using TRowChangingEvent = std::function<void(TSender, int OldRow, int NewRow, bo
 using TRowUpdateEvent = std::function<void(TSender, int OldRow)>;
 using TColChangingEvent = std::function<void(TSender, int OldCol, int NewCol, bool& Allow)>;
 using TCellChangingEvent = std::function<void(TSender, int OldRow, int OldCol, int NewRow, int NewCol, bool& Allow)>;
-using TSelectionResizeEvent = std::function<void(TSender, int ACol1, int ARow1, int& ACol2, int& ARow2)>;
+// The selection before and after a resize by its corner handle.
+using TSelectionResizeEvent = std::function<void(TSender, const rtl::TRect& DropSelection, const rtl::TRect& Selection)>;
 using TSelectionResizedEvent = std::function<void(TSender, int ACol1, int ARow1, int ACol2, int ARow2)>;
 using TDisjunctSelectEvent = std::function<void(TSender, int Index, bool& Allow)>;
 using TDisjunctSelectedEvent = std::function<void(TSender, int Index)>;
 using TScrollCellEvent = std::function<void(TSender, int ACol, int ARow, int ScrollPosition, int ScrollMin,
                                             int ScrollMax)>;
-using TDragScrollEvent = std::function<void(TSender, int ACol, int ARow, bool& Allow)>;
+// Directions a drag over the grid's edges scrolls it in (a set of TDragScrollDirection bits).
+enum TDragScrollDirection : std::uint8_t { dsdUp = 1, dsdDown = 2, dsdLeft = 4, dsdRight = 8 };
+using TDragScrollDirections = std::uint8_t;
+using TDragScrollEvent =
+    std::function<void(TSender, int ATopRow, int ALeftCol, TDragScrollDirections& Directions, bool& CanScroll)>;
 
 // Rows and columns.
 using TColumnMoveEvent = std::function<void(TSender, int FromIndex, int ToIndex)>;

@@ -50,8 +50,9 @@ ui::THintWindow* NewHTMLHintWindow(rtl::TComponent* AOwner)
 
 THTMLHintWindow::THTMLHintWindow(rtl::TComponent* AOwner) : ui::THintWindow(AOwner)
 {
-    // The window draws its own frame.
+    // The window draws its own frame, and casts a shadow on what lies below it.
     FBorderThickness = 0;
+    SetDropShadow(true);
 }
 
 bool THTMLHintWindow::IsWide() const

@@ -115,6 +115,7 @@ void TGridDropTarget::DragMouseMove(rtl::TPoint pt, bool& Allow, TDropFormats Dr
     TargetCell(pt, colDrag, c, r, append);
     Allow = c >= 0 && r >= 0;
     if (!colDrag && Allow) AutoScroll(pt, c, r);
+    g.DragScrollOver(g.ScreenToClient(pt), false);
     if (!colDrag) {
         if (r < g.FixedRows() && !(g.RowCount() == 1 && g.FixedRowAlways())) Allow = false;
     } else {
@@ -156,7 +157,11 @@ void TGridDropTarget::DragMouseMove(rtl::TPoint pt, bool& Allow, TDropFormats Dr
     }
 }
 
-void TGridDropTarget::DragMouseLeave() { HideArrows(true, true, true); }
+void TGridDropTarget::DragMouseLeave()
+{
+    HideArrows(true, true, true);
+    FGrid->DragScrollOver({}, true);
+}
 
 void TGridDropTarget::MakeRoom(int& ARow, int Count, bool Append)
 {

@@ -7,11 +7,29 @@ namespace grid {
 // The grid's own text editor edits the inline editor kinds.
 ui::TInplaceEdit* TExtStringGrid::CreateEditor() { return new TExtInplaceEdit(this); }
 
-// Column and row sizing as the platform grid decides it.
+// Column and row sizing as the platform grid decides it; OnColumnSize (the header cell
+// just left of the pointer) and OnRowSize (the fixed cell just above it) may refuse it.
 void TExtStringGrid::CalcSizingState(int X, int Y, ui::TGridState& State, int& Index, int& SizingPos,
                                      int& SizingOfs, ui::TGridDrawInfo& FixedInfo)
 {
     TBaseGrid::CalcSizingState(X, Y, State, Index, SizingPos, SizingOfs, FixedInfo);
+    int c = -1;
+    int r = -1;
+    if (State == ui::gsColSizing && OnColumnSize) {
+        MouseToCell(X - 6, Y, c, r);
+        if (c >= 0 && r >= 0 && r < FixedRows()) {
+            bool allow = true;
+            OnColumnSize(this, c, allow);
+            if (!allow) State = ui::gsNormal;
+        }
+    } else if (State == ui::gsRowSizing && OnRowSize) {
+        MouseToCell(X, Y - 6, c, r);
+        if (c >= 0 && r >= 0 && c < FixedCols()) {
+            bool allow = true;
+            OnRowSize(this, r, allow);
+            if (!allow) State = ui::gsNormal;
+        }
+    }
 }
 
 void TExtStringGrid::WndProc(ui::TMessage& Message)

@@ -8,6 +8,7 @@
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/ui/Clock.h"
 #include "platform/ui/Keyboard.h"
 
 namespace grid {
@@ -68,6 +69,13 @@ void TExtStringGrid::WMLButtonDown(ui::TMessage& Message)
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);
     FOrigSelection = Selection();
+    // The selection resizer handle claims the press before every other zone.
+    if (ACol >= 0 && ARow >= 0 && InSelectionResizer(X, Y)) {
+        StartSelectionResize(true);
+        MouseMove(0, X, Y);
+        Message.Result = 1;
+        return;
+    }
     const ui::TShiftState shift = PressShift();
     if (TouchScrollPress(ACol, ARow, X, Y, shift)) {
         Message.Result = 1;
@@ -77,6 +85,13 @@ void TExtStringGrid::WMLButtonDown(ui::TMessage& Message)
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, allow);
     if (!allow) return;
+    // Mouse move saw the pointer on the resizer zone (which may differ from the handle by
+    // an always-visible combo button).
+    if (FMouseSelectMode == msResize) {
+        StartSelectionResize(false);
+        MouseMove(0, X, Y);
+        return;
+    }
 
     if (!FSearchInc.empty()) SetSearchInc("");
     FMoveColInd = -1;
@@ -463,6 +478,8 @@ bool TExtStringGrid::TouchScrollPress(int ACol, int ARow, int X, int Y, ui::TShi
     if (!MouseActions().TouchScroll() || EditorMode() || ACol < 0 || ARow < FixedRows()) return false;
     if ((ACol == Col() && ARow == Row()) || (Shift & ui::ssShift)) return false;
     ClickCell(ARow, ACol);
+    FTimeStart = ui::GetTickCount();
+    FScrollSteps = 0;
     FTouchDown = {X, Y};
     FTopDown = TopRow();
     FLeftRight = LeftCol();

@@ -13,6 +13,12 @@
 
 namespace grid {
 
+namespace {
+
+bool InRect(const rtl::TRect& r, int X, int Y) { return X >= r.Left && X < r.Right && Y >= r.Top && Y < r.Bottom; }
+
+}  // namespace
+
 bool TExtStringGrid::InteractionMessage(ui::TMessage& Message)
 {
     if (MouseButtonMessage(Message)) return true;
@@ -43,6 +49,7 @@ void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
     MouseToCell(X, Y, c, r);
     const bool designing = IsDesigning();
     if (!designing && c >= 0 && r >= 0) HoverRowMove(r);
+    if (!designing) HoverFixedMove(c, r);
     const bool moving = FGridState == ui::gsColMoving || FGridState == ui::gsRowMoving;
     if (!designing && moving) MovingStep(X, Y);
     if (!designing) {
@@ -69,6 +76,7 @@ void TExtStringGrid::MouseMove(ui::TShiftState Shift, int X, int Y)
         if (Row() != oldRow && oldRow < RowCount()) MoveColRow(Col(), oldRow, false, false);
     }
     ReportSizing(X, Y);
+    ShowZoneCursor();
     // The drag button and arrows are seen where the pointer is now, not a paint later.
     if (moving && EnhRowColMove()) Update();
 }
@@ -172,7 +180,9 @@ void TExtStringGrid::CMMouseLeave(ui::TMessage& Message)
     }
     HotItemCursorMove(-1, -1, -1, -1);
     // A header whose drop-down menu asked to keep its highlight keeps it.
-    if (HoverFixedCells() != hfNone && !FNoMouseLeave) SetHoverFixedCell(-1, -1);
+    if (!FNoMouseLeave) HoverFixedLeave();
+    FMouseSelectMode = msNormal;
+    FSizeFixed = false;
 }
 
 // While a fixed column's right edge is under the pointer a press sizes that column
@@ -198,6 +208,7 @@ void TExtStringGrid::ClassifyPointer(int ACol, int ARow, int X, int Y)
 {
     FMouseSelectMode = msNormal;
     if (ACol < 0 || ARow < 0) return;
+    if (InRect(SelectionResizerHandle(true, ACol, ARow), X, Y)) FMouseSelectMode = msResize;
     const TMouseActions& ma = MouseActions();
     const bool onEdge = [&] {
         const rtl::TRect r = CellRect(ACol, ARow);

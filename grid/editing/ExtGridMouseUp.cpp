@@ -3,6 +3,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsMisc.h"
+#include "platform/ui/Clock.h"
 #include "platform/ui/Keyboard.h"
 
 namespace grid {
@@ -74,6 +75,7 @@ void TExtStringGrid::WMLButtonUp(ui::TMessage& Message)
     ReleaseEndsPlatformSizing(stateBefore);
     if (onFixed && !sizingRelease && !moving && OnFixedCellClick) OnFixedCellClick(this, ACol, ARow);
     if (FGridState == ui::gsSelecting) FGridState = ui::gsNormal;
+    if (FMouseResize) EndSelectionResize();
     if (moving || stateBefore == ui::gsColSizing || stateBefore == ui::gsRowSizing || ACol < 0 || ARow < 0) return;
     ReleaseCheckBox(ACol, ARow);
     // The release that ends a double click on a header edge auto-sized a column: no sort.
@@ -202,6 +204,13 @@ void TExtStringGrid::TouchScrollRelease(int X, int Y)
     FScrollStart = false;
     const bool horizontal = std::abs(Y - FTouchDown.Y) < std::abs(X - FTouchDown.X);
     const bool tap = horizontal ? LeftCol() == FLeftRight : TopRow() == FTopDown;
+    // A quick flick that scrolled goes on scrolling a few steps on its own.
+    if (!tap && ui::GetTickCount() - FTimeStart < 500) {
+        if (horizontal)
+            StartKineticScroll(X > FTouchDown.X ? -1 : 1, true);
+        else
+            StartKineticScroll(Y > FTouchDown.Y ? -1 : 1, false);
+    }
     int ACol = -1;
     int ARow = -1;
     MouseToCell(X, Y, ACol, ARow);

@@ -13,6 +13,8 @@
 
 namespace ui {
 
+class TWindowOverlay;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TPosition {
     poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
@@ -166,7 +168,14 @@ public:
 class THintWindow : public TCustomControl {
 public:
     explicit THintWindow(rtl::TComponent* AOwner);
+    ~THintWindow() override;
     std::string ClassName() const override { return "THintWindow"; }
+    // A shadow falls on what lies below the window's right and bottom edges while it shows
+    // (the window class's drop-shadow style).
+    bool DropShadow() const { return FDropShadow; }
+    void SetDropShadow(bool value);
+    // The shadow as the window below paints it; nullptr before the window first showed.
+    const TWindowOverlay* Shadow() const { return FShadow.get(); }
     // Shows the text with the window's top-left corner at the screen rectangle's.
     virtual void ActivateHint(const rtl::TRect& rect, const std::string& hint);
     // The same with the data of the hint record (HintData); the plain window ignores it.
@@ -177,6 +186,13 @@ public:
 
 protected:
     void Paint() override;
+    void WndProc(TMessage& Message) override;
+    void BoundsChanged(const rtl::TRect& oldBounds) override;
+
+private:
+    void UpdateShadow();
+    bool FDropShadow = false;
+    std::unique_ptr<TWindowOverlay> FShadow;
 };
 
 // Makes the hint window a hint asks for; the record's HintWindowClass.

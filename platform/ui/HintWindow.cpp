@@ -3,6 +3,7 @@
 
 #include "platform/ui/Clock.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/WindowOverlays.h"
 
 namespace ui {
 

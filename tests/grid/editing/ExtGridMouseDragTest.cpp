@@ -183,3 +183,45 @@ TEST(GridFileDropSdl, CsvFileDroppedOnARealWindowLoadsIntoTheGrid)
 }
 
 }  // namespace
+
+namespace {
+
+// A drag held near the target's bottom edge scrolls it one row per tick, the first after
+// the initial delay and then at the repeat delay; OnDragScroll sees the direction and may
+// refuse a step; leaving the edge stops it.
+TEST_F(GridMouseDragTest, ADragHeldNearTheTargetsEdgeScrollsItOnTheDragScrollTimer)
+{
+    Target->SetRowCount(40);
+    Target->SetDefaultRowHeight(20);
+    Target->DragScrollOptions().SetActive(true);
+    std::vector<int> directions;
+    int refuseFrom = 3;
+    Target->OnDragScroll = [&](grid::TSender, int, int, grid::TDragScrollDirections& d, bool& canScroll) {
+        directions.push_back(d);
+        canScroll = static_cast<int>(directions.size()) < refuseFrom;
+    };
+    Source->SetSelection(rtl::TRect{1, 1, 1, 1});
+    const rtl::TPoint nearBottom{Centre(Target, 2, 13).X, Target->CellRect(2, 13).Top + 5};
+    const rtl::TPoint middle = Centre(Target, 2, 5);
+    std::vector<int> tops;
+    auto advance = [&](int ms) { return [&, ms] { Clock.Advance(ms); }; };
+    auto recordTop = [&] { tops.push_back(Target->TopRow()); };
+    DragFromSource(Centre(Source, 1, 1), 8,
+                   {[&] { THeadlessBackend::MouseMove(Target, nearBottom.X, nearBottom.Y); },
+                    [&] { THeadlessBackend::MouseMove(Target, nearBottom.X + 1, nearBottom.Y); }, advance(999), recordTop,
+                    advance(1), recordTop, advance(250), recordTop, advance(250), recordTop,
+                    [&] { THeadlessBackend::MouseMove(Target, middle.X, middle.Y); }, advance(1000), recordTop,
+                    [&] { THeadlessBackend::KeyDown(ui::VK_ESCAPE); },
+                    [&] { THeadlessBackend::MouseMove(Target, middle.X + 1, middle.Y); }});
+    THeadlessBackend::KeyUp(ui::VK_ESCAPE);
+    EXPECT_FALSE(ui::DragLoopActive());
+    // Not before the initial delay; a row per tick; the refused third tick moves nothing;
+    // away from the edges nothing more.
+    // (The drop target's own scrolling over a partly shown row may move the start.)
+    ASSERT_EQ(tops.size(), 5u);
+    const int b = tops[0];
+    EXPECT_EQ(tops, (std::vector<int>{b, b + 1, b + 2, b + 2, b + 2}));
+    EXPECT_EQ(directions, (std::vector<int>{grid::dsdDown, grid::dsdDown, grid::dsdDown}));
+}
+
+}  // namespace
