@@ -11,6 +11,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/RichTextLayout.h"
 
 namespace grid {
 
@@ -108,10 +109,18 @@ void TPrintCells::DrawRotatedText(const TCellLook& look, const std::vector<std::
     canvas.RestoreState(saved);
 }
 
-// Rich cells print as their plain text, paragraph by paragraph, like the screen shows them.
+// Rich cells print as the screen paints them: each run in its font, size, style and colour,
+// each paragraph placed by its alignment, at the printer's resolution. A text that only looks
+// like RTF ("{\b ...}") prints as its plain lines.
 rtl::TPoint TPrintCells::RichTextSize(const TCellLook& look, const std::string& rtf)
 {
     SelectFont(*FL.Measure, look.Font, FGrid.MapFontHeight(look.Font.Size()), FL.MeasureMap);
+    if (ui::IsRtf(rtf)) {
+        ui::TRichDrawOptions options;
+        options.PixelsPerInch = FL.MeasureMap.DpiY();
+        const rtl::TSize size = ui::MeasureRichText(*FL.Measure, ui::RtfToRichText(rtf), 0, options);
+        return {FL.MeasureMap.WidthToLogical(size.cx), FL.MeasureMap.HeightToLogical(size.cy)};
+    }
     const std::vector<std::string> lines = RichLines(rtf).Lines;
     int widest = 0;
     for (const std::string& line : lines) widest = std::max(widest, FL.Measure->TextWidth(line));
@@ -121,13 +130,19 @@ rtl::TPoint TPrintCells::RichTextSize(const TCellLook& look, const std::string& 
 
 void TPrintCells::DrawRichText(const TCellLook& look, const std::string& rtf, const rtl::TRect& box)
 {
-    const TRichLines rich = RichLines(rtf);
     gfx::TCanvas& canvas = *FL.Job->Target;
     const print::TLoMetricMapping& map = FL.Job->Map;
+    const rtl::TRect area = map.ToDevice(box);
+    if (ui::IsRtf(rtf)) {
+        ui::TRichDrawOptions options;
+        options.PixelsPerInch = map.DpiY();
+        ui::DrawRichText(canvas, ui::RtfToRichText(rtf), area, options);
+        return;
+    }
+    const TRichLines rich = RichLines(rtf);
     SelectFont(canvas, look.Font, FGrid.MapFontHeight(look.Font.Size()), map);
     canvas.Brush().SetStyle(gfx::bsClear);
     canvas.SetBkMode(gfx::TRANSPARENT);
-    const rtl::TRect area = map.ToDevice(box);
     const int lineHeight = canvas.TextHeight("gh");
     int top = area.Top;
     const std::vector<std::string>& lines = rich.Lines;

@@ -239,6 +239,24 @@ TEST_F(ExtGridPrintedCellsTest, RichAndHtmlTextsPrintWithoutTheirMarkup)
     EXPECT_LT(text.find("Annual cells"), text.find("Heavy words"));
 }
 
+// A rich cell prints its runs in their own colours and sizes, as the screen shows them.
+TEST_F(ExtGridPrintedCellsTest, RichCellsPrintTheirRunsInTheirColoursAndSizes)
+{
+    Grid->SetColCount(1);
+    Grid->SetRowCount(2);
+    Grid->SetColWidths(0, 300);
+    Grid->SetRowHeights(0, 60);
+    Grid->SetRowHeights(1, 60);
+    Grid->SetCells(0, 0, "{\\rtf1\\ansi{\\colortbl;\\red255\\green0\\blue0;}{\\cf1\\fs40 RED} black\\par}");
+    Grid->SetCells(0, 1, "{\\rtf1\\ansi{\\fs16 small}\\par}");
+    Grid->Print();
+    const Rgb page = RasterisePdf(Pdf, Dir.File("rich"));
+    EXPECT_GT(page.Count([&](int x, int y) { return page.IsRed(x, y); }), 40) << "the red run is red on paper";
+    const std::string text = PdfText();
+    EXPECT_NE(text.find("RED black"), std::string::npos) << text;
+    EXPECT_NE(text.find("small"), std::string::npos) << text;
+}
+
 // A plain multi-line title keeps its first line beside the other items of its position.
 TEST_F(ExtGridPrintedCellsTest, PlainTitleFirstLineJoinsThePageNumber)
 {
