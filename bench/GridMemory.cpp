@@ -1,12 +1,14 @@
 // Memory of the string grid's cells: bytes per cell of a million-row, ten-column grid with
-// texts only, and with one property object per cell; and the time to fill and free it.
+// texts only, and with one property object per cell; and the time to fill it against a vector of strings.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
 
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "bench/support/Floor.h"
 #include "grid/core/ExtGrid.h"
 
 namespace {
@@ -69,6 +71,40 @@ void BM_GridBytesPerCellTextsAndProperties(benchmark::State& state)
     state.counters["sizeof_TCellProperties"] = sizeof(grid::TCellProperties);
 }
 BENCHMARK(BM_GridBytesPerCellTextsAndProperties)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Ten million short texts into the grid's cells; the floor pushes the same texts into one
+// reserved std::vector<std::string>.
+void BM_FillTenMillionShortTexts(benchmark::State& state)
+{
+    benchfloor::TPair pair;
+    double perCell = 0;
+    for (auto _ : state) {
+        pair = benchfloor::Interleaved(
+            3,
+            [&] {
+                auto g = std::make_unique<grid::TExtStringGrid>(nullptr);
+                g->SetColCount(Columns);
+                g->SetRowCount(Rows);
+                const std::size_t before = HeapInUse();
+                const double s = benchfloor::Seconds([&] { FillTexts(*g); });
+                perCell = static_cast<double>(HeapInUse() - before) / (static_cast<double>(Rows) * Columns);
+                return s;
+            },
+            [&] {
+                std::vector<std::string> cells;
+                const double s = benchfloor::Seconds([&] {
+                    cells.reserve(static_cast<std::size_t>(Rows) * Columns);
+                    for (int r = 0; r < Rows; ++r)
+                        for (int c = 0; c < Columns; ++c) cells.push_back(CellText(c, r));
+                });
+                benchmark::DoNotOptimize(cells.data());
+                return s;
+            });
+    }
+    state.counters["bytes_per_cell"] = perCell;
+    benchfloor::Report(state, pair, "ratio <= 1.5 and under 40 bytes per cell");
+}
+BENCHMARK(BM_FillTenMillionShortTexts)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Reading every cell through the grid's accessor, the most used operation of the family.
 void BM_GetCellExOverAMillionRows(benchmark::State& state)

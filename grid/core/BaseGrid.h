@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "grid/core/ExtObj.h"
 #include "grid/core/GridEvents.h"
@@ -58,8 +59,10 @@ public:
     TBaseGrid* OwnerGrid() const { return FOwnerGrid; }
     int OwnerCol() const { return FOwnerCol; }
     void SetOwnerCol(int v) { FOwnerCol = v; }
-    int OwnerRow() const { return FOwnerRow; }
-    void SetOwnerRow(int v) { FOwnerRow = v; }
+    // The row of the cell holding the object, brought up to date with the rows the grid has
+    // inserted and removed since it was last set.
+    int OwnerRow() const;
+    void SetOwnerRow(int v);
 
     // --- merge encoding
     bool IsBaseCell() const { return FIsBaseCell; }
@@ -136,7 +139,9 @@ private:
     std::uintptr_t FObject = 0;
     std::string FFontName;
     int FOwnerCol;
-    int FOwnerRow;
+    mutable int FOwnerRow;
+    // Position in the owner grid's row-shift sequence at which FOwnerRow was right.
+    mutable std::uint32_t FOwnerRowStamp = 0;
     gfx::TColor FBrushColor = clGridNone;
     gfx::TColor FBrushColorTo = clGridNone;
     int FFontHeight = 0;
@@ -344,6 +349,15 @@ public:
     void SetWordWrap(bool v) { FWordWrap = v; }
     bool HasCellProps() const { return FHasCellProps; }
     int NormalRowCount() const { return FNormalRowCount; }
+
+    // --- owner rows of property objects
+    // Rows at or after From move by Delta (positive: rows inserted before From; negative:
+    // the -Delta rows before From removed). The property objects there learn their new row
+    // when next asked, so that a row operation never visits the rows it does not touch.
+    void ShiftOwnerRows(int From, int Delta);
+    // The row now of an object that was at Row at position Stamp of the shift sequence.
+    int CurrentOwnerRow(int Row, std::uint32_t Stamp) const;
+    std::uint32_t OwnerRowStamp() const { return FRowShiftBase + static_cast<std::uint32_t>(FRowShifts.size()); }
     int PaintID() const { return FPaintID; }
 
 protected:
@@ -416,6 +430,18 @@ private:
     void DrawCellLines(gfx::TCanvas& ACanvas, int ACol, int ARow, const rtl::TRect& ARect, bool fixed);
     void CheckMergeRange(const char* operation, int c, int r, int spanx, int spany) const;
     void FreeSlotObject(int c, int r, bool withGraphic);
+    // Every property object from the first shifted row down told its row at once, and the
+    // shift sequence emptied: it runs when the sequence has grown with the grid's size, so
+    // its cost per row operation stays the same at any size.
+    void StampAllOwnerRows();
+
+    struct TRowShift {
+        int From;
+        int Delta;
+    };
+    std::vector<TRowShift> FRowShifts;
+    std::uint32_t FRowShiftBase = 0;
+    int FRowShiftLow = 0;  // the first row any shift of the sequence touched
 };
 
 }  // namespace grid

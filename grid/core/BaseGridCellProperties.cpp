@@ -7,6 +7,7 @@ TCellProperties::TCellProperties(TBaseGrid* AOwner, int ACol, int ARow)
     : FOwnerGrid(AOwner), FOwnerCol(ACol), FOwnerRow(ARow)
 {
     if (AOwner != nullptr) {
+        FOwnerRowStamp = AOwner->OwnerRowStamp();
         FWordWrap = AOwner->WordWrap();
         AOwner->FHasCellProps = true;
     }
@@ -14,7 +15,22 @@ TCellProperties::TCellProperties(TBaseGrid* AOwner, int ACol, int ARow)
 
 TCellProperties::~TCellProperties() = default;
 
-rtl::TPoint TCellProperties::GetBaseCell() const { return BaseCellAt(FOwnerCol, FOwnerRow); }
+rtl::TPoint TCellProperties::GetBaseCell() const { return BaseCellAt(FOwnerCol, OwnerRow()); }
+
+int TCellProperties::OwnerRow() const
+{
+    if (FOwnerGrid != nullptr) {
+        FOwnerRow = FOwnerGrid->CurrentOwnerRow(FOwnerRow, FOwnerRowStamp);
+        FOwnerRowStamp = FOwnerGrid->OwnerRowStamp();
+    }
+    return FOwnerRow;
+}
+
+void TCellProperties::SetOwnerRow(int v)
+{
+    FOwnerRow = v;
+    if (FOwnerGrid != nullptr) FOwnerRowStamp = FOwnerGrid->OwnerRowStamp();
+}
 
 rtl::TPoint TCellProperties::BaseCellAt(int ACol, int ARow) const
 {
@@ -30,7 +46,7 @@ void TCellProperties::Assign(const rtl::TPersistent* Source)
     FIsBaseCell = src->FIsBaseCell;
     FCellSpanX = src->FCellSpanX;
     FCellSpanY = src->CellSpanY();
-    FOwnerRow = src->FOwnerRow;
+    SetOwnerRow(src->OwnerRow());
     FOwnerCol = src->FOwnerCol;
     FObject = src->FObject;
     FAlignment = src->FAlignment;
@@ -53,7 +69,7 @@ void TCellProperties::Assign(const rtl::TPersistent* Source)
 
 void TCellProperties::RepaintOwnerCell()
 {
-    if (FOwnerGrid != nullptr) FOwnerGrid->RepaintCell(FOwnerCol, FOwnerRow);
+    if (FOwnerGrid != nullptr) FOwnerGrid->RepaintCell(FOwnerCol, OwnerRow());
 }
 
 void TCellProperties::SetBrushColor(gfx::TColor v)

@@ -1,4 +1,5 @@
 // Base grid cell store: text accessors, property objects in the object slots, freeing and wiping.
+#include <algorithm>
 #include <typeinfo>
 
 #include "grid/core/BaseGrid.h"
@@ -259,6 +260,38 @@ void TBaseGrid::WipeCell(int ACol, int ARow)
 {
     SetCellEx(ACol, ARow, "");
     TStringGrid::SetObjects(ACol, ARow, nullptr);
+}
+
+// --- owner rows of property objects
+
+void TBaseGrid::ShiftOwnerRows(int From, int Delta)
+{
+    if (Delta == 0) return;
+    const int touched = std::max(0, Delta < 0 ? From + Delta : From);
+    FRowShiftLow = FRowShifts.empty() ? touched : std::min(FRowShiftLow, touched);
+    FRowShifts.push_back({From, Delta});
+    const std::size_t limit = std::max<std::size_t>(64, static_cast<std::size_t>(RowCount()) / 256);
+    if (FRowShifts.size() >= limit) StampAllOwnerRows();
+}
+
+int TBaseGrid::CurrentOwnerRow(int Row, std::uint32_t Stamp) const
+{
+    // An object stamped before the last full stamping was not in the grid's rows then.
+    if (Stamp < FRowShiftBase) return Row;
+    for (std::size_t i = Stamp - FRowShiftBase; i < FRowShifts.size(); ++i)
+        if (Row >= FRowShifts[i].From) Row += FRowShifts[i].Delta;
+    return Row;
+}
+
+void TBaseGrid::StampAllOwnerRows()
+{
+    const int first = FRowShiftLow;
+    FRowShiftBase = OwnerRowStamp();
+    FRowShifts.clear();
+    if (!FHasCellProps) return;
+    for (int r = first; r < RowCount(); ++r)
+        for (int c = 0; c < FSlotColExtent; ++c)
+            if (TCellProperties* props = GetCellPropsDirect(c, r)) props->SetOwnerRow(r);
 }
 
 }  // namespace grid

@@ -1462,7 +1462,8 @@ private:
     void CutRowBlock(int RowIndex, int RCount);
     void OpenRowBlock(int RowIndex, int RCount);
     void ShiftRowBooks(int RowIndex, int RCount, bool Insert);
-    void RestampOwnerRows(int FirstRow);
+    // Rows at or after From moved by Delta: the property objects there follow.
+    void RestampOwnerRows(int From, int Delta);
     void ShiftHiddenRows(int FromReal, int Delta);
     bool IsRowSelected(int ARow) const;
     bool IsColSelected(int ACol) const;
@@ -3097,7 +3098,9 @@ public:
 public:
     // ===== Bulk row moves and the cell store at scale =====
 public:
-
+private:
+    // Whether rows may move through the store as one block rather than row by row.
+    bool RowsMoveAsBlock();
 
 
 

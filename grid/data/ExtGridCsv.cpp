@@ -70,55 +70,125 @@ std::string EncodeCsvField(std::string text, const TCsvWriteOptions& o)
     return text;
 }
 
+// The text of a file written in pieces: UTF-8 lines gather in a buffer that is encoded and
+// written whenever it holds a megabyte, so that a large file is never held whole. The file
+// replaces an old one only when committed complete.
+class TEncodedFileWriter {
+public:
+    TEncodedFileWriter(const std::string& FileName, rtl::TTextEncoding Encoding)
+        : FFile(FileName, rtl::fmCreate), FEncoding(Encoding)
+    {
+        const std::string mark = rtl::EncodeText("", Encoding);
+        FFile.WriteBuffer(mark.data(), static_cast<long long>(mark.size()));
+    }
+    std::string& Text() { return FText; }
+    void WriteIfFull()
+    {
+        if (FText.size() >= (1u << 20)) Write();
+    }
+    void Commit()
+    {
+        Write();
+        FFile.Commit();
+    }
+
+private:
+    void Write()
+    {
+        if (FText.empty()) return;
+        switch (FEncoding) {
+        case rtl::TTextEncoding::teAnsi:
+            FBytes.clear();
+            rtl::AppendUtf8AsWin1250(FBytes, FText.data(), FText.size());
+            break;
+        case rtl::TTextEncoding::teUnicode:
+            FBytes = rtl::EncodeText(FText, FEncoding).substr(2);  // the mark went first
+            break;
+        default:
+            FBytes.swap(FText);
+            break;
+        }
+        FFile.WriteBuffer(FBytes.data(), static_cast<long long>(FBytes.size()));
+        FText.clear();
+    }
+
+    rtl::TFileStream FFile;
+    rtl::TTextEncoding FEncoding;
+    std::string FText;
+    std::string FBytes;
+};
+
 // ----- reading
 
 std::size_t CountQuotes(std::string_view line) { return static_cast<std::size_t>(std::count(line.begin(), line.end(), Quote)); }
 
-// The physical lines of the text: CR LF, a lone CR and a lone LF each end a line.
-std::vector<std::string> SplitLines(std::string_view text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        lines.emplace_back(text.substr(start, end - start));
-        const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-        start = end + (crlf ? 2 : 1);
+// The records of a CSV text, read one at a time from the text itself: physical lines end
+// at CR LF, a lone CR or a lone LF. After IgnoreRows physical lines (skipped only when the
+// text has more lines than that), a line whose count of quote characters is odd is joined
+// by CR LF with the lines after it while another line follows: a quoted field may end on
+// the file's last line. Every line break inside a field reads as CR LF, the grid's own.
+class TCsvRecords {
+public:
+    TCsvRecords(std::string_view Text, int IgnoreRows, bool JoinMultiline) : FText(Text), FJoin(JoinMultiline)
+    {
+        if (IgnoreRows <= 0) return;
+        std::size_t total = 0;
+        std::string_view line;
+        while (NextLine(line)) ++total;
+        FPos = 0;
+        if (static_cast<std::size_t>(IgnoreRows) < total)
+            for (int i = 0; i < IgnoreRows; ++i) NextLine(line);
+        FStart = FPos;
     }
-    return lines;
-}
+    // Back to the first record.
+    void Rewind() { FPos = FStart; }
+    // The next record; its text stays valid until the next call.
+    bool Next(std::string_view& Record)
+    {
+        if (!NextLine(Record)) return false;
+        if (!FJoin) return true;
+        std::size_t quotes = CountQuotes(Record);
+        if (quotes % 2 == 0) return true;
+        std::string_view more;
+        FJoined.assign(Record);
+        while (quotes % 2 == 1 && NextLine(more)) {
+            quotes += CountQuotes(more);
+            FJoined.append("\r\n").append(more);
+        }
+        Record = FJoined;
+        return true;
+    }
+    std::size_t Count()
+    {
+        std::size_t n = 0;
+        std::string_view record;
+        while (Next(record)) ++n;
+        Rewind();
+        return n;
+    }
 
-// The records of the text after IgnoreRows physical lines. A line whose count of quote
-// characters is odd is joined by CR LF with the lines after it while another line follows:
-// a quoted field may end on the file's last line. Every line break inside a field reads as
-// CR LF, the grid's own line break.
-std::vector<std::string> ReadCsvLines(std::string_view text, int IgnoreRows, bool JoinMultiline)
-{
-    std::vector<std::string> raw = SplitLines(text);
-    const std::size_t total = raw.size();
-    std::size_t next = 0;
-    if (IgnoreRows > 0 && static_cast<std::size_t>(IgnoreRows) < total) next = static_cast<std::size_t>(IgnoreRows);
-    std::vector<std::string> lines;
-    lines.reserve(total - next);
-    while (next < total) {
-        std::string line = std::move(raw[next++]);
-        if (JoinMultiline) {
-            std::size_t quotes = CountQuotes(line);
-            while (quotes % 2 == 1 && next < total) {
-                quotes += CountQuotes(raw[next]);
-                line.append("\r\n").append(raw[next]);
-                std::string().swap(raw[next]);
-                ++next;
-            }
+private:
+    bool NextLine(std::string_view& Line)
+    {
+        if (FPos >= FText.size()) return false;
+        std::size_t end = FPos;
+        while (end < FText.size() && FText[end] != '\r' && FText[end] != '\n') ++end;
+        Line = FText.substr(FPos, end - FPos);
+        if (end == FText.size()) {
+            FPos = end;
+        } else {
+            const bool crlf = FText[end] == '\r' && end + 1 < FText.size() && FText[end + 1] == '\n';
+            FPos = end + (crlf ? 2 : 1);
         }
-        lines.push_back(std::move(line));
+        return true;
     }
-    return lines;
-}
+
+    std::string_view FText;
+    bool FJoin;
+    std::size_t FPos = 0;
+    std::size_t FStart = 0;
+    std::string FJoined;
+};
 
 // Occurrences outside quotes: " or ' opens and closes a quote; a line that ends inside a
 // quote counts every occurrence.
@@ -238,30 +308,35 @@ void TExtStringGrid::SaveCSVInternal(const std::string& FileName, bool Append, b
 {
     const TCsvWriteOptions o{Delimiter().empty() ? ',' : Delimiter()[0], FQuoteQuotedCells, FQuoteEmptyCells,
                              FAlwaysQuotes, FJavaCSV, Multilinecells()};
-    const std::string delimiter(1, o.Delimiter);
-    TFileStringList lines;
-    bool appended = false;
+    // An appended file is written anew: its old lines, in its own encoding unless Unicode
+    // asks for the grid's, then the grid's rows.
+    std::string previous;
+    rtl::TTextEncoding encoding = Unicode ? Encoding() : rtl::TTextEncoding::teAnsi;
     if (Append && rtl::FileExists(FileName)) {
-        lines.LoadFromFile(FileName);
-        appended = true;
+        TFileStringList old;
+        old.LoadFromFile(FileName);
+        previous = old.Text();
+        if (!Unicode) encoding = old.Encoding();
     }
+    TEncodedFileWriter out(FileName, encoding);
+    out.Text() = std::move(previous);
     const int firstCol = SaveStartCol();
     const int lastCol = SaveEndCol() + (FSaveHiddenCells ? NumHiddenColumns() : 0);
     TFileProgressReporter progress(OnFileProgress, this);
     ExportNotification(esExportStart, SaveStartRow());
     for (int r = SaveStartRow(); r <= SaveEndRow(); ++r) {
         ExportNotification(esExportNextRow, r);
+        std::string& line = out.Text();
         for (int c = firstCol; c <= lastCol; ++c) {
-            if (c > firstCol) lines.Write(delimiter);
-            lines.Write(EncodeCsvField(SaveCellText(SavedStoreCol(c), r), o));
+            if (c > firstCol) line += o.Delimiter;
+            line += EncodeCsvField(SaveCellText(SavedStoreCol(c), r), o);
         }
-        lines.WriteLn("");
+        line += "\r\n";
+        out.WriteIfFull();
         progress.ReportRow(r - SaveStartRow(), SaveEndRow() - SaveStartRow() + 1);
     }
     ExportNotification(esExportDone, -1);
-    const rtl::TTextEncoding encoding =
-        Unicode ? Encoding() : (appended ? lines.Encoding() : rtl::TTextEncoding::teAnsi);
-    lines.SaveToFile(FileName, encoding);
+    out.Commit();
 }
 
 // ----- reading
@@ -316,14 +391,16 @@ void TExtStringGrid::InsertFromCSV(const std::string& FileName, int MaxRows, int
 // fixed footers, as with stepwise growth.
 void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int IgnoreRows, int MaxRows)
 {
-    std::vector<std::string> lines;
+    std::string decoded;
     {
         const long long size = Stream.Size() - Stream.Position();
         std::string bytes(static_cast<std::size_t>(std::max(0LL, size)), '\0');
         if (!bytes.empty()) Stream.ReadBuffer(bytes.data(), static_cast<long long>(bytes.size()));
-        lines = ReadCsvLines(rtl::DecodeText(bytes), IgnoreRows, FMultiLineCSVImport);
+        decoded = rtl::DecodeText(bytes);
     }
-    if (lines.empty()) throw rtl::Exception("File is empty");
+    TCsvRecords records(decoded, IgnoreRows, FMultiLineCSVImport);
+    const std::size_t recordCount = records.Count();
+    if (recordCount == 0) throw rtl::Exception("File is empty");
 
     LoadCellsUnderUpdate(*this, [&] {
         int row = DoInsert ? RowCount() : SaveStartRow();
@@ -336,11 +413,19 @@ void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int Ig
                 SetGridCell(c, row, "");
             }
         }
-        const char delimiter =
-            !Delimiter().empty() ? Delimiter()[0]
-                                 : DetectCsvDelimiter(lines[0], lines.size() > 1 ? std::string_view(lines[1]) : "");
-        std::size_t next = FLoadFirstRow ? 0 : 1;
-        std::size_t toRead = lines.size() - std::min(next, lines.size());
+        std::string_view record;
+        char delimiter = Delimiter().empty() ? 0 : Delimiter()[0];
+        if (delimiter == 0) {
+            records.Next(record);
+            const std::string first(record);
+            std::string_view second;
+            if (!records.Next(second)) second = {};
+            delimiter = DetectCsvDelimiter(first, second);
+            records.Rewind();
+        }
+        const std::size_t skip = FLoadFirstRow ? 0 : 1;
+        for (std::size_t i = 0; i < skip; ++i) records.Next(record);
+        std::size_t toRead = recordCount - std::min(skip, recordCount);
         if (MaxRows > 0) toRead = std::min(toRead, static_cast<std::size_t>(MaxRows));
         const int firstRow = row;
         SetRowCount(std::max(RowCount(), firstRow + static_cast<int>(toRead) + FixedFooters()));
@@ -359,9 +444,9 @@ void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int Ig
             }
             LoadCell(FSaveHiddenCells ? DisplColIndex(col) : col, row, text);
         };
-        for (std::size_t read = 0; read < toRead; ++read, ++next) {
+        for (std::size_t read = 0; read < toRead && records.Next(record); ++read) {
             if (row >= RowCount() - FixedFooters()) SetRowCount(row + 1000);
-            std::string_view rest(lines[next]);
+            std::string_view rest(record);
             int col = SaveStartCol();
             bool endedOnDelimiter = false;
             while (delimiter != 0 && rest.find(delimiter) != std::string_view::npos)
@@ -370,7 +455,6 @@ void TExtStringGrid::LoadCSVInternal(rtl::TStream& Stream, bool DoInsert, int Ig
                 store(col, LastCsvField(rest, FTrimCSVBlanks));
             else if (endedOnDelimiter)
                 store(col, {});  // a trailing empty field still counts as a column
-            std::string().swap(lines[next]);
             ++row;
             progress.Report(static_cast<double>(read + 1), static_cast<double>(toRead));
         }

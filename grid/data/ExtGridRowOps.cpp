@@ -59,8 +59,23 @@ void TExtStringGrid::ShiftHiddenRows(int FromReal, int Delta)
 void TExtStringGrid::CutRowBlock(int RowIndex, int RCount)
 {
     TQuietMoves quiet(OnRowMoved);
-    for (int i = 0; i < RCount; ++i) TStringGrid::DeleteRow(RowIndex);
+    if (RowsMoveAsBlock()) {
+        TStringGrid::DeleteRows(RowIndex, RCount);
+        if (EnhRowColMove()) FColMoveFlg = true;
+    } else {
+        for (int i = 0; i < RCount; ++i) TStringGrid::DeleteRow(RowIndex);
+    }
     SetRowCount(RowCount());
+}
+
+// Moving rows one by one runs the grid's row-move follow-up per row: the floating footer's
+// last row keeps its cells and a synchronized grid moves its rows too. Without either, the
+// whole block moves at once with the same result.
+bool TExtStringGrid::RowsMoveAsBlock()
+{
+    const bool footerRow = FloatingFooter().Visible() && FloatingFooter().FooterStyle() == fsFixedLastRow;
+    const bool syncedRows = SyncGrid().Grid() != nullptr && SyncGrid().MoveRow();
+    return !footerRow && !syncedRows;
 }
 
 // Empty rows of the default height come in at RowIndex: they are appended, cleared of any
@@ -77,19 +92,23 @@ void TExtStringGrid::OpenRowBlock(int RowIndex, int RCount)
         }
     }
     TQuietMoves quiet(OnRowMoved);
+    // Moved one by one, the last row goes to RowIndex RCount times: the emptied rows land in
+    // reverse order, which for empty rows of one height is the block moved as it stands.
+    if (RowsMoveAsBlock()) {
+        ui::TCustomGrid::MoveRows(oldCount, RowCount() - oldCount, RowIndex);
+        if (EnhRowColMove() && oldCount != RowIndex) FColMoveFlg = true;
+        return;
+    }
     for (int i = 0; i < RCount; ++i) ui::TCustomGrid::MoveRow(RowCount() - 1, RowIndex);
 }
 
 // A property object records its own cell and repaints it when its look changes, so after
-// rows move every object from FirstRow down is told its new row. Without property objects
-// there is nothing to tell and nothing is visited.
-void TExtStringGrid::RestampOwnerRows(int FirstRow)
+// rows move every object from From down is to learn its new row: the shift is recorded and
+// each object applies it when asked. Without property objects there is nothing to tell.
+void TExtStringGrid::RestampOwnerRows(int From, int Delta)
 {
     if (!HasCellProps()) return;
-    const int cols = SlotColExtent();  // property objects sit only below it
-    for (int r = std::max(FirstRow, 0); r < RowCount(); ++r)
-        for (int c = 0; c < cols; ++c)
-            if (TCellProperties* props = GetCellPropsDirect(c, r)) props->SetOwnerRow(r);
+    ShiftOwnerRows(std::max(From, 0), Delta);
 }
 
 // The row books (modified marks, enabled states, disjunct selection flags) are indexed by
@@ -153,7 +172,7 @@ void TExtStringGrid::InsertRowsInternal(int RowIndex, int RCount, bool UpdateCel
     RowIndex = std::clamp(RowIndex, 0, limit);
     OpenRowBlock(RowIndex, RCount);
     if (Navigation().KeepHorizScroll()) SetLeftCol(leftCol);
-    RestampOwnerRows(RowIndex);
+    RestampOwnerRows(RowIndex, RCount);
     if (UpdateCellControls) ShiftCellControls(RowIndex, RCount);
     if (!HasState(rtl::csDestroying)) CellsChanged(rtl::Rect(0, RowIndex, ColCount() - 1, RowIndex + RCount));
 }
@@ -189,7 +208,7 @@ void TExtStringGrid::DeleteRowsInternal(int RowIndex, int RCount, bool UpdateCon
             if (UpdateControls) ShiftHiddenRows(RealRowIndex(RowIndex) + 1, -RCount);
             for (int i = 0; i < RCount; ++i) TStringGrid::DeleteRow(RowIndex);
             SetRowCount(RowCount());
-            RestampOwnerRows(RowIndex);
+            RestampOwnerRows(RowIndex + RCount, -RCount);
             if (UpdateControls) ShiftCellControls(RowIndex + RCount, -RCount);
             if (curRow < RowCount()) {
                 SetRowEx(curRow);
@@ -244,7 +263,7 @@ void TExtStringGrid::RemoveRows(int RowIndex, int RCount)
         ShiftHiddenRows(RealRowIndex(RowIndex) + 1, -RCount);
         ShiftRowBooks(RowIndex, RCount, false);
         CutRowBlock(RowIndex, RCount);
-        RestampOwnerRows(RowIndex);
+        RestampOwnerRows(RowIndex + RCount, -RCount);
         FMaxRowCount = std::max(RowCount(), FMaxRowCount - RCount);
         const int lastNormal = RowCount() - FixedFooters() - 1;
         if (curRow >= FixedRows() && curRow <= lastNormal) {
@@ -294,7 +313,7 @@ void TExtStringGrid::RemoveRowsEx(int RowIndex, int RCount)
             int h = heights[static_cast<std::size_t>(r - RowIndex)];
             if (RowHeights(r) != h) SetRowHeights(r, h);
         }
-        RestampOwnerRows(RowIndex);
+        RestampOwnerRows(RowIndex + RCount, -RCount);
         FMaxRowCount = std::max(RowCount(), FMaxRowCount - RCount);
         if (curRow < RowCount()) {
             SetRowEx(curRow);
@@ -339,9 +358,9 @@ void TExtStringGrid::RemoveRowList(const TIntList& RowList)
         FreeCellProperties(0, first, cols - 1, first + count - 1);
         ShiftRowBooks(first, count, false);
         CutRowBlock(first, count);
+        RestampOwnerRows(first + count, -count);
         end = begin;
     }
-    if (!rows.empty()) RestampOwnerRows(rows.front());
 }
 
 // The platform row becomes Value (never a fixed row); a current column outside the grid

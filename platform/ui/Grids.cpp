@@ -284,6 +284,9 @@ void TCustomGrid::TopLeftChanged() {}
 void TCustomGrid::InvalidateCell(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
+    // A grid nobody sees, or one whose redrawing is off during an update, has nothing to
+    // mark: the cell's rectangle is not worth working out.
+    if (!Showing() || RedrawSuppressed()) return;
     rtl::TRect r = BoxRect(ACol, ARow, ACol, ARow);
     // The line after the cell belongs to it: the focus rectangle may touch it.
     r.Right += LineWidthX();
@@ -327,6 +330,20 @@ void TCustomGrid::MoveRow(int FromIndex, int ToIndex)
     Invalidate();
 }
 
+void TCustomGrid::MoveRows(int FromIndex, int Count, int ToIndex)
+{
+    if (FromIndex == ToIndex || Count <= 0) return;
+    if (FromIndex < 0 || ToIndex < 0 || FromIndex + Count > RowCount() || ToIndex + Count > RowCount())
+        throw EInvalidGridOperation(SIndexOutOfRange);
+    HideEditor();
+    FRowHeights.MoveBlock(FromIndex, Count, ToIndex);
+    RowsMoved(FromIndex, Count, ToIndex);
+    RowHeightsChanged();
+    Invalidate();
+}
+
+void TCustomGrid::RowsMoved(int /*FromIndex*/, int /*Count*/, int /*ToIndex*/) {}
+
 void TCustomGrid::ColumnMoved(int /*FromIndex*/, int /*ToIndex*/) {}
 void TCustomGrid::RowMoved(int /*FromIndex*/, int /*ToIndex*/) {}
 
@@ -342,6 +359,14 @@ void TCustomGrid::DeleteRow(int ARow)
     if (ARow < 0 || ARow >= RowCount()) throw EInvalidGridOperation(SIndexOutOfRange);
     MoveRow(ARow, RowCount() - 1);
     SetRowCount(RowCount() - 1);
+}
+
+void TCustomGrid::DeleteRows(int ARow, int Count)
+{
+    if (Count <= 0) return;
+    if (ARow < 0 || ARow + Count > RowCount()) throw EInvalidGridOperation(SIndexOutOfRange);
+    MoveRows(ARow, Count, RowCount() - Count);
+    SetRowCount(RowCount() - Count);
 }
 
 }  // namespace ui

@@ -230,6 +230,13 @@ protected:
     virtual void DeleteRow(int ARow);
     void MoveColumn(int FromIndex, int ToIndex);
     void MoveRow(int FromIndex, int ToIndex);
+    // The Count rows at FromIndex move as one block to start at ToIndex, with their heights:
+    // the result of moving them one by one, without a move event per row.
+    void MoveRows(int FromIndex, int Count, int ToIndex);
+    // Count rows from ARow leave the grid as one block; the rows below move up.
+    virtual void DeleteRows(int ARow, int Count);
+    // The cells of a row block moved by MoveRows follow it (nothing to move in this class).
+    virtual void RowsMoved(int FromIndex, int Count, int ToIndex);
     // Client rectangle the grid lays its cells out in (the whole client area by default).
     virtual rtl::TRect GetClientRect() const;
 
@@ -424,6 +431,8 @@ protected:
     void RowMoved(int FromIndex, int ToIndex) override;
     void DeleteColumn(int ACol) override;
     void DeleteRow(int ARow) override;
+    void DeleteRows(int ARow, int Count) override;
+    void RowsMoved(int FromIndex, int Count, int ToIndex) override;
 
 private:
     TGridCellStore FCells;

@@ -95,6 +95,78 @@ TGridRowCells TGridRowSequence::Erase(int i)
     return row;
 }
 
+// A block leaves whole chunks as they are: the chunks it covers go, the two it cuts are
+// trimmed, and the starts are counted again once.
+std::vector<TGridRowCells> TGridRowSequence::EraseRange(int i, int n)
+{
+    std::vector<TGridRowCells> taken;
+    if (n <= 0) return taken;
+    taken.reserve(static_cast<std::size_t>(n));
+    std::size_t k = static_cast<std::size_t>(Locate(i));
+    const std::size_t first = k;
+    int offset = i - FStarts[k];
+    int left = n;
+    while (left > 0) {
+        auto& chunk = FChunks[k];
+        const int take = std::min(left, static_cast<int>(chunk.size()) - offset);
+        auto from = chunk.begin() + offset;
+        taken.insert(taken.end(), std::make_move_iterator(from), std::make_move_iterator(from + take));
+        chunk.erase(from, from + take);
+        left -= take;
+        offset = 0;
+        ++k;
+    }
+    FSize -= n;
+    auto emptyChunk = [](const std::vector<TGridRowCells>& chunk) { return chunk.empty(); };
+    FChunks.erase(std::remove_if(FChunks.begin() + static_cast<long>(first), FChunks.begin() + static_cast<long>(k), emptyChunk),
+                  FChunks.begin() + static_cast<long>(k));
+    // The halves a block insertion split apart meet again here: joined, repeated insertions
+    // and removals do not leave the sequence in ever smaller chunks.
+    if (first + 1 < FChunks.size()) JoinIfSmall(first);
+    if (first > 0 && first < FChunks.size()) JoinIfSmall(first - 1);
+    Restart(first == 0 ? 0 : first - 1);
+    return taken;
+}
+
+void TGridRowSequence::JoinIfSmall(std::size_t k)
+{
+    auto& head = FChunks[k];
+    auto& tail = FChunks[k + 1];
+    if (head.size() + tail.size() > static_cast<std::size_t>(kChunk)) return;
+    head.insert(head.end(), std::make_move_iterator(tail.begin()), std::make_move_iterator(tail.end()));
+    FChunks.erase(FChunks.begin() + static_cast<long>(k) + 1);
+}
+
+// The block goes in as chunks of its own between the two halves of the chunk it cuts.
+void TGridRowSequence::InsertRange(int i, std::vector<TGridRowCells>&& rows)
+{
+    if (rows.empty()) return;
+    if (i >= FSize) EnsureSize(i);
+    const int n = static_cast<int>(rows.size());
+    std::size_t k = FChunks.size();
+    if (i < FSize) {
+        k = static_cast<std::size_t>(Locate(i));
+        const int offset = i - FStarts[k];
+        if (offset > 0) {
+            auto& chunk = FChunks[k];
+            std::vector<TGridRowCells> tail(std::make_move_iterator(chunk.begin() + offset),
+                                            std::make_move_iterator(chunk.end()));
+            chunk.resize(static_cast<std::size_t>(offset));
+            ++k;
+            FChunks.insert(FChunks.begin() + static_cast<long>(k), std::move(tail));
+        }
+    }
+    std::vector<std::vector<TGridRowCells>> block;
+    for (int start = 0; start < n; start += kChunk) {
+        const int end = std::min(n, start + kChunk);
+        block.emplace_back(std::make_move_iterator(rows.begin() + start), std::make_move_iterator(rows.begin() + end));
+    }
+    FChunks.insert(FChunks.begin() + static_cast<long>(k), std::make_move_iterator(block.begin()),
+                   std::make_move_iterator(block.end()));
+    FSize += n;
+    Restart(k == 0 ? 0 : k - 1);
+}
+
 // --- TGridCellStore ---
 
 namespace {
@@ -242,6 +314,19 @@ void TGridCellStore::MoveRow(int from, int to)
     FRows.Insert(to, std::move(row));
 }
 
+void TGridCellStore::MoveRowBlock(int from, int count, int to)
+{
+    CheckIndex(0, from);
+    CheckIndex(0, to);
+    if (from == to || count <= 0) return;
+    // Rows the store never held are empty: a block wholly beyond its end that lands beyond
+    // its end too changes nothing.
+    if (from >= FRows.Size() && to >= FRows.Size()) return;
+    FRows.EnsureSize(std::max(from, to) + count);
+    std::vector<TGridRowCells> block = FRows.EraseRange(from, count);
+    FRows.InsertRange(to, std::move(block));
+}
+
 void TGridCellStore::ClearRow(int r)
 {
     CheckIndex(0, r);
@@ -380,6 +465,17 @@ void TGridAxisSizes::Move(int from, int to)
     int v = FSizes[from];
     FSizes.erase(FSizes.begin() + from);
     FSizes.insert(FSizes.begin() + to, v);
+    FTreeValid = false;
+}
+
+void TGridAxisSizes::MoveBlock(int from, int count, int to)
+{
+    if (FSizes.empty() || from == to || count <= 0) return;
+    auto at = [this](int i) { return FSizes.begin() + i; };
+    if (from < to)
+        std::rotate(at(from), at(from + count), at(to + count));
+    else
+        std::rotate(at(to), at(from), at(from + count));
     FTreeValid = false;
 }
 

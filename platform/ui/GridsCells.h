@@ -33,6 +33,9 @@ public:
     void EnsureSize(int n);
     void Insert(int i, TGridRowCells&& row);
     TGridRowCells Erase(int i);
+    // Rows [i, i + n) taken out as one block (i + n <= Size()), and a block put in before row i.
+    std::vector<TGridRowCells> EraseRange(int i, int n);
+    void InsertRange(int i, std::vector<TGridRowCells>&& rows);
     template <typename F>
     void ForEach(F&& f)
     {
@@ -64,6 +67,8 @@ private:
     static constexpr int kChunk = 512;
     int Locate(int i) const;
     void Restart(std::size_t fromChunk);
+    // Chunk k takes in chunk k + 1 when both fit in one.
+    void JoinIfSmall(std::size_t k);
     std::vector<std::vector<TGridRowCells>> FChunks;
     std::vector<int> FStarts;
     int FSize = 0;
@@ -84,6 +89,9 @@ public:
     void InsertRow(int r);
     void DeleteRow(int r);
     void MoveRow(int from, int to);
+    // The count rows at from move as one block to start at row to (as if each were moved in
+    // turn); the rows between shift to make room.
+    void MoveRowBlock(int from, int count, int to);
     void InsertCol(int c);
     void DeleteCol(int c);
     void MoveCol(int from, int to);
@@ -142,6 +150,8 @@ public:
     // Sum of the sizes of indexes [0, i).
     long long Offset(int i) const;
     void Move(int from, int to);
+    // The count sizes at from move as one block to start at index to.
+    void MoveBlock(int from, int count, int to);
     void Delete(int i);
     bool AllDefault() const { return FSizes.empty(); }
 

@@ -138,6 +138,17 @@ void TStringGrid::DeleteRow(int ARow)
     FCells.ClearRow(RowCount());
 }
 
+void TStringGrid::RowsMoved(int FromIndex, int Count, int ToIndex)
+{
+    FCells.MoveRowBlock(FromIndex, Count, ToIndex);
+}
+
+void TStringGrid::DeleteRows(int ARow, int Count)
+{
+    TCustomDrawGrid::DeleteRows(ARow, Count);
+    for (int r = RowCount(); r < RowCount() + Count; ++r) FCells.ClearRow(r);
+}
+
 void TStringGrid::DeleteColumn(int ACol)
 {
     TCustomDrawGrid::DeleteColumn(ACol);

@@ -254,6 +254,38 @@ TEST_F(CsvTest, UnicodeFilesUseTheGridEncodingAndLoadInTheGivenEncoding)
     EXPECT_EQ(Grid->Cells(1, 0), "β");
 }
 
+// A file of several megabytes is written in pieces: in every encoding the bytes are those of
+// the whole text encoded at once, with one byte-order mark, and every row reads back.
+TEST_F(CsvTest, LargeFilesAreWrittenInPiecesWithTheSameBytesInEveryEncoding)
+{
+    const int rows = 60000;
+    Grid->SetColCount(3);
+    Grid->SetRowCount(rows);
+    std::string expected;
+    for (int r = 0; r < rows; ++r) {
+        const std::string a = "ő" + std::to_string(r), b = "€", c = "x" + std::to_string(r * 7);
+        Grid->SetGridCell(0, r, a);
+        Grid->SetGridCell(1, r, b);
+        Grid->SetGridCell(2, r, c);
+        expected += a + "," + b + "," + c + "\r\n";
+    }
+    Grid->SetDelimiter(",");
+    Grid->SaveToCSV(Dir.File("ansi.csv"));
+    EXPECT_EQ(testsupport::ReadFileBytes(Dir.File("ansi.csv")), rtl::EncodeText(expected, rtl::TTextEncoding::teAnsi));
+    for (auto encoding : {rtl::TTextEncoding::teUTF8, rtl::TTextEncoding::teUnicode}) {
+        Grid->SetEncoding(encoding);
+        Grid->SaveToCSV(Dir.File("wide.csv"), true);
+        ASSERT_EQ(testsupport::ReadFileBytes(Dir.File("wide.csv")), rtl::EncodeText(expected, encoding));
+    }
+    TExtStringGrid g(nullptr);
+    g.SetDelimiter(",");
+    g.LoadFromCSV(Dir.File("ansi.csv"));
+    ASSERT_EQ(g.RowCount(), rows);
+    for (int r = 0; r < rows; r += 997)
+        for (int c = 0; c < 3; ++c) EXPECT_EQ(g.Cells(c, r), Grid->Cells(c, r)) << c << "," << r;
+    EXPECT_EQ(g.Cells(2, rows - 1), "x" + std::to_string((rows - 1) * 7));
+}
+
 // The save text every writer uses: merged members, empty check boxes, HTML and the hook.
 TEST_F(CsvTest, SaveTextFollowsMergeCheckBoxHtmlAndHookRules)
 {

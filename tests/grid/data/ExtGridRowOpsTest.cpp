@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,39 @@ TEST_F(ExtGridRowOpsTest, RemovedRowsTakeTheirBooksAlongAndLaterRowsKeepTheirs)
     EXPECT_EQ(Grid->GetCellPropsDirect(2, 4), props5);
     EXPECT_EQ(Grid->GetCellPropsDirect(2, 3), nullptr);
     EXPECT_EQ(Grid->ControlList().GetControl(0)->Y(), 5);
+}
+
+// Each property object knows the row it sits in after any run of insertions and removals,
+// also across the many operations after which the grid tells every object its row at once.
+TEST_F(ExtGridRowOpsTest, PropertyObjectsKnowTheirRowAfterManyInsertionsAndRemovals)
+{
+    Grid->SetRowCount(300);
+    std::vector<TCellProperties*> objects;
+    for (int r = 10; r < 300; r += 37) objects.push_back(Grid->GetCellProperties(r % 3, r));
+    std::mt19937 rng(7);
+    for (int step = 0; step < 400; ++step) {
+        const int at = 1 + static_cast<int>(rng() % 250);
+        const int count = 1 + static_cast<int>(rng() % 4);
+        if (step % 2 == 0) {
+            Grid->InsertRows(at, count);
+        } else {
+            // Rows holding an object stay: removal would free it.
+            bool holdsObject = false;
+            for (int r = at; r < at + count; ++r)
+                for (int c = 0; c < 3; ++c) holdsObject = holdsObject || Grid->GetCellPropsDirect(c, r) != nullptr;
+            if (!holdsObject) Grid->RemoveRows(at, count);
+        }
+        if (step % 50 != 49) continue;
+        int found = 0;
+        for (int r = 0; r < Grid->RowCount(); ++r)
+            for (int c = 0; c < 3; ++c)
+                if (TCellProperties* props = Grid->GetCellPropsDirect(c, r)) {
+                    ++found;
+                    ASSERT_EQ(props->OwnerRow(), r) << "step " << step;
+                    ASSERT_EQ(props->OwnerCol(), c);
+                }
+        ASSERT_EQ(found, static_cast<int>(objects.size()));
+    }
 }
 
 TEST_F(ExtGridRowOpsTest, ModifiedMarksAndRowSelectionFollowRemovalAndInsertion)

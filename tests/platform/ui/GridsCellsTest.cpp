@@ -1,6 +1,7 @@
 // The grid's sparse cell store and axis size lists against plain models.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <numeric>
 #include <random>
 #include <string>
@@ -83,7 +84,7 @@ TEST(GridCellStore, RowAndColumnOperationsMatchADenseModel)
                 model.Set(c, r, s);
             }
     for (int step = 0; step < 1500; ++step) {
-        int kind = static_cast<int>(rng() % 5);
+        int kind = static_cast<int>(rng() % 6);
         int a = static_cast<int>(rng() % 3200);
         int b = static_cast<int>(rng() % 3200);
         model.Grow(std::max(a, b) + 2);
@@ -108,6 +109,14 @@ TEST(GridCellStore, RowAndColumnOperationsMatchADenseModel)
                 row.erase(row.begin() + from);
                 row.insert(row.begin() + to, s);
             }
+        } else if (kind == 5) {
+            // A block of up to three chunks' worth of rows, cut out and put back elsewhere.
+            const int count = 1 + static_cast<int>(rng() % 1500);
+            store.MoveRowBlock(a, count, b);
+            model.Grow(std::max(a, b) + count);
+            std::vector<std::vector<std::string>> block(model.Rows.begin() + a, model.Rows.begin() + a + count);
+            model.Rows.erase(model.Rows.begin() + a, model.Rows.begin() + a + count);
+            model.Rows.insert(model.Rows.begin() + b, block.begin(), block.end());
         } else {
             std::string s = "w" + std::to_string(step);
             store.SetText(a % cols, a, s);
@@ -148,6 +157,30 @@ TEST(GridCellStore, DeletedAndInsertedColumnsShiftTheColumnsAfterThem)
     store.SetText(5, 0, "new");
     EXPECT_EQ(store.Text(5, 0), "new");
     EXPECT_EQ(store.Text(5, 1), "");
+}
+
+// A block move of sizes ends as the same rows moved one at a time would, offsets included.
+TEST(GridAxisSizes, BlockMoveEqualsMovingEachSizeInTurn)
+{
+    const std::vector<std::array<int, 3>> moves = {{2, 3, 10}, {10, 3, 2}, {0, 1, 19}, {15, 5, 0}, {4, 4, 6}};
+    for (const auto& [from, count, to] : moves) {
+        TGridAxisSizes block, single;
+        for (auto* s : {&block, &single}) {
+            s->SetDefault(10);
+            s->SetCount(20);
+            for (int i = 0; i < 20; ++i) s->SetSize(i, i + 1);
+            s->Offset(20);  // sums built before the move must not survive it
+        }
+        block.MoveBlock(from, count, to);
+        if (from < to)
+            for (int i = 0; i < count; ++i) single.Move(from, to + count - 1);
+        else
+            for (int i = 0; i < count; ++i) single.Move(from + i, to + i);
+        for (int i = 0; i < 20; ++i) {
+            ASSERT_EQ(block.Size(i), single.Size(i)) << from << "," << count << "," << to << " at " << i;
+            ASSERT_EQ(block.Offset(i), single.Offset(i));
+        }
+    }
 }
 
 TEST(GridAxisSizes, OffsetsEqualTheSumsOfTheSizesBeforeThem)
