@@ -173,7 +173,9 @@ TEST_F(ExtGridMouseExtrasTest, AQuickTouchFlickScrollsOnWithInertiaAndASlowDragD
         THeadlessBackend::MouseUp(Grid, from.X, from.Y - 3 * h - 2);
         EXPECT_EQ(Grid->TopRow(), 4) << k.heldMs;
         Run(50);
-        if (k.extraRows > 0) EXPECT_EQ(Grid->TopRow(), 9) << "halfway through the animation";
+        if (k.extraRows > 0) {
+            EXPECT_EQ(Grid->TopRow(), 9) << "halfway through the animation";
+        }
         Run(200);
         EXPECT_EQ(Grid->TopRow(), 4 + k.extraRows) << k.heldMs;
         EXPECT_EQ(Grid->ScrollSteps(), 0);
