@@ -1,6 +1,7 @@
 // The string grid's XML files: the save range written as record XML, and XML documents read into cells.
 #include <algorithm>
 #include <cctype>
+#include <deque>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -134,7 +135,8 @@ public:
         if (!FLevelToRow) ++FRecordRow;
     }
 
-    std::vector<TLoadedCell> Cells;
+    // A deque: a million cells never move as the list grows.
+    std::deque<TLoadedCell> Cells;
     int MaxCol = 0;
     int MaxRow = 0;
 

@@ -73,8 +73,27 @@ TXmlNode ReadElement(const xmlNode* e)
     return node;
 }
 
+// The number of nodes ReadChildren lists at most: one per element and one per run of text.
+std::size_t ChildNodeBound(const xmlNode* Parent)
+{
+    std::size_t count = 0;
+    bool inText = false;
+    for (const xmlNode* n = Parent->children; n != nullptr; n = n->next) {
+        if (IsTextLike(n)) {
+            if (!inText) ++count;
+            inText = true;
+        } else if (n->type == XML_ELEMENT_NODE) {
+            ++count;
+            inText = false;
+        }
+    }
+    return count;
+}
+
 void ReadChildren(const xmlNode* Parent, TXmlNode& Node)
 {
+    // Sized once: growing by doubling moves every subtree read so far.
+    Node.ChildNodes.reserve(ChildNodeBound(Parent));
     bool inText = false;
     for (const xmlNode* n = Parent->children; n != nullptr; n = n->next) {
         if (IsTextLike(n)) {
@@ -180,13 +199,31 @@ TXmlNode ParseXmlDocument(std::string_view Bytes, const TXmlChildHandler& OnRoot
     document.NodeName = QualifiedName(root->name, root->ns);
     for (const xmlAttr* a = root->properties; a != nullptr; a = a->next)
         document.Attributes.emplace_back(QualifiedName(a->name, a->ns), AttributeValue(a));
-    // Children are read in full first, so a parse error never leaves half of them handed on.
-    TXmlNode children;
-    ReadChildren(root, children);
-    for (const TXmlNode& child : children.ChildNodes) {
-        if (child.IsText && IsAllBlank(child.Value)) continue;
-        OnRootChild(child);
+    // The whole document has parsed before the first child is handed on, so a parse error
+    // never leaves half of them handed on. Each child is copied out, handed on and dropped in
+    // turn: the document's copy is never held whole beside the parsed tree.
+    const auto handOnText = [&](std::string& Text) {
+        if (!IsAllBlank(Text)) {
+            TXmlNode text;
+            text.IsText = true;
+            text.Value = std::move(Text);
+            OnRootChild(text);
+        }
+        Text.clear();
+    };
+    std::string pendingText;
+    bool inText = false;
+    for (const xmlNode* n = root->children; n != nullptr; n = n->next) {
+        if (IsTextLike(n)) {
+            pendingText += TextOf(n);
+            inText = true;
+        } else if (n->type == XML_ELEMENT_NODE) {
+            if (inText) handOnText(pendingText);
+            inText = false;
+            OnRootChild(ReadElement(n));
+        }
     }
+    if (inText) handOnText(pendingText);
     return document;
 }
 
