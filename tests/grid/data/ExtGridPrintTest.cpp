@@ -16,20 +16,12 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/print/Printer.h"
 #include "tests/grid/GridOnFormTest.h"
+#include "tests/support/ShellOutput.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-std::string Shell(const std::string& command)
-{
-    std::string out;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return out;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-    pclose(p);
-    return out;
-}
+std::string Shell(const std::string& command) { return testsupport::ShellOutput(command); }
 
 int PdfPages(const std::string& pdf)
 {

@@ -17,20 +17,12 @@
 #include "platform/print/Printer.h"
 #include "platform/rtl/StringList.h"
 #include "tests/grid/GridOnFormTest.h"
+#include "tests/support/ShellOutput.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-std::string Shell(const std::string& command)
-{
-    std::string out;
-    FILE* p = popen(command.c_str(), "r");
-    if (!p) return out;
-    char buf[4096];
-    while (std::size_t n = fread(buf, 1, sizeof buf, p)) out.append(buf, n);
-    pclose(p);
-    return out;
-}
+std::string Shell(const std::string& command) { return testsupport::ShellOutput(command); }
 
 // RGB pixels of a page: a PDF page rasterised by pdftoppm, or a canvas drawn by the preview.
 struct Rgb {
