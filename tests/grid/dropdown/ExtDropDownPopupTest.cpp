@@ -7,6 +7,7 @@
 
 #include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ExtBars.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/ui/Clock.h"
@@ -160,6 +161,33 @@ TEST_F(DropDownPopupTest, KeysOpenAndCloseIt)
     THeadlessBackend::PressKey(ui::VK_UP, ui::ssAlt);
     EXPECT_FALSE(Edit->DroppedDown());
     EXPECT_EQ(Events.back(), "DropUp");
+}
+
+// The drop-down's bar events reach the header and footer of the pop-up the user opens.
+TEST_F(DropDownPopupTest, BarEventsPaintTheHeaderAndGiveTheFooterItsText)
+{
+    Edit->DropDownHeader().SetVisible(true);
+    Edit->DropDownFooter().SetVisible(true);
+    Edit->DropDownFooter().SetCaption("stored caption");
+    Edit->OnDrawHeader = [](rtl::TObject*, gfx::TCanvas& canvas, rtl::TRect rect) {
+        canvas.Brush().SetColor(gfx::clRed);
+        canvas.FillRect(rect);
+    };
+    std::vector<std::string> footerTexts;
+    Edit->OnGetFooterText = [&](rtl::TObject*, std::string& text) {
+        footerTexts.push_back(text);
+        text = "asked at paint time";
+    };
+    THeadlessBackend::PressKey(ui::VK_F4);
+    ASSERT_TRUE(Edit->DroppedDown());
+    App->ProcessMessages();
+    TDropDownForm* popup = Edit->DropDownForm();
+    ASSERT_NE(popup->Header(), nullptr);
+    ASSERT_NE(popup->Footer(), nullptr);
+    EXPECT_EQ(THeadlessBackend::Pixel(popup->Header(), popup->Header()->Width() / 2, popup->Header()->Height() / 2),
+              gfx::clRed);
+    ASSERT_FALSE(footerTexts.empty());
+    EXPECT_EQ(footerTexts.front(), "stored caption");
 }
 
 TEST_F(DropDownPopupTest, ClickElsewhereClosesCancellingAndTheGuardBlocksReopening)
