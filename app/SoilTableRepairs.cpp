@@ -8,6 +8,7 @@
 
 #include "app/IdTable.h"
 #include "app/Unit2.h"
+#include "platform/rtl/BatchWorkers.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/TextFile.h"
 
@@ -315,21 +316,53 @@ void AdjustWaterCapacity(const TSoilTableOptions& options, const TToolStatus& st
     output.Rewrite();
     output.WriteLn(base.ReadHeader());
     TMinuteProgress progress(status, clockSeconds);
-    TFieldViews fields;
-    std::string row;
-    std::string line;
-    long long rows = 0;
-    // The read-then-test loop of every batch tool, written out: this tool runs
-    // over millions of rows and each one is only a few hundred bytes of work.
-    do {
-        base.ReadLine(line);
-        if (!AdjustPlainRow(line, row)) {
-            fields.Split(line);
-            AdjustRow(fields, row);
+    // Each row is adjusted on its own, so batches of rows are adjusted on worker
+    // threads while this thread reads the next batch and hands the finished one
+    // to the file in order. The rows read are those of the read-then-test loop
+    // of every batch tool: a header with no data line gives one empty row.
+    constexpr std::size_t BatchRows = 16384;
+    // The batches outlive the workers: a failed read leaves no worker on freed rows.
+    const int workerCount = rtl::TBatchWorkers::SuitableCount(4);
+    std::vector<TFieldViews> fields(static_cast<std::size_t>(std::max(workerCount, 1)));
+    std::array<std::vector<std::string>, 2> lines;
+    std::array<std::vector<std::string>, 2> rows;
+    rtl::TBatchWorkers workers(workerCount);
+    bool started = false;
+    const auto readBatch = [&](std::vector<std::string>& batch) {
+        std::size_t count = 0;
+        while (count < BatchRows && (!started || !base.AtEnd())) {
+            if (batch.size() == count) batch.emplace_back();
+            base.ReadLine(batch[count++]);
+            started = true;
         }
-        output.WriteLn(row);
-        progress.RowDone(++rows);
-    } while (!base.AtEnd());
+        batch.resize(count);
+    };
+    const auto adjustBatch = [&](int current) {
+        rows[current].resize(lines[current].size());
+        workers.Start(lines[current].size(), [&, current](int worker, std::size_t begin, std::size_t end) {
+            for (std::size_t i = begin; i < end; ++i) {
+                const std::string& line = lines[current][i];
+                std::string& row = rows[current][i];
+                if (!AdjustPlainRow(line, row)) {
+                    fields[static_cast<std::size_t>(worker)].Split(line);
+                    AdjustRow(fields[static_cast<std::size_t>(worker)], row);
+                }
+            }
+        });
+    };
+    long long done = 0;
+    int current = 0;
+    readBatch(lines[current]);
+    while (!lines[current].empty()) {
+        adjustBatch(current);
+        readBatch(lines[1 - current]);
+        workers.Wait();
+        for (const std::string& row : rows[current]) {
+            output.WriteLn(row);
+            progress.RowDone(++done);
+        }
+        current = 1 - current;
+    }
     base.Close();
     output.Close();
     ReportStatus(status, "COMPLETE");

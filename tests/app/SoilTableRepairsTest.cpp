@@ -1,6 +1,7 @@
 // Tests of the soil table repairs on small tables, compared with whole expected files.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -102,6 +103,36 @@ TEST(AdjustWaterCapacity, RowsWithBlanksOrOtherColumnCountsComeOutAsTheirPlainRo
     EXPECT_EQ(written[2], written[1]);
     EXPECT_EQ(written[3], written[1]);
     EXPECT_EQ(written[5], written[4]);
+}
+
+// Rows are adjusted in batches on several threads: a table of several batches
+// comes out row for row in input order, each row as it comes out alone.
+TEST(AdjustWaterCapacity, LargeTablesComeOutInInputOrder)
+{
+    const std::vector<std::map<int, std::string>> kinds = {
+        {{7, "90"}}, {{7, "30"}, {8, "40"}, {9, "30"}}, {{7, "60"}, {11, "12.5"}}, {{3, "-"}}, {{5, " 7.2"}, {7, "95"}}};
+    TRepairFolder alone;
+    std::vector<std::string> kindLines = {"header"};
+    for (std::size_t k = 0; k < kinds.size(); ++k) kindLines.push_back(SoilRow(1, kinds[k]));
+    WriteTable(alone.File("Tolvek_DB_SOIL_TABLE_base.csv"), kindLines);
+    app::AdjustWaterCapacity(alone.Options, alone.Report, [] { return 30; });
+    const std::vector<std::string> adjustedKinds = ReadTable(alone.File("Tolvek_DB_SOIL_TABLE.csv"));
+    ASSERT_EQ(adjustedKinds.size(), kindLines.size());
+    const auto withoutId = [](const std::string& row) { return row.substr(row.find(';')); };
+
+    TRepairFolder f;
+    constexpr int Rows = 70001;
+    std::vector<std::string> lines = {"header"};
+    for (int id = 1; id <= Rows; ++id) lines.push_back(SoilRow(id, kinds[static_cast<std::size_t>(id * 7) % kinds.size()]));
+    WriteTable(f.File("Tolvek_DB_SOIL_TABLE_base.csv"), lines);
+    app::AdjustWaterCapacity(f.Options, f.Report, [] { return 30; });
+    const std::vector<std::string> written = ReadTable(f.File("Tolvek_DB_SOIL_TABLE.csv"));
+    ASSERT_EQ(written.size(), lines.size());
+    for (int id = 1; id <= Rows; ++id) {
+        const std::string& row = written[static_cast<std::size_t>(id)];
+        ASSERT_EQ(row.substr(0, row.find(';')), std::to_string(id));
+        ASSERT_EQ(withoutId(row), withoutId(adjustedKinds[static_cast<std::size_t>(id * 7) % kinds.size() + 1])) << id;
+    }
 }
 
 // The share of 12,000,000 rows shows once in a second 01 and again only after
