@@ -12,6 +12,7 @@
 #include "app/Unit2.h"
 #include "app/WeatherFiles.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/HugePages.h"
 #include "platform/rtl/Paths.h"
 #include "platform/rtl/TextFile.h"
 
@@ -191,7 +192,14 @@ std::vector<std::uint32_t> RowsInIdOrder(const std::vector<std::uint32_t>& ids, 
     constexpr std::uint32_t Bits = 12;
     constexpr std::uint32_t Buckets = 1u << Bits;
     const std::size_t n = ids.size();
-    std::vector<std::uint32_t> order(n);
+    std::vector<std::uint32_t> order;
+    order.reserve(n);
+    rtl::AdviseHugePages(order.data(), n * sizeof(std::uint32_t));
+    order.resize(n);
+    if (spare.capacity() < n) {
+        spare.reserve(n);
+        rtl::AdviseHugePages(spare.data(), n * sizeof(std::uint32_t));
+    }
     spare.resize(n);
     std::vector<std::uint32_t> counts(Buckets);
     for (int pass = 0; pass < 2; ++pass) {
@@ -234,9 +242,12 @@ void WriteFertiliserTables(const TWeatherToolOptions& places, const TToolStatus&
         const auto bytes = static_cast<std::size_t>(std::filesystem::file_size(rtl::MapPath(inputName), sizeError));
         if (!sizeError) {
             arena.reserve(bytes);
+            rtl::AdviseHugePages(arena.data(), arena.capacity());
             for (TCropRows& crop : rows) {
                 crop.Ids.reserve(bytes / 8 / Crops.size());
                 crop.Starts.reserve(bytes / 8 / Crops.size());
+                rtl::AdviseHugePages(crop.Ids.data(), crop.Ids.capacity() * sizeof(std::uint32_t));
+                rtl::AdviseHugePages(crop.Starts.data(), crop.Starts.capacity() * sizeof(std::uint32_t));
             }
         }
         input.Skip(1);
