@@ -45,7 +45,8 @@ using TFixedDropDownClickEvent =
 using TFixedEditEvent =
     std::function<void(TSender, int ACol, int ARow, TGridFixedCellEditor& AEditor, rtl::TStrings* Values)>;
 using THoverButtonClickEvent = std::function<void(TSender, int ARow, int ButtonIndex)>;
-using TDropDownButtonClickEvent = std::function<void(TSender, int ButtonIndex)>;
+// A header or footer button of a cell's drop-down editor was clicked while editing ACol, ARow.
+using TDropDownButtonClickEvent = std::function<void(TSender, int ACol, int ARow, int ButtonIndex)>;
 using TControlClickEvent = std::function<void(TSender, int ARow, int ACol, const std::string& CtrlID,
                                               const std::string& CtrlType, const std::string& CtrlVal)>;
 using TControlEditDoneEvent = std::function<void(TSender, int ARow, int ACol, const std::string& CtrlID,

@@ -2,7 +2,9 @@
 // drop-down button.
 #include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 
 namespace grid {
 
@@ -113,7 +115,7 @@ void TExtCustomDropDown::SetDisabledBorder(bool value)
 void TExtCustomDropDown::SetFlat(bool value)
 {
     FFlat = value;
-    Invalidate();
+    AdjustHeight();
 }
 
 void TExtCustomDropDown::SetFocusDraw(bool value)
@@ -144,6 +146,31 @@ void TExtCustomDropDown::SetDropDownButtonHint(const std::string& value)
     if (FButton == nullptr) return;
     FButton->SetHint(value);
     FButton->SetShowHint(!value.empty());
+}
+
+const gfx::TBitmap& TExtCustomDropDown::DropDownButtonGlyph() const
+{
+    return FButton->Glyph();
+}
+
+void TExtCustomDropDown::SetDropDownButtonGlyph(const gfx::TBitmap* value)
+{
+    FButton->SetGlyph(value);
+}
+
+void TExtCustomDropDown::SetEtched(bool value)
+{
+    FEtched = value;
+    if (FButton != nullptr) FButton->SetEtched(value);
+}
+
+void TExtCustomDropDown::SetImages(gfx::TImageList* value)
+{
+    if (FImages == value) return;
+    if (FImages != nullptr) FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (FImages != nullptr) FImages->FreeNotification(this);
+    Invalidate();
 }
 
 void TExtCustomDropDown::SetColorTones(TColorTones ATones)

@@ -6,6 +6,7 @@
 
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
@@ -50,6 +51,54 @@ int ZeroHeightAt(int pixelsPerInch)
 }
 
 }  // namespace
+
+void GetWindowsVersion(int& major, int& minor)
+{
+    major = 10;
+    minor = 0;
+}
+
+bool IsWindows10()
+{
+    int major = 0, minor = 0;
+    GetWindowsVersion(major, minor);
+    return major == 10;
+}
+
+bool IsWindowsVistaTo8()
+{
+    int major = 0, minor = 0;
+    GetWindowsVersion(major, minor);
+    return major == 6;
+}
+
+void DrawTransparentBitmap(gfx::TCanvas& canvas, const gfx::TBitmap& bitmap, gfx::TColor color, const rtl::TRect& rect)
+{
+    if (bitmap.Empty()) return;
+    gfx::TBitmap copy;
+    copy.Assign(&bitmap);
+    gfx::TCanvas& c = copy.Canvas();
+    const gfx::TColor key = c.Pixels(0, 0);
+    const gfx::TColor replacement = gfx::ColorToRGB(color);
+    for (int y = 0; y < copy.Height(); ++y)
+        for (int x = 0; x < copy.Width(); ++x)
+            if (c.Pixels(x, y) == key) c.SetPixels(x, y, replacement);
+    canvas.StretchDraw(rect, copy);
+}
+
+void DrawImageAndText(gfx::TCanvas& canvas, const rtl::TRect& rect, const std::string& text, int imageIndex,
+                      const gfx::TImageList* images)
+{
+    rtl::TRect r = rect;
+    unsigned flags = gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_END_ELLIPSIS;
+    if (imageIndex >= 0 && images != nullptr) {
+        images->Draw(canvas, r.Left + 4, r.Top + (r.Height() - images->Height()) / 2, imageIndex);
+        r.Left += images->Width() + 8;
+    } else {
+        flags |= gfx::DT_CENTER;
+    }
+    canvas.DrawText(text, r, flags);
+}
 
 double GetDpiScale(int pixelsPerInch)
 {

@@ -9,7 +9,9 @@
 #include "platform/rtl/Types.h"
 
 namespace gfx {
+class TBitmap;
 class TCanvas;
+class TImageList;
 }
 
 namespace grid {
@@ -21,6 +23,12 @@ char DecimalSeparatorChar();
 double GetDpiScale();
 double GetDpiScale(int pixelsPerInch);
 
+// Major and minor version of the system this program runs on: our platform answers the
+// version of the newest system the drop-down family knows (10.0), so the newest looks are drawn.
+void GetWindowsVersion(int& major, int& minor);
+bool IsWindows10();
+bool IsWindowsVistaTo8();
+
 // Fills the rectangle with `steps` solid bands from one colour to the other (0 steps = 1).
 void DrawBandedGradient(gfx::TCanvas& canvas, gfx::TColor from, gfx::TColor to, bool horizontal,
                         const rtl::TRect& rect, int steps);
@@ -31,6 +39,16 @@ gfx::TColor ScaleColorChannels(gfx::TColor color, int dR, int dG, int dB);
 // 80 inverted bands to `endColor`, else a solid fill; then the outline when it has a colour.
 void DrawGradientRect(gfx::TCanvas& canvas, const rtl::TRect& rect, gfx::TColor color, bool horizontal,
                       int penWidth, gfx::TColor outline, gfx::TColor endColor);
+
+// The bitmap with every pixel of its top-left pixel's colour replaced by `color`, copied into
+// the rectangle.
+void DrawTransparentBitmap(gfx::TCanvas& canvas, const gfx::TBitmap& bitmap, gfx::TColor color,
+                           const rtl::TRect& rect);
+// Image `imageIndex` of the list 4 pixels from the left, vertically centred, and the text
+// after it (image width + 8), single-line, vertically centred, cut with an ellipsis; the text
+// is centred horizontally only when no image was drawn.
+void DrawImageAndText(gfx::TCanvas& canvas, const rtl::TRect& rect, const std::string& text, int imageIndex,
+                      const gfx::TImageList* images);
 
 // Width and height of a single-line text, zero for an empty one.
 rtl::TSize MeasureText(gfx::TCanvas& canvas, const std::string& text);

@@ -6,6 +6,7 @@
 #include "grid/foundation/EsgHTMLE.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/PopupWindow.h"
 
@@ -25,10 +26,29 @@ TExtBar::TExtBar(rtl::TComponent* AOwner, bool footer) : ui::TCustomControl(AOwn
     FControlStyle = ui::csAcceptsControls | ui::csClickEvents | ui::csDoubleClicks | (footer ? ui::csCaptureMouse : 0u);
 }
 
+void TExtBar::SetImages(gfx::TImageList* value)
+{
+    if (FImages == value) return;
+    if (FImages != nullptr) FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (FImages != nullptr) FImages->FreeNotification(this);
+    Invalidate();
+}
+
+void TExtBar::Notification(rtl::TComponent* AComponent, rtl::TOperation Operation)
+{
+    ui::TCustomControl::Notification(AComponent, Operation);
+    if (Operation == rtl::opRemove && AComponent == FImages) SetImages(nullptr);
+}
+
 void TExtBar::SetExtDropDown(TExtCustomDropDown* value)
 {
     FExtDropDown = value;
-    if (value == nullptr) return;
+    if (value == nullptr) {
+        SetImages(nullptr);
+        return;
+    }
+    SetImages(value->Images());
     if (FFooter)
         FAppearance->Assign(&value->DropDownFooter());
     else
@@ -60,6 +80,8 @@ void TExtBar::CreateButtons()
         button->SetParent(this);
         button->SetAppearance(&FExtDropDown->ButtonAppearance());
         button->SetCaption(item->Caption());
+        button->SetImages(FImages);
+        button->SetImageIndex(item->ImageIndex());
         button->SetEnabled(item->Enabled());
         if (FFooter) {
             button->SetExtDropDown(FExtDropDown);
@@ -132,7 +154,9 @@ void TExtBar::Paint()
     PaintBackground(c, r);
     PaintBorder(c, r);
     const int bw = a.BorderWidth();
-    PaintCaption(c, rtl::Rect(r.Left + bw, r.Top + bw, r.Right - bw, r.Bottom - bw));
+    rtl::TRect content = rtl::Rect(r.Left + bw, r.Top + bw, r.Right - bw, r.Bottom - bw);
+    PaintImage(c, content);
+    PaintCaption(c, content);
     if (SizeGripShows()) PaintSizeGrip(c, r);
 }
 
@@ -194,6 +218,15 @@ void TExtBar::PaintBorder(gfx::TCanvas& c, const rtl::TRect& r)
     else
         c.Rectangle(r.Left, r.Top, r.Right, r.Bottom - a.BorderWidth());
     c.Brush().SetStyle(gfx::bsSolid);
+}
+
+// The bar's image at the left of the content, vertically centred; the caption follows it.
+void TExtBar::PaintImage(gfx::TCanvas& c, rtl::TRect& content)
+{
+    const int index = FAppearance->ImageIndex();
+    if (index < 0 || FImages == nullptr) return;
+    FImages->Draw(c, content.Left + 4, content.Top + (content.Height() - FImages->Height()) / 2, index);
+    content.Left += 4 + FImages->Width() + 4;
 }
 
 void TExtBar::PaintCaption(gfx::TCanvas& c, rtl::TRect content)

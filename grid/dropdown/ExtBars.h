@@ -20,6 +20,9 @@ using TGetTextEvent = std::function<void(rtl::TObject* Sender, std::string& Text
 class TExtBar : public ui::TCustomControl {
 public:
     TBarAppearance& Appearance() const { return *FAppearance; }
+    // The list of the bar's image and its buttons' images (not owned; the linked drop-down's).
+    gfx::TImageList* Images() const { return FImages; }
+    void SetImages(gfx::TImageList* value);
     TExtCustomDropDown* ExtDropDown() const { return FExtDropDown; }
     // Links the bar: copies the drop-down's appearance of this bar.
     void SetExtDropDown(TExtCustomDropDown* value);
@@ -41,6 +44,7 @@ protected:
     void Paint() override;
     void Resize() override;
     void MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
+    void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
     void CreateButtons();
     void ClearButtons();
     void ArrangeButtons();
@@ -48,12 +52,14 @@ protected:
 private:
     void PaintBackground(gfx::TCanvas& c, const rtl::TRect& r);
     void PaintBorder(gfx::TCanvas& c, const rtl::TRect& r);
+    void PaintImage(gfx::TCanvas& c, rtl::TRect& content);
     void PaintCaption(gfx::TCanvas& c, rtl::TRect content);
     void PaintSizeGrip(gfx::TCanvas& c, const rtl::TRect& r);
     void ButtonClicked(rtl::TObject* sender);
     bool FFooter;
     std::unique_ptr<TBarAppearance> FAppearance;
     TExtCustomDropDown* FExtDropDown = nullptr;
+    gfx::TImageList* FImages = nullptr;
     std::vector<TExtButton*> FButtonList;
 };
 

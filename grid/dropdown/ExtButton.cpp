@@ -1,10 +1,13 @@
 // The gradient button of a drop-down's header and footer bars.
 #include "grid/dropdown/ExtButton.h"
 
+#include <algorithm>
+
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/dropdown/ExtBars.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/ui/Forms.h"
 
 namespace grid {
@@ -36,12 +39,37 @@ TExtButton::TExtButton(rtl::TComponent* AOwner) : ui::TCustomControl(AOwner)
     Font().SetName("Tahoma");
 }
 
+void TExtButton::SetImages(gfx::TImageList* value)
+{
+    if (FImages == value) return;
+    if (FImages != nullptr) FImages->RemoveFreeNotification(this);
+    FImages = value;
+    if (FImages != nullptr) FImages->FreeNotification(this);
+    Invalidate();
+}
+
+void TExtButton::SetImageIndex(int value)
+{
+    FImageIndex = value;
+    Invalidate();
+}
+
+void TExtButton::Notification(rtl::TComponent* AComponent, rtl::TOperation Operation)
+{
+    ui::TCustomControl::Notification(AComponent, Operation);
+    if (Operation == rtl::opRemove && AComponent == FImages) SetImages(nullptr);
+}
+
 void TExtButton::FitToContent()
 {
     if (FAppearance == nullptr) return;
     gfx::TCanvas& c = Canvas();
     c.Font().Assign(&FAppearance->Font());
     rtl::TSize size = MeasureText(c, Caption());
+    if (FImages != nullptr && FImageIndex >= 0) {
+        size.cx = std::max(size.cx, FImages->Width());
+        size.cy = std::max(size.cy, FImages->Height());
+    }
     SetBounds(Left(), Top(), size.cx + 8, size.cy + 4);
 }
 
@@ -80,8 +108,7 @@ void TExtButton::DrawButton(gfx::TCanvas& canvas)
     DrawGradientRect(canvas, ClientRect(), from, a.Gradient() == gdHorizontal, 1, outline, to);
     canvas.Brush().SetStyle(gfx::bsClear);
     canvas.Font().Assign(&a.Font());
-    rtl::TRect r = ClientRect();
-    canvas.DrawText(Caption(), r, gfx::DT_SINGLELINE | gfx::DT_VCENTER | gfx::DT_END_ELLIPSIS | gfx::DT_CENTER);
+    DrawImageAndText(canvas, ClientRect(), Caption(), FImageIndex, FImages);
     canvas.Brush().SetStyle(gfx::bsSolid);
 }
 

@@ -5,6 +5,10 @@
 #include "grid/dropdown/ExtButtonAppearance.h"
 #include "platform/ui/Controls.h"
 
+namespace gfx {
+class TImageList;
+}
+
 namespace grid {
 
 class TExtCustomDropDown;
@@ -24,7 +28,14 @@ public:
     void SetExtDropDown(TExtCustomDropDown* value) { FExtDropDown = value; }
     TExtButtonState State() const { return FState; }
     bool MouseInControl() const { return FMouseInControl; }
-    // Sizes the button to its caption: text height + 4 high, text width + 8 wide.
+    // The image drawn before the caption: image `ImageIndex` of the list (not owned; forgotten
+    // when the list is freed); a negative index draws none.
+    gfx::TImageList* Images() const { return FImages; }
+    void SetImages(gfx::TImageList* value);
+    int ImageIndex() const { return FImageIndex; }
+    void SetImageIndex(int value);
+    // Sizes the button to its caption (and image): the larger of text and image in each
+    // direction, + 4 high and + 8 wide.
     void FitToContent();
     void Click() override;
 
@@ -36,11 +47,14 @@ protected:
     void MouseMove(ui::TShiftState Shift, int X, int Y) override;
     void MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
     void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
+    void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
 
 private:
     bool Inside(int x, int y) const { return x >= 0 && x < ClientWidth() && y >= 0 && y <= ClientHeight(); }
     TExtButtonAppearance* FAppearance = nullptr;
     TExtCustomDropDown* FExtDropDown = nullptr;
+    gfx::TImageList* FImages = nullptr;
+    int FImageIndex = -1;
     int FModalResult = 0;
     TExtButtonState FState = absUp;
     bool FMouseInControl = false;

@@ -7,12 +7,14 @@
 #include "grid/dropdown/DropDownEditButton.h"
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/foundation/ExtUtilTextForms.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/rtl/Format.h"
 #include "platform/rtl/NumberText.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
+#include "platform/ui/Caret.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/StdCtrlsButtons.h"
@@ -84,6 +86,7 @@ void TExtCustomDropDown::Assign(const rtl::TPersistent* Source)
     const auto* src = dynamic_cast<const TExtCustomDropDown*>(Source);
     if (src == nullptr) return;
     FFocusDraw = src->FFocusDraw;
+    FForceShadow = src->FForceShadow;
     FDropDownEnabled = src->FDropDownEnabled;
     if (FButton != nullptr) FButton->SetEnabled(FDropDownEnabled && Enabled());
     FDropDownColor = src->FDropDownColor;
@@ -91,6 +94,7 @@ void TExtCustomDropDown::Assign(const rtl::TPersistent* Source)
     FDropDownGradient = src->FDropDownGradient;
     FDropDownBorderColor = src->FDropDownBorderColor;
     FDropDownBorderWidth = src->FDropDownBorderWidth;
+    FDropDownShadow = src->FDropDownShadow;
     FDropDownWidth = src->FDropDownWidth;
     FDropDownHeight = src->FDropDownHeight;
     FDropDownSizeable = src->FDropDownSizeable;
@@ -114,6 +118,12 @@ void TExtCustomDropDown::Assign(const rtl::TPersistent* Source)
     SetDropDownButtonWidth(src->FButtonWidth);
     SetDropDownButtonHint(src->FButtonHint);
     FEditorEnabled = src->FEditorEnabled;
+    if (FButton != nullptr && src->FButton != nullptr) {
+        FButton->SetGlyph(&src->FButton->Glyph());
+        FButton->SetCaption(src->FButton->Caption());
+    }
+    SetEtched(src->FEtched);
+    SetImages(src->FImages);
     FSelectionColorStyle = src->FSelectionColorStyle;
     FSelectionColor = src->FSelectionColor;
     FSelectionColorTo = src->FSelectionColorTo;
@@ -122,7 +132,55 @@ void TExtCustomDropDown::Assign(const rtl::TPersistent* Source)
 void TExtCustomDropDown::Resize()
 {
     ui::TMaskEdit::Resize();
-    if (FButton != nullptr) FButton->SetBounds(ClientWidth() - FButton->Width(), 0, FButton->Width(), ClientHeight());
+    AdjustHeight();
+}
+
+void TExtCustomDropDown::FontChanged()
+{
+    ui::TMaskEdit::FontChanged();
+    AdjustHeight();
+}
+
+// A quarter of the smaller of the system font's and the edit font's text height, plus the
+// edit font's text height.
+int TExtCustomDropDown::MinimumHeight()
+{
+    gfx::TBitmap measure(1, 1);
+    gfx::TCanvas& c = measure.Canvas();
+    const int systemHeight = c.TextHeight("0");
+    c.Font().Assign(&Font());
+    const int fontHeight = c.TextHeight("0");
+    return std::min(systemHeight, fontHeight) / 4 + fontHeight;
+}
+
+void TExtCustomDropDown::AdjustHeight()
+{
+    const int minimum = MinimumHeight();
+    if (Height() < minimum && !FGrowing) {
+        // The resize comes back here; the guard stops a height the parent refuses from looping.
+        FGrowing = true;
+        SetBounds(Left(), Top(), Width(), minimum);
+        FGrowing = false;
+        return;
+    }
+    if (FButton != nullptr) {
+        const int bw = FButton->Width();
+        if (BorderThickness() > 0) {
+            const int a = 4;
+            FButton->SetBounds(Width() - bw - (FFlat ? 3 : a), FFlat ? 2 : 0, bw, Height() - (FFlat ? 3 : a));
+        } else {
+            FButton->SetBounds(Width() - bw, 1, bw, Height() - 2);
+        }
+    }
+    SetEditRect();
+    Invalidate();
+}
+
+void TExtCustomDropDown::SetEditRect()
+{
+    const bool bordered = BorderThickness() > 0;
+    const int buttonWidth = FButton != nullptr ? FButton->Width() : 0;
+    FEditRect = rtl::Rect(bordered ? 1 : 2, bordered ? 1 : 3, ClientWidth() - buttonWidth - 3, ClientHeight() + 1);
 }
 
 void TExtCustomDropDown::SetEmptyText(const std::string& value)
@@ -156,7 +214,7 @@ void TExtCustomDropDown::DrawEmptyText()
 
 int TExtCustomDropDown::TextAreaWidth() const
 {
-    return ClientWidth() - (FButton != nullptr ? FButton->Width() + 3 : 0);
+    return FEditRect.Right;
 }
 
 // --- value ---
@@ -362,6 +420,10 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
         break;
     case ui::WM_KEYDOWN: {
         const auto key = static_cast<ui::WORD>(Message.WParam);
+        if (!FEditorEnabled && Enabled()) {
+            KeyDownNotEditable(Message);
+            return;
+        }
         if (key == ui::VK_RETURN && FReturnIsTab && !ControlHeld()) {
             // Enter moves on like Tab: the posted Tab reaches the form's dialog keys.
             DoHideDropDown(false);
@@ -370,6 +432,7 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
             return;
         }
         if (FilterKeyDown(key)) return;
+        if (ClipboardKey(key)) return;
         // The key's own handling (a cell editor's key-down among it) runs before an open
         // pop-up closes: Enter keeps the value, Escape restores it.
         ui::TMaskEdit::WndProc(Message);
@@ -377,7 +440,37 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
         if (FDroppedDown && (key == ui::VK_RETURN || key == ui::VK_ESCAPE)) DoHideDropDown(key == ui::VK_ESCAPE);
         return;
     }
+    case ui::WM_LBUTTONDBLCLK:
+    case ui::WM_LBUTTONDOWN:
+        // A click on an edit that cannot be typed in opens its pop-up (with the re-open guard);
+        // such an edit takes no double clicks, so a quick second click is a press like the first.
+        if (!FEditorEnabled) {
+            Message.Msg = ui::WM_LBUTTONDOWN;
+            ui::TMaskEdit::WndProc(Message);
+            OpenFromButton();
+            return;
+        }
+        // A press inside the selection keeps it until the release.
+        if (Message.Msg == ui::WM_LBUTTONDOWN && Focused() && SelLength() > 0) {
+            const int at = PosAt(ui::GET_X_LPARAM(Message.LParam), ui::GET_Y_LPARAM(Message.LParam));
+            if (at >= SelStart() && at <= SelStart() + SelLength()) {
+                FButtonDown = true;
+                return;
+            }
+        }
+        break;
+    case ui::WM_LBUTTONUP:
+        if (FButtonDown) {
+            FButtonDown = false;
+            const int at = PosAt(ui::GET_X_LPARAM(Message.LParam), ui::GET_Y_LPARAM(Message.LParam));
+            Select(at, at);
+        }
+        ui::TMaskEdit::WndProc(Message);
+        KeepSelectionInValue();
+        return;
     case ui::WM_PASTE: Paste(); return;
+    case ui::WM_COPY: Copy(); return;
+    case ui::WM_CUT: Cut(); return;
     case ui::CM_WANTSPECIALKEY: WantSpecialKey(Message); return;
     case ui::CM_MOUSEENTER:
     case ui::CM_MOUSELEAVE:
@@ -393,6 +486,21 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
         if (FLabel != nullptr && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
         if (FButton != nullptr) FButton->SetEnabled(Enabled() && FDropDownEnabled);
         break;
+    case ui::WM_SETFOCUS:
+        ui::TMaskEdit::WndProc(Message);
+        if (HasState(rtl::csLoading)) return;
+        if (!FEditorEnabled) {
+            // A pure selector shows no caret; its value is painted highlighted instead.
+            ui::HideCaret(Handle());
+            Invalidate();
+        } else if (AutoSelect()) {
+            // The value part only: the platform's select-all would take the prefix and suffix
+            // too, and the next typed character would replace them.
+            if (ui::GetKeyState(ui::VK_LBUTTON) >= 0) SelectAll();
+        } else if (FEditType == etFloat || FEditType == etMoney) {
+            SelectBeforeDecimal();
+        }
+        return;
     case ui::WM_KILLFOCUS:
         ReformatOnExit();
         ui::TMaskEdit::WndProc(Message);
@@ -644,6 +752,39 @@ void TExtCustomDropDown::FormatMoneyText()
     Select(std::max(caret, 0), std::max(caret, 0));
 }
 
+// Typing is off, so the edit is a pure selector: Enter, Escape and F4 work the pop-up (unless
+// read-only), Tab, Enter and Escape go on to the platform's dialog-key handling, and every
+// other key (Delete, arrows, Home, End) is dropped so it cannot change the value or the caret.
+void TExtCustomDropDown::KeyDownNotEditable(ui::TMessage& Message)
+{
+    using namespace ui;
+    const auto key = static_cast<WORD>(Message.WParam);
+    if ((key == VK_UP || key == VK_DOWN) && GetKeyState(VK_MENU) < 0) {
+        if (FDroppedDown) DoHideDropDown(false);
+        else DoShowDropDown();
+    }
+    if (!ReadOnly()) {
+        if (key == VK_RETURN) {
+            if (FReturnIsTab) {
+                if (Visible()) PostMessage(Handle(), WM_KEYDOWN, VK_TAB, 0);
+            } else {
+                DoHideDropDown(false);
+            }
+        } else if (key == VK_ESCAPE) {
+            DoHideDropDown(true);
+        } else if (key == VK_F4) {
+            if (FDroppedDown) DoHideDropDown(false);
+            else DoShowDropDown();
+        }
+    }
+    if (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE) {
+        ui::TMaskEdit::WndProc(Message);
+        return;
+    }
+    Message.WParam = 0;
+    Message.Result = 0;
+}
+
 bool TExtCustomDropDown::FilterKeyDown(ui::WORD key)
 {
     using namespace ui;
@@ -683,6 +824,66 @@ bool TExtCustomDropDown::FilterKeyDown(ui::WORD key)
         SetModifiedFlag(true);
     }
     return false;
+}
+
+// After a click: a caret or selection inside the prefix selects the whole value; one beyond
+// the value's end is pulled back to it, so the suffix is never selected or typed into.
+void TExtCustomDropDown::KeepSelectionInValue()
+{
+    const int p = PrefixLength();
+    const int end = p + ValueLength();
+    if (!FPrefix.empty() && SelStart() < p) {
+        SelectAll();
+        return;
+    }
+    if (FSuffix.empty()) return;
+    if (SelLength() == 0 && SelStart() > end) Select(end, end);
+    else if (SelStart() + SelLength() > end) Select(SelStart(), end);
+}
+
+bool TExtCustomDropDown::ClipboardKey(ui::WORD key)
+{
+    using namespace ui;
+    const bool ctrl = ControlHeld();
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    UINT message = 0;
+    if (ctrl && key == 'C') message = WM_COPY;
+    else if (ctrl && key == 'X') message = WM_CUT;
+    else if (ctrl && key == 'V') message = WM_PASTE;
+    else if (ctrl && key == VK_INSERT) message = WM_COPY;
+    else if (shift && key == VK_DELETE) message = WM_CUT;
+    else if (shift && key == VK_INSERT) message = WM_PASTE;
+    if (message == 0) return false;
+    // Through the messages, so that the type checks and the veto events see every paste.
+    Perform(message, 0, 0);
+    return true;
+}
+
+std::string TExtCustomDropDown::SelectedValuePart() const
+{
+    const std::u32string value = U32(GetText());
+    const int start = std::clamp(SelStart() - PrefixLength(), 0, static_cast<int>(value.size()));
+    return U8(value.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(std::max(0, SelLength()))));
+}
+
+void TExtCustomDropDown::Copy()
+{
+    if (OnClipboardCopy && !FBlockCopy) {
+        bool allow = true;
+        OnClipboardCopy(this, SelectedValuePart(), allow);
+        if (!allow) return;
+    }
+    ui::TMaskEdit::CopyToClipboard();
+}
+
+void TExtCustomDropDown::Cut()
+{
+    if (!FEditorEnabled || ReadOnly()) return;
+    FBlockCopy = true;
+    bool allow = true;
+    if (OnClipboardCut) OnClipboardCut(this, SelectedValuePart(), allow);
+    if (allow) ui::TMaskEdit::CutToClipboard();
+    FBlockCopy = false;
 }
 
 void TExtCustomDropDown::Paste()

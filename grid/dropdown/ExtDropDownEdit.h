@@ -12,6 +12,11 @@
 #include "grid/foundation/ExtStyleIF.h"
 #include "platform/ui/Mask.h"
 
+namespace gfx {
+class TBitmap;
+class TImageList;
+}
+
 namespace ui {
 class TLabel;
 }
@@ -130,6 +135,19 @@ public:
     void SetDropDownButtonWidth(int value);
     const std::string& DropDownButtonHint() const { return FButtonHint; }
     void SetDropDownButtonHint(const std::string& value);
+    // The picture on the drop-down button (copied in); empty shows the arrow.
+    const gfx::TBitmap& DropDownButtonGlyph() const;
+    void SetDropDownButtonGlyph(const gfx::TBitmap* value);
+    // An etched edge on the flat push-button look of the drop-down button.
+    bool Etched() const { return FEtched; }
+    void SetEtched(bool value);
+    // The images of the header and footer bars and their buttons (not owned; forgotten when
+    // the list is freed).
+    gfx::TImageList* Images() const { return FImages; }
+    void SetImages(gfx::TImageList* value);
+
+    // The text rectangle last set (client coordinates): it ends 3 pixels left of the button.
+    const rtl::TRect& EditRect() const { return FEditRect; }
 
     // --- selection within the value ---
     // Selects exactly the value part.
@@ -177,6 +195,13 @@ public:
     void SetDropDownGradient(TGradientDirection value) { FDropDownGradient = value; }
     bool DropDownSizeable() const { return FDropDownSizeable; }
     void SetDropDownSizeable(bool value) { FDropDownSizeable = value; }
+    // The pop-up casts a drop shadow while it shows.
+    bool DropDownShadow() const { return FDropDownShadow; }
+    void SetDropDownShadow(bool value) { FDropDownShadow = value; }
+    // With DropDownShadow: the pop-up is first shown at 1 x 1 and then at its size, so that its
+    // shadow is cast anew for the final size.
+    bool ForceShadow() const { return FForceShadow; }
+    void SetForceShadow(bool value) { FForceShadow = value; }
 
     TBarButtonClickEvent OnDropDownHeaderButtonClick;
     TBarButtonClickEvent OnDropDownFooterButtonClick;
@@ -260,6 +285,12 @@ protected:
     bool PaintsOwnBorder() const;
     // The text stays clear of the drop-down button.
     int TextAreaWidth() const override;
+    // The text rectangle by border: from (1, 1) with a border, else (2, 3), to 3 pixels left
+    // of the button and one below the client area.
+    virtual void SetEditRect();
+    // Grows the edit to its font's minimum height, else places the button by border and look.
+    virtual void AdjustHeight();
+    void FontChanged() override;
     virtual void CreateDropDownForm();
     virtual void BeforeDropDown();
     virtual void AdaptDropDownHeight(int& /*height*/) {}
@@ -268,10 +299,19 @@ protected:
     virtual void UpdateDropDownSize();
     virtual void DoHideDropDown(bool cancel);
     virtual void DropDownClosed();
+    // The wheel over the open pop-up steps through the items.
+    virtual void WheelSelectNext(ui::TShiftState Shift, rtl::TPoint MousePos, bool& Handled);
+    virtual void WheelSelectPrevious(ui::TShiftState Shift, rtl::TPoint MousePos, bool& Handled);
+    // The next or previous item of a list-like drop-down (nothing here): the wheel over the
+    // edit or its open pop-up steps with them.
+    virtual void SelectNextItem() {}
+    virtual void SelectPreviousItem() {}
+    bool DoMouseWheel(ui::TShiftState Shift, int WheelDelta, rtl::TPoint MousePos) override;
 
 private:
     void UpdateLabel();
     void RescaleLabelFont();
+    int MinimumHeight();
     int PrefixLength() const;
     int ValueLength() const;
     int IntegerPartLength() const;
@@ -288,6 +328,7 @@ private:
     void ToggleSign(bool keepModified);
     void FormatMoneyText();
     bool FilterKeyDown(ui::WORD key);
+    void KeyDownNotEditable(ui::TMessage& Message);
     // The platform asks whether the edit keeps Escape or Enter (true = handled here).
     void WantSpecialKey(ui::TMessage& Message);
     // Enter and Escape typed in the edit; returns false when the character goes no further.
@@ -296,6 +337,13 @@ private:
     void PostKeyToParent(ui::WORD key, bool up);
     bool ParentFormPreviewsKeys() const;
     void Paste();
+    void Copy();
+    void Cut();
+    // The clipboard keys of the platform edit (Ctrl+C, Ctrl+X, Ctrl+V, Ctrl+Insert,
+    // Shift+Delete, Shift+Insert) as the copy, cut and paste messages; true when it was one.
+    bool ClipboardKey(ui::WORD key);
+    std::string SelectedValuePart() const;
+    void KeepSelectionInValue();
     void ReformatOnExit();
     std::optional<rtl::TPoint> PlaceDropDown();
 
@@ -323,6 +371,8 @@ private:
     gfx::TColor FDropDownBorderColor = gfx::clBlack;
     TGradientDirection FDropDownGradient = gdHorizontal;
     bool FDropDownSizeable = true;
+    bool FDropDownShadow = true;
+    bool FForceShadow = false;
 
     TDropDownEditType FEditType = etString;
     int FPrecision = 0;
@@ -348,6 +398,12 @@ private:
     gfx::TColor FFocusBorderColor = gfx::clNone;
     bool FDisabledBorder = true;
     bool FFlat = false;
+    bool FEtched = false;
+    gfx::TImageList* FImages = nullptr;
+    rtl::TRect FEditRect{};
+    bool FGrowing = false;
+    bool FBlockCopy = false;
+    bool FButtonDown = false;  // the left button was pressed inside the selection  // a cut is under way: its copy fires no OnClipboardCopy  // AdjustHeight is growing the edit to its minimum height
     bool FMouseInControl = false;
     bool FDropDownEnabled = true;
     int FButtonWidth = 17;

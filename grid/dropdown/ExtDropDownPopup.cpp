@@ -5,6 +5,7 @@
 
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/ScreenModel.h"
@@ -34,6 +35,35 @@ void TExtCustomDropDown::CreateDropDownForm()
         Perform(ui::WM_KEYDOWN, key, 0);
     };
     FDropDownForm->OnKeyPress = [this](rtl::TObject*, char32_t& key) { Perform(ui::WM_CHAR, key, 0); };
+    FDropDownForm->OnMouseWheelDown = [this](rtl::TObject*, ui::TShiftState shift, rtl::TPoint pos, bool& handled) {
+        WheelSelectNext(shift, pos, handled);
+    };
+    FDropDownForm->OnMouseWheelUp = [this](rtl::TObject*, ui::TShiftState shift, rtl::TPoint pos, bool& handled) {
+        WheelSelectPrevious(shift, pos, handled);
+    };
+}
+
+void TExtCustomDropDown::WheelSelectNext(ui::TShiftState, rtl::TPoint, bool& Handled)
+{
+    SelectNextItem();
+    Handled = true;
+}
+
+void TExtCustomDropDown::WheelSelectPrevious(ui::TShiftState, rtl::TPoint, bool& Handled)
+{
+    SelectPreviousItem();
+    Handled = true;
+}
+
+// After the edit's own wheel handling: the next item down, the previous one up, while the
+// pop-up is open or, closed, while the pointer is over the edit.
+bool TExtCustomDropDown::DoMouseWheel(ui::TShiftState Shift, int WheelDelta, rtl::TPoint MousePos)
+{
+    const bool handled = ui::TMaskEdit::DoMouseWheel(Shift, WheelDelta, MousePos);
+    if (!FDroppedDown && !rtl::PtInRect(ClientRect(), ScreenToClient(MousePos))) return handled;
+    if (WheelDelta < 0) SelectNextItem();
+    else if (WheelDelta > 0) SelectPreviousItem();
+    return true;
 }
 
 void TExtCustomDropDown::SetControl(ui::TControl* value)
@@ -55,6 +85,10 @@ void TExtCustomDropDown::Notification(rtl::TComponent* AComponent, rtl::TOperati
 {
     ui::TMaskEdit::Notification(AComponent, Operation);
     if (Operation == rtl::opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
+    if (Operation == rtl::opRemove && AComponent == FImages) {
+        FImages = nullptr;
+        Invalidate();
+    }
     if (Operation == rtl::opRemove && AComponent == FControl) {
         FControl = nullptr;
         FControlSize = {};
@@ -141,9 +175,11 @@ void TExtCustomDropDown::DoShowDropDown()
         return;
     FDoShowBusy = true;
     BeforeDropDown();
+    FDropDownForm->FShadow = FDropDownShadow;
     // The content keeps its own size until the pop-up has been sized from it.
     if (FControl != nullptr) FControl->SetParent(FDropDownForm);
     FDropDownForm->InitializeAndUpdate();
+    FDropDownForm->SetDropShadow(FDropDownForm->FShadow);
     FDropDownForm->SetBounds(Left(), Top(), FDropDownForm->Width(), FDropDownForm->Height());
     UpdateDropDownSize();
     UpdateDropDownLayout();
@@ -160,11 +196,17 @@ void TExtCustomDropDown::DoShowDropDown()
         return;
     }
     rtl::TPoint corner = *placed;
+    const int width = FDropDownForm->Width();
     int height = FDropDownForm->Height();
+    if (FDropDownShadow && FForceShadow) {
+        FDropDownForm->Hide();
+        FDropDownForm->SetBounds(corner.X, corner.Y, 1, 1);
+        FDropDownForm->Show();
+    }
     AdaptDropDownHeight(height);
     FDroppedDown = true;
     ui::TWinControl* focus = FFocusControl != nullptr ? FFocusControl : content;
-    FDropDownForm->Popup(rtl::Bounds(corner.X, corner.Y, FDropDownForm->Width(), height), focus);
+    FDropDownForm->Popup(rtl::Bounds(corner.X, corner.Y, width, height), focus);
     UpdateDropDownLayout();
     FDoShowBusy = false;
 }

@@ -1,12 +1,16 @@
 // Registration of the drop-down edits with their published properties for form descriptions.
 #include "grid/dropdown/ExtDropDownRegistration.h"
 
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <type_traits>
 
 #include "grid/dropdown/ExtControlDropDown.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/GraphicsObjects.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/ui/ClassRegistry.h"
 
 namespace grid {
@@ -44,6 +48,17 @@ gfx::TColor ReadColor(const TPropValue& v, TReadContext& ctx)
     if (v.Kind != ui::TValueKind::Ident || !gfx::IdentToColor(v.Str, color))
         ctx.Fail("Invalid property value " + v.ToText() + ": a colour expected");
     return color;
+}
+
+// A bitmap's bytes in a description: a 4-byte length followed by the file, or the file alone.
+std::string BitmapBytes(const std::string& data)
+{
+    if (data.size() >= 4) {
+        std::uint32_t size = 0;
+        std::memcpy(&size, data.data(), 4);
+        if (size == data.size() - 4) return data.substr(4);
+    }
+    return data;
 }
 
 ui::TPropertyInfo Int(int (T::*get)() const, void (T::*set)(int))
@@ -150,6 +165,8 @@ void RegisterCustomDropDown(TClassInfo& c)
     c.Property("DropDownColorTo", Color(&T::DropDownColorTo, &T::SetDropDownColorTo));
     c.Property("DropDownBorderColor", Color(&T::DropDownBorderColor, &T::SetDropDownBorderColor));
     c.Property("DropDownSizeable", Bool(&T::DropDownSizeable, &T::SetDropDownSizeable));
+    c.Property("DropDownShadow", Bool(&T::DropDownShadow, &T::SetDropDownShadow));
+    c.Property("ForceShadow", Bool(&T::ForceShadow, &T::SetForceShadow));
     c.Property("DropPosition", ui::EnumProperty<T, TDropPosition>({{"dpAuto", dpAuto}, {"dpDown", dpDown}, {"dpUp", dpUp}},
                                                                    [](T* x) { return x->DropPosition(); },
                                                                    [](T* x, TDropPosition v) { x->SetDropPosition(v); }));
@@ -167,6 +184,20 @@ void RegisterCustomDropDown(TClassInfo& c)
     c.Property("DropDownButtonWidth", Int(&T::DropDownButtonWidth, &T::SetDropDownButtonWidth));
     c.Property("DropDownButtonHint", ui::StringProperty<T>([](T* x) { return x->DropDownButtonHint(); },
                                                            [](T* x, const std::string& v) { x->SetDropDownButtonHint(v); }));
+    c.Property("DropDownButtonGlyph.Data", ui::ValueProperty<T>([](T* x, const TPropValue& v, TReadContext& ctx) {
+                   if (v.Kind != ui::TValueKind::Binary) ctx.Fail("Invalid property value: binary data { … } expected");
+                   const std::string bytes = BitmapBytes(v.Str);
+                   gfx::TBitmap glyph;
+                   try {
+                       glyph.LoadFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+                   } catch (const std::exception& e) {
+                       ctx.Fail(std::string("Invalid glyph: ") + e.what());
+                   }
+                   x->SetDropDownButtonGlyph(&glyph);
+               }));
+    c.Property("Etched", Bool(&T::Etched, &T::SetEtched));
+    c.Property("Images", ui::ComponentProperty<T, gfx::TImageList>([](T* x) { return x->Images(); },
+                                                                   [](T* x, gfx::TImageList* v) { x->SetImages(v); }));
     c.Property("FocusControl", ui::ComponentProperty<T, ui::TWinControl>([](T* x) { return x->FocusControl(); },
                                                                         [](T* x, ui::TWinControl* v) { x->SetFocusControl(v); }));
     // Version reads back the control's own; a written value is ignored.

@@ -122,7 +122,7 @@ bool DrawThemeBackground(HTHEME theme, TCanvas& canvas, int part, int state, con
         }
         return false;
     case TThemeClass::ComboBox:
-        if (part != CP_DROPDOWNBUTTON) return false;
+        if (part != CP_DROPDOWNBUTTON && part != CP_DROPDOWNBUTTONRIGHT) return false;
         DrawThemedComboButton(canvas, rect, simple(state));
         return true;
     case TThemeClass::Spin:

@@ -19,7 +19,7 @@ constexpr int BP_PUSHBUTTON = 1, BP_RADIOBUTTON = 2, BP_CHECKBOX = 3;
 constexpr int PBS_NORMAL = 1, PBS_HOT = 2, PBS_PRESSED = 3, PBS_DISABLED = 4, PBS_DEFAULTED = 5;
 constexpr int CBS_UNCHECKEDNORMAL = 1, CBS_CHECKEDNORMAL = 5, CBS_MIXEDNORMAL = 9;  // +1 hot, +2 pressed, +3 disabled
 constexpr int RBS_UNCHECKEDNORMAL = 1, RBS_CHECKEDNORMAL = 5;                       // +1 hot, +2 pressed, +3 disabled
-constexpr int CP_DROPDOWNBUTTON = 1;
+constexpr int CP_DROPDOWNBUTTON = 1, CP_DROPDOWNBUTTONRIGHT = 6;
 constexpr int CBXS_NORMAL = 1, CBXS_HOT = 2, CBXS_PRESSED = 3, CBXS_DISABLED = 4;
 constexpr int SPNP_UP = 1, SPNP_DOWN = 2;
 constexpr int UPS_NORMAL = 1, UPS_HOT = 2, UPS_PRESSED = 3, UPS_DISABLED = 4;

@@ -16,6 +16,25 @@ TPopupWindow::TPopupWindow(rtl::TComponent* AOwner) : TCustomForm(AOwner)
     FControlStyle |= csOpaque;
 }
 
+void TPopupWindow::SetDropShadow(bool value)
+{
+    if (FDropShadow == value) return;
+    FDropShadow = value;
+    UpdateShadow();
+}
+
+void TPopupWindow::UpdateShadow()
+{
+    TWinControl* host = FOwnerControl != nullptr ? FOwnerControl->TopLevelWindow() : nullptr;
+    FShadow.Update(BoundsRect(), host, FDropShadow && Visible());
+}
+
+void TPopupWindow::BoundsChanged(const rtl::TRect& oldBounds)
+{
+    TCustomForm::BoundsChanged(oldBounds);
+    UpdateShadow();
+}
+
 void TPopupWindow::SetSizeConstraints(int minWidth, int minHeight, int maxWidth, int maxHeight)
 {
     FMinWidth = minWidth;
@@ -116,6 +135,7 @@ void TPopupWindow::WndProc(TMessage& Message)
         break;
     }
     TCustomForm::WndProc(Message);
+    if (Message.Msg == CM_VISIBLECHANGED) UpdateShadow();
 }
 
 void TPopupWindow::BeginCornerSizing()

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "platform/ui/Forms.h"
+#include "platform/ui/WindowShadow.h"
 
 namespace ui {
 
@@ -30,6 +31,12 @@ public:
     TWinControl* OwnerControl() const { return FOwnerControl; }
     void SetOwnerControl(TWinControl* control) { FOwnerControl = control; }
     bool TopMost() const { return true; }
+    // While shown, the pop-up casts a shadow on its owner's window along its right and
+    // bottom edges (the window class's drop-shadow style).
+    bool DropShadow() const { return FDropShadow; }
+    void SetDropShadow(bool value);
+    // The shadow as the owner's window paints it; nullptr before it first showed.
+    const TWindowOverlay* Shadow() const { return FShadow.Overlay(); }
 
     // Smallest and largest size; a limit of 0 or less is absent.
     void SetSizeConstraints(int minWidth, int minHeight, int maxWidth = 0, int maxHeight = 0);
@@ -54,8 +61,10 @@ public:
 protected:
     void WndProc(TMessage& Message) override;
     void Deactivate() override;
+    void BoundsChanged(const rtl::TRect& oldBounds) override;
 
 private:
+    void UpdateShadow();
     void DeactivatePopup(TPopupDeactivation reason);
     void BeginCornerSizing();
     void TrackCornerSizing();
@@ -66,6 +75,8 @@ private:
     int FMaxHeight = 0;
     std::int64_t FDeactivatedAt = 0;
     bool FSizing = false;
+    bool FDropShadow = false;
+    TWindowShadow FShadow;
     rtl::TPoint FSizingStart{};
     rtl::TSize FSizingStartSize{};
 };

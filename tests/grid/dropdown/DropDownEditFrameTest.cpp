@@ -316,6 +316,8 @@ TEST_F(DropDownEditFrameTest, SettingsLoadFromAFormDescriptionAndAssignCopiesThe
                              "    DropDownEnabled = False\n"
                              "    DropDownButtonWidth = 24\n"
                              "    DropDownButtonHint = 'Pick one'\n"
+                             "    DropDownShadow = False\n"
+                             "    ForceShadow = True\n"
                              "  end\n"
                              "end\n",
                              "settings.dfm", owner);
@@ -331,15 +333,19 @@ TEST_F(DropDownEditFrameTest, SettingsLoadFromAFormDescriptionAndAssignCopiesThe
     EXPECT_FALSE(pick->Button()->Enabled());
     EXPECT_EQ(pick->Button()->Width(), 24);
     EXPECT_EQ(pick->Button()->Hint(), "Pick one");
+    EXPECT_FALSE(pick->DropDownShadow());
+    EXPECT_TRUE(pick->ForceShadow());
 
     Edit->Assign(pick);
+    EXPECT_FALSE(Edit->DropDownShadow());
+    EXPECT_TRUE(Edit->ForceShadow());
     EXPECT_TRUE(Edit->ReturnIsTab());
     EXPECT_FALSE(Edit->DefaultHandling());
     EXPECT_FALSE(Edit->FocusDraw());
     EXPECT_TRUE(Edit->Flat());
     EXPECT_FALSE(Edit->Button()->Enabled());
     EXPECT_EQ(Edit->Button()->Width(), 24);
-    EXPECT_EQ(Edit->Button()->Left(), Edit->ClientWidth() - 24);
+    EXPECT_EQ(Edit->Button()->Left(), Edit->Width() - 24 - 3) << "the flat look's place";
     EXPECT_EQ(Edit->Button()->Hint(), "Pick one");
 }
 

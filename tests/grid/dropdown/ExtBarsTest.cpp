@@ -9,6 +9,9 @@
 #include "grid/dropdown/ExtBars.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
 
@@ -41,7 +44,10 @@ protected:
             item->SetCaption(b.caption);
             item->SetModalResult(b.result);
         }
-        Edit->OnDropDownFooterButtonClick = [this](rtl::TObject*, int index) { Clicked.push_back(index); };
+        Edit->OnDropDownFooterButtonClick = [this](rtl::TObject* sender, int index) {
+            EXPECT_EQ(sender, Edit);
+            Clicked.push_back(index);
+        };
         Edit->OnDropUp = [this](rtl::TObject*, bool cancelled) { DropUps.push_back(cancelled); };
         Form->Show();
         App->ActivateForm(Form);
@@ -151,6 +157,52 @@ TEST_F(DropDownBarsTest, ButtonFacesFollowTheStateOnPixels)
     b->SetEnabled(true);
     THeadlessBackend::MouseMove(Popup->Header(), 3, 3);
     EXPECT_EQ(face(), THeadlessBackend::Pixel(&Footer(), b->Left() - 1, b->Top() + 2));
+}
+
+TEST_F(DropDownBarsTest, TheDropDownsImagesShowInTheHeaderAndOnItsButtons)
+{
+    constexpr gfx::TColor Green = 0x00C000;
+    constexpr gfx::TColor Magenta = 0xC000C0;
+    auto* images = new gfx::TImageList(Form);
+    images->SetSize(16, 16);
+    gfx::TBitmap strip(32, 16);
+    strip.Canvas().Brush().SetColor(Green);
+    strip.Canvas().FillRect(rtl::Rect(0, 0, 16, 16));
+    strip.Canvas().Brush().SetColor(Magenta);
+    strip.Canvas().FillRect(rtl::Rect(16, 0, 32, 16));
+    ASSERT_EQ(images->Add(strip), 0);
+    Edit->HideDropDown(false);
+    Edit->SetImages(images);
+    Edit->DropDownHeader().SetImageIndex(0);
+    Edit->DropDownHeader().SetCaption("");
+    THeaderButton* item = Edit->DropDownHeader().Buttons().Add();
+    item->SetCaption("Go");
+    item->SetImageIndex(1);
+    Edit->ShowDropDown();
+    App->ProcessMessages();
+    TExtHeader* header = Popup->Header();
+    // Inside the border (1), 4 pixels in, vertically centred in the 20 rows left.
+    EXPECT_EQ(THeadlessBackend::Pixel(header, 5, 3), Green);
+    EXPECT_EQ(THeadlessBackend::Pixel(header, 20, 18), Green);
+    EXPECT_NE(THeadlessBackend::Pixel(header, 4, 10), Green);
+    EXPECT_NE(THeadlessBackend::Pixel(header, 21, 10), Green);
+    // The button is as wide as the larger of image and text plus 8, its image 4 pixels in.
+    ASSERT_EQ(header->ButtonCount(), 1);
+    TExtButton* go = header->Button(0);
+    EXPECT_GE(go->Width(), 24);
+    EXPECT_EQ(go->Height(), 17) << "the image's 16 + 4 is cut to the bar's button area";
+    EXPECT_EQ(THeadlessBackend::Pixel(go, 4, 0), Magenta);
+    EXPECT_EQ(THeadlessBackend::Pixel(go, 19, 15), Magenta);
+
+    // Freeing the list forgets it everywhere; the bars paint on without it.
+    delete images;
+    EXPECT_EQ(Edit->Images(), nullptr);
+    EXPECT_EQ(header->Images(), nullptr);
+    header->Invalidate();
+    go->Invalidate();
+    App->ProcessMessages();
+    EXPECT_NE(THeadlessBackend::Pixel(header, 10, 10), Green);
+    EXPECT_NE(THeadlessBackend::Pixel(go, 10, 8), Magenta);
 }
 
 TEST_F(DropDownBarsTest, HeaderPaintsGradientAndOnlyItsBottomLineInsideThePopupFrame)

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -191,6 +193,99 @@ TEST_F(DropDownEditTest, AltGrCharactersGoThroughTheTypeFilter)
     THeadlessBackend::KeyUp(ui::VK_MENU);
     THeadlessBackend::KeyUp(ui::VK_CONTROL);
     EXPECT_EQ(Edit->Text(), "125");
+}
+
+TEST_F(DropDownEditTest, TabbingInSelectsTheValueSoTypingKeepsPrefixAndSuffix)
+{
+    Edit->SetPrefix("$");
+    Edit->SetSuffix(" kg");
+    Edit->SetText("12");
+    Other->SetFocus();
+    THeadlessBackend::PressKey(ui::VK_TAB);
+    ASSERT_EQ(ui::TInputRouter::Focus(), Edit);
+    EXPECT_EQ(Edit->SelStart(), 1);
+    EXPECT_EQ(Edit->SelLength(), 2);
+    THeadlessBackend::TypeText("7");
+    EXPECT_EQ(Edit->WindowText(), "$7 kg");
+
+    // Without auto-select a float edit puts the caret before its decimal separator.
+    Edit->SetPrefix("");
+    Edit->SetSuffix("");
+    Edit->SetEditType(etFloat);
+    Edit->SetPrecision(2);
+    Edit->SetText("3.25");
+    Edit->SetAutoSelect(false);
+    Other->SetFocus();
+    THeadlessBackend::PressKey(ui::VK_TAB);
+    ASSERT_EQ(ui::TInputRouter::Focus(), Edit);
+    EXPECT_EQ(Edit->SelStart(), 1);
+    EXPECT_EQ(Edit->SelLength(), 0);
+}
+
+TEST_F(DropDownEditTest, ClicksKeepTheCaretAndSelectionOnTheValue)
+{
+    Edit->SetPrefix("$");
+    Edit->SetSuffix(" kg");
+    Start("12", 1);
+    // Beyond the text: the caret stops at the value's end, not in the suffix.
+    THeadlessBackend::Click(Edit, 100, 8);
+    EXPECT_EQ(Edit->SelStart(), 3);
+    EXPECT_EQ(Edit->SelLength(), 0);
+    // On the prefix: the whole value is selected.
+    THeadlessBackend::Click(Edit, 0, 8);
+    EXPECT_EQ(Edit->SelStart(), 1);
+    EXPECT_EQ(Edit->SelLength(), 2);
+
+    // A press inside the selection keeps it; the release puts the caret there.
+    Edit->SetSelStart(0);
+    Edit->SetSelLength(6);
+    THeadlessBackend::MouseDown(Edit, 100, 8);
+    EXPECT_EQ(Edit->SelLength(), 6);
+    THeadlessBackend::MouseUp(Edit, 100, 8);
+    EXPECT_EQ(Edit->SelStart(), 3);
+    EXPECT_EQ(Edit->SelLength(), 0);
+}
+
+TEST_F(DropDownEditTest, ClipboardKeysGoThroughTheTypeChecksAndTheVetoEvents)
+{
+    Edit->SetPrefix("$");
+    Edit->SetEditType(etNumeric);
+    Start("1", 2);
+    ui::Clipboard().SetAsText("12a");
+    THeadlessBackend::PressKey('V', ui::ssCtrl);
+    EXPECT_EQ(Edit->Text(), "1") << "Ctrl+V cannot paste what typing could not enter";
+    ui::Clipboard().SetAsText("23");
+    THeadlessBackend::PressKey(ui::VK_INSERT, ui::ssShift);
+    EXPECT_EQ(Edit->Text(), "123");
+
+    std::vector<std::string> events;
+    bool allow = false;
+    Edit->OnClipboardCopy = [&](rtl::TObject*, const std::string& text, bool& ok) {
+        events.push_back("copy " + text);
+        ok = allow;
+    };
+    Edit->OnClipboardCut = [&](rtl::TObject*, const std::string& text, bool& ok) {
+        events.push_back("cut " + text);
+        ok = allow;
+    };
+    ui::Clipboard().SetAsText("old");
+    Start("123", 1, 2);  // "12" selected after the prefix
+    THeadlessBackend::PressKey('C', ui::ssCtrl);
+    THeadlessBackend::PressKey('X', ui::ssCtrl);
+    EXPECT_EQ(ui::Clipboard().AsText(), "old") << "both refused";
+    EXPECT_EQ(Edit->Text(), "123");
+    allow = true;
+    THeadlessBackend::PressKey(ui::VK_INSERT, ui::ssCtrl);
+    EXPECT_EQ(ui::Clipboard().AsText(), "12");
+    THeadlessBackend::PressKey(ui::VK_DELETE, ui::ssShift);
+    EXPECT_EQ(Edit->Text(), "3");
+    // The cut's own copy fires no copy event.
+    EXPECT_EQ(events, (std::vector<std::string>{"copy 12", "cut 12", "copy 12", "cut 12"}));
+
+    Edit->SetReadOnly(true);
+    Start("45", 1, 2);
+    THeadlessBackend::PressKey('X', ui::ssCtrl);
+    EXPECT_EQ(events.size(), 4u) << "a read-only edit cuts nothing and asks nobody";
 }
 
 TEST_F(DropDownEditTest, PasteIsCheckedByTypeAndCanBeRefused)

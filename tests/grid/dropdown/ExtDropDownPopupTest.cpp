@@ -36,6 +36,17 @@ public:
     }
 };
 
+// A list-like drop-down that counts the item steps of the wheel.
+class TSteppingDropDown : public TExtDropDown {
+public:
+    using TExtDropDown::TExtDropDown;
+    std::vector<std::string> Steps;
+
+protected:
+    void SelectNextItem() override { Steps.push_back("next"); }
+    void SelectPreviousItem() override { Steps.push_back("previous"); }
+};
+
 class DropDownPopupTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -161,6 +172,124 @@ TEST_F(DropDownPopupTest, KeysOpenAndCloseIt)
     THeadlessBackend::PressKey(ui::VK_UP, ui::ssAlt);
     EXPECT_FALSE(Edit->DroppedDown());
     EXPECT_EQ(Events.back(), "DropUp");
+}
+
+TEST_F(DropDownPopupTest, ThePopupCastsItsShadowOnTheFormBelowWhileItShows)
+{
+    Form->SetColor(gfx::clWhite);
+    auto formPixel = [&](int x, int y) {
+        App->ProcessMessages();
+        return THeadlessBackend::Pixel(Form, x, y);
+    };
+    auto darkened = [&](int x, int y) { return (formPixel(x, y) & 0xFF) < 0xFF; };
+    std::vector<std::string> shownAt;
+    Edit->DropDownForm()->OnShow = [&](rtl::TObject*) {
+        shownAt.push_back(std::to_string(Edit->DropDownForm()->Width()) + "x" +
+                          std::to_string(Edit->DropDownForm()->Height()));
+    };
+    Edit->ShowDropDown();
+    // The pop-up covers form pixels 10..129 x 30..121; its shadow is 4 pixels down and right.
+    ASSERT_EQ(PopupBounds(), rtl::Bounds(110, 130, 120, 92));
+    EXPECT_TRUE(darkened(131, 80)) << "band along the right edge";
+    EXPECT_TRUE(darkened(60, 124)) << "band along the bottom edge";
+    EXPECT_FALSE(darkened(131, 32)) << "the shadow starts 4 pixels below the top";
+    EXPECT_FALSE(darkened(135, 80));
+    EXPECT_FALSE(darkened(12, 124)) << "and 4 pixels right of the left edge";
+    Edit->HideDropDown(false);
+    EXPECT_FALSE(darkened(131, 80)) << "the shadow goes with the pop-up";
+
+    Edit->SetDropDownShadow(false);
+    Edit->ShowDropDown();
+    EXPECT_FALSE(darkened(131, 80));
+    EXPECT_FALSE(darkened(60, 124));
+    Edit->HideDropDown(false);
+
+    // ForceShadow shows the pop-up at 1 x 1 first; the shadow then lies along the final size.
+    Edit->SetDropDownShadow(true);
+    Edit->SetForceShadow(true);
+    Edit->ShowDropDown();
+    EXPECT_EQ(shownAt, (std::vector<std::string>{"120x92", "120x92", "1x1"}));
+    ASSERT_NE(Edit->DropDownForm()->Shadow(), nullptr);
+    EXPECT_EQ(Edit->DropDownForm()->Shadow()->ScreenBounds(), rtl::Bounds(114, 134, 120, 92));
+    EXPECT_TRUE(darkened(131, 80));
+    EXPECT_TRUE(darkened(60, 124));
+}
+
+TEST_F(DropDownPopupTest, TheWheelStepsItemsOverTheEditOrItsOpenPopup)
+{
+    auto* list = new TSteppingDropDown(Form);
+    list->SetParent(Form);
+    list->SetBounds(200, 10, 150, 21);
+    auto* content = new TContent(list);
+    list->SetControl(content);
+    list->SetFocus();  // the wheel goes to the focused control
+    THeadlessBackend::Wheel(list, -120, 20, 8);
+    THeadlessBackend::Wheel(list, 120, 20, 8);
+    THeadlessBackend::Wheel(list, -120, 20, 80);  // closed, the pointer below the edit
+    EXPECT_EQ(list->Steps, (std::vector<std::string>{"next", "previous"}));
+
+    list->ShowDropDown();
+    ASSERT_TRUE(list->DroppedDown());
+    THeadlessBackend::Wheel(content, -120, 5, 5);
+    THeadlessBackend::Wheel(content, 120, 5, 5);
+    THeadlessBackend::Wheel(list, -120, 20, 80);
+    EXPECT_EQ(list->Steps, (std::vector<std::string>{"next", "previous", "next", "previous", "next"}));
+}
+
+TEST_F(DropDownPopupTest, AnEditThatCannotBeTypedInIsAPureSelector)
+{
+    Edit->SetEditorEnabled(false);
+    Edit->SetText("kept");
+    Edit->SetSelStart(2);
+    // Keys that would change the value or move the caret are dropped.
+    for (int key : {ui::VK_DELETE, ui::VK_BACK, ui::VK_HOME, ui::VK_LEFT, ui::VK_END}) THeadlessBackend::PressKey(key);
+    THeadlessBackend::TypeText("X");
+    EXPECT_EQ(Edit->Text(), "kept");
+    EXPECT_EQ(Edit->SelStart(), 2);
+
+    // F4 opens and closes; Escape closes restoring the value, Enter closes keeping it.
+    THeadlessBackend::PressKey(ui::VK_F4);
+    ASSERT_TRUE(Edit->DroppedDown());
+    THeadlessBackend::PressKey(ui::VK_F4);
+    EXPECT_FALSE(Edit->DroppedDown());
+    THeadlessBackend::PressKey(ui::VK_F4);
+    Edit->SetTextDirect("changed");
+    THeadlessBackend::PressKey(ui::VK_ESCAPE);
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_EQ(Edit->Text(), "kept");
+    THeadlessBackend::PressKey(ui::VK_DOWN, ui::ssAlt);
+    ASSERT_TRUE(Edit->DroppedDown());
+    Edit->SetTextDirect("picked");
+    THeadlessBackend::PressKey(ui::VK_RETURN);
+    EXPECT_FALSE(Edit->DroppedDown());
+    EXPECT_EQ(Edit->Text(), "picked");
+    EXPECT_EQ(Events.back(), "DropUp");
+
+    // A click on the edit opens the pop-up, not within 250 ms of its last deactivation.
+    Clock.Advance(1000);
+    Edit->ShowDropDown();
+    THeadlessBackend::Click(Other, 5, 5);
+    ASSERT_FALSE(Edit->DroppedDown());
+    Clock.Advance(100);
+    THeadlessBackend::Click(Edit, 20, 5);
+    EXPECT_FALSE(Edit->DroppedDown());
+    Clock.Advance(200);
+    THeadlessBackend::Click(Edit, 20, 5);
+    EXPECT_TRUE(Edit->DroppedDown());
+    Edit->HideDropDown(false);
+
+    // With ReturnIsTab, Enter moves the focus on instead of closing.
+    Edit->SetReturnIsTab(true);
+    Edit->SetFocus();
+    THeadlessBackend::PressKey(ui::VK_RETURN);
+    App->ProcessMessages();
+    EXPECT_EQ(ui::TInputRouter::Focus(), Other);
+
+    // Read-only: the keys no longer open it.
+    Edit->SetFocus();
+    Edit->SetReadOnly(true);
+    THeadlessBackend::PressKey(ui::VK_F4);
+    EXPECT_FALSE(Edit->DroppedDown());
 }
 
 // The drop-down's bar events reach the header and footer of the pop-up the user opens.

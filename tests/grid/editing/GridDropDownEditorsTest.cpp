@@ -40,8 +40,8 @@ TEST_F(ControlDropDownTest, OpensOverTheCellAndItsPopupCarriesTheControlLooksBar
     Grid->ControlLook().DropDownFooter().Buttons().Add()->SetCaption("Apply");
     Grid->ControlLook().DropDownFooter().Buttons().Items(0)->SetModalResult(1);
     std::vector<std::string> clicks;
-    Grid->OnDropDownFooterButtonClick = [&](rtl::TObject* sender, int index) {
-        clicks.push_back(std::to_string(Grid->Col()) + "," + std::to_string(Grid->Row()) + ":" + std::to_string(index));
+    Grid->OnDropDownFooterButtonClick = [&](rtl::TObject* sender, int col, int row, int index) {
+        clicks.push_back(std::to_string(col) + "," + std::to_string(row) + ":" + std::to_string(index));
         EXPECT_EQ(sender, Grid);
     };
     OpenCell();
@@ -76,6 +76,34 @@ TEST_F(ControlDropDownTest, OpensOverTheCellAndItsPopupCarriesTheControlLooksBar
     EXPECT_FALSE(Grid->EditorMode());
     EXPECT_FALSE(Editor().Visible());
     EXPECT_EQ(Grid->Cells(2, 2), "chosen");
+}
+
+TEST_F(ControlDropDownTest, HeaderAndFooterButtonClicksCarryTheEditedCellAndTheButtonIndex)
+{
+    Grid->SetCells(3, 1, "other");
+    THeaderButtons& headerButtons = Grid->ControlLook().DropDownHeader().Buttons();
+    headerButtons.Add()->SetCaption("A");
+    headerButtons.Add()->SetCaption("B");
+    Grid->ControlLook().DropDownFooter().Buttons().Add()->SetCaption("Keep");
+    std::vector<std::string> clicks;
+    Grid->OnDropDownHeaderButtonClick = [&](rtl::TObject* sender, int col, int row, int index) {
+        EXPECT_EQ(sender, Grid);
+        clicks.push_back("header " + std::to_string(col) + "," + std::to_string(row) + ":" + std::to_string(index));
+    };
+    Grid->OnDropDownFooterButtonClick = [&](rtl::TObject* sender, int col, int row, int index) {
+        EXPECT_EQ(sender, Grid);
+        clicks.push_back("footer " + std::to_string(col) + "," + std::to_string(row) + ":" + std::to_string(index));
+    };
+    Open(Editor(), edControlDropDown, 3, 1);
+    Press(ui::VK_F4);
+    ASSERT_TRUE(Editor().DroppedDown());
+    TDropDownForm* popup = Editor().DropDownForm();
+    ASSERT_EQ(popup->Header()->ButtonCount(), 2);
+    // The second collection item stands left of the first; a click on it reports index 1.
+    ui::THeadlessBackend::Click(popup->Header()->Button(1), 3, 3);
+    ui::THeadlessBackend::Click(popup->Footer()->Button(0), 3, 3);
+    EXPECT_TRUE(Editor().DroppedDown()) << "buttons without a modal result leave the pop-up open";
+    EXPECT_EQ(clicks, (std::vector<std::string>{"header 3,1:1", "footer 3,1:0"}));
 }
 
 TEST_F(ControlDropDownTest, EscapeRestoresTheStoredValueAndEnterStoresTheTypedOne)
