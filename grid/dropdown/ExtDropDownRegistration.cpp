@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "grid/dropdown/ExtControlDropDown.h"
+#include "grid/dropdown/ListDropDownRegistration.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/ImageList.h"
@@ -257,6 +258,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     control.Property("Control", ui::ComponentProperty<TExtControlDropDown, ui::TControl>(
                                     [](TExtControlDropDown* x) { return x->Control(); },
                                     [](TExtControlDropDown* x, ui::TControl* v) { x->SetControl(v); }));
+    RegisterListDropDownClasses(registry);
 }
 
 void RegisterDropDownClasses()

@@ -6,6 +6,8 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/editing/GridDropDownEditors.h"
+#include "grid/editing/GridMemoDropDown.h"
+#include "grid/editing/GridTrackbarDropDown.h"
 #include "grid/editing/GridEditors.h"
 #include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/editing/GridSpinEditors.h"
@@ -170,7 +172,8 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     // without a control until the edit is closed.
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
-                        kind == edDateTimeEdit || kind == edControlDropDown;
+                        kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
+                        kind == edMemoDropDown;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -361,6 +364,26 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         Open(dd, look.Color);
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+    } else if (kind == edTrackbarDropDown || kind == edMemoDropDown) {
+        // The track bar takes the cell's integer, the memo its lines; a typed start character
+        // goes into the edit.
+        TExtCustomDropDown* dd = nullptr;
+        if (kind == edTrackbarDropDown) {
+            TGridTrackbarDropDown& track = *GridTrackbarDropDown(*this);
+            track.ShowCellText(text);
+            dd = &track;
+        } else {
+            TGridMemoDropDown& memo = *GridMemoDropDown(*this);
+            memo.ShowCellText(text);
+            dd = &memo;
+        }
+        dd->SetComponentStyle(Style());
+        GetEditorProp(realCol, ARow, nullptr);
+        dd->SetBorderThickness(0);
+        Place(*dd, r);
+        Open(*dd, look.Color);
+        if (FStartEditChar != 0) dd->Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        if (MouseActions().DirectComboDrop()) dd->ShowDropDown();
     } else if (kind == edCheckBox) {
         TGridCheckBox& cb = *EditCheck();
         cb.ReCreate();
@@ -427,6 +450,17 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         // An open pop-up closes keeping what it shows; the text is the cell's value.
         if (dd.DroppedDown()) dd.HideDropDown(false);
         SetCellFromEditor(realCol, ARow, dd.Text());
+        Close(dd, *this);
+    } else if (kind == edTrackbarDropDown) {
+        TGridTrackbarDropDown& dd = *GridTrackbarDropDown(*this);
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetCellFromEditor(realCol, ARow, dd.Value());
+        Close(dd, *this);
+    } else if (kind == edMemoDropDown) {
+        // The memo's lines, each followed by a line break; a cell left as it was keeps its text.
+        TGridMemoDropDown& dd = *GridMemoDropDown(*this);
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetCellFromEditor(realCol, ARow, dd.Value());
         Close(dd, *this);
     } else if (kind == edCustom) {
         HideEditLink(ACol, ARow);
