@@ -213,6 +213,14 @@ public:
     TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
     void SetSelectionColorStyle(TSelectionColorStyle value) { ApplySelectionColorStyle(value); }
     virtual void ApplySelectionColorStyle(TSelectionColorStyle style);
+    // The selected item's background in the selection colour style: a flat fill with
+    // scCustom, else the style's rounded selection; `segment` tells which part of a row of
+    // cells the rectangle is (TSelectionSegment).
+    virtual void DrawSelectionBackground(gfx::TCanvas& canvas, const rtl::TRect& rect, int segment,
+                                         gfx::TColor corner);
+    // Banded gradient from `from` to `to`, top to bottom when `vertical`.
+    virtual void DrawGradientBackground(gfx::TCanvas& canvas, gfx::TColor from, bool vertical, const rtl::TRect& rect,
+                                        int steps, gfx::TColor to);
 
     // --- caption label ---
     // The label is made when a caption is first set, on the edit's parent, and placed beside
@@ -268,6 +276,15 @@ protected:
     virtual void UpdateDropDownSize();
     virtual void DoHideDropDown(bool cancel);
     virtual void DropDownClosed();
+    // Keys of the pop-up's content: by default each goes to the edit as a message.
+    virtual void DropDownControlKeyDown(ui::WORD& key, ui::TShiftState shift);
+    virtual void DropDownControlKeyUp(ui::WORD& key, ui::TShiftState shift);
+    virtual void DropDownControlKeyPress(char32_t& key);
+    // The wheel over the edit steps through the values of drop-downs that have a list.
+    bool DoMouseWheelDown(ui::TShiftState Shift, rtl::TPoint MousePos) override;
+    bool DoMouseWheelUp(ui::TShiftState Shift, rtl::TPoint MousePos) override;
+    virtual void SelectNextItem() {}
+    virtual void SelectPreviousItem() {}
 
 private:
     void UpdateLabel();

@@ -150,9 +150,13 @@ void TExtCustomDropDown::DoShowDropDown()
     FDropDownForm->SetSizeConstraints(80, 50);
     auto* content = dynamic_cast<ui::TWinControl*>(FControl);
     if (content != nullptr) {
-        content->OnKeyDown = [this](rtl::TObject*, ui::WORD& key, ui::TShiftState) { Perform(ui::WM_KEYDOWN, key, 0); };
-        content->OnKeyPress = [this](rtl::TObject*, char32_t& key) { Perform(ui::WM_CHAR, key, 0); };
-        content->OnKeyUp = [this](rtl::TObject*, ui::WORD& key, ui::TShiftState) { Perform(ui::WM_KEYUP, key, 0); };
+        content->OnKeyDown = [this](rtl::TObject*, ui::WORD& key, ui::TShiftState shift) {
+            DropDownControlKeyDown(key, shift);
+        };
+        content->OnKeyPress = [this](rtl::TObject*, char32_t& key) { DropDownControlKeyPress(key); };
+        content->OnKeyUp = [this](rtl::TObject*, ui::WORD& key, ui::TShiftState shift) {
+            DropDownControlKeyUp(key, shift);
+        };
     }
     std::optional<rtl::TPoint> placed = PlaceDropDown();
     if (!placed) {
@@ -167,6 +171,35 @@ void TExtCustomDropDown::DoShowDropDown()
     FDropDownForm->Popup(rtl::Bounds(corner.X, corner.Y, FDropDownForm->Width(), height), focus);
     UpdateDropDownLayout();
     FDoShowBusy = false;
+}
+
+void TExtCustomDropDown::DropDownControlKeyDown(ui::WORD& key, ui::TShiftState /*shift*/)
+{
+    Perform(ui::WM_KEYDOWN, key, 0);
+}
+
+void TExtCustomDropDown::DropDownControlKeyUp(ui::WORD& key, ui::TShiftState /*shift*/)
+{
+    Perform(ui::WM_KEYUP, key, 0);
+}
+
+void TExtCustomDropDown::DropDownControlKeyPress(char32_t& key)
+{
+    Perform(ui::WM_CHAR, key, 0);
+}
+
+bool TExtCustomDropDown::DoMouseWheelDown(ui::TShiftState Shift, rtl::TPoint MousePos)
+{
+    if (ui::TMaskEdit::DoMouseWheelDown(Shift, MousePos)) return true;
+    SelectNextItem();
+    return true;
+}
+
+bool TExtCustomDropDown::DoMouseWheelUp(ui::TShiftState Shift, rtl::TPoint MousePos)
+{
+    if (ui::TMaskEdit::DoMouseWheelUp(Shift, MousePos)) return true;
+    SelectPreviousItem();
+    return true;
 }
 
 void TExtCustomDropDown::HideDropDown(bool cancelChanges)
