@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "grid/dropdown/ExtControlDropDown.h"
+#include "grid/dropdown/MultiColumnDropDownRegistration.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/ui/ClassRegistry.h"
 
@@ -226,6 +227,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     control.Property("Control", ui::ComponentProperty<TExtControlDropDown, ui::TControl>(
                                     [](TExtControlDropDown* x) { return x->Control(); },
                                     [](TExtControlDropDown* x, ui::TControl* v) { x->SetControl(v); }));
+    RegisterMultiColumnDropDown(registry);
 }
 
 void RegisterDropDownClasses()
