@@ -2,7 +2,9 @@
 // presets of the selected-item colours.
 #include <array>
 
+#include "grid/dropdown/DropDownRoutines.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
+#include "grid/foundation/ExtUtilGradients.h"
 #include "platform/gfx/GraphicsObjects.h"
 
 namespace grid {
@@ -157,6 +159,41 @@ void TExtCustomDropDown::ApplySelectionColorStyle(TSelectionColorStyle style)
         break;
     case scCustom: break;
     }
+}
+
+namespace {
+
+// Corner pixels, outer border, bottom inner line, top inner line, lower half end and start.
+struct TSelectionLook {
+    TSelectionColorStyle Style;
+    gfx::TColor Corner, Border, InnerDark, InnerLight, LowerEnd, LowerStart;
+};
+constexpr std::array<TSelectionLook, 3> SelectionLooks{{
+    {scOffice2007, 0xC3D9DF, 0x8DD7D3, 0xCAF8FF, 0xF4FEFF, 0xB3F1FC, 0x58D4FC},
+    {scWindowsVista, 0xFCEDCB, 0xFDDE99, 0xFDF5E7, 0xFDFBF6, gfx::clNone, gfx::clNone},
+    {scWindows7, 0xE0C5AE, 0xCEA27D, 0xFDEADB, 0xFDF4EB, gfx::clNone, gfx::clNone},
+}};
+
+}  // namespace
+
+void TExtCustomDropDown::DrawSelectionBackground(gfx::TCanvas& canvas, const rtl::TRect& rect, int segment,
+                                                 gfx::TColor corner)
+{
+    for (const TSelectionLook& look : SelectionLooks) {
+        if (look.Style != FSelectionColorStyle) continue;
+        DrawRoundedSelectionRect(canvas, FSelectionColor, FSelectionColorTo, look.LowerStart, look.LowerEnd,
+                                 look.InnerLight, look.InnerDark, look.Border, look.Corner, corner, rect, segment);
+        return;
+    }
+    canvas.Brush().SetColor(FSelectionColor);
+    canvas.Pen().SetColor(FSelectionColor);
+    canvas.FillRect(rect);
+}
+
+void TExtCustomDropDown::DrawGradientBackground(gfx::TCanvas& canvas, gfx::TColor from, bool vertical,
+                                                const rtl::TRect& rect, int steps, gfx::TColor to)
+{
+    DrawBandedGradient(canvas, from, to, !vertical, rect, steps);
 }
 
 }  // namespace grid

@@ -238,6 +238,14 @@ public:
     TSelectionColorStyle SelectionColorStyle() const { return FSelectionColorStyle; }
     void SetSelectionColorStyle(TSelectionColorStyle value) { ApplySelectionColorStyle(value); }
     virtual void ApplySelectionColorStyle(TSelectionColorStyle style);
+    // The selected item's background in the selection colour style: a flat fill with
+    // scCustom, else the style's rounded selection; `segment` tells which part of a row of
+    // cells the rectangle is (TSelectionSegment).
+    virtual void DrawSelectionBackground(gfx::TCanvas& canvas, const rtl::TRect& rect, int segment,
+                                         gfx::TColor corner);
+    // Banded gradient from `from` to `to`, top to bottom when `vertical`.
+    virtual void DrawGradientBackground(gfx::TCanvas& canvas, gfx::TColor from, bool vertical, const rtl::TRect& rect,
+                                        int steps, gfx::TColor to);
 
     // --- caption label ---
     // The label is made when a caption is first set, on the edit's parent, and placed beside
@@ -307,6 +315,10 @@ protected:
     virtual void SelectNextItem() {}
     virtual void SelectPreviousItem() {}
     bool DoMouseWheel(ui::TShiftState Shift, int WheelDelta, rtl::TPoint MousePos) override;
+    // Keys of the pop-up's content: by default each goes to the edit as a message.
+    virtual void DropDownControlKeyDown(ui::WORD& key, ui::TShiftState shift);
+    virtual void DropDownControlKeyUp(ui::WORD& key, ui::TShiftState shift);
+    virtual void DropDownControlKeyPress(char32_t& key);
 
 private:
     void UpdateLabel();

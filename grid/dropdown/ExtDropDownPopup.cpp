@@ -186,9 +186,13 @@ void TExtCustomDropDown::DoShowDropDown()
     FDropDownForm->SetSizeConstraints(80, 50);
     auto* content = dynamic_cast<ui::TWinControl*>(FControl);
     if (content != nullptr) {
-        content->OnKeyDown = [this](rtl::TObject*, ui::WORD& key, ui::TShiftState) { Perform(ui::WM_KEYDOWN, key, 0); };
-        content->OnKeyPress = [this](rtl::TObject*, char32_t& key) { Perform(ui::WM_CHAR, key, 0); };
-        content->OnKeyUp = [this](rtl::TObject*, ui::WORD& key, ui::TShiftState) { Perform(ui::WM_KEYUP, key, 0); };
+        content->OnKeyDown = [this](rtl::TObject*, ui::WORD& key, ui::TShiftState shift) {
+            DropDownControlKeyDown(key, shift);
+        };
+        content->OnKeyPress = [this](rtl::TObject*, char32_t& key) { DropDownControlKeyPress(key); };
+        content->OnKeyUp = [this](rtl::TObject*, ui::WORD& key, ui::TShiftState shift) {
+            DropDownControlKeyUp(key, shift);
+        };
     }
     std::optional<rtl::TPoint> placed = PlaceDropDown();
     if (!placed) {
@@ -209,6 +213,21 @@ void TExtCustomDropDown::DoShowDropDown()
     FDropDownForm->Popup(rtl::Bounds(corner.X, corner.Y, width, height), focus);
     UpdateDropDownLayout();
     FDoShowBusy = false;
+}
+
+void TExtCustomDropDown::DropDownControlKeyDown(ui::WORD& key, ui::TShiftState /*shift*/)
+{
+    Perform(ui::WM_KEYDOWN, key, 0);
+}
+
+void TExtCustomDropDown::DropDownControlKeyUp(ui::WORD& key, ui::TShiftState /*shift*/)
+{
+    Perform(ui::WM_KEYUP, key, 0);
+}
+
+void TExtCustomDropDown::DropDownControlKeyPress(char32_t& key)
+{
+    Perform(ui::WM_CHAR, key, 0);
 }
 
 void TExtCustomDropDown::HideDropDown(bool cancelChanges)

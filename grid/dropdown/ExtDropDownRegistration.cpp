@@ -9,6 +9,7 @@
 
 #include "grid/dropdown/ExtControlDropDown.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
+#include "grid/dropdown/MultiColumnDropDownRegistration.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/ImageList.h"
@@ -259,6 +260,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
                                     [](TExtControlDropDown* x) { return x->Control(); },
                                     [](TExtControlDropDown* x, ui::TControl* v) { x->SetControl(v); }));
     RegisterListDropDownClasses(registry);
+    RegisterMultiColumnDropDown(registry);
 }
 
 void RegisterDropDownClasses()

@@ -7,6 +7,7 @@
 #include "grid/core/GridOptionsLook.h"
 #include "grid/editing/GridDropDownEditors.h"
 #include "grid/editing/GridMemoDropDown.h"
+#include "grid/editing/GridMultiColumnDropDown.h"
 #include "grid/editing/GridTrackbarDropDown.h"
 #include "grid/editing/GridEditors.h"
 #include "grid/dropdown/ExtDateTimePicker.h"
@@ -173,7 +174,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
-                        kind == edMemoDropDown;
+                        kind == edMemoDropDown || kind == edGridDropDown;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -384,6 +385,21 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         Open(*dd, look.Color);
         if (FStartEditChar != 0) dd->Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd->ShowDropDown();
+    } else if (kind == edGridDropDown) {
+        // The item whose lookup text is the cell's (the first for an empty cell), then the
+        // cell text itself; the control look's bars and the grid's style as for every drop-down.
+        TGridGridDropDown& dd = *GridDropDown(*this);
+        dd.SetDropDownHeader(&ControlLook().DropDownHeader());
+        dd.SetDropDownFooter(&ControlLook().DropDownFooter());
+        dd.SetComponentStyle(Style());
+        GetEditorProp(realCol, ARow, nullptr);
+        dd.SetBorderThickness(0);
+        Place(dd, r);
+        dd.SetItemIndex(text.empty() ? 0 : dd.GetItemIndex(text));
+        dd.SetText(text);
+        Open(dd, look.Color);
+        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
     } else if (kind == edCheckBox) {
         TGridCheckBox& cb = *EditCheck();
         cb.ReCreate();
@@ -461,6 +477,12 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         TGridMemoDropDown& dd = *GridMemoDropDown(*this);
         if (dd.DroppedDown()) dd.HideDropDown(false);
         SetCellFromEditor(realCol, ARow, dd.Value());
+        Close(dd, *this);
+    } else if (kind == edGridDropDown) {
+        TGridGridDropDown& dd = *GridDropDown(*this);
+        // An open list closes keeping the row it shows; the text is the cell's value.
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetCellFromEditor(realCol, ARow, dd.Text());
         Close(dd, *this);
     } else if (kind == edCustom) {
         HideEditLink(ACol, ARow);
