@@ -58,7 +58,6 @@ TGridDateTimePicker* TExtStringGrid::DateAndTimePicker()
         picker->SetKind(dkDateTime);
         picker->OnCloseUp = [this](rtl::TObject* Sender) { DatePickerCloseUp(Sender); };
         picker->OnChange = [this](rtl::TObject* Sender) { DateTimePickerChanged(Sender); };
-        picker->TimePicker()->OnChange = [this](rtl::TObject* Sender) { DateTimePickerChanged(Sender); };
         field = std::move(picker);
     }
     return static_cast<TGridDateTimePicker*>(field.get());

@@ -17,8 +17,6 @@ bool IsDateEditKey(ui::WORD k)
            k == ui::VK_END;
 }
 
-ui::UINT DTPShiftFocusMessage() { return ui::RegisterWindowMessage("DTPShiftFocus"); }
-
 }  // namespace
 
 // ===== TGridDatePicker
@@ -233,7 +231,7 @@ void TGridDateTimePicker::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
         Key = 0;
         return;
     }
-    bool timeFocused = TimePicker()->Focused();
+    bool timeFocused = TimePicker() != nullptr && TimePicker()->Focused();
     ui::TShiftState mods = Shift & (ssShift | ssCtrl | ssAlt);
     bool commit = (Key == VK_TAB && g.GridHandlesTab() && timeFocused && mods == 0) ||
                   (!timeFocused && mods == ssShift);

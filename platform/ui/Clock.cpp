@@ -3,6 +3,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "platform/rtl/DateTime.h"
 
 namespace ui {
 
@@ -19,6 +23,8 @@ public:
 
 TSteadyClock SteadyClock;
 std::atomic<TMonotonicClock*> CurrentClock{nullptr};
+std::atomic<TLocalTimeSource*> CurrentLocalTime{nullptr};
+std::atomic<TSleeper*> CurrentSleeper{nullptr};
 
 }  // namespace
 
@@ -41,6 +47,36 @@ std::int64_t GetTickCount64()
 unsigned GetTickCount()
 {
     return static_cast<unsigned>(GetTickCount64());
+}
+
+void SetLocalTimeSource(TLocalTimeSource* source)
+{
+    CurrentLocalTime.store(source);
+}
+
+double LocalNow()
+{
+    TLocalTimeSource* source = CurrentLocalTime.load();
+    return source != nullptr ? source->Now() : rtl::Now();
+}
+
+double LocalToday()
+{
+    return std::floor(LocalNow());
+}
+
+void SetSleeper(TSleeper* sleeper)
+{
+    CurrentSleeper.store(sleeper);
+}
+
+void SleepMs(int ms)
+{
+    if (TSleeper* sleeper = CurrentSleeper.load()) {
+        sleeper->SleepMs(ms);
+        return;
+    }
+    if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
 }  // namespace ui

@@ -31,4 +31,41 @@ bool MonotonicClockReplaced();
 std::int64_t GetTickCount64();
 unsigned GetTickCount();
 
+// The local date and time that "today" and live clocks show: the system's unless a test
+// installed its own.
+class TLocalTimeSource {
+public:
+    virtual ~TLocalTimeSource() = default;
+    // Days since 1899-12-30 plus the fraction of the day.
+    virtual double Now() const = 0;
+};
+
+// A local time that only changes when told to.
+class TManualLocalTime : public TLocalTimeSource {
+public:
+    explicit TManualLocalTime(double now) : FNow(now) {}
+    double Now() const override { return FNow; }
+    void Set(double now) { FNow = now; }
+
+private:
+    double FNow;
+};
+
+// Installs the local time source (not owned); nullptr restores the system's local time.
+void SetLocalTimeSource(TLocalTimeSource* source);
+double LocalNow();
+// Midnight of LocalNow().
+double LocalToday();
+
+// Blocking pauses on the user-interface thread; tests install one that only records them.
+class TSleeper {
+public:
+    virtual ~TSleeper() = default;
+    virtual void SleepMs(int ms) = 0;
+};
+
+// Installs the sleeper (not owned); nullptr restores real sleeping.
+void SetSleeper(TSleeper* sleeper);
+void SleepMs(int ms);
+
 }  // namespace ui

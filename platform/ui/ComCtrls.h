@@ -262,20 +262,44 @@ private:
 };
 enum TDTDateFormat { dfShort, dfLong };
 
+// Answers a text the user typed into a picker with input parsing on: Value holds the
+// locale's reading of it (0 when it does not convert); clearing Accept rejects it.
+using TDTUserInputEvent = std::function<void(rtl::TObject* Sender, const std::string& UserString,
+                                             rtl::TDateTime& Value, bool& Accept)>;
+
 // A field for a date or a time: the focused part (day, month, year, hours, …) steps with
 // the arrow keys and takes typed digits; Left and Right move between the parts.
+// Typed digits: the part commits (its value is set and OnChange fires) when it holds as
+// many digits as it can (two, four for the year) or when no further digit could keep it in
+// range (a 4 in the month, a 3 in the hours), so "712" in day-month order gives day 7 and
+// month 12; leaving the part (Left, Right, a separator, focus loss) commits what was typed.
 class TDateTimePicker : public TCustomControl {
 public:
     explicit TDateTimePicker(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "TDateTimePicker"; }
     TDateTimeKind Kind() const { return FKind; }
-    void SetKind(TDateTimeKind value);
+    virtual void SetKind(TDateTimeKind value);
     rtl::TDateTime DateTime() const { return FDateTime; }
-    void SetDateTime(rtl::TDateTime value);
+    virtual void SetDateTime(rtl::TDateTime value);
     rtl::TDateTime Date() const;
-    void SetDate(rtl::TDateTime value);
+    virtual void SetDate(rtl::TDateTime value);
     rtl::TDateTime Time() const;
-    void SetTime(rtl::TDateTime value);
+    virtual void SetTime(rtl::TDateTime value);
+    // A check box in front of the value; unchecked means "no value".
+    bool ShowCheckbox() const { return FShowCheckbox; }
+    void SetShowCheckbox(bool value);
+    bool Checked() const { return FChecked; }
+    void SetChecked(bool value);
+    // With input parsing on, F2 lets the user type a free text, answered by OnUserInput
+    // when Enter ends it (Escape drops it).
+    bool ParseInput() const { return FParseInput; }
+    void SetParseInput(bool value) { FParseInput = value; }
+    bool EditingUserString() const { return FEditingUserString; }
+    const std::string& UserString() const { return FUserString; }
+    TDTUserInputEvent OnUserInput;
+    // Left edge of the value text (after the check box).
+    int TextLeft() const { return FShowCheckbox ? 20 : 2; }
+    rtl::TRect CheckboxRect() const;
     TDTDateFormat DateFormat() const { return FDateFormat; }
     void SetDateFormat(TDTDateFormat value);
     // A custom display format ("" for the one of Kind and DateFormat).
@@ -300,6 +324,10 @@ public:
 protected:
     virtual void DropDown();
     virtual void CloseUp();
+    // A value, check or user-string change made by the user: fires OnChange.
+    virtual void Change();
+    // The user ended a free-text entry: the text read as a date-time; true when it was taken.
+    virtual bool UserStringEntered(const std::string& text);
     struct TPart {
         char Kind = 0;  // 'y' 'm' 'd' 'h' 'n' 's'
         int Start = 0;  // character range in the display text
@@ -307,6 +335,9 @@ protected:
     };
     std::vector<TPart> Parts() const;
     std::string EffectiveFormat() const;
+    // A completed part makes the next one active; pickers that move between parts
+    // themselves turn this off.
+    bool FAutoAdvance = true;
     void Paint() override;
     void WndProc(TMessage& Message) override;
     void KeyDown(WORD& Key, TShiftState Shift) override;
@@ -318,7 +349,15 @@ private:
     void StepPart(int delta);
     void SetPartValue(char kind, int value);
     void UserChange(rtl::TDateTime value);
+    void CommitTyped();
+    bool UserStringKey(WORD key);
+    void PaintCheckbox(gfx::TCanvas& c);
     TCalendarPopup* FCalendar = nullptr;
+    bool FShowCheckbox = false;
+    bool FChecked = true;
+    bool FParseInput = false;
+    bool FEditingUserString = false;
+    std::string FUserString;
     TDateTimeKind FKind = dtkDate;
     rtl::TDateTime FDateTime = 0;
     TDTDateFormat FDateFormat = dfShort;

@@ -4,6 +4,8 @@
 
 #include "platform/gfx/FrameControls.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/Utf8.h"
+#include "platform/ui/Clock.h"
 #include "platform/ui/ComCtrls.h"
 #include "platform/ui/Keyboard.h"
 
@@ -54,6 +56,18 @@ std::vector<TRun> SplitFormat(const std::string& format)
     return runs;
 }
 
+// The largest value a part takes (31 for any day: a digit that fits no month ends the day).
+int PartMaximum(char kind)
+{
+    switch (kind) {
+    case 'y': return 9999;
+    case 'm': return 12;
+    case 'd': return 31;
+    case 'h': return 23;
+    default: return 59;
+    }
+}
+
 std::string RenderRun(const TRun& run, rtl::TDateTime value)
 {
     if (run.Kind == 0 && !run.Format.empty() && std::isalpha(static_cast<unsigned char>(run.Format[0])))
@@ -71,7 +85,7 @@ TDateTimePicker::TDateTimePicker(rtl::TComponent* AOwner) : TCustomControl(AOwne
     FTabStop = true;
     FControlStyle |= csOpaque;
     SetBorderThickness(2);
-    FDateTime = rtl::Now();
+    FDateTime = LocalNow();
 }
 
 void TDateTimePicker::SetKind(TDateTimeKind value)
@@ -158,7 +172,89 @@ void TDateTimePicker::UserChange(rtl::TDateTime value)
     if (value == FDateTime) return;
     FDateTime = value;
     Invalidate();
+    Change();
+}
+
+// Digits typed into the active part that did not complete it become its value when the
+// user leaves the part; a year of one or two digits lies in 2000–2099.
+void TDateTimePicker::CommitTyped()
+{
+    if (FTypedCount == 0) return;
+    FTypedCount = 0;
+    auto parts = Parts();
+    if (parts.empty()) return;
+    char kind = parts[std::clamp(FPart, 0, static_cast<int>(parts.size()) - 1)].Kind;
+    int value = FTyped;
+    if (kind == 'y' && value < 100) value += 2000;
+    SetPartValue(kind, value);
+}
+
+void TDateTimePicker::Change()
+{
     if (OnChange) OnChange(this);
+}
+
+void TDateTimePicker::SetShowCheckbox(bool value)
+{
+    FShowCheckbox = value;
+    Invalidate();
+}
+
+void TDateTimePicker::SetChecked(bool value)
+{
+    if (value == FChecked) return;
+    FChecked = value;
+    Invalidate();
+}
+
+rtl::TRect TDateTimePicker::CheckboxRect() const
+{
+    int top = std::max(0, (ClientHeight() - 13) / 2);
+    return rtl::Bounds(3, top, 13, 13);
+}
+
+bool TDateTimePicker::UserStringEntered(const std::string& text)
+{
+    rtl::TDateTime value = 0;
+    if (!rtl::TryStrToDateTime(text, value)) value = 0;
+    bool accept = true;
+    if (OnUserInput) OnUserInput(this, text, value, accept);
+    if (!accept) return false;
+    UserChange(value);
+    return true;
+}
+
+// Keys of a free-text entry: Enter hands the text over, Escape drops it, Backspace takes
+// back a character. True when the key belonged to the entry.
+bool TDateTimePicker::UserStringKey(WORD key)
+{
+    if (!FEditingUserString) {
+        if (key != VK_F2 || !FParseInput) return false;
+        FEditingUserString = true;
+        FUserString = DisplayText();
+        Invalidate();
+        return true;
+    }
+    switch (key) {
+    case VK_RETURN: {
+        std::string text = FUserString;
+        FEditingUserString = false;
+        FUserString.clear();
+        UserStringEntered(text);
+        Invalidate();
+        return true;
+    }
+    case VK_ESCAPE:
+        FEditingUserString = false;
+        FUserString.clear();
+        Invalidate();
+        return true;
+    case VK_BACK:
+        if (!FUserString.empty()) FUserString.pop_back();
+        Invalidate();
+        return true;
+    default: return false;
+    }
 }
 
 void TDateTimePicker::StepPart(int delta)
@@ -207,21 +303,25 @@ void TDateTimePicker::Paint()
     c.FillRect(ClientRect());
     c.Font().Assign(&Font());
     if (!Enabled()) c.Font().SetColor(gfx::clGrayText);
-    std::string text = DisplayText();
+    if (FShowCheckbox) PaintCheckbox(c);
+    bool noValue = FShowCheckbox && !FChecked;
+    if (noValue) c.Font().SetColor(gfx::clGrayText);
+    std::string text = FEditingUserString ? FUserString : DisplayText();
     int y = std::max(0, (ClientHeight() - c.TextHeight("0")) / 2);
+    int left = TextLeft();
     c.Brush().SetStyle(gfx::bsClear);
-    c.TextOut(2, y, text);
+    c.TextOut(left, y, text);
     auto parts = Parts();
-    if (Focused() && !parts.empty()) {
+    if (Focused() && !parts.empty() && !noValue && !FEditingUserString) {
         const TPart& p = parts[std::clamp(FPart, 0, static_cast<int>(parts.size()) - 1)];
-        int x1 = 2 + c.TextWidth(text.substr(0, p.Start));
-        int x2 = 2 + c.TextWidth(text.substr(0, p.Start + p.Length));
+        int x1 = left + c.TextWidth(text.substr(0, p.Start));
+        int x2 = left + c.TextWidth(text.substr(0, p.Start + p.Length));
         c.Brush().SetStyle(gfx::bsSolid);
         c.Brush().SetColor(gfx::clHighlight);
         c.FillRect(rtl::Rect(x1, y, x2, y + c.TextHeight("0")));
         c.Font().SetColor(gfx::clHighlightText);
         c.Brush().SetStyle(gfx::bsClear);
-        c.TextOut(x1, y, text.substr(p.Start, p.Length));
+        c.TextOut(x1, y, FTypedCount > 0 ? std::to_string(FTyped) : text.substr(p.Start, p.Length));
     }
     if (FKind != dtkTime) {
         rtl::TRect button = rtl::Rect(ClientWidth() - GetSystemMetrics(SM_CXVSCROLL), 0, ClientWidth(), ClientHeight());
@@ -236,6 +336,15 @@ void TDateTimePicker::Paint()
     }
 }
 
+void TDateTimePicker::PaintCheckbox(gfx::TCanvas& c)
+{
+    rtl::TRect box = CheckboxRect();
+    unsigned state = gfx::DFCS_BUTTONCHECK | (FChecked ? gfx::DFCS_CHECKED : 0u) | (Enabled() ? 0u : gfx::DFCS_INACTIVE);
+    gfx::DrawFrameControl(c, box, gfx::DFC_BUTTON, state);
+    c.Font().Assign(&Font());
+    if (!Enabled()) c.Font().SetColor(gfx::clGrayText);
+}
+
 void TDateTimePicker::WndProc(TMessage& Message)
 {
     switch (Message.Msg) {
@@ -244,6 +353,7 @@ void TDateTimePicker::WndProc(TMessage& Message)
         return;
     case WM_KILLFOCUS:
         SetDroppedDown(false);
+        CommitTyped();
         [[fallthrough]];
     case WM_SETFOCUS:
     case CM_ENABLEDCHANGED:
@@ -260,6 +370,16 @@ void TDateTimePicker::WndProc(TMessage& Message)
 void TDateTimePicker::KeyDown(WORD& Key, TShiftState Shift)
 {
     TCustomControl::KeyDown(Key, Shift);
+    if (Key != 0 && UserStringKey(Key)) {
+        Key = 0;
+        return;
+    }
+    if (Key == VK_SPACE && FShowCheckbox && !DroppedDown()) {
+        SetChecked(!FChecked);
+        Change();
+        Key = 0;
+        return;
+    }
     if (FKind != dtkTime && (Key == VK_F4 || ((Shift & ssAlt) && (Key == VK_DOWN || Key == VK_UP)))) {
         SetDroppedDown(!DroppedDown());
         Key = 0;
@@ -286,6 +406,7 @@ void TDateTimePicker::KeyDown(WORD& Key, TShiftState Shift)
         return;
     }
     int count = static_cast<int>(Parts().size());
+    if (Key == VK_LEFT || Key == VK_RIGHT) CommitTyped();
     switch (Key) {
     case VK_LEFT: FPart = std::max(0, FPart - 1); break;
     case VK_RIGHT: FPart = std::min(count - 1, FPart + 1); break;
@@ -302,13 +423,19 @@ void TDateTimePicker::KeyDown(WORD& Key, TShiftState Shift)
 void TDateTimePicker::KeyPress(char32_t& Key)
 {
     TCustomControl::KeyPress(Key);
+    if (FEditingUserString) {
+        if (Key >= 32) rtl::Utf8AppendChar(FUserString, Key);
+        Invalidate();
+        return;
+    }
+    if (FShowCheckbox && !FChecked) return;
     auto parts = Parts();
     if (parts.empty()) return;
     FPart = std::clamp(FPart, 0, static_cast<int>(parts.size()) - 1);
     if (Key < U'0' || Key > U'9') {
-        // A separator typed moves on to the next part.
+        // A separator typed ends the part and moves on to the next one.
         if (Key >= 32 && FTypedCount > 0) {
-            FTypedCount = 0;
+            CommitTyped();
             FPart = std::min(static_cast<int>(parts.size()) - 1, FPart + 1);
             Invalidate();
         }
@@ -318,10 +445,9 @@ void TDateTimePicker::KeyPress(char32_t& Key)
     int digits = kind == 'y' ? 4 : 2;
     FTyped = (FTypedCount == 0 ? 0 : FTyped) * 10 + static_cast<int>(Key - U'0');
     ++FTypedCount;
-    if (kind != 'y' || FTypedCount == digits) SetPartValue(kind, FTyped);
-    if (FTypedCount >= digits) {
-        FTypedCount = 0;
-        FPart = std::min(static_cast<int>(parts.size()) - 1, FPart + 1);
+    if (FTypedCount >= digits || FTyped * 10 > PartMaximum(kind)) {
+        CommitTyped();
+        if (FAutoAdvance) FPart = std::min(static_cast<int>(parts.size()) - 1, FPart + 1);
     }
     Invalidate();
 }
@@ -331,7 +457,10 @@ void TDateTimePicker::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
     if (Button == mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
         int w = GetSystemMetrics(SM_CXVSCROLL);
-        if (FKind == dtkTime && X >= ClientWidth() - w) {
+        if (FShowCheckbox && X < TextLeft()) {
+            SetChecked(!FChecked);
+            Change();
+        } else if (FKind == dtkTime && X >= ClientWidth() - w) {
             StepPart(Y < ClientHeight() / 2 ? 1 : -1);
         } else if (X >= ClientWidth() - w) {
             SetDroppedDown(!DroppedDown());
@@ -342,7 +471,7 @@ void TDateTimePicker::MouseDown(TMouseButton Button, TShiftState Shift, int X, i
             std::string text = DisplayText();
             auto parts = Parts();
             for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
-                int x2 = 2 + measure.TextWidth(text.substr(0, parts[i].Start + parts[i].Length));
+                int x2 = TextLeft() + measure.TextWidth(text.substr(0, parts[i].Start + parts[i].Length));
                 if (X < x2 || i == static_cast<int>(parts.size()) - 1) {
                     FPart = i;
                     break;
@@ -497,7 +626,7 @@ void TCalendarPopup::Paint()
         c.Brush().SetStyle(gfx::bsClear);
         c.Font().SetColor(marked ? gfx::clHighlightText : gfx::clWindowText);
         c.DrawText(std::to_string(day), r, gfx::DT_CENTER | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
-        if ((FStyle & MCS_NOTODAYCIRCLE) == 0 && rtl::EncodeDate(y, m, day) == rtl::Date()) {
+        if ((FStyle & MCS_NOTODAYCIRCLE) == 0 && rtl::EncodeDate(y, m, day) == LocalToday()) {
             c.Brush().SetStyle(gfx::bsSolid);
             c.Brush().SetColor(gfx::clRed);
             c.FrameRect(r);
@@ -520,7 +649,7 @@ void TCalendarPopup::Paint()
     if ((FStyle & MCS_NOTODAY) == 0) {
         rtl::TRect r = rtl::Bounds(4, HeaderHeight() + 6 * CellHeight() + 2, ClientWidth() - 8, CellHeight());
         c.Font().SetColor(gfx::clWindowText);
-        c.DrawText("Today: " + rtl::DateToStr(rtl::Date()), r, gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
+        c.DrawText("Today: " + rtl::DateToStr(LocalToday()), r, gfx::DT_LEFT | gfx::DT_VCENTER | gfx::DT_SINGLELINE);
     }
 }
 
