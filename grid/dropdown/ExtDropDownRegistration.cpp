@@ -5,6 +5,7 @@
 #include <string>
 #include <type_traits>
 
+#include "grid/dropdown/ColorPickerRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/ui/ClassRegistry.h"
@@ -226,6 +227,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     control.Property("Control", ui::ComponentProperty<TExtControlDropDown, ui::TControl>(
                                     [](TExtControlDropDown* x) { return x->Control(); },
                                     [](TExtControlDropDown* x, ui::TControl* v) { x->SetControl(v); }));
+    RegisterColorPickerClasses(registry);
 }
 
 void RegisterDropDownClasses()
