@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/foundation/EsgHTMLE.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/ImageList.h"
@@ -203,6 +204,20 @@ std::string FitTextWithEllipsis(gfx::TCanvas& canvas, const std::string& text, i
 {
     return FitTextWithEllipsis([&](const std::string& t) { return MeasureText(canvas, t).cx; }, text, width,
                                ellipsis);
+}
+
+rtl::TSize DrawHtmlText(gfx::TCanvas& canvas, const std::string& html, const rtl::TRect& rect,
+                        const gfx::TImageList* images, bool draw)
+{
+    THtmlRenderOptions options;
+    options.ImageList = images;
+    options.WrapWords = false;
+    options.MeasureOnly = !draw;
+    options.AnchorColor = 0xFF0000;
+    options.ShadowColor = 0x808080;
+    THtmlRenderResult result;
+    RenderHtmlText(canvas, html, rect, options, result);
+    return {result.ContentWidth, result.ContentHeight};
 }
 
 bool IsSeparatorChar(char32_t ch)

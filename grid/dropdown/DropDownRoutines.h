@@ -58,6 +58,11 @@ using TTextMeasurer = std::function<int(const std::string& text)>;
 std::string FitTextWithEllipsis(const TTextMeasurer& measure, const std::string& text, int width, bool ellipsis);
 std::string FitTextWithEllipsis(gfx::TCanvas& canvas, const std::string& text, int width, bool ellipsis);
 
+// Lays out one line of mini-HTML at the rectangle's top-left (no word wrap), drawing it when
+// `draw` is set; returns the text's width and height.
+rtl::TSize DrawHtmlText(gfx::TCanvas& canvas, const std::string& html, const rtl::TRect& rect,
+                        const gfx::TImageList* images, bool draw);
+
 bool IsSeparatorChar(char32_t ch);
 // Number kinds of an edit value.
 enum TEditNumberClass { encInteger = 0, encFloat = 1, encNotANumber = 2, encHexadecimal = 5 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "grid/dropdown/ColorPickerRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
 #include "grid/dropdown/MultiColumnDropDownRegistration.h"
@@ -261,6 +262,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
                                     [](TExtControlDropDown* x, ui::TControl* v) { x->SetControl(v); }));
     RegisterListDropDownClasses(registry);
     RegisterMultiColumnDropDown(registry);
+    RegisterColorPickerClasses(registry);
 }
 
 void RegisterDropDownClasses()
