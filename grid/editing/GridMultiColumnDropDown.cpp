@@ -38,10 +38,10 @@ TGridGridDropDown* GridDropDown(TExtStringGrid& Grid)
     editor->SetComponentStyle(Grid.Style());
     TExtStringGrid* grid = &Grid;
     editor->OnDropDownHeaderButtonClick = [grid](rtl::TObject*, int index) {
-        if (grid->OnDropDownHeaderButtonClick) grid->OnDropDownHeaderButtonClick(grid, index);
+        if (grid->OnDropDownHeaderButtonClick) grid->OnDropDownHeaderButtonClick(grid, grid->Col(), grid->Row(), index);
     };
     editor->OnDropDownFooterButtonClick = [grid](rtl::TObject*, int index) {
-        if (grid->OnDropDownFooterButtonClick) grid->OnDropDownFooterButtonClick(grid, index);
+        if (grid->OnDropDownFooterButtonClick) grid->OnDropDownFooterButtonClick(grid, grid->Col(), grid->Row(), index);
     };
     return editor;
 }
