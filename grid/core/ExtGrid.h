@@ -1347,8 +1347,13 @@ private:
     void SortExchangeSingleColumn(int ARow1, int ARow2, int SortColumn);
     void ApplyRowOrder(const std::vector<int>& Order, int Left, int SortColumn);
     void PermuteRowsInBulk(const std::vector<int>& Order, int Left);
+    void PermuteColumnsOneByOne(const std::vector<int>& Order, int Left, int cols);
+    void PermuteRowState(const std::vector<int>& Order, int Left, const std::vector<std::size_t>& inverse);
     void SortRange(int Col, int Left, int Right, bool Indexed);
     void SortOrder(std::vector<int>& Order, int Col, int Left, int Right, bool Indexed);
+    // The order of a one-column sort whose every comparison takes the same style, from keys
+    // read once per row; false when the column needs the comparison cell by cell.
+    bool SortOrderByKeys(std::vector<int>& Order, int Col, int Left, int Right);
     void RunGridSort(bool Indexed, bool Group);
     void SortGroupRows(bool Indexed);
     void ClickSortAt(int X, int Y, ui::TShiftState Shift);

@@ -70,6 +70,19 @@ std::string EncodeCsvField(std::string text, const TCsvWriteOptions& o)
     return text;
 }
 
+// Appends a field to the line: a text with no quote, delimiter or line break goes in as it
+// stands (unless every field is quoted or it is empty), without the copies the general
+// encoding makes.
+void AppendCsvField(std::string& line, const std::string& text, const TCsvWriteOptions& o)
+{
+    const char special[] = {Quote, '\r', '\n', o.Delimiter};
+    if (!text.empty() && !o.AlwaysQuotes && text.find_first_of(special, 0, sizeof special) == std::string::npos) {
+        line += text;
+        return;
+    }
+    line += EncodeCsvField(text, o);
+}
+
 // The text of a file written in pieces: UTF-8 lines gather in a buffer that is encoded and
 // written whenever it holds a megabyte, so that a large file is never held whole. The file
 // replaces an old one only when committed complete.
@@ -329,7 +342,7 @@ void TExtStringGrid::SaveCSVInternal(const std::string& FileName, bool Append, b
         std::string& line = out.Text();
         for (int c = firstCol; c <= lastCol; ++c) {
             if (c > firstCol) line += o.Delimiter;
-            line += EncodeCsvField(SaveCellText(SavedStoreCol(c), r), o);
+            AppendCsvField(line, SaveCellText(SavedStoreCol(c), r), o);
         }
         line += "\r\n";
         out.WriteIfFull();

@@ -416,6 +416,9 @@ public:
     void SetCells(int ACol, int ARow, const std::string& Value);
     rtl::TObject* Objects(int ACol, int ARow) const { return FCells.Object(ACol, ARow); }
     void SetObjects(int ACol, int ARow, rtl::TObject* Value);
+    // Row ALeft + k receives every cell (text and object) of the old row AOrder[k]; AOrder
+    // holds each row of the range once. Whole rows move; the grid repaints once.
+    void PermuteRowCells(int ALeft, const std::vector<int>& AOrder);
     // Row ARow and column ACol as string lists (views; each change goes to the cells).
     rtl::TStrings& Rows(int ARow);
     rtl::TStrings& Cols(int ACol);

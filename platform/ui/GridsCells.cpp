@@ -167,22 +167,85 @@ void TGridRowSequence::InsertRange(int i, std::vector<TGridRowCells>&& rows)
     Restart(k == 0 ? 0 : k - 1);
 }
 
+// The rows of the range are moved out once and moved back in their new order.
+void TGridRowSequence::Permute(int left, const std::vector<int>& order)
+{
+    const int n = static_cast<int>(order.size());
+    std::vector<TGridRowCells> old;
+    old.reserve(order.size());
+    ForEachIn(left, left + n - 1, [&old](int, TGridRowCells& row) { old.push_back(std::move(row)); });
+    ForEachIn(left, left + n - 1, [&](int r, TGridRowCells& row) {
+        row = std::move(old[static_cast<std::size_t>(order[static_cast<std::size_t>(r - left)] - left)]);
+    });
+}
+
+// --- TGridRowCells ---
+
+// Rows widen exactly to what they are asked for within the grid's width, and by half their
+// width beyond it, so that a row filled column by column past its first width does not
+// reallocate at every cell.
+void TGridRowCells::Widen(int width)
+{
+    if (width <= Width()) return;
+    if (static_cast<std::size_t>(width) > FTexts.capacity()) {
+        const std::size_t grown = FTexts.empty() ? 0 : FTexts.size() + FTexts.size() / 2;
+        FTexts.reserve(std::max(static_cast<std::size_t>(width), grown));
+    }
+    FTexts.resize(static_cast<std::size_t>(width));
+}
+
+std::string& TGridRowCells::TextSlot(int p, int minWidth)
+{
+    if (p >= Width()) {
+        // A very wide grid's rows start at what they hold: its rows are seldom full.
+        constexpr int widestPreset = 256;
+        const int width = std::max(p + 1, std::min(minWidth, widestPreset));
+        if (FTexts.empty()) FTexts.reserve(static_cast<std::size_t>(width));
+        Widen(width);
+    }
+    return FTexts[static_cast<std::size_t>(p)];
+}
+
+void TGridRowCells::SetObjectAt(int p, rtl::TObject* value)
+{
+    if (value == nullptr) {
+        if (FObjects != nullptr && p < static_cast<int>(FObjects->size()))
+            (*FObjects)[static_cast<std::size_t>(p)] = nullptr;
+        return;
+    }
+    Widen(p + 1);
+    if (FObjects == nullptr) FObjects = std::make_unique<std::vector<rtl::TObject*>>();
+    if (p >= static_cast<int>(FObjects->size())) FObjects->resize(static_cast<std::size_t>(p) + 1, nullptr);
+    (*FObjects)[static_cast<std::size_t>(p)] = value;
+}
+
+void TGridRowCells::ClearAt(int p)
+{
+    if (p < Width()) std::string().swap(FTexts[static_cast<std::size_t>(p)]);
+    SetObjectAt(p, nullptr);
+}
+
+std::size_t TGridRowCells::FilledCount() const
+{
+    std::size_t n = 0;
+    for (int p = 0; p < Width(); ++p)
+        if (Filled(p)) ++n;
+    return n;
+}
+
+std::size_t TGridRowCells::MemoryBytes() const
+{
+    std::size_t bytes = FTexts.capacity() * sizeof(std::string);
+    for (const std::string& text : FTexts)
+        if (text.capacity() > 15) bytes += text.capacity() + 1;
+    if (FObjects != nullptr) bytes += sizeof(*FObjects) + FObjects->capacity() * sizeof(rtl::TObject*);
+    return bytes;
+}
+
 // --- TGridCellStore ---
 
 namespace {
 const std::string EmptyText;
-
-auto FindEntry(TGridRowCells& row, int col)
-{
-    return std::lower_bound(row.begin(), row.end(), col,
-                            [](const TGridCellEntry& e, int c) { return e.Col < c; });
-}
-
-auto FindEntry(const TGridRowCells& row, int col)
-{
-    return std::lower_bound(row.begin(), row.end(), col,
-                            [](const TGridCellEntry& e, int c) { return e.Col < c; });
-}
 }  // namespace
 
 void TGridCellStore::CheckIndex(int c, int r)
@@ -191,26 +254,29 @@ void TGridCellStore::CheckIndex(int c, int r)
     if (r < 0) rtl::RaiseListIndexError(r);
 }
 
-const TGridCellEntry* TGridCellStore::Find(int c, int r) const
+// The row that may hold cell (c, r) and the cell's physical column, or nullptr when the
+// store never held that row or column.
+const TGridRowCells* TGridCellStore::FindRow(int c, int r, int& p) const
 {
     CheckIndex(c, r);
-    int p = PhysicalCol(c);
+    p = PhysicalCol(c);
     if (p < 0 || r >= FRows.Size()) return nullptr;
-    const TGridRowCells& row = FRows.At(r);
-    auto it = FindEntry(row, p);
-    return it != row.end() && it->Col == p ? &*it : nullptr;
+    return &FRows.At(r);
 }
 
 const std::string& TGridCellStore::Text(int c, int r) const
 {
-    const TGridCellEntry* e = Find(c, r);
-    return e != nullptr ? e->Text : EmptyText;
+    int p = 0;
+    const TGridRowCells* row = FindRow(c, r, p);
+    const std::string* text = row != nullptr ? row->TextAt(p) : nullptr;
+    return text != nullptr ? *text : EmptyText;
 }
 
 rtl::TObject* TGridCellStore::Object(int c, int r) const
 {
-    const TGridCellEntry* e = Find(c, r);
-    return e != nullptr ? e->Object : nullptr;
+    int p = 0;
+    const TGridRowCells* row = FindRow(c, r, p);
+    return row != nullptr ? row->ObjectAt(p) : nullptr;
 }
 
 int TGridCellStore::NewPhysicalCol()
@@ -229,65 +295,46 @@ int TGridCellStore::MapCol(int c)
     return FColMap[c];
 }
 
-TGridCellEntry& TGridCellStore::Slot(int c, int r)
-{
-    CheckIndex(c, r);
-    int p = MapCol(c);
-    FRows.EnsureSize(r + 1);
-    TGridRowCells& row = FRows.At(r);
-    auto it = FindEntry(row, p);
-    if (it != row.end() && it->Col == p) return *it;
-    // Rows grow by half their size rather than doubling: a filled row wastes little.
-    if (row.size() == row.capacity()) {
-        std::ptrdiff_t at = it - row.begin();
-        row.reserve(row.size() + std::max<std::size_t>(2, row.size() / 2));
-        it = row.begin() + at;
-    }
-    return *row.insert(it, TGridCellEntry{p, nullptr, {}});
-}
-
-// An empty text with no object is no entry: the store stays as sparse as its contents.
-void TGridCellStore::Release(int c, int r)
-{
-    int p = PhysicalCol(c);
-    if (p < 0 || r >= FRows.Size()) return;
-    TGridRowCells& row = FRows.At(r);
-    auto it = FindEntry(row, p);
-    if (it != row.end() && it->Col == p && it->Text.empty() && it->Object == nullptr) {
-        row.erase(it);
-        if (row.empty()) row.shrink_to_fit();
-    }
-}
-
-void TGridCellStore::SetText(int c, int r, const std::string& value)
-{
-    SetText(c, r, std::string(value));
-}
-
-void TGridCellStore::SetText(int c, int r, std::string&& value)
+void TGridCellStore::SetText(int c, int r, const std::string& value, int rowWidth)
 {
     if (value.empty()) {
-        CheckIndex(c, r);
-        if (const TGridCellEntry* e = Find(c, r)) {
-            const_cast<TGridCellEntry*>(e)->Text.clear();
-            Release(c, r);
+        SetText(c, r, std::string(), rowWidth);
+        return;
+    }
+    CheckIndex(c, r);
+    const int p = MapCol(c);
+    FRows.EnsureSize(r + 1);
+    FRows.At(r).TextSlot(p, rowWidth) = value;
+}
+
+// An emptied cell gives its text's heap block back; a never written one stays unwritten.
+void TGridCellStore::SetText(int c, int r, std::string&& value, int rowWidth)
+{
+    CheckIndex(c, r);
+    if (value.empty()) {
+        const int p = PhysicalCol(c);
+        if (p >= 0 && r < FRows.Size()) {
+            TGridRowCells& row = FRows.At(r);
+            if (p < row.Width()) std::string().swap(row.TextSlot(p, 0));
         }
         return;
     }
-    Slot(c, r).Text = std::move(value);
+    const int p = MapCol(c);
+    FRows.EnsureSize(r + 1);
+    FRows.At(r).TextSlot(p, rowWidth) = std::move(value);
 }
 
 void TGridCellStore::SetObject(int c, int r, rtl::TObject* value)
 {
+    CheckIndex(c, r);
     if (value == nullptr) {
-        CheckIndex(c, r);
-        if (const TGridCellEntry* e = Find(c, r)) {
-            const_cast<TGridCellEntry*>(e)->Object = nullptr;
-            Release(c, r);
-        }
+        const int p = PhysicalCol(c);
+        if (p >= 0 && r < FRows.Size()) FRows.At(r).SetObjectAt(p, nullptr);
         return;
     }
-    Slot(c, r).Object = value;
+    const int p = MapCol(c);
+    FRows.EnsureSize(r + 1);
+    FRows.At(r).SetObjectAt(p, value);
 }
 
 void TGridCellStore::InsertRow(int r)
@@ -327,10 +374,21 @@ void TGridCellStore::MoveRowBlock(int from, int count, int to)
     FRows.InsertRange(to, std::move(block));
 }
 
+void TGridCellStore::PermuteRows(int left, const std::vector<int>& order)
+{
+    CheckIndex(0, left);
+    if (order.empty() || left >= FRows.Size()) {
+        // Rows the store never held are all empty: any order of them is the same.
+        return;
+    }
+    FRows.EnsureSize(left + static_cast<int>(order.size()));
+    FRows.Permute(left, order);
+}
+
 void TGridCellStore::ClearRow(int r)
 {
     CheckIndex(0, r);
-    if (r < FRows.Size()) TGridRowCells().swap(FRows.At(r));
+    if (r < FRows.Size()) FRows.At(r) = TGridRowCells();
 }
 
 void TGridCellStore::InsertCol(int c)
@@ -340,15 +398,13 @@ void TGridCellStore::InsertCol(int c)
     FColMap.insert(FColMap.begin() + c, NewPhysicalCol());
 }
 
+// The physical column is emptied in every row before it is reused for a new column.
 void TGridCellStore::DeleteCol(int c)
 {
     CheckIndex(c, 0);
     int p = PhysicalCol(c);
     if (p < 0) return;
-    FRows.ForEach([p](TGridRowCells& row) {
-        auto it = FindEntry(row, p);
-        if (it != row.end() && it->Col == p) row.erase(it);
-    });
+    FRows.ForEach([p](TGridRowCells& row) { row.ClearAt(p); });
     FColMap.erase(FColMap.begin() + c);
     FFreeCols.push_back(p);
 }
@@ -375,19 +431,14 @@ void TGridCellStore::Clear()
 std::size_t TGridCellStore::FilledCells() const
 {
     std::size_t n = 0;
-    FRows.ForEach([&n](const TGridRowCells& row) { n += row.size(); });
+    FRows.ForEach([&n](const TGridRowCells& row) { n += row.FilledCount(); });
     return n;
 }
 
 std::size_t TGridCellStore::MemoryBytes() const
 {
     std::size_t bytes = FRows.Size() * sizeof(TGridRowCells) + FRows.ChunkCount() * sizeof(std::vector<TGridRowCells>);
-    FRows.ForEach([&bytes](const TGridRowCells& row) {
-        bytes += row.capacity() * sizeof(TGridCellEntry);
-        for (const TGridCellEntry& e : row) {
-            if (e.Text.capacity() > 15) bytes += e.Text.capacity() + 1;
-        }
-    });
+    FRows.ForEach([&bytes](const TGridRowCells& row) { bytes += row.MemoryBytes(); });
     return bytes + FColMap.capacity() * sizeof(int);
 }
 

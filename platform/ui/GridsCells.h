@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,15 +12,39 @@
 
 namespace ui {
 
-// One filled cell of a row: its physical column, its text and its object slot.
-struct TGridCellEntry {
-    int Col = 0;
-    rtl::TObject* Object = nullptr;
-    std::string Text;
-};
+// A row's cells by physical column: the texts in one array sized to the row's width (a
+// short text lives inside its string without a heap block), the rarely used objects in a
+// second array made only when the row gets one. A cell is filled when it has a text or an
+// object.
+class TGridRowCells {
+public:
+    TGridRowCells() = default;
+    TGridRowCells(TGridRowCells&&) noexcept = default;
+    TGridRowCells& operator=(TGridRowCells&&) noexcept = default;
 
-// A row's filled cells, sorted by physical column.
-using TGridRowCells = std::vector<TGridCellEntry>;
+    int Width() const { return static_cast<int>(FTexts.size()); }
+    // The text of column p, or nullptr beyond the row's width.
+    const std::string* TextAt(int p) const { return p < Width() ? &FTexts[static_cast<std::size_t>(p)] : nullptr; }
+    rtl::TObject* ObjectAt(int p) const
+    {
+        return FObjects != nullptr && p < static_cast<int>(FObjects->size()) ? (*FObjects)[static_cast<std::size_t>(p)]
+                                                                             : nullptr;
+    }
+    bool Filled(int p) const { return (p < Width() && !FTexts[static_cast<std::size_t>(p)].empty()) || ObjectAt(p); }
+    // The text slot of column p; a row too narrow widens to at least minWidth columns.
+    std::string& TextSlot(int p, int minWidth);
+    // Setting an object widens the texts too: every filled cell has a text slot.
+    void SetObjectAt(int p, rtl::TObject* value);
+    // Empties column p (its text's heap block is given back).
+    void ClearAt(int p);
+    std::size_t FilledCount() const;
+    std::size_t MemoryBytes() const;
+
+private:
+    void Widen(int width);
+    std::vector<std::string> FTexts;
+    std::unique_ptr<std::vector<rtl::TObject*>> FObjects;
+};
 
 // Rows kept in chunks with their start indexes, so that inserting, deleting and moving a
 // row costs the size of one chunk plus the number of chunks, never the number of rows.
@@ -36,6 +61,8 @@ public:
     // Rows [i, i + n) taken out as one block (i + n <= Size()), and a block put in before row i.
     std::vector<TGridRowCells> EraseRange(int i, int n);
     void InsertRange(int i, std::vector<TGridRowCells>&& rows);
+    // Row left + k becomes the old row order[k]: order holds each of left..left + n - 1 once.
+    void Permute(int left, const std::vector<int>& order);
     template <typename F>
     void ForEach(F&& f)
     {
@@ -62,6 +89,18 @@ public:
             for (int i = first; i <= last; ++i) f(FStarts[k] + i, chunk[static_cast<std::size_t>(i)]);
         }
     }
+    template <typename F>
+    void ForEachIn(int from, int to, F&& f)
+    {
+        to = std::min(to, FSize - 1);
+        if (from < 0 || from > to) return;
+        for (std::size_t k = static_cast<std::size_t>(Locate(from)); k < FChunks.size() && FStarts[k] <= to; ++k) {
+            auto& chunk = FChunks[k];
+            const int first = std::max(from, FStarts[k]) - FStarts[k];
+            const int last = std::min(to - FStarts[k], static_cast<int>(chunk.size()) - 1);
+            for (int i = first; i <= last; ++i) f(FStarts[k] + i, chunk[static_cast<std::size_t>(i)]);
+        }
+    }
 
 private:
     static constexpr int kChunk = 512;
@@ -82,8 +121,10 @@ class TGridCellStore {
 public:
     const std::string& Text(int c, int r) const;
     rtl::TObject* Object(int c, int r) const;
-    void SetText(int c, int r, const std::string& value);
-    void SetText(int c, int r, std::string&& value);
+    // A row written for the first time is made rowWidth columns wide at once (the grid's
+    // column count), so that filling a row allocates once.
+    void SetText(int c, int r, const std::string& value, int rowWidth = 0);
+    void SetText(int c, int r, std::string&& value, int rowWidth = 0);
     void SetObject(int c, int r, rtl::TObject* value);
 
     void InsertRow(int r);
@@ -97,6 +138,11 @@ public:
     void MoveCol(int from, int to);
     void ClearRow(int r);
     void Clear();
+    // Row left + k receives the cells of the old row order[k] (order holds each of
+    // left..left + n - 1 once): whole rows move, no cell is copied.
+    void PermuteRows(int left, const std::vector<int>& order);
+    // Columns the store has mapped: no cell lies at or beyond this logical column.
+    int MappedCols() const { return static_cast<int>(FColMap.size()); }
     // The cells of column c in rows from..to (both >= 0), in row order: f(row, text, object).
     // Rows the store never held are skipped; a scan costs no look-up per row.
     template <typename F>
@@ -106,11 +152,7 @@ public:
         const int p = PhysicalCol(c);
         if (p < 0) return;
         FRows.ForEachIn(from, to, [&](int r, const TGridRowCells& row) {
-            for (const TGridCellEntry& e : row) {
-                if (e.Col < p) continue;
-                if (e.Col == p) f(r, e.Text, e.Object);
-                break;
-            }
+            if (row.Filled(p)) f(r, *row.TextAt(p), row.ObjectAt(p));
         });
     }
 
@@ -122,9 +164,7 @@ public:
 
 private:
     static void CheckIndex(int c, int r);
-    const TGridCellEntry* Find(int c, int r) const;
-    TGridCellEntry& Slot(int c, int r);
-    void Release(int c, int r);
+    const TGridRowCells* FindRow(int c, int r, int& p) const;
     int PhysicalCol(int c) const { return c < static_cast<int>(FColMap.size()) ? FColMap[c] : -1; }
     int MapCol(int c);
     int NewPhysicalCol();

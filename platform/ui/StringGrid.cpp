@@ -60,11 +60,20 @@ TStringGrid::~TStringGrid() = default;
 
 void TStringGrid::SetCells(int ACol, int ARow, const std::string& Value)
 {
-    FCells.SetText(ACol, ARow, Value);
+    FCells.SetText(ACol, ARow, Value, ColCount());
     if (ACol >= ColCount() || ARow >= RowCount()) return;
     InvalidateCell(ACol, ARow);
     // A cell written while it is being edited shows its new text in the editor.
     if (!FEditUpdate && FInplaceEdit != nullptr && FInplaceEdit->Visible() && ACol == Col() && ARow == Row())
+        FInplaceEdit->UpdateContents();
+}
+
+void TStringGrid::PermuteRowCells(int ALeft, const std::vector<int>& AOrder)
+{
+    FCells.PermuteRows(ALeft, AOrder);
+    Invalidate();
+    if (!FEditUpdate && FInplaceEdit != nullptr && FInplaceEdit->Visible() && Row() >= ALeft &&
+        Row() < ALeft + static_cast<int>(AOrder.size()))
         FInplaceEdit->UpdateContents();
 }
 

@@ -1,6 +1,7 @@
 // The grid's sparse cell store and axis size lists against plain models.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <numeric>
 #include <random>
@@ -84,7 +85,7 @@ TEST(GridCellStore, RowAndColumnOperationsMatchADenseModel)
                 model.Set(c, r, s);
             }
     for (int step = 0; step < 1500; ++step) {
-        int kind = static_cast<int>(rng() % 6);
+        int kind = static_cast<int>(rng() % 7);
         int a = static_cast<int>(rng() % 3200);
         int b = static_cast<int>(rng() % 3200);
         model.Grow(std::max(a, b) + 2);
@@ -117,9 +118,19 @@ TEST(GridCellStore, RowAndColumnOperationsMatchADenseModel)
             std::vector<std::vector<std::string>> block(model.Rows.begin() + a, model.Rows.begin() + a + count);
             model.Rows.erase(model.Rows.begin() + a, model.Rows.begin() + a + count);
             model.Rows.insert(model.Rows.begin() + b, block.begin(), block.end());
+        } else if (kind == 6) {
+            // A range of rows put into a random order, reaching past the rows held at times.
+            const int count = 1 + static_cast<int>(rng() % 1200);
+            std::vector<int> order(static_cast<std::size_t>(count));
+            std::iota(order.begin(), order.end(), a);
+            std::shuffle(order.begin(), order.end(), rng);
+            store.PermuteRows(a, order);
+            model.Grow(a + count);
+            std::vector<std::vector<std::string>> old(model.Rows.begin() + a, model.Rows.begin() + a + count);
+            for (int k = 0; k < count; ++k) model.Rows[a + k] = old[order[k] - a];
         } else {
             std::string s = "w" + std::to_string(step);
-            store.SetText(a % cols, a, s);
+            store.SetText(a % cols, a, s, step % 2 == 0 ? cols : 0);
             model.Set(a % cols, a, s);
         }
     }
@@ -138,6 +149,44 @@ TEST(GridCellStore, RowAndColumnOperationsMatchADenseModel)
     std::vector<int> past;
     store.ScanColumn(0, 100000, 200000, [&](int r, const std::string&, rtl::TObject*) { past.push_back(r); });
     EXPECT_TRUE(past.empty());
+}
+
+// Objects go with their rows when rows are put in a new order, and a cell that holds only an
+// object is a filled cell with an empty text.
+TEST(GridCellStore, PermutedRowsCarryTheirObjects)
+{
+    TGridCellStore store;
+    rtl::TObject a, b;
+    store.SetText(0, 1, "one");
+    store.SetObject(3, 1, &a);
+    store.SetObject(1, 2, &b);
+    store.PermuteRows(0, {2, 0, 1, 3});
+    EXPECT_EQ(store.Object(1, 0), &b);
+    EXPECT_EQ(store.Text(0, 2), "one");
+    EXPECT_EQ(store.Object(3, 2), &a);
+    EXPECT_EQ(store.Object(3, 1), nullptr);
+    EXPECT_EQ(store.Text(3, 2), "");
+    std::vector<int> rows;
+    store.ScanColumn(3, 0, 10, [&](int r, const std::string& text, rtl::TObject* object) {
+        EXPECT_TRUE(text.empty());
+        EXPECT_EQ(object, &a);
+        rows.push_back(r);
+    });
+    EXPECT_EQ(rows, std::vector<int>{2});
+    EXPECT_EQ(store.FilledCells(), 3u);
+}
+
+// Rows written with the grid's width are allocated once at that width, and short texts need
+// no heap block: a full grid of short texts costs under 40 bytes a cell.
+TEST(GridCellStore, AFullGridOfShortTextsCostsUnderFortyBytesACell)
+{
+    TGridCellStore store;
+    const int cols = 10, rows = 5000;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < cols; ++c) store.SetText(c, r, "R" + std::to_string(r) + "C" + std::to_string(c), cols);
+    EXPECT_EQ(store.FilledCells(), static_cast<std::size_t>(rows * cols));
+    EXPECT_LT(static_cast<double>(store.MemoryBytes()) / (rows * cols), 40.0);
+    EXPECT_EQ(store.Text(9, 4999), "R4999C9");
 }
 
 TEST(GridCellStore, DeletedAndInsertedColumnsShiftTheColumnsAfterThem)
