@@ -2414,6 +2414,12 @@ protected:
     void MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y) override;
     void DoEnter() override;
     void DoExit() override;
+    // Cell-selector mode of a descendant grid: the pointer shows the cell selector cursor
+    // (crCellSelector) and a left press on the grid goes to CellSelectorClick, which picks
+    // the cell, instead of selecting or editing.
+    bool CellSelectorMode() const { return FCellSelectorMode; }
+    void SetCellSelectorMode(bool Value) { FCellSelectorMode = Value; }
+    virtual void CellSelectorClick(int ACol, int ARow) { (void)ACol, (void)ARow; }
     void WMLButtonDown(ui::TMessage& Message);
     void WMLButtonUp(ui::TMessage& Message);
     void WMLButtonDblClk(ui::TMessage& Message);
@@ -2460,6 +2466,7 @@ private:
     int FSizingStartSize = -1;
     int FMouseSelectStart = -1;
     TMouseSelectMode FMouseSelectMode = msNormal;
+    bool FCellSelectorMode = false;
     rtl::TRect FOrigSelection{-1, -1, -1, -1};
     rtl::TPoint FPushedCellButton{-1, -1};
     rtl::TPoint FCtrlXY{-1, -1};

@@ -4,6 +4,7 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsCells.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/ui/Grids.h"
 #include "platform/ui/Messages.h"
 
 namespace grid {
@@ -21,10 +22,34 @@ TExtStringGrid* OwnerGrid(rtl::TComponent* owner)
 
 TExtRichEdit::TExtRichEdit(rtl::TComponent* AOwner) : ui::TRichEdit(AOwner), FGrid(OwnerGrid(AOwner)) {}
 
+bool TExtRichEdit::IsInplaceEditor() const
+{
+    return FGrid->HasInplaceRichEdit() && &FGrid->InplaceRichEdit() == this;
+}
+
 void TExtRichEdit::WndProc(ui::TMessage& Message)
 {
+    // The focus going to the grid ends the edit first: the rich text goes into the cell.
+    if (Message.Msg == ui::WM_KILLFOCUS && IsInplaceEditor() && FGrid->SpecialEditorOpen() &&
+        ui::TWinControl::FindControl(static_cast<ui::HWND>(Message.WParam)) == FGrid)
+        FGrid->HideInplaceEdit();
     ui::TRichEdit::WndProc(Message);
     if (Message.Msg == ui::WM_GETDLGCODE) Message.Result |= ui::DLGC_WANTTAB;
+}
+
+void TExtRichEdit::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
+{
+    const ui::WORD key = Key;
+    ui::TRichEdit::KeyDown(Key, Shift);
+    if (!IsInplaceEditor() || !Visible()) return;
+    const bool tab = key == ui::VK_TAB && (FGrid->Options() & ui::goTabs) != 0;
+    const bool upDown = (key == ui::VK_UP || key == ui::VK_DOWN) && !FGrid->WordWrap() && !FGrid->Multilinecells();
+    if (!tab && !upDown) return;
+    Key = 0;
+    // Taking the focus stores the edited text in the cell and closes this editor.
+    if (FGrid->CanFocus()) FGrid->SetFocus();
+    FGrid->Perform(ui::WM_KEYDOWN, key, 0);
+    if (tab) FGrid->ShowInplaceEdit();
 }
 
 // The hidden converter records the size; the in-place editor of the current cell grows its

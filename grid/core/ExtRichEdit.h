@@ -23,18 +23,27 @@ public:
     void LockResize() { FLocked = true; }
     void UnlockResize() { FLocked = false; }
     bool ResizeLocked() const { return FLocked; }
+    // The content an edit started from, to tell whether the user changed it.
+    void RememberContent() { FOpenedRtf = RtfText(); }
+    bool ContentChanged() const { return RtfText() != FOpenedRtf; }
 
 protected:
     void RequestSize(const rtl::TSize& Size) override;
-    // The memo's keys plus Tab.
+    // The memo's keys plus Tab; the in-place editor ends the edit when the focus goes to
+    // its grid.
     void WndProc(ui::TMessage& Message) override;
+    // The in-place editor hands Tab (with goTabs) and, in a single-line grid, Up and Down
+    // to the grid, which moves on from the cell.
+    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
 
 private:
+    bool IsInplaceEditor() const;
     TExtStringGrid* FGrid;
     int FReqWidth = 0;
     int FReqHeight = 0;
     bool FLocked = false;
     bool FGrowing = false;
+    std::string FOpenedRtf;
 };
 
 }  // namespace grid

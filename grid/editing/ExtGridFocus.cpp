@@ -1,5 +1,6 @@
 // String grid gaining and losing the focus: reopening the editor with AlwaysEdit, entering and leaving.
 #include "grid/core/ExtGrid.h"
+#include "grid/core/ExtRichEdit.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
 
@@ -29,7 +30,10 @@ void TExtStringGrid::GridSetFocus(ui::TMessage& Message)
     TBaseGrid::WndProc(Message);
     const int c = Col();
     const int r = Row();
-    if (HasCheckBox(c, r) || !Navigation().AlwaysEdit()) return;
+    if (HasCheckBox(c, r)) return;
+    // Back from outside the grid with the rich editor still open: its text goes into the cell.
+    if (HasInplaceRichEdit() && InplaceRichEdit().Visible()) HideInplaceEdit();
+    if (!Navigation().AlwaysEdit()) return;
     const ui::TWinControl* from = ui::TWinControl::FindControl(static_cast<ui::HWND>(Message.WParam));
     if (from != nullptr && from == InplaceEditor()) return;
     if (FGridState == ui::gsRowMoving || FGridState == ui::gsColMoving) return;

@@ -85,6 +85,10 @@ void TExtStringGrid::WMLButtonDown(ui::TMessage& Message)
     bool allow = true;
     if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, allow);
     if (!allow) return;
+    if (FCellSelectorMode) {
+        CellSelectorClick(ACol, ARow);
+        return;
+    }
     // Mouse move saw the pointer on the resizer zone (which may differ from the handle by
     // an always-visible combo button).
     if (FMouseSelectMode == msResize) {

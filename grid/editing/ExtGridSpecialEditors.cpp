@@ -5,6 +5,7 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
+#include "grid/core/ExtRichEdit.h"
 #include "grid/editing/GridDropDownEditors.h"
 #include "grid/editing/GridMemoDropDown.h"
 #include "grid/editing/GridMultiColumnDropDown.h"
@@ -174,7 +175,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
-                        kind == edMemoDropDown || kind == edGridDropDown;
+                        kind == edMemoDropDown || kind == edGridDropDown || kind == edRichEdit;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -400,6 +401,23 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         Open(dd, look.Color);
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+    } else if (kind == edRichEdit) {
+        // The cell's rich text, filled while the editor may not grow its row; a value
+        // refused earlier comes back for correcting.
+        TExtRichEdit& re = InplaceRichEdit();
+        re.SetParent(this);
+        re.SetBorderThickness(0);
+        Place(re, r);
+        GetEditorProp(realCol, ARow, nullptr);
+        re.LockResize();
+        CellToRich(ACol, ARow, re);
+        re.RememberContent();
+        if (reopening) re.SetRtfText(FInvalidCache);
+        if (Navigation().EditSelectAll()) re.SelectAll();
+        else re.SetSel(0, 0);
+        Open(re, look.Color);
+        if (FStartEditChar != 0) re.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        re.UnlockResize();
     } else if (kind == edCheckBox) {
         TGridCheckBox& cb = *EditCheck();
         cb.ReCreate();
@@ -484,6 +502,11 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         if (dd.DroppedDown()) dd.HideDropDown(false);
         SetCellFromEditor(realCol, ARow, dd.Text());
         Close(dd, *this);
+    } else if (kind == edRichEdit) {
+        TExtRichEdit& re = InplaceRichEdit();
+        // Left unchanged, a plain-text cell stays plain text rather than becoming RTF.
+        if (re.ContentChanged()) SetCellFromEditor(realCol, ARow, re.RtfText());
+        Close(re, *this);
     } else if (kind == edCustom) {
         HideEditLink(ACol, ARow);
     } else if (kind == edCheckBox) {

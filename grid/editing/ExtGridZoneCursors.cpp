@@ -8,7 +8,8 @@
 namespace grid {
 
 // Over the zone that the next press would select from (rows, columns, the whole grid or
-// the selection resizer) its cursor shows; over a fixed column's edge the split cursor.
+// the selection resizer) its cursor shows, elsewhere in cell-selector mode the cell
+// selector; over a fixed column's edge the split cursor.
 // Sizing and panning keep their own cursors.
 void TExtStringGrid::ShowZoneCursor()
 {
@@ -23,6 +24,7 @@ void TExtStringGrid::ShowZoneCursor()
     case msResize: cursor = crAllSelect; break;
     default: break;
     }
+    if (cursor == 0 && FCellSelectorMode) cursor = crCellSelector;
     if (cursor == 0 && (FSizeFixed || FSizingFixed)) cursor = ui::crHSplit;
     if (cursor != 0) app->Backend().SetCursorShape(cursor);
 }

@@ -15,6 +15,7 @@
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/RegisteredMessages.h"
 
 namespace grid {
 
@@ -30,6 +31,12 @@ constexpr char32_t chCut = 24;
 constexpr char32_t chEscape = 27;
 // Bit of a WM_CHAR's key data that marks a key of the numeric keypad.
 constexpr ui::LPARAM KeypadKeyBit = ui::LPARAM{1} << 22;
+
+ui::UINT GridEditPropMessage()
+{
+    static const ui::UINT id = ui::RegisterWindowMessage("GridEditProp");
+    return id;
+}
 
 bool IsDigit(char32_t ch) { return ch >= U'0' && ch <= U'9'; }
 
@@ -160,11 +167,36 @@ void TExtInplaceEdit::UpdateContents()
     const bool sameEdit = Visible() && FGrid->Editing() && FColE == FGrid->Col() && FRowE == FGrid->Row();
     FColE = FGrid->Col();
     FRowE = FGrid->Row();
+    TakeCellLook();
+    // Posted to the editor itself, so that it arrives once the editor is placed and shown:
+    // then the editor takes the cell's look again and the application sees it through
+    // OnGetEditorProp.
+    ui::PostMessage(Handle(), GridEditPropMessage(), 0, 0);
     if (sameEdit) return;
     FGrid->SetCellCache(FGrid->GetCellEx(FColE, FRowE));
     FGrid->SaveOldCellValue(FColE, FRowE);
     FGotKey = false;
     FWorkmode = true;
+}
+
+// The colour, font and text alignment the current cell is painted with.
+void TExtInplaceEdit::TakeCellLook()
+{
+    gfx::TColor color = gfx::clWindow;
+    ui::TAlignment align = ui::taLeftJustify;
+    FGrid->CurrentCellLook(color, Font(), align);
+    SetColor(color);
+    SetTextAlignment(align);
+}
+
+// "GridEditProp": the look of the cell again, then OnGetEditorProp for the current cell
+// (real column) without an edit link, where the application may change the editor's look.
+void TExtInplaceEdit::EditorProperties()
+{
+    if (FGrid == nullptr || !Visible()) return;
+    TakeCellLook();
+    FGrid->GetEditorProp(FGrid->RealColIndex(FGrid->Col()), FGrid->Row(), nullptr);
+    Invalidate();
 }
 
 // Inside the cell by one pixel, and by half the grid line width for wide lines.
@@ -259,6 +291,10 @@ void TExtInplaceEdit::WndProc(ui::TMessage& Message)
     case ui::WM_CUT: Cut(); return;
     case ui::WM_PASTE: Paste(); return;
     default: break;
+    }
+    if (Message.Msg == GridEditPropMessage()) {
+        EditorProperties();
+        return;
     }
     ui::TInplaceEdit::WndProc(Message);
 }

@@ -60,6 +60,8 @@ protected:
 
 private:
     int TextTopOffset(int CellHeight) const;
+    void TakeCellLook();
+    void EditorProperties();
     bool FilterChar(char32_t& Key);
     bool ValidateOnKey(ui::WORD Key, bool Ctrl, bool Shift);
     void ShowRefusedValue();

@@ -1,4 +1,4 @@
-// The grid's further mouse behaviour by real mouse messages: zone cursors, the selection resizer, the panning marker, touch inertia, the editor's cell look, sizing permission and the hint shadow.
+// The grid's further mouse behaviour by real mouse messages: zone cursors, the cell selector, the selection resizer, the panning marker, touch inertia, the editor's cell look, sizing permission and the hint shadow.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -78,6 +78,55 @@ TEST_F(ExtGridMouseExtrasTest, TheZoneCursorsFollowThePointerOverTheFixedCells)
     Grid->MouseActions().SetRowSelect(false);
     MoveTo(Centre(0, 3));
     EXPECT_NE(CursorShape(), TExtStringGrid::crRowSelect);
+}
+
+// A grid that picks cells: in cell-selector mode a press names the cell to it.
+class TCellPickerGrid : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    using TExtStringGrid::SetCellSelectorMode;
+    std::vector<rtl::TPoint> Picked;
+
+protected:
+    void CellSelectorClick(int ACol, int ARow) override { Picked.push_back({ACol, ARow}); }
+};
+
+// In cell-selector mode the pointer shows the cell selector over the cells (the fixed-cell
+// zones keep their own cursors) and a press picks the cell instead of selecting it.
+TEST_F(ExtGridMouseExtrasTest, CellSelectorModeShowsItsCursorAndPressesPickCells)
+{
+    Grid->SetVisible(false);
+    auto* picker = new TCellPickerGrid(Form);
+    picker->SetParent(Form);
+    picker->SetBounds(10, 20, 400, 250);
+    picker->MouseActions().SetColSelect(true);
+    App->ProcessMessages();
+    const auto centre = [picker](int c, int r) {
+        const rtl::TRect rc = picker->CellRect(c, r);
+        return rtl::TPoint{(rc.Left + rc.Right) / 2, (rc.Top + rc.Bottom) / 2};
+    };
+    const auto move = [picker](rtl::TPoint p) { THeadlessBackend::MouseMove(picker, p.X, p.Y); };
+
+    move(centre(2, 3));
+    EXPECT_NE(CursorShape(), TExtStringGrid::crCellSelector);
+    picker->SetCellSelectorMode(true);
+    move(centre(3, 4));
+    EXPECT_EQ(CursorShape(), TExtStringGrid::crCellSelector);
+    move(centre(3, 0));
+    EXPECT_EQ(CursorShape(), TExtStringGrid::crColumnSelect);
+    move(centre(3, 4));
+    THeadlessBackend::Click(picker, centre(3, 4).X, centre(3, 4).Y);
+    EXPECT_EQ(picker->Picked, std::vector<rtl::TPoint>{(rtl::TPoint{3, 4})});
+    EXPECT_EQ(picker->Col(), 1);  // not selected
+    EXPECT_EQ(picker->Row(), 1);
+
+    picker->SetCellSelectorMode(false);
+    move(centre(2, 3));
+    EXPECT_NE(CursorShape(), TExtStringGrid::crCellSelector);
+    THeadlessBackend::Click(picker, centre(2, 3).X, centre(2, 3).Y);
+    EXPECT_EQ(picker->Picked.size(), 1u);
+    EXPECT_EQ(picker->Col(), 2);
+    EXPECT_EQ(picker->Row(), 3);
 }
 
 // Dragging the handle at the selection's bottom-right corner resizes the selection from its

@@ -13,6 +13,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/gfx/GraphicsObjects.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/StringList.h"
 #include "platform/ui/Clipboard.h"
@@ -410,3 +411,58 @@ TEST_F(ExtInplaceEditTest, EditOnDblClickOnlySwitchesEditingOffAfterTheEdit)
 }
 
 }  // namespace
+
+// The editor takes the look its cell is painted with (colour, font, alignment). Once it is
+// placed, the "GridEditProp" message it posts to itself takes that look again and asks
+// OnGetEditorProp for the cell's real column, where the application may change the look.
+TEST_F(ExtInplaceEditTest, TheEditorTakesItsCellsLookAndOnGetEditorPropMayChangeIt)
+{
+    Grid->SetCells(3, 2, "ab");
+    Grid->HideColumn(1);  // displayed column 2 is real column 3
+    Grid->OnGetCellColor = [](TSender, int r, int c, ui::TGridDrawState, gfx::TBrush* b, gfx::TFont* f) {
+        if (c != 3 || r != 2) return;
+        b->SetColor(gfx::clYellow);
+        f->SetColor(gfx::clBlue);
+        f->SetStyle({gfx::fsBold});
+    };
+    Grid->OnGetAlignment = [](TSender, int r, int c, ui::TAlignment& h, TVAlignment&) {
+        if (c == 3 && r == 2) h = ui::taRightJustify;
+    };
+    std::vector<std::string> asked;
+    Grid->OnGetEditorProp = [&](TSender, int c, int r, rtl::TObject* link) {
+        asked.push_back(std::to_string(c) + "," + std::to_string(r) + (link != nullptr ? " link" : ""));
+        if (c == 3 && r == 2) Grid->NormalEdit()->SetColor(gfx::clAqua);
+    };
+    TExtInplaceEdit* edit = Open(2, 2);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(edit->Color(), gfx::clYellow);
+    EXPECT_EQ(edit->Font().Color(), gfx::clBlue);
+    EXPECT_TRUE(edit->Font().Style().Contains(gfx::fsBold));
+    EXPECT_TRUE(asked.empty());  // the message is still on its way
+
+    App->ProcessMessages();
+    EXPECT_EQ(asked, std::vector<std::string>{"3,2"});
+    Form->PaintPending();
+    EXPECT_EQ(ui::THeadlessBackend::Pixel(edit, edit->Width() - 3, edit->Height() - 3) & 0xFFFFFF, gfx::clAqua);
+    // The cell's text in blue at the editor's right end (right-aligned), none at its left.
+    const auto bluePixels = [edit](int from, int to) {
+        int n = 0;
+        for (int y = 0; y < edit->Height(); ++y)
+            for (int x = from; x < to; ++x) {
+                const auto c = static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(edit, x, y)) & 0xFFFFFF;
+                if (((c >> 16) & 0xFF) > 150 && (c & 0xFF) < 100 && ((c >> 8) & 0xFF) < 100) ++n;
+            }
+        return n;
+    };
+    EXPECT_GT(bluePixels(edit->Width() / 2, edit->Width()), 5);
+    EXPECT_EQ(bluePixels(0, edit->Width() / 2), 0);
+
+    // The next cell's editor has that cell's own look.
+    ui::THeadlessBackend::PressKey(ui::VK_ESCAPE);
+    Open(2, 3);
+    App->ProcessMessages();
+    EXPECT_EQ(asked, (std::vector<std::string>{"3,2", "3,3"}));
+    EXPECT_EQ(edit->Color(), Grid->Color());
+    EXPECT_EQ(edit->Font().Color(), Grid->Font().Color());
+    EXPECT_FALSE(edit->Font().Style().Contains(gfx::fsBold));
+}
