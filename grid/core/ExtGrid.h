@@ -2845,7 +2845,7 @@ public:
     // Shows the suppressed rows again except the children of contracted nodes.
     void UnSuppressAllOpenRows();
     // Scaling with the form by M / D: column widths stay, the header row and fonts scale.
-    void ChangeScale(int M, int D);
+    void ChangeScale(int M, int D) override;
 private:
     // The plain text of a rich text (RTF) cell; any other text unchanged.
     static bool IsRichCellText(const std::string& Text);
