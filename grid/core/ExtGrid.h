@@ -256,7 +256,7 @@ public:
     // Hooks that hand their arguments to the published event of the same name.
     virtual void HoverButtonClick(int ARow, int ButtonIndex);
     virtual void ClipboardPasteDone();
-    virtual void PrintGetPageNum(int PageNr, std::string& PageNumText);
+    virtual void PrintGetPageNum(int PageNr, int PageColNr, std::string& PageNumText);
     virtual void GetEditorProp(int ACol, int ARow, rtl::TObject* AEditLink);
     virtual void CheckBoxClick(int ACol, int ARow, bool State);
     virtual void CheckBoxChange(int ACol, int ARow, bool State);
