@@ -256,7 +256,7 @@ public:
     // Hooks that hand their arguments to the published event of the same name.
     virtual void HoverButtonClick(int ARow, int ButtonIndex);
     virtual void ClipboardPasteDone();
-    virtual void PrintGetPageNum(int PageNr, std::string& PageNumText);
+    virtual void PrintGetPageNum(int PageNr, int PageColNr, std::string& PageNumText);
     virtual void GetEditorProp(int ACol, int ARow, rtl::TObject* AEditLink);
     virtual void CheckBoxClick(int ACol, int ARow, bool State);
     virtual void CheckBoxChange(int ACol, int ARow, bool State);
@@ -2857,7 +2857,7 @@ public:
     // Shows the suppressed rows again except the children of contracted nodes.
     void UnSuppressAllOpenRows();
     // Scaling with the form by M / D: column widths stay, the header row and fonts scale.
-    void ChangeScale(int M, int D);
+    void ChangeScale(int M, int D) override;
 private:
     // The plain text of a rich text (RTF) cell; any other text unchanged.
     static bool IsRichCellText(const std::string& Text);

@@ -111,9 +111,9 @@ void TExtStringGrid::ClipboardPasteDone()
     if (OnClipboardPasteDone) OnClipboardPasteDone(this);
 }
 
-void TExtStringGrid::PrintGetPageNum(int PageNr, std::string& PageNumText)
+void TExtStringGrid::PrintGetPageNum(int PageNr, int PageColNr, std::string& PageNumText)
 {
-    if (OnPrintGetPageNum) OnPrintGetPageNum(this, PageNr, PageNumText);
+    if (OnPrintGetPageNum) OnPrintGetPageNum(this, PageNr, PageColNr, PageNumText);
 }
 
 void TExtStringGrid::GetEditorProp(int ACol, int ARow, rtl::TObject* AEditLink)

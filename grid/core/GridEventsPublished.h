@@ -144,12 +144,13 @@ using TOleDropURLEvent = std::function<void(TSender, int ARow, int ACol, const s
 
 // Printing.
 using TPrintStartEvent = std::function<void(TSender, int NrOfPages, int& FromPage, int& ToPage)>;
-using TPrintCancelEvent = std::function<void(TSender, bool& Cancel)>;
+using TPrintCancelEvent = std::function<void(TSender, int PageNr, bool& Cancel)>;
 using TPrintPageEvent = std::function<void(TSender, gfx::TCanvas* Canvas, int PageNr, int PageXSize, int PageYSize)>;
-using TPrintGetPageNumEvent = std::function<void(TSender, int PageNr, std::string& PageNumText)>;
+using TPrintGetPageNumEvent = std::function<void(TSender, int PageNum, int PageColNum, std::string& PageNumString)>;
 using TPrintNewPageEvent = std::function<void(TSender, int ARow, bool& NewPage)>;
-using TPrintPageDoneEvent = std::function<void(TSender, gfx::TCanvas* Canvas, int PageNr)>;
-using TFitToPageEvent = std::function<void(TSender, bool& Allow)>;
+using TPrintPageDoneEvent = std::function<void(TSender, gfx::TCanvas* Canvas, int LastRow, int LastRowOffset,
+                                                int LastPage, int PageXSize, int PageYSize)>;
+using TFitToPageEvent = std::function<void(TSender, double& ScaleFactor, bool& Allow)>;
 using TPrintSetColumnWidthEvent = std::function<void(TSender, int ACol, int& Width)>;
 using TPrintSetRowHeightEvent = std::function<void(TSender, int ARow, int& Height)>;
 

@@ -43,7 +43,10 @@ void PadItems(TGridItem& Item, int ACol)
 
 }  // namespace
 
-// A hidden row's record holds its texts in real column order, hidden columns included.
+// A hidden row's record holds its texts in real column order, hidden columns included. Its
+// text goes through the display-text event as a shown row's does, with the real column and
+// row; the grid's own decorations of shown rows (group counts, links) need a displayed row
+// and are left out.
 std::string TExtStringGrid::AllCells(int ACol, int ARow)
 {
     if (ACol < 0 || ARow < 0) return {};
@@ -51,7 +54,9 @@ std::string TExtStringGrid::AllCells(int ACol, int ARow)
     const int row = DisplayedRowOf(ARow, item);
     if (item == nullptr) return GetCellEx(DisplColIndex(ACol), row);
     PadItems(*item, ACol);
-    return item->Items().Get(ACol);
+    std::string text = item->Items().Get(ACol);
+    TBaseGrid::GetDisplText(ACol, ARow, text);
+    return text;
 }
 
 void TExtStringGrid::SetAllCells(int ACol, int ARow, const std::string& Value)

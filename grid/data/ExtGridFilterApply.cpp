@@ -17,6 +17,16 @@ bool IsOneCharLonger(const std::string& Longer, const std::string& Shorter)
     return Longer.size() == Shorter.size() + 1 && Longer.compare(0, Shorter.size(), Shorter) == 0;
 }
 
+// The saved heights of suppressed rows are kept by real row: hiding or showing rows above a
+// suppressed one moves its displayed index, and it must still get its own height back.
+// The list grows with default heights up to the slot asked for.
+int SuppressedHeightSlot(TExtStringGrid& Grid, TIntList& Sizes, int ARow)
+{
+    const int real = Grid.RealRowIndex(ARow);
+    while (Sizes.Count() <= real) Sizes.Add(Grid.DefaultRowHeight());
+    return real;
+}
+
 }  // namespace
 
 // --- FilterActive
@@ -196,15 +206,16 @@ void TExtStringGrid::SuppressRow(int ARow)
 {
     if (ARow < 0 || ARow >= RowCount() || RowHeights(ARow) <= 0) return;
     TIntList& sizes = *FSuppressRowSizes;
-    while (sizes.Count() <= ARow) sizes.Add(RowHeights(sizes.Count()));
-    sizes.SetItems(ARow, RowHeights(ARow));
+    sizes.SetItems(SuppressedHeightSlot(*this, sizes, ARow), RowHeights(ARow));
     SetRowHeights(ARow, 0);
 }
 
 void TExtStringGrid::UnSuppressRow(int ARow)
 {
-    if (ARow < 0 || ARow >= RowCount() || ARow >= FSuppressRowSizes->Count()) return;
-    SetRowHeights(ARow, FSuppressRowSizes->Items(ARow));
+    if (ARow < 0 || ARow >= RowCount()) return;
+    const int slot = RealRowIndex(ARow);
+    if (slot >= FSuppressRowSizes->Count()) return;
+    SetRowHeights(ARow, FSuppressRowSizes->Items(slot));
 }
 
 bool TExtStringGrid::IsSuppressedRow(int ARow) const { return RowHeights(ARow) == 0; }
@@ -222,10 +233,11 @@ void TExtStringGrid::UnSuppressRows(int FromRow, int ToRow)
 void TExtStringGrid::UnSuppressAllRows()
 {
     TIntList& sizes = *FSuppressRowSizes;
-    for (int r = 0; r < RowCount() && r < sizes.Count(); ++r)
-        if (sizes.Items(r) > 0 && RowHeights(r) == 0) SetRowHeights(r, sizes.Items(r));
-    sizes.Clear();
-    for (int r = 0; r < RowCount(); ++r) sizes.Add(RowHeights(r));
+    for (int r = 0; r < RowCount(); ++r) {
+        const int slot = RealRowIndex(r);
+        if (slot < sizes.Count() && sizes.Items(slot) > 0 && RowHeights(r) == 0) SetRowHeights(r, sizes.Items(slot));
+    }
+    for (int r = 0; r < RowCount(); ++r) sizes.SetItems(SuppressedHeightSlot(*this, sizes, r), RowHeights(r));
 }
 
 // --- Hidden selection

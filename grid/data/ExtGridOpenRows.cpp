@@ -30,7 +30,8 @@ void TExtStringGrid::UnSuppressAllOpenRows()
             while (r < RowCount() && InContractedSpan(*this, r, nodeReal, span)) ++r;
             continue;
         }
-        if (r < sizes.Count() && sizes.Items(r) > 0 && RowHeights(r) == 0) SetRowHeights(r, sizes.Items(r));
+        const int slot = RealRowIndex(r);  // saved heights are kept by real row
+        if (slot < sizes.Count() && sizes.Items(slot) > 0 && RowHeights(r) == 0) SetRowHeights(r, sizes.Items(slot));
         ++r;
     }
 }

@@ -401,7 +401,7 @@ std::string TPrintCells::PageNumberText(int pageNr)
         if (!ps.PageNumSep().empty() && FL.Job->NrOfPages > 1)
             text += ps.PageNumSep() + std::to_string(FL.Job->NrOfPages + ps.MaxPagesOffset());
     }
-    FGrid.PrintGetPageNum(pageNr, text);
+    FGrid.PrintGetPageNum(pageNr, FL.Band, text);
     return text;
 }
 

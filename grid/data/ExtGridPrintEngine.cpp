@@ -99,7 +99,7 @@ int TExtStringGrid::PrintEngine(TPrintJob& Job)
         if (ps.FitToPage() == fpGrow && f < 1) f = 1;
         if (ps.FitToPage() == fpCustom && f != 1) {
             bool allow = true;
-            if (OnFitToPage) OnFitToPage(this, allow);
+            if (OnFitToPage) OnFitToPage(this, f, allow);
             if (!allow) f = 1;
         }
         if (f != 1) {
@@ -220,14 +220,14 @@ int TExtStringGrid::PrintEngine(TPrintJob& Job)
             if (OnPrintNewPage) OnPrintNewPage(this, X, forceBreak);
             const bool pageEnds = (X <= area.Bottom && y - nextHeight < L.H + L.V) || forceBreak;
             if (Job.Drawing() && (pageEnds || X > area.Bottom)) {
-                if (OnPrintPageDone) OnPrintPageDone(this, Job.Target, j + 1);
+                if (OnPrintPageDone) OnPrintPageDone(this, Job.Target, X, y, j + 1, L.W, L.H);
                 bool cancel = false;
-                if (OnPrintCancel) OnPrintCancel(this, cancel);
+                if (OnPrintCancel) OnPrintCancel(this, j + 1, cancel);
                 if (cancel) cancelled = true;
             }
             if (pageEnds && X <= area.Bottom) {
+                if (cancelled) break;  // the band's own end below closes this page once
                 endPage(y, j + 1);
-                if (cancelled) break;
                 n = 0;
                 newPage();
                 ++j;

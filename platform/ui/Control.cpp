@@ -4,6 +4,7 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
+#include "platform/ui/ScreenModel.h"
 
 namespace ui {
 
@@ -54,6 +55,13 @@ void TControl::BoundsChanged(const rtl::TRect& oldBounds)
 void TControl::Resize()
 {
     if (OnResize) OnResize(this);
+}
+
+void TControl::ChangeScale(int M, int D)
+{
+    if (M == D || D == 0) return;
+    SetBounds(MulDiv(FLeft, M, D), MulDiv(FTop, M, D), MulDiv(FWidth, M, D), MulDiv(FHeight, M, D));
+    if (!FParentFont) FFont->SetHeight(MulDiv(FFont->Height(), M, D));
 }
 
 void TControl::SetAlign(TAlign value)

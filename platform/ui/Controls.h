@@ -126,6 +126,10 @@ public:
     void SetBoundsRect(const rtl::TRect& r) { SetBounds(r.Left, r.Top, r.Width(), r.Height()); }
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign value);
+    // Scales the control by M / D, each value rounded to the nearest: its bounds and, unless
+    // it takes its parent's font, its font height. A form runs it on its controls when the
+    // form is scaled.
+    virtual void ChangeScale(int M, int D);
 
     // --- client area ---
     virtual rtl::TRect ClientRect() const;
@@ -321,6 +325,12 @@ public:
     bool ContainsControl(const TControl* control) const;
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
+    // Scales the children, then the control itself.
+    void ChangeScale(int M, int D) override;
+    // Runs ChangeScale on each child.
+    void ScaleChildren(int M, int D);
+    // Gives the children that take this control's font its present font.
+    void PassFontToChildren();
     // The child (or deeper descendant when AllLevels) at a point of the client area.
     TControl* ControlAtPos(const rtl::TPoint& pos, bool AllowDisabled, bool AllowWinControls = true,
                            bool AllLevels = false) const;

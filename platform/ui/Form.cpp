@@ -6,6 +6,7 @@
 #include "platform/ui/FormReader.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/ScreenModel.h"
 
 namespace ui {
 
@@ -31,7 +32,7 @@ const std::any* TMethodTable::FindMethod(const std::string& name) const
     return it == FMethods.end() ? nullptr : &it->second;
 }
 
-TCustomForm::TCustomForm(rtl::TComponent* AOwner) : TWinControl(AOwner)
+TCustomForm::TCustomForm(rtl::TComponent* AOwner) : TWinControl(AOwner), FPixelsPerInch(ScreenPixelsPerInch())
 {
     FVisible = false;
     FColor = gfx::clBtnFace;
@@ -68,6 +69,28 @@ void TCustomForm::AfterConstruction()
         FShowAfterCreate = false;
         Show();
     }
+}
+
+// A form has no parent to take its font from, so its font always scales.
+void TCustomForm::ChangeScale(int M, int D)
+{
+    if (M == D || D == 0) return;
+    const int clientWidth = ClientWidth();
+    const int clientHeight = ClientHeight();
+    DisableAlign();
+    ScaleChildren(M, D);
+    Font().SetHeight(MulDiv(Font().Height(), M, D));
+    PassFontToChildren();
+    SetClientWidth(MulDiv(clientWidth, M, D));
+    SetClientHeight(MulDiv(clientHeight, M, D));
+    EnableAlign();
+}
+
+void TCustomForm::ScaleToScreen()
+{
+    const int screen = ScreenPixelsPerInch();
+    if (FScaled && FPixelsPerInch > 0 && FPixelsPerInch != screen) ChangeScale(screen, FPixelsPerInch);
+    FPixelsPerInch = screen;
 }
 
 void TCustomForm::SetVisible(bool value)

@@ -40,6 +40,7 @@ public:
         for (const TObjectNode& child : node.Children) BuildChild(child, root);
         for (auto& fixup : FContext.Fixups) fixup();
         for (rtl::TComponent* c : FLoaded) c->Loaded();
+        if (auto* form = dynamic_cast<TCustomForm*>(root)) form->ScaleToScreen();
     }
 
 private:

@@ -80,6 +80,21 @@ public:
     void SetKeyPreview(bool value) { FKeyPreview = value; }
     void SetText(const std::string& value) override;
 
+    // --- scaling ---
+    // Screen resolution the form's sizes are made for; a description may give it, and a
+    // Scaled form made for another resolution is scaled to the screen's once it is read.
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int value) { FPixelsPerInch = value; }
+    bool Scaled() const { return FScaled; }
+    void SetScaled(bool value) { FScaled = value; }
+    // Scales the form's controls, its font and its client size by M / D; its position stays.
+    void ScaleBy(int M, int D) { ChangeScale(M, D); }
+    void ChangeScale(int M, int D) override;
+    // Called when the form's description has been read: a Scaled form whose PixelsPerInch
+    // differs from the screen's is scaled by screen / PixelsPerInch, which then becomes the
+    // screen's.
+    void ScaleToScreen();
+
     // --- showing, closing ---
     // While the description is read, Visible is only remembered: the form shows once
     // its creation (OnCreate included) is complete.
@@ -144,6 +159,8 @@ private:
     TPosition FPosition = poDesigned;
     TWindowState FWindowState = wsNormal;
     bool FKeyPreview = false;
+    int FPixelsPerInch;
+    bool FScaled = true;
     bool FActive = false;
     bool FModal = false;
     bool FPlaced = false;

@@ -2,6 +2,9 @@
 #include "platform/ui/Grids.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "platform/ui/ScreenModel.h"
 
 namespace ui {
 
@@ -136,6 +139,27 @@ void TCustomGrid::SetRowHeights(int index, int value)
     if (!StoreAxisSize(FRowHeights, index, value)) return;
     RowHeightsChanged();
     Invalidate();
+}
+
+void TCustomGrid::ChangeScale(int M, int D)
+{
+    TCustomControl::ChangeScale(M, D);
+    if (M == D || D == 0) return;
+    ScaleAxis(FColWidths, M, D);
+    ScaleAxis(FRowHeights, M, D);
+    ColWidthsChanged();
+    RowHeightsChanged();
+    Invalidate();
+}
+
+// The default scales, and each size set apart from it scales on its own.
+void TCustomGrid::ScaleAxis(TGridAxisSizes& sizes, int M, int D)
+{
+    std::vector<int> own;
+    if (!sizes.AllDefault())
+        for (int i = 0; i < sizes.Count(); ++i) own.push_back(sizes.Size(i));
+    sizes.SetDefault(std::max(0, MulDiv(sizes.Default(), M, D)));
+    for (int i = 0; i < static_cast<int>(own.size()); ++i) sizes.SetSize(i, std::max(0, MulDiv(own[i], M, D)));
 }
 
 void TCustomGrid::SetGridLineWidth(int value)

@@ -147,6 +147,8 @@ public:
     void SetColWidths(int index, int value);
     int RowHeights(int index) const;
     void SetRowHeights(int index, int value);
+    // Scales the control, the default sizes and every column width and row height by M / D.
+    void ChangeScale(int M, int D) override;
     int GridLineWidth() const { return FGridLineWidth; }
     void SetGridLineWidth(int value);
     // Whole width and height of the grid's cells and lines.
@@ -302,6 +304,7 @@ private:
     void ClampCurrent();
     // Setters shared by columns and rows: `sizes` is the axis, `fixed` its fixed count.
     void SetAxisCount(TGridAxisSizes& sizes, int& fixed, int value);
+    static void ScaleAxis(TGridAxisSizes& sizes, int M, int D);
     void SetAxisFixed(int& fixed, int count, const char* tooBig, int value);
     void LayoutChanged();
     void MoveRelative(int dx, int dy, bool extend);

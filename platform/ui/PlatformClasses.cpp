@@ -139,7 +139,10 @@ void RegisterForm(TClassRegistry& r)
     c.Property("OnClose", EventProperty(&T::OnClose));
     c.Property("OnCloseQuery", EventProperty(&T::OnCloseQuery));
     c.Property("OnPaint", EventProperty(&T::OnPaint));
-    for (const char* name : {"PixelsPerInch", "TextHeight", "OldCreateOrder", "Scaled", "FormStyle", "Icon.Data",
+    c.Property("PixelsPerInch", IntProperty<T>([](T* x) { return x->PixelsPerInch(); },
+                                               [](T* x, long long v) { x->SetPixelsPerInch(static_cast<int>(v)); }));
+    c.Property("Scaled", BoolProperty<T>([](T* x) { return x->Scaled(); }, [](T* x, bool v) { x->SetScaled(v); }));
+    for (const char* name : {"TextHeight", "OldCreateOrder", "FormStyle", "Icon.Data",
                              "BorderIcons", "AutoScroll", "HorzScrollBar.Visible", "VertScrollBar.Visible"})
         c.Property(name, IgnoredProperty());
     r.Register<TForm>("TForm", "TCustomForm");

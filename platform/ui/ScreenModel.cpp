@@ -106,4 +106,13 @@ void SetScreenPixelsPerInch(int pixelsPerInch)
     InstalledPixelsPerInch() = pixelsPerInch > 0 ? pixelsPerInch : 0;
 }
 
+int MulDiv(int Number, int Numerator, int Denominator)
+{
+    if (Denominator == 0) return -1;
+    const long long product = static_cast<long long>(Number) * Numerator;
+    const long long half = (Denominator > 0 ? Denominator : -Denominator) / 2;
+    if ((product < 0) != (Denominator < 0)) return static_cast<int>((product - half) / Denominator);
+    return static_cast<int>((product + half) / Denominator);
+}
+
 }  // namespace ui

@@ -25,5 +25,8 @@ TMonitorInfo MonitorNearestPoint(const rtl::TPoint& point);
 int ScreenPixelsPerInch();
 // Replaces the screen resolution every caller sees; 0 restores the window system's.
 void SetScreenPixelsPerInch(int pixelsPerInch);
+// Number × Numerator / Denominator rounded to the nearest, halves away from zero; the
+// Denominator 0 gives -1. Scaling of controls and forms computes with it.
+int MulDiv(int Number, int Numerator, int Denominator);
 
 }  // namespace ui

@@ -114,6 +114,30 @@ void TWinControl::InsertControl(TControl* control)
     control->Invalidate();
 }
 
+// Alignment waits until every child has its scaled bounds, so aligned children are placed
+// in the scaled client area once; children that take this control's font take the scaled one.
+void TWinControl::ChangeScale(int M, int D)
+{
+    if (M == D || D == 0) return;
+    DisableAlign();
+    ScaleChildren(M, D);
+    TControl::ChangeScale(M, D);
+    PassFontToChildren();
+    EnableAlign();
+}
+
+void TWinControl::ScaleChildren(int M, int D)
+{
+    const std::vector<TControl*> children = FControls;
+    for (TControl* child : children) child->ChangeScale(M, D);
+}
+
+void TWinControl::PassFontToChildren()
+{
+    for (TControl* child : FControls)
+        if (child->ParentFont()) child->SetParentFont(true);
+}
+
 void TWinControl::RemoveControl(TControl* control)
 {
     auto it = std::find(FControls.begin(), FControls.end(), control);

@@ -6,7 +6,9 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsSort.h"
+#include "platform/ui/FormReader.h"
 #include "platform/ui/Keyboard.h"
+#include "platform/ui/ScreenModel.h"
 #include "tests/grid/GridOnFormTest.h"
 
 namespace {
@@ -151,6 +153,55 @@ TEST_F(AutoNumberSizeSwapTest, AutoFitColumnsFillsTheGridsWidthInProportion)
 }
 
 // Scaled with its form, the grid keeps its column widths and scales its header and fonts.
+// Without word wrap each normal row takes its count of lines: n lines cost n times what one
+// line costs, suppressed rows stay suppressed and the fixed row is left alone unless asked.
+TEST_F(AutoNumberSizeSwapTest, AutoSizeRowsSizesRowsToTheirLineCounts)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(5);
+    Grid->SetWordWrap(false);
+    Grid->SetMultilinecells(true);
+    Grid->SetXYOffset(rtl::TPoint{2, 3});
+    Grid->SetCells(1, 1, "one");
+    Grid->SetCells(2, 2, "a\r\nb\r\nc");
+    Grid->SetCells(1, 3, "x\r\ny");
+    Grid->SetRowHeights(0, 50);
+    Grid->SuppressRow(4);
+    Grid->AutoSizeRows(false, 0);
+    const int y = 3;
+    const int line = Grid->RowHeights(1) - y;  // one line with its spacing
+    ASSERT_GT(line, 8);
+    EXPECT_EQ(Grid->RowHeights(2) - y, 3 * line);
+    EXPECT_EQ(Grid->RowHeights(3) - y, 2 * line);
+    EXPECT_EQ(Grid->RowHeights(4), 0);
+    EXPECT_EQ(Grid->RowHeights(0), 50);
+
+    Grid->AutoSizeRows(true, 4);
+    EXPECT_LT(Grid->RowHeights(0), 50) << "the fixed row is sized when asked";
+    EXPECT_EQ(Grid->RowHeights(2) - y, 3 * line + 4);
+    Grid->SetMultilinecells(false);
+    Grid->AutoSizeRows(false, 0);
+    EXPECT_EQ(Grid->RowHeights(2) - y, line) << "without multi-line cells every row is one line";
+}
+
+// The grid's client area takes the size of its cells; the scroll bars stay as they were.
+TEST_F(AutoNumberSizeSwapTest, SizeToCellsFitsTheClientAreaToTheCellsAndKeepsTheScrollBars)
+{
+    Grid->SetBounds(0, 0, 100, 60);
+    Grid->SetColCount(3);
+    Grid->SetRowCount(4);
+    Grid->SetColWidths(1, 90);
+    Grid->SetRowHeights(2, 40);
+    Grid->SetScrollBars(ui::ssBoth);
+    Grid->SizeToCells();
+    int width = 0, height = 0;
+    for (int c = 0; c < 3; ++c) width += Grid->ColWidths(c);
+    for (int r = 0; r < 4; ++r) height += Grid->RowHeights(r);
+    EXPECT_EQ(Grid->ClientWidth(), width);
+    EXPECT_EQ(Grid->ClientHeight(), height);
+    EXPECT_EQ(Grid->ScrollBars(), ui::ssBoth);
+}
+
 TEST_F(AutoNumberSizeSwapTest, ChangeScaleKeepsColumnWidthsAndScalesHeaderAndFonts)
 {
     Grid->SetBounds(0, 0, 400, 200);
@@ -166,6 +217,42 @@ TEST_F(AutoNumberSizeSwapTest, ChangeScaleKeepsColumnWidthsAndScalesHeaderAndFon
     EXPECT_EQ(Grid->Width(), 500);
     EXPECT_EQ(Grid->FixedFont().Height(), (fixedHeight * 120 + (fixedHeight < 0 ? -48 : 48)) / 96);
     EXPECT_EQ(Grid->ActiveCellFont().Size(), (activeSize * 120 + 48) / 96);
+}
+
+// A grid on a form described at 96 pixels per inch, loaded on a 144 pixels-per-inch screen,
+// scales with its form: its bounds, rows, fonts and header grow by 3 / 2, its columns keep
+// their widths. On a 96 screen nothing changes.
+TEST_F(AutoNumberSizeSwapTest, GridOnAFormMadeForAnotherResolutionScalesWithItWhenLoaded)
+{
+    grid::RegisterExtGridClasses();
+    const std::string description = "object Form1: TForm\n"
+                                    "  PixelsPerInch = 96\n"
+                                    "  object G: TExtStringGrid\n"
+                                    "    Left = 8\n    Top = 10\n    Width = 400\n    Height = 200\n"
+                                    "    ColCount = 3\n    RowCount = 4\n"
+                                    "    DefaultColWidth = 70\n    DefaultRowHeight = 20\n"
+                                    "    FixedRowHeight = 24\n"
+                                    "    ParentFont = False\n    Font.Height = -12\n"
+                                    "    FixedFont.Height = -12\n    ActiveCellFont.Size = 10\n"
+                                    "  end\n"
+                                    "end\n";
+    for (int screen : {96, 144}) {
+        ui::SetScreenPixelsPerInch(screen);
+        auto* form = new ui::TForm(App.get());
+        ui::ReadComponentResText(description, "Scaled.dfm", form);
+        auto* g = dynamic_cast<grid::TExtStringGrid*>(form->FindComponent("G"));
+        ASSERT_NE(g, nullptr);
+        auto scaled = [&](int v) { return ui::MulDiv(v, screen, 96); };
+        EXPECT_EQ(g->BoundsRect(), rtl::Bounds(scaled(8), scaled(10), scaled(400), scaled(200))) << screen;
+        for (int c = 0; c < 3; ++c) EXPECT_EQ(g->ColWidths(c), 70) << screen;
+        EXPECT_EQ(g->RowHeights(0), scaled(24)) << screen;
+        EXPECT_EQ(g->RowHeights(2), scaled(20)) << screen;
+        EXPECT_EQ(g->Font().Height(), scaled(-12)) << screen;
+        EXPECT_EQ(g->FixedFont().Height(), scaled(-12)) << screen;
+        EXPECT_EQ(g->ActiveCellFont().Size(), scaled(10)) << screen;
+        delete form;
+    }
+    ui::SetScreenPixelsPerInch(0);
 }
 
 // Hidden columns keep their cells after ColCount; a row swap carries them too.

@@ -53,6 +53,27 @@ TEST_F(CellAccessTest, AllCellsReadAndWriteByRealIndexThroughHiddenRowsAndColumn
     EXPECT_EQ(Grid->Cells(0, 3), Name(0, 3));
 }
 
+// A hidden row's text reaches the reader through the display-text event as a shown row's
+// does, with its real column and row; the stored texts stay as they were.
+TEST_F(CellAccessTest, AllCellsOfHiddenAndShownRowsPassTheDisplayTextEvent)
+{
+    FillNamed();
+    std::vector<std::string> asked;
+    Grid->OnGetDisplText = [&](rtl::TObject*, int c, int r, std::string& value) {
+        asked.push_back(Name(c, r));
+        value = "<" + value + ">";
+    };
+    Grid->HideRows(2, 3);
+    asked.clear();
+    EXPECT_EQ(Grid->AllCells(3, 3), "<c3r3>");
+    EXPECT_EQ(asked, std::vector<std::string>{"c3r3"});
+    EXPECT_EQ(Grid->AllCells(3, 5), Grid->Cells(3, 3)) << "a shown row reads as the grid shows it";
+    EXPECT_EQ(Grid->AllGridCells(3, 3), "c3r3");
+    Grid->OnGetDisplText = nullptr;
+    Grid->UnHideRowsAll();
+    EXPECT_EQ(Grid->Cells(3, 3), "c3r3");
+}
+
 TEST_F(CellAccessTest, AllColWidthsKeepTheWidthOfAHiddenColumn)
 {
     FillNamed();

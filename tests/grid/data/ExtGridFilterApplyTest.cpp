@@ -171,6 +171,33 @@ TEST(ExtGridSuppressRows, SuppressingTwiceKeepsTheSavedHeight)
     EXPECT_EQ(grid.RowHeights(2), 24);
 }
 
+// A suppressed row gets its own height back after rows above it were hidden or shown again,
+// by each way of unsuppressing.
+TEST(ExtGridSuppressRows, SuppressedRowKeepsItsOwnHeightWhileRowsAboveHideAndShow)
+{
+    enum class Way { One, All, AllOpen };
+    for (Way way : {Way::One, Way::All, Way::AllOpen}) {
+        TExtStringGrid grid(nullptr);
+        FillFruits(grid);
+        grid.SetRowHeights(2, 20);
+        grid.SetRowHeights(4, 40);  // "Red apple"
+        grid.SuppressRow(4);
+        grid.HideRows(1, 1);  // "Red apple" now shows at row 3
+        ASSERT_EQ(grid.Cells(1, 3), "Red apple");
+        if (way == Way::One) grid.UnSuppressRow(3);
+        if (way == Way::All) grid.UnSuppressAllRows();
+        if (way == Way::AllOpen) grid.UnSuppressAllOpenRows();
+        EXPECT_EQ(grid.RowHeights(3), 40) << static_cast<int>(way);
+        EXPECT_EQ(grid.RowHeights(1), 20) << static_cast<int>(way);
+
+        grid.SuppressRow(3);
+        grid.UnHideRowsAll();  // back at row 4
+        ASSERT_EQ(grid.Cells(1, 4), "Red apple");
+        grid.UnSuppressRow(4);
+        EXPECT_EQ(grid.RowHeights(4), 40) << static_cast<int>(way);
+    }
+}
+
 TEST(ExtGridNarrowDown, TypingAndDeletingCharactersStacksAndUndoesLevels)
 {
     TExtStringGrid grid(nullptr);

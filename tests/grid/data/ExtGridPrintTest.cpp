@@ -241,6 +241,124 @@ TEST_F(ExtGridPrintTest, PageNumbersWithSeparatorAndOffset)
     EXPECT_EQ(only.find("/"), std::string::npos) << "a single page carries no page count";
 }
 
+// Each page end reports the next row, the position reached, the page and its size, then asks
+// whether to cancel; a cancel keeps the pages already printed and prints no more.
+TEST_F(ExtGridPrintTest, PageDoneReportsRowPositionAndPageThenCancelStopsAfterThatPage)
+{
+    Grid->SetColCount(2);
+    Grid->SetRowCount(6);
+    for (int r = 0; r < 6; ++r) Grid->SetCells(1, r, "row" + std::to_string(r));
+    // Pages of one, two and three rows.
+    Grid->OnPrintNewPage = [](rtl::TObject*, int row, bool& newPage) { newPage = row == 1 || row == 3; };
+    struct Done { int LastRow, Offset, Page, W, H; };
+    std::vector<Done> done;
+    std::vector<std::string> order;
+    int pageW = 0, pageH = 0, cancelAt = 0;
+    Grid->OnPrintPage = [&](rtl::TObject*, gfx::TCanvas*, int page, int w, int h) {
+        order.push_back("page " + std::to_string(page));
+        pageW = w;
+        pageH = h;
+    };
+    Grid->OnPrintPageDone = [&](rtl::TObject*, gfx::TCanvas* canvas, int lastRow, int offset, int page, int w, int h) {
+        EXPECT_NE(canvas, nullptr);
+        done.push_back({lastRow, offset, page, w, h});
+        order.push_back("done " + std::to_string(page));
+    };
+    Grid->OnPrintCancel = [&](rtl::TObject*, int page, bool& cancel) {
+        order.push_back("cancel? " + std::to_string(page));
+        cancel = page == cancelAt;
+    };
+
+    Grid->Print();
+    ASSERT_EQ(PdfPages(Pdf), 3);
+    EXPECT_EQ(order, (std::vector<std::string>{"page 1", "done 1", "cancel? 1", "page 2", "done 2", "cancel? 2",
+                                               "page 3", "done 3", "cancel? 3"}));
+    ASSERT_EQ(done.size(), 3u);
+    const int lastRows[] = {1, 3, 6};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(done[i].LastRow, lastRows[i]) << i;
+        EXPECT_EQ(done[i].Page, i + 1);
+        EXPECT_EQ(done[i].W, pageW);
+        EXPECT_EQ(done[i].H, pageH);
+        EXPECT_LT(done[i].Offset, 0) << "below the page's top edge";
+        EXPECT_GT(done[i].Offset, pageH) << "above its bottom edge";
+    }
+    // One, two and three equal rows: the position reached steps down by one row each page.
+    EXPECT_LT(done[1].Offset, done[0].Offset);
+    EXPECT_EQ(done[0].Offset - done[1].Offset, done[1].Offset - done[2].Offset);
+
+    cancelAt = 2;
+    done.clear();
+    Grid->Print();
+    EXPECT_EQ(PdfPages(Pdf), 2);
+    EXPECT_EQ(done.size(), 2u);
+    EXPECT_NE(PageText(Pdf, 2).find("row2"), std::string::npos);
+    EXPECT_EQ(PageText(Pdf, 2).find("row3"), std::string::npos);
+}
+
+// With custom fitting the handler sees the factor that would fit the page, and may change it
+// or refuse it.
+TEST_F(ExtGridPrintTest, FitToPageHandlerSeesTheFitFactorAndMayChangeOrRefuseIt)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(2);
+    Grid->SetFixedRows(0);
+    Grid->SetFixedCols(0);
+    for (int c = 0; c < 3; ++c) Grid->SetCells(c, 0, "x");
+    int width = 0;
+    Grid->OnPrintSetColumnWidth = [&](rtl::TObject*, int c, int& w) {
+        if (c == 0) width = w;
+    };
+    Grid->PrintSettings().SetFitToPage(grid::fpNever);
+    Grid->Print();
+    const int natural = width;
+    Grid->PrintSettings().SetFitToPage(grid::fpAlways);
+    Grid->Print();
+    const int fitted = width;
+    ASSERT_GT(fitted, natural * 10);
+
+    Grid->PrintSettings().SetFitToPage(grid::fpCustom);
+    double seen = 0;
+    struct Case { double Set; bool Allow; int Expected; };
+    for (Case k : {Case{0, true, fitted}, Case{2.0, true, natural * 2}, Case{2.0, false, natural}}) {
+        Grid->OnFitToPage = [&](rtl::TObject*, double& factor, bool& allow) {
+            seen = factor;
+            if (k.Set != 0) factor = k.Set;
+            allow = k.Allow;
+        };
+        Grid->Print();
+        EXPECT_EQ(width, k.Expected) << k.Set << " " << k.Allow;
+        EXPECT_EQ(static_cast<int>(natural * seen), fitted) << "the handler is offered the fitting factor";
+        EXPECT_EQ(PdfPages(Pdf), 1);
+    }
+}
+
+// Page numbers are made knowing the page and the band of columns they belong to.
+TEST_F(ExtGridPrintTest, PageNumberEventGetsThePageAndItsBand)
+{
+    FillWideAndLong();
+    std::vector<std::pair<int, int>> asked;
+    Grid->OnPrintGetPageNum = [&](rtl::TObject*, int page, int band, std::string& text) {
+        asked.emplace_back(page, band);
+        text = "P" + std::to_string(page) + "B" + std::to_string(band);
+    };
+    Grid->Print();
+    const int pages = PdfPages(Pdf);
+    ASSERT_GT(pages, 3);
+    ASSERT_EQ(asked.size(), static_cast<std::size_t>(pages));
+    EXPECT_EQ(asked.front(), std::make_pair(1, 1));
+    for (std::size_t i = 1; i < asked.size(); ++i) {
+        EXPECT_EQ(asked[i].first, static_cast<int>(i) + 1);
+        EXPECT_GE(asked[i].second, asked[i - 1].second) << "bands follow each other";
+    }
+    const int lastBand = asked.back().second;
+    EXPECT_GE(lastBand, 2);
+    EXPECT_NE(PageText(Pdf, 1).find("Page P1B1"), std::string::npos) << PageText(Pdf, 1);
+    const std::string last = PageText(Pdf, pages);
+    EXPECT_NE(last.find("Page P" + std::to_string(pages) + "B" + std::to_string(lastBand)), std::string::npos)
+        << last;
+}
+
 TEST_F(ExtGridPrintTest, JobCancelledInPrintStartWritesNoFileAndKeepsAnEarlierOne)
 {
     FillWideAndLong();

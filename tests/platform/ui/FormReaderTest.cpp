@@ -7,6 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/ClassRegistry.h"
 #include "platform/ui/FormReader.h"
+#include "platform/ui/ScreenModel.h"
 #include "platform/ui/Timers.h"
 #include "tests/support/TempDir.h"
 
@@ -383,6 +384,74 @@ TEST_F(FormReaderTest, ListsCollectionsAndBinaryDataReachTheClassThatReadsThem)
     EXPECT_EQ(list->Items, (std::vector<std::string>{"one", "two\ttab"}));
     EXPECT_EQ(list->Columns, (std::vector<std::pair<std::string, long long>>{{"Date", 85}, {"Crop", 150}}));
     EXPECT_EQ(list->Data, std::string("\x89PNG\r\n"));
+}
+
+// A form described for another screen resolution is scaled to the screen's once read: its
+// controls' bounds and fonts by screen / description, its client size too, its position not.
+TEST_F(FormReaderTest, AScaledFormMadeForAnotherResolutionScalesItsControlsToTheScreen)
+{
+    const std::string body = "  Left = 200\n"
+                             "  Top = 120\n"
+                             "  ClientWidth = 300\n"
+                             "  ClientHeight = 150\n"
+                             "  Font.Height = -15\n"
+                             "  object Panel1: TTestPanel\n"
+                             "    Left = 10\n    Top = 20\n    Width = 200\n    Height = 100\n"
+                             "    object Button1: TTestButton\n"
+                             "      Left = 5\n      Top = 5\n      Width = 80\n      Height = 25\n"
+                             "      ParentFont = False\n      Font.Height = -20\n"
+                             "    end\n"
+                             "  end\n"
+                             "end\n";
+    struct Case {
+        int Screen;
+        std::string Head;
+        int Num, Den;  // expected scale
+    };
+    const Case cases[] = {
+        {96, "  PixelsPerInch = 120\n", 96, 120},
+        {144, "  PixelsPerInch = 96\n", 144, 96},
+        {144, "  PixelsPerInch = 96\n  Scaled = False\n", 1, 1},
+        {144, "", 1, 1},  // no resolution given: made for this screen
+        {96, "  PixelsPerInch = 96\n", 1, 1},
+    };
+    for (const Case& k : cases) {
+        SetScreenPixelsPerInch(k.Screen);
+        auto* form = new TForm1(App.get(), "");
+        ReadComponentResText("object Form1: TForm1\n" + k.Head + body, "Scaled.dfm", form);
+        auto scaled = [&](int v) { return MulDiv(v, k.Num, k.Den); };
+        auto* panel = dynamic_cast<TControl*>(form->FindComponent("Panel1"));
+        auto* button = dynamic_cast<TControl*>(form->FindComponent("Button1"));
+        ASSERT_NE(panel, nullptr);
+        ASSERT_NE(button, nullptr);
+        const std::string at = std::to_string(k.Screen) + " " + k.Head;
+        EXPECT_EQ(form->PixelsPerInch(), k.Screen) << at;
+        EXPECT_EQ(form->Left(), 200) << at;
+        EXPECT_EQ(form->ClientWidth(), scaled(300)) << at;
+        EXPECT_EQ(form->ClientHeight(), scaled(150)) << at;
+        EXPECT_EQ(form->Font().Height(), scaled(-15)) << at;
+        EXPECT_EQ(panel->BoundsRect(), rtl::Bounds(scaled(10), scaled(20), scaled(200), scaled(100))) << at;
+        EXPECT_EQ(panel->Font().Height(), scaled(-15)) << at << ": the panel takes the form's scaled font";
+        EXPECT_EQ(button->BoundsRect(), rtl::Bounds(scaled(5), scaled(5), scaled(80), scaled(25))) << at;
+        EXPECT_EQ(button->Font().Height(), scaled(-20)) << at;
+        delete form;
+    }
+    SetScreenPixelsPerInch(0);
+}
+
+// The application may scale a form at any time; its position stays.
+TEST_F(FormReaderTest, ScaleByScalesControlsAndClientSizeButNotThePosition)
+{
+    TForm1* form = Create(DataFile("Nested.dfm"));
+    const rtl::TRect panel = dynamic_cast<TControl*>(form->FindComponent("Panel1"))->BoundsRect();
+    const int clientWidth = form->ClientWidth();
+    const rtl::TPoint origin{form->Left(), form->Top()};
+    form->ScaleBy(3, 2);
+    EXPECT_EQ(dynamic_cast<TControl*>(form->FindComponent("Panel1"))->BoundsRect(),
+              rtl::Bounds(panel.Left * 3 / 2, panel.Top * 3 / 2, panel.Width() * 3 / 2, panel.Height() * 3 / 2));
+    EXPECT_EQ(form->ClientWidth(), clientWidth * 3 / 2);
+    EXPECT_EQ(form->Left(), origin.X);
+    EXPECT_EQ(form->Top(), origin.Y);
 }
 
 TEST_F(FormReaderTest, ASecondInstanceOfAFormGetsAUniqueName)
