@@ -763,7 +763,11 @@ void TExtCustomDropDown::KeyDownNotEditable(ui::TMessage& Message)
         if (FDroppedDown) DoHideDropDown(false);
         else DoShowDropDown();
     }
-    if (!ReadOnly()) {
+    if (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE) {
+        // The control's own key handling runs first, as on an editable edit: a list-like
+        // drop-down takes its hot item on Enter before the pop-up closes.
+        ui::TMaskEdit::WndProc(Message);
+        if (Message.WParam == 0 || ReadOnly()) return;
         if (key == VK_RETURN) {
             if (FReturnIsTab) {
                 if (Visible()) PostMessage(Handle(), WM_KEYDOWN, VK_TAB, 0);
@@ -772,17 +776,27 @@ void TExtCustomDropDown::KeyDownNotEditable(ui::TMessage& Message)
             }
         } else if (key == VK_ESCAPE) {
             DoHideDropDown(true);
-        } else if (key == VK_F4) {
-            if (FDroppedDown) DoHideDropDown(false);
-            else DoShowDropDown();
         }
-    }
-    if (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE) {
-        ui::TMaskEdit::WndProc(Message);
         return;
+    }
+    // Every other key reaches the control's key handling (a picker steps through its values
+    // with it) but never the text: the value cannot be typed, deleted or walked through.
+    if (DoKeyDown(Message)) {
+        Message.Result = 0;
+        return;
+    }
+    if (key == VK_F4 && !ReadOnly()) {
+        if (FDroppedDown) DoHideDropDown(false);
+        else DoShowDropDown();
     }
     Message.WParam = 0;
     Message.Result = 0;
+}
+
+void TExtCustomDropDown::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
+{
+    if (FEditorEnabled) ui::TMaskEdit::KeyDown(Key, Shift);
+    else ui::TCustomControl::KeyDown(Key, Shift);
 }
 
 bool TExtCustomDropDown::FilterKeyDown(ui::WORD key)

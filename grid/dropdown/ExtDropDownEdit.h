@@ -317,6 +317,9 @@ protected:
     bool DoMouseWheel(ui::TShiftState Shift, int WheelDelta, rtl::TPoint MousePos) override;
     // Keys of the pop-up's content: by default each goes to the edit as a message.
     virtual void DropDownControlKeyDown(ui::WORD& key, ui::TShiftState shift);
+    // An edit that cannot be typed in hands its keys to the handlers and to its descendants'
+    // key handling, never to the text editing.
+    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
     virtual void DropDownControlKeyUp(ui::WORD& key, ui::TShiftState shift);
     virtual void DropDownControlKeyPress(char32_t& key);
 
