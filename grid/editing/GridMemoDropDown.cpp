@@ -2,6 +2,7 @@
 #include "grid/editing/GridMemoDropDown.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/editing/GridDropDownEditorMaking.h"
 #include "grid/editing/GridDropDownEditorKeys.h"
 #include "grid/editing/GridEditorContract.h"
 #include "platform/rtl/StringList.h"
@@ -10,14 +11,7 @@ namespace grid {
 
 TGridMemoDropDown* GridMemoDropDown(TExtStringGrid& Grid)
 {
-    for (int i = 0; i < Grid.ComponentCount(); ++i)
-        if (auto* editor = dynamic_cast<TGridMemoDropDown*>(Grid.Components(i))) return editor;
-    auto* editor = new TGridMemoDropDown(&Grid);
-    editor->SetParent(&Grid);
-    editor->SetVisible(false);
-    editor->SetEnabled(false);
-    editor->SetComponentStyle(Grid.Style());
-    return editor;
+    return GridDropDownEditor<TGridMemoDropDown>(Grid);
 }
 
 TGridMemoDropDown::TGridMemoDropDown(rtl::TComponent* AOwner)

@@ -3,6 +3,7 @@
 #include "grid/editing/GridMultiColumnDropDown.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/editing/GridDropDownEditorMaking.h"
 #include "grid/core/GridOptions.h"
 #include "grid/editing/GridEditorContract.h"
 #include "platform/rtl/Utf8.h"
@@ -29,21 +30,7 @@ int Length(const std::string& s)
 
 TGridGridDropDown* GridDropDown(TExtStringGrid& Grid)
 {
-    for (int i = 0; i < Grid.ComponentCount(); ++i)
-        if (auto* editor = dynamic_cast<TGridGridDropDown*>(Grid.Components(i))) return editor;
-    auto* editor = new TGridGridDropDown(&Grid);
-    editor->SetParent(&Grid);
-    editor->SetVisible(false);
-    editor->SetEnabled(false);
-    editor->SetComponentStyle(Grid.Style());
-    TExtStringGrid* grid = &Grid;
-    editor->OnDropDownHeaderButtonClick = [grid](rtl::TObject*, int index) {
-        if (grid->OnDropDownHeaderButtonClick) grid->OnDropDownHeaderButtonClick(grid, grid->Col(), grid->Row(), index);
-    };
-    editor->OnDropDownFooterButtonClick = [grid](rtl::TObject*, int index) {
-        if (grid->OnDropDownFooterButtonClick) grid->OnDropDownFooterButtonClick(grid, grid->Col(), grid->Row(), index);
-    };
-    return editor;
+    return GridDropDownEditor<TGridGridDropDown>(Grid);
 }
 
 TGridGridDropDown::TGridGridDropDown(rtl::TComponent* AOwner)

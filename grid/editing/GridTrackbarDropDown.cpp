@@ -2,6 +2,7 @@
 #include "grid/editing/GridTrackbarDropDown.h"
 
 #include "grid/core/ExtGrid.h"
+#include "grid/editing/GridDropDownEditorMaking.h"
 #include "grid/editing/GridDropDownEditorKeys.h"
 #include "grid/editing/GridEditorContract.h"
 #include "platform/rtl/NumberText.h"
@@ -10,15 +11,7 @@ namespace grid {
 
 TGridTrackbarDropDown* GridTrackbarDropDown(TExtStringGrid& Grid)
 {
-    for (int i = 0; i < Grid.ComponentCount(); ++i)
-        if (auto* editor = dynamic_cast<TGridTrackbarDropDown*>(Grid.Components(i))) return editor;
-    auto* editor = new TGridTrackbarDropDown(&Grid);
-    editor->SetParent(&Grid);
-    editor->SetEditorEnabled(true);
-    editor->SetVisible(false);
-    editor->SetEnabled(false);
-    editor->SetComponentStyle(Grid.Style());
-    return editor;
+    return GridDropDownEditor<TGridTrackbarDropDown>(Grid, [](TGridTrackbarDropDown& e) { e.SetEditorEnabled(true); });
 }
 
 TGridTrackbarDropDown::TGridTrackbarDropDown(rtl::TComponent* AOwner)
