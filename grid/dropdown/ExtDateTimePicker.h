@@ -173,6 +173,8 @@ public:
     void SetLabelPosition(dropdown::TLabelPosition Value);
     int LabelMargin() const { return FLabelMargin; }
     void SetLabelMargin(int Value);
+    bool LabelTransparent() const { return FLabelTransparent; }
+    void SetLabelTransparent(bool Value);
     bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
     void SetLabelAlwaysEnabled(bool Value);
     bool FocusLabel() const { return FFocusLabel; }
@@ -221,6 +223,7 @@ private:
     std::string FLabelCaption;
     dropdown::TLabelPosition FLabelPosition = dropdown::lpLeftTop;
     int FLabelMargin = 4;
+    bool FLabelTransparent = false;
     bool FLabelAlwaysEnabled = false;
     bool FFocusLabel = false;
 };

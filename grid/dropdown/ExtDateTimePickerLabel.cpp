@@ -34,6 +34,12 @@ void TExtDateTimePicker::SetLabelMargin(int Value)
     UpdateLabel();
 }
 
+void TExtDateTimePicker::SetLabelTransparent(bool Value)
+{
+    FLabelTransparent = Value;
+    UpdateLabel();
+}
+
 void TExtDateTimePicker::SetLabelAlwaysEnabled(bool Value)
 {
     FLabelAlwaysEnabled = Value;
@@ -58,6 +64,7 @@ void TExtDateTimePicker::UpdateLabel()
 {
     if (FLabel == nullptr) return;
     if (FLabel->Parent() != Parent()) FLabel->SetParent(Parent());
+    FLabel->SetTransparent(FLabelTransparent);
     gfx::TCanvas measure;
     measure.Font().Assign(&FLabel->Font());
     int tw = measure.TextWidth(FLabelCaption);

@@ -8,6 +8,7 @@
 #include <type_traits>
 
 #include "grid/dropdown/ColorPickerRegistration.h"
+#include "grid/dropdown/DateTimePickerRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
 #include "grid/dropdown/MultiColumnDropDownRegistration.h"
@@ -263,6 +264,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterListDropDownClasses(registry);
     RegisterMultiColumnDropDown(registry);
     RegisterColorPickerClasses(registry);
+    RegisterDateTimePickerClasses(registry);
 }
 
 void RegisterDropDownClasses()

@@ -1,0 +1,184 @@
+// The date-and-time picker and the analog clock read from form descriptions: their published
+// settings take effect on the controls and their pixels, and bad values name file, line and value.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "grid/dropdown/ExtDateTimePicker.h"
+#include "grid/dropdown/ExtDropDownRegistration.h"
+#include "grid/dropdown/ExtWatch.h"
+#include "platform/backend/HeadlessBackend.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/ui/FormReader.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/StdCtrls.h"
+#include "platform/ui/StdCtrlsRegistration.h"
+
+namespace {
+
+using namespace grid;
+
+class DateTimePickerRegistrationTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ui::RegisterStandardControls();
+        RegisterDropDownClasses();
+        App = std::make_unique<ui::TApplication>();
+        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
+        Form = new ui::TForm(App.get());
+    }
+    void TearDown() override { App.reset(); }
+
+    std::unique_ptr<ui::TApplication> App;
+    ui::TForm* Form = nullptr;
+};
+
+TEST_F(DateTimePickerRegistrationTest, PickersFromADescriptionKeepDateTimeKindFormatsAndLabel)
+{
+    // 45000 is 15 March 2023; 0.75 is 18:00.
+    ui::ReadComponentResText("object Form1: TForm\n"
+                             "  Width = 400\n  Height = 300\n"
+                             "  object Sowing: TExtDateTimePicker\n"
+                             "    Left = 80\n    Top = 40\n    Width = 200\n    Height = 21\n"
+                             "    Kind = dkDateTime\n"
+                             "    Date = 45000.000000000000000000\n"
+                             "    Time = 0.750000000000000000\n"
+                             "    TimeFormat = 'HH:mm'\n"
+                             "    AutoTab = True\n    AutoTabToNext = False\n"
+                             "    BorderStyle = bsNone\n"
+                             "    LabelCaption = 'Sowing date'\n"
+                             "    LabelPosition = lpTopLeft\n    LabelMargin = 6\n    LabelTransparent = True\n"
+                             "    FocusLabel = True\n"
+                             "    Version = '9.9.9.9'\n"
+                             "  end\n"
+                             "  object Hour: TExtDateTimePicker\n"
+                             "    Left = 80\n    Top = 100\n"
+                             "    Kind = dkTime\n"
+                             "    TimeFormat = 'HH:mm'\n"
+                             "  end\n"
+                             "end\n",
+                             "pickers.dfm", Form);
+    auto* sowing = dynamic_cast<TExtDateTimePicker*>(Form->FindComponent("Sowing"));
+    auto* hour = dynamic_cast<TExtDateTimePicker*>(Form->FindComponent("Hour"));
+    ASSERT_NE(sowing, nullptr);
+    ASSERT_NE(hour, nullptr);
+
+    EXPECT_DOUBLE_EQ(sowing->GetDateTime(), 45000.75);  // the written time survives reading the value back
+    EXPECT_DOUBLE_EQ(sowing->GetTime(), 0.75);
+    ASSERT_NE(sowing->TimePicker(), nullptr);
+    EXPECT_EQ(sowing->TimePicker()->Format(), "HH:mm");
+    EXPECT_TRUE(sowing->TimePicker()->AutoTab());
+    EXPECT_FALSE(sowing->TimePicker()->AutoTabToNext());
+    EXPECT_EQ(sowing->BorderStyle(), ui::bsNone);
+    EXPECT_TRUE(sowing->FocusLabel());
+    EXPECT_EQ(sowing->Version(), "1.2.2.0");
+
+    ui::TLabel* label = sowing->PickerLabel();
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->Caption(), "Sowing date");
+    EXPECT_TRUE(label->Transparent());
+    EXPECT_EQ(label->Left(), 80);
+    EXPECT_EQ(label->Top(), 40 - label->Height() - 6);
+
+    // A time picker edits the time in the picker itself, in the time format.
+    EXPECT_EQ(hour->ExtKind(), dkTime);
+    EXPECT_EQ(hour->Kind(), ui::dtkTime);
+    EXPECT_EQ(hour->Format(), "HH:mm");
+    EXPECT_EQ(hour->TimePicker(), nullptr);
+}
+
+TEST_F(DateTimePickerRegistrationTest, ClockFromADescriptionPaintsItsAppearanceAndKeepsItsSettings)
+{
+    ui::ReadComponentResText("object Form1: TForm\n"
+                             "  Left = 10\n  Top = 10\n  Width = 420\n  Height = 240\n"
+                             "  object Field: TExtWatch\n"
+                             "    Left = 0\n    Top = 0\n    Width = 180\n    Height = 180\n"
+                             "    Animation = False\n    AnimationFactor = 4\n"
+                             "    Appearance.Shape = wsRect\n"
+                             "    Appearance.BackgroundColor = clYellow\n"
+                             "    Appearance.HourPointer = clRed\n"
+                             "    Appearance.HourPointerShadow = clNone\n"
+                             "    Appearance.HourPointerSize = 6\n"
+                             "    Appearance.TickMarks = tmQuartHours\n"
+                             "    Appearance.HourFont.Name = 'Arial'\n"
+                             "    Appearance.HourFont.Style = [fsBold]\n"
+                             "    ReadOnly = True\n    Resolution = 15\n"
+                             "    Settings.Second = False\n    Settings.TimeOffset = 30\n"
+                             "    Time = 0.125000000000000000\n"
+                             "    ShowAMPM = False\n"
+                             "    Version = '0.0'\n"
+                             "  end\n"
+                             "  object Preset: TExtWatch\n"
+                             "    Left = 200\n    Top = 0\n"
+                             "    Style = wsGray\n"
+                             "  end\n"
+                             "end\n",
+                             "clocks.dfm", Form);
+    auto* field = dynamic_cast<TExtWatch*>(Form->FindComponent("Field"));
+    auto* preset = dynamic_cast<TExtWatch*>(Form->FindComponent("Preset"));
+    ASSERT_NE(field, nullptr);
+    ASSERT_NE(preset, nullptr);
+
+    EXPECT_FALSE(field->Animation());
+    EXPECT_EQ(field->AnimationFactor(), 4);
+    EXPECT_TRUE(field->ReadOnly());
+    EXPECT_EQ(field->Resolution(), 15);
+    EXPECT_FALSE(field->Settings().Second());
+    EXPECT_EQ(field->Settings().TimeOffset(), 30);
+    EXPECT_FALSE(field->ShowAMPM());
+    EXPECT_EQ(field->AMPMRect().Width(), 0);
+    EXPECT_EQ(field->Appearance().HourPointerSize(), 6);
+    EXPECT_EQ(field->Appearance().TickMarks(), tmQuartHours);
+    EXPECT_EQ(field->Appearance().HourFont().Name(), "Arial");
+    EXPECT_TRUE(field->Appearance().HourFont().Style().Contains(gfx::fsBold));
+    EXPECT_EQ(field->Version(), "1.2.1.0");
+
+    EXPECT_EQ(preset->Style(), wsGray);
+    EXPECT_EQ(preset->Appearance().BackgroundGradient(), wgRadial);
+    EXPECT_EQ(preset->Appearance().SecondPointer(), 0x0000FFu);
+
+    // 3 o'clock on a square yellow face: the red hour hand points right.
+    Form->Show();
+    App->ActivateForm(Form);
+    App->ProcessMessages();
+    EXPECT_EQ(ui::THeadlessBackend::Pixel(field, 8, 8), gfx::ColorToRGB(0x00FFFF));    // the square's corner
+    EXPECT_EQ(ui::THeadlessBackend::Pixel(field, 60, 100), gfx::ColorToRGB(0x00FFFF));  // the face
+    EXPECT_EQ(ui::THeadlessBackend::Pixel(field, 120, 90), gfx::ColorToRGB(0x0000FF));  // the hour hand
+    EXPECT_EQ(ui::THeadlessBackend::Pixel(field, 120, 92), gfx::ColorToRGB(0x0000FF));  // six pixels wide
+}
+
+TEST_F(DateTimePickerRegistrationTest, BadValuesNameTheFileLineAndValue)
+{
+    struct TCase {
+        const char* ClassName;
+        const char* Line;
+        const char* Message;
+    };
+    const TCase cases[] = {
+        {"TExtDateTimePicker", "Kind = dkWeek", "Error reading P.Kind: Invalid property value 'dkWeek'"},
+        {"TExtDateTimePicker", "BorderStyle = bsDialog", "Error reading P.BorderStyle: Invalid property value 'bsDialog'"},
+        {"TExtDateTimePicker", "Time = 'noon'", "Error reading P.Time: Invalid property value 'noon': a number expected"},
+        {"TExtWatch", "Style = wsDigital", "Error reading P.Style: Invalid property value 'wsDigital'"},
+        {"TExtWatch", "Appearance.HourPointerSize = 300",
+         "Error reading P.Appearance.HourPointerSize: Invalid property value 300: 0 to 255 expected"},
+        {"TExtWatch", "Appearance.BorderColor = 'navy'",
+         "Error reading P.Appearance.BorderColor: Invalid property value 'navy': a colour expected"},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Line);
+        auto* form = new ui::TForm(App.get());
+        const std::string text = std::string("object F: TForm\n  object P: ") + c.ClassName + "\n    Left = 5\n    " +
+                                 c.Line + "\n  end\nend\n";
+        try {
+            ui::ReadComponentResText(text, "bad.dfm", form);
+            ADD_FAILURE() << "no error";
+        } catch (const rtl::EReadError& e) {
+            EXPECT_EQ(e.Message(), std::string("bad.dfm(4): ") + c.Message);
+        }
+    }
+}
+
+}  // namespace
