@@ -62,7 +62,8 @@ using TCheckBoxMouseUpEvent = std::function<void(TSender, int ACol, int ARow, bo
 using TRadioClickEvent = std::function<void(TSender, int ACol, int ARow, int AIdx)>;
 using TRadioButtonClickEvent = std::function<void(TSender, int ACol, int ARow, int AIdx)>;
 using TRatingChangeEvent = std::function<void(TSender, int ACol, int ARow, int Value)>;
-using TColorSelectedEvent = std::function<void(TSender, int ACol, int ARow, gfx::TColor AColor)>;
+using TColorSelectedEvent =
+    std::function<void(TSender, int ACol, int ARow, gfx::TColor& AColor, std::string& AValue)>;
 using TColorSelectEvent = std::function<void(TSender, int ACol, int ARow, gfx::TColor& AColor)>;
 using TImageSelectedEvent = std::function<void(TSender, int ACol, int ARow, int AImageIndex)>;
 using TImageSelectEvent = std::function<void(TSender, int ACol, int ARow, int& AImageIndex)>;

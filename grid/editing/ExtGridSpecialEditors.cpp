@@ -6,6 +6,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/ExtRichEdit.h"
+#include "grid/editing/GridColorDropDown.h"
 #include "grid/editing/GridDropDownEditors.h"
 #include "grid/editing/GridMemoDropDown.h"
 #include "grid/editing/GridMultiColumnDropDown.h"
@@ -175,7 +176,8 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
-                        kind == edMemoDropDown || kind == edGridDropDown || kind == edRichEdit;
+                        kind == edMemoDropDown || kind == edGridDropDown || kind == edColorPickerDropDown ||
+                        kind == edRichEdit;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -401,6 +403,23 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         Open(dd, look.Color);
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+    } else if (kind == edColorPickerDropDown) {
+        // The colour of a shape cell's shape, else the cell's background (the grid's colour
+        // when it has none); the picker keeps its own colours rather than the cell's.
+        TGridColorDropDown& dd = *GridColorDropDown(*this);
+        dd.SetDropDownHeader(&ControlLook().DropDownHeader());
+        dd.SetDropDownFooter(&ControlLook().DropDownFooter());
+        dd.SetComponentStyle(Style());
+        GetEditorProp(realCol, ARow, nullptr);
+        dd.SetBorderThickness(0);
+        Place(dd, r);
+        gfx::TColor color = Colors(ACol, ARow);
+        if (CellTypeInSet(ACol, ARow, {ctShape})) color = GetShapeColor(ACol, ARow);
+        else if (color == gfx::clNone) color = Color();
+        dd.ShowCellColor(color, text);
+        Open(dd, dd.Color());
+        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
     } else if (kind == edRichEdit) {
         // The cell's rich text, filled while the editor may not grow its row; a value
         // refused earlier comes back for correcting.
@@ -501,6 +520,21 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         // An open list closes keeping the row it shows; the text is the cell's value.
         if (dd.DroppedDown()) dd.HideDropDown(false);
         SetCellFromEditor(realCol, ARow, dd.Text());
+        Close(dd, *this);
+    } else if (kind == edColorPickerDropDown) {
+        // A picked colour becomes the cell's text and the shape's or the cell's colour; OnColorSelected
+        // may change both. A cell whose colour was left as it was keeps its text and colour.
+        TGridColorDropDown& dd = *GridColorDropDown(*this);
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetEditorMode(false);
+        if (dd.ColorChosen()) {
+            gfx::TColor color = dd.SelectedColor();
+            std::string text = dd.SelectedColorText();
+            if (OnColorSelected) OnColorSelected(this, realCol, ARow, color, text);
+            SetCellFromEditor(realCol, ARow, text);
+            if (CellTypeInSet(ACol, ARow, {ctShape})) SetShapeColor(ACol, ARow, color);
+            else SetColors(ACol, ARow, color);
+        }
         Close(dd, *this);
     } else if (kind == edRichEdit) {
         TExtRichEdit& re = InplaceRichEdit();

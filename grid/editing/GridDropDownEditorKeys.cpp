@@ -11,14 +11,6 @@ namespace grid {
 
 namespace {
 
-// The keys that end or move an edit. Alt+Down is not among them: the drop-down opens with it.
-bool IsNavigationKey(ui::WORD k)
-{
-    using namespace ui;
-    return k == VK_TAB || k == VK_RETURN || k == VK_ESCAPE || k == VK_PRIOR || k == VK_NEXT || k == VK_END ||
-           k == VK_UP || k == VK_DOWN;
-}
-
 int Length(const std::string& s)
 {
     return static_cast<int>(rtl::Utf8Length(s));
@@ -26,11 +18,18 @@ int Length(const std::string& s)
 
 }  // namespace
 
+bool IsDropDownNavigationKey(ui::WORD k)
+{
+    using namespace ui;
+    return k == VK_TAB || k == VK_RETURN || k == VK_ESCAPE || k == VK_PRIOR || k == VK_NEXT || k == VK_END ||
+           k == VK_UP || k == VK_DOWN;
+}
+
 void DropDownEditorKeyDown(TExtStringGrid& Grid, TExtCustomDropDown& Editor, const TDropDownEditorKeys& Keys,
                            ui::WORD& Key, ui::TShiftState Shift)
 {
     using namespace ui;
-    if (!IsNavigationKey(Key)) {
+    if (!(Keys.IsNavigation ? Keys.IsNavigation(Key) : IsDropDownNavigationKey(Key))) {
         Keys.ParentKeyDown(Key, Shift);
         return;
     }
@@ -41,7 +40,7 @@ void DropDownEditorKeyDown(TExtStringGrid& Grid, TExtCustomDropDown& Editor, con
         Grid.SetFocus();
         return;
     }
-    if (Key == VK_RETURN || Key == VK_UP || Key == VK_DOWN) {
+    if (Key == VK_RETURN || ((Key == VK_UP || Key == VK_DOWN) && Keys.ValidateUpDown)) {
         Grid.SetCurrentCell(Keys.Value());
         if (!Grid.ValidateCell(Keys.Value())) {
             // Refused: the text the validation left stays selected for correcting, no advance.

@@ -23,7 +23,15 @@ struct TDropDownEditorKeys {
     std::function<std::string()> Value;
     std::function<void(const std::string&)> SetText;
     std::function<void(ui::WORD&, ui::TShiftState)> ParentKeyDown;
+    // The keys that end or move the edit; the shared set when not given.
+    std::function<bool(ui::WORD)> IsNavigation;
+    // Whether Up and Down store and validate like Enter before the edit ends.
+    bool ValidateUpDown = true;
 };
+
+// The keys that end or move an edit: Tab, Enter, Escape, PageUp, PageDown, End, Up and Down.
+// Alt+Down is not among them: the drop-down opens with it.
+bool IsDropDownNavigationKey(ui::WORD Key);
 
 // Tab, Enter, Escape, PageUp, PageDown, End, Up and Down store and validate the value or
 // restore it, then end the edit and move as the grid does; every other key goes to the
