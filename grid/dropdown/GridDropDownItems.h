@@ -7,17 +7,12 @@
 
 #include "grid/dropdown/ListDropDownCollection.h"
 #include "grid/dropdown/ListDropDownColumn.h"
+#include "grid/dropdown/ListDropDownItem.h"
 #include "platform/rtl/StringList.h"
 
 namespace grid::griddropdown {
 
-class TDropDownColumn : public TListDropDownColumn {
-public:
-    std::string ClassName() const override { return "TDropDownColumn"; }
-    // From a column of this family every setting is copied (the font by value); any other
-    // source is refused as the platform refuses it.
-    void Assign(const rtl::TPersistent* Source) override;
-};
+class TDropDownColumn : public TFamilyDropDownColumn<TDropDownColumn> {};
 
 class TDropDownColumns : public TListCollection<TDropDownColumn> {
 public:
@@ -25,25 +20,12 @@ public:
     std::string ClassName() const override { return "TDropDownColumns"; }
 };
 
-// One row: element i of Text is the text of column i; a missing element counts as empty.
-class TDropDownItem : public rtl::TPersistent {
+class TDropDownItem : public TListDropDownItem {
 public:
-    TDropDownItem();
-    ~TDropDownItem() override;
     std::string ClassName() const override { return "TDropDownItem"; }
     // From an item of this family only the image index is copied: the texts stay as they
     // were. Any other source is refused as the platform refuses it.
     void Assign(const rtl::TPersistent* Source) override;
-
-    int ImageIndex() const { return FImageIndex; }
-    void SetImageIndex(int value) { FImageIndex = value; }
-    rtl::TStringList& Text() const { return *FText; }
-    void SetText(const rtl::TStrings* value) { FText->Assign(value); }
-    std::string ColumnText(int column) const;
-
-private:
-    int FImageIndex = -1;
-    std::unique_ptr<rtl::TStringList> FText;
 };
 
 using TDropDownItemClass = std::function<std::unique_ptr<TDropDownItem>()>;

@@ -58,4 +58,21 @@ private:
     bool FEllipsis = false;
 };
 
+// The column class of one list family, Family being that class itself: from a column of the
+// same family every setting is copied (the font by value); any other source is refused as the
+// platform refuses it.
+template <typename Family>
+class TFamilyDropDownColumn : public TListDropDownColumn {
+public:
+    std::string ClassName() const override { return "TDropDownColumn"; }
+    void Assign(const rtl::TPersistent* Source) override
+    {
+        if (const auto* src = dynamic_cast<const TFamilyDropDownColumn*>(Source)) {
+            CopyColumn(*src);
+            return;
+        }
+        rtl::TPersistent::Assign(Source);
+    }
+};
+
 }  // namespace grid

@@ -7,6 +7,7 @@
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/ExtRichEdit.h"
 #include "grid/editing/GridColorDropDown.h"
+#include "grid/editing/GridDetailPickerDropDown.h"
 #include "grid/editing/GridDropDownEditors.h"
 #include "grid/editing/GridMemoDropDown.h"
 #include "grid/editing/GridMultiColumnDropDown.h"
@@ -177,6 +178,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
                         kind == edMemoDropDown || kind == edGridDropDown || kind == edColorPickerDropDown ||
+                        kind == edDetailDropDown ||
                         kind == edRichEdit;
     if (!served) return;
     FEditing = true;
@@ -210,6 +212,25 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                             valign, wordWrap, gradient);
         look = {brush.Color() == gfx::clNone ? Color() : brush.Color(), align};
     }
+    // A drop-down editor takes the control look's bars when it shows them, the grid's style, the
+    // application's editor properties and no border, over the cell.
+    auto placeDropDown = [&](TExtCustomDropDown& dd, bool bars) {
+        if (bars) {
+            dd.SetDropDownHeader(&ControlLook().DropDownHeader());
+            dd.SetDropDownFooter(&ControlLook().DropDownFooter());
+        }
+        dd.SetComponentStyle(Style());
+        GetEditorProp(realCol, ARow, nullptr);
+        dd.SetBorderThickness(0);
+        Place(dd, r);
+    };
+    // Focused, the typed start character goes into its edit, and with DirectComboDrop its
+    // pop-up opens at once.
+    auto openDropDown = [&](TExtCustomDropDown& dd, gfx::TColor color) {
+        Open(dd, color);
+        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+    };
 
     if (IsSpinKind(kind)) {
         TGridSpin& spin = *SpinEdit();
@@ -354,23 +375,14 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         dtp.SetDateTime(v);
         Open(dtp, look.Color);
     } else if (kind == edControlDropDown) {
-        // The control look's bars, the grid's style, the cell text, the typed start character,
-        // and at once the pop-up with DirectComboDrop.
         TGridControlDropDown& dd = *GridControlDropDown(*this);
-        dd.SetDropDownHeader(&ControlLook().DropDownHeader());
-        dd.SetDropDownFooter(&ControlLook().DropDownFooter());
-        dd.SetComponentStyle(Style());
         dd.SetEditorEnabled(true);
-        GetEditorProp(realCol, ARow, nullptr);
-        dd.SetBorderThickness(0);
-        Place(dd, r);
+        placeDropDown(dd, true);
         dd.SetText(text);
-        Open(dd, look.Color);
-        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
-        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+        openDropDown(dd, look.Color);
     } else if (kind == edTrackbarDropDown || kind == edMemoDropDown) {
-        // The track bar takes the cell's integer, the memo its lines; a typed start character
-        // goes into the edit.
+        // The track bar takes the cell's integer, the memo its lines, before the application's
+        // editor properties.
         TExtCustomDropDown* dd = nullptr;
         if (kind == edTrackbarDropDown) {
             TGridTrackbarDropDown& track = *GridTrackbarDropDown(*this);
@@ -381,45 +393,32 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
             memo.ShowCellText(text);
             dd = &memo;
         }
-        dd->SetComponentStyle(Style());
-        GetEditorProp(realCol, ARow, nullptr);
-        dd->SetBorderThickness(0);
-        Place(*dd, r);
-        Open(*dd, look.Color);
-        if (FStartEditChar != 0) dd->Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
-        if (MouseActions().DirectComboDrop()) dd->ShowDropDown();
+        placeDropDown(*dd, false);
+        openDropDown(*dd, look.Color);
+    } else if (kind == edDetailDropDown) {
+        TGridDetailPickerDropDown& dd = *GridDetailPickerDropDown(*this);
+        dd.SetEditorEnabled(true);
+        placeDropDown(dd, true);
+        dd.ShowCellText(text);
+        openDropDown(dd, look.Color);
     } else if (kind == edGridDropDown) {
         // The item whose lookup text is the cell's (the first for an empty cell), then the
-        // cell text itself; the control look's bars and the grid's style as for every drop-down.
+        // cell text itself.
         TGridGridDropDown& dd = *GridDropDown(*this);
-        dd.SetDropDownHeader(&ControlLook().DropDownHeader());
-        dd.SetDropDownFooter(&ControlLook().DropDownFooter());
-        dd.SetComponentStyle(Style());
-        GetEditorProp(realCol, ARow, nullptr);
-        dd.SetBorderThickness(0);
-        Place(dd, r);
+        placeDropDown(dd, true);
         dd.SetItemIndex(text.empty() ? 0 : dd.GetItemIndex(text));
         dd.SetText(text);
-        Open(dd, look.Color);
-        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
-        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+        openDropDown(dd, look.Color);
     } else if (kind == edColorPickerDropDown) {
         // The colour of a shape cell's shape, else the cell's background (the grid's colour
         // when it has none); the picker keeps its own colours rather than the cell's.
         TGridColorDropDown& dd = *GridColorDropDown(*this);
-        dd.SetDropDownHeader(&ControlLook().DropDownHeader());
-        dd.SetDropDownFooter(&ControlLook().DropDownFooter());
-        dd.SetComponentStyle(Style());
-        GetEditorProp(realCol, ARow, nullptr);
-        dd.SetBorderThickness(0);
-        Place(dd, r);
+        placeDropDown(dd, true);
         gfx::TColor color = Colors(ACol, ARow);
         if (CellTypeInSet(ACol, ARow, {ctShape})) color = GetShapeColor(ACol, ARow);
         else if (color == gfx::clNone) color = Color();
         dd.ShowCellColor(color, text);
-        Open(dd, dd.Color());
-        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
-        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+        openDropDown(dd, dd.Color());
     } else if (kind == edRichEdit) {
         // The cell's rich text, filled while the editor may not grow its row; a value
         // refused earlier comes back for correcting.
@@ -464,6 +463,11 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     FBlockKill = true;
     const int realCol = RealColIndex(ACol);
     const TEditorType kind = EditControl();
+    // A drop-down editor's open pop-up closes keeping what it shows; its value is the cell's.
+    auto storeDropDown = [&](auto& dd) {
+        SetCellFromEditor(realCol, ARow, dd.CloseForStoring());
+        Close(dd, *this);
+    };
     if (IsSpinKind(kind)) {
         TGridSpin& spin = *SpinEdit();
         // A spin still showing the text it opened with (nothing typed, or put back by Escape)
@@ -499,33 +503,21 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
                                         : std::string());
         Close(dtp, *this);
     } else if (kind == edControlDropDown) {
-        TGridControlDropDown& dd = *GridControlDropDown(*this);
-        // An open pop-up closes keeping what it shows; the text is the cell's value.
-        if (dd.DroppedDown()) dd.HideDropDown(false);
-        SetCellFromEditor(realCol, ARow, dd.Text());
-        Close(dd, *this);
+        storeDropDown(*GridControlDropDown(*this));
     } else if (kind == edTrackbarDropDown) {
-        TGridTrackbarDropDown& dd = *GridTrackbarDropDown(*this);
-        if (dd.DroppedDown()) dd.HideDropDown(false);
-        SetCellFromEditor(realCol, ARow, dd.Value());
-        Close(dd, *this);
+        storeDropDown(*GridTrackbarDropDown(*this));
     } else if (kind == edMemoDropDown) {
         // The memo's lines, each followed by a line break; a cell left as it was keeps its text.
-        TGridMemoDropDown& dd = *GridMemoDropDown(*this);
-        if (dd.DroppedDown()) dd.HideDropDown(false);
-        SetCellFromEditor(realCol, ARow, dd.Value());
-        Close(dd, *this);
+        storeDropDown(*GridMemoDropDown(*this));
     } else if (kind == edGridDropDown) {
-        TGridGridDropDown& dd = *GridDropDown(*this);
-        // An open list closes keeping the row it shows; the text is the cell's value.
-        if (dd.DroppedDown()) dd.HideDropDown(false);
-        SetCellFromEditor(realCol, ARow, dd.Text());
-        Close(dd, *this);
+        storeDropDown(*GridDropDown(*this));
+    } else if (kind == edDetailDropDown) {
+        storeDropDown(*GridDetailPickerDropDown(*this));
     } else if (kind == edColorPickerDropDown) {
         // A picked colour becomes the cell's text and the shape's or the cell's colour; OnColorSelected
         // may change both. A cell whose colour was left as it was keeps its text and colour.
         TGridColorDropDown& dd = *GridColorDropDown(*this);
-        if (dd.DroppedDown()) dd.HideDropDown(false);
+        dd.CloseForStoring();
         SetEditorMode(false);
         if (dd.ColorChosen()) {
             gfx::TColor color = dd.SelectedColor();

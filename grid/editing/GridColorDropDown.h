@@ -5,6 +5,7 @@
 #include <string>
 
 #include "grid/dropdown/ExtColorPicker.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
@@ -13,7 +14,7 @@ class TExtStringGrid;
 // The editor of edColorPickerDropDown cells. It wants Enter and Escape itself; with the pop-up
 // open only Tab, Enter and Escape end the edit, with it closed also Home; only Enter stores and
 // validates, and what it stores is the picker's colour text.
-class TGridColorDropDown : public TExtColorPickerDropDown {
+class TGridColorDropDown : public TGridCellDropDown<TExtColorPickerDropDown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridColorDropDown(rtl::TComponent* AOwner);
@@ -23,19 +24,15 @@ public:
     // True once the user picked a colour other than the one the editor opened with.
     bool ColorChosen() const { return SelectedColor() != FShownColor; }
     // What the cell takes: the picked colour's text, or the cell's own text until a pick.
-    std::string Value() const { return ColorChosen() ? SelectedColorText() : FShownCell; }
+    std::string Value() const override { return ColorChosen() ? SelectedColorText() : FShownCell; }
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
-    void DoExit() override;
-    void Change() override;
+    bool IsNavigationKey(ui::WORD Key) const override;
+    bool ValidatesUpDown() const override { return false; }
+    // Escape takes back a colour picked during the edit, so closing keeps the cell.
+    void EscapePressed() override { SetSelectedColor(FShownColor); }
 
 private:
-    bool IsNavigationKey(ui::WORD Key) const;
-
-    TExtStringGrid* FGrid;
     gfx::TColor FShownColor = gfx::clNone;  // the selected colour as the editor opened
     std::string FShownCell;                 // the cell text the editor opened with
 };

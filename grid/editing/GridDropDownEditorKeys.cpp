@@ -73,6 +73,11 @@ void DropDownEditorKeyDown(TExtStringGrid& Grid, TExtCustomDropDown& Editor, con
         PostMessage(Grid.Handle(), WM_KEYDOWN, VK_TAB, 0);
     }
     if (Editor.DroppedDown()) {
+        if (Keys.KeepWhileDropped && Keys.KeepWhileDropped(Key)) {
+            Key = 0;
+            Keys.ParentKeyDown(Key, Shift);
+            return;
+        }
         Grid.HideInplaceEdit();
         if (Key == VK_PRIOR || Key == VK_NEXT || Key == VK_UP || Key == VK_DOWN) Key = 0;
     } else if (Key == VK_END) {
@@ -83,6 +88,12 @@ void DropDownEditorKeyDown(TExtStringGrid& Grid, TExtCustomDropDown& Editor, con
     if (Grid.Navigation().AdvanceOnEnter() && Grid.Navigation().AdvanceAutoEdit()) Grid.ShowInplaceEdit();
     Key = 0;
     Keys.ParentKeyDown(Key, Shift);
+}
+
+bool DropDownEditorWantsKey(TExtStringGrid& Grid, ui::WORD Key, bool WantsReturnAndEscape)
+{
+    if (Key == ui::VK_TAB) return Grid.GridHandlesTab();
+    return WantsReturnAndEscape && (Key == ui::VK_RETURN || Key == ui::VK_ESCAPE);
 }
 
 void DropDownEditorKeyPress(TExtStringGrid& Grid, ui::TWinControl& Editor, char32_t& Key)

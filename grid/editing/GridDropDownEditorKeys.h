@@ -25,6 +25,8 @@ struct TDropDownEditorKeys {
     std::function<void(ui::WORD&, ui::TShiftState)> ParentKeyDown;
     // The keys that end or move the edit; the shared set when not given.
     std::function<bool(ui::WORD)> IsNavigation;
+    // A key that stays with the open pop-up instead of ending the edit; none when not given.
+    std::function<bool(ui::WORD)> KeepWhileDropped;
     // Whether Up and Down store and validate like Enter before the edit ends.
     bool ValidateUpDown = true;
 };
@@ -38,6 +40,10 @@ bool IsDropDownNavigationKey(ui::WORD Key);
 // parent's handling. A refused value stays in the editor and the grid does not advance.
 void DropDownEditorKeyDown(TExtStringGrid& Grid, TExtCustomDropDown& Editor, const TDropDownEditorKeys& Keys,
                            ui::WORD& Key, ui::TShiftState Shift);
+
+// Whether an editor asks for a special key itself: Tab when the grid moves with it, and Enter
+// and Escape for an editor that wants them.
+bool DropDownEditorWantsKey(TExtStringGrid& Grid, ui::WORD Key, bool WantsReturnAndEscape);
 
 // The grid's OnKeyPress sees every character; Escape, Enter and Tab never reach the edit.
 void DropDownEditorKeyPress(TExtStringGrid& Grid, ui::TWinControl& Editor, char32_t& Key);

@@ -1,16 +1,17 @@
-// The grid's drop-down cell editors: drop-down controls that hand keys, focus loss and values back to their grid.
+// The grid's control drop-down cell editor: any control of the application in the pop-up.
 #pragma once
 
 #include <string>
 
 #include "grid/dropdown/ExtControlDropDown.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
 class TExtStringGrid;
 
-// The editor of edControlDropDown cells: any control of the application in the pop-up.
-class TGridControlDropDown : public TExtControlDropDown {
+// The editor of edControlDropDown cells.
+class TGridControlDropDown : public TGridCellDropDown<TExtControlDropDown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridControlDropDown(rtl::TComponent* AOwner);
@@ -19,14 +20,7 @@ public:
     bool WantArrows = false;
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
-    void DoExit() override;
-    void Change() override;
-
-private:
-    TExtStringGrid* FGrid;
+    bool KeepsKeyWhileDropped(ui::WORD Key) const override;
 };
 
 // The grid's edControlDropDown editor, made on first use with the grid as owner and parent,

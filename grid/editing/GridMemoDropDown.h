@@ -4,6 +4,7 @@
 #include <string>
 
 #include "grid/dropdown/ExtMemoDropDown.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
@@ -11,7 +12,7 @@ class TExtStringGrid;
 
 // The editor of edMemoDropDown cells. The cell's lines fill the memo; the edit shows the
 // first one and puts the caret at the clicked character.
-class TGridMemoDropDown : public TExtMemoDropDown {
+class TGridMemoDropDown : public TGridCellDropDown<TExtMemoDropDown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridMemoDropDown(rtl::TComponent* AOwner);
@@ -21,17 +22,13 @@ public:
     // The memo's lines as one text, each line followed by a line break.
     std::string CellText() const;
     // What the cell takes: the cell's own text until the editor's value changes.
-    std::string Value() const { return CellText() != FShownText ? CellText() : FShownCell; }
+    std::string Value() const override { return CellText() != FShownText ? CellText() : FShownCell; }
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
-    void DoExit() override;
-    void Change() override;
+    // Restoring puts the cell's lines back into the memo.
+    void ShowStoredText(const std::string& text) override { ShowCellText(text); }
 
 private:
-    TExtStringGrid* FGrid;
     std::string FShownCell;  // the cell text the editor opened with
     std::string FShownText;  // the editor's value as it showed that text
 };

@@ -5,29 +5,21 @@
 #include <string>
 
 #include "grid/dropdown/ExtMultiColumnDropDown.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
 class TExtStringGrid;
 
-class TGridGridDropDown : public TExtMultiColumnDropDown {
+class TGridGridDropDown : public TGridCellDropDown<TExtMultiColumnDropDown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridGridDropDown(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "TGridGridDropDown"; }
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
-    void DoExit() override;
-    void Change() override;
-
-private:
-    // A refused value stays in the editor; false when the validation refused it.
-    bool StoreAndValidate(ui::WORD& Key, bool selectAll);
-
-    TExtStringGrid* FGrid;
+    // Escape closes the list dropping its changes before the cell's value comes back.
+    void EscapePressed() override { HideDropDown(true); }
 };
 
 // The grid's edGridDropDown editor, made on first use with the grid as owner and parent,

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "grid/dropdown/ExtTrackBarDropDown.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
@@ -11,7 +12,7 @@ class TExtStringGrid;
 
 // The editor of edTrackbarDropDown cells. It wants Enter and Escape itself, moves the track
 // bar whenever the keys store or restore a text, and puts the caret at the clicked character.
-class TGridTrackbarDropDown : public TExtTrackBarDropDown {
+class TGridTrackbarDropDown : public TGridCellDropDown<TExtTrackBarDropDown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridTrackbarDropDown(rtl::TComponent* AOwner);
@@ -19,17 +20,15 @@ public:
     // Shows the cell text: an integer becomes the position, anything else leaves Min.
     void ShowCellText(const std::string& text);
     // What the cell takes: the cell's own text until the editor's value changes.
-    std::string Value() const { return Text() != FShownText ? Text() : FShownCell; }
+    std::string Value() const override { return Text() != FShownText ? Text() : FShownCell; }
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
-    void DoExit() override;
-    void Change() override;
+    // Storing and restoring move the track bar; a cell text that is no integer leaves it.
+    void ShowStoredText(const std::string& text) override;
+    // Keys that do not end the edit skip the track bar's own Up and Down.
+    void ParentKeyDown(ui::WORD& Key, ui::TShiftState Shift) override { TExtCustomDropDown::KeyDown(Key, Shift); }
 
 private:
-    TExtStringGrid* FGrid;
     std::string FShownCell;  // the cell text the editor opened with
     std::string FShownText;  // the editor's value as it showed that text
 };
