@@ -12,6 +12,7 @@
 #include "grid/editing/GridMultiColumnDropDown.h"
 #include "grid/editing/GridTrackbarDropDown.h"
 #include "grid/editing/GridEditors.h"
+#include "grid/editing/GridExtGridDropDown.h"
 #include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/editing/GridSpinEditors.h"
 #include "platform/gfx/GraphicsObjects.h"
@@ -176,7 +177,8 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
-                        kind == edMemoDropDown || kind == edGridDropDown || kind == edColorPickerDropDown ||
+                        kind == edMemoDropDown || kind == edGridDropDown || kind == edExtGridDropDown ||
+                        kind == edColorPickerDropDown ||
                         kind == edRichEdit;
     if (!served) return;
     FEditing = true;
@@ -403,6 +405,27 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         Open(dd, look.Color);
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+    } else if (kind == edExtGridDropDown) {
+        // With items, the item whose lookup text starts with the cell's (the first for an empty
+        // cell); then the cell text itself. The pop-up grid keeps its header row when narrowed.
+        TGridExtGridDropDown& dd = *ExtGridDropDown(*this);
+        dd.SetDropDownHeader(&ControlLook().DropDownHeader());
+        dd.SetDropDownFooter(&ControlLook().DropDownFooter());
+        dd.SetComponentStyle(Style());
+        GetEditorProp(realCol, ARow, nullptr);
+        dd.SetBorderThickness(0);
+        Place(dd, r);
+        if (dd.UseItems()) {
+            std::string found;
+            int item = 0;
+            if (!text.empty()) dd.FindLookupRow(text, found, item);
+            dd.SetItemIndex(item);
+        }
+        dd.SetText(text);
+        dd.GetColGrid()->SetFixedRowAlways(true);
+        Open(dd, look.Color);
+        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
     } else if (kind == edColorPickerDropDown) {
         // The colour of a shape cell's shape, else the cell's background (the grid's colour
         // when it has none); the picker keeps its own colours rather than the cell's.
@@ -518,6 +541,12 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     } else if (kind == edGridDropDown) {
         TGridGridDropDown& dd = *GridDropDown(*this);
         // An open list closes keeping the row it shows; the text is the cell's value.
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetCellFromEditor(realCol, ARow, dd.Text());
+        Close(dd, *this);
+    } else if (kind == edExtGridDropDown) {
+        TGridExtGridDropDown& dd = *ExtGridDropDown(*this);
+        // An open pop-up closes keeping the row it shows; the text is the cell's value.
         if (dd.DroppedDown()) dd.HideDropDown(false);
         SetCellFromEditor(realCol, ARow, dd.Text());
         Close(dd, *this);
