@@ -27,6 +27,8 @@ public:
     bool FCancelOnDeActivate = true;
     // A deactivation is being handled: opening is blocked meanwhile.
     bool FIsDeactivating = false;
+    // Losing activation is ignored (the content shows a window of its own meanwhile).
+    bool FBlockActivate = false;
     // The window casts its drop shadow when shown (taken from DropDownShadow at each opening).
     bool FShadow = true;
 

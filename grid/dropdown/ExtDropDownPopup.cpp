@@ -26,6 +26,7 @@ void TExtCustomDropDown::CreateDropDownForm()
     FDropDownForm->SetBounds(0, 0, std::max(FDropDownWidth, 1), std::max(FDropDownHeight, 1));
     FDropDownForm->OnHide = [this](rtl::TObject*) { DropDownClosed(); };
     FDropDownForm->OnPopupDeactivate = [this](rtl::TObject*, ui::TPopupDeactivation) {
+        if (FDropDownForm->FBlockActivate) return;
         FDropDownForm->FIsDeactivating = true;
         DoHideDropDown(FDropDownForm->FCancelOnDeActivate);
         FDropDownForm->FIsDeactivating = false;

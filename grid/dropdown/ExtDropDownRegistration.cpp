@@ -11,6 +11,7 @@
 #include "grid/dropdown/DateTimePickerRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
+#include "grid/dropdown/GridDropDownRegistration.h"
 #include "grid/dropdown/MultiColumnDropDownRegistration.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/GraphicsObjects.h"
@@ -263,6 +264,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
                                     [](TExtControlDropDown* x, ui::TControl* v) { x->SetControl(v); }));
     RegisterListDropDownClasses(registry);
     RegisterMultiColumnDropDown(registry);
+    RegisterGridDropDown(registry);
     RegisterColorPickerClasses(registry);
     RegisterDateTimePickerClasses(registry);
 }

@@ -13,6 +13,7 @@
 #include "grid/editing/GridMultiColumnDropDown.h"
 #include "grid/editing/GridTrackbarDropDown.h"
 #include "grid/editing/GridEditors.h"
+#include "grid/editing/GridExtGridDropDown.h"
 #include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/editing/GridSpinEditors.h"
 #include "platform/gfx/GraphicsObjects.h"
@@ -177,8 +178,8 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
     const bool served = IsSpinKind(kind) || IsEditBtnKind(kind) || IsUnitBtnKind(kind) || kind == edComboEdit ||
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
-                        kind == edMemoDropDown || kind == edGridDropDown || kind == edColorPickerDropDown ||
-                        kind == edDetailDropDown ||
+                        kind == edMemoDropDown || kind == edGridDropDown || kind == edExtGridDropDown ||
+                        kind == edColorPickerDropDown || kind == edDetailDropDown ||
                         kind == edRichEdit;
     if (!served) return;
     FEditing = true;
@@ -409,6 +410,20 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         dd.SetItemIndex(text.empty() ? 0 : dd.GetItemIndex(text));
         dd.SetText(text);
         openDropDown(dd, look.Color);
+    } else if (kind == edExtGridDropDown) {
+        // With items, the item whose lookup text starts with the cell's (the first for an empty
+        // cell); then the cell text itself. The pop-up grid keeps its header row when narrowed.
+        TGridExtGridDropDown& dd = *ExtGridDropDown(*this);
+        placeDropDown(dd, true);
+        if (dd.UseItems()) {
+            std::string found;
+            int item = 0;
+            if (!text.empty()) dd.FindLookupRow(text, found, item);
+            dd.SetItemIndex(item);
+        }
+        dd.SetText(text);
+        dd.GetColGrid()->SetFixedRowAlways(true);
+        openDropDown(dd, look.Color);
     } else if (kind == edColorPickerDropDown) {
         // The colour of a shape cell's shape, else the cell's background (the grid's colour
         // when it has none); the picker keeps its own colours rather than the cell's.
@@ -513,6 +528,12 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         storeDropDown(*GridDropDown(*this));
     } else if (kind == edDetailDropDown) {
         storeDropDown(*GridDetailPickerDropDown(*this));
+    } else if (kind == edExtGridDropDown) {
+        TGridExtGridDropDown& dd = *ExtGridDropDown(*this);
+        // An open pop-up closes keeping the row it shows; the text is the cell's value.
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetCellFromEditor(realCol, ARow, dd.Text());
+        Close(dd, *this);
     } else if (kind == edColorPickerDropDown) {
         // A picked colour becomes the cell's text and the shape's or the cell's colour; OnColorSelected
         // may change both. A cell whose colour was left as it was keeps its text and colour.

@@ -1,0 +1,97 @@
+// The open grid drop-down as a real window under a display, saved as a PNG.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+#include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ExtCustomGridDropDown.h"
+#include "platform/backend/SdlBackend.h"
+#include "platform/ui/Forms.h"
+#include "tests/support/SdlScreenshots.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+using namespace grid;
+
+TEST(GridDropDownScreenshot, TheOpenGridIsARealWindowWithItsSelectedRow)
+{
+    if (!testsupport::HaveDisplay()) GTEST_SKIP() << "no DISPLAY; run under xvfb-run";
+    ui::TApplication app;
+    auto backend = std::make_unique<ui::TSdlBackend>();
+    ui::TSdlBackend* sdl = backend.get();
+    app.SetBackend(std::move(backend));
+    auto* form = new ui::TForm(&app);
+    form->SetBounds(40, 40, 340, 120);
+    auto* drop = new TExtGridDropDown(form);
+    drop->SetParent(form);
+    drop->SetBounds(10, 10, 180, 21);
+    drop->DropDownHeader().SetCaption("<b>Crops</b>");
+    drop->SetSorting(gsSingleColumn);
+    const char* headers[] = {"Crop", "Code", "Yield"};
+    const int widths[] = {120, 60, 80};
+    for (int c = 0; c < 3; ++c) {
+        griddropdown::TDropDownColumn& col = *drop->Columns().Add();
+        col.SetHeader(headers[c]);
+        col.SetWidth(widths[c]);
+    }
+    drop->Columns().Items(2)->SetAlignment(ui::taRightJustify);
+    const char* rows[][3] = {{"Maize", "MZ", "7.5"}, {"Winter wheat", "WW", "5.9"}, {"Barley", "BA", "5.1"},
+                             {"Sunflower", "SF", "2.8"}, {"Rapeseed", "RS", "3.2"}};
+    for (const auto& row : rows) {
+        griddropdown::TDropDownItem& item = *drop->Items().Add();
+        for (const char* text : row) item.Text().Add(text);
+    }
+    drop->EndUpdate();
+    drop->SetItemIndex(1);
+    form->Show();
+    app.ActivateForm(form);
+    auto pump = [&](int ms) {
+        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        while (std::chrono::steady_clock::now() < end) {
+            app.ProcessMessages();
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    };
+    pump(300);
+    drop->ShowDropDown();
+    TDropDownForm* popup = drop->DropDownForm();
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (std::chrono::steady_clock::now() < until && sdl->SdlWindow(popup) == nullptr) {
+        app.ProcessMessages();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    pump(200);
+    ASSERT_TRUE(drop->DroppedDown());
+    SDL_Window* window = sdl->SdlWindow(popup);
+    ASSERT_NE(window, nullptr);
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    ASSERT_NE(surface, nullptr);
+    EXPECT_EQ(surface->w, 262) << "the columns' width and the frame";
+
+    // The selected row (Winter wheat) shows the selection, another row the grid's colour.
+    griddropdown::TExtColGrid& grid = *drop->GetColGrid();
+    ASSERT_EQ(grid.Cells(0, grid.Row()), "Winter wheat");
+    const rtl::TRect selected = grid.CellRect(1, grid.Row());
+    const rtl::TRect plain = grid.CellRect(1, 4);
+    const rtl::TPoint origin = grid.ClientOrigin();
+    const rtl::TPoint popupOrigin = popup->ClientOrigin();
+    const int dx = origin.X - popupOrigin.X, dy = origin.Y - popupOrigin.Y;
+    SDL_LockSurface(surface);
+    const gfx::TColor inSelected = testsupport::SurfacePixel(surface, dx + selected.Right - 10, dy + selected.Top + 6);
+    const gfx::TColor inPlain = testsupport::SurfacePixel(surface, dx + plain.Right - 10, dy + plain.Top + 6);
+    SDL_UnlockSurface(surface);
+    EXPECT_EQ(inPlain, gfx::RGB(255, 255, 255));
+    EXPECT_NE(inSelected, inPlain);
+
+    const std::filesystem::path file = testsupport::BuildDir() / "screenshots" / "GridDropDownOpen.png";
+    std::filesystem::remove(file);
+    testsupport::SaveSurfacePng(surface, file);
+    EXPECT_GT(std::filesystem::file_size(file), 500u);
+}
+
+}  // namespace
