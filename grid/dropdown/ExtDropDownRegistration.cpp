@@ -12,6 +12,7 @@
 #include "grid/dropdown/ExtControlDropDown.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
 #include "grid/dropdown/MultiColumnDropDownRegistration.h"
+#include "grid/dropdown/TimePickerRegistration.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/ImageList.h"
@@ -265,6 +266,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterMultiColumnDropDown(registry);
     RegisterColorPickerClasses(registry);
     RegisterDateTimePickerClasses(registry);
+    RegisterTimePickerDropDown(registry);
 }
 
 void RegisterDropDownClasses()

@@ -10,6 +10,7 @@
 #include "grid/editing/GridDropDownEditors.h"
 #include "grid/editing/GridMemoDropDown.h"
 #include "grid/editing/GridMultiColumnDropDown.h"
+#include "grid/editing/GridTimepickerDropDown.h"
 #include "grid/editing/GridTrackbarDropDown.h"
 #include "grid/editing/GridEditors.h"
 #include "grid/dropdown/ExtDateTimePicker.h"
@@ -177,7 +178,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
                         kind == edMemoDropDown || kind == edGridDropDown || kind == edColorPickerDropDown ||
-                        kind == edRichEdit;
+                        kind == edRichEdit || kind == edTimePickerDropDown;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -420,6 +421,18 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         Open(dd, dd.Color());
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+    } else if (kind == edTimePickerDropDown) {
+        // The cell text, typed into: the edit is enabled for the cell.
+        TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
+        dd.SetComponentStyle(Style());
+        dd.SetEditorEnabled(true);
+        GetEditorProp(realCol, ARow, nullptr);
+        dd.SetBorderThickness(0);
+        Place(dd, r);
+        dd.SetText(text);
+        Open(dd, look.Color);
+        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
     } else if (kind == edRichEdit) {
         // The cell's rich text, filled while the editor may not grow its row; a value
         // refused earlier comes back for correcting.
@@ -535,6 +548,11 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
             if (CellTypeInSet(ACol, ARow, {ctShape})) SetShapeColor(ACol, ARow, color);
             else SetColors(ACol, ARow, color);
         }
+        Close(dd, *this);
+    } else if (kind == edTimePickerDropDown) {
+        TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetCellFromEditor(realCol, ARow, dd.Text());
         Close(dd, *this);
     } else if (kind == edRichEdit) {
         TExtRichEdit& re = InplaceRichEdit();
