@@ -8,6 +8,7 @@
 
 #include "grid/dropdown/ExtDateTimePicker.h"
 #include "grid/dropdown/ExtWatch.h"
+#include "grid/dropdown/WatchAppearanceRegistration.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/ui/ClassRegistry.h"
 
@@ -37,6 +38,27 @@ void RegisterCustomDateTimePicker(TClassInfo& c)
     using T = TCustomDateTimePicker;
     c.Property("AutoTab", Bool(&T::AutoTab, &T::SetAutoTab));
     c.Property("AutoTabToNext", Bool(&T::AutoTabToNext, &T::SetAutoTabToNext));
+}
+
+// The label's font, written as LabelFont.<name>.
+void LabelFontProperties(TClassInfo& c)
+{
+    using T = TExtDateTimePicker;
+    c.Property("LabelFont.Name", ui::StringProperty<T>([](T* x) { return x->LabelFont().Name(); },
+                                                       [](T* x, const std::string& v) { x->LabelFont().SetName(v); }));
+    c.Property("LabelFont.Size", ui::IntProperty<T>([](T* x) { return x->LabelFont().Size(); },
+                                                    [](T* x, long long v) { x->LabelFont().SetSize(static_cast<int>(v)); }));
+    c.Property("LabelFont.Height",
+               ui::IntProperty<T>([](T* x) { return x->LabelFont().Height(); },
+                                  [](T* x, long long v) { x->LabelFont().SetHeight(static_cast<int>(v)); }));
+    c.Property("LabelFont.Color", ui::ColorProperty<T>([](T* x) { return x->LabelFont().Color(); },
+                                                       [](T* x, gfx::TColor v) { x->LabelFont().SetColor(v); }));
+    c.Property("LabelFont.Style",
+               ui::SetProperty<T>({{"fsBold", 1u}, {"fsItalic", 2u}, {"fsUnderline", 4u}, {"fsStrikeOut", 8u}},
+                                  [](T* x) { return static_cast<unsigned>(x->LabelFont().Style().Bits()); },
+                                  [](T* x, unsigned bits) {
+                                      x->LabelFont().SetStyle(gfx::TFontStyles::FromBits(static_cast<std::uint8_t>(bits)));
+                                  }));
 }
 
 void RegisterDateTimePicker(TClassInfo& c)
@@ -75,119 +97,11 @@ void RegisterDateTimePicker(TClassInfo& c)
     c.Property("LabelTransparent", Bool(&T::LabelTransparent, &T::SetLabelTransparent));
     c.Property("LabelAlwaysEnabled", Bool(&T::LabelAlwaysEnabled, &T::SetLabelAlwaysEnabled));
     c.Property("FocusLabel", Bool(&T::FocusLabel, &T::SetFocusLabel));
+    LabelFontProperties(c);
     c.Property("OnLabelClick", ui::EventProperty(&T::OnLabelClick));
     c.Property("OnLabelDblClick", ui::EventProperty(&T::OnLabelDblClick));
     // Version reads back the control's own; a written value is ignored.
     c.Property("Version", ui::StringProperty<T>([](T* x) { return x->Version(); }, [](T*, const std::string&) {}));
-}
-
-// --- the clock's appearance, written as Appearance.<name>
-
-template <typename V>
-using TAppearanceGet = V (TWatchAppearance::*)() const;
-template <typename V>
-using TAppearanceSet = void (TWatchAppearance::*)(V);
-
-ui::TPropertyInfo AppearanceColor(TAppearanceGet<gfx::TColor> get, TAppearanceSet<gfx::TColor> set)
-{
-    return ui::ColorProperty<TExtWatch>([get](TExtWatch* x) { return (x->Appearance().*get)(); },
-                                        [set](TExtWatch* x, gfx::TColor v) { (x->Appearance().*set)(v); });
-}
-
-ui::TPropertyInfo AppearanceInt(TAppearanceGet<int> get, TAppearanceSet<int> set)
-{
-    return ui::IntProperty<TExtWatch>([get](TExtWatch* x) { return static_cast<long long>((x->Appearance().*get)()); },
-                                      [set](TExtWatch* x, long long v) { (x->Appearance().*set)(static_cast<int>(v)); });
-}
-
-// Mark and hand sizes are bytes: a value outside 0…255 is refused, not cut.
-ui::TPropertyInfo AppearanceByte(TAppearanceGet<std::uint8_t> get, TAppearanceSet<std::uint8_t> set)
-{
-    return ui::ValueProperty<TExtWatch>(
-        [set](TExtWatch* x, const TPropValue& v, TReadContext& ctx) {
-            const long long n = ui::ValueToInt(v, ctx);
-            if (n < 0 || n > 255) ctx.Fail("Invalid property value " + std::to_string(n) + ": 0 to 255 expected");
-            (x->Appearance().*set)(static_cast<std::uint8_t>(n));
-        },
-        [get](TExtWatch* x) { return TPropValue::MakeInt((x->Appearance().*get)()); });
-}
-
-template <typename E>
-ui::TPropertyInfo AppearanceEnum(std::vector<std::pair<std::string, E>> names, TAppearanceGet<E> get, TAppearanceSet<E> set)
-{
-    return ui::EnumProperty<TExtWatch, E>(
-        std::move(names), [get](TExtWatch* x) { return (x->Appearance().*get)(); },
-        [set](TExtWatch* x, E v) { (x->Appearance().*set)(v); });
-}
-
-void FontProperties(TClassInfo& c, const std::string& prefix, gfx::TFont& (TWatchAppearance::*font)())
-{
-    using T = TExtWatch;
-    auto f = [font](T* x) -> gfx::TFont& { return (x->Appearance().*font)(); };
-    c.Property(prefix + ".Name", ui::StringProperty<T>([f](T* x) { return f(x).Name(); },
-                                                       [f](T* x, const std::string& v) { f(x).SetName(v); }));
-    c.Property(prefix + ".Size", ui::IntProperty<T>([f](T* x) { return f(x).Size(); },
-                                                    [f](T* x, long long v) { f(x).SetSize(static_cast<int>(v)); }));
-    c.Property(prefix + ".Height", ui::IntProperty<T>([f](T* x) { return f(x).Height(); },
-                                                      [f](T* x, long long v) { f(x).SetHeight(static_cast<int>(v)); }));
-    c.Property(prefix + ".Color", ui::ColorProperty<T>([f](T* x) { return f(x).Color(); },
-                                                       [f](T* x, gfx::TColor v) { f(x).SetColor(v); }));
-    c.Property(prefix + ".Style",
-               ui::SetProperty<T>({{"fsBold", 1u}, {"fsItalic", 2u}, {"fsUnderline", 4u}, {"fsStrikeOut", 8u}},
-                                  [f](T* x) { return static_cast<unsigned>(f(x).Style().Bits()); },
-                                  [f](T* x, unsigned bits) {
-                                      f(x).SetStyle(gfx::TFontStyles::FromBits(static_cast<std::uint8_t>(bits)));
-                                  }));
-}
-
-void RegisterWatchAppearance(TClassInfo& c)
-{
-    using A = TWatchAppearance;
-    const std::string p = "Appearance.";
-    c.Property(p + "Size", AppearanceInt(&A::Size, &A::SetSize));
-    c.Property(p + "Shape", AppearanceEnum<TWatchShape>({{"wsCircle", wsCircle}, {"wsRect", wsRect}, {"wsRoundRect", wsRoundRect}},
-                                                        &A::Shape, &A::SetShape));
-    c.Property(p + "BackgroundColor", AppearanceColor(&A::BackgroundColor, &A::SetBackgroundColor));
-    c.Property(p + "BackgroundColorTo", AppearanceColor(&A::BackgroundColorTo, &A::SetBackgroundColorTo));
-    c.Property(p + "BackgroundGradient",
-               AppearanceEnum<TWatchGradient>({{"wgRadial", wgRadial}, {"wgVertical", wgVertical},
-                                               {"wgDiagonalForward", wgDiagonalForward}, {"wgDiagonalBackward", wgDiagonalBackward}},
-                                              &A::BackgroundGradient, &A::SetBackgroundGradient));
-    c.Property(p + "BorderColor", AppearanceColor(&A::BorderColor, &A::SetBorderColor));
-    c.Property(p + "BorderWidth", AppearanceInt(&A::BorderWidth, &A::SetBorderWidth));
-    c.Property(p + "TickMarks", AppearanceEnum<TTickMarks>({{"tmAll", tmAll}, {"tmHours", tmHours},
-                                                            {"tmQuartHours", tmQuartHours}, {"tmNone", tmNone}},
-                                                           &A::TickMarks, &A::SetTickMarks));
-    c.Property(p + "HourColor", AppearanceColor(&A::HourColor, &A::SetHourColor));
-    c.Property(p + "HourMarkWidth", AppearanceByte(&A::HourMarkWidth, &A::SetHourMarkWidth));
-    c.Property(p + "HourMarkLength", AppearanceByte(&A::HourMarkLength, &A::SetHourMarkLength));
-    c.Property(p + "HourMarkStyle", AppearanceEnum<THourMarkStyle>({{"hmsLine", hmsLine}, {"hmsQuartDblLine", hmsQuartDblLine}},
-                                                                   &A::HourMarkStyle, &A::SetHourMarkStyle));
-    c.Property(p + "MinuteColor", AppearanceColor(&A::MinuteColor, &A::SetMinuteColor));
-    c.Property(p + "MinuteMarkWidth", AppearanceByte(&A::MinuteMarkWidth, &A::SetMinuteMarkWidth));
-    c.Property(p + "MinuteMarkLength", AppearanceByte(&A::MinuteMarkLength, &A::SetMinuteMarkLength));
-    FontProperties(c, p + "HourFont", &A::HourFont);
-    c.Property(p + "PointerStyle", AppearanceEnum<TPointerStyle>({{"psLine", psLine}, {"psShortLine", psShortLine},
-                                                                  {"psPointer", psPointer}, {"psLineArrow", psLineArrow}},
-                                                                 &A::PointerStyle, &A::SetPointerStyle));
-    c.Property(p + "HourPointer", AppearanceColor(&A::HourPointer, &A::SetHourPointer));
-    c.Property(p + "HourPointerShadow", AppearanceColor(&A::HourPointerShadow, &A::SetHourPointerShadow));
-    c.Property(p + "HourPointerSize", AppearanceByte(&A::HourPointerSize, &A::SetHourPointerSize));
-    c.Property(p + "MinutePointer", AppearanceColor(&A::MinutePointer, &A::SetMinutePointer));
-    c.Property(p + "MinutePointerShadow", AppearanceColor(&A::MinutePointerShadow, &A::SetMinutePointerShadow));
-    c.Property(p + "MinutePointerSize", AppearanceByte(&A::MinutePointerSize, &A::SetMinutePointerSize));
-    c.Property(p + "SecondPointer", AppearanceColor(&A::SecondPointer, &A::SetSecondPointer));
-    c.Property(p + "SecondPointerSize", AppearanceByte(&A::SecondPointerSize, &A::SetSecondPointerSize));
-    c.Property(p + "CenterPointSize", AppearanceByte(&A::CenterPointSize, &A::SetCenterPointSize));
-    c.Property(p + "CenterPointColor", AppearanceColor(&A::CenterPointColor, &A::SetCenterPointColor));
-    c.Property(p + "CenterPointBorderColor", AppearanceColor(&A::CenterPointBorderColor, &A::SetCenterPointBorderColor));
-    c.Property(p + "CenterPointOuterBorderColor",
-               AppearanceColor(&A::CenterPointOuterBorderColor, &A::SetCenterPointOuterBorderColor));
-    FontProperties(c, p + "AMPMFont", &A::AMPMFont);
-    c.Property(p + "AMPMColor", AppearanceColor(&A::AMPMColor, &A::SetAMPMColor));
-    c.Property(p + "AMPMBorderColor", AppearanceColor(&A::AMPMBorderColor, &A::SetAMPMBorderColor));
-    c.Property(p + "AMPMFrame", AppearanceEnum<TAMPMFrame>({{"apRect", apRect}, {"apRoundRect", apRoundRect}},
-                                                           &A::AMPMFrame, &A::SetAMPMFrame));
 }
 
 void RegisterWatch(TClassInfo& c)
@@ -195,15 +109,14 @@ void RegisterWatch(TClassInfo& c)
     using T = TExtWatch;
     c.Property("Animation", Bool(&T::Animation, &T::SetAnimation));
     c.Property("AnimationFactor", Int(&T::AnimationFactor, &T::SetAnimationFactor));
-    RegisterWatchAppearance(c);
+    RegisterWatchAppearance(c, "Appearance.", [](rtl::TComponent* x) -> TWatchAppearance& {
+        return static_cast<TExtWatch*>(x)->Appearance();
+    });
     c.Property("ReadOnly", Bool(&T::ReadOnly, &T::SetReadOnly));
     c.Property("Resolution", Int(&T::Resolution, &T::SetResolution));
-    c.Property("Settings.Auto", ui::BoolProperty<T>([](T* x) { return x->Settings().Auto(); },
-                                                    [](T* x, bool v) { x->Settings().SetAuto(v); }));
-    c.Property("Settings.Second", ui::BoolProperty<T>([](T* x) { return x->Settings().Second(); },
-                                                      [](T* x, bool v) { x->Settings().SetSecond(v); }));
-    c.Property("Settings.TimeOffset", ui::IntProperty<T>([](T* x) { return x->Settings().TimeOffset(); },
-                                                         [](T* x, long long v) { x->Settings().SetTimeOffset(static_cast<int>(v)); }));
+    RegisterWatchSettings(c, "Settings.", [](rtl::TComponent* x) -> TWatchSettings& {
+        return static_cast<TExtWatch*>(x)->Settings();
+    });
     c.Property("Time", ui::FloatProperty<T>([](T* x) { return x->Time(); }, [](T* x, double v) { x->SetTime(v); }));
     c.Property("ShowAMPM", Bool(&T::ShowAMPM, &T::SetShowAMPM));
     c.Property("ShowNumbers", Bool(&T::ShowNumbers, &T::SetShowNumbers));

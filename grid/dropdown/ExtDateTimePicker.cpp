@@ -63,8 +63,10 @@ void TExtTimePart::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
 
 // ===== TExtDateTimePicker
 
-TExtDateTimePicker::TExtDateTimePicker(rtl::TComponent* AOwner) : TCustomDateTimePicker(AOwner)
+TExtDateTimePicker::TExtDateTimePicker(rtl::TComponent* AOwner)
+    : TCustomDateTimePicker(AOwner), FLabelFont(std::make_unique<gfx::TFont>())
 {
+    FLabelFont->OnChange = [this](rtl::TObject*) { UpdateLabel(); };
     FCtl3D = true;
     SetBorderStyle(ui::bsSingle);
     SetKind(dkDateTime);
@@ -359,10 +361,6 @@ void TExtDateTimePicker::WndProc(ui::TMessage& Message)
     case ui::WM_KILLFOCUS:
         TCustomDateTimePicker::WndProc(Message);
         if (FLabel != nullptr && FFocusLabel) {
-            gfx::TFontStyles style = FLabel->Font().Style();
-            if (Message.Msg == ui::WM_SETFOCUS) style.Include(gfx::fsBold);
-            else style.Exclude(gfx::fsBold);
-            FLabel->Font().SetStyle(style);
             UpdateLabel();
         }
         return;

@@ -1,6 +1,7 @@
 // The date-and-time pickers of the drop-down family: the platform picker with automatic field moves, grid tab handling and a flat look, and the picker with a companion time picker and a caption label.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "grid/dropdown/ExtDropDownEdit.h"
@@ -179,6 +180,10 @@ public:
     void SetLabelAlwaysEnabled(bool Value);
     bool FocusLabel() const { return FFocusLabel; }
     void SetFocusLabel(bool Value) { FFocusLabel = Value; }
+    // The label's font; a picker whose ParentFont was on when it was loaded gives the label
+    // its own font instead.
+    gfx::TFont& LabelFont() const { return *FLabelFont; }
+    void SetLabelFont(const gfx::TFont* Value) { FLabelFont->Assign(Value); }
     ui::TLabel* PickerLabel() const { return FLabel; }
     // Places the label by LabelPosition beside the picker's bounds.
     void UpdateLabel();
@@ -205,6 +210,7 @@ protected:
     void Resize() override;
     void Paint() override;
     void WndProc(ui::TMessage& Message) override;
+    void Loaded() override;
     void CreateTimePicker();
     void UpdateTimePicker();
     void LayoutTimePicker();
@@ -226,6 +232,8 @@ private:
     bool FLabelTransparent = false;
     bool FLabelAlwaysEnabled = false;
     bool FFocusLabel = false;
+    std::unique_ptr<gfx::TFont> FLabelFont;
+    bool FParentFnt = false;  // ParentFont as it stood after loading: the label takes the picker's font
 };
 
 }  // namespace grid

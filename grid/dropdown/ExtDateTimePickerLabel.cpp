@@ -10,7 +10,6 @@ void TExtDateTimePicker::SetLabelCaption(const std::string& Value)
     FLabelCaption = Value;
     if (FLabel == nullptr) {
         FLabel = new ui::TLabel(this);
-        FLabel->Font().Assign(&Font());
         FLabel->OnClick = [this](rtl::TObject*) {
             if (OnLabelClick) OnLabelClick(this);
         };
@@ -19,6 +18,14 @@ void TExtDateTimePicker::SetLabelCaption(const std::string& Value)
         };
     }
     FLabel->SetText(Value);
+    UpdateLabel();
+}
+
+void TExtDateTimePicker::Loaded()
+{
+    TCustomDateTimePicker::Loaded();
+    if (FLabel != nullptr && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
+    FParentFnt = ParentFont();
     UpdateLabel();
 }
 
@@ -65,6 +72,13 @@ void TExtDateTimePicker::UpdateLabel()
     if (FLabel == nullptr) return;
     if (FLabel->Parent() != Parent()) FLabel->SetParent(Parent());
     FLabel->SetTransparent(FLabelTransparent);
+    FLabel->Font().Assign(FParentFnt ? &Font() : FLabelFont.get());
+    // With FocusLabel the caption is bold while the picker has the focus.
+    if (FFocusLabel && Focused()) {
+        gfx::TFontStyles style = FLabel->Font().Style();
+        style.Include(gfx::fsBold);
+        FLabel->Font().SetStyle(style);
+    }
     gfx::TCanvas measure;
     measure.Font().Assign(&FLabel->Font());
     int tw = measure.TextWidth(FLabelCaption);

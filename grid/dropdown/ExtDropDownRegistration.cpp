@@ -13,6 +13,7 @@
 #include "grid/dropdown/ListDropDownRegistration.h"
 #include "grid/dropdown/GridDropDownRegistration.h"
 #include "grid/dropdown/MultiColumnDropDownRegistration.h"
+#include "grid/dropdown/TimePickerRegistration.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/ImageList.h"
@@ -267,6 +268,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterGridDropDown(registry);
     RegisterColorPickerClasses(registry);
     RegisterDateTimePickerClasses(registry);
+    RegisterTimePickerDropDown(registry);
 }
 
 void RegisterDropDownClasses()

@@ -11,6 +11,7 @@
 #include "grid/editing/GridDropDownEditors.h"
 #include "grid/editing/GridMemoDropDown.h"
 #include "grid/editing/GridMultiColumnDropDown.h"
+#include "grid/editing/GridTimepickerDropDown.h"
 #include "grid/editing/GridTrackbarDropDown.h"
 #include "grid/editing/GridEditors.h"
 #include "grid/editing/GridExtGridDropDown.h"
@@ -180,7 +181,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
                         kind == edMemoDropDown || kind == edGridDropDown || kind == edExtGridDropDown ||
                         kind == edColorPickerDropDown || kind == edDetailDropDown ||
-                        kind == edRichEdit;
+                        kind == edRichEdit || kind == edTimePickerDropDown;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -434,6 +435,13 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         else if (color == gfx::clNone) color = Color();
         dd.ShowCellColor(color, text);
         openDropDown(dd, dd.Color());
+    } else if (kind == edTimePickerDropDown) {
+        // The cell text, typed into: the edit is enabled for the cell.
+        TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
+        dd.SetEditorEnabled(true);
+        placeDropDown(dd, false);
+        dd.SetText(text);
+        openDropDown(dd, look.Color);
     } else if (kind == edRichEdit) {
         // The cell's rich text, filled while the editor may not grow its row; a value
         // refused earlier comes back for correcting.
@@ -548,6 +556,11 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
             if (CellTypeInSet(ACol, ARow, {ctShape})) SetShapeColor(ACol, ARow, color);
             else SetColors(ACol, ARow, color);
         }
+        Close(dd, *this);
+    } else if (kind == edTimePickerDropDown) {
+        TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetCellFromEditor(realCol, ARow, dd.Text());
         Close(dd, *this);
     } else if (kind == edRichEdit) {
         TExtRichEdit& re = InplaceRichEdit();

@@ -59,23 +59,6 @@ TPropertyInfo StringsProperty(std::function<rtl::TStrings&(T*)> list)
         });
 }
 
-// Picture data as a description stores it: the graphic's class name (length byte first),
-// then the graphic's own data, which for bitmaps and JPEG pictures starts with its size.
-std::string GraphicBytes(const std::string& data, std::string& className)
-{
-    if (data.empty()) return {};
-    std::size_t n = static_cast<unsigned char>(data[0]);
-    if (1 + n > data.size()) return data;
-    className = data.substr(1, n);
-    std::string rest = data.substr(1 + n);
-    if (rest.size() >= 4) {
-        std::uint32_t size = 0;
-        std::memcpy(&size, rest.data(), 4);
-        if (size == rest.size() - 4) rest = rest.substr(4);
-    }
-    return rest;
-}
-
 std::string BitmapBytes(const std::string& data)
 {
     if (data.size() >= 4) {
@@ -448,6 +431,23 @@ void RegisterMenusAndDialogs(TClassRegistry& r)
 }
 
 }  // namespace
+
+// Picture data as a description stores it: the graphic's class name (length byte first),
+// then the graphic's own data, which for bitmaps and JPEG pictures starts with its size.
+std::string GraphicBytes(const std::string& data, std::string& className)
+{
+    if (data.empty()) return {};
+    std::size_t n = static_cast<unsigned char>(data[0]);
+    if (1 + n > data.size()) return data;
+    className = data.substr(1, n);
+    std::string rest = data.substr(1 + n);
+    if (rest.size() >= 4) {
+        std::uint32_t size = 0;
+        std::memcpy(&size, rest.data(), 4);
+        if (size == rest.size() - 4) rest = rest.substr(4);
+    }
+    return rest;
+}
 
 void RegisterStandardControls(TClassRegistry& registry)
 {
