@@ -9,6 +9,7 @@
 
 #include "grid/dropdown/ColorPickerRegistration.h"
 #include "grid/dropdown/DateTimePickerRegistration.h"
+#include "grid/dropdown/DetailDropDownRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
 #include "grid/dropdown/MultiColumnDropDownRegistration.h"
@@ -265,6 +266,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterMultiColumnDropDown(registry);
     RegisterColorPickerClasses(registry);
     RegisterDateTimePickerClasses(registry);
+    RegisterDetailDropDown(registry);
 }
 
 void RegisterDropDownClasses()
