@@ -1,9 +1,13 @@
-// The drop-down's component styles: pop-up, bar and bar-button colours per look, and the
-// presets of the selected-item colours.
+// The drop-down's component styles: pop-up, bar and bar-button colours per look, the item
+// appearance colours per look, and the presets of the selected-item colours.
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
+#include "grid/dropdown/ItemAppearance.h"
+#include "grid/dropdown/ItemAppearanceStyle.h"
 #include "grid/foundation/ExtUtilGradients.h"
 #include "platform/gfx/GraphicsObjects.h"
 
@@ -194,6 +198,94 @@ void TExtCustomDropDown::DrawGradientBackground(gfx::TCanvas& canvas, gfx::TColo
                                                 const rtl::TRect& rect, int steps, gfx::TColor to)
 {
     DrawBandedGradient(canvas, from, to, !vertical, rect, steps);
+}
+
+namespace {
+
+// Hot and selected item colours of the styles that share them.
+struct TItemStyleRow {
+    std::vector<TJyxStyle> Styles;
+    // ColorHot, ColorHotTo, ColorMirrorHot, ColorMirrorHotTo, BorderColorHot, ColorSelected,
+    // ColorSelectedTo, ColorMirrorSelected, ColorMirrorSelectedTo, BorderColorSelected,
+    // BorderColor, BorderColorTop, BorderColorBottom, EdgeColor, ColorSelectedText.
+    std::array<gfx::TColor, 15> Colors;
+};
+
+constexpr gfx::TColor None = gfx::clNone;
+
+const std::vector<TItemStyleRow>& ItemStyles()
+{
+    static const std::vector<TItemStyleRow> rows = {
+        {{tsOffice2003Blue, tsOffice2003Silver, tsOffice2003Olive, tsWhidbey},
+         {0xEBFDFF, 0xACECFF, 0x59DAFF, 0xA4E9FF, None, 0xAAD9FF, 0x6EBBFF, 0x42AEFE, 0x7AE1FE, None, 0x42AEFE, None, None, None, 0x000000}},
+        {{tsOffice2007Luna, tsOffice2007Obsidian, tsOffice2007Silver},
+         {0xEBFDFF, 0xACECFF, 0x59DAFF, 0xA4E9FF, None, 0xAAD9FF, 0x6EBBFF, 0x42AEFE, 0x7AE1FE, None, 0x42AEFE, 0xF4FEFF, 0xCAF8FF, 0xC3D9DF, 0x000000}},
+        {{tsOffice2003Classic},
+         {0xD2BDB6, 0xD2BDB6, None, None, None, 0xB59285, 0xB59285, None, None, None, 0x808080, None, None, None, 0x000000}},
+        {{tsWindowsXP},
+         {0xEFD3C6, 0xEFD3C6, None, None, None, gfx::clHighlight, None, None, None, None, gfx::clHighlight, None, None, None, gfx::clHighlightText}},
+        {{tsWindowsVista},
+         {0xFFFDF9, 0xFFFAF0, None, None, None, 0xFEF9F0, 0xFDF0D7, None, None, None, 0xFEDF9A, 0xFDFBF6, 0xFDF5E7, 0xFCEDCB, 0x000000}},
+        {{tsWindows7},
+         {0xFDFBFA, 0xFDF3EB, None, None, None, 0xFCEBDC, 0xFCDBC1, None, None, None, 0xCEA27D, 0xFDF4EB, 0xFDEADB, 0xE0C5AE, 0x000000}},
+        {{tsTerminal},
+         {0xC0C0C0, 0xC0C0C0, None, None, None, gfx::clHighlight, None, None, None, None, 0x808080, None, None, None, gfx::clHighlightText}},
+        {{tsOffice2010Blue, tsOffice2010Silver},
+         {0xD9F9FD, 0x8AE3FD, 0x8AE3FD, 0xD9F9FD, None, 0x7BEEFF, 0x6CD0FF, 0x6CD0FF, 0x7BEEFF, None, 0x308AC2, None, None, None, 0x000000}},
+        {{tsOffice2010Black},
+         {0xD9F9FD, 0x8AE3FD, 0x8AE3FD, 0xD9F9FD, 0x58CAF1, 0x7BEEFF, 0x6CD0FF, 0x6CD0FF, 0x7BEEFF, 0x308AC2, KeepColor, None, None, None, 0x000000}},
+        {{tsWindows8, tsWindows10},
+         {0xF7EFE8, 0xF7EFE8, 0xF7EFE8, 0xF7EFE8, 0xF9CEA4, 0xF7E0C9, None, None, None, 0xE4A262, KeepColor, KeepColor, KeepColor, KeepColor, 0x000000}},
+        {{tsOffice2013White, tsOffice2013LightGray, tsOffice2013Gray},
+         {0xFCF0E4, 0xFCF0E4, None, None, 0xEAB47E, 0xFCE2C8, None, None, None, 0xE59D56, KeepColor, KeepColor, KeepColor, KeepColor, 0x000000}},
+        {{tsOffice2016White},
+         {0xF2E1D5, None, None, None, 0xF2E1D5, 0xE3BDA3, None, None, None, 0xE3BDA3, KeepColor, KeepColor, KeepColor, KeepColor, 0x000000}},
+        {{tsOffice2016Gray},
+         {0xF2E1D5, 0xF2E1D5, None, None, 0xF2E1D5, 0xE3BDA3, None, None, None, 0xE3BDA3, KeepColor, KeepColor, KeepColor, KeepColor, 0x000000}},
+        {{tsOffice2016Black},
+         {0x6A6A6A, 0x6A6A6A, None, None, 0x6A6A6A, 0x444444, None, None, None, 0x444444, KeepColor, KeepColor, KeepColor, KeepColor, 0x000000}},
+    };
+    return rows;
+}
+
+const TItemStyleRow* FindItemStyle(TJyxStyle style)
+{
+    for (const TItemStyleRow& row : ItemStyles())
+        if (std::find(row.Styles.begin(), row.Styles.end(), style) != row.Styles.end()) return &row;
+    return nullptr;
+}
+
+}  // namespace
+
+void ApplyItemAppearanceStyle(TItemAppearance* Appearance, TJyxStyle Style)
+{
+    if (Appearance == nullptr) return;
+    TItemAppearance& a = *Appearance;
+    if (Style != tsCustom) {
+        a.SetBorderColorHot(gfx::clNone);
+        a.SetBorderColorSelected(gfx::clNone);
+        a.SetColorSelectedText(0x000000);
+        a.SetColorHotText(0x000000);
+    }
+    a.Font().SetColor(Style == tsOffice2016Black ? 0xFFFFFF : 0x000000);
+    const TItemStyleRow* row = FindItemStyle(Style);
+    if (row == nullptr) return;
+    const auto& c = row->Colors;
+    Put(c[0], [&](gfx::TColor v) { a.SetColorHot(v); });
+    Put(c[1], [&](gfx::TColor v) { a.SetColorHotTo(v); });
+    Put(c[2], [&](gfx::TColor v) { a.SetColorMirrorHot(v); });
+    Put(c[3], [&](gfx::TColor v) { a.SetColorMirrorHotTo(v); });
+    Put(c[4], [&](gfx::TColor v) { a.SetBorderColorHot(v); });
+    Put(c[5], [&](gfx::TColor v) { a.SetColorSelected(v); });
+    Put(c[6], [&](gfx::TColor v) { a.SetColorSelectedTo(v); });
+    Put(c[7], [&](gfx::TColor v) { a.SetColorMirrorSelected(v); });
+    Put(c[8], [&](gfx::TColor v) { a.SetColorMirrorSelectedTo(v); });
+    Put(c[9], [&](gfx::TColor v) { a.SetBorderColorSelected(v); });
+    Put(c[10], [&](gfx::TColor v) { a.SetBorderColor(v); });
+    Put(c[11], [&](gfx::TColor v) { a.SetBorderColorTop(v); });
+    Put(c[12], [&](gfx::TColor v) { a.SetBorderColorBottom(v); });
+    Put(c[13], [&](gfx::TColor v) { a.SetEdgeColor(v); });
+    Put(c[14], [&](gfx::TColor v) { a.SetColorSelectedText(v); });
 }
 
 }  // namespace grid

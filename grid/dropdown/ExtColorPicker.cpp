@@ -8,6 +8,7 @@
 #include "grid/dropdown/ColorCubePanel.h"
 #include "grid/dropdown/ColorSpectrumPanel.h"
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ItemAppearanceStyle.h"
 #include "platform/ui/Timers.h"
 
 namespace grid {
@@ -160,6 +161,12 @@ void TExtColorPickerDropDown::ApplySelectionColorStyle(TSelectionColorStyle styl
     TExtCustomDropDown::ApplySelectionColorStyle(style);
     if (FItemAppearance) FItemAppearance->SetColorStyle(style);
     if (FItemSelector != nullptr) FItemSelector->ItemAppearance().SetColorStyle(style);
+}
+
+void TExtColorPickerDropDown::SetComponentStyle(TJyxStyle AStyle)
+{
+    TExtCustomDropDown::SetComponentStyle(AStyle);
+    ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
 }
 
 void TExtColorPickerDropDown::Loaded()

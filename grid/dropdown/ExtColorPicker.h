@@ -75,6 +75,8 @@ public:
     TExtColorSpectrumPanel* SpectrumPanel() const { return FSpectrumPanel; }
 
     void ApplySelectionColorStyle(TSelectionColorStyle style) override;
+    // The drop-down edit's colours, then the style's colours for the list's items.
+    void SetComponentStyle(TJyxStyle AStyle) override;
 
     ui::TNotifyEvent OnSelect;
     TDrawSelectedColorEvent OnDrawSelectedColor;

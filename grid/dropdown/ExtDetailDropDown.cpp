@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ItemAppearanceStyle.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
@@ -87,15 +88,6 @@ void TExtDetailDropDown::CreateDropDownForm()
         FItemSelector->OnItemSize = [this](rtl::TObject*, rtl::TSize& size) { RowSize(size); };
         FItemSelector->OnResize = [this](rtl::TObject*) {
             if (FItemSelector != nullptr) FItemSelector->UpdateSelectorPanel();
-        };
-        // The wheel over the open pop-up moves the selection and keeps the pop-up open.
-        FItemSelector->OnMouseWheelDown = [this](rtl::TObject*, ui::TShiftState, rtl::TPoint, bool& handled) {
-            SelectNextItem();
-            handled = true;
-        };
-        FItemSelector->OnMouseWheelUp = [this](rtl::TObject*, ui::TShiftState, rtl::TPoint, bool& handled) {
-            SelectPreviousItem();
-            handled = true;
         };
     }
     FItemSelector->SetColor(DropDownColor());
@@ -240,6 +232,12 @@ void TExtDetailDropDown::ApplySelectionColorStyle(TSelectionColorStyle style)
     // Kept in the control's appearance too, which the selector copies at every opening.
     FItemAppearance->SetColorStyle(style);
     if (FItemSelector != nullptr) FItemSelector->ItemAppearance().SetColorStyle(style);
+}
+
+void TExtDetailDropDown::SetComponentStyle(TJyxStyle AStyle)
+{
+    TExtCustomDropDown::SetComponentStyle(AStyle);
+    ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
 }
 
 // --- rows ---

@@ -62,6 +62,8 @@ public:
     TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
 
     void ApplySelectionColorStyle(TSelectionColorStyle style) override;
+    // The drop-down edit's colours, then the style's colours for the rows.
+    void SetComponentStyle(TJyxStyle AStyle) override;
 
     ui::TNotifyEvent OnSelect;
     // When assigned it paints every row instead of the control.

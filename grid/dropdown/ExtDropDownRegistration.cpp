@@ -9,6 +9,7 @@
 
 #include "grid/dropdown/ColorPickerRegistration.h"
 #include "grid/dropdown/DateTimePickerRegistration.h"
+#include "grid/dropdown/DetailDropDownRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
 #include "grid/dropdown/GridDropDownRegistration.h"
@@ -269,6 +270,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterColorPickerClasses(registry);
     RegisterDateTimePickerClasses(registry);
     RegisterTimePickerDropDown(registry);
+    RegisterDetailDropDown(registry);
 }
 
 void RegisterDropDownClasses()

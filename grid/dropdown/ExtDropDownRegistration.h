@@ -7,7 +7,8 @@ class TClassRegistry;
 
 namespace grid {
 
-// TExtCustomDropDown (described only), TExtDropDown and TExtControlDropDown; once per registry.
+// TExtCustomDropDown (described only), TExtDropDown, TExtControlDropDown and every drop-down
+// family; once per registry.
 void RegisterDropDownClasses(ui::TClassRegistry& registry);
 // The same into the program's registry.
 void RegisterDropDownClasses();

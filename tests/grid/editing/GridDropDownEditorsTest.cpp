@@ -12,6 +12,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/ExtCtrls.h"
 #include "platform/ui/InputRouter.h"
+#include "platform/ui/StdCtrlsButtons.h"
 
 namespace {
 
@@ -135,6 +136,31 @@ TEST_F(ControlDropDownTest, EnterWithThePopupOpenStoresAndEndsTheEditAtOnce)
     EXPECT_FALSE(Editor().DropDownForm()->Visible());
     EXPECT_FALSE(Grid->EditorMode());
     EXPECT_EQ(Grid->Cells(2, 2), "from the pop-up");
+}
+
+TEST_F(ControlDropDownTest, WithWantArrowsTheCursorKeysStayWithTheOpenPopup)
+{
+    // A hosted control that takes no focus: the pop-up hands its keys to the edit.
+    auto* label = new ui::TLabel(Form);
+    label->SetCaption("pick");
+    Editor().SetControl(label);
+    Editor().WantArrows = true;
+    OpenCell();
+    Press(ui::VK_F4);
+    ASSERT_TRUE(Editor().DroppedDown());
+    for (int key : {ui::VK_DOWN, ui::VK_NEXT, ui::VK_END, ui::VK_UP}) {
+        Press(key);
+        EXPECT_TRUE(Editor().DroppedDown()) << key;
+        EXPECT_TRUE(Grid->EditorMode()) << key;
+    }
+    EXPECT_EQ(Grid->Row(), 2);
+
+    // Without it, Down with the pop-up open ends the edit where it is.
+    Editor().WantArrows = false;
+    Press(ui::VK_DOWN);
+    EXPECT_FALSE(Editor().DroppedDown());
+    EXPECT_FALSE(Grid->EditorMode());
+    EXPECT_EQ(Grid->Row(), 2);
 }
 
 TEST_F(ControlDropDownTest, ARefusedValueStaysSelectedInTheEditorAndTheGridDoesNotAdvance)
