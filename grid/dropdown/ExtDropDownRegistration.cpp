@@ -10,6 +10,7 @@
 #include "grid/dropdown/ColorPickerRegistration.h"
 #include "grid/dropdown/DateTimePickerRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
+#include "grid/dropdown/ImagePickerRegistration.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
 #include "grid/dropdown/MultiColumnDropDownRegistration.h"
 #include "platform/gfx/Bitmap.h"
@@ -264,6 +265,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterListDropDownClasses(registry);
     RegisterMultiColumnDropDown(registry);
     RegisterColorPickerClasses(registry);
+    RegisterImagePickerClasses(registry);
     RegisterDateTimePickerClasses(registry);
 }
 

@@ -8,6 +8,7 @@
 #include "grid/core/ExtRichEdit.h"
 #include "grid/editing/GridColorDropDown.h"
 #include "grid/editing/GridDropDownEditors.h"
+#include "grid/editing/GridImageDropDown.h"
 #include "grid/editing/GridMemoDropDown.h"
 #include "grid/editing/GridMultiColumnDropDown.h"
 #include "grid/editing/GridTrackbarDropDown.h"
@@ -177,7 +178,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
                         kind == edMemoDropDown || kind == edGridDropDown || kind == edColorPickerDropDown ||
-                        kind == edRichEdit;
+                        kind == edImagePickerDropDown || kind == edRichEdit;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -420,6 +421,19 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         Open(dd, dd.Color());
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+    } else if (kind == edImagePickerDropDown) {
+        // The image of an image-list or data-image cell, chosen among the grid's images.
+        TGridImageDropDown& dd = *GridImageDropDown(*this);
+        dd.SetDropDownHeader(&ControlLook().DropDownHeader());
+        dd.SetDropDownFooter(&ControlLook().DropDownFooter());
+        dd.SetComponentStyle(Style());
+        GetEditorProp(realCol, ARow, nullptr);
+        dd.SetBorderThickness(0);
+        Place(dd, r);
+        dd.ShowCellImage(ACol, ARow, text);
+        Open(dd, dd.Color());
+        if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
+        if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
     } else if (kind == edRichEdit) {
         // The cell's rich text, filled while the editor may not grow its row; a value
         // refused earlier comes back for correcting.
@@ -535,6 +549,12 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
             if (CellTypeInSet(ACol, ARow, {ctShape})) SetShapeColor(ACol, ARow, color);
             else SetColors(ACol, ARow, color);
         }
+        Close(dd, *this);
+    } else if (kind == edImagePickerDropDown) {
+        TGridImageDropDown& dd = *GridImageDropDown(*this);
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetEditorMode(false);
+        dd.StoreCellImage(ACol, ARow);
         Close(dd, *this);
     } else if (kind == edRichEdit) {
         TExtRichEdit& re = InplaceRichEdit();
