@@ -65,7 +65,7 @@ using TRatingChangeEvent = std::function<void(TSender, int ACol, int ARow, int V
 using TColorSelectedEvent =
     std::function<void(TSender, int ACol, int ARow, gfx::TColor& AColor, std::string& AValue)>;
 using TColorSelectEvent = std::function<void(TSender, int ACol, int ARow, gfx::TColor& AColor)>;
-using TImageSelectedEvent = std::function<void(TSender, int ACol, int ARow, int AImageIndex)>;
+using TImageSelectedEvent = std::function<void(TSender, int ACol, int ARow, int& AImageIndex)>;
 using TImageSelectEvent = std::function<void(TSender, int ACol, int ARow, int& AImageIndex)>;
 using TComboChangeEvent = std::function<void(TSender, int ACol, int ARow, int AItemIndex, const std::string& ASelection)>;
 using TComboObjectChangeEvent = std::function<void(TSender, int ACol, int ARow, int AItemIndex,

@@ -4,9 +4,17 @@
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/Picture.h"
 #include "platform/gfx/Resources.h"
+#include "platform/ui/Cursors.h"
 #include "platform/ui/ExtCtrls.h"
 
 namespace grid {
+
+namespace {
+
+// The number under which the screen keeps the spectrum's pointer.
+constexpr ui::TCursor kPointerCursor = 54;
+
+}  // namespace
 
 TExtColorSpectrumPanel::TExtColorSpectrumPanel(rtl::TComponent* AOwner) : TExtCustomColorSelectorPanel(AOwner)
 {
@@ -15,6 +23,10 @@ TExtColorSpectrumPanel::TExtColorSpectrumPanel(rtl::TComponent* AOwner) : TExtCu
     const gfx::TResource picture = gfx::FindResource("JYX_SPECTRUM", "glyphs");
     if (picture.Found()) FSpectrumImage->Picture().LoadFromBytes(picture.Data, picture.Size);
     FSpectrumImage->SetBounds(0, 0, 128, 128);
+    // A ring around a clear centre shows the pointer over the colour it would pick.
+    if (ui::ScreenCursor(kPointerCursor) == nullptr)
+        ui::SetScreenCursor(kPointerCursor, ui::LoadCursorResource("JYX_POINTER"));
+    FSpectrumImage->SetCursor(kPointerCursor);
     FSpectrumImage->OnMouseMove = [this](rtl::TObject*, ui::TShiftState, int x, int y) { ImageMouseMove(x, y); };
     FSpectrumImage->OnMouseDown = [this](rtl::TObject*, ui::TMouseButton, ui::TShiftState, int, int) {
         ImageMouseDown();

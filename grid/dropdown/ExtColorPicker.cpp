@@ -50,6 +50,9 @@ TExtColorPickerDropDown::TExtColorPickerDropDown(rtl::TComponent* AOwner)
         FKeyTimer->SetEnabled(false);
         FCurSearch.clear();
     };
+    // Placed in a designer, not read from a form description.
+    FDesignTime = AOwner != nullptr && AOwner->HasState(rtl::csDesigning) && !AOwner->HasState(rtl::csLoading) &&
+                  !AOwner->HasState(rtl::csReading);
     // The base made the pop-up window before this class existed: add the style's control now.
     CreateDropDownForm();
 }
@@ -172,8 +175,18 @@ void TExtColorPickerDropDown::SetComponentStyle(TJyxStyle AStyle)
 void TExtColorPickerDropDown::Loaded()
 {
     TExtCustomDropDown::Loaded();
+    if (FDesignTime) AddDefaultColors();
     FillColorList();
     UpdateColorList();
+}
+
+void TExtColorPickerDropDown::CreateWnd()
+{
+    TExtCustomDropDown::CreateWnd();
+    if (!FDesignTime || FColors->Count() != 0) return;
+    FDesignTime = false;
+    AddDefaultColors();
+    FillColorList();
 }
 
 void TExtColorPickerDropDown::Notification(rtl::TComponent* AComponent, rtl::TOperation Operation)

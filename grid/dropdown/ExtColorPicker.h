@@ -95,7 +95,10 @@ protected:
     void DoHideDropDown(bool cancel) override;
     void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
     void Paint() override;
+    // A picker placed in a form designer gets the sixteen standard colours: when it is loaded,
+    // or when its window is made while it has no colours yet.
     void Loaded() override;
+    void CreateWnd() override;
     void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
 
 private:
@@ -139,6 +142,7 @@ private:
     TColorValueText FColorValueText = cvtNone;
     gfx::TColor FColorBoxBorderColor = 0;
     gfx::TImageList* FImages = nullptr;
+    bool FDesignTime = false;
 };
 
 }  // namespace grid

@@ -11,6 +11,7 @@
 #include "grid/dropdown/DateTimePickerRegistration.h"
 #include "grid/dropdown/DetailDropDownRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
+#include "grid/dropdown/ImagePickerRegistration.h"
 #include "grid/dropdown/ListDropDownRegistration.h"
 #include "grid/dropdown/GridDropDownRegistration.h"
 #include "grid/dropdown/MultiColumnDropDownRegistration.h"
@@ -268,6 +269,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterMultiColumnDropDown(registry);
     RegisterGridDropDown(registry);
     RegisterColorPickerClasses(registry);
+    RegisterImagePickerClasses(registry);
     RegisterDateTimePickerClasses(registry);
     RegisterTimePickerDropDown(registry);
     RegisterDetailDropDown(registry);

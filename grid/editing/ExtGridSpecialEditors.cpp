@@ -9,6 +9,7 @@
 #include "grid/editing/GridColorDropDown.h"
 #include "grid/editing/GridDetailPickerDropDown.h"
 #include "grid/editing/GridDropDownEditors.h"
+#include "grid/editing/GridImageDropDown.h"
 #include "grid/editing/GridMemoDropDown.h"
 #include "grid/editing/GridMultiColumnDropDown.h"
 #include "grid/editing/GridTimepickerDropDown.h"
@@ -180,7 +181,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
                         kind == edMemoDropDown || kind == edGridDropDown || kind == edExtGridDropDown ||
-                        kind == edColorPickerDropDown || kind == edDetailDropDown ||
+                        kind == edColorPickerDropDown || kind == edDetailDropDown || kind == edImagePickerDropDown ||
                         kind == edRichEdit || kind == edTimePickerDropDown;
     if (!served) return;
     FEditing = true;
@@ -442,6 +443,12 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         placeDropDown(dd, false);
         dd.SetText(text);
         openDropDown(dd, look.Color);
+    } else if (kind == edImagePickerDropDown) {
+        // The image of an image-list or data-image cell, chosen among the grid's images.
+        TGridImageDropDown& dd = *GridImageDropDown(*this);
+        placeDropDown(dd, true);
+        dd.ShowCellImage(ACol, ARow, text);
+        openDropDown(dd, dd.Color());
     } else if (kind == edRichEdit) {
         // The cell's rich text, filled while the editor may not grow its row; a value
         // refused earlier comes back for correcting.
@@ -561,6 +568,12 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
         if (dd.DroppedDown()) dd.HideDropDown(false);
         SetCellFromEditor(realCol, ARow, dd.Text());
+        Close(dd, *this);
+    } else if (kind == edImagePickerDropDown) {
+        TGridImageDropDown& dd = *GridImageDropDown(*this);
+        if (dd.DroppedDown()) dd.HideDropDown(false);
+        SetEditorMode(false);
+        dd.StoreCellImage(ACol, ARow);
         Close(dd, *this);
     } else if (kind == edRichEdit) {
         TExtRichEdit& re = InplaceRichEdit();

@@ -105,6 +105,8 @@ TSdlBackend::~TSdlBackend()
     TMessageQueue::Instance().SetWakeHandler(nullptr);
     for (auto& [control, window] : FWindows) SDL_DestroyWindow(window);
     FWindows.clear();
+    for (auto& [image, custom] : FCustomCursors) SDL_FreeCursor(custom.Cursor);
+    FCustomCursors.clear();
     SDL_StopTextInput();
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
@@ -324,10 +326,47 @@ void TSdlBackend::ShowErrorBox(const std::string& title, const std::string& text
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), parent);
 }
 
+SDL_Cursor* TSdlBackend::CustomSdlCursor(const TCursorImage* cursor) const
+{
+    const auto it = FCustomCursors.find(cursor);
+    return it != FCustomCursors.end() ? it->second.Cursor : nullptr;
+}
+
+// An SDL colour cursor from a picture of premultiplied pixels (SDL takes straight alpha).
+SDL_Cursor* TSdlBackend::MakeCustomCursor(const HCURSOR& image)
+{
+    if (SDL_Cursor* made = CustomSdlCursor(image.get())) return made;
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, image->Width, image->Height, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (surface == nullptr) return nullptr;
+    for (int y = 0; y < image->Height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch);
+        for (int x = 0; x < image->Width; ++x) {
+            const std::uint32_t p = image->Pixels[static_cast<std::size_t>(y) * image->Width + x];
+            const std::uint32_t a = p >> 24;
+            auto straight = [a](std::uint32_t c) { return a == 0 ? 0u : std::min(255u, (c * 255 + a / 2) / a); };
+            row[x] = (a << 24) | (straight((p >> 16) & 0xFF) << 16) | (straight((p >> 8) & 0xFF) << 8) |
+                     straight(p & 0xFF);
+        }
+    }
+    SDL_Cursor* made = SDL_CreateColorCursor(surface, image->HotSpotX, image->HotSpotY);
+    SDL_FreeSurface(surface);
+    if (made != nullptr) FCustomCursors[image.get()] = {image, made};
+    return made;
+}
+
 void TSdlBackend::SetCursorShape(int cursor)
 {
-    if (cursor == FCursor) return;
+    // Positive numbers name the program's own cursors that the screen keeps.
+    const HCURSOR custom = cursor > 0 ? ScreenCursor(cursor) : nullptr;
+    if (cursor == FCursor && custom.get() == FShownCustom) return;
     FCursor = cursor;
+    FShownCustom = custom.get();
+    if (custom != nullptr) {
+        if (SDL_Cursor* made = MakeCustomCursor(custom)) {
+            SDL_SetCursor(made);
+            return;
+        }
+    }
     SDL_SystemCursor id = SDL_SYSTEM_CURSOR_ARROW;
     switch (cursor) {
     case crIBeam: id = SDL_SYSTEM_CURSOR_IBEAM; break;

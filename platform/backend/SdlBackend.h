@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "platform/ui/Backend.h"
+#include "platform/ui/Cursors.h"
 
+struct SDL_Cursor;
 struct SDL_Window;
 union SDL_Event;
 
@@ -33,6 +35,9 @@ public:
     void ShowErrorBox(const std::string& title, const std::string& text) override;
     void SetCursorShape(int cursor) override;
 
+    // The SDL cursor made for one of the program's own cursors (nullptr when none was made).
+    SDL_Cursor* CustomSdlCursor(const TCursorImage* cursor) const;
+
     // The SDL window id of a shown top-level window (0 when it has none); for tests that push events.
     std::uint32_t WindowId(const TWinControl* window) const;
     SDL_Window* SdlWindow(const TWinControl* window) const;
@@ -46,6 +51,14 @@ private:
     // Files of a desktop drop that is still arriving (one event per file).
     std::vector<std::string> FDroppedFiles;
     int FCursor = 0;
+    // The program's own cursors made so far, kept alive with the picture they were made from.
+    struct TCustomCursor {
+        HCURSOR Image;
+        SDL_Cursor* Cursor = nullptr;
+    };
+    std::map<const TCursorImage*, TCustomCursor> FCustomCursors;
+    const TCursorImage* FShownCustom = nullptr;
+    SDL_Cursor* MakeCustomCursor(const HCURSOR& image);
 };
 
 // The Windows virtual-key code of an SDL key (0 when there is none).
