@@ -422,14 +422,12 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
     } else if (kind == edTimePickerDropDown) {
-        // The cell text, typed into: the edit is enabled for the cell.
         TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
         dd.SetComponentStyle(Style());
-        dd.SetEditorEnabled(true);
         GetEditorProp(realCol, ARow, nullptr);
         dd.SetBorderThickness(0);
         Place(dd, r);
-        dd.SetText(text);
+        dd.ShowCellText(text);
         Open(dd, look.Color);
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
@@ -552,7 +550,7 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     } else if (kind == edTimePickerDropDown) {
         TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
         if (dd.DroppedDown()) dd.HideDropDown(false);
-        SetCellFromEditor(realCol, ARow, dd.Text());
+        SetCellFromEditor(realCol, ARow, dd.Value());
         Close(dd, *this);
     } else if (kind == edRichEdit) {
         TExtRichEdit& re = InplaceRichEdit();
