@@ -189,12 +189,11 @@ void TExtTimePickerDropDown::PickerChange()
 
 // --- keys while the pop-up is open
 
-void TExtTimePickerDropDown::ForwardKeyDown(ui::WORD& key, ui::TShiftState shift)
+void TExtTimePickerDropDown::ForwardKeyDown(ui::WORD& key, ui::TShiftState)
 {
     if (!KeptInPopup(key)) Perform(ui::WM_KEYDOWN, key, 0);
     // Enter and Escape have closed the pop-up by now; every other key steps the clock.
     if (PopupVisible() && key != 0) FExtWatch->KeyStep(key);
-    (void)shift;
 }
 
 void TExtTimePickerDropDown::ForwardKeyUp(ui::WORD& key, ui::TShiftState)

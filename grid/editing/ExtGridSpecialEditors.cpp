@@ -437,11 +437,9 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         dd.ShowCellColor(color, text);
         openDropDown(dd, dd.Color());
     } else if (kind == edTimePickerDropDown) {
-        // The cell text, typed into: the edit is enabled for the cell.
         TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
-        dd.SetEditorEnabled(true);
         placeDropDown(dd, false);
-        dd.SetText(text);
+        dd.ShowCellText(text);
         openDropDown(dd, look.Color);
     } else if (kind == edImagePickerDropDown) {
         // The image of an image-list or data-image cell, chosen among the grid's images.
@@ -567,7 +565,7 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     } else if (kind == edTimePickerDropDown) {
         TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
         if (dd.DroppedDown()) dd.HideDropDown(false);
-        SetCellFromEditor(realCol, ARow, dd.Text());
+        SetCellFromEditor(realCol, ARow, dd.Value());
         Close(dd, *this);
     } else if (kind == edImagePickerDropDown) {
         TGridImageDropDown& dd = *GridImageDropDown(*this);

@@ -19,6 +19,14 @@ TGridTimepickerDropDown::TGridTimepickerDropDown(rtl::TComponent* AOwner)
     SetFocusDraw(false);
 }
 
+void TGridTimepickerDropDown::ShowCellText(const std::string& text)
+{
+    SetEditorEnabled(true);
+    SetText(text);
+    FShownCell = text;
+    FShownText = Text();
+}
+
 void TGridTimepickerDropDown::Change()
 {
     TExtTimePickerDropDown::Change();
@@ -49,7 +57,7 @@ void TGridTimepickerDropDown::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
     // cell's own text rather than the time the clock was showing.
     if (Key == ui::VK_ESCAPE && DroppedDown()) HideDropDown(true);
     TDropDownEditorKeys keys;
-    keys.Value = [this] { return Text(); };
+    keys.Value = [this] { return Value(); };
     keys.SetText = [this](const std::string& text) { SetTextDirect(text); };
     keys.ParentKeyDown = [this](ui::WORD& key, ui::TShiftState shift) { TExtTimePickerDropDown::KeyDown(key, shift); };
     DropDownEditorKeyDown(*FGrid, *this, keys, Key, Shift);

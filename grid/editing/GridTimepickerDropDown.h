@@ -16,6 +16,11 @@ public:
     // The owner must be a TExtStringGrid.
     explicit TGridTimepickerDropDown(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "TGridTimepickerDropDown"; }
+    // Shows the cell text, editable.
+    void ShowCellText(const std::string& text);
+    // What the cell takes: the cell's own text until the editor's value changes, so that an
+    // edit left as it opened does not rewrite "8:15" as the mask shows it.
+    std::string Value() const { return Text() != FShownText ? Text() : FShownCell; }
 
 protected:
     void WndProc(ui::TMessage& Message) override;
@@ -26,6 +31,8 @@ protected:
 
 private:
     TExtStringGrid* FGrid;
+    std::string FShownCell;  // the cell text the editor opened with
+    std::string FShownText;  // the editor's value as it showed that text
 };
 
 // The grid's edTimePickerDropDown editor, made on first use with the grid as owner and parent,

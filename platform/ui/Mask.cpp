@@ -36,6 +36,38 @@ char32_t SeparatorChar(char separator)
     return static_cast<unsigned char>(separator) < 128 ? static_cast<char32_t>(separator) : U'/';
 }
 
+// With '!' and the literals saved, each run of places takes the text up to the literal that
+// ends the run and is filled from its end, so " 8:15" and "8:15" both give the hour 8.
+std::u32string SectionedEditText(const TEditMask& mask, const std::u32string& text)
+{
+    std::u32string out;
+    std::size_t i = 0;
+    int pos = 0;
+    while (pos < mask.Length()) {
+        if (mask.IsLiteral(pos)) {
+            out += mask.LiteralChar(pos);
+            if (i < text.size() && text[i] == mask.LiteralChar(pos)) ++i;
+            ++pos;
+            continue;
+        }
+        int end = pos;
+        while (end < mask.Length() && !mask.IsLiteral(end)) ++end;
+        const int places = end - pos;
+        const char32_t literal = end < mask.Length() ? mask.LiteralChar(end) : 0;
+        std::size_t stop = i;
+        while (stop < text.size() && static_cast<int>(stop - i) < places && (literal == 0 || text[stop] != literal))
+            ++stop;
+        const int shift = places - static_cast<int>(stop - i);
+        for (int k = 0; k < places; ++k) {
+            const char32_t c = k < shift ? 0 : mask.Accept(pos + k, text[i + static_cast<std::size_t>(k - shift)]);
+            out += c != 0 ? c : mask.Blank();
+        }
+        i = stop;
+        pos = end;
+    }
+    return out;
+}
+
 }  // namespace
 
 TEditMask::TEditMask(const std::string& mask)
@@ -129,6 +161,7 @@ std::u32string TEditMask::TextFromEditText(const std::u32string& editText) const
 
 std::u32string TEditMask::EditTextFromText(const std::u32string& text) const
 {
+    if (FTrimLeading && FSaveLiterals) return SectionedEditText(*this, text);
     std::u32string out;
     std::size_t i = 0;
     // With '!' a short text fills the places from the end.

@@ -98,6 +98,11 @@ TEST_F(TimePickerDropDownTest, ANewOneShowsMidnightWithSecondsAndCannotBeTypedIn
     Picker->SetTime(Hms(9, 5, 7));
     EXPECT_EQ(Picker->Text(), "09:05:07");
     EXPECT_EQ(TimeChanges, 0) << "setting the time in code is no user change";
+    // A text with a one-digit hour fills the hour from its end; blanks read as zeros.
+    Picker->SetText("7:05");
+    EXPECT_EQ(Picker->Text(), " 7:05:  ");
+    EXPECT_EQ(Picker->Time(), Hms(7, 5, 0));
+    Picker->SetTime(Hms(9, 5, 7));
     // Not editable: typing changes nothing, Down still steps the hour.
     Picker->SetFocus();
     Type("12");
@@ -281,14 +286,20 @@ TEST_F(TimePickerDropDownTest, OpeningWithATextThatDoesNotConvertKeepsTheTimeAnd
 TEST_F(TimePickerDropDownTest, ResolutionSnapsRingClicksAndTheClockTakesTheSettingsAtEachOpening)
 {
     Picker->SetAnimation(false);
+    // A component style colours the clock from the style table; what is set after it stays.
+    Picker->SetComponentStyle(tsOffice2003Blue);
+    EXPECT_EQ(Picker->WatchAppearance().BorderColor(), 0xD68759u);
+    EXPECT_EQ(Picker->WatchAppearance().HourPointerShadow(), 0xFFFFFFu);
     Picker->SetResolution(15);
     Picker->SetResolution(45);  // above 30: ignored
     EXPECT_EQ(Picker->Resolution(), 15);
     Picker->SetShowWatchAMPM(false);
     Picker->WatchAppearance().SetBackgroundColor(0x00FFFF);
+    Picker->WatchAppearance().SetBackgroundColorTo(gfx::clNone);
     Picker->SetTime(Hms(6, 0, 0));
     OpenPopup();
     EXPECT_FALSE(Watch().ShowAMPM());
+    EXPECT_EQ(Watch().Appearance().BorderColor(), 0xD68759u);
     // Just above 23 minutes in the ring snaps to the half hour.
     const rtl::TPoint c = Watch().Center();
     THeadlessBackend::Click(&Watch(), c.X + 65, c.Y + 65);

@@ -126,4 +126,21 @@ TEST_F(TimePickerEditorTest, LeavingByClickOnAnotherCellStoresTheTextAndDownMove
     EXPECT_EQ(Grid->Cells(1, 3), "15:20:00");
 }
 
+TEST_F(TimePickerEditorTest, AShortTimeReadsIntoTheMaskAndAnUntouchedEditKeepsTheCellAsItWas)
+{
+    Grid->SetCells(2, 1, "8:15:00");
+    OpenCell(2, 1);
+    EXPECT_EQ(Editor().Text(), " 8:15:00");
+    EXPECT_EQ(Editor().Time(), rtl::EncodeTime(8, 15, 0, 0));
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(2, 1), "8:15:00");
+    // Typed into, the cell takes what the edit shows.
+    OpenCell(2, 1);
+    Press(ui::VK_END);
+    Press(ui::VK_BACK);
+    Type("9");
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(2, 1), " 8:15:09");
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "UiTestSupport.h"
+#include "platform/rtl/Utf8.h"
 #include "platform/ui/Mask.h"
 
 namespace {
@@ -57,6 +58,12 @@ TEST_F(UiTest, MaskedEditBackAndDeleteClearPlacesAndTextFromCodeFollowsTheMask)
     edit->SetText("15/03/2001");
     EXPECT_EQ(edit->EditText(), "15/03/2001");
     EXPECT_EQ(changes, 1);
+    // With '!' a text fills each run of places from its end, up to the literal that ends it.
+    TEditMask trimmed("!90:00:00;1; ");
+    EXPECT_EQ(rtl::Utf8Encode(trimmed.EditTextFromText(U"8:15:00")), " 8:15:00");
+    EXPECT_EQ(rtl::Utf8Encode(trimmed.EditTextFromText(U"12:34:56")), "12:34:56");
+    EXPECT_EQ(rtl::Utf8Encode(trimmed.EditTextFromText(U"123456")), "12:34:56");
+    EXPECT_EQ(rtl::Utf8Encode(trimmed.EditTextFromText(U"7:5")), " 7: 5:  ");
     form->Show();
     edit->SetFocus();
     THeadlessBackend::PressKey(VK_END);
