@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "grid/dropdown/CalculatorRegistration.h"
 #include "grid/dropdown/ColorPickerRegistration.h"
 #include "grid/dropdown/DateTimePickerRegistration.h"
 #include "grid/dropdown/ExtControlDropDown.h"
@@ -265,6 +266,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterMultiColumnDropDown(registry);
     RegisterColorPickerClasses(registry);
     RegisterDateTimePickerClasses(registry);
+    RegisterCalculatorClasses(registry);
 }
 
 void RegisterDropDownClasses()

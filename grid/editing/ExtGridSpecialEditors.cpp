@@ -6,6 +6,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/ExtRichEdit.h"
+#include "grid/editing/GridCalculatorDropDown.h"
 #include "grid/editing/GridColorDropDown.h"
 #include "grid/editing/GridDropDownEditors.h"
 #include "grid/editing/GridMemoDropDown.h"
@@ -177,7 +178,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                         kind == edComboList || kind == edCheckBox || kind == edButton || IsDatePickerKind(kind) ||
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
                         kind == edMemoDropDown || kind == edGridDropDown || kind == edColorPickerDropDown ||
-                        kind == edRichEdit;
+                        kind == edRichEdit || kind == edCalculatorDropDown;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -368,6 +369,8 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         Open(dd, look.Color);
         if (FStartEditChar != 0) dd.Perform(ui::WM_CHAR, static_cast<ui::WPARAM>(FStartEditChar), 0);
         if (MouseActions().DirectComboDrop()) dd.ShowDropDown();
+    } else if (kind == edCalculatorDropDown) {
+        ShowGridCalculator(*this, ACol, ARow, text, look.Color, FStartEditChar);
     } else if (kind == edTrackbarDropDown || kind == edMemoDropDown) {
         // The track bar takes the cell's integer, the memo its lines; a typed start character
         // goes into the edit.
@@ -504,6 +507,8 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         if (dd.DroppedDown()) dd.HideDropDown(false);
         SetCellFromEditor(realCol, ARow, dd.Text());
         Close(dd, *this);
+    } else if (kind == edCalculatorDropDown) {
+        HideGridCalculator(*this, ACol, ARow);
     } else if (kind == edTrackbarDropDown) {
         TGridTrackbarDropDown& dd = *GridTrackbarDropDown(*this);
         if (dd.DroppedDown()) dd.HideDropDown(false);
