@@ -12,6 +12,9 @@
 #include "grid/dropdown/ExtCalculatorDropdown.h"
 #include "grid/foundation/ETXPVS.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/gfx/ThemedParts.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/Forms.h"
@@ -371,6 +374,33 @@ TEST_F(CalculatorTest, TheKeypadOnPixels)
     EXPECT_EQ(Calc->Text(), "0.00");
     EXPECT_EQ(pixel(seven.Left + 3, seven.Top + 3), RGB(225, 225, 225));
     EXPECT_EQ(pixel(eight.Left + 3, eight.Top + 3), RGB(229, 241, 251));
+}
+
+TEST_F(CalculatorTest, AButtonsListImageStandsBesideOrAboveItsCaptionByLayout)
+{
+    gfx::TImageList images(8, 8);
+    gfx::TBitmap red;
+    red.SetSize(8, 8);
+    red.Canvas().Brush().SetColor(gfx::clRed);
+    red.Canvas().FillRect(rtl::Rect(0, 0, 8, 8));
+    red.Canvas().Changed();
+    images.Add(red);
+    Open();
+    Keypad().SetImages(&images);
+    Keypad().Buttons().Items(Index("MC"))->SetImageIndex(0);
+    const rtl::TRect r = Rect("MC");
+    // Content: the button less its 4-pixel margin, 26 x 18.
+    auto redAt = [&](int x, int y) {
+        App->ProcessMessages();
+        return static_cast<gfx::TColor>(THeadlessBackend::Pixel(&Keypad(), x, y)) == gfx::clRed;
+    };
+    EXPECT_TRUE(redAt(r.Left + 4, r.Top + 4 + 5)) << "caption right: the image at the left, centred";
+    EXPECT_FALSE(redAt(r.Left + 4, r.Top + 4 + 1));
+    Keypad().SetButtonLayout(ilCaptionLeft);
+    EXPECT_FALSE(redAt(r.Left + 4, r.Top + 4 + 5));
+    EXPECT_TRUE(redAt(r.Right - 5, r.Top + 4 + 5)) << "caption left: the image after the caption";
+    Keypad().SetImages(nullptr);
+    EXPECT_FALSE(redAt(r.Right - 5, r.Top + 4 + 5));
 }
 
 TEST_F(CalculatorTest, DisabledButtonsTakeNoHoverPressOrClick)

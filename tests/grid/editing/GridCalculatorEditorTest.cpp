@@ -121,6 +121,20 @@ TEST_F(CalculatorEditorTest, TheGridSeesEveryCharacterAndARefusedValueStaysInThe
     EXPECT_EQ(Grid->Cells(1, 2), "10.00");
 }
 
+TEST_F(CalculatorEditorTest, ADigitTypedOnTheGridOpensTheEditorWithIt)
+{
+    Grid->SetCells(4, 2, "3");
+    OpenCell(4, 2);
+    Press(ui::VK_ESCAPE);
+    ASSERT_FALSE(Grid->EditorMode());
+    TypeKey('8');
+    ASSERT_TRUE(Grid->EditorMode());
+    EXPECT_EQ(Editor().Text(), "8") << "the typed digit replaces the selected cell value";
+    Type("*2");
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(4, 2), "16.00");
+}
+
 TEST_F(CalculatorEditorTest, OnlyAGridOwnsIt)
 {
     ui::TForm other(nullptr);
