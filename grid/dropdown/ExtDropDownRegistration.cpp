@@ -7,6 +7,7 @@
 #include <string>
 #include <type_traits>
 
+#include "grid/dropdown/CalculatorRegistration.h"
 #include "grid/dropdown/ColorPickerRegistration.h"
 #include "grid/dropdown/DateTimePickerRegistration.h"
 #include "grid/dropdown/DetailDropDownRegistration.h"
@@ -273,6 +274,7 @@ void RegisterDropDownClasses(ui::TClassRegistry& registry)
     RegisterDateTimePickerClasses(registry);
     RegisterTimePickerDropDown(registry);
     RegisterDetailDropDown(registry);
+    RegisterCalculatorClasses(registry);
 }
 
 void RegisterDropDownClasses()

@@ -6,6 +6,7 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
 #include "grid/core/ExtRichEdit.h"
+#include "grid/editing/GridCalculatorDropDown.h"
 #include "grid/editing/GridColorDropDown.h"
 #include "grid/editing/GridDetailPickerDropDown.h"
 #include "grid/editing/GridDropDownEditors.h"
@@ -182,7 +183,7 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
                         kind == edDateTimeEdit || kind == edControlDropDown || kind == edTrackbarDropDown ||
                         kind == edMemoDropDown || kind == edGridDropDown || kind == edExtGridDropDown ||
                         kind == edColorPickerDropDown || kind == edDetailDropDown || kind == edImagePickerDropDown ||
-                        kind == edRichEdit || kind == edTimePickerDropDown;
+                        kind == edRichEdit || kind == edTimePickerDropDown || kind == edCalculatorDropDown;
     if (!served) return;
     FEditing = true;
     FSpecialEditor = true;
@@ -383,6 +384,8 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         placeDropDown(dd, true);
         dd.SetText(text);
         openDropDown(dd, look.Color);
+    } else if (kind == edCalculatorDropDown) {
+        ShowGridCalculator(*this, ACol, ARow, text, look.Color, FStartEditChar);
     } else if (kind == edTrackbarDropDown || kind == edMemoDropDown) {
         // The track bar takes the cell's integer, the memo its lines, before the application's
         // editor properties.
@@ -532,6 +535,8 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         Close(dtp, *this);
     } else if (kind == edControlDropDown) {
         storeDropDown(*GridControlDropDown(*this));
+    } else if (kind == edCalculatorDropDown) {
+        HideGridCalculator(*this, ACol, ARow);
     } else if (kind == edTrackbarDropDown) {
         storeDropDown(*GridTrackbarDropDown(*this));
     } else if (kind == edMemoDropDown) {
