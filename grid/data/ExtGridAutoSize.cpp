@@ -5,6 +5,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
+#include "grid/core/GridOptionsRecords.h"
 #include "platform/gfx/Canvas.h"
 
 namespace grid {
@@ -58,13 +59,20 @@ int TExtStringGrid::LimitSize(int Value, int Min, int Max)
     return Value;
 }
 
-// Margins plus the widest text of the rows (merged blocks across columns left out)
-// plus the grid lines.
+// Margins plus the widest text of the rows ColumnSize.Rows names (merged blocks across
+// columns left out) plus the grid lines.
 int TExtStringGrid::AutoSizeColWidth(int ACol)
 {
     gfx::TCanvas& canvas = Canvas();
+    int first = 0, last = RowCount() - 1;
+    if (ColumnSize().Rows() == arNormal) {
+        first = FixedRows();
+        last = RowCount() - FixedFooters() - 1;
+    } else if (ColumnSize().Rows() == arFixed) {
+        last = FixedRows() - 1;
+    }
     int widest = 0;
-    for (int r = 0; r < RowCount(); ++r) {
+    for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(ACol, r)) continue;
         canvas.Font().Assign(r < FixedRows() || ACol < FixedCols() ? FFixedFont.get() : &GetCellFont(ACol, r));
         widest = std::max(widest, WidestLine(canvas, GetCellEx(ACol, r)));
@@ -124,7 +132,8 @@ void TExtStringGrid::AutoSizeRow(int ARow, int Padding)
 }
 
 // Suppressed rows (height 0) stay suppressed. Without word wrap a row is sized to its count
-// of lines in the font of its first normal cell.
+// of lines in the font of its first normal cell. New heights may make the rows fit or
+// overflow, so the scroll bars are set again as ScrollBarAlways asks.
 void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
 {
     if (RowCount() == 0) return;
@@ -145,6 +154,7 @@ void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
         const int line = canvas.TextHeight("gh");
         SetRowHeights(r, LimitSize(Padding + lines * (line + 2), MinRowHeight(), MaxRowHeight()) + FXYOffset.Y);
     }
+    ApplyScrollBarAlways(false);
     ExportNotification(esExportDone, -1);
 }
 
