@@ -3,9 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptionsRecords.h"
+#include "grid/core/GridOptionsSort.h"
 #include "platform/gfx/Canvas.h"
 
 namespace grid {
@@ -59,8 +61,8 @@ int TExtStringGrid::LimitSize(int Value, int Min, int Max)
     return Value;
 }
 
-// Margins plus the widest text of the rows ColumnSize.Rows names (merged blocks across
-// columns left out) plus the grid lines.
+// Margins plus the widest content (text, graphic, sort glyph) of the rows ColumnSize.Rows
+// names (merged blocks across columns left out) plus the grid lines.
 int TExtStringGrid::AutoSizeColWidth(int ACol)
 {
     gfx::TCanvas& canvas = Canvas();
@@ -71,11 +73,21 @@ int TExtStringGrid::AutoSizeColWidth(int ACol)
     } else if (ColumnSize().Rows() == arFixed) {
         last = FixedRows() - 1;
     }
+    // The sort glyph takes room in the sort row of the sort column (or of a sort key).
+    const bool sortGlyph = SortSettings().Show() && RowCount() - FixedRows() - FixedFooters() > 1 &&
+                           (SortSettings().Column() == ACol || SortIndexes().FindIndex(ACol) >= 0);
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(ACol, r)) continue;
         canvas.Font().Assign(r < FixedRows() || ACol < FixedCols() ? FFixedFont.get() : &GetCellFont(ACol, r));
-        widest = std::max(widest, WidestLine(canvas, GetCellEx(ACol, r)));
+        int w = WidestLine(canvas, GetCellEx(ACol, r));
+        if (const TCellGraphic* g = GetCellGraphic(ACol, r)) {
+            // A graphic filling the cell counts without the cell's margin and lines.
+            const int graphic = CellGraphicSize(ACol, r).X;
+            w += g->CellHAlign() == haFull ? graphic - FXYOffset.X - 2 * GridLineWidth() - 2 : graphic;
+        }
+        if (sortGlyph && r == SortSettings().Row()) w += 10;
+        widest = std::max(widest, w);
     }
     const int margin = FXYOffset.X * (XYOffsetTopLeftOnly() ? 1 : 2);
     return margin + widest + 2 * GridLineWidth() + 2;

@@ -153,6 +153,34 @@ TEST_F(AutoNumberSizeSwapTest, AutoSizeMeasuresTheRowsColumnSizeNames)
     EXPECT_EQ(widthFor(grid::arAll), fixed) << "the header is the widest text left";
 }
 
+// A check box beside the text widens its column, and the sort column keeps room for its
+// sort glyph in the sort row; another column does not.
+TEST_F(AutoNumberSizeSwapTest, AutoSizeMakesRoomForCellGraphicsAndTheSortGlyph)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(4);
+    Grid->SetCells(1, 0, "A header wider than the cells");
+    Grid->SetCells(2, 0, "A header wider than the cells");
+    Grid->SetCells(1, 2, "short");
+    Grid->AutoSizeCol(1);
+    const int plain = Grid->ColWidths(1);
+    Grid->SortSettings().SetShow(true);
+    Grid->SortSettings().SetColumn(1);
+    Grid->AutoSizeCol(1);
+    Grid->AutoSizeCol(2);
+    EXPECT_EQ(Grid->ColWidths(1), plain + 10);
+    EXPECT_EQ(Grid->ColWidths(2), plain);
+
+    Grid->SortSettings().SetShow(false);
+    Grid->SetCells(2, 1, "A cell text a good deal wider than the header above it");
+    Grid->AutoSizeCol(2);
+    const int text = Grid->ColWidths(2);
+    Grid->AddCheckBox(2, 1, true, false);
+    ASSERT_GT(Grid->CellGraphicSize(2, 1).X, 0);
+    Grid->AutoSizeCol(2);
+    EXPECT_GE(Grid->ColWidths(2), text + 10) << "the box stands beside the text";
+}
+
 // Columns take their widest cell, rows their tallest; a block merged across columns leaves
 // its columns alone, rows never shrink and the column limits hold.
 TEST_F(AutoNumberSizeSwapTest, AutoSizeCellsFitsColumnsAndGrowsRowsToTheirCells)
