@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
@@ -61,7 +62,7 @@ int TExtStringGrid::LimitSize(int Value, int Min, int Max)
     return Value;
 }
 
-// Margins plus the widest content (text, graphic, sort glyph) of the rows ColumnSize.Rows
+// Margins plus the widest content (text, graphic, sort and filter glyphs) of the rows ColumnSize.Rows
 // names (merged blocks across columns left out) plus the grid lines.
 int TExtStringGrid::AutoSizeColWidth(int ACol)
 {
@@ -76,6 +77,13 @@ int TExtStringGrid::AutoSizeColWidth(int ACol)
     // The sort glyph takes room in the sort row of the sort column (or of a sort key).
     const bool sortGlyph = SortSettings().Show() && RowCount() - FixedRows() - FixedFooters() > 1 &&
                            (SortSettings().Column() == ACol || SortIndexes().FindIndex(ACol) >= 0);
+    // The filter glyph takes room in the filter row of a column that has values to offer.
+    bool filterGlyph = false;
+    if (FilterDropDownAuto()) {
+        std::vector<std::string> values;
+        CollectColumnFilter(ACol, true, false, values);
+        filterGlyph = !values.empty();
+    }
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(ACol, r)) continue;
@@ -87,6 +95,7 @@ int TExtStringGrid::AutoSizeColWidth(int ACol)
             w += g->CellHAlign() == haFull ? graphic - FXYOffset.X - 2 * GridLineWidth() - 2 : graphic;
         }
         if (sortGlyph && r == SortSettings().Row()) w += 10;
+        if (filterGlyph && r == FilterDropDownRow()) w += 12;
         widest = std::max(widest, w);
     }
     const int margin = FXYOffset.X * (XYOffsetTopLeftOnly() ? 1 : 2);

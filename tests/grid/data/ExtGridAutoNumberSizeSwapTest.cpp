@@ -172,6 +172,18 @@ TEST_F(AutoNumberSizeSwapTest, AutoSizeMakesRoomForCellGraphicsAndTheSortGlyph)
     EXPECT_EQ(Grid->ColWidths(2), plain);
 
     Grid->SortSettings().SetShow(false);
+    // With automatic filter lists a normal column keeps room for the filter glyph in the
+    // filter row; the fixed column gets no automatic list and so no glyph.
+    Grid->SetCells(0, 0, "A header wider than the cells");
+    Grid->AutoSizeCol(0);
+    const int fixedPlain = Grid->ColWidths(0);
+    Grid->SetFilterDropDownAuto(true);
+    Grid->AutoSizeCol(0);
+    Grid->AutoSizeCol(1);
+    EXPECT_EQ(Grid->ColWidths(1), plain + 12);
+    EXPECT_EQ(Grid->ColWidths(0), fixedPlain);
+    Grid->SetFilterDropDownAuto(false);
+
     Grid->SetCells(2, 1, "A cell text a good deal wider than the header above it");
     Grid->AutoSizeCol(2);
     const int text = Grid->ColWidths(2);
