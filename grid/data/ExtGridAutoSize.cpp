@@ -2,9 +2,13 @@
 #include <algorithm>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
+#include "grid/core/GridOptionsRecords.h"
+#include "grid/core/GridOptionsSort.h"
 #include "platform/gfx/Canvas.h"
 
 namespace grid {
@@ -58,16 +62,41 @@ int TExtStringGrid::LimitSize(int Value, int Min, int Max)
     return Value;
 }
 
-// Margins plus the widest text of the rows (merged blocks across columns left out)
-// plus the grid lines.
+// Margins plus the widest content (text, graphic, sort and filter glyphs) of the rows ColumnSize.Rows
+// names (merged blocks across columns left out) plus the grid lines.
 int TExtStringGrid::AutoSizeColWidth(int ACol)
 {
     gfx::TCanvas& canvas = Canvas();
+    int first = 0, last = RowCount() - 1;
+    if (ColumnSize().Rows() == arNormal) {
+        first = FixedRows();
+        last = RowCount() - FixedFooters() - 1;
+    } else if (ColumnSize().Rows() == arFixed) {
+        last = FixedRows() - 1;
+    }
+    // The sort glyph takes room in the sort row of the sort column (or of a sort key).
+    const bool sortGlyph = SortSettings().Show() && RowCount() - FixedRows() - FixedFooters() > 1 &&
+                           (SortSettings().Column() == ACol || SortIndexes().FindIndex(ACol) >= 0);
+    // The filter glyph takes room in the filter row of a column that has values to offer.
+    bool filterGlyph = false;
+    if (FilterDropDownAuto()) {
+        std::vector<std::string> values;
+        CollectColumnFilter(ACol, true, false, values);
+        filterGlyph = !values.empty();
+    }
     int widest = 0;
-    for (int r = 0; r < RowCount(); ++r) {
+    for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(ACol, r)) continue;
         canvas.Font().Assign(r < FixedRows() || ACol < FixedCols() ? FFixedFont.get() : &GetCellFont(ACol, r));
-        widest = std::max(widest, WidestLine(canvas, GetCellEx(ACol, r)));
+        int w = WidestLine(canvas, GetCellEx(ACol, r));
+        if (const TCellGraphic* g = GetCellGraphic(ACol, r)) {
+            // A graphic filling the cell counts without the cell's margin and lines.
+            const int graphic = CellGraphicSize(ACol, r).X;
+            w += g->CellHAlign() == haFull ? graphic - FXYOffset.X - 2 * GridLineWidth() - 2 : graphic;
+        }
+        if (sortGlyph && r == SortSettings().Row()) w += 10;
+        if (filterGlyph && r == FilterDropDownRow()) w += 12;
+        widest = std::max(widest, w);
     }
     const int margin = FXYOffset.X * (XYOffsetTopLeftOnly() ? 1 : 2);
     return margin + widest + 2 * GridLineWidth() + 2;
@@ -124,7 +153,8 @@ void TExtStringGrid::AutoSizeRow(int ARow, int Padding)
 }
 
 // Suppressed rows (height 0) stay suppressed. Without word wrap a row is sized to its count
-// of lines in the font of its first normal cell.
+// of lines in the font of its first normal cell. New heights may make the rows fit or
+// overflow, so the scroll bars are set again as ScrollBarAlways asks.
 void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
 {
     if (RowCount() == 0) return;
@@ -145,6 +175,7 @@ void TExtStringGrid::AutoSizeRows(bool DoFixedRows, int Padding)
         const int line = canvas.TextHeight("gh");
         SetRowHeights(r, LimitSize(Padding + lines * (line + 2), MinRowHeight(), MaxRowHeight()) + FXYOffset.Y);
     }
+    ApplyScrollBarAlways(false);
     ExportNotification(esExportDone, -1);
 }
 

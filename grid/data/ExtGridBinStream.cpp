@@ -10,6 +10,7 @@
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptionsCells.h"
 #include "grid/data/ExtGridBinStream.h"
+#include "grid/data/ExtGridTextFileSupport.h"
 #include "grid/foundation/ExtUtilNumbers.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Picture.h"
@@ -309,7 +310,7 @@ void TExtStringGrid::SaveRectToBinStream(const rtl::TRect& Rect, rtl::TStream& S
     header.Write(w);
     const bool manyRows = top != bottom;
     if (manyRows) ExportNotification(esExportStart, top);
-    int lastProgress = -1;
+    TFileProgressReporter progress(OnFileProgress, this);
     for (int r = top; r <= bottom; ++r) {
         if (manyRows) ExportNotification(esExportNextRow, r);
         for (int c = left; c <= right; ++c) {
@@ -331,14 +332,8 @@ void TExtStringGrid::SaveRectToBinStream(const rtl::TRect& Rect, rtl::TStream& S
             if (hasGraphic) WriteGraphic(w, *g);
         }
         // Progress counts the rows written so far, so it runs from 0 to 100 wherever the
-        // rectangle starts.
-        if (OnFileProgress) {
-            const int p = static_cast<int>(std::lround(static_cast<double>(r - top) / std::max(1, bottom - top) * 100.0));
-            if (p != lastProgress) {
-                lastProgress = p;
-                OnFileProgress(this, static_cast<std::int16_t>(p));
-            }
-        }
+        // rectangle starts; a single row reports 100.
+        progress.ReportRow(r - top, bottom - top + 1);
     }
     if (manyRows) ExportNotification(esExportDone, -1);
 }

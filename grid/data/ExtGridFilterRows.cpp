@@ -161,16 +161,14 @@ void TExtStringGrid::ApplyFilter()
     const int n = RowCount() - FixedFooters() - st.FilterFixedRows;
     if (n <= 0) return;
     TIntList failing(0, 0);
-    int k = 0;
+    // Progress counts the rows passed over, not the rows that fail, so a filter pass
+    // always ends at 100 however many rows it removes.
     int progress = 0;
     for (int r = FixedRows(); r <= last; ++r) {
+        progress = static_cast<int>(std::lround(100.0 * (r - FixedRows() + 1) / n));
         if (FFilterNormalCellsOnly && (IsNode(r) || IsSummary(r))) continue;
-        if (MatchFilterRow(r)) continue;
-        failing.Add(r);
-        ++k;
-        const int now = static_cast<int>(std::lround(100.0 * k / n));
-        if (OnFilterProgress && now != progress) OnFilterProgress(this, now);
-        progress = now;
+        if (!MatchFilterRow(r)) failing.Add(r);
+        if (OnFilterProgress) OnFilterProgress(this, progress);
     }
     if (failing.Count() > 0) FilterOutRows(failing);
     if (OnFilterProgress) OnFilterProgress(this, progress);

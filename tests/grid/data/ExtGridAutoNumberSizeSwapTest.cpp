@@ -5,15 +5,19 @@
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsRecords.h"
 #include "grid/core/GridOptionsSort.h"
 #include "platform/ui/FormReader.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/ScreenModel.h"
+#include "platform/ui/ScrollInfo.h"
 #include "tests/grid/GridOnFormTest.h"
 
 namespace {
 
 using Texts = std::vector<std::string>;
+
+class AutoSizeOnFormTest : public gridtest::GridOnFormTest {};
 
 class AutoNumberSizeSwapTest : public gridtest::GridInAppTest {
 protected:
@@ -92,6 +96,103 @@ TEST_F(AutoNumberSizeSwapTest, AutoSizeFitsTheWidestTextAndGrowOnlyNeverNarrows)
     EXPECT_LT(Grid->RowHeights(2), threeLines);
 }
 
+// Growing never narrows a column, yet Padding is added to every column of the range; the
+// fixed columns on both sides are left alone unless asked, and the grid's own grow-only
+// setting is as it was afterwards.
+TEST_F(AutoNumberSizeSwapTest, AutoGrowColumnsWidensNarrowColumnsOnlyAndPadsTheRange)
+{
+    Grid->SetColCount(5);
+    Grid->SetRowCount(3);
+    Grid->SetFixedRightCols(1);
+    const std::string longText = "a long text that needs a wide column";
+    for (int c = 0; c < 5; ++c) {
+        Grid->SetColWidths(c, 20);
+        Grid->SetCells(c, 1, longText);
+    }
+    Grid->SetColWidths(2, 400);
+    Grid->SetCells(2, 1, "short");
+    Grid->AutoSizeCol(1);
+    const int fitted = Grid->ColWidths(1);
+    ASSERT_GT(fitted, 160);
+    Grid->SetColWidths(1, 20);
+
+    Grid->AutoGrowColumns(false, 5);
+    EXPECT_EQ(Grid->ColWidths(1), fitted + 5);
+    EXPECT_EQ(Grid->ColWidths(2), 405) << "a wide column keeps its width and takes the padding";
+    EXPECT_EQ(Grid->ColWidths(3), fitted + 5);
+    EXPECT_EQ(Grid->ColWidths(0), 20) << "fixed column";
+    EXPECT_EQ(Grid->ColWidths(4), 20) << "fixed right column";
+    EXPECT_FALSE(Grid->SizeGrowOnly());
+
+    Grid->SetMaxColWidth(150);
+    Grid->AutoGrowColumns(true, 0);
+    EXPECT_EQ(Grid->ColWidths(0), 150);
+    EXPECT_EQ(Grid->ColWidths(4), 150);
+    EXPECT_EQ(Grid->ColWidths(2), 405) << "growing only: the limit does not narrow it";
+}
+
+// ColumnSize.Rows chooses the rows that are measured: a long header does not widen the
+// column when only normal rows count, and only the header counts with arFixed.
+TEST_F(AutoNumberSizeSwapTest, AutoSizeMeasuresTheRowsColumnSizeNames)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(4);
+    Grid->SetFixedFooters(1);
+    Grid->SetCells(1, 0, "a very long header text for the column");
+    Grid->SetCells(1, 1, "mid text");
+    Grid->SetCells(1, 3, "a footer text that is much longer than the header text above it");
+    auto widthFor = [&](grid::TAutoSizeRows rows) {
+        Grid->ColumnSize().SetRows(rows);
+        Grid->AutoSizeCol(1);
+        return Grid->ColWidths(1);
+    };
+    const int all = widthFor(grid::arAll), normal = widthFor(grid::arNormal), fixed = widthFor(grid::arFixed);
+    EXPECT_GT(all, fixed);
+    EXPECT_GT(fixed, normal);
+    Grid->SetCells(1, 3, "");
+    EXPECT_EQ(widthFor(grid::arAll), fixed) << "the header is the widest text left";
+}
+
+// A check box beside the text widens its column, and the sort column keeps room for its
+// sort glyph in the sort row; another column does not.
+TEST_F(AutoNumberSizeSwapTest, AutoSizeMakesRoomForCellGraphicsAndTheSortGlyph)
+{
+    Grid->SetColCount(3);
+    Grid->SetRowCount(4);
+    Grid->SetCells(1, 0, "A header wider than the cells");
+    Grid->SetCells(2, 0, "A header wider than the cells");
+    Grid->SetCells(1, 2, "short");
+    Grid->AutoSizeCol(1);
+    const int plain = Grid->ColWidths(1);
+    Grid->SortSettings().SetShow(true);
+    Grid->SortSettings().SetColumn(1);
+    Grid->AutoSizeCol(1);
+    Grid->AutoSizeCol(2);
+    EXPECT_EQ(Grid->ColWidths(1), plain + 10);
+    EXPECT_EQ(Grid->ColWidths(2), plain);
+
+    Grid->SortSettings().SetShow(false);
+    // With automatic filter lists a normal column keeps room for the filter glyph in the
+    // filter row; the fixed column gets no automatic list and so no glyph.
+    Grid->SetCells(0, 0, "A header wider than the cells");
+    Grid->AutoSizeCol(0);
+    const int fixedPlain = Grid->ColWidths(0);
+    Grid->SetFilterDropDownAuto(true);
+    Grid->AutoSizeCol(0);
+    Grid->AutoSizeCol(1);
+    EXPECT_EQ(Grid->ColWidths(1), plain + 12);
+    EXPECT_EQ(Grid->ColWidths(0), fixedPlain);
+    Grid->SetFilterDropDownAuto(false);
+
+    Grid->SetCells(2, 1, "A cell text a good deal wider than the header above it");
+    Grid->AutoSizeCol(2);
+    const int text = Grid->ColWidths(2);
+    Grid->AddCheckBox(2, 1, true, false);
+    ASSERT_GT(Grid->CellGraphicSize(2, 1).X, 0);
+    Grid->AutoSizeCol(2);
+    EXPECT_GE(Grid->ColWidths(2), text + 10) << "the box stands beside the text";
+}
+
 // Columns take their widest cell, rows their tallest; a block merged across columns leaves
 // its columns alone, rows never shrink and the column limits hold.
 TEST_F(AutoNumberSizeSwapTest, AutoSizeCellsFitsColumnsAndGrowsRowsToTheirCells)
@@ -152,7 +253,6 @@ TEST_F(AutoNumberSizeSwapTest, AutoFitColumnsFillsTheGridsWidthInProportion)
     EXPECT_EQ(sum, 400 - 4 - ui::GetSystemMetrics(ui::SM_CXVSCROLL));
 }
 
-// Scaled with its form, the grid keeps its column widths and scales its header and fonts.
 // Without word wrap each normal row takes its count of lines: n lines cost n times what one
 // line costs, suppressed rows stay suppressed and the fixed row is left alone unless asked.
 TEST_F(AutoNumberSizeSwapTest, AutoSizeRowsSizesRowsToTheirLineCounts)
@@ -182,6 +282,33 @@ TEST_F(AutoNumberSizeSwapTest, AutoSizeRowsSizesRowsToTheirLineCounts)
     Grid->SetMultilinecells(false);
     Grid->AutoSizeRows(false, 0);
     EXPECT_EQ(Grid->RowHeights(2) - y, line) << "without multi-line cells every row is one line";
+}
+
+// A grid that always keeps its vertical bar shows it disabled once the rows, sized to
+// their lines, all fit, and enabled again once taller rows overflow.
+TEST_F(AutoSizeOnFormTest, AutoSizeRowsSetsTheScrollBarsForTheNewHeights)
+{
+    Grid->SetBounds(0, 0, 300, 300);
+    Grid->SetScrollBars(ui::ssBoth);
+    Grid->SetColCount(3);
+    Grid->SetRowCount(8);
+    Grid->SetWordWrap(false);
+    Grid->SetMultilinecells(true);
+    for (int r = 0; r < 8; ++r) Grid->SetRowHeights(r, 60);
+    Form->Show();
+    Grid->SetScrollBarAlways(grid::saVert);
+    ASSERT_TRUE(Grid->ScrollBarState(ui::SB_VERT).Shown);
+    ASSERT_TRUE(Grid->ScrollBarState(ui::SB_VERT).Enabled);
+
+    Grid->AutoSizeRows(true, 0);
+    ASSERT_LT(8 * Grid->RowHeights(1), 250);
+    EXPECT_TRUE(Grid->ScrollBarState(ui::SB_VERT).Shown);
+    EXPECT_FALSE(Grid->ScrollBarState(ui::SB_VERT).Enabled);
+
+    for (int r = 1; r < 8; ++r) Grid->SetCells(1, r, "one\r\ntwo\r\nthree\r\nfour");
+    Grid->AutoSizeRows(false, 0);
+    EXPECT_TRUE(Grid->ScrollBarState(ui::SB_VERT).Shown);
+    EXPECT_TRUE(Grid->ScrollBarState(ui::SB_VERT).Enabled);
 }
 
 // The grid's client area takes the size of its cells; the scroll bars stay as they were.

@@ -269,8 +269,8 @@ TEST_F(ExtGridBinStreamTest, SavingReportsProgressFromZeroToOneHundredWhereverTh
     Save(rtl::Rect(1, 3, 2, 5));
     EXPECT_EQ(progress, (std::vector<int>{0, 50, 100}));
     progress.clear();
-    Save(rtl::Rect(1, 4, 2, 4));  // one row: still reported
-    EXPECT_EQ(progress, (std::vector<int>{0}));
+    Save(rtl::Rect(1, 4, 2, 4));  // one row: reported once, as finished
+    EXPECT_EQ(progress, (std::vector<int>{100}));
 }
 
 TEST_F(ExtGridBinStreamTest, WholeGridSavedWithoutFixedCellsLoadsEveryRowAndColumn)

@@ -74,6 +74,34 @@ TEST_F(CellAccessTest, AllCellsOfHiddenAndShownRowsPassTheDisplayTextEvent)
     EXPECT_EQ(Grid->Cells(3, 3), "c3r3");
 }
 
+// Wide texts are the displayed texts: any character survives, a hidden column shifts the
+// displayed ones, the display-text event is applied, and the All form reaches hidden rows.
+TEST_F(CellAccessTest, WideCellsCarryAnyCharacterAtDisplayedAndRealIndexes)
+{
+    FillNamed();
+    const std::string text = "Győr ő° € \xF0\x9F\x8C\xBE \u4E2D";
+    Grid->SetWideCells(2, 3, text);
+    EXPECT_EQ(Grid->WideCells(2, 3), text);
+    EXPECT_EQ(Grid->GridCells(2, 3), text) << "stored as written";
+
+    Grid->HideColumn(1);
+    EXPECT_EQ(Grid->WideCells(1, 3), text) << "displayed column 1 is real column 2";
+    Grid->SetWideCells(1, 4, "új");
+    Grid->UnHideColumn(1);
+    EXPECT_EQ(Grid->Cells(2, 4), "új");
+    EXPECT_EQ(Grid->Cells(1, 4), Name(1, 4));
+
+    Grid->HideRows(2, 3);
+    EXPECT_EQ(Grid->AllWideCells(2, 3), text);
+    Grid->SetAllWideCells(0, 3, "ő in a hidden row");
+    Grid->OnGetDisplText = [](rtl::TObject*, int, int, std::string& value) { value = "«" + value + "»"; };
+    EXPECT_EQ(Grid->AllWideCells(2, 3), "«" + text + "»");
+    EXPECT_EQ(Grid->WideCells(0, 2), "«" + Name(0, 4) + "»");
+    Grid->OnGetDisplText = nullptr;
+    Grid->UnHideRowsAll();
+    EXPECT_EQ(Grid->WideCells(0, 3), "ő in a hidden row");
+}
+
 TEST_F(CellAccessTest, AllColWidthsKeepTheWidthOfAHiddenColumn)
 {
     FillNamed();

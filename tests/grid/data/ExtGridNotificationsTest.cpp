@@ -1,15 +1,19 @@
 // Tests of the string grid's row hooks, small virtual operations, cell ranges and clipboard hooks.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "tests/grid/GridOnFormTest.h"
+#include "tests/support/TempDir.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
+#include "grid/core/GridLists.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/rtl/Streams.h"
 #include "platform/ui/Forms.h"
 
 using namespace grid;
@@ -165,4 +169,66 @@ TEST_F(ExtGridNotificationsTest, GridRowHooksUnderANodeChangeTheNodesSpan)
     Grid->RemoveGridRow(2);
     EXPECT_EQ(Grid->RowCount(), 8);
     EXPECT_EQ(Grid->GetNodeSpan(1), 3);
+}
+
+namespace {
+
+// Records the export hook's calls and the file progress in the order they come.
+class TExportRecorder : public TExtStringGrid {
+public:
+    using TExtStringGrid::TExtStringGrid;
+    std::vector<std::string> Seen;
+    void ExportNotification(TGridExportState AState, int ARow) override
+    {
+        static const char* const names[] = {"start", "new", "done", "sel", "fail", "next", "find"};
+        Seen.push_back(std::string(names[AState]) + " " + std::to_string(ARow));
+    }
+};
+
+}  // namespace
+
+// Every saver frames its rows with the export hook: the start with the first saved row, each
+// row announced before it is written, its progress reported after it, then the end; the
+// progress of a save runs to 100. Row sizing reports its rows the same way.
+TEST(ExtGridSaveEventOrder, SaversAnnounceEachRowBeforeItAndReportProgressAfterIt)
+{
+    ui::TApplication app;
+    app.SetBackend(std::make_unique<ui::THeadlessBackend>());
+    testsupport::TempDir dir;
+    TExportRecorder grid(nullptr);
+    grid.SetColCount(3);
+    grid.SetRowCount(4);
+    grid.SetSaveFixedCells(false);
+    grid.SetSaveFixedRows(false);
+    grid.SetSaveFixedCols(false);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 3; ++c) grid.SetCells(c, r, std::to_string(c) + std::to_string(r));
+    grid.OnFileProgress = [&](TSender, int p) { grid.Seen.push_back("progress " + std::to_string(p)); };
+
+    const std::vector<std::string> withProgress = {"start 1",      "next 1", "progress 0",   "next 2",
+                                                   "progress 50",  "next 3", "progress 100", "done -1"};
+    const std::vector<std::string> rowsOnly = {"start 1", "next 1", "next 2", "next 3", "done -1"};
+    rtl::TMemoryStream stream;
+    TIntList fields(0, 0);
+    struct Case {
+        const char* Name;
+        std::function<void()> Save;
+        std::vector<std::string> Expected;
+    };
+    const Case cases[] = {
+        {"text cell file", [&] { grid.SaveToFile(dir.File("cells.txt")); }, withProgress},
+        {"text cell stream", [&] { grid.SaveToStream(stream); }, rowsOnly},
+        {"CSV", [&] { grid.SaveToCSV(dir.File("cells.csv")); }, withProgress},
+        {"fixed width", [&] { grid.SaveToFixed(dir.File("cells.fix"), fields); }, rowsOnly},
+        {"ASCII", [&] { grid.SaveToASCII(dir.File("cells.asc")); }, rowsOnly},
+        {"binary cells", [&] { grid.SaveToBinStream(stream); }, withProgress},
+        {"binary, one row", [&] { grid.SaveRectToBinStream(rtl::TRect{1, 2, 2, 2}, stream, false); },
+         {"progress 100"}},
+        {"row sizing", [&] { grid.AutoSizeRows(false, 0); }, rowsOnly},
+    };
+    for (const Case& c : cases) {
+        grid.Seen.clear();
+        c.Save();
+        EXPECT_EQ(grid.Seen, c.Expected) << c.Name;
+    }
 }

@@ -3,6 +3,7 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -144,7 +145,27 @@ TEST_F(ExtGridPrintTest, WideLongGridPrintsTheCountedPagesInBandsWithRepeatedFix
     // Grid lines: page 2 shows one vertical line per column edge of its band.
     const Raster page = Rasterise(Pdf, 2, 96, Dir.File("p2"));
     ASSERT_GT(page.Width, 700);
-    EXPECT_GE(VerticalLines(page).size(), 4u);
+    const std::vector<int> lines = VerticalLines(page);
+    EXPECT_GE(lines.size(), 4u);
+
+    // On the page itself the title stands above the table and the page number below it: the
+    // table's first line runs from its top to its bottom edge, and there is ink beyond both.
+    ASSERT_FALSE(lines.empty());
+    int top = -1, bottom = -1;
+    for (int y = 0; y < page.Height; ++y) {
+        if (page.At(lines[0] + 1, y) >= 160 && page.At(lines[0], y) >= 160) continue;
+        if (top < 0) top = y;
+        bottom = y;
+    }
+    auto inkBetween = [&](int y0, int y1) {
+        int ink = 0;
+        for (int y = std::max(0, y0); y < std::min(page.Height, y1); ++y)
+            for (int x = 0; x < page.Width; ++x) ink += page.At(x, y) < 160;
+        return ink;
+    };
+    ASSERT_GT(top, 0);
+    EXPECT_GT(inkBetween(0, top - 1), 30) << "the title above the table";
+    EXPECT_GT(inkBetween(bottom + 2, page.Height), 30) << "the page number below the table";
 }
 
 // A column wider than the page prints in a band of its own, clipped to the page, and the
