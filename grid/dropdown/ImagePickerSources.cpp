@@ -12,12 +12,14 @@ namespace grid {
 namespace {
 
 // True when the file holds a picture; a folder, a missing or unreadable file and bad data
-// leave the picture empty.
+// leave the picture empty. The name is the program's (Windows-style, below the current
+// directory), mapped here because the picture loader opens names as they stand.
 bool LoadPicture(gfx::TPicture& picture, const std::string& fileName)
 {
-    if (rtl::DirectoryExists(fileName)) return false;
+    const std::string mapped = rtl::MapPath(fileName);
+    if (rtl::DirectoryExists(mapped)) return false;
     try {
-        picture.LoadFromFile(fileName);
+        picture.LoadFromFile(mapped);
     } catch (const std::exception&) {
         picture.SetGraphic(nullptr);
         return false;

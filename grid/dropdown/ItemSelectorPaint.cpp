@@ -37,7 +37,15 @@ void ApplyState(TItemLook& look, gfx::TColor from, gfx::TColor to, gfx::TColor m
 void TCustomItemSelector::Paint()
 {
     ui::TCustomControl::Paint();
-    for (int i = 0; i < Items().Count(); ++i) DrawItem(i, Canvas());
+    // Only the items in the scrolled box's view are drawn: a long list paints one page.
+    rtl::TRect view = ClientRect();
+    if (Parent() != nullptr)
+        view = rtl::Rect(-Left(), -Top(), -Left() + Parent()->ClientWidth(), -Top() + Parent()->ClientHeight());
+    for (int i = 0; i < Items().Count(); ++i) {
+        const rtl::TRect& r = Items().Items(i)->ItemRect();
+        if (r.Bottom <= view.Top || r.Top >= view.Bottom || r.Right <= view.Left || r.Left >= view.Right) continue;
+        DrawItem(i, Canvas());
+    }
 }
 
 void TCustomItemSelector::DrawItem(int index, gfx::TCanvas& canvas)

@@ -107,6 +107,9 @@ TSdlBackend::~TSdlBackend()
     FWindows.clear();
     for (auto& [image, custom] : FCustomCursors) SDL_FreeCursor(custom.Cursor);
     FCustomCursors.clear();
+    for (auto& [id, cursor] : FSystemCursors)
+        if (cursor != nullptr) SDL_FreeCursor(cursor);
+    FSystemCursors.clear();
     SDL_StopTextInput();
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
@@ -386,9 +389,9 @@ void TSdlBackend::SetCursorShape(int cursor)
     case crHandPoint: id = SDL_SYSTEM_CURSOR_HAND; break;
     default: break;
     }
-    static SDL_Cursor* cursors[SDL_NUM_SYSTEM_CURSORS] = {};
-    if (cursors[id] == nullptr) cursors[id] = SDL_CreateSystemCursor(id);
-    if (cursors[id] != nullptr) SDL_SetCursor(cursors[id]);
+    SDL_Cursor*& made = FSystemCursors[id];
+    if (made == nullptr) made = SDL_CreateSystemCursor(id);
+    if (made != nullptr) SDL_SetCursor(made);
 }
 
 }  // namespace ui

@@ -57,6 +57,8 @@ private:
         SDL_Cursor* Cursor = nullptr;
     };
     std::map<const TCursorImage*, TCustomCursor> FCustomCursors;
+    // The system cursors made so far; they go with this backend's video subsystem.
+    std::map<int, SDL_Cursor*> FSystemCursors;
     const TCursorImage* FShownCustom = nullptr;
     SDL_Cursor* MakeCustomCursor(const HCURSOR& image);
 };
