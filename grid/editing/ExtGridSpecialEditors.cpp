@@ -547,11 +547,8 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     } else if (kind == edDetailDropDown) {
         storeDropDown(*GridDetailPickerDropDown(*this));
     } else if (kind == edExtGridDropDown) {
-        TGridExtGridDropDown& dd = *ExtGridDropDown(*this);
         // An open pop-up closes keeping the row it shows; the text is the cell's value.
-        if (dd.DroppedDown()) dd.HideDropDown(false);
-        SetCellFromEditor(realCol, ARow, dd.Text());
-        Close(dd, *this);
+        storeDropDown(*ExtGridDropDown(*this));
     } else if (kind == edColorPickerDropDown) {
         // A picked colour becomes the cell's text and the shape's or the cell's colour; OnColorSelected
         // may change both. A cell whose colour was left as it was keeps its text and colour.
@@ -568,13 +565,12 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
         }
         Close(dd, *this);
     } else if (kind == edTimePickerDropDown) {
-        TGridTimepickerDropDown& dd = *GridTimepickerDropDown(*this);
-        if (dd.DroppedDown()) dd.HideDropDown(false);
-        SetCellFromEditor(realCol, ARow, dd.Value());
-        Close(dd, *this);
+        // The typed or picked time; a cell left as it was keeps its own text.
+        storeDropDown(*GridTimepickerDropDown(*this));
     } else if (kind == edImagePickerDropDown) {
+        // A chosen image goes into the cell's image index or text, not the edit's caption.
         TGridImageDropDown& dd = *GridImageDropDown(*this);
-        if (dd.DroppedDown()) dd.HideDropDown(false);
+        dd.CloseForStoring();
         SetEditorMode(false);
         dd.StoreCellImage(ACol, ARow);
         Close(dd, *this);

@@ -52,6 +52,8 @@ protected:
     virtual bool KeepsKeyWhileDropped(ui::WORD) const { return false; }
     // Escape is about to end the edit: the control drops what the edit changed in it.
     virtual void EscapePressed() {}
+    // Enter is about to end the edit: an open pop-up may take its hot item first.
+    virtual void EnterPressed() {}
     // The control's own handling of a key that does not end the edit.
     virtual void ParentKeyDown(ui::WORD& Key, ui::TShiftState Shift) { TBase::KeyDown(Key, Shift); }
 
@@ -86,6 +88,7 @@ protected:
     void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override
     {
         if (Key == ui::VK_ESCAPE && IsNavigationKey(Key)) EscapePressed();
+        if (Key == ui::VK_RETURN && IsNavigationKey(Key)) EnterPressed();
         TDropDownEditorKeys keys;
         keys.Value = [this] { return Value(); };
         keys.SetText = [this](const std::string& text) { ShowStoredText(text); };

@@ -5,29 +5,22 @@
 #include <string>
 
 #include "grid/dropdown/ExtCustomGridDropDown.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
-class TGridExtGridDropDown : public TCustomExtGridDropDown {
+class TGridExtGridDropDown : public TGridCellDropDown<TCustomExtGridDropDown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridExtGridDropDown(rtl::TComponent* AOwner);
     std::string ClassName() const override { return "TGridExtGridDropDown"; }
-    // The grid inside the pop-up.
+    // The grid inside the pop-up (not the grid that owns the editor).
     TExtStringGrid* Grid() const { return GetColGrid(); }
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
-    void DoExit() override;
-    void Change() override;
-
-private:
-    // A refused value stays in the editor; false when the validation refused it.
-    bool StoreAndValidate(ui::WORD& Key, bool selectAll);
-
-    TExtStringGrid* FGrid;
+    // Escape closes the pop-up dropping its changes, or closing the edit would store the row
+    // it was moved to; then the cell's value comes back.
+    void EscapePressed() override { HideDropDown(true); }
 };
 
 // The grid's edExtGridDropDown editor, made on first use with the grid as owner and parent,

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "grid/dropdown/ExtImagePicker.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
@@ -13,7 +14,7 @@ class TExtStringGrid;
 // The editor of edImagePickerDropDown cells. With the pop-up open only Tab, Enter and Escape
 // end the edit, so the arrow keys move through the images; closed, the keys that end or move
 // an edit are the shared ones. Escape keeps the cell.
-class TGridImageDropDown : public TExtImagePickerDropDown {
+class TGridImageDropDown : public TGridCellDropDown<TExtImagePickerDropDown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridImageDropDown(rtl::TComponent* AOwner);
@@ -26,7 +27,7 @@ public:
     bool ImageChosen() const { return ImageIndex() != FShownIndex; }
     // What the cell's text becomes: a data-image cell takes the chosen index as a number;
     // any other cell keeps its own text.
-    std::string Value() const;
+    std::string Value() const override;
     // Stores a chosen image into the cell (displayed column) the editor was opened on: the
     // grid's OnImageSelected may change the index; an image-list cell takes it as its image
     // index, a data-image cell as its text. Nothing when no other image was chosen.
@@ -35,18 +36,14 @@ public:
     bool Filling() const { return FFilling; }
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
-    void DoExit() override;
-    void Change() override;
+    bool IsNavigationKey(ui::WORD Key) const override;
+    // Enter on the open pop-up takes its hot image before the edit ends.
+    void EnterPressed() override { HandleOpenEnter(ui::VK_RETURN); }
+    // Escape takes back an image chosen during the edit, so closing keeps the cell; the
+    // grid's hook is not called for it.
+    void EscapePressed() override;
 
 private:
-    bool IsNavigationKey(ui::WORD Key) const;
-    // Back to the image the editor opened with, without calling the grid's hook.
-    void RestoreShownImage();
-
-    TExtStringGrid* FGrid;
     int FShownIndex = -1;     // the image index the editor opened with
     std::string FShownCell;   // the cell text the editor opened with
     bool FDataImage = false;  // the cell's text is its image index

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "grid/dropdown/ExtTimePickerDropDown.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
@@ -11,7 +12,7 @@ class TExtStringGrid;
 
 // The editor of edTimePickerDropDown cells. Its value is the edit's text; it draws no focus
 // highlight, and leaving it commits the typed time after the grid has taken the text.
-class TGridTimepickerDropDown : public TExtTimePickerDropDown {
+class TGridTimepickerDropDown : public TGridCellDropDown<TExtTimePickerDropDown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridTimepickerDropDown(rtl::TComponent* AOwner);
@@ -20,17 +21,17 @@ public:
     void ShowCellText(const std::string& text);
     // What the cell takes: the cell's own text until the editor's value changes, so that an
     // edit left as it opened does not rewrite "8:15" as the mask shows it.
-    std::string Value() const { return Text() != FShownText ? Text() : FShownCell; }
+    std::string Value() const override { return Text() != FShownText ? Text() : FShownCell; }
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void KeyPress(char32_t& Key) override;
-    void DoExit() override;
-    void Change() override;
+    // Sound behaviour: Escape first cancels an open clock, so that closing the edit stores the
+    // cell's own text rather than the time the clock was showing.
+    void EscapePressed() override
+    {
+        if (DroppedDown()) HideDropDown(true);
+    }
 
 private:
-    TExtStringGrid* FGrid;
     std::string FShownCell;  // the cell text the editor opened with
     std::string FShownText;  // the editor's value as it showed that text
 };
