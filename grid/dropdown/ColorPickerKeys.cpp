@@ -4,6 +4,7 @@
 
 #include "grid/dropdown/ColorBoxSelector.h"
 #include "grid/dropdown/ExtColorPicker.h"
+#include "grid/dropdown/DropDownRoutines.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Timers.h"
 
@@ -99,7 +100,7 @@ void TExtColorPickerDropDown::HandleListKey(ui::WORD key, bool enterHandled)
     }
     default: break;
     }
-    if (ui::GetKeyState(ui::VK_CONTROL) < 0) return;
+    if (ui::GetKeyState(ui::VK_CONTROL) < 0 || !IsTypeAheadKey(key)) return;
     TypeAhead(key);
 }
 

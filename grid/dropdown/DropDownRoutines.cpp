@@ -225,6 +225,11 @@ bool IsSeparatorChar(char32_t ch)
     return ch == U',' || ch == U'-' || ch == U';';
 }
 
+bool IsTypeAheadKey(unsigned key)
+{
+    return key == ' ' || (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
+}
+
 namespace {
 
 bool IsDigit(char c)

@@ -64,6 +64,9 @@ rtl::TSize DrawHtmlText(gfx::TCanvas& canvas, const std::string& html, const rtl
                         const gfx::TImageList* images, bool draw);
 
 bool IsSeparatorChar(char32_t ch);
+// Keys that stand for a character of a caption in a type-ahead search: space, digits and
+// letters. Modifiers, function and editing keys would only spoil the search text.
+bool IsTypeAheadKey(unsigned key);
 // Number kinds of an edit value.
 enum TEditNumberClass { encInteger = 0, encFloat = 1, encNotANumber = 2, encHexadecimal = 5 };
 TEditNumberClass ClassifyEditNumber(const std::string& text);

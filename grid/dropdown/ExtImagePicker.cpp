@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ItemAppearanceStyle.h"
 #include "platform/gfx/Picture.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Timers.h"
@@ -100,6 +101,12 @@ void TExtImagePickerDropDown::SelectPrevious()
 {
     if (FItemIndex < 0) SetItemIndex(0);
     else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
+}
+
+void TExtImagePickerDropDown::SetComponentStyle(TJyxStyle AStyle)
+{
+    TExtCustomDropDown::SetComponentStyle(AStyle);
+    ApplyItemAppearanceStyle(FItemAppearance.get(), AStyle);
 }
 
 void TExtImagePickerDropDown::ApplySelectionColorStyle(TSelectionColorStyle style)

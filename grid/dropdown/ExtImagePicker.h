@@ -61,6 +61,8 @@ public:
     TExtCustomItemSelector* ItemSelector() const { return FItemSelector; }
 
     void ApplySelectionColorStyle(TSelectionColorStyle style) override;
+    // The drop-down edit's style, then the same style on the items' appearance.
+    void SetComponentStyle(TJyxStyle AStyle) override;
 
     ui::TNotifyEvent OnSelect;
     // When assigned it paints the edit's image area instead of the control.

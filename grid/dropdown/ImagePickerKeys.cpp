@@ -3,21 +3,12 @@
 #include <algorithm>
 
 #include "grid/dropdown/ExtImagePicker.h"
+
+#include "grid/dropdown/DropDownRoutines.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Timers.h"
 
 namespace grid {
-
-namespace {
-
-// Keys that stand for a character of a caption: space, digits and letters. Modifiers,
-// function and editing keys would only spoil the search text.
-bool IsSearchKey(ui::WORD key)
-{
-    return key == ui::VK_SPACE || (key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z');
-}
-
-}  // namespace
 
 bool TExtImagePickerDropDown::HandleOpenEnter(ui::WORD key)
 {
@@ -103,7 +94,7 @@ void TExtImagePickerDropDown::PageKey(ui::WORD key)
 
 void TExtImagePickerDropDown::TypeAhead(ui::WORD key)
 {
-    if (!IsSearchKey(key)) return;
+    if (!IsTypeAheadKey(key)) return;
     // A picker filled in code, or changed since it last opened, searches its current items.
     if (!DroppedDown()) SyncClosedSelector();
     FCurSearch += static_cast<char>(key);

@@ -251,6 +251,7 @@ TEST_F(ExtColorPickerTest, TypeAheadOfAPickerFilledInCodeSearchesUntilTheTimerCl
     Key('G');
     EXPECT_EQ(Picker->ItemIndex(), 2);  // Green
     Wait(300);
+    Key(ui::VK_SHIFT);                  // a modifier is no character of the search
     Key('R');
     EXPECT_EQ(Picker->ItemIndex(), 7);  // "GR": Gray, the first after Green
     EXPECT_FALSE(Picker->DroppedDown());

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "grid/dropdown/ExtColorPicker.h"
+#include "grid/dropdown/ExtImagePicker.h"
 #include "grid/dropdown/ExtDetailDropDown.h"
 #include "grid/dropdown/ItemAppearance.h"
 #include "grid/dropdown/ItemAppearanceStyle.h"
@@ -111,11 +112,13 @@ protected:
     ui::TForm* Form = nullptr;
 };
 
-TEST_F(ItemStyleOnControlsTest, DetailAndColourPickerColourTheirItemsAndTheirPopupForAStyle)
+TEST_F(ItemStyleOnControlsTest, DetailAndPickersColourTheirItemsAndTheirPopupForAStyle)
 {
     auto* detail = new TExtDetailDropDown(Form);
     auto* picker = new TExtColorPickerDropDown(Form);
-    for (TExtCustomDropDown* drop : {static_cast<TExtCustomDropDown*>(detail), static_cast<TExtCustomDropDown*>(picker)}) {
+    auto* images = new TExtImagePickerDropDown(Form);
+    for (TExtCustomDropDown* drop : {static_cast<TExtCustomDropDown*>(detail), static_cast<TExtCustomDropDown*>(picker),
+                                     static_cast<TExtCustomDropDown*>(images)}) {
         drop->SetParent(Form);
         drop->SetComponentStyle(tsWindows7);
         EXPECT_EQ(drop->GetComponentStyle(), tsWindows7);
@@ -125,6 +128,8 @@ TEST_F(ItemStyleOnControlsTest, DetailAndColourPickerColourTheirItemsAndTheirPop
     EXPECT_EQ(detail->ItemAppearance().EdgeColor(), 0xE0C5AEu);
     EXPECT_EQ(picker->ItemAppearance().ColorHot(), 0xFDFBFAu);
     EXPECT_EQ(picker->ItemAppearance().BorderColor(), 0xCEA27Du);
+    EXPECT_EQ(images->ItemAppearance().ColorSelected(), 0xFCEBDCu);
+    EXPECT_EQ(images->ItemAppearance().BorderColor(), 0xCEA27Du);
 
     // The open detail list paints with a copy of the styled appearance.
     detail->Items().Add()->SetCaption("Maize");
