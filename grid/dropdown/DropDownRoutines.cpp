@@ -12,6 +12,7 @@
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/ScreenModel.h"
+#include "platform/ui/SystemProfile.h"
 
 namespace grid {
 
@@ -55,8 +56,7 @@ int ZeroHeightAt(int pixelsPerInch)
 
 void GetWindowsVersion(int& major, int& minor)
 {
-    major = 10;
-    minor = 0;
+    ui::SystemProfile().GetVersion(major, minor);
 }
 
 bool IsWindows10()

@@ -23,8 +23,8 @@ char DecimalSeparatorChar();
 double GetDpiScale();
 double GetDpiScale(int pixelsPerInch);
 
-// Major and minor version of the system this program runs on: our platform answers the
-// version of the newest system the drop-down family knows (10.0), so the newest looks are drawn.
+// Major and minor version of the system this program runs on, as the system profile
+// answers it (10.0 unless a test installed another profile).
 void GetWindowsVersion(int& major, int& minor);
 bool IsWindows10();
 bool IsWindowsVistaTo8();

@@ -9,6 +9,8 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/Keyboard.h"
+#include "platform/ui/Timers.h"
 
 namespace grid {
 
@@ -29,6 +31,21 @@ bool Cancels(int result)
            result == ui::mrNoToAll;
 }
 
+// The accelerator of a caption: the character after a single "&" ("&&" is a literal "&").
+bool IsAccel(char32_t ch, const std::string& caption)
+{
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        const auto lower = [](char32_t c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
+        return lower(static_cast<unsigned char>(caption[i + 1])) == lower(ch);
+    }
+    return false;
+}
+
 }  // namespace
 
 TExtButton::TExtButton(rtl::TComponent* AOwner) : ui::TCustomControl(AOwner)
@@ -37,6 +54,89 @@ TExtButton::TExtButton(rtl::TComponent* AOwner) : ui::TCustomControl(AOwner)
     // The bar behind is painted by the button itself (Paint), so no background erase.
     FControlStyle = ui::csCaptureMouse | ui::csClickEvents | ui::csDoubleClicks | ui::csOpaque;
     Font().SetName("Tahoma");
+    // Catches a pointer that left without a leave message.
+    FUnHotTimer = new ui::TTimer(nullptr);
+    FUnHotTimer->SetEnabled(false);
+    FUnHotTimer->SetInterval(1);
+    FUnHotTimer->OnTimer = [this](rtl::TObject*) { UnHotTimerTick(); };
+}
+
+TExtButton::~TExtButton()
+{
+    delete FUnHotTimer;
+}
+
+void TExtButton::SetGroupIndex(int value)
+{
+    if (FGroupIndex == value) return;
+    FGroupIndex = value;
+    UpdateExclusive();
+}
+
+void TExtButton::SetAllowAllUp(bool value)
+{
+    if (FAllowAllUp == value) return;
+    FAllowAllUp = value;
+    UpdateExclusive();
+}
+
+void TExtButton::SetStyle(TExtButtonStyle value)
+{
+    if (FStyle == value) return;
+    FStyle = value;
+    Invalidate();
+}
+
+void TExtButton::SetDown(bool value)
+{
+    if (HasState(rtl::csLoading)) {
+        FInitialDown = value;
+        return;
+    }
+    if (FGroupIndex == 0 && FStyle == tasButton) value = false;
+    if (FStyle == tasCheck) {
+        FDown = value;
+        FState = value ? absDown : absUp;
+        Repaint();
+        return;
+    }
+    if (value == FDown || (FDown && !FAllowAllUp)) return;
+    FDown = value;
+    if (value) {
+        if (FState == absUp) Invalidate();
+        FState = absExclusive;
+        UpdateExclusive();
+    } else {
+        FState = absUp;
+        Repaint();
+    }
+}
+
+void TExtButton::Loaded()
+{
+    ui::TCustomControl::Loaded();
+    if (FInitialDown != FDown) SetDown(FInitialDown);
+}
+
+void TExtButton::UpdateExclusive()
+{
+    if (FGroupIndex == 0 || Parent() == nullptr) return;
+    ui::TWinControl* parent = Parent();
+    for (int i = 0; i < parent->ControlCount(); ++i)
+        parent->Controls(i)->Perform(CM_BUTTONPRESSED, static_cast<ui::WPARAM>(FGroupIndex),
+                                     reinterpret_cast<ui::LPARAM>(this));
+}
+
+void TExtButton::ButtonPressed(ui::TMessage& Message)
+{
+    auto* sender = reinterpret_cast<TExtButton*>(Message.LParam);
+    if (static_cast<int>(Message.WParam) != FGroupIndex || sender == this || sender == nullptr) return;
+    if (sender->FDown && FDown) {
+        FDown = false;
+        FState = absUp;
+        Invalidate();
+    }
+    FAllowAllUp = sender->FAllowAllUp;
 }
 
 void TExtButton::SetImages(gfx::TImageList* value)
@@ -82,11 +182,12 @@ void TExtButton::Click()
 
 void TExtButton::Paint()
 {
-    if (Enabled() && FState == absDisabled) FState = absUp;
+    if (Enabled() && FState == absDisabled) FState = FDown && FGroupIndex != 0 ? absExclusive : absUp;
     if (!Enabled()) {
         FState = absDisabled;
         FDragging = false;
     }
+    if (FStyle == tasCheck && FDown) FState = absDown;
     if (auto* bar = dynamic_cast<TExtBar*>(Parent())) bar->PaintBackgroundInto(Canvas(), BoundsRect());
     DrawButton(Canvas());
 }
@@ -100,6 +201,8 @@ void TExtButton::DrawButton(gfx::TCanvas& canvas)
         from = a.ColorDisabled(), to = a.ColorDisabledTo(), outline = a.BorderColorDisabled();
     } else if (FMouseDownInControl && FMouseInControl) {
         from = to = a.ColorDown(), outline = a.BorderColorDown();
+    } else if (FDown) {
+        from = to = a.ColorChecked(), outline = a.BorderColorChecked();
     } else if (FMouseInControl || Focused()) {
         from = to = a.ColorHot(), outline = a.BorderColorHot();
     } else {
@@ -114,33 +217,99 @@ void TExtButton::DrawButton(gfx::TCanvas& canvas)
 
 void TExtButton::WndProc(ui::TMessage& Message)
 {
-    if (Message.Msg == ui::CM_MOUSEENTER) {
-        FMouseInControl = true;
-        if (Enabled()) Invalidate();
-    } else if (Message.Msg == ui::CM_MOUSELEAVE) {
-        FMouseInControl = false;
-        if (Enabled()) Invalidate();
+    switch (Message.Msg) {
+    case ui::CM_MOUSEENTER: MouseEntered(); break;
+    case ui::CM_MOUSELEAVE: MouseLeft(); break;
+    case CM_BUTTONPRESSED: ButtonPressed(Message); return;
+    case ui::CM_DIALOGCHAR:
+        if (DialogChar(static_cast<char32_t>(Message.WParam))) {
+            Message.Result = 1;
+            return;
+        }
+        break;
+    case ui::CM_ENABLEDCHANGED:
+    case ui::WM_SETFOCUS:
+    case ui::WM_KILLFOCUS: Invalidate(); break;
+    default: break;
     }
     ui::TCustomControl::WndProc(Message);
+}
+
+bool TExtButton::DialogChar(char32_t ch)
+{
+    if (!Enabled() || !IsAccel(ch, Caption())) return false;
+    Click();
+    return true;
+}
+
+void TExtButton::MouseEntered()
+{
+    if (HasState(rtl::csDesigning)) return;
+    FMouseInControl = true;
+    if (Enabled()) Invalidate();
+    FUnHotTimer->SetEnabled(true);
+    if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TExtButton::MouseLeft()
+{
+    if (HasState(rtl::csDesigning)) return;
+    FUnHotTimer->SetEnabled(false);
+    FMouseInControl = false;
+    if (Enabled()) Invalidate();
+    if (OnMouseLeave) OnMouseLeave(this);
+}
+
+void TExtButton::UnHotTimerTick()
+{
+    rtl::TPoint p;
+    if (!ui::GetCursorPos(p)) return;
+    p = ScreenToClient(p);
+    if (rtl::PtInRect(ClientRect(), p)) return;
+    FUnHotTimer->SetEnabled(false);
+    FMouseInControl = false;
+    if (Enabled()) Invalidate();
+}
+
+// Re-reads whether the pointer is over the button and delivers the matching enter or leave.
+void TExtButton::UpdateTracking()
+{
+    if (!Enabled()) return;
+    rtl::TPoint p;
+    bool over = ui::GetCursorPos(p) && rtl::PtInRect(ClientRect(), ScreenToClient(p));
+    Perform(over ? ui::CM_MOUSEENTER : ui::CM_MOUSELEAVE, 0, 0);
 }
 
 void TExtButton::MouseDown(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y)
 {
     ui::TCustomControl::MouseDown(Button, Shift, X, Y);
-    if (Button != ui::mbLeft || !Enabled()) return;
+    if (Button != ui::mbLeft || !Enabled() || HasState(rtl::csDesigning)) return;
     FMouseDownInControl = true;
     FMouseInControl = true;
-    FState = absDown;
+    if (!FDown) {
+        FState = absDown;
+        Invalidate();
+    }
+    if (FStyle == tasCheck) {
+        FState = absDown;
+        Repaint();
+    }
     FDragging = true;
-    Invalidate();
 }
 
 void TExtButton::MouseMove(ui::TShiftState Shift, int X, int Y)
 {
     ui::TCustomControl::MouseMove(Shift, X, Y);
-    if (!FDragging) return;
-    TExtButtonState state = Inside(X, Y) ? absDown : absUp;
-    FMouseInControl = Inside(X, Y);
+    if (HasState(rtl::csDesigning)) return;
+    if (!FDragging) {
+        if (!FMouseInControl) UpdateTracking();
+        return;
+    }
+    const bool inside = Inside(X, Y);
+    FMouseInControl = inside;
+    TExtButtonState state = FDown ? absExclusive : absUp;
+    if (inside) state = FDown ? absExclusive : absDown;
+    if (FStyle == tasCheck && FDown) state = absDown;
     if (state != FState) {
         FState = state;
         Invalidate();
@@ -150,12 +319,28 @@ void TExtButton::MouseMove(ui::TShiftState Shift, int X, int Y)
 void TExtButton::MouseUp(ui::TMouseButton Button, ui::TShiftState Shift, int X, int Y)
 {
     ui::TCustomControl::MouseUp(Button, Shift, X, Y);
+    if (HasState(rtl::csDesigning)) return;
     FMouseDownInControl = false;
     Invalidate();
     if (!FDragging) return;
     FDragging = false;
-    FState = absUp;
-    FMouseInControl = Inside(X, Y);
+    const bool inside = Inside(X, Y);
+    if (FGroupIndex == 0) {
+        FState = absUp;
+        FMouseInControl = false;
+        if (FStyle == tasCheck) {
+            SetDown(!FDown);
+            FState = absUp;
+        }
+        if (inside && FState != absDown && FState != absExclusive) Invalidate();
+    } else if (inside) {
+        SetDown(!FDown);
+        if (FDown) Repaint();
+    } else if (FDown) {
+        FState = absExclusive;
+        Repaint();
+    }
+    UpdateTracking();
 }
 
 void TExtButton::KeyDown(ui::WORD& Key, ui::TShiftState Shift)

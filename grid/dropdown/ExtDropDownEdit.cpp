@@ -18,6 +18,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/StdCtrlsButtons.h"
+#include "platform/ui/StyleServices.h"
 
 namespace grid {
 
@@ -181,6 +182,8 @@ void TExtCustomDropDown::SetEditRect()
     const bool bordered = BorderThickness() > 0;
     const int buttonWidth = FButton != nullptr ? FButton->Width() : 0;
     FEditRect = rtl::Rect(bordered ? 1 : 2, bordered ? 1 : 3, ClientWidth() - buttonWidth - 3, ClientHeight() + 1);
+    // Our edits are always drawn with the 3-D look, so the left edge needs no extra pixel.
+    SetTextOrigin(FEditRect.Left, FEditRect.Top);
 }
 
 void TExtCustomDropDown::SetEmptyText(const std::string& value)
@@ -192,6 +195,12 @@ void TExtCustomDropDown::SetEmptyText(const std::string& value)
 void TExtCustomDropDown::SetEmptyTextFocused(bool value)
 {
     FEmptyTextFocused = value;
+    Invalidate();
+}
+
+void TExtCustomDropDown::SetEmptyTextStyle(gfx::TFontStyles value)
+{
+    FEmptyTextStyle = value;
     Invalidate();
 }
 
@@ -207,9 +216,20 @@ void TExtCustomDropDown::DrawEmptyText()
     if (FEmptyText.empty() || !GetText().empty() || (Focused() && !FEmptyTextFocused)) return;
     gfx::TCanvas& c = Canvas();
     c.Font().Assign(&Font());
+    c.Font().SetStyle(FEmptyTextStyle);
     c.Font().SetColor(0x808080);
-    c.Brush().SetColor(Color());
+    // The hint sits on the edit's colour where the system has the newer locale query; on
+    // older systems, and under an application style, it is drawn transparently.
+    const ui::TStyleServices& style = ui::StyleServices();
+    const bool styled = style.Enabled() && style.Name() != "Windows";
+    if (HasLocaleInfoEx() && !styled) {
+        c.Brush().SetStyle(gfx::bsSolid);
+        c.Brush().SetColor(Color());
+    } else {
+        c.Brush().SetStyle(gfx::bsClear);
+    }
     c.TextOut(3, 2, FEmptyText);
+    c.Brush().SetStyle(gfx::bsSolid);
 }
 
 int TExtCustomDropDown::TextAreaWidth() const

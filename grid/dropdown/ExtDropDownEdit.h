@@ -10,6 +10,7 @@
 #include "grid/dropdown/DropDownAppearance.h"
 #include "grid/dropdown/ExtButtonAppearance.h"
 #include "grid/foundation/ExtStyleIF.h"
+#include "platform/gfx/GraphicsObjects.h"
 #include "platform/ui/Mask.h"
 
 namespace gfx {
@@ -102,6 +103,9 @@ public:
     void SetEmptyText(const std::string& value);
     bool EmptyTextFocused() const { return FEmptyTextFocused; }
     void SetEmptyTextFocused(bool value);
+    // Font styles of the hint (bold, italic, ...), on the edit's font.
+    gfx::TFontStyles EmptyTextStyle() const { return FEmptyTextStyle; }
+    void SetEmptyTextStyle(gfx::TFontStyles value);
     bool IsModified() const { return FIsModified; }
     void SetModifiedFlag(bool value);
     // Enter moves the focus on as Tab does.
@@ -404,6 +408,7 @@ private:
     bool FIsModified = false;
     std::string FEmptyText;
     bool FEmptyTextFocused = false;
+    gfx::TFontStyles FEmptyTextStyle;
     bool FBlockChange = false;
     std::string FOldText;
     bool FReturnIsTab = false;

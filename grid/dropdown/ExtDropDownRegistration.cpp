@@ -182,6 +182,11 @@ void RegisterCustomDropDown(TClassInfo& c)
     c.Property("EmptyText", ui::StringProperty<T>([](T* x) { return x->EmptyText(); },
                                                   [](T* x, const std::string& v) { x->SetEmptyText(v); }));
     c.Property("EmptyTextFocused", Bool(&T::EmptyTextFocused, &T::SetEmptyTextFocused));
+    c.Property("EmptyTextStyle", ui::SetProperty<T>({{"fsBold", 1u}, {"fsItalic", 2u}, {"fsUnderline", 4u}, {"fsStrikeOut", 8u}},
+                                                    [](T* x) { return static_cast<unsigned>(x->EmptyTextStyle().Bits()); },
+                                                    [](T* x, unsigned bits) {
+                                                        x->SetEmptyTextStyle(gfx::TFontStyles::FromBits(static_cast<std::uint8_t>(bits)));
+                                                    }));
     c.Property("ReturnIsTab", Bool(&T::ReturnIsTab, &T::SetReturnIsTab));
     c.Property("DefaultHandling", Bool(&T::DefaultHandling, &T::SetDefaultHandling));
     c.Property("FocusDraw", Bool(&T::FocusDraw, &T::SetFocusDraw));

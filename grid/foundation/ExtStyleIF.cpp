@@ -4,14 +4,20 @@
 #include <algorithm>
 
 #include "platform/rtl/NumberText.h"
+#include "platform/ui/SystemProfile.h"
 
 namespace grid {
 
-bool IsCommonControls6() { return true; }
+bool IsCommonControls6() { return ui::SystemProfile().CommonControlsMajor() >= 6; }
 
-bool HasLocaleInfoEx() { return true; }
+bool HasLocaleInfoEx() { return ui::SystemProfile().HasLocaleInfoEx(); }
 
-bool IsWindowsXPOrLater() { return true; }
+bool IsWindowsXPOrLater()
+{
+    int major = 0, minor = 0;
+    ui::SystemProfile().GetVersion(major, minor);
+    return major > 5 || (major == 5 && minor >= 1);
+}
 
 std::string GetDefaultUIFontName() { return HasLocaleInfoEx() ? "Segoe UI" : "Tahoma"; }
 

@@ -89,6 +89,14 @@ void UpdateHover(TControl* target)
     if (target != nullptr && HoveredControl == target) target->Perform(CM_MOUSEENTER, 0, 0);
 }
 
+// The character Alt with this key types: a letter (lower case unless Shift is held) or a digit.
+char32_t SystemCharOf(int vk)
+{
+    if (vk >= '0' && vk <= '9') return static_cast<char32_t>(vk);
+    if (vk < 'A' || vk > 'Z') return 0;
+    return static_cast<char32_t>(GetKeyState(VK_SHIFT) < 0 ? vk : vk - 'A' + 'a');
+}
+
 }  // namespace
 
 TWinControl* TInputRouter::Focus()
@@ -259,7 +267,14 @@ void TInputRouter::Key(int vk, bool down)
         LPARAM keyData = 1 | (scan << 16) | (alt ? AltMask : 0) | (down ? 0 : static_cast<LPARAM>(0xC0000000u));
         UINT msg = down ? (alt && !ctrl ? WM_SYSKEYDOWN : WM_KEYDOWN) : (alt && !ctrl ? WM_SYSKEYUP : WM_KEYUP);
         LRESULT taken = target->Perform(msg, static_cast<WPARAM>(vk), keyData);
-        if (!down || taken != 0 || alt) return;
+        if (!down || taken != 0) return;
+        if (alt) {
+            // Alt with a letter or digit types a system character: the accelerator of a
+            // caption. Alt with Ctrl (AltGr) types nothing here.
+            if (char32_t sys = ctrl ? 0 : SystemCharOf(vk); sys != 0)
+                target->Perform(WM_SYSCHAR, static_cast<WPARAM>(sys), keyData | AltMask);
+            return;
+        }
         char32_t ch = 0;
         if (vk == VK_RETURN || vk == VK_ESCAPE || vk == VK_BACK || vk == VK_TAB) {
             ch = static_cast<char32_t>(vk == VK_ESCAPE ? 27 : vk);

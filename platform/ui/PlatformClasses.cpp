@@ -160,6 +160,8 @@ void RegisterTimer(TClassRegistry& r)
 
 }  // namespace
 
+void RegisterImageList(TClassRegistry& r);  // ImageListRegistration.cpp
+
 void RegisterPlatformClasses(TClassRegistry& registry)
 {
     RegisterComponent(registry);
@@ -167,6 +169,7 @@ void RegisterPlatformClasses(TClassRegistry& registry)
     RegisterWinControl(registry);
     RegisterForm(registry);
     RegisterTimer(registry);
+    RegisterImageList(registry);
 }
 
 }  // namespace ui

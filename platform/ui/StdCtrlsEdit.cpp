@@ -536,14 +536,34 @@ int TCustomEdit::LineOfPos(int pos) const
     return line;
 }
 
+void TCustomEdit::SetTextOrigin(int left, int top)
+{
+    if (left == FOriginLeft && top == FOriginTop) return;
+    FOriginLeft = left;
+    FOriginTop = top;
+    UpdateCaret();
+}
+
+int TCustomEdit::LeftMargin() const
+{
+    return !FMultiLine && FOriginLeft >= 0 ? FOriginLeft : TextMargin;
+}
+
+int TCustomEdit::SingleLineTop() const
+{
+    if (FOriginTop >= 0) return FOriginTop;
+    return std::max(0, (ClientHeight() - LineHeight()) / 2);
+}
+
 int TCustomEdit::TextLeft(int line) const
 {
-    if (FAlignment == taLeftJustify || (FMultiLine && !FWordWrap)) return TextMargin;
+    const int margin = LeftMargin();
+    if (FAlignment == taLeftJustify || (FMultiLine && !FWordWrap)) return margin;
     const TVisualLine& l = Lines_()[line];
     int width = TextWidth(DisplayChars(l.Start, l.Length));
-    int room = TextAreaWidth() - 2 * TextMargin - width;
-    if (room <= 0) return TextMargin;
-    return TextMargin + (FAlignment == taRightJustify ? room : room / 2);
+    int room = TextAreaWidth() - margin - TextMargin - width;
+    if (room <= 0) return margin;
+    return margin + (FAlignment == taRightJustify ? room : room / 2);
 }
 
 int TCustomEdit::XOfPos(int pos) const
@@ -609,17 +629,18 @@ void TCustomEdit::ScrollCaretIntoView()
     int before = FScrollX;
     int x = XOfPos(FCaret);
     int right = TextAreaWidth() - TextMargin;
-    if (x < TextMargin) {
-        FScrollX = std::max(0, FScrollX - (TextMargin - x) - TextAreaWidth() / 4);
+    const int left = LeftMargin();
+    if (x < left) {
+        FScrollX = std::max(0, FScrollX - (left - x) - TextAreaWidth() / 4);
         Invalidate();
     } else if (x > right) {
         FScrollX += x - right + TextAreaWidth() / 4;
         Invalidate();
     }
-    if (!FMultiLine && x >= TextMargin && FScrollX > 0) {
+    if (!FMultiLine && x >= left && FScrollX > 0) {
         // Text shorter than the field again: show it from its start.
         const TVisualLine& l = Lines_()[0];
-        if (TextWidth(DisplayChars(l.Start, l.Length)) + 2 * TextMargin <= TextAreaWidth()) {
+        if (TextWidth(DisplayChars(l.Start, l.Length)) + left + TextMargin <= TextAreaWidth()) {
             FScrollX = 0;
             Invalidate();
         }
@@ -631,7 +652,7 @@ void TCustomEdit::UpdateCaret()
 {
     if (!FCaretCreated || !Focused()) return;
     int line = LineOfPos(FCaret);
-    int y = FMultiLine ? FirstLineTop() + (line - FTopLine) * LineHeight() : std::max(0, (ClientHeight() - LineHeight()) / 2);
+    int y = FMultiLine ? FirstLineTop() + (line - FTopLine) * LineHeight() : SingleLineTop();
     SetCaretPos(XOfPos(FCaret), y);
 }
 
@@ -735,7 +756,7 @@ void TCustomEdit::Paint()
                           : static_cast<int>(lines.size());
     for (int i = first; i < last; ++i) {
         const TVisualLine& l = lines[i];
-        int y = FMultiLine ? FirstLineTop() + (i - first) * lh : std::max(0, (ClientHeight() - lh) / 2);
+        int y = FMultiLine ? FirstLineTop() + (i - first) * lh : SingleLineTop();
         int x = TextLeft(i) - FScrollX;
         std::u32string shown = DisplayChars(l.Start, l.Length);
         c.Brush().SetStyle(gfx::bsClear);

@@ -97,6 +97,10 @@ protected:
     void SetTextTopMargin(int value);
     // The top of the first shown line of a multi-line edit.
     int FirstLineTop() const { return 1 + FTextTopMargin; }
+    // The left and top of a single-line field's formatting rectangle: its text and caret
+    // start there, without a repaint. Unset (negative), the text starts 2 pixels in and is
+    // centred vertically.
+    void SetTextOrigin(int left, int top);
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrapState(bool value);
     bool WantReturns() const { return FWantReturns; }
@@ -163,6 +167,8 @@ private:
     int WidestLine() const;
     void SetScrollX(int value);
     int TextLeft(int line) const;
+    int LeftMargin() const;
+    int SingleLineTop() const;
     int WordLeft(int pos) const;
     int WordRight(int pos) const;
     void ReplaceRange(int start, int end, const std::u32string& text, bool user);
@@ -181,6 +187,8 @@ private:
     bool FModified = false;
     bool FMultiLine = false;
     int FTextTopMargin = 0;
+    int FOriginLeft = -1;
+    int FOriginTop = -1;
     bool FWordWrap = false;
     bool FWantReturns = true;
     bool FWantTabs = false;

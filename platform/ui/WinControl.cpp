@@ -450,6 +450,14 @@ void TWinControl::Dispatch(TMessage& Message)
         PaintHandler(region);
         return;
     }
+    case WM_SYSCHAR: {
+        // Unhandled, a system character is offered as an accelerator to the controls of
+        // the window it was typed in.
+        TWinControl* top = this;
+        while (top->Parent() != nullptr) top = top->Parent();
+        Message.Result = top->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam);
+        return;
+    }
     case CM_DIALOGKEY:
     case CM_DIALOGCHAR:
         // Offered to the children until one takes it.

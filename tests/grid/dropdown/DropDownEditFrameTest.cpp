@@ -167,7 +167,8 @@ TEST_F(DropDownEditFrameTest, FocusedNonEditableValueIsDrawnHighlighted)
     EXPECT_NE(WindowPixel(3, Edit->Height() / 2), highlight);
     Edit->SetFocusDraw(false);
     Edit->SetFocus();
-    EXPECT_NE(WindowPixel(3, Edit->Height() / 2), highlight);
+    // No outlined box: the platform's own selection starts at the text rectangle's left.
+    EXPECT_NE(WindowPixel(2, Edit->Height() / 2), 0x000000);
     Edit->SetFocusDraw(true);
     Edit->SetEditorEnabled(true);
     Edit->SetFocus();

@@ -6,6 +6,8 @@
 
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/backend/HeadlessBackend.h"
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Canvas.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/ui/Forms.h"
 
@@ -193,6 +195,78 @@ TEST(DropDownSelectionStyle, PresetsAndCustomColour)
     edit.SetSelectionColor(0x123456);
     EXPECT_EQ(edit.SelectionColorStyle(), scCustom);
     EXPECT_EQ(edit.SelectionColor(), 0x123456);
+}
+
+TEST(DropDownSelectionStyle, SelectionBackgroundPerStyleOnPixels)
+{
+    ui::TApplication app;
+    app.SetBackend(std::make_unique<ui::THeadlessBackend>());
+    TExtDropDown edit(&app);
+    constexpr gfx::TColor Outside = 0x123456;  // the colour around the rounded corners
+    constexpr gfx::TColor Untouched = 0x0F0F0F;
+    struct Case {
+        TSelectionColorStyle style;
+        gfx::TColor corner, border, topLine, bottomLine;
+        gfx::TColor top, middle, bottom;  // interior: first row, first row of the lower half, last row
+    };
+    // A 40 x 20 item: frame rows 0 and 18, inner lines 1 and 17, interior rows 2 to 16, the
+    // lower half from row 9.
+    const Case cases[] = {
+        {scOffice2007, 0xC3D9DF, 0x8DD7D3, 0xF4FEFF, 0xCAF8FF, 0xD7FFFD, 0x58D4FC, gfx::clNone},
+        {scWindowsVista, 0xFCEDCB, 0xFDDE99, 0xFDFBF6, 0xFDF5E7, 0xFDF8F1, gfx::clNone, 0xFCEFD5},
+        {scWindows7, 0xE0C5AE, 0xCEA27D, 0xFDF4EB, 0xFDEADB, 0xFCEBDC, gfx::clNone, 0xFCDBC1},
+    };
+    for (const Case& c : cases) {
+        edit.SetSelectionColorStyle(c.style);
+        gfx::TBitmap bitmap(40, 20);
+        gfx::TCanvas& canvas = bitmap.Canvas();
+        canvas.Brush().SetColor(Untouched);
+        canvas.FillRect(rtl::Rect(0, 0, 40, 20));
+        edit.DrawSelectionBackground(canvas, rtl::Rect(0, 0, 40, 20), 0, Outside);
+        EXPECT_EQ(canvas.Pixels(0, 0), Outside) << c.style;
+        EXPECT_EQ(canvas.Pixels(1, 0), c.corner) << c.style;
+        EXPECT_EQ(canvas.Pixels(20, 0), c.border) << c.style;
+        EXPECT_EQ(canvas.Pixels(20, 18), c.border) << c.style;
+        EXPECT_EQ(canvas.Pixels(20, 1), c.topLine) << c.style;
+        EXPECT_EQ(canvas.Pixels(20, 17), c.bottomLine) << c.style;
+        EXPECT_EQ(canvas.Pixels(20, 2), c.top) << c.style;
+        if (c.middle != gfx::clNone) {
+            EXPECT_EQ(canvas.Pixels(20, 9), c.middle) << c.style;
+        }
+        if (c.bottom != gfx::clNone) {
+            EXPECT_EQ(canvas.Pixels(20, 16), c.bottom) << c.style;
+        }
+        // The interior is banded along the height only.
+        EXPECT_EQ(canvas.Pixels(3, 12), canvas.Pixels(35, 12)) << c.style;
+    }
+    // A custom colour fills the whole rectangle flat, corners included.
+    edit.SetSelectionColor(0x3366CC);
+    gfx::TBitmap flat(40, 20);
+    edit.DrawSelectionBackground(flat.Canvas(), rtl::Rect(0, 0, 40, 20), 0, Outside);
+    for (rtl::TPoint p : {rtl::TPoint{0, 0}, rtl::TPoint{39, 19}, rtl::TPoint{20, 10}})
+        EXPECT_EQ(flat.Canvas().Pixels(p.X, p.Y), 0x3366CC);
+}
+
+TEST(DropDownGradientBackground, VerticalFlagChoosesTheBandDirection)
+{
+    ui::TApplication app;
+    app.SetBackend(std::make_unique<ui::THeadlessBackend>());
+    TExtDropDown edit(&app);
+    // Two solid bands from red to blue: the second is half way, rounded to even.
+    constexpr gfx::TColor From = 0x0000FF, To = 0xFF0000, Second = 0x80007F;
+    struct Case {
+        bool vertical;
+        rtl::TPoint first, second;  // a pixel of each band
+        rtl::TPoint sameAsFirst;    // across the bands' direction
+    };
+    for (Case c : {Case{true, {30, 2}, {30, 17}, {2, 2}}, Case{false, {2, 17}, {37, 2}, {2, 2}}}) {
+        gfx::TBitmap bitmap(40, 20);
+        edit.DrawGradientBackground(bitmap.Canvas(), From, c.vertical, rtl::Rect(0, 0, 40, 20), 2, To);
+        const gfx::TCanvas& canvas = bitmap.Canvas();
+        EXPECT_EQ(canvas.Pixels(c.first.X, c.first.Y), From) << c.vertical;
+        EXPECT_EQ(canvas.Pixels(c.second.X, c.second.Y), Second) << c.vertical;
+        EXPECT_EQ(canvas.Pixels(c.sameAsFirst.X, c.sameAsFirst.Y), From) << c.vertical;
+    }
 }
 
 TEST(DropDownButtonAppearance, DefaultsCopyAndChangeHook)

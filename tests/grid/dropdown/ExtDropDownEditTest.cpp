@@ -1,6 +1,8 @@
 // The drop-down edit's input filtering, driven by real key-down and character messages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/ui/Caret.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
@@ -389,6 +392,77 @@ TEST_F(DropDownEditTest, EmptyTextHintShowsGreyOnlyWhileEmptyAndUnfocused)
     EXPECT_GT(greyPixels(), 5);
     Edit->SetText("12");
     EXPECT_EQ(greyPixels(), 0);
+}
+
+TEST_F(DropDownEditTest, EmptyTextStyleShapesTheHint)
+{
+    struct Ink {
+        int grey = 0;         // pixels of the hint's colour
+        int left = 1000;      // first column with one
+        int longestRun = 0;   // longest horizontal run of them
+    };
+    auto ink = [&](gfx::TFontStyles style) {
+        Edit->SetEmptyTextStyle(style);
+        App->ProcessMessages();
+        Ink r;
+        for (int y = 0; y < Edit->ClientHeight(); ++y) {
+            int run = 0;
+            for (int x = 0; x < 100; ++x) {
+                const bool grey = THeadlessBackend::Pixel(Edit, x, y) == 0x808080;
+                run = grey ? run + 1 : 0;
+                r.longestRun = std::max(r.longestRun, run);
+                if (!grey) continue;
+                ++r.grey;
+                r.left = std::min(r.left, x);
+            }
+        }
+        return r;
+    };
+    Edit->SetEmptyText("kg per ha");
+    Edit->SetText("");
+    Other->SetFocus();
+    const Ink plain = ink({});
+    const Ink bold = ink({gfx::fsBold});
+    const Ink underline = ink({gfx::fsUnderline});
+    EXPECT_GE(plain.left, 3);
+    EXPECT_LE(plain.left, 5);
+    EXPECT_GT(bold.grey, plain.grey + plain.grey / 5);
+    EXPECT_LT(plain.longestRun, 12);
+    EXPECT_GT(underline.longestRun, 30) << "the underline runs under the whole hint";
+}
+
+TEST_F(DropDownEditTest, TextAndCaretStartAtTheEditRectanglesCorner)
+{
+    struct Case {
+        const char* name;
+        int border;
+        rtl::TPoint origin;  // client coordinates
+    };
+    // A tall edit: a centred line would start about ten rows lower.
+    for (Case c : {Case{"border", 2, {1, 1}}, Case{"no border", 0, {2, 3}}}) {
+        Edit->SetBorderThickness(c.border);
+        // Every resize lays the edit out again.
+        Edit->SetBounds(10, 10, 150, 30);
+        Edit->SetBounds(10, 10, 150, 40);
+        Start("", 0);
+        THeadlessBackend::TypeText("WW");
+        THeadlessBackend::PressKey(ui::VK_HOME);
+        App->ProcessMessages();
+        rtl::TPoint caret;
+        ASSERT_TRUE(ui::GetCaretPos(caret));
+        EXPECT_EQ(caret, c.origin) << c.name;
+        int left = 1000, top = 1000;
+        for (int y = 0; y < Edit->ClientHeight(); ++y)
+            for (int x = 0; x < Edit->EditRect().Right; ++x)
+                if ((THeadlessBackend::Pixel(Edit, x, y) & 0xFFFFFF) < 0x404040) {
+                    left = std::min(left, x);
+                    top = std::min(top, y);
+                }
+        EXPECT_GE(left, c.origin.X) << c.name;
+        EXPECT_LE(left, c.origin.X + 1) << c.name;
+        EXPECT_GE(top, c.origin.Y) << c.name;
+        EXPECT_LE(top, c.origin.Y + 4) << c.name;
+    }
 }
 
 TEST_F(DropDownEditTest, AssignCopiesTheSettingsOfAnotherDropDownAndIgnoresOtherSources)
