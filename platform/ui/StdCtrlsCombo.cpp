@@ -107,7 +107,14 @@ void TComboBox::ChooseByUser(int index)
     if (index < 0 || index >= FItems->Count()) return;
     bool changed = index != FItemIndex || Text() != FItems->Get(index);
     ShowItemText(index);
-    if (changed && OnChange) OnChange(this);
+    // Through the overridable change notification, so that a combo built on this one sees
+    // an item chosen from the list like any other change the user makes.
+    if (changed) {
+        const bool user = FUserChange;
+        FUserChange = true;
+        Change();
+        FUserChange = user;
+    }
     if (OnSelect) OnSelect(this);
 }
 

@@ -1,6 +1,7 @@
 // The flat combo box and the grid's combo editor: settings, label, lookup, wheel and the keys that store and close.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "grid/core/GridOptions.h"
@@ -8,6 +9,7 @@
 #include "platform/gfx/ThemedParts.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/StdCtrlsButtons.h"
+#include "platform/ui/StdCtrlsList.h"
 #include "tests/grid/editing/GridEditorFixture.h"
 
 using namespace grid;
@@ -209,21 +211,57 @@ TEST_F(GridComboTest, WheelStepsThroughTheItemsAndFiresTheEventsEvenWithoutAStep
                                               "2,1:1=two"}));
 }
 
-// Typing and the wheel report the same column, the real one, when a column to the left is hidden.
+// Every way the user changes the combo's value reports the same column, the real one, when a
+// column to the left is hidden: typing, the wheel, a click on an item of the dropped-down
+// list, and the arrow keys in a list-style combo.
 TEST_F(GridComboTest, EditChangeReportsTheRealColumnOnEveryPath)
 {
+    struct Case {
+        const char* name;
+        ui::TComboBoxStyle style;
+        std::function<void()> change;
+        const char* text;  // the value the last report carries
+    };
+    const Case cases[] = {
+        {"typing", ui::csDropDown, [] { TypeKey('t'); }, "t"},
+        {"wheel", ui::csDropDown,
+         [this] { Combo().Perform(ui::WM_MOUSEWHEEL, static_cast<ui::WPARAM>(-120) << 16, 0); },
+         "two"},
+        {"list by mouse", ui::csDropDown,
+         [this] {
+             Press(ui::VK_DOWN, ui::ssAlt);
+             ASSERT_TRUE(Combo().DroppedDown());
+             ui::TComboDropList* list = Combo().DropList();
+             ASSERT_NE(list, nullptr);
+             const rtl::TRect item = list->ItemRect(2);
+             ui::THeadlessBackend::Click(list, item.Left + 5, (item.Top + item.Bottom) / 2);
+             App->ProcessMessages();
+         },
+         "three"},
+        {"list style by keys", ui::csDropDownList, [] { Press(ui::VK_DOWN); }, "two"},
+    };
     Grid->SetColCount(5);
     Grid->HideColumn(1);
     Combo().Items().Add("one");
     Combo().Items().Add("two");
-    OpenCombo(ui::csDropDown, 2, 1);
-    std::vector<int> cols;
-    Grid->OnEditChange = [&](TSender, int c, int, std::string&) { cols.push_back(c); };
-    TypeKey('o');
-    Combo().Perform(ui::WM_MOUSEWHEEL, static_cast<ui::WPARAM>(-120) << 16, 0);
-    ASSERT_EQ(cols.size(), 2u);
-    EXPECT_EQ(cols[0], 3);
-    EXPECT_EQ(cols[1], 3);
+    Combo().Items().Add("three");
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        Grid->SetCells(3, 1, "one");
+        OpenCombo(k.style, 2, 1);
+        Combo().SetItemIndex(0);
+        std::vector<std::string> reports;
+        Grid->OnEditChange = [&](TSender, int c, int r, std::string& v) {
+            reports.push_back(std::to_string(c) + "," + std::to_string(r) + " " + v);
+        };
+        k.change();
+        ASSERT_FALSE(reports.empty());
+        for (const std::string& report : reports) EXPECT_EQ(report.substr(0, 4), "3,1 ") << report;
+        EXPECT_EQ(reports.back(), std::string("3,1 ") + k.text);
+        Grid->OnEditChange = nullptr;
+        if (Combo().DroppedDown()) Press(ui::VK_ESCAPE);
+        if (Grid->EditorMode()) Press(ui::VK_ESCAPE);
+    }
 }
 
 TEST_F(GridComboTest, ListStyleEnterStoresTheSelectedItem)
