@@ -276,6 +276,50 @@ TEST_F(GridComboTest, ListStyleEnterStoresTheSelectedItem)
     EXPECT_TRUE(Grid->Focused());
 }
 
+// The arrows in the open list put the item into the combo; Enter stores it in the cell and
+// Escape leaves the cell as it was, whichever key opened the list and in either style.
+TEST_F(GridComboTest, ArrowsInTheOpenListChooseTheItemEnterStoresItEscapeKeepsTheCell)
+{
+    struct Case {
+        const char* name;
+        ui::TComboBoxStyle style;
+        int openKey;
+        ui::TShiftState openShift;
+        int endKey;
+        const char* cell;  // the cell after the list and the editor closed
+    };
+    const Case cases[] = {
+        {"edit style, Alt+Down, Enter", ui::csDropDown, ui::VK_DOWN, ui::ssAlt, ui::VK_RETURN, "sorghum"},
+        {"edit style, F4, Enter", ui::csDropDown, ui::VK_F4, 0, ui::VK_RETURN, "sorghum"},
+        {"edit style, Escape", ui::csDropDown, ui::VK_DOWN, ui::ssAlt, ui::VK_ESCAPE, "wheat"},
+        {"list style, F4, Enter", ui::csDropDownList, ui::VK_F4, 0, ui::VK_RETURN, "sorghum"},
+        {"list style, Escape", ui::csDropDownList, ui::VK_F4, 0, ui::VK_ESCAPE, "wheat"},
+    };
+    for (const char* item : {"maize", "wheat", "barley", "sorghum"}) Combo().Items().Add(item);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        Grid->SetCells(1, 2, "wheat");
+        std::vector<std::string> reports;
+        Grid->OnEditChange = [&](TSender, int, int, std::string& v) { reports.push_back(v); };
+        Open(Combo(), k.style == ui::csDropDown ? edComboEdit : edComboList, 1, 2);
+        ASSERT_EQ(Combo().Text(), "wheat");
+        Press(k.openKey, k.openShift);
+        ASSERT_TRUE(Combo().DroppedDown());
+        Press(ui::VK_DOWN);
+        Press(ui::VK_DOWN);
+        EXPECT_EQ(Combo().Text(), "sorghum");
+        EXPECT_EQ(Combo().DropList()->ItemIndex(), 3);
+        Press(k.endKey);
+        App->ProcessMessages();
+        EXPECT_FALSE(Combo().DroppedDown());
+        EXPECT_FALSE(Combo().Visible());
+        EXPECT_TRUE(Grid->Focused());
+        EXPECT_EQ(Grid->Cells(1, 2), k.cell);
+        EXPECT_EQ(reports, (std::vector<std::string>{"barley", "sorghum"}));
+        Grid->OnEditChange = nullptr;
+    }
+}
+
 TEST_F(GridComboTest, EditStyleRefusedValueStaysInTheComboWithoutAdvance)
 {
     Grid->OnCellValidate = [](TSender, int, int, std::string& v, bool& ok) { ok = v != "bad"; };
