@@ -120,7 +120,8 @@ TEST_F(GridMouseDragTest, CellsDraggedOntoAnotherGridMoveCopyWithCtrlAndStayWith
 
 // A whole row, selected by a click in a grid that selects rows, is dragged by the mouse and
 // inserted before the row it is dropped on; the source row goes away. Onto another grid and
-// within the one grid (where the removed row lies above or below the inserted one).
+// within the one grid (where the removed row lies above or below the inserted one), as text
+// alone and with the grid's cell block beside it.
 TEST_F(GridMouseDragTest, WholeRowsDraggedAreInsertedWhereDroppedAndRemovedFromTheirSource)
 {
     struct Case {
@@ -138,18 +139,20 @@ TEST_F(GridMouseDragTest, WholeRowsDraggedAreInsertedWhereDroppedAndRemovedFromT
         {"down within the grid", true, 1, 4, {"s10", "s12", "s13", "s11", "s14", "s15"}, targetAsMade},
         {"up within the grid", true, 4, 2, {"s10", "s11", "s14", "s12", "s13", "s15"}, targetAsMade},
     };
-    for (const Case& k : cases) {
+    for (const Case& k : cases)
+    for (bool cellBlock : {false, true}) {
         SCOPED_TRACE(k.Name);
+        SCOPED_TRACE(cellBlock ? "text and cell block" : "text only");
         TearDown();
         SetUp();
         for (grid::TExtStringGrid* g : {Source, Target}) {
-            g->SetOptions(g->Options() | ui::goRowSelect);
+            g->SetOptions(g->Options() | ui::goRowSelect | ui::goEditing);
             g->DragDropSettings().SetOleDropSource(true);
             g->DragDropSettings().SetOleDropTarget(true);
             g->DragDropSettings().SetOleEntireRows(true);
             g->DragDropSettings().SetOleInsertRows(true);
             g->DragDropSettings().SetOleRemoveRows(true);
-            g->Navigation().SetAllowFmtClipboard(true);
+            g->Navigation().SetAllowFmtClipboard(cellBlock);
         }
         grid::TExtStringGrid* onto = k.WithinSource ? Source : Target;
         const rtl::TPoint press = Centre(Source, 2, k.FromRow);
