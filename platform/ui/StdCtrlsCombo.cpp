@@ -329,7 +329,7 @@ void TComboBox::KeyPress(char32_t& Key)
     // A typed letter selects the next item starting with it, going round.
     int found = FindItemStartingWith(*FItems, rtl::Utf8EncodeChar(Key), FItemIndex + 1);
     if (found < 0) return;
-    if (DroppedDown()) FDropList->SetItemIndex(found);
+    if (DroppedDown()) PreviewItem(found);
     else ChooseByUser(found);
 }
 

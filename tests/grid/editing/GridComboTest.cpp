@@ -318,6 +318,14 @@ TEST_F(GridComboTest, ArrowsInTheOpenListChooseTheItemEnterStoresItEscapeKeepsTh
         EXPECT_EQ(reports, (std::vector<std::string>{"barley", "sorghum"}));
         Grid->OnEditChange = nullptr;
     }
+    // A letter typed into the open list of a list-style combo chooses like the arrows.
+    Grid->SetCells(1, 2, "wheat");
+    Open(Combo(), edComboList, 1, 2);
+    Press(ui::VK_F4);
+    Type("s");
+    EXPECT_EQ(Combo().Text(), "sorghum");
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 2), "sorghum");
 }
 
 TEST_F(GridComboTest, EditStyleRefusedValueStaysInTheComboWithoutAdvance)
