@@ -3,6 +3,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptionsCells.h"
+#include "grid/editing/ExtGridEditLink.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Grids.h"
 #include "platform/ui/Messages.h"
@@ -29,6 +30,9 @@ bool TExtRichEdit::IsInplaceEditor() const
 
 void TExtRichEdit::WndProc(ui::TMessage& Message)
 {
+    // A focus change caused by a custom editor's pop-up closing is none of this editor's.
+    if (Message.Msg == ui::WM_KILLFOCUS && FGrid->EditLink() != nullptr && FGrid->EditLink()->InvokedFocusChange())
+        return;
     // The focus going to the grid ends the edit first: the rich text goes into the cell.
     if (Message.Msg == ui::WM_KILLFOCUS && IsInplaceEditor() && FGrid->SpecialEditorOpen() &&
         ui::TWinControl::FindControl(static_cast<ui::HWND>(Message.WParam)) == FGrid)
@@ -42,6 +46,15 @@ void TExtRichEdit::KeyDown(ui::WORD& Key, ui::TShiftState Shift)
     const ui::WORD key = Key;
     ui::TRichEdit::KeyDown(Key, Shift);
     if (!IsInplaceEditor() || !Visible()) return;
+    if (key == ui::VK_ESCAPE) {
+        // Escape discards the edit: the editor gets back the content it opened with, so
+        // closing it stores nothing and the cell keeps its text.
+        Key = 0;
+        SetRtfText(FOpenedRtf);
+        FGrid->HideInplaceEdit();
+        if (FGrid->CanFocus()) FGrid->SetFocus();
+        return;
+    }
     const bool tab = key == ui::VK_TAB && (FGrid->Options() & ui::goTabs) != 0;
     const bool upDown = (key == ui::VK_UP || key == ui::VK_DOWN) && !FGrid->WordWrap() && !FGrid->Multilinecells();
     if (!tab && !upDown) return;

@@ -33,7 +33,7 @@ protected:
     // its grid.
     void WndProc(ui::TMessage& Message) override;
     // The in-place editor hands Tab (with goTabs) and, in a single-line grid, Up and Down
-    // to the grid, which moves on from the cell.
+    // to the grid, which moves on from the cell; Escape closes it without storing.
     void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
 
 private:

@@ -453,10 +453,15 @@ bool TExtStringGrid::StartOleDrag(int ACol, int ARow, int X, int Y)
         rtl::TRect r = dd.OleEntireRows() ? rtl::TRect{0, top, ColCount() - 1, bottom} : rtl::TRect{left, top, right, bottom};
         SaveRectToBinStream(r, *stream, false);
     }
-    ui::HRESULT result = StartOleTextDrag(&source, GetSelectionAsText(), Cells(ACol, ARow), effect, allowed, stream.get());
+    // The text carries whole rows with OleEntireRows, as the cell block does: a target that
+    // places whole rows from column 0 would otherwise shift every cell one column left.
+    ui::HRESULT result = StartOleTextDrag(&source, SelectedText(), Cells(ACol, ARow), effect, allowed, stream.get());
     if (result == ui::DRAGDROP_S_CANCEL) return true;
     if (effect == ui::DROPEFFECT_MOVE && !dd.OleCopyAlways()) {
-        const int dy = dd.DeltaY();
+        // Where the source rows are now: a text dropped into this grid above them moved the
+        // drop selection down past the rows it inserted, a cell block reports the row delta.
+        const rtl::TRect moved = DropSelection();
+        const int dy = dd.DeltaY() + std::min(moved.Top, moved.Bottom) - top;
         if (dd.OleRemoveRows() && SelectsRows(*this)) {
             if (MouseActions().DisjunctRowSelect()) {
                 RemoveSelectedRows();

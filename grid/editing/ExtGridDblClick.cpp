@@ -12,6 +12,25 @@ namespace {
 
 bool InRect(const rtl::TRect& r, int X, int Y) { return X >= r.Left && X < r.Right && Y >= r.Top && Y < r.Bottom; }
 
+// With EditOnDblClickOnly goEditing is off between edits (every selection and the end of
+// every edit remove it), so the cell's permission is asked as if editing were on: range
+// select and edit stands in for the option during the test.
+bool EditableByDblClick(TExtStringGrid& Grid, int ACol, int ARow)
+{
+    TMouseActions& ma = Grid.MouseActions();
+    const bool range = ma.RangeSelectAndEdit();
+    ma.SetRangeSelectAndEdit(true);
+    bool editable = false;
+    try {
+        editable = Grid.IsEditable(ACol, ARow);
+    } catch (...) {
+        ma.SetRangeSelectAndEdit(range);
+        throw;
+    }
+    ma.SetRangeSelectAndEdit(range);
+    return editable;
+}
+
 }  // namespace
 
 void TExtStringGrid::WMLButtonDblClk(ui::TMessage& Message)
@@ -48,14 +67,18 @@ void TExtStringGrid::WMLButtonDblClk(ui::TMessage& Message)
     PlatformMouse(Message);
     if (OnDblClickCell) OnDblClickCell(this, ARow, ACol);
     if (HasCellControl(ACol, ARow) && !HasButton(ACol, ARow)) return;
-    if (MouseActions().EditOnDblClickOnly() && ACol >= FixedCols() && ARow >= FixedRows() && IsEditable(ACol, ARow)) {
+    if (MouseActions().EditOnDblClickOnly() && ACol >= FixedCols() && ARow >= FixedRows() &&
+        EditableByDblClick(*this, ACol, ARow)) {
         SetOptions(Options() | ui::goEditing);
+        FOldCol = ACol;
+        FOldRow = ARow;
         ShowInplaceEdit();
     }
     const bool byDblClick = (ARow < FixedRows() && MouseActions().FixedRowsEdit() == fceDblClick) ||
                             (ACol < FixedCols() && MouseActions().FixedColsEdit() == fceDblClick);
     if (byDblClick) ShowFixedCellEditor(ACol, ARow, false);
 }
+
 
 // A double click within 4 pixels of a header cell's edge sizes the column left of that edge
 // to its widest text. True when the point was on an edge.

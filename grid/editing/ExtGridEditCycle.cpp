@@ -1,6 +1,7 @@
 // String grid editing cycle: edit permission, opening and closing the in-place editor, and re-showing a refused value.
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
+#include "grid/editing/ExtGridEditLink.h"
 #include "grid/editing/ExtInplaceEdit.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
 #include "grid/foundation/ExtUtilCellText.h"
@@ -67,6 +68,9 @@ bool TExtStringGrid::CanEditShow()
     TEditorType kind = DefaultEditor();
     GetCellEditorType(RealColIndex(base.X), base.Y, kind);
     if (kind == edNone) return refuse();
+    // A pop-up's deactivation earlier must not keep this edit's editors from their focus
+    // handling.
+    if (EditLink() != nullptr) EditLink()->SetInvokedFocusChange(false);
     SetEditControl(kind);
     if (IsInlineEditor(kind) || kind == edDataCheckBox) {
         FEditing = true;

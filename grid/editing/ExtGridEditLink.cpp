@@ -5,6 +5,7 @@
 
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
+#include "grid/editing/ExtInplaceEdit.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Forms.h"
@@ -162,14 +163,21 @@ void TEditLink::EditExit(rtl::TObject*)
     }
 }
 
+// The pop-up form lost its activation. During the link's own move of the focus to the grid
+// only the value is stored; otherwise (the user clicked elsewhere) the edit ends, and the
+// focus that then returns to the grid is marked as this change.
 void TEditLink::FormExit(rtl::TObject* Sender)
 {
     const std::string v = GetEditorValue();
+    if (FGrid != nullptr) {
+        if (TExtInplaceEdit* edit = FGrid->NormalEdit()) edit->SetTextQuietly(v);
+    }
     if (FForcedExit) {
         SetCellValue(v);
         return;
     }
     EditExit(Sender);
+    FInvokedFocusChange = true;
 }
 
 // --- the grid's side

@@ -106,6 +106,12 @@ public:
     ui::TForm* PopupForm() const { return FPopupForm; }
     void SetPopupForm(ui::TForm* Form) { FPopupForm = Form; }
     bool Subclassed() const { return FSubclassed; }
+    // Set when the pop-up form closed because the user activated another window: the focus
+    // that then comes back to the grid is only taken, without reopening an editor, and the
+    // grid's in-place rich editor leaves that focus change alone. The grid clears it when
+    // that focus arrives or when its next edit opens.
+    bool InvokedFocusChange() const { return FInvokedFocusChange; }
+    void SetInvokedFocusChange(bool Value) { FInvokedFocusChange = Value; }
 
 private:
     bool KeptByLink(ui::WORD Key) const;
@@ -135,6 +141,7 @@ private:
     ui::TForm* FPopupForm = nullptr;
     bool FForcedExit = false;
     bool FSubclassed = false;
+    bool FInvokedFocusChange = false;
 };
 
 }  // namespace grid

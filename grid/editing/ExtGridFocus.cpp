@@ -3,6 +3,7 @@
 #include "grid/core/ExtRichEdit.h"
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsLook.h"
+#include "grid/editing/ExtGridEditLink.h"
 
 namespace grid {
 
@@ -27,6 +28,13 @@ bool IsPlainTextKind(TEditorType Kind)
 // visible current cell of a plain text kind.
 void TExtStringGrid::GridSetFocus(ui::TMessage& Message)
 {
+    // The focus coming back after a custom editor's pop-up closed on losing its activation
+    // is taken without any handling, so that neither the platform (goAlwaysShowEditor) nor
+    // AlwaysEdit reopens the editor the user just left. The flag covers that one return.
+    if (EditLink() != nullptr && EditLink()->InvokedFocusChange()) {
+        EditLink()->SetInvokedFocusChange(false);
+        return;
+    }
     TBaseGrid::WndProc(Message);
     const int c = Col();
     const int r = Row();

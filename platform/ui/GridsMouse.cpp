@@ -72,6 +72,11 @@ TGridCoord TCustomGrid::ClampedCellAt(int X, int Y) const
 void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y)
 {
     FClickedCurrent = false;
+    // The second press of a double click on the current cell (the first one made it
+    // current) opens the cell's editor.
+    if (Button == mbLeft && (Shift & ssDouble) && (FOptions & goEditing) && MouseCoord(X, Y) == FCurrent &&
+        FCurrent.X >= FFixedCols && FCurrent.Y >= FFixedRows)
+        ShowEditor();
     if (Button != mbLeft || (Shift & ssDouble)) {
         TCustomControl::MouseDown(Button, Shift, X, Y);
         return;

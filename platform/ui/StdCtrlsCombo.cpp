@@ -107,8 +107,45 @@ void TComboBox::ChooseByUser(int index)
     if (index < 0 || index >= FItems->Count()) return;
     bool changed = index != FItemIndex || Text() != FItems->Get(index);
     ShowItemText(index);
-    if (changed && OnChange) OnChange(this);
+    // Through the overridable change notification, so that a combo built on this one sees
+    // an item chosen from the list like any other change the user makes.
+    if (changed) ReportUserChange();
     if (OnSelect) OnSelect(this);
+}
+
+// An arrow key in the open list puts the item into the combo at once, as the user sees it
+// highlighted: Enter then keeps what the combo shows, Escape takes it back.
+void TComboBox::PreviewItem(int index)
+{
+    if (index < 0 || index >= FItems->Count()) return;
+    FDropList->SetItemIndex(index);
+    if (index == FItemIndex && Text() == FItems->Get(index)) return;
+    ShowItemText(index);
+    ReportUserChange();
+}
+
+// Escape in the open list closes it and gives back the text and item it was opened with.
+void TComboBox::CancelDropDown()
+{
+    bool changed = FItemIndex != FDroppedIndex || Text() != FDroppedText;
+    if (changed) {
+        bool user = FUserChange;
+        FUserChange = false;
+        TCustomEdit::SetText(FDroppedText);
+        FUserChange = user;
+        FItemIndex = FDroppedIndex;
+        if (Focused()) SelectAll();
+    }
+    SetDroppedDown(false);
+    if (changed) ReportUserChange();
+}
+
+void TComboBox::ReportUserChange()
+{
+    const bool user = FUserChange;
+    FUserChange = true;
+    Change();
+    FUserChange = user;
 }
 
 bool TComboBox::UserReplaceSelection(const std::u32string& text)
@@ -173,6 +210,8 @@ void TComboBox::SetDroppedDown(bool value)
     rtl::TRect in = NonClientInsets();
     FDropList->SetBounds(origin.X - in.Left, origin.Y + ClientHeight() + in.Bottom, Width(),
                          rows * FDropList->ItemHeight() + 2);
+    FDroppedIndex = FItemIndex;
+    FDroppedText = Text();
     FDropList->SetItemIndex(FItemIndex);
     FDropList->SetTopIndex(FItemIndex);
     FDropList->Show();
@@ -246,13 +285,13 @@ void TComboBox::KeyDown(WORD& Key, TShiftState Shift)
     if (DroppedDown()) {
         int cur = FDropList->ItemIndex();
         switch (Key) {
-        case VK_UP: FDropList->SetItemIndex(std::max(0, cur - 1)); break;
-        case VK_DOWN: FDropList->SetItemIndex(std::min(FItems->Count() - 1, cur + 1)); break;
+        case VK_UP: PreviewItem(std::max(0, cur - 1)); break;
+        case VK_DOWN: PreviewItem(std::min(FItems->Count() - 1, cur + 1)); break;
         case VK_RETURN:
             SetDroppedDown(false);
             ChooseByUser(cur);
             break;
-        case VK_ESCAPE: SetDroppedDown(false); break;
+        case VK_ESCAPE: CancelDropDown(); break;
         default: return;
         }
         Key = 0;
@@ -290,7 +329,7 @@ void TComboBox::KeyPress(char32_t& Key)
     // A typed letter selects the next item starting with it, going round.
     int found = FindItemStartingWith(*FItems, rtl::Utf8EncodeChar(Key), FItemIndex + 1);
     if (found < 0) return;
-    if (DroppedDown()) FDropList->SetItemIndex(found);
+    if (DroppedDown()) PreviewItem(found);
     else ChooseByUser(found);
 }
 

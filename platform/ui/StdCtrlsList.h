@@ -186,6 +186,10 @@ protected:
 
 private:
     void ShowItemText(int index);
+    void PreviewItem(int index);
+    void CancelDropDown();
+    // OnChange through the overridable Change, as for any change the user makes.
+    void ReportUserChange();
     std::unique_ptr<TListItems> FItems;
     int FItemIndex = -1;
     TComboBoxStyle FStyle = csDropDown;
@@ -194,6 +198,9 @@ private:
     bool FUserChange = false;
     bool FButtonDown = false;
     TComboDropList* FDropList = nullptr;
+    // What the combo showed when its list opened (Escape in the list goes back to it).
+    int FDroppedIndex = -1;
+    std::string FDroppedText;
 };
 
 // The pop-up window of a combo box's list: follows the mouse, a click chooses.

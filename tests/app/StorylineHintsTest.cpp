@@ -78,3 +78,63 @@ TEST_F(StorylineHintsTest, ARestingMouseOnACommentedHeaderShowsTheCommentAtTheCe
 }
 
 }  // namespace
+
+namespace {
+
+// Every header of every storyline table the page shows, reached the way a user does: the
+// mouse comes onto the first header from outside the grid and waits the hint pause, then
+// walks along the header row. A header that fits shows its column's comment, one that does
+// not fit shows its whole text, both at the header cell's top-right corner; nothing shows
+// before the pause is over.
+TEST_F(StorylineHintsTest, EveryHeaderShowsItsCommentOrWholeTextAfterThePauseAtTheTopRightCorner)
+{
+    int tables = 0;
+    int comments = 0;
+    for (app::TEventKind kind : app::AllEventKinds) {
+        const app::TEventTable& table = app::EventTable(kind);
+        auto* g = dynamic_cast<grid::TExtStringGrid*>(Form1->FindComponent(table.GridName));
+        ASSERT_NE(g, nullptr);
+        // The vegetation panels lie on one another: only the tables the user sees are reached.
+        const rtl::TPoint inHeader = Form1->ScreenToClient(g->ClientToScreen({4, 4}));
+        if (!g->Showing() || Form1->ControlAtPos(inHeader, true, true, true) != g) continue;
+        SCOPED_TRACE(table.GridName);
+        ++tables;
+        ui::THeadlessBackend::MouseMove(Form1, 2, 2);
+        App->ProcessMessages();
+        for (int c = 0; c < table.ColCount; ++c) {
+            const rtl::TRect rc = g->CellRect(c, 0);
+            if (rtl::IsRectEmpty(rc)) continue;
+            const app::TEventTableColumn& column = table.Columns[static_cast<std::size_t>(c)];
+            SCOPED_TRACE(column.Header);
+            ui::THintWindow* w = App->HintWindow();
+            const bool hintShown = w != nullptr && w->Visible();
+            ui::THeadlessBackend::MouseMove(g, rc.Left + 3 + c % 3, rc.Top + 4);
+            if (!hintShown) {
+                Clock.Advance(App->HintPause() - 1);
+                App->ProcessMessages();
+                EXPECT_TRUE(App->HintWindow() == nullptr || !App->HintWindow()->Visible());
+                Clock.Advance(1);
+            } else {
+                // Leaving the cell takes its hint away; the next one follows.
+                App->ProcessMessages();
+                EXPECT_FALSE(App->HintWindow()->Visible());
+                Clock.Advance(App->HintPause());
+            }
+            App->ProcessMessages();
+            w = App->HintWindow();
+            ASSERT_NE(w, nullptr);
+            ASSERT_TRUE(w->Visible());
+            const rtl::TPoint size = g->GetCellTextSize(c, 0);
+            const bool fits = size.X <= rc.Width() && size.Y <= rc.Height();
+            EXPECT_EQ(w->Caption(), fits ? column.Meaning : column.Header);
+            comments += fits;
+            const rtl::TPoint corner = g->ClientToScreen({rc.Right, rc.Top});
+            EXPECT_EQ(w->Left(), corner.X);
+            EXPECT_EQ(w->Top(), corner.Y);
+        }
+    }
+    EXPECT_GT(tables, 0);
+    EXPECT_GT(comments, 0);
+}
+
+}  // namespace

@@ -3,10 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "grid/core/GridUnitRoutinesPopup.h"
+#include "platform/backend/HeadlessBackend.h"
+#include "platform/gfx/Color.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/ui/Forms.h"
+#include "platform/ui/RichEdit.h"
+#include "platform/ui/StdCtrls.h"
 #include "tests/support/TempDir.h"
 
 using namespace grid;
@@ -197,4 +203,46 @@ TEST(GridUnitRoutinesTest, PopupToolBarShowsAndHidesThroughItsVisibleFlag)
     popup.Hide();
     EXPECT_FALSE(popup.Visible());
     EXPECT_FALSE(popup.MouseInPopup({1, 1}));
+}
+
+// The transparent style makes a rich edit draw its text over what lies beneath it, without
+// its own window colour; asked twice it stays so. Another kind of control keeps painting
+// its own background.
+TEST(GridUnitRoutinesTest, TransparentStyleLetsARichEditShowWhatLiesBeneath)
+{
+    ui::TApplication app;
+    app.SetBackend(std::make_unique<ui::THeadlessBackend>());
+    auto* form = new ui::TForm(&app);
+    form->SetBounds(0, 0, 300, 200);
+    form->SetColor(gfx::clLime);
+    auto* rich = new ui::TRichEdit(form);
+    rich->SetParent(form);
+    rich->SetBounds(0, 0, 200, 60);
+    rich->SetColor(gfx::clWhite);
+    rich->SetText("Wide text");
+    auto* edit = new ui::TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(0, 100, 200, 24);
+    edit->SetColor(gfx::clWhite);
+    form->Show();
+    auto pixel = [](ui::TControl* c, int x, int y) {
+        return static_cast<gfx::TColor>(ui::THeadlessBackend::Pixel(c, x, y)) & 0xFFFFFF;
+    };
+    auto darkPixels = [&](ui::TControl* c) {
+        int n = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 120; ++x) n += (pixel(c, x, y) & 0xFF) < 0x60 ? 1 : 0;
+        return n;
+    };
+    form->PaintPending();
+    ASSERT_EQ(pixel(rich, 180, 50), gfx::clWhite);
+    for (int call = 0; call < 2; ++call) {
+        SetWindowTransparentStyle(rich);
+        SetWindowTransparentStyle(edit);
+        form->Invalidate();
+        form->PaintPending();
+        EXPECT_EQ(pixel(rich, 180, 50), gfx::clLime);
+        EXPECT_GT(darkPixels(rich), 10);  // the text is still drawn
+        EXPECT_EQ(pixel(edit, 180, 12), gfx::clWhite);
+    }
 }

@@ -179,6 +179,42 @@ TEST_F(ControlEditorTest, TabWithAdvanceAutoLeavesTheCellForTheNextOne)
     EXPECT_EQ(Cell(), "3,2");
 }
 
+// Tab from an edit opens the next editable control of the cell whatever its kind (a combo
+// here, after a check box control that is skipped), placed where the cell draws it: a cell
+// with a check box draws its controls the check box's width further right.
+TEST_F(ControlEditorTest, TabOpensTheNextControlWhereTheCellDrawsIt)
+{
+    Grid->SetCells(2, 2, "<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"x\" WIDTH=\"50\">"
+                         "<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"FALSE\" WIDTH=\"20\">"
+                         "<CONTROL TYPE=\"COMBO\" ID=\"k\" VALUE=\"red\" WIDTH=\"80\">");
+    Grid->OnControlComboList = [](TSender, int, int, const std::string&, const std::string&, const std::string&,
+                                  std::vector<std::string>& values, bool&, int&) { values = {"red", "blue"}; };
+    int comboLeft[2] = {0, 0};
+    for (int withCheckBox = 0; withCheckBox < 2; ++withCheckBox) {
+        SCOPED_TRACE(withCheckBox != 0 ? "cell with a check box" : "plain cell");
+        if (withCheckBox != 0) Grid->AddCheckBox(2, 2, false, false);
+        ToFormCell();
+        Press(ui::VK_RETURN);
+        ASSERT_TRUE(Edit().Visible());
+        EXPECT_EQ(Grid->ControlEditID(), "e");
+        Press(ui::VK_TAB);
+        EXPECT_FALSE(Edit().Visible());
+        EXPECT_EQ(Grid->ControlEditID(), "k");
+        grid::TControlCombo& combo = *Grid->ComboControl();
+        ASSERT_TRUE(combo.Visible());
+        EXPECT_TRUE(combo.Focused());
+        EXPECT_EQ(combo.Text(), "red");
+        comboLeft[withCheckBox] = combo.Left();
+        Press(ui::VK_ESCAPE);
+        App->ProcessMessages();
+        EXPECT_FALSE(combo.Visible());
+    }
+    // Behind the edit (50 wide), and the check box's width (16) further with the box (the
+    // text layout may round it by a pixel).
+    EXPECT_GT(comboLeft[0], Grid->CellRect(2, 2).Left + 50);
+    EXPECT_NEAR(comboLeft[1] - comboLeft[0], 16, 1);
+}
+
 TEST_F(ControlEditorTest, TypingOnAControlCellOpensNeitherTheCellEditorNorAControl)
 {
     ToFormCell();

@@ -7,6 +7,7 @@
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridOptions.h"
 #include "grid/editing/ExtGridEditLink.h"
+#include "grid/editing/ExtInplaceEdit.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/StdCtrls.h"
 #include "tests/grid/GridOnFormTest.h"
@@ -198,6 +199,59 @@ TEST_F(EditLinkTest, PopupStyleEditsOnAFormAtTheCell)
     Press(ui::VK_RETURN);
     EXPECT_EQ(Grid->Cells(2, 1), "pop");
     EXPECT_FALSE(popup->Visible());
+}
+
+// A click elsewhere while the pop-up editor is open deactivates the pop-up: the typed value
+// is stored and the pop-up closes. The focus returning to the grid with that click is taken
+// without reopening the editor (the grid shows its editor whenever it gains the focus here),
+// and only that one return is passed over (the flag is cleared by it).
+TEST_F(EditLinkTest, AClickElsewhereClosesThePopupEditorWithoutReopeningIt)
+{
+    auto* other = new ui::TEdit(Form);
+    other->SetParent(Form);
+    other->SetBounds(520, 20, 60, 22);
+    Link->SetEditStyle(grid::esPopup);
+    Link->SetPopupWidth(150);
+    Link->SetPopupHeight(40);
+    struct Case {
+        const char* name;
+        bool onGrid;  // the click lands on another cell of the grid, else on the other edit
+    };
+    for (const Case& k : {Case{"another cell", true}, Case{"another control", false}}) {
+        SCOPED_TRACE(k.name);
+        Grid->SetCells(2, 1, "old");
+        Stored.clear();
+        Grid->SetFocus();
+        OpenWithF2(2, 1);
+        ui::TForm* popup = Link->PopupForm();
+        ASSERT_NE(popup, nullptr);
+        ASSERT_TRUE(popup->Visible());
+        ASSERT_NE(Link->Edit(), nullptr);
+        Link->Edit()->SetFocus();
+        ClearByKeys();
+        Type("via");
+        Grid->SetOptions(Grid->Options() | ui::goAlwaysShowEditor);
+        const rtl::TRect target = Grid->CellRect(3, 2);
+        if (k.onGrid) ui::THeadlessBackend::Click(Grid, target.Left + 5, target.Top + 5);
+        else ui::THeadlessBackend::Click(other, 5, 5);
+        EXPECT_EQ(Grid->Cells(2, 1), "via");
+        ASSERT_FALSE(Stored.empty());
+        for (const std::string& s : Stored) EXPECT_EQ(s, "2,1=via");
+        EXPECT_FALSE(popup->Visible());
+        EXPECT_EQ(Link->Edit(), nullptr);  // the pop-up's control was freed with the edit
+        EXPECT_FALSE(Link->InvokedFocusChange());
+        if (k.onGrid) {
+            // The clicked cell is current, its editor shown as the grid's option says.
+            EXPECT_TRUE(Grid->Focused() || (Grid->NormalEdit() != nullptr && Grid->NormalEdit()->Focused()));
+            EXPECT_EQ(Grid->Col(), 3);
+            EXPECT_EQ(Grid->Row(), 2);
+        } else {
+            EXPECT_TRUE(other->Focused());
+            EXPECT_EQ(Grid->Col(), 2);
+        }
+        Grid->SetOptions(Grid->Options() & ~ui::goAlwaysShowEditor);
+        if (Grid->EditorMode()) Press(ui::VK_ESCAPE);
+    }
 }
 
 }  // namespace

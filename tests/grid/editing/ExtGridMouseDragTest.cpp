@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsMisc.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/backend/SdlBackend.h"
@@ -113,6 +115,72 @@ TEST_F(GridMouseDragTest, CellsDraggedOntoAnotherGridMoveCopyWithCtrlAndStayWith
         EXPECT_EQ(Target->Cells(2, 3), k.Dropped) << k.Key;
         EXPECT_EQ(Source->Cells(1, 1), k.LeftBehind) << k.Key;
         EXPECT_FALSE(ui::DragLoopActive());
+    }
+}
+
+// A whole row, selected by a click in a grid that selects rows, is dragged by the mouse and
+// inserted before the row it is dropped on; the source row goes away. Onto another grid and
+// within the one grid (where the removed row lies above or below the inserted one), as text
+// alone and with the grid's cell block beside it.
+TEST_F(GridMouseDragTest, WholeRowsDraggedAreInsertedWhereDroppedAndRemovedFromTheirSource)
+{
+    struct Case {
+        const char* Name;
+        bool WithinSource;
+        int FromRow;
+        int OntoRow;
+        std::vector<std::string> SourceColumn;  // column 1 of the source afterwards
+        std::vector<std::string> TargetColumn;  // column 1 of the other grid afterwards
+    };
+    const std::vector<std::string> targetAsMade{"t10", "t11", "t12", "t13", "t14", "t15"};
+    const Case cases[] = {
+        {"onto another grid", false, 2, 3, {"s10", "s11", "s13", "s14", "s15"},
+         {"t10", "t11", "t12", "s12", "t13", "t14", "t15"}},
+        {"down within the grid", true, 1, 4, {"s10", "s12", "s13", "s11", "s14", "s15"}, targetAsMade},
+        {"up within the grid", true, 4, 2, {"s10", "s11", "s14", "s12", "s13", "s15"}, targetAsMade},
+    };
+    for (const Case& k : cases)
+    for (bool cellBlock : {false, true}) {
+        SCOPED_TRACE(k.Name);
+        SCOPED_TRACE(cellBlock ? "text and cell block" : "text only");
+        TearDown();
+        SetUp();
+        for (grid::TExtStringGrid* g : {Source, Target}) {
+            g->SetOptions(g->Options() | ui::goRowSelect | ui::goEditing);
+            g->DragDropSettings().SetOleDropSource(true);
+            g->DragDropSettings().SetOleDropTarget(true);
+            g->DragDropSettings().SetOleEntireRows(true);
+            g->DragDropSettings().SetOleInsertRows(true);
+            g->DragDropSettings().SetOleRemoveRows(true);
+            g->Navigation().SetAllowFmtClipboard(cellBlock);
+        }
+        grid::TExtStringGrid* onto = k.WithinSource ? Source : Target;
+        const rtl::TPoint press = Centre(Source, 2, k.FromRow);
+        THeadlessBackend::Click(Source, press.X, press.Y);
+        ASSERT_EQ(Source->Selection().Top, k.FromRow);
+        ASSERT_EQ(Source->Selection().Bottom, k.FromRow);
+        const rtl::TPoint at = Centre(onto, 2, k.OntoRow);
+        DragFromSource(press, 8,
+                       {[&] { THeadlessBackend::MouseMove(onto, at.X, at.Y); },
+                        [&] { THeadlessBackend::MouseMove(onto, at.X + 1, at.Y); },
+                        [&] { THeadlessBackend::MouseUp(onto, at.X + 1, at.Y); }});
+        EXPECT_FALSE(ui::DragLoopActive());
+        const auto column = [](grid::TExtStringGrid* g) {
+            std::vector<std::string> cells;
+            for (int r = 0; r < g->RowCount(); ++r) cells.push_back(g->Cells(1, r));
+            return cells;
+        };
+        EXPECT_EQ(column(Source), k.SourceColumn);
+        EXPECT_EQ(column(Target), k.TargetColumn);
+        // The whole row travelled, not only the cell under the mouse.
+        const int landed = static_cast<int>(
+            std::find(k.SourceColumn.begin(), k.SourceColumn.end(), "s1" + std::to_string(k.FromRow)) -
+            k.SourceColumn.begin());
+        if (k.WithinSource) {
+            EXPECT_EQ(Source->Cells(3, landed), "s3" + std::to_string(k.FromRow));
+        } else {
+            EXPECT_EQ(Target->Cells(3, k.OntoRow), "s3" + std::to_string(k.FromRow));
+        }
     }
 }
 

@@ -184,4 +184,53 @@ TEST_F(ExtGridRichEditorTest, TabUpAndDownHandTheKeyBackToTheGrid)
     }
 }
 
+// A double click on a rich cell opens the rich editor with the default mouse options, as it
+// opens the other editors: on a cell that was not current and on the current one.
+TEST_F(ExtGridRichEditorTest, DoubleClickOpensTheRichEditor)
+{
+    for (bool current : {false, true}) {
+        SCOPED_TRACE(current ? "current cell" : "another cell");
+        ClickCell(current ? 2 : 1, current ? 2 : 1);
+        ASSERT_FALSE(EditorOpen());
+        ClickCell(2, 2, 30);
+        ClickCell(2, 2, 30);
+        ASSERT_TRUE(EditorOpen());
+        EXPECT_EQ(Grid->InplaceRichEdit().Text(), "plain bold red");
+        EXPECT_TRUE(Grid->InplaceRichEdit().Focused());
+        ClickCell(1, 1);
+        EXPECT_FALSE(EditorOpen());
+    }
+    EXPECT_EQ(std::count(Stored.begin(), Stored.end(), "2,2"), 0);
+}
+
+// Escape discards what was typed, however the editor was opened: the editor closes, the
+// cell keeps its rich text, nothing is stored and the grid has the focus again.
+TEST_F(ExtGridRichEditorTest, EscapeDiscardsTheEditAndKeepsTheCell)
+{
+    const std::string before = Grid->Cells(2, 2);
+    for (const char* how : {"F2", "typing", "double click"}) {
+        SCOPED_TRACE(how);
+        ClickCell(1, 1);
+        ClickCell(2, 2);
+        if (std::string(how) == "F2") Press(ui::VK_F2);
+        else if (std::string(how) == "typing") Type("Q");
+        else ClickCell(2, 2, FSpot != 0 ? 4 : 20);
+        ASSERT_TRUE(EditorOpen());
+        Press(ui::VK_END);
+        Type("zz");
+        Press(ui::VK_ESCAPE);
+        EXPECT_FALSE(EditorOpen());
+        EXPECT_FALSE(Grid->EditorMode());
+        EXPECT_TRUE(Grid->Focused());
+        EXPECT_EQ(Grid->Cells(2, 2), before);
+        EXPECT_EQ(Grid->Col(), 2);
+        EXPECT_EQ(Grid->Row(), 2);
+    }
+    EXPECT_EQ(std::count(Stored.begin(), Stored.end(), "2,2"), 0);
+    // The next edit starts from the kept text.
+    Press(ui::VK_F2);
+    ASSERT_TRUE(EditorOpen());
+    EXPECT_EQ(Grid->InplaceRichEdit().Text(), "plain bold red");
+}
+
 }  // namespace

@@ -391,6 +391,50 @@ TEST_F(ExtInplaceEditTest, FocusWindowGoesWhenTheEndOfTheEditArrives)
     EXPECT_FALSE(Grid->FocusWindow()->Visible());
 }
 
+// With EditOnDblClickOnly the end of one edit switches editing off, yet a double click on
+// another cell opens its editor at once: after the edit was left by double-clicking that
+// cell, and after Enter closed it. The messages posted meanwhile are handled between the
+// mouse messages, as the message loop does.
+TEST_F(ExtInplaceEditTest, DoubleClickRightAfterAnEditOpensTheNextCellsEditor)
+{
+    Grid->MouseActions().SetEditOnDblClickOnly(true);
+    auto doubleClick = [this](int col, int row) {
+        const rtl::TRect cell = Grid->CellRect(col, row);
+        ui::THeadlessBackend::Click(Grid, cell.Left + 6, cell.Top + 4);
+        App->ProcessMessages();
+        ui::THeadlessBackend::Click(Grid, cell.Left + 6, cell.Top + 4);
+        App->ProcessMessages();
+    };
+    for (bool byEnter : {false, true}) {
+        SCOPED_TRACE(byEnter ? "Enter, then a double click" : "a double click on the next cell");
+        Grid->SetCells(1, 2, "a");
+        Grid->SetCells(3, 2, "b");
+        doubleClick(1, 2);
+        ASSERT_NE(Grid->NormalEdit(), nullptr);
+        ASSERT_TRUE(Grid->NormalEdit()->Visible());
+        ui::THeadlessBackend::PressKey(ui::VK_END);
+        Type("1");
+        if (byEnter) {
+            ui::THeadlessBackend::PressKey(ui::VK_RETURN);
+            App->ProcessMessages();
+            EXPECT_FALSE(Grid->EditorMode());
+            EXPECT_EQ(Grid->Options() & ui::goEditing, 0u);
+        }
+        doubleClick(3, 2);
+        EXPECT_EQ(Grid->Cells(1, 2), "a1");
+        EXPECT_EQ(Grid->Col(), 3);
+        EXPECT_TRUE(Grid->EditorMode());
+        ASSERT_TRUE(Grid->NormalEdit()->Visible());
+        EXPECT_TRUE(Grid->NormalEdit()->Focused());
+        EXPECT_EQ(Grid->NormalEdit()->Text(), "b");
+        ui::THeadlessBackend::PressKey(ui::VK_END);
+        Type("2");
+        ui::THeadlessBackend::PressKey(ui::VK_RETURN);
+        App->ProcessMessages();
+        EXPECT_EQ(Grid->Cells(3, 2), "b2");
+    }
+}
+
 // With EditOnDblClickOnly the arrival of the announcement switches editing off again.
 TEST_F(ExtInplaceEditTest, EditOnDblClickOnlySwitchesEditingOffAfterTheEdit)
 {

@@ -1,6 +1,7 @@
 // The flat combo box and the grid's combo editor: settings, label, lookup, wheel and the keys that store and close.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "grid/core/GridOptions.h"
@@ -8,6 +9,7 @@
 #include "platform/gfx/ThemedParts.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/StdCtrlsButtons.h"
+#include "platform/ui/StdCtrlsList.h"
 #include "tests/grid/editing/GridEditorFixture.h"
 
 using namespace grid;
@@ -209,21 +211,57 @@ TEST_F(GridComboTest, WheelStepsThroughTheItemsAndFiresTheEventsEvenWithoutAStep
                                               "2,1:1=two"}));
 }
 
-// Typing and the wheel report the same column, the real one, when a column to the left is hidden.
+// Every way the user changes the combo's value reports the same column, the real one, when a
+// column to the left is hidden: typing, the wheel, a click on an item of the dropped-down
+// list, and the arrow keys in a list-style combo.
 TEST_F(GridComboTest, EditChangeReportsTheRealColumnOnEveryPath)
 {
+    struct Case {
+        const char* name;
+        ui::TComboBoxStyle style;
+        std::function<void()> change;
+        const char* text;  // the value the last report carries
+    };
+    const Case cases[] = {
+        {"typing", ui::csDropDown, [] { TypeKey('t'); }, "t"},
+        {"wheel", ui::csDropDown,
+         [this] { Combo().Perform(ui::WM_MOUSEWHEEL, static_cast<ui::WPARAM>(-120) << 16, 0); },
+         "two"},
+        {"list by mouse", ui::csDropDown,
+         [this] {
+             Press(ui::VK_DOWN, ui::ssAlt);
+             ASSERT_TRUE(Combo().DroppedDown());
+             ui::TComboDropList* list = Combo().DropList();
+             ASSERT_NE(list, nullptr);
+             const rtl::TRect item = list->ItemRect(2);
+             ui::THeadlessBackend::Click(list, item.Left + 5, (item.Top + item.Bottom) / 2);
+             App->ProcessMessages();
+         },
+         "three"},
+        {"list style by keys", ui::csDropDownList, [] { Press(ui::VK_DOWN); }, "two"},
+    };
     Grid->SetColCount(5);
     Grid->HideColumn(1);
     Combo().Items().Add("one");
     Combo().Items().Add("two");
-    OpenCombo(ui::csDropDown, 2, 1);
-    std::vector<int> cols;
-    Grid->OnEditChange = [&](TSender, int c, int, std::string&) { cols.push_back(c); };
-    TypeKey('o');
-    Combo().Perform(ui::WM_MOUSEWHEEL, static_cast<ui::WPARAM>(-120) << 16, 0);
-    ASSERT_EQ(cols.size(), 2u);
-    EXPECT_EQ(cols[0], 3);
-    EXPECT_EQ(cols[1], 3);
+    Combo().Items().Add("three");
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        Grid->SetCells(3, 1, "one");
+        OpenCombo(k.style, 2, 1);
+        Combo().SetItemIndex(0);
+        std::vector<std::string> reports;
+        Grid->OnEditChange = [&](TSender, int c, int r, std::string& v) {
+            reports.push_back(std::to_string(c) + "," + std::to_string(r) + " " + v);
+        };
+        k.change();
+        ASSERT_FALSE(reports.empty());
+        for (const std::string& report : reports) EXPECT_EQ(report.substr(0, 4), "3,1 ") << report;
+        EXPECT_EQ(reports.back(), std::string("3,1 ") + k.text);
+        Grid->OnEditChange = nullptr;
+        if (Combo().DroppedDown()) Press(ui::VK_ESCAPE);
+        if (Grid->EditorMode()) Press(ui::VK_ESCAPE);
+    }
 }
 
 TEST_F(GridComboTest, ListStyleEnterStoresTheSelectedItem)
@@ -236,6 +274,58 @@ TEST_F(GridComboTest, ListStyleEnterStoresTheSelectedItem)
     Press(ui::VK_RETURN);
     EXPECT_EQ(Grid->Cells(1, 2), "green");
     EXPECT_TRUE(Grid->Focused());
+}
+
+// The arrows in the open list put the item into the combo; Enter stores it in the cell and
+// Escape leaves the cell as it was, whichever key opened the list and in either style.
+TEST_F(GridComboTest, ArrowsInTheOpenListChooseTheItemEnterStoresItEscapeKeepsTheCell)
+{
+    struct Case {
+        const char* name;
+        ui::TComboBoxStyle style;
+        int openKey;
+        ui::TShiftState openShift;
+        int endKey;
+        const char* cell;  // the cell after the list and the editor closed
+    };
+    const Case cases[] = {
+        {"edit style, Alt+Down, Enter", ui::csDropDown, ui::VK_DOWN, ui::ssAlt, ui::VK_RETURN, "sorghum"},
+        {"edit style, F4, Enter", ui::csDropDown, ui::VK_F4, 0, ui::VK_RETURN, "sorghum"},
+        {"edit style, Escape", ui::csDropDown, ui::VK_DOWN, ui::ssAlt, ui::VK_ESCAPE, "wheat"},
+        {"list style, F4, Enter", ui::csDropDownList, ui::VK_F4, 0, ui::VK_RETURN, "sorghum"},
+        {"list style, Escape", ui::csDropDownList, ui::VK_F4, 0, ui::VK_ESCAPE, "wheat"},
+    };
+    for (const char* item : {"maize", "wheat", "barley", "sorghum"}) Combo().Items().Add(item);
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        Grid->SetCells(1, 2, "wheat");
+        std::vector<std::string> reports;
+        Grid->OnEditChange = [&](TSender, int, int, std::string& v) { reports.push_back(v); };
+        Open(Combo(), k.style == ui::csDropDown ? edComboEdit : edComboList, 1, 2);
+        ASSERT_EQ(Combo().Text(), "wheat");
+        Press(k.openKey, k.openShift);
+        ASSERT_TRUE(Combo().DroppedDown());
+        Press(ui::VK_DOWN);
+        Press(ui::VK_DOWN);
+        EXPECT_EQ(Combo().Text(), "sorghum");
+        EXPECT_EQ(Combo().DropList()->ItemIndex(), 3);
+        Press(k.endKey);
+        App->ProcessMessages();
+        EXPECT_FALSE(Combo().DroppedDown());
+        EXPECT_FALSE(Combo().Visible());
+        EXPECT_TRUE(Grid->Focused());
+        EXPECT_EQ(Grid->Cells(1, 2), k.cell);
+        EXPECT_EQ(reports, (std::vector<std::string>{"barley", "sorghum"}));
+        Grid->OnEditChange = nullptr;
+    }
+    // A letter typed into the open list of a list-style combo chooses like the arrows.
+    Grid->SetCells(1, 2, "wheat");
+    Open(Combo(), edComboList, 1, 2);
+    Press(ui::VK_F4);
+    Type("s");
+    EXPECT_EQ(Combo().Text(), "sorghum");
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(Grid->Cells(1, 2), "sorghum");
 }
 
 TEST_F(GridComboTest, EditStyleRefusedValueStaysInTheComboWithoutAdvance)

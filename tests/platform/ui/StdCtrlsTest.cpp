@@ -510,9 +510,20 @@ TEST_F(StdCtrlsTest, DropDownComboCompletesTypingAndDropsAListWindow)
     Press(VK_DOWN, ssAlt);
     EXPECT_TRUE(combo->DroppedDown());
     Press(VK_UP);
+    EXPECT_EQ(combo->Text(), "grassland");
     Press(VK_RETURN);
     EXPECT_FALSE(combo->DroppedDown());
     EXPECT_EQ(combo->Text(), "grassland");
+    // An arrow in the open list shows its item at once; Escape gives back what was there.
+    Press(VK_F4);
+    Press(VK_DOWN);
+    EXPECT_EQ(combo->Text(), "forest");
+    EXPECT_EQ(changes.back(), "forest");
+    Press(VK_ESCAPE);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), "grassland");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(changes.back(), "grassland");
 }
 
 TEST_F(StdCtrlsTest, ScrollBarMovesByArrowsAndKeys)
