@@ -32,6 +32,11 @@ public:
     rtl::TSize ScreenSize() const override;
     void ShowErrorBox(const std::string& title, const std::string& text) override;
     void SetCursorShape(int cursor) override;
+    std::vector<TMonitorInfo> Monitors() const override;
+    int PixelsPerInch() const override;
+    bool HasDesktopClipboard() const override;
+    void SetDesktopClipboardText(const std::string& text) override;
+    std::optional<std::string> DesktopClipboardText() const override;
 
     // The SDL window id of a shown top-level window (0 when it has none); for tests that push events.
     std::uint32_t WindowId(const TWinControl* window) const;
