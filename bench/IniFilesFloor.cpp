@@ -17,6 +17,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -24,9 +25,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A file of the pack: its path and its bytes, both inside the loaded pack.
 struct TPackedFile {
-    std::string Path;
-    std::string Bytes;
+    std::string_view Path;
+    std::string_view Bytes;
 };
 
 [[noreturn]] void Fail(const std::string& what)
@@ -39,9 +41,8 @@ std::string ReadWhole(const fs::path& path)
 {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f) Fail("cannot open " + path.string());
-    std::string bytes;
-    char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, f)) > 0;) bytes.append(buffer, n);
+    std::string bytes(fs::file_size(path), '\0');
+    if (std::fread(bytes.data(), 1, bytes.size(), f) != bytes.size()) Fail("cannot read " + path.string());
     std::fclose(f);
     return bytes;
 }
@@ -63,7 +64,7 @@ int Pack(const fs::path& reference, const fs::path& packFile)
     return 0;
 }
 
-std::vector<TPackedFile> Unpack(const std::string& pack)
+std::vector<TPackedFile> Unpack(std::string_view pack)
 {
     std::vector<TPackedFile> files;
     std::size_t at = 0;
@@ -73,7 +74,7 @@ std::vector<TPackedFile> Unpack(const std::string& pack)
         if (sizeEnd == std::string::npos) Fail("the pack is cut short");
         TPackedFile file;
         file.Path = pack.substr(at, pathEnd - at);
-        const std::size_t size = std::stoul(pack.substr(pathEnd + 1, sizeEnd - pathEnd - 1));
+        const std::size_t size = std::stoul(std::string(pack.substr(pathEnd + 1, sizeEnd - pathEnd - 1)));
         if (sizeEnd + 1 + size > pack.size()) Fail("the pack is cut short");
         file.Bytes = pack.substr(sizeEnd + 1, size);
         at = sizeEnd + 1 + size;
@@ -85,7 +86,7 @@ std::vector<TPackedFile> Unpack(const std::string& pack)
 // One buffer large enough for a whole file, so each file goes out in a single write.
 char WriteBuffer[1 << 16];
 
-void WriteFile(const fs::path& name, const std::string& bytes, const std::string& tempSuffix)
+void WriteFile(const fs::path& name, std::string_view bytes, const std::string& tempSuffix)
 {
     const fs::path temp = name.parent_path() / ("." + name.filename().string() + tempSuffix);
     std::FILE* f = std::fopen(temp.c_str(), "wbx");
@@ -98,7 +99,8 @@ void WriteFile(const fs::path& name, const std::string& bytes, const std::string
 
 int Write(const fs::path& packFile, const fs::path& folder)
 {
-    const std::vector<TPackedFile> files = Unpack(ReadWhole(packFile));
+    const std::string pack = ReadWhole(packFile);
+    const std::vector<TPackedFile> files = Unpack(pack);
     const std::string tempSuffix = "." + std::to_string(::getpid()) + ".tmp";
     fs::path lastParent;
     for (const TPackedFile& file : files) {
