@@ -267,8 +267,9 @@ int RunDrive(const TDriveOptions& options, std::ostream& out, std::ostream& err)
         return 1;
     }
     ui::TApplication application;
+    // With its backend set, the application needs no Initialize (which would pick the real
+    // window backend): the drive then links no window system at all.
     application.SetBackend(std::make_unique<TDriveBackend>(err));
-    application.Initialize();
     TWorkbenchForms forms;
     try {
         forms = CreateWorkbenchForms(application);

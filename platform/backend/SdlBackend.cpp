@@ -321,6 +321,49 @@ rtl::TSize TSdlBackend::ScreenSize() const
     return {mode.w, mode.h};
 }
 
+std::vector<TMonitorInfo> TSdlBackend::Monitors() const
+{
+    std::vector<TMonitorInfo> result;
+    const int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; ++i) {
+        SDL_Rect bounds;
+        SDL_Rect usable;
+        if (SDL_GetDisplayBounds(i, &bounds) != 0) continue;
+        if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = bounds;
+        result.push_back({rtl::Bounds(bounds.x, bounds.y, bounds.w, bounds.h),
+                          rtl::Bounds(usable.x, usable.y, usable.w, usable.h), i == 0});
+    }
+    return result;
+}
+
+int TSdlBackend::PixelsPerInch() const
+{
+    float vertical = 0;
+    if (SDL_GetDisplayDPI(0, nullptr, nullptr, &vertical) == 0 && vertical > 0)
+        return static_cast<int>(vertical + 0.5f);
+    return 0;
+}
+
+// The desktop clipboard is there while SDL's video part runs.
+bool TSdlBackend::HasDesktopClipboard() const
+{
+    return SDL_WasInit(SDL_INIT_VIDEO) != 0;
+}
+
+void TSdlBackend::SetDesktopClipboardText(const std::string& text)
+{
+    SDL_SetClipboardText(text.c_str());
+}
+
+std::optional<std::string> TSdlBackend::DesktopClipboardText() const
+{
+    char* raw = SDL_GetClipboardText();
+    if (raw == nullptr) return std::nullopt;
+    std::string text = raw;
+    SDL_free(raw);
+    return text;
+}
+
 void TSdlBackend::ShowErrorBox(const std::string& title, const std::string& text)
 {
     SDL_Window* parent = nullptr;

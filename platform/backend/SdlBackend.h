@@ -34,6 +34,11 @@ public:
     rtl::TSize ScreenSize() const override;
     void ShowErrorBox(const std::string& title, const std::string& text) override;
     void SetCursorShape(int cursor) override;
+    std::vector<TMonitorInfo> Monitors() const override;
+    int PixelsPerInch() const override;
+    bool HasDesktopClipboard() const override;
+    void SetDesktopClipboardText(const std::string& text) override;
+    std::optional<std::string> DesktopClipboardText() const override;
 
     // The SDL cursor made for one of the program's own cursors (nullptr when none was made).
     SDL_Cursor* CustomSdlCursor(const TCursorImage* cursor) const;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <dirent.h>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -63,11 +64,13 @@ std::vector<std::string> ListFolder(const std::string& dir)
 // (NoteFileCreated), so a run of creations scans the folder once.
 class TFolderIndexCache {
 public:
-    std::string Find(const std::string& dir, const std::string& name)
+    // The entry of `dir` named `name` without regard to case, "" when there is none, or
+    // nothing when `dir` itself does not exist.
+    std::optional<std::string> Find(const std::string& dir, const std::string& name)
     {
         struct stat st;
         if (::stat(DirOrDot(dir), &st) != 0)
-            return {};
+            return std::nullopt;
         std::lock_guard<std::mutex> lock(FMutex);
         const TIndex& index = IndexOf(dir, st.st_mtim);
         const auto it = index.ByFolded.find(AnsiUpperCase(name));
@@ -147,7 +150,7 @@ TFolderIndexCache& FolderIndexCache()
 // The entry of `dir` named `name` without regard to case, or "" when none is.
 std::string FindWithoutCase(const std::string& dir, const std::string& name)
 {
-    return FolderIndexCache().Find(dir, name);
+    return FolderIndexCache().Find(dir, name).value_or(std::string());
 }
 
 // "\" to "/", and a leading drive "X:" to "drives/x".
@@ -166,9 +169,29 @@ std::string NormalizeSeparatorsAndDrive(const std::string& path)
     return p;
 }
 
+// The usual miss is a new file in a folder named exactly: when `p`'s folder exists as
+// written, every component before the last does too, and only the last needs a case-free
+// look-up (one stat of the folder instead of one per component). Nothing when the folder
+// does not exist as written, or the last component is no plain name.
+std::optional<std::string> ResolveLastComponent(const std::string& p)
+{
+    const std::size_t slash = p.find_last_of('/');
+    const std::size_t start = slash == std::string::npos ? 0 : slash + 1;
+    const std::string last = p.substr(start);
+    if (last.empty() || last == "." || last == "..")
+        return std::nullopt;
+    const std::string dir = p.substr(0, start);
+    const std::optional<std::string> match = FolderIndexCache().Find(dir, last);
+    if (!match)
+        return std::nullopt;
+    return dir + (match->empty() ? last : *match);
+}
+
 // Looks each component up without regard to case, below `p`'s existing part.
 std::string ResolveCase(const std::string& p)
 {
+    if (std::optional<std::string> resolved = ResolveLastComponent(p))
+        return *resolved;
     std::string base;
     std::size_t pos = 0;
     if (!p.empty() && p[0] == '/') {

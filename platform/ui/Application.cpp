@@ -23,8 +23,6 @@ TApplication* Application()
     return TheApplication.load();
 }
 
-std::unique_ptr<TBackend> CreateSdlBackend();  // platform/backend/SdlBackend.cpp
-
 TApplication::TApplication() : rtl::TComponent(nullptr)
 {
     TheApplication.store(this);
@@ -53,11 +51,6 @@ TApplication::~TApplication()
 void TApplication::SetBackend(std::unique_ptr<TBackend> backend)
 {
     FBackend = std::move(backend);
-}
-
-void TApplication::Initialize()
-{
-    if (!FBackend) FBackend = CreateSdlBackend();
 }
 
 void TApplication::Run()

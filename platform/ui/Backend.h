@@ -1,9 +1,12 @@
 // The interface a window backend implements: top-level windows, events, error boxes.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/rtl/Types.h"
+#include "platform/ui/ScreenModel.h"
 
 namespace ui {
 
@@ -33,6 +36,15 @@ public:
     virtual void ShowErrorBox(const std::string& title, const std::string& text) = 0;
     // The mouse cursor shape (a TCursor value).
     virtual void SetCursorShape(int /*cursor*/) {}
+
+    // What the desktop tells of its screens: the monitors (none known: one screen of
+    // ScreenSize) and the pixels per inch (0 when not known).
+    virtual std::vector<TMonitorInfo> Monitors() const { return {}; }
+    virtual int PixelsPerInch() const { return 0; }
+    // The desktop clipboard, when the backend has one: its text is set and read through here.
+    virtual bool HasDesktopClipboard() const { return false; }
+    virtual void SetDesktopClipboardText(const std::string& /*text*/) {}
+    virtual std::optional<std::string> DesktopClipboardText() const { return std::nullopt; }
 };
 
 }  // namespace ui

@@ -1,7 +1,8 @@
-// The clipboard: named formats in process, text mirrored to the desktop clipboard through SDL2.
+// The clipboard: named formats in process, text mirrored to the desktop clipboard through the window backend.
 #include "platform/ui/Clipboard.h"
 
-#include <SDL.h>
+#include "platform/ui/Backend.h"
+#include "platform/ui/Forms.h"
 
 #include "platform/rtl/StrUtils.h"
 
@@ -28,10 +29,12 @@ TFormatTable& Formats()
     return table;
 }
 
-// The desktop clipboard is there when SDL's video part runs (the real window backend).
-bool DesktopUp()
+// The desktop clipboard is there when the window backend has one (the real window backend).
+TBackend* DesktopBackend()
 {
-    return SDL_WasInit(SDL_INIT_VIDEO) != 0;
+    TApplication* app = Application();
+    if (app == nullptr || !app->HasBackend() || !app->Backend().HasDesktopClipboard()) return nullptr;
+    return &app->Backend();
 }
 
 }  // namespace
@@ -128,20 +131,21 @@ void TClipboard::SetData(unsigned format, const std::string& bytes)
 
 void TClipboard::PushDesktopText() const
 {
-    if (!DesktopUp()) return;
+    TBackend* desktop = DesktopBackend();
+    if (desktop == nullptr) return;
     auto it = FData.find(CF_TEXT);
     std::string text = it == FData.end() ? std::string() : it->second;
-    SDL_SetClipboardText(text.c_str());
+    desktop->SetDesktopClipboardText(text);
     FLastDesktopText = text;
 }
 
 void TClipboard::PullDesktopText() const
 {
-    if (!DesktopUp() || FOpenCount > 0) return;
-    char* raw = SDL_GetClipboardText();
-    if (raw == nullptr) return;
-    std::string text = raw;
-    SDL_free(raw);
+    TBackend* desktop = DesktopBackend();
+    if (desktop == nullptr || FOpenCount > 0) return;
+    const std::optional<std::string> read = desktop->DesktopClipboardText();
+    if (!read) return;
+    const std::string& text = *read;
     // Another program's text replaces what we held; our own text, read back, changes nothing.
     if (text == FLastDesktopText) return;
     FLastDesktopText = text;

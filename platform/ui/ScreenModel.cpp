@@ -1,7 +1,5 @@
-// The screen model: monitors from SDL or from the backend, replaceable by tests.
+// The screen model: monitors from the window backend, replaceable by tests.
 #include "platform/ui/ScreenModel.h"
-
-#include <SDL.h>
 
 #include <climits>
 
@@ -23,25 +21,6 @@ int& InstalledPixelsPerInch()
     return pixelsPerInch;
 }
 
-rtl::TRect FromSdl(const SDL_Rect& r)
-{
-    return rtl::Bounds(r.x, r.y, r.w, r.h);
-}
-
-std::vector<TMonitorInfo> SdlMonitors()
-{
-    std::vector<TMonitorInfo> result;
-    int count = SDL_GetNumVideoDisplays();
-    for (int i = 0; i < count; ++i) {
-        SDL_Rect bounds;
-        SDL_Rect usable;
-        if (SDL_GetDisplayBounds(i, &bounds) != 0) continue;
-        if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = bounds;
-        result.push_back({FromSdl(bounds), FromSdl(usable), i == 0});
-    }
-    return result;
-}
-
 // Distance of a point from a rectangle along the two axes (0 inside).
 long long DistanceSquared(const rtl::TRect& r, const rtl::TPoint& p)
 {
@@ -56,9 +35,9 @@ std::vector<TMonitorInfo> ScreenMonitors()
 {
     if (!InstalledMonitors().empty()) return InstalledMonitors();
     TApplication* app = Application();
-    if (app != nullptr && app->HasBackend() && app->Backend().Name() == "sdl") {
-        std::vector<TMonitorInfo> sdl = SdlMonitors();
-        if (!sdl.empty()) return sdl;
+    if (app != nullptr && app->HasBackend()) {
+        std::vector<TMonitorInfo> desktop = app->Backend().Monitors();
+        if (!desktop.empty()) return desktop;
     }
     rtl::TSize size = app != nullptr && app->HasBackend() ? app->Backend().ScreenSize() : rtl::TSize{1280, 1024};
     rtl::TRect all = rtl::Rect(0, 0, size.cx, size.cy);
@@ -93,10 +72,8 @@ int ScreenPixelsPerInch()
 {
     if (InstalledPixelsPerInch() > 0) return InstalledPixelsPerInch();
     TApplication* app = Application();
-    if (app != nullptr && app->HasBackend() && app->Backend().Name() == "sdl") {
-        float vertical = 0;
-        if (SDL_GetDisplayDPI(0, nullptr, nullptr, &vertical) == 0 && vertical > 0)
-            return static_cast<int>(vertical + 0.5f);
+    if (app != nullptr && app->HasBackend()) {
+        if (const int desktop = app->Backend().PixelsPerInch(); desktop > 0) return desktop;
     }
     return 96;
 }

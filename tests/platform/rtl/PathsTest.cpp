@@ -38,6 +38,9 @@ TEST(Paths, FilesUnderAnotherCaseAreFoundComponentByComponent)
     WriteFileBytes(dir.Path() / "Input" / "Initialization" / "Grid" / "0001.INI", "x");
     WriteFileBytes(dir.Path() / "drives" / "e" / "Adat" / "Őszi.txt", "y");
     EXPECT_EQ(MapPath("input\\initialization\\grid\\0001.ini"), "Input/Initialization/Grid/0001.INI");
+    // Folders named exactly, only the file under another case; and a ".." at the end.
+    EXPECT_EQ(MapPath("Input\\Initialization\\Grid\\0001.ini"), "Input/Initialization/Grid/0001.INI");
+    EXPECT_EQ(MapPath("input\\initialization\\.."), "Input/Initialization/..");
     EXPECT_TRUE(FileExists("INPUT\\INITIALIZATION\\GRID\\0001.ini"));
     EXPECT_TRUE(FileExists("E:\\ADAT\\ŐSZI.TXT"));
     EXPECT_TRUE(DirectoryExists("input\\initialization\\"));
