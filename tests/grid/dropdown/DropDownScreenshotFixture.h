@@ -65,6 +65,29 @@ protected:
         return popup;
     }
 
+    // Fills a drop-down that lists items in columns with three crop columns, the last one
+    // right-aligned, and five crops, and selects the second crop.
+    template <class TDrop>
+    static void FillCrops(TDrop* drop)
+    {
+        const char* headers[] = {"Crop", "Code", "Yield"};
+        const int widths[] = {120, 60, 80};
+        for (int c = 0; c < 3; ++c) {
+            auto& col = *drop->Columns().Add();
+            col.SetHeader(headers[c]);
+            col.SetWidth(widths[c]);
+        }
+        drop->Columns().Items(2)->SetAlignment(ui::taRightJustify);
+        const char* rows[][3] = {{"Maize", "MZ", "7.5"}, {"Winter wheat", "WW", "5.9"}, {"Barley", "BA", "5.1"},
+                                 {"Sunflower", "SF", "2.8"}, {"Rapeseed", "RS", "3.2"}};
+        for (const auto& row : rows) {
+            auto& item = *drop->Items().Add();
+            for (const char* text : row) item.Text().Add(text);
+        }
+        drop->EndUpdate();
+        drop->SetItemIndex(1);
+    }
+
     // Writes what an SDL surface shows as a PNG in the build's screenshots folder.
     static void SaveScreenshot(SDL_Surface* surface, const char* name)
     {

@@ -28,22 +28,7 @@ TEST_F(MultiColumnDropDownScreenshot, TheOpenListIsARealWindowWithItsSelectedRow
     drop->SetParent(Form);
     drop->SetBounds(10, 10, 180, 21);
     drop->DropDownHeader().SetCaption("<b>Crops</b>");
-    const char* headers[] = {"Crop", "Code", "Yield"};
-    const int widths[] = {120, 60, 80};
-    for (int c = 0; c < 3; ++c) {
-        multicolumn::TDropDownColumn& col = *drop->Columns().Add();
-        col.SetHeader(headers[c]);
-        col.SetWidth(widths[c]);
-    }
-    drop->Columns().Items(2)->SetAlignment(ui::taRightJustify);
-    const char* rows[][3] = {{"Maize", "MZ", "7.5"}, {"Winter wheat", "WW", "5.9"}, {"Barley", "BA", "5.1"},
-                             {"Sunflower", "SF", "2.8"}, {"Rapeseed", "RS", "3.2"}};
-    for (const auto& row : rows) {
-        multicolumn::TDropDownItem& item = *drop->Items().Add();
-        for (const char* text : row) item.Text().Add(text);
-    }
-    drop->EndUpdate();
-    drop->SetItemIndex(1);
+    FillCrops(drop);
     ShowForm();
     TDropDownForm* popup = OpenDropDown(drop);
     ASSERT_TRUE(drop->DroppedDown());
