@@ -5,34 +5,26 @@
 
 #include "grid/dropdown/ButtonPanel.h"
 #include "grid/dropdown/ExtCalculatorDropdown.h"
-#include "grid/dropdown/ExtDropDownRegistration.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/FormReader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrlsRegistration.h"
+#include "tests/grid/dropdown/FormDescriptionFixture.h"
 
 namespace {
 
 using namespace grid;
 
-class CalculatorRegistrationTest : public ::testing::Test {
+class CalculatorRegistrationTest : public dropdowntest::FormDescriptionTest {
 protected:
     void SetUp() override
     {
         rtl::FormatSettings.DecimalSeparator = '.';
         rtl::FormatSettings.ThousandSeparator = ',';
-        ui::RegisterStandardControls();
-        RegisterDropDownClasses();
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
+        FormDescriptionTest::SetUp();
     }
-    void TearDown() override { App.reset(); }
-
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
 };
 
 TEST_F(CalculatorRegistrationTest, CalculatorAndFreeStandingKeypadFromADescription)
@@ -77,14 +69,10 @@ TEST_F(CalculatorRegistrationTest, CalculatorAndFreeStandingKeypadFromADescripti
 
 TEST_F(CalculatorRegistrationTest, BadKeypadColourNamesTheFileAndLine)
 {
-    try {
-        ui::ReadComponentResText("object F: TForm\n  object C: TExtCalculatorDropdown\n"
-                                 "    CalcButtonAppearance.TextColor = 'blue'\n  end\nend\n",
-                                 "c.dfm", Form);
-        ADD_FAILURE() << "a text read as a colour";
-    } catch (const rtl::EReadError& e) {
-        EXPECT_EQ(e.Message(), "c.dfm(3): Error reading C.CalcButtonAppearance.TextColor: Invalid property value 'blue': a colour expected");
-    }
+    EXPECT_EQ(ReadErrorMessage("object F: TForm\n  object C: TExtCalculatorDropdown\n"
+                               "    CalcButtonAppearance.TextColor = 'blue'\n  end\nend\n",
+                               "c.dfm"),
+              "c.dfm(3): Error reading C.CalcButtonAppearance.TextColor: Invalid property value 'blue': a colour expected");
 }
 
 }  // namespace

@@ -5,32 +5,18 @@
 #include <memory>
 
 #include "grid/dropdown/ExtColorPicker.h"
-#include "grid/dropdown/ExtDropDownRegistration.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/FormReader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrlsRegistration.h"
+#include "tests/grid/dropdown/FormDescriptionFixture.h"
 
 namespace {
 
 using namespace grid;
 
-class ColorPickerRegistrationTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ui::RegisterStandardControls();
-        RegisterDropDownClasses();
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-    }
-    void TearDown() override { App.reset(); }
-
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-};
+class ColorPickerRegistrationTest : public dropdowntest::FormDescriptionTest {};
 
 TEST_F(ColorPickerRegistrationTest, PickerFromADescriptionHasItsColoursAndSettings)
 {
@@ -69,14 +55,10 @@ TEST_F(ColorPickerRegistrationTest, PickerFromADescriptionHasItsColoursAndSettin
 
 TEST_F(ColorPickerRegistrationTest, BadColourNamesTheFileAndLine)
 {
-    try {
-        ui::ReadComponentResText("object F: TForm\n  object P: TExtColorPickerDropDown\n    Colors = <\n      item\n"
-                                 "        Color = 'red'\n      end>\n  end\nend\n",
-                                 "p.dfm", Form);
-        ADD_FAILURE() << "a text read as a colour";
-    } catch (const rtl::EReadError& e) {
-        EXPECT_EQ(e.Message(), "p.dfm(5): Error reading P.Colors: Invalid property value 'red': a colour expected");
-    }
+    EXPECT_EQ(ReadErrorMessage("object F: TForm\n  object P: TExtColorPickerDropDown\n    Colors = <\n      item\n"
+                               "        Color = 'red'\n      end>\n  end\nend\n",
+                               "p.dfm"),
+              "p.dfm(5): Error reading P.Colors: Invalid property value 'red': a colour expected");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "grid/dropdown/ExtColorPicker.h"
 #include "platform/backend/SdlBackend.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/dropdown/DropDownScreenshotFixture.h"
 #include "tests/support/SdlScreenshots.h"
 #include "tests/support/TempDir.h"
 
@@ -20,30 +21,17 @@ namespace {
 
 using namespace grid;
 
-TEST(ColorPickerScreenshot, EachStyleOpensAsARealWindow)
+class ColorPickerScreenshot : public dropdowntest::DropDownScreenshotTest {};
+
+TEST_F(ColorPickerScreenshot, EachStyleOpensAsARealWindow)
 {
-    if (!testsupport::HaveDisplay()) GTEST_SKIP() << "no DISPLAY; run under xvfb-run";
-    ui::TApplication app;
-    auto backend = std::make_unique<ui::TSdlBackend>();
-    ui::TSdlBackend* sdl = backend.get();
-    app.SetBackend(std::move(backend));
-    auto* form = new ui::TForm(&app);
-    form->SetBounds(40, 40, 320, 120);
-    auto* picker = new TExtColorPickerDropDown(form);
-    picker->SetParent(form);
+    Form->SetBounds(40, 40, 320, 120);
+    auto* picker = new TExtColorPickerDropDown(Form);
+    picker->SetParent(Form);
     picker->SetBounds(10, 10, 180, 21);
     picker->AddDefaultColors();
     picker->SetItemIndex(9);
-    form->Show();
-    app.ActivateForm(form);
-    auto pump = [&](int ms) {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end) {
-            app.ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    };
-    pump(300);
+    ShowForm();
     const struct {
         TColorSelectionStyle style;
         const char* file;
@@ -51,17 +39,12 @@ TEST(ColorPickerScreenshot, EachStyleOpensAsARealWindow)
                   {csDiscrete, "ColorPickerPalette.png"},
                   {csColorCube, "ColorPickerCube.png"},
                   {csSpectrum, "ColorPickerSpectrum.png"}};
-    const std::filesystem::path dir = testsupport::BuildDir() / "screenshots";
     for (const auto& s : styles) {
         SCOPED_TRACE(s.file);
         picker->SetColorSelectionStyle(s.style);
-        picker->ShowDropDown();
-        TDropDownForm* popup = picker->DropDownForm();
-        auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-        while (std::chrono::steady_clock::now() < until && sdl->SdlWindow(popup) == nullptr) pump(5);
-        pump(200);
+        TDropDownForm* popup = OpenDropDown(picker);
         ASSERT_TRUE(picker->DroppedDown());
-        SDL_Window* window = sdl->SdlWindow(popup);
+        SDL_Window* window = Sdl->SdlWindow(popup);
         ASSERT_NE(window, nullptr);
         int w = 0, h = 0;
         SDL_GetWindowSize(window, &w, &h);
@@ -72,12 +55,9 @@ TEST(ColorPickerScreenshot, EachStyleOpensAsARealWindow)
         // What the window shows is the pop-up's own image.
         const int x = w / 2, y = h / 2;
         EXPECT_EQ(testsupport::SurfacePixel(surface, x, y), popup->WindowPixel(x, y));
-        const std::filesystem::path file = dir / s.file;
-        std::filesystem::remove(file);
-        testsupport::SaveSurfacePng(surface, file);
-        EXPECT_GT(std::filesystem::file_size(file), 500u);
+        SaveScreenshot(surface, s.file);
         picker->HideDropDown(true);
-        pump(100);
+        Pump(100);
     }
 }
 

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "grid/dropdown/ExtDateTimePicker.h"
-#include "grid/dropdown/ExtDropDownRegistration.h"
 #include "grid/dropdown/ExtTimePickerDropDown.h"
 #include "grid/dropdown/ExtWatch.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -18,26 +17,13 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrls.h"
 #include "platform/ui/StdCtrlsRegistration.h"
+#include "tests/grid/dropdown/FormDescriptionFixture.h"
 
 namespace {
 
 using namespace grid;
 
-class DateTimePickerRegistrationTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ui::RegisterStandardControls();
-        RegisterDropDownClasses();
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-    }
-    void TearDown() override { App.reset(); }
-
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-};
+class DateTimePickerRegistrationTest : public dropdowntest::FormDescriptionTest {};
 
 TEST_F(DateTimePickerRegistrationTest, PickersFromADescriptionKeepDateTimeKindFormatsAndLabel)
 {
@@ -178,15 +164,9 @@ TEST_F(DateTimePickerRegistrationTest, BadValuesNameTheFileLineAndValue)
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Line);
-        auto* form = new ui::TForm(App.get());
         const std::string text = std::string("object F: TForm\n  object P: ") + c.ClassName + "\n    Left = 5\n    " +
                                  c.Line + "\n  end\nend\n";
-        try {
-            ui::ReadComponentResText(text, "bad.dfm", form);
-            ADD_FAILURE() << "no error";
-        } catch (const rtl::EReadError& e) {
-            EXPECT_EQ(e.Message(), std::string("bad.dfm(4): ") + c.Message);
-        }
+        EXPECT_EQ(ReadErrorMessage(text, "bad.dfm"), std::string("bad.dfm(4): ") + c.Message);
     }
 }
 

@@ -6,33 +6,25 @@
 #include <vector>
 
 #include "grid/dropdown/ExtDetailDropDown.h"
-#include "grid/dropdown/ExtDropDownRegistration.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/FormReader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrlsRegistration.h"
+#include "tests/grid/dropdown/FormDescriptionFixture.h"
 
 namespace {
 
 using namespace grid;
 
-class DetailDropDownRegistrationTest : public ::testing::Test {
+class DetailDropDownRegistrationTest : public dropdowntest::FormDescriptionTest {
 protected:
     void SetUp() override
     {
-        ui::RegisterStandardControls();
-        RegisterDropDownClasses();
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
+        FormDescriptionTest::SetUp();
         Form->SetBounds(50, 50, 300, 250);
     }
-    void TearDown() override { App.reset(); }
-
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
 };
 
 TEST_F(DetailDropDownRegistrationTest, DropDownFromADescriptionHasItsItemsSettingsAndHandler)
@@ -88,14 +80,10 @@ TEST_F(DetailDropDownRegistrationTest, DropDownFromADescriptionHasItsItemsSettin
 
 TEST_F(DetailDropDownRegistrationTest, UnknownItemPropertyNamesTheFileAndLine)
 {
-    try {
-        ui::ReadComponentResText("object F: TForm\n  object D: TExtDetailDropDown\n    Items = <\n      item\n"
-                                 "        Colour = 3\n      end>\n  end\nend\n",
-                                 "d.dfm", Form);
-        ADD_FAILURE() << "an unknown item property was read";
-    } catch (const rtl::EReadError& e) {
-        EXPECT_EQ(e.Message(), "d.dfm(5): Error reading D.Items: Property Colour does not exist");
-    }
+    EXPECT_EQ(ReadErrorMessage("object F: TForm\n  object D: TExtDetailDropDown\n    Items = <\n      item\n"
+                               "        Colour = 3\n      end>\n  end\nend\n",
+                               "d.dfm"),
+              "d.dfm(5): Error reading D.Items: Property Colour does not exist");
 }
 
 }  // namespace

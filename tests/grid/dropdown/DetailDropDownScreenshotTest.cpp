@@ -17,6 +17,7 @@
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/Picture.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/dropdown/DropDownScreenshotFixture.h"
 #include "tests/support/SdlScreenshots.h"
 #include "tests/support/TempDir.h"
 
@@ -24,19 +25,15 @@ namespace {
 
 using namespace grid;
 
+class DetailDropDownScreenshot : public dropdowntest::DropDownScreenshotTest {};
+
 constexpr gfx::TColor kSwatch = 0x00A000;  // a green picture square
 
-TEST(DetailDropDownScreenshot, TheOpenListIsARealWindowWithPicturesCaptionsAndNotes)
+TEST_F(DetailDropDownScreenshot, TheOpenListIsARealWindowWithPicturesCaptionsAndNotes)
 {
-    if (!testsupport::HaveDisplay()) GTEST_SKIP() << "no DISPLAY; run under xvfb-run";
-    ui::TApplication app;
-    auto backend = std::make_unique<ui::TSdlBackend>();
-    ui::TSdlBackend* sdl = backend.get();
-    app.SetBackend(std::move(backend));
-    auto* form = new ui::TForm(&app);
-    form->SetBounds(40, 40, 320, 100);
-    auto* drop = new TExtDetailDropDown(form);
-    drop->SetParent(form);
+    Form->SetBounds(40, 40, 320, 100);
+    auto* drop = new TExtDetailDropDown(Form);
+    drop->SetParent(Form);
     drop->SetBounds(10, 10, 240, 21);
     drop->SetItemHeight(40);
     drop->SetDropDownHeight(170);
@@ -57,22 +54,10 @@ TEST(DetailDropDownScreenshot, TheOpenListIsARealWindowWithPicturesCaptionsAndNo
         item->Image().Bitmap().Assign(&square);
     }
     drop->SetItemIndex(0);
-    form->Show();
-    app.ActivateForm(form);
-    auto pumpUntil = [&](int ms, const std::function<bool()>& done) {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end && !done()) {
-            app.ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    };
-    pumpUntil(300, [] { return false; });
-    drop->ShowDropDown();
-    TDropDownForm* popup = drop->DropDownForm();
-    pumpUntil(2000, [&] { return sdl->SdlWindow(popup) != nullptr; });
-    pumpUntil(200, [] { return false; });
+    ShowForm();
+    TDropDownForm* popup = OpenDropDown(drop);
     ASSERT_TRUE(drop->DroppedDown());
-    SDL_Window* window = sdl->SdlWindow(popup);
+    SDL_Window* window = Sdl->SdlWindow(popup);
     ASSERT_NE(window, nullptr);
 
     // The wheel turned over the pop-up window, as the desktop delivers it, moves the selection
@@ -83,11 +68,11 @@ TEST(DetailDropDownScreenshot, TheOpenListIsARealWindowWithPicturesCaptionsAndNo
     wheel.wheel.y = -1;
     wheel.wheel.direction = SDL_MOUSEWHEEL_NORMAL;
     SDL_PushEvent(&wheel);
-    pumpUntil(1000, [&] { return drop->ItemSelector()->ItemIndex() == 1; });
+    PumpUntil(1000, [&] { return drop->ItemSelector()->ItemIndex() == 1; });
     EXPECT_TRUE(drop->DroppedDown());
     EXPECT_EQ(drop->ItemSelector()->ItemIndex(), 1);
     EXPECT_EQ(drop->Text(), "Winter wheat");
-    pumpUntil(200, [] { return false; });
+    Pump(200);
 
     SDL_Surface* surface = SDL_GetWindowSurface(window);
     ASSERT_NE(surface, nullptr);
@@ -102,10 +87,7 @@ TEST(DetailDropDownScreenshot, TheOpenListIsARealWindowWithPicturesCaptionsAndNo
     SDL_UnlockSurface(surface);
     EXPECT_EQ(picture, kSwatch);
 
-    const std::filesystem::path file = testsupport::BuildDir() / "screenshots" / "DetailDropDownOpen.png";
-    std::filesystem::remove(file);
-    testsupport::SaveSurfacePng(surface, file);
-    EXPECT_GT(std::filesystem::file_size(file), 500u);
+    SaveScreenshot(surface, "DetailDropDownOpen.png");
 }
 
 }  // namespace

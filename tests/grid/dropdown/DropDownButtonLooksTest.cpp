@@ -14,6 +14,7 @@
 #include "platform/gfx/ThemedParts.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/dropdown/HeadlessFormFixture.h"
 
 namespace {
 
@@ -35,16 +36,11 @@ std::unique_ptr<gfx::TBitmap> MakeGlyph()
     return glyph;
 }
 
-class DropDownButtonLooksTest : public ::testing::Test {
+class DropDownButtonLooksTest : public dropdowntest::HeadlessFormTest {
 protected:
     void SetUp() override
     {
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBorderStyle(ui::bsNone);
-        Form->SetBounds(100, 100, 400, 300);
+        StartForm(400, 300);
         Edit = new TExtDropDown(Form);
         Edit->SetParent(Form);
         Edit->SetBounds(10, 10, 150, 21);
@@ -55,8 +51,7 @@ protected:
     void TearDown() override
     {
         gfx::SetThemesActive(false);
-        App.reset();
-        ui::SetMonotonicClock(nullptr);
+        HeadlessFormTest::TearDown();
     }
     gfx::TColor Pixel(int x, int y)
     {
@@ -65,9 +60,6 @@ protected:
         return static_cast<gfx::TColor>(THeadlessBackend::Pixel(Button, x, y));
     }
 
-    ui::TManualClock Clock{10000};
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
     TExtDropDown* Edit = nullptr;
     TDropDownEditButton* Button = nullptr;
 };

@@ -19,22 +19,18 @@
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/StdCtrlsEdit.h"
 #include "platform/ui/StdCtrlsRegistration.h"
+#include "tests/grid/dropdown/HeadlessFormFixture.h"
 
 namespace {
 
 using namespace grid;
 using ui::THeadlessBackend;
 
-class DropDownEditFrameTest : public ::testing::Test {
+class DropDownEditFrameTest : public dropdowntest::HeadlessFormTest {
 protected:
     void SetUp() override
     {
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBorderStyle(ui::bsNone);
-        Form->SetBounds(100, 100, 400, 300);
+        StartForm(400, 300);
         Form->SetColor(0x30A0F0);
         Edit = new TExtDropDown(Form);
         Edit->SetParent(Form);
@@ -42,14 +38,7 @@ protected:
         Other = new TExtDropDown(Form);
         Other->SetParent(Form);
         Other->SetBounds(10, 60, 150, 21);
-        Form->Show();
-        App->ActivateForm(Form);
-        Other->SetFocus();
-    }
-    void TearDown() override
-    {
-        App.reset();
-        ui::SetMonotonicClock(nullptr);
+        ShowFormFocused(Other);
     }
     // The pixel of the edit's window (its border included) at the given corner offset.
     std::int32_t WindowPixel(int x, int y)
@@ -58,9 +47,6 @@ protected:
         const int b = Edit->BorderThickness();
         return THeadlessBackend::Pixel(Edit, x - b, y - b);
     }
-    ui::TManualClock Clock{10000};
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
     TExtDropDown* Edit = nullptr;
     TExtDropDown* Other = nullptr;
 };

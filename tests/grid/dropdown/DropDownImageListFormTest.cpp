@@ -11,7 +11,6 @@
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtBars.h"
 #include "grid/dropdown/ExtDropDownEdit.h"
-#include "grid/dropdown/ExtDropDownRegistration.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
@@ -20,6 +19,7 @@
 #include "platform/ui/FormReader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrlsRegistration.h"
+#include "tests/grid/dropdown/FormDescriptionFixture.h"
 
 namespace {
 
@@ -111,21 +111,7 @@ std::string Hex(const std::vector<std::uint8_t>& bytes)
     return text;
 }
 
-class DropDownImageListFormTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ui::RegisterStandardControls();
-        RegisterDropDownClasses();
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-    }
-    void TearDown() override { App.reset(); }
-
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-};
+class DropDownImageListFormTest : public dropdowntest::FormDescriptionTest {};
 
 TEST_F(DropDownImageListFormTest, TheHeaderPaintsAnImageOfTheListTheDescriptionNames)
 {
@@ -181,16 +167,10 @@ TEST_F(DropDownImageListFormTest, BinaryDataThatIsNoImageListIsAnErrorNamingFile
         {Hex(damaged), "pick.dfm(3): Error reading ImageList1.Bitmap: Invalid image list stream: unreadable images"},
     };
     for (const auto& c : cases) {
-        auto* form = new ui::TForm(App.get());
-        try {
-            ui::ReadComponentResText("object F: TForm\n  object ImageList1: TImageList\n    Bitmap = {" + c.data +
-                                         "}\n  end\nend\n",
-                                     "pick.dfm", form);
-            ADD_FAILURE() << "no error for " << c.message;
-        } catch (const rtl::EReadError& e) {
-            EXPECT_EQ(e.Message(), c.message);
-        }
-        delete form;
+        EXPECT_EQ(ReadErrorMessage("object F: TForm\n  object ImageList1: TImageList\n    Bitmap = {" + c.data +
+                                       "}\n  end\nend\n",
+                                   "pick.dfm"),
+                  c.message);
     }
 }
 

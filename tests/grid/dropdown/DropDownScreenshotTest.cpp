@@ -14,17 +14,14 @@
 #include "platform/backend/SdlBackend.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/dropdown/DropDownScreenshotFixture.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 using namespace grid;
 
-bool HaveDisplay()
-{
-    const char* d = std::getenv("DISPLAY");
-    return d != nullptr && *d != '\0';
-}
+class DropDownScreenshot : public dropdowntest::DropDownScreenshotTest {};
 
 gfx::TColor SurfacePixel(SDL_Window* window, int x, int y)
 {
@@ -40,17 +37,11 @@ gfx::TColor SurfacePixel(SDL_Window* window, int x, int y)
     return gfx::RGB(r, g, b);
 }
 
-TEST(DropDownScreenshot, OpenDropDownWithHeaderAndFooterIsARealWindow)
+TEST_F(DropDownScreenshot, OpenDropDownWithHeaderAndFooterIsARealWindow)
 {
-    if (!HaveDisplay()) GTEST_SKIP() << "no DISPLAY; run under xvfb-run";
-    ui::TApplication app;
-    auto backend = std::make_unique<ui::TSdlBackend>();
-    ui::TSdlBackend* sdl = backend.get();
-    app.SetBackend(std::move(backend));
-    auto* form = new ui::TForm(&app);
-    form->SetBounds(40, 40, 320, 120);
-    auto* edit = new TExtDropDown(form);
-    edit->SetParent(form);
+    Form->SetBounds(40, 40, 320, 120);
+    auto* edit = new TExtDropDown(Form);
+    edit->SetParent(Form);
     edit->SetBounds(10, 10, 180, 21);
     edit->SetText("Maize, early");
     edit->SetDropDownWidth(300);
@@ -58,27 +49,11 @@ TEST(DropDownScreenshot, OpenDropDownWithHeaderAndFooterIsARealWindow)
     edit->DropDownHeader().SetCaption("<b>Crop</b> of the cell");
     edit->DropDownFooter().SetCaption("3 choices");
     for (const char* caption : {"OK", "Cancel"}) edit->DropDownFooter().Buttons().Add()->SetCaption(caption);
-    form->Show();
-    app.ActivateForm(form);
     // The user opens the drop-down once the form's window is up and active.
-    auto pump = [&](int ms) {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end) {
-            app.ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    };
-    pump(300);
-    edit->ShowDropDown();
-    TDropDownForm* popup = edit->DropDownForm();
-    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (std::chrono::steady_clock::now() < until && sdl->SdlWindow(popup) == nullptr) {
-        app.ProcessMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    pump(200);
+    ShowForm();
+    TDropDownForm* popup = OpenDropDown(edit);
     ASSERT_TRUE(edit->DroppedDown());
-    SDL_Window* window = sdl->SdlWindow(popup);
+    SDL_Window* window = Sdl->SdlWindow(popup);
     ASSERT_NE(window, nullptr);
     EXPECT_NE(SDL_GetWindowFlags(window) & SDL_WINDOW_BORDERLESS, 0u);
     int w = 0, h = 0;

@@ -15,6 +15,7 @@
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/ScreenModel.h"
+#include "tests/grid/dropdown/HeadlessFormFixture.h"
 
 namespace {
 
@@ -47,16 +48,11 @@ protected:
     void SelectPreviousItem() override { Steps.push_back("previous"); }
 };
 
-class DropDownPopupTest : public ::testing::Test {
+class DropDownPopupTest : public dropdowntest::HeadlessFormTest {
 protected:
     void SetUp() override
     {
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBorderStyle(ui::bsNone);
-        Form->SetBounds(100, 100, 400, 300);
+        StartForm(400, 300);
         Edit = new TExtDropDown(Form);
         Edit->SetParent(Form);
         Edit->SetBounds(10, 10, 150, 21);
@@ -68,9 +64,7 @@ protected:
         // Placement is checked on the frame and the content alone; the bars have their own tests.
         Edit->DropDownHeader().SetVisible(false);
         Edit->DropDownFooter().SetVisible(false);
-        Form->Show();
-        App->ActivateForm(Form);
-        Edit->SetFocus();
+        ShowFormFocused(Edit);
         Edit->OnBeforeDropDown = [this](rtl::TObject*) { Events.push_back("BeforeDropDown"); };
         Edit->OnDropDown = [this](rtl::TObject*, bool& allow) {
             Events.push_back("DropDown");
@@ -81,19 +75,10 @@ protected:
             Events.push_back(cancelled ? "DropUp cancelled" : "DropUp");
         };
     }
-    void TearDown() override
-    {
-        App.reset();
-        ui::SetScreenMonitors({});
-        ui::SetMonotonicClock(nullptr);
-    }
     // Places the form so that the edit's top-left corner is at the screen point.
     void PutEditAt(int x, int y) { Form->SetBounds(x - 10, y - 10, 400, 300); }
     rtl::TRect PopupBounds() const { return Edit->DropDownForm()->BoundsRect(); }
 
-    ui::TManualClock Clock{10000};
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
     TExtDropDown* Edit = nullptr;
     TExtDropDown* Other = nullptr;
     TContent* Content = nullptr;

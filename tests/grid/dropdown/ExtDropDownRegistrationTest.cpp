@@ -8,7 +8,6 @@
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtBars.h"
 #include "grid/dropdown/ExtControlDropDown.h"
-#include "grid/dropdown/ExtDropDownRegistration.h"
 #include "platform/backend/HeadlessBackend.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/ClassRegistry.h"
@@ -17,26 +16,13 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrlsButtons.h"
 #include "platform/ui/StdCtrlsRegistration.h"
+#include "tests/grid/dropdown/FormDescriptionFixture.h"
 
 namespace {
 
 using namespace grid;
 
-class DropDownRegistrationTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ui::RegisterStandardControls();
-        RegisterDropDownClasses();
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-    }
-    void TearDown() override { App.reset(); }
-
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-};
+class DropDownRegistrationTest : public dropdowntest::FormDescriptionTest {};
 
 TEST_F(DropDownRegistrationTest, AControlDropDownFromADescriptionOpensWithItsBarsAndControl)
 {
@@ -113,16 +99,7 @@ TEST_F(DropDownRegistrationTest, BadValuesAreErrorsNamingFileLineAndValue)
          "        ModalResult = 1\n      end>\n  end\nend\n",
          "d.dfm(5): Error reading D.DropDownHeader.Buttons: Property ModalResult does not exist"},
     };
-    for (const TCase& c : cases) {
-        auto* form = new ui::TForm(App.get());
-        try {
-            ui::ReadComponentResText(c.Text, "d.dfm", form);
-            ADD_FAILURE() << "no error for " << c.Text;
-        } catch (const rtl::EReadError& e) {
-            EXPECT_EQ(e.Message(), c.Message);
-        }
-        delete form;
-    }
+    for (const TCase& c : cases) EXPECT_EQ(ReadErrorMessage(c.Text, "d.dfm"), c.Message);
 }
 
 }  // namespace

@@ -17,76 +17,20 @@
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/ScreenModel.h"
+#include "tests/grid/dropdown/ColumnDropDownFixture.h"
 
 namespace {
 
 using namespace grid;
 using ui::THeadlessBackend;
 
-class GridDropDownTest : public ::testing::Test {
+class GridDropDownTest
+    : public dropdowntest::ColumnDropDownTest<TExtGridDropDown, griddropdown::TDropDownColumn,
+                                              griddropdown::TDropDownItem> {
 protected:
-    void SetUp() override
-    {
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBorderStyle(ui::bsNone);
-        Form->SetBounds(100, 100, 500, 400);
-        Drop = new TExtGridDropDown(Form);
-        Drop->SetParent(Form);
-        Drop->SetBounds(10, 10, 150, 21);
-        Other = new TExtGridDropDown(Form);
-        Other->SetParent(Form);
-        Other->SetBounds(10, 300, 150, 21);
-        Drop->DropDownHeader().SetVisible(false);
-        Drop->DropDownFooter().SetVisible(false);
-        AddColumn("Crop", 100);
-        AddColumn("Code", 50);
-        for (const char* name : {"Apple", "Apricot", "Banana", "(paren)", "barley", "Cherry"})
-            AddItem({name, std::string(name).substr(0, 2)});
-        Drop->EndUpdate();
-        Drop->OnSelect = [this](rtl::TObject* sender) {
-            EXPECT_EQ(sender, Drop);
-            ++Selects;
-        };
-        Form->Show();
-        App->ActivateForm(Form);
-        Drop->SetFocus();
-    }
-    void TearDown() override
-    {
-        App.reset();
-        ui::SetScreenMonitors({});
-        ui::SetMonotonicClock(nullptr);
-    }
-    void AddColumn(const std::string& header, int width)
-    {
-        griddropdown::TDropDownColumn& col = *Drop->Columns().Add();
-        col.SetHeader(header);
-        col.SetWidth(width);
-    }
-    void AddItem(const std::vector<std::string>& texts)
-    {
-        griddropdown::TDropDownItem& item = *Drop->Items().Add();
-        for (const std::string& t : texts) item.Text().Add(t);
-    }
-    static constexpr int VkPunctuation = 0xBA;
-    // One key as a keyboard gives it: down, the character, up.
-    static void Type(const std::string& text)
-    {
-        for (char ch : text) {
-            const auto c = static_cast<unsigned char>(ch);
-            const int vk = std::isalpha(c) ? std::toupper(c) : std::isdigit(c) ? c : c == ' ' ? ' ' : VkPunctuation;
-            THeadlessBackend::KeyDown(vk);
-            THeadlessBackend::TypeText(std::string(1, ch));
-            THeadlessBackend::KeyUp(vk);
-        }
-    }
     // The key's press brings its character.
     static void Backspace() { THeadlessBackend::PressKey(ui::VK_BACK); }
     griddropdown::TExtColGrid& Grid() const { return *Drop->GetColGrid(); }
-    int PopupHeight() const { return Drop->DropDownForm()->Height(); }
     int DataRows() const { return Grid().RowCount() - Grid().FixedRows(); }
     std::string CurrentRowText() const { return Grid().Cells(0, Grid().Row()); }
     void ClickRow(int row)
@@ -94,13 +38,6 @@ protected:
         const rtl::TRect cell = Grid().CellRect(0, row);
         THeadlessBackend::Click(&Grid(), cell.Left + 5, cell.Top + 5);
     }
-
-    ui::TManualClock Clock{10000};
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-    TExtGridDropDown* Drop = nullptr;
-    TExtGridDropDown* Other = nullptr;
-    int Selects = 0;
 };
 
 TEST_F(GridDropDownTest, SizeableAndFixedPopupsBothShowWholeRowsBelowTheHeader)

@@ -14,6 +14,7 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
+#include "tests/grid/dropdown/HeadlessFormFixture.h"
 
 namespace {
 
@@ -27,16 +28,11 @@ std::vector<std::string> LinesOf(const rtl::TStrings& s)
     return out;
 }
 
-class MemoDropDownTest : public ::testing::Test {
+class MemoDropDownTest : public dropdowntest::HeadlessFormTest {
 protected:
     void SetUp() override
     {
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBorderStyle(ui::bsNone);
-        Form->SetBounds(100, 100, 400, 300);
+        StartForm(400, 300);
         Before = new ui::TEdit(Form);
         Before->SetParent(Form);
         Before->SetBounds(10, 200, 100, 21);
@@ -50,11 +46,6 @@ protected:
         Form->Show();
         App->ActivateForm(Form);
     }
-    void TearDown() override
-    {
-        App.reset();
-        ui::SetMonotonicClock(nullptr);
-    }
     void SetLines(const std::vector<std::string>& lines)
     {
         rtl::TStringList list;
@@ -64,9 +55,6 @@ protected:
     static void Press(int vk, ui::TShiftState shift = 0) { THeadlessBackend::PressKey(vk, shift); }
     static void Type(const std::string& text) { THeadlessBackend::TypeText(text); }
 
-    ui::TManualClock Clock{10000};
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
     ui::TEdit* Before = nullptr;
     TExtMemoDropDown* Memo = nullptr;
     int MemoChanges = 0;

@@ -18,6 +18,7 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/StdCtrlsEdit.h"
+#include "tests/grid/dropdown/HeadlessFormFixture.h"
 
 namespace {
 
@@ -29,18 +30,13 @@ rtl::TDateTime Hms(int h, int n, int s)
     return rtl::EncodeTime(h, n, s, 0);
 }
 
-class TimePickerDropDownTest : public ::testing::Test {
+class TimePickerDropDownTest : public dropdowntest::HeadlessFormTest {
 protected:
     void SetUp() override
     {
         FSavedSeparator = rtl::FormatSettings.TimeSeparator;
         rtl::FormatSettings.TimeSeparator = ':';
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBorderStyle(ui::bsNone);
-        Form->SetBounds(100, 100, 400, 300);
+        StartForm(400, 300);
         Picker = new TExtTimePickerDropDown(Form);
         Picker->SetParent(Form);
         Picker->SetBounds(10, 10, 120, 21);
@@ -56,8 +52,7 @@ protected:
     }
     void TearDown() override
     {
-        App.reset();
-        ui::SetMonotonicClock(nullptr);
+        HeadlessFormTest::TearDown();
         rtl::FormatSettings.TimeSeparator = FSavedSeparator;
     }
     static void Press(int vk, ui::TShiftState shift = 0) { THeadlessBackend::PressKey(vk, shift); }
@@ -81,9 +76,6 @@ protected:
     TExtWatch& Watch() { return *Picker->Watch(); }
 
     char FSavedSeparator = ':';
-    ui::TManualClock Clock{10000};
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
     TExtTimePickerDropDown* Picker = nullptr;
     ui::TEdit* Other = nullptr;
     int TimeChanges = 0;

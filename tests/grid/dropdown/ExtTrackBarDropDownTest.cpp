@@ -14,22 +14,18 @@
 #include "platform/ui/Forms.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/StdCtrlsEdit.h"
+#include "tests/grid/dropdown/HeadlessFormFixture.h"
 
 namespace {
 
 using namespace grid;
 using ui::THeadlessBackend;
 
-class TrackBarDropDownTest : public ::testing::Test {
+class TrackBarDropDownTest : public dropdowntest::HeadlessFormTest {
 protected:
     void SetUp() override
     {
-        ui::SetMonotonicClock(&Clock);
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-        Form->SetBorderStyle(ui::bsNone);
-        Form->SetBounds(100, 100, 400, 300);
+        StartForm(400, 300);
         Track = new TExtTrackBarDropDown(Form);
         Track->SetParent(Form);
         Track->SetBounds(10, 10, 150, 21);
@@ -40,20 +36,10 @@ protected:
         Other = new ui::TEdit(Form);
         Other->SetParent(Form);
         Other->SetBounds(10, 200, 100, 21);
-        Form->Show();
-        App->ActivateForm(Form);
-        Track->SetFocus();
-    }
-    void TearDown() override
-    {
-        App.reset();
-        ui::SetMonotonicClock(nullptr);
+        ShowFormFocused(Track);
     }
     static void Press(int vk, ui::TShiftState shift = 0) { THeadlessBackend::PressKey(vk, shift); }
 
-    ui::TManualClock Clock{10000};
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
     TExtTrackBarDropDown* Track = nullptr;
     ui::TEdit* Other = nullptr;
     std::vector<std::string> Changes;

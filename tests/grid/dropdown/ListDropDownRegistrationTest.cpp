@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "grid/dropdown/ExtDropDownRegistration.h"
 #include "grid/dropdown/ExtMemoDropDown.h"
 #include "grid/dropdown/ExtTrackBarDropDown.h"
 #include "platform/backend/HeadlessBackend.h"
@@ -14,26 +13,13 @@
 #include "platform/ui/FormReader.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrlsRegistration.h"
+#include "tests/grid/dropdown/FormDescriptionFixture.h"
 
 namespace {
 
 using namespace grid;
 
-class ListDropDownRegistrationTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ui::RegisterStandardControls();
-        RegisterDropDownClasses();
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        Form = new ui::TForm(App.get());
-    }
-    void TearDown() override { App.reset(); }
-
-    std::unique_ptr<ui::TApplication> App;
-    ui::TForm* Form = nullptr;
-};
+class ListDropDownRegistrationTest : public dropdowntest::FormDescriptionTest {};
 
 TEST_F(ListDropDownRegistrationTest, TrackBarAndMemoDropDownsLoadWithTheirSettings)
 {
@@ -69,13 +55,9 @@ TEST_F(ListDropDownRegistrationTest, TrackBarAndMemoDropDownsLoadWithTheirSettin
 
 TEST_F(ListDropDownRegistrationTest, APageSizeBelowOneIsAnErrorNamingFileLineAndValue)
 {
-    try {
-        ui::ReadComponentResText("object F: TForm\n  object D: TExtTrackBarDropDown\n    PageSize = 0\n  end\nend\n",
-                                 "d.dfm", Form);
-        ADD_FAILURE() << "no error for PageSize 0";
-    } catch (const rtl::EReadError& e) {
-        EXPECT_EQ(e.Message(), "d.dfm(3): Error reading D.PageSize: PageSize must be above 0, not 0");
-    }
+    EXPECT_EQ(ReadErrorMessage("object F: TForm\n  object D: TExtTrackBarDropDown\n    PageSize = 0\n  end\nend\n",
+                               "d.dfm"),
+              "d.dfm(3): Error reading D.PageSize: PageSize must be above 0, not 0");
 }
 
 }  // namespace

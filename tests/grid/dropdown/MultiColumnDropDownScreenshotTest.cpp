@@ -11,6 +11,7 @@
 #include "grid/dropdown/ExtMultiColumnDropDown.h"
 #include "platform/backend/SdlBackend.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/dropdown/DropDownScreenshotFixture.h"
 #include "tests/support/SdlScreenshots.h"
 #include "tests/support/TempDir.h"
 
@@ -18,55 +19,20 @@ namespace {
 
 using namespace grid;
 
-TEST(MultiColumnDropDownScreenshot, TheOpenListIsARealWindowWithItsSelectedRow)
+class MultiColumnDropDownScreenshot : public dropdowntest::DropDownScreenshotTest {};
+
+TEST_F(MultiColumnDropDownScreenshot, TheOpenListIsARealWindowWithItsSelectedRow)
 {
-    if (!testsupport::HaveDisplay()) GTEST_SKIP() << "no DISPLAY; run under xvfb-run";
-    ui::TApplication app;
-    auto backend = std::make_unique<ui::TSdlBackend>();
-    ui::TSdlBackend* sdl = backend.get();
-    app.SetBackend(std::move(backend));
-    auto* form = new ui::TForm(&app);
-    form->SetBounds(40, 40, 340, 120);
-    auto* drop = new TExtMultiColumnDropDown(form);
-    drop->SetParent(form);
+    Form->SetBounds(40, 40, 340, 120);
+    auto* drop = new TExtMultiColumnDropDown(Form);
+    drop->SetParent(Form);
     drop->SetBounds(10, 10, 180, 21);
     drop->DropDownHeader().SetCaption("<b>Crops</b>");
-    const char* headers[] = {"Crop", "Code", "Yield"};
-    const int widths[] = {120, 60, 80};
-    for (int c = 0; c < 3; ++c) {
-        multicolumn::TDropDownColumn& col = *drop->Columns().Add();
-        col.SetHeader(headers[c]);
-        col.SetWidth(widths[c]);
-    }
-    drop->Columns().Items(2)->SetAlignment(ui::taRightJustify);
-    const char* rows[][3] = {{"Maize", "MZ", "7.5"}, {"Winter wheat", "WW", "5.9"}, {"Barley", "BA", "5.1"},
-                             {"Sunflower", "SF", "2.8"}, {"Rapeseed", "RS", "3.2"}};
-    for (const auto& row : rows) {
-        multicolumn::TDropDownItem& item = *drop->Items().Add();
-        for (const char* text : row) item.Text().Add(text);
-    }
-    drop->EndUpdate();
-    drop->SetItemIndex(1);
-    form->Show();
-    app.ActivateForm(form);
-    auto pump = [&](int ms) {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end) {
-            app.ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    };
-    pump(300);
-    drop->ShowDropDown();
-    TDropDownForm* popup = drop->DropDownForm();
-    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (std::chrono::steady_clock::now() < until && sdl->SdlWindow(popup) == nullptr) {
-        app.ProcessMessages();
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    pump(200);
+    FillCrops(drop);
+    ShowForm();
+    TDropDownForm* popup = OpenDropDown(drop);
     ASSERT_TRUE(drop->DroppedDown());
-    SDL_Window* window = sdl->SdlWindow(popup);
+    SDL_Window* window = Sdl->SdlWindow(popup);
     ASSERT_NE(window, nullptr);
     SDL_Surface* surface = SDL_GetWindowSurface(window);
     ASSERT_NE(surface, nullptr);
@@ -87,10 +53,7 @@ TEST(MultiColumnDropDownScreenshot, TheOpenListIsARealWindowWithItsSelectedRow)
     EXPECT_NE(inSelected, inPlain);
     EXPECT_GT(gfx::GetRValue(inSelected), gfx::GetBValue(inSelected)) << "a warm yellow selection";
 
-    const std::filesystem::path file = testsupport::BuildDir() / "screenshots" / "MultiColumnDropDownOpen.png";
-    std::filesystem::remove(file);
-    testsupport::SaveSurfacePng(surface, file);
-    EXPECT_GT(std::filesystem::file_size(file), 500u);
+    SaveScreenshot(surface, "MultiColumnDropDownOpen.png");
 }
 
 }  // namespace

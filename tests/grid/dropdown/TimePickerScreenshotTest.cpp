@@ -16,6 +16,7 @@
 #include "platform/backend/SdlBackend.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/ui/Forms.h"
+#include "tests/grid/dropdown/DropDownScreenshotFixture.h"
 #include "tests/support/SdlScreenshots.h"
 #include "tests/support/TempDir.h"
 
@@ -23,30 +24,13 @@ namespace {
 
 using namespace grid;
 
-class TimePickerScreenshot : public ::testing::Test {
+class TimePickerScreenshot : public dropdowntest::DropDownScreenshotTest {
 protected:
     void SetUp() override
     {
-        if (!testsupport::HaveDisplay()) GTEST_SKIP() << "no DISPLAY; run under xvfb-run";
-        auto backend = std::make_unique<ui::TSdlBackend>();
-        Sdl = backend.get();
-        App.SetBackend(std::move(backend));
-        Form = new ui::TForm(&App);
+        DropDownScreenshotTest::SetUp();
+        if (IsSkipped()) return;
         Form->SetBounds(40, 40, 360, 140);
-    }
-    void Pump(int ms)
-    {
-        auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (std::chrono::steady_clock::now() < end) {
-            App.ProcessMessages();
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    }
-    void ShowForm()
-    {
-        Form->Show();
-        App.ActivateForm(Form);
-        Pump(300);
     }
     // Saves what the window shows after checking that it is the control's own image.
     void Save(ui::TCustomForm* window, const char* name)
@@ -57,15 +41,8 @@ protected:
         ASSERT_NE(surface, nullptr);
         const int x = surface->w / 2, y = surface->h / 2;
         EXPECT_EQ(testsupport::SurfacePixel(surface, x, y), window->WindowPixel(x, y));
-        const std::filesystem::path file = testsupport::BuildDir() / "screenshots" / name;
-        std::filesystem::remove(file);
-        testsupport::SaveSurfacePng(surface, file);
-        EXPECT_GT(std::filesystem::file_size(file), 500u);
+        SaveScreenshot(surface, name);
     }
-
-    ui::TApplication App;
-    ui::TSdlBackend* Sdl = nullptr;
-    ui::TForm* Form = nullptr;
 };
 
 TEST_F(TimePickerScreenshot, DateTimePickerWithItsCompanion)
@@ -90,11 +67,7 @@ TEST_F(TimePickerScreenshot, TimePickerWithItsClockOpen)
     picker->SetAnimation(false);
     picker->SetTime(rtl::EncodeTime(10, 10, 30, 0));
     ShowForm();
-    picker->ShowDropDown();
-    TDropDownForm* popup = picker->DropDownForm();
-    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
-    while (std::chrono::steady_clock::now() < until && Sdl->SdlWindow(popup) == nullptr) Pump(5);
-    Pump(200);
+    TDropDownForm* popup = OpenDropDown(picker);
     ASSERT_TRUE(picker->DroppedDown());
     EXPECT_EQ(picker->Watch()->Time(), rtl::EncodeTime(10, 10, 30, 0));
     Save(popup, "TimePickerClockOpen.png");

@@ -2,7 +2,7 @@
 // on the cell's item, a row chosen in the pop-up is stored on leaving, Escape keeps the cell.
 #include <string>
 
-#include "GridEditorFixture.h"
+#include "FruitDropDownEditorFixture.h"
 #include "grid/editing/GridExtGridDropDown.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/InputRouter.h"
@@ -11,25 +11,7 @@ namespace {
 
 using namespace grid;
 
-class GridExtGridDropDownTest : public GridEditorFixture {
-protected:
-    void SetUp() override
-    {
-        GridEditorFixture::SetUp();
-        Grid->SetCells(2, 2, "Banana");
-        TGridExtGridDropDown& dd = Editor();
-        dd.Columns().Add()->SetHeader("Fruit");
-        dd.Columns().Add()->SetHeader("Code");
-        for (const char* name : {"Apple", "Banana", "Cherry", "Damson"}) {
-            griddropdown::TDropDownItem& item = *dd.Items().Add();
-            item.Text().Add(name);
-            item.Text().Add(std::string(name, 2));
-        }
-        dd.EndUpdate();
-    }
-    TGridExtGridDropDown& Editor() { return *ExtGridDropDown(*Grid); }
-    void OpenCell() { Open(Editor(), edExtGridDropDown, 2, 2); }
-};
+using GridExtGridDropDownTest = FruitDropDownEditorFixture<TGridExtGridDropDown, ExtGridDropDown, edExtGridDropDown>;
 
 TEST_F(GridExtGridDropDownTest, OpensOverTheCellOnTheCellsItemAndStoresTheRowChosenInThePopup)
 {
@@ -73,24 +55,7 @@ TEST_F(GridExtGridDropDownTest, TypingLooksUpAndEnterStoresTheItemFound)
 
 TEST_F(GridExtGridDropDownTest, EscapeKeepsTheCellWithThePopupOpenOrClosed)
 {
-    OpenCell();
-    Press(ui::VK_F4);
-    ASSERT_TRUE(Editor().DroppedDown());
-    Press(ui::VK_DOWN);
-    Press(ui::VK_DOWN);
-    EXPECT_EQ(Editor().Text(), "Damson") << "moving in the pop-up shows each row at once";
-    Press(ui::VK_ESCAPE);
-    EXPECT_FALSE(Editor().DroppedDown());
-    EXPECT_EQ(Grid->Cells(2, 2), "Banana");
-
-    OpenCell();
-    Editor().SelectAll();
-    TypeKey('A');
-    EXPECT_EQ(Editor().Text(), "Apple");
-    Press(ui::VK_ESCAPE);
-    EXPECT_FALSE(Grid->EditorMode());
-    EXPECT_EQ(Grid->Cells(2, 2), "Banana");
-    EXPECT_EQ(ui::TInputRouter::Focus(), Grid);
+    ExpectEscapeKeepsTheCell("moving in the pop-up shows each row at once");
 }
 
 TEST_F(GridExtGridDropDownTest, AnOwnerThatIsNotAGridIsRefused)

@@ -2,7 +2,7 @@
 // the cell on the cell's item, a row chosen in the list is stored on leaving, Escape keeps the cell.
 #include <string>
 
-#include "GridEditorFixture.h"
+#include "FruitDropDownEditorFixture.h"
 #include "grid/editing/GridMultiColumnDropDown.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/InputRouter.h"
@@ -11,25 +11,7 @@ namespace {
 
 using namespace grid;
 
-class GridMultiColumnDropDownTest : public GridEditorFixture {
-protected:
-    void SetUp() override
-    {
-        GridEditorFixture::SetUp();
-        Grid->SetCells(2, 2, "Banana");
-        TGridGridDropDown& dd = Editor();
-        dd.Columns().Add()->SetHeader("Fruit");
-        dd.Columns().Add()->SetHeader("Code");
-        for (const char* name : {"Apple", "Banana", "Cherry", "Damson"}) {
-            multicolumn::TDropDownItem& item = *dd.Items().Add();
-            item.Text().Add(name);
-            item.Text().Add(std::string(name, 2));
-        }
-        dd.EndUpdate();
-    }
-    TGridGridDropDown& Editor() { return *GridDropDown(*Grid); }
-    void OpenCell() { Open(Editor(), edGridDropDown, 2, 2); }
-};
+using GridMultiColumnDropDownTest = FruitDropDownEditorFixture<TGridGridDropDown, GridDropDown, edGridDropDown>;
 
 TEST_F(GridMultiColumnDropDownTest, OpensOverTheCellOnTheCellsItemAndStoresTheRowChosenInTheList)
 {
@@ -71,25 +53,7 @@ TEST_F(GridMultiColumnDropDownTest, TypingCompletesAndEnterStoresTheCompletedIte
 
 TEST_F(GridMultiColumnDropDownTest, EscapeWithTheListOpenKeepsTheCell)
 {
-    OpenCell();
-    Press(ui::VK_F4);
-    ASSERT_TRUE(Editor().DroppedDown());
-    Press(ui::VK_DOWN);
-    Press(ui::VK_DOWN);
-    EXPECT_EQ(Editor().Text(), "Damson") << "moving in the list shows each row at once";
-    Press(ui::VK_ESCAPE);
-    EXPECT_FALSE(Editor().DroppedDown());
-    EXPECT_EQ(Grid->Cells(2, 2), "Banana");
-
-    // Escape in the closed editor after typing keeps the cell as well.
-    OpenCell();
-    Editor().SelectAll();
-    TypeKey('A');
-    EXPECT_EQ(Editor().Text(), "Apple");
-    Press(ui::VK_ESCAPE);
-    EXPECT_FALSE(Grid->EditorMode());
-    EXPECT_EQ(Grid->Cells(2, 2), "Banana");
-    EXPECT_EQ(ui::TInputRouter::Focus(), Grid);
+    ExpectEscapeKeepsTheCell("moving in the list shows each row at once");
 }
 
 TEST_F(GridMultiColumnDropDownTest, AnOwnerThatIsNotAGridIsRefused)
