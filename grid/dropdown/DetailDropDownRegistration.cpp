@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "grid/dropdown/CaptionedItemsProperties.h"
 #include "grid/dropdown/ExtDetailDropDown.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/ui/ClassRegistry.h"
@@ -43,22 +44,13 @@ void FontProperties(ui::TClassInfo& c, const std::string& prefix, gfx::TFont& (T
                                   }));
 }
 
-// The items, written as a collection of items with Caption, ImageIndex, Notes and Tag.
-void ReadItems(TDetailItems& items, const TPropValue& v, TReadContext& ctx)
+// Notes and Tag of a detail item; false for any other name.
+bool ReadDetailItemProperty(TDetailItem& item, const ui::TPropItem& p, TReadContext& ctx)
 {
-    if (v.Kind != ui::TValueKind::Collection) ctx.Fail("Invalid property value: a collection < … > expected");
-    items.Clear();
-    for (const ui::TCollectionItem& entry : v.Items) {
-        TDetailItem* item = items.Add();
-        for (const ui::TPropItem& p : entry.Props) {
-            ctx.Line = p.Line;
-            if (p.Name == "Caption") item->SetCaption(ui::ValueToString(p.Value, ctx));
-            else if (p.Name == "ImageIndex") item->SetImageIndex(static_cast<int>(ui::ValueToInt(p.Value, ctx)));
-            else if (p.Name == "Notes") item->SetNotes(ui::ValueToString(p.Value, ctx));
-            else if (p.Name == "Tag") item->SetTag(static_cast<int>(ui::ValueToInt(p.Value, ctx)));
-            else ctx.Fail("Property " + p.Name + " does not exist");
-        }
-    }
+    if (p.Name == "Notes") item.SetNotes(ui::ValueToString(p.Value, ctx));
+    else if (p.Name == "Tag") item.SetTag(static_cast<int>(ui::ValueToInt(p.Value, ctx)));
+    else return false;
+    return true;
 }
 
 }  // namespace
@@ -67,17 +59,12 @@ void RegisterDetailDropDown(ui::TClassRegistry& registry)
 {
     ui::TClassInfo& c = registry.Register<T>("TExtDetailDropDown", "TExtCustomDropDown");
     c.Property("Items", ui::ValueProperty<T>([](T* x, const TPropValue& v, TReadContext& ctx) {
-                   ReadItems(x->Items(), v, ctx);
+                   ReadCaptionedItems(x->Items(), v, ctx, ReadDetailItemProperty);
                }));
     // Written after Items, as the items it names must exist.
     c.Property("ItemIndex", Int(&T::ItemIndex, &T::SetItemIndex));
     c.Property("ItemHeight", Int(&T::ItemHeight, &T::SetItemHeight));
-    c.Property("Layout", ui::EnumProperty<T, TItemLayout>({{"ilCaptionLeft", ilCaptionLeft},
-                                                           {"ilCaptionRight", ilCaptionRight},
-                                                           {"ilCaptionTop", ilCaptionTop},
-                                                           {"ilCaptionBottom", ilCaptionBottom}},
-                                                          [](T* x) { return x->Layout(); },
-                                                          [](T* x, TItemLayout v) { x->SetLayout(v); }));
+    c.Property("Layout", CaptionLayoutProperty<T>());
     c.Property("ImageVAlign", ui::EnumProperty<T, ui::TTextLayout>(
                                   {{"tlTop", ui::tlTop}, {"tlCenter", ui::tlCenter}, {"tlBottom", ui::tlBottom}},
                                   [](T* x) { return x->ImageVAlign(); },

@@ -6,6 +6,7 @@
 
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/dropdown/ListDropDownStyles.h"
+#include "grid/dropdown/ListLookup.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/StrUtils.h"
@@ -118,11 +119,7 @@ std::string TCustomExtGridDropDown::ItemLookupText(int item) const
 
 void TCustomExtGridDropDown::RebuildLookupList()
 {
-    if (FLookupColumn < 0 || FItems->Count() == 0) return;
-    FLookupItems->BeginUpdate();
-    FLookupItems->Clear();
-    for (int i = 0; i < FItems->Count(); ++i) FLookupItems->Add(ItemLookupText(i));
-    FLookupItems->EndUpdate();
+    RebuildListLookup(*FLookupItems, *FItems, FLookupColumn);
 }
 
 // --- rows and items ---

@@ -371,7 +371,6 @@ private:
     void SizeWordWrappedRows();
     void SpreadColumnWidths();
     void ScrollCurrentRowIntoView();
-    int GridContentWidth() const;
     // --- selection
     void GridSelectCell(int ACol, int ARow, bool& CanSelect);
     void GridSelect();

@@ -5,6 +5,7 @@
 
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ItemAppearanceStyle.h"
+#include "grid/dropdown/ItemStepping.h"
 #include "grid/foundation/EsgHTMLE.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
@@ -182,24 +183,22 @@ void TExtDetailDropDown::SetItemIndex(int value)
 
 void TExtDetailDropDown::SelectFirst()
 {
-    if (FItems->Count() > 0) SetItemIndex(0);
+    if (auto index = SteppedItemIndex(FItemIndex, FItems->Count(), TItemStep::First)) SetItemIndex(*index);
 }
 
 void TExtDetailDropDown::SelectLast()
 {
-    if (FItems->Count() > 0) SetItemIndex(FItems->Count() - 1);
+    if (auto index = SteppedItemIndex(FItemIndex, FItems->Count(), TItemStep::Last)) SetItemIndex(*index);
 }
 
 void TExtDetailDropDown::SelectNext()
 {
-    if (FItemIndex < 0) SetItemIndex(0);
-    else if (FItemIndex + 1 < FItems->Count()) SetItemIndex(FItemIndex + 1);
+    if (auto index = SteppedItemIndex(FItemIndex, FItems->Count(), TItemStep::Next)) SetItemIndex(*index);
 }
 
 void TExtDetailDropDown::SelectPrevious()
 {
-    if (FItemIndex < 0) SetItemIndex(0);
-    else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
+    if (auto index = SteppedItemIndex(FItemIndex, FItems->Count(), TItemStep::Previous)) SetItemIndex(*index);
 }
 
 void TExtDetailDropDown::MoveSelectorSelection(bool forward)

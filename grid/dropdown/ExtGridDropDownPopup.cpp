@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "grid/core/GridOptionsSort.h"
+#include "grid/dropdown/ColGridPopupSizing.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtCustomGridDropDown.h"
 #include "platform/gfx/Canvas.h"
@@ -323,28 +324,11 @@ void TCustomExtGridDropDown::ScrollCurrentRowIntoView()
         grid.SetTopRow(std::min(grid.TopRow() + 2, grid.RowCount() - 1));
 }
 
-int TCustomExtGridDropDown::GridContentWidth() const
-{
-    const griddropdown::TExtColGrid& grid = *FExtColGrid;
-    int width = 0;
-    for (int c = 0; c < grid.ColCount(); ++c) width += grid.ColWidths(c);
-    if (grid.VisibleRowCount() + grid.FixedRows() != grid.RowCount()) width += ui::GetSystemMetrics(ui::SM_CXVSCROLL);
-    return width;
-}
-
 void TCustomExtGridDropDown::UpdateDropDownSize()
 {
     TExtCustomDropDown::UpdateDropDownSize();
     if (!FDropDownAutoWidth || FExtColGrid == nullptr || DropDownForm() == nullptr) return;
-    griddropdown::TExtColGrid& grid = *FExtColGrid;
-    // The visible row count needs the grid at its pop-up height first.
-    grid.SetAlign(ui::alNone);
-    rtl::TRect area = DropDownForm()->LayoutBars();
-    grid.SetBounds(area.Left, area.Top, grid.Width(), std::max(0, area.Height()));
-    const int width = GridContentWidth();
-    grid.SetBounds(grid.Left(), grid.Top(), width, grid.Height());
-    TDropDownForm& form = *DropDownForm();
-    form.SetBounds(form.Left(), form.Top(), width + 2 * DropDownBorderWidth(), form.Height());
+    FitPopupToColGrid(*FExtColGrid, *DropDownForm(), DropDownBorderWidth());
 }
 
 // Whole rows below the header row, fixed or sizeable alike.
@@ -362,32 +346,13 @@ void TCustomExtGridDropDown::UpdateDropDownLayout()
     TExtCustomDropDown::UpdateDropDownLayout();
 }
 
-// The pop-up's width is spread over the columns in proportion to their widths; the rounding
-// carry keeps the sum within one pixel of the available width.
 void TCustomExtGridDropDown::SpreadColumnWidths()
 {
     if (!FColumnSizeWithDropDown || FExtColGrid == nullptr || FColumns->Count() == 0) return;
-    griddropdown::TExtColGrid& grid = *FExtColGrid;
-    grid.SetScrollBars(ui::ssVertical);
-    int total = 1;
-    for (int c = 0; c < FColumns->Count(); ++c) total += FColumns->Items(c)->Width();
     // The width inside the pop-up's frame: spreading the frame's pixels too would make the
     // columns wider than the grid, which then scrolls sideways as the row moves.
-    int available = DropDownForm()->Width() - 2 * DropDownBorderWidth();
-    if (grid.VisibleRowCount() < grid.RowCount() - grid.FixedRows())
-        available -= ui::GetSystemMetrics(ui::SM_CXVSCROLL);
-    const double ratio = static_cast<double>(available) / total;
-    double carry = 0;
-    for (int c = 0; c < grid.ColCount() && c < FColumns->Count(); ++c) {
-        const double exact = FColumns->Items(c)->Width() * ratio;
-        int w = static_cast<int>(std::nearbyint(exact));
-        carry += exact - w;
-        if (carry > 1) {
-            ++w;
-            carry -= 1;
-        }
-        grid.SetColWidths(c, w);
-    }
+    const int available = DropDownForm()->Width() - 2 * DropDownBorderWidth();
+    SpreadColGridWidths(*FExtColGrid, *FColumns, available);
 }
 
 // --- selection and closing ---

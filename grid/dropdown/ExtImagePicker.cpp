@@ -6,6 +6,7 @@
 
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ItemAppearanceStyle.h"
+#include "grid/dropdown/ItemStepping.h"
 #include "platform/gfx/Picture.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Timers.h"
@@ -83,24 +84,22 @@ void TExtImagePickerDropDown::SetImageIndex(int value)
 
 void TExtImagePickerDropDown::SelectFirst()
 {
-    if (FItems->Count() > 0) SetItemIndex(0);
+    if (auto index = SteppedItemIndex(FItemIndex, FItems->Count(), TItemStep::First)) SetItemIndex(*index);
 }
 
 void TExtImagePickerDropDown::SelectLast()
 {
-    if (FItems->Count() > 0) SetItemIndex(FItems->Count() - 1);
+    if (auto index = SteppedItemIndex(FItemIndex, FItems->Count(), TItemStep::Last)) SetItemIndex(*index);
 }
 
 void TExtImagePickerDropDown::SelectNext()
 {
-    if (FItemIndex < 0) SetItemIndex(0);
-    else if (FItemIndex + 1 < FItems->Count()) SetItemIndex(FItemIndex + 1);
+    if (auto index = SteppedItemIndex(FItemIndex, FItems->Count(), TItemStep::Next)) SetItemIndex(*index);
 }
 
 void TExtImagePickerDropDown::SelectPrevious()
 {
-    if (FItemIndex < 0) SetItemIndex(0);
-    else if (FItemIndex > 0) SetItemIndex(FItemIndex - 1);
+    if (auto index = SteppedItemIndex(FItemIndex, FItems->Count(), TItemStep::Previous)) SetItemIndex(*index);
 }
 
 void TExtImagePickerDropDown::SetComponentStyle(TJyxStyle AStyle)

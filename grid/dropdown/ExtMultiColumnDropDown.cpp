@@ -7,6 +7,7 @@
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/dropdown/ListDropDownStyles.h"
+#include "grid/dropdown/ListLookup.h"
 #include "platform/gfx/GraphicsObjects.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/StrUtils.h"
@@ -136,11 +137,7 @@ std::string TExtMultiColumnDropDown::LookupText(int item) const
 
 void TExtMultiColumnDropDown::RebuildLookupList()
 {
-    if (FLookupColumn < 0 || FItems->Count() == 0) return;
-    FLookupItems->BeginUpdate();
-    FLookupItems->Clear();
-    for (int i = 0; i < FItems->Count(); ++i) FLookupItems->Add(LookupText(i));
-    FLookupItems->EndUpdate();
+    RebuildListLookup(*FLookupItems, *FItems, FLookupColumn);
 }
 
 void TExtMultiColumnDropDown::SetLookupColumn(int value)

@@ -211,7 +211,6 @@ private:
     void AutoSizeColumn(int column);
     void SizeWordWrappedRows();
     void SpreadColumnWidths();
-    int GridContentWidth() const;
     bool SecondaryListKeys(ui::WORD key);
     void SelectStepped(int index);
     void CompleteFromLookupList();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "grid/dropdown/ColGridPopupSizing.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtMultiColumnDropDown.h"
 #include "grid/foundation/ExtUtilGradients.h"
@@ -158,28 +159,11 @@ void TExtMultiColumnDropDown::DoShowDropDown()
     FShowing = false;
 }
 
-int TExtMultiColumnDropDown::GridContentWidth() const
-{
-    const multicolumn::TExtColGrid& grid = *FExtColGrid;
-    int width = 0;
-    for (int c = 0; c < grid.ColCount(); ++c) width += grid.ColWidths(c);
-    if (grid.VisibleRowCount() + grid.FixedRows() != grid.RowCount()) width += ui::GetSystemMetrics(ui::SM_CXVSCROLL);
-    return width;
-}
-
 void TExtMultiColumnDropDown::UpdateDropDownSize()
 {
     TExtCustomDropDown::UpdateDropDownSize();
     if (!FDropDownAutoWidth || FExtColGrid == nullptr || DropDownForm() == nullptr) return;
-    multicolumn::TExtColGrid& grid = *FExtColGrid;
-    // The visible row count needs the grid at its pop-up height first.
-    grid.SetAlign(ui::alNone);
-    rtl::TRect area = DropDownForm()->LayoutBars();
-    grid.SetBounds(area.Left, area.Top, grid.Width(), std::max(0, area.Height()));
-    const int width = GridContentWidth();
-    grid.SetBounds(grid.Left(), grid.Top(), width, grid.Height());
-    TDropDownForm& form = *DropDownForm();
-    form.SetBounds(form.Left(), form.Top(), width + 2 * DropDownBorderWidth(), form.Height());
+    FitPopupToColGrid(*FExtColGrid, *DropDownForm(), DropDownBorderWidth());
 }
 
 void TExtMultiColumnDropDown::AdaptDropDownHeight(int& height)
@@ -197,30 +181,11 @@ void TExtMultiColumnDropDown::UpdateDropDownLayout()
     TExtCustomDropDown::UpdateDropDownLayout();
 }
 
-// The pop-up's width is spread over the columns in proportion to their widths; the rounding
-// carry keeps the sum within one pixel of the available width.
 void TExtMultiColumnDropDown::SpreadColumnWidths()
 {
     if (!FColumnSizeWithDropDown || FExtColGrid == nullptr || FColumns->Count() == 0) return;
-    multicolumn::TExtColGrid& grid = *FExtColGrid;
-    grid.SetScrollBars(ui::ssVertical);
-    int total = 1;
-    for (int c = 0; c < FColumns->Count(); ++c) total += FColumns->Items(c)->Width();
-    int available = DropDownForm()->Width();
-    if (grid.VisibleRowCount() < grid.RowCount() - grid.FixedRows())
-        available -= ui::GetSystemMetrics(ui::SM_CXVSCROLL);
-    const double ratio = static_cast<double>(available) / total;
-    double carry = 0;
-    for (int c = 0; c < FColumns->Count(); ++c) {
-        const double exact = FColumns->Items(c)->Width() * ratio;
-        int w = static_cast<int>(std::nearbyint(exact));
-        carry += exact - w;
-        if (carry > 1) {
-            ++w;
-            carry -= 1;
-        }
-        grid.SetColWidths(c, w);
-    }
+    const int available = DropDownForm()->Width();
+    SpreadColGridWidths(*FExtColGrid, *FColumns, available);
 }
 
 void TExtMultiColumnDropDown::DoHideDropDown(bool cancel)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "grid/dropdown/CaptionedItemsProperties.h"
 #include "grid/dropdown/ExtImagePicker.h"
 #include "platform/gfx/Picture.h"
 #include "platform/ui/ClassRegistry.h"
@@ -34,22 +35,13 @@ void ReadPictureData(gfx::TPicture& picture, const TPropValue& v, TReadContext& 
     picture.LoadFromBytes(reinterpret_cast<const std::uint8_t*>(data.data() + start), data.size() - start);
 }
 
-// The items, written as a collection of items with Caption, ImageIndex, Hint and Image.Data.
-void ReadItems(TImageItems& items, const TPropValue& v, TReadContext& ctx)
+// Hint and Image.Data of an image item; false for any other name.
+bool ReadImageItemProperty(TImageItem& item, const ui::TPropItem& p, TReadContext& ctx)
 {
-    if (v.Kind != ui::TValueKind::Collection) ctx.Fail("Invalid property value: a collection < … > expected");
-    items.Clear();
-    for (const ui::TCollectionItem& source : v.Items) {
-        TImageItem* item = items.Add();
-        for (const ui::TPropItem& p : source.Props) {
-            ctx.Line = p.Line;
-            if (p.Name == "Caption") item->SetCaption(ui::ValueToString(p.Value, ctx));
-            else if (p.Name == "ImageIndex") item->SetImageIndex(static_cast<int>(ui::ValueToInt(p.Value, ctx)));
-            else if (p.Name == "Hint") item->SetHint(ui::ValueToString(p.Value, ctx));
-            else if (p.Name == "Image.Data") ReadPictureData(item->Image(), p.Value, ctx);
-            else ctx.Fail("Property " + p.Name + " does not exist");
-        }
-    }
+    if (p.Name == "Hint") item.SetHint(ui::ValueToString(p.Value, ctx));
+    else if (p.Name == "Image.Data") ReadPictureData(item.Image(), p.Value, ctx);
+    else return false;
+    return true;
 }
 
 }  // namespace
@@ -59,15 +51,10 @@ void RegisterImagePickerClasses(ui::TClassRegistry& registry)
     ui::TClassInfo& c = registry.Register<T>("TExtImagePickerDropDown", "TExtCustomDropDown");
     c.Property("Columns", Int(&T::Columns, &T::SetColumns));
     c.Property("Items", ui::ValueProperty<T>([](T* x, const TPropValue& v, TReadContext& ctx) {
-                   ReadItems(x->Items(), v, ctx);
+                   ReadCaptionedItems(x->Items(), v, ctx, ReadImageItemProperty);
                }));
     c.Property("ItemIndex", Int(&T::ItemIndex, &T::SetItemIndex));
-    c.Property("Layout", ui::EnumProperty<T, TItemLayout>({{"ilCaptionLeft", ilCaptionLeft},
-                                                           {"ilCaptionRight", ilCaptionRight},
-                                                           {"ilCaptionTop", ilCaptionTop},
-                                                           {"ilCaptionBottom", ilCaptionBottom}},
-                                                          [](T* x) { return x->Layout(); },
-                                                          [](T* x, TItemLayout v) { x->SetLayout(v); }));
+    c.Property("Layout", CaptionLayoutProperty<T>());
     c.Property("OnSelect", ui::EventProperty(&T::OnSelect));
     c.Property("OnDrawSelectedImage", ui::EventProperty(&T::OnDrawSelectedImage));
     c.Property("OnDrawItem", ui::EventProperty(&T::OnDrawItem));

@@ -320,6 +320,11 @@ TEST(DetailItemsTest, IndexOfIsExactAndCopiesKeepEveryField)
     EXPECT_EQ(copy.Items(0)->Tag(), 7);
     EXPECT_EQ(copy.Items(0)->ImageIndex(), 3);
     EXPECT_THROW(items.Items(2), rtl::EListError);
+
+    // Assigning the list to itself keeps its items rather than clearing them first.
+    copy.Assign(&copy);
+    ASSERT_EQ(copy.Count(), 2);
+    EXPECT_EQ(copy.Items(1)->Caption(), "pear");
 }
 
 }  // namespace
