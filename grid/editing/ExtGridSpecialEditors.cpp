@@ -385,7 +385,13 @@ void TExtStringGrid::ShowSpecialEditor(int ACol, int ARow)
         dd.SetText(text);
         openDropDown(dd, look.Color);
     } else if (kind == edCalculatorDropDown) {
-        ShowGridCalculator(*this, ACol, ARow, text, look.Color, FStartEditChar);
+        // The display starts anew with the cell's number, shown with the application's
+        // editor properties (its precision among them).
+        TGridCalculatorDropDown& dd = *GridCalculatorDropDown(*this);
+        dd.SetEditorEnabled(true);
+        placeDropDown(dd, false);
+        dd.ShowCellText(text);
+        openDropDown(dd, look.Color);
     } else if (kind == edTrackbarDropDown || kind == edMemoDropDown) {
         // The track bar takes the cell's integer, the memo its lines, before the application's
         // editor properties.
@@ -536,7 +542,7 @@ void TExtStringGrid::HideSpecialEditor(int ACol, int ARow)
     } else if (kind == edControlDropDown) {
         storeDropDown(*GridControlDropDown(*this));
     } else if (kind == edCalculatorDropDown) {
-        HideGridCalculator(*this, ACol, ARow);
+        storeDropDown(*GridCalculatorDropDown(*this));
     } else if (kind == edTrackbarDropDown) {
         storeDropDown(*GridTrackbarDropDown(*this));
     } else if (kind == edMemoDropDown) {

@@ -4,14 +4,17 @@
 #include <string>
 
 #include "grid/dropdown/ExtCalculatorDropdown.h"
+#include "grid/editing/GridCellDropDown.h"
 
 namespace grid {
 
 class TExtStringGrid;
 
 // The editor of edCalculatorDropDown cells. Enter first computes the pending operation, then
-// stores the result as the other drop-down cell editors store their value.
-class TGridCalculatorDropDown : public TExtCalculatorDropdown {
+// stores the result as the other drop-down cell editors store their value. The calculator's
+// keys act on characters ahead of the edit's filter, and the grid sees each character before
+// they do; the caret goes to the clicked character.
+class TGridCalculatorDropDown : public TGridCellDropDown<TExtCalculatorDropdown> {
 public:
     // The owner must be a TExtStringGrid.
     explicit TGridCalculatorDropDown(rtl::TComponent* AOwner);
@@ -20,31 +23,19 @@ public:
     void ShowCellText(const std::string& text);
     // What the cell takes: the cell's own text until the display changes, so a cell that is
     // no number, or is written otherwise, is not rewritten by merely opening its editor.
-    std::string Value() const { return Text() != FShownText ? Text() : FShownCell; }
-
-    void CalcKeyPress(char32_t& Key) override;
+    std::string Value() const override { return Text() != FShownText ? Text() : FShownCell; }
 
 protected:
-    void WndProc(ui::TMessage& Message) override;
-    void KeyDown(ui::WORD& Key, ui::TShiftState Shift) override;
-    void DoExit() override;
-    void Change() override;
+    void EnterPressed() override { CalcResult(); }
+    bool HandlesCharactersAheadOfFilter() const override { return true; }
 
 private:
-    TExtStringGrid* FGrid;
-    std::string FShownCell;
-    std::string FShownText;
+    std::string FShownCell;  // the cell text the editor opened with
+    std::string FShownText;  // the display as it showed that text
 };
 
 // The grid's edCalculatorDropDown editor, made on first use with the grid as owner and parent,
-// hidden and disabled, in the grid's style. Freed with the grid.
+// hidden and disabled, editable, in the grid's style. Freed with the grid.
 TGridCalculatorDropDown* GridCalculatorDropDown(TExtStringGrid& Grid);
-
-// Opens the calculator over the cell (ACol a displayed column) with the cell's edit text and
-// the character that started the edit; with DirectComboDrop the pop-up opens at once.
-void ShowGridCalculator(TExtStringGrid& Grid, int ACol, int ARow, const std::string& Text, gfx::TColor Color,
-                        char32_t StartChar);
-// Closes the calculator, an open pop-up keeping its result, and stores the value in the cell.
-void HideGridCalculator(TExtStringGrid& Grid, int ACol, int ARow);
 
 }  // namespace grid

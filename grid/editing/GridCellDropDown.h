@@ -17,9 +17,10 @@ class TExtStringGrid;
 
 // TBase is one of the drop-down controls. The editor's owner is its grid: keys that end or
 // move the edit store and validate or restore the value and move as the grid does, every
-// text change reaches the grid's OnEditChange, every character its OnKeyPress, and losing the
-// focus stores the value. A descendant says what differs: the value the cell takes, how a
-// stored text comes back into the control, which keys end the edit.
+// text change reaches the grid's OnEditChange, every character its OnKeyPress (once), and
+// losing the focus stores the value. A descendant says what differs: the value the cell takes,
+// how a stored text comes back into the control, which keys end the edit, and whether the
+// control handles characters ahead of its input filter.
 template <typename TBase>
 class TGridCellDropDown : public TBase {
 public:
@@ -56,6 +57,11 @@ protected:
     virtual void EnterPressed() {}
     // The control's own handling of a key that does not end the edit.
     virtual void ParentKeyDown(ui::WORD& Key, ui::TShiftState Shift) { TBase::KeyDown(Key, Shift); }
+    // Whether the control handles typed characters itself ahead of its input filter (keys that
+    // the filter would drop, such as the calculator's operators). The grid's OnKeyPress then sees
+    // each character as it arrives, ahead of that handling, so it also sees the characters the
+    // control consumes; otherwise it sees them as they reach KeyPress, past the filter.
+    virtual bool HandlesCharactersAheadOfFilter() const { return false; }
 
     void Change() override
     {
@@ -65,7 +71,7 @@ protected:
 
     void KeyPress(char32_t& Key) override
     {
-        DropDownEditorKeyPress(*FGrid, *this, Key);
+        if (!HandlesCharactersAheadOfFilter()) DropDownEditorKeyPress(*FGrid, *this, Key);
         TBase::KeyPress(Key);
     }
 
@@ -76,6 +82,7 @@ protected:
 
     void WndProc(ui::TMessage& Message) override
     {
+        if (Message.Msg == ui::WM_CHAR && CharacterConsumedAheadOfFilter(Message)) return;
         // The key asked about, as it came: the control's own handling may clear it.
         const auto key = static_cast<ui::WORD>(Message.WParam);
         TBase::WndProc(Message);
@@ -105,6 +112,20 @@ protected:
     bool FCaretAtClick = false;
 
 private:
+    // A typed character as it arrives, for a control that handles characters ahead of its
+    // filter: the grid's OnKeyPress sees it, and Escape, Enter and Tab, or a character the
+    // handler set to 0, go no further. Returns whether the character was consumed.
+    bool CharacterConsumedAheadOfFilter(ui::TMessage& Message)
+    {
+        if (!HandlesCharactersAheadOfFilter()) return false;
+        auto key = static_cast<char32_t>(Message.WParam);
+        DropDownEditorKeyPress(*FGrid, *this, key);
+        Message.WParam = key;
+        if (key != 0) return false;
+        Message.Result = 1;
+        return true;
+    }
+
     TExtStringGrid* FGrid;
 };
 

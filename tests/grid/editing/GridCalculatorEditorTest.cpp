@@ -121,6 +121,26 @@ TEST_F(CalculatorEditorTest, TheGridSeesEveryCharacterAndARefusedValueStaysInThe
     EXPECT_EQ(Grid->Cells(1, 2), "10.00");
 }
 
+// The grid's handler runs ahead of the calculator's keys and the edit's filter, which would drop
+// the letter, and sees each character once, whether the calculator consumes it or the edit
+// takes it.
+TEST_F(CalculatorEditorTest, TheGridsKeyPressRunsFirstAndOnce)
+{
+    std::u32string seen;
+    Grid->OnKeyPress = [&](rtl::TObject*, char32_t& key) {
+        seen += key;
+        if (key == U'x') key = U'*';
+    };
+    Grid->SetCells(1, 3, "2");
+    OpenCell(1, 3);
+    Type("x34");
+    EXPECT_EQ(seen, U"x34");
+    EXPECT_EQ(Editor().Text(), "34.00");
+    Press(ui::VK_RETURN);
+    EXPECT_EQ(seen, U"x34\r");
+    EXPECT_EQ(Grid->Cells(1, 3), "68.00");
+}
+
 TEST_F(CalculatorEditorTest, ADigitTypedOnTheGridOpensTheEditorWithIt)
 {
     Grid->SetCells(4, 2, "3");
