@@ -3,8 +3,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "grid/dropdown/DropDownForm.h"
+#include "grid/dropdown/ListDropDownColumn.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/rtl/Types.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Keyboard.h"
@@ -59,6 +63,60 @@ void SpreadColGridWidths(TGrid& grid, const TColumns& columns, int available)
             carry -= 1;
         }
         grid.SetColWidths(c, w);
+    }
+}
+
+// The width of a text on one line in the canvas's font.
+inline int SingleLineTextWidth(gfx::TCanvas& canvas, const std::string& text)
+{
+    rtl::TRect box{0, 0, 1000, 500};
+    canvas.DrawText(text, box, gfx::DT_CALCRECT | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
+    return box.Width();
+}
+
+// The width an item's cell takes in a column, in the canvas's font: the item's image and its
+// margin in an image column, then the text on one line and its margin.
+template <typename TColumn, typename TItem>
+int ItemCellWidth(gfx::TCanvas& canvas, const TColumn& col, const TItem& item, int column,
+                  const gfx::TImageList* images)
+{
+    int width = col.ColumnType() == ctImage && item.ImageIndex() >= 0 && images != nullptr ? images->Width() + 4 : 0;
+    const std::string text = item.ColumnText(column);
+    if (!text.empty()) width += SingleLineTextWidth(canvas, text) + 6;
+    return width;
+}
+
+// Gives each row its height from its word-wrapped columns: the tallest wrapped text or item
+// image among them, at least minHeight. itemOf(row) is the row's item, or nullptr for a row
+// that shows the grid's own cells; rows 1 to lastRow are sized. Nothing changes when no column
+// wraps.
+template <typename TGrid, typename TItemOf>
+void SizeWrappedColGridRows(TGrid& grid, gfx::TCanvas& canvas, int lastRow, int minHeight, TItemOf itemOf)
+{
+    const auto& columns = grid.Columns();
+    bool anyWrap = false;
+    for (int c = 0; c < columns.Count(); ++c) anyWrap = anyWrap || columns.Items(c)->Wordwrap();
+    if (!anyWrap) return;
+    gfx::TImageList* images = grid.Images();
+    for (int r = 1; r <= lastRow; ++r) {
+        const auto* item = itemOf(r);
+        int h = minHeight;
+        for (int c = 0; c < columns.Count(); ++c) {
+            const auto& col = *columns.Items(c);
+            if (!col.Wordwrap()) continue;
+            int part = col.ColumnType() == ctImage && item != nullptr && item->ImageIndex() >= 0 && images != nullptr
+                           ? images->Height() + 6
+                           : 0;
+            const std::string text = item != nullptr ? item->ColumnText(c) : grid.Cells(c, r);
+            if (!text.empty()) {
+                canvas.Font().Assign(&col.Font());
+                rtl::TRect box{0, 0, col.Width(), 500};
+                canvas.DrawText(text, box, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
+                part = std::max(part, box.Height() + 6);
+            }
+            h = std::max(h, part);
+        }
+        grid.SetRowHeights(r, h);
     }
 }
 

@@ -248,52 +248,20 @@ void TCustomExtGridDropDown::AutoSizeColumn(int column)
     canvas.Font().Assign(&col.Font());
     gfx::TImageList* images = grid.Images();
     int width = 0;
-    for (int r = 1; r < grid.RowCount() && r - 1 < FItems->Count(); ++r) {
-        const griddropdown::TDropDownItem& item = *FItems->Items(r - 1);
-        int w = col.ColumnType() == ctImage && item.ImageIndex() >= 0 && images != nullptr ? images->Width() + 4 : 0;
-        const std::string text = item.ColumnText(column);
-        if (!text.empty()) {
-            rtl::TRect box{0, 0, 1000, 500};
-            canvas.DrawText(text, box, gfx::DT_CALCRECT | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
-            w += box.Width() + 6;
-        }
-        width = std::max(width, w);
-    }
+    for (int r = 1; r < grid.RowCount() && r - 1 < FItems->Count(); ++r)
+        width = std::max(width, ItemCellWidth(canvas, col, *FItems->Items(r - 1), column, images));
     col.SetWidth(width);
     grid.SetColWidths(column, width);
 }
 
+// Without items every row shows the grid's own cells.
 void TCustomExtGridDropDown::SizeWordWrappedRows()
 {
     griddropdown::TExtColGrid& grid = *FExtColGrid;
     if (grid.Parent() != DropDownForm()) return;
-    bool anyWrap = false;
-    for (int c = 0; c < grid.Columns().Count(); ++c) anyWrap = anyWrap || grid.Columns().Items(c)->Wordwrap();
-    if (!anyWrap) return;
-    gfx::TCanvas& canvas = DropDownForm()->Canvas();
-    gfx::TImageList* images = grid.Images();
-    for (int r = 1; r < grid.RowCount(); ++r) {
-        const griddropdown::TDropDownItem* item =
-            FUseItems && r - 1 < FItems->Count() ? FItems->Items(r - 1) : nullptr;
-        if (FUseItems && item == nullptr) break;
-        int h = MinWrappedRowHeight;
-        for (int c = 0; c < grid.Columns().Count(); ++c) {
-            const griddropdown::TDropDownColumn& col = *grid.Columns().Items(c);
-            if (!col.Wordwrap()) continue;
-            int part = col.ColumnType() == ctImage && item != nullptr && item->ImageIndex() >= 0 && images != nullptr
-                           ? images->Height() + 6
-                           : 0;
-            const std::string text = item != nullptr ? item->ColumnText(c) : grid.Cells(c, r);
-            if (!text.empty()) {
-                canvas.Font().Assign(&col.Font());
-                rtl::TRect box{0, 0, col.Width(), 500};
-                canvas.DrawText(text, box, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
-                part = std::max(part, box.Height() + 6);
-            }
-            h = std::max(h, part);
-        }
-        grid.SetRowHeights(r, h);
-    }
+    const int lastRow = FUseItems ? std::min(grid.RowCount() - 1, FItems->Count()) : grid.RowCount() - 1;
+    SizeWrappedColGridRows(grid, DropDownForm()->Canvas(), lastRow, MinWrappedRowHeight,
+                           [this](int row) { return FUseItems ? FItems->Items(row - 1) : nullptr; });
 }
 
 // --- opening ---

@@ -89,21 +89,11 @@ void TExtMultiColumnDropDown::AutoSizeColumn(int column)
     gfx::TCanvas& canvas = DropDownForm()->Canvas();
     multicolumn::TDropDownColumn& col = *FExtColGrid->Columns().Items(column);
     canvas.Font().Assign(&col.Font());
-    auto measure = [&](const std::string& text) {
-        rtl::TRect r{0, 0, 1000, 500};
-        canvas.DrawText(text, r, gfx::DT_CALCRECT | gfx::DT_SINGLELINE | gfx::DT_NOPREFIX);
-        return r.Width();
-    };
-    int width = col.Header().empty() ? 0 : measure(col.Header()) + 6;
+    int width = col.Header().empty() ? 0 : SingleLineTextWidth(canvas, col.Header()) + 6;
     if (FItems->Count() == 0) return;
     gfx::TImageList* images = FExtColGrid->Images();
-    for (int i = 0; i < FItems->Count(); ++i) {
-        const multicolumn::TDropDownItem& item = *FItems->Items(i);
-        int w = col.ColumnType() == ctImage && item.ImageIndex() >= 0 && images != nullptr ? images->Width() + 4 : 0;
-        const std::string text = item.ColumnText(column);
-        if (!text.empty()) w += measure(text) + 6;
-        width = std::max(width, w);
-    }
+    for (int i = 0; i < FItems->Count(); ++i)
+        width = std::max(width, ItemCellWidth(canvas, col, *FItems->Items(i), column, images));
     col.SetWidth(width);
     FExtColGrid->SetColWidths(column, width);
 }
@@ -112,31 +102,8 @@ void TExtMultiColumnDropDown::SizeWordWrappedRows()
 {
     multicolumn::TExtColGrid& grid = *FExtColGrid;
     if (grid.Parent() != DropDownForm()) return;
-    bool anyWrap = false;
-    for (int c = 0; c < grid.Columns().Count(); ++c) anyWrap = anyWrap || grid.Columns().Items(c)->Wordwrap();
-    if (!anyWrap) return;
-    gfx::TCanvas& canvas = DropDownForm()->Canvas();
-    gfx::TImageList* images = grid.Images();
-    for (int r = 1; r < grid.RowCount() && r - 1 < FItems->Count(); ++r) {
-        const multicolumn::TDropDownItem& item = *FItems->Items(r - 1);
-        int h = MinWrappedRowHeight;
-        for (int c = 0; c < grid.Columns().Count(); ++c) {
-            const multicolumn::TDropDownColumn& col = *grid.Columns().Items(c);
-            if (!col.Wordwrap()) continue;
-            int part = col.ColumnType() == ctImage && item.ImageIndex() >= 0 && images != nullptr
-                           ? images->Height() + 6
-                           : 0;
-            const std::string text = item.ColumnText(c);
-            if (!text.empty()) {
-                canvas.Font().Assign(&col.Font());
-                rtl::TRect box{0, 0, col.Width(), 500};
-                canvas.DrawText(text, box, gfx::DT_CALCRECT | gfx::DT_WORDBREAK | gfx::DT_NOPREFIX);
-                part = std::max(part, box.Height() + 6);
-            }
-            h = std::max(h, part);
-        }
-        grid.SetRowHeights(r, h);
-    }
+    SizeWrappedColGridRows(grid, DropDownForm()->Canvas(), std::min(grid.RowCount() - 1, FItems->Count()),
+                           MinWrappedRowHeight, [this](int row) { return FItems->Items(row - 1); });
 }
 
 void TExtMultiColumnDropDown::DoShowDropDown()
