@@ -4,59 +4,24 @@
 #include <benchmark/benchmark.h>
 
 #include <cctype>
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "bench/support/FilledListDropDown.h"
 #include "bench/support/Floor.h"
 #include "grid/dropdown/DropDownForm.h"
 #include "grid/dropdown/ExtCustomGridDropDown.h"
 #include "platform/backend/HeadlessBackend.h"
-#include "platform/ui/Forms.h"
 #include "platform/ui/Keyboard.h"
 
 namespace {
 
-constexpr int ItemCount = 100000;
+using benchlist::ItemCount;
+using benchlist::Key;
+using benchlist::Name;
+using TFilledDropDown = benchlist::TFilledListDropDown<grid::TExtGridDropDown>;
+
 constexpr int PageRows = 8;
-
-std::string Name(int i)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "crop%06d", i);
-    return text;
-}
-
-std::vector<std::string> ItemTexts(int i)
-{
-    return {Name(i), std::to_string(i % 997), std::to_string(i % 13) + ".5"};
-}
-
-struct TFilledDropDown {
-    std::unique_ptr<ui::TApplication> App;
-    grid::TExtGridDropDown* Drop = nullptr;
-
-    TFilledDropDown()
-    {
-        App = std::make_unique<ui::TApplication>();
-        App->SetBackend(std::make_unique<ui::THeadlessBackend>());
-        auto* form = new ui::TForm(App.get());
-        form->SetBounds(0, 0, 500, 400);
-        Drop = new grid::TExtGridDropDown(form);
-        Drop->SetParent(form);
-        Drop->SetBounds(10, 10, 150, 21);
-        for (const char* header : {"Crop", "Code", "Yield"}) Drop->Columns().Add()->SetHeader(header);
-        for (int i = 0; i < ItemCount; ++i) {
-            grid::griddropdown::TDropDownItem& item = *Drop->Items().Add();
-            for (const std::string& t : ItemTexts(i)) item.Text().Add(t);
-        }
-        Drop->EndUpdate();
-        form->Show();
-        App->ActivateForm(form);
-        Drop->SetFocus();
-    }
-};
 
 // Opening in plain C++: every item's texts copied into a table of rows with the item's index
 // beside them, the row of the selected item found, and one page of rows read for painting.
@@ -89,20 +54,11 @@ void BM_OpenGridDropDown(benchmark::State& state)
     TFilledDropDown d;
     d.Drop->SetItemIndex(ItemCount / 2);
     std::vector<std::vector<std::string>> plain;
-    for (int i = 0; i < ItemCount; ++i) plain.push_back(ItemTexts(i));
+    for (int i = 0; i < ItemCount; ++i) plain.push_back(benchlist::ItemTexts(i));
     benchfloor::TPair pair;
     for (auto _ : state) {
         pair = benchfloor::Interleaved(
-            5,
-            [&] {
-                const double s = benchfloor::Seconds([&] {
-                    d.Drop->ShowDropDown();
-                    d.App->ProcessMessages();
-                });
-                d.Drop->HideDropDown(false);
-                return s;
-            },
-            [&] { return FloorOpen(plain, ItemCount / 2); });
+            5, [&] { return d.OpenSeconds(); }, [&] { return FloorOpen(plain, ItemCount / 2); });
     }
     grid::griddropdown::TExtColGrid& grid = *d.Drop->GetColGrid();
     if (grid.RowCount() != ItemCount + 1 || grid.Cells(0, grid.Row()) != Name(ItemCount / 2))
@@ -111,32 +67,13 @@ void BM_OpenGridDropDown(benchmark::State& state)
 }
 BENCHMARK(BM_OpenGridDropDown)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// One key as a keyboard gives it: down, the character, up.
-void Key(char ch)
-{
-    const int vk = ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch;
-    ui::THeadlessBackend::KeyDown(vk);
-    ui::THeadlessBackend::TypeText(std::string(1, ch));
-    ui::THeadlessBackend::KeyUp(vk);
-}
-
-bool StartsWithUpper(const std::string& t, const std::string& upperEntry)
-{
-    if (t.size() < upperEntry.size()) return false;
-    for (std::size_t k = 0; k < upperEntry.size(); ++k)
-        if (static_cast<char>(std::toupper(static_cast<unsigned char>(t[k]))) != upperEntry[k]) return false;
-    return true;
-}
-
 // A lookup keystroke in plain C++: the first text that starts with the entry, compared without
 // regard to case, and the row that shows that item.
 double FloorLookup(const std::vector<std::string>& texts, const std::vector<int>& itemOfRow,
                    const std::string& upperEntry)
 {
     return benchfloor::Seconds([&] {
-        int found = -1;
-        for (std::size_t i = 0; i < texts.size() && found < 0; ++i)
-            if (StartsWithUpper(texts[i], upperEntry)) found = static_cast<int>(i);
+        const int found = benchlist::FirstStartingWithUpper(texts, upperEntry);
         int row = -1;
         for (std::size_t r = 0; r < itemOfRow.size() && row < 0; ++r)
             if (itemOfRow[r] == found) row = static_cast<int>(r);
@@ -160,13 +97,7 @@ void BM_LookupKeystroke(benchmark::State& state)
     benchfloor::TPair pair;
     for (auto _ : state) {
         pair = benchfloor::Interleaved(
-            5,
-            [&] {
-                for (std::size_t k = 0; k + 1 < typed.size(); ++k) Key(typed[k]);
-                const double s = benchfloor::Seconds([&] { Key(typed.back()); });
-                Key('x');  // nothing starts with the entry then: it empties for the next round
-                return s;
-            },
+            5, [&] { return benchlist::LastKeySeconds(typed); },
             [&] { return FloorLookup(texts, itemOfRow, "CROP09999"); });
     }
     if (d.Drop->ItemIndex() != 99990) state.SkipWithError("the lookup did not find crop099990");
