@@ -16,23 +16,6 @@ namespace grid {
 // Whether `text` begins with `foldedPrefix`, which is already upper-cased unless case counts.
 // ASCII is folded byte by byte so that a lookup over many rows allocates nothing; a text with
 // other characters is folded by the locale's rules.
-bool TCustomExtGridDropDown::StartsWithFolded(const std::string& text, const std::string& foldedPrefix,
-                                              bool caseSensitive)
-{
-    if (foldedPrefix.empty()) return false;
-    if (caseSensitive) return text.compare(0, foldedPrefix.size(), foldedPrefix) == 0;
-    std::size_t i = 0;
-    for (; i < foldedPrefix.size() && i < text.size(); ++i) {
-        auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x80 || static_cast<unsigned char>(foldedPrefix[i]) >= 0x80) break;
-        if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
-        if (c != static_cast<unsigned char>(foldedPrefix[i])) return false;
-    }
-    if (i == foldedPrefix.size()) return true;
-    if (i == text.size()) return false;
-    return rtl::AnsiUpperCase(text).compare(0, foldedPrefix.size(), foldedPrefix) == 0;
-}
-
 TCustomExtGridDropDown::TCustomExtGridDropDown(rtl::TComponent* AOwner)
     : TExtCustomDropDown(AOwner),
       FColumns(std::make_unique<griddropdown::TDropDownColumns>(this)),

@@ -378,8 +378,6 @@ private:
     bool ListKey(ui::WORD key, ui::TShiftState shift);
     void MoveSelection(int index);
     // --- lookup
-    // Whether `text` begins with `foldedPrefix`, which is upper-cased already unless case counts.
-    static bool StartsWithFolded(const std::string& text, const std::string& foldedPrefix, bool caseSensitive);
     void SelectLookupTail(const std::string& text);
     int NarrowDownTo(const std::string& entry);
     void CompleteFromLookupList();

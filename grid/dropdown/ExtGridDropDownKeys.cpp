@@ -4,6 +4,7 @@
 
 #include "grid/dropdown/DropDownRoutines.h"
 #include "grid/dropdown/ExtCustomGridDropDown.h"
+#include "grid/dropdown/ListLookup.h"
 #include "platform/rtl/StrUtils.h"
 #include "platform/rtl/Utf8.h"
 #include "platform/ui/Keyboard.h"
@@ -84,14 +85,7 @@ int TCustomExtGridDropDown::KeyLookup(char32_t key)
         return NarrowDownTo(entry);
     }
     if (key == ui::VK_BACK) {
-        if (SelLength() == 0) {
-            const long long n = static_cast<long long>(rtl::Utf8Length(FLookupEntry));
-            if (n > 0) FLookupEntry = rtl::Utf8Copy(FLookupEntry, 1, n - 1);
-            SetText(FLookupEntry);
-        } else {
-            SetSelText("");
-        }
-        SetSelStart(Length(GetText()));
+        LookupBackspace(*this, FLookupEntry);
         return -1;
     }
     const std::string typed = rtl::Utf8EncodeChar(key);
@@ -330,8 +324,7 @@ void TCustomExtGridDropDown::DropDownControlKeyUp(ui::WORD& key, ui::TShiftState
 void TCustomExtGridDropDown::DropDownControlKeyPress(char32_t& key)
 {
     griddropdown::TExtColGrid* grid = FExtColGrid;
-    const bool editing = grid != nullptr && (grid->Options() & ui::goEditing);
-    if (((key == ui::VK_RETURN || key == ui::VK_ESCAPE) && !AltHeld()) || editing) {
+    if (EndsListLookup(key, grid != nullptr && (grid->Options() & ui::goEditing))) {
         FLookupEntry.clear();
     } else if (grid != nullptr) {
         const int row = KeyLookup(key);

@@ -21,26 +21,6 @@ namespace {
 constexpr int PageStep = 10;
 constexpr std::size_t MaxCompletedLength = 255;
 
-// Whether `text` begins with `foldedPrefix`, which is already upper-cased unless case counts.
-// ASCII is folded byte by byte so a lookup over many items allocates nothing; a text with
-// other characters is folded by the locale's rules.
-bool StartsWithFolded(const std::string& text, const std::string& foldedPrefix, bool caseSensitive)
-{
-    if (foldedPrefix.empty()) return false;
-    if (caseSensitive) return text.compare(0, foldedPrefix.size(), foldedPrefix) == 0;
-    std::size_t i = 0;
-    for (; i < foldedPrefix.size() && i < text.size(); ++i) {
-        auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x80 || static_cast<unsigned char>(foldedPrefix[i]) >= 0x80) break;
-        if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
-        if (c != static_cast<unsigned char>(foldedPrefix[i])) return false;
-    }
-    if (i == foldedPrefix.size()) return true;
-    if (i == text.size()) return false;
-    const std::string folded = rtl::AnsiUpperCase(text);
-    return folded.compare(0, foldedPrefix.size(), foldedPrefix) == 0;
-}
-
 // Whether a released key is one that types: not a modifier, a navigation, function or
 // editing-control key.
 bool TypesText(ui::WORD key)
@@ -180,14 +160,7 @@ int TExtMultiColumnDropDown::FindItemStartingWith(const std::string& foldedEntry
 int TExtMultiColumnDropDown::LookupKey(char32_t key)
 {
     if (key == ui::VK_BACK) {
-        if (SelLength() == 0) {
-            std::size_t n = rtl::Utf8Length(FLookupEntry);
-            if (n > 0) FLookupEntry = rtl::Utf8Copy(FLookupEntry, 1, static_cast<long long>(n) - 1);
-            SetText(FLookupEntry);
-        } else {
-            SetSelText("");
-        }
-        SetSelStart(static_cast<int>(rtl::Utf8Length(GetText())));
+        LookupBackspace(*this, FLookupEntry);
         return -1;
     }
     const std::string typed = rtl::Utf8EncodeChar(key);
@@ -409,9 +382,7 @@ void TExtMultiColumnDropDown::DropDownControlKeyUp(ui::WORD& key, ui::TShiftStat
 
 void TExtMultiColumnDropDown::DropDownControlKeyPress(char32_t& key)
 {
-    const bool altHeld = ui::GetKeyState(ui::VK_MENU) < 0;
-    const bool editing = FExtColGrid != nullptr && (FExtColGrid->Options() & ui::goEditing);
-    if (((key == ui::VK_RETURN || key == ui::VK_ESCAPE) && !altHeld) || editing) {
+    if (EndsListLookup(key, FExtColGrid != nullptr && (FExtColGrid->Options() & ui::goEditing))) {
         FLookupEntry.clear();
         return;
     }
