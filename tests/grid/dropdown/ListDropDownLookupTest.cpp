@@ -4,11 +4,9 @@
 
 #include <string>
 
-#include "grid/dropdown/ExtCustomGridDropDown.h"
-#include "grid/dropdown/ExtMultiColumnDropDown.h"
 #include "grid/dropdown/ListLookup.h"
 #include "platform/backend/HeadlessBackend.h"
-#include "tests/grid/dropdown/ColumnDropDownFixture.h"
+#include "tests/grid/dropdown/ListDropDownKinds.h"
 
 namespace {
 
@@ -38,31 +36,9 @@ TEST(ListLookup, PrefixMatchingFoldsCaseUnlessItCounts)
             << c.text << " / " << c.foldedPrefix << " / " << c.caseSensitive;
 }
 
-struct GridDropDownKind {
-    using Drop = TExtGridDropDown;
-    using Column = griddropdown::TDropDownColumn;
-    using Item = griddropdown::TDropDownItem;
-};
-
-struct MultiColumnDropDownKind {
-    using Drop = TExtMultiColumnDropDown;
-    using Column = multicolumn::TDropDownColumn;
-    using Item = multicolumn::TDropDownItem;
-};
-
 template <class Kind>
-class OpenListLookupTest
-    : public dropdowntest::ColumnDropDownTest<typename Kind::Drop, typename Kind::Column, typename Kind::Item> {
-protected:
-    void Open()
-    {
-        ui::THeadlessBackend::PressKey(ui::VK_F4);
-        ASSERT_TRUE(this->Drop->DroppedDown());
-    }
-};
-
-using ListDropDownKinds = ::testing::Types<GridDropDownKind, MultiColumnDropDownKind>;
-TYPED_TEST_SUITE(OpenListLookupTest, ListDropDownKinds);
+using OpenListLookupTest = dropdowntest::ListDropDownTest<Kind>;
+TYPED_TEST_SUITE(OpenListLookupTest, dropdowntest::ListDropDownKinds);
 
 TYPED_TEST(OpenListLookupTest, BackspaceDeletesTheCompletedTailAndEndsTheEntry)
 {

@@ -6,51 +6,26 @@
 
 #include <string>
 
-#include "grid/dropdown/ExtCustomGridDropDown.h"
-#include "grid/dropdown/ExtMultiColumnDropDown.h"
-#include "platform/backend/HeadlessBackend.h"
-#include "tests/grid/dropdown/ColumnDropDownFixture.h"
+#include "tests/grid/dropdown/ListDropDownKinds.h"
 
 namespace {
 
 using namespace grid;
 
-struct GridDropDownKind {
-    using Drop = TExtGridDropDown;
-    using Column = griddropdown::TDropDownColumn;
-    using Item = griddropdown::TDropDownItem;
-    static ui::TCustomGrid& List(Drop& d) { return *d.GetColGrid(); }
-};
-
-struct MultiColumnDropDownKind {
-    using Drop = TExtMultiColumnDropDown;
-    using Column = multicolumn::TDropDownColumn;
-    using Item = multicolumn::TDropDownItem;
-    static ui::TCustomGrid& List(Drop& d) { return *d.ColGrid(); }
-};
-
 template <class Kind>
-class ListSizingTest
-    : public dropdowntest::ColumnDropDownTest<typename Kind::Drop, typename Kind::Column, typename Kind::Item> {
+class ListSizingTest : public dropdowntest::ListDropDownTest<Kind> {
 protected:
-    ui::TCustomGrid& List() { return Kind::List(*this->Drop); }
     // Opens the list with a seventh item whose crop name is long.
     void OpenWithLongItem()
     {
         this->Drop->BeginUpdate();
         this->AddItem({"Winter wheat sown in the autumn", "Ww"});
         this->Drop->EndUpdate();
-        Open();
-    }
-    void Open()
-    {
-        ui::THeadlessBackend::PressKey(ui::VK_F4);
-        ASSERT_TRUE(this->Drop->DroppedDown());
+        this->Open();
     }
 };
 
-using ListDropDownKinds = ::testing::Types<GridDropDownKind, MultiColumnDropDownKind>;
-TYPED_TEST_SUITE(ListSizingTest, ListDropDownKinds);
+TYPED_TEST_SUITE(ListSizingTest, dropdowntest::ListDropDownKinds);
 
 TYPED_TEST(ListSizingTest, AWrappedColumnSizesEachItemRow)
 {
