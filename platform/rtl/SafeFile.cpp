@@ -55,15 +55,13 @@ std::string TempNameFor(const std::string& target)
 // Where the bytes must end up, and what is there now: a symbolic link is
 // followed to the file it names, so the link stays a link. False when nothing
 // is there yet.
-bool InspectTarget(const std::string& mapped, std::string& target, struct stat& st)
+bool InspectTarget(const std::string& fileName, std::string& target, struct stat& st)
 {
-    target = mapped;
-    if (::lstat(mapped.c_str(), &st) != 0)
-        return false;
-    if (!S_ISLNK(st.st_mode))
-        return true;
+    const bool there = MapPathAndInspect(fileName, target, st);
+    if (!there || !S_ISLNK(st.st_mode))
+        return there;
     char resolved[PATH_MAX];
-    if (::realpath(mapped.c_str(), resolved) == nullptr)
+    if (::realpath(target.c_str(), resolved) == nullptr)
         return false;  // a dangling link: the new file takes its place
     target = resolved;
     return ::stat(target.c_str(), &st) == 0;
@@ -116,7 +114,7 @@ void TSafeFileWriter::Open(const std::string& fileName)
     Discard();
     FFileName = fileName;
     struct stat old;
-    const bool exists = InspectTarget(MapPath(fileName), FTargetPath, old);
+    const bool exists = InspectTarget(fileName, FTargetPath, old);
     if (exists && S_ISDIR(old.st_mode))
         Fail("create", EISDIR);
     if (exists && !S_ISREG(old.st_mode)) {

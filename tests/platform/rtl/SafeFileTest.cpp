@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFiles.h"
@@ -117,6 +119,23 @@ TEST(SafeFile, TheNewFileKeepsThePermissionsAndALinkStaysALink)
     rtl::SaveFileSafely(dir.File("link.csv"), "through the link");
     EXPECT_TRUE(fs::is_symlink(dir.Path() / "link.csv"));
     EXPECT_EQ(ReadFileBytes(dir.File("real/target.csv")), "through the link");
+}
+
+// A name written under another case replaces the file that is there, with no second file
+// beside it; a new name keeps its own case in the folder found.
+TEST(SafeFile, ANameUnderAnotherCaseReplacesTheFileThere)
+{
+    TempDir dir;
+    WriteFileBytes(dir.File("Data/Site.INI"), "old");
+    rtl::SaveFileSafely(dir.File("data/site.ini"), "new");
+    rtl::SaveFileSafely(dir.Path().string() + "\\DATA\\Other.ini", "other");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.Path() / "Data")) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Other.ini", "Site.INI"}));
+    EXPECT_EQ(ReadFileBytes(dir.File("Data/Site.INI")), "new");
+    EXPECT_EQ(ReadFileBytes(dir.File("Data/Other.ini")), "other");
+    EXPECT_FALSE(fs::exists(dir.Path() / "data"));
 }
 
 TEST(SafeFile, AMissingFolderIsReportedNamingTheFile)
