@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -39,6 +40,22 @@ std::string NameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The process id, asked of the system once and again in a child after a fork: a batch
+// names a temporary file for every file it writes.
+pid_t ProcessId()
+{
+    static std::atomic<pid_t> cached{0};
+    static const bool forgottenInChild =
+        ::pthread_atfork(nullptr, nullptr, [] { cached.store(0, std::memory_order_relaxed); }) == 0;
+    (void)forgottenInChild;
+    pid_t pid = cached.load(std::memory_order_relaxed);
+    if (pid == 0) {
+        pid = ::getpid();
+        cached.store(pid, std::memory_order_relaxed);
+    }
+    return pid;
+}
+
 // A name no user file has: hidden, with the process id, a counter and a
 // clock-derived part; the exclusive create retries on the rare clash.
 std::string TempNameFor(const std::string& target)
@@ -47,7 +64,7 @@ std::string TempNameFor(const std::string& target)
     const auto ticks = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
     char suffix[64];
-    std::snprintf(suffix, sizeof suffix, ".%d-%u-%06llx.tmp", static_cast<int>(::getpid()), n,
+    std::snprintf(suffix, sizeof suffix, ".%d-%u-%06llx.tmp", static_cast<int>(ProcessId()), n,
                   (ticks ^ (ticks >> 20)) & 0xFFFFFFull);
     return FolderOf(target) + "." + NameOf(target).substr(0, MaxNameInTemp) + suffix;
 }

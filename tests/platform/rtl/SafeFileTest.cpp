@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -217,6 +219,29 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Unable to write to "}),
     [](const ::testing::TestParamInfo<TWriterCase>& info) { return std::string(info.param.Name); });
+
+// The temporary name carries the id of the process that writes: a child forked after its
+// parent wrote names its own temporary files, so the two never take each other's.
+TEST(SafeFile, ATemporaryNameCarriesTheIdOfTheProcessWriting)
+{
+    TempDir dir;
+    const std::string name = dir.File("site.ini");
+    auto pidIn = [](const std::string& temp) {
+        const std::size_t dot = temp.find(".ini.");
+        return temp.substr(dot + 5, temp.find('-', dot) - dot - 5);
+    };
+    rtl::TSafeFileWriter parent(name);
+    EXPECT_EQ(pidIn(parent.TempName()), std::to_string(::getpid()));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rtl::TSafeFileWriter writer(name);
+        ::_exit(pidIn(writer.TempName()) == std::to_string(::getpid()) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
 
 // A process killed in the middle of a write leaves the old file whole.
 TEST(SafeFile, AProcessKilledMidWriteLeavesTheOldFileWhole)
