@@ -43,7 +43,8 @@ namespace {
 // The headless backend that also reports every error box as it is shown.
 class TDriveBackend : public ui::THeadlessBackend {
 public:
-    explicit TDriveBackend(std::ostream& err) : FErr(err) {}
+    // Nobody looks at the drive's windows: they are painted only when their pixels are read.
+    explicit TDriveBackend(std::ostream& err) : FErr(err) { SetPaintOnDemand(true); }
     void ShowErrorBox(const std::string& title, const std::string& text) override
     {
         ui::THeadlessBackend::ShowErrorBox(title, text);

@@ -5,6 +5,7 @@
 #include "app/Unit3.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/dropdown/ExtDropDownRegistration.h"
+#include "platform/gfx/TextEngine.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/StdCtrlsRegistration.h"
 
@@ -12,6 +13,9 @@ namespace app {
 
 void InitializeUnits()
 {
+    // The fonts' configuration loads in the background while the classes register and the
+    // first form description is read.
+    gfx::text::StartFontSetup();
     ui::RegisterStandardControls();
     grid::RegisterExtGridClasses();
     grid::RegisterDropDownClasses();

@@ -2867,6 +2867,7 @@ private:
     // Limits a computed width or height (a limit <= 0 is absent; equal limits limit nothing).
     static int LimitSize(int Value, int Min, int Max);
     int AutoSizeColWidth(int ACol);
+    int NodeGlyphColumnWidth();
     int AutoSizeRowHeight(int ARow);
     // Real row -> the displayed row, or -1 with the hidden-row record's texts in Items.
     int DisplayedRowOf(int ARow, class TGridItem*& Item);

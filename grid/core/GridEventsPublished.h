@@ -21,6 +21,9 @@ class TPopupMenu;
 
 namespace grid {
 
+// The filter kinds are defined with the filter conditions (grid/core/GridOptionsSort.h).
+enum TFilterType : std::uint8_t;
+
 // Cell painting and footers.
 using TCustomCellSizeEvent =
     std::function<void(TSender, gfx::TCanvas* Canvas, int ACol, int ARow, rtl::TPoint& ASize, bool Printing)>;
@@ -123,7 +126,10 @@ using TFilterCheckClickEvent = std::function<void(TSender, int ACol, int ARow, b
 using TFilterShowEvent = std::function<void(TSender, int ACol, bool& Allow)>;
 using TFilterCloseEvent = std::function<void(TSender, int ACol)>;
 using TFilterProgressEvent = std::function<void(TSender, int Progress)>;
-using TFilterEditDoneEvent = std::function<void(TSender, int ACol, const std::string& Condition)>;
+// Fired when the posted filter-edit message arrives: the filter row's column, condition and the
+// filter type of its item, so the application can filter the way the user chose.
+using TFilterEditDoneEvent =
+    std::function<void(TSender, int ACol, const std::string& Condition, TFilterType FilterType)>;
 using TCreatedControlEvent = std::function<void(TSender, rtl::TObject* AControl)>;
 
 // Clipboard.

@@ -1,5 +1,6 @@
 // String grid sizing to content and to the grid: column widths, row heights and the client size.
 #include <algorithm>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,8 +8,11 @@
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
+#include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsRecords.h"
 #include "grid/core/GridOptionsSort.h"
+#include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 
 namespace grid {
@@ -84,6 +88,10 @@ int TExtStringGrid::AutoSizeColWidth(int ACol)
         CollectColumnFilter(ACol, true, false, values);
         filterGlyph = !values.empty();
     }
+    // A combo cell shows its drop-down button beside the text when the buttons are always shown.
+    const int comboButton = ControlLook().DropDownAlwaysVisible()
+                                ? static_cast<int>(std::lround(ControlLook().DropDownButtonWidth() * FScaleFactor))
+                                : 0;
     int widest = 0;
     for (int r = first; r <= last; ++r) {
         if (IsXMergedCell(ACol, r)) continue;
@@ -94,6 +102,12 @@ int TExtStringGrid::AutoSizeColWidth(int ACol)
             const int graphic = CellGraphicSize(ACol, r).X;
             w += g->CellHAlign() == haFull ? graphic - FXYOffset.X - 2 * GridLineWidth() - 2 : graphic;
         }
+        if (ACol == 0 && IsNode(r)) w += 16;
+        if (comboButton > 0) {
+            TEditorType editor = DefaultEditor();
+            GetCellEditorTypeEx(RealColIndex(ACol), r, editor);
+            if (HasComboBox(ACol, r, editor)) w += comboButton;
+        }
         if (sortGlyph && r == SortSettings().Row()) w += 10;
         if (filterGlyph && r == FilterDropDownRow()) w += 12;
         widest = std::max(widest, w);
@@ -102,10 +116,30 @@ int TExtStringGrid::AutoSizeColWidth(int ACol)
     return margin + widest + 2 * GridLineWidth() + 2;
 }
 
+// The room the node glyphs of column 0 need: the glyph of the node type plus the indent of the
+// deepest node level (rows that are no node count level -1).
+int TExtStringGrid::NodeGlyphColumnWidth()
+{
+    const TCellNode& node = CellNode();
+    int glyph = 4;
+    switch (node.NodeType()) {
+    case cn3D: glyph = 6; break;
+    case cnGlyph: glyph = node.ExpandGlyph().Empty() ? 0 : node.ExpandGlyph().Width() / 2; break;
+    case cnLeaf: glyph = 8; break;
+    case cnFlat:
+    case cnXP: glyph = 4; break;
+    }
+    int deepest = -1;
+    for (int r = 0; r < RowCount(); ++r) deepest = std::max(deepest, GetNodeLevel(r));
+    return glyph + deepest * node.NodeIndent();
+}
+
 void TExtStringGrid::AutoSizeCol(int ACol, int Padding)
 {
     if (ACol < 0 || ACol >= ColCount()) return;
     int width = AutoSizeColWidth(ACol);
+    // Column 0 of a grid with nodes is never sized below the room its node glyphs need.
+    if (ACol == 0 && HasNodes()) width = std::max(width, NodeGlyphColumnWidth());
     if (!(SizeGrowOnly() && ColWidths(ACol) >= width)) {
         if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, width);
         SetColWidths(ACol, LimitSize(width, MinColWidth(), MaxColWidth()));

@@ -196,7 +196,7 @@ bool TExtStringGrid::FilterEditMessage(ui::TMessage& Message)
 {
     static const ui::UINT filterEditUpdate = ui::RegisterWindowMessage("FilterEditUpdate");
     if (Message.Msg != filterEditUpdate) return false;
-    if (OnFilterEditDone) OnFilterEditDone(this, FEditFilterColumn, FEditFilterCondition);
+    if (OnFilterEditDone) OnFilterEditDone(this, FEditFilterColumn, FEditFilterCondition, FEditFilterType);
     return true;
 }
 

@@ -28,6 +28,9 @@ public:
     rtl::TSize ScreenSize() const override { return FScreen; }
     void ShowErrorBox(const std::string& title, const std::string& text) override;
     void SetCursorShape(int cursor) override { FCursor = cursor; }
+    bool PaintsOnDemand() const override { return FPaintOnDemand; }
+    // A run that never shows its windows paints them only when their pixels are read.
+    void SetPaintOnDemand(bool value) { FPaintOnDemand = value; }
 
     // --- what the windows showed ---
     struct TErrorBox {
@@ -63,6 +66,7 @@ private:
     std::vector<TWinControl*> FShown;
     int FPresentCount = 0;
     int FCursor = 0;
+    bool FPaintOnDemand = false;
 };
 
 }  // namespace ui

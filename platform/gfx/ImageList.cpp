@@ -35,12 +35,14 @@ int TImageList::Add(const TBitmap& image, const TBitmap* mask)
         std::vector<std::uint32_t> pixels(static_cast<std::size_t>(FWidth) * FHeight, 0);
         for (int y = 0; y < std::min(FHeight, image.Height()); ++y) {
             const std::uint32_t* row = image.ScanLine(y);
+            // One scan line of the mask a row: each fetch flushes the mask's surface.
+            const std::uint32_t* maskRow = mask && y < mask->Height() ? mask->ScanLine(y) : nullptr;
             for (int x = 0; x < FWidth; ++x) {
                 const int sx = piece * FWidth + x;
                 if (sx >= image.Width()) break;
                 std::uint32_t p = row[sx];
                 if (!blend) p |= 0xFF000000u;
-                if (mask && y < mask->Height() && sx < mask->Width() && PixelToColor(mask->ScanLine(y)[sx]) == clWhite) p = 0;
+                if (maskRow && sx < mask->Width() && PixelToColor(maskRow[sx]) == clWhite) p = 0;
                 pixels[static_cast<std::size_t>(y) * FWidth + x] = p;
             }
         }

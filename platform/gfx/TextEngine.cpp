@@ -126,6 +126,12 @@ std::string LayoutText(const std::string& Text, int& UnderlineIndex)
 
 }  // namespace
 
+void StartFontSetup()
+{
+    std::lock_guard<std::recursive_mutex> guard(EngineLock());
+    Engine();
+}
+
 const TFontFace& FaceFor(const TFont& font)
 {
     if (const void* cached = font.FaceCache()) return *static_cast<const TFontFace*>(cached);

@@ -23,6 +23,10 @@ struct TFontFace {
     int MaxCharWidth = 0;
 };
 
+// Sets the font machinery up now: the system's font configuration then loads in the
+// background while the caller goes on, and is ready, or nearly, when the first text is measured.
+void StartFontSetup();
+
 // The face for a font (cached by name, height, style and pitch).
 const TFontFace& FaceFor(const TFont& font);
 

@@ -78,8 +78,15 @@ const Tables& GetTables()
 std::size_t AsciiRun(const char* p, std::size_t n)
 {
     std::size_t i = 0;
-    // Eight bytes at a time: tables are almost all ASCII.
+    // Thirty-two, then eight bytes at a time: tables are almost all ASCII.
     constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+    while (i + 32 <= n) {
+        std::uint64_t words[4];
+        std::memcpy(words, p + i, 32);
+        if (((words[0] | words[1] | words[2] | words[3]) & kHighBits) != 0)
+            break;
+        i += 32;
+    }
     while (i + 8 <= n) {
         std::uint64_t word;
         std::memcpy(&word, p + i, 8);

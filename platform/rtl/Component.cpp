@@ -90,12 +90,14 @@ void TComponent::RemoveComponent(TComponent* AComponent)
 void TComponent::Insert(TComponent* AComponent)
 {
     FComponents.push_back(AComponent);
+    ++FComponentsChanges;
     AComponent->FOwner = this;
 }
 
 void TComponent::Remove(TComponent* AComponent)
 {
     EraseOne(FComponents, AComponent);
+    ++FComponentsChanges;
     AComponent->FOwner = nullptr;
 }
 
@@ -199,10 +201,16 @@ void TComponent::RemoveNotification(TComponent* AComponent)
 void TComponent::Notification(TComponent* AComponent, TOperation Operation)
 {
     if (Operation == opRemove && AComponent != nullptr) RemoveFreeNotification(AComponent);
-    // Copy: a component told of a removal may delete owned components of its own.
+    if (FComponents.empty()) return;
+    // Copy: a component told of a removal may delete owned components of its own. While the
+    // list is unchanged since the copy every entry is still owned, so the look-up that guards
+    // against a deleted one is needed only after a change (a form's hundreds of controls would
+    // otherwise make each notification quadratic).
     std::vector<TComponent*> owned = FComponents;
+    const unsigned changes = FComponentsChanges;
     for (TComponent* c : owned) {
-        if (std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end())
+        if (FComponentsChanges == changes ||
+            std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end())
             c->Notification(AComponent, Operation);
     }
 }

@@ -86,6 +86,8 @@ private:
     long long FTag = 0;
     TComponentState FComponentState = 0;
     std::vector<TComponent*> FComponents;
+    // Counts insertions into and removals from FComponents.
+    unsigned FComponentsChanges = 0;
     std::vector<TComponent*> FFreeNotifies;
 };
 

@@ -263,6 +263,24 @@ std::string MapPath(const std::string& path)
     return ResolveCase(p);
 }
 
+bool MapPathAndInspect(const std::string& path, std::string& mapped, struct stat& st)
+{
+    const std::string p = NormalizeSeparatorsAndDrive(path);
+    const bool there = !p.empty() && ::lstat(p.c_str(), &st) == 0;
+    if (there && S_ISLNK(st.st_mode)) {
+        // What a link names decides MapPath's answer: take it as MapPath gives it.
+        mapped = MapPath(path);
+        return ::lstat(mapped.c_str(), &st) == 0;
+    }
+    if (there || p.empty()) {
+        mapped = p;
+        return there;
+    }
+    // Nothing under the exact name, so MapPath's own test of it would fail as well.
+    mapped = ResolveCase(p);
+    return mapped != p && ::lstat(mapped.c_str(), &st) == 0;
+}
+
 std::string DisplayPath(const std::string& path) { return MapPath(path); }
 
 void NoteFileCreated(const std::string& mappedPath)

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+struct stat;
+
 namespace rtl {
 
 // The program names its files the Windows way ("\input\storyline\", "e:\data\x.csv").
@@ -17,6 +19,11 @@ namespace rtl {
 //   first match on disk is used; components not found stay as written, so a
 //   file about to be created keeps its given name in the matched folder.
 std::string MapPath(const std::string& path);
+
+// MapPath for a file about to be written, with what is at the mapped path now (`st`, from
+// lstat: a symbolic link is not followed); false when nothing is there. A new file costs one
+// look-up of its name and one of its folder, not MapPath's look-ups and then the caller's.
+bool MapPathAndInspect(const std::string& path, std::string& mapped, struct stat& st);
 
 // The name of a file as messages show it: the path MapPath gives, with this
 // system's separators ("out/input/soil/10km0001.soi", never "out\input\soil").

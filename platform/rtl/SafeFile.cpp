@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -39,6 +40,22 @@ std::string NameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The process id, asked of the system once and again in a child after a fork: a batch
+// names a temporary file for every file it writes.
+pid_t ProcessId()
+{
+    static std::atomic<pid_t> cached{0};
+    static const bool forgottenInChild =
+        ::pthread_atfork(nullptr, nullptr, [] { cached.store(0, std::memory_order_relaxed); }) == 0;
+    (void)forgottenInChild;
+    pid_t pid = cached.load(std::memory_order_relaxed);
+    if (pid == 0) {
+        pid = ::getpid();
+        cached.store(pid, std::memory_order_relaxed);
+    }
+    return pid;
+}
+
 // A name no user file has: hidden, with the process id, a counter and a
 // clock-derived part; the exclusive create retries on the rare clash.
 std::string TempNameFor(const std::string& target)
@@ -47,7 +64,7 @@ std::string TempNameFor(const std::string& target)
     const auto ticks = static_cast<unsigned long long>(
         std::chrono::steady_clock::now().time_since_epoch().count());
     char suffix[64];
-    std::snprintf(suffix, sizeof suffix, ".%d-%u-%06llx.tmp", static_cast<int>(::getpid()), n,
+    std::snprintf(suffix, sizeof suffix, ".%d-%u-%06llx.tmp", static_cast<int>(ProcessId()), n,
                   (ticks ^ (ticks >> 20)) & 0xFFFFFFull);
     return FolderOf(target) + "." + NameOf(target).substr(0, MaxNameInTemp) + suffix;
 }
@@ -55,15 +72,13 @@ std::string TempNameFor(const std::string& target)
 // Where the bytes must end up, and what is there now: a symbolic link is
 // followed to the file it names, so the link stays a link. False when nothing
 // is there yet.
-bool InspectTarget(const std::string& mapped, std::string& target, struct stat& st)
+bool InspectTarget(const std::string& fileName, std::string& target, struct stat& st)
 {
-    target = mapped;
-    if (::lstat(mapped.c_str(), &st) != 0)
-        return false;
-    if (!S_ISLNK(st.st_mode))
-        return true;
+    const bool there = MapPathAndInspect(fileName, target, st);
+    if (!there || !S_ISLNK(st.st_mode))
+        return there;
     char resolved[PATH_MAX];
-    if (::realpath(mapped.c_str(), resolved) == nullptr)
+    if (::realpath(target.c_str(), resolved) == nullptr)
         return false;  // a dangling link: the new file takes its place
     target = resolved;
     return ::stat(target.c_str(), &st) == 0;
@@ -116,7 +131,7 @@ void TSafeFileWriter::Open(const std::string& fileName)
     Discard();
     FFileName = fileName;
     struct stat old;
-    const bool exists = InspectTarget(MapPath(fileName), FTargetPath, old);
+    const bool exists = InspectTarget(fileName, FTargetPath, old);
     if (exists && S_ISDIR(old.st_mode))
         Fail("create", EISDIR);
     if (exists && !S_ISREG(old.st_mode)) {

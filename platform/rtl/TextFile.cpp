@@ -308,6 +308,9 @@ void TTextFile::Write(std::string_view text)
 {
     Impl& f = *FImpl;
     f.Require(TMode::Output, "write");
+    // The code page never takes more bytes than UTF-8: room for the whole text at once
+    // spares a large write its growing copies.
+    f.out.reserve(f.out.size() + text.size());
     AppendUtf8AsWin1250(f.out, text.data(), text.size());
     if (f.out.size() >= kWriteFlushSize)
         f.WriteFullBuffer();

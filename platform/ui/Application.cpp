@@ -118,6 +118,8 @@ void TApplication::DispatchPosted(const TMsg& msg)
 
 bool TApplication::PaintPendingWindows()
 {
+    // Windows nobody looks at are painted when their pixels are read (TWinControl::WindowPixel).
+    if (FBackend && FBackend->PaintsOnDemand()) return false;
     bool painted = false;
     for (TWinControl* win : TWinControl::TopLevelWindows()) {
         if (!win->HasPendingPaint()) continue;

@@ -25,6 +25,9 @@ public:
     virtual void WindowChanged(TWinControl* window) = 0;
     // The window's image changed inside `rect` (window coordinates).
     virtual void Present(TWinControl* window, const rtl::TRect& rect) = 0;
+    // True when nobody looks at the windows: their images are painted only when their
+    // pixels are read, not at each turn of the message loop.
+    virtual bool PaintsOnDemand() const { return false; }
 
     // Turns pending platform events into input; true when any was handled.
     virtual bool PumpEvents() = 0;

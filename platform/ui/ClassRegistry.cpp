@@ -45,6 +45,8 @@ TClassRegistry& TClassRegistry::Instance()
 
 TClassInfo& TClassRegistry::Entry(const std::string& name)
 {
+    // A class registered (again) may be the parent looked up before, or name another one.
+    FParents.clear();
     return FClasses[Upper(name)];
 }
 
@@ -54,11 +56,19 @@ const TClassInfo* TClassRegistry::Find(const std::string& name) const
     return it == FClasses.end() ? nullptr : &it->second;
 }
 
+const TClassInfo* TClassRegistry::Parent(const TClassInfo* info) const
+{
+    if (info->ParentName.empty()) return nullptr;
+    auto it = FParents.find(info);
+    if (it == FParents.end()) it = FParents.emplace(info, Find(info->ParentName)).first;
+    return it->second;
+}
+
 int TClassRegistry::Depth(const TClassInfo* info) const
 {
     int depth = 0;
     while (info != nullptr && !info->ParentName.empty() && depth < 64) {
-        info = Find(info->ParentName);
+        info = Parent(info);
         ++depth;
     }
     return depth;
@@ -91,7 +101,7 @@ const TPropertyInfo* TClassRegistry::FindProperty(const TClassInfo* info, const 
     while (info != nullptr && guard++ < 64) {
         auto it = info->Props.find(key);
         if (it != info->Props.end()) return &it->second;
-        info = info->ParentName.empty() ? nullptr : Find(info->ParentName);
+        info = Parent(info);
     }
     return nullptr;
 }
@@ -102,7 +112,7 @@ std::vector<std::string> TClassRegistry::PropertyNames(const TClassInfo* info) c
     int guard = 0;
     while (info != nullptr && guard++ < 64) {
         for (const auto& [key, prop] : info->Props) names.push_back(key);
-        info = info->ParentName.empty() ? nullptr : Find(info->ParentName);
+        info = Parent(info);
     }
     return names;
 }

@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -89,7 +90,11 @@ public:
 private:
     TClassInfo& Entry(const std::string& name);
     int Depth(const TClassInfo* info) const;
+    // The entry of the class `info` derives from, or nullptr.
+    const TClassInfo* Parent(const TClassInfo* info) const;
     std::map<std::string, TClassInfo> FClasses;  // key: upper-cased class name
+    // Parents already looked up: a property search walks the chain for every property read.
+    mutable std::unordered_map<const TClassInfo*, const TClassInfo*> FParents;
 };
 
 // --- conversions between property values and C++ values ---

@@ -385,7 +385,8 @@ public:
     bool IsTopLevel() const { return FParent == nullptr; }
     // The window's image (top-level windows that are showing); nullptr otherwise.
     _cairo_surface* Surface() const { return FSurface; }
-    // Colour of a pixel of the window image (window coordinates); clNone outside it.
+    // Colour of a pixel of the window image (window coordinates); clNone outside it. When the
+    // backend paints on demand, what is pending is painted first.
     gfx::TColor WindowPixel(int x, int y) const;
     // Pending update region of a top-level window (window coordinates).
     const gfx::TRegion& UpdateRegion() const { return FUpdateRegion; }

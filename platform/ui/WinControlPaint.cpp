@@ -75,6 +75,17 @@ void TControlCanvas::EndPaint()
 
 // --- TWinControl painting ---
 
+namespace {
+
+// Painting waits until a window's pixels are read (nobody looks at the windows).
+bool PaintOnDemand()
+{
+    TApplication* app = Application();
+    return app != nullptr && app->HasBackend() && app->Backend().PaintsOnDemand();
+}
+
+}  // namespace
+
 rtl::TRect TWinControl::VisibleClientRectInWindow() const
 {
     rtl::TPoint o = ClientOriginInWindow();
@@ -121,6 +132,7 @@ void TWinControl::InvalidateWindowRect(const rtl::TRect& rect)
 
 void TWinControl::Update()
 {
+    if (PaintOnDemand()) return;
     if (TWinControl* top = TopLevelWindow()) top->PaintPending();
 }
 
@@ -360,6 +372,8 @@ gfx::TColor TWinControl::WindowPixel(int x, int y) const
     if (FSurface == nullptr || x < 0 || y < 0 || x >= cairo_image_surface_get_width(FSurface) ||
         y >= cairo_image_surface_get_height(FSurface))
         return gfx::clNone;
+    // The image is a cache of what the controls paint: filling it in changes nothing else.
+    if (PaintOnDemand() && HasPendingPaint()) const_cast<TWinControl*>(this)->PaintPending();
     cairo_surface_flush(FSurface);
     const unsigned char* data = cairo_image_surface_get_data(FSurface);
     int stride = cairo_image_surface_get_stride(FSurface);

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "grid/core/ExtGrid.h"
+#include "grid/core/GridOptionsCells.h"
+#include "grid/core/GridOptionsLook.h"
 #include "grid/core/GridOptionsRecords.h"
 #include "grid/core/GridOptionsSort.h"
 #include "platform/ui/FormReader.h"
@@ -191,6 +193,44 @@ TEST_F(AutoNumberSizeSwapTest, AutoSizeMakesRoomForCellGraphicsAndTheSortGlyph)
     ASSERT_GT(Grid->CellGraphicSize(2, 1).X, 0);
     Grid->AutoSizeCol(2);
     EXPECT_GE(Grid->ColWidths(2), text + 10) << "the box stands beside the text";
+}
+
+// Column 0 makes room for the node glyph of each node row and never falls below the room the
+// deepest node level needs; combo cells keep room for their always-visible drop-down button.
+TEST_F(AutoNumberSizeSwapTest, AutoSizeMakesRoomForNodeGlyphsAndDropDownButtons)
+{
+    Grid->SetColCount(2);
+    Grid->SetRowCount(6);
+    for (int r = 0; r < 6; ++r) {
+        Grid->SetCells(0, r, "ab");
+        Grid->SetCells(1, r, "ab");
+    }
+    Grid->AutoSizeCol(0);
+    const int plain = Grid->ColWidths(0);
+
+    Grid->AddNode(1, 4);
+    Grid->AutoSizeCol(0);
+    const int withNode = Grid->ColWidths(0);
+    EXPECT_GE(withNode, plain + 16) << "the node row's text stands after its glyph";
+
+    Grid->AddNode(2, 2);
+    const int deepest = Grid->GetNodeLevel(2);
+    ASSERT_EQ(deepest, Grid->GetNodeLevel(1) + 1) << "a node inside a node lies one level deeper";
+    Grid->CellNode().SetNodeIndent(300);
+    Grid->AutoSizeCol(0);
+    EXPECT_EQ(Grid->ColWidths(0), 4 + deepest * 300) << "the glyph plus the deepest level's indent";
+    Grid->CellNode().SetNodeType(grid::cn3D);
+    Grid->AutoSizeCol(0);
+    EXPECT_EQ(Grid->ColWidths(0), 6 + deepest * 300);
+    Grid->AutoSizeCol(1);
+    EXPECT_EQ(Grid->ColWidths(1), plain) << "only column 0 holds the glyphs";
+
+    Grid->SetDefaultEditor(grid::edComboList);
+    Grid->AutoSizeCol(1);
+    EXPECT_EQ(Grid->ColWidths(1), plain) << "buttons shown only while editing take no room";
+    Grid->ControlLook().SetDropDownAlwaysVisible(true);
+    Grid->AutoSizeCol(1);
+    EXPECT_EQ(Grid->ColWidths(1), plain + Grid->ControlLook().DropDownButtonWidth());
 }
 
 // Columns take their widest cell, rows their tallest; a block merged across columns leaves

@@ -343,8 +343,10 @@ TEST_F(ExtGridFilterEditRow, AHandlerThatTakesOverGetsTheDeferredDoneEvent)
     App->ProcessMessages();
     TakeOver = true;
     std::vector<std::string> doneCalls;
-    Grid->OnFilterEditDone = [&](TSender, int ACol, const std::string& Condition) {
+    std::vector<TFilterType> doneTypes;
+    Grid->OnFilterEditDone = [&](TSender, int ACol, const std::string& Condition, TFilterType FilterType) {
         doneCalls.push_back(std::to_string(ACol) + ":" + Condition);
+        doneTypes.push_back(FilterType);
     };
     Grid->SetCells(1, 1, "gr");
     Grid->ApplyEditRowFilter(1, ftNone);
@@ -353,6 +355,13 @@ TEST_F(ExtGridFilterEditRow, AHandlerThatTakesOverGetsTheDeferredDoneEvent)
     EXPECT_TRUE(doneCalls.empty());
     App->ProcessMessages();
     EXPECT_EQ(doneCalls, (std::vector<std::string>{"1:gr"}));
+    // The item's type goes with it, so the application filters the way the user chose.
+    EXPECT_EQ(doneTypes, (std::vector<TFilterType>{ftContains}));
     // ftNone keeps the new item's type (contains).
     EXPECT_EQ(Grid->Filter().Items(0).Condition(), "*gr*");
+    Grid->SetCells(1, 1, "rry");
+    Grid->ApplyEditRowFilter(1, ftEndsWith);
+    App->ProcessMessages();
+    EXPECT_EQ(doneCalls.back(), "1:rry");
+    EXPECT_EQ(doneTypes.back(), ftEndsWith);
 }

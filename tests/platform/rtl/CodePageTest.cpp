@@ -31,6 +31,17 @@ TEST(CodePage, EveryByteSurvivesARoundTrip)
     EXPECT_EQ(Win1250ToUnicode(0x81), U'\u0081');  // an unassigned byte keeps its number
 }
 
+// Long ASCII stretches are scanned many bytes at a time: a letter outside ASCII converts
+// wherever it falls in such a stretch, in both directions.
+TEST(CodePage, ALetterAnywhereInALongAsciiLineConverts)
+{
+    for (std::size_t at = 0; at <= 100; ++at) {
+        const std::string before(at, 'a'), after(100 - at, 'z');
+        EXPECT_EQ(Utf8ToWin1250(before + "ő" + after), before + "\xF5" + after) << at;
+        EXPECT_EQ(Win1250ToUtf8(before + "\xF5" + after), before + "ő" + after) << at;
+    }
+}
+
 TEST(CodePage, EncodingsWriteAndDetectTheirByteOrderMarks)
 {
     const std::string text = "Ő°\r\nx";

@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFiles.h"
@@ -119,6 +123,23 @@ TEST(SafeFile, TheNewFileKeepsThePermissionsAndALinkStaysALink)
     EXPECT_EQ(ReadFileBytes(dir.File("real/target.csv")), "through the link");
 }
 
+// A name written under another case replaces the file that is there, with no second file
+// beside it; a new name keeps its own case in the folder found.
+TEST(SafeFile, ANameUnderAnotherCaseReplacesTheFileThere)
+{
+    TempDir dir;
+    WriteFileBytes(dir.File("Data/Site.INI"), "old");
+    rtl::SaveFileSafely(dir.File("data/site.ini"), "new");
+    rtl::SaveFileSafely(dir.Path().string() + "\\DATA\\Other.ini", "other");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.Path() / "Data")) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"Other.ini", "Site.INI"}));
+    EXPECT_EQ(ReadFileBytes(dir.File("Data/Site.INI")), "new");
+    EXPECT_EQ(ReadFileBytes(dir.File("Data/Other.ini")), "other");
+    EXPECT_FALSE(fs::exists(dir.Path() / "data"));
+}
+
 TEST(SafeFile, AMissingFolderIsReportedNamingTheFile)
 {
     TempDir dir;
@@ -198,6 +219,29 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "Unable to write to "}),
     [](const ::testing::TestParamInfo<TWriterCase>& info) { return std::string(info.param.Name); });
+
+// The temporary name carries the id of the process that writes: a child forked after its
+// parent wrote names its own temporary files, so the two never take each other's.
+TEST(SafeFile, ATemporaryNameCarriesTheIdOfTheProcessWriting)
+{
+    TempDir dir;
+    const std::string name = dir.File("site.ini");
+    auto pidIn = [](const std::string& temp) {
+        const std::size_t dot = temp.find(".ini.");
+        return temp.substr(dot + 5, temp.find('-', dot) - dot - 5);
+    };
+    rtl::TSafeFileWriter parent(name);
+    EXPECT_EQ(pidIn(parent.TempName()), std::to_string(::getpid()));
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        rtl::TSafeFileWriter writer(name);
+        ::_exit(pidIn(writer.TempName()) == std::to_string(::getpid()) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+}
 
 // A process killed in the middle of a write leaves the old file whole.
 TEST(SafeFile, AProcessKilledMidWriteLeavesTheOldFileWhole)

@@ -1,6 +1,7 @@
 // Component ownership, names, state flags and free notifications.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "platform/rtl/Component.h"
@@ -118,6 +119,41 @@ TEST(ComponentTest, WatcherDestroyedFirstIsForgotten)
     }
     delete watched;  // must not call the watcher that is gone
     SUCCEED();
+}
+
+// Told of a removal, a component may delete a sibling: the owner tells every other owned
+// component once and skips the one that is gone.
+TEST(ComponentTest, OwnerTellsItsComponentsOfARemovalAndSkipsOneDeletedMeanwhile)
+{
+    struct TDeleter : TProbe {
+        using TProbe::TProbe;
+        void Notification(rtl::TComponent* c, rtl::TOperation op) override
+        {
+            TProbe::Notification(c, op);
+            if (op == rtl::opRemove) delete std::exchange(Victim, nullptr);
+        }
+        rtl::TComponent* Victim = nullptr;
+    };
+    std::vector<std::string> log;
+    TProbe owner(nullptr, &log);
+    owner.SetName("Owner");
+    auto* a = new TDeleter(&owner, &log);
+    a->SetName("A");
+    auto* b = new TProbe(&owner, &log);
+    b->SetName("B");
+    auto* c = new TProbe(&owner, &log);
+    c->SetName("C");
+    a->Victim = c;
+    TProbe gone(nullptr);
+    gone.SetName("Gone");
+    owner.Notification(&gone, rtl::opRemove);
+    EXPECT_EQ(log, (std::vector<std::string>{"A told Gone goes", "destroy C", "A told C goes", "B told C goes",
+                                             "Owner told C goes", "B told Gone goes", "Owner told Gone goes"}));
+    EXPECT_EQ(owner.ComponentCount(), 2);
+    // Nothing deleted this time: every owned component is told.
+    log.clear();
+    owner.Notification(&gone, rtl::opRemove);
+    EXPECT_EQ(log, (std::vector<std::string>{"A told Gone goes", "B told Gone goes", "Owner told Gone goes"}));
 }
 
 TEST(ComponentTest, StateFlagsFollowLoadingAndDestroying)

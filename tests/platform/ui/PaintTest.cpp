@@ -310,6 +310,33 @@ TEST_F(PaintTest, BorderAndScrollBarTakeTheirPlaceOutsideTheClientArea)
     EXPECT_EQ(box->ClientWidth(), 96);
 }
 
+// With a backend that paints on demand (nobody looks at the windows) neither the message loop
+// nor Update paints; reading a pixel paints what is pending, as an eager paint would have.
+TEST_F(PaintTest, OnDemandWindowsPaintWhenTheirPixelsAreRead)
+{
+    Backend->SetPaintOnDemand(true);
+    auto* swatch = new TSwatch(Form);
+    swatch->SetParent(Form);
+    swatch->SetBounds(20, 20, 40, 30);
+    swatch->SetColor(gfx::clBlue);
+    App->ProcessMessages();
+    swatch->Repaint();
+    Form->Repaint();
+    EXPECT_EQ(swatch->Paints, 0);
+    EXPECT_TRUE(Form->HasPendingPaint());
+    EXPECT_EQ(Form->WindowPixel(20, 20), gfx::clBlue);
+    EXPECT_EQ(Form->WindowPixel(19, 19), gfx::clWhite);
+    EXPECT_EQ(swatch->Paints, 1);
+    EXPECT_FALSE(Form->HasPendingPaint());
+    // Moved, it leaves the form's colour where it was once the pixels are read again.
+    swatch->SetLeft(100);
+    App->ProcessMessages();
+    EXPECT_EQ(swatch->Paints, 1);
+    EXPECT_EQ(Form->WindowPixel(30, 30), gfx::clWhite);
+    EXPECT_EQ(Form->WindowPixel(100, 20), gfx::clBlue);
+    EXPECT_EQ(swatch->Paints, 2);
+}
+
 }  // namespace
 
 namespace {
