@@ -136,6 +136,14 @@ void TExtCustomDropDown::Resize()
     AdjustHeight();
 }
 
+// The text rectangle is set again on entering: the button or the border may have changed
+// while the edit was not laid out.
+void TExtCustomDropDown::DoEnter()
+{
+    ui::TMaskEdit::DoEnter();
+    SetEditRect();
+}
+
 void TExtCustomDropDown::FontChanged()
 {
     ui::TMaskEdit::FontChanged();
@@ -501,6 +509,10 @@ void TExtCustomDropDown::WndProc(TMessage& Message)
         break;
     case ui::CM_VISIBLECHANGED:
         if (FLabel != nullptr) FLabel->SetVisible(Message.WParam != 0);
+        break;
+    case ui::CM_BORDERCHANGED:
+        // The button and the text rectangle sit inside the border.
+        AdjustHeight();
         break;
     case ui::CM_ENABLEDCHANGED:
         if (FLabel != nullptr && !FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());

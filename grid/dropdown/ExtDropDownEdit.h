@@ -287,6 +287,7 @@ protected:
     void Notification(rtl::TComponent* AComponent, rtl::TOperation Operation) override;
     void Change() override;
     void Resize() override;
+    void DoEnter() override;
     void Paint() override;
     void PaintNonClient(gfx::TCanvas& canvas) override;
     virtual void DrawEmptyText();

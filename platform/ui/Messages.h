@@ -143,6 +143,8 @@ constexpr UINT CM_SHOWINGCHANGED = CM_BASE + 34;
 constexpr UINT CM_ENTER = CM_BASE + 35;
 constexpr UINT CM_EXIT = CM_BASE + 36;
 constexpr UINT CM_CANCELMODE = CM_BASE + 4;
+// Sent to a control whose border thickness changed, so it can lay out its inside again.
+constexpr UINT CM_BORDERCHANGED = CM_BASE + 55;
 
 // Scroll-bar request codes (LOWORD of WM_HSCROLL / WM_VSCROLL's wParam).
 constexpr int SB_LINEUP = 0;

@@ -252,6 +252,7 @@ void TWinControl::SetBorderThickness(int value)
     if (FBorderThickness == value) return;
     FBorderThickness = value;
     Realign();
+    Perform(CM_BORDERCHANGED, 0, 0);
     Invalidate();
 }
 

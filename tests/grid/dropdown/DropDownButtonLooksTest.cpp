@@ -14,6 +14,7 @@
 #include "platform/gfx/ThemedParts.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/Forms.h"
+#include "platform/ui/StdCtrlsEdit.h"
 #include "tests/grid/dropdown/HeadlessFormFixture.h"
 
 namespace {
@@ -167,15 +168,33 @@ TEST_F(DropDownButtonLooksTest, TheButtonAndTextRectangleFollowTheBorderAndTheEd
         {"border, flat", 2, true, rtl::Rect(131, 2, 147, 20), rtl::Rect(1, 1, 127, 18)},
         {"no border", 0, false, rtl::Rect(134, 1, 150, 20), rtl::Rect(2, 3, 131, 22)},
     };
+    Edit->SetBounds(10, 10, 150, 21);
     for (const Case& c : cases) {
+        // A change of the look or of the border lays the edit out again.
         Edit->SetFlat(c.flat);
         Edit->SetBorderThickness(c.border);
-        // Every resize lays the edit out again.
+        EXPECT_EQ(Button->BoundsRect(), c.button) << c.name;
+        EXPECT_EQ(Edit->EditRect(), c.editRect) << c.name;
+        // So does every resize.
         Edit->SetBounds(10, 10, 150, 30);
         Edit->SetBounds(10, 10, 150, 21);
         EXPECT_EQ(Button->BoundsRect(), c.button) << c.name;
         EXPECT_EQ(Edit->EditRect(), c.editRect) << c.name;
     }
+
+    // Entering the edit sets its text rectangle again, here after the button was widened
+    // behind the edit's back while another control had the focus.
+    auto* other = new ui::TEdit(Form);
+    other->SetParent(Form);
+    other->SetBounds(10, 100, 80, 21);
+    other->SetFocus();
+    ASSERT_FALSE(Edit->Focused());
+    Button->SetWidth(30);
+    ASSERT_EQ(Edit->EditRect().Right, 131);
+    THeadlessBackend::MouseDown(Edit, 20, 10);
+    THeadlessBackend::MouseUp(Edit, 20, 10);
+    ASSERT_TRUE(Edit->Focused());
+    EXPECT_EQ(Edit->EditRect().Right, Edit->ClientWidth() - 30 - 3);
 
     Edit->SetBorderThickness(2);
     Edit->SetFlat(false);
