@@ -1348,7 +1348,7 @@ private:
     void ApplyRowOrder(const std::vector<int>& Order, int Left, int SortColumn);
     void PermuteRowsInBulk(const std::vector<int>& Order, int Left);
     void PermuteColumnsOneByOne(const std::vector<int>& Order, int Left, int cols);
-    void PermuteRowState(const std::vector<int>& Order, int Left, const std::vector<std::size_t>& inverse);
+    void PermuteRowState(const std::vector<int>& Order, int Left);
     void SortRange(int Col, int Left, int Right, bool Indexed);
     void SortOrder(std::vector<int>& Order, int Col, int Left, int Right, bool Indexed);
     // The order of a one-column sort whose every comparison takes the same style, from keys

@@ -223,18 +223,17 @@ void PermuteEntries(const std::vector<int>& order, int left, int count, Get get,
 void TExtStringGrid::PermuteRowsInBulk(const std::vector<int>& Order, int Left)
 {
     const std::size_t n = Order.size();
-    std::vector<std::size_t> inverse(n);  // index in Order of the row now at Left + k
+    // A cycle of length m of the permutation takes m - 1 exchanges.
     int exchanges = 0;
     {
-        std::vector<char> seen(n, 0);
+        std::vector<bool> seen(n, false);
         for (std::size_t k = 0; k < n; ++k) {
-            inverse[static_cast<std::size_t>(Order[k] - Left)] = k;
             if (seen[k]) continue;
             for (std::size_t j = k; !seen[j]; j = static_cast<std::size_t>(Order[j] - Left)) {
-                seen[j] = 1;
+                seen[j] = true;
                 ++exchanges;
             }
-            --exchanges;  // a cycle of length m takes m - 1 exchanges
+            --exchanges;
         }
     }
     if (exchanges == 0) return;
@@ -255,7 +254,7 @@ void TExtStringGrid::PermuteRowsInBulk(const std::vector<int>& Order, int Left)
     } else {
         PermuteColumnsOneByOne(Order, Left, cols);
     }
-    PermuteRowState(Order, Left, inverse);
+    PermuteRowState(Order, Left);
 }
 
 // Each column is read and written in row order (the cells of neighbouring rows lie
@@ -285,7 +284,7 @@ void TExtStringGrid::PermuteColumnsOneByOne(const std::vector<int>& Order, int L
 }
 
 // Row heights, the cross-reference, the row flags and the focused row follow the rows.
-void TExtStringGrid::PermuteRowState(const std::vector<int>& Order, int Left, const std::vector<std::size_t>& inverse)
+void TExtStringGrid::PermuteRowState(const std::vector<int>& Order, int Left)
 {
     const std::size_t n = Order.size();
     std::vector<int> heights(n);
@@ -314,7 +313,7 @@ void TExtStringGrid::PermuteRowState(const std::vector<int>& Order, int Left, co
     }
     if (ShowModified().Enabled()) permuteList(*FModifiedRows);
     if (FSortRow >= Left && FSortRow < Left + static_cast<int>(n))
-        FSortRow = Left + static_cast<int>(inverse[static_cast<std::size_t>(FSortRow - Left)]);
+        FSortRow = Left + static_cast<int>(std::find(Order.begin(), Order.end(), FSortRow) - Order.begin());
 }
 
 // The sort column of a single-column exchange: SortSettings.Column, or the first sort key's
