@@ -1370,6 +1370,7 @@ private:
     // while reading a cell twice gives the same answer (no display-text hooks, no overrides).
     struct TSortKeyCache;
     class TSortKeyCacheScope;
+    struct TSortTieColumns;
     bool SortKeyCacheAllowed() const;
     bool CompareCachedRows(TSortKeyCache& Cache, int ARow1, int Direction, int ARow2, TSortStyle Style,
                            const std::string& Prefix, const std::string& Suffix, int& Result);

@@ -349,8 +349,9 @@ int TExtStringGrid::CompareRows(int ACol, int ARow1, int Direction, int ARow2)
     std::string suffix;
     GetColFormat(ACol, style, prefix, suffix);
     int res = 0;
-    if (FSortCache != nullptr && FSortCache->Covers(ACol, ARow1, ARow2) &&
-        CompareCachedRows(*FSortCache, ARow1, Direction, ARow2, style, prefix, suffix, res))
+    TSortKeyCache* cache = FSortCache != nullptr ? FSortCache->ForColumn(*this, ACol) : nullptr;
+    if (cache != nullptr && cache->Covers(ACol, ARow1, ARow2) &&
+        CompareCachedRows(*cache, ARow1, Direction, ARow2, style, prefix, suffix, res))
         return res;
     return CompareRowTexts(ACol, ARow1, Direction, ARow2, style, prefix, suffix,
                            SortCellText(ACol, ARow1, ss.SortOnVirtualCells()),
@@ -447,12 +448,18 @@ bool DisplayShowsStoredText(TExtStringGrid& grid, int col)
 }  // namespace
 
 TExtStringGrid::TSortKeyCacheScope::TSortKeyCacheScope(TExtStringGrid& grid, int col, int left, int right)
-    : FGrid(grid), FPrevious(grid.FSortCache)
+    : FGrid(grid), FCache(TSortKeyCache::Read(grid, col, left, right)), FPrevious(grid.FSortCache)
+{
+    if (FCache != nullptr) grid.FSortCache = FCache.get();
+}
+
+std::unique_ptr<TExtStringGrid::TSortKeyCache> TExtStringGrid::TSortKeyCache::Read(TExtStringGrid& grid, int col,
+                                                                                    int left, int right)
 {
     // Small ranges are compared straight from the cells.
-    if (col < 0 || right - left < 32 || !grid.SortKeyCacheAllowed()) return;
-    FCache = std::make_unique<TSortKeyCache>();
-    TSortKeyCache& c = *FCache;
+    if (col < 0 || right - left < 32 || !grid.SortKeyCacheAllowed()) return nullptr;
+    auto cache = std::make_unique<TSortKeyCache>();
+    TSortKeyCache& c = *cache;
     c.Col = col;
     c.Left = left;
     c.Right = right;
@@ -491,7 +498,36 @@ TExtStringGrid::TSortKeyCacheScope::TSortKeyCacheScope(TExtStringGrid& grid, int
         }
     }
     c.AnyCheckBox = std::find(c.CheckBoxes.begin(), c.CheckBoxes.end(), 1) != c.CheckBoxes.end();
-    grid.FSortCache = FCache.get();
+    return cache;
+}
+
+// A column other than the sort column is read into a cache of its own once the comparisons
+// have asked for it about once per sixteen rows (ties going on to the next columns, further
+// sort keys): from then on reading it once costs less than reading its cells per comparison.
+TExtStringGrid::TSortKeyCache* TExtStringGrid::TSortKeyCache::Cached(int col)
+{
+    if (col == Col) return this;
+    if (col < 0 || static_cast<std::size_t>(col) >= FOthers.size()) return nullptr;
+    return FOthers[static_cast<std::size_t>(col)].get();
+}
+
+TExtStringGrid::TSortKeyCache* TExtStringGrid::TSortKeyCache::ForColumn(TExtStringGrid& grid, int col)
+{
+    if (col == Col) return this;
+    if (col < 0) return nullptr;
+    const std::size_t at = static_cast<std::size_t>(col);
+    if (at >= FOthers.size()) {
+        FOthers.resize(at + 1);
+        FOtherReads.resize(at + 1, 0);
+    }
+    if (FOthers[at] == nullptr) {
+        const int threshold = std::max(64, (Right - Left + 1) / 16);
+        if (FOtherReads[at] < 0 || ++FOtherReads[at] <= threshold) return nullptr;
+        FOthers[at] = Read(grid, col, Left, Right);
+        // A column that cannot be cached is not asked for again.
+        if (FOthers[at] == nullptr) FOtherReads[at] = -1;
+    }
+    return FOthers[at].get();
 }
 
 const std::vector<TAutoTextShape>& TExtStringGrid::TSortKeyCache::Shapes()

@@ -92,6 +92,9 @@ TSortValue SortValueOf(TExtStringGrid& grid, int ACol, int ARow, std::string_vie
 // column changes). The texts are views into the grid's cells while no event can run during
 // the sort (nothing can write a cell then), else into copies the cache holds.
 struct TExtStringGrid::TSortKeyCache {
+    // The column's cells of left..right, or none when the range is small or a cell may read
+    // differently from one comparison to the next.
+    static std::unique_ptr<TSortKeyCache> Read(TExtStringGrid& grid, int col, int left, int right);
     int Col = -1;
     int Left = 0;
     int Right = -1;
@@ -120,9 +123,16 @@ struct TExtStringGrid::TSortKeyCache {
     // The style every comparison of the column takes with the start style given, or
     // ssAutomatic when that depends on the pair of rows compared.
     TSortStyle UniformStyle(TSortStyle style, bool ignoreCase);
+    // The cache of column col over the same rows: this one, one read for a column the
+    // comparisons keep asking for, or none.
+    TSortKeyCache* ForColumn(TExtStringGrid& grid, int col);
+    // The same without counting the request: a cache already read, or none.
+    TSortKeyCache* Cached(int col);
 
 private:
     std::vector<TAutoTextShape> FShapes;
+    std::vector<std::unique_ptr<TSortKeyCache>> FOthers;  // by column
+    std::vector<int> FOtherReads;                         // by column; -1: cannot be cached
 };
 
 // Reads the column's cells of Left..Right into a cache and points the grid at it while it lives.

@@ -1,6 +1,8 @@
 // The order of a one-column sort found from keys read once per row: a number, a date or the leading bytes of a text, each kept beside its row.
 #include <algorithm>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +59,75 @@ int OrdinalTextOrder(const TTextEntry& a, const TTextEntry& b, bool noCase)
                   : CompareOrdinal(a.Text().substr(8), b.Text().substr(8));
 }
 
+bool IsTextKeyStyle(TSortStyle style)
+{
+    switch (style) {
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssAlphaNoCase:
+    case ssAnsiAlphaCase:
+    case ssAnsiAlphaNoCase:
+    case ssNatural:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsValueKeyStyle(TSortStyle style)
+{
+    switch (style) {
+    case ssNumeric:
+    case ssFinancial:
+    case ssDate:
+    case ssDateTime:
+    case ssTime:
+    case ssShortDateEU:
+    case ssShortDateUS:
+    case ssVarDate:
+        return true;
+    default:
+        return false;
+    }
+}
+
+std::vector<TTextEntry> TextEntries(const std::vector<std::string_view>& texts, int left, bool noCase)
+{
+    std::vector<TTextEntry> entries(texts.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::string_view text = texts[i];
+        entries[i] = {LeadingBytes(text, noCase), text.data(), static_cast<std::uint32_t>(text.size()),
+                      left + static_cast<int>(i)};
+    }
+    return entries;
+}
+
+std::vector<TValueEntry> ValueEntries(TExtStringGrid& grid, int col, const std::vector<std::string_view>& texts,
+                                      int left, TSortStyle style, const std::string& prefix, const std::string& suffix)
+{
+    std::vector<TValueEntry> entries(texts.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const int row = left + static_cast<int>(i);
+        const TSortValue v = SortValueOf(grid, col, row, texts[i], style, prefix, suffix);
+        entries[i] = {v.Value, row, v.Converted, v.Blank};
+    }
+    return entries;
+}
+
+// The text order of a style before the blank rule.
+int TextKeyOrder(const TTextEntry& a, const TTextEntry& b, TSortStyle style)
+{
+    if (style == ssAlphabetic || style == ssAlphaCase || style == ssAlphaNoCase)
+        return OrdinalTextOrder(a, b, style == ssAlphaNoCase);
+    return CompareSortTexts(style, a.Text(), b.Text());
+}
+
+// The value order before the blank rule: two values that did not convert are equal.
+int ValueKeyOrder(const TValueEntry& a, const TValueEntry& b)
+{
+    return a.Converted || b.Converted ? (a.Value > b.Value) - (a.Value < b.Value) : 0;
+}
+
 // The sorted entries give the order: position Left + k receives the row of entry k.
 template <typename Entry>
 void TakeOrder(const std::vector<Entry>& entries, std::vector<int>& order)
@@ -82,28 +153,18 @@ struct TKeyOrderRules {
         res = blank1 ? BlankFirstSign : -BlankFirstSign;
         return Descending ? -res : res;
     }
-    // With Full a tie on the key goes on to the next columns, compared cell by cell.
-    int TieBreak(int res, int row1, int row2) const
-    {
-        return res != 0 || !Full ? res : Grid.CompareRowsFull(Col + 1, row1, row2);
-    }
+    // With Full a tie on the key goes on to the next columns (CompareRowsFull from Col + 1).
+    std::function<int(int, int)> NextColumns;
+    int TieBreak(int res, int row1, int row2) const { return res != 0 || !Full ? res : NextColumns(row1, row2); }
 };
 
 void SortOrderByTextKeys(const std::vector<std::string_view>& texts, std::vector<int>& order, int Left, int Right,
                          TSortStyle Style, const TKeyOrderRules& Rules)
 {
-    const bool noCase = Style == ssAlphaNoCase;
-    std::vector<TTextEntry> entries(texts.size());
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const std::string_view text = texts[i];
-        entries[i] = {LeadingBytes(text, noCase), text.data(), static_cast<std::uint32_t>(text.size()),
-                      Left + static_cast<int>(i)};
-    }
-    const bool ordinal = Style == ssAlphabetic || Style == ssAlphaCase || Style == ssAlphaNoCase;
+    std::vector<TTextEntry> entries = TextEntries(texts, Left, Style == ssAlphaNoCase);
     HoareSortEntries(entries, Left, Left, Right, Rules.ScanResult, false, [&](const TTextEntry& a, const TTextEntry& b) {
         ++Rules.Compares;
-        const int res = ordinal ? OrdinalTextOrder(a, b, noCase) : CompareSortTexts(Style, a.Text(), b.Text());
-        return Rules.TieBreak(Rules.Blanks(res, a.Size == 0, b.Size == 0), a.Row, b.Row);
+        return Rules.TieBreak(Rules.Blanks(TextKeyOrder(a, b, Style), a.Size == 0, b.Size == 0), a.Row, b.Row);
     });
     TakeOrder(entries, order);
 }
@@ -112,16 +173,10 @@ void SortOrderByValueKeys(const std::vector<std::string_view>& texts, std::vecto
                           TSortStyle Style, const std::string& Prefix, const std::string& Suffix,
                           const TKeyOrderRules& Rules)
 {
-    std::vector<TValueEntry> entries(texts.size());
-    bool allConverted = true;
-    bool anyBlank = false;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const int row = Left + static_cast<int>(i);
-        const TSortValue v = SortValueOf(Rules.Grid, Rules.Col, row, texts[i], Style, Prefix, Suffix);
-        entries[i] = {v.Value, row, v.Converted, v.Blank};
-        allConverted = allConverted && v.Converted;
-        anyBlank = anyBlank || v.Blank;
-    }
+    std::vector<TValueEntry> entries = ValueEntries(Rules.Grid, Rules.Col, texts, Left, Style, Prefix, Suffix);
+    const bool allConverted =
+        std::all_of(entries.begin(), entries.end(), [](const TValueEntry& e) { return e.Converted; });
+    const bool anyBlank = std::any_of(entries.begin(), entries.end(), [](const TValueEntry& e) { return e.Blank; });
     if (allConverted && !(Rules.BlankRule && anyBlank)) {
         // Every value converted and no blank to place: the values alone decide.
         HoareSortEntries(entries, Left, Left, Right, Rules.ScanResult, false,
@@ -134,15 +189,111 @@ void SortOrderByValueKeys(const std::vector<std::string_view>& texts, std::vecto
         HoareSortEntries(entries, Left, Left, Right, Rules.ScanResult, false,
                          [&](const TValueEntry& a, const TValueEntry& b) {
                              ++Rules.Compares;
-                             int res = 0;
-                             if (a.Converted || b.Converted) res = (a.Value > b.Value) - (a.Value < b.Value);
-                             return Rules.TieBreak(Rules.Blanks(res, a.Blank, b.Blank), a.Row, b.Row);
+                             return Rules.TieBreak(Rules.Blanks(ValueKeyOrder(a, b), a.Blank, b.Blank), a.Row,
+                                                   b.Row);
                          });
     }
     TakeOrder(entries, order);
 }
 
 }  // namespace
+
+// The columns after the sort column, compared when two rows tie on the sort key with Full
+// on, as CompareRowsFull compares them; a column the ties keep reaching is read once into
+// keys of its own (the same keys the sort column gets when its style is the same for
+// every row), so that a column full of equal keys does not read cells per comparison.
+struct TExtStringGrid::TSortTieColumns {
+    struct TColumn {
+        enum TState : std::uint8_t { csUnread, csTextKeys, csValueKeys, csCells } State = csUnread;
+        bool Ignored = false;
+        TSortStyle Style = ssAutomatic;
+        std::vector<TTextEntry> Texts;    // by row - Left
+        std::vector<TValueEntry> Values;  // by row - Left
+    };
+
+    TSortTieColumns(TExtStringGrid& grid, int first, int left) : Grid(grid), First(first), Left(left)
+    {
+        const int last = grid.TotalColCount() - 1;
+        Columns.resize(static_cast<std::size_t>(std::max(0, last - first + 1)));
+        for (int c = first; c <= last; ++c) Columns[static_cast<std::size_t>(c - first)].Ignored = grid.IgnoreColumns().HasValue(c);
+        const TSortSettings& ss = grid.SortSettings();
+        Direction = ss.Direction() == sdDescending ? 1 : 0;
+        BlankRule = ss.IgnoreBlanks();
+        BlankFirstSign = ss.BlankPos() == blLast ? 1 : -1;
+    }
+
+    // CompareRowsFull(First, row1, row2).
+    int Compare(int row1, int row2)
+    {
+        for (std::size_t k = 0; k < Columns.size(); ++k) {
+            if (Columns[k].Ignored) continue;
+            if (row1 == row2) {
+                // A row compared with itself ties over every column that is compared.
+                ++Grid.FCompares;
+                continue;
+            }
+            const int res = CompareColumn(Columns[k], First + static_cast<int>(k), row1, row2);
+            if (res != 0) return res;
+        }
+        return 0;
+    }
+
+private:
+    int CompareColumn(TColumn& column, int col, int row1, int row2)
+    {
+        if (column.State == TColumn::csUnread) ReadKeys(column, col);
+        if (column.State == TColumn::csCells) return Grid.CompareRows(col, row1, Direction, row2);
+        if (column.State == TColumn::csUnread) return Grid.CompareRows(col, row1, Direction, row2);
+        ++Grid.FCompares;
+        const std::size_t i1 = static_cast<std::size_t>(row1 - Left);
+        const std::size_t i2 = static_cast<std::size_t>(row2 - Left);
+        if (column.State == TColumn::csTextKeys) {
+            const TTextEntry& a = column.Texts[i1];
+            const TTextEntry& b = column.Texts[i2];
+            return Blanks(TextKeyOrder(a, b, column.Style), a.Size == 0, b.Size == 0);
+        }
+        const TValueEntry& a = column.Values[i1];
+        const TValueEntry& b = column.Values[i2];
+        return Blanks(ValueKeyOrder(a, b), a.Blank, b.Blank);
+    }
+
+    // Keys once the comparisons have made the grid read the column into a cache.
+    void ReadKeys(TColumn& column, int col)
+    {
+        TSortKeyCache* cache = Grid.FSortCache->Cached(col);
+        if (cache == nullptr) return;
+        const TSortSettings& ss = Grid.SortSettings();
+        TSortStyle style = ss.AutoFormat() ? ssAutomatic : (ss.IgnoreCase() ? ssAlphaNoCase : ss.DefaultFormat());
+        std::string prefix;
+        std::string suffix;
+        Grid.GetColFormat(col, style, prefix, suffix);
+        column.Style = cache->UniformStyle(style, ss.IgnoreCase());
+        if (IsTextKeyStyle(column.Style)) {
+            column.Texts = TextEntries(cache->Texts, Left, column.Style == ssAlphaNoCase);
+            column.State = TColumn::csTextKeys;
+        } else if (IsValueKeyStyle(column.Style)) {
+            column.Values = ValueEntries(Grid, col, cache->Texts, Left, column.Style, prefix, suffix);
+            column.State = TColumn::csValueKeys;
+        } else {
+            column.State = TColumn::csCells;
+        }
+    }
+
+    int Blanks(int res, bool blank1, bool blank2) const
+    {
+        if (!BlankRule || blank1 == blank2) return res;
+        res = blank1 ? BlankFirstSign : -BlankFirstSign;
+        return Direction == 1 ? -res : res;
+    }
+
+    TExtStringGrid& Grid;
+    int First;
+    int Left;
+    int Direction = 0;
+    bool BlankRule = false;
+    int BlankFirstSign = 1;
+    std::vector<TColumn> Columns;  // by column - First
+};
 
 TSortStyle TExtStringGrid::TSortKeyCache::UniformStyle(TSortStyle style, bool ignoreCase)
 {
@@ -180,36 +331,27 @@ bool TExtStringGrid::SortOrderByKeys(std::vector<int>& order, int Col, int Left,
     GetColFormat(Col, style, prefix, suffix);
     TSortKeyCache& cache = *FSortCache;
     style = cache.UniformStyle(style, ss.IgnoreCase());
+    const bool full = ss.Full() && Col < TotalColCount() - 1;
+    std::optional<TSortTieColumns> ties;
+    if (full) ties.emplace(*this, Col + 1, Left);
     const TKeyOrderRules rules{*this,
                                Col,
                                ss.IgnoreBlanks(),
                                ss.BlankPos() == blLast ? 1 : -1,
                                ss.Direction() == sdDescending,
-                               ss.Full() && Col < TotalColCount() - 1,
+                               full,
                                FSortDir,
-                               FCompares};
-    switch (style) {
-    case ssAlphabetic:
-    case ssAlphaCase:
-    case ssAlphaNoCase:
-    case ssAnsiAlphaCase:
-    case ssAnsiAlphaNoCase:
-    case ssNatural:
+                               FCompares,
+                               [&ties](int row1, int row2) { return ties->Compare(row1, row2); }};
+    if (IsTextKeyStyle(style)) {
         SortOrderByTextKeys(cache.Texts, order, Left, Right, style, rules);
         return true;
-    case ssNumeric:
-    case ssFinancial:
-    case ssDate:
-    case ssDateTime:
-    case ssTime:
-    case ssShortDateEU:
-    case ssShortDateUS:
-    case ssVarDate:
+    }
+    if (IsValueKeyStyle(style)) {
         SortOrderByValueKeys(cache.Texts, order, Left, Right, style, prefix, suffix, rules);
         return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 }  // namespace grid

@@ -14,7 +14,6 @@
 #include "grid/core/GridOptions.h"
 #include "grid/core/GridOptionsSort.h"
 #include "platform/backend/HeadlessBackend.h"
-#include "platform/gfx/Color.h"
 #include "platform/ui/Forms.h"
 
 using namespace grid;
@@ -301,11 +300,6 @@ void FillMixed(TExtStringGrid& grid, int rows)
         grid.SetCells(4, r, std::to_string(static_cast<int>(rng() % 40) - 20) + (r % 3 == 0 ? ".5" : ""));
         grid.SetCells(5, r, words[rng() % 8]);
     }
-    // Cells with objects in the mixed column: coloured cells, check boxes and a merged cell,
-    // whose covered part shows the text of its base cell.
-    for (int r = 1; r <= rows; r += 7) grid.SetColors(1, r, gfx::clYellow);
-    for (int r = 5; r <= rows; r += 23) grid.AddCheckBox(1, r, r % 2 == 0, false);
-    grid.MergeCells(1, 10, 1, 2);
 }
 
 struct SettingsCase {
