@@ -595,8 +595,8 @@ bool TExtStringGrid::CompareCachedRows(TSortKeyCache& Cache, int ARow1, int Dire
     }
     for (const std::size_t i : {i1, i2}) {
         if (Cache.ValueFlags[i] != 0) continue;
-        const TSortValue v = SortValueOf(*this, Cache.Col, Cache.Left + static_cast<int>(i), Cache.Texts[i], Style, Prefix,
-                                         Suffix);
+        const int row = Cache.Left + static_cast<int>(i);
+        const TSortValue v = SortValueOf(*this, Cache.Col, row, Cache.Texts[i], Style, Prefix, Suffix);
         Cache.Values[i] = v.Value;
         Cache.ValueFlags[i] = TSortKeyCache::ValueRead | (v.Converted ? TSortKeyCache::ValueConverted : 0) |
                               (v.Blank ? TSortKeyCache::ValueBlank : 0);

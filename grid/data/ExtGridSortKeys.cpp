@@ -162,10 +162,12 @@ void SortOrderByTextKeys(const std::vector<std::string_view>& texts, std::vector
                          TSortStyle Style, const TKeyOrderRules& Rules)
 {
     std::vector<TTextEntry> entries = TextEntries(texts, Left, Style == ssAlphaNoCase);
-    HoareSortEntries(entries, Left, Left, Right, Rules.ScanResult, false, [&](const TTextEntry& a, const TTextEntry& b) {
-        ++Rules.Compares;
-        return Rules.TieBreak(Rules.Blanks(TextKeyOrder(a, b, Style), a.Size == 0, b.Size == 0), a.Row, b.Row);
-    });
+    HoareSortEntries(entries, Left, Left, Right, Rules.ScanResult, false,
+                     [&](const TTextEntry& a, const TTextEntry& b) {
+                         ++Rules.Compares;
+                         return Rules.TieBreak(Rules.Blanks(TextKeyOrder(a, b, Style), a.Size == 0, b.Size == 0),
+                                               a.Row, b.Row);
+                     });
     TakeOrder(entries, order);
 }
 
@@ -215,7 +217,8 @@ struct TExtStringGrid::TSortTieColumns {
     {
         const int last = grid.TotalColCount() - 1;
         Columns.resize(static_cast<std::size_t>(std::max(0, last - first + 1)));
-        for (int c = first; c <= last; ++c) Columns[static_cast<std::size_t>(c - first)].Ignored = grid.IgnoreColumns().HasValue(c);
+        for (int c = first; c <= last; ++c)
+            Columns[static_cast<std::size_t>(c - first)].Ignored = grid.IgnoreColumns().HasValue(c);
         const TSortSettings& ss = grid.SortSettings();
         Direction = ss.Direction() == sdDescending ? 1 : 0;
         BlankRule = ss.IgnoreBlanks();
@@ -242,8 +245,8 @@ private:
     int CompareColumn(TColumn& column, int col, int row1, int row2)
     {
         if (column.State == TColumn::csUnread) ReadKeys(column, col);
-        if (column.State == TColumn::csCells) return Grid.CompareRows(col, row1, Direction, row2);
-        if (column.State == TColumn::csUnread) return Grid.CompareRows(col, row1, Direction, row2);
+        if (column.State == TColumn::csUnread || column.State == TColumn::csCells)
+            return Grid.CompareRows(col, row1, Direction, row2);
         ++Grid.FCompares;
         const std::size_t i1 = static_cast<std::size_t>(row1 - Left);
         const std::size_t i2 = static_cast<std::size_t>(row2 - Left);
