@@ -160,6 +160,7 @@ void TExtStringGrid::SortRange(int Col, int Left, int Right, bool Indexed)
 void TExtStringGrid::SortOrder(std::vector<int>& order, int Col, int Left, int Right, bool Indexed)
 {
     if (Indexed) {
+        if (SortOrderByIndexKeys(order, Left, Right)) return;
         HoareSortEntries(order, Left, Left, Right, 1, true,
                          [this](int a, int b) { return CompareRowsIndexed(0, a, b); });
     } else {

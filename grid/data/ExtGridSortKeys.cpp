@@ -200,102 +200,127 @@ void SortOrderByValueKeys(const std::vector<std::string_view>& texts, std::vecto
 
 }  // namespace
 
-// The columns after the sort column, compared when two rows tie on the sort key with Full
-// on, as CompareRowsFull compares them; a column the ties keep reaching is read once into
-// keys of its own (the same keys the sort column gets when its style is the same for
-// every row), so that a column full of equal keys does not read cells per comparison.
-struct TExtStringGrid::TSortTieColumns {
+// Rows compared over a list of columns, each with the direction flag its comparison gets
+// (it places blanks) and whether its answer is negated: the columns after the sort column
+// when two rows tie on the sort key with Full on (as CompareRowsFull compares them), or the
+// keys of an indexed sort (as CompareRowsIndexed). A column the comparisons keep reaching
+// is read once into keys of its own (the same keys the sort column gets when its style is
+// the same for every row), so that it is not read cell by cell at every comparison.
+struct TExtStringGrid::TSortKeyColumns {
     struct TColumn {
         enum TState : std::uint8_t { csUnread, csTextKeys, csValueKeys, csCells } State = csUnread;
+        int Col = 0;
+        int Direction = 0;
+        bool Negate = false;
         bool Ignored = false;
         TSortStyle Style = ssAutomatic;
         std::vector<TTextEntry> Texts;    // by row - Left
         std::vector<TValueEntry> Values;  // by row - Left
     };
 
-    TSortTieColumns(TExtStringGrid& grid, int first, int left) : Grid(grid), First(first), Left(left)
+    // The columns first..last compared in the sort's direction, each tie going on to the next.
+    static TSortKeyColumns After(TExtStringGrid& grid, int first, int left)
     {
-        const int last = grid.TotalColCount() - 1;
-        Columns.resize(static_cast<std::size_t>(std::max(0, last - first + 1)));
-        for (int c = first; c <= last; ++c)
-            Columns[static_cast<std::size_t>(c - first)].Ignored = grid.IgnoreColumns().HasValue(c);
-        const TSortSettings& ss = grid.SortSettings();
-        Direction = ss.Direction() == sdDescending ? 1 : 0;
-        BlankRule = ss.IgnoreBlanks();
-        BlankFirstSign = ss.BlankPos() == blLast ? 1 : -1;
+        TSortKeyColumns columns(grid, left, true);
+        const int direction = grid.SortSettings().Direction() == sdDescending ? 1 : 0;
+        for (int c = first; c <= grid.TotalColCount() - 1; ++c) columns.Add(c, direction, false);
+        return columns;
+    }
+    // The keys of the sort index list, each in its own direction; a tie goes on to the next
+    // key with Full on.
+    static TSortKeyColumns Indexed(TExtStringGrid& grid, int left)
+    {
+        TSortKeyColumns columns(grid, left, grid.SortSettings().Full());
+        const TSortIndexList& keys = grid.SortIndexes();
+        for (int i = 0; i < keys.Count(); ++i) {
+            const bool descending = (static_cast<unsigned>(keys[i]) & 0x80000000u) != 0;
+            columns.Add(keys[i] & 0x7FFFFFFF, descending ? 1 : 0, descending);
+        }
+        return columns;
     }
 
-    // CompareRowsFull(First, row1, row2).
     int Compare(int row1, int row2)
     {
-        for (std::size_t k = 0; k < Columns.size(); ++k) {
-            if (Columns[k].Ignored) continue;
-            if (row1 == row2) {
-                // A row compared with itself ties over every column that is compared.
-                ++Grid.FCompares;
-                continue;
-            }
-            const int res = CompareColumn(Columns[k], First + static_cast<int>(k), row1, row2);
-            if (res != 0) return res;
+        for (TColumn& column : Columns) {
+            int res = column.Ignored ? 0 : CompareColumn(column, row1, row2);
+            if (res != 0 || !Full) return column.Negate ? -res : res;
         }
         return 0;
     }
 
 private:
-    int CompareColumn(TColumn& column, int col, int row1, int row2)
+    TSortKeyColumns(TExtStringGrid& grid, int left, bool full)
+        : Grid(grid),
+          Left(left),
+          Full(full),
+          BlankRule(grid.SortSettings().IgnoreBlanks()),
+          BlankFirstSign(grid.SortSettings().BlankPos() == blLast ? 1 : -1)
     {
-        if (column.State == TColumn::csUnread) ReadKeys(column, col);
+    }
+
+    void Add(int col, int direction, bool negate)
+    {
+        TColumn column;
+        column.Col = col;
+        column.Direction = direction;
+        column.Negate = negate;
+        column.Ignored = Grid.IgnoreColumns().HasValue(col);
+        Columns.push_back(std::move(column));
+    }
+
+    int CompareColumn(TColumn& column, int row1, int row2)
+    {
+        if (column.State == TColumn::csUnread) ReadKeys(column);
         if (column.State == TColumn::csUnread || column.State == TColumn::csCells)
-            return Grid.CompareRows(col, row1, Direction, row2);
+            return Grid.CompareRows(column.Col, row1, column.Direction, row2);
         ++Grid.FCompares;
         const std::size_t i1 = static_cast<std::size_t>(row1 - Left);
         const std::size_t i2 = static_cast<std::size_t>(row2 - Left);
         if (column.State == TColumn::csTextKeys) {
             const TTextEntry& a = column.Texts[i1];
             const TTextEntry& b = column.Texts[i2];
-            return Blanks(TextKeyOrder(a, b, column.Style), a.Size == 0, b.Size == 0);
+            return Blanks(column, TextKeyOrder(a, b, column.Style), a.Size == 0, b.Size == 0);
         }
         const TValueEntry& a = column.Values[i1];
         const TValueEntry& b = column.Values[i2];
-        return Blanks(ValueKeyOrder(a, b), a.Blank, b.Blank);
+        return Blanks(column, ValueKeyOrder(a, b), a.Blank, b.Blank);
     }
 
     // Keys once the comparisons have made the grid read the column into a cache.
-    void ReadKeys(TColumn& column, int col)
+    void ReadKeys(TColumn& column)
     {
-        TSortKeyCache* cache = Grid.FSortCache->Cached(col);
+        TSortKeyCache* cache = Grid.FSortCache->Cached(column.Col);
         if (cache == nullptr) return;
         const TSortSettings& ss = Grid.SortSettings();
         TSortStyle style = ss.AutoFormat() ? ssAutomatic : (ss.IgnoreCase() ? ssAlphaNoCase : ss.DefaultFormat());
         std::string prefix;
         std::string suffix;
-        Grid.GetColFormat(col, style, prefix, suffix);
+        Grid.GetColFormat(column.Col, style, prefix, suffix);
         column.Style = cache->UniformStyle(style, ss.IgnoreCase());
         if (IsTextKeyStyle(column.Style)) {
             column.Texts = TextEntries(cache->Texts, Left, column.Style == ssAlphaNoCase);
             column.State = TColumn::csTextKeys;
         } else if (IsValueKeyStyle(column.Style)) {
-            column.Values = ValueEntries(Grid, col, cache->Texts, Left, column.Style, prefix, suffix);
+            column.Values = ValueEntries(Grid, column.Col, cache->Texts, Left, column.Style, prefix, suffix);
             column.State = TColumn::csValueKeys;
         } else {
             column.State = TColumn::csCells;
         }
     }
 
-    int Blanks(int res, bool blank1, bool blank2) const
+    int Blanks(const TColumn& column, int res, bool blank1, bool blank2) const
     {
         if (!BlankRule || blank1 == blank2) return res;
         res = blank1 ? BlankFirstSign : -BlankFirstSign;
-        return Direction == 1 ? -res : res;
+        return column.Direction == 1 ? -res : res;
     }
 
     TExtStringGrid& Grid;
-    int First;
     int Left;
-    int Direction = 0;
-    bool BlankRule = false;
-    int BlankFirstSign = 1;
-    std::vector<TColumn> Columns;  // by column - First
+    bool Full;
+    bool BlankRule;
+    int BlankFirstSign;
+    std::vector<TColumn> Columns;
 };
 
 TSortStyle TExtStringGrid::TSortKeyCache::UniformStyle(TSortStyle style, bool ignoreCase)
@@ -335,8 +360,8 @@ bool TExtStringGrid::SortOrderByKeys(std::vector<int>& order, int Col, int Left,
     TSortKeyCache& cache = *FSortCache;
     style = cache.UniformStyle(style, ss.IgnoreCase());
     const bool full = ss.Full() && Col < TotalColCount() - 1;
-    std::optional<TSortTieColumns> ties;
-    if (full) ties.emplace(*this, Col + 1, Left);
+    std::optional<TSortKeyColumns> ties;
+    if (full) ties.emplace(TSortKeyColumns::After(*this, Col + 1, Left));
     const TKeyOrderRules rules{*this,
                                Col,
                                ss.IgnoreBlanks(),
@@ -355,6 +380,18 @@ bool TExtStringGrid::SortOrderByKeys(std::vector<int>& order, int Col, int Left,
         return true;
     }
     return false;
+}
+
+bool TExtStringGrid::SortOrderByIndexKeys(std::vector<int>& order, int Left, int Right)
+{
+    const int firstCol = SortIndexes().Count() > 0 ? SortIndexes()[0] & 0x7FFFFFFF : -1;
+    if (FSortCache == nullptr || FSortCache->Col != firstCol || FSortCache->Left != Left ||
+        FSortCache->Right != Right)
+        return false;
+    if (OnGetFormat || OnCustomCompare || OnRawCompare || OnGetDisplText || OnGetDisplWideText) return false;
+    TSortKeyColumns keys = TSortKeyColumns::Indexed(*this, Left);
+    HoareSortEntries(order, Left, Left, Right, 1, true, [&keys](int a, int b) { return keys.Compare(a, b); });
+    return true;
 }
 
 }  // namespace grid

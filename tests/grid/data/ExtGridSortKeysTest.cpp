@@ -59,7 +59,8 @@ class ExtGridSortKeys : public ::testing::TestWithParam<KeysCase> {};
 
 // A display hook that gives the text unchanged makes the grid compare the cells themselves
 // at every step; without it the grid reads each column once. Ties on the sort column go on
-// to the next columns (with Full), which are read once too when the ties keep reaching them.
+// to the next columns (with Full), which are read once too when the ties keep reaching them;
+// so are the columns of an indexed sort.
 TEST_P(ExtGridSortKeys, ReadingColumnsOnceGivesTheOrderAndCountOfComparingCells)
 {
     TExtStringGrid once(nullptr);
@@ -77,6 +78,16 @@ TEST_P(ExtGridSortKeys, ReadingColumnsOnceGivesTheOrderAndCountOfComparingCells)
             ASSERT_EQ(once.Compares(), every.Compares()) << "column " << col << " direction " << dir;
         }
     }
+    // Sort keys in their own directions: words, numbers descending, words.
+    for (TExtStringGrid* g : {&once, &every}) {
+        g->SortIndexes().Clear();
+        g->SortIndexes().AddIndex(4, true);
+        g->SortIndexes().AddIndex(3, false);
+        g->SortIndexes().AddIndex(2, true);
+        g->QSortIndexed();
+    }
+    EXPECT_EQ(Names(once), Names(every));
+    EXPECT_EQ(once.Compares(), every.Compares());
 }
 
 const KeysCase kKeysCases[] = {
