@@ -1,4 +1,4 @@
-// The order of a one-column sort found from keys read once per row: a number, a date or the leading bytes of a text, each kept beside its row.
+// Sort orders found from keys read once per row (a number, a date or the leading bytes of a text): by the sort column, over tied columns, by sort keys.
 #include <algorithm>
 #include <cstdint>
 #include <functional>
