@@ -356,7 +356,7 @@ bool TExtStringGrid::SortOrderByKeys(std::vector<int>& order, int Col, int Left,
     if (FSortCache == nullptr || FSortCache->Col != Col || FSortCache->Left != Left || FSortCache->Right != Right)
         return false;
     // Events that may answer differently per comparison or per read keep the cell-by-cell path.
-    // (A tie with Full goes on through CompareRowsFull, which counts the further columns.)
+    // (A tie with Full goes on to the further columns as CompareRowsFull would, counted alike.)
     if (OnGetFormat || OnCustomCompare || OnRawCompare || OnGetDisplText || OnGetDisplWideText ||
         IgnoreColumns().HasValue(Col))
         return false;
