@@ -1348,12 +1348,14 @@ private:
     void ApplyRowOrder(const std::vector<int>& Order, int Left, int SortColumn);
     void PermuteRowsInBulk(const std::vector<int>& Order, int Left);
     void PermuteColumnsOneByOne(const std::vector<int>& Order, int Left, int cols);
-    void PermuteRowState(const std::vector<int>& Order, int Left, const std::vector<std::size_t>& inverse);
+    void PermuteRowState(const std::vector<int>& Order, int Left);
     void SortRange(int Col, int Left, int Right, bool Indexed);
     void SortOrder(std::vector<int>& Order, int Col, int Left, int Right, bool Indexed);
     // The order of a one-column sort whose every comparison takes the same style, from keys
     // read once per row; false when the column needs the comparison cell by cell.
     bool SortOrderByKeys(std::vector<int>& Order, int Col, int Left, int Right);
+    // The order of an indexed sort, its key columns read once when comparisons keep reaching them.
+    bool SortOrderByIndexKeys(std::vector<int>& Order, int Left, int Right);
     void RunGridSort(bool Indexed, bool Group);
     void SortGroupRows(bool Indexed);
     void ClickSortAt(int X, int Y, ui::TShiftState Shift);
@@ -1370,6 +1372,7 @@ private:
     // while reading a cell twice gives the same answer (no display-text hooks, no overrides).
     struct TSortKeyCache;
     class TSortKeyCacheScope;
+    struct TSortKeyColumns;
     bool SortKeyCacheAllowed() const;
     bool CompareCachedRows(TSortKeyCache& Cache, int ARow1, int Direction, int ARow2, TSortStyle Style,
                            const std::string& Prefix, const std::string& Suffix, int& Result);

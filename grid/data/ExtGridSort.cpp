@@ -12,48 +12,13 @@
 #include "grid/core/GridOptionsMisc.h"
 #include "grid/core/GridOptionsSort.h"
 #include "grid/data/ExtGridSortCompare.h"
+#include "grid/data/ExtGridSortPartition.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/ui/Clock.h"
 
 namespace grid {
 
 namespace {
-
-// The partition sort of the grid, run on a list of row numbers instead of on the rows
-// themselves: Order[k - Left] is the row whose contents stand at position k. The pivot is
-// the row in the middle of the range; because no row moves while the list is sorted, the
-// pivot row keeps its contents and is compared against directly, as the copy of it the
-// row-moving version compares against. Exchanges follow the Hoare scheme exactly, so the
-// final order (equal rows included) is the one the row-moving version produces; the rows
-// are then moved once into that order. The larger part of each split is sorted in the loop
-// and the smaller by recursion, so the depth stays logarithmic.
-template <typename Compare>
-void HoareSortOrder(std::vector<int>& order, int base, int left, int right, int scanResult, bool swapEqual,
-                    Compare&& compare)
-{
-    while (left < right) {
-        const int pivot = order[(left + right) / 2 - base];
-        int i = left;
-        int j = right;
-        do {
-            while (i < right && compare(pivot, order[i - base]) == scanResult) ++i;
-            while (j > left && compare(order[j - base], pivot) == scanResult) --j;
-            if (i <= j) {
-                if (i != j && (swapEqual || compare(order[i - base], order[j - base]) != 0))
-                    std::swap(order[i - base], order[j - base]);
-                ++i;
-                --j;
-            }
-        } while (i <= j);
-        if (j - left < right - i) {
-            if (left < j) HoareSortOrder(order, base, left, j, scanResult, swapEqual, compare);
-            left = i;
-        } else {
-            if (i < right) HoareSortOrder(order, base, i, right, scanResult, swapEqual, compare);
-            right = j;
-        }
-    }
-}
 
 // Exchanges entries a and b of a per-row list, treating missing entries as 0.
 void SwapRowEntries(TIntList& list, int a, int b)
@@ -195,176 +160,15 @@ void TExtStringGrid::SortRange(int Col, int Left, int Right, bool Indexed)
 void TExtStringGrid::SortOrder(std::vector<int>& order, int Col, int Left, int Right, bool Indexed)
 {
     if (Indexed) {
-        HoareSortOrder(order, Left, Left, Right, 1, true,
-                       [this](int a, int b) { return CompareRowsIndexed(0, a, b); });
+        if (SortOrderByIndexKeys(order, Left, Right)) return;
+        HoareSortEntries(order, Left, Left, Right, 1, true,
+                         [this](int a, int b) { return CompareRowsIndexed(0, a, b); });
     } else {
         FSortDir = SortSettings().Direction() == sdDescending ? -1 : 1;
         if (SortOrderByKeys(order, Col, Left, Right)) return;
-        HoareSortOrder(order, Left, Left, Right, FSortDir, false,
-                       [this, Col](int a, int b) { return CompareRowsFull(Col, a, b); });
+        HoareSortEntries(order, Left, Left, Right, FSortDir, false,
+                         [this, Col](int a, int b) { return CompareRowsFull(Col, a, b); });
     }
-}
-
-namespace {
-
-// The first eight bytes of a text as one number, most significant first (upper-cased a..z
-// with ignoreCase), zeros after a shorter text: texts whose numbers differ compare as the
-// numbers do, byte by byte unsigned as the ordinal comparisons read them. With equal numbers
-// a text of at most eight bytes is the start of the other one and they order by their
-// lengths; two longer ones order by their rest.
-std::uint64_t LeadingBytes(std::string_view text, bool ignoreCase)
-{
-    std::uint64_t key = 0;
-    const std::size_t n = std::min<std::size_t>(text.size(), 8);
-    for (std::size_t i = 0; i < 8; ++i) {
-        unsigned char c = i < n ? static_cast<unsigned char>(text[i]) : 0;
-        if (ignoreCase && c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 32);
-        key = (key << 8) | c;
-    }
-    return key;
-}
-
-struct TTextKey {
-    std::uint64_t Leading;
-    std::string_view Text;
-};
-
-struct TValueKey {
-    double Value;
-    bool Converted;
-    bool Blank;
-};
-
-// What one comparison of the sort column gives before the blank rule: the style it takes
-// when every pair of rows takes the same, or ssAutomatic when that depends on the pair.
-TSortStyle UniformStyle(const std::vector<TAutoTextShape>& shapes, const std::vector<std::uint8_t>& checkBoxes,
-                        TSortStyle style, bool ignoreCase)
-{
-    const bool anyCheckBox = std::any_of(checkBoxes.begin(), checkBoxes.end(), [](std::uint8_t c) { return c != 0; });
-    const auto count = [&shapes](TAutoTextKind kind) {
-        return static_cast<std::size_t>(std::count_if(shapes.begin(), shapes.end(),
-                                                      [kind](const TAutoTextShape& s) { return s.Kind == kind; }));
-    };
-    const std::size_t rows = shapes.size();
-    if (style == ssAutomatic) {
-        if (anyCheckBox) return ssAutomatic;
-        if (count(akNumber) == rows) return ssNumeric;
-        if (count(akText) == rows) return ignoreCase ? ssAlphaNoCase : ssAlphabetic;
-        return ssAutomatic;
-    }
-    if (style == ssAlphaNumeric || style == ssAlphaNumericNoCase) {
-        const std::size_t numbers = count(akNumber);
-        if (numbers == rows) return ssNumeric;
-        if (numbers == 0) return style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
-        return ssAutomatic;
-    }
-    return style;
-}
-
-}  // namespace
-
-bool TExtStringGrid::SortOrderByKeys(std::vector<int>& order, int Col, int Left, int Right)
-{
-    const TSortSettings& ss = SortSettings();
-    if (FSortCache == nullptr || !FSortCache->Covers(Col, Left, Right) || FSortCache->Left != Left ||
-        FSortCache->Right != Right)
-        return false;
-    // Events that may answer differently per comparison or per read keep the cell-by-cell path.
-    // (A tie with Full goes on through CompareRowsFull, which counts the further columns.)
-    if (OnGetFormat || OnCustomCompare || OnRawCompare || OnGetDisplText || OnGetDisplWideText ||
-        IgnoreColumns().HasValue(Col))
-        return false;
-    TSortStyle style = ss.AutoFormat() ? ssAutomatic : (ss.IgnoreCase() ? ssAlphaNoCase : ss.DefaultFormat());
-    std::string prefix;
-    std::string suffix;
-    GetColFormat(Col, style, prefix, suffix);
-    const TSortKeyCache& cache = *FSortCache;
-    style = UniformStyle(cache.Shapes, cache.CheckBoxes, style, ss.IgnoreCase());
-    const int direction = ss.Direction() == sdDescending ? 1 : 0;
-    const bool blankRule = ss.IgnoreBlanks();
-    const int blankFirstSign = ss.BlankPos() == blLast ? 1 : -1;
-    const auto blanks = [&](int res, bool blank1, bool blank2) {
-        if (!blankRule || blank1 == blank2) return res;
-        res = blank1 ? blankFirstSign : -blankFirstSign;
-        return direction == 1 ? -res : res;
-    };
-    // With Full a tie on the key goes on to the next columns, compared cell by cell.
-    const int last = TotalColCount() - 1;
-    const bool full = ss.Full() && Col < last;
-    const auto tieBreak = [&](int res, int a, int b) {
-        return res != 0 || !full ? res : CompareRowsFull(Col + 1, a, b);
-    };
-    const std::size_t n = cache.Texts.size();
-    switch (style) {
-    case ssAlphabetic:
-    case ssAlphaCase:
-    case ssAlphaNoCase: {
-        const bool noCase = style == ssAlphaNoCase;
-        std::vector<TTextKey> keys(n);
-        for (std::size_t i = 0; i < n; ++i) keys[i] = {LeadingBytes(cache.Texts[i], noCase), cache.Texts[i]};
-        HoareSortOrder(order, Left, Left, Right, FSortDir, false, [&](int a, int b) {
-            ++FCompares;
-            const TTextKey& ka = keys[static_cast<std::size_t>(a - Left)];
-            const TTextKey& kb = keys[static_cast<std::size_t>(b - Left)];
-            int res = 0;
-            if (ka.Leading != kb.Leading)
-                res = ka.Leading < kb.Leading ? -1 : 1;
-            else if (ka.Text.size() <= 8 || kb.Text.size() <= 8)
-                res = ka.Text.size() == kb.Text.size() ? 0 : (ka.Text.size() < kb.Text.size() ? -1 : 1);
-            else
-                res = noCase ? CompareAsciiNoCase(ka.Text.substr(8), kb.Text.substr(8))
-                             : CompareOrdinal(ka.Text.substr(8), kb.Text.substr(8));
-            return tieBreak(blanks(res, ka.Text.empty(), kb.Text.empty()), a, b);
-        });
-        return true;
-    }
-    case ssAnsiAlphaCase:
-    case ssAnsiAlphaNoCase:
-    case ssNatural:
-        HoareSortOrder(order, Left, Left, Right, FSortDir, false, [&](int a, int b) {
-            ++FCompares;
-            const std::string& sa = cache.Texts[static_cast<std::size_t>(a - Left)];
-            const std::string& sb = cache.Texts[static_cast<std::size_t>(b - Left)];
-            return tieBreak(blanks(CompareSortTexts(style, sa, sb), sa.empty(), sb.empty()), a, b);
-        });
-        return true;
-    case ssNumeric:
-    case ssFinancial:
-    case ssDate:
-    case ssDateTime:
-    case ssTime:
-    case ssShortDateEU:
-    case ssShortDateUS:
-    case ssVarDate:
-        break;
-    default:
-        return false;
-    }
-    // A number that does not convert counts as 0 when its cell shows nothing; a date that
-    // does not convert is 0.
-    const bool numeric = style == ssNumeric || style == ssFinancial;
-    std::vector<TValueKey> keys(n);
-    std::string text;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!numeric) {
-            keys[i] = {SortDateValue(style, cache.Texts[i]), true, cache.Texts[i].empty()};
-            continue;
-        }
-        text = cache.Texts[i];
-        PrepareSortNumberText(text, style, prefix, suffix);
-        TSortNumber number = ParseSortNumber(text);
-        if (!number.Converted && GetCellEx(Col, Left + static_cast<int>(i)).empty()) number = {0.0, true};
-        keys[i] = {number.Value, number.Converted, text.empty()};
-    }
-    HoareSortOrder(order, Left, Left, Right, FSortDir, false, [&](int a, int b) {
-        ++FCompares;
-        const TValueKey& ka = keys[static_cast<std::size_t>(a - Left)];
-        const TValueKey& kb = keys[static_cast<std::size_t>(b - Left)];
-        int res = 0;
-        if (ka.Converted || kb.Converted) res = ka.Value > kb.Value ? 1 : (ka.Value < kb.Value ? -1 : 0);
-        return tieBreak(blanks(res, ka.Blank, kb.Blank), a, b);
-    });
-    return true;
 }
 
 // Moves the rows into the sorted order: position Left + k receives the row Order[k]. The
@@ -420,18 +224,17 @@ void PermuteEntries(const std::vector<int>& order, int left, int count, Get get,
 void TExtStringGrid::PermuteRowsInBulk(const std::vector<int>& Order, int Left)
 {
     const std::size_t n = Order.size();
-    std::vector<std::size_t> inverse(n);  // index in Order of the row now at Left + k
+    // A cycle of length m of the permutation takes m - 1 exchanges.
     int exchanges = 0;
     {
-        std::vector<char> seen(n, 0);
+        std::vector<bool> seen(n, false);
         for (std::size_t k = 0; k < n; ++k) {
-            inverse[static_cast<std::size_t>(Order[k] - Left)] = k;
             if (seen[k]) continue;
             for (std::size_t j = k; !seen[j]; j = static_cast<std::size_t>(Order[j] - Left)) {
-                seen[j] = 1;
+                seen[j] = true;
                 ++exchanges;
             }
-            --exchanges;  // a cycle of length m takes m - 1 exchanges
+            --exchanges;
         }
     }
     if (exchanges == 0) return;
@@ -452,7 +255,7 @@ void TExtStringGrid::PermuteRowsInBulk(const std::vector<int>& Order, int Left)
     } else {
         PermuteColumnsOneByOne(Order, Left, cols);
     }
-    PermuteRowState(Order, Left, inverse);
+    PermuteRowState(Order, Left);
 }
 
 // Each column is read and written in row order (the cells of neighbouring rows lie
@@ -482,7 +285,7 @@ void TExtStringGrid::PermuteColumnsOneByOne(const std::vector<int>& Order, int L
 }
 
 // Row heights, the cross-reference, the row flags and the focused row follow the rows.
-void TExtStringGrid::PermuteRowState(const std::vector<int>& Order, int Left, const std::vector<std::size_t>& inverse)
+void TExtStringGrid::PermuteRowState(const std::vector<int>& Order, int Left)
 {
     const std::size_t n = Order.size();
     std::vector<int> heights(n);
@@ -511,7 +314,7 @@ void TExtStringGrid::PermuteRowState(const std::vector<int>& Order, int Left, co
     }
     if (ShowModified().Enabled()) permuteList(*FModifiedRows);
     if (FSortRow >= Left && FSortRow < Left + static_cast<int>(n))
-        FSortRow = Left + static_cast<int>(inverse[static_cast<std::size_t>(FSortRow - Left)]);
+        FSortRow = Left + static_cast<int>(std::find(Order.begin(), Order.end(), FSortRow) - Order.begin());
 }
 
 // The sort column of a single-column exchange: SortSettings.Column, or the first sort key's

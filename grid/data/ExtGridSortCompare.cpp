@@ -9,6 +9,8 @@
 #include "grid/core/CellGraphics.h"
 #include "grid/core/ExtGrid.h"
 #include "grid/core/GridLists.h"
+#include "grid/core/GridOptions.h"
+#include "grid/core/GridOptionsMisc.h"
 #include "grid/core/GridOptionsSort.h"
 #include "grid/core/GridUnitRoutines.h"
 #include "grid/foundation/EsgHTMLEUtil.h"
@@ -130,6 +132,13 @@ void PrepareSortNumberText(std::string& text, TSortStyle style, const std::strin
     }
 }
 
+bool NumberTextReady(std::string_view text, TSortStyle style, const std::string& prefix, const std::string& suffix)
+{
+    if (style != ssNumeric || !prefix.empty() || !suffix.empty()) return false;
+    const char decimal = rtl::FormatSettings.DecimalSeparator;
+    return decimal == '.' || text.find(decimal) == std::string_view::npos;
+}
+
 int CompareSortValues(double a, double b) { return a > b ? 1 : (a < b ? -1 : 0); }
 
 int CompareOrdinal(std::string_view a, std::string_view b) { return Sign(a.compare(b)); }
@@ -147,9 +156,61 @@ int CompareAsciiNoCase(std::string_view a, std::string_view b)
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
+namespace {
+
+enum TQuickNumberAnswer : std::uint8_t { qnNumber, qnNotNumber, qnAsk };
+
+// Answers the number test for the usual cell texts without decoding them: an ASCII character
+// that no number, date or time text may hold (a letter other than e and E, a blank, ...)
+// makes the text no number; an optional "-" followed by digits and at most one decimal
+// separator makes it an integer or a float. Anything else is left to the full classification.
+TQuickNumberAnswer QuickNumberAnswer(std::string_view text)
+{
+    const rtl::TFormatSettings& fs = rtl::FormatSettings;
+    const char decimal = fs.DecimalSeparator;
+    const auto special = [&fs, decimal](char c) {
+        return c == '-' || c == '+' || c == 'e' || c == 'E' || c == decimal || c == fs.ThousandSeparator ||
+               c == fs.DateSeparator || c == fs.TimeSeparator;
+    };
+    // The decimal separator must be a plain character of its own for the pattern to hold.
+    const bool plainDecimal = static_cast<unsigned char>(decimal) < 0x80 && !IsAsciiDigit(decimal) && decimal != '-' &&
+                              decimal != '+' && decimal != 'e' && decimal != 'E' && decimal != fs.ThousandSeparator &&
+                              decimal != fs.DateSeparator && decimal != fs.TimeSeparator;
+    bool pattern = plainDecimal;
+    int digits = 0;
+    int decimals = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (IsAsciiDigit(c)) {
+            ++digits;
+            continue;
+        }
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            pattern = false;
+            continue;
+        }
+        if (!special(c)) return qnNotNumber;
+        if (c == decimal)
+            ++decimals;
+        else if (!(c == '-' && i == 0))
+            pattern = false;
+    }
+    return pattern && digits > 0 && decimals <= 1 ? qnNumber : qnAsk;
+}
+
+}  // namespace
+
 bool IsSortNumberText(std::string_view text)
 {
     if (text.empty()) return false;
+    switch (QuickNumberAnswer(text)) {
+    case qnNumber:
+        return true;
+    case qnNotNumber:
+        return false;
+    case qnAsk:
+        break;
+    }
     const int kind = ClassifyNumberText(text);
     return kind == nkInteger || kind == nkFloat || kind == nkScientific;
 }
@@ -200,28 +261,28 @@ TSortStyle DetectAutomaticSortStyle(std::string_view first, std::string_view sec
     return AutoSortStyle(AutoTextShape(first), AutoTextShape(second), ignoreCase);
 }
 
-double SortDateValue(TSortStyle style, const std::string& text)
+double SortDateValue(TSortStyle style, std::string_view text)
 {
     if (text.empty()) return 0.0;
     rtl::TDateTime value = 0.0;
     switch (style) {
     case ssDate:
     case ssDateTime:
-        return rtl::TryStrToDateTime(text, value) ? value : 0.0;
+        return rtl::TryStrToDateTime(std::string(text), value) ? value : 0.0;
     case ssTime:
-        return rtl::TryStrToTime(text, value) ? value : 0.0;
+        return rtl::TryStrToTime(std::string(text), value) ? value : 0.0;
     case ssShortDateEU:
         return ParseShortDateEU(text);
     case ssShortDateUS:
         return ParseShortDateUS(text);
     case ssVarDate:
-        return rtl::TryStrToDateTime(text, value, UsDateSettings()) ? value : 0.0;
+        return rtl::TryStrToDateTime(std::string(text), value, UsDateSettings()) ? value : 0.0;
     default:
         return 0.0;
     }
 }
 
-int CompareSortTexts(TSortStyle style, const std::string& a, const std::string& b)
+int CompareSortTexts(TSortStyle style, std::string_view a, std::string_view b)
 {
     switch (style) {
     case ssAlphabetic:
@@ -234,7 +295,7 @@ int CompareSortTexts(TSortStyle style, const std::string& a, const std::string& 
     case ssAnsiAlphaNoCase:
         return Sign(rtl::AnsiCompareText(a, b));
     case ssNatural:
-        return CompareStrLogical(a, b);
+        return CompareStrLogical(std::string(a), std::string(b));
     case ssDate:
     case ssDateTime:
     case ssTime:
@@ -288,8 +349,9 @@ int TExtStringGrid::CompareRows(int ACol, int ARow1, int Direction, int ARow2)
     std::string suffix;
     GetColFormat(ACol, style, prefix, suffix);
     int res = 0;
-    if (FSortCache != nullptr && FSortCache->Covers(ACol, ARow1, ARow2) &&
-        CompareCachedRows(*FSortCache, ARow1, Direction, ARow2, style, prefix, suffix, res))
+    TSortKeyCache* cache = FSortCache != nullptr ? FSortCache->ForColumn(*this, ACol) : nullptr;
+    if (cache != nullptr && cache->Covers(ACol, ARow1, ARow2) &&
+        CompareCachedRows(*cache, ARow1, Direction, ARow2, style, prefix, suffix, res))
         return res;
     return CompareRowTexts(ACol, ARow1, Direction, ARow2, style, prefix, suffix,
                            SortCellText(ACol, ARow1, ss.SortOnVirtualCells()),
@@ -367,30 +429,114 @@ bool TExtStringGrid::SortKeyCacheAllowed() const
     return !(SortSettings().SortOnVirtualCells() && (OnGetDisplText || OnGetDisplWideText));
 }
 
+bool SortRunsNoEvents(const TExtStringGrid& grid)
+{
+    return !grid.OnGetFormat && !grid.OnCustomCompare && !grid.OnRawCompare && !grid.OnGetDisplText &&
+           !grid.OnGetDisplWideText && !grid.OnGetCheckTrue;
+}
+
+namespace {
+
+// The displayed text of a cell without an object is its stored text: no display-text
+// hook, no links shown in the text, no group count after the text of column 1.
+bool DisplayShowsStoredText(TExtStringGrid& grid, int col)
+{
+    return !grid.OnGetDisplText && !grid.OnGetDisplWideText && !grid.URLShowInText() &&
+           !(col == 1 && grid.Grouping().ShowGroupCount());
+}
+
+}  // namespace
+
 TExtStringGrid::TSortKeyCacheScope::TSortKeyCacheScope(TExtStringGrid& grid, int col, int left, int right)
-    : FGrid(grid), FPrevious(grid.FSortCache)
+    : FGrid(grid), FCache(TSortKeyCache::Read(grid, col, left, right)), FPrevious(grid.FSortCache)
+{
+    if (FCache != nullptr) grid.FSortCache = FCache.get();
+}
+
+std::unique_ptr<TExtStringGrid::TSortKeyCache> TExtStringGrid::TSortKeyCache::Read(TExtStringGrid& grid, int col,
+                                                                                    int left, int right)
 {
     // Small ranges are compared straight from the cells.
-    if (col < 0 || right - left < 32 || !grid.SortKeyCacheAllowed()) return;
-    FCache = std::make_unique<TSortKeyCache>();
-    TSortKeyCache& c = *FCache;
+    if (col < 0 || right - left < 32 || !grid.SortKeyCacheAllowed()) return nullptr;
+    auto cache = std::make_unique<TSortKeyCache>();
+    TSortKeyCache& c = *cache;
     c.Col = col;
     c.Left = left;
     c.Right = right;
     const std::size_t n = static_cast<std::size_t>(right - left + 1);
     c.Texts.resize(n);
-    c.Shapes.resize(n);
-    c.CheckBoxes.resize(n);
-    c.Values.assign(n, 0.0);
-    c.ValueFlags.assign(n, 0);
+    c.CheckBoxes.assign(n, 0);
     const bool virt = grid.SortSettings().SortOnVirtualCells();
-    for (int r = left; r <= right; ++r) {
-        const std::size_t i = static_cast<std::size_t>(r - left);
-        c.Texts[i] = grid.SortCellText(col, r, virt);
-        c.Shapes[i] = AutoTextShape(c.Texts[i]);
-        c.CheckBoxes[i] = IsSortCheckBoxType(grid.GetCellType(col, r)) ? 1 : 0;
+    if (!SortRunsNoEvents(grid) || (virt && !DisplayShowsStoredText(grid, col))) {
+        // An event may write cells while the sort runs, or the displayed text differs from
+        // the stored one: the cache keeps its own copies.
+        c.Copies.resize(n);
+        for (int r = left; r <= right; ++r) {
+            const std::size_t i = static_cast<std::size_t>(r - left);
+            c.Copies[i] = grid.SortCellText(col, r, virt);
+            c.Texts[i] = c.Copies[i];
+            c.CheckBoxes[i] = IsSortCheckBoxType(grid.GetCellType(col, r)) ? 1 : 0;
+        }
+    } else {
+        // A cell without an object is a check box cell only in the first column of a grid
+        // that selects rows by check boxes; a cell the store never held reads empty. A cell
+        // with an object may be part of a merged cell, whose displayed text is the base
+        // cell's.
+        if (col == 0 && grid.MouseActions().HotmailRowSelect()) std::fill(c.CheckBoxes.begin(), c.CheckBoxes.end(), 1);
+        std::vector<int> withObject;
+        grid.ScanColumnCells(col, left, right, [&](int r, const std::string& text, rtl::TObject* object) {
+            const std::size_t i = static_cast<std::size_t>(r - left);
+            c.Texts[i] = text;
+            if (object == nullptr) return;
+            c.CheckBoxes[i] = IsSortCheckBoxType(grid.GetCellType(col, r)) ? 1 : 0;
+            if (virt) withObject.push_back(r);
+        });
+        c.Copies.resize(withObject.size());
+        for (std::size_t k = 0; k < withObject.size(); ++k) {
+            c.Copies[k] = grid.GetCellEx(col, withObject[k]);
+            c.Texts[static_cast<std::size_t>(withObject[k] - left)] = c.Copies[k];
+        }
     }
-    grid.FSortCache = FCache.get();
+    c.AnyCheckBox = std::find(c.CheckBoxes.begin(), c.CheckBoxes.end(), 1) != c.CheckBoxes.end();
+    return cache;
+}
+
+// A column other than the sort column is read into a cache of its own once the comparisons
+// have asked for it about once per sixteen rows (ties going on to the next columns, further
+// sort keys): from then on reading it once costs less than reading its cells per comparison.
+TExtStringGrid::TSortKeyCache* TExtStringGrid::TSortKeyCache::Cached(int col)
+{
+    if (col == Col) return this;
+    if (col < 0 || static_cast<std::size_t>(col) >= FOthers.size()) return nullptr;
+    return FOthers[static_cast<std::size_t>(col)].get();
+}
+
+TExtStringGrid::TSortKeyCache* TExtStringGrid::TSortKeyCache::ForColumn(TExtStringGrid& grid, int col)
+{
+    if (col == Col) return this;
+    if (col < 0) return nullptr;
+    const std::size_t at = static_cast<std::size_t>(col);
+    if (at >= FOthers.size()) {
+        FOthers.resize(at + 1);
+        FOtherReads.resize(at + 1, 0);
+    }
+    if (FOthers[at] == nullptr) {
+        const int threshold = std::max(64, (Right - Left + 1) / 16);
+        if (FOtherReads[at] < 0 || ++FOtherReads[at] <= threshold) return nullptr;
+        FOthers[at] = Read(grid, col, Left, Right);
+        // A column that cannot be cached is not asked for again.
+        if (FOthers[at] == nullptr) FOtherReads[at] = -1;
+    }
+    return FOthers[at].get();
+}
+
+const std::vector<TAutoTextShape>& TExtStringGrid::TSortKeyCache::Shapes()
+{
+    if (FShapes.size() != Texts.size()) {
+        FShapes.resize(Texts.size());
+        for (std::size_t i = 0; i < Texts.size(); ++i) FShapes[i] = AutoTextShape(Texts[i]);
+    }
+    return FShapes;
 }
 
 TExtStringGrid::TSortKeyCacheScope::~TSortKeyCacheScope() { FGrid.FSortCache = FPrevious; }
@@ -403,14 +549,14 @@ bool TExtStringGrid::CompareCachedRows(TSortKeyCache& Cache, int ARow1, int Dire
     const TSortSettings& ss = SortSettings();
     const std::size_t i1 = static_cast<std::size_t>(ARow1 - Cache.Left);
     const std::size_t i2 = static_cast<std::size_t>(ARow2 - Cache.Left);
-    const std::string& s1 = Cache.Texts[i1];
-    const std::string& s2 = Cache.Texts[i2];
+    const std::string_view s1 = Cache.Texts[i1];
+    const std::string_view s2 = Cache.Texts[i2];
     if (Style == ssAutomatic) {
         if (Cache.CheckBoxes[i1] != 0) return false;
-        Style = AutoSortStyle(Cache.Shapes[i1], Cache.Shapes[i2], ss.IgnoreCase());
+        Style = AutoSortStyle(Cache.Shapes()[i1], Cache.Shapes()[i2], ss.IgnoreCase());
     }
     if (Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase) {
-        if (Cache.Shapes[i1].Kind == akNumber && Cache.Shapes[i2].Kind == akNumber)
+        if (Cache.Shapes()[i1].Kind == akNumber && Cache.Shapes()[i2].Kind == akNumber)
             Style = ssNumeric;
         else
             Style = Style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
@@ -440,31 +586,20 @@ bool TExtStringGrid::CompareCachedRows(TSortKeyCache& Cache, int ARow1, int Dire
         Cache.ValueSuffix != Suffix) {
         // A column whose format keeps changing is compared from its cells.
         if (++Cache.Rekeys > 8) return false;
-        std::fill(Cache.ValueFlags.begin(), Cache.ValueFlags.end(), 0);
+        Cache.Values.assign(Cache.Texts.size(), 0.0);
+        Cache.ValueFlags.assign(Cache.Texts.size(), 0);
         Cache.ValueStyle = Style;
         Cache.ValuePrefix = Prefix;
         Cache.ValueSuffix = Suffix;
         Cache.ValuesKeyed = true;
     }
-    const bool numeric = Style == ssNumeric || Style == ssFinancial;
     for (const std::size_t i : {i1, i2}) {
         if (Cache.ValueFlags[i] != 0) continue;
         const int row = Cache.Left + static_cast<int>(i);
-        std::uint8_t flags = TSortKeyCache::ValueRead;
-        if (numeric) {
-            std::string text = Cache.Texts[i];
-            PrepareSortNumberText(text, Style, Prefix, Suffix);
-            TSortNumber n = ParseSortNumber(text);
-            if (!n.Converted && GetCellEx(Cache.Col, row).empty()) n = {0.0, true};
-            Cache.Values[i] = n.Value;
-            if (n.Converted) flags |= TSortKeyCache::ValueConverted;
-            if (text.empty()) flags |= TSortKeyCache::ValueBlank;
-        } else {
-            Cache.Values[i] = SortDateValue(Style, Cache.Texts[i]);
-            flags |= TSortKeyCache::ValueConverted;
-            if (Cache.Texts[i].empty()) flags |= TSortKeyCache::ValueBlank;
-        }
-        Cache.ValueFlags[i] = flags;
+        const TSortValue v = SortValueOf(*this, Cache.Col, row, Cache.Texts[i], Style, Prefix, Suffix);
+        Cache.Values[i] = v.Value;
+        Cache.ValueFlags[i] = TSortKeyCache::ValueRead | (v.Converted ? TSortKeyCache::ValueConverted : 0) |
+                              (v.Blank ? TSortKeyCache::ValueBlank : 0);
     }
     const std::uint8_t f1 = Cache.ValueFlags[i1];
     const std::uint8_t f2 = Cache.ValueFlags[i2];
@@ -474,6 +609,27 @@ bool TExtStringGrid::CompareCachedRows(TSortKeyCache& Cache, int ARow1, int Dire
     Result = ApplyBlankRule(ss, res, (f1 & TSortKeyCache::ValueBlank) != 0, (f2 & TSortKeyCache::ValueBlank) != 0,
                             Direction);
     return true;
+}
+
+// The value a number or date style compares a cell by. A number that does not convert
+// counts as 0 when its cell shows nothing; a date that does not convert is 0. Blank: the
+// text (after the number text is prepared) is empty.
+TSortValue SortValueOf(TExtStringGrid& grid, int ACol, int ARow, std::string_view Text, TSortStyle Style,
+                       const std::string& Prefix, const std::string& Suffix)
+{
+    if (Style != ssNumeric && Style != ssFinancial) return {SortDateValue(Style, Text), true, Text.empty()};
+    TSortNumber number;
+    bool blank = Text.empty();
+    if (NumberTextReady(Text, Style, Prefix, Suffix)) {
+        number = ParseSortNumber(Text);
+    } else {
+        std::string text(Text);
+        PrepareSortNumberText(text, Style, Prefix, Suffix);
+        number = ParseSortNumber(text);
+        blank = text.empty();
+    }
+    if (!number.Converted && grid.GetCellEx(ACol, ARow).empty()) number = {0.0, true};
+    return {number.Value, number.Converted, blank};
 }
 
 // The image index of a cell for ssImages: a ctImageList cell's index, the identity of a

@@ -30,6 +30,10 @@ TSortNumber ParseSortNumber(std::string_view text);
 void PrepareSortNumberText(std::string& text, TSortStyle style, const std::string& prefix,
                            const std::string& suffix);
 
+// Whether PrepareSortNumberText would leave the text as it is (ssNumeric, no prefix or
+// suffix, no locale decimal separator other than ".").
+bool NumberTextReady(std::string_view text, TSortStyle style, const std::string& prefix, const std::string& suffix);
+
 // -1, 0 or +1 by the sign of a - b.
 int CompareSortValues(double a, double b);
 // Ordinal order of the character codes, case-sensitive.
@@ -62,22 +66,42 @@ bool IsSortNumberText(std::string_view text);
 
 // The date value of a text for the date and time styles (ssDate, ssDateTime, ssTime,
 // ssShortDateEU, ssShortDateUS, ssVarDate); 0 for an empty text or one that does not convert.
-double SortDateValue(TSortStyle style, const std::string& text);
+double SortDateValue(TSortStyle style, std::string_view text);
 
 // Compares two texts by a style that needs nothing but the texts: the alphabetic, locale-aware
 // and natural orders and the date and time styles. Other styles answer 0.
-int CompareSortTexts(TSortStyle style, const std::string& a, const std::string& b);
+int CompareSortTexts(TSortStyle style, std::string_view a, std::string_view b);
+
+// Nothing but the grid's own code runs while rows are compared: no display-text, format,
+// compare or check-state event is assigned.
+bool SortRunsNoEvents(const TExtStringGrid& grid);
+
+// The value a cell compares by in a number or date style, and whether its text (prepared as
+// a number text) is blank.
+struct TSortValue {
+    double Value = 0.0;
+    bool Converted = false;
+    bool Blank = false;
+};
+TSortValue SortValueOf(TExtStringGrid& grid, int ACol, int ARow, std::string_view Text, TSortStyle Style,
+                       const std::string& Prefix, const std::string& Suffix);
 
 // The sort column's texts of the rows Left..Right (index row - Left) and what comparisons
-// derive from each: the shape ssAutomatic reads, and a value by the current number or date
-// style (recomputed when the style, prefix or suffix of the column changes).
+// derive from each: the shape ssAutomatic reads (found when first asked for), and a value by
+// the current number or date style (recomputed when the style, prefix or suffix of the
+// column changes). The texts are views into the grid's cells while no event can run during
+// the sort (nothing can write a cell then), else into copies the cache holds.
 struct TExtStringGrid::TSortKeyCache {
+    // The column's cells of left..right, or none when the range is small or a cell may read
+    // differently from one comparison to the next.
+    static std::unique_ptr<TSortKeyCache> Read(TExtStringGrid& grid, int col, int left, int right);
     int Col = -1;
     int Left = 0;
     int Right = -1;
-    std::vector<std::string> Texts;
-    std::vector<TAutoTextShape> Shapes;
+    std::vector<std::string_view> Texts;
+    std::vector<std::string> Copies;
     std::vector<std::uint8_t> CheckBoxes;
+    bool AnyCheckBox = false;
     // Values of ValueStyle with ValuePrefix and ValueSuffix; per row: 0 not yet read, else
     // ValueRead | ValueConverted | ValueBlank.
     TSortStyle ValueStyle = ssAutomatic;
@@ -95,6 +119,20 @@ struct TExtStringGrid::TSortKeyCache {
     {
         return col == Col && row1 >= Left && row1 <= Right && row2 >= Left && row2 <= Right;
     }
+    const std::vector<TAutoTextShape>& Shapes();
+    // The style every comparison of the column takes with the start style given, or
+    // ssAutomatic when that depends on the pair of rows compared.
+    TSortStyle UniformStyle(TSortStyle style, bool ignoreCase);
+    // The cache of column col over the same rows: this one, one read for a column the
+    // comparisons keep asking for, or none.
+    TSortKeyCache* ForColumn(TExtStringGrid& grid, int col);
+    // The same without counting the request: a cache already read, or none.
+    TSortKeyCache* Cached(int col);
+
+private:
+    std::vector<TAutoTextShape> FShapes;
+    std::vector<std::unique_ptr<TSortKeyCache>> FOthers;  // by column
+    std::vector<int> FOtherReads;                         // by column; -1: cannot be cached
 };
 
 // Reads the column's cells of Left..Right into a cache and points the grid at it while it lives.

@@ -9,6 +9,7 @@
 #include "grid/core/GridLists.h"
 #include "grid/core/GridOptionsSort.h"
 #include "grid/data/ExtGridSortCompare.h"
+#include "grid/foundation/ExtUtilNumbers.h"
 #include "platform/rtl/FormatSettings.h"
 
 using namespace grid;
@@ -264,6 +265,34 @@ TEST(ExtGridSortCompare, StrictNumberConversionReportsPartialTexts)
         const TSortNumber n = ParseSortNumber(c.Text);
         EXPECT_DOUBLE_EQ(n.Value, c.Value) << c.Text;
         EXPECT_EQ(n.Converted, c.Converted) << c.Text;
+    }
+}
+
+// The sort answers the number test for plain texts from their characters; every answer must
+// be the one the full classification gives, whatever the locale's separators.
+TEST(ExtGridSortCompare, NumberTestAgreesWithTheFullClassificationInEveryLocale)
+{
+    FormatSettingsScope scope;
+    struct Locale {
+        char Decimal, Thousand, Date, Time;
+    };
+    const Locale locales[] = {{'.', ',', '/', ':'}, {',', ' ', '.', ':'}, {',', '.', '-', ':'}, {'.', '\0', '-', '.'}};
+    const char* const texts[] = {"0",     "12",     "-12",    "-",      "--1",    "1-",    "12.5",   "12,5",
+                                 ".5",    "5.",     ".",      ",",      "1.2.3",  "1,2,3", "1,234.5", "1.234,5",
+                                 "1 234", "1e5",    "1E-5",   "e5",     "+5",     "5+",    "12/05",  "12/05/2017",
+                                 "1-2-3", "12:30",  "9.05",   "12ab",   "ab12",   "kalo",  " 12",    "12 ",
+                                 "\xD9\xA3", "1\xD9\xA3", "\xC3\x81" "b", "1/2",  "-1.5",   "-.5",    "0012"};
+    for (const Locale& l : locales) {
+        rtl::FormatSettings = rtl::DefaultFormatSettings();
+        rtl::FormatSettings.DecimalSeparator = l.Decimal;
+        rtl::FormatSettings.ThousandSeparator = l.Thousand;
+        rtl::FormatSettings.DateSeparator = l.Date;
+        rtl::FormatSettings.TimeSeparator = l.Time;
+        for (const char* text : texts) {
+            const int kind = ClassifyNumberText(text);
+            const bool number = kind == nkInteger || kind == nkFloat || kind == nkScientific;
+            EXPECT_EQ(IsSortNumberText(text), number) << "'" << text << "' decimal '" << l.Decimal << "'";
+        }
     }
 }
 
