@@ -1,10 +1,9 @@
 // The grid button: properties, looks, down state and groups, mouse and hover tracking, glyph copies.
 #include "grid/core/GridButton.h"
 
-#include <cctype>
-
 #include "grid/foundation/ExtStyleIF.h"
 #include "grid/foundation/ExtXPVS.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/InputRouter.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Menus.h"
@@ -44,21 +43,6 @@ int LookOfScheme(int scheme)
     case 3: return 4;
     default: return 1;
     }
-}
-
-// The character after a single "&" of the caption is its accelerator.
-bool IsAccel(char32_t key, const std::string& caption)
-{
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(caption[i + 1]);
-        return key < 128 && std::toupper(static_cast<int>(key)) == std::toupper(c);
-    }
-    return false;
 }
 
 void CopyGlyph(gfx::TBitmap& target, const gfx::TBitmap& source)
@@ -285,7 +269,7 @@ void TExtGridButton::MouseLeave(ui::TMessage& Message)
 
 bool TExtGridButton::DialogChar(ui::TMessage& Message)
 {
-    if (!IsAccel(static_cast<char32_t>(Message.WParam), Caption())) return false;
+    if (!ui::IsAccel(static_cast<char32_t>(Message.WParam), Caption())) return false;
     if (!Enabled() || !Visible() || Parent() == nullptr || !Parent()->Showing()) return false;
     Click();
     return true;

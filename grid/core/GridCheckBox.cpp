@@ -1,31 +1,16 @@
 // The grid check box: state, mouse and key input, and painting of the box, caption and focus frame.
 #include "grid/core/GridCheckBox.h"
 
-#include <cctype>
-
 #include "grid/foundation/ExtStyleIF.h"
 #include "grid/foundation/ExtXPVS.h"
 #include "platform/gfx/FrameControls.h"
+#include "platform/ui/Accelerator.h"
 
 namespace grid {
 
 namespace {
 
 constexpr int BoxArea = 20;
-
-bool IsAccel(char32_t key, const std::string& caption)
-{
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const auto c = static_cast<unsigned char>(caption[i + 1]);
-        return key < 128 && std::toupper(static_cast<int>(key)) == std::toupper(c);
-    }
-    return false;
-}
 
 }  // namespace
 
@@ -207,7 +192,7 @@ void TExtCheckBox::WndProc(ui::TMessage& Message)
 {
     switch (Message.Msg) {
     case ui::CM_DIALOGCHAR:
-        if (IsAccel(static_cast<char32_t>(Message.WParam), FCaption) && CanFocus()) {
+        if (ui::IsAccel(static_cast<char32_t>(Message.WParam), FCaption) && CanFocus()) {
             Toggle();
             if (TabStop()) SetFocus();
             Message.Result = 1;

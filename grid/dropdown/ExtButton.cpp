@@ -8,6 +8,7 @@
 #include "grid/dropdown/ExtDropDownEdit.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/ImageList.h"
+#include "platform/ui/Accelerator.h"
 #include "platform/ui/Forms.h"
 #include "platform/ui/Keyboard.h"
 #include "platform/ui/Timers.h"
@@ -29,21 +30,6 @@ bool Cancels(int result)
 {
     return result == ui::mrCancel || result == ui::mrAbort || result == ui::mrIgnore || result == ui::mrNo ||
            result == ui::mrNoToAll;
-}
-
-// The accelerator of a caption: the character after a single "&" ("&&" is a literal "&").
-bool IsAccel(char32_t ch, const std::string& caption)
-{
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&') continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        const auto lower = [](char32_t c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; };
-        return lower(static_cast<unsigned char>(caption[i + 1])) == lower(ch);
-    }
-    return false;
 }
 
 }  // namespace
@@ -237,7 +223,7 @@ void TExtButton::WndProc(ui::TMessage& Message)
 
 bool TExtButton::DialogChar(char32_t ch)
 {
-    if (!Enabled() || !IsAccel(ch, Caption())) return false;
+    if (!Enabled() || !ui::IsAccel(ch, Caption())) return false;
     Click();
     return true;
 }
