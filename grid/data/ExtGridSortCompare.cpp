@@ -92,6 +92,38 @@ int Sign(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 }  // namespace
 
+bool IsTextKeyStyle(TSortStyle style)
+{
+    switch (style) {
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssAlphaNoCase:
+    case ssAnsiAlphaCase:
+    case ssAnsiAlphaNoCase:
+    case ssNatural:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsValueKeyStyle(TSortStyle style)
+{
+    switch (style) {
+    case ssNumeric:
+    case ssFinancial:
+    case ssDate:
+    case ssDateTime:
+    case ssTime:
+    case ssShortDateEU:
+    case ssShortDateUS:
+    case ssVarDate:
+        return true;
+    default:
+        return false;
+    }
+}
+
 TSortNumber ParseSortNumber(std::string_view text)
 {
     TSortNumber result;
@@ -561,27 +593,11 @@ bool TExtStringGrid::CompareCachedRows(TSortKeyCache& Cache, int ARow1, int Dire
         else
             Style = Style == ssAlphaNumeric ? ssAlphabetic : ssAlphaNoCase;
     }
-    switch (Style) {
-    case ssAlphabetic:
-    case ssAlphaCase:
-    case ssAlphaNoCase:
-    case ssAnsiAlphaCase:
-    case ssAnsiAlphaNoCase:
-    case ssNatural:
+    if (IsTextKeyStyle(Style)) {
         Result = ApplyBlankRule(ss, CompareSortTexts(Style, s1, s2), s1.empty(), s2.empty(), Direction);
         return true;
-    case ssNumeric:
-    case ssFinancial:
-    case ssDate:
-    case ssDateTime:
-    case ssTime:
-    case ssShortDateEU:
-    case ssShortDateUS:
-    case ssVarDate:
-        break;
-    default:
-        return false;
     }
+    if (!IsValueKeyStyle(Style)) return false;
     if (!Cache.ValuesKeyed || Cache.ValueStyle != Style || Cache.ValuePrefix != Prefix ||
         Cache.ValueSuffix != Suffix) {
         // A column whose format keeps changing is compared from its cells.

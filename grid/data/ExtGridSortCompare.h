@@ -71,6 +71,10 @@ double SortDateValue(TSortStyle style, std::string_view text);
 // Compares two texts by a style that needs nothing but the texts: the alphabetic, locale-aware
 // and natural orders and the date and time styles. Other styles answer 0.
 int CompareSortTexts(TSortStyle style, std::string_view a, std::string_view b);
+// Styles whose cells compare as texts (alphabetic, ANSI, natural order).
+bool IsTextKeyStyle(TSortStyle style);
+// Styles whose cells compare as values read from the texts (numbers, money, dates, times).
+bool IsValueKeyStyle(TSortStyle style);
 
 // Nothing but the grid's own code runs while rows are compared: no display-text, format,
 // compare or check-state event is assigned.

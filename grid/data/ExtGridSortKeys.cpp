@@ -59,38 +59,6 @@ int OrdinalTextOrder(const TTextEntry& a, const TTextEntry& b, bool noCase)
                   : CompareOrdinal(a.Text().substr(8), b.Text().substr(8));
 }
 
-bool IsTextKeyStyle(TSortStyle style)
-{
-    switch (style) {
-    case ssAlphabetic:
-    case ssAlphaCase:
-    case ssAlphaNoCase:
-    case ssAnsiAlphaCase:
-    case ssAnsiAlphaNoCase:
-    case ssNatural:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsValueKeyStyle(TSortStyle style)
-{
-    switch (style) {
-    case ssNumeric:
-    case ssFinancial:
-    case ssDate:
-    case ssDateTime:
-    case ssTime:
-    case ssShortDateEU:
-    case ssShortDateUS:
-    case ssVarDate:
-        return true;
-    default:
-        return false;
-    }
-}
-
 std::vector<TTextEntry> TextEntries(const std::vector<std::string_view>& texts, int left, bool noCase)
 {
     std::vector<TTextEntry> entries(texts.size());
